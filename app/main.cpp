@@ -1,0 +1,30 @@
+// Zorvet: the window, or the batch command line ("zorvet compute ...").
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "ui/aplikace.h"
+
+namespace {
+
+bool maDisplej() {
+    const char* platforma = std::getenv("QT_QPA_PLATFORM");
+    if (platforma != nullptr && *platforma != '\0') {
+        return true;
+    }
+    const char* x = std::getenv("DISPLAY");
+    const char* w = std::getenv("WAYLAND_DISPLAY");
+    return (x != nullptr && *x != '\0') || (w != nullptr && *w != '\0');
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (!maDisplej()) {
+        std::fputs("zorvet: the window needs a display (no DISPLAY or WAYLAND_DISPLAY is set).\n"
+                   "Start it from a desktop session, or under Xvfb: xvfb-run ./build/app/zorvet\n",
+                   stderr);
+        return 2;
+    }
+    return zorvet::SpustOkna(argc, argv);
+}

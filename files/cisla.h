@@ -1,0 +1,28 @@
+// Text forms of numbers as the program writes them.
+#pragma once
+
+#include <QChar>
+#include <QString>
+#include <cstdint>
+
+namespace zorvet {
+
+// The report form of a single: a minus sign, or a blank when the value is not negative;
+// at most 7 significant digits (more only when 7 would not read back as the same single);
+// no digit grouping, no leading zero before the separator (one half is ".5"); exponent form
+// ("1.234568E+07", "1E-05") where fixed notation would need more digits. No trailing blank.
+QString TextZpravy(float x, QChar oddelovac);
+
+// The form of a number in the data files: the report form with the user's decimal
+// separator (QLocale()), followed by one blank.
+QString TextSouboru(float x);
+QString TextSouboru(std::int16_t n);
+
+// The plain form of a single in the user's locale: no leading blank, leading zero kept,
+// at most 7 significant digits, no grouping.
+QString TextObecny(float x);
+
+// The user's decimal separator.
+QChar OddelovacLokalu();
+
+}  // namespace zorvet

@@ -1,0 +1,15 @@
+// The one persisted setting: the language offset, per user
+// (application "Zorvet", section "Settings", key "Language", text "0" or "200").
+#pragma once
+
+#include <cstdint>
+
+namespace zorvet {
+
+// The stored offset; nothing stored, or any text other than "0" and "200", is English.
+std::int16_t NactiJazyk();
+
+// Stores "0" or "200".
+void UlozJazyk(std::int16_t jazyk);
+
+}  // namespace zorvet

@@ -1,0 +1,36 @@
+#include "model/vykon.h"
+
+#include <cmath>
+#include <limits>
+
+namespace zorvet {
+
+namespace {
+bool vejdeSe(double x) {
+    return std::isfinite(x) && std::fabs(x) <= static_cast<double>(std::numeric_limits<float>::max());
+}
+}  // namespace
+
+std::optional<VykonSpotreba> VykonASpotreba(const Stav& stav, std::int16_t z) {
+    const Uloha& u = stav.Uloha;
+    const int radek = stav.PocetKroku < 0 ? 0 : (stav.PocetKroku > kPosledniRadek ? kPosledniRadek : stav.PocetKroku);
+    const double e = (static_cast<double>(u.Tk) - u.Tv) * (static_cast<double>(u.c) * u.m) / 3600.0;
+    const double t = static_cast<double>(stav.Vysledky.Cas[radek]) / 3600.0;
+    if (t == 0.0 || !vejdeSe(e)) {
+        return std::nullopt;
+    }
+    const float E = static_cast<float>(e);
+    const double p = static_cast<double>(E) / t;
+    if (!vejdeSe(p)) {
+        return std::nullopt;
+    }
+    const float P = static_cast<float>(p);
+    const double podil = static_cast<double>(P) / 100.0 * z;  // share of the losses
+    if (!vejdeSe(podil) || !vejdeSe(static_cast<double>(P) + static_cast<float>(podil))) {
+        return std::nullopt;
+    }
+    const float ztraty = static_cast<float>(podil);
+    return VykonSpotreba{static_cast<float>(static_cast<double>(P) + ztraty), E};
+}
+
+}  // namespace zorvet

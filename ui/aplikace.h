@@ -1,0 +1,9 @@
+// Start of the windowed program.
+#pragma once
+
+namespace zorvet {
+
+// Runs the main window until it is closed; returns the exit status.
+int SpustOkna(int& argc, char** argv);
+
+}  // namespace zorvet
