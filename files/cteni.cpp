@@ -1,0 +1,259 @@
+#include "files/cteni.h"
+
+#include <QLocale>
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <string>
+
+namespace zorvet {
+
+namespace {
+
+QStringView orizniMezery(QStringView t) {
+    qsizetype zacatek = 0;
+    qsizetype konec = t.size();
+    while (zacatek < konec && t[zacatek] == QLatin1Char(' ')) {
+        ++zacatek;
+    }
+    while (konec > zacatek && t[konec - 1] == QLatin1Char(' ')) {
+        --konec;
+    }
+    return t.sliced(zacatek, konec - zacatek);
+}
+
+bool jeCislice(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
+
+// The longest leading part of t that is a number written with the point: optional sign,
+// digits, point, digits, optional exponent; blanks inside are skipped. No value when the
+// part holds no digit.
+std::optional<double> ctiSTeckou(QStringView t) {
+    std::string cislo;
+    qsizetype i = 0;
+    const auto preskocMezery = [&] {
+        while (i < t.size() && t[i] == QLatin1Char(' ')) {
+            ++i;
+        }
+    };
+    preskocMezery();
+    bool zaporne = false;
+    if (i < t.size() && (t[i] == QLatin1Char('-') || t[i] == QLatin1Char('+'))) {
+        zaporne = t[i] == QLatin1Char('-');
+        ++i;
+    }
+    std::string cele, desetinne;
+    for (preskocMezery(); i < t.size() && jeCislice(t[i]); preskocMezery()) {
+        cele.push_back(static_cast<char>(t[i++].unicode()));
+    }
+    if (i < t.size() && t[i] == QLatin1Char('.')) {
+        ++i;
+        for (preskocMezery(); i < t.size() && jeCislice(t[i]); preskocMezery()) {
+            desetinne.push_back(static_cast<char>(t[i++].unicode()));
+        }
+    }
+    if (cele.empty() && desetinne.empty()) {
+        return std::nullopt;
+    }
+    cislo = (cele.empty() ? std::string("0") : cele) + '.' + (desetinne.empty() ? std::string("0") : desetinne);
+    if (i < t.size() && (t[i] == QLatin1Char('E') || t[i] == QLatin1Char('e'))) {
+        qsizetype j = i + 1;
+        std::string exponent;
+        if (j < t.size() && (t[j] == QLatin1Char('-') || t[j] == QLatin1Char('+'))) {
+            exponent.push_back(static_cast<char>(t[j++].unicode()));
+        }
+        std::string cislice;
+        while (j < t.size() && jeCislice(t[j])) {
+            cislice.push_back(static_cast<char>(t[j++].unicode()));
+        }
+        if (!cislice.empty()) {
+            cislo += 'e' + exponent + cislice;
+        }
+    }
+    double x = 0.0;
+    const auto r = std::from_chars(cislo.data(), cislo.data() + cislo.size(), x);
+    if (r.ec != std::errc()) {
+        return std::nullopt;  // beyond the range of a double
+    }
+    return zaporne ? -x : x;
+}
+
+// The user's locale reading the whole text; no value when it is not a number or overflows.
+std::optional<double> ctiVLokalu(const QLocale& lokal, const QString& t) {
+    bool ok = false;
+    const double x = lokal.toDouble(t, &ok);
+    return ok ? std::optional<double>(x) : std::nullopt;
+}
+
+}  // namespace
+
+std::optional<double> CtiCislo(QStringView radek, int sloupec) {
+    if (sloupec < 1 || sloupec > radek.size()) {
+        return std::nullopt;
+    }
+    QString t = orizniMezery(radek.sliced(sloupec - 1)).toString();
+    if (t.isEmpty()) {
+        return std::nullopt;
+    }
+    const QLocale lokal;
+    std::optional<double> x = ctiVLokalu(lokal, t);
+    if (!x) {
+        // A point-written decimal under a comma locale.
+        const qsizetype tecka = t.indexOf(QLatin1Char('.'));
+        if (tecka >= 0) {
+            t[tecka] = QLatin1Char(',');
+            x = ctiVLokalu(lokal, t);
+        }
+    }
+    // The locale may have misread the text (a point locale takes "12,5" for the grouped
+    // integer 125) or refused it: when the plain form of the value is not the text itself and
+    // the text has a separator, the leading number read with the point decides.
+    const QString prosty = x ? lokal.toString(*x, 'g', QLocale::FloatingPointShortest) : QString();
+    if (prosty != t && (t.contains(QLatin1Char(',')) || t.contains(QLatin1Char('.')))) {
+        const qsizetype carka = t.indexOf(QLatin1Char(','));
+        if (carka >= 0) {
+            t[carka] = QLatin1Char('.');
+        }
+        x = ctiSTeckou(t);
+    }
+    return x;
+}
+
+QString CtiText(QStringView radek) {
+    if (radek.size() < kSloupecHodnoty) {
+        return {};
+    }
+    QStringView t = radek.sliced(kSloupecHodnoty - 1);
+    qsizetype i = 0;
+    while (i < t.size() && t[i] == QLatin1Char(' ')) {
+        ++i;
+    }
+    return t.sliced(i).toString();
+}
+
+QStringList RozdelRadek(QStringView radek) {
+    QStringList pole;
+    for (const QStringView kus : radek.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        pole.append(kus.toString());
+    }
+    return pole;
+}
+
+float NaSingle(std::optional<double> x) {
+    if (!x || !std::isfinite(*x) || std::fabs(*x) > static_cast<double>(std::numeric_limits<float>::max())) {
+        return 0.0f;
+    }
+    return static_cast<float>(*x);
+}
+
+std::int16_t NaCeleCislo(std::optional<double> x) {
+    if (!x || !std::isfinite(*x)) {
+        return 0;
+    }
+    const double n = std::nearbyint(*x);  // halves to even in the default rounding mode
+    if (n < std::numeric_limits<std::int16_t>::min() || n > std::numeric_limits<std::int16_t>::max()) {
+        return 0;
+    }
+    return static_cast<std::int16_t>(n);
+}
+
+CteckaTextu::CteckaTextu(QString text) : text_(std::move(text)) {}
+
+bool CteckaTextu::jeKonecRadku(qsizetype i) const {
+    return i < text_.size() && (text_[i] == QLatin1Char('\n') || text_[i] == QLatin1Char('\r'));
+}
+
+void CteckaTextu::preskocKonecRadku() {
+    if (pozice_ < text_.size() && text_[pozice_] == QLatin1Char('\r')) {
+        ++pozice_;
+        if (pozice_ < text_.size() && text_[pozice_] == QLatin1Char('\n')) {
+            ++pozice_;
+        }
+    } else if (pozice_ < text_.size() && text_[pozice_] == QLatin1Char('\n')) {
+        ++pozice_;
+    }
+}
+
+std::optional<QString> CteckaTextu::radek() {
+    if (naKonci()) {
+        return std::nullopt;
+    }
+    const qsizetype zacatek = pozice_;
+    while (pozice_ < text_.size() && !jeKonecRadku(pozice_)) {
+        ++pozice_;
+    }
+    QString r = text_.sliced(zacatek, pozice_ - zacatek);
+    preskocKonecRadku();
+    return r;
+}
+
+void CteckaTextu::zaPolem() {
+    while (pozice_ < text_.size() && text_[pozice_] == QLatin1Char(' ')) {
+        ++pozice_;
+    }
+    if (pozice_ < text_.size() && text_[pozice_] == QLatin1Char(',')) {
+        ++pozice_;
+    } else {
+        preskocKonecRadku();
+    }
+}
+
+std::optional<QString> CteckaTextu::textovePole() {
+    while (pozice_ < text_.size() && text_[pozice_] == QLatin1Char(' ')) {
+        ++pozice_;
+    }
+    if (naKonci()) {
+        return std::nullopt;
+    }
+    QString pole;
+    if (text_[pozice_] == QLatin1Char('"')) {
+        const qsizetype zacatek = pozice_ + 1;
+        qsizetype konec = text_.indexOf(QLatin1Char('"'), zacatek);
+        if (konec < 0) {
+            konec = text_.size();
+        }
+        pole = text_.sliced(zacatek, konec - zacatek);
+        pozice_ = konec < text_.size() ? konec + 1 : konec;
+    } else {
+        const qsizetype zacatek = pozice_;
+        while (pozice_ < text_.size() && text_[pozice_] != QLatin1Char(',') && !jeKonecRadku(pozice_)) {
+            ++pozice_;
+        }
+        pole = text_.sliced(zacatek, pozice_ - zacatek);
+    }
+    zaPolem();
+    return pole;
+}
+
+std::optional<double> CteckaTextu::ciselnePole() {
+    qsizetype i = pozice_;
+    while (i < text_.size() && (text_[i] == QLatin1Char(' ') || jeKonecRadku(i))) {
+        ++i;
+    }
+    const qsizetype zacatek = i;
+    bool oddelovac = false;
+    while (i < text_.size() && text_[i] != QLatin1Char(' ') && !jeKonecRadku(i)) {
+        const QChar ch = text_[i];
+        if (ch == QLatin1Char(',')) {
+            const bool cisliceZa = i + 1 < text_.size() && jeCislice(text_[i + 1]);
+            if (oddelovac || !cisliceZa) {
+                break;
+            }
+        }
+        if (ch == QLatin1Char(',') || ch == QLatin1Char('.')) {
+            oddelovac = true;
+        }
+        ++i;
+    }
+    if (i == zacatek) {
+        return std::nullopt;
+    }
+    const std::optional<double> x = CtiCislo(QStringView(text_).sliced(zacatek, i - zacatek), 1);
+    if (!x) {
+        return std::nullopt;
+    }
+    pozice_ = i;
+    zaPolem();
+    return x;
+}
+
+}  // namespace zorvet
