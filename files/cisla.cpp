@@ -16,15 +16,16 @@ struct Cislice {
     int exponent = 0;     // decimal exponent of the first digit
 };
 
-// The fewest significant digits, 7 at most unless 7 would not read back as the same single.
-Cislice rozloz(float x) {
+// The fewest significant digits, 7 at most unless 7 would not read back as the same single
+// (and never more than nejvic).
+Cislice rozloz(float x, int nejvic) {
     const float a = std::fabs(x);
     char buf[64];
-    for (int presnost = 7; presnost <= 9; ++presnost) {
+    for (int presnost = 7; presnost <= nejvic; ++presnost) {
         const auto r = std::to_chars(buf, buf + sizeof buf, a, std::chars_format::scientific, presnost - 1);
         float zpet = 0.0f;
         std::from_chars(buf, r.ptr, zpet);
-        if (zpet == a || presnost == 9) {
+        if (zpet == a || presnost == nejvic) {
             const std::string text(buf, r.ptr);
             const auto e = text.find('e');
             Cislice c;
@@ -44,7 +45,7 @@ Cislice rozloz(float x) {
 }
 
 // Digits of |x| in fixed or exponent form, with the given separator.
-QString telo(float x, QChar oddelovac, bool uvodniNula) {
+QString telo(float x, QChar oddelovac, bool uvodniNula, int nejvic = 9) {
     if (std::isnan(x)) {
         return QStringLiteral("NaN");
     }
@@ -54,7 +55,7 @@ QString telo(float x, QChar oddelovac, bool uvodniNula) {
     if (x == 0.0f) {
         return QStringLiteral("0");
     }
-    const Cislice c = rozloz(x);
+    const Cislice c = rozloz(x, nejvic);
     const int pocet = static_cast<int>(c.mantisa.size());
     QString out;
     if (c.exponent < -5 + 1 || c.exponent >= 7 + (pocet > 7 ? pocet - 7 : 0)) {
@@ -63,7 +64,7 @@ QString telo(float x, QChar oddelovac, bool uvodniNula) {
             out += oddelovac;
             out += QString::fromLatin1(c.mantisa.data() + 1, pocet - 1);
         }
-        char exp[8];
+        char exp[16];
         std::snprintf(exp, sizeof exp, "E%c%02d", c.exponent < 0 ? '-' : '+', std::abs(c.exponent));
         out += QLatin1String(exp);
     } else if (c.exponent < 0) {
@@ -106,7 +107,9 @@ QString TextSouboru(std::int16_t n) {
 }
 
 QString TextObecny(float x) {
-    return (x < 0.0f ? QStringLiteral("-") : QString()) + telo(x, OddelovacLokalu(), true);
+    // What the user reads in a window: 7 significant digits at most, like the
+    // platform's own text of a single.
+    return (x < 0.0f ? QStringLiteral("-") : QString()) + telo(x, OddelovacLokalu(), true, 7);
 }
 
 }  // namespace zorvet
