@@ -1,0 +1,179 @@
+#include "ui/dialogy_okna.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QLibraryInfo>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QRegularExpression>
+
+namespace zorvet {
+
+QStringList FiltryQt(const QString& filtr) {
+    const QStringList casti = filtr.split(QLatin1Char('|'));
+    QStringList vysledek;
+    for (qsizetype i = 0; i + 1 < casti.size(); i += 2) {
+        const QString popis = casti.at(i).trimmed();
+        QStringList vzory;
+        for (const QString& vzor : casti.at(i + 1).split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+            const QString v = vzor.trimmed();
+            if (v.isEmpty()) {
+                continue;
+            }
+            // In the program's filters "*.*" is every file; in Qt it would skip files
+            // whose names have no dot.
+            vzory.append(v == QLatin1String("*.*") ? QStringLiteral("*") : v);
+        }
+        if (vzory.isEmpty()) {
+            vzory.append(QStringLiteral("*"));
+        }
+        vysledek.append(popis + QStringLiteral(" (") + vzory.join(QLatin1Char(' ')) + QLatin1Char(')'));
+    }
+    return vysledek;
+}
+
+QString PopisFiltru(const QString& filtrQt) {
+    static const QRegularExpression vzory(QStringLiteral("^(.*)\\(([^()]*)\\)$"));
+    const auto shoda = vzory.match(filtrQt);
+    return (shoda.hasMatch() ? shoda.captured(1) : filtrQt).simplified();
+}
+
+QWidget* RodicDialogu() {
+    if (QWidget* w = QApplication::activeModalWidget()) {
+        return w;
+    }
+    return QApplication::activeWindow();
+}
+
+DialogyQt::DialogyQt(const Stav& stav) : stav_(stav) {}
+
+void DialogyQt::jazykQt() {
+    const bool cesky = stav_.Jazyk == kCesky;
+    if (cesky && !cestinaNactena_) {
+        cestinaNactena_ = true;
+        if (!cestina_.load(QStringLiteral("qtbase_cs"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+            return;
+        }
+    }
+    if (cesky && !cestinaInstalovana_ && !cestina_.isEmpty()) {
+        cestinaInstalovana_ = QCoreApplication::installTranslator(&cestina_);
+    } else if (!cesky && cestinaInstalovana_) {
+        QCoreApplication::removeTranslator(&cestina_);
+        cestinaInstalovana_ = false;
+    }
+}
+
+void DialogyQt::zprava(Ikona ikona, const QString& titulek, const QString& text) {
+    jazykQt();
+    QMessageBox::Icon druh = QMessageBox::Information;
+    if (ikona == Ikona::Vykricnik) {
+        druh = QMessageBox::Warning;
+    } else if (ikona == Ikona::Otaznik) {
+        druh = QMessageBox::Question;
+    }
+    QString radky = text;
+    radky.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QMessageBox box(druh, titulek, radky, QMessageBox::Ok, RodicDialogu());
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+bool DialogyQt::otazka(const QString& titulek, const QString& text) {
+    jazykQt();
+    QString radky = text;
+    radky.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QMessageBox box(QMessageBox::Question, titulek, radky, QMessageBox::Yes | QMessageBox::No, RodicDialogu());
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes;
+}
+
+std::optional<QString> DialogyQt::vstup(const QString& vyzva, const QString& titulek, const QString& vychozi) {
+    jazykQt();
+    QInputDialog box(RodicDialogu());
+    box.setInputMode(QInputDialog::TextInput);
+    box.setWindowTitle(titulek);
+    box.setLabelText(vyzva);
+    box.setTextValue(vychozi);
+    if (box.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return box.textValue();
+}
+
+std::optional<QString> DialogyQt::souborovyDialog(const QString& filtr, int index, bool ulozit) {
+    jazykQt();
+    QFileDialog dialog(RodicDialogu());
+    dialog.setObjectName(QStringLiteral("CMDialog1"));
+    // Qt's own dialog: it shows the program's filter descriptions as written and asks
+    // before replacing a file, on every desktop alike.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    dialog.setDirectory(QDir::currentPath());
+    if (ulozit) {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+    } else {
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    }
+    const QStringList filtry = FiltryQt(filtr);
+    dialog.setNameFilters(filtry);
+    if (index >= 1 && index <= filtry.size()) {
+        dialog.selectNameFilter(filtry.at(index - 1));
+    }
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    const QStringList vybrane = dialog.selectedFiles();
+    if (vybrane.isEmpty()) {
+        return std::nullopt;
+    }
+    const QString cesta = QDir::toNativeSeparators(QFileInfo(vybrane.first()).absoluteFilePath());
+    // Files named without a folder (the material database, the emissivity table) are
+    // looked up next to the file the user last chose.
+    QDir::setCurrent(QFileInfo(cesta).absolutePath());
+    return cesta;
+}
+
+std::optional<QString> DialogyQt::otevritSoubor(const QString& filtr, int index) {
+    return souborovyDialog(filtr, index, false);
+}
+
+std::optional<QString> DialogyQt::ulozitSoubor(const QString& filtr, int index) {
+    return souborovyDialog(filtr, index, true);
+}
+
+void DialogyQt::kurzorCekani() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+
+void DialogyQt::kurzorNormalni() {
+    if (QApplication::overrideCursor() != nullptr) {
+        QApplication::restoreOverrideCursor();
+    }
+}
+
+VysledekTisku DialogyQt::tiskni(const QString& nazevDokumentu, const Kresleni& kresli) {
+    QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull()) {
+        const QList<QPrinterInfo> vsechny = QPrinterInfo::availablePrinters();
+        if (vsechny.isEmpty()) {
+            return VysledekTisku::ZadnaTiskarna;
+        }
+        info = vsechny.first();
+    }
+    QPrinter tiskarna(info, QPrinter::HighResolution);
+    tiskarna.setDocName(nazevDokumentu);
+    QPainter painter;
+    if (!painter.begin(&tiskarna)) {
+        return VysledekTisku::Selhal;
+    }
+    kresli(painter, QRectF(QPointF(0, 0), tiskarna.pageRect(QPrinter::DevicePixel).size()));
+    return painter.end() ? VysledekTisku::Vytisteno : VysledekTisku::Selhal;
+}
+
+}  // namespace zorvet

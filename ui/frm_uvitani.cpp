@@ -1,0 +1,112 @@
+#include "ui/frm_uvitani.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLocale>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QTimer>
+
+#include "files/retezce.h"
+
+// ZORVET_VERZE_HLAVNI and ZORVET_VERZE_VEDLEJSI come from the project's version.
+
+namespace zorvet {
+
+namespace {
+
+// Sizes are laid out in twips, 15 to a pixel.
+constexpr int kTwipu = 15;
+
+QRect twipy(int vlevo, int nahore, int sirka, int vyska) {
+    return {vlevo / kTwipu, nahore / kTwipu, sirka / kTwipu, vyska / kTwipu};
+}
+
+QLabel* popisek(QWidget* rodic, const QString& jmeno, const QRect& kde) {
+    auto* l = new QLabel(rodic);
+    l->setObjectName(jmeno);
+    l->setGeometry(kde);
+    l->setWordWrap(true);
+    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    l->setAttribute(Qt::WA_TranslucentBackground);
+    l->setAutoFillBackground(false);
+    QPalette p = l->palette();
+    p.setColor(QPalette::WindowText, QColor(255, 255, 192));
+    l->setPalette(p);
+    return l;
+}
+
+}  // namespace
+
+FrmUvitani::FrmUvitani(std::int16_t jazyk, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
+    setObjectName(QStringLiteral("frmUvitani"));
+    setModal(true);
+    setFixedSize(4365 / kTwipu, 3465 / kTwipu);
+
+    lbl1_ = popisek(this, QStringLiteral("lbl1"), twipy(1080, 360, 2415, 1335));
+    lbl2_ = popisek(this, QStringLiteral("lbl2"), twipy(1200, 1800, 1695, 615));
+    lbl3_ = popisek(this, QStringLiteral("lbl3"), twipy(1200, 2520, 2055, 615));
+    QFont velke = lbl1_->font();
+    velke.setPointSize(12);
+    velke.setWeight(QFont::Normal);
+    lbl1_->setFont(velke);
+
+    Tmr1_ = new QTimer(this);
+    Tmr1_->setObjectName(QStringLiteral("Tmr1"));
+    Tmr1_->setSingleShot(true);
+    Tmr1_->setInterval(2000);
+    connect(Tmr1_, &QTimer::timeout, this, &QDialog::accept);
+
+    if (const QScreen* obrazovka = QGuiApplication::primaryScreen()) {
+        const QRect g = obrazovka->geometry();
+        move(g.x() + (g.width() - width()) / 2, g.y() + (g.height() - height()) / 2);
+    }
+    lbl1_->setText(Text(11, jazyk));
+    lbl2_->setText(RadekVerze(jazyk));
+    lbl3_->setText(Text(13, jazyk));
+    Tmr1_->start();
+}
+
+void FrmUvitani::vypniCasovac() { Tmr1_->stop(); }
+
+QString FrmUvitani::RadekVerze(std::int16_t jazyk) {
+    // The build date is the date of the running program's file.
+    const QDate datum = QFileInfo(QCoreApplication::applicationFilePath()).lastModified().date();
+    return Text(149, jazyk) + QString::number(ZORVET_VERZE_HLAVNI) + QLatin1Char('.') +
+           QString::number(ZORVET_VERZE_VEDLEJSI) + Text(147, jazyk) + QLocale().toString(datum, QLocale::ShortFormat);
+}
+
+void FrmUvitani::paintEvent(QPaintEvent* /*event*/) {
+    // About 17 bands from pure blue at the top to nearly black at the bottom; each band
+    // overlaps the next by a pixel and the last runs past the bottom edge.
+    QPainter p(this);
+    const int sw = width();
+    const int sh = height();
+    const int krok = std::max(1, sh / 16);
+    for (int y = 0; y <= sh; y += krok) {
+        p.fillRect(QRect(QPoint(-1, y - 1), QPoint(sw, y + krok)), QColor(0, 0, 255 - (255 * y) / sh));
+    }
+}
+
+void FrmUvitani::mousePressEvent(QMouseEvent* event) {
+    event->accept();
+    accept();
+}
+
+void FrmUvitani::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        accept();
+        return;
+    }
+    // Every other key, Enter included, leaves the window open.
+    event->accept();
+}
+
+}  // namespace zorvet

@@ -1,0 +1,87 @@
+#include "ui/tabulka_vysledku.h"
+
+#include <QGuiApplication>
+#include <QPalette>
+#include <algorithm>
+
+#include "files/cisla.h"
+#include "files/retezce.h"
+
+namespace zorvet {
+
+TabulkaVysledku::TabulkaVysledku(const Stav& stav, QObject* parent) : QAbstractTableModel(parent), stav_(stav) {}
+
+void TabulkaVysledku::obnov() {
+    beginResetModel();
+    radky_ = std::clamp(static_cast<int>(stav_.PocetKroku), 0, kPosledniRadek) + 1;
+    sloupce_ = stav_.Uloha.Rizeny ? 3 : 2;
+    jazyk_ = stav_.Jazyk;
+    endResetModel();
+}
+
+int TabulkaVysledku::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : radky_; }
+
+int TabulkaVysledku::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : sloupce_; }
+
+QVariant TabulkaVysledku::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= radky_ || index.column() >= sloupce_) {
+        return {};
+    }
+    const auto i = static_cast<std::size_t>(index.row());
+    switch (role) {
+        case Qt::DisplayRole:
+            switch (index.column()) {
+                case 0:
+                    return TextObecny(stav_.Vysledky.Cas[i]);
+                case 1:
+                    return TextObecny(stav_.Vysledky.TeplotaVsazky[i]);
+                default:
+                    return TextObecny(stav_.TeplotaPece[i]);
+            }
+        case Qt::TextAlignmentRole:
+            // The time column is the fixed column of the grid, its numbers to the right;
+            // the temperature columns are left-aligned and vertically centred.
+            return QVariant::fromValue(index.column() == 0 ? Qt::Alignment(Qt::AlignRight | Qt::AlignVCenter)
+                                                           : Qt::Alignment(Qt::AlignLeft | Qt::AlignVCenter));
+        case Qt::BackgroundRole:
+            if (index.column() == 0) {
+                return QGuiApplication::palette().button();
+            }
+            return {};
+        default:
+            return {};
+    }
+}
+
+QVariant TabulkaVysledku::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal) {
+        return {};
+    }
+    if (role == Qt::TextAlignmentRole) {
+        // A name too long for its column goes on to another line of the tall header.
+        return static_cast<int>(Qt::AlignCenter) | static_cast<int>(Qt::TextWordWrap);
+    }
+    if (role != Qt::DisplayRole) {
+        return {};
+    }
+    switch (section) {
+        case 0:
+            return Text(111, jazyk_) + QLatin1Char('\n') + Text(112, jazyk_);
+        case 1:
+            return Text(81, jazyk_) + QLatin1Char('\n') + Text(113, jazyk_);
+        case 2:
+            return sloupce_ > 2 ? Text(143, jazyk_) + QLatin1Char('\n') + Text(113, jazyk_) : QVariant();
+        default:
+            return {};
+    }
+}
+
+Qt::ItemFlags TabulkaVysledku::flags(const QModelIndex& index) const {
+    if (!index.isValid()) {
+        return Qt::NoItemFlags;
+    }
+    // The time column is fixed: it cannot be selected, like a header.
+    return index.column() == 0 ? Qt::ItemIsEnabled : Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+}
+
+}  // namespace zorvet

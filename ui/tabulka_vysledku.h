@@ -1,0 +1,36 @@
+// The results table: a read-only view of the time, charge temperature and (for a
+// controlled heat-up) furnace temperature of every step of the result, read straight
+// from the state when a cell is drawn.
+#pragma once
+
+#include <QAbstractTableModel>
+#include <cstdint>
+
+#include "model/stav.h"
+
+namespace zorvet {
+
+class TabulkaVysledku : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    explicit TabulkaVysledku(const Stav& stav, QObject* parent = nullptr);
+
+    // Takes the current result, regime and language: rows 0..PocetKroku, two columns
+    // (time, charge) or three (time, charge, furnace) for a controlled heat-up.
+    void obnov();
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    // Two lines, name and unit.
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+private:
+    const Stav& stav_;
+    int radky_ = 0;
+    int sloupce_ = 2;
+    std::int16_t jazyk_ = kAnglicky;
+};
+
+}  // namespace zorvet
