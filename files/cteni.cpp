@@ -94,7 +94,8 @@ std::optional<double> CtiCislo(QStringView radek, int sloupec) {
     if (t.isEmpty()) {
         return std::nullopt;
     }
-    const QLocale lokal;
+    QLocale lokal;
+    lokal.setNumberOptions(lokal.numberOptions() | QLocale::OmitGroupSeparator);
     std::optional<double> x = ctiVLokalu(lokal, t);
     if (!x) {
         // A point-written decimal under a comma locale.
@@ -139,7 +140,9 @@ QStringList RozdelRadek(QStringView radek) {
 }
 
 float NaSingle(std::optional<double> x) {
-    if (!x || !std::isfinite(*x) || std::fabs(*x) > static_cast<double>(std::numeric_limits<float>::max())) {
+    // Values up to half a unit above the largest single still round to it.
+    static const double kMez = std::ldexp(1.0, 128) - std::ldexp(1.0, 103);
+    if (!x || !std::isfinite(*x) || std::fabs(*x) >= kMez) {
         return 0.0f;
     }
     return static_cast<float>(*x);

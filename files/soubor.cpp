@@ -222,9 +222,7 @@ private:
                 nahradniRadek = *r;
                 pocetNahradnich = predtim.size();
             }
-            if (!nahradni) {
-                predtim.append(*r);
-            }
+            predtim.append(*r);
         }
         if (!nahradni) {
             return std::nullopt;
