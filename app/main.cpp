@@ -1,8 +1,8 @@
-// Zorvet: the window, or the batch command line ("zorvet compute ...").
+// Zorvet: the window, or the batch command line ("zorvet compute ...", "zorvet --help").
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 
+#include "app/davka.h"
 #include "ui/aplikace.h"
 
 namespace {
@@ -20,9 +20,13 @@ bool maDisplej() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (zorvet::JeDavka(argc, argv)) {
+        return zorvet::SpustDavku(argc, argv);
+    }
     if (!maDisplej()) {
         std::fputs("zorvet: the window needs a display (no DISPLAY or WAYLAND_DISPLAY is set).\n"
-                   "Start it from a desktop session, or under Xvfb: xvfb-run ./build/app/zorvet\n",
+                   "Start it from a desktop session, or under Xvfb: xvfb-run ./build/app/zorvet\n"
+                   "Without a display, compute a problem with: zorvet compute PROBLEM.cfg (see zorvet --help)\n",
                    stderr);
         return 2;
     }
