@@ -84,16 +84,77 @@ std::optional<double> ctiVLokalu(const QLocale& lokal, const QString& t) {
     return ok ? std::optional<double>(x) : std::nullopt;
 }
 
+// The plain forms the writers produce: optional sign, digits with at most one "," or ".",
+// optional exponent (E, sign, digits). Whatever the locale, the rules below read such a
+// text as the number with its separator taken for the decimal point, so it is read that way
+// at once, without the locale's conversions. No value for any other text.
+std::optional<double> ctiProsteCislo(QStringView t) {
+    char buf[64];
+    std::size_t n = 0;
+    qsizetype i = 0;
+    bool zaporne = false;
+    if (i < t.size() && (t[i] == QLatin1Char('-') || t[i] == QLatin1Char('+'))) {
+        zaporne = t[i] == QLatin1Char('-');
+        ++i;
+    }
+    bool cislice = false;
+    bool oddelovac = false;
+    for (; i < t.size(); ++i) {
+        const QChar ch = t[i];
+        if (jeCislice(ch)) {
+            cislice = true;
+        } else if ((ch == QLatin1Char('.') || ch == QLatin1Char(',')) && !oddelovac) {
+            oddelovac = true;
+        } else {
+            break;
+        }
+        if (n + 1 >= sizeof buf) {
+            return std::nullopt;
+        }
+        buf[n++] = ch == QLatin1Char(',') ? '.' : static_cast<char>(ch.unicode());
+    }
+    if (!cislice) {
+        return std::nullopt;
+    }
+    if (i < t.size() && (t[i] == QLatin1Char('E') || t[i] == QLatin1Char('e'))) {
+        buf[n++] = 'e';
+        ++i;
+        if (i < t.size() && (t[i] == QLatin1Char('-') || t[i] == QLatin1Char('+'))) {
+            buf[n++] = static_cast<char>(t[i++].unicode());
+        }
+        const qsizetype zacatek = i;
+        for (; i < t.size() && jeCislice(t[i]) && n + 1 < sizeof buf; ++i) {
+            buf[n++] = static_cast<char>(t[i].unicode());
+        }
+        if (i == zacatek) {
+            return std::nullopt;
+        }
+    }
+    if (i != t.size()) {
+        return std::nullopt;
+    }
+    double x = 0.0;
+    const auto r = std::from_chars(buf, buf + n, x);
+    if (r.ec != std::errc() || r.ptr != buf + n) {
+        return std::nullopt;
+    }
+    return zaporne ? -x : x;
+}
+
 }  // namespace
 
 std::optional<double> CtiCislo(QStringView radek, int sloupec) {
     if (sloupec < 1 || sloupec > radek.size()) {
         return std::nullopt;
     }
-    QString t = orizniMezery(radek.sliced(sloupec - 1)).toString();
-    if (t.isEmpty()) {
+    const QStringView orez = orizniMezery(radek.sliced(sloupec - 1));
+    if (orez.isEmpty()) {
         return std::nullopt;
     }
+    if (const std::optional<double> x = ctiProsteCislo(orez)) {
+        return x;
+    }
+    QString t = orez.toString();
     QLocale lokal;
     lokal.setNumberOptions(lokal.numberOptions() | QLocale::OmitGroupSeparator);
     std::optional<double> x = ctiVLokalu(lokal, t);

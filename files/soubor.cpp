@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStringList>
+#include <algorithm>
 #include <memory>
 
 #include "files/cisla.h"
@@ -47,7 +48,10 @@ class Zapisovac {
 public:
     explicit Zapisovac(std::int16_t jazyk) : j_(jazyk) {}
 
-    void radek(const QString& text = QString()) { out_ += text + kKonecRadku; }
+    void radek(const QString& text = QString()) {
+        out_ += text;
+        out_ += kKonecRadku;
+    }
     void cislo(int popisek, const QString& jednotka, float x) {
         radek(zacatekRadku(Text(popisek, j_), jednotka) + QLatin1String("  ") + TextSouboru(x));
     }
@@ -64,9 +68,13 @@ public:
     // Two items in print zones of 14 columns: the second starts in column 15 (or the next
     // zone when the first is longer).
     void zony(const QString& prvni, const QString& druhy) {
-        const qsizetype sirka = ((prvni.size() + kZona - 1) / kZona) * kZona;
-        radek(prvni.leftJustified(sirka < kZona ? kZona : sirka) + druhy);
+        const qsizetype sirka = std::max<qsizetype>(((prvni.size() + kZona - 1) / kZona) * kZona, kZona);
+        out_ += prvni;
+        out_.append(QString(sirka - prvni.size(), QLatin1Char(' ')));
+        out_ += druhy;
+        out_ += kKonecRadku;
     }
+    void rezervuj(qsizetype znaku) { out_.reserve(znaku); }
     const QString& text() const { return out_; }
     std::int16_t jazyk() const { return j_; }
 
@@ -410,6 +418,8 @@ private:
 
 QString TextSouboruUlohy(const Stav& stav, bool sVysledky) {
     Zapisovac z(stav.Jazyk);
+    // About 30 characters a row: enough room for the largest results file at once.
+    z.rezervuj(2048 + (sVysledky ? 32 * (static_cast<qsizetype>(std::max<int>(stav.PocetKroku, 0)) + 1) : 0));
     if (!stav.Komentar.empty()) {
         z.radek(naJedenRadek(QString::fromStdString(stav.Komentar)));
         z.radek();
