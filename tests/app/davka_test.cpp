@@ -179,6 +179,8 @@ struct Odmitnuti {
     const char* chyba;  // part of the message on standard error
 };
 
+void PrintTo(const Odmitnuti& o, std::ostream* os) { *os << o.nazev; }
+
 class DavkaOdmita : public Davka, public ::testing::WithParamInterface<Odmitnuti> {};
 
 TEST_P(DavkaOdmita, ExitStatusAndMessage) {

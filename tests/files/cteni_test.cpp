@@ -38,6 +38,9 @@ const Cteni kCisla[] = {
     {" 2.5E+07 ", 2.5e7},    {" 1E-05 ", 1e-5},      {" 12.50 ", 12.5},
     {" 1,0000001 ", 1.0000001}, {"", std::nullopt}, {"   ", std::nullopt},
     {" abc ", std::nullopt}, {" 12abc,5 ", 12.0},  {" 3,1415927 ", 3.1415927},
+    // Not a plain number: the locale's reading is checked against the text.
+    {" 1,234,567 ", 1.234},  {" 2,5E+07x ", 2.5e7}, {" +5 ", 5.0},
+    {" 5. ", 5.0},           {" 1E+999 ", std::nullopt},
 };
 
 TEST_P(VLokalu, CtiCisloTakesEitherSeparator) {
