@@ -1,32 +1,27 @@
 // The problem dialog driven through its own widgets, offscreen: tabs, mass and profile,
 // face counts, the furnace curve and its preview, OK and Cancel, configuration files and
 // materials, and one problem typed from scratch and computed.
-#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
-#include <QGroupBox>
 #include <QLabel>
-#include <QLayout>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 #include <memory>
 
-#include "files/zpravy.h"
-#include "model/geometrie.h"
 #include "model/priklady.h"
 #include "model/vypocet.h"
 #include "support/skriptovane_dialogy.h"
 #include "ui/frm_zadani.h"
 #include "ui/graf.h"
+#include "zadani_ovladani.h"
 
 using namespace zorvet;
 using zorvet::test::SkriptovaneDialogy;
@@ -64,101 +59,14 @@ QString mistni(const QString& cislo) {
 }
 
 // One open dialog over its own state, every question answered in code.
-class Okno {
+class Okno : public zorvet::test::OvladaniZadani {
 public:
     explicit Okno(std::unique_ptr<Stav> s = std::make_unique<Stav>()) : stav(std::move(s)) {
         dialog = std::make_unique<FrmZadani>(*stav, dialogy);
+        nastavOkno(dialog.get());
         QObject::connect(dialog.get(), &FrmZadani::ulohaPrevzata, [this] { ++prevzato; });
         dialog->show();
         aktivni = QTest::qWaitForWindowActive(dialog.get());
-    }
-
-    template <typename T>
-    T* w(const char* jmeno) const {
-        T* x = dialog->findChild<T*>(QLatin1String(jmeno));
-        if (x == nullptr) {
-            qFatal("the dialog has no widget %s", jmeno);
-        }
-        return x;
-    }
-    QString text(const char* jmeno) const { return w<QLineEdit>(jmeno)->text(); }
-
-    // Brings up the tab that holds the widget, by clicking it.
-    void ukaz(QWidget* pole) {
-        // Widgets just shown get their place in the layout first.
-        QApplication::sendPostedEvents();
-        QApplication::processEvents();
-        auto* taby = w<QTabWidget>("TabStrip1");
-        for (int i = 0; i < taby->count(); ++i) {
-            if (taby->widget(i)->isAncestorOf(pole) && taby->currentIndex() != i) {
-                zalozka(i + 1);
-            }
-        }
-    }
-    void zalozka(int cislo) {
-        QTabBar* lista = w<QTabWidget>("TabStrip1")->tabBar();
-        QTest::mouseClick(lista, Qt::LeftButton, {}, lista->tabRect(cislo - 1).center());
-        QApplication::sendPostedEvents();
-        QApplication::processEvents();
-    }
-
-    // Clicks into a field, replaces its text and leaves it with Tab.
-    void pis(const char* jmeno, const QString& text) {
-        auto* pole = w<QWidget>(jmeno);
-        ukaz(pole);
-        auto* combo = qobject_cast<QComboBox*>(pole);
-        QWidget* cil = combo != nullptr ? combo->lineEdit() : pole;
-        QTest::mouseClick(cil, Qt::LeftButton);
-        if (!pole->hasFocus()) {
-            QTest::qFail(qPrintable(QStringLiteral("%1 did not take the focus").arg(QLatin1String(jmeno))), __FILE__,
-                         __LINE__);
-            return;
-        }
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Delete);
-        QTest::keyClicks(QApplication::focusWidget(), text);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    }
-
-    // Clicks into a field and leaves it with Tab, changing nothing.
-    void navstiv(const char* jmeno) {
-        auto* pole = w<QWidget>(jmeno);
-        ukaz(pole);
-        QTest::mouseClick(pole, Qt::LeftButton);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    }
-
-    // Picks a list entry with the mouse.
-    void zvol(const char* jmeno, int index) {
-        auto* combo = w<QComboBox>(jmeno);
-        ukaz(combo);
-        combo->showPopup();
-        QAbstractItemView* seznam = combo->view();
-        QTest::mouseClick(seznam->viewport(), Qt::LeftButton, {},
-                          seznam->visualRect(seznam->model()->index(index, 0)).center());
-        // The offscreen platform does not give the activation back when a popup closes.
-        dialog->activateWindow();
-        aktivni = QTest::qWaitForWindowActive(dialog.get());
-    }
-    void zvolText(const char* jmeno, const QString& text) { zvol(jmeno, w<QComboBox>(jmeno)->findText(text)); }
-
-    void klik(const char* jmeno) {
-        auto* tlacitko = w<QAbstractButton>(jmeno);
-        ukaz(tlacitko);
-        // An option button takes clicks on its mark and caption only.
-        const QPoint kam = qobject_cast<QRadioButton*>(tlacitko) != nullptr
-                               ? QPoint(tlacitko->height() / 2, tlacitko->height() / 2)
-                               : tlacitko->rect().center();
-        QTest::mouseClick(tlacitko, Qt::LeftButton, {}, kam);
-    }
-
-    QStringList polozky(const char* jmeno) const {
-        QStringList vysledek;
-        auto* c = w<QComboBox>(jmeno);
-        for (int i = 0; i < c->count(); ++i) {
-            vysledek.append(c->itemText(i));
-        }
-        return vysledek;
     }
 
     QList<double> casyNahledu() const {
@@ -173,7 +81,6 @@ public:
     SkriptovaneDialogy dialogy;
     std::unique_ptr<FrmZadani> dialog;
     int prevzato = 0;
-    bool aktivni = false;
 };
 
 bool stejnaKrivka(const Krivka& a, const Krivka& b) {
@@ -923,59 +830,6 @@ private slots:
         QVERIFY(o.w<QTimer>("tmrHelp")->isActive());
         QTRY_COMPARE_WITH_TIMEOUT(o.dialog->cursor().shape(), Qt::ArrowCursor, 5000);
         QVERIFY(!o.w<QTimer>("tmrHelp")->isActive());
-    }
-
-    // The uncontrolled example typed into the dialog from scratch, then the controlled one
-    // through the curve fields; each accepted and computed.
-    void celyPostup_data() {
-        QTest::addColumn<QString>("lokal");
-        QTest::newRow("point") << "en_US";
-        QTest::newRow("comma") << "cs_CZ";
-    }
-    void celyPostup() {
-        QFETCH(QString, lokal);
-        QLocale::setDefault(QLocale(lokal));
-        auto stav = std::make_unique<Stav>();
-        Stav& s = *stav;
-        {
-            Okno o(std::move(stav));
-            o.pis("txtTpece", QStringLiteral("1000"));
-            o.pis("txtTv", QStringLiteral("20"));
-            o.pis("txtTk", QStringLiteral("900"));
-            o.pis("txtc", QStringLiteral("500"));
-            o.pis("txtEps", mistni("0.8"));
-            o.klik("optMza");
-            o.pis("txtm", QStringLiteral("100"));
-            o.pis("txtA", QStringLiteral("1"));
-            o.pis("txtCasKrok", QStringLiteral("10"));
-            o.klik("cmdOK");
-            QVERIFY(o.dialogy.zpravy.isEmpty());
-            QCOMPARE(o.prevzato, 1);
-            QCOMPARE(Vypocet(s).konec, KonecVypoctu::Uspech);
-            QCOMPARE(ZpravaKonecneTeploty(s), QStringLiteral("Final temperature 901 °C have been obtained during 470 s."));
-            stav.reset(o.stav.release());
-        }
-        {
-            Okno o(std::move(stav));
-            o.klik("optRizeny");
-            o.zvolText("cboPocetKrivek", QStringLiteral("2"));
-            o.zvolText("cboUsekC", QStringLiteral("1"));
-            o.pis("txtPocTep", QStringLiteral("20"));
-            o.pis("txtKonTep", QStringLiteral("1000"));
-            o.pis("txtDobaVydrze", QStringLiteral("600"));
-            o.zvolText("cboUsekC", QStringLiteral("2"));
-            QCOMPARE(o.text("txtPocTep"), QStringLiteral("1000"));
-            o.pis("txtKonTep", QStringLiteral("1000"));
-            o.pis("txtDobaVydrze", QStringLiteral("1200"));
-            QCOMPARE(o.casyNahledu(), (QList<double>{0, 600, 1800}));
-            o.klik("cmdOK");
-            QVERIFY(o.dialogy.zpravy.isEmpty());
-            QCOMPARE(o.prevzato, 1);
-            QCOMPARE(Vypocet(s).konec, KonecVypoctu::Uspech);
-            QCOMPARE(s.PocetKroku, 90);
-            QVERIFY(ZpravaKonecneTeploty(s).endsWith(QStringLiteral(" 900 s.")));
-            stav.reset(o.stav.release());
-        }
     }
 
 private:
