@@ -450,17 +450,19 @@ void FrmZorvet::ZobrazGraf() {
             pec.append(QPointF(stav_.Vysledky.Cas[r], stav_.TeplotaPece[r]));
         }
     }
+    // The old curves go first, so that nothing below lays them out again.
     FlpGrf1_->vymazRady();
-    FlpGrf1_->nastavZnacky(n <= kZnackyDo);
-    // An uncontrolled chart has one series and no labels.
-    FlpGrf1_->pridejRadu(rizeny ? Text(114, j) : QString(), kModra, vsazka);
-    if (rizeny) {
-        FlpGrf1_->pridejRadu(Text(115, j), kCervena, pec);
-    }
     FlpGrf1_->nastavPopisOsyX(Text(72, j));
     FlpGrf1_->nastavPopisOsyY(Text(71, j));
     FlpGrf1_->nastavPismo(QFont(QStringLiteral("Arial"), 16, QFont::Normal));
     FlpGrf1_->nastavTitulek(Text(70, j));
+    FlpGrf1_->nastavZnacky(n <= kZnackyDo);
+    // An uncontrolled chart has one series and no labels.
+    if (rizeny) {
+        FlpGrf1_->nastavRady({{Text(114, j), kModra, vsazka}, {Text(115, j), kCervena, pec}});
+    } else {
+        FlpGrf1_->nastavRady({{QString(), kModra, vsazka}});
+    }
     FlpGrf1_->show();
 
     ukazTlacitkoOK();

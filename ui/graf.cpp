@@ -7,6 +7,7 @@
 #include <QtCharts/QLegend>
 #include <QtCharts/QLegendMarker>
 #include <QtCharts/QLineSeries>
+#include <QtCharts/QScatterSeries>
 #include <QtCharts/QValueAxis>
 #include <algorithm>
 #include <limits>
@@ -21,14 +22,6 @@ constexpr qreal kVelikostZnacky = 7.0;
 QValueAxis* osa(const QChart* graf, Qt::Orientation smer) {
     const auto osy = graf->axes(smer);
     return osy.isEmpty() ? nullptr : qobject_cast<QValueAxis*>(osy.first());
-}
-
-QLineSeries* rada(const QChart* graf, int index) {
-    const auto rady = graf->series();
-    if (index < 0 || index >= rady.size()) {
-        return nullptr;
-    }
-    return qobject_cast<QLineSeries*>(rady.at(index));
 }
 
 // Stretches an axis over [od, do_], widening a single value so the axis keeps a span.
@@ -49,71 +42,119 @@ void nastavRozsah(QValueAxis* o, double od, double do_) {
 Graf::Graf(QWidget* parent) : QChartView(parent) {
     setObjectName(QStringLiteral("graf"));
     setRenderHint(QPainter::Antialiasing);
+    pismo_ = font();
+    sestav();
+}
+
+void Graf::sestav() {
+    // Every change of a chart's axes or layout lays its curves out again, which for ten
+    // thousand points takes milliseconds; a chart put together before it is shown is
+    // laid out once.
     auto* graf = new QChart;
     graf->setBackgroundRoundness(0);
-    graf->legend()->setAlignment(Qt::AlignBottom);
-    graf->legend()->hide();
+    graf->setTitle(titulek_);
+    graf->setTitleFont(pismo_);
     auto* x = new QValueAxis;
     auto* y = new QValueAxis;
-    x->setLabelFormat(QStringLiteral("%g"));
-    y->setLabelFormat(QStringLiteral("%g"));
+    for (QValueAxis* o : {x, y}) {
+        o->setLabelFormat(QStringLiteral("%g"));
+        o->setTitleFont(pismo_);
+    }
+    x->setTitleText(popisX_);
+    y->setTitleText(popisY_);
     graf->addAxis(x, Qt::AlignBottom);
     graf->addAxis(y, Qt::AlignLeft);
-    setChart(graf);
-    nastavRozsah(x, 0.0, 1.0);
-    nastavRozsah(y, 0.0, 1.0);
-}
 
-void Graf::vymazRady() {
-    chart()->removeAllSeries();
-    chart()->legend()->hide();
-    nastavRozsah(osa(chart(), Qt::Horizontal), 0.0, 1.0);
-    nastavRozsah(osa(chart(), Qt::Vertical), 0.0, 1.0);
-}
-
-int Graf::pridejRadu(const QString& nazev, const QColor& barva, const QList<QPointF>& body) {
-    auto* s = new QLineSeries;
-    s->setName(nazev);
-    s->setPen(QPen(barva, kTloustkaCary));
-    s->setMarkerSize(kVelikostZnacky);
-    s->setPointsVisible(znacky_);
-    s->replace(body);
-    chart()->addSeries(s);
-    s->attachAxis(osa(chart(), Qt::Horizontal));
-    s->attachAxis(osa(chart(), Qt::Vertical));
-
-    bool nejakyNazev = false;
     double minX = std::numeric_limits<double>::infinity();
     double maxX = -minX;
     double minY = minX;
     double maxY = -minX;
-    for (QAbstractSeries* a : chart()->series()) {
-        auto* r = qobject_cast<QLineSeries*>(a);
-        const bool maNazev = !r->name().isEmpty();
-        nejakyNazev = nejakyNazev || maNazev;
-        for (QLegendMarker* m : chart()->legend()->markers(r)) {
-            m->setVisible(maNazev);
-        }
-        for (const QPointF& b : r->points()) {
+    bool nejakyNazev = false;
+    for (const Rada& r : rady_) {
+        for (const QPointF& b : r.body) {
             minX = std::min(minX, b.x());
             maxX = std::max(maxX, b.x());
             minY = std::min(minY, b.y());
             maxY = std::max(maxY, b.y());
         }
     }
-    chart()->legend()->setVisible(nejakyNazev);
-    nastavRozsah(osa(chart(), Qt::Horizontal), minX, maxX);
-    nastavRozsah(osa(chart(), Qt::Vertical), minY, maxY);
-    return static_cast<int>(chart()->series().size()) - 1;
+    nastavRozsah(x, minX, maxX);
+    nastavRozsah(y, minY, maxY);
+
+    QLegend* legenda = graf->legend();
+    legenda->setAlignment(Qt::AlignBottom);
+    legenda->setFont(pismo_);
+    for (const Rada& r : rady_) {
+        auto* s = new QLineSeries;
+        s->setName(r.nazev);
+        s->setPen(QPen(r.barva, kTloustkaCary));
+        s->replace(r.body);
+        graf->addSeries(s);
+        s->attachAxis(x);
+        s->attachAxis(y);
+        for (QLegendMarker* m : legenda->markers(s)) {
+            m->setVisible(!r.nazev.isEmpty());
+        }
+        nejakyNazev = nejakyNazev || !r.nazev.isEmpty();
+    }
+    // The markers are dots of their own, a little wider than the line; the line
+    // series' own point drawing does not take a size.
+    if (znacky_) {
+        for (const Rada& r : rady_) {
+            auto* body = new QScatterSeries;
+            body->setMarkerShape(QScatterSeries::MarkerShapeCircle);
+            body->setMarkerSize(kVelikostZnacky);
+            body->setColor(r.barva);
+            body->setBorderColor(r.barva);
+            body->replace(r.body);
+            graf->addSeries(body);
+            body->attachAxis(x);
+            body->attachAxis(y);
+            for (QLegendMarker* m : legenda->markers(body)) {
+                m->setVisible(false);
+            }
+        }
+    }
+    legenda->setVisible(nejakyNazev);
+
+    QChart* stary = chart();
+    setChart(graf);
+    delete stary;
 }
 
-void Graf::nastavTitulek(const QString& text) { chart()->setTitle(text); }
+void Graf::vymazRady() {
+    rady_.clear();
+    sestav();
+}
 
-void Graf::nastavPopisOsyX(const QString& text) { osa(chart(), Qt::Horizontal)->setTitleText(text); }
+int Graf::pridejRadu(const QString& nazev, const QColor& barva, const QList<QPointF>& body) {
+    rady_.append({nazev, barva, body});
+    sestav();
+    return static_cast<int>(rady_.size()) - 1;
+}
 
-void Graf::nastavPopisOsyY(const QString& text) { osa(chart(), Qt::Vertical)->setTitleText(text); }
+void Graf::nastavRady(const QList<Rada>& rady) {
+    rady_ = rady;
+    sestav();
+}
+
+void Graf::nastavTitulek(const QString& text) {
+    titulek_ = text;
+    chart()->setTitle(text);
+}
+
+void Graf::nastavPopisOsyX(const QString& text) {
+    popisX_ = text;
+    osa(chart(), Qt::Horizontal)->setTitleText(text);
+}
+
+void Graf::nastavPopisOsyY(const QString& text) {
+    popisY_ = text;
+    osa(chart(), Qt::Vertical)->setTitleText(text);
+}
 
 void Graf::nastavPismo(const QFont& pismo) {
+    pismo_ = pismo;
     chart()->setTitleFont(pismo);
     osa(chart(), Qt::Horizontal)->setTitleFont(pismo);
     osa(chart(), Qt::Vertical)->setTitleFont(pismo);
@@ -121,39 +162,32 @@ void Graf::nastavPismo(const QFont& pismo) {
 }
 
 void Graf::nastavZnacky(bool zapnuto) {
-    znacky_ = zapnuto;
-    for (QAbstractSeries* a : chart()->series()) {
-        qobject_cast<QLineSeries*>(a)->setPointsVisible(zapnuto);
+    if (zapnuto != znacky_) {
+        znacky_ = zapnuto;
+        sestav();
     }
 }
 
-QString Graf::titulek() const { return chart()->title(); }
+QString Graf::titulek() const { return titulek_; }
 
-QString Graf::popisOsyX() const { return osa(chart(), Qt::Horizontal)->titleText(); }
+QString Graf::popisOsyX() const { return popisX_; }
 
-QString Graf::popisOsyY() const { return osa(chart(), Qt::Vertical)->titleText(); }
+QString Graf::popisOsyY() const { return popisY_; }
 
-QFont Graf::pismo() const { return chart()->titleFont(); }
+QFont Graf::pismo() const { return pismo_; }
 
 bool Graf::znacky() const { return znacky_; }
 
 bool Graf::legenda() const { return chart()->legend()->isVisible(); }
 
-int Graf::pocetRad() const { return static_cast<int>(chart()->series().size()); }
+int Graf::pocetRad() const { return static_cast<int>(rady_.size()); }
 
-QString Graf::nazevRady(int index) const {
-    const QLineSeries* r = rada(chart(), index);
-    return r != nullptr ? r->name() : QString();
-}
+QString Graf::nazevRady(int index) const { return index >= 0 && index < rady_.size() ? rady_.at(index).nazev : QString(); }
 
-QColor Graf::barvaRady(int index) const {
-    const QLineSeries* r = rada(chart(), index);
-    return r != nullptr ? r->pen().color() : QColor();
-}
+QColor Graf::barvaRady(int index) const { return index >= 0 && index < rady_.size() ? rady_.at(index).barva : QColor(); }
 
 QList<QPointF> Graf::bodyRady(int index) const {
-    const QLineSeries* r = rada(chart(), index);
-    return r != nullptr ? r->points() : QList<QPointF>();
+    return index >= 0 && index < rady_.size() ? rady_.at(index).body : QList<QPointF>();
 }
 
 void Graf::vykresli(QPainter& painter, const QRectF& cil) {

@@ -28,6 +28,15 @@ public:
     // only while at least one series has a name. The axes fit all series.
     int pridejRadu(const QString& nazev, const QColor& barva, const QList<QPointF>& body);
 
+    struct Rada {
+        QString nazev;
+        QColor barva;
+        QList<QPointF> body;
+    };
+    // Replaces every series at once: for long series much cheaper than adding them one
+    // by one, as the curves are laid out only once.
+    void nastavRady(const QList<Rada>& rady);
+
     void nastavTitulek(const QString& text);
     void nastavPopisOsyX(const QString& text);  // the time axis
     void nastavPopisOsyY(const QString& text);  // the temperature axis
@@ -56,7 +65,15 @@ public:
     void vykresli(QPainter& painter, const QRectF& cil);
 
 private:
+    // Builds a new chart from the description below and shows it in place of the old.
+    void sestav();
+
+    QString titulek_;
+    QString popisX_;
+    QString popisY_;
+    QFont pismo_;
     bool znacky_ = false;
+    QList<Rada> rady_;
 };
 
 }  // namespace zorvet

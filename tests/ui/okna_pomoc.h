@@ -1,0 +1,191 @@
+// Shared by the window tests: DialogyOken answered in code, a guard that fails a test on a
+// modal window nobody expected (and closes it, so the test goes on instead of hanging),
+// and a computed result to show.
+#pragma once
+
+#include <QApplication>
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QImage>
+#include <QPainter>
+#include <QPointer>
+#include <QStringList>
+#include <QTimer>
+#include <QWidget>
+#include <deque>
+#include <functional>
+#include <memory>
+
+#include "model/vypocet.h"
+#include "support/skriptovane_dialogy.h"
+#include "ui/dialogy_okna.h"
+
+namespace zorvet::test {
+
+// The scripted dialogs of the files tests, plus a printer whose answer the test chooses;
+// what would have gone to paper is drawn into stranka.
+class SkriptovanaOkna : public DialogyOken {
+public:
+    SkriptovaneDialogy d;
+    VysledekTisku odpovedTisku = VysledekTisku::Vytisteno;
+    QStringList tisky;  // document names
+    QImage stranka;
+
+    void zprava(Ikona ikona, const QString& t, const QString& text) override { d.zprava(ikona, t, text); }
+    bool otazka(const QString& t, const QString& text) override { return d.otazka(t, text); }
+    std::optional<QString> vstup(const QString& v, const QString& t, const QString& x) override {
+        return d.vstup(v, t, x);
+    }
+    std::optional<QString> otevritSoubor(const QString& f, int i) override { return d.otevritSoubor(f, i); }
+    std::optional<QString> ulozitSoubor(const QString& f, int i) override { return d.ulozitSoubor(f, i); }
+    void kurzorCekani() override { d.kurzorCekani(); }
+    void kurzorNormalni() override { d.kurzorNormalni(); }
+    VysledekTisku tiskni(const QString& nazev, const Kresleni& kresli) override {
+        tisky.append(nazev);
+        if (odpovedTisku == VysledekTisku::Vytisteno) {
+            stranka = QImage(800, 600, QImage::Format_RGB32);
+            stranka.fill(Qt::white);
+            QPainter p(&stranka);
+            kresli(p, QRectF(0, 0, 800, 600));
+        }
+        return odpovedTisku;
+    }
+};
+
+// Watches for modal windows. Each one is offered to the next expected handler, which must
+// close it; one that nobody expected is recorded in cizi and closed.
+class HlidacModalu {
+public:
+    using Obsluha = std::function<void(QWidget*)>;
+
+    HlidacModalu() {
+        casovac_.setInterval(20);
+        QObject::connect(&casovac_, &QTimer::timeout, [this] { kontroluj(); });
+        casovac_.start();
+    }
+
+    void ocekavej(Obsluha obsluha) { obsluhy_.push_back(std::move(obsluha)); }
+    int zbyva() const { return static_cast<int>(obsluhy_.size()); }
+
+    QStringList cizi;  // object names of unexpected modal windows
+
+private:
+    void kontroluj() {
+        QWidget* w = QApplication::activeModalWidget();
+        if (w == nullptr) {
+            posledni_ = nullptr;
+            return;
+        }
+        if (w == posledni_) {
+            // A handler that left its window open must not hang the test either.
+            if (odKdy_.elapsed() > 3000) {
+                cizi.append(QStringLiteral("still open: ") + w->objectName());
+                zavri(w);
+            }
+            return;
+        }
+        posledni_ = w;
+        odKdy_.start();
+        if (!obsluhy_.empty()) {
+            // Run outside this timer's slot: a handler may open a further modal window
+            // (a confirmation), which this timer must still be able to see.
+            Obsluha o = std::move(obsluhy_.front());
+            obsluhy_.pop_front();
+            QPointer<QWidget> okno = w;
+            QMetaObject::invokeMethod(
+                w, [o, okno] {
+                    if (okno) {
+                        o(okno);
+                    }
+                },
+                Qt::QueuedConnection);
+            return;
+        }
+        cizi.append(w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className()) : w->objectName());
+        zavri(w);
+    }
+
+    static void zavri(QWidget* w) {
+        if (auto* dialog = qobject_cast<QDialog*>(w)) {
+            dialog->reject();
+        } else {
+            w->close();
+        }
+    }
+
+    QTimer casovac_;
+    std::deque<Obsluha> obsluhy_;
+    QPointer<QWidget> posledni_;
+    QElapsedTimer odKdy_;
+};
+
+// The documented example: 100 kg, 500 J/kg/K, 1 m², emissivity 0.8, from 20 to 900 °C in a
+// 1000 °C furnace with a step of 10 s; controlled, a ramp from 20 to 1000 °C in 600 s and a
+// hold for 1200 s. The result ends at row 47 (uncontrolled) or 90 (controlled).
+inline void PrikladovaUloha(Stav& stav, bool rizeny) {
+    Uloha& u = stav.Uloha;
+    u.m = 100.0f;
+    u.c = 500.0f;
+    u.A = 1.0f;
+    u.Eps = 0.8f;
+    u.KoefK = 1.0f;
+    u.Tpece = 1000.0f;
+    u.Tv = 20.0f;
+    u.Tk = 900.0f;
+    u.CasKrok = 10.0f;
+    u.Rizeny = rizeny;
+    u.PocetKrivek = rizeny ? 2 : 0;
+    u.Krivka[0] = {20.0f, 600.0f};
+    u.Krivka[1] = {1000.0f, 1200.0f};
+    u.Krivka[2] = {1000.0f, 0.0f};
+    RozvinKrivku(stav);
+}
+
+// A result of n + 1 rows without computing: time 10 s a step, temperatures rising.
+inline void UmelyVysledek(Stav& stav, bool rizeny, int n) {
+    stav.Uloha.Rizeny = rizeny;
+    stav.Uloha.Tv = 20.0f;
+    stav.Uloha.Tk = 900.0f;
+    stav.Uloha.c = 500.0f;
+    stav.Uloha.m = 100.0f;
+    stav.PocetKroku = static_cast<std::int16_t>(n);
+    for (int i = 0; i <= n; ++i) {
+        const auto r = static_cast<std::size_t>(i);
+        stav.Vysledky.Cas[r] = static_cast<float>(i) * 10.0f;
+        stav.Vysledky.TeplotaVsazky[r] = 20.0f + static_cast<float>(i) * 0.5f;
+        stav.TeplotaPece[r] = 1000.0f;
+    }
+}
+
+}  // namespace zorvet::test
+
+#include <QAction>
+#include <QTemporaryDir>
+#include <QtTest/QTest>
+
+namespace zorvet::test {
+
+// Item `index` of the menu item array `pole` (the items share one object name).
+inline QAction* Polozka(const QObject* okno, const char* pole, int index) {
+    for (QAction* a : okno->findChildren<QAction*>(QString::fromLatin1(pole))) {
+        if (a->property("Index").toInt() == index) {
+            return a;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace zorvet::test
+
+// A Qt Test main whose settings live in a fresh folder and which runs without a display.
+#define ZORVET_TEST_MAIN(Trida)                                              \
+    int main(int argc, char** argv) {                                        \
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {                \
+            qputenv("QT_QPA_PLATFORM", "offscreen");                         \
+        }                                                                    \
+        QTemporaryDir nastaveni;                                             \
+        qputenv("XDG_CONFIG_HOME", nastaveni.path().toLocal8Bit());          \
+        QApplication app(argc, argv);                                        \
+        Trida test;                                                          \
+        return QTest::qExec(&test, argc, argv);                              \
+    }
