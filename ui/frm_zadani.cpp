@@ -131,6 +131,9 @@ FrmZadani::FrmZadani(Stav& stav, Dialogy& dialogy, QWidget* parent)
 void FrmZadani::propojUdalosti() {
     connect(TabStrip1, &QTabWidget::currentChanged, this, &FrmZadani::vybranaZalozka);
 
+    // An option's handling runs when it becomes selected, by the user or from code, and
+    // not when the selected one is chosen again; the load sequence and the refill after a
+    // file was read rely on that. The lists below behave the same way.
     connect(optMza, &QRadioButton::toggled, this, [this](bool zapnuto) {
         if (zapnuto) {
             optMzaClick();
