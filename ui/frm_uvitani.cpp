@@ -78,8 +78,11 @@ void FrmUvitani::vypniCasovac() { Tmr1_->stop(); }
 QString FrmUvitani::RadekVerze(std::int16_t jazyk) {
     // The build date is the date of the running program's file.
     const QDate datum = QFileInfo(QCoreApplication::applicationFilePath()).lastModified().date();
+    // The date is kept on one line of the narrow label.
+    QString text = QLocale().toString(datum, QLocale::ShortFormat);
+    text.replace(QLatin1Char(' '), QChar(QChar::Nbsp));
     return Text(149, jazyk) + QString::number(ZORVET_VERZE_HLAVNI) + QLatin1Char('.') +
-           QString::number(ZORVET_VERZE_VEDLEJSI) + Text(147, jazyk) + QLocale().toString(datum, QLocale::ShortFormat);
+           QString::number(ZORVET_VERZE_VEDLEJSI) + Text(147, jazyk) + text;
 }
 
 void FrmUvitani::paintEvent(QPaintEvent* /*event*/) {
