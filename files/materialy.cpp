@@ -20,8 +20,9 @@ const QString kSouborMaterialu = QStringLiteral("Material.lst");
 bool jePrazdny(const QString& radek) { return radek.trimmed().isEmpty(); }
 
 // Every record of the file's text, in order. A record is a name field and two numeric
-// fields; blank lines between records are skipped, and a name without its two numbers ends
-// the list. Each record consumes text, so the loop ends with the text.
+// fields; blank lines between records are skipped, and so is a name without its two numbers
+// (the reading goes on with the next line, so a damaged record hides no later one). Each
+// pass consumes at least the name, so the loop ends with the text.
 QList<Material> ctiZaznamy(const QString& text) {
     QList<Material> zaznamy;
     CteckaTextu cteni(text);
@@ -41,7 +42,7 @@ QList<Material> ctiZaznamy(const QString& text) {
         const std::optional<double> c = cteni.ciselnePole();
         const std::optional<double> gama = c ? cteni.ciselnePole() : std::nullopt;
         if (!gama) {
-            break;
+            continue;
         }
         zaznamy.append(Material{nazev->toStdString(), NaSingle(c), NaSingle(gama)});
     }

@@ -172,8 +172,9 @@ TEST_P(Databaze, NamesWithACommaOrLeadingBlanksReadBack) {
 }
 
 TEST_P(Databaze, AddingKeepsWhatTheFileHeld) {
-    // Edited elsewhere: UTF-8, LF line ends, no final line break, blank lines between records.
-    zapis(kLst, QStringLiteral("Měď\n 385  8960 \n\nMosaz\n 377  8440").toUtf8());
+    // Edited elsewhere: UTF-8, LF line ends, blank lines between records, a record without its
+    // numbers, no final line break.
+    zapis(kLst, QStringLiteral("Měď\n 385  8960 \n\nBroken\nMosaz\n 377  8440\nNo numbers").toUtf8());
     NactiMaterialy(*stav_);
     ASSERT_EQ(PocetZaznamu(*stav_), 2);
     ASSERT_EQ(UlozMaterial(*stav_, d_, QStringLiteral("Hliník"), pole(897), pole(2700)), UlozeniMaterialu::Pridan);
