@@ -251,11 +251,17 @@ std::optional<QString> CteckaTextu::radek() {
 }
 
 void CteckaTextu::zaPolem() {
+    const qsizetype zaPolem = pozice_;
     while (pozice_ < text_.size() && text_[pozice_] == QLatin1Char(' ')) {
         ++pozice_;
     }
     if (pozice_ < text_.size() && text_[pozice_] == QLatin1Char(',')) {
-        ++pozice_;
+        // After blanks, a comma with a digit after it is the next number, a value below 1
+        // written under the decimal comma (" 600  ,5 "), not a separator.
+        const bool dalsiCislo = pozice_ > zaPolem && pozice_ + 1 < text_.size() && jeCislice(text_[pozice_ + 1]);
+        if (!dalsiCislo) {
+            ++pozice_;
+        }
     } else {
         preskocKonecRadku();
     }
