@@ -1,91 +1,106 @@
 #include "files/cisla.h"
 
 #include <QLocale>
+#include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
-#include <string>
 
 namespace zorvet {
 
 namespace {
 
-struct Cislice {
-    std::string mantisa;  // significant digits without trailing zeros, at least one
-    int exponent = 0;     // decimal exponent of the first digit
-};
+// Writes the digits of |x| (never NaN, infinite or zero) in fixed or exponent form, with "." as
+// the separator, and returns the end. The fewest significant digits are used, 7 at most unless
+// 7 would not read back as the same single (and never more than nejvic). The shortest form
+// that reads back has k digits; when k is 7 or less, the correctly rounded 7-digit form is at
+// least as close to x, so it reads back too.
+char* pisCislice(char* out, float a, bool uvodniNula, int nejvic) {
+    char buf[32];
+    auto r = std::to_chars(buf, buf + sizeof buf, a, std::chars_format::scientific);
+    int nejkratsi = 0;
+    for (const char* p = buf; p < r.ptr && *p != 'e'; ++p) {
+        nejkratsi += (*p >= '0' && *p <= '9') ? 1 : 0;
+    }
+    const int presnost = std::min(std::max(7, nejkratsi), nejvic);
+    r = std::to_chars(buf, buf + sizeof buf, a, std::chars_format::scientific, presnost - 1);
 
-// The fewest significant digits, 7 at most unless 7 would not read back as the same single
-// (and never more than nejvic).
-Cislice rozloz(float x, int nejvic) {
-    const float a = std::fabs(x);
-    char buf[64];
-    for (int presnost = 7; presnost <= nejvic; ++presnost) {
-        const auto r = std::to_chars(buf, buf + sizeof buf, a, std::chars_format::scientific, presnost - 1);
-        float zpet = 0.0f;
-        std::from_chars(buf, r.ptr, zpet);
-        if (zpet == a || presnost == nejvic) {
-            const std::string text(buf, r.ptr);
-            const auto e = text.find('e');
-            Cislice c;
-            for (char ch : text.substr(0, e)) {
-                if (ch != '.') {
-                    c.mantisa.push_back(ch);
-                }
-            }
-            while (c.mantisa.size() > 1 && c.mantisa.back() == '0') {
-                c.mantisa.pop_back();
-            }
-            c.exponent = std::atoi(text.c_str() + e + 1);
-            return c;
+    char mantisa[16];
+    int pocet = 0;
+    const char* p = buf;
+    for (; p < r.ptr && *p != 'e'; ++p) {
+        if (*p != '.') {
+            mantisa[pocet++] = *p;
         }
     }
-    return {};
-}
+    while (pocet > 1 && mantisa[pocet - 1] == '0') {
+        --pocet;
+    }
+    int exponent = 0;
+    std::from_chars(p + 1 + (p[1] == '+' ? 1 : 0), r.ptr, exponent);
 
-// Digits of |x| in fixed or exponent form, with the given separator.
-QString telo(float x, QChar oddelovac, bool uvodniNula, int nejvic = 9) {
-    if (std::isnan(x)) {
-        return QStringLiteral("NaN");
-    }
-    if (std::isinf(x)) {
-        return QStringLiteral("INF");
-    }
-    if (x == 0.0f) {
-        return QStringLiteral("0");
-    }
-    const Cislice c = rozloz(x, nejvic);
-    const int pocet = static_cast<int>(c.mantisa.size());
-    QString out;
-    if (c.exponent < -5 + 1 || c.exponent >= 7 + (pocet > 7 ? pocet - 7 : 0)) {
-        out += QLatin1Char(c.mantisa[0]);
+    if (exponent < -4 || exponent >= std::max(7, pocet)) {
+        *out++ = mantisa[0];
         if (pocet > 1) {
-            out += oddelovac;
-            out += QString::fromLatin1(c.mantisa.data() + 1, pocet - 1);
+            *out++ = '.';
+            out = std::copy(mantisa + 1, mantisa + pocet, out);
         }
-        char exp[16];
-        std::snprintf(exp, sizeof exp, "E%c%02d", c.exponent < 0 ? '-' : '+', std::abs(c.exponent));
-        out += QLatin1String(exp);
-    } else if (c.exponent < 0) {
+        *out++ = 'E';
+        *out++ = exponent < 0 ? '-' : '+';
+        const int e = std::abs(exponent);
+        if (e < 10) {
+            *out++ = '0';
+        }
+        out = std::to_chars(out, out + 4, e).ptr;
+    } else if (exponent < 0) {
         if (uvodniNula) {
-            out += QLatin1Char('0');
+            *out++ = '0';
         }
-        out += oddelovac;
-        out += QString(-c.exponent - 1, QLatin1Char('0'));
-        out += QString::fromLatin1(c.mantisa.data(), pocet);
+        *out++ = '.';
+        out = std::fill_n(out, -exponent - 1, '0');
+        out = std::copy(mantisa, mantisa + pocet, out);
     } else {
-        const int cele = c.exponent + 1;
+        const int cele = exponent + 1;
         if (pocet <= cele) {
-            out += QString::fromLatin1(c.mantisa.data(), pocet);
-            out += QString(cele - pocet, QLatin1Char('0'));
+            out = std::copy(mantisa, mantisa + pocet, out);
+            out = std::fill_n(out, cele - pocet, '0');
         } else {
-            out += QString::fromLatin1(c.mantisa.data(), cele);
-            out += oddelovac;
-            out += QString::fromLatin1(c.mantisa.data() + cele, pocet - cele);
+            out = std::copy(mantisa, mantisa + cele, out);
+            *out++ = '.';
+            out = std::copy(mantisa + cele, mantisa + pocet, out);
         }
     }
     return out;
+}
+
+// The sign (a blank for a value that is not negative, when mezeraZaZnamenko says so), the digits
+// and an optional trailing blank, with the given separator.
+QString sestav(float x, QChar oddelovac, bool mezeraZaZnamenko, bool uvodniNula, int nejvic, bool mezeraNaKonci) {
+    char buf[48];
+    char* k = buf;
+    if (x < 0.0f) {
+        *k++ = '-';
+    } else if (mezeraZaZnamenko) {
+        *k++ = ' ';
+    }
+    const float a = std::fabs(x);
+    if (std::isnan(x)) {
+        k = std::copy_n("NaN", 3, k);
+    } else if (std::isinf(x)) {
+        k = std::copy_n("INF", 3, k);
+    } else if (a == 0.0f) {
+        *k++ = '0';
+    } else {
+        k = pisCislice(k, a, uvodniNula, nejvic);
+    }
+    if (mezeraNaKonci) {
+        *k++ = ' ';
+    }
+    QString text = QString::fromLatin1(buf, k - buf);
+    if (oddelovac != QLatin1Char('.')) {
+        text.replace(QLatin1Char('.'), oddelovac);
+    }
+    return text;
 }
 
 }  // namespace
@@ -95,11 +110,9 @@ QChar OddelovacLokalu() {
     return s.isEmpty() ? QLatin1Char('.') : s.at(0);
 }
 
-QString TextZpravy(float x, QChar oddelovac) {
-    return (x < 0.0f ? QStringLiteral("-") : QStringLiteral(" ")) + telo(x, oddelovac, false);
-}
+QString TextZpravy(float x, QChar oddelovac) { return sestav(x, oddelovac, true, false, 9, false); }
 
-QString TextSouboru(float x) { return TextZpravy(x, OddelovacLokalu()) + QLatin1Char(' '); }
+QString TextSouboru(float x) { return sestav(x, OddelovacLokalu(), true, false, 9, true); }
 
 QString TextSouboru(std::int16_t n) {
     return (n < 0 ? QStringLiteral("-") : QStringLiteral(" ")) + QString::number(std::abs(static_cast<int>(n))) +
@@ -109,7 +122,7 @@ QString TextSouboru(std::int16_t n) {
 QString TextObecny(float x) {
     // What the user reads in a window: 7 significant digits at most, like the
     // platform's own text of a single.
-    return (x < 0.0f ? QStringLiteral("-") : QString()) + telo(x, OddelovacLokalu(), true, 7);
+    return sestav(x, OddelovacLokalu(), false, true, 7, false);
 }
 
 }  // namespace zorvet
