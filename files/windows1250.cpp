@@ -104,10 +104,18 @@ QString DekodujSoubor(const QByteArray& bajty) {
 }
 
 QByteArray KodujSoubor(const QString& text) {
-    if (auto bajty = DoWindows1250(text)) {
+    // Windows-1250 only when it reads back as the same text: its bytes can also form valid
+    // UTF-8 ("ÉŠ" is 0xC9 0x8A, the UTF-8 of "Ɋ") or begin like a byte order
+    // mark, and the reader would take them for UTF-8.
+    if (auto bajty = DoWindows1250(text); bajty && DekodujSoubor(*bajty) == text) {
         return *std::move(bajty);
     }
-    return text.toUtf8();
+    QByteArray utf8 = text.toUtf8();
+    // A text that begins with the mark's own character keeps it behind a mark of its own.
+    if (text.startsWith(QChar(0xFEFF))) {
+        utf8.prepend("\xEF\xBB\xBF");
+    }
+    return utf8;
 }
 
 }  // namespace zorvet
