@@ -23,10 +23,13 @@ using namespace zorvet;
 using zorvet::fuzz::Bajty;
 using zorvet::fuzz::nastavLokal;
 
-// What the writers produce and the separators either locale writes.
+// Digits, signs, the two separators and the exponent letter, with blanks only around them:
+// what any writer of these files produces. (A blank inside is a digit group to a locale
+// that groups with blanks, and to no other.)
 bool jenCiselneZnaky(QStringView t) {
+    t = t.trimmed();
     for (const QChar ch : t) {
-        if (!QStringView(u"0123456789+-.,eE ").contains(ch)) {
+        if (!QStringView(u"0123456789+-.,eE").contains(ch)) {
             return false;
         }
     }
