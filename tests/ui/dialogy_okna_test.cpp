@@ -1,10 +1,8 @@
-// The windowed dialogs: the program's filters in Qt's form, the real file dialog (filters,
-// the selected pattern, overwrite confirmation, cancel, working directory), message
-// boxes, the question, the input box and the busy pointer.
+// The program's filters in Qt's form, and the real file dialog: filters, the selected
+// pattern, overwrite confirmation, cancel and the working directory.
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
-#include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -126,84 +124,6 @@ private slots:
             QCOMPARE(QDir::currentPath(), QDir(cil.path()).absolutePath());
         }
         QDir::setCurrent(QDir::tempPath());
-    }
-
-    void messageBoxes_data() {
-        QTest::addColumn<int>("ikona");
-        QTest::addColumn<int>("qtIkona");
-        QTest::newRow("information") << int(Ikona::Informace) << int(QMessageBox::Information);
-        QTest::newRow("exclamation") << int(Ikona::Vykricnik) << int(QMessageBox::Warning);
-        QTest::newRow("question") << int(Ikona::Otaznik) << int(QMessageBox::Question);
-    }
-    void messageBoxes() {
-        QFETCH(int, ikona);
-        QFETCH(int, qtIkona);
-        Stav stav;
-        DialogyQt dialogy(stav);
-        HlidacModalu hlidac;
-        int videno = -1;
-        QString titulek;
-        QString text;
-        hlidac.ocekavej([&](QWidget* w) {
-            auto* box = qobject_cast<QMessageBox*>(w);
-            QVERIFY(box != nullptr);
-            videno = box->icon();
-            titulek = box->windowTitle();
-            text = box->text();
-            box->button(QMessageBox::Ok)->click();
-        });
-        dialogy.zprava(static_cast<Ikona>(ikona), QStringLiteral("Evaluation Error"),
-                       QStringLiteral("Within evaluation array overload.\r\nSet bigger iteration step in the setting."));
-        QCOMPARE(videno, qtIkona);
-        QCOMPARE(titulek, QStringLiteral("Evaluation Error"));
-        QCOMPARE(text,
-                 QStringLiteral("Within evaluation array overload.\nSet bigger iteration step in the setting."));
-    }
-
-    void questionAndInputBox_data() {
-        QTest::addColumn<bool>("ano");
-        QTest::newRow("Yes, then a text") << true;
-        QTest::newRow("No, then cancel") << false;
-    }
-    void questionAndInputBox() {
-        QFETCH(bool, ano);
-        Stav stav;
-        DialogyQt dialogy(stav);
-        HlidacModalu hlidac;
-        hlidac.ocekavej([&](QWidget* w) {
-            auto* box = qobject_cast<QMessageBox*>(w);
-            QVERIFY(box != nullptr);
-            QCOMPARE(box->icon(), QMessageBox::Question);
-            box->button(ano ? QMessageBox::Yes : QMessageBox::No)->click();
-        });
-        QCOMPARE(dialogy.otazka(QStringLiteral("Zorvet"), QStringLiteral("Write Comment ?")), ano);
-        QString vyzva;
-        hlidac.ocekavej([&](QWidget* w) {
-            auto* box = qobject_cast<QInputDialog*>(w);
-            QVERIFY(box != nullptr);
-            vyzva = box->labelText();
-            QCOMPARE(box->textValue(), QStringLiteral("old"));
-            box->setTextValue(QStringLiteral("new comment"));
-            ano ? box->accept() : box->reject();
-        });
-        const std::optional<QString> text =
-            dialogy.vstup(QStringLiteral("Write text"), QStringLiteral("Comment"), QStringLiteral("old"));
-        QCOMPARE(vyzva, QStringLiteral("Write text"));
-        QCOMPARE(text.has_value(), ano);
-        if (ano) {
-            QCOMPARE(*text, QStringLiteral("new comment"));
-        }
-        QVERIFY(hlidac.cizi.isEmpty());
-    }
-
-    void busyPointerIsBalanced() {
-        Stav stav;
-        DialogyQt dialogy(stav);
-        dialogy.kurzorCekani();
-        QVERIFY(QApplication::overrideCursor() != nullptr);
-        QCOMPARE(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
-        dialogy.kurzorNormalni();
-        QVERIFY(QApplication::overrideCursor() == nullptr);
     }
 };
 

@@ -62,14 +62,6 @@ private slots:
         QCOMPARE(okno.isVisible(), !zavreno);
     }
 
-    void aboutStaysWithoutItsTimer() {
-        FrmUvitani okno(kCesky);
-        okno.vypniCasovac();
-        okno.show();
-        QTest::qWait(2300);
-        QVERIFY(okno.isVisible());
-    }
-
     void textsAndVersionLine_data() {
         QTest::addColumn<int>("jazyk");
         QTest::addColumn<QString>("lokal");

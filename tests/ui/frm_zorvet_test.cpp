@@ -24,26 +24,8 @@ using namespace zorvet::test;
 
 namespace {
 
-// One session: a fresh state, scripted dialogs and the started main window.
-struct Sezeni {
-    std::unique_ptr<Stav> stav = std::make_unique<Stav>();
-    SkriptovanaOkna dialogy;
-    HlidacModalu hlidac;
-    FrmZorvet okno{*stav, dialogy};
-
-    Sezeni() {
-        okno.Nacti(false);
-        okno.show();
-        aktivuj();
-    }
-    // A closed modal window hands the activation back later; keys go to the active window.
-    void aktivuj() {
-        if (!okno.isActiveWindow()) {
-            okno.activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(&okno));
-        }
-    }
-    QAction* polozka(const char* pole, int index) const { return Polozka(&okno, pole, index); }
+// A session with the menus' states at hand.
+struct Relace : Sezeni {
     QAction* menu(const char* jmeno) const {
         return okno.findChild<QMenu*>(QString::fromLatin1(jmeno))->menuAction();
     }
@@ -51,12 +33,8 @@ struct Sezeni {
     bool pocitat() const { return polozka("mnuUlohaItem", 1)->isEnabled(); }
     bool vysledky() const { return menu("mnuVysledky")->isEnabled(); }
     bool menuVidet() const { return okno.menuBar()->isVisible() && menu("mnuFile")->isVisible(); }
-    bool tabulka() const { return okno.findChild<QTableView*>(QStringLiteral("grdTabulka"))->isVisible(); }
-    bool graf() const { return okno.findChild<Graf*>(QStringLiteral("FlpGrf1"))->isVisible(); }
-    void klavesa(QKeyCombination k) {
-        aktivuj();
-        QTest::keyClick(&okno, k.key(), k.keyboardModifiers());
-    }
+    bool tabulka() const { return prvek<QTableView>("grdTabulka")->isVisible(); }
+    bool graf() const { return prvek<Graf>("FlpGrf1")->isVisible(); }
 
     // Problem, Setting: the dialog takes the example problem as its OK would.
     void prevezmiUlohu(bool rizeny, bool* menuBehemDialogu = nullptr) {
@@ -87,7 +65,7 @@ private slots:
     }
 
     void startState() {
-        Sezeni s;
+        Relace s;
         QCOMPARE(s.okno.windowTitle(), s.okno.Titulek());
         QVERIFY(s.okno.Titulek().endsWith(QLatin1Char(' ')));
         QCOMPARE(s.okno.findChild<QMenu*>(QStringLiteral("mnuFile"))->title(), QStringLiteral("&File"));
@@ -119,7 +97,7 @@ private slots:
         QTemporaryDir slozka;
         const QString soubor = slozka.filePath(QStringLiteral("ohrev.odp"));
         {
-            Sezeni s;
+            Relace s;
             bool menuBehemDialogu = true;
             s.prevezmiUlohu(false, &menuBehemDialogu);
             QCOMPARE(s.hlidac.zbyva(), 0);
@@ -181,7 +159,7 @@ private slots:
             QVERIFY(!s.vysledky());
             QVERIFY(s.hlidac.cizi.isEmpty());
         }
-        Sezeni s;
+        Relace s;
         s.dialogy.d.souboryOtevrit.append(soubor);
         s.klavesa(QKeyCombination(Qt::CTRL | Qt::Key_O));
         QCOMPARE(s.stav->PocetKroku, std::int16_t{47});
@@ -201,7 +179,7 @@ private slots:
     }
     void failedComputingKeepsTheMenus() {
         QFETCH(bool, predtimVysledek);
-        Sezeni s;
+        Relace s;
         s.prevezmiUlohu(false);
         if (predtimVysledek) {
             s.klavesa(Qt::Key_F5);
@@ -228,7 +206,7 @@ private slots:
     void openThatReadsNothingChangesNothing() {
         QFETCH(bool, zrusit);
         QFETCH(int, hlaseni);
-        Sezeni s;
+        Relace s;
         const QString predtim = QDir::currentPath();
         s.dialogy.d.souboryOtevrit.append(zrusit ? std::nullopt
                                                  : std::optional<QString>(QDir::temp().filePath("zadny.odp")));
@@ -256,7 +234,7 @@ private slots:
         QFETCH(int, index);
         QFETCH(QString, soubor);
         UlozJazyk(static_cast<std::int16_t>(ulozeny));
-        Sezeni s;
+        Relace s;
         QCOMPARE(s.stav->Jazyk, static_cast<std::int16_t>(ulozeny));
         const bool zmena = (index == 0 ? 0 : 200) != ulozeny;
         // A caption that the caption routine would put back shows whether it ran.
@@ -276,7 +254,7 @@ private slots:
     }
 
     void aboutStaysAndSpeaksTheCurrentLanguage() {
-        Sezeni s;
+        Relace s;
         s.polozka("mnuJazykItem", 1)->trigger();
         bool casovacBezi = true;
         QString popis;
@@ -302,7 +280,7 @@ private slots:
     void exitEndsTheWindow() {
         QFETCH(bool, zMenu);
         QFETCH(bool, sPohledem);
-        Sezeni s;
+        Relace s;
         if (sPohledem) {
             UmelyVysledek(*s.stav, false, 10);
             s.okno.ZobrazTabulku();

@@ -14,20 +14,8 @@ using namespace zorvet::test;
 
 namespace {
 
-struct Pohled {
-    std::unique_ptr<Stav> stav = std::make_unique<Stav>();
-    SkriptovanaOkna dialogy;
-    HlidacModalu hlidac;
-    FrmZorvet okno{*stav, dialogy};
-    Graf* graf = nullptr;
-
-    Pohled() {
-        okno.Nacti(false);
-        okno.show();
-        okno.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&okno));
-        graf = okno.findChild<Graf*>(QStringLiteral("FlpGrf1"));
-    }
+struct Pohled : Sezeni {
+    Graf* graf = prvek<Graf>("FlpGrf1");
 };
 
 // Pixels of a colour close to the given one.

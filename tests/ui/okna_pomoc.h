@@ -16,6 +16,7 @@
 #include <functional>
 #include <memory>
 
+#include "model/priklady.h"
 #include "model/vypocet.h"
 #include "support/skriptovane_dialogy.h"
 #include "ui/dialogy_okna.h"
@@ -119,35 +120,16 @@ private:
     QElapsedTimer odKdy_;
 };
 
-// The documented example: 100 kg, 500 J/kg/K, 1 m², emissivity 0.8, from 20 to 900 °C in a
-// 1000 °C furnace with a step of 10 s; controlled, a ramp from 20 to 1000 °C in 600 s and a
-// hold for 1200 s. The result ends at row 47 (uncontrolled) or 90 (controlled).
+// The worked example of the model tests, uncontrolled (ends at row 47) or controlled
+// (row 90), with its curve expanded as the problem dialog's OK does.
 inline void PrikladovaUloha(Stav& stav, bool rizeny) {
-    Uloha& u = stav.Uloha;
-    u.m = 100.0f;
-    u.c = 500.0f;
-    u.A = 1.0f;
-    u.Eps = 0.8f;
-    u.KoefK = 1.0f;
-    u.Tpece = 1000.0f;
-    u.Tv = 20.0f;
-    u.Tk = 900.0f;
-    u.CasKrok = 10.0f;
-    u.Rizeny = rizeny;
-    u.PocetKrivek = rizeny ? 2 : 0;
-    u.Krivka[0] = {20.0f, 600.0f};
-    u.Krivka[1] = {1000.0f, 1200.0f};
-    u.Krivka[2] = {1000.0f, 0.0f};
+    stav.Uloha = (rizeny ? RizenyPriklad() : NerizenyPriklad())->Uloha;
     RozvinKrivku(stav);
 }
 
 // A result of n + 1 rows without computing: time 10 s a step, temperatures rising.
 inline void UmelyVysledek(Stav& stav, bool rizeny, int n) {
     stav.Uloha.Rizeny = rizeny;
-    stav.Uloha.Tv = 20.0f;
-    stav.Uloha.Tk = 900.0f;
-    stav.Uloha.c = 500.0f;
-    stav.Uloha.m = 100.0f;
     stav.PocetKroku = static_cast<std::int16_t>(n);
     for (int i = 0; i <= n; ++i) {
         const auto r = static_cast<std::size_t>(i);
@@ -163,17 +145,47 @@ inline void UmelyVysledek(Stav& stav, bool rizeny, int n) {
 #include <QTemporaryDir>
 #include <QtTest/QTest>
 
+#include "ui/frm_zorvet.h"
+
 namespace zorvet::test {
 
-// Item `index` of the menu item array `pole` (the items share one object name).
-inline QAction* Polozka(const QObject* okno, const char* pole, int index) {
-    for (QAction* a : okno->findChildren<QAction*>(QString::fromLatin1(pole))) {
-        if (a->property("Index").toInt() == index) {
-            return a;
+// One session: a fresh state, scripted dialogs, the modal guard and the started main window.
+struct Sezeni {
+    std::unique_ptr<Stav> stav = std::make_unique<Stav>();
+    SkriptovanaOkna dialogy;
+    HlidacModalu hlidac;
+    FrmZorvet okno{*stav, dialogy};
+
+    Sezeni() {
+        okno.Nacti(false);
+        okno.show();
+        aktivuj();
+    }
+    // A closed modal window hands the activation back later; keys go to the active window.
+    void aktivuj() {
+        if (!okno.isActiveWindow()) {
+            okno.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&okno));
         }
     }
-    return nullptr;
-}
+    void klavesa(QKeyCombination k) {
+        aktivuj();
+        QTest::keyClick(&okno, k.key(), k.keyboardModifiers());
+    }
+    template <class T>
+    T* prvek(const char* jmeno) const {
+        return okno.findChild<T*>(QString::fromLatin1(jmeno));
+    }
+    // Item `index` of the menu item array `pole` (the items share one object name).
+    QAction* polozka(const char* pole, int index) const {
+        for (QAction* a : okno.findChildren<QAction*>(QString::fromLatin1(pole))) {
+            if (a->property("Index").toInt() == index) {
+                return a;
+            }
+        }
+        return nullptr;
+    }
+};
 
 }  // namespace zorvet::test
 

@@ -16,30 +16,18 @@ using namespace zorvet::test;
 
 namespace {
 
-struct Pohled {
-    std::unique_ptr<Stav> stav = std::make_unique<Stav>();
-    SkriptovanaOkna dialogy;
-    HlidacModalu hlidac;
-    FrmZorvet okno{*stav, dialogy};
-    QTableView* grid = nullptr;
-    QComboBox* ztraty = nullptr;
+struct Pohled : Sezeni {
+    QTableView* grid = prvek<QTableView>("grdTabulka");
+    QComboBox* ztraty = prvek<QComboBox>("cboZtraty");
 
-    Pohled() {
-        okno.Nacti(false);
-        okno.show();
-        okno.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&okno));
-        grid = okno.findChild<QTableView*>(QStringLiteral("grdTabulka"));
-        ztraty = okno.findChild<QComboBox*>(QStringLiteral("cboZtraty"));
-    }
     QString bunka(int radek, int sloupec) const {
         return grid->model()->index(radek, sloupec).data().toString();
     }
     QString hlavicka(int sloupec) const {
         return grid->model()->headerData(sloupec, Qt::Horizontal).toString();
     }
-    QString prikon() const { return okno.findChild<QLabel*>(QStringLiteral("lblPrikonH"))->text(); }
-    QString spotreba() const { return okno.findChild<QLabel*>(QStringLiteral("lblSpotrebaH"))->text(); }
+    QString prikon() const { return prvek<QLabel>("lblPrikonH")->text(); }
+    QString spotreba() const { return prvek<QLabel>("lblSpotrebaH")->text(); }
     void napis(const QString& text) {
         ztraty->lineEdit()->selectAll();
         QTest::keyClick(ztraty->lineEdit(), Qt::Key_Backspace);
@@ -115,10 +103,8 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::newRow("point, 7 digits at most") << "en_US" << 73.196686f << "73.19669";
         QTest::newRow("comma, 7 digits at most") << "cs_CZ" << 73.196686f << "73,19669";
-        QTest::newRow("point, no trailing zeros") << "en_US" << 900.5f << "900.5";
         QTest::newRow("comma, whole number") << "cs_CZ" << 1000.0f << "1000";
-        QTest::newRow("comma, below one") << "cs_CZ" << 0.25f << "0,25";
-        QTest::newRow("point, negative") << "en_US" << -12.5f << "-12.5";
+        QTest::newRow("comma, below one, negative") << "cs_CZ" << -0.25f << "-0,25";
     }
     void numbersInTheUsersLocale() {
         QFETCH(QString, lokal);
