@@ -297,6 +297,8 @@ void FrmZorvet::Nacti(bool sUvitanim) {
         uvitani.exec();
     }
     NastavPopisy();
+    // The menu bar's height is known once its menus have captions.
+    setFixedSize(px(kSirkaPlochy), px(kVyskaPlochy) + menuBar()->sizeHint().height());
     cboZtraty_->clear();
     for (int i = 0; i <= 100; ++i) {
         cboZtraty_->addItem(QString::number(i));
