@@ -276,13 +276,15 @@ std::optional<QString> CteckaTextu::textovePole() {
     }
     QString pole;
     if (text_[pozice_] == QLatin1Char('"')) {
+        // A quoted name ends at the line end when its closing quote is missing: a name never
+        // spans lines, and an unclosed quote must not swallow the records after it.
         const qsizetype zacatek = pozice_ + 1;
-        qsizetype konec = text_.indexOf(QLatin1Char('"'), zacatek);
-        if (konec < 0) {
-            konec = text_.size();
+        qsizetype konec = zacatek;
+        while (konec < text_.size() && text_[konec] != QLatin1Char('"') && !jeKonecRadku(konec)) {
+            ++konec;
         }
         pole = text_.sliced(zacatek, konec - zacatek);
-        pozice_ = konec < text_.size() ? konec + 1 : konec;
+        pozice_ = konec < text_.size() && text_[konec] == QLatin1Char('"') ? konec + 1 : konec;
     } else {
         const qsizetype zacatek = pozice_;
         while (pozice_ < text_.size() && text_[pozice_] != QLatin1Char(',') && !jeKonecRadku(pozice_)) {

@@ -51,8 +51,9 @@ public:
     // The next line without its line end.
     std::optional<QString> radek();
 
-    // A text field: leading blanks skipped; between double quotes when it starts with one,
-    // else up to the next comma or line end.
+    // A text field: leading blanks skipped; between double quotes when it starts with one
+    // (up to the line end when the closing quote is missing), else up to the next comma or
+    // line end.
     std::optional<QString> textovePole();
 
     // A numeric field: leading blanks and line ends skipped; the text up to the next blank,
