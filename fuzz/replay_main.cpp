@@ -40,10 +40,11 @@ bool pridej(const fs::path& cesta, std::vector<fs::path>& soubory) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Absolute paths: a target may change the working folder.
     std::vector<fs::path> soubory;
     for (int i = 1; i < argc; ++i) {
         // A folder that is not there yet (no regression found so far) is no error.
-        if (!pridej(argv[i], soubory) && fs::exists(argv[i])) {
+        if (!pridej(fs::absolute(argv[i]), soubory) && fs::exists(argv[i])) {
             std::fprintf(stderr, "cannot read %s\n", argv[i]);
             return 1;
         }
@@ -55,7 +56,7 @@ int main(int argc, char** argv) {
     for (const fs::path& soubor : soubory) {
         std::ifstream in(soubor, std::ios::binary);
         const std::vector<char> obsah((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-        if (!in.good() && !in.eof()) {
+        if (!in.is_open() || in.bad()) {
             std::fprintf(stderr, "cannot read %s\n", soubor.c_str());
             return 1;
         }
