@@ -72,8 +72,9 @@ std::optional<QString> ctiSoubor(QString* chyba) {
 // written between double quotes (a double quote inside it becomes an apostrophe, since it
 // would end the quoted name).
 QString jmenoProZapis(const QString& nazev) {
+    // A name that is empty or blank is quoted too: its line would be skipped as a blank line.
     if (!nazev.contains(QLatin1Char(',')) && !nazev.startsWith(QLatin1Char(' ')) &&
-        !nazev.startsWith(QLatin1Char('"'))) {
+        !nazev.startsWith(QLatin1Char('"')) && !nazev.trimmed().isEmpty()) {
         return nazev;
     }
     QString uvnitr = nazev;
