@@ -21,8 +21,9 @@ bool jePrazdny(const QString& radek) { return radek.trimmed().isEmpty(); }
 
 // Every record of the file's text, in order. A record is a name field and two numeric
 // fields; blank lines between records are skipped, and so is a name without its two numbers
-// (the reading goes on with the next line, so a damaged record hides no later one). Each
-// pass consumes at least the name, so the loop ends with the text.
+// (the reading goes on with the next line, so a damaged record hides no later one), and a
+// record without a name: the list could not offer it, and a table whose first name is empty
+// counts as empty. Each pass consumes at least the name, so the loop ends with the text.
 QList<Material> ctiZaznamy(const QString& text) {
     QList<Material> zaznamy;
     CteckaTextu cteni(text);
@@ -41,7 +42,7 @@ QList<Material> ctiZaznamy(const QString& text) {
         }
         const std::optional<double> c = cteni.ciselnePole();
         const std::optional<double> gama = c ? cteni.ciselnePole() : std::nullopt;
-        if (!gama) {
+        if (!gama || nazev->trimmed().isEmpty()) {
             continue;
         }
         zaznamy.append(Material{nazev->toStdString(), NaSingle(c), NaSingle(gama)});
@@ -72,9 +73,8 @@ std::optional<QString> ctiSoubor(QString* chyba) {
 // written between double quotes (a double quote inside it becomes an apostrophe, since it
 // would end the quoted name).
 QString jmenoProZapis(const QString& nazev) {
-    // A name that is empty or blank is quoted too: its line would be skipped as a blank line.
     if (!nazev.contains(QLatin1Char(',')) && !nazev.startsWith(QLatin1Char(' ')) &&
-        !nazev.startsWith(QLatin1Char('"')) && !nazev.trimmed().isEmpty()) {
+        !nazev.startsWith(QLatin1Char('"'))) {
         return nazev;
     }
     QString uvnitr = nazev;
