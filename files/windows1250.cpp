@@ -98,6 +98,10 @@ QString DekodujSoubor(const QByteArray& bajty) {
     QStringDecoder utf8(QStringDecoder::Utf8);
     QString text = utf8(obsah);
     if (!utf8.hasError()) {
+        // A byte order mark further on (files joined together) is no part of the data; at
+        // the start of a name or comment it would be lost on the way to the stored record
+        // anyway, so such a record could not be found again by its name.
+        text.remove(QChar(0xFEFF));
         return text;
     }
     return ZWindows1250(obsah.toByteArray());
@@ -110,12 +114,7 @@ QByteArray KodujSoubor(const QString& text) {
     if (auto bajty = DoWindows1250(text); bajty && DekodujSoubor(*bajty) == text) {
         return *std::move(bajty);
     }
-    QByteArray utf8 = text.toUtf8();
-    // A text that begins with the mark's own character keeps it behind a mark of its own.
-    if (text.startsWith(QChar(0xFEFF))) {
-        utf8.prepend("\xEF\xBB\xBF");
-    }
-    return utf8;
+    return text.toUtf8();
 }
 
 }  // namespace zorvet
