@@ -24,6 +24,7 @@
 #include <optional>
 
 #include "files/cisla.h"
+#include "files/datova_slozka.h"
 #include "files/nastaveni.h"
 #include "files/retezce.h"
 #include "files/soubor.h"
@@ -283,9 +284,9 @@ void FrmZorvet::vytvorPlochu() {
 }
 
 void FrmZorvet::Nacti(bool sUvitanim) {
-    // Files named without a folder (the material database, the emissivity tables) lie
-    // next to the program.
-    QDir::setCurrent(QCoreApplication::applicationDirPath());
+    // Files named without a folder (the material database, the emissivity tables) lie in
+    // the data folder: the program's own, or the user's when the program may not write there.
+    NastavDatovouSlozku();
     if (const QScreen* obrazovka = QGuiApplication::primaryScreen()) {
         const QRect g = obrazovka->geometry();
         const QSize vnejsi = frameGeometry().size();

@@ -31,7 +31,7 @@ public:
     FrmZorvet(Stav& stav, DialogyOken& dialogy, QWidget* parent = nullptr);
     ~FrmZorvet() override;
 
-    // Start-up, in this order: the working directory becomes the program's folder, the
+    // Start-up, in this order: the working directory becomes the data folder, the
     // window is centred, the stored language is read, the splash is shown modally (when
     // sUvitanim), the captions are set and the losses list is filled. The caller shows
     // the window afterwards.
