@@ -1,6 +1,7 @@
 #include "ui/aplikace.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <memory>
 
 #include "model/stav.h"
@@ -11,11 +12,17 @@ namespace zorvet {
 
 int SpustOkna(int& argc, char** argv) {
     QApplication app(argc, argv);
+    // The desktop entry's name: Wayland desktops match the window to its menu entry and icon
+    // by it. The icon comes from the installed icon theme; a build tree has none, and the
+    // window manager's default stands in.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.zorvet.Zorvet"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.zorvet.Zorvet")));
     // The one state of the session, for the whole run; the windows only borrow it.
     auto stav = std::make_unique<Stav>();
     DialogyQt dialogy(*stav);
     FrmZorvet okno(*stav, dialogy);
-    // The splash closes before the main window appears.
+    // The working directory becomes the data folder first (files/datova_slozka.h); the
+    // splash closes before the main window appears.
     okno.Nacti(true);
     okno.show();
     return app.exec();
