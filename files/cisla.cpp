@@ -12,9 +12,9 @@ namespace {
 
 // Writes the digits of |x| (never NaN, infinite or zero) in fixed or exponent form, with "." as
 // the separator, and returns the end. The fewest significant digits are used, 7 at most unless
-// 7 would not read back as the same single (and never more than nejvic). The shortest form
-// that reads back has k digits; when k is 7 or less, the correctly rounded 7-digit form is at
-// least as close to x, so it reads back too.
+// 7 would not read back as the same single (and no more than nejvic, but see below). The
+// shortest form that reads back has k digits; when k is 7 or less, the correctly rounded
+// 7-digit form is at least as close to x, so it reads back too.
 char* pisCislice(char* out, float a, bool uvodniNula, int nejvic) {
     char buf[32];
     auto r = std::to_chars(buf, buf + sizeof buf, a, std::chars_format::scientific);
@@ -22,10 +22,20 @@ char* pisCislice(char* out, float a, bool uvodniNula, int nejvic) {
     for (const char* p = buf; p < r.ptr && *p != 'e'; ++p) {
         nejkratsi += (*p >= '0' && *p <= '9') ? 1 : 0;
     }
-    const int presnost = std::min(std::max(7, nejkratsi), nejvic);
+    int presnost = std::min(std::max(7, nejkratsi), nejvic);
     r = std::to_chars(buf, buf + sizeof buf, a, std::chars_format::scientific, presnost - 1);
+    // The readers take a number as a double and then store it as a single. Digits that fall
+    // just beside a point halfway between two singles can become that point as a double and
+    // then round to the other single; more digits are written then (17 always read back).
+    if (nejvic > 7) {
+        double zpet = 0.0;
+        while (presnost < 17 && (std::from_chars(buf, r.ptr, zpet), static_cast<float>(zpet) != a)) {
+            ++presnost;
+            r = std::to_chars(buf, buf + sizeof buf, a, std::chars_format::scientific, presnost - 1);
+        }
+    }
 
-    char mantisa[16];
+    char mantisa[20];
     int pocet = 0;
     const char* p = buf;
     for (; p < r.ptr && *p != 'e'; ++p) {
