@@ -64,7 +64,7 @@ MistaDat MistaProgramu() {
         program,
         QDir::cleanPath(QDir(program).filePath(QStringLiteral(ZORVET_DODANA_DATA))),
         QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation))
-            .filePath(QStringLiteral("zorvet")),
+            .filePath(QStringLiteral("org.zorvet.Zorvet")),
     };
 }
 

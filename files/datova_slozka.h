@@ -30,8 +30,10 @@ struct MistaDat {
     QString osobniSlozka;    // the per-user data folder
 };
 
-// The folders of the running program: the per-user folder is zorvet under the user's data
-// location (XDG_DATA_HOME, usually ~/.local/share).
+// The folders of the running program. The per-user folder is named after the desktop entry,
+// org.zorvet.Zorvet, in the user's data location (XDG_DATA_HOME, usually ~/.local/share): not
+// zorvet, which is where an installation into ~/.local puts the shipped files, and whose
+// update would then replace the user's own.
 MistaDat MistaProgramu();
 
 struct DatovaSlozka {

@@ -52,7 +52,7 @@ protected:
         ASSERT_TRUE(koren_.isValid());
         mista_ = MistaDat{koren_.filePath(QStringLiteral("prefix/bin")),
                           koren_.filePath(QStringLiteral("prefix/share/zorvet")),
-                          koren_.filePath(QStringLiteral("home/.local/share/zorvet"))};
+                          koren_.filePath(QStringLiteral("home/.local/share/org.zorvet.Zorvet"))};
         ASSERT_TRUE(QDir().mkpath(mista_.slozkaProgramu));
     }
 

@@ -49,7 +49,7 @@ endforeach()
 # The window of the installed program, on the offscreen platform for a few seconds: it may not
 # write beside itself (here, run by root, it could; it still must not), so it fills the user's
 # data folder from share/zorvet.
-set(data ${home}/.local/share/zorvet)
+set(data ${home}/.local/share/org.zorvet.Zorvet)
 function(start_window)
     execute_process(COMMAND ${env} QT_QPA_PLATFORM=offscreen ${program}
         WORKING_DIRECTORY ${WORK_DIR} TIMEOUT 5 RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
