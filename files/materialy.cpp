@@ -4,12 +4,12 @@
 #include <QFile>
 #include <QList>
 #include <QLocale>
-#include <QSaveFile>
 
 #include "files/cisla.h"
 #include "files/cteni.h"
 #include "files/retezce.h"
 #include "files/windows1250.h"
+#include "files/zapis.h"
 
 namespace zorvet {
 
@@ -108,14 +108,7 @@ void prevezmiCislo(const QString& text, float& pole) {
 
 // Replaces Material.lst with the text; the old file stays when anything fails.
 bool zapisSoubor(const QString& text, QString* chyba) {
-    QSaveFile soubor(kSouborMaterialu);
-    const QByteArray bajty = KodujSoubor(text);
-    if (!soubor.open(QIODevice::WriteOnly) || soubor.write(bajty) != bajty.size() || !soubor.commit()) {
-        *chyba = soubor.errorString();
-        soubor.cancelWriting();
-        return false;
-    }
-    return true;
+    return ZapisBajty(kSouborMaterialu, KodujSoubor(text), chyba);
 }
 
 void hlasChybu(Dialogy& dialogy, std::int16_t j, const QString& popis) {

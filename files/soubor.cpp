@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringList>
 #include <algorithm>
 #include <memory>
@@ -13,6 +12,7 @@
 #include "files/kurzor.h"
 #include "files/retezce.h"
 #include "files/windows1250.h"
+#include "files/zapis.h"
 #include "model/geometrie.h"
 #include "model/vypocet.h"
 
@@ -447,11 +447,9 @@ bool UlozSoubor(Stav& stav, Dialogy& dialogy, const QString& cesta, bool sVysled
 
     KurzorCekani kurzor(dialogy);
     const QByteArray bajty = KodujSoubor(TextSouboruUlohy(stav, sVysledky));
-    // The new text goes to a temporary file that replaces the old one only when complete.
-    QSaveFile soubor(cesta);
-    if (!soubor.open(QIODevice::WriteOnly) || soubor.write(bajty) != bajty.size() || !soubor.commit()) {
-        const QString popis = soubor.errorString();
-        soubor.cancelWriting();
+    // The new text replaces the old file only when complete.
+    QString popis;
+    if (!ZapisBajty(cesta, bajty, &popis)) {
         kurzor.uvolni();
         hlasChybu(dialogy, j, cesta, popis);
         return false;
@@ -462,7 +460,10 @@ bool UlozSoubor(Stav& stav, Dialogy& dialogy, const QString& cesta, bool sVysled
 bool NactiSoubor(Stav& stav, Dialogy& dialogy, const QString& cesta, bool sVysledky) {
     const std::int16_t j = stav.Jazyk;
     QFile soubor(cesta);
-    if (QFileInfo(cesta).isDir()) {
+    // Only a regular file holds a problem: a folder is none, and a device or pipe may never end
+    // (/dev/zero) or never begin (a pipe without a writer).
+    const QFileInfo info(cesta);
+    if (info.exists() && !info.isFile()) {
         hlasChybu(dialogy, j, cesta, Text(retezec::kNeniZadani, j));
         return false;
     }
