@@ -143,16 +143,6 @@ TEST_F(DruhyStart, KeepsTheUsersFilesAndBringsBackOnlyMissingOnes) {
     EXPECT_TRUE(QFileInfo(osobni.filePath(QStringLiteral("Eps.eng"))).isDir());
 }
 
-TEST_F(DruhyStart, TheShippedFolderAsTheUserFolderIsUsedInPlace) {
-    // Installed with the prefix ~/.local: the shipped data already lie in the user's data folder.
-    mista_.osobniSlozka = mista_.dodanaData;
-    naplnData(mista_.dodanaData, "shipped");
-    const DatovaSlozka s = UrciDatovouSlozku(mista_, zkouska(false), kAnglicky);
-    EXPECT_EQ(s.cesta, mista_.dodanaData);
-    EXPECT_TRUE(s.doplneno.isEmpty());
-    EXPECT_TRUE(s.chyba.isEmpty()) << s.chyba.toStdString();
-}
-
 // A home whose data location cannot be made: the shipped data are read where they lie, and
 // the reason is given in the user's language.
 TEST_F(Rozhodnuti, AnUnusableUserFolderFallsBackToTheShippedData) {
