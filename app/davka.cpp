@@ -3,9 +3,8 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QLocale>
-#include <QSaveFile>
-#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -18,6 +17,7 @@
 #include "files/nastaveni.h"
 #include "files/retezce.h"
 #include "files/soubor.h"
+#include "files/tabulka_csv.h"
 #include "files/zpravy.h"
 #include "model/stav.h"
 #include "model/vykon.h"
@@ -30,6 +30,8 @@
 namespace zorvet {
 
 namespace {
+
+constexpr int kGrafNeulozen = 192;  // "The chart could not be saved."
 
 void vypis(std::FILE* kam, const QString& text) {
     const QByteArray bajty = text.toUtf8();
@@ -67,34 +69,9 @@ private:
     std::optional<QString> komentar_;
 };
 
-// The shortest text that reads back as the same single, with the point.
-QString textCsv(float x) {
-    char buf[32];
-    const auto r = std::to_chars(buf, buf + sizeof buf, x);
-    return QString::fromLatin1(buf, r.ptr - buf);
-}
-
-QString tabulkaCsv(const Stav& s) {
-    const bool pec = s.Uloha.Rizeny;
-    QString out = pec ? QStringLiteral("time_s,charge_C,furnace_C\n") : QStringLiteral("time_s,charge_C\n");
-    const int posledni = s.PocetKroku < 0 ? 0 : (s.PocetKroku > kPosledniRadek ? kPosledniRadek : s.PocetKroku);
-    for (int i = 0; i <= posledni; ++i) {
-        const auto r = static_cast<std::size_t>(i);
-        out += textCsv(s.Vysledky.Cas[r]) + QLatin1Char(',') + textCsv(s.Vysledky.TeplotaVsazky[r]);
-        if (pec) {
-            out += QLatin1Char(',') + textCsv(s.TeplotaPece[r]);
-        }
-        out += QLatin1Char('\n');
-    }
-    return out;
-}
-
-bool zapisCsv(const QString& cesta, const QString& text) {
-    QSaveFile soubor(cesta);
-    const QByteArray bajty = text.toUtf8();
-    if (!soubor.open(QIODevice::WriteOnly) || soubor.write(bajty) != bajty.size() || !soubor.commit()) {
-        chyba(QString(), cesta + QLatin1Char('\n') + soubor.errorString());
-        soubor.cancelWriting();
+bool zapisCsv(const Stav& stav, const QString& cesta) {
+    if (const std::optional<QString> duvod = UlozTabulkuCsv(stav, cesta)) {
+        chyba(QString(), cesta + QLatin1Char('\n') + *duvod);
         return false;
     }
     return true;
@@ -132,7 +109,57 @@ struct Volby {
                                QStringLiteral("Reduction factor of the heat-exchange surface, over 0 up to 1 "
                                               "(default 1)."),
                                QStringLiteral("K")};
+    QCommandLineOption vystup{QStringLiteral("output"),
+                              QStringLiteral("chart: the picture to write; its extension .png, .svg or .pdf "
+                                             "chooses the format."),
+                              QStringLiteral("FILE")};
+    QCommandLineOption velikost{QStringLiteral("size"),
+                                QStringLiteral("chart: width and height in pixels at 300 dpi (default 2400x1800, "
+                                               "8 x 6 inches)."),
+                                QStringLiteral("WxH")};
 };
+
+// The reduction factor of --reduction, 1 without it; no value (after the message) for a
+// text that is no number over 0 and up to 1.
+std::optional<float> redukceArgumentu(const QCommandLineParser& parser, const Volby& v) {
+    if (!parser.isSet(v.redukce)) {
+        return 1.0f;
+    }
+    const std::optional<double> k = cisloArgumentu(parser.value(v.redukce));
+    if (!k || !(*k > 0.0) || *k > 1.0) {
+        chyba(QString(), QStringLiteral("--reduction needs a number over 0 and up to 1, not \"%1\".")
+                             .arg(parser.value(v.redukce)));
+        return std::nullopt;
+    }
+    return static_cast<float>(*k);
+}
+
+// Reads the problem of cesta into stav and computes it, with the checks of the problem
+// dialog's OK first. kUspech, or the exit status after the message.
+int nactiAVypocti(Stav& stav, DavkoveDialogy& dialogy, const QString& cesta, float koefK) {
+    const std::int16_t jazyk = stav.Jazyk;
+    if (!NactiSoubor(stav, dialogy, cesta, false)) {
+        return kNepouzitelnyVstup;
+    }
+    Uloha& u = stav.Uloha;
+    u.KoefK = koefK;
+
+    if (!OverZadani(stav)) {
+        chyba(Text(104, jazyk), Text(102, jazyk));
+        return kNepouzitelnyVstup;
+    }
+    if (u.ZadaniHmotnosti == "V" && naTriDesetinna(u.A) > naTriDesetinna(u.CelkovaPlocha)) {
+        chyba(Text(104, jazyk), Text(103, jazyk));
+        return kNepouzitelnyVstup;
+    }
+    RozvinKrivku(stav);
+    const VysledekVypoctu vysledek = Vypocet(stav);
+    if (vysledek.konec != KonecVypoctu::Uspech) {
+        chyba(TitulekSelhani(jazyk), ZpravaSelhani(vysledek, jazyk));
+        return kVypocetSelhal;
+    }
+    return kUspech;
+}
 
 int vypocti(const QCommandLineParser& parser, const Volby& v, const QString& cesta, std::int16_t jazyk) {
     std::int16_t ztraty = 0;
@@ -147,41 +174,17 @@ int vypocti(const QCommandLineParser& parser, const Volby& v, const QString& ces
         }
         ztraty = static_cast<std::int16_t>(n);
     }
-    float koefK = 1.0f;
-    if (parser.isSet(v.redukce)) {
-        const std::optional<double> k = cisloArgumentu(parser.value(v.redukce));
-        if (!k || !(*k > 0.0) || *k > 1.0) {
-            chyba(QString(), QStringLiteral("--reduction needs a number over 0 and up to 1, not \"%1\".")
-                                 .arg(parser.value(v.redukce)));
-            return kNepouzitelnyVstup;
-        }
-        koefK = static_cast<float>(*k);
+    const std::optional<float> koefK = redukceArgumentu(parser, v);
+    if (!koefK) {
+        return kNepouzitelnyVstup;
     }
 
     auto stav = std::make_unique<Stav>();
     stav->Jazyk = jazyk;
     DavkoveDialogy dialogy(parser.isSet(v.komentar) ? std::optional<QString>(parser.value(v.komentar))
                                                     : std::nullopt);
-    if (!NactiSoubor(*stav, dialogy, cesta, false)) {
-        return kNepouzitelnyVstup;
-    }
-    Uloha& u = stav->Uloha;
-    u.KoefK = koefK;
-
-    // The checks of the problem dialog's OK.
-    if (!OverZadani(*stav)) {
-        chyba(Text(104, jazyk), Text(102, jazyk));
-        return kNepouzitelnyVstup;
-    }
-    if (u.ZadaniHmotnosti == "V" && naTriDesetinna(u.A) > naTriDesetinna(u.CelkovaPlocha)) {
-        chyba(Text(104, jazyk), Text(103, jazyk));
-        return kNepouzitelnyVstup;
-    }
-    RozvinKrivku(*stav);
-    const VysledekVypoctu vysledek = Vypocet(*stav);
-    if (vysledek.konec != KonecVypoctu::Uspech) {
-        chyba(TitulekSelhani(jazyk), ZpravaSelhani(vysledek, jazyk));
-        return kVypocetSelhal;
+    if (const int kod = nactiAVypocti(*stav, dialogy, cesta, *koefK); kod != kUspech) {
+        return kod;
     }
 
     // The files first: a run whose files could not be written prints no result.
@@ -191,7 +194,7 @@ int vypocti(const QCommandLineParser& parser, const Volby& v, const QString& ces
             return kNepouzitelnyVstup;
         }
     }
-    if (parser.isSet(v.csv) && !zapisCsv(parser.value(v.csv), tabulkaCsv(*stav))) {
+    if (parser.isSet(v.csv) && !zapisCsv(*stav, parser.value(v.csv))) {
         return kNepouzitelnyVstup;
     }
     QString out = ZpravaKonecneTeploty(*stav) + QLatin1Char('\n');
@@ -213,7 +216,80 @@ int tabulka(const QString& cesta, std::int16_t jazyk) {
     if (!NactiSoubor(*stav, dialogy, cesta, true)) {
         return kNepouzitelnyVstup;
     }
-    vypis(stdout, tabulkaCsv(*stav));
+    vypis(stdout, TabulkaCsv(*stav));
+    return kUspech;
+}
+
+// "WxH" in whole pixels, each side within the drawer's range.
+std::optional<QSize> velikostArgumentu(const QString& text, const GrafDavky& graf) {
+    const QStringList strany = text.trimmed().split(QLatin1Char('x'), Qt::KeepEmptyParts, Qt::CaseInsensitive);
+    if (strany.size() != 2) {
+        return std::nullopt;
+    }
+    bool okW = false;
+    bool okH = false;
+    const int w = strany.at(0).toInt(&okW);
+    const int h = strany.at(1).toInt(&okH);
+    const auto vRozsahu = [&graf](int x) { return x >= graf.nejmensiStrana && x <= graf.nejvetsiStrana; };
+    if (!okW || !okH || !vRozsahu(w) || !vRozsahu(h)) {
+        return std::nullopt;
+    }
+    return QSize(w, h);
+}
+
+bool jeSouborVysledku(const QString& cesta) {
+    return QFileInfo(cesta).suffix().compare(QLatin1String("odp"), Qt::CaseInsensitive) == 0;
+}
+
+int graf(const QCommandLineParser& parser, const Volby& v, const QString& cesta, std::int16_t jazyk,
+         const GrafDavky& kreslic) {
+    if (!parser.isSet(v.vystup)) {
+        chyba(QString(), QStringLiteral("chart needs --output FILE.png, .svg or .pdf\nsee zorvet --help"));
+        return kNepouzitelnyVstup;
+    }
+    const QString vystup = parser.value(v.vystup);
+    if (!kreslic.znaFormat(vystup)) {
+        chyba(QString(), QStringLiteral("--output names a .png, .svg or .pdf file, not \"%1\".").arg(vystup));
+        return kNepouzitelnyVstup;
+    }
+    QSize velikost = kreslic.vychoziVelikost;
+    if (parser.isSet(v.velikost)) {
+        const std::optional<QSize> zadana = velikostArgumentu(parser.value(v.velikost), kreslic);
+        if (!zadana) {
+            chyba(QString(), QStringLiteral("--size is WxH in whole pixels, each from %1 to %2, not \"%3\".")
+                                 .arg(kreslic.nejmensiStrana)
+                                 .arg(kreslic.nejvetsiStrana)
+                                 .arg(parser.value(v.velikost)));
+            return kNepouzitelnyVstup;
+        }
+        velikost = *zadana;
+    }
+    const bool vysledky = jeSouborVysledku(cesta);
+    if (vysledky && parser.isSet(v.redukce)) {
+        chyba(QString(), QStringLiteral("--reduction applies to a problem that is computed, not to a results file"));
+        return kNepouzitelnyVstup;
+    }
+    const std::optional<float> koefK = redukceArgumentu(parser, v);
+    if (!koefK) {
+        return kNepouzitelnyVstup;
+    }
+
+    // A results file is drawn as it was computed; anything else is a problem to compute.
+    auto stav = std::make_unique<Stav>();
+    stav->Jazyk = jazyk;
+    DavkoveDialogy dialogy(std::nullopt);
+    if (vysledky) {
+        if (!NactiSoubor(*stav, dialogy, cesta, true)) {
+            return kNepouzitelnyVstup;
+        }
+    } else if (const int kod = nactiAVypocti(*stav, dialogy, cesta, *koefK); kod != kUspech) {
+        return kod;
+    }
+    if (const std::optional<QString> duvod = kreslic.kresli(*stav, vystup, velikost)) {
+        chyba(Text(98, jazyk), vystup + QLatin1Char('\n') + Text(kGrafNeulozen, jazyk) +
+                                   (duvod->isEmpty() ? QString() : QLatin1Char(' ') + *duvod));
+        return kNepouzitelnyVstup;
+    }
     return kUspech;
 }
 
@@ -236,8 +312,14 @@ bool JeDavka(int argc, char** argv) {
     return prvni[0] != '-' || jePrepinacDavky(prvni);
 }
 
+bool JeGrafDavka(int argc, char** argv) { return argc >= 2 && std::strcmp(argv[1], "chart") == 0; }
+
 int SpustDavku(int argc, char** argv) {
     QCoreApplication app(argc, argv);
+    return ProvedDavku(nullptr);
+}
+
+int ProvedDavku(const GrafDavky* kreslic) {
     QCoreApplication::setApplicationName(QStringLiteral("zorvet"));
     QCoreApplication::setApplicationVersion(QStringLiteral(ZORVET_VERSION));
 
@@ -247,14 +329,18 @@ int SpustDavku(int argc, char** argv) {
                        "Commands:\n"
                        "  compute PROBLEM   read a problem (*.cfg, or the problem of a *.odp), compute it and print\n"
                        "                    the final temperature, the power required and the energy\n"
-                       "  table RESULTS     print the result table of a results file (*.odp) as CSV\n\n"
+                       "  table RESULTS     print the result table of a results file (*.odp) as CSV\n"
+                       "  chart FILE --output PICTURE\n"
+                       "                    draw the heat-up chart as a PNG, SVG or PDF file (by the extension of\n"
+                       "                    PICTURE), 300 dpi; a results file (*.odp) is drawn as it was computed,\n"
+                       "                    any other file is a problem that is computed first\n\n"
                        "Exit status: 0 success, 1 the computation failed, 2 unusable input.\n"
                        "Without a command the window starts."));
     const QCommandLineOption pomoc = parser.addHelpOption();
     const QCommandLineOption verze = parser.addVersionOption();
     const Volby v;
-    parser.addOptions({v.vysledky, v.csv, v.ztraty, v.jazyk, v.komentar, v.redukce});
-    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("compute or table"));
+    parser.addOptions({v.vysledky, v.csv, v.ztraty, v.jazyk, v.komentar, v.redukce, v.vystup, v.velikost});
+    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("compute, table or chart"));
     parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("the problem or results file"));
 
     if (!parser.parse(QCoreApplication::arguments())) {
@@ -272,13 +358,27 @@ int SpustDavku(int argc, char** argv) {
 
     const QStringList argumenty = parser.positionalArguments();
     const QString prikaz = argumenty.value(0);
-    if (prikaz != QLatin1String("compute") && prikaz != QLatin1String("table")) {
+    // The options each command takes besides --language.
+    QList<const QCommandLineOption*> svoje;
+    if (prikaz == QLatin1String("compute")) {
+        svoje = {&v.vysledky, &v.csv, &v.ztraty, &v.komentar, &v.redukce};
+    } else if (prikaz == QLatin1String("chart")) {
+        svoje = {&v.vystup, &v.velikost, &v.redukce};
+    } else if (prikaz != QLatin1String("table")) {
         chyba(QString(), QStringLiteral("unknown command \"%1\"\nsee zorvet --help").arg(prikaz));
         return kNepouzitelnyVstup;
     }
     if (argumenty.size() != 2) {
         chyba(QString(), QStringLiteral("%1 needs exactly one file\nsee zorvet --help").arg(prikaz));
         return kNepouzitelnyVstup;
+    }
+    for (const QCommandLineOption* o : {&v.vysledky, &v.csv, &v.ztraty, &v.komentar, &v.redukce, &v.vystup,
+                                        &v.velikost}) {
+        if (parser.isSet(*o) && !svoje.contains(o)) {
+            chyba(QString(), QStringLiteral("--%1 is not an option of %2\nsee zorvet --help")
+                                 .arg(o->names().constFirst(), prikaz));
+            return kNepouzitelnyVstup;
+        }
     }
 
     std::int16_t jazyk = NactiJazyk();
@@ -295,13 +395,14 @@ int SpustDavku(int argc, char** argv) {
     }
 
     if (prikaz == QLatin1String("table")) {
-        for (const QCommandLineOption* o : {&v.vysledky, &v.csv, &v.ztraty, &v.komentar, &v.redukce}) {
-            if (parser.isSet(*o)) {
-                chyba(QString(), QStringLiteral("--%1 is an option of compute, not of table").arg(o->names().constFirst()));
-                return kNepouzitelnyVstup;
-            }
-        }
         return tabulka(argumenty.at(1), jazyk);
+    }
+    if (prikaz == QLatin1String("chart")) {
+        if (kreslic == nullptr) {
+            chyba(QString(), QStringLiteral("this program was started without its chart drawing"));
+            return kNepouzitelnyVstup;
+        }
+        return graf(parser, v, argumenty.at(1), jazyk, *kreslic);
     }
     return vypocti(parser, v, argumenty.at(1), jazyk);
 }

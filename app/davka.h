@@ -1,19 +1,53 @@
-// The batch command line: "zorvet compute PROBLEM ..." and "zorvet table RESULTS.odp".
-// Runs without a display; results on standard output, messages on standard error.
+// The batch command line: "zorvet compute PROBLEM ...", "zorvet table RESULTS.odp" and
+// "zorvet chart FILE --output PICTURE". Runs without a display; results on standard output,
+// messages on standard error.
 #pragma once
+
+#include <QSize>
+#include <QString>
+#include <functional>
+#include <optional>
+
+#include "model/stav.h"
 
 namespace zorvet {
 
 // Exit status of a batch run.
 inline constexpr int kUspech = 0;
 inline constexpr int kVypocetSelhal = 1;   // the computation failed (overflow or arithmetic failure)
-inline constexpr int kNepouzitelnyVstup = 2;  // missing or unreadable file, no problem, incomplete problem, bad option
+inline constexpr int kNepouzitelnyVstup = 2;  // missing or unreadable file, no problem, incomplete problem, bad
+                                              // option, a file that could not be written
 
 // True when the arguments ask for the batch command line rather than the window: a command
 // word first, or --help / --version.
 bool JeDavka(int argc, char** argv);
 
-// Runs the batch command line and returns the exit status.
+// True for "chart": it draws through the chart widget and so needs the widgets, which
+// compute and table do without. main starts it with SpustGrafDavku.
+bool JeGrafDavka(int argc, char** argv);
+
+// How the chart command draws; the batch part itself knows no widgets.
+struct GrafDavky {
+    // The file name's extension names a format it writes.
+    std::function<bool(const QString& cesta)> znaFormat;
+    // Draws the result chart of stav into cesta; no value on success, else the reason
+    // (which may be empty).
+    std::function<std::optional<QString>(const Stav& stav, const QString& cesta, QSize velikost)> kresli;
+    QSize vychoziVelikost;
+    int nejmensiStrana = 1;
+    int nejvetsiStrana = 1;
+};
+
+// Runs compute and table (and --help, --version) under a QCoreApplication of its own and
+// returns the exit status.
 int SpustDavku(int argc, char** argv);
+
+// Runs the command of QCoreApplication::arguments() under the application the caller made.
+// The chart command needs kreslic; without it chart is refused.
+int ProvedDavku(const GrafDavky* kreslic);
+
+// The chart command (app/davka_graf.cpp): a QApplication on the offscreen platform unless
+// QT_QPA_PLATFORM names another, so that the picture does not depend on a screen.
+int SpustGrafDavku(int argc, char** argv);
 
 }  // namespace zorvet

@@ -1,4 +1,5 @@
-// Zorvet: the window, or the batch command line ("zorvet compute ...", "zorvet --help").
+// Zorvet: the window, or the batch command line ("zorvet compute ...", "zorvet chart ...",
+// "zorvet --help").
 #include <cstdio>
 #include <cstdlib>
 
@@ -21,7 +22,8 @@ bool maDisplej() {
 
 int main(int argc, char** argv) {
     if (zorvet::JeDavka(argc, argv)) {
-        return zorvet::SpustDavku(argc, argv);
+        // Only the chart needs the widgets; compute and table run on QtCore alone.
+        return zorvet::JeGrafDavka(argc, argv) ? zorvet::SpustGrafDavku(argc, argv) : zorvet::SpustDavku(argc, argv);
     }
     if (!maDisplej()) {
         std::fputs("zorvet: the window needs a display (no DISPLAY or WAYLAND_DISPLAY is set).\n"

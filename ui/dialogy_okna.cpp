@@ -1,5 +1,6 @@
 #include "ui/dialogy_okna.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
@@ -8,11 +9,19 @@
 #include <QLibraryInfo>
 #include <QMessageBox>
 #include <QPainter>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QRegularExpression>
 
+#include "files/retezce.h"
+
 namespace zorvet {
+
+namespace {
+constexpr int kNahledTisku = 197;  // "Print Preview"
+}  // namespace
 
 QStringList FiltryQt(const QString& filtr) {
     const QStringList casti = filtr.split(QLatin1Char('|'));
@@ -106,7 +115,18 @@ std::optional<QString> DialogyQt::vstup(const QString& vyzva, const QString& tit
     return box.textValue();
 }
 
-std::optional<QString> DialogyQt::souborovyDialog(const QString& filtr, int index, bool ulozit) {
+namespace {
+
+// The extension of a Qt name filter's first pattern when it is "*.ext"; empty for "*".
+QString priponaFiltru(const QString& filtrQt) {
+    static const QRegularExpression vzor(QStringLiteral("\\(\\*\\.([^ *?()]+)[ )]"));
+    const auto shoda = vzor.match(filtrQt);
+    return shoda.hasMatch() ? shoda.captured(1) : QString();
+}
+
+}  // namespace
+
+std::optional<QString> DialogyQt::souborovyDialog(const QString& filtr, int index, Druh druh) {
     jazykQt();
     QFileDialog dialog(RodicDialogu());
     dialog.setObjectName(QStringLiteral("CMDialog1"));
@@ -115,17 +135,32 @@ std::optional<QString> DialogyQt::souborovyDialog(const QString& filtr, int inde
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setDirectory(QDir::currentPath());
-    if (ulozit) {
-        dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setFileMode(QFileDialog::AnyFile);
-    } else {
+    if (druh == Druh::Otevrit) {
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(QFileDialog::ExistingFile);
+    } else {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
     }
     const QStringList filtry = FiltryQt(filtr);
     dialog.setNameFilters(filtry);
     if (index >= 1 && index <= filtry.size()) {
         dialog.selectNameFilter(filtry.at(index - 1));
+    }
+    if (druh == Druh::Vystup) {
+        // The chosen pattern decides the format of a name typed without an extension. The
+        // dialog names a filter by what it shows, the description without the patterns.
+        const auto pripona = [&dialog, filtry](const QString& zvoleny) {
+            for (const QString& f : filtry) {
+                if (f == zvoleny || PopisFiltru(f) == zvoleny) {
+                    dialog.setDefaultSuffix(priponaFiltru(f));
+                    return;
+                }
+            }
+            dialog.setDefaultSuffix(QString());
+        };
+        pripona(dialog.selectedNameFilter());
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, pripona);
     }
     if (dialog.exec() != QDialog::Accepted) {
         return std::nullopt;
@@ -135,18 +170,24 @@ std::optional<QString> DialogyQt::souborovyDialog(const QString& filtr, int inde
         return std::nullopt;
     }
     const QString cesta = QDir::toNativeSeparators(QFileInfo(vybrane.first()).absoluteFilePath());
-    // Files named without a folder (the material database, the emissivity table) are
-    // looked up next to the file the user last chose.
-    QDir::setCurrent(QFileInfo(cesta).absolutePath());
+    if (druh != Druh::Vystup) {
+        // Files named without a folder (the material database, the emissivity table) are
+        // looked up next to the file the user last chose.
+        QDir::setCurrent(QFileInfo(cesta).absolutePath());
+    }
     return cesta;
 }
 
 std::optional<QString> DialogyQt::otevritSoubor(const QString& filtr, int index) {
-    return souborovyDialog(filtr, index, false);
+    return souborovyDialog(filtr, index, Druh::Otevrit);
 }
 
 std::optional<QString> DialogyQt::ulozitSoubor(const QString& filtr, int index) {
-    return souborovyDialog(filtr, index, true);
+    return souborovyDialog(filtr, index, Druh::Ulozit);
+}
+
+std::optional<QString> DialogyQt::ulozitVystup(const QString& filtr, int index) {
+    return souborovyDialog(filtr, index, Druh::Vystup);
 }
 
 void DialogyQt::kurzorCekani() { QApplication::setOverrideCursor(Qt::WaitCursor); }
@@ -157,23 +198,71 @@ void DialogyQt::kurzorNormalni() {
     }
 }
 
-VysledekTisku DialogyQt::tiskni(const QString& nazevDokumentu, const Kresleni& kresli) {
-    QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (info.isNull()) {
-        const QList<QPrinterInfo> vsechny = QPrinterInfo::availablePrinters();
-        if (vsechny.isEmpty()) {
-            return VysledekTisku::ZadnaTiskarna;
+VysledekTisku TiskniSNahledem(QPrinter& tiskarna, bool vyberTiskarny, const QString& titulek,
+                              const DialogyOken::Kresleni& kresli, QWidget* rodic) {
+    const auto stranka = [&kresli](QPrinter* p) {
+        QPainter painter(p);
+        kresli(painter, QRectF(QPointF(0, 0), p->pageRect(QPrinter::DevicePixel).size()));
+    };
+    QPrintPreviewDialog nahled(&tiskarna, rodic);
+    nahled.setObjectName(QStringLiteral("nahledTisku"));
+    nahled.setWindowTitle(titulek);
+    QObject::connect(&nahled, &QPrintPreviewDialog::paintRequested, &nahled, stranka);
+
+    // The preview's own print command would ask for a printer even when only one is
+    // installed; it is rerouted so that the choice comes only when there is one to make.
+    const QString textTisku = QCoreApplication::translate("QPrintPreviewDialog", "Print");
+    QAction* tisk = nullptr;
+    for (QAction* a : nahled.findChildren<QAction*>()) {
+        if (a->text() == textTisku) {
+            tisk = a;
+            break;
         }
-        info = vsechny.first();
     }
-    QPrinter tiskarna(info, QPrinter::HighResolution);
-    tiskarna.setDocName(nazevDokumentu);
+    if (tisk != nullptr) {
+        QObject::disconnect(tisk, nullptr, &nahled, nullptr);
+        QObject::connect(tisk, &QAction::triggered, &nahled, [&nahled, &tiskarna, vyberTiskarny] {
+            if (vyberTiskarny) {
+                QPrintDialog volba(&tiskarna, &nahled);
+                volba.setObjectName(QStringLiteral("volbaTiskarny"));
+                // Cancelling the choice goes back to the preview.
+                if (volba.exec() != QDialog::Accepted) {
+                    return;
+                }
+            }
+            nahled.accept();
+        });
+    }
+    if (nahled.exec() != QDialog::Accepted) {
+        return VysledekTisku::Zruseno;
+    }
+    if (tisk == nullptr) {
+        // Qt's own print command has printed the page already.
+        return VysledekTisku::Vytisteno;
+    }
     QPainter painter;
     if (!painter.begin(&tiskarna)) {
         return VysledekTisku::Selhal;
     }
     kresli(painter, QRectF(QPointF(0, 0), tiskarna.pageRect(QPrinter::DevicePixel).size()));
     return painter.end() ? VysledekTisku::Vytisteno : VysledekTisku::Selhal;
+}
+
+VysledekTisku DialogyQt::tiskni(const QString& nazevDokumentu, const Kresleni& kresli) {
+    const QList<QPrinterInfo> vsechny = QPrinterInfo::availablePrinters();
+    if (vsechny.isEmpty()) {
+        return VysledekTisku::ZadnaTiskarna;
+    }
+    QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull()) {
+        info = vsechny.first();
+    }
+    jazykQt();
+    QPrinter tiskarna(info, QPrinter::HighResolution);
+    tiskarna.setDocName(nazevDokumentu);
+    // The chart is wider than high.
+    tiskarna.setPageOrientation(QPageLayout::Landscape);
+    return TiskniSNahledem(tiskarna, vsechny.size() > 1, Text(kNahledTisku, stav_.Jazyk), kresli, RodicDialogu());
 }
 
 }  // namespace zorvet

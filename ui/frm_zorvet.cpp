@@ -1,6 +1,7 @@
 #include "ui/frm_zorvet.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
@@ -24,16 +25,20 @@
 #include <optional>
 
 #include "files/cisla.h"
+#include "files/kurzor.h"
 #include "files/datova_slozka.h"
 #include "files/nastaveni.h"
 #include "files/retezce.h"
 #include "files/soubor.h"
+#include "files/tabulka_csv.h"
 #include "files/zpravy.h"
 #include "model/vykon.h"
 #include "model/vypocet.h"
 #include "ui/frm_uvitani.h"
 #include "ui/frm_zadani.h"
+#include "ui/export_grafu.h"
 #include "ui/graf.h"
+#include "ui/graf_vysledku.h"
 #include "ui/tabulka_vysledku.h"
 
 namespace zorvet {
@@ -53,11 +58,19 @@ constexpr int kTiskSelhal = 171;
 constexpr int kFiltrVysledku = 101;
 constexpr int kIndexFiltru = 2;
 
-// Series of the chart.
-const QColor kModra(0, 0, 255);
-const QColor kCervena(255, 0, 0);
-// Up to this many steps every point is marked; longer series are bare lines.
-constexpr int kZnackyDo = 50;
+// Texts added for the exported chart and the table's context menu.
+constexpr int kExport = 190;
+constexpr int kFiltrExportu = 191;
+constexpr int kGrafNeulozen = 192;
+constexpr int kKopirovat = 193;
+constexpr int kUlozitCsv = 194;
+constexpr int kFiltrCsv = 195;
+constexpr int kTabulkaNeulozena = 196;
+constexpr int kPriponaExportu = 198;
+constexpr int kChybaSouboru = 98;  // "File Error"
+// The exported picture's default pattern (PNG) and the CSV pattern in their filters.
+constexpr int kIndexExportu = 2;
+constexpr int kIndexCsv = 2;
 
 int px(double twipy) { return static_cast<int>(std::lround(twipy / kTwipu)); }
 
@@ -240,6 +253,13 @@ void FrmZorvet::vytvorPlochu() {
     cmdStorno_->hide();
     connect(cmdStorno_, &QPushButton::clicked, this, &FrmZorvet::TiskniGraf);
 
+    // Below the print button, in the same column.
+    cmdExport_ = new QPushButton(plocha);
+    cmdExport_->setObjectName(QStringLiteral("cmdExport"));
+    cmdExport_->setGeometry(twipy(7200, 2880, 1215, 495));
+    cmdExport_->hide();
+    connect(cmdExport_, &QPushButton::clicked, this, &FrmZorvet::ExportujGraf);
+
     cmdOK_ = new QPushButton(QStringLiteral("&OK"), plocha);
     cmdOK_->setObjectName(QStringLiteral("cmdOK"));
     cmdOK_->setGeometry(twipy(7200, 960, 1215, 495));
@@ -262,7 +282,8 @@ void FrmZorvet::vytvorPlochu() {
     tabulka_ = new TabulkaVysledku(stav_, this);
     grdTabulka_->setModel(tabulka_);
     grdTabulka_->verticalHeader()->hide();
-    grdTabulka_->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Ranges of cells, for copying; Ctrl+A takes every row.
+    grdTabulka_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     grdTabulka_->setSelectionBehavior(QAbstractItemView::SelectItems);
     grdTabulka_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grdTabulka_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -281,6 +302,26 @@ void FrmZorvet::vytvorPlochu() {
     radky->setDefaultSectionSize(vyskaRadku);
     radky->setSectionResizeMode(QHeaderView::Fixed);
     grdTabulka_->hide();
+
+    // The context menu, and Ctrl+C while the grid has the focus.
+    mnuKopirovat_ = new QAction(grdTabulka_);
+    mnuKopirovat_->setObjectName(QStringLiteral("mnuKopirovat"));
+    mnuKopirovat_->setShortcut(QKeySequence::Copy);
+    mnuKopirovat_->setShortcutContext(Qt::WidgetShortcut);
+    connect(mnuKopirovat_, &QAction::triggered, this, &FrmZorvet::KopirujVyber);
+    mnuUlozitCsv_ = new QAction(grdTabulka_);
+    mnuUlozitCsv_->setObjectName(QStringLiteral("mnuUlozitCsv"));
+    connect(mnuUlozitCsv_, &QAction::triggered, this, &FrmZorvet::UlozTabulkuCsv);
+    grdTabulka_->addAction(mnuKopirovat_);
+    grdTabulka_->addAction(mnuUlozitCsv_);
+    grdTabulka_->setContextMenuPolicy(Qt::ActionsContextMenu);
+
+    // Tab runs through each view from left to right and top down: the grid, the losses,
+    // OK; OK, Print, Export. The chart itself takes no focus.
+    setTabOrder(grdTabulka_, cboZtraty_);
+    setTabOrder(cboZtraty_, cmdOK_);
+    setTabOrder(cmdOK_, cmdStorno_);
+    setTabOrder(cmdStorno_, cmdExport_);
 }
 
 void FrmZorvet::Nacti(bool sUvitanim) {
@@ -384,6 +425,8 @@ void FrmZorvet::ZobrazTabulku() {
     const bool rizeny = stav_.Uloha.Rizeny;
 
     tabulka_->obnov();
+    mnuKopirovat_->setText(Text(kKopirovat, stav_.Jazyk));
+    mnuUlozitCsv_->setText(Text(kUlozitCsv, stav_.Jazyk));
     // Widths of the grid and its columns in twips; W / 2.5 is deliberately not rounded.
     const double G = rizeny ? W / 2.5 : static_cast<double>(W / 4);
     long long sloupec0 = 0;
@@ -437,41 +480,15 @@ void FrmZorvet::ZobrazGraf() {
     const int H = vnejsi.height();
     FlpGrf1_->setGeometry(px(W / 50), px(W / 50), px((W * 3) / 4), px((H * 9) / 10));
 
-    const std::int16_t j = stav_.Jazyk;
-    const bool rizeny = stav_.Uloha.Rizeny;
-    const int n = std::clamp(static_cast<int>(stav_.PocetKroku), 0, kPosledniRadek);
-    QList<QPointF> vsazka;
-    QList<QPointF> pec;
-    vsazka.reserve(n + 1);
-    if (rizeny) {
-        pec.reserve(n + 1);
-    }
-    for (int i = 0; i <= n; ++i) {
-        const auto r = static_cast<std::size_t>(i);
-        vsazka.append(QPointF(stav_.Vysledky.Cas[r], stav_.Vysledky.TeplotaVsazky[r]));
-        if (rizeny) {
-            pec.append(QPointF(stav_.Vysledky.Cas[r], stav_.TeplotaPece[r]));
-        }
-    }
-    // The old curves go first, so that nothing below lays them out again.
-    FlpGrf1_->vymazRady();
-    FlpGrf1_->nastavPopisOsyX(Text(72, j));
-    FlpGrf1_->nastavPopisOsyY(Text(71, j));
-    FlpGrf1_->nastavPismo(QFont(QStringLiteral("Arial"), 16, QFont::Normal));
-    FlpGrf1_->nastavTitulek(Text(70, j));
-    FlpGrf1_->nastavZnacky(n <= kZnackyDo);
-    // An uncontrolled chart has one series and no labels.
-    if (rizeny) {
-        FlpGrf1_->nastavRady({{Text(114, j), kModra, vsazka}, {Text(115, j), kCervena, pec}});
-    } else {
-        FlpGrf1_->nastavRady({{QString(), kModra, vsazka}});
-    }
+    NaplnGrafVysledku(*FlpGrf1_, stav_);
     FlpGrf1_->show();
 
     ukazTlacitkoOK();
     cmdOK_->setFocus();
-    cmdStorno_->setText(Text(74, j));
+    cmdStorno_->setText(Text(74, stav_.Jazyk));
     cmdStorno_->show();
+    cmdExport_->setText(Text(kExport, stav_.Jazyk));
+    cmdExport_->show();
     NastavKurzorNormalni();
 }
 
@@ -489,6 +506,70 @@ void FrmZorvet::TiskniGraf() {
     }
 }
 
+void FrmZorvet::ExportujGraf() {
+    if (!FlpGrf1_->isVisibleTo(centralWidget())) {
+        return;
+    }
+    const std::int16_t j = stav_.Jazyk;
+    const std::optional<QString> cesta = dialogy_.ulozitVystup(Text(kFiltrExportu, j), kIndexExportu);
+    if (!cesta) {
+        return;
+    }
+    const std::optional<FormatGrafu> format = FormatGrafuSouboru(*cesta);
+    if (!format) {
+        dialogy_.zprava(Ikona::Vykricnik, Text(kChybaSouboru, j),
+                        *cesta + QLatin1Char('\n') + Text(kGrafNeulozen, j) + QLatin1Char('\n') + Text(kPriponaExportu, j));
+        return;
+    }
+    KurzorCekani cekani(dialogy_);
+    const std::optional<QString> duvod = zorvet::ExportujGraf(stav_, *cesta, *format);
+    cekani.uvolni();
+    if (duvod) {
+        dialogy_.zprava(Ikona::Vykricnik, Text(kChybaSouboru, j),
+                        *cesta + QLatin1Char('\n') + Text(kGrafNeulozen, j) +
+                            (duvod->isEmpty() ? QString() : QLatin1Char('\n') + *duvod));
+    }
+}
+
+void FrmZorvet::KopirujVyber() {
+    if (!grdTabulka_->isVisibleTo(centralWidget())) {
+        return;
+    }
+    QModelIndexList vybrane = grdTabulka_->selectionModel()->selectedIndexes();
+    if (vybrane.isEmpty() && grdTabulka_->currentIndex().isValid()) {
+        vybrane.append(grdTabulka_->currentIndex());
+    }
+    if (vybrane.isEmpty()) {
+        return;
+    }
+    QList<int> radky;
+    QList<int> sloupce;
+    for (const QModelIndex& i : vybrane) {
+        radky.append(i.row());
+        sloupce.append(i.column());
+    }
+    QGuiApplication::clipboard()->setText(tabulka_->textBloku(radky, sloupce));
+}
+
+void FrmZorvet::UlozTabulkuCsv() {
+    if (!grdTabulka_->isVisibleTo(centralWidget())) {
+        return;
+    }
+    const std::int16_t j = stav_.Jazyk;
+    const std::optional<QString> cesta = dialogy_.ulozitVystup(Text(kFiltrCsv, j), kIndexCsv);
+    if (!cesta) {
+        return;
+    }
+    KurzorCekani cekani(dialogy_);
+    const std::optional<QString> duvod = zorvet::UlozTabulkuCsv(stav_, *cesta);
+    cekani.uvolni();
+    if (duvod) {
+        dialogy_.zprava(Ikona::Vykricnik, Text(kChybaSouboru, j),
+                        *cesta + QLatin1Char('\n') + Text(kTabulkaNeulozena, j) +
+                            (duvod->isEmpty() ? QString() : QLatin1Char('\n') + *duvod));
+    }
+}
+
 void FrmZorvet::ZavriPohled() {
     FlpGrf1_->hide();
     picMaska_->hide();
@@ -498,6 +579,7 @@ void FrmZorvet::ZavriPohled() {
     zrusit_->setEnabled(false);
     fraVykon_->hide();
     cmdStorno_->hide();
+    cmdExport_->hide();
     ZobrazMenu();
 }
 

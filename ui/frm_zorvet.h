@@ -50,7 +50,17 @@ public:
     void ZobrazTabulku();
     void ZobrazGraf();
     void TiskniGraf();
+    // Saves the chart shown as a PNG, SVG or PDF picture, chosen in the save dialog.
+    void ExportujGraf();
     void ZavriPohled();
+
+    // The table view's selection on the clipboard as tab-separated text, as spreadsheets
+    // paste it: the header line first, then the selected rows, each with its time; the
+    // numbers as the table shows them.
+    void KopirujVyber();
+    // The whole table as a CSV file chosen in the save dialog, in the form of the batch
+    // "table" command.
+    void UlozTabulkuCsv();
 
     // Shows the power required and the energy taken up for z % of losses; the labels
     // are empty when there is nothing to show.
@@ -108,10 +118,13 @@ private:
     QWidget* picMaska_ = nullptr;
     QPushButton* cmdStorno_ = nullptr;
     QPushButton* cmdOK_ = nullptr;
+    QPushButton* cmdExport_ = nullptr;
     QShortcut* zrusit_ = nullptr;  // Esc while a view is shown
     Graf* FlpGrf1_ = nullptr;
     QTableView* grdTabulka_ = nullptr;
     TabulkaVysledku* tabulka_ = nullptr;
+    QAction* mnuKopirovat_ = nullptr;  // the table's context menu
+    QAction* mnuUlozitCsv_ = nullptr;
 };
 
 }  // namespace zorvet

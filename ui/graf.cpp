@@ -42,6 +42,8 @@ void nastavRozsah(QValueAxis* o, double od, double do_) {
 Graf::Graf(QWidget* parent) : QChartView(parent) {
     setObjectName(QStringLiteral("graf"));
     setRenderHint(QPainter::Antialiasing);
+    // Nothing in a chart answers the keyboard: Tab passes it by.
+    setFocusPolicy(Qt::NoFocus);
     pismo_ = font();
     sestav();
 }

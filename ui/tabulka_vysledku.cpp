@@ -84,4 +84,35 @@ Qt::ItemFlags TabulkaVysledku::flags(const QModelIndex& index) const {
     return index.column() == 0 ? Qt::ItemIsEnabled : Qt::ItemIsEnabled | Qt::ItemIsSelectable;
 }
 
+QString TabulkaVysledku::textBloku(QList<int> radky, QList<int> sloupce) const {
+    const auto upravit = [](QList<int>& cisla, int pocet) {
+        cisla.removeIf([pocet](int x) { return x < 0 || x >= pocet; });
+        std::sort(cisla.begin(), cisla.end());
+        cisla.erase(std::unique(cisla.begin(), cisla.end()), cisla.end());
+    };
+    // The time names every row, whether or not its fixed column was picked.
+    sloupce.append(0);
+    upravit(radky, radky_);
+    upravit(sloupce, sloupce_);
+    QString text;
+    for (int c : sloupce) {
+        if (c != sloupce.first()) {
+            text += QLatin1Char('\t');
+        }
+        // Name and unit on one line: a cell of its own for each column.
+        text += headerData(c, Qt::Horizontal).toString().replace(QLatin1Char('\n'), QLatin1Char(' '));
+    }
+    text += QLatin1Char('\n');
+    for (int r : radky) {
+        for (int c : sloupce) {
+            if (c != sloupce.first()) {
+                text += QLatin1Char('\t');
+            }
+            text += data(index(r, c)).toString();
+        }
+        text += QLatin1Char('\n');
+    }
+    return text;
+}
+
 }  // namespace zorvet

@@ -4,6 +4,8 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <QList>
+#include <QString>
 #include <cstdint>
 
 #include "model/stav.h"
@@ -25,6 +27,11 @@ public:
     // Two lines, name and unit.
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+    // Tab-separated text for a spreadsheet: a header line of the column names with their
+    // units, then one line per row of radky (in table order, each once) with the time first
+    // and the columns of sloupce after it, the numbers as the table shows them. LF line ends.
+    QString textBloku(QList<int> radky, QList<int> sloupce) const;
 
 private:
     const Stav& stav_;

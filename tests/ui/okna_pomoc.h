@@ -39,6 +39,13 @@ public:
     }
     std::optional<QString> otevritSoubor(const QString& f, int i) override { return d.otevritSoubor(f, i); }
     std::optional<QString> ulozitSoubor(const QString& f, int i) override { return d.ulozitSoubor(f, i); }
+    // Answered from the same queue as ulozitSoubor; counted, since only this dialog leaves
+    // the working directory alone.
+    int vystupu = 0;
+    std::optional<QString> ulozitVystup(const QString& f, int i) override {
+        ++vystupu;
+        return d.ulozitSoubor(f, i);
+    }
     void kurzorCekani() override { d.kurzorCekani(); }
     void kurzorNormalni() override { d.kurzorNormalni(); }
     VysledekTisku tiskni(const QString& nazev, const Kresleni& kresli) override {

@@ -1,0 +1,47 @@
+// The chart command of the batch command line. It is the only batch command that needs the
+// widgets: the chart is drawn by the chart widget of the chart view.
+#include <QApplication>
+#include <QByteArray>
+#include <cstdio>
+
+#include "app/davka.h"
+#include "ui/export_grafu.h"
+
+namespace zorvet {
+
+namespace {
+
+// Standard error carries the command's own messages only: the platform's remarks about
+// a missing runtime folder or fonts say nothing about the chart.
+void zpravyQt(QtMsgType druh, const QMessageLogContext&, const QString& text) {
+    if (druh == QtCriticalMsg || druh == QtFatalMsg) {
+        std::fprintf(stderr, "zorvet: %s\n", text.toLocal8Bit().constData());
+    }
+}
+
+}  // namespace
+
+int SpustGrafDavku(int argc, char** argv) {
+    // No window is ever shown: the offscreen platform needs no display, and its fixed
+    // 96 dpi makes the picture the same on every machine.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
+    }
+    qInstallMessageHandler(zpravyQt);
+    QApplication app(argc, argv);
+    GrafDavky kreslic;
+    kreslic.znaFormat = [](const QString& cesta) { return FormatGrafuSouboru(cesta).has_value(); };
+    kreslic.kresli = [](const Stav& stav, const QString& cesta, QSize velikost) -> std::optional<QString> {
+        const std::optional<FormatGrafu> format = FormatGrafuSouboru(cesta);
+        if (!format) {
+            return QString();
+        }
+        return ExportujGraf(stav, cesta, *format, velikost);
+    };
+    kreslic.vychoziVelikost = kVelikostExportu;
+    kreslic.nejmensiStrana = kNejmensiStrana;
+    kreslic.nejvetsiStrana = kNejvetsiStrana;
+    return ProvedDavku(&kreslic);
+}
+
+}  // namespace zorvet

@@ -1,0 +1,23 @@
+// The result table as CSV, the one form shared by the batch "table" command, its --csv
+// option and the table view's "Save as CSV": a header line "time_s,charge_C" (and
+// ",furnace_C" for a controlled heat-up), one line per step 0..PocetKroku, "," between the
+// fields, "." as the decimal separator whatever the locale, LF line ends, UTF-8.
+#pragma once
+
+#include <QString>
+#include <optional>
+
+#include "model/stav.h"
+
+namespace zorvet {
+
+// The shortest text that reads back as the same single, with ".".
+QString TextCsv(float x);
+
+QString TabulkaCsv(const Stav& stav);
+
+// Writes the table to cesta through ZapisBajty: a file as a whole or not at all, a device
+// directly. No value on success; the system's reason otherwise.
+std::optional<QString> UlozTabulkuCsv(const Stav& stav, const QString& cesta);
+
+}  // namespace zorvet

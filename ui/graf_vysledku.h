@@ -1,0 +1,18 @@
+// The heat-up chart of a result: what the chart view shows, prints and exports, and what
+// the batch "chart" command draws. One routine fills the chart for all of them.
+#pragma once
+
+#include "model/stav.h"
+
+namespace zorvet {
+
+class Graf;
+
+// Fills graf from the result in rows 0..PocetKroku: the charge temperature in blue and, for
+// a controlled heat-up, the furnace temperature in red, both against the time; the two
+// curves labelled "Charge" and "Furnace" (an uncontrolled chart has one curve and no
+// labels); every point marked up to 50 steps, bare lines from 51 on; the title and axis
+// titles in the language of stav, in Arial 16.
+void NaplnGrafVysledku(Graf& graf, const Stav& stav);
+
+}  // namespace zorvet
