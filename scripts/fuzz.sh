@@ -4,6 +4,9 @@
 #
 #   scripts/fuzz.sh [SECONDS] [TARGET...]      e.g. scripts/fuzz.sh 600 soubor_fuzz
 #
+# ZORVET_FUZZ_FLAGS adds libFuzzer options, e.g. ZORVET_FUZZ_FLAGS=-runs=1000000 to stop
+# after a million inputs (or SECONDS, whichever comes first).
+#
 # The build is build-fuzz beside the sources (ZORVET_FUZZ_BUILD to change it), configured with
 # clang and libFuzzer on first use. New inputs go to build-fuzz/corpus/TARGET, failing ones to
 # build-fuzz/artifacts/TARGET/; a failing input belongs, under a name that says what it
@@ -52,7 +55,7 @@ for t in $targets; do
     echo "== $t for ${seconds}s"
     start=$(date +%s)
     if "$build/fuzz/$t" "$@" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
-        -artifact_prefix="$artifacts/" -print_final_stats=1 >"$log" 2>&1; then
+        -artifact_prefix="$artifacts/" -print_final_stats=1 ${ZORVET_FUZZ_FLAGS:-} >"$log" 2>&1; then
         result=ok
     else
         result=FAILED
