@@ -5,7 +5,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-charts-dev libqt6svg6-dev libgl-dev
-          libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth fonts-dejavu-core)
+          libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth fonts-dejavu-core
+          desktop-file-utils appstream)
 
 missing=()
 for p in "${PACKAGES[@]}"; do
