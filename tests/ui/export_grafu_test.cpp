@@ -138,23 +138,6 @@ private slots:
         QLocale::setDefault(QLocale(QStringLiteral("en_US")));
     }
 
-    void formatByExtension_data() {
-        QTest::addColumn<QString>("cesta");
-        QTest::addColumn<int>("format");  // -1: none
-        QTest::newRow("png") << "/a/graf.png" << int(FormatGrafu::Png);
-        QTest::newRow("upper case") << "GRAF.SVG" << int(FormatGrafu::Svg);
-        QTest::newRow("pdf after dots") << "zkouska.1.pdf" << int(FormatGrafu::Pdf);
-        QTest::newRow("jpeg") << "graf.jpg" << -1;
-        QTest::newRow("no extension") << "graf" << -1;
-        QTest::newRow("a folder named like a picture") << "graf.png/obraz" << -1;
-    }
-    void formatByExtension() {
-        QFETCH(QString, cesta);
-        QFETCH(int, format);
-        const std::optional<FormatGrafu> f = FormatGrafuSouboru(cesta);
-        QCOMPARE(f.has_value() ? int(*f) : -1, format);
-    }
-
     void pictureFiles_data() {
         QTest::addColumn<FormatGrafu>("format");
         QTest::addColumn<int>("jazyk");
