@@ -7,11 +7,13 @@
 #include <QFile>
 #include <QLocale>
 #include <QString>
-#include <QTemporaryDir>
+#include <cerrno>
+#include <csignal>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <unistd.h>
 
 namespace zorvet::fuzz {
 
@@ -35,16 +37,27 @@ inline void nastavLokal(bool carka) {
 }
 
 // A folder of this process, in memory when the system has /dev/shm: the readers take paths,
-// and each input is written there first. Removed when the process ends normally.
+// and each input is written there first. libFuzzer may end the process without cleaning up,
+// so the folders of processes that are gone are removed when the next one starts.
 inline const QDir& pracovniSlozka() {
-    static QTemporaryDir dir(QDir(QStringLiteral("/dev/shm")).exists()
-                                 ? QStringLiteral("/dev/shm/zorvet-fuzz-XXXXXX")
-                                 : QDir::tempPath() + QStringLiteral("/zorvet-fuzz-XXXXXX"));
-    static const QDir slozka(dir.path());
-    if (!dir.isValid()) {
-        std::fprintf(stderr, "no scratch folder: %s\n", qPrintable(dir.errorString()));
-        std::abort();
-    }
+    static const QDir slozka = [] {
+        const QDir koren(QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm") : QDir::tempPath());
+        const QString predpona = QStringLiteral("zorvet-fuzz-");
+        for (const QString& jmeno : koren.entryList({predpona + QLatin1Char('*')}, QDir::Dirs)) {
+            bool cislo = false;
+            const long pid = jmeno.mid(predpona.size()).toLong(&cislo);
+            if (cislo && pid > 0 && kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH) {
+                QDir(koren.filePath(jmeno)).removeRecursively();
+            }
+        }
+        static const QString cesta = koren.filePath(predpona + QString::number(getpid()));
+        if (!QDir().mkpath(cesta)) {
+            std::fprintf(stderr, "no scratch folder %s\n", qPrintable(cesta));
+            std::abort();
+        }
+        std::atexit([] { QDir(cesta).removeRecursively(); });
+        return QDir(cesta);
+    }();
     return slozka;
 }
 
