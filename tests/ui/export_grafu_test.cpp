@@ -24,20 +24,6 @@ Q_DECLARE_METATYPE(zorvet::FormatGrafu)
 
 namespace {
 
-// Pixels of the pure colours of the curves, with some room for anti-aliasing.
-int pocetBodu(const QImage& obraz, QColor barva) {
-    int pocet = 0;
-    for (int y = 0; y < obraz.height(); ++y) {
-        for (int x = 0; x < obraz.width(); ++x) {
-            const QColor c = obraz.pixelColor(x, y);
-            if (std::abs(c.red() - barva.red()) < 40 && std::abs(c.green() - barva.green()) < 40 &&
-                std::abs(c.blue() - barva.blue()) < 40) {
-                ++pocet;
-            }
-        }
-    }
-    return pocet;
-}
 
 // Where the blue curve lies, as fractions of the picture's width and height.
 QRectF rozsahModre(const QImage& obraz) {

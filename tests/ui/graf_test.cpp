@@ -1,6 +1,5 @@
 // The chart view of the main window, its printing, and the chart widget on its own.
 #include <QLocale>
-#include <QPushButton>
 #include <QtCharts/QValueAxis>
 
 #include "files/nastaveni.h"
@@ -18,20 +17,6 @@ struct Pohled : Sezeni {
     Graf* graf = prvek<Graf>("FlpGrf1");
 };
 
-// Pixels of a colour close to the given one.
-int pocetBodu(const QImage& obraz, QColor barva) {
-    int pocet = 0;
-    for (int y = 0; y < obraz.height(); ++y) {
-        for (int x = 0; x < obraz.width(); ++x) {
-            const QColor c = obraz.pixelColor(x, y);
-            if (std::abs(c.red() - barva.red()) < 40 && std::abs(c.green() - barva.green()) < 40 &&
-                std::abs(c.blue() - barva.blue()) < 40) {
-                ++pocet;
-            }
-        }
-    }
-    return pocet;
-}
 
 }  // namespace
 
@@ -82,17 +67,6 @@ private slots:
             QCOMPARE(p.graf->nazevRady(1), nazvy.at(1));
             QCOMPARE(p.graf->bodyRady(1).last().y(), static_cast<qreal>(p.stav->TeplotaPece[n]));
         }
-        // Texts in the language of the moment; title and axis titles in Arial 16.
-        const std::int16_t j = p.stav->Jazyk;
-        QCOMPARE(p.graf->titulek(), Text(70, j));
-        QCOMPARE(p.graf->popisOsyX(), Text(72, j));
-        QCOMPARE(p.graf->popisOsyY(), Text(71, j));
-        QCOMPARE(p.graf->pismo().family(), QStringLiteral("Arial"));
-        QCOMPARE(p.graf->pismo().pointSize(), 16);
-        QCOMPARE(p.okno.findChild<QPushButton*>(QStringLiteral("cmdStorno"))->text(), Text(74, j));
-        // Three quarters of the window wide, nine tenths high.
-        QVERIFY(std::abs(p.graf->width() - p.okno.frameGeometry().width() * 0.75) <= 1.5);
-        QVERIFY(std::abs(p.graf->height() - p.okno.frameGeometry().height() * 0.9) <= 1.5);
         QVERIFY(p.hlidac.cizi.isEmpty());
     }
 
@@ -105,6 +79,8 @@ private slots:
         QTest::newRow("Alt+T prints in Czech") << 200 << int(Qt::Key_T) << int(VysledekTisku::Vytisteno) << QString();
         QTest::newRow("no printer") << 0 << int(Qt::Key_P) << int(VysledekTisku::ZadnaTiskarna)
                                     << "No printer is installed.";
+        // Giving up in the preview is no failure to report.
+        QTest::newRow("preview closed, Czech") << 200 << int(Qt::Key_T) << int(VysledekTisku::Zruseno) << QString();
         QTest::newRow("printer fails, Czech") << 200 << int(Qt::Key_T) << int(VysledekTisku::Selhal)
                                               << "Graf se nepodařilo vytisknout.";
     }
@@ -120,13 +96,14 @@ private slots:
         p.okno.ZobrazGraf();
         QTest::keyClick(&p.okno, static_cast<Qt::Key>(klavesa), Qt::AltModifier);
         // A mnemonic presses the button visibly, so the click comes a moment later.
-        QTRY_COMPARE(p.dialogy.tisky.size(), 1);
+        QTRY_COMPARE(p.dialogy.tisky, QStringList{Text(70, p.stav->Jazyk)});
         QCOMPARE(p.dialogy.d.zpravy.size(), hlaseni.isEmpty() ? 0 : 1);
-        if (hlaseni.isEmpty()) {
+        if (hlaseni.isEmpty() && p.dialogy.odpovedTisku == VysledekTisku::Vytisteno) {
             // The page holds the chart as shown: both curves are on it.
             QVERIFY(pocetBodu(p.dialogy.stranka, QColor(0, 0, 255)) > 100);
             QVERIFY(pocetBodu(p.dialogy.stranka, QColor(255, 0, 0)) > 100);
-        } else {
+        } else if (!hlaseni.isEmpty()) {
+            QCOMPARE(p.dialogy.d.zpravy.first().titulek, Text(170, p.stav->Jazyk));
             QCOMPARE(p.dialogy.d.zpravy.first().text, hlaseni);
             QCOMPARE(p.dialogy.d.zpravy.first().ikona, Ikona::Vykricnik);
         }

@@ -7,7 +7,6 @@
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
-#include <QPushButton>
 
 #include "files/nastaveni.h"
 #include "files/retezce.h"
@@ -116,38 +115,6 @@ private slots:
         } else {
             QVERIFY(!vytisk.exists());
         }
-    }
-
-    // The chart view says nothing when the user gave up printing; with no printer installed
-    // it still says so.
-    void chartViewReportsOnlyFailures_data() {
-        QTest::addColumn<int>("jazyk");
-        QTest::addColumn<int>("odpoved");
-        QTest::addColumn<int>("zprava");  // 0: none
-        QTest::newRow("preview closed") << 0 << int(VysledekTisku::Zruseno) << 0;
-        QTest::newRow("preview closed, Czech") << 200 << int(VysledekTisku::Zruseno) << 0;
-        QTest::newRow("no printer installed, Czech") << 200 << int(VysledekTisku::ZadnaTiskarna) << 152;
-    }
-    void chartViewReportsOnlyFailures() {
-        QFETCH(int, jazyk);
-        QFETCH(int, odpoved);
-        QFETCH(int, zprava);
-        const auto j = static_cast<std::int16_t>(jazyk);
-        Sezeni s;
-        s.stav->Jazyk = j;
-        UmelyVysledek(*s.stav, false, 10);
-        s.dialogy.odpovedTisku = static_cast<VysledekTisku>(odpoved);
-        s.okno.ZobrazGraf();
-        s.prvek<QPushButton>("cmdStorno")->click();
-        QCOMPARE(s.dialogy.tisky, QStringList{Text(70, j)});
-        if (zprava == 0) {
-            QVERIFY(s.dialogy.d.zpravy.isEmpty());
-        } else {
-            QCOMPARE(s.dialogy.d.zpravy.size(), 1);
-            QCOMPARE(s.dialogy.d.zpravy.first().titulek, Text(170, j));
-            QCOMPARE(s.dialogy.d.zpravy.first().text, Text(zprava, j));
-        }
-        QVERIFY(s.prvek<QPushButton>("cmdStorno")->isVisible());
     }
 };
 

@@ -134,6 +134,21 @@ inline void PrikladovaUloha(Stav& stav, bool rizeny) {
     RozvinKrivku(stav);
 }
 
+// Pixels of a colour close to the given one, with some room for anti-aliasing.
+inline int pocetBodu(const QImage& obraz, QColor barva) {
+    int pocet = 0;
+    for (int y = 0; y < obraz.height(); ++y) {
+        for (int x = 0; x < obraz.width(); ++x) {
+            const QColor c = obraz.pixelColor(x, y);
+            if (std::abs(c.red() - barva.red()) < 40 && std::abs(c.green() - barva.green()) < 40 &&
+                std::abs(c.blue() - barva.blue()) < 40) {
+                ++pocet;
+            }
+        }
+    }
+    return pocet;
+}
+
 // A result of n + 1 rows without computing: time 10 s a step, temperatures rising.
 inline void UmelyVysledek(Stav& stav, bool rizeny, int n) {
     stav.Uloha.Rizeny = rizeny;

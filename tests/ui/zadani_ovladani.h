@@ -13,6 +13,10 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QtTest>
+#include <memory>
+
+#include "support/skriptovane_dialogy.h"
+#include "ui/frm_zadani.h"
 
 namespace zorvet::test {
 
@@ -114,6 +118,25 @@ public:
 
 private:
     QDialog* okno_;
+};
+
+// The problem dialog open over its own state, every question answered in code.
+struct OtevreneZadani : OvladaniZadani {
+    std::unique_ptr<Stav> stav;
+    SkriptovaneDialogy dialogy;
+    std::unique_ptr<FrmZadani> dialog;
+    int prevzato = 0;  // how often the dialog handed its problem over
+
+    explicit OtevreneZadani(std::unique_ptr<Stav> s = std::make_unique<Stav>(), int naZalozce = 1)
+        : stav(std::move(s)), dialog(std::make_unique<FrmZadani>(*stav, dialogy)) {
+        nastavOkno(dialog.get());
+        QObject::connect(dialog.get(), &FrmZadani::ulohaPrevzata, [this] { ++prevzato; });
+        dialog->show();
+        aktivni = QTest::qWaitForWindowActive(dialog.get());
+        if (naZalozce != 1) {
+            zalozka(naZalozce);
+        }
+    }
 };
 
 }  // namespace zorvet::test
