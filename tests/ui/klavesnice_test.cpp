@@ -39,23 +39,9 @@ std::unique_ptr<Stav> uloha(Rezim r, int jazyk) {
     return s;
 }
 
-// The dialog open on a problem, on one of its tabs. It is modal itself, and everything it
-// would ask is answered in code, so no window guard watches it.
-struct Dialog : OvladaniZadani {
-    std::unique_ptr<Stav> stav;
-    SkriptovaneDialogy dialogy;
-    std::unique_ptr<FrmZadani> okno;
-
-    Dialog(Rezim r, int jazyk, int zalozka) : stav(uloha(r, jazyk)) {
-        okno = std::make_unique<FrmZadani>(*stav, dialogy);
-        nastavOkno(okno.get());
-        okno->show();
-        // Keys go to the active window.
-        aktivni = QTest::qWaitFor([this] { return okno->isActiveWindow(); });
-        if (zalozka != 1) {
-            this->zalozka(zalozka);
-        }
-    }
+// The dialog open on a problem, on one of its tabs; everything it would ask is answered in code.
+struct Dialog : OtevreneZadani {
+    Dialog(Rezim r, int jazyk, int naZalozce) : OtevreneZadani(uloha(r, jazyk), naZalozce) {}
 };
 
 QString jmeno(const QWidget* w) { return w == nullptr ? QStringLiteral("(none)") : w->objectName(); }
@@ -198,22 +184,22 @@ private slots:
         Dialog d(static_cast<Rezim>(rezim), jazyk, zalozka);
         QVERIFY(d.aktivni);
         QCOMPARE(d.w<QTabWidget>("TabStrip1")->currentIndex(), zalozka - 1);
-        const std::map<QString, QStringList> skutecna = akceleratory(d.okno.get());
+        const std::map<QString, QStringList> skutecna = akceleratory(d.dialog.get());
         QCOMPARE(textMapy(skutecna), textMapy(mapaZTextu(mapa)));
 
         for (const auto& [p, cile] : skutecna) {
             // A letter of one button alone clicks it (OK, Load, an option): not pressed here.
-            const auto* tlacitko = d.okno->findChild<QAbstractButton*>(cile.first());
+            const auto* tlacitko = d.dialog->findChild<QAbstractButton*>(cile.first());
             if (cile.size() == 1 && tlacitko != nullptr) {
                 continue;
             }
             QStringList dosazene;
             for (qsizetype i = 0; i < cile.size(); ++i) {
-                QTest::keyClick(d.okno.get(), klavesa(p), Qt::AltModifier);
+                QTest::keyClick(d.dialog.get(), klavesa(p), Qt::AltModifier);
                 QWidget* f = QApplication::focusWidget();
                 // A frame hands the focus to a control inside it.
                 for (const QString& c : cile) {
-                    auto* g = d.okno->findChild<QGroupBox*>(c);
+                    auto* g = d.dialog->findChild<QGroupBox*>(c);
                     if (g != nullptr && g->isAncestorOf(f)) {
                         f = g;
                     }
@@ -223,7 +209,7 @@ private slots:
             // A field that is disabled (the mass while it is computed) keeps the focus away.
             QStringList ocekavane;
             for (const QString& c : cile) {
-                if (d.okno->findChild<QWidget*>(c)->isEnabled()) {
+                if (d.dialog->findChild<QWidget*>(c)->isEnabled()) {
                     ocekavane.append(c);
                 }
             }
@@ -237,7 +223,7 @@ private slots:
         // Nothing was clicked: no file dialog, no message, the dialog still open.
         QVERIFY(d.dialogy.filtry.isEmpty());
         QVERIFY(d.dialogy.zpravy.isEmpty());
-        QVERIFY(d.okno->isVisible());
+        QVERIFY(d.dialog->isVisible());
     }
 
     // Tab walks each page top-down (the two columns of the curve fields one after the
@@ -275,7 +261,7 @@ private slots:
                                  QStringList{"cmdNactiCfg", "cmdUlozCfg", "cmdOK", "cmdStorno", "qt_tabwidget_tabbar"} +
                                  stranka.mid(0, 1);
         d.w<QWidget>(qPrintable(stranka.first()))->setFocus(Qt::TabFocusReason);
-        QCOMPARE(cestaTabem(d.okno.get(), int(kruh.size())), kruh);
+        QCOMPARE(cestaTabem(d.dialog.get(), int(kruh.size())), kruh);
     }
 
     // The views of the main window: their letters, and Tab from OK round the view.

@@ -46,20 +46,16 @@ private slots:
         QTest::addColumn<bool>("rizeny");
         QTest::addColumn<int>("n");
         QTest::addColumn<int>("jazyk");
-        QTest::addColumn<double>("podilSirky");    // grid width / window width
-        QTest::addColumn<double>("podilCasu");     // time column / grid width
         QTest::addColumn<QString>("vsazka");
-        QTest::newRow("uncontrolled, one row") << false << 0 << 0 << 0.25 << 1.0 / 3 << "Charge Temperature\n[°C]";
-        QTest::newRow("uncontrolled, Czech") << false << 47 << 200 << 0.25 << 1.0 / 3 << "Teplota vzorku\n[°C]";
-        QTest::newRow("controlled") << true << 90 << 0 << 0.4 << 0.2 << "Charge Temperature\n[°C]";
-        QTest::newRow("controlled, full table") << true << 10000 << 200 << 0.4 << 0.2 << "Teplota vzorku\n[°C]";
+        QTest::newRow("uncontrolled, one row") << false << 0 << 0 << "Charge Temperature\n[°C]";
+        QTest::newRow("uncontrolled, Czech") << false << 47 << 200 << "Teplota vzorku\n[°C]";
+        QTest::newRow("controlled") << true << 90 << 0 << "Charge Temperature\n[°C]";
+        QTest::newRow("controlled, full table") << true << 10000 << 200 << "Teplota vzorku\n[°C]";
     }
     void layoutAndHeaders() {
         QFETCH(bool, rizeny);
         QFETCH(int, n);
         QFETCH(int, jazyk);
-        QFETCH(double, podilSirky);
-        QFETCH(double, podilCasu);
         QFETCH(QString, vsazka);
         Pohled p;
         p.stav->Jazyk = static_cast<std::int16_t>(jazyk);
@@ -73,23 +69,7 @@ private slots:
         if (rizeny) {
             QCOMPARE(p.hlavicka(2), jazyk == 0 ? QStringLiteral("Furnace Temperature\n[°C]")
                                                : QStringLiteral("Teplota pece\n[°C]"));
-            QCOMPARE(p.grid->columnWidth(2), p.grid->columnWidth(1));
         }
-        // Proportions of the cells against the window's outer width, to a pixel or two.
-        const double w = p.okno.frameGeometry().width();
-        double bunky = 0;
-        for (int c = 0; c < p.grid->model()->columnCount(); ++c) {
-            bunky += p.grid->columnWidth(c);
-        }
-        QVERIFY2(std::abs(bunky - w * podilSirky) <= 2.0, qPrintable(QString::number(bunky)));
-        QVERIFY(std::abs(p.grid->columnWidth(0) - bunky * podilCasu) <= 1.5);
-        QVERIFY(p.grid->viewport()->width() >= bunky);
-        // Whole rows within nine tenths of the window; a header three rows tall.
-        const int h = p.grid->verticalHeader()->defaultSectionSize();
-        const int vnitrek = p.grid->height() - 2 * p.grid->frameWidth();
-        QCOMPARE(vnitrek % h, 0);
-        QVERIFY(vnitrek <= p.okno.frameGeometry().height() * 9 / 10);
-        QCOMPARE(p.grid->horizontalHeader()->height(), 3 * h);
         // Every step is listed, the last one included.
         QCOMPARE(p.bunka(n, 0), QString::number(n * 10));
         QCOMPARE(p.grid->currentIndex(), p.grid->model()->index(0, 1));
