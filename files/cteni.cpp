@@ -117,6 +117,9 @@ std::optional<double> ctiProsteCislo(QStringView t) {
         return std::nullopt;
     }
     if (i < t.size() && (t[i] == QLatin1Char('E') || t[i] == QLatin1Char('e'))) {
+        if (n + 3 > sizeof buf) {
+            return std::nullopt;  // no room for "e", a sign and a digit after 61 characters
+        }
         buf[n++] = 'e';
         ++i;
         if (i < t.size() && (t[i] == QLatin1Char('-') || t[i] == QLatin1Char('+'))) {
