@@ -13,13 +13,12 @@
 #include <optional>
 
 #include "files/cisla.h"
-#include "files/dialogy.h"
-#include "files/nastaveni.h"
+#include "files/cteni.h"
+#include "files/jazyk.h"
 #include "files/retezce.h"
 #include "files/soubor.h"
 #include "files/tabulka_csv.h"
 #include "files/zpravy.h"
-#include "model/stav.h"
 #include "model/vykon.h"
 #include "model/vypocet.h"
 
@@ -30,8 +29,6 @@
 namespace zorvet {
 
 namespace {
-
-constexpr int kGrafNeulozen = 192;  // "The chart could not be saved."
 
 void vypis(std::FILE* kam, const QString& text) {
     const QByteArray bajty = text.toUtf8();
@@ -47,30 +44,8 @@ void chyba(const QString& titulek, const QString& text) {
                       jedenRadek + QLatin1Char('\n'));
 }
 
-// The batch answers in code: errors go to standard error, the comment question is answered by
-// --comment, comment boxes of the file read and confirmations are not shown.
-class DavkoveDialogy : public Dialogy {
-public:
-    explicit DavkoveDialogy(std::optional<QString> komentar) : komentar_(std::move(komentar)) {}
-
-    void zprava(Ikona ikona, const QString& titulek, const QString& text) override {
-        if (ikona == Ikona::Vykricnik) {
-            chyba(titulek, text);
-        }
-    }
-    bool otazka(const QString&, const QString&) override { return komentar_.has_value(); }
-    std::optional<QString> vstup(const QString&, const QString&, const QString&) override { return komentar_; }
-    std::optional<QString> otevritSoubor(const QString&, int) override { return std::nullopt; }
-    std::optional<QString> ulozitSoubor(const QString&, int) override { return std::nullopt; }
-    void kurzorCekani() override {}
-    void kurzorNormalni() override {}
-
-private:
-    std::optional<QString> komentar_;
-};
-
-bool zapisCsv(const Stav& stav, const QString& cesta) {
-    if (const std::optional<QString> duvod = UlozTabulkuCsv(stav, cesta)) {
+bool zapisCsv(const Vysledek& vysledek, const QString& cesta) {
+    if (const std::optional<QString> duvod = UlozTabulkuCsv(vysledek, cesta)) {
         chyba(QString(), cesta + QLatin1Char('\n') + *duvod);
         return false;
     }
@@ -84,11 +59,6 @@ std::optional<double> cisloArgumentu(QString text) {
     const double x = QLocale::c().toDouble(text.trimmed(), &ok);
     return ok && std::isfinite(x) ? std::optional<double>(x) : std::nullopt;
 }
-
-// Rounded to 3 decimals, halves to even, as the dialog compares the surfaces.
-double naTriDesetinna(float x) { return std::nearbyint(static_cast<double>(x) * 1000.0) / 1000.0; }
-
-QString bezAkceleratoru(QString popisek) { return popisek.remove(QLatin1Char('&')); }
 
 struct Volby {
     QCommandLineOption vysledky{QStringLiteral("results"), QStringLiteral("Write the results file (*.odp)."),
@@ -134,30 +104,31 @@ std::optional<float> redukceArgumentu(const QCommandLineParser& parser, const Vo
     return static_cast<float>(*k);
 }
 
-// Reads the problem of cesta into stav and computes it, with the checks of the problem
-// dialog's OK first. kUspech, or the exit status after the message.
-int nactiAVypocti(Stav& stav, DavkoveDialogy& dialogy, const QString& cesta, float koefK) {
-    const std::int16_t jazyk = stav.Jazyk;
-    if (!NactiSoubor(stav, dialogy, cesta, false)) {
+// Reads a problem file (or the problem of a results file) and computes it, with the checks
+// of the problem dialog's OK first. kUspech and the result, or the exit status after the
+// message.
+int nactiAVypocti(const QString& cesta, float koefK, std::int16_t jazyk, std::unique_ptr<Vysledek>& vysledek) {
+    PrecteniSouboru precteni = NactiSoubor(cesta, false, Uloha{}, jazyk);
+    if (!precteni.obsah) {
+        chyba(Text(id::ChybaSouboru, jazyk), precteni.chyba);
         return kNepouzitelnyVstup;
     }
-    Uloha& u = stav.Uloha;
+    Uloha& u = precteni.obsah->uloha;
     u.KoefK = koefK;
-
-    if (!OverZadani(stav)) {
-        chyba(Text(104, jazyk), Text(102, jazyk));
+    if (const std::optional<Zavada> zavada = ZkontrolujHodnoty(u)) {
+        chyba(Text(id::ChybaZadani, jazyk), ZpravaZavady(*zavada, jazyk));
         return kNepouzitelnyVstup;
     }
-    if (u.ZadaniHmotnosti == "V" && naTriDesetinna(u.A) > naTriDesetinna(u.CelkovaPlocha)) {
-        chyba(Text(104, jazyk), Text(103, jazyk));
+    if (const Prijeti prijeti = PrijmiUlohu(u); prijeti != Prijeti::Prijata) {
+        chyba(Text(id::ChybaZadani, jazyk), ZpravaPrijeti(prijeti, u, jazyk));
         return kNepouzitelnyVstup;
     }
-    RozvinKrivku(stav);
-    const VysledekVypoctu vysledek = Vypocet(stav);
-    if (vysledek.konec != KonecVypoctu::Uspech) {
-        chyba(TitulekSelhani(jazyk), ZpravaSelhani(vysledek, jazyk));
+    VysledekVypoctu v = Vypocet(u);
+    if (v.konec != KonecVypoctu::Uspech) {
+        chyba(TitulekSelhani(jazyk), ZpravaSelhani(v, jazyk));
         return kVypocetSelhal;
     }
+    vysledek = std::move(v.vysledek);
     return kUspech;
 }
 
@@ -166,57 +137,64 @@ int vypocti(const QCommandLineParser& parser, const Volby& v, const QString& ces
     if (parser.isSet(v.ztraty)) {
         // As the losses box takes it: a whole number of the 16-bit range, halves to even.
         const std::optional<double> z = cisloArgumentu(parser.value(v.ztraty));
-        const double n = z ? std::nearbyint(*z) : 0.0;
-        if (!z || n < std::numeric_limits<std::int16_t>::min() || n > std::numeric_limits<std::int16_t>::max()) {
+        const std::optional<std::int16_t> n = z ? Cele16(*z) : std::nullopt;
+        if (!n) {
             chyba(QString(), QStringLiteral("--losses needs a whole number of per cent, not \"%1\".")
                                  .arg(parser.value(v.ztraty)));
             return kNepouzitelnyVstup;
         }
-        ztraty = static_cast<std::int16_t>(n);
+        ztraty = *n;
     }
     const std::optional<float> koefK = redukceArgumentu(parser, v);
     if (!koefK) {
         return kNepouzitelnyVstup;
     }
 
-    auto stav = std::make_unique<Stav>();
-    stav->Jazyk = jazyk;
-    DavkoveDialogy dialogy(parser.isSet(v.komentar) ? std::optional<QString>(parser.value(v.komentar))
-                                                    : std::nullopt);
-    if (const int kod = nactiAVypocti(*stav, dialogy, cesta, *koefK); kod != kUspech) {
+    std::unique_ptr<Vysledek> vysledek;
+    if (const int kod = nactiAVypocti(cesta, *koefK, jazyk, vysledek); kod != kUspech) {
         return kod;
     }
 
     // The files first: a run whose files could not be written prints no result.
     if (parser.isSet(v.vysledky)) {
-        // Without --comment the comment question is answered No: the file has no comment.
-        if (!UlozSoubor(*stav, dialogy, parser.value(v.vysledky), true)) {
+        if (const std::optional<QString> duvod = UlozSoubor(parser.value(v.vysledky), vysledek->Uloha, vysledek.get(),
+                                                            parser.value(v.komentar), jazyk)) {
+            chyba(Text(id::ChybaSouboru, jazyk), *duvod);
             return kNepouzitelnyVstup;
         }
     }
-    if (parser.isSet(v.csv) && !zapisCsv(*stav, parser.value(v.csv))) {
+    if (parser.isSet(v.csv) && !zapisCsv(*vysledek, parser.value(v.csv))) {
         return kNepouzitelnyVstup;
     }
-    QString out = ZpravaKonecneTeploty(*stav) + QLatin1Char('\n');
-    out += bezAkceleratoru(Text(78, jazyk)) + QLatin1String(": ") + QString::number(ztraty) + QLatin1Char('\n');
-    const std::optional<VykonSpotreba> vykon = VykonASpotreba(*stav, ztraty);
-    out += bezAkceleratoru(Text(79, jazyk)) + QLatin1String(": ") + (vykon ? TextObecny(vykon->P) : QString()) +
+    QString out = ZpravaKonecneTeploty(*vysledek, jazyk) + QLatin1Char('\n');
+    out += BezAkceleratoru(Text(id::Ztraty, jazyk)) + QLatin1String(": ") + QString::number(ztraty) + QLatin1Char('\n');
+    const std::optional<VykonSpotreba> vykon = VykonASpotreba(*vysledek, ztraty);
+    out += BezAkceleratoru(Text(id::Prikon, jazyk)) + QLatin1String(": ") + (vykon ? TextObecny(vykon->P) : QString()) +
            QLatin1Char('\n');
-    out += bezAkceleratoru(Text(80, jazyk)) + QLatin1String(": ") + (vykon ? TextObecny(vykon->E) : QString()) +
-           QLatin1Char('\n');
+    out += BezAkceleratoru(Text(id::Spotreba, jazyk)) + QLatin1String(": ") +
+           (vykon ? TextObecny(vykon->E) : QString()) + QLatin1Char('\n');
     vypis(stdout, out);
     std::fflush(stdout);
     return kUspech;
 }
 
+// A results file as it was computed: its problem and rows. Nothing (after the message) when
+// it cannot be read.
+std::unique_ptr<Vysledek> nactiVysledky(const QString& cesta, std::int16_t jazyk) {
+    PrecteniSouboru precteni = NactiSoubor(cesta, true, Uloha{}, jazyk);
+    if (!precteni.obsah) {
+        chyba(Text(id::ChybaSouboru, jazyk), precteni.chyba);
+        return nullptr;
+    }
+    return std::move(precteni.obsah->vysledek);
+}
+
 int tabulka(const QString& cesta, std::int16_t jazyk) {
-    auto stav = std::make_unique<Stav>();
-    stav->Jazyk = jazyk;
-    DavkoveDialogy dialogy(std::nullopt);
-    if (!NactiSoubor(*stav, dialogy, cesta, true)) {
+    const std::unique_ptr<Vysledek> vysledek = nactiVysledky(cesta, jazyk);
+    if (!vysledek) {
         return kNepouzitelnyVstup;
     }
-    vypis(stdout, TabulkaCsv(*stav));
+    vypis(stdout, TabulkaCsv(*vysledek));
     return kUspech;
 }
 
@@ -275,19 +253,18 @@ int graf(const QCommandLineParser& parser, const Volby& v, const QString& cesta,
     }
 
     // A results file is drawn as it was computed; anything else is a problem to compute.
-    auto stav = std::make_unique<Stav>();
-    stav->Jazyk = jazyk;
-    DavkoveDialogy dialogy(std::nullopt);
+    std::unique_ptr<Vysledek> vysledek;
     if (vysledky) {
-        if (!NactiSoubor(*stav, dialogy, cesta, true)) {
+        vysledek = nactiVysledky(cesta, jazyk);
+        if (!vysledek) {
             return kNepouzitelnyVstup;
         }
-    } else if (const int kod = nactiAVypocti(*stav, dialogy, cesta, *koefK); kod != kUspech) {
+    } else if (const int kod = nactiAVypocti(cesta, *koefK, jazyk, vysledek); kod != kUspech) {
         return kod;
     }
-    if (const std::optional<QString> duvod = kreslic.kresli(*stav, vystup, velikost)) {
-        chyba(Text(98, jazyk), vystup + QLatin1Char('\n') + Text(kGrafNeulozen, jazyk) +
-                                   (duvod->isEmpty() ? QString() : QLatin1Char(' ') + *duvod));
+    if (const std::optional<QString> duvod = kreslic.kresli(*vysledek, jazyk, vystup, velikost)) {
+        chyba(Text(id::ChybaSouboru, jazyk), vystup + QLatin1Char('\n') + Text(id::GrafNeulozen, jazyk) +
+                                                 (duvod->isEmpty() ? QString() : QLatin1Char(' ') + *duvod));
         return kNepouzitelnyVstup;
     }
     return kUspech;

@@ -8,7 +8,9 @@
 #include <functional>
 #include <optional>
 
-#include "model/stav.h"
+#include <cstdint>
+
+#include "model/vysledek.h"
 
 namespace zorvet {
 
@@ -30,9 +32,11 @@ bool JeGrafDavka(int argc, char** argv);
 struct GrafDavky {
     // The file name's extension names a format it writes.
     std::function<bool(const QString& cesta)> znaFormat;
-    // Draws the result chart of stav into cesta; no value on success, else the reason
-    // (which may be empty).
-    std::function<std::optional<QString>(const Stav& stav, const QString& cesta, QSize velikost)> kresli;
+    // Draws the result chart into cesta; no value on success, else the reason (which may be
+    // empty).
+    std::function<std::optional<QString>(const Vysledek& vysledek, std::int16_t jazyk, const QString& cesta,
+                                         QSize velikost)>
+        kresli;
     QSize vychoziVelikost;
     int nejmensiStrana = 1;
     int nejvetsiStrana = 1;

@@ -31,12 +31,13 @@ int SpustGrafDavku(int argc, char** argv) {
     QApplication app(argc, argv);
     GrafDavky kreslic;
     kreslic.znaFormat = [](const QString& cesta) { return FormatGrafuSouboru(cesta).has_value(); };
-    kreslic.kresli = [](const Stav& stav, const QString& cesta, QSize velikost) -> std::optional<QString> {
+    kreslic.kresli = [](const Vysledek& vysledek, std::int16_t jazyk, const QString& cesta,
+                        QSize velikost) -> std::optional<QString> {
         const std::optional<FormatGrafu> format = FormatGrafuSouboru(cesta);
         if (!format) {
             return QString();
         }
-        return ExportujGraf(stav, cesta, *format, velikost);
+        return ExportujGraf(vysledek, jazyk, cesta, *format, velikost);
     };
     kreslic.vychoziVelikost = kVelikostExportu;
     kreslic.nejmensiStrana = kNejmensiStrana;

@@ -7,11 +7,10 @@
 #include <QTableView>
 #include <memory>
 
-#include "files/dialogy.h"
-#include "model/stav.h"
-#include "ui/dialogy_okna.h"
-#include "ui/frm_zorvet.h"
+#include "support/dialogy_test.h"
 #include "ui/graf.h"
+#include "ui/pohled_grafu.h"
+#include "ui/pohled_tabulky.h"
 
 namespace zorvet {
 namespace {
@@ -30,51 +29,38 @@ QApplication& Aplikace() {
     return *app;
 }
 
-// Answers nothing: the views ask nothing but the busy pointer.
-class TicheDialogy : public DialogyOken {
-public:
-    void zprava(Ikona, const QString&, const QString&) override {}
-    bool otazka(const QString&, const QString&) override { return false; }
-    std::optional<QString> vstup(const QString&, const QString&, const QString&) override { return std::nullopt; }
-    std::optional<QString> otevritSoubor(const QString&, int) override { return std::nullopt; }
-    std::optional<QString> ulozitSoubor(const QString&, int) override { return std::nullopt; }
-    void kurzorCekani() override {}
-    void kurzorNormalni() override {}
-    VysledekTisku tiskni(const QString&, const Kresleni&) override { return VysledekTisku::ZadnaTiskarna; }
-};
-
-std::unique_ptr<Stav> PlnyRizenyVysledek() {
-    auto stav = std::make_unique<Stav>();
-    stav->Uloha.Rizeny = true;
-    stav->Uloha.Tv = 20.0f;
-    stav->Uloha.Tk = 900.0f;
-    stav->Uloha.c = 500.0f;
-    stav->Uloha.m = 100.0f;
-    stav->PocetKroku = kPosledniRadek;
+std::unique_ptr<Vysledek> PlnyRizenyVysledek() {
+    auto v = std::make_unique<Vysledek>();
+    v->Uloha.Rizeny = true;
+    v->Uloha.Tv = 20.0f;
+    v->Uloha.Tk = 900.0f;
+    v->Uloha.c = 500.0f;
+    v->Uloha.m = 100.0f;
+    v->PocetKroku = kPosledniRadek;
     for (int i = 0; i < kPocetRadku; ++i) {
         const auto r = static_cast<std::size_t>(i);
-        stav->Vysledky.Cas[r] = static_cast<float>(i) * 0.5f;
-        stav->Vysledky.TeplotaVsazky[r] = 20.0f + static_cast<float>(i) * 0.088f;
-        stav->TeplotaPece[r] = std::min(1000.0f, 20.0f + static_cast<float>(i) * 0.5f);
+        v->Vysledky.Cas[r] = static_cast<float>(i) * 0.5f;
+        v->Vysledky.TeplotaVsazky[r] = 20.0f + static_cast<float>(i) * 0.088f;
+        v->TeplotaPece[r] = std::min(1000.0f, 20.0f + static_cast<float>(i) * 0.5f);
     }
-    return stav;
+    return v;
 }
 
 // The view opened and drawn once, as the user first sees it.
 void BM_OtevreniTabulky_10001Radku(benchmark::State& state) {
     Aplikace();
-    auto stav = PlnyRizenyVysledek();
-    TicheDialogy dialogy;
-    FrmZorvet okno(*stav, dialogy);
-    okno.Nacti(false);
+    const auto v = PlnyRizenyVysledek();
+    test::TestDialogy dialogy;
+    QWidget okno;
+    okno.resize(603, 430);
+    PohledTabulky pohled(dialogy, &okno);
     okno.show();
-    auto* grid = okno.findChild<QTableView*>(QStringLiteral("grdTabulka"));
     for (auto _ : state) {
-        okno.ZobrazTabulku();
-        QImage obraz = grid->grab().toImage();
+        pohled.zobraz(*v, 0, QSize(9045, 6450));
+        QImage obraz = pohled.grid()->grab().toImage();
         benchmark::DoNotOptimize(obraz.constBits());
         state.PauseTiming();
-        okno.ZavriPohled();
+        pohled.hide();
         state.ResumeTiming();
     }
 }
@@ -83,21 +69,21 @@ BENCHMARK(BM_OtevreniTabulky_10001Radku)->Unit(benchmark::kMillisecond);
 // Building the chart: series, labels, axes; then also its first drawing.
 void BM_StavbaGrafu_10001Radku(benchmark::State& state) {
     Aplikace();
-    auto stav = PlnyRizenyVysledek();
-    TicheDialogy dialogy;
-    FrmZorvet okno(*stav, dialogy);
-    okno.Nacti(false);
+    const auto v = PlnyRizenyVysledek();
+    test::TestDialogy dialogy;
+    QWidget okno;
+    okno.resize(603, 430);
+    PohledGrafu pohled(dialogy, &okno);
     okno.show();
-    auto* graf = okno.findChild<Graf*>(QStringLiteral("FlpGrf1"));
     const bool vykreslit = state.range(0) != 0;
     for (auto _ : state) {
-        okno.ZobrazGraf();
+        pohled.zobraz(*v, 0, QSize(9045, 6450));
         if (vykreslit) {
-            QImage obraz = graf->grab().toImage();
+            QImage obraz = pohled.graf()->grab().toImage();
             benchmark::DoNotOptimize(obraz.constBits());
         }
         state.PauseTiming();
-        okno.ZavriPohled();
+        pohled.hide();
         state.ResumeTiming();
     }
 }

@@ -120,7 +120,7 @@ QChar OddelovacLokalu() {
     return s.isEmpty() ? QLatin1Char('.') : s.at(0);
 }
 
-QString TextZpravy(float x, QChar oddelovac) { return sestav(x, oddelovac, true, false, 9, false); }
+QString TextZpravy(float x, QChar oddelovac) { return sestav(x, oddelovac, true, false, 7, false); }
 
 QString TextSouboru(float x) { return sestav(x, OddelovacLokalu(), true, false, 9, true); }
 

@@ -7,14 +7,15 @@
 
 namespace zorvet {
 
-// The report form of a single: a minus sign, or a blank when the value is not negative;
-// at most 7 significant digits (more only when 7 would not read back as the same single);
-// no digit grouping, no leading zero before the separator (one half is ".5"); exponent form
-// ("1.234568E+07", "1E-05") where fixed notation would need more digits. No trailing blank.
+// The report form of a single, as a person reads it: a minus sign, or a blank when the value
+// is not negative; at most 7 significant digits; no digit grouping, no leading zero before
+// the separator (one half is ".5"); exponent form ("1.234568E+07", "1E-05") where fixed
+// notation would need more digits. No trailing blank.
 QString TextZpravy(float x, QChar oddelovac);
 
 // The form of a number in the data files: the report form with the user's decimal
-// separator (QLocale()), followed by one blank.
+// separator (QLocale()), followed by one blank. A single that 7 digits would not read back
+// exactly keeps the 8th and 9th digit, so that a saved file reopens with the same values.
 QString TextSouboru(float x);
 QString TextSouboru(std::int16_t n);
 

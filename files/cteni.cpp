@@ -212,15 +212,29 @@ float NaSingle(std::optional<double> x) {
     return static_cast<float>(*x);
 }
 
-std::int16_t NaCeleCislo(std::optional<double> x) {
-    if (!x || !std::isfinite(*x)) {
-        return 0;
+std::optional<std::int16_t> Cele16(double x) {
+    if (!std::isfinite(x)) {
+        return std::nullopt;
     }
-    const double n = std::nearbyint(*x);  // halves to even in the default rounding mode
+    const double n = std::nearbyint(x);  // halves to even in the default rounding mode
     if (n < std::numeric_limits<std::int16_t>::min() || n > std::numeric_limits<std::int16_t>::max()) {
-        return 0;
+        return std::nullopt;
     }
     return static_cast<std::int16_t>(n);
+}
+
+std::int16_t NaCeleCislo(std::optional<double> x) { return x ? Cele16(*x).value_or(0) : 0; }
+
+std::optional<double> CtiCisloPole(QStringView text) {
+    const QString t = text.trimmed().toString();
+    if (t.isEmpty()) {
+        return std::nullopt;
+    }
+    if (const std::optional<double> x = ctiProsteCislo(t)) {
+        return x;
+    }
+    // The locale's own forms: digit grouping, its minus sign.
+    return ctiVLokalu(QLocale(), t);
 }
 
 CteckaTextu::CteckaTextu(QString text) : text_(std::move(text)) {}

@@ -35,6 +35,17 @@ float NaSingle(std::optional<double> x);
 // The same for a 16-bit count, rounded to the nearest integer, halves to the even one.
 std::int16_t NaCeleCislo(std::optional<double> x);
 
+// The one rule for whole numbers of 16 bits (counts, pieces, the losses percentage): x
+// rounded to the nearest integer, halves to the even one; no value outside -32768..32767 or
+// for a value that is not finite.
+std::optional<std::int16_t> Cele16(double x);
+
+// The number a person typed into a field: the whole text (surrounding blanks aside) must be
+// a number in the user's locale or a plain number written with the comma or the point as
+// the decimal separator, whatever the locale, as the files are read. No value for an empty
+// text or for anything else ("95O", "1.2.3").
+std::optional<double> CtiCisloPole(QStringView text);
+
 // Reads a data file's text from the start, line by line or field by field (as the original
 // program's sequential input did). Line ends are CR LF, LF or CR. No read goes past the end:
 // every read at the end gives no value, so a loop over the reads always ends.

@@ -8,9 +8,9 @@
 #include <cstdio>
 #include <unistd.h>
 
-#include "files/nastaveni.h"
+#include "files/jazyk.h"
 #include "files/retezce.h"
-#include "model/stav.h"
+#include "model/nastaveni.h"
 
 // The shipped data relative to the installed program; the build passes the path that its
 // install rules use.
@@ -21,10 +21,6 @@
 namespace zorvet {
 
 namespace {
-
-// String IDs of the two failures (Czech + 200).
-constexpr int kDatovaSlozka = 154;  // the per-user folder could not be created
-constexpr int kDatovySoubor = 155;  // a data file could not be copied into it
 
 bool drziData(const QString& slozka) {
     const QDir dir(slozka);
@@ -46,7 +42,7 @@ void pridejChybu(QString& chyba, const QString& radek) {
 }  // namespace
 
 QStringList DatoveSoubory() {
-    return {QStringLiteral("Material.lst"), Text(84, kAnglicky), Text(84, kCesky)};
+    return {QStringLiteral("Material.lst"), Text(id::SouborEps, kAnglicky), Text(id::SouborEps, kCesky)};
 }
 
 bool LzeZapisovat(const QString& slozka) {
@@ -79,7 +75,7 @@ DatovaSlozka UrciDatovouSlozku(const MistaDat& mista, const ZkouskaZapisu& lzeZa
     const QString zdroj = dodana ? mista.dodanaData : mista.slozkaProgramu;
     DatovaSlozka vysledek{mista.osobniSlozka, true, {}, {}};
     if (mista.osobniSlozka.isEmpty() || !QDir().mkpath(mista.osobniSlozka)) {
-        pridejChybu(vysledek.chyba, Text(kDatovaSlozka, jazyk) + QLatin1Char('\n') +
+        pridejChybu(vysledek.chyba, Text(id::DatovaSlozka, jazyk) + QLatin1Char('\n') +
                                         QDir::toNativeSeparators(mista.osobniSlozka));
         vysledek.cesta = zdroj;
         vysledek.osobni = false;
@@ -101,7 +97,7 @@ DatovaSlozka UrciDatovouSlozku(const MistaDat& mista, const ZkouskaZapisu& lzeZa
         }
         QFile soubor(co);
         if (!soubor.copy(kam)) {
-            pridejChybu(vysledek.chyba, Text(kDatovySoubor, jazyk) + QLatin1Char('\n') +
+            pridejChybu(vysledek.chyba, Text(id::DatovySoubor, jazyk) + QLatin1Char('\n') +
                                             QDir::toNativeSeparators(kam) + QLatin1Char('\n') +
                                             soubor.errorString());
             continue;

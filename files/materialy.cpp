@@ -3,7 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QList>
-#include <QLocale>
+#include <algorithm>
 
 #include "files/cisla.h"
 #include "files/cteni.h"
@@ -19,13 +19,20 @@ const QString kSouborMaterialu = QStringLiteral("Material.lst");
 
 bool jePrazdny(const QString& radek) { return radek.trimmed().isEmpty(); }
 
+// A record and where its lines lie in the file's text.
+struct Zaznam {
+    Material material;
+    qsizetype zacatek = 0;
+    qsizetype konec = 0;
+};
+
 // Every record of the file's text, in order. A record is a name field and two numeric
 // fields; blank lines between records are skipped, and so is a name without its two numbers
 // (the reading goes on with the next line, so a damaged record hides no later one), and a
-// record without a name: the list could not offer it, and a table whose first name is empty
-// counts as empty. Each pass consumes at least the name, so the loop ends with the text.
-QList<Material> ctiZaznamy(const QString& text) {
-    QList<Material> zaznamy;
+// record without a name: the list could not offer it. Each pass consumes at least the name,
+// so the loop ends with the text.
+QList<Zaznam> ctiZaznamy(const QString& text) {
+    QList<Zaznam> zaznamy;
     CteckaTextu cteni(text);
     for (;;) {
         qsizetype pozice = cteni.pozice();
@@ -45,15 +52,15 @@ QList<Material> ctiZaznamy(const QString& text) {
         if (!gama || nazev->trimmed().isEmpty()) {
             continue;
         }
-        zaznamy.append(Material{nazev->toStdString(), NaSingle(c), NaSingle(gama)});
+        zaznamy.append(Zaznam{Material{nazev->toStdString(), NaSingle(c), NaSingle(gama)}, pozice, cteni.pozice()});
     }
     return zaznamy;
 }
 
-// The text of Material.lst, or no value when it exists and cannot be read. A missing file
-// is the empty text.
-std::optional<QString> ctiSoubor(QString* chyba) {
-    QFile soubor(kSouborMaterialu);
+// The text of a file of the folder; the empty text when it is missing, no value when it
+// exists and cannot be read.
+std::optional<QString> ctiSoubor(const QString& cesta, QString* chyba) {
+    QFile soubor(cesta);
     if (!soubor.exists()) {
         return QString();
     }
@@ -88,53 +95,32 @@ QString radkyZaznamu(const Material& m) {
 }
 
 // The name as it is stored: one line; with the quotes of jmenoProZapis it reads back the same.
-QString upravJmeno(QString nazev) {
+std::string upravJmeno(QString nazev) {
     nazev.replace(QLatin1Char('\r'), QLatin1Char(' '));
     nazev.replace(QLatin1Char('\n'), QLatin1Char(' '));
     if (nazev.contains(QLatin1Char(',')) || nazev.startsWith(QLatin1Char(' ')) ||
         nazev.startsWith(QLatin1Char('"'))) {
         nazev.replace(QLatin1Char('"'), QLatin1Char('\''));
     }
-    return nazev;
-}
-
-void prevezmiCislo(const QString& text, float& pole) {
-    bool ok = false;
-    const float x = QLocale().toFloat(text.trimmed(), &ok);
-    if (ok) {
-        pole = x;
-    }
-}
-
-// Replaces Material.lst with the text; the old file stays when anything fails.
-bool zapisSoubor(const QString& text, QString* chyba) {
-    return ZapisBajty(kSouborMaterialu, KodujSoubor(text), chyba);
-}
-
-void hlasChybu(Dialogy& dialogy, std::int16_t j, const QString& popis) {
-    dialogy.zprava(Ikona::Vykricnik, Text(98, j),
-                   QDir::toNativeSeparators(QDir::current().absoluteFilePath(kSouborMaterialu)) + QLatin1Char('\n') +
-                       popis);
+    return nazev.toStdString();
 }
 
 }  // namespace
 
-void NactiMaterialy(Stav& stav) {
-    stav.Materialy.fill(Material{});
-    stav.PocetMaterialu = 0;
+DatabazeMaterialu NactiMaterialy(const QString& slozka, std::int16_t jazyk) {
+    const QDir dir(slozka);
+    DatabazeMaterialu db;
     QString chyba;
-    if (const std::optional<QString> text = ctiSoubor(&chyba)) {
-        const QList<Material> zaznamy = ctiZaznamy(*text);
-        const qsizetype pocet = std::min<qsizetype>(zaznamy.size(), kPocetMaterialu);
-        for (qsizetype i = 0; i < pocet; ++i) {
-            stav.Materialy[static_cast<std::size_t>(i)] = zaznamy[i];
+    if (const std::optional<QString> text = ctiSoubor(dir.filePath(kSouborMaterialu), &chyba)) {
+        for (const Zaznam& z : ctiZaznamy(*text)) {
+            if (db.Materialy.size() == static_cast<std::size_t>(kPocetMaterialu)) {
+                break;
+            }
+            db.Materialy.push_back(z.material);
         }
-        stav.PocetMaterialu = static_cast<std::int16_t>(pocet > 0 ? pocet - 1 : 0);
     }
-
-    QFile eps(Text(84, stav.Jazyk));
-    if (eps.open(QIODevice::ReadOnly)) {
-        CteckaTextu cteni(DekodujSoubor(eps.readAll()));
+    if (const std::optional<QString> eps = ctiSoubor(dir.filePath(Text(id::SouborEps, jazyk)), &chyba)) {
+        CteckaTextu cteni(*eps);
         QString tabulka;
         while (const std::optional<QString> material = cteni.radek()) {
             const std::optional<QString> hodnota = cteni.radek();
@@ -144,86 +130,47 @@ void NactiMaterialy(Stav& stav) {
             }
             tabulka += QStringLiteral("  ");
         }
-        stav.TabulkaEps = tabulka.toStdString();
+        db.TabulkaEps = tabulka.toStdString();
     }
+    return db;
 }
 
-int PocetZaznamu(const Stav& stav) {
-    const int posledni = stav.PocetMaterialu < 0 ? -1 : std::min<int>(stav.PocetMaterialu, kPocetMaterialu - 1);
-    if (posledni <= 0) {
-        return posledni == 0 && !stav.Materialy[0].Nazev.empty() ? 1 : 0;
-    }
-    return posledni + 1;
-}
-
-UlozeniMaterialu UlozMaterial(Stav& stav, Dialogy& dialogy, const QString& nazev, const QString& cText,
-                              const QString& gamaText) {
-    const std::int16_t j = stav.Jazyk;
-    const QString jmeno = upravJmeno(nazev);
-    if (jmeno.trimmed().isEmpty()) {
-        return UlozeniMaterialu::Odmitnuto;
-    }
-    const std::string jmenoStd = jmeno.toStdString();
-    const int pocet = PocetZaznamu(stav);
-    QString chyba;
-
-    for (int i = 0; i < pocet; ++i) {
-        Material& zaznam = stav.Materialy[static_cast<std::size_t>(i)];
-        if (zaznam.Nazev != jmenoStd) {
-            continue;
-        }
-        if (!dialogy.otazka(Text(107, j), Text(46, j) + jmeno + Text(105, j) + QStringLiteral("\r\n") + Text(106, j))) {
-            return UlozeniMaterialu::Odmitnuto;
-        }
-        Material novy = zaznam;
-        prevezmiCislo(cText, novy.c);
-        prevezmiCislo(gamaText, novy.Gama);
-        // Records beyond the table's 51 are not in the table; they are kept from the file.
-        QList<Material> zbytek;
-        if (const std::optional<QString> stary = ctiSoubor(&chyba)) {
-            zbytek = ctiZaznamy(*stary).mid(kPocetMaterialu);
-        }
-        QString text;
-        for (int k = 0; k < pocet; ++k) {
-            text += radkyZaznamu(k == i ? novy : stav.Materialy[static_cast<std::size_t>(k)]);
-        }
-        for (const Material& m : zbytek) {
-            text += radkyZaznamu(m);
-        }
-        if (!zapisSoubor(text, &chyba)) {
-            hlasChybu(dialogy, j, chyba);
-            return UlozeniMaterialu::Chyba;
-        }
-        zaznam = novy;
-        dialogy.zprava(Ikona::Informace, Text(93, j), Text(92, j));
-        return UlozeniMaterialu::Prepsan;
-    }
-
-    if (pocet >= kPocetMaterialu) {
-        dialogy.zprava(Ikona::Vykricnik, Text(144, j), Text(retezec::kDatabazePlna, j));
-        return UlozeniMaterialu::Odmitnuto;
-    }
-    Material novy = stav.Materialy[static_cast<std::size_t>(pocet)];
-    novy.Nazev = jmenoStd;
-    prevezmiCislo(cText, novy.c);
-    prevezmiCislo(gamaText, novy.Gama);
-    // Adding keeps whatever the file holds, also what was changed in it since it was read.
-    std::optional<QString> text = ctiSoubor(&chyba);
+UlozeniMaterialu UlozMaterial(const QString& slozka, const Material& material, bool prepsat, QString* chyba) {
+    const QString cesta = QDir(slozka).filePath(kSouborMaterialu);
+    const auto selhani = [&](const QString& popis) {
+        *chyba = QDir::toNativeSeparators(cesta) + QLatin1Char('\n') + popis;
+        return UlozeniMaterialu::Chyba;
+    };
+    QString popis;
+    std::optional<QString> text = ctiSoubor(cesta, &popis);
     if (!text) {
-        hlasChybu(dialogy, j, chyba);
-        return UlozeniMaterialu::Chyba;
+        return selhani(popis);
     }
-    if (!text->isEmpty() && !text->endsWith(QLatin1Char('\n')) && !text->endsWith(QLatin1Char('\r'))) {
-        *text += QStringLiteral("\r\n");
+    Material novy = material;
+    novy.Nazev = upravJmeno(QString::fromStdString(material.Nazev));
+    const QList<Zaznam> zaznamy = ctiZaznamy(*text);
+    const auto stejny = std::find_if(zaznamy.begin(), zaznamy.end(),
+                                     [&novy](const Zaznam& z) { return z.material.Nazev == novy.Nazev; });
+    UlozeniMaterialu vysledek = UlozeniMaterialu::Pridan;
+    if (stejny != zaznamy.end()) {
+        if (!prepsat) {
+            return UlozeniMaterialu::Existuje;
+        }
+        text->replace(stejny->zacatek, stejny->konec - stejny->zacatek, radkyZaznamu(novy));
+        vysledek = UlozeniMaterialu::Prepsan;
+    } else {
+        if (zaznamy.size() >= kPocetMaterialu) {
+            return UlozeniMaterialu::Plna;
+        }
+        if (!text->isEmpty() && !text->endsWith(QLatin1Char('\n')) && !text->endsWith(QLatin1Char('\r'))) {
+            *text += QStringLiteral("\r\n");
+        }
+        *text += radkyZaznamu(novy);
     }
-    if (!zapisSoubor(*text + radkyZaznamu(novy), &chyba)) {
-        hlasChybu(dialogy, j, chyba);
-        return UlozeniMaterialu::Chyba;
+    if (!ZapisBajty(cesta, KodujSoubor(*text), &popis)) {
+        return selhani(popis);
     }
-    stav.Materialy[static_cast<std::size_t>(pocet)] = novy;
-    stav.PocetMaterialu = static_cast<std::int16_t>(pocet);
-    dialogy.zprava(Ikona::Informace, Text(95, j), Text(94, j) + jmeno);
-    return UlozeniMaterialu::Pridan;
+    return vysledek;
 }
 
 }  // namespace zorvet

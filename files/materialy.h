@@ -1,5 +1,5 @@
-// The material database Material.lst and the emissivity help file, both in the working
-// directory (the program's folder at start, then the folder of the last file chosen).
+// The material database Material.lst and the emissivity help files Eps.eng / Eps.cz, in the
+// data folder (files/datova_slozka.h), whatever the working directory is.
 //
 // Material.lst holds two lines per material: the name, then the heat capacity and the
 // density as written numbers (" 460  7850 "). It is written in Windows-1250 with CR LF line
@@ -7,39 +7,29 @@
 #pragma once
 
 #include <QString>
+#include <cstdint>
 
-#include "files/dialogy.h"
-#include "model/stav.h"
+#include "model/material.h"
 
 namespace zorvet {
 
-namespace retezec {
-inline constexpr int kDatabazePlna = 162;  // "The material database is full: ..."
-}  // namespace retezec
-
-// Reads Material.lst into stav.Materialy / PocetMaterialu (at most 51 records; the rest of a
-// longer file is left alone) and the emissivity file of the current language (Eps.eng or
-// Eps.cz) into stav.TabulkaEps. The table is emptied first, so it always matches the file; a
-// missing Material.lst leaves it empty. A missing emissivity file leaves TabulkaEps as it was.
-void NactiMaterialy(Stav& stav);
-
-// Number of materials in the table: PocetMaterialu + 1, or 0 for an empty table (record 0
-// without a name).
-int PocetZaznamu(const Stav& stav);
+// The materials of slozka/Material.lst in file order (at most 51; the rest of a longer file
+// is left alone; a missing file gives none) and the emissivity text of the language's file
+// (empty when it is missing).
+DatabazeMaterialu NactiMaterialy(const QString& slozka, std::int16_t jazyk);
 
 enum class UlozeniMaterialu {
-    Pridan,     // a new record was appended (its index is PocetMaterialu)
-    Prepsan,    // an existing record was overwritten and the file rewritten
-    Odmitnuto,  // the user answered No, the name is empty, or the table is full (reported)
-    Chyba,      // the file could not be written (reported); table and file are unchanged
+    Pridan,    // appended to the file
+    Prepsan,   // the record of that name was replaced in the file
+    Existuje,  // the file holds that name and prepsat was false: nothing was written
+    Plna,      // the file already holds 51 materials: nothing was written
+    Chyba,     // the file could not be read or written (chyba says why); it is as it was
 };
 
-// The Save material button: the name and the texts of the heat-capacity and density
-// fields (user's locale; a text that is no number keeps the record's value). Asks before
-// overwriting a material of the same name (same letters and case). The file is replaced
-// only when the new one is complete: adding keeps everything the file held and appends the
-// two lines; overwriting rewrites it from the table (keeping records beyond the table's 51).
-UlozeniMaterialu UlozMaterial(Stav& stav, Dialogy& dialogy, const QString& nazev, const QString& cText,
-                              const QString& gamaText);
+// Saves one material: the file is read again, and only that material's two lines are
+// added or (with prepsat) replaced; everything else in the file stays as it is, also what
+// was changed in it since it was last read. The file is replaced only when the new one is
+// complete. chyba gets the File Error message's text on a failure.
+UlozeniMaterialu UlozMaterial(const QString& slozka, const Material& material, bool prepsat, QString* chyba);
 
 }  // namespace zorvet

@@ -8,7 +8,8 @@ namespace zorvet {
 
 namespace {
 
-// Lines of the data file: ID, a tab, the text between double quotes; '#' starts a comment.
+// Lines of the data file: ID, a tab, (for English IDs) the name and a tab, the text between
+// double quotes; '#' starts a comment.
 QHash<int, QString> nactiTabulku() {
     QHash<int, QString> tabulka;
     QFile soubor(QStringLiteral(":/zorvet/strings.txt"));
@@ -36,6 +37,14 @@ QHash<int, QString> nactiTabulku() {
 }
 
 }  // namespace
+
+QString BezAkceleratoru(QString popisek) {
+    // "&&" stands for an ampersand that is shown.
+    popisek.replace(QLatin1String("&&"), QLatin1String("\x01"));
+    popisek.remove(QLatin1Char('&'));
+    popisek.replace(QLatin1Char('\x01'), QLatin1Char('&'));
+    return popisek;
+}
 
 QString LoadResString(int id) {
     static const QHash<int, QString> tabulka = nactiTabulku();

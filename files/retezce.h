@@ -1,9 +1,13 @@
 // The string table: every text the user sees, and every label written into a file,
-// by English ID plus the language offset Jazyk (0 English, 200 Czech).
+// by English ID plus the language offset Jazyk (0 English, 200 Czech). The IDs have names
+// in files/retezce_id.h, generated from resources/strings.txt: Text(id::Material, jazyk).
 #pragma once
 
 #include <QString>
 #include <cstdint>
+
+#include "files/retezce_id.h"
+#include "model/nastaveni.h"
 
 namespace zorvet {
 
@@ -13,12 +17,7 @@ QString LoadResString(int id);
 // Text of an English ID in the language given by the offset.
 inline QString Text(int id, std::int16_t jazyk) { return LoadResString(id + jazyk); }
 
-// String IDs added after the original table (both languages exist, ID + 200 is Czech).
-namespace retezec {
-inline constexpr int kNekonverguje = 150;
-inline constexpr int kNeplatnyKrok = 151;
-inline constexpr int kZadnaTiskarna = 152;
-inline constexpr int kNeniZadani = 153;
-}  // namespace retezec
+// A caption without its accelerator mark: "&Weight [kg]" is "Weight [kg]".
+QString BezAkceleratoru(QString popisek);
 
 }  // namespace zorvet

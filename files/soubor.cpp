@@ -3,13 +3,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStringList>
 #include <algorithm>
-#include <memory>
+#include <variant>
 
 #include "files/cisla.h"
 #include "files/cteni.h"
-#include "files/kurzor.h"
 #include "files/retezce.h"
 #include "files/windows1250.h"
 #include "files/zapis.h"
@@ -30,6 +28,61 @@ constexpr int kSirkaJednotky = 8;
 constexpr int kZona = 14;
 // Nothing this program writes comes near it; a larger file is no problem file.
 constexpr qint64 kNejvetsiSoubor = 64LL * 1024 * 1024;
+
+// ---- the layout of the problem section, walked by the writer and the reader alike ----
+
+enum class Kdy { Vzdy, ZRozmeru, ZRozmeruObdelnik };
+
+// A number, a 16-bit count, a text kept as written (the material name) or a one-letter code.
+struct Kod {
+    std::string Uloha::*pole;
+};
+using Pole = std::variant<float Uloha::*, std::int16_t Uloha::*, std::string Uloha::*, Kod>;
+
+struct RadekHodnoty {
+    int popisek;            // string ID of the label
+    int jednotka;           // string ID of the unit, or 0 for the literal
+    const char* literal;    // the unit when it is not translated
+    Kdy kdy;
+    Pole pole;
+    int popisekKruhu = 0;   // the label of a circular profile, when it differs
+    bool ponechat = false;  // a text that is no number keeps the value held
+};
+
+// Line 1 (the furnace temperature) is found by its label and read apart; these follow it.
+const RadekHodnoty kRadky[] = {
+    {id::SouborTv, id::JednotkaStupne, nullptr, Kdy::Vzdy, &Uloha::Tv},
+    {id::SouborTk, id::JednotkaStupne, nullptr, Kdy::Vzdy, &Uloha::Tk},
+    {id::SouborCasKrok, id::JednotkaSekundy, nullptr, Kdy::Vzdy, &Uloha::CasKrok},
+    {id::Material, 0, "[-]", Kdy::Vzdy, &Uloha::NazevMaterialu},
+    {id::SouborHmotnost, id::JednotkaKg, nullptr, Kdy::Vzdy, &Uloha::m},
+    {id::SouborPlocha, id::JednotkaM2, nullptr, Kdy::Vzdy, &Uloha::A},
+    {id::SouborTeplKapacita, 0, "[J/kg/K]", Kdy::Vzdy, &Uloha::c},
+    {id::SouborEmisivita, 0, "[-]", Kdy::Vzdy, &Uloha::Eps},
+    {id::SouborHustota, 0, "[kg/m3]", Kdy::Vzdy, &Uloha::Gama, 0, true},
+    {id::SouborZadaniHmotnosti, id::JednotkaZV, nullptr, Kdy::Vzdy, Kod{&Uloha::ZadaniHmotnosti}},
+    {id::SouborProfil, id::JednotkaKCO, nullptr, Kdy::ZRozmeru, Kod{&Uloha::Profil}},
+    {id::SouborStranaA, 0, "[m]", Kdy::ZRozmeru, &Uloha::StranaA, id::SouborPrumer},
+    {id::SouborStranaB, 0, "[m]", Kdy::ZRozmeruObdelnik, &Uloha::StranaB},
+    {id::SouborDelka, 0, "[m]", Kdy::ZRozmeru, &Uloha::DelkaL},
+    {id::SouborPocetProfilu, 0, "[-]", Kdy::ZRozmeru, &Uloha::PocetProfilu},
+    {id::SouborPocetAB, 0, "[-]", Kdy::ZRozmeru, &Uloha::PocetAB},
+    {id::SouborPocetAL, 0, "[-]", Kdy::ZRozmeru, &Uloha::PocetAL},
+    {id::SouborPocetBL, 0, "[-]", Kdy::ZRozmeruObdelnik, &Uloha::PocetBL},
+};
+
+// The conditions look at values read before them: the mass mode, then the profile.
+bool jePritomen(const RadekHodnoty& r, const Uloha& u) {
+    switch (r.kdy) {
+        case Kdy::Vzdy:
+            return true;
+        case Kdy::ZRozmeru:
+            return u.ZadaniHmotnosti == "V";
+        case Kdy::ZRozmeruObdelnik:
+            return u.ZadaniHmotnosti == "V" && u.Profil == "O";
+    }
+    return false;
+}
 
 QString zacatekRadku(const QString& popisek, const QString& jednotka) {
     return popisek.leftJustified(kSirkaPopisku, QLatin1Char(' '), true) +
@@ -52,19 +105,23 @@ public:
         out_ += text;
         out_ += kKonecRadku;
     }
-    void cislo(int popisek, const QString& jednotka, float x) {
-        radek(zacatekRadku(Text(popisek, j_), jednotka) + QLatin1String("  ") + TextSouboru(x));
+    // A number starts with its sign or blank in column 42, a text in column 43.
+    void hodnota(int popisek, const QString& jednotka, const QString& hodnota, bool text) {
+        radek(zacatekRadku(Text(popisek, j_), jednotka) + QLatin1String(text ? "   " : "  ") + hodnota);
     }
-    void cislo(int popisek, int jednotka, float x) { cislo(popisek, Text(jednotka, j_), x); }
-    void cele(int popisek, const QString& jednotka, std::int16_t n) {
-        radek(zacatekRadku(Text(popisek, j_), jednotka) + QLatin1String("  ") + TextSouboru(n));
+    void radekUlohy(const RadekHodnoty& r, const Uloha& u) {
+        const int popisek = r.popisekKruhu != 0 && u.Profil == "K" ? r.popisekKruhu : r.popisek;
+        const QString jednotka = r.jednotka != 0 ? Text(r.jednotka, j_) : QString::fromLatin1(r.literal);
+        if (const auto* x = std::get_if<float Uloha::*>(&r.pole)) {
+            hodnota(popisek, jednotka, TextSouboru(u.**x), false);
+        } else if (const auto* n = std::get_if<std::int16_t Uloha::*>(&r.pole)) {
+            hodnota(popisek, jednotka, TextSouboru(u.**n), false);
+        } else if (const auto* t = std::get_if<std::string Uloha::*>(&r.pole)) {
+            hodnota(popisek, jednotka, naJedenRadek(QString::fromStdString(u.**t)), true);
+        } else {
+            hodnota(popisek, jednotka, naJedenRadek(QString::fromStdString(u.*std::get<Kod>(r.pole).pole)), true);
+        }
     }
-    void text(int popisek, const QString& jednotka, const std::string& hodnota) {
-        radek(zacatekRadku(Text(popisek, j_), jednotka) + QLatin1String("   ") +
-              naJedenRadek(QString::fromStdString(hodnota)));
-    }
-    void text(int popisek, int jednotka, const std::string& hodnota) { text(popisek, Text(jednotka, j_), hodnota); }
-    void prazdnaHodnota(int popisek, int jednotka) { radek(zacatekRadku(Text(popisek, j_), Text(jednotka, j_))); }
     // Two items in print zones of 14 columns: the second starts in column 15 (or the next
     // zone when the first is longer).
     void zony(const QString& prvni, const QString& druhy) {
@@ -83,54 +140,29 @@ private:
     QString out_;
 };
 
-const QString kBezrozmerne = QStringLiteral("[-]");
-const QString kMetry = QStringLiteral("[m]");
-
 void zapisUlohu(Zapisovac& z, const Uloha& u) {
     // The controlled state is carried by line 1 without a value.
+    const QString jednotka = Text(id::JednotkaStupne, z.jazyk());
     if (u.Rizeny) {
-        z.prazdnaHodnota(143, 113);
+        z.radek(zacatekRadku(Text(id::SouborTpece, z.jazyk()), jednotka));
     } else {
-        z.cislo(143, 113, u.Tpece);
+        z.hodnota(id::SouborTpece, jednotka, TextSouboru(u.Tpece), false);
     }
-    z.cislo(139, 113, u.Tv);
-    z.cislo(140, 113, u.Tk);
-    z.cislo(117, 112, u.CasKrok);
-    z.text(46, kBezrozmerne, u.NazevMaterialu);
-    z.cislo(118, 119, u.m);
-    z.cislo(141, 120, u.A);
-    z.cislo(142, QStringLiteral("[J/kg/K]"), u.c);
-    z.cislo(121, kBezrozmerne, u.Eps);
-    z.cislo(122, QStringLiteral("[kg/m3]"), u.Gama);
-    z.text(123, 124, u.ZadaniHmotnosti);
-    if (u.ZadaniHmotnosti == "V") {
-        z.text(146, 125, u.Profil);
-        z.cislo(u.Profil == "K" ? 126 : 127, kMetry, u.StranaA);
-        if (u.Profil == "O") {
-            z.cislo(128, kMetry, u.StranaB);
-        }
-        z.cislo(129, kMetry, u.DelkaL);
-        z.cele(130, kBezrozmerne, u.PocetProfilu);
-        z.cele(131, kBezrozmerne, u.PocetAB);
-        z.cele(132, kBezrozmerne, u.PocetAL);
-        if (u.Profil == "O") {
-            z.cele(133, kBezrozmerne, u.PocetBL);
+    for (const RadekHodnoty& r : kRadky) {
+        if (jePritomen(r, u)) {
+            z.radekUlohy(r, u);
         }
     }
-}
-
-int posledniBodKrivky(const Uloha& u) {
-    return u.PocetKrivek < 0 ? 0 : (u.PocetKrivek > kMaxUseku ? kMaxUseku : u.PocetKrivek);
 }
 
 void zapisKrivku(Zapisovac& z, const Uloha& u) {
     const std::int16_t j = z.jazyk();
     z.radek();
-    z.radek(Text(134, j));
+    z.radek(Text(id::SouborKrivka, j));
     z.radek();
-    z.zony(Text(135, j), Text(136, j));
+    z.zony(Text(id::SloupecTeplota, j), Text(id::SloupecVydrz, j));
     z.radek(kPravitko);
-    const int posledni = posledniBodKrivky(u);
+    const int posledni = PocetUseku(u);
     for (int i = 0; i <= posledni; ++i) {
         const UsekKrivky& bod = u.Krivka[static_cast<std::size_t>(i)];
         // The duration of the last point is not used; the reader takes a 0 for the end of the
@@ -140,24 +172,23 @@ void zapisKrivku(Zapisovac& z, const Uloha& u) {
     z.radek();
 }
 
-void zapisVysledky(Zapisovac& z, const Stav& s) {
+void zapisVysledky(Zapisovac& z, const Vysledek& v) {
     const std::int16_t j = z.jazyk();
-    const int posledni = s.PocetKroku < 0 ? 0 : (s.PocetKroku > kPosledniRadek ? kPosledniRadek : s.PocetKroku);
+    const int posledni = v.posledniRadek();
     z.radek();
-    z.cislo(137, 112, s.Vysledky.Cas[static_cast<std::size_t>(posledni)]);
+    z.hodnota(id::SouborDobaOhrevu, Text(id::JednotkaSekundy, j),
+              TextSouboru(v.Vysledky.Cas[static_cast<std::size_t>(posledni)]), false);
     z.radek();
-    z.zony(Text(138, j), Text(135, j));
+    z.zony(Text(id::SloupecCas, j), Text(id::SloupecTeplota, j));
     z.radek(kPravitko);
     for (int i = 0; i <= posledni; ++i) {
         const auto r = static_cast<std::size_t>(i);
-        z.zony(TextSouboru(s.Vysledky.Cas[r]), TextSouboru(s.Vysledky.TeplotaVsazky[r]));
+        z.zony(TextSouboru(v.Vysledky.Cas[r]), TextSouboru(v.Vysledky.TeplotaVsazky[r]));
     }
 }
 
-QString popisSouboru(const QString& cesta) { return QDir::toNativeSeparators(cesta); }
-
-void hlasChybu(Dialogy& dialogy, std::int16_t j, const QString& cesta, const QString& popis) {
-    dialogy.zprava(Ikona::Vykricnik, Text(98, j), popisSouboru(cesta) + QLatin1Char('\n') + popis);
+QString chybaSouboru(const QString& cesta, const QString& popis) {
+    return QDir::toNativeSeparators(cesta) + QLatin1Char('\n') + popis;
 }
 
 // ---- reading ----
@@ -172,23 +203,23 @@ bool jePravitko(const QString& radek) {
     return r == kPravitko;
 }
 
-// The label of line 1 in both languages: a file written in either reads in either.
-bool obsahujePopisek1(const QString& radek) {
-    return radek.contains(Text(143, kAnglicky)) || radek.contains(Text(143, kCesky));
+bool obsahujeText(const QString& radek, int id) {
+    return radek.contains(Text(id, kAnglicky)) || radek.contains(Text(id, kCesky));
+}
+
+bool zacinaTextem(const QString& radek, int id) {
+    return radek.startsWith(Text(id, kAnglicky)) || radek.startsWith(Text(id, kCesky));
 }
 
 // Line 1 as every writer lays it out: the label in column 1 and the colon in column 39. A
 // comment that merely mentions the label is then not taken for it.
 bool jeRadek1(const QString& radek) {
-    return (radek.startsWith(Text(143, kAnglicky)) || radek.startsWith(Text(143, kCesky))) && radek.size() >= 39 &&
-           radek[38] == QLatin1Char(':');
+    return zacinaTextem(radek, id::SouborTpece) && radek.size() >= 39 && radek[38] == QLatin1Char(':');
 }
 
 class Ctenar {
 public:
-    Ctenar(Stav& s, const QString& text) : s_(s), u_(s.Uloha), cteni_(text) {}
-
-    QStringList komentare;
+    Ctenar(ObsahSouboru& obsah, const QString& text) : o_(obsah), u_(obsah.uloha), cteni_(text) {}
 
     Precteni cti(bool sVysledky) {
         std::optional<QString> radek1 = najdiRadek1();
@@ -202,12 +233,13 @@ public:
             u_.CelkovaPlocha = CelkovaPlochaProfilu(u_).value_or(0.0f);
         }
         if (sVysledky) {
-            if (!ctiVysledky()) {
+            auto v = std::make_unique<Vysledek>();
+            if (!ctiVysledky(*v)) {
                 return Precteni::BezVysledku;
             }
-            if (u_.Rizeny) {
-                RozvinKrivku(s_);
-            }
+            v->Uloha = u_;
+            RozvinKrivku(u_, v->TeplotaPece);
+            o_.vysledek = std::move(v);
         }
         return Precteni::Ok;
     }
@@ -225,7 +257,7 @@ private:
                 pridejKomentare(predtim, predtim.size());
                 return r;
             }
-            if (!nahradni && obsahujePopisek1(*r)) {
+            if (!nahradni && obsahujeText(*r, id::SouborTpece)) {
                 nahradni = cteni_.pozice();
                 nahradniRadek = *r;
                 pocetNahradnich = predtim.size();
@@ -243,76 +275,43 @@ private:
     void pridejKomentare(const QStringList& radky, qsizetype pocet) {
         for (qsizetype i = 0; i < pocet; ++i) {
             if (!radky[i].trimmed().isEmpty()) {
-                komentare.append(radky[i]);
+                o_.komentare.append(radky[i]);
             }
         }
     }
 
-    static std::optional<double> cislo(const QString& r) { return CtiCislo(r, kSloupecHodnoty); }
-    // The one-letter codes compare without stray blanks.
-    static std::string kod(const QString& r) { return CtiText(r).trimmed().toStdString(); }
+    void ctiHodnotu(const RadekHodnoty& r, const QString& radek) {
+        const std::optional<double> x = CtiCislo(radek, kSloupecHodnoty);
+        if (const auto* f = std::get_if<float Uloha::*>(&r.pole)) {
+            if (x || !r.ponechat) {
+                u_.**f = NaSingle(x);
+            }
+        } else if (const auto* n = std::get_if<std::int16_t Uloha::*>(&r.pole)) {
+            u_.**n = NaCeleCislo(x);
+        } else if (const auto* t = std::get_if<std::string Uloha::*>(&r.pole)) {
+            u_.**t = CtiText(radek).toStdString();
+        } else {
+            // The one-letter codes compare without stray blanks.
+            u_.*std::get<Kod>(r.pole).pole = CtiText(radek).trimmed().toStdString();
+        }
+    }
 
     bool ctiUlohu(const QString& radek1) {
-        u_.Tpece = NaSingle(cislo(radek1));
+        u_.Tpece = NaSingle(CtiCislo(radek1, kSloupecHodnoty));
         u_.Rizeny = u_.Tpece == 0.0f;
         if (!u_.Rizeny) {
             // An uncontrolled problem has no curve; a stale count would write one again.
             u_.PocetKrivek = 0;
         }
-        QString r;
-        const auto dalsi = [&] {
-            std::optional<QString> x = cteni_.radek();
-            if (x) {
-                r = *std::move(x);
+        for (const RadekHodnoty& r : kRadky) {
+            if (!jePritomen(r, u_)) {
+                continue;
             }
-            return x.has_value();
-        };
-        if (!dalsi()) return false;
-        u_.Tv = NaSingle(cislo(r));
-        if (!dalsi()) return false;
-        u_.Tk = NaSingle(cislo(r));
-        if (!dalsi()) return false;
-        u_.CasKrok = NaSingle(cislo(r));
-        if (!dalsi()) return false;
-        u_.NazevMaterialu = CtiText(r).toStdString();
-        if (!dalsi()) return false;
-        u_.m = NaSingle(cislo(r));
-        if (!dalsi()) return false;
-        u_.A = NaSingle(cislo(r));
-        if (!dalsi()) return false;
-        u_.c = NaSingle(cislo(r));
-        if (!dalsi()) return false;
-        u_.Eps = NaSingle(cislo(r));
-        if (!dalsi()) return false;
-        // The density reads like every other number, so a file written under the other
-        // decimal separator keeps its density; a text that is no number keeps the old value.
-        if (const std::optional<double> gama = cislo(r)) {
-            u_.Gama = NaSingle(gama);
-        }
-        if (!dalsi()) return false;
-        u_.ZadaniHmotnosti = kod(r);
-        if (u_.ZadaniHmotnosti != "V") {
-            return true;
-        }
-        if (!dalsi()) return false;
-        u_.Profil = kod(r);
-        if (!dalsi()) return false;
-        u_.StranaA = NaSingle(cislo(r));
-        if (u_.Profil == "O") {
-            if (!dalsi()) return false;
-            u_.StranaB = NaSingle(cislo(r));
-        }
-        if (!dalsi()) return false;
-        u_.DelkaL = NaSingle(cislo(r));
-        if (!dalsi()) return false;
-        u_.PocetProfilu = NaCeleCislo(cislo(r));
-        if (!dalsi()) return false;
-        u_.PocetAB = NaCeleCislo(cislo(r));
-        if (!dalsi()) return false;
-        u_.PocetAL = NaCeleCislo(cislo(r));
-        if (u_.Profil == "O") {
-            if (!dalsi()) return false;
-            u_.PocetBL = NaCeleCislo(cislo(r));
+            const std::optional<QString> radek = cteni_.radek();
+            if (!radek) {
+                return false;
+            }
+            ctiHodnotu(r, *radek);
         }
         return true;
     }
@@ -328,8 +327,8 @@ private:
         const qsizetype zaUlohou = cteni_.pozice();
         bool nadpis = false;
         std::optional<QString> r;
-        while ((r = cteni_.radek()) && !jePravitko(*r) && !zacinaVysledky(*r)) {
-            nadpis = nadpis || r->contains(Text(134, kAnglicky)) || r->contains(Text(134, kCesky));
+        while ((r = cteni_.radek()) && !jePravitko(*r) && !zacinaTextem(*r, id::SouborDobaOhrevu)) {
+            nadpis = nadpis || obsahujeText(*r, id::SouborKrivka);
         }
         if (!r || !jePravitko(*r)) {
             if (nadpis) {
@@ -362,14 +361,10 @@ private:
         return true;
     }
 
-    static bool zacinaVysledky(const QString& r) {
-        return r.startsWith(Text(137, kAnglicky)) || r.startsWith(Text(137, kCesky));
-    }
-
     // Rows of time and charge temperature (and the heat-transfer coefficient when a line
     // before the rule names "Alfa"). Blank lines and lines that are no row are skipped; rows
     // past the last row of the table are not read.
-    bool ctiVysledky() {
+    bool ctiVysledky(Vysledek& v) {
         bool alfa = false;
         std::optional<QString> r;
         while ((r = cteni_.radek()) && !jePravitko(*r)) {
@@ -395,126 +390,91 @@ private:
                 continue;
             }
             const auto radek = static_cast<std::size_t>(i);
-            s_.Vysledky.Cas[radek] = NaSingle(hodnoty[0]);
-            s_.Vysledky.TeplotaVsazky[radek] = NaSingle(hodnoty[1]);
+            v.Vysledky.Cas[radek] = NaSingle(hodnoty[0]);
+            v.Vysledky.TeplotaVsazky[radek] = NaSingle(hodnoty[1]);
             if (alfa) {
-                s_.Vysledky.Alfa[radek] = NaSingle(hodnoty[2]);
+                v.Vysledky.Alfa[radek] = NaSingle(hodnoty[2]);
             }
             ++i;
         }
         if (i == 0) {
             return false;
         }
-        s_.PocetKroku = static_cast<std::int16_t>(i - 1);
+        v.PocetKroku = static_cast<std::int16_t>(i - 1);
         return true;
     }
 
-    Stav& s_;
+    ObsahSouboru& o_;
     Uloha& u_;
     CteckaTextu cteni_;
 };
 
 }  // namespace
 
-QString TextSouboruUlohy(const Stav& stav, bool sVysledky) {
-    Zapisovac z(stav.Jazyk);
+QString TextSouboru(const Uloha& uloha, const Vysledek* vysledek, const QString& komentar, std::int16_t jazyk) {
+    Zapisovac z(jazyk);
     // About 30 characters a row: enough room for the largest results file at once.
-    z.rezervuj(2048 + (sVysledky ? 32 * (static_cast<qsizetype>(std::max<int>(stav.PocetKroku, 0)) + 1) : 0));
-    if (!stav.Komentar.empty()) {
-        z.radek(naJedenRadek(QString::fromStdString(stav.Komentar)));
+    z.rezervuj(2048 + (vysledek != nullptr ? 32 * (vysledek->posledniRadek() + 1) : 0));
+    const QString jedenRadek = naJedenRadek(komentar);
+    if (!jedenRadek.trimmed().isEmpty()) {
+        z.radek(jedenRadek);
         z.radek();
     }
-    zapisUlohu(z, stav.Uloha);
-    if (stav.Uloha.Rizeny) {
-        zapisKrivku(z, stav.Uloha);
+    zapisUlohu(z, uloha);
+    if (uloha.Rizeny) {
+        zapisKrivku(z, uloha);
     }
-    if (sVysledky) {
-        zapisVysledky(z, stav);
+    if (vysledek != nullptr) {
+        zapisVysledky(z, *vysledek);
     }
     return z.text();
 }
 
-bool UlozSoubor(Stav& stav, Dialogy& dialogy, const QString& cesta, bool sVysledky) {
-    const std::int16_t j = stav.Jazyk;
-    if (dialogy.otazka(Text(144, j), Text(96, j))) {
-        const std::optional<QString> komentar =
-            dialogy.vstup(Text(145, j), Text(97, j), QString::fromStdString(stav.Komentar));
-        const QString jedenRadek = komentar ? naJedenRadek(*komentar) : QString();
-        stav.Komentar = jedenRadek.trimmed().isEmpty() ? std::string() : jedenRadek.toStdString();
-    } else {
-        stav.Komentar.clear();
-    }
-
-    KurzorCekani kurzor(dialogy);
-    const QByteArray bajty = KodujSoubor(TextSouboruUlohy(stav, sVysledky));
-    // The new text replaces the old file only when complete.
+std::optional<QString> UlozSoubor(const QString& cesta, const Uloha& uloha, const Vysledek* vysledek,
+                                  const QString& komentar, std::int16_t jazyk) {
     QString popis;
-    if (!ZapisBajty(cesta, bajty, &popis)) {
-        kurzor.uvolni();
-        hlasChybu(dialogy, j, cesta, popis);
-        return false;
+    if (!ZapisBajty(cesta, KodujSoubor(TextSouboru(uloha, vysledek, komentar, jazyk)), &popis)) {
+        return chybaSouboru(cesta, popis);
     }
-    return true;
+    return std::nullopt;
 }
 
-bool NactiSoubor(Stav& stav, Dialogy& dialogy, const QString& cesta, bool sVysledky) {
-    const std::int16_t j = stav.Jazyk;
-    QFile soubor(cesta);
+QString OtiskUlohy(const Uloha& uloha) { return TextSouboru(uloha, nullptr, QString(), kAnglicky); }
+
+PrecteniSouboru NactiSoubor(const QString& cesta, bool sVysledky, const Uloha& vychozi, std::int16_t jazyk) {
+    const auto selhani = [&](const QString& popis) { return PrecteniSouboru{nullptr, chybaSouboru(cesta, popis)}; };
     // Only a regular file holds a problem: a folder is none, and a device or pipe may never end
     // (/dev/zero) or never begin (a pipe without a writer).
     const QFileInfo info(cesta);
     if (info.exists() && !info.isFile()) {
-        hlasChybu(dialogy, j, cesta, Text(retezec::kNeniZadani, j));
-        return false;
+        return selhani(Text(id::NeniZadani, jazyk));
     }
+    QFile soubor(cesta);
     if (!soubor.open(QIODevice::ReadOnly)) {
-        hlasChybu(dialogy, j, cesta, soubor.errorString());
-        return false;
+        return selhani(soubor.errorString());
     }
     if (soubor.size() > kNejvetsiSoubor) {
-        hlasChybu(dialogy, j, cesta, Text(retezec::kNeniZadani, j));
-        return false;
+        return selhani(Text(id::NeniZadani, jazyk));
     }
-
-    KurzorCekani kurzor(dialogy);
     const QByteArray bajty = soubor.readAll();
     if (soubor.error() != QFileDevice::NoError) {
-        const QString popis = soubor.errorString();
-        kurzor.uvolni();
-        hlasChybu(dialogy, j, cesta, popis);
-        return false;
+        return selhani(soubor.errorString());
     }
-    soubor.close();
 
-    // Read into a copy: the state changes only when the whole file has been read.
-    auto kopie = std::make_unique<Stav>(stav);
-    kopie->NacitaniSouboru = true;
-    Ctenar ctenar(*kopie, DekodujSoubor(bajty));
-    const Precteni vysledek = ctenar.cti(sVysledky);
-    kopie->NacitaniSouboru = false;
-    kurzor.uvolni();
-
-    switch (vysledek) {
+    auto obsah = std::make_unique<ObsahSouboru>();
+    obsah->uloha = vychozi;
+    Ctenar ctenar(*obsah, DekodujSoubor(bajty));
+    switch (ctenar.cti(sVysledky)) {
         case Precteni::Ok:
-            break;
+            return PrecteniSouboru{std::move(obsah), QString()};
         case Precteni::NeniUloha:
-            hlasChybu(dialogy, j, cesta, Text(retezec::kNeniZadani, j));
-            return false;
+            return selhani(Text(id::NeniZadani, jazyk));
         case Precteni::NeuplnaUloha:
-            hlasChybu(dialogy, j, cesta, Text(retezec::kNeuplneZadani, j));
-            return false;
+            return selhani(Text(id::NeuplnySoubor, jazyk));
         case Precteni::BezVysledku:
-            hlasChybu(dialogy, j, cesta, Text(retezec::kBezVysledku, j));
-            return false;
+            return selhani(Text(id::BezVysledku, jazyk));
     }
-
-    const QString titulek = Text(99, j) + QLatin1Char('"') + QFileInfo(cesta).fileName() + QLatin1Char('"');
-    for (const QString& komentar : ctenar.komentare) {
-        dialogy.zprava(Ikona::Informace, titulek, komentar);
-        kopie->Komentar = komentar.toStdString();
-    }
-    stav = std::move(*kopie);
-    return true;
+    return selhani(Text(id::NeniZadani, jazyk));
 }
 
 }  // namespace zorvet

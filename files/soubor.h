@@ -8,37 +8,47 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
+#include <cstdint>
+#include <memory>
+#include <optional>
 
-#include "files/dialogy.h"
-#include "model/stav.h"
+#include "model/vysledek.h"
 
 namespace zorvet {
 
-namespace retezec {
-inline constexpr int kNeuplneZadani = 160;  // "The file ends before the problem setting is complete."
-inline constexpr int kBezVysledku = 161;    // "The file holds no results."
-}  // namespace retezec
+// What a file holds.
+struct ObsahSouboru {
+    Uloha uloha;
+    std::unique_ptr<Vysledek> vysledek;  // a results file's result, with a copy of uloha
+    QStringList komentare;               // the comment lines before the problem, in order
+};
 
-// Writes the problem (and, with sVysledky, its result) of stav to cesta, after asking the
-// comment question through dialogy (Yes: the input box sets Komentar; No: no comment).
-// Returns true when the whole file was written; on a failure the File Error message names
-// the file, and false is returned with any old file left as it was. The caller updates the
-// captions on success. A controlled problem (Rizeny) is written with its curve, points 0 to
-// PocetKrivek, the last with the duration 0.
-bool UlozSoubor(Stav& stav, Dialogy& dialogy, const QString& cesta, bool sVysledky);
+struct PrecteniSouboru {
+    std::unique_ptr<ObsahSouboru> obsah;  // nothing when the file could not be read
+    QString chyba;                        // then the File Error message: the file and the reason
+};
 
-// Reads a configuration (or, with sVysledky, a results) file into stav. A file that cannot
-// be opened, holds no problem, ends inside the problem section or (with sVysledky) holds no
-// result rows is reported with the File Error message; stav is then left unchanged and false
-// is returned. On success the comment lines before the problem are shown through dialogy
-// (the last becomes Komentar), fields whose lines the file lacks keep their values, an
-// uncontrolled problem gets PocetKrivek 0, and a controlled results file has its curve
-// expanded into TeplotaPece. The busy pointer is shown while reading. The caller refills the
-// dialog (with NacitaniSouboru set meanwhile), updates the captions and enables the results
-// menu.
-bool NactiSoubor(Stav& stav, Dialogy& dialogy, const QString& cesta, bool sVysledky);
+// Reads a configuration file (or, with sVysledky, a results file). Fields whose lines the
+// file lacks keep the values of vychozi (KoefK, and the geometry of a typed mass, are never
+// in a file); an uncontrolled problem gets PocetKrivek 0; in mode "V" CelkovaPlocha is
+// recomputed; a controlled results file has its curve expanded into TeplotaPece. A file that
+// cannot be opened, is no regular file, holds no problem, ends inside the problem section or
+// (with sVysledky) holds no result rows gives no content and the reason.
+PrecteniSouboru NactiSoubor(const QString& cesta, bool sVysledky, const Uloha& vychozi, std::int16_t jazyk);
 
-// The text UlozSoubor writes (before encoding), with the comment of stav.Komentar.
-QString TextSouboruUlohy(const Stav& stav, bool sVysledky);
+// The text of a file: the comment (when not empty) and an empty line, the problem, the curve
+// of a controlled problem (points 0 to PocetKrivek, the last with the duration 0) and, when
+// vysledek is given, its results section.
+QString TextSouboru(const Uloha& uloha, const Vysledek* vysledek, const QString& komentar, std::int16_t jazyk);
+
+// Writes that text to cesta, encoded; the old file is replaced only when the new one is
+// complete. No value on success; otherwise the File Error message's text.
+std::optional<QString> UlozSoubor(const QString& cesta, const Uloha& uloha, const Vysledek* vysledek,
+                                  const QString& komentar, std::int16_t jazyk);
+
+// The problem as a saved file states it, to tell whether it changed since it was saved
+// (the comment and the language play no part).
+QString OtiskUlohy(const Uloha& uloha);
 
 }  // namespace zorvet

@@ -13,24 +13,24 @@ QString TextCsv(float x) {
     return QString::fromLatin1(buf, r.ptr - buf);
 }
 
-QString TabulkaCsv(const Stav& stav) {
-    const bool pec = stav.Uloha.Rizeny;
+QString TabulkaCsv(const Vysledek& vysledek) {
+    const bool pec = vysledek.Uloha.Rizeny;
     QString out = pec ? QStringLiteral("time_s,charge_C,furnace_C\n") : QStringLiteral("time_s,charge_C\n");
-    const int posledni = std::clamp(static_cast<int>(stav.PocetKroku), 0, kPosledniRadek);
+    const int posledni = vysledek.posledniRadek();
     for (int i = 0; i <= posledni; ++i) {
         const auto r = static_cast<std::size_t>(i);
-        out += TextCsv(stav.Vysledky.Cas[r]) + QLatin1Char(',') + TextCsv(stav.Vysledky.TeplotaVsazky[r]);
+        out += TextCsv(vysledek.Vysledky.Cas[r]) + QLatin1Char(',') + TextCsv(vysledek.Vysledky.TeplotaVsazky[r]);
         if (pec) {
-            out += QLatin1Char(',') + TextCsv(stav.TeplotaPece[r]);
+            out += QLatin1Char(',') + TextCsv(vysledek.TeplotaPece[r]);
         }
         out += QLatin1Char('\n');
     }
     return out;
 }
 
-std::optional<QString> UlozTabulkuCsv(const Stav& stav, const QString& cesta) {
+std::optional<QString> UlozTabulkuCsv(const Vysledek& vysledek, const QString& cesta) {
     QString duvod;
-    if (!ZapisBajty(cesta, TabulkaCsv(stav).toUtf8(), &duvod)) {
+    if (!ZapisBajty(cesta, TabulkaCsv(vysledek).toUtf8(), &duvod)) {
         return duvod;
     }
     return std::nullopt;

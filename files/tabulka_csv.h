@@ -7,17 +7,17 @@
 #include <QString>
 #include <optional>
 
-#include "model/stav.h"
+#include "model/vysledek.h"
 
 namespace zorvet {
 
 // The shortest text that reads back as the same single, with ".".
 QString TextCsv(float x);
 
-QString TabulkaCsv(const Stav& stav);
+QString TabulkaCsv(const Vysledek& vysledek);
 
 // Writes the table to cesta through ZapisBajty: a file as a whole or not at all, a device
 // directly. No value on success; the system's reason otherwise.
-std::optional<QString> UlozTabulkuCsv(const Stav& stav, const QString& cesta);
+std::optional<QString> UlozTabulkuCsv(const Vysledek& vysledek, const QString& cesta);
 
 }  // namespace zorvet

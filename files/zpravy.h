@@ -4,15 +4,14 @@
 #include <QString>
 #include <cstdint>
 
-#include "model/stav.h"
 #include "model/vypocet.h"
 
 namespace zorvet {
 
 // "Final temperature 901 °C have been obtained during 470 s." for the result in rows
 // 0..PocetKroku: the charge temperature rounded half to even, both numbers with a
-// leading blank and "." whatever the locale.
-QString ZpravaKonecneTeploty(const Stav& stav);
+// leading blank, at most 7 significant digits and "." whatever the locale.
+QString ZpravaKonecneTeploty(const Vysledek& vysledek, std::int16_t jazyk);
 
 // Title of that message box ("End of Job").
 QString TitulekKonecneTeploty(std::int16_t jazyk);
@@ -23,5 +22,17 @@ QString TitulekSelhani(std::int16_t jazyk);
 
 // The overflow report uses the information icon; every other failure the exclamation icon.
 bool SelhaniJeInformace(const VysledekVypoctu& vysledek);
+
+// The caption of the problem dialog's field that holds a value, without its accelerator
+// ("Weight [kg]"); the messages about a value name it so.
+QString NazevVeliciny(Velicina velicina, int usek, std::int16_t jazyk);
+
+// "Weight [kg] must be greater than zero.", and the like, for a value no charge can have.
+QString ZpravaZavady(const Zavada& zavada, std::int16_t jazyk);
+
+// Why a problem is not accepted (empty for Prijeti::Prijata): the documented messages for an
+// incomplete problem and a surface greater than the total, and that the final temperature
+// is never reached.
+QString ZpravaPrijeti(Prijeti prijeti, const Uloha& uloha, std::int16_t jazyk);
 
 }  // namespace zorvet

@@ -4,7 +4,7 @@
 
 #include <optional>
 
-#include "model/stav.h"
+#include "model/uloha.h"
 
 namespace zorvet {
 

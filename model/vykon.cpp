@@ -11,11 +11,10 @@ bool vejdeSe(double x) {
 }
 }  // namespace
 
-std::optional<VykonSpotreba> VykonASpotreba(const Stav& stav, std::int16_t z) {
-    const Uloha& u = stav.Uloha;
-    const int radek = stav.PocetKroku < 0 ? 0 : (stav.PocetKroku > kPosledniRadek ? kPosledniRadek : stav.PocetKroku);
+std::optional<VykonSpotreba> VykonASpotreba(const Vysledek& vysledek, std::int16_t z) {
+    const Uloha& u = vysledek.Uloha;
     const double e = (static_cast<double>(u.Tk) - u.Tv) * (static_cast<double>(u.c) * u.m) / 3600.0;
-    const double t = static_cast<double>(stav.Vysledky.Cas[radek]) / 3600.0;
+    const double t = static_cast<double>(vysledek.Vysledky.Cas[static_cast<std::size_t>(vysledek.posledniRadek())]) / 3600.0;
     if (t == 0.0 || !vejdeSe(e)) {
         return std::nullopt;
     }

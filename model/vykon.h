@@ -1,10 +1,10 @@
-// Power required and energy taken up by the charge, for a percentage of losses.
+// Power required and energy taken up by the charge of a result, for a percentage of losses.
 #pragma once
 
 #include <cstdint>
 #include <optional>
 
-#include "model/stav.h"
+#include "model/vysledek.h"
 
 namespace zorvet {
 
@@ -15,6 +15,6 @@ struct VykonSpotreba {
 
 // No value when there is no heat-up time to divide by (no result yet) or the
 // figures do not fit a single.
-std::optional<VykonSpotreba> VykonASpotreba(const Stav& stav, std::int16_t z);
+std::optional<VykonSpotreba> VykonASpotreba(const Vysledek& vysledek, std::int16_t z);
 
 }  // namespace zorvet

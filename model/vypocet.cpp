@@ -35,7 +35,7 @@ double vydel(double citatel, double jmenovatel) {
 
 class Beh {
 public:
-    explicit Beh(Stav& stav) : s_(stav), u_(stav.Uloha), v_(stav.Vysledky) {}
+    explicit Beh(Vysledek& r) : s_(r), u_(r.Uloha), v_(r.Vysledky) {}
 
     void spust() {
         if (!(u_.CasKrok > 0.0f) || std::isinf(u_.CasKrok)) {
@@ -70,7 +70,10 @@ public:
             if (k + 1 > kPosledniRadek) {
                 throw Selhani{KonecVypoctu::Preteceni, ""};
             }
-            if (v_.Odhad[k + 1] != 0.0f) {
+            // The first pass's temperature is the start value. An estimate of exactly 0 is
+            // no estimate, except in row 1: the first pass settled there at 0 °C, and step 0
+            // has no predecessor to extrapolate from.
+            if (v_.Odhad[k + 1] != 0.0f || k == 0) {
                 v_.Odhad[k + 1] = v_.TeplotaVsazky[k + 1];
             } else {
                 extrapoluj(k);
@@ -136,10 +139,6 @@ private:
         if (k + 1 > kPosledniRadek) {
             throw Selhani{KonecVypoctu::Preteceni, ""};
         }
-        if (k < 1) {
-            // Step 0 has no predecessor to draw a line through.
-            throw Selhani{KonecVypoctu::Chyba, "Subscript out of range"};
-        }
         const float smernice =
             naSingle(vydel(static_cast<double>(v_.TeplotaVsazky[k]) - v_.TeplotaVsazky[k - 1],
                            static_cast<double>(v_.Cas[k]) - v_.Cas[k - 1]));
@@ -148,7 +147,7 @@ private:
         v_.Odhad[k + 1] = naSingle(static_cast<double>(smernice) * v_.Cas[k + 1] + usek);
     }
 
-    Stav& s_;
+    Vysledek& s_;
     Uloha& u_;
     Vysledky& v_;
     float teplotaPeceK_ = 0.0f;
@@ -158,20 +157,22 @@ private:
 
 }  // namespace
 
-VysledekVypoctu Vypocet(Stav& stav) {
-    Beh beh(stav);
+VysledekVypoctu Vypocet(const Uloha& uloha) {
+    auto vysledek = std::make_unique<Vysledek>();
+    vysledek->Uloha = uloha;
+    RozvinKrivku(uloha, vysledek->TeplotaPece);
+    Beh beh(*vysledek);
     try {
         beh.spust();
     } catch (const Selhani& s) {
-        return VysledekVypoctu{s.konec, s.popis, beh.krok()};
+        return VysledekVypoctu{s.konec, s.popis, beh.krok(), nullptr};
     }
-    return VysledekVypoctu{KonecVypoctu::Uspech, {}, stav.PocetKroku};
+    const int radek = vysledek->PocetKroku;
+    return VysledekVypoctu{KonecVypoctu::Uspech, {}, radek, std::move(vysledek)};
 }
 
-void RozvinKrivku(Stav& stav) {
-    const Uloha& u = stav.Uloha;
-    auto& pec = stav.TeplotaPece;
-    const int pocet = u.PocetKrivek < 0 ? 0 : (u.PocetKrivek > kMaxUseku ? kMaxUseku : u.PocetKrivek);
+void RozvinKrivku(const Uloha& u, std::array<float, kPocetRadku>& pec) {
+    const int pocet = PocetUseku(u);
     pec.fill(0.0f);
     pec[0] = u.Krivka[0].Teplota;
     int j = 0;

@@ -2,9 +2,8 @@
 
 #include <QApplication>
 #include <QIcon>
-#include <memory>
 
-#include "model/stav.h"
+#include "model/nastaveni.h"
 #include "ui/dialogy_okna.h"
 #include "ui/frm_zorvet.h"
 
@@ -17,10 +16,10 @@ int SpustOkna(int& argc, char** argv) {
     // window manager's default stands in.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.zorvet.Zorvet"));
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.zorvet.Zorvet")));
-    // The one state of the session, for the whole run; the windows only borrow it.
-    auto stav = std::make_unique<Stav>();
-    DialogyQt dialogy(*stav);
-    FrmZorvet okno(*stav, dialogy);
+    // The settings of the session; the window owns the problem and the result.
+    Nastaveni nastaveni;
+    DialogyQt dialogy(nastaveni);
+    FrmZorvet okno(nastaveni, dialogy);
     // The working directory becomes the data folder first (files/datova_slozka.h); the
     // splash closes before the main window appears.
     okno.Nacti(true);

@@ -9,6 +9,7 @@
 #include <QLibraryInfo>
 #include <QMessageBox>
 #include <QPainter>
+#include <QPushButton>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -18,10 +19,6 @@
 #include "files/retezce.h"
 
 namespace zorvet {
-
-namespace {
-constexpr int kNahledTisku = 197;  // "Print Preview"
-}  // namespace
 
 QStringList FiltryQt(const QString& filtr) {
     const QStringList casti = filtr.split(QLatin1Char('|'));
@@ -59,10 +56,10 @@ QWidget* RodicDialogu() {
     return QApplication::activeWindow();
 }
 
-DialogyQt::DialogyQt(const Stav& stav) : stav_(stav) {}
+DialogyQt::DialogyQt(const Nastaveni& nastaveni) : nastaveni_(nastaveni) {}
 
 void DialogyQt::jazykQt() {
-    const bool cesky = stav_.Jazyk == kCesky;
+    const bool cesky = nastaveni_.Jazyk == kCesky;
     if (cesky && !cestinaNactena_) {
         cestinaNactena_ = true;
         if (!cestina_.load(QStringLiteral("qtbase_cs"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
@@ -102,6 +99,26 @@ bool DialogyQt::otazka(const QString& titulek, const QString& text) {
     return box.exec() == QMessageBox::Yes;
 }
 
+Volba DialogyQt::otazkaUlozit(const QString& titulek, const QString& text, std::int16_t jazyk) {
+    jazykQt();
+    QMessageBox box(QMessageBox::Question, titulek, text, QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                    RodicDialogu());
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    box.button(QMessageBox::Save)->setText(Text(id::MenuUlozit, jazyk));
+    box.button(QMessageBox::Discard)->setText(Text(id::Zahodit, jazyk));
+    box.button(QMessageBox::Cancel)->setText(Text(id::Storno, jazyk));
+    switch (box.exec()) {
+        case QMessageBox::Save:
+            return Volba::Ulozit;
+        case QMessageBox::Discard:
+            return Volba::Zahodit;
+        default:
+            return Volba::Zrusit;
+    }
+}
+
 std::optional<QString> DialogyQt::vstup(const QString& vyzva, const QString& titulek, const QString& vychozi) {
     jazykQt();
     QInputDialog box(RodicDialogu());
@@ -126,7 +143,8 @@ QString priponaFiltru(const QString& filtrQt) {
 
 }  // namespace
 
-std::optional<QString> DialogyQt::souborovyDialog(const QString& filtr, int index, Druh druh) {
+std::optional<QString> DialogyQt::souborovyDialog(const QString& filtr, int index, Druh druh,
+                                                  const QString& pripona) {
     jazykQt();
     QFileDialog dialog(RodicDialogu());
     dialog.setObjectName(QStringLiteral("CMDialog1"));
@@ -147,10 +165,14 @@ std::optional<QString> DialogyQt::souborovyDialog(const QString& filtr, int inde
     if (index >= 1 && index <= filtry.size()) {
         dialog.selectNameFilter(filtry.at(index - 1));
     }
-    if (druh == Druh::Vystup) {
+    if (druh == Druh::Ulozit) {
+        // A name typed without an extension gets the program's own, so that the open
+        // dialog's own pattern shows the file.
+        dialog.setDefaultSuffix(pripona);
+    } else if (druh == Druh::Vystup) {
         // The chosen pattern decides the format of a name typed without an extension. The
         // dialog names a filter by what it shows, the description without the patterns.
-        const auto pripona = [&dialog, filtry](const QString& zvoleny) {
+        const auto priponaVzoru = [&dialog, filtry](const QString& zvoleny) {
             for (const QString& f : filtry) {
                 if (f == zvoleny || PopisFiltru(f) == zvoleny) {
                     dialog.setDefaultSuffix(priponaFiltru(f));
@@ -159,8 +181,8 @@ std::optional<QString> DialogyQt::souborovyDialog(const QString& filtr, int inde
             }
             dialog.setDefaultSuffix(QString());
         };
-        pripona(dialog.selectedNameFilter());
-        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, pripona);
+        priponaVzoru(dialog.selectedNameFilter());
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, priponaVzoru);
     }
     if (dialog.exec() != QDialog::Accepted) {
         return std::nullopt;
@@ -179,15 +201,15 @@ std::optional<QString> DialogyQt::souborovyDialog(const QString& filtr, int inde
 }
 
 std::optional<QString> DialogyQt::otevritSoubor(const QString& filtr, int index) {
-    return souborovyDialog(filtr, index, Druh::Otevrit);
+    return souborovyDialog(filtr, index, Druh::Otevrit, QString());
 }
 
-std::optional<QString> DialogyQt::ulozitSoubor(const QString& filtr, int index) {
-    return souborovyDialog(filtr, index, Druh::Ulozit);
+std::optional<QString> DialogyQt::ulozitSoubor(const QString& filtr, int index, const QString& pripona) {
+    return souborovyDialog(filtr, index, Druh::Ulozit, pripona);
 }
 
 std::optional<QString> DialogyQt::ulozitVystup(const QString& filtr, int index) {
-    return souborovyDialog(filtr, index, Druh::Vystup);
+    return souborovyDialog(filtr, index, Druh::Vystup, QString());
 }
 
 void DialogyQt::kurzorCekani() { QApplication::setOverrideCursor(Qt::WaitCursor); }
@@ -199,7 +221,7 @@ void DialogyQt::kurzorNormalni() {
 }
 
 VysledekTisku TiskniSNahledem(QPrinter& tiskarna, bool vyberTiskarny, const QString& titulek,
-                              const DialogyOken::Kresleni& kresli, QWidget* rodic) {
+                              const Dialogy::Kresleni& kresli, QWidget* rodic) {
     const auto stranka = [&kresli](QPrinter* p) {
         QPainter painter(p);
         kresli(painter, QRectF(QPointF(0, 0), p->pageRect(QPrinter::DevicePixel).size()));
@@ -262,7 +284,7 @@ VysledekTisku DialogyQt::tiskni(const QString& nazevDokumentu, const Kresleni& k
     tiskarna.setDocName(nazevDokumentu);
     // The chart is wider than high.
     tiskarna.setPageOrientation(QPageLayout::Landscape);
-    return TiskniSNahledem(tiskarna, vsechny.size() > 1, Text(kNahledTisku, stav_.Jazyk), kresli, RodicDialogu());
+    return TiskniSNahledem(tiskarna, vsechny.size() > 1, Text(id::NahledTisku, nastaveni_.Jazyk), kresli, RodicDialogu());
 }
 
 }  // namespace zorvet

@@ -57,11 +57,12 @@ std::optional<FormatGrafu> FormatGrafuSouboru(const QString& cesta) {
     return std::nullopt;
 }
 
-std::optional<QString> ExportujGraf(const Stav& stav, const QString& cesta, FormatGrafu format, QSize velikost) {
+std::optional<QString> ExportujGraf(const Vysledek& vysledek, std::int16_t jazyk, const QString& cesta,
+                                    FormatGrafu format, QSize velikost) {
     velikost = velikost.boundedTo(QSize(kNejvetsiStrana, kNejvetsiStrana))
                    .expandedTo(QSize(kNejmensiStrana, kNejmensiStrana));
     Graf graf;
-    NaplnGrafVysledku(graf, stav);
+    NaplnGrafVysledku(graf, vysledek, jazyk);
     const QSize plocha = rozvrh(velikost);
     graf.resize(plocha);
     graf.chart()->resize(QSizeF(plocha));
@@ -69,7 +70,7 @@ std::optional<QString> ExportujGraf(const Stav& stav, const QString& cesta, Form
     // The picture is made in memory and written in one go, as every file of the program.
     QBuffer pamet;
     pamet.open(QIODevice::WriteOnly);
-    const QString nazev = Text(70, stav.Jazyk);
+    const QString nazev = Text(id::TitulekGrafu, jazyk);
     bool nakresleno = false;
     switch (format) {
         case FormatGrafu::Png: {

@@ -3,29 +3,21 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QScreen>
 #include <QTimer>
 
 #include "files/retezce.h"
+#include "ui/twipy.h"
 
 // ZORVET_VERZE_HLAVNI and ZORVET_VERZE_VEDLEJSI come from the project's version.
 
 namespace zorvet {
 
 namespace {
-
-// Sizes are laid out in twips, 15 to a pixel.
-constexpr int kTwipu = 15;
-
-QRect twipy(int vlevo, int nahore, int sirka, int vyska) {
-    return {vlevo / kTwipu, nahore / kTwipu, sirka / kTwipu, vyska / kTwipu};
-}
 
 QLabel* popisek(QWidget* rodic, const QString& jmeno, const QRect& kde) {
     auto* l = new QLabel(rodic);
@@ -47,11 +39,11 @@ FrmUvitani::FrmUvitani(std::int16_t jazyk, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
     setObjectName(QStringLiteral("frmUvitani"));
     setModal(true);
-    setFixedSize(4365 / kTwipu, 3465 / kTwipu);
+    setFixedSize(NaPixely(4365), NaPixely(3465));
 
-    lbl1_ = popisek(this, QStringLiteral("lbl1"), twipy(1080, 360, 2415, 1335));
-    lbl2_ = popisek(this, QStringLiteral("lbl2"), twipy(1200, 1800, 1695, 615));
-    lbl3_ = popisek(this, QStringLiteral("lbl3"), twipy(1200, 2520, 2055, 615));
+    lbl1_ = popisek(this, QStringLiteral("lbl1"), Twipy(1080, 360, 2415, 1335));
+    lbl2_ = popisek(this, QStringLiteral("lbl2"), Twipy(1200, 1800, 1695, 615));
+    lbl3_ = popisek(this, QStringLiteral("lbl3"), Twipy(1200, 2520, 2055, 615));
     QFont velke = lbl1_->font();
     velke.setPointSize(12);
     velke.setWeight(QFont::Normal);
@@ -63,13 +55,10 @@ FrmUvitani::FrmUvitani(std::int16_t jazyk, QWidget* parent)
     Tmr1_->setInterval(2000);
     connect(Tmr1_, &QTimer::timeout, this, &QDialog::accept);
 
-    if (const QScreen* obrazovka = QGuiApplication::primaryScreen()) {
-        const QRect g = obrazovka->geometry();
-        move(g.x() + (g.width() - width()) / 2, g.y() + (g.height() - height()) / 2);
-    }
-    lbl1_->setText(Text(11, jazyk));
+    Vycentruj(this);
+    lbl1_->setText(Text(id::PopisProgramu, jazyk));
     lbl2_->setText(RadekVerze(jazyk));
-    lbl3_->setText(Text(13, jazyk));
+    lbl3_->setText(Text(id::Autori, jazyk));
     Tmr1_->start();
 }
 
@@ -81,8 +70,8 @@ QString FrmUvitani::RadekVerze(std::int16_t jazyk) {
     // The date is kept on one line of the narrow label.
     QString text = QLocale().toString(datum, QLocale::ShortFormat);
     text.replace(QLatin1Char(' '), QChar(QChar::Nbsp));
-    return Text(149, jazyk) + QString::number(ZORVET_VERZE_HLAVNI) + QLatin1Char('.') +
-           QString::number(ZORVET_VERZE_VEDLEJSI) + Text(147, jazyk) + text;
+    return Text(id::SkolniVerze, jazyk) + QString::number(ZORVET_VERZE_HLAVNI) + QLatin1Char('.') +
+           QString::number(ZORVET_VERZE_VEDLEJSI) + Text(id::ZeDne, jazyk) + text;
 }
 
 void FrmUvitani::paintEvent(QPaintEvent* /*event*/) {

@@ -1,40 +1,43 @@
-// The main window: the menu bar through which every command is reached, the results
-// table with the power and consumption frame, and the heat-up chart. Fixed size; its
-// client area stays empty until a result view is shown.
+// The main window: the menu bar through which every command is reached, and the two result
+// views (the table with the power frame, and the chart). Fixed size; its client area stays
+// empty until a view is shown.
+//
+// It owns the session: the problem being edited, the problem accepted for computing, and the
+// result shown (which carries the problem it was computed from). A run that fails leaves the
+// shown result as it was.
 #pragma once
 
 #include <QMainWindow>
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <memory>
+#include <optional>
 
-#include "model/stav.h"
-#include "ui/dialogy_okna.h"
+#include "model/nastaveni.h"
+#include "model/vysledek.h"
+#include "ui/dialogy.h"
+#include "ui/relace.h"
 
 class QAction;
-class QComboBox;
-class QGroupBox;
-class QLabel;
 class QMenu;
 class QPushButton;
 class QShortcut;
-class QTableView;
 
 namespace zorvet {
 
-class Graf;
-class TabulkaVysledku;
+class PohledGrafu;
+class PohledTabulky;
 
 class FrmZorvet : public QMainWindow {
     Q_OBJECT
 public:
-    FrmZorvet(Stav& stav, DialogyOken& dialogy, QWidget* parent = nullptr);
+    FrmZorvet(Nastaveni& nastaveni, Dialogy& dialogy, QWidget* parent = nullptr);
     ~FrmZorvet() override;
 
-    // Start-up, in this order: the working directory becomes the data folder, the
-    // window is centred, the stored language is read, the splash is shown modally (when
-    // sUvitanim), the captions are set and the losses list is filled. The caller shows
-    // the window afterwards.
+    // Start-up, in this order: the working directory becomes the data folder, the window is
+    // centred, the stored language is read, the splash is shown modally (when sUvitanim),
+    // the captions are set and the losses list is filled. The caller shows the window.
     void Nacti(bool sUvitanim = true);
 
     // Window caption, menu captions, power frame captions and language check marks.
@@ -43,56 +46,56 @@ public:
     // The five top-level menus vanish with the menu bar, and so do their shortcuts.
     void SkryjMenu();
     void ZobrazMenu();
-    void NastavKurzorCekani();
-    void NastavKurzorNormalni();
 
-    // The result views; cmdOK (or Esc, or Enter on it) closes the one shown.
+    // The commands of the menus, one each. A command whose item is disabled, or whose menu
+    // is hidden, does nothing.
+    void Otevri();
+    void Uloz();
+    void Konec();
+    void Zadani();
+    void Vypocti();
     void ZobrazTabulku();
     void ZobrazGraf();
-    void TiskniGraf();
-    // Saves the chart shown as a PNG, SVG or PDF picture, chosen in the save dialog.
-    void ExportujGraf();
+    void ZmenJazyk(std::int16_t jazyk);
+    void UlozNastaveni();
+    void OProgramu();
+    // Closes the view shown (cmdOK, Esc, Enter on cmdOK).
     void ZavriPohled();
-
-    // The table view's selection on the clipboard as tab-separated text, as spreadsheets
-    // paste it: the header line first, then the selected rows, each with its time; the
-    // numbers as the table shows them.
-    void KopirujVyber();
-    // The whole table as a CSV file chosen in the save dialog, in the form of the batch
-    // "table" command.
-    void UlozTabulkuCsv();
-
-    // Shows the power required and the energy taken up for z % of losses; the labels
-    // are empty when there is nothing to show.
-    void VykonASpotreba(std::int16_t z);
-
-    // The problem dialog took a new problem: Computing on, Save and Results off, and the
-    // caption back to Titulek.
-    void PrevzataUloha();
-
-    // Menu handlers, by the item's index in its menu.
-    void mnuFileItemClick(int index);
-    void mnuUlohaItemClick(int index);
-    void mnuVysledkyItemClick(int index);
-    void mnuNastaveniItemClick(int index);
-    void mnuJazykItemClick(int index);
-    void mnuNapovedaItemClick(int index);
 
     // The base caption: the program's title and a blank.
     const QString& Titulek() const { return titulek_; }
+    const Uloha& uloha() const { return uloha_; }
+    const Vysledek* vysledek() const { return vysledek_.get(); }
+    Relace& relace() { return relace_; }
+
+protected:
+    // Closing asks first when a computed result or an accepted problem was never saved.
+    void closeEvent(QCloseEvent* udalost) override;
 
 private:
     void vytvorMenu();
-    void vytvorPlochu();
-    QAction* polozka(QMenu* menu, const QString& pole, int index);
-    void zmenaZtrat();
-    void ukazTlacitkoOK();
+    QAction* polozka(QMenu* menu, const char* pole, int index, void (FrmZorvet::*prikaz)());
+    // Which commands are enabled follows from the session, here only.
+    void obnovPrikazy();
+    bool menuAktivni(const QAction* polozka) const;
     QSize vnejsiTwipy() const;
-    bool pohledZobrazen() const;
+    void ukazTlacitkoOK();
+    void nastavTitulekSouboru(const QString& cesta);
+    // Unsaved work: asks Save / Discard / Cancel; true when the work may go.
+    bool smiZahodit();
+    bool ulozVysledky();
 
-    Stav& stav_;
-    DialogyOken& dialogy_;
+    Nastaveni& nastaveni_;
+    Dialogy& dialogy_;
+    Relace relace_;
     QString titulek_;
+
+    Uloha uloha_;                           // the problem being edited
+    std::optional<Uloha> prijata_;          // the accepted problem, which Computing runs
+    std::unique_ptr<Vysledek> vysledek_;    // the last result computed or opened
+    bool vysledkyPristupne_ = false;        // the Results menu offers it
+    bool ulozeniPovoleno_ = false;          // Save offers it (after a computation)
+    bool vysledekNeulozen_ = false;         // computed and not saved since
 
     QMenu* mnuFile_ = nullptr;
     QMenu* mnuUloha_ = nullptr;
@@ -108,23 +111,10 @@ private:
     QAction* mnuNapovedaItem1_ = nullptr;
     bool menuZobrazeno_ = true;
 
-    QGroupBox* fraVykon_ = nullptr;
-    QComboBox* cboZtraty_ = nullptr;
-    QLabel* lblSpotrebaH_ = nullptr;
-    QLabel* lblPrikonH_ = nullptr;
-    QLabel* lblSpotreba_ = nullptr;
-    QLabel* lblPrikon_ = nullptr;
-    QLabel* lblZtraty_ = nullptr;
-    QWidget* picMaska_ = nullptr;
-    QPushButton* cmdStorno_ = nullptr;
+    PohledTabulky* tabulka_ = nullptr;
+    PohledGrafu* graf_ = nullptr;
     QPushButton* cmdOK_ = nullptr;
-    QPushButton* cmdExport_ = nullptr;
     QShortcut* zrusit_ = nullptr;  // Esc while a view is shown
-    Graf* FlpGrf1_ = nullptr;
-    QTableView* grdTabulka_ = nullptr;
-    TabulkaVysledku* tabulka_ = nullptr;
-    QAction* mnuKopirovat_ = nullptr;  // the table's context menu
-    QAction* mnuUlozitCsv_ = nullptr;
 };
 
 }  // namespace zorvet

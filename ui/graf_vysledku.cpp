@@ -4,7 +4,6 @@
 #include <QFont>
 #include <QList>
 #include <QPointF>
-#include <algorithm>
 
 #include "files/retezce.h"
 #include "ui/graf.h"
@@ -20,10 +19,9 @@ constexpr int kZnackyDo = 50;
 
 }  // namespace
 
-void NaplnGrafVysledku(Graf& graf, const Stav& stav) {
-    const std::int16_t j = stav.Jazyk;
-    const bool rizeny = stav.Uloha.Rizeny;
-    const int n = std::clamp(static_cast<int>(stav.PocetKroku), 0, kPosledniRadek);
+void NaplnGrafVysledku(Graf& graf, const Vysledek& vysledek, std::int16_t j) {
+    const bool rizeny = vysledek.Uloha.Rizeny;
+    const int n = vysledek.posledniRadek();
     QList<QPointF> vsazka;
     QList<QPointF> pec;
     vsazka.reserve(n + 1);
@@ -32,20 +30,20 @@ void NaplnGrafVysledku(Graf& graf, const Stav& stav) {
     }
     for (int i = 0; i <= n; ++i) {
         const auto r = static_cast<std::size_t>(i);
-        vsazka.append(QPointF(stav.Vysledky.Cas[r], stav.Vysledky.TeplotaVsazky[r]));
+        vsazka.append(QPointF(vysledek.Vysledky.Cas[r], vysledek.Vysledky.TeplotaVsazky[r]));
         if (rizeny) {
-            pec.append(QPointF(stav.Vysledky.Cas[r], stav.TeplotaPece[r]));
+            pec.append(QPointF(vysledek.Vysledky.Cas[r], vysledek.TeplotaPece[r]));
         }
     }
     // The old curves go first, so that nothing below lays them out again.
     graf.vymazRady();
-    graf.nastavPopisOsyX(Text(72, j));
-    graf.nastavPopisOsyY(Text(71, j));
+    graf.nastavPopisOsyX(Text(id::OsaCasu, j));
+    graf.nastavPopisOsyY(Text(id::OsaTeploty, j));
     graf.nastavPismo(QFont(QStringLiteral("Arial"), 16, QFont::Normal));
-    graf.nastavTitulek(Text(70, j));
+    graf.nastavTitulek(Text(id::TitulekGrafu, j));
     graf.nastavZnacky(n <= kZnackyDo);
     if (rizeny) {
-        graf.nastavRady({{Text(114, j), kModra, vsazka}, {Text(115, j), kCervena, pec}});
+        graf.nastavRady({{Text(id::Vsazka, j), kModra, vsazka}, {Text(id::Pec, j), kCervena, pec}});
     } else {
         graf.nastavRady({{QString(), kModra, vsazka}});
     }

@@ -2,7 +2,9 @@
 // the batch "chart" command draws. One routine fills the chart for all of them.
 #pragma once
 
-#include "model/stav.h"
+#include <cstdint>
+
+#include "model/vysledek.h"
 
 namespace zorvet {
 
@@ -12,7 +14,7 @@ class Graf;
 // a controlled heat-up, the furnace temperature in red, both against the time; the two
 // curves labelled "Charge" and "Furnace" (an uncontrolled chart has one curve and no
 // labels); every point marked up to 50 steps, bare lines from 51 on; the title and axis
-// titles in the language of stav, in Arial 16.
-void NaplnGrafVysledku(Graf& graf, const Stav& stav);
+// titles in the language jazyk, in Arial 16.
+void NaplnGrafVysledku(Graf& graf, const Vysledek& vysledek, std::int16_t jazyk);
 
 }  // namespace zorvet

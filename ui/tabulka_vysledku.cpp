@@ -9,13 +9,14 @@
 
 namespace zorvet {
 
-TabulkaVysledku::TabulkaVysledku(const Stav& stav, QObject* parent) : QAbstractTableModel(parent), stav_(stav) {}
+TabulkaVysledku::TabulkaVysledku(QObject* parent) : QAbstractTableModel(parent) {}
 
-void TabulkaVysledku::obnov() {
+void TabulkaVysledku::obnov(const Vysledek* vysledek, std::int16_t jazyk) {
     beginResetModel();
-    radky_ = std::clamp(static_cast<int>(stav_.PocetKroku), 0, kPosledniRadek) + 1;
-    sloupce_ = stav_.Uloha.Rizeny ? 3 : 2;
-    jazyk_ = stav_.Jazyk;
+    vysledek_ = vysledek;
+    radky_ = vysledek != nullptr ? vysledek->posledniRadek() + 1 : 0;
+    sloupce_ = vysledek != nullptr && vysledek->Uloha.Rizeny ? 3 : 2;
+    jazyk_ = jazyk;
     endResetModel();
 }
 
@@ -32,11 +33,11 @@ QVariant TabulkaVysledku::data(const QModelIndex& index, int role) const {
         case Qt::DisplayRole:
             switch (index.column()) {
                 case 0:
-                    return TextObecny(stav_.Vysledky.Cas[i]);
+                    return TextObecny(vysledek_->Vysledky.Cas[i]);
                 case 1:
-                    return TextObecny(stav_.Vysledky.TeplotaVsazky[i]);
+                    return TextObecny(vysledek_->Vysledky.TeplotaVsazky[i]);
                 default:
-                    return TextObecny(stav_.TeplotaPece[i]);
+                    return TextObecny(vysledek_->TeplotaPece[i]);
             }
         case Qt::TextAlignmentRole:
             // The time column is the fixed column of the grid, its numbers to the right;
@@ -66,11 +67,12 @@ QVariant TabulkaVysledku::headerData(int section, Qt::Orientation orientation, i
     }
     switch (section) {
         case 0:
-            return Text(111, jazyk_) + QLatin1Char('\n') + Text(112, jazyk_);
+            return Text(id::Cas, jazyk_) + QLatin1Char('\n') + Text(id::JednotkaSekundy, jazyk_);
         case 1:
-            return Text(81, jazyk_) + QLatin1Char('\n') + Text(113, jazyk_);
+            return Text(id::TeplotaVsazky, jazyk_) + QLatin1Char('\n') + Text(id::JednotkaStupne, jazyk_);
         case 2:
-            return sloupce_ > 2 ? Text(143, jazyk_) + QLatin1Char('\n') + Text(113, jazyk_) : QVariant();
+            return sloupce_ > 2 ? Text(id::SouborTpece, jazyk_) + QLatin1Char('\n') + Text(id::JednotkaStupne, jazyk_)
+                                : QVariant();
         default:
             return {};
     }

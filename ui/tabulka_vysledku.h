@@ -8,18 +8,19 @@
 #include <QString>
 #include <cstdint>
 
-#include "model/stav.h"
+#include "model/nastaveni.h"
+#include "model/vysledek.h"
 
 namespace zorvet {
 
 class TabulkaVysledku : public QAbstractTableModel {
     Q_OBJECT
 public:
-    explicit TabulkaVysledku(const Stav& stav, QObject* parent = nullptr);
+    explicit TabulkaVysledku(QObject* parent = nullptr);
 
-    // Takes the current result, regime and language: rows 0..PocetKroku, two columns
-    // (time, charge) or three (time, charge, furnace) for a controlled heat-up.
-    void obnov();
+    // Shows a result in a language: rows 0..PocetKroku, two columns (time, charge) or three
+    // (time, charge, furnace) for a controlled heat-up. The result must outlive the view of it.
+    void obnov(const Vysledek* vysledek, std::int16_t jazyk);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -34,7 +35,7 @@ public:
     QString textBloku(QList<int> radky, QList<int> sloupce) const;
 
 private:
-    const Stav& stav_;
+    const Vysledek* vysledek_ = nullptr;
     int radky_ = 0;
     int sloupce_ = 2;
     std::int16_t jazyk_ = kAnglicky;

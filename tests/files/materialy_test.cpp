@@ -1,268 +1,175 @@
+// The material database of the data folder, and the choice of that folder.
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
-#include <QLocale>
 #include <QTemporaryDir>
-#include <memory>
 
+#include "files/datova_slozka.h"
 #include "files/materialy.h"
-#include "files/retezce.h"
 #include "files/windows1250.h"
-#include "support/skriptovane_dialogy.h"
+#include "model/nastaveni.h"
+#include "support/lokal.h"
 
 namespace zorvet {
 namespace {
 
-using test::SkriptovaneDialogy;
+using test::Lokal;
 
-const QString kLst = QStringLiteral("Material.lst");
-
-QByteArray obsah(const QString& cesta) {
-    QFile f(cesta);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void zapis(const QString& cesta, const QByteArray& bajty) {
-    QFile f(cesta);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bajty);
-}
-
-// Material.lst and the emissivity files are looked up in the working directory: each test
-// works in a fresh one, under the point or the comma locale.
-class Databaze : public ::testing::TestWithParam<const char*> {
+class Databaze : public testing::Test {
 protected:
-    void SetUp() override {
-        QLocale::setDefault(QLocale(QString::fromLatin1(GetParam())));
-        puvodni_ = QDir::currentPath();
-        ASSERT_TRUE(QDir::setCurrent(dir_.path()));
-        stav_ = std::make_unique<Stav>();
+    void SetUp() override { ASSERT_TRUE(dir_.isValid()); }
+    QString cesta(const char* jmeno = "Material.lst") const { return dir_.filePath(QString::fromLatin1(jmeno)); }
+    void zapis(const QByteArray& bajty, const char* jmeno = "Material.lst") const {
+        QFile f(cesta(jmeno));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bajty);
     }
-    void TearDown() override {
-        QDir::setCurrent(puvodni_);
-        QLocale::setDefault(QLocale::c());
+    QByteArray obsah() const {
+        QFile f(cesta());
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
-    void tri() {
-        QFile::copy(QStringLiteral(ZORVET_TEST_DATA "/three_materials.lst"), kLst);
-        QFile(kLst).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
-        NactiMaterialy(*stav_);
+    UlozeniMaterialu uloz(const char* nazev, float c, float gama, bool prepsat) {
+        chyba_.clear();
+        return UlozMaterial(dir_.path(), Material{nazev, c, gama}, prepsat, &chyba_);
     }
-    // A number as the user types it in the dialog's fields.
-    static QString pole(double x) { return QLocale().toString(x, 'g', 7); }
-
     QTemporaryDir dir_;
-    QString puvodni_;
-    std::unique_ptr<Stav> stav_;
-    SkriptovaneDialogy d_;
+    QString chyba_;
 };
 
-TEST_P(Databaze, ReadsTheMaterialsInFileOrder) {
-    tri();
-    EXPECT_EQ(stav_->PocetMaterialu, 2);
-    EXPECT_EQ(PocetZaznamu(*stav_), 3);
-    EXPECT_EQ(stav_->Materialy[0].Nazev, "Konstrukční ocel S235");
-    EXPECT_EQ(stav_->Materialy[0].c, 460.0f);
-    EXPECT_EQ(stav_->Materialy[1].Nazev, "Měď");
-    EXPECT_EQ(stav_->Materialy[1].c, 385.5f);  // written under a comma locale
-    EXPECT_EQ(stav_->Materialy[1].Gama, 8960.0f);
-    EXPECT_EQ(stav_->Materialy[2].Nazev, "Mosaz, CuZn37");
-    EXPECT_EQ(stav_->Materialy[2].Gama, 8440.25f);
-    EXPECT_TRUE(stav_->Materialy[3].Nazev.empty());
+TEST_F(Databaze, ReadsRecordsInFileOrderWithEitherSeparatorAndTheEmissivityTable) {
+    QFile::copy(QStringLiteral(ZORVET_TEST_DATA "/three_materials.lst"), cesta());
+    zapis(*DoWindows1250(QStringLiteral("Ocel\r\n0,8\r\nMěď\r\n,05")), "Eps.cz");
+    const DatabazeMaterialu db = NactiMaterialy(dir_.path(), kCesky);
+    ASSERT_EQ(db.Materialy.size(), 3u);
+    EXPECT_EQ(db.Materialy[0], (Material{"Konstrukční ocel S235", 460.0f, 7850.0f}));
+    EXPECT_EQ(db.Materialy[1], (Material{"Měď", 385.5f, 8960.0f}));
+    EXPECT_EQ(db.Materialy[2], (Material{"Mosaz, CuZn37", 377.0f, 8440.25f}));
+    EXPECT_EQ(db.najdi("Měď"), 1);
+    EXPECT_EQ(db.najdi("měď"), -1);
+    EXPECT_EQ(db.TabulkaEps, "Ocel - 0,8  Měď - ,05  ");
+    EXPECT_TRUE(NactiMaterialy(dir_.path(), kAnglicky).TabulkaEps.empty());
 }
 
-TEST_P(Databaze, ANewNameAppendsTwoLines) {
-    tri();
-    const QByteArray pred = obsah(kLst);
-    EXPECT_EQ(UlozMaterial(*stav_, d_, QStringLiteral("Nerez 304"), pole(452.5), pole(7900)), UlozeniMaterialu::Pridan);
-    EXPECT_TRUE(d_.otazky.isEmpty());
-    ASSERT_EQ(d_.zpravy.size(), 1);
-    EXPECT_EQ(d_.zpravy[0].ikona, Ikona::Informace);
-    EXPECT_EQ(d_.zpravy[0].titulek, QStringLiteral("Database Completed"));
-    EXPECT_EQ(d_.zpravy[0].text, QStringLiteral("Into the database have been included Nerez 304"));
-    EXPECT_EQ(stav_->PocetMaterialu, 3);
-    const QByteArray po = obsah(kLst);
-    EXPECT_TRUE(po.startsWith(pred));
-    const QByteArray carka = QLocale().decimalPoint() == QLatin1String(",") ? " 452,5  7900 " : " 452.5  7900 ";
-    EXPECT_EQ(po.mid(pred.size()), "Nerez 304\r\n" + carka + "\r\n");
-    auto znovu = std::make_unique<Stav>();
-    NactiMaterialy(*znovu);
-    EXPECT_EQ(znovu->PocetMaterialu, 3);
-    EXPECT_EQ(znovu->Materialy[3].c, 452.5f);
-    EXPECT_EQ(znovu->Materialy[2].Nazev, "Mosaz, CuZn37");
+// A damaged record hides none after it; no more than 51 are taken.
+TEST_F(Databaze, DamagedRecordsAreSkippedAndTheTableHolds51) {
+    QByteArray text = "Bez cisel\r\n\r\n,\r\n 1  2 \r\nDobra\r\n 460  7850 \r\n\"Neuzavrena\r\n 1 2\r\n";
+    for (int i = 0; i < 60; ++i) {
+        text += "M" + QByteArray::number(i) + "\r\n 1  2 \r\n";
+    }
+    zapis(text);
+    const DatabazeMaterialu db = NactiMaterialy(dir_.path(), kAnglicky);
+    ASSERT_EQ(db.Materialy.size(), 51u);
+    EXPECT_EQ(db.Materialy[0].Nazev, "Dobra");
+    EXPECT_EQ(db.Materialy[1].Nazev, "Neuzavrena");
+    EXPECT_EQ(db.Materialy[50].Nazev, "M48");
+    EXPECT_TRUE(NactiMaterialy(dir_.filePath(QStringLiteral("nic")), 0).Materialy.empty());
 }
 
-TEST_P(Databaze, AnExistingNameAsksAndYesRewritesInPlace) {
-    tri();
-    d_.odpovedi = {true};
-    EXPECT_EQ(UlozMaterial(*stav_, d_, QStringLiteral("Měď"), pole(390), pole(8930.5)), UlozeniMaterialu::Prepsan);
-    ASSERT_EQ(d_.otazky.size(), 1);
-    EXPECT_EQ(d_.otazky[0].titulek, QStringLiteral("Question"));
-    EXPECT_EQ(d_.otazky[0].text, QStringLiteral("MaterialMěďAlready Exist\r\nOverwrite values in the database ?"));
-    ASSERT_EQ(d_.zpravy.size(), 1);
-    EXPECT_EQ(d_.zpravy[0].titulek, QStringLiteral("Database Overwriting"));
-    EXPECT_EQ(d_.zpravy[0].text, QStringLiteral("Material have been overwrited successful."));
-    auto znovu = std::make_unique<Stav>();
-    NactiMaterialy(*znovu);
-    EXPECT_EQ(znovu->PocetMaterialu, 2);
-    EXPECT_EQ(znovu->Materialy[1].Nazev, "Měď");
-    EXPECT_EQ(znovu->Materialy[1].c, 390.0f);
-    EXPECT_EQ(znovu->Materialy[1].Gama, 8930.5f);
-    EXPECT_EQ(znovu->Materialy[2].Nazev, "Mosaz, CuZn37");
-    EXPECT_EQ(obsah(kLst).count("\r\n"), 6);
+// Saving touches that one record: the rest of the file stays byte for byte, also what was
+// written into it by someone else since it was read.
+TEST_F(Databaze, AddsOrReplacesOnlyThatRecord) {
+    const Lokal l("cs_CZ");
+    const QByteArray puvodni = "Ocel\r\n 460  7850 \r\n# cizi radek\r\nMed\r\n 385  8960 \r\nMosaz\r\n 377  8440";
+    zapis(puvodni);
+    EXPECT_EQ(uloz("Med", 390.5f, 8900.0f, false), UlozeniMaterialu::Existuje);
+    EXPECT_EQ(obsah(), puvodni);
+    EXPECT_EQ(uloz("Med", 390.5f, 8900.0f, true), UlozeniMaterialu::Prepsan);
+    EXPECT_EQ(obsah(), QByteArray("Ocel\r\n 460  7850 \r\n# cizi radek\r\nMed\r\n 390,5  8900 \r\nMosaz\r\n 377  8440"));
+    EXPECT_EQ(uloz("med", 1.0f, 2.0f, false), UlozeniMaterialu::Pridan);
+    EXPECT_EQ(uloz("Bronz, Cu", 0.25f, 8800.0f, true), UlozeniMaterialu::Pridan);
+    EXPECT_TRUE(obsah().endsWith("Mosaz\r\n 377  8440\r\nmed\r\n 1  2 \r\n\"Bronz, Cu\"\r\n ,25  8800 \r\n"));
+    const DatabazeMaterialu db = NactiMaterialy(dir_.path(), kCesky);
+    ASSERT_EQ(db.Materialy.size(), 5u);  // the foreign line is a name without numbers: no record
+    EXPECT_EQ(db.Materialy[4], (Material{"Bronz, Cu", 0.25f, 8800.0f}));
 }
 
-TEST_P(Databaze, NoLeavesFileAndTableUnchanged) {
-    tri();
-    const QByteArray pred = obsah(kLst);
-    d_.odpovedi = {false};
-    EXPECT_EQ(UlozMaterial(*stav_, d_, QStringLiteral("Měď"), pole(1), pole(2)), UlozeniMaterialu::Odmitnuto);
-    EXPECT_EQ(obsah(kLst), pred);
-    EXPECT_EQ(stav_->Materialy[1].c, 385.5f);
-    EXPECT_TRUE(d_.zpravy.isEmpty());
+TEST_F(Databaze, NewFileFullTableAndFailures) {
+    EXPECT_EQ(uloz("Prvni", 460.0f, 7850.0f, false), UlozeniMaterialu::Pridan);
+    EXPECT_EQ(obsah(), QByteArray("Prvni\r\n 460  7850 \r\n"));
+    QByteArray plny;
+    for (int i = 0; i < 51; ++i) {
+        plny += "M" + QByteArray::number(i) + "\r\n 1  2 \r\n";
+    }
+    zapis(plny);
+    EXPECT_EQ(uloz("Dalsi", 1.0f, 2.0f, false), UlozeniMaterialu::Plna);
+    EXPECT_EQ(uloz("M50", 3.0f, 4.0f, true), UlozeniMaterialu::Prepsan);
+    EXPECT_EQ(obsah().size(), plny.size());
+    EXPECT_EQ(UlozMaterial(QStringLiteral("/dev/null/nic"), Material{"X", 1, 2}, false, &chyba_), UlozeniMaterialu::Chyba);
+    EXPECT_TRUE(chyba_.startsWith(QStringLiteral("/dev/null/nic/Material.lst\n")));
 }
 
-TEST_P(Databaze, ANameThatDiffersInCaseIsNew) {
-    tri();
-    EXPECT_EQ(UlozMaterial(*stav_, d_, QStringLiteral("měď"), pole(1), pole(2)), UlozeniMaterialu::Pridan);
-    EXPECT_TRUE(d_.otazky.isEmpty());
-    EXPECT_EQ(stav_->PocetMaterialu, 3);
-}
+struct Misto {
+    const char* nazev;
+    bool programZapisovatelny;
+    bool programMaData;
+    bool dodanaData;
+    bool osobni;  // the per-user folder is chosen
+};
 
-TEST_P(Databaze, TheFirstMaterialCreatesTheFile) {
-    for (const QByteArray& pred : {QByteArray(), QByteArray("")}) {
-        QFile::remove(kLst);
-        if (!pred.isNull()) {
-            zapis(kLst, pred);  // an existing but empty file
+class VolbaSlozky : public testing::TestWithParam<Misto> {};
+
+// The program's folder when it may be written and holds the data (a build tree, a copy),
+// otherwise the per-user folder, seeded with the missing files and never overwritten.
+TEST_P(VolbaSlozky, ChoosesAndSeeds) {
+    QTemporaryDir dir;
+    const MistaDat mista{dir.filePath(QStringLiteral("bin")), dir.filePath(QStringLiteral("share")),
+                         dir.filePath(QStringLiteral("osobni"))};
+    const auto vytvor = [](const QString& slozka, const QByteArray& text) {
+        QDir().mkpath(slozka);
+        for (const QString& jmeno : DatoveSoubory()) {
+            QFile f(QDir(slozka).filePath(jmeno));
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+            f.write(text + jmeno.toUtf8());
         }
-        NactiMaterialy(*stav_);
-        EXPECT_EQ(PocetZaznamu(*stav_), 0);
-        EXPECT_EQ(stav_->PocetMaterialu, 0);
-        EXPECT_EQ(UlozMaterial(*stav_, d_, QStringLiteral("Steel"), pole(460), pole(7850)), UlozeniMaterialu::Pridan);
-        EXPECT_EQ(stav_->PocetMaterialu, 0);
-        EXPECT_EQ(PocetZaznamu(*stav_), 1);
-        EXPECT_EQ(obsah(kLst), QByteArray("Steel\r\n 460  7850 \r\n"));
+    };
+    QDir().mkpath(mista.slozkaProgramu);
+    if (GetParam().programMaData) vytvor(mista.slozkaProgramu, "program ");
+    if (GetParam().dodanaData) vytvor(mista.dodanaData, "dodana ");
+    const ZkouskaZapisu zapis = [&](const QString& s) { return s != mista.slozkaProgramu || GetParam().programZapisovatelny; };
+    const DatovaSlozka volba = UrciDatovouSlozku(mista, zapis, kAnglicky);
+    EXPECT_EQ(volba.osobni, GetParam().osobni);
+    EXPECT_EQ(volba.cesta, GetParam().osobni ? mista.osobniSlozka : mista.slozkaProgramu);
+    EXPECT_TRUE(volba.chyba.isEmpty());
+    if (!GetParam().osobni) {
+        EXPECT_FALSE(QFileInfo::exists(mista.osobniSlozka));
+        return;
     }
+    EXPECT_EQ(volba.doplneno, DatoveSoubory());
+    QFile kopie(QDir(mista.osobniSlozka).filePath(QStringLiteral("Material.lst")));
+    ASSERT_TRUE(kopie.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kopie.readAll(), QByteArray(GetParam().dodanaData ? "dodana " : "program ") + "Material.lst");
+    // The user's own file survives the next start; only a missing one comes back.
+    kopie.close();
+    ASSERT_TRUE(kopie.open(QIODevice::WriteOnly));
+    kopie.write("vlastni");
+    kopie.close();
+    QFile::remove(QDir(mista.osobniSlozka).filePath(QStringLiteral("Eps.cz")));
+    const DatovaSlozka znovu = UrciDatovouSlozku(mista, zapis, kAnglicky);
+    EXPECT_EQ(znovu.doplneno, QStringList{QStringLiteral("Eps.cz")});
+    ASSERT_TRUE(kopie.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kopie.readAll(), QByteArray("vlastni"));
 }
 
-TEST_P(Databaze, ATextThatIsNoNumberKeepsTheValue) {
-    tri();
-    EXPECT_EQ(UlozMaterial(*stav_, d_, QStringLiteral("Unknown"), QStringLiteral("abc"), pole(1000)),
-              UlozeniMaterialu::Pridan);
-    EXPECT_EQ(stav_->Materialy[3].c, 0.0f);
-    EXPECT_EQ(stav_->Materialy[3].Gama, 1000.0f);
-    d_.odpovedi = {true};
-    EXPECT_EQ(UlozMaterial(*stav_, d_, QStringLiteral("Měď"), pole(400), QStringLiteral("")), UlozeniMaterialu::Prepsan);
-    EXPECT_EQ(stav_->Materialy[1].c, 400.0f);
-    EXPECT_EQ(stav_->Materialy[1].Gama, 8960.0f);
-    EXPECT_EQ(UlozMaterial(*stav_, d_, QStringLiteral("  "), pole(1), pole(1)), UlozeniMaterialu::Odmitnuto);
-}
+INSTANTIATE_TEST_SUITE_P(Mista, VolbaSlozky,
+                         testing::Values(Misto{"BuildTree", true, true, false, false},
+                                         Misto{"WritableWithoutAnyData", true, false, false, false},
+                                         Misto{"InstalledForTheUser", true, false, true, true},
+                                         Misto{"InstalledReadOnly", false, false, true, true},
+                                         Misto{"ReadOnlyCopy", false, true, false, true}),
+                         [](const auto& info) { return std::string(info.param.nazev); });
 
-TEST_P(Databaze, NamesWithACommaOrLeadingBlanksReadBack) {
-    for (const char* jmeno : {"Steel, hardened", "  Indented", "\"Quoted\", odd"}) {
-        ASSERT_EQ(UlozMaterial(*stav_, d_, QString::fromUtf8(jmeno), pole(460), pole(7850)), UlozeniMaterialu::Pridan);
-    }
-    auto znovu = std::make_unique<Stav>();
-    NactiMaterialy(*znovu);
-    ASSERT_EQ(PocetZaznamu(*znovu), 3);
-    EXPECT_EQ(znovu->Materialy[0].Nazev, "Steel, hardened");
-    EXPECT_EQ(znovu->Materialy[1].Nazev, "  Indented");
-    EXPECT_EQ(znovu->Materialy[2].Nazev, stav_->Materialy[2].Nazev);  // the table holds what the file holds
-    EXPECT_EQ(znovu->Materialy[2].Gama, 7850.0f);
+TEST(VolbaSlozky, WithoutAPerUserFolderTheShippedDataServe) {
+    QTemporaryDir dir;
+    QFile soubor(dir.filePath(QStringLiteral("soubor")));
+    ASSERT_TRUE(soubor.open(QIODevice::WriteOnly));
+    const MistaDat mista{dir.filePath(QStringLiteral("bin")), dir.path(), soubor.fileName() + QStringLiteral("/osobni")};
+    QFile(dir.filePath(QStringLiteral("Material.lst"))).open(QIODevice::WriteOnly);
+    const DatovaSlozka volba = UrciDatovouSlozku(mista, [](const QString&) { return false; }, kCesky);
+    EXPECT_EQ(volba.cesta, dir.path());
+    EXPECT_FALSE(volba.osobni);
+    EXPECT_TRUE(volba.chyba.startsWith(QStringLiteral("Datovou složku se nepodařilo vytvořit"))) << volba.chyba.toStdString();
 }
-
-TEST_P(Databaze, AddingKeepsWhatTheFileHeld) {
-    // Edited elsewhere: UTF-8, LF line ends, blank lines between records, a record without its
-    // numbers, no final line break.
-    zapis(kLst, QStringLiteral("Měď\n 385  8960 \n\nBroken\nMosaz\n 377  8440\nNo numbers").toUtf8());
-    NactiMaterialy(*stav_);
-    ASSERT_EQ(PocetZaznamu(*stav_), 2);
-    ASSERT_EQ(UlozMaterial(*stav_, d_, QStringLiteral("Hliník"), pole(897), pole(2700)), UlozeniMaterialu::Pridan);
-    auto znovu = std::make_unique<Stav>();
-    NactiMaterialy(*znovu);
-    ASSERT_EQ(PocetZaznamu(*znovu), 3);
-    EXPECT_EQ(znovu->Materialy[0].Nazev, "Měď");
-    EXPECT_EQ(znovu->Materialy[1].Gama, 8440.0f);
-    EXPECT_EQ(znovu->Materialy[2].Nazev, "Hliník");
-}
-
-TEST_P(Databaze, AtMost51MaterialsAndNothingLost) {
-    QByteArray text;
-    for (int i = 0; i < 53; ++i) {
-        text += "M" + QByteArray::number(i) + "\r\n " + QByteArray::number(100 + i) + "  7850 \r\n";
-    }
-    zapis(kLst, text);
-    NactiMaterialy(*stav_);
-    EXPECT_EQ(stav_->PocetMaterialu, 50);
-    EXPECT_EQ(stav_->Materialy[50].Nazev, "M50");
-    EXPECT_EQ(UlozMaterial(*stav_, d_, QStringLiteral("New"), pole(1), pole(1)), UlozeniMaterialu::Odmitnuto);
-    ASSERT_EQ(d_.zpravy.size(), 1);
-    EXPECT_EQ(d_.zpravy[0].text, Text(retezec::kDatabazePlna, kAnglicky));
-    EXPECT_EQ(obsah(kLst), text);
-    // Overwriting rewrites the table and keeps the records the table has no room for.
-    d_.odpovedi = {true};
-    EXPECT_EQ(UlozMaterial(*stav_, d_, QStringLiteral("M0"), pole(111), pole(7000)), UlozeniMaterialu::Prepsan);
-    const QByteArray po = obsah(kLst);
-    EXPECT_TRUE(po.startsWith("M0\r\n 111  7000 \r\nM1\r\n"));
-    EXPECT_TRUE(po.endsWith("M51\r\n 151  7850 \r\nM52\r\n 152  7850 \r\n"));
-}
-
-TEST_P(Databaze, AFileThatCannotBeWrittenIsReported) {
-    tri();
-    QFile::remove(kLst);
-    ASSERT_TRUE(QDir().mkdir(kLst));  // a folder where the file should be
-    EXPECT_EQ(UlozMaterial(*stav_, d_, QStringLiteral("Steel"), pole(460), pole(7850)), UlozeniMaterialu::Chyba);
-    ASSERT_EQ(d_.zpravy.size(), 1);
-    EXPECT_EQ(d_.zpravy[0].titulek, QStringLiteral("File Error"));
-    EXPECT_EQ(stav_->PocetMaterialu, 2);
-    EXPECT_TRUE(stav_->Materialy[3].Nazev.empty());
-    d_.odpovedi = {true};
-    EXPECT_EQ(UlozMaterial(*stav_, d_, QStringLiteral("Měď"), pole(1), pole(1)), UlozeniMaterialu::Chyba);
-    EXPECT_EQ(stav_->Materialy[1].c, 385.5f);
-}
-
-TEST_P(Databaze, ReadingAgainEmptiesTheTableWhenTheFileIsGone) {
-    tri();
-    QFile::remove(kLst);
-    NactiMaterialy(*stav_);
-    EXPECT_EQ(PocetZaznamu(*stav_), 0);
-    EXPECT_TRUE(stav_->Materialy[1].Nazev.empty());
-}
-
-TEST_P(Databaze, EmissivityTableOfTheLanguage) {
-    zapis(QStringLiteral("Eps.eng"), "Steel, oxidised\r\n0.79\r\nCopper, polished\r\n0.02 - 0.05\r\n");
-    zapis(QStringLiteral("Eps.cz"), *DoWindows1250(QStringLiteral("Ocel zoxidovaná\r\n0,79\r\nMěď\r\n0,78\r\nLichý")));
-    NactiMaterialy(*stav_);
-    EXPECT_EQ(stav_->TabulkaEps, "Steel, oxidised - 0.79  Copper, polished - 0.02 - 0.05  ");
-    stav_->Jazyk = kCesky;
-    NactiMaterialy(*stav_);
-    EXPECT_EQ(stav_->TabulkaEps, "Ocel zoxidovaná - 0,79  Měď - 0,78  Lichý  ");
-    QFile::remove(QStringLiteral("Eps.cz"));
-    NactiMaterialy(*stav_);
-    EXPECT_EQ(stav_->TabulkaEps, "Ocel zoxidovaná - 0,79  Měď - 0,78  Lichý  ");  // kept when the file is gone
-}
-
-// The files that lie beside the program.
-TEST_P(Databaze, ShippedFilesRead) {
-    const QString beside = QStringLiteral(ZORVET_TEST_DATA "/../../../resources/beside/");
-    for (const QString& jmeno : {kLst, QStringLiteral("Eps.eng"), QStringLiteral("Eps.cz")}) {
-        ASSERT_TRUE(QFile::copy(beside + jmeno, jmeno)) << jmeno.toStdString();
-    }
-    const QByteArray lst = obsah(kLst);
-    EXPECT_EQ(lst.count("\r\n"), lst.count("\n"));
-    NactiMaterialy(*stav_);
-    EXPECT_GE(PocetZaznamu(*stav_), 10);
-    for (int i = 0; i < PocetZaznamu(*stav_); ++i) {
-        EXPECT_GT(stav_->Materialy[i].c, 300.0f) << i;
-        EXPECT_GT(stav_->Materialy[i].Gama, 2000.0f) << i;
-    }
-    EXPECT_FALSE(stav_->TabulkaEps.empty());
-    stav_->Jazyk = kCesky;
-    NactiMaterialy(*stav_);
-    EXPECT_NE(QString::fromStdString(stav_->TabulkaEps).indexOf(QStringLiteral("Ocel")), -1);
-}
-
-INSTANTIATE_TEST_SUITE_P(Lokaly, Databaze, ::testing::Values("en_US", "cs_CZ"));
 
 }  // namespace
 }  // namespace zorvet

@@ -1,0 +1,285 @@
+// Number text written and read, the string table, the language setting, the messages of a
+// run, Windows-1250 and the CSV table.
+#include <gtest/gtest.h>
+
+#include <QSettings>
+#include <QTemporaryDir>
+#include <bit>
+#include <cstring>
+#include <iconv.h>
+#include <random>
+
+#include "files/cisla.h"
+#include "files/cteni.h"
+#include "files/jazyk.h"
+#include "files/retezce.h"
+#include "files/tabulka_csv.h"
+#include "files/windows1250.h"
+#include "files/zpravy.h"
+#include "support/lokal.h"
+
+namespace zorvet {
+namespace {
+
+using test::Lokal;
+
+struct Tvar {
+    float x;
+    const char* zprava;  // the report form with "."
+    const char* obecny;  // the plain form with "."
+};
+
+class TextCisla : public testing::TestWithParam<Tvar> {};
+
+// Each form in both locales: a comma locale writes the same digits with a comma.
+TEST_P(TextCisla, ReportFileAndPlainForms) {
+    for (const char* lokal : {"en_US", "cs_CZ"}) {
+        const Lokal l(lokal);
+        const QChar sep = QLocale().decimalPoint().at(0);
+        const auto s = [&](const char* t) { return QString::fromLatin1(t).replace(QLatin1Char('.'), sep); };
+        EXPECT_EQ(TextZpravy(GetParam().x, sep), s(GetParam().zprava)) << lokal;
+        EXPECT_EQ(TextObecny(GetParam().x), s(GetParam().obecny)) << lokal;
+        // The file form keeps what reads back exactly, then one blank.
+        const QString soubor = TextSouboru(GetParam().x);
+        EXPECT_TRUE(soubor.endsWith(QLatin1Char(' ')));
+        EXPECT_EQ(NaSingle(CtiCislo(soubor, 1)), GetParam().x) << soubor.toStdString();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tvary, TextCisla,
+    testing::Values(Tvar{0.0f, " 0", "0"}, Tvar{0.5f, " .5", "0.5"}, Tvar{-0.5f, "-.5", "-0.5"},
+                    Tvar{470.0f, " 470", "470"}, Tvar{148.90001f, " 148.9", "148.9"},
+                    Tvar{0.32986724f, " .3298672", "0.3298672"}, Tvar{1234567.0f, " 1234567", "1234567"},
+                    Tvar{12345678.0f, " 1.234568E+07", "1.234568E+07"}, Tvar{0.0001f, " .0001", "0.0001"},
+                    Tvar{0.00001f, " 1E-05", "1E-05"}, Tvar{-3.0e-9f, "-3E-09", "-3E-09"},
+                    Tvar{3.4e38f, " 3.4E+38", "3.4E+38"}));
+
+TEST(TextSouboru, KeepsTheDigitsThatReadBackAndWritesCounts) {
+    const Lokal l("en_US");
+    EXPECT_EQ(TextSouboru(3.1415927f), QStringLiteral(" 3.1415927 "));
+    EXPECT_EQ(TextSouboru(1.0000001f), QStringLiteral(" 1.0000001 "));
+    EXPECT_EQ(TextSouboru(std::int16_t{-7}), QStringLiteral("-7 "));
+    EXPECT_EQ(TextSouboru(std::int16_t{12}), QStringLiteral(" 12 "));
+    // Random singles of every size read back bit for bit under both separators.
+    std::mt19937 g(7);
+    for (const char* lokal : {"en_US", "cs_CZ"}) {
+        const Lokal l2(lokal);
+        for (int i = 0; i < 20000; ++i) {
+            const float x = std::bit_cast<float>(static_cast<std::uint32_t>(g()));
+            if (std::isfinite(x)) {
+                ASSERT_EQ(std::bit_cast<std::uint32_t>(NaSingle(CtiCislo(TextSouboru(x), 1))),
+                          std::bit_cast<std::uint32_t>(x == 0.0f ? 0.0f : x))
+                    << TextSouboru(x).toStdString();
+            }
+        }
+    }
+}
+
+struct Cteni {
+    const char* text;
+    std::optional<double> hodnota;
+};
+
+class CtiCisloZ : public testing::TestWithParam<Cteni> {};
+
+// The file reader: either separator under either locale, the leading number of a text
+// that holds a separator, no value otherwise.
+TEST_P(CtiCisloZ, EitherSeparatorUnderEitherLocale) {
+    for (const char* lokal : {"en_US", "cs_CZ"}) {
+        const Lokal l(lokal);
+        const QString radek = QStringLiteral("Emissivity                    [-]     :  ") + QString::fromUtf8(GetParam().text);
+        EXPECT_EQ(CtiCislo(radek, kSloupecHodnoty), GetParam().hodnota) << lokal << " " << GetParam().text;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Texty, CtiCisloZ,
+                         testing::Values(Cteni{" .8 ", 0.8}, Cteni{",8", 0.8}, Cteni{"0,8", 0.8}, Cteni{" 12,5 ", 12.5},
+                                         Cteni{"-1.5E+03", -1500.0}, Cteni{"2,5E-02", 0.025}, Cteni{"470", 470.0},
+                                         Cteni{"9.5O", 9.5}, Cteni{"1,2,3", 1.2}, Cteni{"abc", std::nullopt},
+                                         Cteni{"", std::nullopt}, Cteni{"95O", std::nullopt}));
+
+TEST(CtiCislo, ColumnBeyondTheLineIsNoValue) {
+    EXPECT_FALSE(CtiCislo(QStringLiteral("Furnace Temperature           [°C]    :"), kSloupecHodnoty));
+    EXPECT_EQ(CtiCislo(QStringLiteral("5"), 1), 5.0);
+    EXPECT_FALSE(CtiCislo(QStringLiteral("5"), 0));
+}
+
+class CtiPoleZ : public testing::TestWithParam<Cteni> {};
+
+// A field typed by a person: the whole text must be a number.
+TEST_P(CtiPoleZ, WholeTextMustBeANumber) {
+    for (const char* lokal : {"en_US", "cs_CZ"}) {
+        const Lokal l(lokal);
+        EXPECT_EQ(CtiCisloPole(QString::fromUtf8(GetParam().text)), GetParam().hodnota) << lokal << GetParam().text;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Texty, CtiPoleZ,
+                         testing::Values(Cteni{"0.6", 0.6}, Cteni{"0,6", 0.6}, Cteni{" 950 ", 950.0}, Cteni{".5", 0.5},
+                                         Cteni{"-2e3", -2000.0}, Cteni{"95O", std::nullopt}, Cteni{"9.5O", std::nullopt},
+                                         Cteni{"1.2.3", std::nullopt}, Cteni{"", std::nullopt}, Cteni{"  ", std::nullopt},
+                                         Cteni{"e5", std::nullopt}));
+
+TEST(Cele16, RoundsHalvesToEvenWithinSixteenBits) {
+    EXPECT_EQ(Cele16(2.5), 2);
+    EXPECT_EQ(Cele16(3.5), 4);
+    EXPECT_EQ(Cele16(-0.5), 0);
+    EXPECT_EQ(Cele16(32767.4), 32767);
+    EXPECT_EQ(Cele16(-32768.0), -32768);
+    EXPECT_FALSE(Cele16(32767.5));
+    EXPECT_FALSE(Cele16(-32769.0));
+    EXPECT_FALSE(Cele16(std::nan("")));
+    EXPECT_EQ(NaCeleCislo(40000.0), 0);
+    EXPECT_EQ(NaCeleCislo(std::nullopt), 0);
+    EXPECT_EQ(NaSingle(1e39), 0.0f);
+    EXPECT_EQ(NaSingle(-3.4028235e38), -3.4028235e38f);
+}
+
+TEST(Pole, RowsTextValuesAndFields) {
+    EXPECT_EQ(RozdelRadek(QStringLiteral("  10            46,65  ")), (QStringList{"10", "46,65"}));
+    EXPECT_EQ(RozdelRadek(QStringLiteral("1             2             3")).size(), 3);
+    EXPECT_TRUE(RozdelRadek(QStringLiteral("   ")).isEmpty());
+    const QString material = QStringLiteral("Material                      [-]     :   Tool steel 19 ");
+    EXPECT_EQ(CtiText(material), QStringLiteral("Tool steel 19 "));
+    EXPECT_EQ(CtiText(QStringLiteral("short")), QString());
+
+    // Names end at a comma unless quoted; numbers take either separator; reads stop at the end.
+    CteckaTextu c(QStringLiteral("\"Steel, cast\",  460 , 7850\r\nCopper\n 385  8,9E+03\n 600  ,5 \n"));
+    EXPECT_EQ(c.textovePole(), QStringLiteral("Steel, cast"));
+    EXPECT_EQ(c.ciselnePole(), 460.0);
+    EXPECT_EQ(c.ciselnePole(), 7850.0);
+    EXPECT_EQ(c.textovePole(), QStringLiteral("Copper"));
+    EXPECT_EQ(c.ciselnePole(), 385.0);
+    EXPECT_EQ(c.ciselnePole(), 8900.0);
+    EXPECT_EQ(c.ciselnePole(), 600.0);
+    EXPECT_EQ(c.ciselnePole(), 0.5);
+    EXPECT_FALSE(c.ciselnePole());
+    EXPECT_FALSE(c.radek());
+    CteckaTextu r(QStringLiteral("a\r\nb\rc\n\"open"));
+    EXPECT_EQ(r.radek(), QStringLiteral("a"));
+    EXPECT_EQ(r.radek(), QStringLiteral("b"));
+    EXPECT_EQ(r.radek(), QStringLiteral("c"));
+    EXPECT_EQ(r.textovePole(), QStringLiteral("open"));
+    EXPECT_TRUE(r.naKonci());
+}
+
+// Every byte of the code page against the system's own converter.
+TEST(Windows1250, MatchesIconvForEveryByte) {
+    iconv_t cd = iconv_open("UTF-8", "CP1250");
+    ASSERT_NE(cd, reinterpret_cast<iconv_t>(-1));
+    for (int b = 0x80; b <= 0xff; ++b) {
+        char vstup = static_cast<char>(b);
+        char vystup[8] = {};
+        char* in = &vstup;
+        char* out = vystup;
+        std::size_t zbyva = 1;
+        std::size_t misto = sizeof vystup;
+        const QString nase = ZWindows1250(QByteArray(1, vstup));
+        if (iconv(cd, &in, &zbyva, &out, &misto) == static_cast<std::size_t>(-1)) {
+            // Undefined in the code page: kept as the control character of the same value.
+            EXPECT_EQ(nase, QString(QChar(b))) << b;
+            iconv(cd, nullptr, nullptr, nullptr, nullptr);
+            continue;
+        }
+        EXPECT_EQ(nase, QString::fromUtf8(vystup)) << b;
+        EXPECT_EQ(DoWindows1250(nase), QByteArray(1, vstup)) << b;
+    }
+    iconv_close(cd);
+    EXPECT_FALSE(DoWindows1250(QStringLiteral("日本")));
+    const QString text = QStringLiteral("Konečná teplota °C");
+    EXPECT_EQ(DekodujSoubor(KodujSoubor(text)), text);
+    EXPECT_EQ(KodujSoubor(text), *DoWindows1250(text));
+    EXPECT_EQ(KodujSoubor(QStringLiteral("日本")), QStringLiteral("日本").toUtf8());
+    EXPECT_EQ(DekodujSoubor(QByteArray("\xef\xbb\xbf") + text.toUtf8()), text);
+}
+
+TEST(Retezce, BothLanguagesAndNamedIds) {
+    EXPECT_EQ(Text(id::MenuZadani, kAnglicky), QStringLiteral("&Setting"));
+    EXPECT_EQ(Text(id::MenuZadani, kCesky), QStringLiteral("&Zadání"));
+    EXPECT_EQ(Text(id::PlochaVetsi, kAnglicky), QStringLiteral("This  interchange surface is greater than potential"));
+    EXPECT_EQ(LoadResString(9999), QString());
+    EXPECT_EQ(BezAkceleratoru(QStringLiteral("&Weight && more")), QStringLiteral("Weight & more"));
+    // Every English text has its Czech one.
+    for (int i = 10; i < 600; ++i) {
+        if (i < 200 || i >= 400) {
+            EXPECT_EQ(LoadResString(i).isEmpty(), LoadResString(i + 200).isEmpty()) << i;
+        }
+    }
+}
+
+TEST(Jazyk, StoredLanguageAndAnythingElseIsEnglish) {
+    QTemporaryDir dir;
+    qputenv("XDG_CONFIG_HOME", dir.path().toUtf8());
+    EXPECT_EQ(NactiJazyk(), kAnglicky);
+    UlozJazyk(kCesky);
+    EXPECT_EQ(NactiJazyk(), kCesky);
+    QSettings s(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Zorvet"), QStringLiteral("Zorvet"));
+    EXPECT_EQ(s.value(QStringLiteral("Settings/Language")).toString(), QStringLiteral("200"));
+    s.setValue(QStringLiteral("Settings/Language"), QStringLiteral("100"));
+    s.sync();
+    EXPECT_EQ(NactiJazyk(), kAnglicky);
+}
+
+Vysledek radek(float teplota, float cas) {
+    Vysledek v;
+    v.PocetKroku = 1;
+    v.Vysledky.TeplotaVsazky[1] = teplota;
+    v.Vysledky.Cas[1] = cas;
+    return v;
+}
+
+TEST(Zpravy, FinalTemperatureWithThePointAndSevenDigits) {
+    const Lokal l("cs_CZ");
+    EXPECT_EQ(ZpravaKonecneTeploty(radek(900.79f, 470.0f), kAnglicky),
+              QStringLiteral("Final temperature 901 °C have been obtained during 470 s."));
+    EXPECT_EQ(ZpravaKonecneTeploty(radek(900.5f, 0.5f), kCesky), QStringLiteral("Konečné teploty  900 °C je dosaženo za .5 s."));
+    EXPECT_EQ(ZpravaKonecneTeploty(radek(901.5f, 148.90001f), kAnglicky),
+              QStringLiteral("Final temperature 902 °C have been obtained during 148.9 s."));
+    EXPECT_TRUE(ZpravaKonecneTeploty(radek(-3.4f, 1.0f), kAnglicky).startsWith(QStringLiteral("Final temperature-3 °C")));
+    EXPECT_EQ(TitulekKonecneTeploty(kCesky), QStringLiteral("Konec výpočtu"));
+}
+
+TEST(Zpravy, FailuresAndValuesNamedInBothLanguages) {
+    const VysledekVypoctu pretekl{KonecVypoctu::Preteceni, {}, 10000, nullptr};
+    EXPECT_EQ(ZpravaSelhani(pretekl, kAnglicky),
+              QStringLiteral("Within evaluation array overload.\r\nSet bigger iteration step in the setting."));
+    EXPECT_TRUE(SelhaniJeInformace(pretekl));
+    const VysledekVypoctu nula{KonecVypoctu::Chyba, "Division by zero", 3, nullptr};
+    EXPECT_EQ(ZpravaSelhani(nula, kCesky), QStringLiteral("Division by zero"));
+    EXPECT_FALSE(SelhaniJeInformace(nula));
+    EXPECT_EQ(ZpravaSelhani({KonecVypoctu::Nekonverguje, {}, 2, nullptr}, kAnglicky), Text(id::Nekonverguje, kAnglicky));
+    EXPECT_EQ(ZpravaSelhani({KonecVypoctu::NeplatnyKrok, {}, 0, nullptr}, kCesky), Text(id::NeplatnyKrok, kCesky));
+    EXPECT_EQ(TitulekSelhani(kCesky), QStringLiteral("Chyba výpočtu"));
+
+    EXPECT_EQ(ZpravaZavady({Velicina::m, Vada::NeniKladne, 0}, kAnglicky), QStringLiteral("Weight [kg] must be greater than zero."));
+    EXPECT_EQ(ZpravaZavady({Velicina::Eps, Vada::MimoRozsah, 0}, kCesky),
+              QStringLiteral("Emisivita (materiál+pec) [-] musí být větší než 0 a nejvýše 1."));
+    EXPECT_EQ(ZpravaZavady({Velicina::DobaVydrze, Vada::NulovaDoba, 2}, kAnglicky),
+              QStringLiteral("Segment 2 of the furnace curve needs a duration greater than zero."));
+    EXPECT_EQ(ZpravaZavady({Velicina::TeplotaKrivky, Vada::NekonecnaHodnota, 3}, kAnglicky),
+              QStringLiteral("Final Temperature 3 [°C] must be a finite number."));
+    EXPECT_EQ(ZpravaZavady({Velicina::PocetAL, Vada::MimoRozsah, 0}, kAnglicky),
+              QStringLiteral("Number of Sides A*L must be 0 or more."));
+    Uloha u;
+    u.Tk = 800.0f;
+    u.Tpece = 700.0f;
+    EXPECT_EQ(ZpravaPrijeti(Prijeti::Nedosazitelna, u, kAnglicky),
+              QStringLiteral("The final temperature 800 °C is never reached: the furnace is never hotter than 700 °C, and "
+                             "the charge only nears the furnace temperature. Set a lower final temperature or a hotter furnace."));
+    EXPECT_EQ(ZpravaPrijeti(Prijeti::Neuplna, u, kCesky), Text(id::NeuplneZadani, kCesky));
+    EXPECT_EQ(ZpravaPrijeti(Prijeti::PlochaVetsi, u, kAnglicky), Text(id::PlochaVetsi, kAnglicky));
+    EXPECT_TRUE(ZpravaPrijeti(Prijeti::Prijata, u, kAnglicky).isEmpty());
+}
+
+TEST(TabulkaCsv, PointAndFurnaceColumnForAControlledResult) {
+    const Lokal l("cs_CZ");
+    Vysledek v = radek(46.65f, 0.1f);
+    EXPECT_EQ(TabulkaCsv(v), QStringLiteral("time_s,charge_C\n0,0\n0.1,46.65\n"));
+    v.Uloha.Rizeny = true;
+    v.TeplotaPece[1] = 1000.0f;
+    EXPECT_EQ(TabulkaCsv(v), QStringLiteral("time_s,charge_C,furnace_C\n0,0,0\n0.1,46.65,1000\n"));
+}
+
+}  // namespace
+}  // namespace zorvet

@@ -1,0 +1,397 @@
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <random>
+#include <vector>
+
+#include "model/geometrie.h"
+#include "model/vykon.h"
+#include "model/vypocet.h"
+#include "support/priklady.h"
+
+namespace zorvet {
+namespace {
+
+std::uint32_t bity(float x) { return std::bit_cast<std::uint32_t>(x); }
+
+// The march rewritten from the documented float32 rules, independently of the program: two
+// passes, a fixed-point iteration per step, linear extrapolation of the start values.
+struct Vzor {
+    std::vector<float> cas, odhad, alfa, t;
+    int posledni = -1;  // -1: the march needs a row beyond 10000
+
+    explicit Vzor(const Uloha& u) : cas(kPocetRadku), odhad(kPocetRadku), alfa(kPocetRadku), t(kPocetRadku) {
+        std::array<float, kPocetRadku> pec{};
+        RozvinKrivkuVzor(u, pec);
+        const float tol = static_cast<float>(u.CasKrok / 10.0);
+        for (int i = 0; i < kPocetRadku; ++i) cas[i] = static_cast<float>(i * static_cast<double>(u.CasKrok));
+        odhad[0] = t[0] = u.Tv;
+        const auto pecK = [&](int k) { return u.Rizeny ? pec[k] : u.Tpece; };
+        const auto krok = [&](int k) {
+            const float tp = pecK(k);
+            const float tpK = static_cast<float>(tp + 273.15);
+            t[k] = odhad[k];
+            for (;;) {
+                const float x = t[k];
+                odhad[k] = x;
+                const float tm = static_cast<float>((static_cast<double>(t[k - 1]) + t[k]) / 2);
+                const double a = 15 + (u.Eps * 5.6697) * (std::pow(tpK / 100.0, 4.0) - std::pow((tm + 273.15) / 100, 4.0)) /
+                                          static_cast<float>(tp - tm);
+                alfa[k] = static_cast<float>(a);
+                const double al = alfa[k], t0 = t[k - 1];
+                t[k] = static_cast<float>((al * 0.5 * u.A * u.KoefK * u.CasKrok * (2.0 * tp - t0) + double(u.m) * u.c * t0) /
+                                          (double(u.KoefK) * 0.5 * al * u.A * u.CasKrok + double(u.m) * u.c));
+                if (std::fabs(x - t[k]) < tol) return;
+            }
+        };
+        const auto extrapoluj = [&](int k) {
+            const float s = static_cast<float>((double(t[k]) - t[k - 1]) / (double(cas[k]) - cas[k - 1]));
+            const float q = static_cast<float>(t[k - 1] - double(s) * cas[k - 1]);
+            odhad[k + 1] = static_cast<float>(double(s) * cas[k + 1] + q);
+        };
+        int k = 1;
+        odhad[1] = static_cast<float>(double(u.Tv) + u.CasKrok);
+        krok(1);
+        do {
+            if (k + 1 > kPosledniRadek) return;
+            extrapoluj(k);
+            krok(++k);
+        } while (t[k] < u.Tk);
+        k = 0;
+        do {
+            if (k + 1 > kPosledniRadek) return;
+            if (odhad[k + 1] != 0.0f || k == 0) odhad[k + 1] = t[k + 1];
+            else extrapoluj(k);
+            krok(++k);
+        } while (t[k] < u.Tk);
+        posledni = k;
+    }
+
+    static void RozvinKrivkuVzor(const Uloha& u, std::array<float, kPocetRadku>& pec) {
+        pec.fill(0.0f);
+        pec[0] = u.Krivka[0].Teplota;
+        int j = 0;
+        for (int i = 0; i < u.PocetKrivek; ++i) {
+            const float s = static_cast<float>((double(u.Krivka[i + 1].Teplota) - u.Krivka[i].Teplota) / u.Krivka[i].DobaVydrze);
+            const int n = static_cast<int>(u.Krivka[i].DobaVydrze / double(u.CasKrok));
+            for (int q = 1; q <= n && j < kPosledniRadek; ++q) pec[++j] = static_cast<float>(q * double(s) * u.CasKrok + u.Krivka[i].Teplota);
+        }
+        for (int i = j + 1; i < kPocetRadku; ++i) pec[i] = u.Krivka[u.PocetKrivek].Teplota;
+    }
+};
+
+TEST(Vypocet, RandomProblemsAgreeBitForBitWithTheDocumentedRules) {
+    std::mt19937 g(2026);
+    std::uniform_real_distribution<float> r(0.0f, 1.0f);
+    const float kroky[] = {0.5f, 1.0f, 2.5f, 5.0f, 10.0f, 30.0f};
+    int uspechu = 0;
+    for (int n = 0; n < 300; ++n) {
+        Uloha u = test::Priklad(r(g) < 0.4f);
+        u.Tv = -20 + 60 * r(g);
+        u.m = 1 + 300 * r(g);
+        u.c = 400 + 300 * r(g);
+        u.A = 0.1f + 2 * r(g);
+        u.Eps = 0.1f + 0.9f * r(g);
+        u.KoefK = r(g) < 0.5f ? 1.0f : 0.2f + 0.8f * r(g);
+        u.CasKrok = kroky[g() % 6];
+        float nejvyssi = 400 + 900 * r(g);
+        if (u.Rizeny) {
+            u.PocetKrivek = static_cast<std::int16_t>(2 + g() % 4);
+            for (int i = 0; i <= u.PocetKrivek; ++i) u.Krivka[i] = {i == 0 ? u.Tv : 300 + 1000 * r(g), 90 + 900 * r(g)};
+            u.Krivka[u.PocetKrivek].Teplota = nejvyssi;
+        } else {
+            u.Tpece = nejvyssi;
+        }
+        u.Tk = u.Tv + (nejvyssi - u.Tv) * (0.3f + 0.6f * r(g));
+        const Vzor vzor(u);
+        const VysledekVypoctu v = Vypocet(u);
+        ASSERT_EQ(v.konec == KonecVypoctu::Uspech, vzor.posledni >= 0) << n;
+        if (!v.vysledek) continue;
+        ++uspechu;
+        ASSERT_EQ(v.vysledek->PocetKroku, vzor.posledni) << n;
+        for (int k = 0; k <= vzor.posledni; ++k) {
+            ASSERT_EQ(bity(v.vysledek->Vysledky.TeplotaVsazky[k]), bity(vzor.t[k])) << n << " row " << k;
+            ASSERT_EQ(bity(v.vysledek->Vysledky.Alfa[k]), bity(vzor.alfa[k])) << n << " row " << k;
+            ASSERT_EQ(bity(v.vysledek->Vysledky.Cas[k]), bity(vzor.cas[k])) << n << " row " << k;
+        }
+        EXPECT_EQ(v.vysledek->Uloha.Tk, u.Tk);
+    }
+    EXPECT_GT(uspechu, 200);
+}
+
+TEST(Vypocet, WorkedExamplesEndWhereTheyAlwaysDid) {
+    const VysledekVypoctu n = Vypocet(test::Priklad());
+    ASSERT_EQ(n.konec, KonecVypoctu::Uspech);
+    const Vysledek& v = *n.vysledek;
+    EXPECT_EQ(v.PocetKroku, 47);
+    EXPECT_EQ(bity(v.Vysledky.TeplotaVsazky[47]), 0x446132b8u);  // 900.79 °C
+    EXPECT_EQ(bity(v.Vysledky.Alfa[1]), 0x4309dd65u);            // 137.86 W/m²/K
+    EXPECT_NEAR(v.Vysledky.TeplotaVsazky[1], 46.65, 0.01);
+    EXPECT_EQ(v.Vysledky.Cas[10000], 100000.0f);
+
+    const VysledekVypoctu r = Vypocet(test::Priklad(true));
+    ASSERT_EQ(r.konec, KonecVypoctu::Uspech);
+    EXPECT_EQ(r.vysledek->PocetKroku, 90);
+    EXPECT_EQ(bity(r.vysledek->Vysledky.TeplotaVsazky[90]), 0x44615180u);
+    EXPECT_LT(r.vysledek->TeplotaPece[59], 1000.0f);
+    EXPECT_EQ(r.vysledek->TeplotaPece[60], 1000.0f);
+    // The run leaves the problem's furnace temperature at that of its last step.
+    EXPECT_EQ(r.vysledek->Uloha.Tpece, 1000.0f);
+}
+
+// Settling at exactly 0 °C in row 1 is an estimate too: the second pass starts from it.
+TEST(Vypocet, ChargeSettlingAtZeroInRowOneIsComputed) {
+    Uloha u = test::Priklad();
+    u.Tv = -20.0f;
+    u.CasKrok = 20.0f;
+    u.Tpece = 700.0f;
+    u.Tk = 600.0f;
+    u.m = 50.0f;
+    u.A = 0.5f;
+    const VysledekVypoctu v = Vypocet(u);
+    ASSERT_EQ(v.konec, KonecVypoctu::Uspech);
+    EXPECT_EQ(v.vysledek->PocetKroku, 43);
+    EXPECT_EQ(v.vysledek->Vysledky.Cas[43], 860.0f);
+    EXPECT_EQ(v.vysledek->Vysledky.TeplotaVsazky[43], 600.50006f);
+}
+
+struct Selhani {
+    const char* nazev;
+    void (*uprav)(Uloha&);
+    KonecVypoctu konec;
+    const char* popis;
+};
+
+class VypocetSelze : public testing::TestWithParam<Selhani> {};
+
+TEST_P(VypocetSelze, WithoutAResult) {
+    Uloha u = test::Priklad();
+    GetParam().uprav(u);
+    const VysledekVypoctu v = Vypocet(u);
+    EXPECT_EQ(v.konec, GetParam().konec);
+    EXPECT_EQ(v.popis, GetParam().popis);
+    EXPECT_EQ(v.vysledek, nullptr);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Vypocet, VypocetSelze,
+    testing::Values(Selhani{"FurnaceBelowFinal", [](Uloha& u) { u.Tpece = 850; }, KonecVypoctu::Preteceni, ""},
+                    Selhani{"NoSurface", [](Uloha& u) { u.KoefK = 0; }, KonecVypoctu::Preteceni, ""},
+                    Selhani{"ChargeAtFurnace", [](Uloha& u) { u.Tv = 1000; u.Tk = 1001; }, KonecVypoctu::Chyba,
+                            "Division by zero"},
+                    Selhani{"HugeFurnace", [](Uloha& u) { u.Tpece = 3e38f; }, KonecVypoctu::Chyba, "Overflow"},
+                    // A light charge with a negative emissivity: the iteration of step 2 jumps
+                    // back and forth for ever.
+                    Selhani{"IterationNeverSettles",
+                            [](Uloha& u) { u.Eps = -0.0368022062f; u.CasKrok = 157.961121f; u.m = 0.24327217f; },
+                            KonecVypoctu::Nekonverguje, ""},
+                    Selhani{"ZeroStep", [](Uloha& u) { u.CasKrok = 0; }, KonecVypoctu::NeplatnyKrok, ""},
+                    Selhani{"NegativeStep", [](Uloha& u) { u.CasKrok = -10; }, KonecVypoctu::NeplatnyKrok, ""},
+                    Selhani{"InfiniteStep", [](Uloha& u) { u.CasKrok = INFINITY; }, KonecVypoctu::NeplatnyKrok, ""}),
+    [](const auto& info) { return std::string(info.param.nazev); });
+
+TEST(Vypocet, FinalAtOrBelowStartStopsAfterOneStep) {
+    Uloha u = test::Priklad();
+    u.Tk = 20.0f;
+    const VysledekVypoctu v = Vypocet(u);
+    ASSERT_EQ(v.konec, KonecVypoctu::Uspech);
+    EXPECT_EQ(v.vysledek->PocetKroku, 1);
+}
+
+TEST(RozvinKrivku, RampsWithoutTheirStartAndHoldsTheEnd) {
+    Uloha u = test::Priklad(true);
+    u.PocetKrivek = 3;
+    u.CasKrok = 10.0f;
+    u.Krivka[0] = {20.0f, 25.0f};   // 2 whole steps of 25 s: stops short of 120
+    u.Krivka[1] = {120.0f, 0.0f};   // no duration: adds no steps
+    u.Krivka[2] = {500.0f, 20.0f};  // from 120 (the end above), 2 steps
+    u.Krivka[3] = {700.0f, 99.0f};
+    std::array<float, kPocetRadku> pec{};
+    RozvinKrivku(u, pec);
+    const float ocekavano[] = {20.0f, 60.0f, 100.0f, 600.0f, 700.0f, 700.0f};
+    for (int i = 0; i < 6; ++i) EXPECT_EQ(pec[i], ocekavano[i]) << i;
+    EXPECT_EQ(pec[kPosledniRadek], 700.0f);
+
+    // A curve longer than the table stops at its last row; a count beyond 20 is cut to 20.
+    u.PocetKrivek = 30;
+    for (auto& bod : u.Krivka) bod = {1.0f, 1e6f};
+    u.Krivka[1].Teplota = 2.0f;
+    RozvinKrivku(u, pec);
+    EXPECT_GT(pec[kPosledniRadek], 1.0f);
+    EXPECT_LT(pec[kPosledniRadek], 2.0f);
+}
+
+struct Profil {
+    const char* profil;
+    float a, b, l;
+    std::int16_t kusy, ab, al, bl;
+    float celkova, teplosmenna, hmotnost;
+};
+
+class Geometrie : public testing::TestWithParam<Profil> {};
+
+TEST_P(Geometrie, SurfacesAndMass) {
+    const Profil& p = GetParam();
+    Uloha u;
+    u.Profil = p.profil;
+    u.StranaA = p.a;
+    u.StranaB = p.b;
+    u.DelkaL = p.l;
+    u.PocetProfilu = p.kusy;
+    u.PocetAB = p.ab;
+    u.PocetAL = p.al;
+    u.PocetBL = p.bl;
+    EXPECT_FLOAT_EQ(CelkovaPlochaProfilu(u).value_or(-1.0f), p.celkova);
+    TeplosmennaPlocha(u);
+    EXPECT_FLOAT_EQ(u.A, p.teplosmenna);
+    u.m = 2.0f;
+    HmotnostZRozmeru(u, 7850.0f);
+    EXPECT_FLOAT_EQ(u.m, p.hmotnost);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Profily, Geometrie,
+    testing::Values(Profil{"K", 0.1f, 9.0f, 1.0f, 1, 2, 1, 7, 0.32986724f, 0.32986724f, 61.65376f},
+                    Profil{"K", 0.1f, 0.0f, 1.0f, 3, 0, 2, 0, 0.98960172f, 0.62831855f, 184.96126f},
+                    Profil{"C", 0.2f, 9.0f, 2.0f, 1, 2, 3, 9, 1.68f, 1.28f, 628.0f},
+                    Profil{"O", 0.2f, 0.3f, 2.0f, 2, 4, 3, 1, 4.24f, 2.04f, 1884.0f},
+                    // Beyond 16383 pieces 2n no longer fits 16 bits; the surface must not wrap.
+                    Profil{"C", 1.0f, 0.0f, 1.0f, 20000, 0, 0, 0, 120000.0f, 0.0f, 157000000.0f},
+                    // Another profile has no total, no surface, and the held mass scaled.
+                    Profil{"X", 1.0f, 1.0f, 1.0f, 1, 1, 1, 1, -1.0f, 0.0f, 15700.0f}));
+
+TEST(OverZadani, OnlyExactZerosAreMissing) {
+    Uloha u = test::Priklad();
+    EXPECT_TRUE(OverZadani(u));
+    for (float Uloha::*pole : {&Uloha::Tv, &Uloha::Tk, &Uloha::m, &Uloha::A, &Uloha::c, &Uloha::Eps, &Uloha::CasKrok,
+                               &Uloha::Tpece}) {
+        Uloha v = u;
+        v.*pole = 0.0f;
+        EXPECT_FALSE(OverZadani(v));
+        v.*pole = std::numeric_limits<float>::quiet_NaN();
+        EXPECT_FALSE(OverZadani(v));
+        v.*pole = -1.0f;
+        EXPECT_TRUE(OverZadani(v));
+    }
+    u.Tpece = 0.0f;
+    u.Rizeny = true;
+    u.KoefK = u.Gama = 0.0f;
+    EXPECT_TRUE(OverZadani(u));
+}
+
+struct Kontrola {
+    const char* nazev;
+    void (*uprav)(Uloha&);
+    std::optional<Velicina> velicina;
+    Vada vada;
+    int usek;
+};
+
+class Hodnoty : public testing::TestWithParam<Kontrola> {};
+
+Uloha obdelnik() {
+    Uloha u = test::Priklad();
+    u.ZadaniHmotnosti = "V";
+    u.Profil = "O";
+    u.StranaA = u.StranaB = u.DelkaL = 1.0f;
+    u.PocetProfilu = 1;
+    u.Gama = 7850.0f;
+    return u;
+}
+
+TEST_P(Hodnoty, NamesTheFirstValueNoChargeCanHave) {
+    Uloha u = GetParam().usek < 0 ? obdelnik() : test::Priklad(GetParam().usek > 0);
+    GetParam().uprav(u);
+    const std::optional<Zavada> z = ZkontrolujHodnoty(u);
+    ASSERT_EQ(z.has_value(), GetParam().velicina.has_value());
+    if (z) {
+        EXPECT_EQ(z->velicina, *GetParam().velicina);
+        EXPECT_EQ(z->vada, GetParam().vada);
+        EXPECT_EQ(z->usek, std::max(GetParam().usek, 0));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Uloha, Hodnoty,
+    testing::Values(
+        Kontrola{"Example", [](Uloha&) {}, std::nullopt, Vada::NeniKladne, 0},
+        Kontrola{"ZeroMass", [](Uloha& u) { u.m = 0; }, Velicina::m, Vada::NeniKladne, 0},
+        Kontrola{"NegativeHeat", [](Uloha& u) { u.c = -1; u.m = 0; }, Velicina::c, Vada::NeniKladne, 0},
+        Kontrola{"ZeroStep", [](Uloha& u) { u.CasKrok = 0; }, Velicina::CasKrok, Vada::NeniKladne, 0},
+        Kontrola{"NegativeSurface", [](Uloha& u) { u.A = -1; }, Velicina::A, Vada::NeniKladne, 0},
+        Kontrola{"EmissivityOne", [](Uloha& u) { u.Eps = 1.0f; }, std::nullopt, Vada::NeniKladne, 0},
+        Kontrola{"EmissivityAboveOne", [](Uloha& u) { u.Eps = 1.01f; }, Velicina::Eps, Vada::MimoRozsah, 0},
+        Kontrola{"EmissivityZero", [](Uloha& u) { u.Eps = 0; }, Velicina::Eps, Vada::MimoRozsah, 0},
+        Kontrola{"InfiniteFurnace", [](Uloha& u) { u.Tpece = INFINITY; }, Velicina::Tpece, Vada::NekonecnaHodnota, 0},
+        Kontrola{"NaNFinal", [](Uloha& u) { u.Tk = NAN; }, Velicina::Tk, Vada::NekonecnaHodnota, 0},
+        Kontrola{"NaNReduction", [](Uloha& u) { u.KoefK = NAN; }, Velicina::KoefK, Vada::NekonecnaHodnota, 0},
+        Kontrola{"TypedMassNoDensity", [](Uloha& u) { u.Gama = 0; }, std::nullopt, Vada::NeniKladne, 0},
+        Kontrola{"TypedMassNegativeDensity", [](Uloha& u) { u.Gama = -5; }, Velicina::Gama, Vada::NeniKladne, 0},
+        Kontrola{"ZeroHoldInTheMiddle", [](Uloha& u) { u.PocetKrivek = 3; u.Krivka[1].DobaVydrze = 0; u.Krivka[2].DobaVydrze = 600; },
+                 Velicina::DobaVydrze, Vada::NulovaDoba, 2},
+        Kontrola{"NegativeDuration", [](Uloha& u) { u.Krivka[0].DobaVydrze = -1; }, Velicina::DobaVydrze, Vada::ZapornaDoba, 1},
+        Kontrola{"InfinitePoint", [](Uloha& u) { u.Krivka[2].Teplota = INFINITY; }, Velicina::TeplotaKrivky,
+                 Vada::NekonecnaHodnota, 2},
+        Kontrola{"ControlledIgnoresFurnace", [](Uloha& u) { u.Tpece = NAN; }, std::nullopt, Vada::NeniKladne, 1},
+        Kontrola{"Dimensions", [](Uloha&) {}, std::nullopt, Vada::NeniKladne, -1},
+        Kontrola{"NoDensity", [](Uloha& u) { u.Gama = 0; }, Velicina::Gama, Vada::NeniKladne, -1},
+        Kontrola{"ZeroSideB", [](Uloha& u) { u.StranaB = 0; }, Velicina::StranaB, Vada::NeniKladne, -1},
+        Kontrola{"SquareIgnoresB", [](Uloha& u) { u.StranaB = 0; u.Profil = "C"; u.PocetBL = -1; }, std::nullopt,
+                 Vada::NeniKladne, -1},
+        Kontrola{"ZeroLength", [](Uloha& u) { u.DelkaL = 0; }, Velicina::DelkaL, Vada::NeniKladne, -1},
+        Kontrola{"ZeroSideA", [](Uloha& u) { u.StranaA = 0; u.DelkaL = 0; }, Velicina::StranaA, Vada::NeniKladne, -1},
+        Kontrola{"NoPieces", [](Uloha& u) { u.PocetProfilu = 0; }, Velicina::PocetProfilu, Vada::NeniKladne, -1},
+        Kontrola{"NegativeCount", [](Uloha& u) { u.PocetAL = -1; }, Velicina::PocetAL, Vada::MimoRozsah, -1},
+        Kontrola{"NegativeBL", [](Uloha& u) { u.PocetBL = -2; }, Velicina::PocetBL, Vada::MimoRozsah, -1}),
+    [](const auto& info) { return std::string(info.param.nazev); });
+
+TEST(PrijmiUlohu, CompleteThenSurfaceThenReachable) {
+    Uloha u = obdelnik();
+    u.CelkovaPlocha = 2.0f;
+    u.A = 2.0004f;  // 2.000 at three decimals, as the total
+    EXPECT_EQ(PrijmiUlohu(u), Prijeti::Prijata);
+    u.A = 2.0006f;
+    EXPECT_EQ(PrijmiUlohu(u), Prijeti::PlochaVetsi);
+    u.Tv = 0.0f;
+    EXPECT_EQ(PrijmiUlohu(u), Prijeti::Neuplna);
+
+    Uloha n = test::Priklad();
+    n.Tk = 1000.0f;
+    EXPECT_EQ(PrijmiUlohu(n), Prijeti::Nedosazitelna);
+    n.Tv = 1000.0f;  // already there: one step
+    EXPECT_EQ(PrijmiUlohu(n), Prijeti::Prijata);
+    Uloha r = test::Priklad(true);
+    r.Krivka[1].Teplota = 1200.0f;  // the highest point counts, not the last
+    r.Tk = 1100.0f;
+    EXPECT_EQ(PrijmiUlohu(r), Prijeti::Prijata);
+    EXPECT_EQ(NejvyssiTeplotaPece(r), 1200.0f);
+    r.Tk = 1200.0f;
+    EXPECT_EQ(PrijmiUlohu(r), Prijeti::Nedosazitelna);
+}
+
+TEST(VykonASpotreba, RaisesOnlyThePowerByTheLosses) {
+    const VysledekVypoctu v = Vypocet(test::Priklad());
+    const auto nula = VykonASpotreba(*v.vysledek, 0);
+    ASSERT_TRUE(nula);
+    EXPECT_FLOAT_EQ(nula->E, 12222.222f);
+    EXPECT_FLOAT_EQ(nula->P, 93617.02f);
+    const auto deset = VykonASpotreba(*v.vysledek, 10);
+    EXPECT_FLOAT_EQ(deset->P, 102978.72f);
+    EXPECT_EQ(deset->E, nula->E);
+    EXPECT_FLOAT_EQ(VykonASpotreba(*v.vysledek, -100)->P, 0.0f);
+
+    Vysledek stejne = *v.vysledek;
+    stejne.Uloha.Tk = stejne.Uloha.Tv;
+    EXPECT_EQ(VykonASpotreba(stejne, 5)->P, 0.0f);
+    Vysledek bezCasu;
+    EXPECT_FALSE(VykonASpotreba(bezCasu, 0));
+    Vysledek obrovsky = *v.vysledek;
+    obrovsky.Uloha.m = 3e38f;
+    EXPECT_FALSE(VykonASpotreba(obrovsky, 0));
+}
+
+}  // namespace
+}  // namespace zorvet

@@ -1,0 +1,365 @@
+// The main window: the commands each menu offers as the session goes on, the worked examples
+// typed through the problem dialog and computed, a failed run, the questions before unsaved
+// work is lost, the language, the splash and the real save dialog.
+#include <QAbstractButton>
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include "files/soubor.h"
+#include "model/vypocet.h"
+#include "support/dialogy_test.h"
+#include "support/lokal.h"
+#include "support/okna.h"
+#include "support/priklady.h"
+#include "ui/dialogy_okna.h"
+#include "ui/frm_zorvet.h"
+#include "ui/ukladani.h"
+
+Q_DECLARE_METATYPE(zorvet::Volba)
+
+namespace zorvet::test {
+
+namespace {
+
+// What a user does in the problem dialog: "name" clicks a button, "name=text" picks the entry
+// of a list or types into a field on its tab and leaves it with Tab.
+void Proved(QWidget* dialog, const QStringList& kroky) {
+    QApplication::setActiveWindow(dialog);
+    auto* zalozky = Dite<QTabWidget>(dialog, "TabStrip1");
+    for (const QString& krok : kroky) {
+        QWidget* w = Dite<QWidget>(dialog, qPrintable(krok.section(QLatin1Char('='), 0, 0)));
+        for (int i = 0; i < zalozky->count(); ++i) {
+            if (zalozky->widget(i)->isAncestorOf(w)) {
+                zalozky->setCurrentIndex(i);
+            }
+        }
+        const QString text = krok.section(QLatin1Char('='), 1);
+        auto* seznam = qobject_cast<QComboBox*>(w);
+        if (!krok.contains(QLatin1Char('='))) {
+            qobject_cast<QAbstractButton*>(w)->click();
+        } else if (seznam != nullptr && !seznam->isEditable()) {
+            seznam->setCurrentIndex(seznam->findText(text));
+        } else {
+            w->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(w, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClick(w, Qt::Key_Delete);
+            QTest::keyClicks(w, text);
+            QTest::keyClick(w, Qt::Key_Tab);
+        }
+    }
+}
+
+// The worked example typed into a new problem with the user's decimal separator, then OK.
+QStringList PrikladVDialogu(bool rizeny, double krok = 10.0) {
+    QStringList kroky{"txtTpece=1000"};
+    if (rizeny) {
+        kroky = {"optRizeny",   "txtPocTep=20",   "txtKonTep=1000",
+                 "txtDobaVydrze=600", "cboUsekC=2", "txtKonTep=1000", "txtDobaVydrze=1200"};
+    }
+    return kroky << "txtTv=20" << "txtTk=900" << "txtc=500" << "txtEps=" + QLocale().toString(0.8) << "optMza"
+                 << "txtm=100" << "txtA=1" << "txtCasKrok=" + QLocale().toString(krok) << "cmdOK";
+}
+
+const QString kNeulozene = QStringLiteral("The computed results have not been saved. Save them?");
+
+struct Okno {
+    Nastaveni nastaveni;
+    TestDialogy d;
+    FrmZorvet okno{nastaveni, d};
+
+    Okno() {
+        okno.Nacti(false);
+        okno.show();
+        QApplication::setActiveWindow(&okno);
+    }
+    // Setting from the Problem menu; the dialog is worked through from its own loop.
+    bool zadej(const QStringList& kroky) {
+        NaOkno na("frmZadani", [&kroky](QWidget* z) {
+            Proved(z, kroky);
+            if (z->isVisible()) {
+                static_cast<QDialog*>(z)->reject();
+            }
+        });
+        okno.Zadani();
+        return na.probehlo();
+    }
+    // The example accepted and computed, its message taken.
+    void spocti(bool rizeny = false) {
+        QVERIFY(zadej(PrikladVDialogu(rizeny)));
+        okno.Vypocti();
+        QCOMPARE(d.zpravy.size(), 1);
+        d.zpravy.clear();
+    }
+    QAction* polozka(const char* pole, int index) {
+        for (QAction* a : okno.findChildren<QAction*>(QLatin1String(pole))) {
+            if (a->property("Index").toInt() == index) {
+                return a;
+            }
+        }
+        return nullptr;
+    }
+    // The commands that depend on the session, those enabled.
+    QString povoleno() {
+        QStringList p;
+        if (polozka("mnuFileItem", 1)->isEnabled()) {
+            p << "Save";
+        }
+        if (polozka("mnuUlohaItem", 1)->isEnabled()) {
+            p << "Computing";
+        }
+        if (Dite<QMenu>(&okno, "mnuVysledky")->menuAction()->isEnabled()) {
+            p << "Results";
+        }
+        return p.join(QLatin1Char(' '));
+    }
+};
+
+QByteArray PrvniRadek(const QString& cesta) {
+    QFile f(cesta);
+    return f.open(QIODevice::ReadOnly) ? f.readLine().trimmed() : QByteArray();
+}
+
+}  // namespace
+
+class OknoTest : public QObject {
+    Q_OBJECT
+private slots:
+    void cleanup() {
+        const QStringList cizi = std::exchange(CiziOkna(), {});
+        QVERIFY2(cizi.isEmpty(), qPrintable(cizi.join(QLatin1Char(' '))));
+    }
+
+    void priklad_data() {
+        QTest::addColumn<QByteArray>("lokal");
+        QTest::addColumn<bool>("rizeny");
+        QTest::addColumn<double>("krok");
+        QTest::addColumn<QString>("zprava");
+        const QString nerizeny = QStringLiteral("Final temperature 901 °C have been obtained during 470 s.");
+        QTest::newRow("uncontrolled, decimal point") << QByteArray("en_US") << false << 10.0 << nerizeny;
+        QTest::newRow("uncontrolled, decimal comma") << QByteArray("cs_CZ") << false << 10.0 << nerizeny;
+        QTest::newRow("controlled") << QByteArray("en_US") << true << 10.0
+                                    << "Final temperature 901 °C have been obtained during 900 s.";
+        QTest::newRow("tenth of a second") << QByteArray("cs_CZ") << false << 0.1
+                                           << "Final temperature 900 °C have been obtained during 469 s.";
+    }
+
+    // The worked example from a new window to its result, and the commands on the way.
+    void priklad() {
+        QFETCH(QByteArray, lokal);
+        QFETCH(bool, rizeny);
+        QFETCH(double, krok);
+        QFETCH(QString, zprava);
+        Lokal l(lokal.constData());
+        Okno o;
+        QCOMPARE(o.povoleno(), QString());
+        QVERIFY(o.zadej(PrikladVDialogu(rizeny, krok)));
+        QCOMPARE(o.povoleno(), QStringLiteral("Computing"));
+        QCOMPARE(o.d.zpravy.size(), 0);
+        o.okno.Vypocti();
+        QCOMPARE(o.d.zpravy.size(), 1);
+        QCOMPARE(o.d.zpravy[0].ikona, Ikona::Informace);
+        QCOMPARE(o.d.zpravy[0].titulek, QStringLiteral("End of Job"));
+        QCOMPARE(o.d.zpravy[0].text, zprava);
+        QCOMPARE(o.povoleno(), QStringLiteral("Save Computing Results"));
+        QCOMPARE(o.d.neocekavane, 0);
+    }
+
+    // A run that fails leaves the result shown and the commands as they were.
+    void neuspesnyBeh() {
+        Okno o;
+        o.spocti();
+        const Vysledek* pred = o.okno.vysledek();
+        QVERIFY(o.zadej({"txtKoefK=0", "cmdOK"}));
+        const QString povoleno = o.povoleno();
+        o.okno.Vypocti();
+        QCOMPARE(o.d.zpravy.size(), 1);
+        QCOMPARE(o.d.zpravy[0].ikona, Ikona::Informace);
+        QCOMPARE(o.d.zpravy[0].titulek, QStringLiteral("Evaluation Error"));
+        QCOMPARE(o.d.zpravy[0].text,
+                 QStringLiteral("Within evaluation array overload.\r\nSet bigger iteration step in the setting."));
+        QCOMPARE(o.okno.vysledek(), pred);
+        QCOMPARE(pred->PocetKroku, 47);
+        QCOMPARE(pred->Vysledky.Cas[47], 470.0f);
+        QVERIFY(pred->Vysledky.TeplotaVsazky[47] >= 900.0f);
+        QCOMPARE(o.povoleno(), povoleno);
+    }
+
+    // Cancel after another regime was picked: Save writes the problem that was computed.
+    void stornoPoVypoctu() {
+        QTemporaryDir t;
+        const QString cesta = t.filePath(QStringLiteral("beh.odp"));
+        Okno o;
+        o.spocti();
+        QVERIFY(o.zadej({"optRizeny", "cmdStorno"}));
+        QCOMPARE(o.povoleno(), QStringLiteral("Save Computing Results"));
+        o.d.soubory = {cesta};
+        o.d.odpovedi = {false};
+        o.okno.Uloz();
+        QCOMPARE(o.d.pripony, QStringList{"odp"});
+        const QByteArray radek = PrvniRadek(cesta).simplified();
+        QVERIFY2(radek.startsWith("Furnace Temperature") && radek.endsWith(": 1000"), radek.constData());
+        const PrecteniSouboru ulozeno = NactiSoubor(cesta, true, Uloha(), kAnglicky);
+        QVERIFY(ulozeno.obsah != nullptr && ulozeno.obsah->vysledek != nullptr);
+        QCOMPARE(ulozeno.obsah->uloha.Rizeny, false);
+        QCOMPARE(ulozeno.obsah->vysledek->PocetKroku, 47);
+        QCOMPARE(ulozeno.obsah->vysledek->Vysledky.Cas[47], o.okno.vysledek()->Vysledky.Cas[47]);
+        QCOMPARE(o.okno.windowTitle(), QStringLiteral("Zorvet Furnace Heat-up - beh.odp"));
+    }
+
+    void neulozenaPrace_data() {
+        QTest::addColumn<QString>("prikaz");
+        QTest::addColumn<bool>("rizeny");
+        QTest::addColumn<Volba>("volba");
+        QTest::addColumn<bool>("zavreno");
+        QTest::addColumn<int>("dialogu");
+        QTest::newRow("Exit, Cancel") << "Exit" << false << Volba::Zrusit << false << 0;
+        QTest::newRow("close, Cancel") << "close" << false << Volba::Zrusit << false << 0;
+        QTest::newRow("Exit, Discard") << "Exit" << false << Volba::Zahodit << true << 0;
+        QTest::newRow("close, Discard controlled") << "close" << true << Volba::Zahodit << true << 0;
+        QTest::newRow("close, Save") << "close" << false << Volba::Ulozit << true << 1;
+        QTest::newRow("Open, Cancel") << "Open" << false << Volba::Zrusit << false << 0;
+        QTest::newRow("Open, Save") << "Open" << false << Volba::Ulozit << false << 2;
+    }
+
+    // A computed result never saved: one question before it goes, and only what was answered.
+    void neulozenaPrace() {
+        QFETCH(QString, prikaz);
+        QFETCH(bool, rizeny);
+        QFETCH(Volba, volba);
+        QFETCH(bool, zavreno);
+        QFETCH(int, dialogu);
+        QTemporaryDir t;
+        const QString cesta = t.filePath(QStringLiteral("beh.odp"));
+        Okno o;
+        o.spocti(rizeny);
+        o.d.volby = {volba};
+        o.d.soubory = {cesta, cesta};
+        o.d.odpovedi = {false};
+        if (prikaz == QLatin1String("Exit")) {
+            o.okno.Konec();
+        } else if (prikaz == QLatin1String("close")) {
+            o.okno.close();
+        } else {
+            o.okno.Otevri();
+        }
+        QCOMPARE(o.d.otazky.first(), kNeulozene);
+        QCOMPARE(o.d.otazky.size(), volba == Volba::Ulozit ? 2 : 1);  // with the comment question
+        QCOMPARE(o.okno.isVisible(), !zavreno);
+        QCOMPARE(o.d.filtry.size(), dialogu);
+        QCOMPARE(QFile::exists(cesta), volba == Volba::Ulozit);
+        QCOMPARE(o.d.zpravy.size(), 0);
+        QCOMPARE(o.d.neocekavane, 0);
+    }
+
+    // Saved results, and results opened from a file, go without a question.
+    void ulozenoBezOtazky() {
+        QTemporaryDir t;
+        const QString cesta = t.filePath(QStringLiteral("beh.odp"));
+        Okno o;
+        o.spocti();
+        o.d.soubory = {cesta};
+        o.d.odpovedi = {false};
+        o.okno.Uloz();
+        o.d.otazky.clear();
+        o.okno.Konec();
+        QCOMPARE(o.d.otazky, QStringList());
+        QVERIFY(!o.okno.isVisible());
+
+        Okno p;
+        p.d.soubory = {cesta};
+        p.okno.Otevri();
+        QCOMPARE(p.povoleno(), QStringLiteral("Results"));
+        QVERIFY(p.okno.vysledek() != nullptr);
+        QCOMPARE(p.okno.vysledek()->PocetKroku, 47);
+        p.okno.close();
+        QCOMPARE(p.d.otazky, QStringList());
+        QVERIFY(!p.okno.isVisible());
+        QCOMPARE(o.d.neocekavane + p.d.neocekavane, 0);
+    }
+
+    // The language changes every caption at once, and back.
+    void jazyk() {
+        Okno o;
+        o.polozka("mnuJazykItem", 1)->trigger();
+        QCOMPARE(o.nastaveni.Jazyk, kCesky);
+        QCOMPARE(o.okno.windowTitle(), QStringLiteral("Zorvet Ohřev v peci "));
+        QCOMPARE(Dite<QMenu>(&o.okno, "mnuFile")->title(), QStringLiteral("&Soubor"));
+        QCOMPARE(o.polozka("mnuUlohaItem", 1)->text(), QStringLiteral("&Výpočet"));
+        QVERIFY(o.polozka("mnuJazykItem", 1)->isChecked() && !o.polozka("mnuJazykItem", 0)->isChecked());
+        o.polozka("mnuJazykItem", 0)->trigger();
+        QCOMPARE(o.okno.windowTitle(), QStringLiteral("Zorvet Furnace Heat-up "));
+        QCOMPARE(Dite<QMenu>(&o.okno, "mnuFile")->title(), QStringLiteral("&File"));
+        QVERIFY(!o.polozka("mnuJazykItem", 1)->isChecked() && o.polozka("mnuJazykItem", 0)->isChecked());
+    }
+
+    // The splash goes on Esc and stays on Enter; the About window waits without a timer.
+    void uvitani() {
+        Nastaveni nastaveni;
+        TestDialogy d;
+        FrmZorvet okno(nastaveni, d);
+        QStringList stav;
+        NaOkno splash("frmUvitani", [&stav](QWidget* w) {
+            QTest::keyClick(w, Qt::Key_Return);
+            stav << (w->isVisible() ? "open after Enter" : "closed by Enter");
+            QTest::keyClick(w, Qt::Key_Escape);
+            stav << (w->isVisible() ? "open after Esc" : "closed by Esc");
+        });
+        okno.Nacti(true);
+        okno.show();
+        NaOkno oProgramu("frmUvitani", [&stav](QWidget* w) {
+            stav << (Dite<QTimer>(w, "Tmr1")->isActive() ? "timer on" : "timer off");
+            QTest::keyClick(w, Qt::Key_Escape);
+        });
+        okno.OProgramu();
+        QCOMPARE(stav, QStringList({"open after Enter", "closed by Esc", "timer off"}));
+    }
+
+    void priponaSouboru_data() {
+        QTest::addColumn<bool>("sVysledky");
+        QTest::addColumn<QString>("jmeno");
+        QTest::newRow("results") << true << "run1.odp";
+        QTest::newRow("problem") << false << "run1.cfg";
+    }
+
+    // The real save dialog gives a name typed without an extension the file's own.
+    void priponaSouboru() {
+        QFETCH(bool, sVysledky);
+        QFETCH(QString, jmeno);
+        QTemporaryDir t;
+        const QString pracovni = QDir::currentPath();
+        QDir::setCurrent(t.path());
+        Nastaveni nastaveni;
+        DialogyQt dialogy(nastaveni);
+        Relace relace;
+        NaOkno soubor("CMDialog1", [](QWidget* w) {
+            auto* nazev = Dite<QLineEdit>(w, "fileNameEdit");
+            QTest::keyClicks(nazev, QStringLiteral("run1"));
+            QTest::keyClick(nazev, Qt::Key_Return);
+        });
+        NaOkno komentar("QMessageBox", [](QWidget* w) { static_cast<QMessageBox*>(w)->button(QMessageBox::No)->click(); });
+        const Uloha u = Priklad();
+        const VysledekVypoctu beh = Vypocet(u);
+        const std::optional<QString> cesta =
+            UlozSDialogem(dialogy, relace, kAnglicky, u, sVysledky ? beh.vysledek.get() : nullptr);
+        QDir::setCurrent(pracovni);
+        QVERIFY(soubor.probehlo() && komentar.probehlo());
+        QVERIFY(cesta.has_value());
+        QCOMPARE(QFileInfo(*cesta).fileName(), jmeno);
+        QCOMPARE(PrvniRadek(*cesta).simplified(), QByteArray("Furnace Temperature [\xB0""C] : 1000"));
+    }
+};
+
+ZORVET_TEST_OKEN(OknoTest);
+
+}  // namespace zorvet::test
+
+#include "okno_test.moc"

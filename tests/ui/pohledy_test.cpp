@@ -1,0 +1,157 @@
+// The result views of the main window, on results opened from a file: the table with the
+// power frame, the chart with Print and Export, and Esc that closes either.
+#include <QComboBox>
+#include <QImageReader>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTableView>
+#include <QTemporaryDir>
+
+#include "files/soubor.h"
+#include "model/vypocet.h"
+#include "support/dialogy_test.h"
+#include "support/okna.h"
+#include "support/priklady.h"
+#include "ui/frm_zorvet.h"
+#include "ui/graf.h"
+
+namespace zorvet::test {
+
+namespace {
+
+// A window that has opened the results of a problem.
+struct Okno {
+    QTemporaryDir slozka;
+    Nastaveni nastaveni;
+    TestDialogy d;
+    FrmZorvet okno{nastaveni, d};
+
+    explicit Okno(const Uloha& uloha) {
+        okno.Nacti(false);
+        okno.show();
+        QApplication::setActiveWindow(&okno);
+        const QString cesta = slozka.filePath(QStringLiteral("vysledky.odp"));
+        const VysledekVypoctu beh = Vypocet(uloha);
+        if (beh.vysledek == nullptr || UlozSoubor(cesta, uloha, beh.vysledek.get(), QString(), kAnglicky)) {
+            qFatal("the results file could not be made");
+        }
+        d.soubory = {cesta};
+        okno.Otevri();
+    }
+    template <typename T>
+    T* w(const char* jmeno) { return Dite<T>(&okno, jmeno); }
+    // Esc closes the view shown and gives the menus back.
+    bool zavriEsc() {
+        QTest::keyClick(&okno, Qt::Key_Escape);
+        return !w<QTableView>("grdTabulka")->isVisible() && !w<Graf>("FlpGrf1")->isVisible() &&
+               !w<QPushButton>("cmdOK")->isVisible() && okno.menuBar()->isVisible();
+    }
+};
+
+}  // namespace
+
+class PohledyTest : public QObject {
+    Q_OBJECT
+private slots:
+    void tabulka_data() {
+        QTest::addColumn<bool>("rizeny");
+        QTest::addColumn<QString>("ztraty");
+        QTest::addColumn<int>("sloupcu");
+        QTest::addColumn<QString>("prikon");
+        QTest::addColumn<QString>("spotreba");
+        QTest::newRow("uncontrolled, no losses") << false << "0" << 2 << "93617.02" << "12222.22";
+        QTest::newRow("uncontrolled, 10 % losses") << false << "10" << 2 << "102978.7" << "12222.22";
+        QTest::newRow("losses that are no number") << false << "1x" << 2 << "" << "";
+        QTest::newRow("controlled") << true << "0" << 3 << "48888.89" << "12222.22";
+    }
+
+    // The grid holds every row of the result; the power frame follows the losses typed.
+    void tabulka() {
+        QFETCH(bool, rizeny);
+        QFETCH(QString, ztraty);
+        QFETCH(int, sloupcu);
+        QFETCH(QString, prikon);
+        QFETCH(QString, spotreba);
+        Okno o(Priklad(rizeny));
+        o.okno.ZobrazTabulku();
+        auto* grid = o.w<QTableView>("grdTabulka");
+        QVERIFY(grid->isVisible());
+        QVERIFY(!o.okno.menuBar()->isVisible());
+        QCOMPARE(QApplication::focusWidget(), o.w<QPushButton>("cmdOK"));
+        QCOMPARE(grid->model()->columnCount(), sloupcu);
+        QCOMPARE(grid->model()->rowCount(), o.okno.vysledek()->PocetKroku + 1);
+        auto* cbo = o.w<QComboBox>("cboZtraty");
+        cbo->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(cbo, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(cbo, ztraty);
+        QCOMPARE(o.w<QLabel>("lblPrikonH")->text(), prikon);
+        QCOMPARE(o.w<QLabel>("lblSpotrebaH")->text(), spotreba);
+        QVERIFY(o.zavriEsc());
+        QCOMPARE(o.d.neocekavane, 0);
+    }
+
+    // Quarter-second steps make times like 1453.75: no column is narrower than its text.
+    void sirkaSloupcu() {
+        Uloha u = Priklad();
+        u.m = 310.0f;
+        u.CasKrok = 0.25f;
+        Okno o(u);
+        o.okno.ZobrazTabulku();
+        auto* grid = o.w<QTableView>("grdTabulka");
+        const int posledni = o.okno.vysledek()->PocetKroku;
+        QCOMPARE(grid->model()->index(posledni, 0).data().toString(), QStringLiteral("1453.75"));
+        for (int sloupec = 0; sloupec < grid->model()->columnCount(); ++sloupec) {
+            const QString text = grid->model()->index(posledni, sloupec).data().toString();
+            QVERIFY2(grid->columnWidth(sloupec) >= grid->fontMetrics().horizontalAdvance(text), qPrintable(text));
+        }
+    }
+
+    void graf_data() {
+        QTest::addColumn<bool>("rizeny");
+        QTest::addColumn<QStringList>("rady");
+        QTest::newRow("uncontrolled") << false << QStringList{""};
+        QTest::newRow("controlled") << true << QStringList{"Charge", "Furnace"};
+    }
+
+    // The chart draws the result; Print goes to the printer, Export writes the picture.
+    void graf() {
+        QFETCH(bool, rizeny);
+        QFETCH(QStringList, rady);
+        Okno o(Priklad(rizeny));
+        o.okno.ZobrazGraf();
+        auto* graf = o.w<Graf>("FlpGrf1");
+        QVERIFY(graf->isVisible());
+        QStringList nazvy;
+        for (int i = 0; i < graf->pocetRad(); ++i) {
+            nazvy << graf->nazevRady(i);
+        }
+        QCOMPARE(nazvy, rady);
+        const Vysledek& v = *o.okno.vysledek();
+        const QList<QPointF> body = graf->bodyRady(0);
+        QCOMPARE(body.size(), v.PocetKroku + 1);
+        QCOMPARE(body.last(), QPointF(v.Vysledky.Cas[static_cast<std::size_t>(v.PocetKroku)],
+                                      v.Vysledky.TeplotaVsazky[static_cast<std::size_t>(v.PocetKroku)]));
+
+        o.w<QPushButton>("cmdStorno")->click();
+        QCOMPARE(o.d.tisky, QStringList{"Heating Progress"});
+        QImage prazdna(o.d.stranka.size(), o.d.stranka.format());
+        prazdna.fill(Qt::white);
+        QVERIFY(!o.d.stranka.isNull() && o.d.stranka != prazdna);
+
+        const QString obrazek = o.slozka.filePath(QStringLiteral("graf.png"));
+        o.d.soubory = {obrazek};
+        o.w<QPushButton>("cmdExport")->click();
+        QCOMPARE(QImageReader(obrazek).format(), QByteArray("png"));
+        QVERIFY(!QImage(obrazek).isNull());
+        QCOMPARE(o.d.zpravy.size(), 0);
+        QVERIFY(o.zavriEsc());
+        QCOMPARE(o.d.neocekavane, 0);
+    }
+};
+
+ZORVET_TEST_OKEN(PohledyTest);
+
+}  // namespace zorvet::test
+
+#include "pohledy_test.moc"

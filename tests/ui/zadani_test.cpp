@@ -1,0 +1,295 @@
+// The problem dialog on its own: what OK refuses and where it sends the user, the mass and
+// surfaces that follow the dimensions, the material database and the question before Load.
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+
+#include "files/soubor.h"
+#include "model/vypocet.h"
+#include "support/dialogy_test.h"
+#include "support/lokal.h"
+#include "support/okna.h"
+#include "ui/frm_zadani.h"
+
+namespace zorvet::test {
+
+namespace {
+
+QString Soubor(const QString& jmeno) { return QStringLiteral(ZORVET_EXAMPLES "/") + jmeno; }
+
+QByteArray Obsah(const QString& cesta) {
+    QFile f(cesta);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QString Fokus() { return QApplication::focusWidget() != nullptr ? QApplication::focusWidget()->objectName() : QString(); }
+
+// What a user does in the dialog: "name" clicks a button, "name=text" picks the entry of a
+// list or types into a field on its tab and leaves it with Tab.
+void Proved(QWidget* dialog, const QStringList& kroky) {
+    QApplication::setActiveWindow(dialog);
+    auto* zalozky = Dite<QTabWidget>(dialog, "TabStrip1");
+    for (const QString& krok : kroky) {
+        QWidget* w = Dite<QWidget>(dialog, qPrintable(krok.section(QLatin1Char('='), 0, 0)));
+        for (int i = 0; i < zalozky->count(); ++i) {
+            if (zalozky->widget(i)->isAncestorOf(w)) {
+                zalozky->setCurrentIndex(i);
+            }
+        }
+        const QString text = krok.section(QLatin1Char('='), 1);
+        auto* seznam = qobject_cast<QComboBox*>(w);
+        if (!krok.contains(QLatin1Char('='))) {
+            qobject_cast<QAbstractButton*>(w)->click();
+        } else if (seznam != nullptr && !seznam->isEditable()) {
+            seznam->setCurrentIndex(seznam->findText(text));
+        } else {
+            w->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(w, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClick(w, Qt::Key_Delete);
+            QTest::keyClicks(w, text);
+            QTest::keyClick(w, Qt::Key_Tab);
+        }
+    }
+}
+
+// The dialog as the main window opens it for a new problem, shown and active.
+struct Zadani {
+    Relace relace;
+    Nastaveni nastaveni;
+    TestDialogy d;
+    FrmZadani okno;
+
+    explicit Zadani(const QString& data = QString()) : relace{data, {}, {}}, okno(Uloha(), false, relace, nastaveni, d) {
+        // Shown by the test itself: not a stray modal window for the guard to close.
+        okno.setProperty("zorvetObslouzeno", true);
+        okno.show();
+        QApplication::setActiveWindow(&okno);
+    }
+    // A file read through Load; its comment box is left out of the messages.
+    void nacti(const QString& cesta) {
+        d.soubory.append(cesta);
+        Dite<QPushButton>(&okno, "cmdNactiCfg")->click();
+        QVERIFY(okno.windowTitle().endsWith(QFileInfo(cesta).fileName()));
+        d.zpravy.clear();
+    }
+    QString text(const char* pole) { return Dite<QLineEdit>(&okno, pole)->text(); }
+};
+
+}  // namespace
+
+class ZadaniTest : public QObject {
+    Q_OBJECT
+private slots:
+    void cleanup() {
+        const QStringList cizi = std::exchange(CiziOkna(), {});
+        QVERIFY2(cizi.isEmpty(), qPrintable(cizi.join(QLatin1Char(' '))));
+    }
+
+    void chybnaPole_data() {
+        QTest::addColumn<QString>("soubor");
+        QTest::addColumn<QStringList>("kroky");
+        QTest::addColumn<QString>("zprava");
+        QTest::addColumn<int>("zalozka");
+        QTest::addColumn<QString>("pole");
+        QTest::addColumn<QString>("usek");
+        const QString nerizeny = QStringLiteral("uncontrolled.cfg");
+        QTest::newRow("furnace temperature no number")
+            << nerizeny << QStringList{"txtTpece=95O"} << "Furnace Temperature: “95O” is not a number." << 1 << "txtTpece" << "";
+        QTest::newRow("final temperature emptied")
+            << nerizeny << QStringList{"txtTk="} << "Final Temperature Charge: a value is needed." << 1 << "txtTk" << "";
+        QTest::newRow("emissivity no number") << nerizeny << QStringList{"txtEps=0,6x"}
+                                              << "Emissivity (Material+Inwall) [-]: “0,6x” is not a number." << 2
+                                              << "txtEps" << "";
+        QTest::newRow("emissivity above one") << nerizeny << QStringList{"txtEps=1.2"}
+                                              << "Emissivity (Material+Inwall) [-] must be greater than 0 and at most 1."
+                                              << 2 << "txtEps" << "";
+        QTest::newRow("weight beyond a single")
+            << nerizeny << QStringList{"txtm=1e39"} << "Weight [kg] must be a finite number." << 3 << "txtm" << "";
+        QTest::newRow("time step zero")
+            << nerizeny << QStringList{"txtCasKrok=0"} << "Time Step [s] must be greater than zero." << 5 << "txtCasKrok" << "";
+        QTest::newRow("dimension no number") << "mass_from_dimensions.cfg" << QStringList{"txtA2=0,1x"}
+                                             << "A: “0,1x” is not a number." << 3 << "txtA2" << "";
+        QTest::newRow("curve segment without duration")
+            << nerizeny
+            << QStringList{"optRizeny",           "cboPocetKrivek=3", "txtPocTep=20",     "txtKonTep=1000",
+                           "txtDobaVydrze=600",   "cboUsekC=2",       "txtKonTep=1000",   "txtDobaVydrze=0",
+                           "cboUsekC=3",          "txtKonTep=1100",   "txtDobaVydrze=600", "txtTk=900"}
+            << "Segment 2 of the furnace curve needs a duration greater than zero." << 0 << "txtDobaVydrze" << "2";
+        const QString nikdy = QStringLiteral(
+            "The final temperature %1 °C is never reached: the furnace is never hotter than %2 °C, and the charge only "
+            "nears the furnace temperature. Set a lower final temperature or a hotter furnace.");
+        QTest::newRow("furnace never hot enough")
+            << nerizeny << QStringList{"txtTpece=700", "txtTk=800"} << nikdy.arg(800).arg(700) << 1 << "txtTk" << "";
+        QTest::newRow("curve never hot enough")
+            << "controlled_curve.cfg" << QStringList{"txtTk=1050"} << nikdy.arg(1050).arg(1000) << 1 << "txtTk" << "1";
+    }
+
+    // OK names the first field to correct, shows its tab, puts the focus in it and accepts nothing.
+    void chybnaPole() {
+        QFETCH(QString, soubor);
+        QFETCH(QStringList, kroky);
+        QFETCH(QString, zprava);
+        QFETCH(int, zalozka);
+        QFETCH(QString, pole);
+        QFETCH(QString, usek);
+        Lokal lokal("en_US");
+        Zadani z;
+        z.nacti(Soubor(soubor));
+        Proved(&z.okno, kroky << QStringLiteral("cmdOK"));
+        QCOMPARE(z.d.zpravy.size(), 1);
+        QCOMPARE(z.d.zpravy[0].ikona, Ikona::Vykricnik);
+        QCOMPARE(z.d.zpravy[0].titulek, QStringLiteral("Setting Error"));
+        QCOMPARE(z.d.zpravy[0].text, zprava);
+        QCOMPARE(Dite<QTabWidget>(&z.okno, "TabStrip1")->currentIndex(), zalozka);
+        QCOMPARE(Fokus(), pole);
+        QCOMPARE(Dite<QComboBox>(&z.okno, "cboUsekC")->currentText(), usek);
+        QVERIFY(z.okno.isVisible());
+        QVERIFY(!z.okno.prijata());
+        QCOMPARE(z.d.neocekavane, 0);
+    }
+
+    void oddelovac_data() {
+        QTest::addColumn<QByteArray>("lokal");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("point under the decimal comma") << QByteArray("cs_CZ") << "0.6";
+        QTest::newRow("comma under the decimal point") << QByteArray("en_US") << "0,6";
+    }
+
+    // Either decimal separator is read as such, whatever the user's locale.
+    void oddelovac() {
+        QFETCH(QByteArray, lokal);
+        QFETCH(QString, text);
+        Lokal l(lokal.constData());
+        Zadani z;
+        z.nacti(Soubor(QStringLiteral("uncontrolled.cfg")));
+        Proved(&z.okno, {"txtEps=" + text, "cmdOK"});
+        QCOMPARE(z.d.zpravy.size(), 0);
+        QVERIFY(z.okno.prijata());
+        QCOMPARE(z.okno.uloha().Eps, 0.6f);
+        const VysledekVypoctu beh = Vypocet(z.okno.uloha());
+        QVERIFY(beh.vysledek != nullptr);
+        QCOMPARE(beh.vysledek->Vysledky.Cas[static_cast<std::size_t>(beh.vysledek->PocetKroku)], 620.0f);
+    }
+
+    void geometrie_data() {
+        QTest::addColumn<QStringList>("kroky");
+        QTest::addColumn<QString>("hmotnost");
+        QTest::addColumn<QString>("plocha");
+        QTest::addColumn<QString>("zprava");
+        QTest::addColumn<float>("A");
+        QTest::newRow("side A") << QStringList{"txtA2=0.123"} << "1.93E+02" << ".9412" << "" << 0.9412f;
+        QTest::newRow("fewer pieces than faces counted")
+            << QStringList{"txtPocetProfilu=1"} << "7.85E+01" << "" << "Interchange Surface [m2]: a value is needed."
+            << 0.0f;
+        QTest::newRow("round bar") << QStringList{"optProfilK", "txtA2=0.1", "txtL2=1", "txtPocetProfilu=1", "cboAB=2",
+                                                  "cboAL=1"}
+                                   << "6.17E+01" << ".3298672" << "" << 0.3298672f;
+    }
+
+    // The four flat bars of the example: mass and surface follow every change of the
+    // geometry as soon as its field is left, and OK takes the surface of what is shown.
+    void geometrie() {
+        QFETCH(QStringList, kroky);
+        QFETCH(QString, hmotnost);
+        QFETCH(QString, plocha);
+        QFETCH(QString, zprava);
+        QFETCH(float, A);
+        Lokal lokal("en_US");
+        Zadani z;
+        z.nacti(Soubor(QStringLiteral("mass_from_dimensions.cfg")));
+        Proved(&z.okno, kroky);
+        QCOMPARE(z.text("txtm"), hmotnost);
+        QCOMPARE(z.text("txtA"), plocha);
+        Proved(&z.okno, {"cmdOK"});
+        QCOMPARE(z.d.posledni(), zprava);
+        QCOMPARE(z.okno.prijata(), zprava.isEmpty());
+        if (z.okno.prijata()) {
+            QCOMPARE(z.okno.uloha().A, A);
+        }
+    }
+
+    // The material list and Save go to the data folder's Material.lst, not to the one of the
+    // folder the problem came from (where choosing it in a file dialog moves the working
+    // directory).
+    void materialy() {
+        QTemporaryDir data;
+        QTemporaryDir jinde;
+        QVERIFY(QFile::copy(QStringLiteral(ZORVET_TEST_DATA "/three_materials.lst"), data.filePath("Material.lst")));
+        QVERIFY(QFile::copy(Soubor(QStringLiteral("uncontrolled.cfg")), jinde.filePath("uloha.cfg")));
+        const QByteArray cizi("Jin\xE1 ocel\r\n 400  7000 \r\n");
+        QFile f(jinde.filePath("Material.lst"));
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(cizi) == cizi.size());
+        f.close();
+        const QByteArray puvodni = Obsah(data.filePath("Material.lst"));
+        const QString pracovni = QDir::currentPath();
+        QDir::setCurrent(jinde.path());
+        Zadani z(data.path());
+        z.nacti(jinde.filePath("uloha.cfg"));
+        auto* seznam = Dite<QComboBox>(&z.okno, "cboMaterial");
+        QStringList nazvy;
+        for (int i = 0; i < seznam->count(); ++i) {
+            nazvy << seznam->itemText(i);
+        }
+        Proved(&z.okno, {"cboMaterial=Litina", "txtc=540", "txtGama=7200", "cmdUlozMaterial"});
+        QDir::setCurrent(pracovni);
+        QCOMPARE(nazvy, QStringList({"Konstrukční ocel S235", "Měď", "Mosaz, CuZn37"}));
+        QCOMPARE(z.d.posledni(), QStringLiteral("Into the database have been included Litina"));
+        QCOMPARE(Obsah(data.filePath("Material.lst")), puvodni + "Litina\r\n 540  7200 \r\n");
+        QCOMPARE(Obsah(jinde.filePath("Material.lst")), cizi);
+        QCOMPARE(seznam->count(), 4);
+    }
+
+    void nacteniSeZepta_data() {
+        QTest::addColumn<QString>("soubor");
+        QTest::addColumn<QStringList>("kroky");
+        QTest::newRow("temperature typed") << "uncontrolled.cfg" << QStringList{"txtTk=850"};
+        QTest::newRow("curve typed") << "uncontrolled.cfg"
+                                     << QStringList{"optRizeny", "txtPocTep=20", "txtKonTep=1000", "txtDobaVydrze=600",
+                                                    "cboUsekC=2", "txtKonTep=1000", "txtDobaVydrze=1200"};
+        QTest::newRow("dimension typed") << "mass_from_dimensions.cfg" << QStringList{"txtA2=0.123"};
+    }
+
+    // Load asks before it replaces a problem changed in the dialog; once saved, it asks no more.
+    void nacteniSeZepta() {
+        QFETCH(QString, soubor);
+        QFETCH(QStringList, kroky);
+        QTemporaryDir t;
+        Zadani z;
+        z.nacti(Soubor(soubor));
+        QCOMPARE(z.d.otazky, QStringList());
+        Proved(&z.okno, kroky);
+        const QString titulek = z.okno.windowTitle();
+        z.d.volby = {Volba::Zrusit};
+        z.d.soubory = {Soubor(QStringLiteral("controlled_curve.cfg"))};
+        Proved(&z.okno, {"cmdNactiCfg"});
+        QCOMPARE(z.d.otazky, QStringList{"The problem has not been saved. Save it?"});
+        QCOMPARE(z.d.soubory.size(), 1);
+        QCOMPARE(z.okno.windowTitle(), titulek);
+
+        z.d.soubory = {t.filePath("zmena.cfg")};
+        z.d.odpovedi = {false};
+        Proved(&z.okno, {"cmdUlozCfg"});
+        QCOMPARE(z.d.pripony, QStringList{"cfg"});
+        const PrecteniSouboru ulozeno = NactiSoubor(t.filePath("zmena.cfg"), false, Uloha(), kAnglicky);
+        QVERIFY(ulozeno.obsah != nullptr);
+        QCOMPARE(OtiskUlohy(ulozeno.obsah->uloha), OtiskUlohy(z.okno.uloha()));
+        z.d.otazky.clear();
+        z.nacti(Soubor(QStringLiteral("controlled_curve.cfg")));
+        QCOMPARE(z.d.otazky, QStringList());
+        QVERIFY(Dite<QRadioButton>(&z.okno, "optRizeny")->isChecked());
+        QCOMPARE(z.d.neocekavane, 0);
+    }
+};
+
+ZORVET_TEST_OKEN(ZadaniTest);
+
+}  // namespace zorvet::test
+
+#include "zadani_test.moc"

@@ -1,0 +1,60 @@
+// Everything the windows ask of the user or show outside their own widgets: message boxes,
+// the input box, the file dialogs, the busy pointer and printing. The windows answer with
+// real dialogs (ui/dialogy_okna.h); tests answer in code.
+#pragma once
+
+#include <QRectF>
+#include <QString>
+#include <cstdint>
+#include <functional>
+#include <optional>
+
+class QPainter;
+
+namespace zorvet {
+
+enum class Ikona { Informace, Vykricnik, Otaznik };
+
+// The answer to "not saved: save it?".
+enum class Volba { Ulozit, Zahodit, Zrusit };
+
+enum class VysledekTisku {
+    Vytisteno,      // the page went to the printer
+    ZadnaTiskarna,  // no printer is installed; nothing was printed
+    Selhal,         // the printer could not be started
+    Zruseno,        // the user closed the preview or the choice of printer; nothing was printed
+};
+
+class Dialogy {
+public:
+    using Kresleni = std::function<void(QPainter&, const QRectF&)>;
+
+    virtual ~Dialogy() = default;
+
+    // A message box with an OK button.
+    virtual void zprava(Ikona ikona, const QString& titulek, const QString& text) = 0;
+    // A Yes/No question with the question icon; true for Yes.
+    virtual bool otazka(const QString& titulek, const QString& text) = 0;
+    // A question with the buttons Save, Discard and Cancel (captions in the language given).
+    virtual Volba otazkaUlozit(const QString& titulek, const QString& text, std::int16_t jazyk) = 0;
+    // The input box; no value when cancelled.
+    virtual std::optional<QString> vstup(const QString& vyzva, const QString& titulek, const QString& vychozi) = 0;
+    // File dialogs. filtr is in the program's "Description |pattern|..." form, index is 1-based.
+    // A chosen file moves the working directory to its folder. The save dialog asks before
+    // replacing a file and gives a name typed without an extension the extension pripona.
+    virtual std::optional<QString> otevritSoubor(const QString& filtr, int index) = 0;
+    virtual std::optional<QString> ulozitSoubor(const QString& filtr, int index, const QString& pripona) = 0;
+    // The save dialog for a file the program makes for the user (an exported chart, a table
+    // as CSV): a name without an extension gets the one of the chosen pattern, and the
+    // working directory stays where it is.
+    virtual std::optional<QString> ulozitVystup(const QString& filtr, int index) = 0;
+    // The busy pointer on the active window, and back.
+    virtual void kurzorCekani() = 0;
+    virtual void kurzorNormalni() = 0;
+    // One page: kresli draws it into the printable area, first into a preview; the user
+    // prints from the preview, on the default printer or, when more than one printer is
+    // installed, on the one the user picks.
+    virtual VysledekTisku tiskni(const QString& nazevDokumentu, const Kresleni& kresli) = 0;
+};
+
+}  // namespace zorvet

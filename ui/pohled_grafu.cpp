@@ -1,0 +1,88 @@
+#include "ui/pohled_grafu.h"
+
+#include <QPushButton>
+
+#include "files/retezce.h"
+#include "ui/export_grafu.h"
+#include "ui/graf.h"
+#include "ui/graf_vysledku.h"
+#include "ui/kurzor.h"
+#include "ui/twipy.h"
+
+namespace zorvet {
+
+PohledGrafu::PohledGrafu(Dialogy& dialogy, QWidget* parent) : QWidget(parent), dialogy_(dialogy) {
+    setObjectName(QStringLiteral("pohledGrafu"));
+    FlpGrf1_ = new Graf(this);
+    FlpGrf1_->setObjectName(QStringLiteral("FlpGrf1"));
+    // A plain panel at the chart's corner; Qt Charts has nothing there to cover, so it
+    // stays hidden.
+    picMaska_ = new QWidget(this);
+    picMaska_->setObjectName(QStringLiteral("picMaska"));
+    picMaska_->setGeometry(Twipy(6000, 0, 2415, 375));
+    picMaska_->hide();
+
+    cmdStorno_ = new QPushButton(this);
+    cmdStorno_->setObjectName(QStringLiteral("cmdStorno"));
+    cmdStorno_->setGeometry(Twipy(7200, 1920, 1215, 495));
+    connect(cmdStorno_, &QPushButton::clicked, this, &PohledGrafu::TiskniGraf);
+    // Below the print button, in the same column.
+    cmdExport_ = new QPushButton(this);
+    cmdExport_->setObjectName(QStringLiteral("cmdExport"));
+    cmdExport_->setGeometry(Twipy(7200, 2880, 1215, 495));
+    connect(cmdExport_, &QPushButton::clicked, this, &PohledGrafu::ExportujGraf);
+    setTabOrder(cmdStorno_, cmdExport_);
+}
+
+void PohledGrafu::zobraz(const Vysledek& vysledek, std::int16_t jazyk, QSize vnejsiTwipy) {
+    vysledek_ = &vysledek;
+    jazyk_ = jazyk;
+    const int W = vnejsiTwipy.width();
+    const int H = vnejsiTwipy.height();
+    FlpGrf1_->setGeometry(NaPixely(W / 50), NaPixely(W / 50), NaPixely((W * 3) / 4), NaPixely((H * 9) / 10));
+    NaplnGrafVysledku(*FlpGrf1_, vysledek, jazyk);
+    cmdStorno_->setText(Text(id::Tisk, jazyk));
+    cmdExport_->setText(Text(id::Export, jazyk));
+    show();
+}
+
+void PohledGrafu::TiskniGraf() {
+    if (isHidden()) {
+        return;
+    }
+    const VysledekTisku vysledek = dialogy_.tiskni(
+        Text(id::TitulekGrafu, jazyk_), [this](QPainter& painter, const QRectF& cil) { FlpGrf1_->vykresli(painter, cil); });
+    if (vysledek == VysledekTisku::ZadnaTiskarna) {
+        dialogy_.zprava(Ikona::Vykricnik, Text(id::TitulekTisku, jazyk_), Text(id::ZadnaTiskarna, jazyk_));
+    } else if (vysledek == VysledekTisku::Selhal) {
+        dialogy_.zprava(Ikona::Vykricnik, Text(id::TitulekTisku, jazyk_), Text(id::TiskSelhal, jazyk_));
+    }
+}
+
+void PohledGrafu::ExportujGraf() {
+    if (isHidden() || vysledek_ == nullptr) {
+        return;
+    }
+    const std::optional<QString> cesta = dialogy_.ulozitVystup(Text(id::FiltrExportu, jazyk_), 2);
+    if (!cesta) {
+        return;
+    }
+    const auto chyba = [&](const QString& duvod) {
+        dialogy_.zprava(Ikona::Vykricnik, Text(id::ChybaSouboru, jazyk_),
+                        *cesta + QLatin1Char('\n') + Text(id::GrafNeulozen, jazyk_) +
+                            (duvod.isEmpty() ? QString() : QLatin1Char('\n') + duvod));
+    };
+    const std::optional<FormatGrafu> format = FormatGrafuSouboru(*cesta);
+    if (!format) {
+        chyba(Text(id::PriponaExportu, jazyk_));
+        return;
+    }
+    KurzorCekani cekani(dialogy_);
+    const std::optional<QString> duvod = zorvet::ExportujGraf(*vysledek_, jazyk_, *cesta, *format);
+    cekani.uvolni();
+    if (duvod) {
+        chyba(*duvod);
+    }
+}
+
+}  // namespace zorvet

@@ -1,0 +1,45 @@
+// The chart view of the main window: the heat-up chart (`FlpGrf1`) with its Print
+// (`cmdStorno`) and Export (`cmdExport`) buttons. It covers the window's client area; the
+// buttons keep their design places, in twips.
+#pragma once
+
+#include <QWidget>
+#include <cstdint>
+
+#include "model/vysledek.h"
+#include "ui/dialogy.h"
+
+class QPushButton;
+
+namespace zorvet {
+
+class Graf;
+
+class PohledGrafu : public QWidget {
+    Q_OBJECT
+public:
+    PohledGrafu(Dialogy& dialogy, QWidget* parent);
+
+    // Builds the chart of the result (which must outlive the view) for a window of the given
+    // outer size in twips, and shows the view.
+    void zobraz(const Vysledek& vysledek, std::int16_t jazyk, QSize vnejsiTwipy);
+
+    // Prints the chart shown, through the print preview.
+    void TiskniGraf();
+    // Saves the chart shown as a PNG, SVG or PDF picture chosen in the save dialog.
+    void ExportujGraf();
+
+    Graf* graf() const { return FlpGrf1_; }
+    QPushButton* tisk() const { return cmdStorno_; }
+
+private:
+    Dialogy& dialogy_;
+    const Vysledek* vysledek_ = nullptr;
+    std::int16_t jazyk_ = 0;
+    Graf* FlpGrf1_ = nullptr;
+    QWidget* picMaska_ = nullptr;
+    QPushButton* cmdStorno_ = nullptr;
+    QPushButton* cmdExport_ = nullptr;
+};
+
+}  // namespace zorvet

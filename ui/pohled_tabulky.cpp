@@ -1,0 +1,265 @@
+#include "ui/pohled_tabulky.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QLabel>
+#include <QScrollBar>
+#include <QStyle>
+#include <QTableView>
+#include <algorithm>
+#include <cmath>
+
+#include "files/cisla.h"
+#include "files/cteni.h"
+#include "files/retezce.h"
+#include "files/tabulka_csv.h"
+#include "model/vykon.h"
+#include "ui/kurzor.h"
+#include "ui/tabulka_vysledku.h"
+#include "ui/twipy.h"
+
+namespace zorvet {
+
+namespace {
+
+// Integer division of whole twips as the layout arithmetic does it: the operand is first
+// rounded to a whole number (halves to even), then the quotient truncated toward zero.
+long long celeDeleni(double a, long long b) { return static_cast<long long>(std::nearbyint(a)) / b; }
+
+QLabel* popisek(QWidget* rodic, const char* jmeno, const QRect& kde) {
+    auto* l = new QLabel(rodic);
+    l->setObjectName(QLatin1String(jmeno));
+    l->setGeometry(kde);
+    l->setWordWrap(true);
+    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return l;
+}
+
+}  // namespace
+
+PohledTabulky::PohledTabulky(Dialogy& dialogy, QWidget* parent) : QWidget(parent), dialogy_(dialogy) {
+    setObjectName(QStringLiteral("pohledTabulky"));
+
+    fraVykon_ = new QGroupBox(this);
+    fraVykon_->setObjectName(QStringLiteral("fraVykon"));
+    fraVykon_->setGeometry(Twipy(4200, 120, 2655, 2535));
+    cboZtraty_ = new QComboBox(fraVykon_);
+    cboZtraty_->setObjectName(QStringLiteral("cboZtraty"));
+    cboZtraty_->setEditable(true);
+    cboZtraty_->setInsertPolicy(QComboBox::NoInsert);
+    cboZtraty_->setMaxVisibleItems(10);
+    cboZtraty_->setGeometry(Twipy(1200, 360, 855, 315));
+    lblSpotrebaH_ = popisek(fraVykon_, "lblSpotrebaH", Twipy(1440, 1920, 1095, 375));
+    lblPrikonH_ = popisek(fraVykon_, "lblPrikonH", Twipy(1440, 1320, 1095, 375));
+    for (QLabel* hodnota : {lblSpotrebaH_, lblPrikonH_}) {
+        hodnota->setWordWrap(false);
+        hodnota->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    }
+    // The captions reach to the values, so that the longer ones keep to two or three lines.
+    lblSpotreba_ = popisek(fraVykon_, "lblSpotreba", Twipy(120, 1800, 1290, 615));
+    lblPrikon_ = popisek(fraVykon_, "lblPrikon", Twipy(120, 1200, 1290, 495));
+    lblZtraty_ = popisek(fraVykon_, "lblZtraty", Twipy(240, 360, 975, 495));
+    lblZtraty_->setBuddy(cboZtraty_);
+    // The frame is laid out for a small dialog font; its captions and figures keep to it.
+    QFont male = fraVykon_->font();
+    male.setPointSizeF(std::min(male.pointSizeF(), 8.0));
+    for (QWidget* w : fraVykon_->findChildren<QWidget*>()) {
+        w->setFont(male);
+    }
+    connect(cboZtraty_, &QComboBox::editTextChanged, this, &PohledTabulky::zmenaZtrat);
+    connect(cboZtraty_, &QComboBox::activated, this, &PohledTabulky::zmenaZtrat);
+
+    grdTabulka_ = new QTableView(this);
+    grdTabulka_->setObjectName(QStringLiteral("grdTabulka"));
+    tabulka_ = new TabulkaVysledku(this);
+    grdTabulka_->setModel(tabulka_);
+    grdTabulka_->verticalHeader()->hide();
+    // Ranges of cells, for copying; Ctrl+A takes every row.
+    grdTabulka_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    grdTabulka_->setSelectionBehavior(QAbstractItemView::SelectItems);
+    grdTabulka_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grdTabulka_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grdTabulka_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    grdTabulka_->setWordWrap(false);
+    // Every value stays readable: the columns are made as wide as their widest text.
+    grdTabulka_->setTextElideMode(Qt::ElideNone);
+    grdTabulka_->setCornerButtonEnabled(false);
+    QHeaderView* hlavicka = grdTabulka_->horizontalHeader();
+    hlavicka->setSectionResizeMode(QHeaderView::Fixed);
+    hlavicka->setSectionsClickable(false);
+    hlavicka->setHighlightSections(false);
+    hlavicka->setDefaultAlignment(Qt::AlignCenter);
+    // Every row equally tall, so that ten thousand rows cost nothing to lay out.
+    QHeaderView* radky = grdTabulka_->verticalHeader();
+    radky->setMinimumSectionSize(1);
+    radky->setDefaultSectionSize(grdTabulka_->fontMetrics().height() + 6);
+    radky->setSectionResizeMode(QHeaderView::Fixed);
+
+    // The context menu, and Ctrl+C while the grid has the focus.
+    mnuKopirovat_ = new QAction(grdTabulka_);
+    mnuKopirovat_->setObjectName(QStringLiteral("mnuKopirovat"));
+    mnuKopirovat_->setShortcut(QKeySequence::Copy);
+    mnuKopirovat_->setShortcutContext(Qt::WidgetShortcut);
+    connect(mnuKopirovat_, &QAction::triggered, this, &PohledTabulky::KopirujVyber);
+    mnuUlozitCsv_ = new QAction(grdTabulka_);
+    mnuUlozitCsv_->setObjectName(QStringLiteral("mnuUlozitCsv"));
+    connect(mnuUlozitCsv_, &QAction::triggered, this, &PohledTabulky::UlozTabulkuCsv);
+    grdTabulka_->addAction(mnuKopirovat_);
+    grdTabulka_->addAction(mnuUlozitCsv_);
+    grdTabulka_->setContextMenuPolicy(Qt::ActionsContextMenu);
+    setTabOrder(grdTabulka_, cboZtraty_);
+}
+
+void PohledTabulky::NastavPopisy(std::int16_t j) {
+    fraVykon_->setTitle(Text(id::VykonASpotreba, j));
+    lblZtraty_->setText(Text(id::Ztraty, j));
+    lblPrikon_->setText(Text(id::Prikon, j));
+    lblSpotreba_->setText(Text(id::Spotreba, j));
+}
+
+void PohledTabulky::naplnZtraty() {
+    cboZtraty_->clear();
+    for (int i = 0; i <= 100; ++i) {
+        cboZtraty_->addItem(QString::number(i));
+    }
+    cboZtraty_->setCurrentIndex(0);
+    cboZtraty_->setEditText(cboZtraty_->itemText(0));
+}
+
+int PohledTabulky::sirkaSloupce(int sloupec) const {
+    // The widest text of the column; the numbers of a column differ mostly in length.
+    const QFontMetrics metrika = grdTabulka_->fontMetrics();
+    qsizetype nejdelsi = 0;
+    int sirka = 0;
+    for (int r = 0; r < tabulka_->rowCount(); ++r) {
+        const QString text = tabulka_->data(tabulka_->index(r, sloupec)).toString();
+        if (text.size() >= nejdelsi) {
+            nejdelsi = text.size();
+            sirka = std::max(sirka, metrika.horizontalAdvance(text));
+        }
+    }
+    const int okraj = 2 * (grdTabulka_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, grdTabulka_) + 1);
+    return sirka + okraj + 4;
+}
+
+void PohledTabulky::zobraz(const Vysledek& vysledek, std::int16_t jazyk, QSize vnejsiTwipy) {
+    vysledek_ = &vysledek;
+    jazyk_ = jazyk;
+    const int W = vnejsiTwipy.width();
+    const int H = vnejsiTwipy.height();
+    const bool rizeny = vysledek.Uloha.Rizeny;
+
+    tabulka_->obnov(&vysledek, jazyk);
+    mnuKopirovat_->setText(Text(id::Kopirovat, jazyk));
+    mnuUlozitCsv_->setText(Text(id::UlozitCsv, jazyk));
+    // Widths of the grid and its columns in twips; W / 2.5 is deliberately not rounded. A
+    // column whose numbers would not fit is widened, and the grid with it.
+    const double G = rizeny ? W / 2.5 : static_cast<double>(W / 4);
+    long long sloupec0 = 0;
+    long long dalsi = 0;
+    if (rizeny) {
+        sloupec0 = celeDeleni(G, 5);
+        dalsi = celeDeleni(G - static_cast<double>(sloupec0), 2);
+    } else {
+        sloupec0 = celeDeleni(G, 3);
+        dalsi = static_cast<long long>(G) - sloupec0;
+    }
+    for (int c = 0; c < tabulka_->columnCount(); ++c) {
+        const int navrh = NaPixely(static_cast<double>(c == 0 ? sloupec0 : dalsi));
+        grdTabulka_->setColumnWidth(c, std::max(navrh, sirkaSloupce(c)));
+    }
+
+    // Whole rows only, within nine tenths of the window's height; the header row is
+    // three rows tall and holds two lines.
+    const int h = grdTabulka_->verticalHeader()->defaultSectionSize();
+    const int n = static_cast<std::int16_t>(((H * 9) / 10) / (h * kTwipu));
+    grdTabulka_->horizontalHeader()->setFixedHeight(3 * h);
+    // The cells get the documented width and height; the frame and the scroll bar lie
+    // outside them.
+    const int ramecek = 2 * grdTabulka_->frameWidth();
+    int sirkaBunek = 0;
+    for (int c = 0; c < tabulka_->columnCount(); ++c) {
+        sirkaBunek += grdTabulka_->columnWidth(c);
+    }
+    const int posuvnik = grdTabulka_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, grdTabulka_);
+    const int okraj = NaPixely(W / 50);
+    grdTabulka_->setGeometry(okraj, okraj, sirkaBunek + posuvnik + ramecek, h * n + ramecek);
+    // A widened grid pushes the frame to its right.
+    fraVykon_->move(std::max(Twipy(4200, 120, 0, 0).left(), grdTabulka_->geometry().right() + okraj),
+                    fraVykon_->y());
+    grdTabulka_->scrollToTop();
+    grdTabulka_->setCurrentIndex(tabulka_->index(0, 1));
+    show();
+    zmenaZtrat();
+}
+
+void PohledTabulky::VykonASpotreba(std::int16_t z) {
+    const std::optional<VykonSpotreba> v = vysledek_ != nullptr ? zorvet::VykonASpotreba(*vysledek_, z) : std::nullopt;
+    if (!v) {
+        lblPrikonH_->clear();
+        lblSpotrebaH_->clear();
+        return;
+    }
+    lblPrikonH_->setText(TextObecny(v->P));
+    lblSpotrebaH_->setText(TextObecny(v->E));
+}
+
+void PohledTabulky::zmenaZtrat() {
+    if (isHidden()) {
+        return;
+    }
+    // A text that is no whole percentage in range shows nothing rather than the figures
+    // of an earlier text.
+    const std::optional<double> x = CtiCisloPole(cboZtraty_->currentText());
+    const std::optional<std::int16_t> z = x ? Cele16(*x) : std::nullopt;
+    if (!z) {
+        lblPrikonH_->clear();
+        lblSpotrebaH_->clear();
+        return;
+    }
+    VykonASpotreba(*z);
+}
+
+void PohledTabulky::KopirujVyber() {
+    if (isHidden()) {
+        return;
+    }
+    QModelIndexList vybrane = grdTabulka_->selectionModel()->selectedIndexes();
+    if (vybrane.isEmpty() && grdTabulka_->currentIndex().isValid()) {
+        vybrane.append(grdTabulka_->currentIndex());
+    }
+    if (vybrane.isEmpty()) {
+        return;
+    }
+    QList<int> radky;
+    QList<int> sloupce;
+    for (const QModelIndex& i : vybrane) {
+        radky.append(i.row());
+        sloupce.append(i.column());
+    }
+    QGuiApplication::clipboard()->setText(tabulka_->textBloku(radky, sloupce));
+}
+
+void PohledTabulky::UlozTabulkuCsv() {
+    if (isHidden() || vysledek_ == nullptr) {
+        return;
+    }
+    const std::optional<QString> cesta = dialogy_.ulozitVystup(Text(id::FiltrCsv, jazyk_), 2);
+    if (!cesta) {
+        return;
+    }
+    KurzorCekani cekani(dialogy_);
+    const std::optional<QString> duvod = zorvet::UlozTabulkuCsv(*vysledek_, *cesta);
+    cekani.uvolni();
+    if (duvod) {
+        dialogy_.zprava(Ikona::Vykricnik, Text(id::ChybaSouboru, jazyk_),
+                        *cesta + QLatin1Char('\n') + Text(id::TabulkaNeulozena, jazyk_) +
+                            (duvod->isEmpty() ? QString() : QLatin1Char('\n') + *duvod));
+    }
+}
+
+}  // namespace zorvet

@@ -1,0 +1,72 @@
+// The table view of the main window: the grid of the result (`grdTabulka`) and beside it the
+// power and consumption frame (`fraVykon`) with the losses percentage (`cboZtraty`). It
+// covers the window's client area; its controls keep their design places, in twips.
+#pragma once
+
+#include <QWidget>
+#include <cstdint>
+
+#include "model/vysledek.h"
+#include "ui/dialogy.h"
+
+class QAction;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QTableView;
+
+namespace zorvet {
+
+class TabulkaVysledku;
+
+class PohledTabulky : public QWidget {
+    Q_OBJECT
+public:
+    PohledTabulky(Dialogy& dialogy, QWidget* parent);
+
+    // The frame's captions.
+    void NastavPopisy(std::int16_t jazyk);
+
+    // The items "0" to "100", the text "0".
+    void naplnZtraty();
+
+    // Fills the grid from the result (which must outlive the view) for a window of the given
+    // outer size in twips, and shows the view with the power figures for the losses shown.
+    void zobraz(const Vysledek& vysledek, std::int16_t jazyk, QSize vnejsiTwipy);
+
+    // Shows the power required and the energy taken up for z % of losses; the labels are
+    // empty when there is nothing to show.
+    void VykonASpotreba(std::int16_t z);
+
+    // The grid's selection on the clipboard as tab-separated text, as spreadsheets paste it:
+    // the header line first, then the selected rows, each with its time; the numbers as the
+    // table shows them.
+    void KopirujVyber();
+    // The whole table as a CSV file chosen in the save dialog, in the form of the batch
+    // "table" command.
+    void UlozTabulkuCsv();
+
+    QTableView* grid() const { return grdTabulka_; }
+    QComboBox* ztraty() const { return cboZtraty_; }
+
+private:
+    void zmenaZtrat();
+    int sirkaSloupce(int sloupec) const;
+
+    Dialogy& dialogy_;
+    const Vysledek* vysledek_ = nullptr;
+    std::int16_t jazyk_ = 0;
+    QGroupBox* fraVykon_ = nullptr;
+    QComboBox* cboZtraty_ = nullptr;
+    QLabel* lblSpotrebaH_ = nullptr;
+    QLabel* lblPrikonH_ = nullptr;
+    QLabel* lblSpotreba_ = nullptr;
+    QLabel* lblPrikon_ = nullptr;
+    QLabel* lblZtraty_ = nullptr;
+    QTableView* grdTabulka_ = nullptr;
+    TabulkaVysledku* tabulka_ = nullptr;
+    QAction* mnuKopirovat_ = nullptr;
+    QAction* mnuUlozitCsv_ = nullptr;
+};
+
+}  // namespace zorvet
