@@ -93,7 +93,8 @@ ZadaniGeometrie::ZadaniGeometrie(Uloha& uloha, const ZadaniMaterialu& material, 
         }
     });
     for (auto [opt, profil] : {std::pair{optProfilK, "K"}, std::pair{optProfilC, "C"}, std::pair{optProfilO, "O"}}) {
-        connect(opt, &QRadioButton::toggled, this, [this, profil](bool zapnuto) {
+        // Copied into the lambda: a structured binding itself cannot be captured by every compiler.
+        connect(opt, &QRadioButton::toggled, this, [this, profil = profil](bool zapnuto) {
             if (zapnuto) {
                 profilVybran(profil);
             }

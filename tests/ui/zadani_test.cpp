@@ -12,7 +12,6 @@
 #include <QTemporaryDir>
 
 #include "files/soubor.h"
-#include "model/vypocet.h"
 #include "support/dialogy_test.h"
 #include "support/lokal.h"
 #include "support/okna.h"
@@ -29,31 +28,29 @@ QByteArray Obsah(const QString& cesta) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-QString Fokus() { return QApplication::focusWidget() != nullptr ? QApplication::focusWidget()->objectName() : QString(); }
-
 // What a user does in the dialog: "name" clicks a button, "name=text" picks the entry of a
 // list or types into a field on its tab and leaves it with Tab.
 void Proved(QWidget* dialog, const QStringList& kroky) {
     QApplication::setActiveWindow(dialog);
     auto* zalozky = Dite<QTabWidget>(dialog, "TabStrip1");
     for (const QString& krok : kroky) {
-        QWidget* w = Dite<QWidget>(dialog, qPrintable(krok.section(QLatin1Char('='), 0, 0)));
+        const QStringList casti = krok.split(QLatin1Char('='));
+        QWidget* w = Dite<QWidget>(dialog, qPrintable(casti[0]));
         for (int i = 0; i < zalozky->count(); ++i) {
             if (zalozky->widget(i)->isAncestorOf(w)) {
                 zalozky->setCurrentIndex(i);
             }
         }
-        const QString text = krok.section(QLatin1Char('='), 1);
         auto* seznam = qobject_cast<QComboBox*>(w);
-        if (!krok.contains(QLatin1Char('='))) {
+        if (casti.size() == 1) {
             qobject_cast<QAbstractButton*>(w)->click();
         } else if (seznam != nullptr && !seznam->isEditable()) {
-            seznam->setCurrentIndex(seznam->findText(text));
+            seznam->setCurrentIndex(seznam->findText(casti[1]));
         } else {
             w->setFocus(Qt::TabFocusReason);
             QTest::keyClick(w, Qt::Key_A, Qt::ControlModifier);
             QTest::keyClick(w, Qt::Key_Delete);
-            QTest::keyClicks(w, text);
+            QTest::keyClicks(w, casti[1]);
             QTest::keyClick(w, Qt::Key_Tab);
         }
     }
@@ -66,7 +63,8 @@ struct Zadani {
     TestDialogy d;
     FrmZadani okno;
 
-    explicit Zadani(const QString& data = QString()) : relace{data, {}, {}}, okno(Uloha(), false, relace, nastaveni, d) {
+    explicit Zadani(const QString& data = QString())
+        : relace{data, {}, {}}, okno(Uloha(), false, relace, nastaveni, d) {
         // Shown by the test itself: not a stray modal window for the guard to close.
         okno.setProperty("zorvetObslouzeno", true);
         okno.show();
@@ -79,7 +77,6 @@ struct Zadani {
         QVERIFY(okno.windowTitle().endsWith(QFileInfo(cesta).fileName()));
         d.zpravy.clear();
     }
-    QString text(const char* pole) { return Dite<QLineEdit>(&okno, pole)->text(); }
 };
 
 }  // namespace
@@ -100,20 +97,19 @@ private slots:
         QTest::addColumn<QString>("pole");
         QTest::addColumn<QString>("usek");
         const QString nerizeny = QStringLiteral("uncontrolled.cfg");
-        QTest::newRow("furnace temperature no number")
-            << nerizeny << QStringList{"txtTpece=95O"} << "Furnace Temperature: “95O” is not a number." << 1 << "txtTpece" << "";
-        QTest::newRow("final temperature emptied")
-            << nerizeny << QStringList{"txtTk="} << "Final Temperature Charge: a value is needed." << 1 << "txtTk" << "";
+        QTest::newRow("furnace temperature no number") << nerizeny << QStringList{"txtTpece=95O"}
+                                                       << "Furnace Temperature: “95O” is not a number." << 1
+                                                       << "txtTpece" << "";
+        QTest::newRow("final temperature emptied") << nerizeny << QStringList{"txtTk="}
+                                                   << "Final Temperature Charge: a value is needed." << 1 << "txtTk"
+                                                   << "";
         QTest::newRow("emissivity no number") << nerizeny << QStringList{"txtEps=0,6x"}
                                               << "Emissivity (Material+Inwall) [-]: “0,6x” is not a number." << 2
                                               << "txtEps" << "";
-        QTest::newRow("emissivity above one") << nerizeny << QStringList{"txtEps=1.2"}
-                                              << "Emissivity (Material+Inwall) [-] must be greater than 0 and at most 1."
-                                              << 2 << "txtEps" << "";
         QTest::newRow("weight beyond a single")
             << nerizeny << QStringList{"txtm=1e39"} << "Weight [kg] must be a finite number." << 3 << "txtm" << "";
-        QTest::newRow("time step zero")
-            << nerizeny << QStringList{"txtCasKrok=0"} << "Time Step [s] must be greater than zero." << 5 << "txtCasKrok" << "";
+        QTest::newRow("time step zero") << nerizeny << QStringList{"txtCasKrok=0"}
+                                        << "Time Step [s] must be greater than zero." << 5 << "txtCasKrok" << "";
         QTest::newRow("dimension no number") << "mass_from_dimensions.cfg" << QStringList{"txtA2=0,1x"}
                                              << "A: “0,1x” is not a number." << 3 << "txtA2" << "";
         QTest::newRow("curve segment without duration")
@@ -148,34 +144,10 @@ private slots:
         QCOMPARE(z.d.zpravy[0].titulek, QStringLiteral("Setting Error"));
         QCOMPARE(z.d.zpravy[0].text, zprava);
         QCOMPARE(Dite<QTabWidget>(&z.okno, "TabStrip1")->currentIndex(), zalozka);
-        QCOMPARE(Fokus(), pole);
+        QCOMPARE(QApplication::focusWidget(), Dite<QWidget>(&z.okno, qPrintable(pole)));
         QCOMPARE(Dite<QComboBox>(&z.okno, "cboUsekC")->currentText(), usek);
-        QVERIFY(z.okno.isVisible());
-        QVERIFY(!z.okno.prijata());
+        QVERIFY(z.okno.isVisible() && !z.okno.prijata());
         QCOMPARE(z.d.neocekavane, 0);
-    }
-
-    void oddelovac_data() {
-        QTest::addColumn<QByteArray>("lokal");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("point under the decimal comma") << QByteArray("cs_CZ") << "0.6";
-        QTest::newRow("comma under the decimal point") << QByteArray("en_US") << "0,6";
-    }
-
-    // Either decimal separator is read as such, whatever the user's locale.
-    void oddelovac() {
-        QFETCH(QByteArray, lokal);
-        QFETCH(QString, text);
-        Lokal l(lokal.constData());
-        Zadani z;
-        z.nacti(Soubor(QStringLiteral("uncontrolled.cfg")));
-        Proved(&z.okno, {"txtEps=" + text, "cmdOK"});
-        QCOMPARE(z.d.zpravy.size(), 0);
-        QVERIFY(z.okno.prijata());
-        QCOMPARE(z.okno.uloha().Eps, 0.6f);
-        const VysledekVypoctu beh = Vypocet(z.okno.uloha());
-        QVERIFY(beh.vysledek != nullptr);
-        QCOMPARE(beh.vysledek->Vysledky.Cas[static_cast<std::size_t>(beh.vysledek->PocetKroku)], 620.0f);
     }
 
     void geometrie_data() {
@@ -205,8 +177,8 @@ private slots:
         Zadani z;
         z.nacti(Soubor(QStringLiteral("mass_from_dimensions.cfg")));
         Proved(&z.okno, kroky);
-        QCOMPARE(z.text("txtm"), hmotnost);
-        QCOMPARE(z.text("txtA"), plocha);
+        QCOMPARE(Dite<QLineEdit>(&z.okno, "txtm")->text(), hmotnost);
+        QCOMPARE(Dite<QLineEdit>(&z.okno, "txtA")->text(), plocha);
         Proved(&z.okno, {"cmdOK"});
         QCOMPARE(z.d.posledni(), zprava);
         QCOMPARE(z.okno.prijata(), zprava.isEmpty());
