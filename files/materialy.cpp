@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QList>
 #include <algorithm>
+#include <limits>
+#include <vector>
 
 #include "files/cisla.h"
 #include "files/cteni.h"
@@ -16,22 +18,24 @@ namespace zorvet {
 namespace {
 
 const QString kSouborMaterialu = QStringLiteral("Material.lst");
+const QString kSouborVodivosti = QStringLiteral("Conductivity.lst");
 
 bool jePrazdny(const QString& radek) { return radek.trimmed().isEmpty(); }
 
 // A record and where its lines lie in the file's text.
 struct Zaznam {
-    Material material;
+    std::string nazev;
+    std::vector<float> cisla;
     qsizetype zacatek = 0;
     qsizetype konec = 0;
 };
 
-// Every record of the file's text, in order. A record is a name field and two numeric
-// fields; blank lines between records are skipped, and so is a name without its two numbers
+// Every record of the file's text, in order. A record is a name field and its numeric
+// fields; blank lines between records are skipped, and so is a name without its numbers
 // (the reading goes on with the next line, so a damaged record hides no later one), and a
 // record without a name: the list could not offer it. Each pass consumes at least the name,
 // so the loop ends with the text.
-QList<Zaznam> ctiZaznamy(const QString& text) {
+QList<Zaznam> ctiZaznamy(const QString& text, int pocetCisel) {
     QList<Zaznam> zaznamy;
     CteckaTextu cteni(text);
     for (;;) {
@@ -47,12 +51,14 @@ QList<Zaznam> ctiZaznamy(const QString& text) {
         if (!nazev) {
             break;
         }
-        const std::optional<double> c = cteni.ciselnePole();
-        const std::optional<double> gama = c ? cteni.ciselnePole() : std::nullopt;
-        if (!gama || nazev->trimmed().isEmpty()) {
+        std::vector<float> cisla;
+        for (std::optional<double> x; static_cast<int>(cisla.size()) < pocetCisel && (x = cteni.ciselnePole());) {
+            cisla.push_back(NaSingle(x));
+        }
+        if (static_cast<int>(cisla.size()) < pocetCisel || nazev->trimmed().isEmpty()) {
             continue;
         }
-        zaznamy.append(Zaznam{Material{nazev->toStdString(), NaSingle(c), NaSingle(gama)}, pozice, cteni.pozice()});
+        zaznamy.append(Zaznam{nazev->toStdString(), std::move(cisla), pozice, cteni.pozice()});
     }
     return zaznamy;
 }
@@ -89,9 +95,13 @@ QString jmenoProZapis(const QString& nazev) {
     return QLatin1Char('"') + uvnitr + QLatin1Char('"');
 }
 
-QString radkyZaznamu(const Material& m) {
+QString radkyZaznamu(const std::string& nazev, const std::vector<float>& cisla) {
     const QString konec = QStringLiteral("\r\n");
-    return jmenoProZapis(QString::fromStdString(m.Nazev)) + konec + TextSouboru(m.c) + TextSouboru(m.Gama) + konec;
+    QString text = jmenoProZapis(QString::fromStdString(nazev)) + konec;
+    for (float x : cisla) {
+        text += TextSouboru(x);
+    }
+    return text + konec;
 }
 
 // The name as it is stored: one line; with the quotes of jmenoProZapis it reads back the same.
@@ -105,6 +115,45 @@ std::string upravJmeno(QString nazev) {
     return nazev.toStdString();
 }
 
+
+// Adds or (with prepsat) replaces the record of that name in the file, keeping everything
+// else as it is; at most limit records are added to.
+UlozeniMaterialu ulozZaznam(const QString& cesta, const std::string& jmeno, const std::vector<float>& cisla,
+                            bool prepsat, int limit, QString* chyba) {
+    const auto selhani = [&](const QString& popis) {
+        *chyba = QDir::toNativeSeparators(cesta) + QLatin1Char('\n') + popis;
+        return UlozeniMaterialu::Chyba;
+    };
+    QString popis;
+    std::optional<QString> text = ctiSoubor(cesta, &popis);
+    if (!text) {
+        return selhani(popis);
+    }
+    const std::string nazev = upravJmeno(QString::fromStdString(jmeno));
+    const QList<Zaznam> zaznamy = ctiZaznamy(*text, static_cast<int>(cisla.size()));
+    const auto stejny = std::find_if(zaznamy.begin(), zaznamy.end(), [&nazev](const Zaznam& z) { return z.nazev == nazev; });
+    UlozeniMaterialu vysledek = UlozeniMaterialu::Pridan;
+    if (stejny != zaznamy.end()) {
+        if (!prepsat) {
+            return UlozeniMaterialu::Existuje;
+        }
+        text->replace(stejny->zacatek, stejny->konec - stejny->zacatek, radkyZaznamu(nazev, cisla));
+        vysledek = UlozeniMaterialu::Prepsan;
+    } else {
+        if (zaznamy.size() >= limit) {
+            return UlozeniMaterialu::Plna;
+        }
+        if (!text->isEmpty() && !text->endsWith(QLatin1Char('\n')) && !text->endsWith(QLatin1Char('\r'))) {
+            *text += QStringLiteral("\r\n");
+        }
+        *text += radkyZaznamu(nazev, cisla);
+    }
+    if (!ZapisBajty(cesta, KodujSoubor(*text), &popis)) {
+        return selhani(popis);
+    }
+    return vysledek;
+}
+
 }  // namespace
 
 DatabazeMaterialu NactiMaterialy(const QString& slozka, std::int16_t jazyk) {
@@ -112,11 +161,17 @@ DatabazeMaterialu NactiMaterialy(const QString& slozka, std::int16_t jazyk) {
     DatabazeMaterialu db;
     QString chyba;
     if (const std::optional<QString> text = ctiSoubor(dir.filePath(kSouborMaterialu), &chyba)) {
-        for (const Zaznam& z : ctiZaznamy(*text)) {
+        for (const Zaznam& z : ctiZaznamy(*text, 2)) {
             if (db.Materialy.size() == static_cast<std::size_t>(kPocetMaterialu)) {
                 break;
             }
-            db.Materialy.push_back(z.material);
+            db.Materialy.push_back(Material{z.nazev, z.cisla[0], z.cisla[1]});
+        }
+    }
+    if (const std::optional<QString> text = ctiSoubor(dir.filePath(kSouborVodivosti), &chyba)) {
+        for (const Zaznam& z : ctiZaznamy(*text, 1)) {
+            // The first record of a name counts, as the material list finds the first.
+            db.Vodivosti.emplace(z.nazev, z.cisla[0]);
         }
     }
     if (const std::optional<QString> eps = ctiSoubor(dir.filePath(Text(id::SouborEps, jazyk)), &chyba)) {
@@ -136,41 +191,13 @@ DatabazeMaterialu NactiMaterialy(const QString& slozka, std::int16_t jazyk) {
 }
 
 UlozeniMaterialu UlozMaterial(const QString& slozka, const Material& material, bool prepsat, QString* chyba) {
-    const QString cesta = QDir(slozka).filePath(kSouborMaterialu);
-    const auto selhani = [&](const QString& popis) {
-        *chyba = QDir::toNativeSeparators(cesta) + QLatin1Char('\n') + popis;
-        return UlozeniMaterialu::Chyba;
-    };
-    QString popis;
-    std::optional<QString> text = ctiSoubor(cesta, &popis);
-    if (!text) {
-        return selhani(popis);
-    }
-    Material novy = material;
-    novy.Nazev = upravJmeno(QString::fromStdString(material.Nazev));
-    const QList<Zaznam> zaznamy = ctiZaznamy(*text);
-    const auto stejny = std::find_if(zaznamy.begin(), zaznamy.end(),
-                                     [&novy](const Zaznam& z) { return z.material.Nazev == novy.Nazev; });
-    UlozeniMaterialu vysledek = UlozeniMaterialu::Pridan;
-    if (stejny != zaznamy.end()) {
-        if (!prepsat) {
-            return UlozeniMaterialu::Existuje;
-        }
-        text->replace(stejny->zacatek, stejny->konec - stejny->zacatek, radkyZaznamu(novy));
-        vysledek = UlozeniMaterialu::Prepsan;
-    } else {
-        if (zaznamy.size() >= kPocetMaterialu) {
-            return UlozeniMaterialu::Plna;
-        }
-        if (!text->isEmpty() && !text->endsWith(QLatin1Char('\n')) && !text->endsWith(QLatin1Char('\r'))) {
-            *text += QStringLiteral("\r\n");
-        }
-        *text += radkyZaznamu(novy);
-    }
-    if (!ZapisBajty(cesta, KodujSoubor(*text), &popis)) {
-        return selhani(popis);
-    }
-    return vysledek;
+    return ulozZaznam(QDir(slozka).filePath(kSouborMaterialu), material.Nazev, {material.c, material.Gama}, prepsat,
+                      kPocetMaterialu, chyba);
+}
+
+UlozeniMaterialu UlozVodivost(const QString& slozka, const std::string& nazev, float lambda, QString* chyba) {
+    return ulozZaznam(QDir(slozka).filePath(kSouborVodivosti), nazev, {lambda}, true, std::numeric_limits<int>::max(),
+                      chyba);
 }
 
 }  // namespace zorvet

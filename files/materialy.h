@@ -14,8 +14,9 @@
 namespace zorvet {
 
 // The materials of slozka/Material.lst in file order (at most 51; the rest of a longer file
-// is left alone; a missing file gives none) and the emissivity text of the language's file
-// (empty when it is missing).
+// is left alone; a missing file gives none), the thermal conductivities of its companion
+// Conductivity.lst (a name, then λ in W/m/K, per record; the same encodings and rules) and
+// the emissivity text of the language's file (empty when it is missing).
 DatabazeMaterialu NactiMaterialy(const QString& slozka, std::int16_t jazyk);
 
 enum class UlozeniMaterialu {
@@ -31,5 +32,9 @@ enum class UlozeniMaterialu {
 // was changed in it since it was last read. The file is replaced only when the new one is
 // complete. chyba gets the File Error message's text on a failure.
 UlozeniMaterialu UlozMaterial(const QString& slozka, const Material& material, bool prepsat, QString* chyba);
+
+// Adds or replaces the thermal conductivity of a material in Conductivity.lst, the same way.
+// The problem and results files never hold it.
+UlozeniMaterialu UlozVodivost(const QString& slozka, const std::string& nazev, float lambda, QString* chyba);
 
 }  // namespace zorvet

@@ -1,6 +1,7 @@
 // The material database and the emissivity help text, as read from the data folder.
 #pragma once
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,7 @@ struct Material {
 struct DatabazeMaterialu {
     std::vector<Material> Materialy;  // in file order, at most kPocetMaterialu
     std::string TabulkaEps;           // "material - emissivity  " pairs on one line
+    std::map<std::string, float> Vodivosti;  // thermal conductivity by material name, W/m/K
 
     // The record of that exact name (letters and case), or -1.
     int najdi(const std::string& nazev) const {
