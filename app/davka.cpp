@@ -81,7 +81,7 @@ struct Volby {
                                QStringLiteral("K")};
     QCommandLineOption vystup{QStringLiteral("output"),
                               QStringLiteral("chart: the picture to write; its extension .png, .svg or .pdf "
-                                             "chooses the format."),
+                                             "chooses the format. report: the PDF file to write."),
                               QStringLiteral("FILE")};
     QCommandLineOption velikost{QStringLiteral("size"),
                                 QStringLiteral("chart: width and height in pixels at 300 dpi (default 2400x1800, "
@@ -107,11 +107,15 @@ std::optional<float> redukceArgumentu(const QCommandLineParser& parser, const Vo
 // Reads a problem file (or the problem of a results file) and computes it, with the checks
 // of the problem dialog's OK first. kUspech and the result, or the exit status after the
 // message.
-int nactiAVypocti(const QString& cesta, float koefK, std::int16_t jazyk, std::unique_ptr<Vysledek>& vysledek) {
+int nactiAVypocti(const QString& cesta, float koefK, std::int16_t jazyk, std::unique_ptr<Vysledek>& vysledek,
+                  QString* komentar = nullptr) {
     PrecteniSouboru precteni = NactiSoubor(cesta, false, Uloha{}, jazyk);
     if (!precteni.obsah) {
         chyba(Text(id::ChybaSouboru, jazyk), precteni.chyba);
         return kNepouzitelnyVstup;
+    }
+    if (komentar != nullptr) {
+        *komentar = precteni.obsah->komentare.value(precteni.obsah->komentare.size() - 1);
     }
     Uloha& u = precteni.obsah->uloha;
     u.KoefK = koefK;
@@ -132,19 +136,26 @@ int nactiAVypocti(const QString& cesta, float koefK, std::int16_t jazyk, std::un
     return kUspech;
 }
 
-int vypocti(const QCommandLineParser& parser, const Volby& v, const QString& cesta, std::int16_t jazyk) {
-    std::int16_t ztraty = 0;
-    if (parser.isSet(v.ztraty)) {
-        // As the losses box takes it: a whole number of the 16-bit range, halves to even.
-        const std::optional<double> z = cisloArgumentu(parser.value(v.ztraty));
-        const std::optional<std::int16_t> n = z ? Cele16(*z) : std::nullopt;
-        if (!n) {
-            chyba(QString(), QStringLiteral("--losses needs a whole number of per cent, not \"%1\".")
-                                 .arg(parser.value(v.ztraty)));
-            return kNepouzitelnyVstup;
-        }
-        ztraty = *n;
+// The losses of --losses, 0 without it; no value (after the message) for a text that is no
+// whole number of the 16-bit range, as the losses box takes it.
+std::optional<std::int16_t> ztratyArgumentu(const QCommandLineParser& parser, const Volby& v) {
+    if (!parser.isSet(v.ztraty)) {
+        return std::int16_t{0};
     }
+    const std::optional<double> z = cisloArgumentu(parser.value(v.ztraty));
+    const std::optional<std::int16_t> n = z ? Cele16(*z) : std::nullopt;
+    if (!n) {
+        chyba(QString(), QStringLiteral("--losses needs a whole number of per cent, not \"%1\".").arg(parser.value(v.ztraty)));
+    }
+    return n;
+}
+
+int vypocti(const QCommandLineParser& parser, const Volby& v, const QString& cesta, std::int16_t jazyk) {
+    const std::optional<std::int16_t> zadaneZtraty = ztratyArgumentu(parser, v);
+    if (!zadaneZtraty) {
+        return kNepouzitelnyVstup;
+    }
+    const std::int16_t ztraty = *zadaneZtraty;
     const std::optional<float> koefK = redukceArgumentu(parser, v);
     if (!koefK) {
         return kNepouzitelnyVstup;
@@ -219,6 +230,59 @@ bool jeSouborVysledku(const QString& cesta) {
     return QFileInfo(cesta).suffix().compare(QLatin1String("odp"), Qt::CaseInsensitive) == 0;
 }
 
+// A results file as it was computed; anything else is a problem to compute. kUspech, or the
+// exit status after the message.
+int vysledekSouboru(const QCommandLineParser& parser, const Volby& v, const QString& cesta, std::int16_t jazyk,
+                    std::unique_ptr<Vysledek>& vysledek, QString* komentar) {
+    const bool vysledky = jeSouborVysledku(cesta);
+    if (vysledky && parser.isSet(v.redukce)) {
+        chyba(QString(), QStringLiteral("--reduction applies to a problem that is computed, not to a results file"));
+        return kNepouzitelnyVstup;
+    }
+    const std::optional<float> koefK = redukceArgumentu(parser, v);
+    if (!koefK) {
+        return kNepouzitelnyVstup;
+    }
+    if (!vysledky) {
+        return nactiAVypocti(cesta, *koefK, jazyk, vysledek, komentar);
+    }
+    PrecteniSouboru precteni = NactiSoubor(cesta, true, Uloha{}, jazyk);
+    if (!precteni.obsah) {
+        chyba(Text(id::ChybaSouboru, jazyk), precteni.chyba);
+        return kNepouzitelnyVstup;
+    }
+    if (komentar != nullptr) {
+        *komentar = precteni.obsah->komentare.value(precteni.obsah->komentare.size() - 1);
+    }
+    vysledek = std::move(precteni.obsah->vysledek);
+    return kUspech;
+}
+
+int zprava(const QCommandLineParser& parser, const Volby& v, const QString& cesta, std::int16_t jazyk,
+           const GrafDavky& kreslic) {
+    const QString vystup = parser.value(v.vystup);
+    if (!vystup.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)) {
+        chyba(QString(), QStringLiteral("report needs --output FILE.pdf\nsee zorvet --help"));
+        return kNepouzitelnyVstup;
+    }
+    const std::optional<std::int16_t> ztraty = ztratyArgumentu(parser, v);
+    if (!ztraty) {
+        return kNepouzitelnyVstup;
+    }
+    std::unique_ptr<Vysledek> vysledek;
+    QString komentar;
+    if (const int kod = vysledekSouboru(parser, v, cesta, jazyk, vysledek, &komentar); kod != kUspech) {
+        return kod;
+    }
+    if (const std::optional<QString> duvod =
+            kreslic.zprava(*vysledek, jazyk, QFileInfo(cesta).fileName(), komentar, *ztraty, vystup)) {
+        chyba(Text(id::ChybaSouboru, jazyk), vystup + QLatin1Char('\n') + Text(id::ZpravaNeulozena, jazyk) +
+                                                 (duvod->isEmpty() ? QString() : QLatin1Char(' ') + *duvod));
+        return kNepouzitelnyVstup;
+    }
+    return kUspech;
+}
+
 int graf(const QCommandLineParser& parser, const Volby& v, const QString& cesta, std::int16_t jazyk,
          const GrafDavky& kreslic) {
     if (!parser.isSet(v.vystup)) {
@@ -242,24 +306,8 @@ int graf(const QCommandLineParser& parser, const Volby& v, const QString& cesta,
         }
         velikost = *zadana;
     }
-    const bool vysledky = jeSouborVysledku(cesta);
-    if (vysledky && parser.isSet(v.redukce)) {
-        chyba(QString(), QStringLiteral("--reduction applies to a problem that is computed, not to a results file"));
-        return kNepouzitelnyVstup;
-    }
-    const std::optional<float> koefK = redukceArgumentu(parser, v);
-    if (!koefK) {
-        return kNepouzitelnyVstup;
-    }
-
-    // A results file is drawn as it was computed; anything else is a problem to compute.
     std::unique_ptr<Vysledek> vysledek;
-    if (vysledky) {
-        vysledek = nactiVysledky(cesta, jazyk);
-        if (!vysledek) {
-            return kNepouzitelnyVstup;
-        }
-    } else if (const int kod = nactiAVypocti(cesta, *koefK, jazyk, vysledek); kod != kUspech) {
+    if (const int kod = vysledekSouboru(parser, v, cesta, jazyk, vysledek, nullptr); kod != kUspech) {
         return kod;
     }
     if (const std::optional<QString> duvod = kreslic.kresli(*vysledek, jazyk, vystup, velikost)) {
@@ -289,7 +337,9 @@ bool JeDavka(int argc, char** argv) {
     return prvni[0] != '-' || jePrepinacDavky(prvni);
 }
 
-bool JeGrafDavka(int argc, char** argv) { return argc >= 2 && std::strcmp(argv[1], "chart") == 0; }
+bool JeGrafDavka(int argc, char** argv) {
+    return argc >= 2 && (std::strcmp(argv[1], "chart") == 0 || std::strcmp(argv[1], "report") == 0);
+}
 
 int SpustDavku(int argc, char** argv) {
     QCoreApplication app(argc, argv);
@@ -310,14 +360,17 @@ int ProvedDavku(const GrafDavky* kreslic) {
                        "  chart FILE --output PICTURE\n"
                        "                    draw the heat-up chart as a PNG, SVG or PDF file (by the extension of\n"
                        "                    PICTURE), 300 dpi; a results file (*.odp) is drawn as it was computed,\n"
-                       "                    any other file is a problem that is computed first\n\n"
+                       "                    any other file is a problem that is computed first\n"
+                       "  report FILE --output REPORT.pdf\n"
+                       "                    write the one-page report of the case as a PDF: the problem, the result,\n"
+                       "                    the power for --losses and the chart; a problem is computed first\n\n"
                        "Exit status: 0 success, 1 the computation failed, 2 unusable input.\n"
                        "Without a command the window starts."));
     const QCommandLineOption pomoc = parser.addHelpOption();
     const QCommandLineOption verze = parser.addVersionOption();
     const Volby v;
     parser.addOptions({v.vysledky, v.csv, v.ztraty, v.jazyk, v.komentar, v.redukce, v.vystup, v.velikost});
-    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("compute, table or chart"));
+    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("compute, table, chart or report"));
     parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("the problem or results file"));
 
     if (!parser.parse(QCoreApplication::arguments())) {
@@ -341,6 +394,8 @@ int ProvedDavku(const GrafDavky* kreslic) {
         svoje = {&v.vysledky, &v.csv, &v.ztraty, &v.komentar, &v.redukce};
     } else if (prikaz == QLatin1String("chart")) {
         svoje = {&v.vystup, &v.velikost, &v.redukce};
+    } else if (prikaz == QLatin1String("report")) {
+        svoje = {&v.vystup, &v.ztraty, &v.redukce};
     } else if (prikaz != QLatin1String("table")) {
         chyba(QString(), QStringLiteral("unknown command \"%1\"\nsee zorvet --help").arg(prikaz));
         return kNepouzitelnyVstup;
@@ -374,12 +429,13 @@ int ProvedDavku(const GrafDavky* kreslic) {
     if (prikaz == QLatin1String("table")) {
         return tabulka(argumenty.at(1), jazyk);
     }
-    if (prikaz == QLatin1String("chart")) {
+    if (prikaz == QLatin1String("chart") || prikaz == QLatin1String("report")) {
         if (kreslic == nullptr) {
             chyba(QString(), QStringLiteral("this program was started without its chart drawing"));
             return kNepouzitelnyVstup;
         }
-        return graf(parser, v, argumenty.at(1), jazyk, *kreslic);
+        return prikaz == QLatin1String("chart") ? graf(parser, v, argumenty.at(1), jazyk, *kreslic)
+                                                : zprava(parser, v, argumenty.at(1), jazyk, *kreslic);
     }
     return vypocti(parser, v, argumenty.at(1), jazyk);
 }

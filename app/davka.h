@@ -24,8 +24,8 @@ inline constexpr int kNepouzitelnyVstup = 2;  // missing or unreadable file, no 
 // word first, or --help / --version.
 bool JeDavka(int argc, char** argv);
 
-// True for "chart": it draws through the chart widget and so needs the widgets, which
-// compute and table do without. main starts it with SpustGrafDavku.
+// True for "chart" and "report": they draw through the chart widget and so need the widgets,
+// which compute and table do without. main starts them with SpustGrafDavku.
 bool JeGrafDavka(int argc, char** argv);
 
 // How the chart command draws; the batch part itself knows no widgets.
@@ -37,6 +37,10 @@ struct GrafDavky {
     std::function<std::optional<QString>(const Vysledek& vysledek, std::int16_t jazyk, const QString& cesta,
                                          QSize velikost)>
         kresli;
+    // Writes the one-page report of the result as a PDF; the same answer.
+    std::function<std::optional<QString>(const Vysledek& vysledek, std::int16_t jazyk, const QString& soubor,
+                                         const QString& komentar, std::int16_t ztraty, const QString& cesta)>
+        zprava;
     QSize vychoziVelikost;
     int nejmensiStrana = 1;
     int nejvetsiStrana = 1;

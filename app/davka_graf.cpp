@@ -1,11 +1,12 @@
-// The chart command of the batch command line. It is the only batch command that needs the
-// widgets: the chart is drawn by the chart widget of the chart view.
+// The chart and report commands of the batch command line. They are the only batch commands
+// that need the widgets: the chart is drawn by the chart widget of the chart view.
 #include <QApplication>
 #include <QByteArray>
 #include <cstdio>
 
 #include "app/davka.h"
 #include "ui/export_grafu.h"
+#include "ui/zprava.h"
 
 namespace zorvet {
 
@@ -38,6 +39,10 @@ int SpustGrafDavku(int argc, char** argv) {
             return QString();
         }
         return ExportujGraf(vysledek, jazyk, cesta, *format, velikost);
+    };
+    kreslic.zprava = [](const Vysledek& vysledek, std::int16_t jazyk, const QString& soubor, const QString& komentar,
+                        std::int16_t ztraty, const QString& cesta) {
+        return UlozZpravuPdf(PodkladyZpravy{&vysledek, jazyk, soubor, komentar, ztraty, QDate::currentDate()}, cesta);
     };
     kreslic.vychoziVelikost = kVelikostExportu;
     kreslic.nejmensiStrana = kNejmensiStrana;

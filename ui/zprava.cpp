@@ -1,0 +1,208 @@
+#include "ui/zprava.h"
+
+#include <QBuffer>
+#include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QtCharts/QChart>
+#include <algorithm>
+
+#include "files/cisla.h"
+#include "files/retezce.h"
+#include "files/zapis.h"
+#include "files/zpravy.h"
+#include "model/vykon.h"
+#include "ui/graf.h"
+#include "ui/graf_vysledku.h"
+
+namespace zorvet {
+
+namespace {
+
+// The page is laid out in tenths of a millimetre on an A4 sheet.
+constexpr double kSirka = 2100.0;
+constexpr double kVyska = 2970.0;
+constexpr double kOkraj = 150.0;
+constexpr int kPismo = 32;  // 3.2 mm, about 9 points
+constexpr double kRadek = 48.0;
+
+// Writes the page from the top down.
+class Sazec {
+public:
+    Sazec(QPainter& p, std::int16_t jazyk) : p_(p), j_(jazyk) {}
+
+    void pismo(int velikost, bool tucne = false) {
+        QFont f(QStringLiteral("DejaVu Sans"));
+        f.setPixelSize(velikost);
+        f.setBold(tucne);
+        // No ligatures: "fi" stays two letters, so that the text is found as it was written.
+        f.setStyleStrategy(QFont::PreferNoShaping);
+        p_.setFont(f);
+    }
+    void nadpis(const QString& text, int velikost) {
+        y_ += velikost * 0.4;
+        pismo(velikost, true);
+        p_.drawText(QPointF(kOkraj, y_ + velikost), text);
+        y_ += velikost * 1.6;
+        pismo(kPismo);
+    }
+    // A label and its value in two columns; a long value wraps within its column.
+    void radek(const QString& popisek, const QString& hodnota) {
+        const double sloupec = kOkraj + 800.0;
+        p_.drawText(QRectF(kOkraj, y_, sloupec - kOkraj - 20.0, kRadek), Qt::AlignLeft | Qt::AlignTop, popisek);
+        const QRectF misto(sloupec, y_, kSirka - kOkraj - sloupec, 4 * kRadek);
+        const QRectF obsazeno = p_.boundingRect(misto, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, hodnota);
+        p_.drawText(misto, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, hodnota);
+        y_ += std::max(kRadek, obsazeno.height() + 8.0);
+    }
+    void cislo(int popisek, const QString& jednotka, float x) {
+        radek(Text(popisek, j_) + QLatin1Char(' ') + jednotka, TextObecny(x));
+    }
+    void cislo(int popisek, int jednotka, float x) { cislo(popisek, Text(jednotka, j_), x); }
+    // Cells of one table row at the given left edges.
+    void bunky(const QStringList& texty, const QList<double>& x) {
+        for (qsizetype i = 0; i < texty.size(); ++i) {
+            p_.drawText(QPointF(x[i], y_ + kPismo), texty[i]);
+        }
+        y_ += kRadek;
+    }
+    void odstavec(const QString& text) {
+        const QRectF misto(kOkraj, y_, kSirka - 2 * kOkraj, 10 * kRadek);
+        const QRectF obsazeno = p_.boundingRect(misto, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text);
+        p_.drawText(misto, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text);
+        y_ += obsazeno.height() + 16.0;
+    }
+    void cara() {
+        p_.drawLine(QPointF(kOkraj, y_ + 10.0), QPointF(kSirka - kOkraj, y_ + 10.0));
+        y_ += 30.0;
+    }
+    double y() const { return y_; }
+
+private:
+    QPainter& p_;
+    std::int16_t j_;
+    double y_ = kOkraj;
+};
+
+QString bez(int id, std::int16_t j) { return BezAkceleratoru(Text(id, j)).trimmed(); }
+
+void zadani(Sazec& s, const Uloha& u, std::int16_t j) {
+    s.nadpis(Text(id::OddilZadani, j), 45);
+    s.radek(Text(id::Material, j), QString::fromStdString(u.NazevMaterialu));
+    s.cislo(id::SouborTeplKapacita, QStringLiteral("[J/kg/K]"), u.c);
+    s.cislo(id::SouborHustota, QStringLiteral("[kg/m3]"), u.Gama);
+    s.cislo(id::SouborHmotnost, id::JednotkaKg, u.m);
+    s.cislo(id::SouborPlocha, id::JednotkaM2, u.A);
+    s.cislo(id::KoefKZpravy, QStringLiteral("[-]"), u.KoefK);
+    s.cislo(id::SouborEmisivita, QStringLiteral("[-]"), u.Eps);
+    s.cislo(id::SouborTv, id::JednotkaStupne, u.Tv);
+    s.cislo(id::SouborTk, id::JednotkaStupne, u.Tk);
+    s.cislo(id::SouborCasKrok, id::JednotkaSekundy, u.CasKrok);
+    if (!u.Rizeny) {
+        s.cislo(id::SouborTpece, id::JednotkaStupne, u.Tpece);
+    } else {
+        s.nadpis(Text(id::SouborKrivka, j), 38);
+        const QList<double> x = {kOkraj, kOkraj + 250.0, kOkraj + 750.0, kOkraj + 1250.0};
+        const QString stupne = QLatin1Char(' ') + Text(id::JednotkaStupne, j);
+        s.bunky({Text(id::Usek, j), bez(id::PocTep, j) + stupne, bez(id::KonTep, j) + stupne,
+                 bez(id::DobaVydrze, j) + QLatin1Char(' ') + Text(id::JednotkaSekundy, j)},
+                x);
+        for (int k = 1; k <= PocetUseku(u); ++k) {
+            const auto i = static_cast<std::size_t>(k);
+            s.bunky({QString::number(k), TextObecny(u.Krivka[i - 1].Teplota), TextObecny(u.Krivka[i].Teplota),
+                     TextObecny(u.Krivka[i - 1].DobaVydrze)},
+                    x);
+        }
+    }
+    if (u.ZadaniHmotnosti == "V") {
+        s.nadpis(Text(id::OddilGeometrie, j), 38);
+        const int profil = u.Profil == "K" ? id::ProfilK : u.Profil == "C" ? id::ProfilC : id::ProfilO;
+        s.radek(Text(id::SouborProfil, j), bez(profil, j));
+        s.cislo(u.Profil == "K" ? id::SouborPrumer : id::SouborStranaA, QStringLiteral("[m]"), u.StranaA);
+        if (u.Profil == "O") {
+            s.cislo(id::SouborStranaB, QStringLiteral("[m]"), u.StranaB);
+        }
+        s.cislo(id::SouborDelka, QStringLiteral("[m]"), u.DelkaL);
+        s.radek(Text(id::SouborPocetProfilu, j), QString::number(u.PocetProfilu));
+        s.radek(Text(id::SouborPocetAB, j), QString::number(u.PocetAB));
+        s.radek(Text(id::SouborPocetAL, j), QString::number(u.PocetAL));
+        if (u.Profil == "O") {
+            s.radek(Text(id::SouborPocetBL, j), QString::number(u.PocetBL));
+        }
+        s.radek(bez(id::CelkoveA, j), TextObecny(u.CelkovaPlocha));
+    }
+}
+
+}  // namespace
+
+void KresliZpravu(QPainter& painter, const QRectF& stranka, const PodkladyZpravy& podklady) {
+    const Vysledek& v = *podklady.vysledek;
+    const std::int16_t j = podklady.jazyk;
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.fillRect(stranka, Qt::white);
+    // A4 in tenths of a millimetre, centred in the page with its proportions.
+    const double meritko = std::min(stranka.width() / kSirka, stranka.height() / kVyska);
+    painter.translate(stranka.center() - QPointF(kSirka, kVyska) * meritko / 2.0);
+    painter.scale(meritko, meritko);
+    painter.setPen(Qt::black);
+
+    Sazec s(painter, j);
+    s.nadpis(Text(id::NazevProgramu, j) + QStringLiteral(" — ") + Text(id::TitulekZpravy, j), 60);
+    s.radek(Text(id::Datum, j), podklady.datum.toString(Qt::ISODate));
+    if (!podklady.soubor.isEmpty()) {
+        s.radek(Text(id::SouborZpravy, j), podklady.soubor);
+    }
+    if (!podklady.komentar.isEmpty()) {
+        s.radek(Text(id::KomentarZpravy, j), podklady.komentar);
+    }
+    s.cara();
+    zadani(s, v.Uloha, j);
+    s.cara();
+    s.nadpis(Text(id::OddilVysledku, j), 45);
+    s.odstavec(ZpravaKonecneTeploty(v, j));
+    s.radek(bez(id::Ztraty, j), QString::number(podklady.ztraty));
+    const std::optional<VykonSpotreba> vykon = VykonASpotreba(v, podklady.ztraty);
+    s.radek(bez(id::Prikon, j), vykon ? TextObecny(vykon->P) : QString());
+    s.radek(bez(id::Spotreba, j), vykon ? TextObecny(vykon->E) : QString());
+
+    // The chart fills the rest of the page, drawn as the chart view draws it.
+    const QRectF misto(kOkraj, s.y() + 20.0, kSirka - 2 * kOkraj, kVyska - kOkraj - s.y() - 20.0);
+    if (misto.height() > 300.0) {
+        Graf graf;
+        NaplnGrafVysledku(graf, v, j);
+        const QSize rozvrh(800, static_cast<int>(800.0 * misto.height() / misto.width()));
+        graf.resize(rozvrh);
+        graf.chart()->resize(QSizeF(rozvrh));
+        graf.vykresli(painter, misto);
+    }
+    painter.restore();
+}
+
+std::optional<QString> UlozZpravuPdf(const PodkladyZpravy& podklady, const QString& cesta) {
+    QBuffer pamet;
+    pamet.open(QIODevice::WriteOnly);
+    bool nakresleno = false;
+    {
+        QPdfWriter pdf(&pamet);
+        pdf.setResolution(300);
+        pdf.setTitle(Text(id::TitulekZpravy, podklady.jazyk));
+        pdf.setCreator(QStringLiteral("Zorvet"));
+        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
+        QPainter painter;
+        nakresleno = painter.begin(&pdf);
+        if (nakresleno) {
+            KresliZpravu(painter, QRectF(0, 0, pdf.width(), pdf.height()), podklady);
+            nakresleno = painter.end();
+        }
+    }
+    QString duvod;
+    if (!nakresleno || pamet.data().isEmpty() || !ZapisBajty(cesta, pamet.data(), &duvod)) {
+        return duvod;
+    }
+    return std::nullopt;
+}
+
+}  // namespace zorvet
