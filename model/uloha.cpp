@@ -38,9 +38,7 @@ bool OverZadani(const Uloha& u) {
            nenulove(u.Eps) && nenulove(u.CasKrok);
 }
 
-std::optional<Zavada> ZkontrolujHodnoty(const Uloha& u) {
-    // Tab by tab: the furnace regime and curve, the temperatures, the material, the mass and
-    // the surfaces, the time step.
+std::optional<Zavada> ZkontrolujKrivku(const Uloha& u) {
     if (u.Rizeny) {
         const int pocet = PocetUseku(u);
         for (int k = 1; k <= pocet; ++k) {
@@ -49,8 +47,6 @@ std::optional<Zavada> ZkontrolujHodnoty(const Uloha& u) {
                 z || !std::isfinite(zacatek.Teplota)) {
                 return Zavada{Velicina::TeplotaKrivky, Vada::NekonecnaHodnota, k};
             }
-            // A segment without a duration cannot be heated along, and it would end the curve
-            // of a saved file.
             if (!std::isfinite(zacatek.DobaVydrze)) {
                 return Zavada{Velicina::DobaVydrze, Vada::NekonecnaHodnota, k};
             }
@@ -61,7 +57,17 @@ std::optional<Zavada> ZkontrolujHodnoty(const Uloha& u) {
                 return Zavada{Velicina::DobaVydrze, Vada::NulovaDoba, k};
             }
         }
-    } else if (auto z = konecne(Velicina::Tpece, u.Tpece)) {
+    }
+    return std::nullopt;
+}
+
+std::optional<Zavada> ZkontrolujHodnoty(const Uloha& u) {
+    // Tab by tab: the furnace regime and curve, the temperatures, the material, the mass and
+    // the surfaces, the time step.
+    if (auto z = ZkontrolujKrivku(u)) {
+        return z;
+    }
+    if (auto z = u.Rizeny ? std::nullopt : konecne(Velicina::Tpece, u.Tpece)) {
         return z;
     }
     for (auto [v, x] : {std::pair{Velicina::Tv, u.Tv}, std::pair{Velicina::Tk, u.Tk}}) {

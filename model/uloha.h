@@ -88,6 +88,10 @@ struct Zavada {
     int usek = 0;  // the curve segment (1-based) for TeplotaKrivky and DobaVydrze
 };
 
+// The curve of a controlled problem: every segment needs a finite end temperature and a
+// duration greater than zero (a zero duration would also end the curve of a saved file).
+std::optional<Zavada> ZkontrolujKrivku(const Uloha& u);
+
 // Values no charge can have, in the order of the dialog's tabs: only what can give nothing
 // but a failure or a meaningless result is refused. The geometry is checked in mode "V".
 std::optional<Zavada> ZkontrolujHodnoty(const Uloha& u);

@@ -400,6 +400,10 @@ void FrmZadani::cmdUlozCfgClick() {
     }
     pole(txtCasKrok, lblCasKrok, uloha_.CasKrok);
     krivka_->prevezmi(uloha_);
+    // A curve the file cannot hold as it is would come back cut short.
+    if (const std::optional<Zavada> krivka = ZkontrolujKrivku(uloha_); !chyba && krivka) {
+        chyba = ChybaPole{poleVeliciny(*krivka), ZpravaZavady(*krivka, j)};
+    }
     if (chyba) {
         ukazChybu(*chyba);
         return;
