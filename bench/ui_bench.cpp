@@ -77,7 +77,7 @@ void BM_StavbaGrafu_10001Radku(benchmark::State& state) {
     okno.show();
     const bool vykreslit = state.range(0) != 0;
     for (auto _ : state) {
-        pohled.zobraz(*v, 0, QSize(9045, 6450));
+        pohled.zobraz(PodkladyZpravy{v.get(), 0, {}, {}, 0, {}}, QSize(9045, 6450));
         if (vykreslit) {
             QImage obraz = pohled.graf()->grab().toImage();
             benchmark::DoNotOptimize(obraz.constBits());

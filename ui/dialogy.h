@@ -5,6 +5,7 @@
 
 #include <QRectF>
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -37,6 +38,9 @@ public:
     virtual bool otazka(const QString& titulek, const QString& text) = 0;
     // A question with the buttons Save, Discard and Cancel (captions in the language given).
     virtual Volba otazkaUlozit(const QString& titulek, const QString& text, std::int16_t jazyk) = 0;
+    // A choice among the buttons given (the last is the one Esc presses): the index of the
+    // button pressed.
+    virtual int volba(const QString& titulek, const QString& text, const QStringList& tlacitka) = 0;
     // The input box; no value when cancelled.
     virtual std::optional<QString> vstup(const QString& vyzva, const QString& titulek, const QString& vychozi) = 0;
     // File dialogs. filtr is in the program's "Description |pattern|..." form, index is 1-based.
@@ -51,10 +55,10 @@ public:
     // The busy pointer on the active window, and back.
     virtual void kurzorCekani() = 0;
     virtual void kurzorNormalni() = 0;
-    // One page: kresli draws it into the printable area, first into a preview; the user
-    // prints from the preview, on the default printer or, when more than one printer is
-    // installed, on the one the user picks.
-    virtual VysledekTisku tiskni(const QString& nazevDokumentu, const Kresleni& kresli) = 0;
+    // One page, portrait or landscape: kresli draws it into the printable area, first into a
+    // preview; the user prints from the preview, on the default printer or, when more than
+    // one printer is installed, on the one the user picks.
+    virtual VysledekTisku tiskni(const QString& nazevDokumentu, bool nastojato, const Kresleni& kresli) = 0;
 };
 
 }  // namespace zorvet

@@ -119,6 +119,24 @@ Volba DialogyQt::otazkaUlozit(const QString& titulek, const QString& text, std::
     }
 }
 
+int DialogyQt::volba(const QString& titulek, const QString& text, const QStringList& tlacitka) {
+    jazykQt();
+    QMessageBox box(QMessageBox::Question, titulek, text, QMessageBox::NoButton, RodicDialogu());
+    box.setTextFormat(Qt::PlainText);
+    QList<QAbstractButton*> poradi;
+    for (const QString& t : tlacitka) {
+        poradi.append(box.addButton(t, poradi.size() + 1 == tlacitka.size() ? QMessageBox::RejectRole
+                                                                            : QMessageBox::AcceptRole));
+    }
+    if (!poradi.isEmpty()) {
+        box.setDefaultButton(qobject_cast<QPushButton*>(poradi.first()));
+        box.setEscapeButton(poradi.last());
+    }
+    box.exec();
+    const qsizetype i = poradi.indexOf(box.clickedButton());
+    return i < 0 ? static_cast<int>(tlacitka.size()) - 1 : static_cast<int>(i);
+}
+
 std::optional<QString> DialogyQt::vstup(const QString& vyzva, const QString& titulek, const QString& vychozi) {
     jazykQt();
     QInputDialog box(RodicDialogu());
@@ -270,7 +288,7 @@ VysledekTisku TiskniSNahledem(QPrinter& tiskarna, bool vyberTiskarny, const QStr
     return painter.end() ? VysledekTisku::Vytisteno : VysledekTisku::Selhal;
 }
 
-VysledekTisku DialogyQt::tiskni(const QString& nazevDokumentu, const Kresleni& kresli) {
+VysledekTisku DialogyQt::tiskni(const QString& nazevDokumentu, bool nastojato, const Kresleni& kresli) {
     const QList<QPrinterInfo> vsechny = QPrinterInfo::availablePrinters();
     if (vsechny.isEmpty()) {
         return VysledekTisku::ZadnaTiskarna;
@@ -282,8 +300,7 @@ VysledekTisku DialogyQt::tiskni(const QString& nazevDokumentu, const Kresleni& k
     jazykQt();
     QPrinter tiskarna(info, QPrinter::HighResolution);
     tiskarna.setDocName(nazevDokumentu);
-    // The chart is wider than high.
-    tiskarna.setPageOrientation(QPageLayout::Landscape);
+    tiskarna.setPageOrientation(nastojato ? QPageLayout::Portrait : QPageLayout::Landscape);
     return TiskniSNahledem(tiskarna, vsechny.size() > 1, Text(id::NahledTisku, nastaveni_.Jazyk), kresli, RodicDialogu());
 }
 

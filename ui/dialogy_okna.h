@@ -41,6 +41,7 @@ public:
     void zprava(Ikona ikona, const QString& titulek, const QString& text) override;
     bool otazka(const QString& titulek, const QString& text) override;
     Volba otazkaUlozit(const QString& titulek, const QString& text, std::int16_t jazyk) override;
+    int volba(const QString& titulek, const QString& text, const QStringList& tlacitka) override;
     std::optional<QString> vstup(const QString& vyzva, const QString& titulek, const QString& vychozi) override;
     // The dialog starts in the working directory.
     std::optional<QString> otevritSoubor(const QString& filtr, int index) override;
@@ -50,7 +51,7 @@ public:
     void kurzorNormalni() override;
     // No printer installed: ZadnaTiskarna without a dialog. Otherwise the preview on the
     // default printer (the first installed when none is the default), in landscape.
-    VysledekTisku tiskni(const QString& nazevDokumentu, const Kresleni& kresli) override;
+    VysledekTisku tiskni(const QString& nazevDokumentu, bool nastojato, const Kresleni& kresli) override;
 
 private:
     enum class Druh { Otevrit, Ulozit, Vystup };

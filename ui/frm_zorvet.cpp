@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QShortcut>
 
+#include "files/cteni.h"
 #include "files/datova_slozka.h"
 #include "files/jazyk.h"
 #include "files/retezce.h"
@@ -240,7 +241,11 @@ void FrmZorvet::ZobrazGraf() {
     }
     KurzorCekani kurzor(dialogy_);
     SkryjMenu();
-    graf_->zobraz(*vysledek_, nastaveni_.Jazyk, vnejsiTwipy());
+    // The losses of the power frame, as the table view shows them, go into the report.
+    const std::optional<double> ztraty = CtiCisloPole(tabulka_->ztraty()->currentText());
+    graf_->zobraz(PodkladyZpravy{vysledek_.get(), nastaveni_.Jazyk, relace_.soubor, relace_.komentar,
+                                 ztraty ? Cele16(*ztraty).value_or(0) : std::int16_t{0}, QDate::currentDate()},
+                  vnejsiTwipy());
     ukazTlacitkoOK();
 }
 

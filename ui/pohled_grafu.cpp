@@ -34,13 +34,13 @@ PohledGrafu::PohledGrafu(Dialogy& dialogy, QWidget* parent) : QWidget(parent), d
     setTabOrder(cmdStorno_, cmdExport_);
 }
 
-void PohledGrafu::zobraz(const Vysledek& vysledek, std::int16_t jazyk, QSize vnejsiTwipy) {
-    vysledek_ = &vysledek;
-    jazyk_ = jazyk;
+void PohledGrafu::zobraz(const PodkladyZpravy& zprava, QSize vnejsiTwipy) {
+    zprava_ = zprava;
+    const std::int16_t jazyk = zprava.jazyk;
     const int W = vnejsiTwipy.width();
     const int H = vnejsiTwipy.height();
     FlpGrf1_->setGeometry(NaPixely(W / 50), NaPixely(W / 50), NaPixely((W * 3) / 4), NaPixely((H * 9) / 10));
-    NaplnGrafVysledku(*FlpGrf1_, vysledek, jazyk);
+    NaplnGrafVysledku(*FlpGrf1_, *zprava.vysledek, jazyk);
     cmdStorno_->setText(Text(id::Tisk, jazyk));
     cmdExport_->setText(Text(id::Export, jazyk));
     show();
@@ -50,35 +50,61 @@ void PohledGrafu::TiskniGraf() {
     if (isHidden()) {
         return;
     }
-    const VysledekTisku vysledek = dialogy_.tiskni(
-        Text(id::TitulekGrafu, jazyk_), [this](QPainter& painter, const QRectF& cil) { FlpGrf1_->vykresli(painter, cil); });
-    if (vysledek == VysledekTisku::ZadnaTiskarna) {
-        dialogy_.zprava(Ikona::Vykricnik, Text(id::TitulekTisku, jazyk_), Text(id::ZadnaTiskarna, jazyk_));
-    } else if (vysledek == VysledekTisku::Selhal) {
-        dialogy_.zprava(Ikona::Vykricnik, Text(id::TitulekTisku, jazyk_), Text(id::TiskSelhal, jazyk_));
+    const std::int16_t j = zprava_.jazyk;
+    const int volba = dialogy_.volba(Text(id::TitulekTisku, j), Text(id::VolbaTisku, j),
+                                     {Text(id::Zprava, j), Text(id::JenGraf, j), Text(id::Storno, j)});
+    if (volba != 0 && volba != 1) {
+        return;
+    }
+    const bool zprava = volba == 0;
+    const VysledekTisku vysledek =
+        zprava ? dialogy_.tiskni(Text(id::TitulekZpravy, j), true,
+                                 [this](QPainter& painter, const QRectF& cil) { KresliZpravu(painter, cil, zprava_); })
+               : dialogy_.tiskni(Text(id::TitulekGrafu, j), false,
+                                 [this](QPainter& painter, const QRectF& cil) { FlpGrf1_->vykresli(painter, cil); });
+    if (vysledek == VysledekTisku::Selhal) {
+        dialogy_.zprava(Ikona::Vykricnik, Text(id::TitulekTisku, j), Text(id::TiskSelhal, j));
+    }
+    if (vysledek != VysledekTisku::ZadnaTiskarna) {
+        return;
+    }
+    // No printer: the page goes into a PDF file instead.
+    const std::optional<QString> cesta = dialogy_.ulozitVystup(Text(id::FiltrPdf, j), 2);
+    if (!cesta) {
+        return;
+    }
+    KurzorCekani cekani(dialogy_);
+    const std::optional<QString> duvod = zprava ? UlozZpravuPdf(zprava_, *cesta)
+                                                : zorvet::ExportujGraf(*zprava_.vysledek, j, *cesta, FormatGrafu::Pdf);
+    cekani.uvolni();
+    if (duvod) {
+        dialogy_.zprava(Ikona::Vykricnik, Text(id::ChybaSouboru, j),
+                        *cesta + QLatin1Char('\n') + Text(zprava ? id::ZpravaNeulozena : id::GrafNeulozen, j) +
+                            (duvod->isEmpty() ? QString() : QLatin1Char('\n') + *duvod));
     }
 }
 
 void PohledGrafu::ExportujGraf() {
-    if (isHidden() || vysledek_ == nullptr) {
+    if (isHidden() || zprava_.vysledek == nullptr) {
         return;
     }
-    const std::optional<QString> cesta = dialogy_.ulozitVystup(Text(id::FiltrExportu, jazyk_), 2);
+    const std::int16_t j = zprava_.jazyk;
+    const std::optional<QString> cesta = dialogy_.ulozitVystup(Text(id::FiltrExportu, j), 2);
     if (!cesta) {
         return;
     }
     const auto chyba = [&](const QString& duvod) {
-        dialogy_.zprava(Ikona::Vykricnik, Text(id::ChybaSouboru, jazyk_),
-                        *cesta + QLatin1Char('\n') + Text(id::GrafNeulozen, jazyk_) +
+        dialogy_.zprava(Ikona::Vykricnik, Text(id::ChybaSouboru, j),
+                        *cesta + QLatin1Char('\n') + Text(id::GrafNeulozen, j) +
                             (duvod.isEmpty() ? QString() : QLatin1Char('\n') + duvod));
     };
     const std::optional<FormatGrafu> format = FormatGrafuSouboru(*cesta);
     if (!format) {
-        chyba(Text(id::PriponaExportu, jazyk_));
+        chyba(Text(id::PriponaExportu, j));
         return;
     }
     KurzorCekani cekani(dialogy_);
-    const std::optional<QString> duvod = zorvet::ExportujGraf(*vysledek_, jazyk_, *cesta, *format);
+    const std::optional<QString> duvod = zorvet::ExportujGraf(*zprava_.vysledek, j, *cesta, *format);
     cekani.uvolni();
     if (duvod) {
         chyba(*duvod);

@@ -8,6 +8,7 @@
 
 #include "model/vysledek.h"
 #include "ui/dialogy.h"
+#include "ui/zprava.h"
 
 class QPushButton;
 
@@ -21,10 +22,11 @@ public:
     PohledGrafu(Dialogy& dialogy, QWidget* parent);
 
     // Builds the chart of the result (which must outlive the view) for a window of the given
-    // outer size in twips, and shows the view.
-    void zobraz(const Vysledek& vysledek, std::int16_t jazyk, QSize vnejsiTwipy);
+    // outer size in twips, and shows the view. zprava describes the report of the case.
+    void zobraz(const PodkladyZpravy& zprava, QSize vnejsiTwipy);
 
-    // Prints the chart shown, through the print preview.
+    // Prints the one-page report of the case, or the chart alone, as the user chooses, through
+    // the print preview; with no printer installed, saves it as a PDF file instead.
     void TiskniGraf();
     // Saves the chart shown as a PNG, SVG or PDF picture chosen in the save dialog.
     void ExportujGraf();
@@ -34,8 +36,7 @@ public:
 
 private:
     Dialogy& dialogy_;
-    const Vysledek* vysledek_ = nullptr;
-    std::int16_t jazyk_ = 0;
+    PodkladyZpravy zprava_;
     Graf* FlpGrf1_ = nullptr;
     QWidget* picMaska_ = nullptr;
     QPushButton* cmdStorno_ = nullptr;

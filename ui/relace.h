@@ -7,7 +7,8 @@ namespace zorvet {
 
 struct Relace {
     QString datovaSlozka;  // where Material.lst and the emissivity files are read and written
-    QString komentar;      // the comment of the last file written or read
+    QString soubor;        // the name (without folder) of the last file written or read
+    QString komentar;      // the comment of that file
     QString otiskUlozene;  // OtiskUlohy of the problem last saved or opened (files/soubor.h)
 };
 

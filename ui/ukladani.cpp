@@ -37,6 +37,7 @@ std::optional<QString> UlozSDialogem(Dialogy& dialogy, Relace& relace, std::int1
         return std::nullopt;
     }
     relace.otiskUlozene = OtiskUlohy(uloha);
+    relace.soubor = QFileInfo(*cesta).fileName();
     return cesta;
 }
 
@@ -55,6 +56,7 @@ std::unique_ptr<ObsahSouboru> OtevriSDialogem(Dialogy& dialogy, Relace& relace, 
         return nullptr;
     }
     const QString titulek = Text(id::KomentarSouboru, j) + QLatin1Char('"') + QFileInfo(*vybrana).fileName() + QLatin1Char('"');
+    relace.soubor = QFileInfo(*vybrana).fileName();
     for (const QString& komentar : precteni.obsah->komentare) {
         dialogy.zprava(Ikona::Informace, titulek, komentar);
         relace.komentar = komentar;

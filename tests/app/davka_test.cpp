@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <cstring>
 #include <vector>
 
 #include "support/lokal.h"
@@ -135,6 +136,33 @@ TEST_F(Davka, DrawsTheChartInEachFormat) {
     EXPECT_TRUE(obsah("g.pdf").startsWith("%PDF"));
 }
 
+// The report is a one-page PDF whose text a PDF reader finds, in the language asked for.
+TEST_F(Davka, ReportsTheCaseInOnePage) {
+    const auto text = [this](const char* pdf, const char* nastroj) {
+        QProcess p;
+        const bool info = std::strcmp(nastroj, "pdfinfo") == 0;
+        p.start(QString::fromLatin1(nastroj), info ? QStringList{soubor(pdf)}
+                                                    : QStringList{QStringLiteral("-layout"), soubor(pdf), QStringLiteral("-")});
+        EXPECT_TRUE(p.waitForFinished(30000));
+        return QString::fromUtf8(p.readAllStandardOutput()).simplified();
+    };
+    Beh b = spust({"report", "ex:uncontrolled.cfg", "--output", "@en.pdf", "--losses", "10"});
+    ASSERT_EQ(b.kod, 0) << b.err.toStdString();
+    QString t = text("en.pdf", "pdftotext");
+    for (const char* hledany : {"Final temperature 901 °C have been obtained during 470 s.", "Carbon steel",
+                                "Power Required [W] 102978.7", "Power Consumption [Wh] 12222.22", "uncontrolled.cfg"}) {
+        EXPECT_TRUE(t.contains(QString::fromUtf8(hledany))) << hledany << "\n" << t.toStdString();
+    }
+    EXPECT_TRUE(text("en.pdf", "pdfinfo").contains(QStringLiteral("Pages: 1")));
+    b = spust({"report", "ex:mass_from_dimensions.cfg", "--output", "@cs.pdf", "--language", "cs"}, "cs_CZ.UTF-8");
+    ASSERT_EQ(b.kod, 0) << b.err.toStdString();
+    t = text("cs.pdf", "pdftotext");
+    for (const char* hledany : {"Konečné teploty 851 °C je dosaženo za 510 s.", "Structural steel S235",
+                                "Potřebný příkon [W] 235069", "Geometrie vsázky", "Obdélníkový"}) {
+        EXPECT_TRUE(t.contains(QString::fromUtf8(hledany))) << hledany << "\n" << t.toStdString();
+    }
+}
+
 struct Odmitnuti {
     std::vector<const char*> argumenty;
     int kod;
@@ -177,7 +205,9 @@ INSTANTIATE_TEST_SUITE_P(
         Odmitnuti{{"table", "ex:uncontrolled.cfg", "--losses", "5"}, 2, "--losses is not an option of table"},
         Odmitnuti{{"chart", "ex:uncontrolled.cfg"}, 2, "chart needs --output"},
         Odmitnuti{{"chart", "ex:uncontrolled.cfg", "--output", "@x.gif"}, 2, "--output names a .png, .svg or .pdf"},
-        Odmitnuti{{"chart", "ex:uncontrolled.cfg", "--output", "@x.png", "--size", "20x20"}, 2, "--size is WxH"}));
+        Odmitnuti{{"chart", "ex:uncontrolled.cfg", "--output", "@x.png", "--size", "20x20"}, 2, "--size is WxH"},
+        Odmitnuti{{"report", "ex:uncontrolled.cfg", "--output", "@x.png"}, 2, "report needs --output FILE.pdf"},
+        Odmitnuti{{"report", "ex:uncontrolled.cfg", "--output", "@x.pdf", "--losses", "x"}, 2, "--losses needs"}));
 
 TEST_F(Davka, HelpAndVersion) {
     const Beh h = spust({"--help"});

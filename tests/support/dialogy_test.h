@@ -27,6 +27,7 @@ public:
     QList<bool> odpovedi;                    // otazka
     QList<Volba> volby;                      // otazkaUlozit
     QList<std::optional<QString>> vstupy;    // vstup
+    QList<int> vybery;                       // volba
     QList<std::optional<QString>> soubory;   // every file dialog
     VysledekTisku tisk = VysledekTisku::Vytisteno;
 
@@ -53,6 +54,10 @@ public:
         otazky.append(text);
         return vezmi(volby, Volba::Zrusit);
     }
+    int volba(const QString&, const QString& text, const QStringList& tlacitka) override {
+        otazky.append(text);
+        return vezmi(vybery, static_cast<int>(tlacitka.size()) - 1);
+    }
     std::optional<QString> vstup(const QString&, const QString&, const QString&) override {
         return vezmi(vstupy, std::optional<QString>());
     }
@@ -71,13 +76,13 @@ public:
     }
     void kurzorCekani() override { ++cekani; }
     void kurzorNormalni() override { --cekani; }
-    VysledekTisku tiskni(const QString& nazev, const Kresleni& kresli) override {
+    VysledekTisku tiskni(const QString& nazev, bool nastojato, const Kresleni& kresli) override {
         tisky.append(nazev);
         if (tisk == VysledekTisku::Vytisteno) {
-            stranka = QImage(800, 600, QImage::Format_RGB32);
+            stranka = nastojato ? QImage(600, 848, QImage::Format_RGB32) : QImage(800, 600, QImage::Format_RGB32);
             stranka.fill(Qt::white);
             QPainter p(&stranka);
-            kresli(p, QRectF(0, 0, 800, 600));
+            kresli(p, QRectF(QPointF(0, 0), QSizeF(stranka.size())));
         }
         return tisk;
     }

@@ -139,11 +139,23 @@ private slots:
         QCOMPARE(body.last(), QPointF(v.Vysledky.Cas[static_cast<std::size_t>(v.PocetKroku)],
                                       v.Vysledky.TeplotaVsazky[static_cast<std::size_t>(v.PocetKroku)]));
 
-        o.w<QPushButton>("cmdStorno")->click();
-        QCOMPARE(o.d.tisky, QStringList{"Heating Progress"});
+        // Print offers the report of the case or the chart alone; Cancel prints nothing.
+        o.d.vybery = {2, 1, 0};
+        for (int i = 0; i < 3; ++i) {
+            o.w<QPushButton>("cmdStorno")->click();
+        }
+        QCOMPARE(o.d.tisky, (QStringList{"Heating Progress", "Heat-up Report"}));
         QImage prazdna(o.d.stranka.size(), o.d.stranka.format());
         prazdna.fill(Qt::white);
-        QVERIFY(!o.d.stranka.isNull() && o.d.stranka != prazdna);
+        QVERIFY(o.d.stranka.height() > o.d.stranka.width() && o.d.stranka != prazdna);
+        // Without a printer the page is saved as a PDF instead.
+        o.d.tisk = VysledekTisku::ZadnaTiskarna;
+        o.d.vybery = {0};
+        const QString pdf = o.slozka.filePath(QStringLiteral("zprava.pdf"));
+        o.d.soubory = {pdf};
+        o.w<QPushButton>("cmdStorno")->click();
+        QFile soubor(pdf);
+        QVERIFY(soubor.open(QIODevice::ReadOnly) && soubor.read(4) == "%PDF");
 
         const QString obrazek = o.slozka.filePath(QStringLiteral("graf.png"));
         o.d.soubory = {obrazek};

@@ -64,7 +64,7 @@ struct Zadani {
     FrmZadani okno;
 
     explicit Zadani(const QString& data = QString())
-        : relace{data, {}, {}}, okno(Uloha(), false, relace, nastaveni, d) {
+        : relace{data, {}, {}, {}}, okno(Uloha(), false, relace, nastaveni, d) {
         // Shown by the test itself: not a stray modal window for the guard to close.
         okno.setProperty("zorvetObslouzeno", true);
         okno.show();
