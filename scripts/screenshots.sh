@@ -6,7 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-PACKAGES=(xvfb xauth xdotool imagemagick fonts-dejavu-core)
+PACKAGES=(xvfb xauth xdotool imagemagick fonts-dejavu-core poppler-utils)
 missing=()
 for p in "${PACKAGES[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
@@ -82,6 +82,12 @@ export DISPLAY=":$(head -n1 "$work/display")"
 
 "$program" >"$work/zorvet.log" 2>&1 &
 zorvet_pid=$!
+# The one-page report of the example, as the batch command writes it.
+"$program" report "$results" --output "$work/report.pdf" --losses 10
+pdftoppm -png -r 60 -singlefile "$work/report.pdf" "$work/report"
+convert "$work/report.png" -strip -define png:compression-level=9 "PNG8:$out/report.png"
+echo "screenshots: $out/report.png"
+
 # The main window appears once the splash has closed itself (2 s).
 wait_for xdotool search --onlyvisible --name '^Zorvet Furnace Heat-up'
 window="$(xdotool search --onlyvisible --name '^Zorvet Furnace Heat-up' | head -n1)"
