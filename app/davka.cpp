@@ -79,6 +79,10 @@ struct Volby {
                                QStringLiteral("Reduction factor of the heat-exchange surface, over 0 up to 1 "
                                               "(default 1)."),
                                QStringLiteral("K")};
+    QCommandLineOption vodivost{QStringLiteral("conductivity"),
+                                QStringLiteral("Thermal conductivity of the charge in W/m/K: the core of a thick "
+                                               "charge is computed too (needs the mass from the dimensions)."),
+                                QStringLiteral("L")};
     QCommandLineOption vystup{QStringLiteral("output"),
                               QStringLiteral("chart: the picture to write; its extension .png, .svg or .pdf "
                                              "chooses the format. report: the PDF file to write."),
@@ -104,11 +108,26 @@ std::optional<float> redukceArgumentu(const QCommandLineParser& parser, const Vo
     return static_cast<float>(*k);
 }
 
+// The conductivity of --conductivity, 0 (none) without it; no value (after the message) for a
+// text that is no number over 0.
+std::optional<float> vodivostArgumentu(const QCommandLineParser& parser, const Volby& v) {
+    if (!parser.isSet(v.vodivost)) {
+        return 0.0f;
+    }
+    const std::optional<double> l = cisloArgumentu(parser.value(v.vodivost));
+    if (!l || !(*l > 0.0) || *l > 1e6) {
+        chyba(QString(), QStringLiteral("--conductivity needs a number over 0 (W/m/K), not \"%1\".")
+                             .arg(parser.value(v.vodivost)));
+        return std::nullopt;
+    }
+    return static_cast<float>(*l);
+}
+
 // Reads a problem file (or the problem of a results file) and computes it, with the checks
 // of the problem dialog's OK first. kUspech and the result, or the exit status after the
 // message.
-int nactiAVypocti(const QString& cesta, float koefK, std::int16_t jazyk, std::unique_ptr<Vysledek>& vysledek,
-                  QString* komentar = nullptr) {
+int nactiAVypocti(const QString& cesta, float koefK, float lambda, std::int16_t jazyk,
+                  std::unique_ptr<Vysledek>& vysledek, QString* komentar = nullptr) {
     PrecteniSouboru precteni = NactiSoubor(cesta, false, Uloha{}, jazyk);
     if (!precteni.obsah) {
         chyba(Text(id::ChybaSouboru, jazyk), precteni.chyba);
@@ -119,6 +138,11 @@ int nactiAVypocti(const QString& cesta, float koefK, std::int16_t jazyk, std::un
     }
     Uloha& u = precteni.obsah->uloha;
     u.KoefK = koefK;
+    u.Lambda = lambda;
+    if (lambda > 0.0f && u.ZadaniHmotnosti != "V") {
+        chyba(QString(), QStringLiteral("--conductivity: ") + ZpravaJadra(KonecJadra::BezRozmeru, jazyk));
+        return kNepouzitelnyVstup;
+    }
     if (const std::optional<Zavada> zavada = ZkontrolujHodnoty(u)) {
         chyba(Text(id::ChybaZadani, jazyk), ZpravaZavady(*zavada, jazyk));
         return kNepouzitelnyVstup;
@@ -133,6 +157,13 @@ int nactiAVypocti(const QString& cesta, float koefK, std::int16_t jazyk, std::un
         return kVypocetSelhal;
     }
     vysledek = std::move(v.vysledek);
+    if (lambda > 0.0f) {
+        const KonecJadra jadro = SpoctiJadro(*vysledek);
+        if (jadro != KonecJadra::Dosazeno) {
+            chyba(QString(), ZpravaJadra(jadro, jazyk));
+            return jadro == KonecJadra::BezPloch ? kNepouzitelnyVstup : kVypocetSelhal;
+        }
+    }
     return kUspech;
 }
 
@@ -157,12 +188,13 @@ int vypocti(const QCommandLineParser& parser, const Volby& v, const QString& ces
     }
     const std::int16_t ztraty = *zadaneZtraty;
     const std::optional<float> koefK = redukceArgumentu(parser, v);
-    if (!koefK) {
+    const std::optional<float> lambda = vodivostArgumentu(parser, v);
+    if (!koefK || !lambda) {
         return kNepouzitelnyVstup;
     }
 
     std::unique_ptr<Vysledek> vysledek;
-    if (const int kod = nactiAVypocti(cesta, *koefK, jazyk, vysledek); kod != kUspech) {
+    if (const int kod = nactiAVypocti(cesta, *koefK, *lambda, jazyk, vysledek); kod != kUspech) {
         return kod;
     }
 
@@ -184,6 +216,7 @@ int vypocti(const QCommandLineParser& parser, const Volby& v, const QString& ces
            QLatin1Char('\n');
     out += BezAkceleratoru(Text(id::Spotreba, jazyk)) + QLatin1String(": ") +
            (vykon ? TextObecny(vykon->E) : QString()) + QLatin1Char('\n');
+    out += RadkyJadra(*vysledek, jazyk);
     vypis(stdout, out);
     std::fflush(stdout);
     return kUspech;
@@ -235,16 +268,20 @@ bool jeSouborVysledku(const QString& cesta) {
 int vysledekSouboru(const QCommandLineParser& parser, const Volby& v, const QString& cesta, std::int16_t jazyk,
                     std::unique_ptr<Vysledek>& vysledek, QString* komentar) {
     const bool vysledky = jeSouborVysledku(cesta);
-    if (vysledky && parser.isSet(v.redukce)) {
-        chyba(QString(), QStringLiteral("--reduction applies to a problem that is computed, not to a results file"));
-        return kNepouzitelnyVstup;
+    for (const QCommandLineOption* o : {&v.redukce, &v.vodivost}) {
+        if (vysledky && parser.isSet(*o)) {
+            chyba(QString(), QStringLiteral("--%1 applies to a problem that is computed, not to a results file")
+                                 .arg(o->names().constFirst()));
+            return kNepouzitelnyVstup;
+        }
     }
     const std::optional<float> koefK = redukceArgumentu(parser, v);
-    if (!koefK) {
+    const std::optional<float> lambda = vodivostArgumentu(parser, v);
+    if (!koefK || !lambda) {
         return kNepouzitelnyVstup;
     }
     if (!vysledky) {
-        return nactiAVypocti(cesta, *koefK, jazyk, vysledek, komentar);
+        return nactiAVypocti(cesta, *koefK, *lambda, jazyk, vysledek, komentar);
     }
     PrecteniSouboru precteni = NactiSoubor(cesta, true, Uloha{}, jazyk);
     if (!precteni.obsah) {
@@ -355,7 +392,8 @@ int ProvedDavku(const GrafDavky* kreslic) {
         QStringLiteral("Heat-up time of a steel charge in an electric resistance furnace.\n\n"
                        "Commands:\n"
                        "  compute PROBLEM   read a problem (*.cfg, or the problem of a *.odp), compute it and print\n"
-                       "                    the final temperature, the power required and the energy\n"
+                       "                    the final temperature, the power required and the energy;\n"
+                       "                    with --conductivity also the Biot number and the core heat-up time\n"
                        "  table RESULTS     print the result table of a results file (*.odp) as CSV\n"
                        "  chart FILE --output PICTURE\n"
                        "                    draw the heat-up chart as a PNG, SVG or PDF file (by the extension of\n"
@@ -369,7 +407,7 @@ int ProvedDavku(const GrafDavky* kreslic) {
     const QCommandLineOption pomoc = parser.addHelpOption();
     const QCommandLineOption verze = parser.addVersionOption();
     const Volby v;
-    parser.addOptions({v.vysledky, v.csv, v.ztraty, v.jazyk, v.komentar, v.redukce, v.vystup, v.velikost});
+    parser.addOptions({v.vysledky, v.csv, v.ztraty, v.jazyk, v.komentar, v.redukce, v.vodivost, v.vystup, v.velikost});
     parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("compute, table, chart or report"));
     parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("the problem or results file"));
 
@@ -391,11 +429,11 @@ int ProvedDavku(const GrafDavky* kreslic) {
     // The options each command takes besides --language.
     QList<const QCommandLineOption*> svoje;
     if (prikaz == QLatin1String("compute")) {
-        svoje = {&v.vysledky, &v.csv, &v.ztraty, &v.komentar, &v.redukce};
+        svoje = {&v.vysledky, &v.csv, &v.ztraty, &v.komentar, &v.redukce, &v.vodivost};
     } else if (prikaz == QLatin1String("chart")) {
-        svoje = {&v.vystup, &v.velikost, &v.redukce};
+        svoje = {&v.vystup, &v.velikost, &v.redukce, &v.vodivost};
     } else if (prikaz == QLatin1String("report")) {
-        svoje = {&v.vystup, &v.ztraty, &v.redukce};
+        svoje = {&v.vystup, &v.ztraty, &v.redukce, &v.vodivost};
     } else if (prikaz != QLatin1String("table")) {
         chyba(QString(), QStringLiteral("unknown command \"%1\"\nsee zorvet --help").arg(prikaz));
         return kNepouzitelnyVstup;
@@ -404,8 +442,8 @@ int ProvedDavku(const GrafDavky* kreslic) {
         chyba(QString(), QStringLiteral("%1 needs exactly one file\nsee zorvet --help").arg(prikaz));
         return kNepouzitelnyVstup;
     }
-    for (const QCommandLineOption* o : {&v.vysledky, &v.csv, &v.ztraty, &v.komentar, &v.redukce, &v.vystup,
-                                        &v.velikost}) {
+    for (const QCommandLineOption* o : {&v.vysledky, &v.csv, &v.ztraty, &v.komentar, &v.redukce, &v.vodivost,
+                                        &v.vystup, &v.velikost}) {
         if (parser.isSet(*o) && !svoje.contains(o)) {
             chyba(QString(), QStringLiteral("--%1 is not an option of %2\nsee zorvet --help")
                                  .arg(o->names().constFirst(), prikaz));

@@ -4,6 +4,7 @@
 #include <charconv>
 
 #include "files/zapis.h"
+#include "model/jadro.h"
 
 namespace zorvet {
 
@@ -15,13 +16,28 @@ QString TextCsv(float x) {
 
 QString TabulkaCsv(const Vysledek& vysledek) {
     const bool pec = vysledek.Uloha.Rizeny;
-    QString out = pec ? QStringLiteral("time_s,charge_C,furnace_C\n") : QStringLiteral("time_s,charge_C\n");
-    const int posledni = vysledek.posledniRadek();
-    for (int i = 0; i <= posledni; ++i) {
+    const Jadro* jadro = vysledek.Jadro ? &*vysledek.Jadro : nullptr;
+    QString out = QStringLiteral("time_s,charge_C");
+    out += pec ? QStringLiteral(",furnace_C") : QString();
+    out += jadro != nullptr ? QStringLiteral(",surface_C,core_C\n") : QStringLiteral("\n");
+    const long posledni = vysledek.posledniRadek();
+    // The rows run to the later end; a column is blank after its own.
+    const long konec = jadro != nullptr ? std::max<long>(posledni, static_cast<long>(jadro->teplota.size()) - 1) : posledni;
+    for (long i = 0; i <= konec; ++i) {
         const auto r = static_cast<std::size_t>(i);
-        out += TextCsv(vysledek.Vysledky.Cas[r]) + QLatin1Char(',') + TextCsv(vysledek.Vysledky.TeplotaVsazky[r]);
+        const float cas = i <= kPosledniRadek ? vysledek.Vysledky.Cas[r]
+                                              : static_cast<float>(static_cast<double>(i) * vysledek.Uloha.CasKrok);
+        out += TextCsv(cas) + QLatin1Char(',');
+        if (i <= posledni) {
+            out += TextCsv(vysledek.Vysledky.TeplotaVsazky[r]);
+        }
         if (pec) {
-            out += QLatin1Char(',') + TextCsv(vysledek.TeplotaPece[r]);
+            out += QLatin1Char(',') + TextCsv(TeplotaPeceKroku(vysledek, i));
+        }
+        if (jadro != nullptr) {
+            const bool je = r < jadro->teplota.size();
+            out += QLatin1Char(',') + (je ? TextCsv(jadro->povrch[r]) : QString()) + QLatin1Char(',') +
+                   (je ? TextCsv(jadro->teplota[r]) : QString());
         }
         out += QLatin1Char('\n');
     }

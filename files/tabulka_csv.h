@@ -1,7 +1,9 @@
 // The result table as CSV, the one form shared by the batch "table" command, its --csv
 // option and the table view's "Save as CSV": a header line "time_s,charge_C" (and
-// ",furnace_C" for a controlled heat-up), one line per step 0..PocetKroku, "," between the
-// fields, "." as the decimal separator whatever the locale, LF line ends, UTF-8.
+// ",furnace_C" for a controlled heat-up, and ",surface_C,core_C" when the core of a thick
+// charge was computed), one line per step 0..PocetKroku (or to the core's last step when that
+// is later; a column is blank after its own end), "," between the fields, "." as the
+// decimal separator whatever the locale, LF line ends, UTF-8.
 #pragma once
 
 #include <QString>

@@ -39,6 +39,39 @@ QString TitulekSelhani(std::int16_t jazyk) { return Text(id::ChybaVypoctu, jazyk
 
 bool SelhaniJeInformace(const VysledekVypoctu& vysledek) { return vysledek.konec == KonecVypoctu::Preteceni; }
 
+QString RadkyJadra(const Vysledek& v, std::int16_t j) {
+    if (!v.Jadro) {
+        return {};
+    }
+    QString text = BezAkceleratoru(Text(id::Biot, j)) + QLatin1String(": ") +
+                   TextObecny(static_cast<float>(v.Jadro->biot)) + QLatin1Char('\n');
+    if (v.Jadro->krok >= 0) {
+        text += Text(id::CasJadra, j) + QLatin1String(": ") + TextObecny(static_cast<float>(v.Jadro->cas)) +
+                QLatin1Char('\n');
+    }
+    return text;
+}
+
+QString ZpravaJadra(KonecJadra konec, std::int16_t j) {
+    switch (konec) {
+        case KonecJadra::Dosazeno:
+            return {};
+        case KonecJadra::BezRozmeru:
+            return Text(id::JadroBezRozmeru, j);
+        case KonecJadra::BezPloch:
+            return Text(id::JadroBezPloch, j);
+        case KonecJadra::Nedosazeno:
+            return Text(id::JadroNedosazeno, j);
+        case KonecJadra::Chyba:
+            return Text(id::JadroNelze, j);
+    }
+    return {};
+}
+
+QString VarovaniJadra(const Vysledek& v, std::int16_t j) {
+    return v.Jadro && v.Jadro->biot > 0.1 ? Text(id::VarovaniBiot, j) : QString();
+}
+
 QString NazevVeliciny(Velicina v, int usek, std::int16_t j) {
     int popisek = 0;
     switch (v) {
@@ -63,6 +96,7 @@ QString NazevVeliciny(Velicina v, int usek, std::int16_t j) {
             return BezAkceleratoru(Text(id::KonTep, j)) + QLatin1Char(' ') + QString::number(usek) +
                    QStringLiteral(" [°C]");
         case Velicina::DobaVydrze: popisek = id::DobaVydrze; break;
+        case Velicina::Lambda: popisek = id::Lambda; break;
     }
     return BezAkceleratoru(Text(popisek, j)).trimmed();
 }

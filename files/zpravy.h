@@ -4,6 +4,7 @@
 #include <QString>
 #include <cstdint>
 
+#include "model/jadro.h"
 #include "model/vypocet.h"
 
 namespace zorvet {
@@ -22,6 +23,19 @@ QString TitulekSelhani(std::int16_t jazyk);
 
 // The overflow report uses the information icon; every other failure the exclamation icon.
 bool SelhaniJeInformace(const VysledekVypoctu& vysledek);
+
+// The core of a thick charge: "Biot Number [-]: 0.2891" and, when the core reached the final
+// temperature, "Core Heat-up Time [s]: 650", each line ended by a line feed, the numbers as
+// the power frame writes them. Empty for a result without a core.
+QString RadkyJadra(const Vysledek& vysledek, std::int16_t jazyk);
+
+// Why a result has no core time: the core was not reached in time, the mass is typed, no
+// long face takes part. Empty when it was reached.
+QString ZpravaJadra(KonecJadra konec, std::int16_t jazyk);
+
+// The warning that the single charge temperature reports too short a time: a Biot number
+// above 0.1. Empty otherwise.
+QString VarovaniJadra(const Vysledek& vysledek, std::int16_t jazyk);
 
 // The caption of the problem dialog's field that holds a value, without its accelerator
 // ("Weight [kg]"); the messages about a value name it so.

@@ -40,15 +40,24 @@ void TeplosmennaPlocha(Uloha& u) {
     u.A = static_cast<float>(static_cast<double>(sAL) + sAB + sBL);
 }
 
-void HmotnostZRozmeru(Uloha& u, float hustota) {
+std::optional<double> ObjemKusu(const Uloha& u) {
     const double a = u.StranaA, b = u.StranaB, l = u.DelkaL;
     const double n = u.PocetProfilu;
     if (u.Profil == "K") {
-        u.m = static_cast<float>((a * a * kPi / 4.0) * l * n);
-    } else if (u.Profil == "C") {
-        u.m = static_cast<float>(a * a * n * l);
-    } else if (u.Profil == "O") {
-        u.m = static_cast<float>(n * a * b * l);
+        return (a * a * kPi / 4.0) * l * n;
+    }
+    if (u.Profil == "C") {
+        return a * a * n * l;
+    }
+    if (u.Profil == "O") {
+        return n * a * b * l;
+    }
+    return std::nullopt;
+}
+
+void HmotnostZRozmeru(Uloha& u, float hustota) {
+    if (const std::optional<double> objem = ObjemKusu(u)) {
+        u.m = static_cast<float>(*objem);
     }
     // Another profile cannot be chosen in the dialog; the mass held is then scaled as it is.
     u.m = static_cast<float>(static_cast<double>(hustota) * u.m);

@@ -95,6 +95,12 @@ std::optional<Zavada> ZkontrolujHodnoty(const Uloha& u) {
     if (auto z = konecne(Velicina::KoefK, u.KoefK)) {
         return z;
     }
+    // No conductivity (0) computes no core; one that is given must be one.
+    if (u.Lambda != 0.0f) {
+        if (auto z = kladne(Velicina::Lambda, u.Lambda)) {
+            return z;
+        }
+    }
     if (zRozmeru) {
         if (auto z = kladne(Velicina::StranaA, u.StranaA)) {
             return z;

@@ -51,6 +51,9 @@ struct Uloha {
     std::int16_t PocetKrivek = 0;  // number of curve segments (0 when uncontrolled)
     zorvet::Krivka Krivka{};
     float KoefK = 0.0f;  // reduction factor of the heat-exchange surface, 0..1
+    // W/m/K thermal conductivity of the charge; 0 when not known. Kept beside the material
+    // database (Conductivity.lst), never in a problem or results file.
+    float Lambda = 0.0f;
 
     bool operator==(const Uloha&) const = default;
 };
@@ -70,7 +73,7 @@ bool OverZadani(const Uloha& u);
 enum class Velicina {
     Tpece, Tv, Tk, CasKrok, m, c, A, Eps, Gama, KoefK,
     StranaA, StranaB, DelkaL, PocetProfilu, PocetAB, PocetAL, PocetBL,
-    TeplotaKrivky, DobaVydrze,
+    TeplotaKrivky, DobaVydrze, Lambda,
 };
 
 // What is wrong with a value.

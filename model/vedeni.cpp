@@ -20,12 +20,13 @@ constexpr double kMaxHodnota = 1.0e9;
 constexpr int kDeleni1D = 64;       // across a plate
 constexpr int kDeleniPolomer = 48;  // along the radius of a round bar
 constexpr int kDeleni2D = 24;       // along the shorter side of a 2-D section
+constexpr double kRustSite = 0.1;   // growth of the spacing along a longer side, m per m
 
 // Sub-step control: the local error of a backward Euler sub-step (estimated from two half
 // steps) must stay below this fraction of the temperature scale of the step.
 constexpr double kTolerance = 2.0e-4;
 constexpr int kMaxNewton = 40;
-constexpr long kMaxPokusu = 2000;  // sub-step attempts per step and unit of zjemneni
+constexpr long kMaxPokusu = 1000;  // sub-step attempts per step and unit of zjemneni (ordinary steps: < 250)
 constexpr int kMaxZjemneni = 16;
 
 bool platnaTeplota(double t) { return std::isfinite(t) && t >= -kKelvin && t <= kMaxTeplota; }
@@ -40,8 +41,9 @@ public:
         es_ = eps * kSigma;
         zf_ = ctvrta(tf);
     }
-    // Every temperature of the march stays between these (maximum principle); the Newton
-    // iterates of the face temperatures are kept there too.
+    // The lowest and highest of tv and the furnace temperatures so far: the exact solution
+    // stays between them (maximum principle), so the Newton iterates and the extrapolated
+    // sub-step, whose stiff components may overshoot slightly, are kept there too.
     void meze(double dolni, double horni) {
         dolni_ = dolni;
         horni_ = horni;
@@ -72,23 +74,48 @@ struct Osa {
     std::vector<double> kapacita;    // rho c * control volume of each node
     std::vector<double> vodivost;    // lambda * face / spacing between nodes p and p+1
     std::vector<double> delka;       // geometric control length (Cartesian; weights of surface means)
+    double rozestup = 0.0;           // m, the smallest node spacing
     double plocha0 = 0.0, plochaN = 0.0;  // area of the end faces (per unit of the other directions)
     bool ohrev0 = false, ohrevN = false;
 };
 
-void kartezska(Osa& o, double l, int n, double rc, double lambda, int ohrevy) {
-    const double h = l / n;
-    o.n = n;
-    o.delka.assign(static_cast<std::size_t>(n) + 1, h);
-    o.delka.front() = o.delka.back() = h / 2.0;
-    o.kapacita.resize(o.delka.size());
-    for (std::size_t p = 0; p < o.delka.size(); ++p) {
+// Node spacing hKraj at the faces, growing by `rust` per metre of distance from the nearer face
+// up to hMax; symmetric, with a node in the middle. Uniform when hKraj == hMax.
+void kartezska(Osa& o, double l, double hKraj, double hMax, double rust, double rc, double lambda,
+               int ohrevy) {
+    std::vector<double> kroky;
+    double s = 0.0;
+    while (s < l / 2.0 * (1.0 - 1e-9)) {
+        kroky.push_back(std::min(hKraj + rust * s, hMax));
+        s += kroky.back();
+    }
+    const std::size_t pul = kroky.size();
+    kroky.resize(2 * pul);
+    for (std::size_t i = 0; i < pul; ++i) {
+        kroky[i] *= l / 2.0 / s;
+        kroky[2 * pul - 1 - i] = kroky[i];
+    }
+    const std::size_t n = kroky.size();
+    o.n = static_cast<int>(n);
+    o.delka.assign(n + 1, 0.0);
+    o.kapacita.resize(n + 1);
+    o.vodivost.resize(n);
+    for (std::size_t p = 0; p < n; ++p) {
+        o.delka[p] += kroky[p] / 2.0;
+        o.delka[p + 1] += kroky[p] / 2.0;
+        o.vodivost[p] = lambda / kroky[p];
+    }
+    for (std::size_t p = 0; p <= n; ++p) {
         o.kapacita[p] = rc * o.delka[p];
     }
-    o.vodivost.assign(static_cast<std::size_t>(n), lambda / h);
+    o.rozestup = *std::min_element(kroky.begin(), kroky.end());
     o.plocha0 = o.plochaN = 1.0;
     o.ohrev0 = ohrevy >= 1;
     o.ohrevN = ohrevy >= 2;
+}
+
+void kartezska(Osa& o, double l, int n, double rc, double lambda, int ohrevy) {
+    kartezska(o, l, l / n, l / n, 0.0, rc, lambda, ohrevy);
 }
 
 // Per radian and unit length; the centre cell's inner face has zero area, which is the
@@ -107,18 +134,42 @@ void radialni(Osa& o, double polomer, int n, double rc, double lambda) {
         }
     }
     o.delka.clear();
+    o.rozestup = h;
     o.plocha0 = 0.0;
     o.plochaN = polomer;
     o.ohrev0 = false;
     o.ohrevN = true;
 }
 
-// Backward Euler over dt along one direction: the Thomas factors of the line and its response
-// to a unit flux through either end face (the line is linear inside, so the nonlinear face
-// equations reduce to one or two unknowns per line).
+// Thomas pivots of the line block p0..p1 (nodes outside it known), written without
+// subtraction: pivot = ex + G_p with the excess ex_p = s_p + G_(p-1) ex_(p-1) / pivot_(p-1) >= s_p.
+// The plain form diag - G^2 / pivot cancels catastrophically once a sub-step is long against the
+// diffusion time of the line, where the matrix is nearly that of an insulated line.
+void pivoty(const Osa& o, double dt, std::size_t p0, std::size_t p1, std::vector<double>& inv) {
+    const std::size_t n = static_cast<std::size_t>(o.n);
+    double ex = o.kapacita[p0] / dt + (p0 > 0 ? o.vodivost[p0 - 1] : 0.0);
+    for (std::size_t p = p0;; ++p) {
+        inv[p] = 1.0 / (ex + (p < n ? o.vodivost[p] : 0.0));
+        if (p == p1) {
+            return;
+        }
+        ex = o.kapacita[p + 1] / dt + o.vodivost[p] * ex * inv[p];
+    }
+}
+
+// Backward Euler over dt along one direction. The line is linear inside, so its heated face
+// temperatures u (node 0) and v (node n) follow from one or two scalar equations
+//   u = r0 + Q(u) a00 + Q(v) a0n,   v = rN + Q(u) an0 + Q(v) ann,
+// where r0, rN are the face temperatures of the line with insulated faces and aij its responses
+// to a unit flux through a face. The rest of the line is then solved with u and v as known
+// values: every quantity here is a positive combination, so nothing cancels or grows.
 struct Rozklad {
     double dt = -1.0;
-    std::vector<double> w, e, cc, g0, gN;
+    double a00 = 0.0, a0n = 0.0, an0 = 0.0, ann = 0.0;
+    std::vector<double> w0, wN;  // r0 = sum w0_p T_p, rN = sum wN_p T_p (weights sum to 1)
+    std::vector<double> w, e, f;  // interior block: d_p = w_p T_p + e_p d_(p-1), x_p = d_p + f_p x_(p+1)
+    double kotva0 = 0.0, kotvaN = 0.0;  // share of the known u, v in the first and last row
+    std::vector<double> inv, g;  // scratch
 
     void priprav(const Osa& o, double novyDt) {
         if (novyDt == dt) {
@@ -126,76 +177,89 @@ struct Rozklad {
         }
         dt = novyDt;
         const std::size_t n = static_cast<std::size_t>(o.n);
-        w.resize(n + 1);
-        e.resize(n + 1);
-        cc.resize(n + 1);
-        g0.resize(n + 1);
-        gN.resize(n + 1);
-        double m = 0.0;
-        for (std::size_t p = 0; p <= n; ++p) {
-            const double dolni = p > 0 ? -o.vodivost[p - 1] : 0.0;
-            const double horni = p < n ? -o.vodivost[p] : 0.0;
-            const double diag = o.kapacita[p] / dt - dolni - horni;
-            m = 1.0 / (diag - (p > 0 ? dolni * cc[p - 1] : 0.0));
-            cc[p] = horni * m;
-            w[p] = o.kapacita[p] / dt * m;
-            e[p] = dolni * m;
-            g0[p] = p == 0 ? o.plocha0 * m : -e[p] * g0[p - 1];
-            gN[p] = p == n ? o.plochaN * m : 0.0;
+        for (auto* pole : {&w0, &wN, &w, &e, &f, &inv, &g}) {
+            pole->resize(n + 1);
         }
-        for (std::size_t p = n; p-- > 0;) {
-            g0[p] -= cc[p] * g0[p + 1];
-            gN[p] -= cc[p] * gN[p + 1];
+        // Responses of the insulated line to a unit flux through each heated face.
+        pivoty(o, dt, 0, n, inv);
+        const auto odezva = [&](std::size_t konec, double plocha, std::vector<double>& vahy) {
+            for (std::size_t p = 0; p <= n; ++p) {
+                g[p] = p == 0 ? (konec == 0 ? plocha * inv[0] : 0.0) : o.vodivost[p - 1] * inv[p] * g[p - 1];
+            }
+            g[n] += konec == n ? plocha * inv[n] : 0.0;
+            for (std::size_t p = n; p-- > 0;) {
+                g[p] += o.vodivost[p] * inv[p] * g[p + 1];
+            }
+            // The matrix is symmetric: row `konec` of its inverse is g / plocha.
+            for (std::size_t p = 0; p <= n; ++p) {
+                vahy[p] = g[p] * o.kapacita[p] / dt / plocha;
+            }
+        };
+        if (o.ohrev0) {
+            odezva(0, o.plocha0, w0);
+            a00 = g[0];
+            an0 = g[n];
         }
+        if (o.ohrevN) {
+            odezva(n, o.plochaN, wN);
+            a0n = o.ohrev0 ? g[0] : 0.0;
+            ann = g[n];
+        }
+        if (!o.ohrevN) {
+            an0 = 0.0;
+        }
+        // The block between the heated faces.
+        const std::size_t p0 = o.ohrev0 ? 1 : 0, p1 = o.ohrevN ? n - 1 : n;
+        pivoty(o, dt, p0, p1, inv);
+        for (std::size_t p = p0; p <= p1; ++p) {
+            w[p] = o.kapacita[p] / dt * inv[p];
+            e[p] = p > p0 ? o.vodivost[p - 1] * inv[p] : 0.0;
+            f[p] = p < p1 ? o.vodivost[p] * inv[p] : 0.0;
+        }
+        kotva0 = o.ohrev0 ? o.vodivost[0] * inv[p0] : 0.0;
+        kotvaN = o.ohrevN ? o.vodivost[n - 1] * inv[p1] : 0.0;
     }
 };
 
 // Backward Euler over one direction for `pocet` parallel lines; element (p, l) at p * pocet + l,
 // so the inner loops run across lines and vectorize. vstup and vystup must differ.
 void zamet(const Osa& o, const Rozklad& r, const Prestup& pr, const double* vstup, double* vystup,
-           std::size_t pocet, double* q0, double* qN, double* u0, double* uN) {
+           std::size_t pocet, double* u0, double* uN) {
     const std::size_t n = static_cast<std::size_t>(o.n);
+    // Face temperatures of the insulated line.
     for (std::size_t l = 0; l < pocet; ++l) {
-        vystup[l] = r.w[0] * vstup[l];
+        u0[l] = uN[l] = 0.0;
     }
-    for (std::size_t p = 1; p <= n; ++p) {
+    for (std::size_t p = 0; p <= n; ++p) {
         const double* v = vstup + p * pocet;
-        const double* pred = vystup + (p - 1) * pocet;
-        double* d = vystup + p * pocet;
-        for (std::size_t l = 0; l < pocet; ++l) {
-            d[l] = r.w[p] * v[l] - r.e[p] * pred[l];
+        if (o.ohrev0) {
+            for (std::size_t l = 0; l < pocet; ++l) {
+                u0[l] += r.w0[p] * v[l];
+            }
+        }
+        if (o.ohrevN) {
+            for (std::size_t l = 0; l < pocet; ++l) {
+                uN[l] += r.wN[p] * v[l];
+            }
         }
     }
-    for (std::size_t p = n; p-- > 0;) {
-        const double* dal = vystup + (p + 1) * pocet;
-        double* d = vystup + p * pocet;
-        for (std::size_t l = 0; l < pocet; ++l) {
-            d[l] -= r.cc[p] * dal[l];
-        }
-    }
-    if (!o.ohrev0 && !o.ohrevN) {
-        return;
-    }
-    // The face temperatures u (node 0) and v (node n) solve u = r0 + Q(u) g0[0] + Q(v) gN[0],
-    // v = rN + Q(u) g0[n] + Q(v) gN[n]; Newton from the temperatures of the step's start.
-    const double a00 = r.g0[0], a0n = r.gN[0], an0 = r.g0[n], ann = r.gN[n];
+    // Newton for the face temperatures, from those of the step's start.
     for (std::size_t l = 0; l < pocet; ++l) {
-        const double r0 = vystup[l];
-        const double rn = vystup[n * pocet + l];
+        const double r0 = u0[l], rn = uN[l];
         double u = pr.omez(vstup[l]);
         double v = pr.omez(vstup[n * pocet + l]);
-        double qu = 0.0, qv = 0.0;
         for (int i = 0; i < kMaxNewton; ++i) {
-            qu = o.ohrev0 ? pr.tok(u) : 0.0;
-            qv = o.ohrevN ? pr.tok(v) : 0.0;
+            const double qu = o.ohrev0 ? pr.tok(u) : 0.0;
+            const double qv = o.ohrevN ? pr.tok(v) : 0.0;
             const double du = o.ohrev0 ? -pr.derivace(u) : 0.0;
             const double dv = o.ohrevN ? -pr.derivace(v) : 0.0;
-            const double f = u - r0 - qu * a00 - qv * a0n;
-            const double g = v - rn - qu * an0 - qv * ann;
-            // Jacobian I + B diag(du, dv): B is a scaled block of an SPD inverse, det >= 1.
-            const double j11 = 1.0 + a00 * du, j12 = a0n * dv;
-            const double j21 = an0 * du, j22 = 1.0 + ann * dv;
-            const double det = j11 * j22 - j12 * j21;
+            const double f = o.ohrev0 ? u - r0 - qu * r.a00 - qv * r.a0n : 0.0;
+            const double g = o.ohrevN ? v - rn - qu * r.an0 - qv * r.ann : 0.0;
+            // Jacobian I + B diag(du, dv), B a scaled block of an SPD inverse: det >= the bound
+            // below, which also stands in when rounding spoils the product form.
+            const double j11 = 1.0 + r.a00 * du, j12 = r.a0n * dv;
+            const double j21 = r.an0 * du, j22 = 1.0 + r.ann * dv;
+            const double det = std::max(j11 * j22 - j12 * j21, j11 + j22 - 1.0);
             const double krokU = (f * j22 - g * j12) / det;
             const double krokV = (g * j11 - f * j21) / det;
             u = pr.omez(u - krokU);
@@ -204,27 +268,43 @@ void zamet(const Osa& o, const Rozklad& r, const Prestup& pr, const double* vstu
                 break;
             }
         }
-        q0[l] = o.ohrev0 ? pr.tok(u) : 0.0;
-        qN[l] = o.ohrevN ? pr.tok(v) : 0.0;
         u0[l] = u;
         uN[l] = v;
     }
-    for (std::size_t p = 0; p <= n; ++p) {
+    // The block between the heated faces, with u and v known.
+    const std::size_t p0 = o.ohrev0 ? 1 : 0, p1 = o.ohrevN ? n - 1 : n;
+    for (std::size_t p = p0; p <= p1; ++p) {
+        const double* v = vstup + p * pocet;
         double* d = vystup + p * pocet;
-        const double s0 = r.g0[p], sn = r.gN[p];
-        for (std::size_t l = 0; l < pocet; ++l) {
-            d[l] += q0[l] * s0 + qN[l] * sn;
+        if (p == p0) {
+            for (std::size_t l = 0; l < pocet; ++l) {
+                d[l] = r.w[p] * v[l] + r.kotva0 * u0[l];
+            }
+        } else {
+            const double* pred = d - pocet;
+            for (std::size_t l = 0; l < pocet; ++l) {
+                d[l] = r.w[p] * v[l] + r.e[p] * pred[l];
+            }
         }
     }
-    // The face nodes take the Newton roots themselves: on a stiff face (a light cell, a long
-    // sub-step) r0 + Q(u) g0[0] would multiply the last bit of u by g0[0] |Q'(u)| >> 1.
-    for (std::size_t l = 0; l < pocet; ++l) {
-        if (o.ohrev0) {
-            vystup[l] = u0[l];
+    if (o.ohrevN) {
+        double* d = vystup + p1 * pocet;
+        for (std::size_t l = 0; l < pocet; ++l) {
+            d[l] += r.kotvaN * uN[l];
         }
-        if (o.ohrevN) {
-            vystup[n * pocet + l] = uN[l];
+    }
+    for (std::size_t p = p1; p-- > p0;) {
+        const double* dal = vystup + (p + 1) * pocet;
+        double* d = vystup + p * pocet;
+        for (std::size_t l = 0; l < pocet; ++l) {
+            d[l] += r.f[p] * dal[l];
         }
+    }
+    if (o.ohrev0) {
+        std::copy(u0, u0 + pocet, vystup);
+    }
+    if (o.ohrevN) {
+        std::copy(uN, uN + pocet, vystup + n * pocet);
     }
 }
 
@@ -270,32 +350,33 @@ public:
             if (fx < 0 || fx > 2 || fy < 0 || fy > 2 || fx + fy == 0) {
                 return false;
             }
-            const bool tenkeA = z_.b > 10.0 * z_.a, tenkeB = z_.a > 10.0 * z_.b;
-            if (fy == 0 || (fx > 0 && tenkeA)) {
+            if (fy == 0) {
                 kartezska(x_, z_.a, kDeleni1D * k, rc, z_.lambda, fx);
-            } else if (fx == 0 || tenkeB) {
+            } else if (fx == 0) {
                 kartezska(x_, z_.b, kDeleni1D * k, rc, z_.lambda, fy);
             } else {
+                // Even a plate stays 2-D: in a thin, well-conducting plate the heat of the
+                // narrow faces reaches the middle many thicknesses away. The longer side is
+                // fine near its faces (corner layers) and coarser inwards, where it is flat.
                 const double kratsi = std::min(z_.a, z_.b);
-                kartezska(x_, z_.a, deleni(z_.a / kratsi, k), rc, z_.lambda, fx);
-                kartezska(y_, z_.b, deleni(z_.b / kratsi, k), rc, z_.lambda, fy);
+                const auto osa = [&](Osa& o, double l, int f) {
+                    kartezska(o, l, kratsi / (kDeleni2D * k), l / (kDeleni2D * k), kRustSite / k, rc,
+                              z_.lambda, f);
+                };
+                osa(x_, z_.a, fx);
+                osa(y_, z_.b, fy);
                 dvaD_ = true;
             }
         } else {
             return false;
         }
-        rozestup_ = radialniX_ ? z_.a / 2.0 / x_.n : x_.delka[1];
-        if (dvaD_) {
-            rozestup_ = std::min(rozestup_, y_.delka[1]);
-        }
+        rozestup_ = dvaD_ ? std::min(x_.rozestup, y_.rozestup) : x_.rozestup;
         nx_ = static_cast<std::size_t>(x_.n) + 1;
         ny_ = dvaD_ ? static_cast<std::size_t>(y_.n) + 1 : 1;
         const std::size_t uzlu = nx_ * ny_;
         for (auto* pole : {&t_, &cely_, &pul_, &pulPul_, &pomocX_, &pomocY_, &pomocY2_}) {
             pole->assign(uzlu, z_.tv);
         }
-        q0_.assign(std::max(nx_, ny_), 0.0);
-        qN_.assign(std::max(nx_, ny_), 0.0);
         u0_.assign(std::max(nx_, ny_), 0.0);
         uN_.assign(std::max(nx_, ny_), 0.0);
         return true;
@@ -317,9 +398,9 @@ public:
         const double rozsah = std::fabs(z_.tk - z_.tv);
         const double zjemneni = z_.zjemneni;
         const double maxDt = z_.krok / zjemneni;
-        // Start at the diffusion time of the finest cell; the control grows it from there.
         const double minDt = z_.krok * 1e-9;
         const long mezPokusu = kMaxPokusu * z_.zjemneni;
+        // Start at the diffusion time of the finest cell; the control grows it from there.
         double navrh = std::clamp(z_.hustota * z_.c * rozestup_ * rozestup_ / z_.lambda, minDt, maxDt);
         double dolni = z_.tv, horni = z_.tv;
         for (long k = 1; k <= mez; ++k) {
@@ -329,15 +410,15 @@ public:
                 return v;
             }
             prestup_.nastav(tf, z_.eps, z_.koefK);
-            // The margin covers the tiny overshoot of the extrapolated sub-step.
             dolni = std::min(dolni, tf);
             horni = std::max(horni, tf);
-            const double okraj = 0.01 * (horni - dolni) + 1.0;
-            prestup_.meze(dolni - okraj, horni + okraj);
+            prestup_.meze(dolni, horni);
             // The core time is most sensitive where the core creeps towards tk: the scale is the
             // smaller of the two differences, but not below 2 % of the whole change.
             const double meritko = std::max(std::min(rozsah, std::fabs(tf - z_.tk)), 0.02 * rozsah);
-            const double tolerance = kTolerance * meritko / (zjemneni * zjemneni);
+            // Floored well above the rounding of the temperatures themselves.
+            const double tolerance = std::max(kTolerance * meritko / (zjemneni * zjemneni),
+                                              1e-9 * (std::fabs(dolni) + std::fabs(horni) + kKelvin));
             double zbyva = z_.krok;
             long pokusu = 0;
             while (zbyva > 0.0) {
@@ -379,25 +460,18 @@ public:
     }
 
 private:
-    static int deleni(double pomer, int zjemneni) {
-        // Along a longer side the profile near the core is flatter; a spacing growing with the
-        // square root of the aspect ratio keeps the cost down without moving the core time.
-        const int n = static_cast<int>(std::ceil(kDeleni2D * std::sqrt(pomer) / 2.0)) * 2;
-        return n * zjemneni;
-    }
-
     // Backward Euler split into the x and y directions (Lie splitting; each direction
     // unconditionally stable and damping).
     void krokEuler(const double* vstup, double* vystup, int ktery) {
         Rozklad& rx = rozkladX_[ktery];
         if (!dvaD_) {
-            zamet(x_, rx, prestup_, vstup, vystup, 1, q0_.data(), qN_.data(), u0_.data(), uN_.data());
+            zamet(x_, rx, prestup_, vstup, vystup, 1, u0_.data(), uN_.data());
             return;
         }
         Rozklad& ry = rozkladY_[ktery];
-        zamet(x_, rx, prestup_, vstup, pomocX_.data(), ny_, q0_.data(), qN_.data(), u0_.data(), uN_.data());
+        zamet(x_, rx, prestup_, vstup, pomocX_.data(), ny_, u0_.data(), uN_.data());
         transponuj(pomocX_.data(), pomocY_.data(), nx_, ny_);
-        zamet(y_, ry, prestup_, pomocY_.data(), pomocY2_.data(), nx_, q0_.data(), qN_.data(), u0_.data(), uN_.data());
+        zamet(y_, ry, prestup_, pomocY_.data(), pomocY2_.data(), nx_, u0_.data(), uN_.data());
         transponuj(pomocY2_.data(), vystup, ny_, nx_);
     }
 
@@ -418,7 +492,7 @@ private:
         for (std::size_t i = 0; i < cely_.size(); ++i) {
             const double rozdil = pulPul_[i] - cely_[i];
             chyba = std::max(chyba, std::fabs(rozdil));
-            cely_[i] = pulPul_[i] + rozdil;
+            cely_[i] = prestup_.omez(pulPul_[i] + rozdil);
         }
         return chyba;
     }
@@ -474,7 +548,7 @@ private:
     double rozestup_ = 0.0;  // m, the finest node spacing
     Rozklad rozkladX_[2], rozkladY_[2];
     Prestup prestup_;
-    std::vector<double> t_, cely_, pul_, pulPul_, pomocX_, pomocY_, pomocY2_, q0_, qN_, u0_, uN_;
+    std::vector<double> t_, cely_, pul_, pulPul_, pomocX_, pomocY_, pomocY2_, u0_, uN_;
 };
 
 bool platneZadani(const ZadaniVedeni& z) {

@@ -4,8 +4,9 @@
 //
 // The piece is a long bar: conduction runs in the cross-section only, the end faces are
 // neglected. A round bar ('K') is computed radially, a square ('C') or rectangle ('O') in two
-// dimensions; a section heated along one direction only, or a rectangle with one side more
-// than ten times the other, is computed one-dimensionally through the heated (thin) direction.
+// dimensions, or in one when only faces of one pair are heated (then the heat flows across
+// that pair only). A plate stays two-dimensional: in a thin, well-conducting plate the heat of
+// the narrow faces reaches the middle many thicknesses away.
 #pragma once
 
 #include <functional>
@@ -18,7 +19,7 @@ struct ZadaniVedeni {
     double a = 0.0;             // m: diameter ('K') or side A
     double b = 0.0;             // m: side B ('O' only)
     bool plast = false;         // 'K': mantle heated
-    int plochyAL = 0;           // 'C': heated long faces 0..4 (2 = two opposite faces);
+    int plochyAL = 0;           // 'C': heated long faces 0..4 (3 = all but one, 2 = two opposite);
                                 // 'O': heated faces of width A (A*L, normal along B), 0..2
     int plochyBL = 0;           // 'O': heated faces of width B (B*L, normal along A), 0..2
     double lambda = 0.0;        // W/(m K)
@@ -51,8 +52,8 @@ struct VysledekVedeni {
 
 // Marches the section from tv, step k ending at k*krok with the furnace at pec(k).
 // NeplatneZadani (nothing computed) for: an unknown profile, no heated face, a face count out
-// of range, a dimension, lambda, c, density or krok that is not finite or outside 1e-9..1e9
-// (SI units; zero and negative included), zjemneni outside 1..16, a negative maxKroku, eps or
+// of range, a dimension, lambda, c, density or krok that is not finite or not within 1e-9..1e9
+// (SI units; so zero and negative values too), zjemneni outside 1..16, a negative maxKroku, eps or
 // koefK outside 0..1, a missing pec, or a temperature that is not finite, below absolute zero
 // or above 1e5 degrees C. A pec value that is invalid in the same sense stops the
 // march with NeplatneZadani, keeping the rows computed before that step.

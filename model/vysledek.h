@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <optional>
+#include <vector>
 
 #include "model/uloha.h"
 
@@ -19,6 +21,15 @@ struct Vysledky {
     std::array<float, kPocetRadku> TeplotaVsazky{};  // °C
 };
 
+// The core of a thick charge, when the conductivity is known (model/jadro.h).
+struct Jadro {
+    std::vector<float> povrch;  // per step 0..: mean temperature of the heated surface, °C
+    std::vector<float> teplota; // per step 0..: temperature of the point that heats slowest, °C
+    long krok = -1;             // the first step whose core reached Tk
+    double cas = 0.0;           // s, krok × CasKrok
+    double biot = 0.0;          // Bi = α max × (V / A) / λ
+};
+
 struct Vysledek {
     // The problem as it was computed; in a controlled run Tpece ends at the furnace
     // temperature of the last step.
@@ -26,6 +37,7 @@ struct Vysledek {
     zorvet::Vysledky Vysledky;
     std::int16_t PocetKroku = 0;                   // index of the last row of the result
     std::array<float, kPocetRadku> TeplotaPece{};  // °C furnace temperature per step
+    std::optional<zorvet::Jadro> Jadro;            // the core, when it was computed
 
     // The last row, within the table whatever PocetKroku says.
     int posledniRadek() const { return std::clamp<int>(PocetKroku, 0, kPosledniRadek); }

@@ -239,6 +239,7 @@ QWidget* FrmZadani::poleVeliciny(const Zavada& zavada) {
         case Velicina::c:
         case Velicina::Eps:
         case Velicina::KoefK:
+        case Velicina::Lambda:
             return material_->pole(zavada.velicina);
         default:
             return geometrie_->pole(zavada.velicina);
@@ -367,6 +368,8 @@ void FrmZadani::cmdNactiCfgClick() {
         return;
     }
     uloha_ = obsah->uloha;
+    // The conductivity is no part of the file: the database gives it by the material's name.
+    uloha_.Lambda = material_->vodivost(uloha_.NazevMaterialu);
     ZobrazZadani(true);
     nastavTitulekSouboru(cesta);
 }

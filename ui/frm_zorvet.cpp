@@ -12,9 +12,11 @@
 #include "files/cteni.h"
 #include "files/datova_slozka.h"
 #include "files/jazyk.h"
+#include "files/materialy.h"
 #include "files/retezce.h"
 #include "files/soubor.h"
 #include "files/zpravy.h"
+#include "model/jadro.h"
 #include "model/vypocet.h"
 #include "ui/frm_uvitani.h"
 #include "ui/frm_zadani.h"
@@ -322,6 +324,10 @@ void FrmZorvet::Otevri() {
         return;
     }
     uloha_ = obsah->uloha;
+    // The conductivity is no part of the file: the database gives it by the material's name.
+    const DatabazeMaterialu databaze = NactiMaterialy(relace_.datovaSlozka, nastaveni_.Jazyk);
+    const auto lambda = databaze.Vodivosti.find(uloha_.NazevMaterialu);
+    uloha_.Lambda = lambda != databaze.Vodivosti.end() ? lambda->second : 0.0f;
     vysledek_ = std::move(obsah->vysledek);
     vysledkyPristupne_ = true;
     vysledekNeulozen_ = false;
@@ -374,6 +380,9 @@ void FrmZorvet::Vypocti() {
     }
     KurzorCekani kurzor(dialogy_);
     VysledekVypoctu vysledek = Vypocet(*prijata_);
+    // With a conductivity, the core of a thick charge follows the single temperature.
+    const std::optional<KonecJadra> jadro =
+        vysledek.vysledek && prijata_->Lambda > 0.0f ? std::optional(SpoctiJadro(*vysledek.vysledek)) : std::nullopt;
     // The pointer is normal again before the message waits for the user.
     kurzor.uvolni();
     const std::int16_t j = nastaveni_.Jazyk;
@@ -384,7 +393,15 @@ void FrmZorvet::Vypocti() {
         return;
     }
     vysledek_ = std::move(vysledek.vysledek);
-    dialogy_.zprava(Ikona::Informace, TitulekKonecneTeploty(j), ZpravaKonecneTeploty(*vysledek_, j));
+    QString zprava = ZpravaKonecneTeploty(*vysledek_, j);
+    if (jadro) {
+        for (const QString& dalsi : {RadkyJadra(*vysledek_, j).trimmed(), ZpravaJadra(*jadro, j), VarovaniJadra(*vysledek_, j)}) {
+            if (!dalsi.isEmpty()) {
+                zprava += QStringLiteral("\n\n") + dalsi;
+            }
+        }
+    }
+    dialogy_.zprava(Ikona::Informace, TitulekKonecneTeploty(j), zprava);
     vysledkyPristupne_ = true;
     ulozeniPovoleno_ = true;
     vysledekNeulozen_ = true;

@@ -89,7 +89,7 @@ void Graf::sestav() {
     for (const Rada& r : rady_) {
         auto* s = new QLineSeries;
         s->setName(r.nazev);
-        s->setPen(QPen(r.barva, kTloustkaCary));
+        s->setPen(QPen(r.barva, kTloustkaCary, r.styl));
         s->replace(r.body);
         graf->addSeries(s);
         s->attachAxis(x);
@@ -187,6 +187,10 @@ int Graf::pocetRad() const { return static_cast<int>(rady_.size()); }
 QString Graf::nazevRady(int index) const { return index >= 0 && index < rady_.size() ? rady_.at(index).nazev : QString(); }
 
 QColor Graf::barvaRady(int index) const { return index >= 0 && index < rady_.size() ? rady_.at(index).barva : QColor(); }
+
+Qt::PenStyle Graf::stylRady(int index) const {
+    return index >= 0 && index < rady_.size() ? rady_.at(index).styl : Qt::NoPen;
+}
 
 QList<QPointF> Graf::bodyRady(int index) const {
     return index >= 0 && index < rady_.size() ? rady_.at(index).body : QList<QPointF>();

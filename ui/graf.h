@@ -32,6 +32,7 @@ public:
         QString nazev;
         QColor barva;
         QList<QPointF> body;
+        Qt::PenStyle styl = Qt::SolidLine;
     };
     // Replaces every series at once: for long series much cheaper than adding them one
     // by one, as the curves are laid out only once.
@@ -58,6 +59,7 @@ public:
     int pocetRad() const;
     QString nazevRady(int index) const;
     QColor barvaRady(int index) const;
+    Qt::PenStyle stylRady(int index) const;
     QList<QPointF> bodyRady(int index) const;
 
     // Draws the chart as it is shown into cil of painter (a printer page, an image),

@@ -14,6 +14,8 @@ namespace {
 
 const QColor kModra(0, 0, 255);
 const QColor kCervena(255, 0, 0);
+const QColor kOranzova(230, 120, 0);
+const QColor kZelena(0, 128, 0);
 // Up to this many steps every point is marked; longer series are bare lines.
 constexpr int kZnackyDo = 50;
 
@@ -42,11 +44,26 @@ void NaplnGrafVysledku(Graf& graf, const Vysledek& vysledek, std::int16_t j) {
     graf.nastavPismo(QFont(QStringLiteral("Arial"), 16, QFont::Normal));
     graf.nastavTitulek(Text(id::TitulekGrafu, j));
     graf.nastavZnacky(n <= kZnackyDo);
+    QList<Graf::Rada> rady;
+    // An uncontrolled chart of one curve needs no legend; a second curve names both.
+    rady.append({rizeny || vysledek.Jadro ? Text(id::Vsazka, j) : QString(), kModra, vsazka});
     if (rizeny) {
-        graf.nastavRady({{Text(id::Vsazka, j), kModra, vsazka}, {Text(id::Pec, j), kCervena, pec}});
-    } else {
-        graf.nastavRady({{QString(), kModra, vsazka}});
+        rady.append({Text(id::Pec, j), kCervena, pec});
     }
+    if (vysledek.Jadro) {
+        // The surface and the core of a thick charge, dashed, at the same times.
+        QList<QPointF> povrch;
+        QList<QPointF> jadro;
+        const std::vector<float>& t = vysledek.Jadro->teplota;
+        for (std::size_t i = 0; i < t.size(); ++i) {
+            const double cas = static_cast<double>(i) * vysledek.Uloha.CasKrok;
+            povrch.append(QPointF(cas, vysledek.Jadro->povrch[i]));
+            jadro.append(QPointF(cas, t[i]));
+        }
+        rady.append({Text(id::Povrch, j), kOranzova, povrch, Qt::DashLine});
+        rady.append({Text(id::Jadro, j), kZelena, jadro, Qt::DashLine});
+    }
+    graf.nastavRady(rady);
 }
 
 }  // namespace zorvet

@@ -13,8 +13,9 @@ class Graf;
 // Fills graf from the result in rows 0..PocetKroku: the charge temperature in blue and, for
 // a controlled heat-up, the furnace temperature in red, both against the time; the two
 // curves labelled "Charge" and "Furnace" (an uncontrolled chart has one curve and no
-// labels); every point marked up to 50 steps, bare lines from 51 on; the title and axis
-// titles in the language jazyk, in Arial 16.
+// labels); when the core of a thick charge was computed, its surface (orange) and core
+// (green) temperatures dashed, and every curve labelled; every point marked up to 50 steps,
+// bare lines from 51 on; the title and axis titles in the language jazyk, in Arial 16.
 void NaplnGrafVysledku(Graf& graf, const Vysledek& vysledek, std::int16_t jazyk);
 
 }  // namespace zorvet

@@ -17,6 +17,7 @@
 #include "files/cteni.h"
 #include "files/retezce.h"
 #include "files/tabulka_csv.h"
+#include "files/zpravy.h"
 #include "model/vykon.h"
 #include "ui/kurzor.h"
 #include "ui/tabulka_vysledku.h"
@@ -70,6 +71,11 @@ PohledTabulky::PohledTabulky(Dialogy& dialogy, QWidget* parent) : QWidget(parent
     for (QWidget* w : fraVykon_->findChildren<QWidget*>()) {
         w->setFont(male);
     }
+    lblJadro_ = popisek(this, "lblJadro", QRect());
+    lblVarovani_ = popisek(this, "lblVarovani", QRect());
+    QPalette cervena = lblVarovani_->palette();
+    cervena.setColor(QPalette::WindowText, QColor(160, 0, 0));
+    lblVarovani_->setPalette(cervena);
     connect(cboZtraty_, &QComboBox::editTextChanged, this, &PohledTabulky::zmenaZtrat);
     connect(cboZtraty_, &QComboBox::activated, this, &PohledTabulky::zmenaZtrat);
 
@@ -191,6 +197,18 @@ void PohledTabulky::zobraz(const Vysledek& vysledek, std::int16_t jazyk, QSize v
     // A widened grid pushes the frame to its right.
     fraVykon_->move(std::max(Twipy(4200, 120, 0, 0).left(), grdTabulka_->geometry().right() + okraj),
                     fraVykon_->y());
+    // The core of a thick charge below the frame, and the warning when it lags.
+    const QString jadro = RadkyJadra(vysledek, jazyk).trimmed();
+    const QString varovani = VarovaniJadra(vysledek, jazyk);
+    const int sirka = width() - fraVykon_->x() - okraj;
+    lblJadro_->setText(jadro);
+    lblJadro_->setGeometry(fraVykon_->x(), fraVykon_->geometry().bottom() + okraj, sirka,
+                           lblJadro_->heightForWidth(sirka));
+    lblVarovani_->setText(varovani);
+    lblVarovani_->setGeometry(fraVykon_->x(), lblJadro_->geometry().bottom() + okraj, sirka,
+                              lblVarovani_->heightForWidth(sirka));
+    lblJadro_->setVisible(!jadro.isEmpty());
+    lblVarovani_->setVisible(!varovani.isEmpty());
     grdTabulka_->scrollToTop();
     grdTabulka_->setCurrentIndex(tabulka_->index(0, 1));
     show();

@@ -31,7 +31,8 @@ public:
     void naplnZtraty();
 
     // Fills the grid from the result (which must outlive the view) for a window of the given
-    // outer size in twips, and shows the view with the power figures for the losses shown.
+    // outer size in twips, and shows the view with the power figures for the losses shown
+    // and, below them, the core of a thick charge when it was computed.
     void zobraz(const Vysledek& vysledek, std::int16_t jazyk, QSize vnejsiTwipy);
 
     // Shows the power required and the energy taken up for z % of losses; the labels are
@@ -63,6 +64,8 @@ private:
     QLabel* lblSpotreba_ = nullptr;
     QLabel* lblPrikon_ = nullptr;
     QLabel* lblZtraty_ = nullptr;
+    QLabel* lblJadro_ = nullptr;     // the core time and the Biot number of a thick charge
+    QLabel* lblVarovani_ = nullptr;  // the warning when the core lags
     QTableView* grdTabulka_ = nullptr;
     TabulkaVysledku* tabulka_ = nullptr;
     QAction* mnuKopirovat_ = nullptr;

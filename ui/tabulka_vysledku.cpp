@@ -6,6 +6,7 @@
 
 #include "files/cisla.h"
 #include "files/retezce.h"
+#include "model/jadro.h"
 
 namespace zorvet {
 
@@ -14,10 +15,43 @@ TabulkaVysledku::TabulkaVysledku(QObject* parent) : QAbstractTableModel(parent) 
 void TabulkaVysledku::obnov(const Vysledek* vysledek, std::int16_t jazyk) {
     beginResetModel();
     vysledek_ = vysledek;
-    radky_ = vysledek != nullptr ? vysledek->posledniRadek() + 1 : 0;
-    sloupce_ = vysledek != nullptr && vysledek->Uloha.Rizeny ? 3 : 2;
+    druhy_.clear();
+    radky_ = 0;
+    if (vysledek != nullptr) {
+        druhy_ = {Sloupec::Cas, Sloupec::Vsazka};
+        if (vysledek->Uloha.Rizeny) {
+            druhy_.append(Sloupec::Pec);
+        }
+        radky_ = vysledek->posledniRadek() + 1;
+        // The core of a thick charge: its rows may run past the single temperature's end.
+        if (vysledek->Jadro) {
+            druhy_.append({Sloupec::Povrch, Sloupec::Jadro});
+            radky_ = std::max<int>(radky_, static_cast<int>(vysledek->Jadro->teplota.size()));
+        }
+    }
+    sloupce_ = static_cast<int>(druhy_.size());
     jazyk_ = jazyk;
     endResetModel();
+}
+
+QString TabulkaVysledku::text(int radek, Sloupec druh) const {
+    const Vysledek& v = *vysledek_;
+    const auto i = static_cast<std::size_t>(radek);
+    const std::size_t jadro = v.Jadro ? v.Jadro->teplota.size() : 0;
+    switch (druh) {
+        case Sloupec::Cas:
+            return TextObecny(radek <= kPosledniRadek ? v.Vysledky.Cas[i]
+                                                     : static_cast<float>(radek * static_cast<double>(v.Uloha.CasKrok)));
+        case Sloupec::Vsazka:
+            return radek <= v.posledniRadek() ? TextObecny(v.Vysledky.TeplotaVsazky[i]) : QString();
+        case Sloupec::Pec:
+            return TextObecny(TeplotaPeceKroku(v, radek));
+        case Sloupec::Povrch:
+            return i < jadro ? TextObecny(v.Jadro->povrch[i]) : QString();
+        case Sloupec::Jadro:
+            return i < jadro ? TextObecny(v.Jadro->teplota[i]) : QString();
+    }
+    return {};
 }
 
 int TabulkaVysledku::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : radky_; }
@@ -25,20 +59,12 @@ int TabulkaVysledku::rowCount(const QModelIndex& parent) const { return parent.i
 int TabulkaVysledku::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : sloupce_; }
 
 QVariant TabulkaVysledku::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || index.row() >= radky_ || index.column() >= sloupce_) {
+    if (!index.isValid() || index.row() >= radky_ || index.column() >= druhy_.size()) {
         return {};
     }
-    const auto i = static_cast<std::size_t>(index.row());
     switch (role) {
         case Qt::DisplayRole:
-            switch (index.column()) {
-                case 0:
-                    return TextObecny(vysledek_->Vysledky.Cas[i]);
-                case 1:
-                    return TextObecny(vysledek_->Vysledky.TeplotaVsazky[i]);
-                default:
-                    return TextObecny(vysledek_->TeplotaPece[i]);
-            }
+            return text(index.row(), druhy_[index.column()]);
         case Qt::TextAlignmentRole:
             // The time column is the fixed column of the grid, its numbers to the right;
             // the temperature columns are left-aligned and vertically centred.
@@ -65,17 +91,23 @@ QVariant TabulkaVysledku::headerData(int section, Qt::Orientation orientation, i
     if (role != Qt::DisplayRole) {
         return {};
     }
-    switch (section) {
-        case 0:
-            return Text(id::Cas, jazyk_) + QLatin1Char('\n') + Text(id::JednotkaSekundy, jazyk_);
-        case 1:
-            return Text(id::TeplotaVsazky, jazyk_) + QLatin1Char('\n') + Text(id::JednotkaStupne, jazyk_);
-        case 2:
-            return sloupce_ > 2 ? Text(id::SouborTpece, jazyk_) + QLatin1Char('\n') + Text(id::JednotkaStupne, jazyk_)
-                                : QVariant();
-        default:
-            return {};
+    if (section < 0 || section >= druhy_.size()) {
+        return {};
     }
+    const QString stupne = QLatin1Char('\n') + Text(id::JednotkaStupne, jazyk_);
+    switch (druhy_[section]) {
+        case Sloupec::Cas:
+            return Text(id::Cas, jazyk_) + QLatin1Char('\n') + Text(id::JednotkaSekundy, jazyk_);
+        case Sloupec::Vsazka:
+            return Text(id::TeplotaVsazky, jazyk_) + stupne;
+        case Sloupec::Pec:
+            return Text(id::SouborTpece, jazyk_) + stupne;
+        case Sloupec::Povrch:
+            return Text(id::Povrch, jazyk_) + stupne;
+        case Sloupec::Jadro:
+            return Text(id::Jadro, jazyk_) + stupne;
+    }
+    return {};
 }
 
 Qt::ItemFlags TabulkaVysledku::flags(const QModelIndex& index) const {

@@ -19,7 +19,9 @@ public:
     explicit TabulkaVysledku(QObject* parent = nullptr);
 
     // Shows a result in a language: rows 0..PocetKroku, two columns (time, charge) or three
-    // (time, charge, furnace) for a controlled heat-up. The result must outlive the view of it.
+    // (time, charge, furnace) for a controlled heat-up, and the surface and core of a thick
+    // charge when they were computed (their rows may run on; a column is blank after its
+    // end). The result must outlive the view of it.
     void obnov(const Vysledek* vysledek, std::int16_t jazyk);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -35,7 +37,11 @@ public:
     QString textBloku(QList<int> radky, QList<int> sloupce) const;
 
 private:
+    enum class Sloupec { Cas, Vsazka, Pec, Povrch, Jadro };
+    QString text(int radek, Sloupec druh) const;
+
     const Vysledek* vysledek_ = nullptr;
+    QList<Sloupec> druhy_;
     int radky_ = 0;
     int sloupce_ = 2;
     std::int16_t jazyk_ = kAnglicky;

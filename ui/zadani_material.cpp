@@ -51,15 +51,18 @@ ZadaniMaterialu::ZadaniMaterialu(Dialogy& dialogy, QWidget* parent) : QWidget(pa
     txtc = CisloPole(this, "txtc");
     txtEps = CisloPole(this, "txtEps");
     txtKoefK = CisloPole(this, "txtKoefK");
+    txtLambda = CisloPole(this, "txtLambda");
     lblGama = Popisek(this, "lblGama", txtGama);
     lblc = Popisek(this, "lblc", txtc);
     lblEps = Popisek(this, "lblEps", txtEps);
     lblEps->setMouseTracking(true);
     lblKoefK = Popisek(this, "lblKoefK", txtKoefK);
+    lblLambda = Popisek(this, "lblLambda", txtLambda);
     f->addRow(lblGama, txtGama);
     f->addRow(lblc, txtc);
     f->addRow(lblEps, txtEps);
     f->addRow(lblKoefK, txtKoefK);
+    f->addRow(lblLambda, txtLambda);
     txtKoefK->setText(QStringLiteral("1"));
 
     tmrHelp = Pojmenuj(new QTimer(this), "tmrHelp");
@@ -82,6 +85,7 @@ void ZadaniMaterialu::NastavPopisy(std::int16_t j) {
     // The same caption in both languages; only its tooltip is translated.
     lblKoefK->setText(QStringLiteral("Korekční koe&ficient     [-]"));
     lblKoefK->setToolTip(Text(id::KoefKTip, j));
+    lblLambda->setText(Text(id::Lambda, j));
 }
 
 void ZadaniMaterialu::NactiMaterialy(const QString& slozka, std::int16_t jazyk) {
@@ -129,6 +133,16 @@ void ZadaniMaterialu::zobraz(Uloha& u) {
         u.KoefK = 1.0f;
     }
     UkazCislo(txtKoefK, u.KoefK);
+    if (u.Lambda != 0.0f) {
+        UkazCislo(txtLambda, u.Lambda);
+    } else {
+        txtLambda->clear();
+    }
+}
+
+float ZadaniMaterialu::vodivost(const std::string& nazev) const {
+    const auto lambda = databaze_.Vodivosti.find(nazev);
+    return lambda != databaze_.Vodivosti.end() ? lambda->second : 0.0f;
 }
 
 void ZadaniMaterialu::zamerSeznam() { cboMaterial->setFocus(Qt::TabFocusReason); }
@@ -145,6 +159,8 @@ QLineEdit* ZadaniMaterialu::pole(Velicina v) const {
             return txtEps;
         case Velicina::KoefK:
             return txtKoefK;
+        case Velicina::Lambda:
+            return txtLambda;
         default:
             return nullptr;
     }
@@ -152,15 +168,16 @@ QLineEdit* ZadaniMaterialu::pole(Velicina v) const {
 
 const QLabel* ZadaniMaterialu::popisek(Velicina v) const {
     QLineEdit* p = pole(v);
-    return p == txtGama ? lblGama : p == txtc ? lblc : p == txtEps ? lblEps : p == txtKoefK ? lblKoefK : nullptr;
+    return p == txtGama ? lblGama : p == txtc ? lblc : p == txtEps ? lblEps : p == txtKoefK ? lblKoefK
+           : p == txtLambda ? lblLambda : nullptr;
 }
 
 std::optional<ChybaPole> ZadaniMaterialu::prevezmi(Uloha& u, bool zRozmeru, bool prazdnaNula) const {
     u.NazevMaterialu = cboMaterial->currentText().toStdString();
     std::optional<ChybaPole> prvni;
     const std::pair<Velicina, float Uloha::*> pole[] = {
-        {Velicina::Gama, &Uloha::Gama}, {Velicina::c, &Uloha::c}, {Velicina::Eps, &Uloha::Eps},
-        {Velicina::KoefK, &Uloha::KoefK}};
+        {Velicina::Gama, &Uloha::Gama}, {Velicina::c, &Uloha::c},         {Velicina::Eps, &Uloha::Eps},
+        {Velicina::KoefK, &Uloha::KoefK}, {Velicina::Lambda, &Uloha::Lambda}};
     for (const auto& [v, cil] : pole) {
         QLineEdit* txt = this->pole(v);
         const CteniPole cteni = CtiPole(txt);
@@ -169,9 +186,11 @@ std::optional<ChybaPole> ZadaniMaterialu::prevezmi(Uloha& u, bool zRozmeru, bool
             continue;
         }
         // A typed mass needs no density: an empty field is none.
-        if (cteni.obsah == Obsah::Prazdne && (prazdnaNula || (v == Velicina::Gama && !zRozmeru))) {
+        // A typed mass needs no density, and an empty conductivity computes no core.
+        const bool smiChybet = (v == Velicina::Gama && !zRozmeru) || v == Velicina::Lambda;
+        if (cteni.obsah == Obsah::Prazdne && (prazdnaNula || smiChybet)) {
             u.*cil = 0.0f;
-            if (v == Velicina::Gama) {
+            if (smiChybet) {
                 continue;
             }
         }
@@ -189,6 +208,11 @@ void ZadaniMaterialu::cboMaterialClick(int index) {
     const Material& mat = databaze_.Materialy[static_cast<std::size_t>(index)];
     UkazCislo(txtc, mat.c);
     UkazCislo(txtGama, mat.Gama);
+    if (const float lambda = vodivost(mat.Nazev); lambda != 0.0f) {
+        UkazCislo(txtLambda, lambda);
+    } else {
+        txtLambda->clear();
+    }
     emit hustotaZmenena();
 }
 
@@ -212,6 +236,13 @@ void ZadaniMaterialu::cmdUlozMaterialClick() {
         }
         *cil = cteni.hodnota;
     }
+    // The conductivity, when given, is saved with the material in its companion file.
+    const CteniPole lambda = CtiPole(txtLambda);
+    if (auto chyba = ChybaTextu(txtLambda, lblLambda, txtLambda->text(), lambda.obsah, j);
+        chyba && lambda.obsah != Obsah::Prazdne) {
+        oprav(*chyba);
+        return;
+    }
     QString chyba;
     UlozeniMaterialu vysledek = UlozMaterial(slozka_, novy, false, &chyba);
     if (vysledek == UlozeniMaterialu::Existuje) {
@@ -220,6 +251,10 @@ void ZadaniMaterialu::cmdUlozMaterialClick() {
             return;
         }
         vysledek = UlozMaterial(slozka_, novy, true, &chyba);
+    }
+    if ((vysledek == UlozeniMaterialu::Pridan || vysledek == UlozeniMaterialu::Prepsan) && lambda.obsah == Obsah::Cislo &&
+        UlozVodivost(slozka_, novy.Nazev, lambda.hodnota, &chyba) == UlozeniMaterialu::Chyba) {
+        vysledek = UlozeniMaterialu::Chyba;
     }
     switch (vysledek) {
         case UlozeniMaterialu::Pridan:
@@ -237,8 +272,10 @@ void ZadaniMaterialu::cmdUlozMaterialClick() {
         case UlozeniMaterialu::Existuje:
             return;
     }
-    // The list shows the file as it is now.
-    databaze_.Materialy = zorvet::NactiMaterialy(slozka_, j).Materialy;
+    // The list shows the files as they are now.
+    const DatabazeMaterialu znovu = zorvet::NactiMaterialy(slozka_, j);
+    databaze_.Materialy = znovu.Materialy;
+    databaze_.Vodivosti = znovu.Vodivosti;
     naplnSeznam();
 }
 

@@ -29,8 +29,12 @@ public:
     // Reads the material database and the emissivity table of the data folder.
     void NactiMaterialy(const QString& slozka, std::int16_t jazyk);
 
-    // The record into the fields (a reduction factor of 0 becomes 1 in u).
+    // The record into the fields (a reduction factor of 0 becomes 1 in u; no conductivity is
+    // an empty field).
     void zobraz(Uloha& u);
+
+    // The conductivity the database holds for the material's name, 0 when none.
+    float vodivost(const std::string& nazev) const;
 
     // The fields into the problem, each on its own: a field whose text is no number keeps
     // the problem's value, an empty density is none (0) when the mass is typed, and with
@@ -77,6 +81,8 @@ private:
     QLineEdit* txtEps = nullptr;
     QLabel* lblKoefK = nullptr;
     QLineEdit* txtKoefK = nullptr;
+    QLabel* lblLambda = nullptr;
+    QLineEdit* txtLambda = nullptr;
     QTimer* tmrHelp = nullptr;
 };
 

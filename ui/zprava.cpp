@@ -25,8 +25,8 @@ namespace {
 constexpr double kSirka = 2100.0;
 constexpr double kVyska = 2970.0;
 constexpr double kOkraj = 150.0;
-constexpr int kPismo = 32;  // 3.2 mm, about 9 points
-constexpr double kRadek = 48.0;
+constexpr int kPismo = 30;  // 3 mm, about 8.5 points
+constexpr double kRadek = 42.0;
 
 // Writes the page from the top down.
 class Sazec {
@@ -58,7 +58,7 @@ public:
         y_ += std::max(kRadek, obsazeno.height() + 8.0);
     }
     void cislo(int popisek, const QString& jednotka, float x) {
-        radek(Text(popisek, j_) + QLatin1Char(' ') + jednotka, TextObecny(x));
+        radek(BezAkceleratoru(Text(popisek, j_) + QLatin1Char(' ') + jednotka).trimmed(), TextObecny(x));
     }
     void cislo(int popisek, int jednotka, float x) { cislo(popisek, Text(jednotka, j_), x); }
     // Cells of one table row at the given left edges.
@@ -167,13 +167,25 @@ void KresliZpravu(QPainter& painter, const QRectF& stranka, const PodkladyZpravy
     const std::optional<VykonSpotreba> vykon = VykonASpotreba(v, podklady.ztraty);
     s.radek(bez(id::Prikon, j), vykon ? TextObecny(vykon->P) : QString());
     s.radek(bez(id::Spotreba, j), vykon ? TextObecny(vykon->E) : QString());
+    if (v.Jadro) {
+        s.nadpis(Text(id::OddilJadra, j), 38);
+        s.cislo(id::Lambda, QString(), v.Uloha.Lambda);
+        s.radek(bez(id::Biot, j), TextObecny(static_cast<float>(v.Jadro->biot)));
+        s.radek(Text(id::CasJadra, j), v.Jadro->krok >= 0 ? TextObecny(static_cast<float>(v.Jadro->cas))
+                                                          : Text(id::JadroNedosazeno, j));
+        if (const QString varovani = VarovaniJadra(v, j); !varovani.isEmpty()) {
+            s.odstavec(varovani);
+        }
+    }
 
     // The chart fills the rest of the page, drawn as the chart view draws it.
     const QRectF misto(kOkraj, s.y() + 20.0, kSirka - 2 * kOkraj, kVyska - kOkraj - s.y() - 20.0);
     if (misto.height() > 300.0) {
         Graf graf;
         NaplnGrafVysledku(graf, v, j);
-        const QSize rozvrh(800, static_cast<int>(800.0 * misto.height() / misto.width()));
+        // Laid out at least 800 × 450, so that its texts keep their room; a lower place
+        // gets the chart smaller, in its proportions.
+        const QSize rozvrh(800, std::max(450, static_cast<int>(800.0 * misto.height() / misto.width())));
         graf.resize(rozvrh);
         graf.chart()->resize(QSizeF(rozvrh));
         graf.vykresli(painter, misto);

@@ -112,6 +112,23 @@ TEST_F(Davka, ComputesWhatOnceFailedAndPrintsSevenDigits) {
         << b.out.toStdString();
 }
 
+// With the conductivity, the Biot number and the core time follow; the CSV gains the surface
+// and core columns and runs to the core's end.
+TEST_F(Davka, ConductivityAddsTheCore) {
+    const Beh b = spust({"compute", "ex:mass_from_dimensions.cfg", "--conductivity", "45", "--csv", "@j.csv"});
+    ASSERT_EQ(b.kod, 0) << b.err.toStdString();
+    EXPECT_TRUE(b.out.endsWith(QStringLiteral("Power Consumption [Wh]: 33301.45\nBiot Number [-]: 0.2891045\n"
+                                              "Core Heat-up Time [s]: 650\n")))
+        << b.out.toStdString();
+    const QStringList radky = QString::fromUtf8(obsah("j.csv")).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_EQ(radky.size(), 1 + 66);
+    EXPECT_EQ(radky[0], QStringLiteral("time_s,charge_C,surface_C,core_C"));
+    EXPECT_TRUE(radky[1].startsWith(QStringLiteral("0,20,20,20")));
+    EXPECT_TRUE(radky.last().startsWith(QStringLiteral("650,,")));
+    const Beh cs = spust({"compute", "ex:mass_from_dimensions.cfg", "--conductivity", "45", "--language", "cs"});
+    EXPECT_TRUE(cs.out.contains(QStringLiteral("Biotovo číslo [-]: 0.2891045\nDoba ohřevu jádra [s]: 650\n")));
+}
+
 // The files first, then the table of what was written.
 TEST_F(Davka, WritesResultsAndCsvThatReadBack) {
     const Beh b = spust({"compute", "ex:controlled_curve.cfg", "--results", "@r.odp", "--csv", "@r.csv", "--comment",
@@ -207,6 +224,9 @@ INSTANTIATE_TEST_SUITE_P(
         Odmitnuti{{"chart", "ex:uncontrolled.cfg", "--output", "@x.gif"}, 2, "--output names a .png, .svg or .pdf"},
         Odmitnuti{{"chart", "ex:uncontrolled.cfg", "--output", "@x.png", "--size", "20x20"}, 2, "--size is WxH"},
         Odmitnuti{{"report", "ex:uncontrolled.cfg", "--output", "@x.png"}, 2, "report needs --output FILE.pdf"},
+        Odmitnuti{{"compute", "ex:uncontrolled.cfg", "--conductivity", "45"}, 2, "needs the dimensions of the pieces"},
+        Odmitnuti{{"compute", "ex:mass_from_dimensions.cfg", "--conductivity", "0"}, 2, "--conductivity needs a number"},
+        Odmitnuti{{"table", "ex:mass_from_dimensions.cfg", "--conductivity", "4"}, 2, "--conductivity is not an option"},
         Odmitnuti{{"report", "ex:uncontrolled.cfg", "--output", "@x.pdf", "--losses", "x"}, 2, "--losses needs"}));
 
 TEST_F(Davka, HelpAndVersion) {

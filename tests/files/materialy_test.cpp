@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <map>
 
 #include "files/datova_slozka.h"
 #include "files/materialy.h"
@@ -97,6 +98,17 @@ TEST_F(Databaze, NewFileFullTableAndFailures) {
     EXPECT_EQ(obsah().size(), plny.size());
     EXPECT_EQ(UlozMaterial(QStringLiteral("/dev/null/nic"), Material{"X", 1, 2}, false, &chyba_), UlozeniMaterialu::Chyba);
     EXPECT_TRUE(chyba_.startsWith(QStringLiteral("/dev/null/nic/Material.lst\n")));
+}
+
+// The conductivities live beside the materials, one record a name, saved the same way.
+TEST_F(Databaze, ConductivitiesByNameInTheirCompanionFile) {
+    zapis("Ocel\r\n 45 \r\nOcel\r\n 1 \r\nMed\r\n 385,5 \r\n", "Conductivity.lst");
+    EXPECT_EQ(NactiMaterialy(dir_.path(), kAnglicky).Vodivosti, (std::map<std::string, float>{{"Ocel", 45.0f}, {"Med", 385.5f}}));
+    EXPECT_EQ(UlozVodivost(dir_.path(), "Med", 390.0f, &chyba_), UlozeniMaterialu::Prepsan);
+    EXPECT_EQ(UlozVodivost(dir_.path(), "Litina, GG", 50.5f, &chyba_), UlozeniMaterialu::Pridan);
+    QFile f(cesta("Conductivity.lst"));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), QByteArray("Ocel\r\n 45 \r\nOcel\r\n 1 \r\nMed\r\n 390 \r\n\"Litina, GG\"\r\n 50.5 \r\n"));
 }
 
 struct Misto {

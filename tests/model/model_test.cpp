@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "model/geometrie.h"
+#include "model/jadro.h"
 #include "model/vykon.h"
 #include "model/vypocet.h"
 #include "support/priklady.h"
@@ -370,6 +371,57 @@ TEST(PrijmiUlohu, CompleteThenSurfaceThenReachable) {
     EXPECT_EQ(NejvyssiTeplotaPece(r), 1200.0f);
     r.Tk = 1200.0f;
     EXPECT_EQ(PrijmiUlohu(r), Prijeti::Nedosazitelna);
+}
+
+TEST(Jadro, NeedsDimensionsAndAHeatedLongFace) {
+    Uloha u = test::Priklad();
+    u.Lambda = 45.0f;
+    Vysledek v = *Vypocet(u).vysledek;
+    EXPECT_EQ(SpoctiJadro(v), KonecJadra::BezRozmeru);
+    EXPECT_FALSE(v.Jadro);
+    u = obdelnik();  // a 1 m cube of 7850 kg, all faces but the ends counted
+    u.m = 7850.0f;
+    u.A = 4.0f;
+    u.CelkovaPlocha = 6.0f;
+    u.PocetAL = u.PocetBL = 0;
+    u.Lambda = 45.0f;
+    v = *Vypocet(u).vysledek;
+    EXPECT_EQ(SpoctiJadro(v), KonecJadra::BezPloch);
+    // Two pieces with 3 faces A*L between them: 2 (rounded) on each.
+    u.PocetProfilu = 2;
+    u.PocetAL = 3;
+    u.StranaA = u.StranaB = 0.1f;
+    u.m = 157.0f;
+    u.A = 0.6f;
+    v = *Vypocet(u).vysledek;
+    ASSERT_EQ(SpoctiJadro(v), KonecJadra::Dosazeno);
+    const Jadro& j = *v.Jadro;
+    EXPECT_EQ(j.cas, j.krok * 10.0);
+    EXPECT_GE(j.krok, v.PocetKroku);  // the core lags the single temperature
+    EXPECT_EQ(j.teplota.size(), static_cast<std::size_t>(j.krok) + 1);
+    EXPECT_GE(j.teplota.back(), 900.0f);
+    EXPECT_LT(j.teplota[static_cast<std::size_t>(j.krok) - 1], 900.0f);
+    float alfa = 0.0f;
+    for (int i = 1; i <= v.PocetKroku; ++i) alfa = std::max(alfa, v.Vysledky.Alfa[i]);
+    EXPECT_NEAR(j.biot, alfa * (0.1 * 0.1 * 1.0 * 2.0 / 0.6) / 45.0, 1e-6);
+}
+
+// Beyond the table's last row the furnace follows the curve as the expansion lays it out.
+TEST(Jadro, FurnaceBeyondTheTableFollowsTheCurve) {
+    Uloha u = test::Priklad(true);
+    u.CasKrok = 0.5f;
+    u.Krivka[0] = {20.0f, 6000.5f};  // 12001 steps of ramp: past row 10000
+    u.Krivka[1] = {1000.0f, 100.0f};
+    Vysledek v;
+    v.Uloha = u;
+    RozvinKrivku(u, v.TeplotaPece);
+    EXPECT_EQ(TeplotaPeceKroku(v, 10000), v.TeplotaPece[10000]);
+    const float smernice = static_cast<float>(980.0 / 6000.5f);
+    EXPECT_EQ(TeplotaPeceKroku(v, 11000), static_cast<float>(11000 * double(smernice) * 0.5 + 20.0f));
+    EXPECT_EQ(TeplotaPeceKroku(v, 12200), 1000.0f);
+    v.Uloha.Rizeny = false;
+    v.Uloha.Tpece = 777.0f;
+    EXPECT_EQ(TeplotaPeceKroku(v, 5), 777.0f);
 }
 
 TEST(VykonASpotreba, RaisesOnlyThePowerByTheLosses) {

@@ -7,7 +7,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
+#include <QTableView>
 #include <QMenu>
 #include <QMessageBox>
 #include <QTabWidget>
@@ -22,6 +24,8 @@
 #include "support/priklady.h"
 #include "ui/dialogy_okna.h"
 #include "ui/frm_zorvet.h"
+#include "ui/graf.h"
+#include "files/retezce.h"
 #include "ui/ukladani.h"
 
 Q_DECLARE_METATYPE(zorvet::Volba)
@@ -262,6 +266,40 @@ private slots:
     }
 
     // The language changes every caption at once.
+    // A thick charge: the conductivity picked with the material gives the core time, the Biot
+    // number and the warning; the table and the chart show the surface and the core.
+    void tlustaVsazka() {
+        QTemporaryDir data;
+        QFile m(data.filePath("Material.lst"));
+        QVERIFY(m.open(QIODevice::WriteOnly) && m.write("Ocel\r\n 460  7850 \r\n") > 0);
+        m.close();
+        QFile l(data.filePath("Conductivity.lst"));
+        QVERIFY(l.open(QIODevice::WriteOnly) && l.write("Ocel\r\n 45 \r\n") > 0);
+        l.close();
+        Okno o;
+        o.okno.relace().datovaSlozka = data.path();
+        o.d.soubory = {QStringLiteral(ZORVET_EXAMPLES "/mass_from_dimensions.cfg")};
+        QVERIFY(o.zadej({"cmdNactiCfg", "cboMaterial=Ocel", "cmdOK"}));
+        QCOMPARE(o.okno.uloha().Lambda, 45.0f);
+        o.okno.Vypocti();
+        QCOMPARE(o.d.posledni(), Text(id::KonecnaTeplota, 0) + QStringLiteral(" 851 °C have been obtained during 510 s.\n\n"
+                                  "Biot Number [-]: 0.2891045\nCore Heat-up Time [s]: 650\n\n") + Text(id::VarovaniBiot, 0));
+        o.okno.ZobrazTabulku();
+        auto* grid = Dite<QTableView>(&o.okno, "grdTabulka");
+        QCOMPARE(grid->model()->columnCount(), 4);
+        QCOMPARE(grid->model()->rowCount(), 66);
+        QCOMPARE(grid->model()->index(60, 1).data().toString(), QString());
+        QCOMPARE(Dite<QLabel>(&o.okno, "lblJadro")->text(), QStringLiteral("Biot Number [-]: 0.2891045\nCore Heat-up Time [s]: 650"));
+        QVERIFY(Dite<QLabel>(&o.okno, "lblVarovani")->isVisible());
+        o.okno.ZavriPohled();
+        o.okno.ZobrazGraf();
+        auto* graf = Dite<Graf>(&o.okno, "FlpGrf1");
+        QCOMPARE(graf->pocetRad(), 3);
+        QCOMPARE(graf->nazevRady(2), QStringLiteral("Core"));
+        QCOMPARE(graf->stylRady(2), Qt::DashLine);
+        QCOMPARE(graf->bodyRady(2).last(), QPointF(650.0, o.okno.vysledek()->Jadro->teplota.back()));
+    }
+
     void jazyk() {
         Okno o;
         o.polozka("mnuJazykItem", 1)->trigger();

@@ -1,0 +1,81 @@
+#include "model/jadro.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "model/geometrie.h"
+#include "model/vedeni.h"
+
+namespace zorvet {
+
+float TeplotaPeceKroku(const Vysledek& v, long k) {
+    const Uloha& u = v.Uloha;
+    if (!u.Rizeny) {
+        return u.Tpece;
+    }
+    if (k <= kPosledniRadek) {
+        return v.TeplotaPece[static_cast<std::size_t>(std::max(k, 0L))];
+    }
+    // Beyond the table: the segments go on as RozvinKrivku lays them out.
+    long j = 0;
+    const double krok = u.CasKrok;
+    for (int i = 0; i < PocetUseku(u); ++i) {
+        const UsekKrivky& bod = u.Krivka[static_cast<std::size_t>(i)];
+        if (!(bod.DobaVydrze > 0.0f) || !(krok > 0.0)) {
+            continue;
+        }
+        const auto n = static_cast<long>(std::floor(static_cast<double>(bod.DobaVydrze) / krok));
+        if (k <= j + n) {
+            const float smernice =
+                static_cast<float>((static_cast<double>(u.Krivka[static_cast<std::size_t>(i) + 1].Teplota) - bod.Teplota) /
+                                   bod.DobaVydrze);
+            return static_cast<float>(static_cast<double>(k - j) * smernice * krok + bod.Teplota);
+        }
+        j += n;
+    }
+    return u.Krivka[static_cast<std::size_t>(PocetUseku(u))].Teplota;
+}
+
+KonecJadra SpoctiJadro(Vysledek& v) {
+    const Uloha& u = v.Uloha;
+    if (u.ZadaniHmotnosti != "V") {
+        return KonecJadra::BezRozmeru;
+    }
+    const double kusy = std::max<int>(u.PocetProfilu, 1);
+    const auto naKus = [kusy](std::int16_t pocet, int nejvic) {
+        return std::clamp(static_cast<int>(std::lround(pocet / kusy)), 0, nejvic);
+    };
+    ZadaniVedeni z;
+    z.profil = u.Profil.empty() ? 'X' : u.Profil[0];
+    z.a = u.StranaA;
+    z.b = u.StranaB;
+    z.plast = naKus(u.PocetAL, 1) > 0;
+    z.plochyAL = naKus(u.PocetAL, z.profil == 'C' ? 4 : 2);
+    z.plochyBL = naKus(u.PocetBL, 2);
+    if ((z.profil == 'K' && !z.plast) || (z.profil != 'K' && z.plochyAL + (z.profil == 'O' ? z.plochyBL : 0) == 0)) {
+        return KonecJadra::BezPloch;
+    }
+    z.lambda = u.Lambda;
+    z.c = u.c;
+    z.hustota = u.Gama;
+    z.eps = u.Eps;
+    z.koefK = u.KoefK;
+    z.tv = u.Tv;
+    z.tk = u.Tk;
+    z.krok = u.CasKrok;
+    z.maxKroku = 10L * v.posledniRadek();
+    z.pec = [&v](long k) { return static_cast<double>(TeplotaPeceKroku(v, k)); };
+    VysledekVedeni vedeni = SpoctiVedeni(z);
+    if (vedeni.konec == KonecVedeni::NeplatneZadani) {
+        return KonecJadra::Chyba;
+    }
+    float alfaMax = 0.0f;
+    for (int i = 1; i <= v.posledniRadek(); ++i) {
+        alfaMax = std::max(alfaMax, v.Vysledky.Alfa[static_cast<std::size_t>(i)]);
+    }
+    v.Jadro = zorvet::Jadro{std::move(vedeni.povrch), std::move(vedeni.jadro), vedeni.krokJadra, vedeni.casJadra,
+                            BiotovoCislo(alfaMax, ObjemKusu(u).value_or(0.0), u.A, u.Lambda)};
+    return vedeni.konec == KonecVedeni::Dosazeno ? KonecJadra::Dosazeno : KonecJadra::Nedosazeno;
+}
+
+}  // namespace zorvet

@@ -1,0 +1,30 @@
+// The core of a thick charge, computed after the single-temperature march: the conduction
+// through the cross-section of one piece (model/vedeni.h) under the same furnace, with the
+// faces the face counts name.
+#pragma once
+
+#include "model/vysledek.h"
+
+namespace zorvet {
+
+enum class KonecJadra {
+    Dosazeno,      // the core reached Tk: vysledek.Jadro holds it
+    BezRozmeru,    // the mass is typed: no dimensions to conduct through
+    BezPloch,      // no long face of a piece takes part in the heat exchange
+    Nedosazeno,    // not within ten times the single-temperature time (the rows are kept)
+    Chyba,         // the problem gives the conduction nothing it can compute
+};
+
+// Computes the core of a successful result whose problem has a conductivity (Lambda > 0)
+// and sets vysledek.Jadro (also when the core is not reached in time, with krok -1). The
+// face counts of the whole charge are spread evenly over its pieces: each piece gets the
+// count divided by the number of pieces, rounded, of each kind of long face; the end faces
+// of the long pieces are neglected. Bi uses the largest heat-transfer coefficient of the
+// single-temperature run and the volume of all pieces per heat-exchange surface.
+KonecJadra SpoctiJadro(Vysledek& vysledek);
+
+// The furnace temperature of step k of the problem, for any k: the curve expanded as
+// RozvinKrivku does it (the same single for every k it covers), then held at its end.
+float TeplotaPeceKroku(const Vysledek& vysledek, long k);
+
+}  // namespace zorvet

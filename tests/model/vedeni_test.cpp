@@ -1,0 +1,213 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <tuple>
+#include <utility>
+#include <vector>
+
+#include "model/vedeni.h"
+
+namespace zorvet {
+namespace {
+
+constexpr double kRc = 7850.0 * 500.0;  // steel, J/(m3 K)
+constexpr double kAlfa = 15.0;          // W/(m2 K) with an emissivity of 1e-9
+
+// A steel bar in a furnace held at 1000 degrees C, heated from 20 to 900.
+ZadaniVedeni Kus(char profil, double a, double b, int al, int bl, double lambda, double eps, double krok) {
+    return {.profil = profil, .a = a, .b = b, .plast = true, .plochyAL = al, .plochyBL = bl, .lambda = lambda,
+            .c = 500, .hustota = 7850, .eps = eps, .tv = 20, .tk = 900, .krok = krok, .maxKroku = 20000,
+            .pec = [](long) { return 1000.0; }};
+}
+
+// (T - Tf) / (Tv - Tf) at the centre (or surface: terms times the mode shape s) for a constant surface
+// coefficient, sum of c exp(-zeta^2 Fo) over the roots of f (continuous: every sign change is a root).
+struct Rada {
+    std::vector<double> zeta, c, s;
+    Rada(auto f, auto koef, auto tvar) {
+        for (double a = 1e-9, b = 0.01; zeta.size() < 40; a = b, b += 0.01) {
+            if ((f(a) < 0) == (f(b) < 0)) continue;
+            double lo = a, hi = b;
+            for (int i = 0; i < 60; ++i) ((f((lo + hi) / 2) < 0) == (f(a) < 0) ? lo : hi) = (lo + hi) / 2;
+            zeta.push_back(lo), c.push_back(koef(lo)), s.push_back(tvar(lo));
+        }
+    }
+    double operator()(double fo, bool naPovrchu = false) const {
+        double soucet = 0.0;
+        for (std::size_t i = 0; i < zeta.size(); ++i)
+            soucet += c[i] * (naPovrchu ? s[i] : 1) * std::exp(-zeta[i] * zeta[i] * fo);
+        return soucet;
+    }
+};
+
+// Slab of half-thickness L, Bi = alfa L / lambda: zeta tan zeta = Bi; cylinder of radius R: zeta J1 / J0 = Bi.
+Rada Deska(double bi) {
+    return Rada([bi](double x) { return x * std::sin(x) - bi * std::cos(x); },
+                [](double x) { return 4 * std::sin(x) / (2 * x + std::sin(2 * x)); },
+                [](double x) { return std::cos(x); });
+}
+Rada Valec(double bi) {
+    const auto j = [](double n, double x) { return std::cyl_bessel_j(n, x); };
+    return Rada([=](double x) { return x * j(1, x) - bi * j(0, x); },
+                [=](double x) { return 2 / x * j(1, x) / (j(0, x) * j(0, x) + j(1, x) * j(1, x)); },
+                [=](double x) { return j(0, x); });
+}
+
+// Time at which a falling theta(t) reaches (Tf - Tk) / (Tf - Tv).
+double CasPresne(auto theta) {
+    double lo = 0.0, hi = 1.0;
+    while (theta(hi) > 100.0 / 980.0) hi *= 2;
+    for (int i = 0; i < 200; ++i) (theta((lo + hi) / 2) > 100.0 / 980.0 ? lo : hi) = (lo + hi) / 2;
+    return hi;
+}
+
+enum class Tvar { Deska, Valec, Ctverec, Roh };
+class VedeniPresne : public testing::TestWithParam<std::tuple<Tvar, double, double>> {};  // shape, Bi, lambda
+
+// Slab, cylinder and, by the product rule, the square heated all round and the rectangle heated
+// on one face of each pair (its core is the far corner).
+TEST_P(VedeniPresne, CoreTimeMatchesTheSeriesSolution) {
+    const Tvar tvar = std::get<0>(GetParam());
+    const double bi = std::get<1>(GetParam()), lambda = std::get<2>(GetParam());
+    const double l = bi * lambda / kAlfa, a = lambda / kRc;
+    const Rada rada = tvar == Tvar::Valec ? Valec(bi) : Deska(bi), dvojita = Deska(2 * bi);
+    const auto fo = [&](double t, double delka) { return a * t / (delka * delka); };
+    ZadaniVedeni z = tvar == Tvar::Valec   ? Kus('K', 2 * l, 0, 0, 0, lambda, 1e-9, 1)
+                     : tvar == Tvar::Deska   ? Kus('O', 2 * l, 40 * l, 0, 2, lambda, 1e-9, 1)
+                     : tvar == Tvar::Ctverec ? Kus('C', 2 * l, 0, 4, 0, lambda, 1e-9, 1)
+                                             : Kus('O', l, 2 * l, 1, 1, lambda, 1e-9, 1);
+    const double cas = CasPresne([&](double t) {
+        const double s = rada(fo(t, l));
+        return tvar == Tvar::Roh ? s * dvojita(fo(t, 2 * l)) : tvar == Tvar::Ctverec ? s * s : s;
+    });
+    z.krok = cas / 999.5;  // the exact time in the middle of a step
+    const VysledekVedeni v = SpoctiVedeni(z);
+    ASSERT_EQ(v.konec, KonecVedeni::Dosazeno);
+    EXPECT_NEAR(v.casJadra, std::ceil(cas / z.krok) * z.krok, 0.005 * cas);
+    EXPECT_DOUBLE_EQ(v.casJadra, v.krokJadra * z.krok);
+    const std::size_t k = static_cast<std::size_t>(v.krokJadra);
+    ASSERT_EQ(v.jadro.size(), k + 1);
+    EXPECT_TRUE(v.povrch[0] == 20.0f && v.jadro[k] >= 900.0f && v.jadro[k - 1] < 900.0f);
+    for (std::size_t i = 1; i <= k; ++i) EXPECT_GT(v.povrch[i], v.jadro[i]) << i;
+    if (tvar == Tvar::Deska || tvar == Tvar::Valec) {
+        for (const std::size_t i : {k / 4, k})
+            EXPECT_NEAR(v.povrch[i], 1000 - 980 * rada(fo(i * z.krok, l), true), 0.5) << i;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Vedeni, VedeniPresne,
+                         testing::Values(std::tuple{Tvar::Deska, 0.5, 45.0}, std::tuple{Tvar::Deska, 5.0, 20.0},
+                                         std::tuple{Tvar::Valec, 1.0, 30.0}, std::tuple{Tvar::Valec, 5.0, 20.0},
+                                         std::tuple{Tvar::Ctverec, 1.0, 30.0}, std::tuple{Tvar::Roh, 2.0, 30.0}));
+
+// Halving the spacing and the sub-step moves the core time by less than 0.5 %.
+TEST(Vedeni, CoreTimeIsConvergedInGridAndSubStep) {
+    const ZadaniVedeni pripady[] = {
+        Kus('C', 0.2, 0, 4, 0, 30, 0.8, 5),    // square, all faces, radiation
+        Kus('O', 0.2, 0.3, 1, 0, 30, 0.8, 50),  // one A*L face only
+        Kus('O', 0.1, 0.3, 1, 2, 30, 0.8, 4),  // one A*L face and both B*L faces
+        Kus('K', 0.3, 0, 0, 0, 30, 0.8, 8),
+    };
+    for (ZadaniVedeni z : pripady) {
+        const VysledekVedeni hruby = SpoctiVedeni(z);
+        z.zjemneni = 2;
+        const VysledekVedeni jemny = SpoctiVedeni(z);
+        ASSERT_GT(jemny.jadro.size(), hruby.jadro.size() / 2);
+        EXPECT_GT(hruby.krokJadra, 400) << z.profil;  // one step is well under 0.5 %
+        EXPECT_NEAR(jemny.casJadra, hruby.casJadra, 0.005 * hruby.casJadra) << z.profil << z.b;
+        // The history converges too, and the refinement really changed the computation.
+        const std::size_t pul = static_cast<std::size_t>(hruby.krokJadra / 2);
+        EXPECT_NEAR(jemny.jadro[pul], hruby.jadro[pul], 1.0) << z.profil << z.b;
+        EXPECT_NE(jemny.jadro[pul], hruby.jadro[pul]) << z.profil << z.b;
+    }
+}
+
+// As Bi -> 0 the core follows the lumped charge: an independent fine march of
+// rho c (V/A) dT/dt = q(T) with the same flux law; V/A = 0.01 m in every case.
+TEST(Vedeni, ThinWellConductingPiecesHeatLikeTheLumpedCharge) {
+    const std::pair<ZadaniVedeni, double> pripady[] = {  // and the reduction factor
+        {Kus('O', 0.02, 0.5, 0, 2, 45, 1e-9, 30), 1.0},  {Kus('K', 0.04, 0, 0, 0, 45, 1e-9, 30), 1.0},
+        {Kus('C', 0.04, 0, 4, 0, 45, 1e-9, 30), 1.0},    {Kus('O', 0.02, 0.5, 0, 2, 4500, 0.8, 2), 1.0},
+        {Kus('K', 0.04, 0, 0, 0, 4500, 0.8, 2), 1.0},    {Kus('C', 0.04, 0, 4, 0, 4500, 0.8, 2), 0.5},
+    };
+    for (const auto& [zadani, koefK] : pripady) {
+        ZadaniVedeni z = zadani;
+        z.koefK = koefK;
+        ASSERT_LT(BiotovoCislo(kAlfa + z.eps * 500.0, 0.01, 1.0, z.lambda), 0.01);
+        const auto dT = [&](double t) {
+            const double f = 1273.15 / 100, s = (t + 273.15) / 100;
+            return z.koefK * (kAlfa * (1000 - t) + z.eps * 5.6697 * (f * f * f * f - s * s * s * s)) / (kRc * 0.01);
+        };
+        double t = z.tv, pred = t, cas = 0.0;
+        for (const double h = z.krok / 5000; t < z.tk; cas += h) pred = t, t += h * dT(t);
+        cas -= z.krok / 5000 * (t - z.tk) / (t - pred);
+        const long krok = static_cast<long>(std::ceil(cas / z.krok)), jadro = SpoctiVedeni(z).krokJadra;
+        EXPECT_TRUE(jadro == krok || jadro == krok + 1) << z.profil << z.lambda << ": " << jadro << " vs " << krok;
+    }
+}
+
+// Fewer heated faces heat slower; a plate heated on one face is half of a plate twice as thick
+// heated on both.
+TEST(Vedeni, HeatedFacesOrderTheCoreTimes) {
+    const auto cas = [](const ZadaniVedeni& z) { return SpoctiVedeni(z).casJadra; };
+    const auto o = [](char p, double a, double b, int al, int bl) { return Kus(p, a, b, al, bl, 30, 0.8, 5); };
+    const std::pair<ZadaniVedeni, ZadaniVedeni> pomalyRychly[] = {
+        {o('O', 0.1, 2, 0, 1), o('O', 0.1, 2, 0, 2)}, {o('O', 0.2, 0.3, 1, 0), o('O', 0.2, 0.3, 2, 0)},
+        {o('C', 0.2, 0, 1, 0), o('C', 0.2, 0, 2, 0)}, {o('C', 0.2, 0, 2, 0), o('C', 0.2, 0, 3, 0)},
+        {o('C', 0.2, 0, 3, 0), o('C', 0.2, 0, 4, 0)},
+    };
+    for (const auto& [pomaly, rychly] : pomalyRychly) EXPECT_GT(cas(pomaly), cas(rychly)) << pomaly.profil;
+    EXPECT_NEAR(cas(Kus('O', 0.05, 2, 0, 1, 30, 0.8, 1)), cas(Kus('O', 0.1, 2, 0, 2, 30, 0.8, 1)), 1.0);
+    // A quarter of a rectangle heated all round: the same core time and surface mean.
+    const VysledekVedeni ctvrt = SpoctiVedeni(Kus('O', 0.05, 0.3, 1, 1, 30, 0.8, 1));
+    const VysledekVedeni cely = SpoctiVedeni(Kus('O', 0.1, 0.6, 2, 2, 30, 0.8, 1));
+    EXPECT_NEAR(ctvrt.casJadra, cely.casJadra, 1.0);
+    for (const std::size_t k : {std::size_t{100}, ctvrt.povrch.size() / 2})
+        EXPECT_NEAR(ctvrt.povrch[k], cely.povrch[k], 0.2) << k;
+}
+
+TEST(Vedeni, InvalidInputIsRefused) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const ZadaniVedeni zaklad = Kus('O', 0.1, 0.2, 2, 2, 30, 0.8, 10);
+    const std::function<void(ZadaniVedeni&)> zmeny[] = {
+        [](auto& z) { z.profil = 'X'; }, [](auto& z) { z.profil = 'K', z.plast = false; }, [](auto& z) { z.a = 0; },
+        [](auto& z) { z.profil = 'C', z.plochyAL = 0; }, [](auto& z) { z.profil = 'C', z.plochyAL = 5; },
+        [](auto& z) { z.plochyAL = z.plochyBL = 0; }, [](auto& z) { z.plochyBL = 3; }, [&](auto& z) { z.b = nan; },
+        [](auto& z) { z.lambda = -30; }, [](auto& z) { z.c = std::numeric_limits<double>::infinity(); },
+        [](auto& z) { z.hustota = 0; }, [](auto& z) { z.krok = 0; }, [](auto& z) { z.eps = 1.5; },
+        [](auto& z) { z.koefK = -0.1; }, [&](auto& z) { z.tv = nan; }, [](auto& z) { z.tk = -300; },
+        [](auto& z) { z.maxKroku = -1; }, [](auto& z) { z.pec = nullptr; }, [](auto& z) { z.zjemneni = 0; },
+    };
+    for (std::size_t i = 0; i < std::size(zmeny); ++i) {
+        ZadaniVedeni z = zaklad;
+        zmeny[i](z);
+        EXPECT_EQ(SpoctiVedeni(z).konec, KonecVedeni::NeplatneZadani) << i;
+    }
+    ZadaniVedeni z = zaklad;
+    z.tk = z.tv;
+    EXPECT_EQ(SpoctiVedeni(z).krokJadra, 0);
+    // A furnace value that is no temperature stops the march before that step.
+    z = zaklad;
+    z.pec = [nan](long k) { return k < 3 ? 1000.0 : nan; };
+    const VysledekVedeni v = SpoctiVedeni(z);
+    EXPECT_EQ(v.konec, KonecVedeni::NeplatneZadani);
+    EXPECT_EQ(v.jadro.size(), 3u);
+    EXPECT_EQ(BiotovoCislo(300, 1, 0, 30), 0.0);
+}
+
+TEST(Vedeni, FurnaceBelowTheFinalTemperatureIsNotReached) {
+    for (ZadaniVedeni z : {Kus('C', 0.2, 0, 4, 0, 30, 0.8, 60), Kus('K', 0.05, 0, 0, 0, 30, 0.8, 60)}) {
+        z.pec = [](long) { return 880.0; };
+        z.maxKroku = 300;
+        const VysledekVedeni v = SpoctiVedeni(z);
+        EXPECT_EQ(v.konec, KonecVedeni::Nedosazeno);
+        EXPECT_EQ(v.krokJadra, -1);
+        ASSERT_EQ(v.jadro.size(), 301u);
+        for (std::size_t k = 1; k < v.jadro.size(); ++k)
+            EXPECT_TRUE(v.jadro[k] >= v.jadro[k - 1] && v.povrch[k] >= v.jadro[k] && v.povrch[k] <= 880.0f) << k;
+    }
+}
+
+}  // namespace
+}  // namespace zorvet
