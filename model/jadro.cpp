@@ -43,7 +43,7 @@ KonecJadra SpoctiJadro(Vysledek& v) {
     }
     const double kusy = std::max<int>(u.PocetProfilu, 1);
     const auto naKus = [kusy](std::int16_t pocet, int nejvic) {
-        return std::clamp(static_cast<int>(std::lround(pocet / kusy)), 0, nejvic);
+        return std::clamp(static_cast<int>(std::floor(pocet / kusy)), 0, nejvic);
     };
     ZadaniVedeni z;
     z.profil = u.Profil.empty() ? 'X' : u.Profil[0];

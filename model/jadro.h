@@ -17,9 +17,9 @@ enum class KonecJadra {
 
 // Computes the core of a successful result whose problem has a conductivity (Lambda > 0)
 // and sets vysledek.Jadro (also when the core is not reached in time, with krok -1). The
-// face counts of the whole charge are spread evenly over its pieces: each piece gets the
-// count divided by the number of pieces, rounded, of each kind of long face; the end faces
-// of the long pieces are neglected. Bi uses the largest heat-transfer coefficient of the
+// face counts of the whole charge are spread evenly over its pieces, and the piece that gets
+// the fewest faces heats slowest: of each kind of long face it has the count divided by the
+// number of pieces, rounded down. The end faces of the long pieces are neglected. Bi uses the largest heat-transfer coefficient of the
 // single-temperature run and the volume of all pieces per heat-exchange surface.
 KonecJadra SpoctiJadro(Vysledek& vysledek);
 

@@ -387,7 +387,7 @@ TEST(Jadro, NeedsDimensionsAndAHeatedLongFace) {
     u.Lambda = 45.0f;
     v = *Vypocet(u).vysledek;
     EXPECT_EQ(SpoctiJadro(v), KonecJadra::BezPloch);
-    // Two pieces with 3 faces A*L between them: 2 (rounded) on each.
+    // Two pieces with 3 faces A*L between them: the slower piece has 1.
     u.PocetProfilu = 2;
     u.PocetAL = 3;
     u.StranaA = u.StranaB = 0.1f;

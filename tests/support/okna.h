@@ -4,7 +4,10 @@
 // arrives. A modal dialog that no test expected is closed and fails the test.
 #pragma once
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
+#include <QTabWidget>
 #include <QDialog>
 #include <QEvent>
 #include <QObject>
@@ -83,6 +86,34 @@ T* Dite(QObject* rodic, const char* jmeno) {
         qFatal("no widget %s", jmeno);
     }
     return x;
+}
+
+// What a user does in the problem dialog: "name" clicks a button, "name=text" picks the entry
+// of a list or types into a field on its tab and leaves it with Tab.
+inline void Proved(QWidget* dialog, const QStringList& kroky) {
+    QApplication::setActiveWindow(dialog);
+    auto* zalozky = Dite<QTabWidget>(dialog, "TabStrip1");
+    for (const QString& krok : kroky) {
+        const QStringList casti = krok.split(QLatin1Char('='));
+        QWidget* w = Dite<QWidget>(dialog, qPrintable(casti[0]));
+        for (int i = 0; i < zalozky->count(); ++i) {
+            if (zalozky->widget(i)->isAncestorOf(w)) {
+                zalozky->setCurrentIndex(i);
+            }
+        }
+        auto* seznam = qobject_cast<QComboBox*>(w);
+        if (casti.size() == 1) {
+            qobject_cast<QAbstractButton*>(w)->click();
+        } else if (seznam != nullptr && !seznam->isEditable()) {
+            seznam->setCurrentIndex(seznam->findText(casti[1]));
+        } else {
+            w->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(w, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClick(w, Qt::Key_Delete);
+            QTest::keyClicks(w, casti[1]);
+            QTest::keyClick(w, Qt::Key_Tab);
+        }
+    }
 }
 
 }  // namespace zorvet::test

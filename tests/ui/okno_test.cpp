@@ -34,34 +34,6 @@ namespace zorvet::test {
 
 namespace {
 
-// What a user does in the problem dialog: "name" clicks a button, "name=text" picks the entry
-// of a list or types into a field on its tab and leaves it with Tab.
-void Proved(QWidget* dialog, const QStringList& kroky) {
-    QApplication::setActiveWindow(dialog);
-    auto* zalozky = Dite<QTabWidget>(dialog, "TabStrip1");
-    for (const QString& krok : kroky) {
-        const QStringList casti = krok.split(QLatin1Char('='));
-        QWidget* w = Dite<QWidget>(dialog, qPrintable(casti[0]));
-        for (int i = 0; i < zalozky->count(); ++i) {
-            if (zalozky->widget(i)->isAncestorOf(w)) {
-                zalozky->setCurrentIndex(i);
-            }
-        }
-        auto* seznam = qobject_cast<QComboBox*>(w);
-        if (casti.size() == 1) {
-            qobject_cast<QAbstractButton*>(w)->click();
-        } else if (seznam != nullptr && !seznam->isEditable()) {
-            seznam->setCurrentIndex(seznam->findText(casti[1]));
-        } else {
-            w->setFocus(Qt::TabFocusReason);
-            QTest::keyClick(w, Qt::Key_A, Qt::ControlModifier);
-            QTest::keyClick(w, Qt::Key_Delete);
-            QTest::keyClicks(w, casti[1]);
-            QTest::keyClick(w, Qt::Key_Tab);
-        }
-    }
-}
-
 // The worked example typed into a new problem, then OK.
 QStringList PrikladVDialogu(bool rizeny, const QString& eps = "0.8", const QString& krok = "10") {
     QStringList kroky{"txtTpece=1000"};
