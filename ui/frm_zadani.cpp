@@ -194,12 +194,12 @@ void FrmZadani::ZobrazZadani(bool nacitani) {
 
 // ---------------------------------------------------------------- acceptance
 
-std::optional<ChybaPole> FrmZadani::PrevezmiZadani() {
+std::optional<ChybaPole> FrmZadani::PrevezmiZadani(bool ukladani) {
     const std::int16_t j = nastaveni_.Jazyk;
     std::optional<ChybaPole> prvni = krivka_->chybaPoli(j);
     const auto pole = [&](QLineEdit* txt, const QLabel* lbl, float& cil) {
         const CteniPole cteni = CtiPole(txt);
-        if (cteni.obsah == Obsah::Cislo) {
+        if (cteni.obsah == Obsah::Cislo || (ukladani && cteni.obsah == Obsah::Prazdne)) {
             cil = cteni.hodnota;
         } else if (!prvni) {
             prvni = ChybaTextu(txt, lbl, txt->text(), cteni.obsah, j);
@@ -210,8 +210,8 @@ std::optional<ChybaPole> FrmZadani::PrevezmiZadani() {
     }
     pole(txtTv, lblTv, uloha_.Tv);
     pole(txtTk, lblTk, uloha_.Tk);
-    const std::optional<ChybaPole> material = material_->prevezmi(uloha_, geometrie_->zRozmeru());
-    const std::optional<ChybaPole> geometrie = geometrie_->prevezmi(j);
+    const std::optional<ChybaPole> material = material_->prevezmi(uloha_, geometrie_->zRozmeru(), ukladani);
+    const std::optional<ChybaPole> geometrie = geometrie_->prevezmi(j, ukladani);
     for (const auto& chyba : {material, geometrie}) {
         if (!prvni && chyba) {
             prvni = chyba;
@@ -379,30 +379,7 @@ void FrmZadani::cmdUlozCfgClick() {
     dokonciUpravy();
     // The file holds what the fields show: an empty field is 0 there, and a text that is no
     // number is corrected first.
-    std::optional<ChybaPole> chyba = krivka_->chybaPoli(j);
-    const auto pole = [&](QLineEdit* txt, const QLabel* lbl, float& cil) {
-        const CteniPole cteni = CtiPole(txt);
-        if (cteni.obsah == Obsah::Cislo || cteni.obsah == Obsah::Prazdne) {
-            cil = cteni.hodnota;
-        } else if (!chyba) {
-            chyba = ChybaTextu(txt, lbl, txt->text(), cteni.obsah, j);
-        }
-    };
-    if (!krivka_->rizeny()) {
-        pole(txtTpece, lblTpece, uloha_.Tpece);
-    }
-    pole(txtTv, lblTv, uloha_.Tv);
-    pole(txtTk, lblTk, uloha_.Tk);
-    for (const auto& c : {material_->prevezmi(uloha_, geometrie_->zRozmeru(), true), geometrie_->prevezmi(j, true)}) {
-        if (!chyba && c && !c->text.isEmpty()) {
-            const auto* txt = qobject_cast<const QLineEdit*>(c->pole);
-            if (txt == nullptr || !txt->text().trimmed().isEmpty()) {
-                chyba = c;
-            }
-        }
-    }
-    pole(txtCasKrok, lblCasKrok, uloha_.CasKrok);
-    krivka_->prevezmi(uloha_);
+    std::optional<ChybaPole> chyba = PrevezmiZadani(true);
     // A curve the file cannot hold as it is would come back cut short.
     if (const std::optional<Zavada> krivka = ZkontrolujKrivku(uloha_); !chyba && krivka) {
         chyba = ChybaPole{poleVeliciny(*krivka), ZpravaZavady(*krivka, j)};

@@ -56,8 +56,10 @@ private:
     void ZobrazZadani(bool nacitani);
 
     // Every field into the problem, each on its own. The first field the user must correct
-    // for the problem to be accepted (a missing value, a text that is no number).
-    std::optional<ChybaPole> PrevezmiZadani();
+    // for the problem to be accepted (a missing value, a text that is no number); for saving
+    // (ukladani) an empty field is 0, as the file states it, and only a text that is no
+    // number needs correcting.
+    std::optional<ChybaPole> PrevezmiZadani(bool ukladani = false);
     // The field checks, the value checks and the acceptance rule; the first fault found.
     std::optional<ChybaPole> zkontroluj();
     void ukazChybu(const ChybaPole& chyba);

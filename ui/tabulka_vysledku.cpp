@@ -29,7 +29,6 @@ void TabulkaVysledku::obnov(const Vysledek* vysledek, std::int16_t jazyk) {
             radky_ = std::max<int>(radky_, static_cast<int>(vysledek->Jadro->teplota.size()));
         }
     }
-    sloupce_ = static_cast<int>(druhy_.size());
     jazyk_ = jazyk;
     endResetModel();
 }
@@ -56,7 +55,9 @@ QString TabulkaVysledku::text(int radek, Sloupec druh) const {
 
 int TabulkaVysledku::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : radky_; }
 
-int TabulkaVysledku::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : sloupce_; }
+int TabulkaVysledku::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(druhy_.size());
+}
 
 QVariant TabulkaVysledku::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= radky_ || index.column() >= druhy_.size()) {
@@ -127,7 +128,7 @@ QString TabulkaVysledku::textBloku(QList<int> radky, QList<int> sloupce) const {
     // The time names every row, whether or not its fixed column was picked.
     sloupce.append(0);
     upravit(radky, radky_);
-    upravit(sloupce, sloupce_);
+    upravit(sloupce, static_cast<int>(druhy_.size()));
     QString text;
     for (int c : sloupce) {
         if (c != sloupce.first()) {

@@ -43,7 +43,6 @@ private:
     const Vysledek* vysledek_ = nullptr;
     QList<Sloupec> druhy_;
     int radky_ = 0;
-    int sloupce_ = 2;
     std::int16_t jazyk_ = kAnglicky;
 };
 

@@ -591,7 +591,7 @@ std::optional<ChybaPole> ZadaniGeometrie::prevezmi(std::int16_t j, bool prazdnaN
     }
     std::optional<ChybaPole> prvni;
     const auto zkontroluj = [&](Velicina v, const QString& text, Obsah obsah) {
-        if (!prvni) {
+        if (!prvni && !(prazdnaNula && obsah == Obsah::Prazdne)) {
             prvni = ChybaTextu(pole(v), popisek(v), text, obsah, j);
         }
     };

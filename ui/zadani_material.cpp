@@ -190,9 +190,7 @@ std::optional<ChybaPole> ZadaniMaterialu::prevezmi(Uloha& u, bool zRozmeru, bool
         const bool smiChybet = (v == Velicina::Gama && !zRozmeru) || v == Velicina::Lambda;
         if (cteni.obsah == Obsah::Prazdne && (prazdnaNula || smiChybet)) {
             u.*cil = 0.0f;
-            if (smiChybet) {
-                continue;
-            }
+            continue;
         }
         if (!prvni) {
             prvni = ChybaTextu(txt, popisek(v), txt->text(), cteni.obsah, jazyk_);
