@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-charts-dev libqt6svg6-dev libgl-dev
+PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-charts-dev qt6-svg-dev libgl-dev
           libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth fonts-dejavu-core
           desktop-file-utils appstream clang libclang-rt-14-dev poppler-utils)
 
