@@ -119,6 +119,8 @@ struct Obeh {
 
 class ObehSouboru : public testing::TestWithParam<Obeh> {};
 
+const QString kKomentar = QStringLiteral("Poznámka: Furnace Temperature / Teplota pece 1000");
+
 // Whatever is written reads back the same, in either language and under either separator.
 TEST_P(ObehSouboru, ReadsBackWhatWasWritten) {
     const Obeh& p = GetParam();
@@ -146,13 +148,14 @@ TEST_P(ObehSouboru, ReadsBackWhatWasWritten) {
             const QString cesta = dir.filePath(QStringLiteral("x"));
             {
                 const Lokal zapis(lokal);
-                ASSERT_FALSE(UlozSoubor(cesta, u, p.vysledky ? v.vysledek.get() : nullptr, QStringLiteral("Poznámka"), jazyk));
+                // A comment that names the label of line 1 is still a comment.
+                ASSERT_FALSE(UlozSoubor(cesta, u, p.vysledky ? v.vysledek.get() : nullptr, kKomentar, jazyk));
             }
             const Lokal cteni(std::strcmp(lokal, "en_US") == 0 ? "cs_CZ" : "en_US");
             const PrecteniSouboru s = NactiSoubor(cesta, p.vysledky, Uloha{}, kAnglicky);
             ASSERT_TRUE(s.obsah) << s.chyba.toStdString();
             EXPECT_EQ(OtiskUlohy(s.obsah->uloha), OtiskUlohy(u));
-            EXPECT_EQ(s.obsah->komentare, QStringList{QStringLiteral("Poznámka")});
+            EXPECT_EQ(s.obsah->komentare, QStringList{kKomentar});
             EXPECT_EQ(s.obsah->uloha.Rizeny, p.rizeny);
             EXPECT_EQ(s.obsah->uloha.PocetKrivek, p.rizeny ? 2 : 0);
             if (*p.profil != '\0') {

@@ -387,6 +387,10 @@ TEST(Jadro, NeedsDimensionsAndAHeatedLongFace) {
     u.Lambda = 45.0f;
     v = *Vypocet(u).vysledek;
     EXPECT_EQ(SpoctiJadro(v), KonecJadra::BezPloch);
+    u.PocetBL = 2;  // the faces of width B alone heat it
+    v = *Vypocet(u).vysledek;
+    EXPECT_EQ(SpoctiJadro(v), KonecJadra::Dosazeno);
+    u.PocetBL = 0;
     // Two pieces with 3 faces A*L between them: the slower piece has 1.
     u.PocetProfilu = 2;
     u.PocetAL = 3;
