@@ -241,6 +241,7 @@ INSTANTIATE_TEST_SUITE_P(
                            0, 0, 0, 0, 0},
                     // The cut last row is not counted.
                     Datovy{"truncated_results.odp", true, "", 1000, 10, 0.8f, 7850, 0, 0, 3},
+                    Datovy{"results_without_rows.odp", true, "The file holds no results.", 0, 0, 0, 0, 0, 0, 0},
                     Datovy{"unrelated.txt", false, "The file holds no problem setting.", 0, 0, 0, 0, 0, 0, 0},
                     Datovy{"missing.cfg", false, "No such file or directory", 0, 0, 0, 0, 0, 0, 0},
                     Datovy{".", false, "The file holds no problem setting.", 0, 0, 0, 0, 0, 0, 0}));
