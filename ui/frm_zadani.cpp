@@ -121,7 +121,7 @@ void FrmZadani::nacteni() {
     material_->NactiMaterialy(relace_.datovaSlozka, nastaveni_.Jazyk);
     setWindowTitle(titulekZadani_);
     if (!uloha_.ZadaniHmotnosti.empty()) {
-        ZobrazZadani(false);
+        ZobrazZadani();
     } else {
         // A problem whose mass mode was never chosen still shows its regime.
         krivka_->zobraz();
@@ -182,13 +182,13 @@ void FrmZadani::vybranaZalozka(int index) {
     }
 }
 
-void FrmZadani::ZobrazZadani(bool nacitani) {
+void FrmZadani::ZobrazZadani() {
     UkazCislo(txtTpece, uloha_.Tpece);
     UkazCislo(txtTv, uloha_.Tv);
     UkazCislo(txtTk, uloha_.Tk);
     material_->zobraz(uloha_);
     UkazCislo(txtCasKrok, uloha_.CasKrok);
-    geometrie_->zobraz(nacitani);
+    geometrie_->zobraz();
     krivka_->zobraz();
 }
 
@@ -370,7 +370,7 @@ void FrmZadani::cmdNactiCfgClick() {
     uloha_ = obsah->uloha;
     // The conductivity is no part of the file: the database gives it by the material's name.
     uloha_.Lambda = material_->vodivost(uloha_.NazevMaterialu);
-    ZobrazZadani(true);
+    ZobrazZadani();
     nastavTitulekSouboru(cesta);
 }
 

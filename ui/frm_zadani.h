@@ -53,7 +53,7 @@ private:
     void nacteni();
     void NastavPopisy();
     void vybranaZalozka(int index);
-    void ZobrazZadani(bool nacitani);
+    void ZobrazZadani();
 
     // Every field into the problem, each on its own. The first field the user must correct
     // for the problem to be accepted (a missing value, a text that is no number); for saving

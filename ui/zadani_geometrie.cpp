@@ -313,10 +313,10 @@ void ZadaniGeometrie::profilVybran(const char* profil) {
     if (!optMvy->isChecked()) {
         return;
     }
-    // While a file or the record is being put into the fields, the mass and the surface are
+    // While the record (as read or as opened) is being put into the fields, the mass and the surface are
     // the ones read; otherwise the counts of another profile mean other faces, and the
     // surface made of them no longer holds.
-    if (nacitani_ || plneni_) {
+    if (plneni_) {
         ZobrazHmotnost();
         return;
     }
@@ -509,9 +509,8 @@ void ZadaniGeometrie::dokonciUpravy(QWidget* fokus) {
     }
 }
 
-void ZadaniGeometrie::zobraz(bool nacitani) {
+void ZadaniGeometrie::zobraz() {
     plneni_ = true;
-    nacitani_ = nacitani;
     Uloha& u = uloha_;
     UkazCislo(txtm, u.m);
     UkazCislo(txtA, u.A);
@@ -535,7 +534,6 @@ void ZadaniGeometrie::zobraz(bool nacitani) {
     }
     zmeneno_ = false;
     plneni_ = false;
-    nacitani_ = false;
 }
 
 QWidget* ZadaniGeometrie::pole(Velicina v) const {

@@ -37,7 +37,7 @@ public:
 
     // The record into the fields. While a file is being put into the dialog (nacitani) the
     // mass read is kept when the profile is selected.
-    void zobraz(bool nacitani);
+    void zobraz();
 
     // Tab 5 shown: the face-count lists for the number of pieces, and the total surface.
     void ObnovPlochy();
@@ -93,8 +93,7 @@ private:
     const ZadaniMaterialu& material_;
     std::int16_t jazyk_ = 0;
     bool zmeneno_ = false;    // a geometry field was changed since it got the focus
-    bool plneni_ = false;     // the record is being put into the fields
-    bool nacitani_ = false;   // a file is being put into the dialog
+    bool plneni_ = false;     // the record (as read from a file, or as the dialog opened) is being put into the fields
 
     QWidget* hmotnost_ = nullptr;
     QWidget* plochy_ = nullptr;

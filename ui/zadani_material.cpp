@@ -185,7 +185,6 @@ std::optional<ChybaPole> ZadaniMaterialu::prevezmi(Uloha& u, bool zRozmeru, bool
             u.*cil = cteni.hodnota;
             continue;
         }
-        // A typed mass needs no density: an empty field is none.
         // A typed mass needs no density, and an empty conductivity computes no core.
         const bool smiChybet = (v == Velicina::Gama && !zRozmeru) || v == Velicina::Lambda;
         if (cteni.obsah == Obsah::Prazdne && (prazdnaNula || smiChybet)) {
