@@ -178,6 +178,12 @@ TEST_F(Davka, ReportsTheCaseInOnePage) {
                                 "Potřebný příkon [W] 235069", "Geometrie vsázky", "Obdélníkový"}) {
         EXPECT_TRUE(t.contains(QString::fromUtf8(hledany))) << hledany << "\n" << t.toStdString();
     }
+    b = spust({"report", "ex:controlled_curve.cfg", "--output", "@curve.pdf"});
+    ASSERT_EQ(b.kod, 0) << b.err.toStdString();
+    t = text("curve.pdf", "pdftotext");
+    for (const char* hledany : {"1 20 600 600", "2 600 1000 900", "3 1000 1000 3600"}) {
+        EXPECT_TRUE(t.contains(QString::fromUtf8(hledany))) << hledany << "\n" << t.toStdString();
+    }
 }
 
 struct Odmitnuti {

@@ -128,6 +128,8 @@ private slots:
         Lokal l(qPrintable(lokal));
         Okno o;
         QCOMPARE(o.povoleno(), QString());
+        o.okno.Uloz();
+        QCOMPARE(o.d.pripony, QStringList());
         QVERIFY(o.zadej(PrikladVDialogu(rizeny, eps, krok)));
         QCOMPARE(o.povoleno(), QStringLiteral("Computing"));
         o.okno.Vypocti();
@@ -175,6 +177,11 @@ private slots:
         QCOMPARE(o.okno.windowTitle(), QStringLiteral("Zorvet Furnace Heat-up - beh.odp"));
         const QByteArray radek = PrvniRadek(cesta).simplified();
         QVERIFY2(radek.startsWith("Furnace Temperature") && radek.endsWith(": 1000"), radek.constData());
+        // Opened again, its problem is the one Computing computes.
+        o.d.soubory = {cesta};
+        o.okno.Otevri();
+        QCOMPARE(o.povoleno(), QStringLiteral("Save Computing Results"));
+        QVERIFY(!o.okno.uloha().Rizeny);
         o.d.otazky.clear();
         o.okno.Konec();
         QVERIFY(!o.okno.isVisible());

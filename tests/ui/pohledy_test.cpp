@@ -88,6 +88,7 @@ private slots:
         QCOMPARE(grid->model()->columnCount(), sloupcu);
         QCOMPARE(grid->model()->rowCount(), o.okno.vysledek()->PocetKroku + 1);
         auto* cbo = o.w<QComboBox>("cboZtraty");
+        QCOMPARE(cbo->itemText(cbo->count() - 1), QStringLiteral("100"));
         cbo->setFocus(Qt::TabFocusReason);
         QTest::keyClick(cbo, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(cbo, ztraty);

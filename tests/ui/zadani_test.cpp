@@ -16,6 +16,7 @@
 #include "support/lokal.h"
 #include "support/okna.h"
 #include "ui/frm_zadani.h"
+#include "ui/graf.h"
 
 namespace zorvet::test {
 
@@ -35,8 +36,8 @@ struct Zadani {
     TestDialogy d;
     FrmZadani okno;
 
-    explicit Zadani(const QString& data = QString())
-        : relace{data, {}, {}, {}}, okno(Uloha(), false, relace, nastaveni, d) {
+    explicit Zadani(const QString& data = QString(), bool prijata = false)
+        : relace{data, {}, {}, {}}, okno(Uloha(), prijata, relace, nastaveni, d) {
         // Shown by the test itself: not a stray modal window for the guard to close.
         okno.setProperty("zorvetObslouzeno", true);
         okno.show();
@@ -84,12 +85,17 @@ private slots:
                                         << "Time Step [s] must be greater than zero." << 5 << "txtCasKrok" << "";
         QTest::newRow("dimension no number") << "mass_from_dimensions.cfg" << QStringList{"txtA2=0,1x"}
                                              << "A: “0,1x” is not a number." << 3 << "txtA2" << "";
-        QTest::newRow("curve segment without duration")
+        QTest::newRow("density emptied, mass from dimensions")
+            << "mass_from_dimensions.cfg" << QStringList{"txtGama="} << "Density [kg/m3]: a value is needed." << 2
+            << "txtGama" << "";
+        QTest::newRow("count of faces no number") << "mass_from_dimensions.cfg" << QStringList{"cboBL=8x"}
+                                                  << "Number of Sides B*L: “8x” is not a number." << 4 << "cboBL" << "";
+        QTest::newRow("last curve segment without duration")
             << nerizeny
             << QStringList{"optRizeny",           "cboPocetKrivek=3", "txtPocTep=20",     "txtKonTep=1000",
-                           "txtDobaVydrze=600",   "cboUsekC=2",       "txtKonTep=1000",   "txtDobaVydrze=0",
-                           "cboUsekC=3",          "txtKonTep=1100",   "txtDobaVydrze=600", "txtTk=900"}
-            << "Segment 2 of the furnace curve needs a duration greater than zero." << 0 << "txtDobaVydrze" << "2";
+                           "txtDobaVydrze=600",   "cboUsekC=2",       "txtKonTep=1000",   "txtDobaVydrze=600",
+                           "cboUsekC=3",          "txtKonTep=1100",   "txtDobaVydrze=0",  "cboUsekC=1", "txtTk=900"}
+            << "Segment 3 of the furnace curve needs a duration greater than zero." << 0 << "txtDobaVydrze" << "3";
         const QString nikdy = QStringLiteral(
             "The final temperature %1 °C is never reached: the furnace is never hotter than %2 °C, and the charge only "
             "nears the furnace temperature. Set a lower final temperature or a hotter furnace.");
@@ -129,6 +135,9 @@ private slots:
         QTest::addColumn<QString>("zprava");
         QTest::addColumn<float>("A");
         QTest::newRow("side A") << QStringList{"txtA2=0.123"} << "1.93E+02" << ".9412" << "" << 0.9412f;
+        QTest::newRow("no faces A*L") << QStringList{"cboAL=0"} << "3.14E+02" << ".48" << "" << 0.48f;
+        QTest::newRow("side A no number")
+            << QStringList{"txtA2=0,1x"} << "" << "" << "A: “0,1x” is not a number." << 0.0f;
         QTest::newRow("fewer pieces than faces counted")
             << QStringList{"txtPocetProfilu=1"} << "7.85E+01" << "" << "Interchange Surface [m2]: a value is needed."
             << 0.0f;
@@ -151,12 +160,60 @@ private slots:
         Proved(&z.okno, kroky);
         QCOMPARE(Dite<QLineEdit>(&z.okno, "txtm")->text(), hmotnost);
         QCOMPARE(Dite<QLineEdit>(&z.okno, "txtA")->text(), plocha);
+        // Side B and its faces belong to the rectangular bar only.
+        QCOMPARE(Dite<QWidget>(&z.okno, "cboBL")->isHidden(), kroky.contains("optProfilK"));
+        QCOMPARE(Dite<QWidget>(&z.okno, "txtB2")->isHidden(), kroky.contains("optProfilK"));
         Proved(&z.okno, {"cmdOK"});
         QCOMPARE(z.d.posledni(), zprava);
         QCOMPARE(z.okno.prijata(), zprava.isEmpty());
         if (z.okno.prijata()) {
             QCOMPARE(z.okno.uloha().A, A);
         }
+    }
+
+    void storno_data() {
+        QTest::addColumn<bool>("prijataPred");
+        QTest::addColumn<QString>("soubor");
+        QTest::addColumn<QStringList>("kroky");
+        QTest::addColumn<bool>("prijata");
+        QTest::newRow("complete") << false << "uncontrolled.cfg" << QStringList{} << true;
+        QTest::newRow("no number") << false << "uncontrolled.cfg" << QStringList{"txtTk=95O"} << false;
+        // Without counts the surface is typed: 2.0800002 reads as the very float that all faces
+        // of the four bars add up to.
+        QTest::newRow("every face of every piece")
+            << false << "mass_from_dimensions.cfg" << QStringList{"cboAB=", "cboAL=", "cboBL=", "txtA=2.0800002"}
+            << true;
+        QTest::newRow("surface beyond the faces")
+            << false << "mass_from_dimensions.cfg" << QStringList{"cboAB=", "cboAL=", "cboBL=", "txtA=2.09"} << false;
+        QTest::newRow("accepted before") << true << "uncontrolled.cfg" << QStringList{"txtTk=850"} << false;
+        QTest::newRow("refused by OK, then mended")
+            << true << "uncontrolled.cfg" << QStringList{"txtTk=95O", "cmdOK", "txtTk=850"} << true;
+    }
+
+    // Cancel says nothing. It takes a problem that passes every check of OK, unless the dialog
+    // opened with an accepted problem that no OK has refused since: that one stays as it was.
+    void storno() {
+        QFETCH(bool, prijataPred);
+        QFETCH(QString, soubor);
+        QFETCH(QStringList, kroky);
+        QFETCH(bool, prijata);
+        Lokal lokal("en_US");
+        Zadani z(QString(), prijataPred);
+        z.nacti(Soubor(soubor));
+        Proved(&z.okno, kroky);
+        z.d.zpravy.clear();
+        Proved(&z.okno, {"cmdStorno"});
+        QVERIFY(!z.okno.isVisible());
+        QCOMPARE(z.okno.prijata(), prijata);
+        QCOMPARE(z.d.zpravy.size(), 0);
+    }
+
+    // The sketch of the furnace curve: each segment ends at its end temperature after its duration.
+    void nacrtKrivky() {
+        Zadani z;
+        z.nacti(Soubor(QStringLiteral("controlled_curve.cfg")));
+        const QList<QPointF> body{{0, 20}, {600, 600}, {1500, 1000}, {5100, 1000}};
+        QCOMPARE(Dite<Graf>(&z.okno, "FlpGrf1")->bodyRady(0), body);
     }
 
     // The material list and Save go to the data folder's Material.lst, not to the one of the
