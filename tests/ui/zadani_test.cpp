@@ -208,6 +208,14 @@ private slots:
         QCOMPARE(z.d.zpravy.size(), 0);
     }
 
+    // A new problem whose mass is to come from the dimensions starts as rectangular bars.
+    void vychoziProfil() {
+        Zadani z;
+        Proved(&z.okno, {"optMvy"});
+        QVERIFY(Dite<QRadioButton>(&z.okno, "optProfilO")->isChecked());
+        QVERIFY(!Dite<QWidget>(&z.okno, "txtB2")->isHidden());
+    }
+
     // The sketch of the furnace curve: each segment ends at its end temperature after its duration.
     void nacrtKrivky() {
         Zadani z;
