@@ -289,6 +289,10 @@ private slots:
         QCOMPARE(Dite<QMenu>(&o.okno, "mnuFile")->title(), QStringLiteral("&Soubor"));
         QCOMPARE(o.polozka("mnuUlohaItem", 1)->text(), QStringLiteral("&Výpočet"));
         QVERIFY(o.polozka("mnuJazykItem", 1)->isChecked() && !o.polozka("mnuJazykItem", 0)->isChecked());
+        // Picking it again leaves it ticked.
+        o.polozka("mnuJazykItem", 1)->trigger();
+        QCOMPARE(o.nastaveni.Jazyk, kCesky);
+        QVERIFY(o.polozka("mnuJazykItem", 1)->isChecked() && !o.polozka("mnuJazykItem", 0)->isChecked());
     }
 
     // The splash goes on Esc and stays on Enter; the About window waits without a timer.
