@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <cstring>
 #include <vector>
@@ -145,11 +146,17 @@ TEST_F(Davka, WritesResultsAndCsvThatReadBack) {
 TEST_F(Davka, DrawsTheChartInEachFormat) {
     for (const char* jmeno : {"g.png", "g.svg", "g.pdf"}) {
         const std::string cil = std::string("@") + jmeno;
-        const Beh b = spust({"chart", "ex:uncontrolled.cfg", "--output", cil.c_str(), "--size", "640x480"});
+        // The smallest side allowed is 64.
+        const Beh b = spust({"chart", "ex:uncontrolled.cfg", "--output", cil.c_str(), "--size", "640x64"});
         EXPECT_EQ(b.kod, 0) << jmeno << b.err.toStdString();
     }
     EXPECT_TRUE(obsah("g.png").startsWith("\x89PNG"));
-    EXPECT_TRUE(obsah("g.svg").contains("<svg"));
+    // The picture keeps the proportions asked for, 640 wide and 64 high (within the rounding to
+    // whole pixels of the screen's resolution).
+    const QRegularExpressionMatch svg =
+        QRegularExpression(QStringLiteral("<svg width=\"([0-9.]+)mm\" height=\"([0-9.]+)mm\"")).match(obsah("g.svg"));
+    ASSERT_TRUE(svg.hasMatch());
+    EXPECT_NEAR(svg.captured(1).toDouble() / svg.captured(2).toDouble(), 10.0, 0.3);
     EXPECT_TRUE(obsah("g.pdf").startsWith("%PDF"));
 }
 
@@ -221,6 +228,7 @@ INSTANTIATE_TEST_SUITE_P(
         Odmitnuti{{"compute", "ex:uncontrolled.cfg", "--results", "/dev/full"}, 2, "No space left on device"},
         Odmitnuti{{"frobnicate", "ex:uncontrolled.cfg"}, 2, "unknown command"},
         Odmitnuti{{"compute"}, 2, "needs exactly one file"},
+        Odmitnuti{{}, 2, "the window needs a display"},
         Odmitnuti{{"compute", "ex:uncontrolled.cfg", "--losses", "40000"}, 2, "--losses needs a whole number"},
         Odmitnuti{{"compute", "ex:uncontrolled.cfg", "--reduction", "0"}, 2, "--reduction needs a number over 0"},
         Odmitnuti{{"compute", "ex:uncontrolled.cfg", "--reduction", "1.5"}, 2, "--reduction needs a number over 0"},

@@ -272,6 +272,9 @@ private slots:
         QCOMPARE(grid->model()->index(60, 1).data().toString(), QString());
         QCOMPARE(Dite<QLabel>(&o.okno, "lblJadro")->text(), QStringLiteral("Biot Number [-]: 0.2891045\nCore Heat-up Time [s]: 650"));
         QVERIFY(Dite<QLabel>(&o.okno, "lblVarovani")->isVisible());
+        // The core lines stand below the power frame, the warning below them.
+        QVERIFY(Dite<QLabel>(&o.okno, "lblJadro")->y() > Dite<QWidget>(&o.okno, "fraVykon")->geometry().bottom());
+        QVERIFY(Dite<QLabel>(&o.okno, "lblVarovani")->y() > Dite<QLabel>(&o.okno, "lblJadro")->geometry().bottom());
         o.okno.ZavriPohled();
         o.okno.ZobrazGraf();
         auto* graf = Dite<Graf>(&o.okno, "FlpGrf1");
@@ -351,6 +354,8 @@ private slots:
         QVERIFY(cesta.has_value());
         QCOMPARE(QFileInfo(*cesta).fileName(), jmeno);
         QCOMPARE(PrvniRadek(*cesta).simplified(), QByteArray("Furnace Temperature [\xB0""C] : 1000"));
+        // The busy pointer of the saving is gone.
+        QCOMPARE(QApplication::overrideCursor(), nullptr);
     }
 };
 

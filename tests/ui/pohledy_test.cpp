@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QtCharts/QChart>
+#include <QtCharts/QLegend>
 
 #include "files/soubor.h"
 #include "model/vypocet.h"
@@ -88,6 +90,9 @@ private slots:
         QCOMPARE(grid->model()->columnCount(), sloupcu);
         QCOMPARE(grid->model()->rowCount(), o.okno.vysledek()->PocetKroku + 1);
         auto* cbo = o.w<QComboBox>("cboZtraty");
+        // The grid lies within the window; the losses start at 0 % and offer up to 100 %.
+        QVERIFY(o.okno.rect().contains(grid->geometry()));
+        QCOMPARE(cbo->currentText(), QStringLiteral("0"));
         QCOMPARE(cbo->itemText(cbo->count() - 1), QStringLiteral("100"));
         cbo->setFocus(Qt::TabFocusReason);
         QTest::keyClick(cbo, Qt::Key_A, Qt::ControlModifier);
@@ -129,6 +134,9 @@ private slots:
         o.okno.ZobrazGraf();
         auto* graf = o.w<Graf>("FlpGrf1");
         QVERIFY(graf->isVisible());
+        QVERIFY(o.okno.rect().contains(graf->geometry()));
+        // A legend only when the curves have names.
+        QCOMPARE(graf->chart()->legend()->isVisible(), rizeny);
         QStringList nazvy;
         for (int i = 0; i < graf->pocetRad(); ++i) {
             nazvy << graf->nazevRady(i);

@@ -90,6 +90,11 @@ private slots:
             << "txtGama" << "";
         QTest::newRow("count of faces no number") << "mass_from_dimensions.cfg" << QStringList{"cboBL=8x"}
                                                   << "Number of Sides B*L: “8x” is not a number." << 4 << "cboBL" << "";
+        QTest::newRow("first curve segment without duration")
+            << nerizeny
+            << QStringList{"optRizeny",  "cboPocetKrivek=2", "txtPocTep=20",      "txtKonTep=1000", "txtDobaVydrze=0",
+                           "cboUsekC=2", "txtKonTep=1000",   "txtDobaVydrze=600", "txtTk=900"}
+            << "Segment 1 of the furnace curve needs a duration greater than zero." << 0 << "txtDobaVydrze" << "1";
         QTest::newRow("last curve segment without duration")
             << nerizeny
             << QStringList{"optRizeny",           "cboPocetKrivek=3", "txtPocTep=20",     "txtKonTep=1000",
