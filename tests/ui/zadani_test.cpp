@@ -213,10 +213,17 @@ private slots:
         QCOMPARE(z.d.zpravy.size(), 0);
     }
 
-    // A new problem whose mass is to come from the dimensions starts as rectangular bars.
-    void vychoziProfil() {
+    // A new problem whose mass is to come from the dimensions starts as rectangular bars; a file
+    // loaded shows its own profile, whatever was shown before.
+    void profil() {
         Zadani z;
         Proved(&z.okno, {"optMvy"});
+        QVERIFY(Dite<QRadioButton>(&z.okno, "optProfilO")->isChecked());
+        z.d.volby = {Volba::Zahodit};
+        z.nacti(Soubor(QStringLiteral("thick_round_bar.cfg")));
+        QVERIFY(Dite<QRadioButton>(&z.okno, "optProfilK")->isChecked());
+        QVERIFY(Dite<QWidget>(&z.okno, "txtB2")->isHidden());
+        z.nacti(Soubor(QStringLiteral("mass_from_dimensions.cfg")));
         QVERIFY(Dite<QRadioButton>(&z.okno, "optProfilO")->isChecked());
         QVERIFY(!Dite<QWidget>(&z.okno, "txtB2")->isHidden());
     }
