@@ -93,34 +93,30 @@ struct Volby {
                                 QStringLiteral("WxH")};
 };
 
-// The reduction factor of --reduction, 1 without it; no value (after the message) for a
-// text that is no number over 0 and up to 1.
-std::optional<float> redukceArgumentu(const QCommandLineParser& parser, const Volby& v) {
-    if (!parser.isSet(v.redukce)) {
-        return 1.0f;
+// The value of a numeric option, bezNej without it; no value (after the message) for a text
+// that is no number over 0 and up to nejvic.
+std::optional<float> kladnaVolba(const QCommandLineParser& parser, const QCommandLineOption& volba, float bezNej,
+                                 double nejvic, const QString& pozadavek) {
+    if (!parser.isSet(volba)) {
+        return bezNej;
     }
-    const std::optional<double> k = cisloArgumentu(parser.value(v.redukce));
-    if (!k || !(*k > 0.0) || *k > 1.0) {
-        chyba(QString(), QStringLiteral("--reduction needs a number over 0 and up to 1, not \"%1\".")
-                             .arg(parser.value(v.redukce)));
+    const std::optional<double> x = cisloArgumentu(parser.value(volba));
+    if (!x || !(*x > 0.0) || *x > nejvic) {
+        chyba(QString(), QStringLiteral("--%1 needs %2, not \"%3\".")
+                             .arg(volba.names().constFirst(), pozadavek, parser.value(volba)));
         return std::nullopt;
     }
-    return static_cast<float>(*k);
+    return static_cast<float>(*x);
 }
 
-// The conductivity of --conductivity, 0 (none) without it; no value (after the message) for a
-// text that is no number over 0.
+// The reduction factor of the surface, 1 without --reduction.
+std::optional<float> redukceArgumentu(const QCommandLineParser& parser, const Volby& v) {
+    return kladnaVolba(parser, v.redukce, 1.0f, 1.0, QStringLiteral("a number over 0 and up to 1"));
+}
+
+// The conductivity, 0 (none) without --conductivity.
 std::optional<float> vodivostArgumentu(const QCommandLineParser& parser, const Volby& v) {
-    if (!parser.isSet(v.vodivost)) {
-        return 0.0f;
-    }
-    const std::optional<double> l = cisloArgumentu(parser.value(v.vodivost));
-    if (!l || !(*l > 0.0) || *l > 1e6) {
-        chyba(QString(), QStringLiteral("--conductivity needs a number over 0 (W/m/K), not \"%1\".")
-                             .arg(parser.value(v.vodivost)));
-        return std::nullopt;
-    }
-    return static_cast<float>(*l);
+    return kladnaVolba(parser, v.vodivost, 0.0f, 1e6, QStringLiteral("a number over 0 (W/m/K)"));
 }
 
 // Reads a problem file (or the problem of a results file) and computes it, with the checks
