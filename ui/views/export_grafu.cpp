@@ -1,4 +1,4 @@
-#include "ui/export_grafu.h"
+#include "ui/views/export_grafu.h"
 
 #include <QBuffer>
 #include <QFileInfo>
@@ -14,8 +14,8 @@
 
 #include "files/retezce.h"
 #include "files/zapis.h"
-#include "ui/graf.h"
-#include "ui/graf_vysledku.h"
+#include "ui/common/graf.h"
+#include "ui/views/graf_vysledku.h"
 
 namespace zorvet {
 

@@ -1,4 +1,4 @@
-#include "ui/zprava.h"
+#include "ui/views/zprava.h"
 
 #include <QBuffer>
 #include <QFontMetricsF>
@@ -14,8 +14,8 @@
 #include "files/zapis.h"
 #include "files/zpravy.h"
 #include "model/vykon.h"
-#include "ui/graf.h"
-#include "ui/graf_vysledku.h"
+#include "ui/common/graf.h"
+#include "ui/views/graf_vysledku.h"
 
 namespace zorvet {
 

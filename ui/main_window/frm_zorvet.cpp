@@ -1,4 +1,4 @@
-#include "ui/frm_zorvet.h"
+#include "ui/main_window/frm_zorvet.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -18,13 +18,13 @@
 #include "files/zpravy.h"
 #include "model/jadro.h"
 #include "model/vypocet.h"
-#include "ui/frm_uvitani.h"
-#include "ui/frm_zadani.h"
-#include "ui/kurzor.h"
-#include "ui/pohled_grafu.h"
-#include "ui/pohled_tabulky.h"
-#include "ui/twipy.h"
-#include "ui/ukladani.h"
+#include "ui/main_window/frm_uvitani.h"
+#include "ui/problem_dialog/frm_zadani.h"
+#include "ui/common/kurzor.h"
+#include "ui/views/pohled_grafu.h"
+#include "ui/views/pohled_tabulky.h"
+#include "ui/common/twipy.h"
+#include "ui/main_window/ukladani.h"
 
 namespace zorvet {
 

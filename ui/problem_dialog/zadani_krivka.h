@@ -8,7 +8,7 @@
 #include <optional>
 
 #include "model/uloha.h"
-#include "ui/pole.h"
+#include "ui/problem_dialog/pole.h"
 
 class QComboBox;
 class QLabel;

@@ -1,4 +1,4 @@
-#include "ui/dialogy_okna.h"
+#include "ui/common/dialogy_okna.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "ui/tabulka_vysledku.h"
+#include "ui/views/tabulka_vysledku.h"
 
 #include <QGuiApplication>
 #include <QPalette>

@@ -1,4 +1,4 @@
-#include "ui/frm_uvitani.h"
+#include "ui/main_window/frm_uvitani.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -11,7 +11,7 @@
 #include <QTimer>
 
 #include "files/retezce.h"
-#include "ui/twipy.h"
+#include "ui/common/twipy.h"
 
 // ZORVET_VERZE_HLAVNI and ZORVET_VERZE_VEDLEJSI come from the project's version.
 

@@ -1,4 +1,4 @@
-#include "ui/pohled_tabulky.h"
+#include "ui/views/pohled_tabulky.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -19,9 +19,9 @@
 #include "files/tabulka_csv.h"
 #include "files/zpravy.h"
 #include "model/vykon.h"
-#include "ui/kurzor.h"
-#include "ui/tabulka_vysledku.h"
-#include "ui/twipy.h"
+#include "ui/common/kurzor.h"
+#include "ui/views/tabulka_vysledku.h"
+#include "ui/common/twipy.h"
 
 namespace zorvet {
 

@@ -1,11 +1,11 @@
-#include "ui/aplikace.h"
+#include "ui/main_window/aplikace.h"
 
 #include <QApplication>
 #include <QIcon>
 
 #include "model/nastaveni.h"
-#include "ui/dialogy_okna.h"
-#include "ui/frm_zorvet.h"
+#include "ui/common/dialogy_okna.h"
+#include "ui/main_window/frm_zorvet.h"
 
 namespace zorvet {
 

@@ -9,8 +9,8 @@
 #include <optional>
 
 #include "files/soubor.h"
-#include "ui/dialogy.h"
-#include "ui/relace.h"
+#include "ui/common/dialogy.h"
+#include "ui/common/relace.h"
 
 namespace zorvet {
 

@@ -9,7 +9,7 @@
 #include <functional>
 
 #include "model/nastaveni.h"
-#include "ui/dialogy.h"
+#include "ui/common/dialogy.h"
 
 class QPainter;
 class QPrinter;

@@ -1,4 +1,4 @@
-#include "ui/pole.h"
+#include "ui/problem_dialog/pole.h"
 
 #include <QFormLayout>
 #include <QLabel>

@@ -16,8 +16,8 @@
 
 #include "model/nastaveni.h"
 #include "model/vysledek.h"
-#include "ui/dialogy.h"
-#include "ui/relace.h"
+#include "ui/common/dialogy.h"
+#include "ui/common/relace.h"
 
 class QAction;
 class QMenu;

@@ -10,9 +10,9 @@
 
 #include "model/nastaveni.h"
 #include "model/uloha.h"
-#include "ui/dialogy.h"
-#include "ui/pole.h"
-#include "ui/relace.h"
+#include "ui/common/dialogy.h"
+#include "ui/problem_dialog/pole.h"
+#include "ui/common/relace.h"
 
 class QLabel;
 class QLineEdit;

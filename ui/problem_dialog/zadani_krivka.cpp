@@ -1,4 +1,4 @@
-#include "ui/zadani_krivka.h"
+#include "ui/problem_dialog/zadani_krivka.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -14,7 +14,7 @@
 #include <cmath>
 
 #include "files/retezce.h"
-#include "ui/graf.h"
+#include "ui/common/graf.h"
 
 namespace zorvet {
 

@@ -1,13 +1,13 @@
-#include "ui/pohled_grafu.h"
+#include "ui/views/pohled_grafu.h"
 
 #include <QPushButton>
 
 #include "files/retezce.h"
-#include "ui/export_grafu.h"
-#include "ui/graf.h"
-#include "ui/graf_vysledku.h"
-#include "ui/kurzor.h"
-#include "ui/twipy.h"
+#include "ui/views/export_grafu.h"
+#include "ui/common/graf.h"
+#include "ui/views/graf_vysledku.h"
+#include "ui/common/kurzor.h"
+#include "ui/common/twipy.h"
 
 namespace zorvet {
 

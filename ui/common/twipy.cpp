@@ -1,4 +1,4 @@
-#include "ui/twipy.h"
+#include "ui/common/twipy.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -1,9 +1,9 @@
-#include "ui/ukladani.h"
+#include "ui/main_window/ukladani.h"
 
 #include <QFileInfo>
 
 #include "files/retezce.h"
-#include "ui/kurzor.h"
+#include "ui/common/kurzor.h"
 
 namespace zorvet {
 

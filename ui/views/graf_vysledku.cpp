@@ -1,4 +1,4 @@
-#include "ui/graf_vysledku.h"
+#include "ui/views/graf_vysledku.h"
 
 #include <QColor>
 #include <QFont>
@@ -6,7 +6,7 @@
 #include <QPointF>
 
 #include "files/retezce.h"
-#include "ui/graf.h"
+#include "ui/common/graf.h"
 
 namespace zorvet {
 

@@ -1,4 +1,4 @@
-#include "ui/nacrt_profilu.h"
+#include "ui/problem_dialog/nacrt_profilu.h"
 
 #include <QGridLayout>
 #include <QLabel>

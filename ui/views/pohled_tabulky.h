@@ -7,7 +7,7 @@
 #include <cstdint>
 
 #include "model/vysledek.h"
-#include "ui/dialogy.h"
+#include "ui/common/dialogy.h"
 
 class QAction;
 class QComboBox;

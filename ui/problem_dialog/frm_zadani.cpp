@@ -1,4 +1,4 @@
-#include "ui/frm_zadani.h"
+#include "ui/problem_dialog/frm_zadani.h"
 
 #include <QFileInfo>
 #include <QFormLayout>
@@ -15,11 +15,11 @@
 #include "files/retezce.h"
 #include "files/soubor.h"
 #include "files/zpravy.h"
-#include "ui/twipy.h"
-#include "ui/ukladani.h"
-#include "ui/zadani_geometrie.h"
-#include "ui/zadani_krivka.h"
-#include "ui/zadani_material.h"
+#include "ui/common/twipy.h"
+#include "ui/main_window/ukladani.h"
+#include "ui/problem_dialog/zadani_geometrie.h"
+#include "ui/problem_dialog/zadani_krivka.h"
+#include "ui/problem_dialog/zadani_material.h"
 
 namespace zorvet {
 

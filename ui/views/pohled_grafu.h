@@ -7,8 +7,8 @@
 #include <cstdint>
 
 #include "model/vysledek.h"
-#include "ui/dialogy.h"
-#include "ui/zprava.h"
+#include "ui/common/dialogy.h"
+#include "ui/views/zprava.h"
 
 class QPushButton;
 

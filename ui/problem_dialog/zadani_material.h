@@ -9,8 +9,8 @@
 
 #include "model/material.h"
 #include "model/uloha.h"
-#include "ui/dialogy.h"
-#include "ui/pole.h"
+#include "ui/common/dialogy.h"
+#include "ui/problem_dialog/pole.h"
 
 class QComboBox;
 class QLabel;

@@ -1,4 +1,4 @@
-#include "ui/zadani_material.h"
+#include "ui/problem_dialog/zadani_material.h"
 
 #include <QComboBox>
 #include <QEvent>

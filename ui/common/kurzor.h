@@ -1,7 +1,7 @@
 // The busy pointer for the length of a scope, put back on every path out of it.
 #pragma once
 
-#include "ui/dialogy.h"
+#include "ui/common/dialogy.h"
 
 namespace zorvet {
 

@@ -1,4 +1,4 @@
-#include "ui/zadani_geometrie.h"
+#include "ui/problem_dialog/zadani_geometrie.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -19,8 +19,8 @@
 #include "files/cteni.h"
 #include "files/retezce.h"
 #include "model/geometrie.h"
-#include "ui/nacrt_profilu.h"
-#include "ui/zadani_material.h"
+#include "ui/problem_dialog/nacrt_profilu.h"
+#include "ui/problem_dialog/zadani_material.h"
 
 namespace zorvet {
 

@@ -1,4 +1,4 @@
-#include "ui/graf.h"
+#include "ui/common/graf.h"
 
 #include <QGraphicsScene>
 #include <QPainter>
