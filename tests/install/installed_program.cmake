@@ -17,6 +17,7 @@ foreach(file
         bin/zorvet
         share/zorvet/Material.lst share/zorvet/Eps.eng share/zorvet/Eps.cz
         share/applications/org.zorvet.Zorvet.desktop
+        share/mime/packages/org.zorvet.Zorvet.xml
         share/metainfo/org.zorvet.Zorvet.metainfo.xml
         share/icons/hicolor/scalable/apps/org.zorvet.Zorvet.svg
         share/doc/zorvet/README.md
