@@ -20,6 +20,7 @@ foreach(file
         share/mime/packages/org.zorvet.Zorvet.xml
         share/metainfo/org.zorvet.Zorvet.metainfo.xml
         share/icons/hicolor/scalable/apps/org.zorvet.Zorvet.svg
+        share/doc/zorvet/copyright
         share/doc/zorvet/README.md
         share/doc/zorvet/examples/uncontrolled.cfg
         share/doc/zorvet/examples/controlled_curve.cfg)
