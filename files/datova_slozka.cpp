@@ -42,7 +42,8 @@ void pridejChybu(QString& chyba, const QString& radek) {
 }  // namespace
 
 QStringList DatoveSoubory() {
-    return {QStringLiteral("Material.lst"), Text(id::SouborEps, kAnglicky), Text(id::SouborEps, kCesky)};
+    return {QStringLiteral("Material.lst"), QStringLiteral("Conductivity.lst"), Text(id::SouborEps, kAnglicky),
+            Text(id::SouborEps, kCesky)};
 }
 
 bool LzeZapisovat(const QString& slozka) {

@@ -15,7 +15,7 @@ endif()
 
 foreach(file
         bin/zorvet
-        share/zorvet/Material.lst share/zorvet/Eps.eng share/zorvet/Eps.cz
+        share/zorvet/Material.lst share/zorvet/Conductivity.lst share/zorvet/Eps.eng share/zorvet/Eps.cz
         share/applications/org.zorvet.Zorvet.desktop
         share/mime/packages/org.zorvet.Zorvet.xml
         share/metainfo/org.zorvet.Zorvet.metainfo.xml
@@ -62,7 +62,7 @@ function(start_window)
 endfunction()
 
 start_window()
-foreach(file Material.lst Eps.eng Eps.cz)
+foreach(file Material.lst Conductivity.lst Eps.eng Eps.cz)
     file(READ ${prefix}/share/zorvet/${file} shipped HEX)
     if(NOT EXISTS ${data}/${file})
         message(FATAL_ERROR "the user's data folder lacks ${file}")
