@@ -1,24 +1,34 @@
-# The file types of resources/desktop/org.zorvet.Zorvet.xml as a desktop sees them: a MIME
-# database built from the system's freedesktop.org.xml and our package, as an installation
-# leaves it, then each sample file typed by GIO (the file managers of GNOME and its kin).
-# Run with: cmake -DSOURCE_DIR=... -DWORK_DIR=... -DPROGRAM=... -DFREEDESKTOP_XML=...
-#                 -DUPDATE_MIME_DATABASE=... -DGIO=... -P mime_types.cmake
+# The file types of resources/desktop/org.zorvet.Zorvet.xml as a desktop sees them, typed by
+# GIO (GNOME and its kin) and by Qt (KDE, and the file dialogs of Qt programs), in both layouts
+# an installation leaves: the package merged into the system's database (the Debian package),
+# and a database of its own ahead of the system's (cmake --install into /usr/local or ~/.local,
+# then update-mime-database there).
+# Run with: cmake -DSOURCE_DIR=... -DWORK_DIR=... -DPROGRAM=... -DQT_TYPER=... -DGIO=...
+#                 -DFREEDESKTOP_XML=... -DUPDATE_MIME_DATABASE=... -P mime_types.cmake
 cmake_minimum_required(VERSION 3.25)
 
 set(desktop ${SOURCE_DIR}/resources/desktop)
-set(mime ${WORK_DIR}/share/mime)
+set(package ${desktop}/org.zorvet.Zorvet.xml)
 set(files ${WORK_DIR}/files)
 file(REMOVE_RECURSE ${WORK_DIR})
-file(MAKE_DIRECTORY ${mime}/packages ${files})
-file(COPY ${FREEDESKTOP_XML} ${desktop}/org.zorvet.Zorvet.xml DESTINATION ${mime}/packages)
-execute_process(COMMAND ${UPDATE_MIME_DATABASE} ${mime} RESULT_VARIABLE status ERROR_VARIABLE err)
-if(NOT status EQUAL 0)
-    message(FATAL_ERROR "update-mime-database failed (${status}):\n${err}")
-endif()
+file(MAKE_DIRECTORY ${files})
+function(database dir)
+    file(MAKE_DIRECTORY ${dir}/mime/packages)
+    file(COPY ${ARGN} DESTINATION ${dir}/mime/packages)
+    execute_process(COMMAND ${UPDATE_MIME_DATABASE} ${dir}/mime RESULT_VARIABLE status ERROR_VARIABLE err)
+    if(NOT status EQUAL 0)
+        message(FATAL_ERROR "update-mime-database ${dir}/mime failed (${status}):\n${err}")
+    endif()
+endfunction()
+database(${WORK_DIR}/merged ${FREEDESKTOP_XML} ${package})
+database(${WORK_DIR}/system ${FREEDESKTOP_XML})
+database(${WORK_DIR}/own ${package})
+# Only the scratch databases: neither the machine's nor the user's own types take part.
+set(layouts "merged|${WORK_DIR}/merged" "separate|${WORK_DIR}/own:${WORK_DIR}/system")
 
 # The desktop entry opens, and the metainfo declares, exactly the types that the package defines.
-file(READ ${desktop}/org.zorvet.Zorvet.xml package)
-string(REGEX MATCHALL "<mime-type type=\"[^\"]+\"" defined "${package}")
+file(READ ${package} definitions)
+string(REGEX MATCHALL "<mime-type type=\"application/x-zorvet-[^\"]+\"" defined "${definitions}")
 string(REGEX REPLACE "<mime-type type=\"([^\"]+)\"" "\\1" defined "${defined}")
 file(READ ${desktop}/org.zorvet.Zorvet.desktop entry)
 string(REGEX MATCH "\nMimeType=([^\n]*);\n" opened "${entry}")
@@ -56,31 +66,52 @@ foreach(name results_en results_cs results_utf8)
 endforeach()
 file(WRITE ${files}/settings.cfg "[oven]\nFurnace Temperature = 900\n")
 
+set(cases
+    "uncontrolled.cfg|application/x-zorvet-problem"
+    "problem_cs.cfg|application/x-zorvet-problem"
+    "results_en.odp|application/x-zorvet-results"
+    "results_cs.odp|application/x-zorvet-results"
+    "results_utf8.odp|application/x-zorvet-results"
+    "results_en.cfg|application/x-zorvet-results"
+    "results_cs.cfg|application/x-zorvet-results"
+    "results_utf8.cfg|application/x-zorvet-results"
+    "presentation.odp|application/vnd.oasis.opendocument.presentation"
+    "settings.cfg|text/plain")
+set(names "")
+foreach(case IN LISTS cases)
+    string(REGEX REPLACE "\\|.*" "" name "${case}")
+    list(APPEND names ${files}/${name})
+endforeach()
+
 set(failures "")
-foreach(case
-        "uncontrolled.cfg|application/x-zorvet-problem"
-        "problem_cs.cfg|application/x-zorvet-problem"
-        "results_en.odp|application/x-zorvet-results"
-        "results_cs.odp|application/x-zorvet-results"
-        "results_utf8.odp|application/x-zorvet-results"
-        "results_en.cfg|application/x-zorvet-results"
-        "results_cs.cfg|application/x-zorvet-results"
-        "results_utf8.cfg|application/x-zorvet-results"
-        "presentation.odp|application/vnd.oasis.opendocument.presentation"
-        "settings.cfg|text/plain")
-    string(REPLACE "|" ";" case "${case}")
-    list(GET case 0 name)
-    list(GET case 1 expected)
-    # Only the scratch database: neither the system's nor the user's own types take part.
-    execute_process(COMMAND ${CMAKE_COMMAND} -E env XDG_DATA_DIRS=${WORK_DIR}/share XDG_DATA_HOME=${WORK_DIR}/home
-                            GIO_USE_VFS=local ${GIO} info -a standard::content-type ${files}/${name}
-        RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
-    if(NOT status EQUAL 0 OR NOT out MATCHES "standard::content-type: ([^\n]+)")
-        message(FATAL_ERROR "gio info ${name} failed (${status}):\n${out}${err}")
+foreach(layout IN LISTS layouts)
+    string(REPLACE "|" ";" layout "${layout}")
+    list(GET layout 0 layout_name)
+    list(GET layout 1 data_dirs)
+    set(env ${CMAKE_COMMAND} -E env XDG_DATA_DIRS=${data_dirs} XDG_DATA_HOME=${WORK_DIR}/home GIO_USE_VFS=local)
+    execute_process(COMMAND ${env} ${QT_TYPER} ${names} RESULT_VARIABLE status OUTPUT_VARIABLE qt ERROR_VARIABLE err)
+    if(NOT status EQUAL 0)
+        message(FATAL_ERROR "${QT_TYPER} failed (${status}):\n${qt}${err}")
     endif()
-    if(NOT CMAKE_MATCH_1 STREQUAL expected)
-        string(APPEND failures "\n  ${name}: ${CMAKE_MATCH_1}, expected ${expected}")
-    endif()
+    foreach(case IN LISTS cases)
+        string(REPLACE "|" ";" case "${case}")
+        list(GET case 0 name)
+        list(GET case 1 expected)
+        execute_process(COMMAND ${env} ${GIO} info -a standard::content-type ${files}/${name}
+            RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
+        if(NOT status EQUAL 0 OR NOT out MATCHES "standard::content-type: ([^\n]+)")
+            message(FATAL_ERROR "gio info ${name} failed (${status}):\n${out}${err}")
+        endif()
+        if(NOT CMAKE_MATCH_1 STREQUAL expected)
+            string(APPEND failures "\n  ${layout_name}, GIO: ${name}: ${CMAKE_MATCH_1}, expected ${expected}")
+        endif()
+        if(NOT qt MATCHES "/${name}\t([^\n]+)")
+            message(FATAL_ERROR "${QT_TYPER} did not type ${name}:\n${qt}")
+        endif()
+        if(NOT CMAKE_MATCH_1 STREQUAL expected)
+            string(APPEND failures "\n  ${layout_name}, Qt: ${name}: ${CMAKE_MATCH_1}, expected ${expected}")
+        endif()
+    endforeach()
 endforeach()
 if(failures)
     message(FATAL_ERROR "wrong file types:${failures}")
