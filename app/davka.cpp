@@ -2,6 +2,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
@@ -18,7 +19,10 @@
 #include "files/retezce.h"
 #include "files/soubor.h"
 #include "files/tabulka_csv.h"
+#include "files/zapis.h"
 #include "files/zpravy.h"
+#include "model/geometrie.h"
+#include "model/pole.h"
 #include "model/vykon.h"
 #include "model/vypocet.h"
 
@@ -42,14 +46,6 @@ void chyba(const QString& titulek, const QString& text) {
     jedenRadek.replace(QLatin1Char('\n'), QLatin1String(": "));
     vypis(stderr, QStringLiteral("zorvet: ") + (titulek.isEmpty() ? QString() : titulek + QLatin1String(": ")) +
                       jedenRadek + QLatin1Char('\n'));
-}
-
-bool zapisCsv(const Vysledek& vysledek, const QString& cesta) {
-    if (const std::optional<QString> duvod = UlozTabulkuCsv(vysledek, cesta)) {
-        chyba(QString(), cesta + QLatin1Char('\n') + *duvod);
-        return false;
-    }
-    return true;
 }
 
 // A number on the command line, with the point or the comma.
@@ -119,95 +115,102 @@ std::optional<float> vodivostArgumentu(const QCommandLineParser& parser, const V
     return kladnaVolba(parser, v.vodivost, 0.0f, 1e6, QStringLiteral("a number over 0 (W/m/K)"));
 }
 
-// Reads a problem file (or the problem of a results file) and computes it, with the checks
-// of the problem dialog's OK first. kUspech and the result, or the exit status after the
-// message.
-int nactiAVypocti(const QString& cesta, float koefK, float lambda, std::int16_t jazyk,
-                  std::unique_ptr<Vysledek>& vysledek, QString* komentar = nullptr) {
+// Reads a problem file (or the problem of a results file) and computes it, accepted by the
+// rule of the problem dialog's OK (the mass and the total surface of the dimensions first).
+// kUspech and the result, or the exit status after the message. The result names the file when
+// the problem computed is what the file holds.
+int nactiAVypocti(const QString& cesta, float koefK, float lambda, Jazyk jazyk,
+                  std::shared_ptr<Vysledek>& vysledek) {
     PrecteniSouboru precteni = NactiSoubor(cesta, false, Uloha{}, jazyk);
     if (!precteni.obsah) {
         chyba(Text(id::ChybaSouboru, jazyk), precteni.chyba);
         return kNepouzitelnyVstup;
     }
-    if (komentar != nullptr) {
-        *komentar = precteni.obsah->komentare.value(precteni.obsah->komentare.size() - 1);
-    }
     Uloha& u = precteni.obsah->uloha;
+    const QString otiskSouboru = OtiskUlohy(u);
     u.KoefK = koefK;
     u.Lambda = lambda;
-    if (lambda > 0.0f && u.ZadaniHmotnosti != "V") {
+    if (lambda > 0.0f && !u.zRozmeru()) {
         chyba(QString(), QStringLiteral("--conductivity: ") + ZpravaJadra(KonecJadra::BezRozmeru, jazyk));
         return kNepouzitelnyVstup;
     }
-    if (const std::optional<Zavada> zavada = ZkontrolujHodnoty(u)) {
-        chyba(Text(id::ChybaZadani, jazyk), ZpravaZavady(*zavada, jazyk));
-        return kNepouzitelnyVstup;
-    }
-    if (const Prijeti prijeti = PrijmiUlohu(u); prijeti != Prijeti::Prijata) {
-        chyba(Text(id::ChybaZadani, jazyk), ZpravaPrijeti(prijeti, u, jazyk));
+    OdvodUlohu(u);
+    if (const std::optional<Zavada> zavada = PrijmiUlohu(u)) {
+        chyba(TitulekZavady(jazyk), ZpravaZavady(*zavada, u, jazyk));
         return kNepouzitelnyVstup;
     }
     VysledekVypoctu v = Vypocet(u);
     if (v.konec != KonecVypoctu::Uspech) {
-        chyba(TitulekSelhani(jazyk), ZpravaSelhani(v, jazyk));
+        chyba(TitulekSelhani(jazyk), ZpravaSelhani(v, u, jazyk));
         return kVypocetSelhal;
     }
+    if (v.jadro && *v.jadro != KonecJadra::Dosazeno) {
+        chyba(QString(), ZpravaJadra(*v.jadro, jazyk));
+        return *v.jadro == KonecJadra::BezPloch ? kNepouzitelnyVstup : kVypocetSelhal;
+    }
     vysledek = std::move(v.vysledek);
-    if (lambda > 0.0f) {
-        const KonecJadra jadro = SpoctiJadro(*vysledek);
-        if (jadro != KonecJadra::Dosazeno) {
-            chyba(QString(), ZpravaJadra(jadro, jazyk));
-            return jadro == KonecJadra::BezPloch ? kNepouzitelnyVstup : kVypocetSelhal;
-        }
+    if (OtiskUlohy(u) == otiskSouboru) {
+        const QStringList& komentare = precteni.obsah->komentare;
+        vysledek->Soubor = QFileInfo(cesta).fileName().toStdString();
+        vysledek->Komentar = komentare.isEmpty() ? std::string() : komentare.last().toStdString();
     }
     return kUspech;
 }
 
 // The losses of --losses, 0 without it; no value (after the message) for a text that is no
-// whole number of the 16-bit range, as the losses box takes it.
-std::optional<std::int16_t> ztratyArgumentu(const QCommandLineParser& parser, const Volby& v) {
+// whole percentage from 0 to 32767, as the power frame takes it.
+std::optional<std::int16_t> ztratyArgumentu(const QCommandLineParser& parser, const Volby& v, Jazyk jazyk) {
     if (!parser.isSet(v.ztraty)) {
         return std::int16_t{0};
     }
-    const std::optional<double> z = cisloArgumentu(parser.value(v.ztraty));
-    const std::optional<std::int16_t> n = z ? Cele16(*z) : std::nullopt;
-    if (!n) {
-        chyba(QString(), QStringLiteral("--losses needs a whole number of per cent, not \"%1\".").arg(parser.value(v.ztraty)));
+    const QString text = parser.value(v.ztraty);
+    const std::optional<double> z = cisloArgumentu(text);
+    std::optional<Zavada> zavada;
+    if (!z) {
+        zavada = Zavada{Velicina::Ztraty, Vada::NeniCislo, 0, text.toStdString()};
+    } else if (const std::optional<Vada> vada = ZkontrolujHodnotu(Pole(Velicina::Ztraty), *z, Uloha{})) {
+        zavada = Zavada{Velicina::Ztraty, *vada, 0, {}};
     }
-    return n;
+    if (zavada) {
+        chyba(QString(), QStringLiteral("--losses: ") + ZpravaZavady(*zavada, Uloha{}, jazyk));
+        return std::nullopt;
+    }
+    return static_cast<std::int16_t>(*z);
 }
 
-int vypocti(const QCommandLineParser& parser, const Volby& v, const QString& cesta, std::int16_t jazyk) {
-    const std::optional<std::int16_t> zadaneZtraty = ztratyArgumentu(parser, v);
-    if (!zadaneZtraty) {
-        return kNepouzitelnyVstup;
-    }
-    const std::int16_t ztraty = *zadaneZtraty;
+int vypocti(const QCommandLineParser& parser, const Volby& v, const QString& cesta, Jazyk jazyk) {
+    const std::optional<std::int16_t> ztraty = ztratyArgumentu(parser, v, jazyk);
     const std::optional<float> koefK = redukceArgumentu(parser, v);
     const std::optional<float> lambda = vodivostArgumentu(parser, v);
-    if (!koefK || !lambda) {
+    if (!ztraty || !koefK || !lambda) {
         return kNepouzitelnyVstup;
     }
 
-    std::unique_ptr<Vysledek> vysledek;
+    std::shared_ptr<Vysledek> vysledek;
     if (const int kod = nactiAVypocti(cesta, *koefK, *lambda, jazyk, vysledek); kod != kUspech) {
         return kod;
     }
+    vysledek->Ztraty = *ztraty;
 
-    // The files first: a run whose files could not be written prints no result.
+    // The files first, all of them or none: a run whose files could not be written prints no
+    // result and leaves every file as it was.
+    QList<std::pair<QString, QByteArray>> soubory;
     if (parser.isSet(v.vysledky)) {
-        if (const std::optional<QString> duvod = UlozSoubor(parser.value(v.vysledky), vysledek->Uloha, vysledek.get(),
-                                                            parser.value(v.komentar), jazyk)) {
-            chyba(Text(id::ChybaSouboru, jazyk), *duvod);
-            return kNepouzitelnyVstup;
-        }
+        soubory.append({parser.value(v.vysledky),
+                        BajtySouboru(vysledek->Uloha, vysledek.get(), parser.value(v.komentar), jazyk)});
     }
-    if (parser.isSet(v.csv) && !zapisCsv(*vysledek, parser.value(v.csv))) {
+    if (parser.isSet(v.csv)) {
+        soubory.append({parser.value(v.csv), TabulkaCsv(*vysledek).toUtf8()});
+    }
+    QString kde;
+    QString duvod;
+    if (!ZapisVse(soubory, &kde, &duvod)) {
+        chyba(Text(id::ChybaSouboru, jazyk), QDir::toNativeSeparators(kde) + QLatin1Char('\n') + duvod);
         return kNepouzitelnyVstup;
     }
     QString out = ZpravaKonecneTeploty(*vysledek, jazyk) + QLatin1Char('\n');
-    out += BezAkceleratoru(Text(id::Ztraty, jazyk)) + QLatin1String(": ") + QString::number(ztraty) + QLatin1Char('\n');
-    const std::optional<VykonSpotreba> vykon = VykonASpotreba(*vysledek, ztraty);
+    out += BezAkceleratoru(Text(id::Ztraty, jazyk)) + QLatin1String(": ") + QString::number(*ztraty) + QLatin1Char('\n');
+    const std::optional<VykonSpotreba> vykon = VykonASpotreba(*vysledek, *ztraty);
     out += BezAkceleratoru(Text(id::Prikon, jazyk)) + QLatin1String(": ") + (vykon ? TextObecny(vykon->P) : QString()) +
            QLatin1Char('\n');
     out += BezAkceleratoru(Text(id::Spotreba, jazyk)) + QLatin1String(": ") +
@@ -220,7 +223,7 @@ int vypocti(const QCommandLineParser& parser, const Volby& v, const QString& ces
 
 // A results file as it was computed: its problem and rows. Nothing (after the message) when
 // it cannot be read.
-std::unique_ptr<Vysledek> nactiVysledky(const QString& cesta, std::int16_t jazyk) {
+std::shared_ptr<const Vysledek> nactiVysledky(const QString& cesta, Jazyk jazyk) {
     PrecteniSouboru precteni = NactiSoubor(cesta, true, Uloha{}, jazyk);
     if (!precteni.obsah) {
         chyba(Text(id::ChybaSouboru, jazyk), precteni.chyba);
@@ -229,8 +232,8 @@ std::unique_ptr<Vysledek> nactiVysledky(const QString& cesta, std::int16_t jazyk
     return std::move(precteni.obsah->vysledek);
 }
 
-int tabulka(const QString& cesta, std::int16_t jazyk) {
-    const std::unique_ptr<Vysledek> vysledek = nactiVysledky(cesta, jazyk);
+int tabulka(const QString& cesta, Jazyk jazyk) {
+    const std::shared_ptr<const Vysledek> vysledek = nactiVysledky(cesta, jazyk);
     if (!vysledek) {
         return kNepouzitelnyVstup;
     }
@@ -261,8 +264,8 @@ bool jeSouborVysledku(const QString& cesta) {
 
 // A results file as it was computed; anything else is a problem to compute. kUspech, or the
 // exit status after the message.
-int vysledekSouboru(const QCommandLineParser& parser, const Volby& v, const QString& cesta, std::int16_t jazyk,
-                    std::unique_ptr<Vysledek>& vysledek, QString* komentar) {
+int vysledekSouboru(const QCommandLineParser& parser, const Volby& v, const QString& cesta, Jazyk jazyk,
+                    std::shared_ptr<const Vysledek>& vysledek) {
     const bool vysledky = jeSouborVysledku(cesta);
     for (const QCommandLineOption* o : {&v.redukce, &v.vodivost}) {
         if (vysledky && parser.isSet(*o)) {
@@ -277,38 +280,34 @@ int vysledekSouboru(const QCommandLineParser& parser, const Volby& v, const QStr
         return kNepouzitelnyVstup;
     }
     if (!vysledky) {
-        return nactiAVypocti(cesta, *koefK, *lambda, jazyk, vysledek, komentar);
+        std::shared_ptr<Vysledek> spocteny;
+        const int kod = nactiAVypocti(cesta, *koefK, *lambda, jazyk, spocteny);
+        vysledek = std::move(spocteny);
+        return kod;
     }
-    PrecteniSouboru precteni = NactiSoubor(cesta, true, Uloha{}, jazyk);
-    if (!precteni.obsah) {
-        chyba(Text(id::ChybaSouboru, jazyk), precteni.chyba);
-        return kNepouzitelnyVstup;
-    }
-    if (komentar != nullptr) {
-        *komentar = precteni.obsah->komentare.value(precteni.obsah->komentare.size() - 1);
-    }
-    vysledek = std::move(precteni.obsah->vysledek);
-    return kUspech;
+    vysledek = nactiVysledky(cesta, jazyk);
+    return vysledek != nullptr ? kUspech : kNepouzitelnyVstup;
 }
 
-int zprava(const QCommandLineParser& parser, const Volby& v, const QString& cesta, std::int16_t jazyk,
+int zprava(const QCommandLineParser& parser, const Volby& v, const QString& cesta, Jazyk jazyk,
            const GrafDavky& kreslic) {
     const QString vystup = parser.value(v.vystup);
     if (!vystup.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)) {
         chyba(QString(), QStringLiteral("report needs --output FILE.pdf\nsee zorvet --help"));
         return kNepouzitelnyVstup;
     }
-    const std::optional<std::int16_t> ztraty = ztratyArgumentu(parser, v);
+    const std::optional<std::int16_t> ztraty = ztratyArgumentu(parser, v, jazyk);
     if (!ztraty) {
         return kNepouzitelnyVstup;
     }
-    std::unique_ptr<Vysledek> vysledek;
-    QString komentar;
-    if (const int kod = vysledekSouboru(parser, v, cesta, jazyk, vysledek, &komentar); kod != kUspech) {
+    std::shared_ptr<const Vysledek> vysledek;
+    if (const int kod = vysledekSouboru(parser, v, cesta, jazyk, vysledek); kod != kUspech) {
         return kod;
     }
-    if (const std::optional<QString> duvod =
-            kreslic.zprava(*vysledek, jazyk, QFileInfo(cesta).fileName(), komentar, *ztraty, vystup)) {
+    // The page prints the losses its power is computed with.
+    auto sZtratami = std::make_shared<Vysledek>(*vysledek);
+    sZtratami->Ztraty = *ztraty;
+    if (const std::optional<QString> duvod = kreslic.zprava(std::move(sZtratami), jazyk, vystup)) {
         chyba(Text(id::ChybaSouboru, jazyk), vystup + QLatin1Char('\n') + Text(id::ZpravaNeulozena, jazyk) +
                                                  (duvod->isEmpty() ? QString() : QLatin1Char(' ') + *duvod));
         return kNepouzitelnyVstup;
@@ -316,7 +315,7 @@ int zprava(const QCommandLineParser& parser, const Volby& v, const QString& cest
     return kUspech;
 }
 
-int graf(const QCommandLineParser& parser, const Volby& v, const QString& cesta, std::int16_t jazyk,
+int graf(const QCommandLineParser& parser, const Volby& v, const QString& cesta, Jazyk jazyk,
          const GrafDavky& kreslic) {
     if (!parser.isSet(v.vystup)) {
         chyba(QString(), QStringLiteral("chart needs --output FILE.png, .svg or .pdf\nsee zorvet --help"));
@@ -339,8 +338,8 @@ int graf(const QCommandLineParser& parser, const Volby& v, const QString& cesta,
         }
         velikost = *zadana;
     }
-    std::unique_ptr<Vysledek> vysledek;
-    if (const int kod = vysledekSouboru(parser, v, cesta, jazyk, vysledek, nullptr); kod != kUspech) {
+    std::shared_ptr<const Vysledek> vysledek;
+    if (const int kod = vysledekSouboru(parser, v, cesta, jazyk, vysledek); kod != kUspech) {
         return kod;
     }
     if (const std::optional<QString> duvod = kreslic.kresli(*vysledek, jazyk, vystup, velikost)) {
@@ -367,7 +366,16 @@ bool JeDavka(int argc, char** argv) {
         return false;
     }
     const char* prvni = argv[1];
-    return prvni[0] != '-' || jePrepinacDavky(prvni);
+    if (prvni[0] == '-') {
+        return jePrepinacDavky(prvni);
+    }
+    // A file alone, as a file manager starts the program for it, opens in the window.
+    for (const char* prikaz : {"compute", "table", "chart", "report"}) {
+        if (std::strcmp(prvni, prikaz) == 0) {
+            return true;
+        }
+    }
+    return argc != 2 || !QFileInfo(QString::fromLocal8Bit(prvni)).isFile();
 }
 
 bool JeGrafDavka(int argc, char** argv) {
@@ -447,13 +455,13 @@ int ProvedDavku(const GrafDavky* kreslic) {
         }
     }
 
-    std::int16_t jazyk = NactiJazyk();
+    Jazyk jazyk = NactiJazyk();
     if (parser.isSet(v.jazyk)) {
         const QString j = parser.value(v.jazyk);
         if (j == QLatin1String("en")) {
-            jazyk = kAnglicky;
+            jazyk = Jazyk::Anglicky;
         } else if (j == QLatin1String("cs")) {
-            jazyk = kCesky;
+            jazyk = Jazyk::Cesky;
         } else {
             chyba(QString(), QStringLiteral("--language is en or cs, not \"%1\".").arg(j));
             return kNepouzitelnyVstup;

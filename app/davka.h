@@ -1,15 +1,17 @@
-// The batch command line: "zorvet compute PROBLEM ...", "zorvet table RESULTS.odp" and
-// "zorvet chart FILE --output PICTURE". Runs without a display; results on standard output,
-// messages on standard error.
+// The batch command line: "zorvet compute PROBLEM ...", "zorvet table RESULTS.odp",
+// "zorvet chart FILE --output PICTURE" and "zorvet report FILE --output REPORT.pdf". Runs
+// without a display; results on standard output, messages on standard error.
 #pragma once
 
 #include <QSize>
 #include <QString>
 #include <functional>
+#include <memory>
 #include <optional>
 
 #include <cstdint>
 
+#include "model/nastaveni.h"
 #include "model/vysledek.h"
 
 namespace zorvet {
@@ -21,7 +23,7 @@ inline constexpr int kNepouzitelnyVstup = 2;  // missing or unreadable file, no 
                                               // option, a file that could not be written
 
 // True when the arguments ask for the batch command line rather than the window: a command
-// word first, or --help / --version.
+// word first, --help / --version, or anything but a file named alone (which the window opens).
 bool JeDavka(int argc, char** argv);
 
 // True for "chart" and "report": they draw through the chart widget and so need the widgets,
@@ -34,12 +36,12 @@ struct GrafDavky {
     std::function<bool(const QString& cesta)> znaFormat;
     // Draws the result chart into cesta; no value on success, else the reason (which may be
     // empty).
-    std::function<std::optional<QString>(const Vysledek& vysledek, std::int16_t jazyk, const QString& cesta,
+    std::function<std::optional<QString>(const Vysledek& vysledek, Jazyk jazyk, const QString& cesta,
                                          QSize velikost)>
         kresli;
-    // Writes the one-page report of the result as a PDF; the same answer.
-    std::function<std::optional<QString>(const Vysledek& vysledek, std::int16_t jazyk, const QString& soubor,
-                                         const QString& komentar, std::int16_t ztraty, const QString& cesta)>
+    // Writes the one-page report of the result (which carries its file, comment and losses)
+    // as a PDF; the same answer.
+    std::function<std::optional<QString>(std::shared_ptr<const Vysledek> vysledek, Jazyk jazyk, const QString& cesta)>
         zprava;
     QSize vychoziVelikost;
     int nejmensiStrana = 1;

@@ -5,8 +5,8 @@
 #include <cstdio>
 
 #include "app/davka.h"
-#include "ui/export_grafu.h"
-#include "ui/zprava.h"
+#include "ui/views/export_grafu.h"
+#include "ui/views/zprava.h"
 
 namespace zorvet {
 
@@ -32,7 +32,7 @@ int SpustGrafDavku(int argc, char** argv) {
     QApplication app(argc, argv);
     GrafDavky kreslic;
     kreslic.znaFormat = [](const QString& cesta) { return FormatGrafuSouboru(cesta).has_value(); };
-    kreslic.kresli = [](const Vysledek& vysledek, std::int16_t jazyk, const QString& cesta,
+    kreslic.kresli = [](const Vysledek& vysledek, Jazyk jazyk, const QString& cesta,
                         QSize velikost) -> std::optional<QString> {
         const std::optional<FormatGrafu> format = FormatGrafuSouboru(cesta);
         if (!format) {
@@ -40,9 +40,8 @@ int SpustGrafDavku(int argc, char** argv) {
         }
         return ExportujGraf(vysledek, jazyk, cesta, *format, velikost);
     };
-    kreslic.zprava = [](const Vysledek& vysledek, std::int16_t jazyk, const QString& soubor, const QString& komentar,
-                        std::int16_t ztraty, const QString& cesta) {
-        return UlozZpravuPdf(PodkladyZpravy{&vysledek, jazyk, soubor, komentar, ztraty, QDate::currentDate()}, cesta);
+    kreslic.zprava = [](std::shared_ptr<const Vysledek> vysledek, Jazyk jazyk, const QString& cesta) {
+        return UlozZpravuPdf(PodkladyZpravy{std::move(vysledek), jazyk, QDate::currentDate()}, cesta);
     };
     kreslic.vychoziVelikost = kVelikostExportu;
     kreslic.nejmensiStrana = kNejmensiStrana;

@@ -4,7 +4,7 @@
 #include <cstdlib>
 
 #include "app/davka.h"
-#include "ui/aplikace.h"
+#include "ui/main_window/aplikace.h"
 
 namespace {
 

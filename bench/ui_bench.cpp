@@ -8,9 +8,9 @@
 #include <memory>
 
 #include "support/dialogy_test.h"
-#include "ui/graf.h"
-#include "ui/pohled_grafu.h"
-#include "ui/pohled_tabulky.h"
+#include "ui/common/graf.h"
+#include "ui/views/pohled_grafu.h"
+#include "ui/views/pohled_tabulky.h"
 
 namespace zorvet {
 namespace {

@@ -122,9 +122,16 @@ QChar OddelovacLokalu() {
 
 QString TextZpravy(float x, QChar oddelovac) { return sestav(x, oddelovac, true, false, 7, false); }
 
-QString TextSouboru(float x) { return sestav(x, OddelovacLokalu(), true, false, 9, true); }
+QString CisloSouboru(float x) {
+    // A value beyond the singles (a file or a field can give one) is written as a number that
+    // reads back beyond them again.
+    if (std::isinf(x)) {
+        return x < 0.0f ? QStringLiteral("-1E+39 ") : QStringLiteral(" 1E+39 ");
+    }
+    return sestav(x, OddelovacLokalu(), true, false, 9, true);
+}
 
-QString TextSouboru(std::int16_t n) {
+QString CisloSouboru(std::int16_t n) {
     return (n < 0 ? QStringLiteral("-") : QStringLiteral(" ")) + QString::number(std::abs(static_cast<int>(n))) +
            QLatin1Char(' ');
 }

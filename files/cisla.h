@@ -15,9 +15,10 @@ QString TextZpravy(float x, QChar oddelovac);
 
 // The form of a number in the data files: the report form with the user's decimal
 // separator (QLocale()), followed by one blank. A single that 7 digits would not read back
-// exactly keeps the 8th and 9th digit, so that a saved file reopens with the same values.
-QString TextSouboru(float x);
-QString TextSouboru(std::int16_t n);
+// exactly keeps the 8th and 9th digit, so that a saved file reopens with the same values; an
+// infinity is written as 1E+39, which reads back as one.
+QString CisloSouboru(float x);
+QString CisloSouboru(std::int16_t n);
 
 // The plain form of a single in the user's locale: no leading blank, leading zero kept,
 // at most 7 significant digits, no grouping.

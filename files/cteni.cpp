@@ -233,8 +233,10 @@ std::optional<double> CtiCisloPole(QStringView text) {
     if (const std::optional<double> x = ctiProsteCislo(t)) {
         return x;
     }
-    // The locale's own forms: digit grouping, its minus sign.
-    return ctiVLokalu(QLocale(), t);
+    // The locale's own forms: digit grouping, its minus sign. Not "nan" or "inf", which it
+    // takes too: no person or writer means a number by them.
+    const std::optional<double> x = ctiVLokalu(QLocale(), t);
+    return x && std::isfinite(*x) ? x : std::nullopt;
 }
 
 CteckaTextu::CteckaTextu(QString text) : text_(std::move(text)) {}

@@ -42,8 +42,8 @@ void pridejChybu(QString& chyba, const QString& radek) {
 }  // namespace
 
 QStringList DatoveSoubory() {
-    return {QStringLiteral("Material.lst"), QStringLiteral("Conductivity.lst"), Text(id::SouborEps, kAnglicky),
-            Text(id::SouborEps, kCesky)};
+    return {QStringLiteral("Material.lst"), QStringLiteral("Conductivity.lst"), Text(id::SouborEps, Jazyk::Anglicky),
+            Text(id::SouborEps, Jazyk::Cesky)};
 }
 
 bool LzeZapisovat(const QString& slozka) {
@@ -65,7 +65,7 @@ MistaDat MistaProgramu() {
     };
 }
 
-DatovaSlozka UrciDatovouSlozku(const MistaDat& mista, const ZkouskaZapisu& lzeZapisovat, std::int16_t jazyk) {
+DatovaSlozka UrciDatovouSlozku(const MistaDat& mista, const ZkouskaZapisu& lzeZapisovat, Jazyk jazyk) {
     const bool dodana = !mista.dodanaData.isEmpty() && drziData(mista.dodanaData);
     const bool uProgramu = drziData(mista.slozkaProgramu);
     if (lzeZapisovat(mista.slozkaProgramu) && (uProgramu || !dodana)) {

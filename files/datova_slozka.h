@@ -12,6 +12,8 @@
 #include <cstdint>
 #include <functional>
 
+#include "model/nastaveni.h"
+
 namespace zorvet {
 
 // The files the program opens by their bare names in the working directory.
@@ -53,7 +55,7 @@ struct DatovaSlozka {
 // When the per-user folder cannot be created, the shipped data (or the program's folder) is
 // used as it is and chyba says why; saving a material there then reports its own failure.
 // The texts of chyba are in the language of the offset jazyk.
-DatovaSlozka UrciDatovouSlozku(const MistaDat& mista, const ZkouskaZapisu& lzeZapisovat, std::int16_t jazyk);
+DatovaSlozka UrciDatovouSlozku(const MistaDat& mista, const ZkouskaZapisu& lzeZapisovat, Jazyk jazyk);
 
 // UrciDatovouSlozku for the running program, then the working directory set to the result.
 // A failure to prepare the per-user folder is written to standard error.

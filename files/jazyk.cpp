@@ -13,15 +13,15 @@ QSettings uzivatelskeNastaveni() {
 }
 }  // namespace
 
-std::int16_t NactiJazyk() {
+Jazyk NactiJazyk() {
     const QString text =
         uzivatelskeNastaveni().value(QStringLiteral("Settings/Language"), QStringLiteral("0")).toString();
-    return text == QLatin1String("200") ? kCesky : kAnglicky;
+    return text == QLatin1String("200") ? Jazyk::Cesky : Jazyk::Anglicky;
 }
 
-void UlozJazyk(std::int16_t jazyk) {
+void UlozJazyk(Jazyk jazyk) {
     QSettings s = uzivatelskeNastaveni();
-    s.setValue(QStringLiteral("Settings/Language"), QString::number(jazyk == kCesky ? kCesky : kAnglicky));
+    s.setValue(QStringLiteral("Settings/Language"), jazyk == Jazyk::Cesky ? QStringLiteral("200") : QStringLiteral("0"));
     s.sync();
 }
 

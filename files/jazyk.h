@@ -2,14 +2,14 @@
 // (application "Zorvet", section "Settings", key "Language", text "0" or "200").
 #pragma once
 
-#include <cstdint>
+#include "model/nastaveni.h"
 
 namespace zorvet {
 
 // The stored offset; nothing stored, or any text other than "0" and "200", is English.
-std::int16_t NactiJazyk();
+Jazyk NactiJazyk();
 
 // Stores "0" or "200".
-void UlozJazyk(std::int16_t jazyk);
+void UlozJazyk(Jazyk jazyk);
 
 }  // namespace zorvet

@@ -99,7 +99,7 @@ QString radkyZaznamu(const std::string& nazev, const std::vector<float>& cisla) 
     const QString konec = QStringLiteral("\r\n");
     QString text = jmenoProZapis(QString::fromStdString(nazev)) + konec;
     for (float x : cisla) {
-        text += TextSouboru(x);
+        text += CisloSouboru(x);
     }
     return text + konec;
 }
@@ -156,16 +156,24 @@ UlozeniMaterialu ulozZaznam(const QString& cesta, const std::string& jmeno, cons
 
 }  // namespace
 
-DatabazeMaterialu NactiMaterialy(const QString& slozka, std::int16_t jazyk) {
+DatabazeMaterialu NactiMaterialy(const QString& slozka, Jazyk jazyk) {
     const QDir dir(slozka);
     DatabazeMaterialu db;
     QString chyba;
     if (const std::optional<QString> text = ctiSoubor(dir.filePath(kSouborMaterialu), &chyba)) {
-        for (const Zaznam& z : ctiZaznamy(*text, 2)) {
+        const QList<Zaznam> zaznamy = ctiZaznamy(*text, 2);
+        for (const Zaznam& z : zaznamy) {
             if (db.Materialy.size() == static_cast<std::size_t>(kPocetMaterialu)) {
                 break;
             }
             db.Materialy.push_back(Material{z.nazev, z.cisla[0], z.cisla[1]});
+        }
+        // Every record this program writes ends with its line end: a last one without it may
+        // have lost digits of its density ("78" of "7850") with the end of the file.
+        const bool bezKonce = !text->endsWith(QLatin1Char('\n')) && !text->endsWith(QLatin1Char('\r'));
+        if (bezKonce && !zaznamy.isEmpty() && zaznamy.last().konec == text->size() &&
+            db.Materialy.size() == static_cast<std::size_t>(zaznamy.size())) {
+            db.Orezany = db.Materialy.back();
         }
     }
     if (const std::optional<QString> text = ctiSoubor(dir.filePath(kSouborVodivosti), &chyba)) {

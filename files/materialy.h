@@ -9,6 +9,7 @@
 #include <QString>
 #include <cstdint>
 
+#include "model/nastaveni.h"
 #include "model/material.h"
 
 namespace zorvet {
@@ -17,7 +18,7 @@ namespace zorvet {
 // is left alone; a missing file gives none), the thermal conductivities of its companion
 // Conductivity.lst (a name, then λ in W/m/K, per record; the same encodings and rules) and
 // the emissivity text of the language's file (empty when it is missing).
-DatabazeMaterialu NactiMaterialy(const QString& slozka, std::int16_t jazyk);
+DatabazeMaterialu NactiMaterialy(const QString& slozka, Jazyk jazyk);
 
 enum class UlozeniMaterialu {
     Pridan,    // appended to the file

@@ -1,12 +1,12 @@
 // The string table: every text the user sees, and every label written into a file,
 // by English ID plus the language offset Jazyk (0 English, 200 Czech). The IDs have names
-// in files/retezce_id.h, generated from resources/strings.txt: Text(id::Material, jazyk).
+// in model/retezce_id.h, generated from resources/strings.txt: Text(id::Material, jazyk).
 #pragma once
 
 #include <QString>
 #include <cstdint>
 
-#include "files/retezce_id.h"
+#include "model/retezce_id.h"
 #include "model/nastaveni.h"
 
 namespace zorvet {
@@ -15,7 +15,7 @@ namespace zorvet {
 QString LoadResString(int id);
 
 // Text of an English ID in the language given by the offset.
-inline QString Text(int id, std::int16_t jazyk) { return LoadResString(id + jazyk); }
+inline QString Text(int id, Jazyk jazyk) { return LoadResString(id + static_cast<int>(jazyk)); }
 
 // A caption without its accelerator mark: "&Weight [kg]" is "Weight [kg]".
 QString BezAkceleratoru(QString popisek);

@@ -4,7 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
-#include <variant>
+#include <vector>
 
 #include "files/cisla.h"
 #include "files/cteni.h"
@@ -12,6 +12,7 @@
 #include "files/windows1250.h"
 #include "files/zapis.h"
 #include "model/geometrie.h"
+#include "model/pole.h"
 #include "model/vypocet.h"
 
 namespace zorvet {
@@ -29,57 +30,64 @@ constexpr int kZona = 14;
 // Nothing this program writes comes near it; a larger file is no problem file.
 constexpr qint64 kNejvetsiSoubor = 64LL * 1024 * 1024;
 
-// ---- the layout of the problem section, walked by the writer and the reader alike ----
+// The lines of the problem section after line 1, in the order of the file: the rows of the
+// table of fields that a file holds.
+std::vector<const PopisPole*> radkySouboru() {
+    std::vector<const PopisPole*> radky;
+    for (const PopisPole& p : PoleUlohy()) {
+        if (p.radekSouboru > 1) {
+            radky.push_back(&p);
+        }
+    }
+    std::sort(radky.begin(), radky.end(),
+              [](const PopisPole* a, const PopisPole* b) { return a->radekSouboru < b->radekSouboru; });
+    return radky;
+}
 
-enum class Kdy { Vzdy, ZRozmeru, ZRozmeruObdelnik };
+// The one-letter codes of the file.
+QString kod(const Uloha& u, Velicina v) {
+    if (v == Velicina::ZadaniHmotnosti) {
+        switch (u.ZadaniHmotnosti) {
+            case ZadaniHmotnosti::Zadana:
+                return QStringLiteral("Z");
+            case ZadaniHmotnosti::ZRozmeru:
+                return QStringLiteral("V");
+            case ZadaniHmotnosti::Nezvoleno:
+                break;
+        }
+        return {};
+    }
+    switch (u.Profil) {
+        case Profil::Kruhovy:
+            return QStringLiteral("K");
+        case Profil::Ctvercovy:
+            return QStringLiteral("C");
+        case Profil::Obdelnikovy:
+            return QStringLiteral("O");
+        case Profil::Zadny:
+            break;
+    }
+    return {};
+}
 
-// A number, a 16-bit count, a text kept as written (the material name) or a one-letter code.
-struct Kod {
-    std::string Uloha::*pole;
-};
-using Pole = std::variant<float Uloha::*, std::int16_t Uloha::*, std::string Uloha::*, Kod>;
-
-struct RadekHodnoty {
-    int popisek;            // string ID of the label
-    int jednotka;           // string ID of the unit, or 0 for the literal
-    const char* literal;    // the unit when it is not translated
-    Kdy kdy;
-    Pole pole;
-    int popisekKruhu = 0;   // the label of a circular profile, when it differs
-    bool ponechat = false;  // a text that is no number keeps the value held
-};
-
-// Line 1 (the furnace temperature) is found by its label and read apart; these follow it.
-const RadekHodnoty kRadky[] = {
-    {id::SouborTv, id::JednotkaStupne, nullptr, Kdy::Vzdy, &Uloha::Tv},
-    {id::SouborTk, id::JednotkaStupne, nullptr, Kdy::Vzdy, &Uloha::Tk},
-    {id::SouborCasKrok, id::JednotkaSekundy, nullptr, Kdy::Vzdy, &Uloha::CasKrok},
-    {id::Material, 0, "[-]", Kdy::Vzdy, &Uloha::NazevMaterialu},
-    {id::SouborHmotnost, id::JednotkaKg, nullptr, Kdy::Vzdy, &Uloha::m},
-    {id::SouborPlocha, id::JednotkaM2, nullptr, Kdy::Vzdy, &Uloha::A},
-    {id::SouborTeplKapacita, 0, "[J/kg/K]", Kdy::Vzdy, &Uloha::c},
-    {id::SouborEmisivita, 0, "[-]", Kdy::Vzdy, &Uloha::Eps},
-    {id::SouborHustota, 0, "[kg/m3]", Kdy::Vzdy, &Uloha::Gama, 0, true},
-    {id::SouborZadaniHmotnosti, id::JednotkaZV, nullptr, Kdy::Vzdy, Kod{&Uloha::ZadaniHmotnosti}},
-    {id::SouborProfil, id::JednotkaKCO, nullptr, Kdy::ZRozmeru, Kod{&Uloha::Profil}},
-    {id::SouborStranaA, 0, "[m]", Kdy::ZRozmeru, &Uloha::StranaA, id::SouborPrumer},
-    {id::SouborStranaB, 0, "[m]", Kdy::ZRozmeruObdelnik, &Uloha::StranaB},
-    {id::SouborDelka, 0, "[m]", Kdy::ZRozmeru, &Uloha::DelkaL},
-    {id::SouborPocetProfilu, 0, "[-]", Kdy::ZRozmeru, &Uloha::PocetProfilu},
-    {id::SouborPocetAB, 0, "[-]", Kdy::ZRozmeru, &Uloha::PocetAB},
-    {id::SouborPocetAL, 0, "[-]", Kdy::ZRozmeru, &Uloha::PocetAL},
-    {id::SouborPocetBL, 0, "[-]", Kdy::ZRozmeruObdelnik, &Uloha::PocetBL},
-};
-
-// The conditions look at values read before them: the mass mode, then the profile.
-bool jePritomen(const RadekHodnoty& r, const Uloha& u) {
-    switch (r.kdy) {
-        case Kdy::Vzdy:
+// The code read into the problem; false for a text that is none of the codes.
+bool nastavKod(Uloha& u, Velicina v, const QString& text) {
+    const QString t = text.trimmed();
+    if (v == Velicina::ZadaniHmotnosti) {
+        if (t.isEmpty() || t == QLatin1String("Z") || t == QLatin1String("V")) {
+            u.ZadaniHmotnosti = t.isEmpty() ? ZadaniHmotnosti::Nezvoleno
+                                            : (t == QLatin1String("Z") ? ZadaniHmotnosti::Zadana : ZadaniHmotnosti::ZRozmeru);
             return true;
-        case Kdy::ZRozmeru:
-            return u.ZadaniHmotnosti == "V";
-        case Kdy::ZRozmeruObdelnik:
-            return u.ZadaniHmotnosti == "V" && u.Profil == "O";
+        }
+        return false;
+    }
+    const std::pair<const char*, Profil> profily[] = {
+        {"", Profil::Zadny}, {"K", Profil::Kruhovy}, {"C", Profil::Ctvercovy}, {"O", Profil::Obdelnikovy}};
+    for (const auto& [k, p] : profily) {
+        if (t == QLatin1String(k)) {
+            u.Profil = p;
+            return true;
+        }
     }
     return false;
 }
@@ -87,6 +95,10 @@ bool jePritomen(const RadekHodnoty& r, const Uloha& u) {
 QString zacatekRadku(const QString& popisek, const QString& jednotka) {
     return popisek.leftJustified(kSirkaPopisku, QLatin1Char(' '), true) +
            jednotka.leftJustified(kSirkaJednotky, QLatin1Char(' '), true) + QLatin1Char(':');
+}
+
+QString jednotkaRadku(const PopisPole& p, Jazyk j) {
+    return p.jednotka != 0 ? Text(p.jednotka, j) : QString::fromLatin1(p.jednotkaText);
 }
 
 // Line breaks would split one value over two lines of the file.
@@ -99,7 +111,7 @@ QString naJedenRadek(QString text) {
 
 class Zapisovac {
 public:
-    explicit Zapisovac(std::int16_t jazyk) : j_(jazyk) {}
+    explicit Zapisovac(Jazyk jazyk) : j_(jazyk) {}
 
     void radek(const QString& text = QString()) {
         out_ += text;
@@ -109,17 +121,23 @@ public:
     void hodnota(int popisek, const QString& jednotka, const QString& hodnota, bool text) {
         radek(zacatekRadku(Text(popisek, j_), jednotka) + QLatin1String(text ? "   " : "  ") + hodnota);
     }
-    void radekUlohy(const RadekHodnoty& r, const Uloha& u) {
-        const int popisek = r.popisekKruhu != 0 && u.Profil == "K" ? r.popisekKruhu : r.popisek;
-        const QString jednotka = r.jednotka != 0 ? Text(r.jednotka, j_) : QString::fromLatin1(r.literal);
-        if (const auto* x = std::get_if<float Uloha::*>(&r.pole)) {
-            hodnota(popisek, jednotka, TextSouboru(u.**x), false);
-        } else if (const auto* n = std::get_if<std::int16_t Uloha::*>(&r.pole)) {
-            hodnota(popisek, jednotka, TextSouboru(u.**n), false);
-        } else if (const auto* t = std::get_if<std::string Uloha::*>(&r.pole)) {
-            hodnota(popisek, jednotka, naJedenRadek(QString::fromStdString(u.**t)), true);
-        } else {
-            hodnota(popisek, jednotka, naJedenRadek(QString::fromStdString(u.*std::get<Kod>(r.pole).pole)), true);
+    void radekUlohy(const PopisPole& p, const Uloha& u) {
+        const int popisek =
+            p.souborPopisekKruh != 0 && u.Profil == Profil::Kruhovy ? p.souborPopisekKruh : p.souborPopisek;
+        const QString jednotka = jednotkaRadku(p, j_);
+        switch (p.druh) {
+            case DruhPole::Cislo:
+                hodnota(popisek, jednotka, CisloSouboru(u.*p.cislo), false);
+                break;
+            case DruhPole::Pocet:
+                hodnota(popisek, jednotka, CisloSouboru(u.*p.pocet), false);
+                break;
+            case DruhPole::Text:
+                hodnota(popisek, jednotka, naJedenRadek(QString::fromStdString(u.NazevMaterialu)), true);
+                break;
+            case DruhPole::Kod:
+                hodnota(popisek, jednotka, kod(u, p.velicina), true);
+                break;
         }
     }
     // Two items in print zones of 14 columns: the second starts in column 15 (or the next
@@ -133,30 +151,31 @@ public:
     }
     void rezervuj(qsizetype znaku) { out_.reserve(znaku); }
     const QString& text() const { return out_; }
-    std::int16_t jazyk() const { return j_; }
+    Jazyk jazyk() const { return j_; }
 
 private:
-    std::int16_t j_;
+    Jazyk j_;
     QString out_;
 };
 
 void zapisUlohu(Zapisovac& z, const Uloha& u) {
     // The controlled state is carried by line 1 without a value.
-    const QString jednotka = Text(id::JednotkaStupne, z.jazyk());
+    const PopisPole& tpece = Pole(Velicina::Tpece);
+    const QString jednotka = jednotkaRadku(tpece, z.jazyk());
     if (u.Rizeny) {
-        z.radek(zacatekRadku(Text(id::SouborTpece, z.jazyk()), jednotka));
+        z.radek(zacatekRadku(Text(tpece.souborPopisek, z.jazyk()), jednotka));
     } else {
-        z.hodnota(id::SouborTpece, jednotka, TextSouboru(u.Tpece), false);
+        z.hodnota(tpece.souborPopisek, jednotka, CisloSouboru(u.Tpece), false);
     }
-    for (const RadekHodnoty& r : kRadky) {
-        if (jePritomen(r, u)) {
-            z.radekUlohy(r, u);
+    for (const PopisPole* p : radkySouboru()) {
+        if (Plati(p->kdy, u)) {
+            z.radekUlohy(*p, u);
         }
     }
 }
 
 void zapisKrivku(Zapisovac& z, const Uloha& u) {
-    const std::int16_t j = z.jazyk();
+    const Jazyk j = z.jazyk();
     z.radek();
     z.radek(Text(id::SouborKrivka, j));
     z.radek();
@@ -167,23 +186,23 @@ void zapisKrivku(Zapisovac& z, const Uloha& u) {
         const UsekKrivky& bod = u.Krivka[static_cast<std::size_t>(i)];
         // The duration of the last point is not used; the reader takes a 0 for the end of the
         // curve, so it is always written as 0.
-        z.zony(TextSouboru(bod.Teplota), TextSouboru(i == posledni ? 0.0f : bod.DobaVydrze));
+        z.zony(CisloSouboru(bod.Teplota), CisloSouboru(i == posledni ? 0.0f : bod.DobaVydrze));
     }
     z.radek();
 }
 
 void zapisVysledky(Zapisovac& z, const Vysledek& v) {
-    const std::int16_t j = z.jazyk();
+    const Jazyk j = z.jazyk();
     const int posledni = v.posledniRadek();
     z.radek();
     z.hodnota(id::SouborDobaOhrevu, Text(id::JednotkaSekundy, j),
-              TextSouboru(v.Vysledky.Cas[static_cast<std::size_t>(posledni)]), false);
+              CisloSouboru(v.Vysledky.Cas[static_cast<std::size_t>(posledni)]), false);
     z.radek();
     z.zony(Text(id::SloupecCas, j), Text(id::SloupecTeplota, j));
     z.radek(kPravitko);
     for (int i = 0; i <= posledni; ++i) {
         const auto r = static_cast<std::size_t>(i);
-        z.zony(TextSouboru(v.Vysledky.Cas[r]), TextSouboru(v.Vysledky.TeplotaVsazky[r]));
+        z.zony(CisloSouboru(v.Vysledky.Cas[r]), CisloSouboru(v.Vysledky.TeplotaVsazky[r]));
     }
 }
 
@@ -192,8 +211,6 @@ QString chybaSouboru(const QString& cesta, const QString& popis) {
 }
 
 // ---- reading ----
-
-enum class Precteni { Ok, NeniUloha, NeuplnaUloha, BezVysledku };
 
 bool jePravitko(const QString& radek) {
     QStringView r(radek);
@@ -204,11 +221,11 @@ bool jePravitko(const QString& radek) {
 }
 
 bool obsahujeText(const QString& radek, int id) {
-    return radek.contains(Text(id, kAnglicky)) || radek.contains(Text(id, kCesky));
+    return radek.contains(Text(id, Jazyk::Anglicky)) || radek.contains(Text(id, Jazyk::Cesky));
 }
 
 bool zacinaTextem(const QString& radek, int id) {
-    return radek.startsWith(Text(id, kAnglicky)) || radek.startsWith(Text(id, kCesky));
+    return radek.startsWith(Text(id, Jazyk::Anglicky)) || radek.startsWith(Text(id, Jazyk::Cesky));
 }
 
 // Line 1 as every writer lays it out: the label in column 1 and the colon in column 39. A
@@ -217,117 +234,196 @@ bool jeRadek1(const QString& radek) {
     return zacinaTextem(radek, id::SouborTpece) && radek.size() >= 39 && radek[38] == QLatin1Char(':');
 }
 
+// The lines of a text with CR LF, LF or CR line ends; a last line without its end counts.
+QStringList radkyTextu(const QString& text) {
+    QStringList radky;
+    qsizetype zacatek = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
+            radky.append(text.sliced(zacatek, i - zacatek));
+            if (c == QLatin1Char('\r') && i + 1 < text.size() && text[i + 1] == QLatin1Char('\n')) {
+                ++i;
+            }
+            zacatek = i + 1;
+        }
+    }
+    if (zacatek < text.size()) {
+        radky.append(text.sliced(zacatek));
+    }
+    return radky;
+}
+
+// Why a file is refused: a line that no writer writes.
+struct ChybaRadku {
+    QString text;
+};
+
 class Ctenar {
 public:
-    Ctenar(ObsahSouboru& obsah, const QString& text) : o_(obsah), u_(obsah.uloha), cteni_(text) {}
+    Ctenar(ObsahSouboru& obsah, const QString& text, Jazyk jazyk)
+        : o_(obsah), u_(obsah.uloha), radky_(radkyTextu(text)), j_(jazyk) {}
 
-    Precteni cti(bool sVysledky) {
+    enum class Konec { Ok, NeniUloha, NeuplnaUloha, BezVysledku };
+
+    // Throws ChybaRadku for a line that holds what no writer writes.
+    Konec cti(bool sVysledky, Vysledek* v) {
         std::optional<QString> radek1 = najdiRadek1();
         if (!radek1) {
-            return Precteni::NeniUloha;
+            return Konec::NeniUloha;
         }
         if (!ctiUlohu(*radek1) || (u_.Rizeny && !ctiKrivku())) {
-            return Precteni::NeuplnaUloha;
+            return Konec::NeuplnaUloha;
         }
-        if (u_.ZadaniHmotnosti == "V") {
+        if (u_.zRozmeru()) {
             u_.CelkovaPlocha = CelkovaPlochaProfilu(u_).value_or(0.0f);
         }
-        if (sVysledky) {
-            auto v = std::make_unique<Vysledek>();
-            if (!ctiVysledky(*v)) {
-                return Precteni::BezVysledku;
-            }
-            v->Uloha = u_;
-            RozvinKrivku(u_, v->TeplotaPece);
-            o_.vysledek = std::move(v);
+        if (sVysledky && !ctiVysledky(*v)) {
+            return Konec::BezVysledku;
         }
-        return Precteni::Ok;
+        return Konec::Ok;
     }
 
 private:
+    std::optional<QString> radek() {
+        if (dalsi_ >= radky_.size()) {
+            return std::nullopt;
+        }
+        return radky_[dalsi_++];
+    }
+    // The 1-based number of the line read last.
+    qsizetype cislo() const { return dalsi_; }
+
+    [[noreturn]] void odmitni(int zprava, const QString& text, const QString& treti = QString()) const {
+        QString t = Text(zprava, j_).arg(cislo()).arg(text.trimmed());
+        if (!treti.isEmpty()) {
+            t = t.arg(treti);
+        }
+        throw ChybaRadku{t};
+    }
+
     // Leaves the reader after line 1 and collects the comment lines before it. Without a line
     // laid out as line 1, the first line that contains either label is taken.
     std::optional<QString> najdiRadek1() {
-        QStringList predtim;
         std::optional<qsizetype> nahradni;
-        QString nahradniRadek;
-        qsizetype pocetNahradnich = 0;
-        while (auto r = cteni_.radek()) {
-            if (jeRadek1(*r)) {
-                pridejKomentare(predtim, predtim.size());
-                return r;
+        for (qsizetype i = 0; i < radky_.size(); ++i) {
+            if (jeRadek1(radky_[i])) {
+                return prvniRadek(i);
             }
-            if (!nahradni && obsahujeText(*r, id::SouborTpece)) {
-                nahradni = cteni_.pozice();
-                nahradniRadek = *r;
-                pocetNahradnich = predtim.size();
+            if (!nahradni && obsahujeText(radky_[i], id::SouborTpece)) {
+                nahradni = i;
             }
-            predtim.append(*r);
         }
         if (!nahradni) {
             return std::nullopt;
         }
-        cteni_.nastavPozici(*nahradni);
-        pridejKomentare(predtim, pocetNahradnich);
-        return nahradniRadek;
+        return prvniRadek(*nahradni);
     }
 
-    void pridejKomentare(const QStringList& radky, qsizetype pocet) {
-        for (qsizetype i = 0; i < pocet; ++i) {
-            if (!radky[i].trimmed().isEmpty()) {
-                o_.komentare.append(radky[i]);
+    QString prvniRadek(qsizetype i) {
+        for (qsizetype k = 0; k < i; ++k) {
+            if (!radky_[k].trimmed().isEmpty()) {
+                o_.komentare.append(radky_[k]);
             }
         }
+        dalsi_ = i + 1;
+        return radky_[i];
     }
 
-    void ctiHodnotu(const RadekHodnoty& r, const QString& radek) {
-        const std::optional<double> x = CtiCislo(radek, kSloupecHodnoty);
-        if (const auto* f = std::get_if<float Uloha::*>(&r.pole)) {
-            if (x || !r.ponechat) {
-                u_.**f = NaSingle(x);
+    // The number of a value line: empty is no value (0); anything but a number is refused.
+    std::optional<double> cislo(const QString& radek) {
+        const QString text = radek.mid(kSloupecHodnoty - 1).trimmed();
+        if (text.isEmpty()) {
+            return std::nullopt;
+        }
+        const std::optional<double> x = CtiCisloPole(text);
+        if (!x) {
+            odmitni(id::RadekNeniCislo, text);
+        }
+        return x;
+    }
+
+    void ctiHodnotu(const PopisPole& p, const QString& radek) {
+        switch (p.druh) {
+            case DruhPole::Cislo: {
+                const std::optional<double> x = cislo(radek);
+                // An empty density keeps the one held, as the density field's value does.
+                if (x || p.velicina != Velicina::Gama) {
+                    u_.*p.cislo = static_cast<float>(x.value_or(0.0));
+                }
+                break;
             }
-        } else if (const auto* n = std::get_if<std::int16_t Uloha::*>(&r.pole)) {
-            u_.**n = NaCeleCislo(x);
-        } else if (const auto* t = std::get_if<std::string Uloha::*>(&r.pole)) {
-            u_.**t = CtiText(radek).toStdString();
-        } else {
-            // The one-letter codes compare without stray blanks.
-            u_.*std::get<Kod>(r.pole).pole = CtiText(radek).trimmed().toStdString();
+            case DruhPole::Pocet: {
+                const std::optional<double> x = cislo(radek);
+                const std::optional<std::int16_t> n = x ? Cele16(*x) : std::int16_t{0};
+                if (!n || *n != x.value_or(0.0)) {
+                    odmitni(id::RadekNeniCele, radek.mid(kSloupecHodnoty - 1));
+                }
+                u_.*p.pocet = *n;
+                break;
+            }
+            case DruhPole::Text:
+                u_.NazevMaterialu = CtiText(radek).toStdString();
+                break;
+            case DruhPole::Kod:
+                if (!nastavKod(u_, p.velicina, CtiText(radek))) {
+                    odmitni(id::RadekNeniKod, CtiText(radek),
+                            p.velicina == Velicina::Profil ? QStringLiteral("K, C, O") : QStringLiteral("Z, V"));
+                }
+                break;
         }
     }
 
     bool ctiUlohu(const QString& radek1) {
-        u_.Tpece = NaSingle(CtiCislo(radek1, kSloupecHodnoty));
+        u_.Tpece = static_cast<float>(cislo(radek1).value_or(0.0));
         u_.Rizeny = u_.Tpece == 0.0f;
         if (!u_.Rizeny) {
             // An uncontrolled problem has no curve; a stale count would write one again.
             u_.PocetKrivek = 0;
         }
-        for (const RadekHodnoty& r : kRadky) {
-            if (!jePritomen(r, u_)) {
+        // The conditions look at values read before them: the mass setting, then the profile.
+        for (const PopisPole* p : radkySouboru()) {
+            if (!Plati(p->kdy, u_)) {
                 continue;
             }
-            const std::optional<QString> radek = cteni_.radek();
-            if (!radek) {
+            const std::optional<QString> r = radek();
+            if (!r) {
                 return false;
             }
-            ctiHodnotu(r, *radek);
+            ctiHodnotu(*p, *r);
         }
         return true;
+    }
+
+    // The numbers of a table row, each with either separator; the row is refused unless it
+    // holds exactly `pocet` of them.
+    std::vector<double> cislaRadku(const QString& r, qsizetype pocet, int zprava) {
+        const QStringList pole = RozdelRadek(r);
+        if (pole.size() != pocet) {
+            odmitni(zprava, r, QString::number(pocet));
+        }
+        std::vector<double> cisla;
+        for (const QString& p : pole) {
+            const std::optional<double> x = CtiCisloPole(p);
+            if (!x) {
+                odmitni(id::RadekNeniCislo, p);
+            }
+            cisla.push_back(*x);
+        }
+        return cisla;
     }
 
     // The curve section follows the problem section of a controlled problem. A line 1 with 0
     // and no curve section after it (the text ends, or the results section comes first) is an
     // uncontrolled problem saved before its furnace temperature was typed: it reads as one.
-    // Points 0, 1, ... are read until one with the duration 0 (at most 21). A curve that ends
-    // otherwise (the text ends, or a field is no number) ends at the last temperature read:
-    // the duration of the last point is never used, and files whose last point kept an older
-    // duration read as they were meant.
+    // After the rule, one row per point up to an empty line or the end: the temperature and the
+    // duration of the segment that starts there. A duration of 0 ends the curve; so does the
+    // last row, whatever duration it kept from a longer curve (it is never used).
     bool ctiKrivku() {
-        const qsizetype zaUlohou = cteni_.pozice();
+        const qsizetype zaUlohou = dalsi_;
         bool nadpis = false;
         std::optional<QString> r;
-        while ((r = cteni_.radek()) && !jePravitko(*r) && !zacinaTextem(*r, id::SouborDobaOhrevu)) {
+        while ((r = radek()) && !jePravitko(*r) && !zacinaTextem(*r, id::SouborDobaOhrevu)) {
             nadpis = nadpis || obsahujeText(*r, id::SouborKrivka);
         }
         if (!r || !jePravitko(*r)) {
@@ -336,23 +432,23 @@ private:
             }
             u_.Rizeny = false;
             u_.PocetKrivek = 0;
-            cteni_.nastavPozici(zaUlohou);
+            dalsi_ = zaUlohou;
             return true;
         }
         int posledni = -1;
-        for (int i = 0; i < kPocetBodu; ++i) {
-            UsekKrivky& bod = u_.Krivka[static_cast<std::size_t>(i)];
-            const std::optional<double> teplota = cteni_.ciselnePole();
-            if (!teplota) {
-                break;
+        bool konec = false;
+        while ((r = radek()) && !r->trimmed().isEmpty()) {
+            if (konec) {
+                odmitni(id::RadekZaKrivkou, *r);
             }
-            bod.Teplota = NaSingle(teplota);
-            posledni = i;
-            const std::optional<double> doba = cteni_.ciselnePole();
-            bod.DobaVydrze = NaSingle(doba);
-            if (!doba || bod.DobaVydrze == 0.0f) {
-                break;
+            if (posledni + 1 == kPocetBodu) {
+                odmitni(id::RadekKrivky, *r);
             }
+            const std::vector<double> bod = cislaRadku(*r, 2, id::RadekKrivkyCisla);
+            UsekKrivky& b = u_.Krivka[static_cast<std::size_t>(++posledni)];
+            b.Teplota = static_cast<float>(bod[0]);
+            b.DobaVydrze = static_cast<float>(bod[1]);
+            konec = b.DobaVydrze == 0.0f;
         }
         if (posledni < 0) {
             return false;
@@ -362,38 +458,30 @@ private:
     }
 
     // Rows of time and charge temperature (and the heat-transfer coefficient when a line
-    // before the rule names "Alfa"). Blank lines and lines that are no row are skipped; rows
-    // past the last row of the table are not read.
+    // before the rule names "Alfa"). Blank lines are skipped.
     bool ctiVysledky(Vysledek& v) {
         bool alfa = false;
         std::optional<QString> r;
-        while ((r = cteni_.radek()) && !jePravitko(*r)) {
+        while ((r = radek()) && !jePravitko(*r)) {
             alfa = alfa || r->contains(QLatin1String("Alfa"));
         }
         if (!r) {
             return false;
         }
-        const qsizetype potreba = alfa ? 3 : 2;
         int i = 0;
-        while (i < kPocetRadku && (r = cteni_.radek())) {
-            const QStringList pole = RozdelRadek(*r);
-            if (pole.size() < potreba) {
+        while ((r = radek())) {
+            if (r->trimmed().isEmpty()) {
                 continue;
             }
-            std::optional<double> hodnoty[3];
-            bool radekCisel = true;
-            for (qsizetype k = 0; k < potreba; ++k) {
-                hodnoty[k] = CtiCislo(pole[k], 1);
-                radekCisel = radekCisel && hodnoty[k].has_value();
+            if (i == kPocetRadku) {
+                odmitni(id::RadekNavic, *r);
             }
-            if (!radekCisel) {
-                continue;
-            }
+            const std::vector<double> hodnoty = cislaRadku(*r, alfa ? 3 : 2, id::RadekVysledku);
             const auto radek = static_cast<std::size_t>(i);
-            v.Vysledky.Cas[radek] = NaSingle(hodnoty[0]);
-            v.Vysledky.TeplotaVsazky[radek] = NaSingle(hodnoty[1]);
+            v.Vysledky.Cas[radek] = static_cast<float>(hodnoty[0]);
+            v.Vysledky.TeplotaVsazky[radek] = static_cast<float>(hodnoty[1]);
             if (alfa) {
-                v.Vysledky.Alfa[radek] = NaSingle(hodnoty[2]);
+                v.Vysledky.Alfa[radek] = static_cast<float>(hodnoty[2]);
             }
             ++i;
         }
@@ -406,12 +494,14 @@ private:
 
     ObsahSouboru& o_;
     Uloha& u_;
-    CteckaTextu cteni_;
+    QStringList radky_;
+    qsizetype dalsi_ = 0;  // the index of the line read next
+    Jazyk j_;
 };
 
 }  // namespace
 
-QString TextSouboru(const Uloha& uloha, const Vysledek* vysledek, const QString& komentar, std::int16_t jazyk) {
+QString TextSouboru(const Uloha& uloha, const Vysledek* vysledek, const QString& komentar, Jazyk jazyk) {
     Zapisovac z(jazyk);
     // About 30 characters a row: enough room for the largest results file at once.
     z.rezervuj(2048 + (vysledek != nullptr ? 32 * (vysledek->posledniRadek() + 1) : 0));
@@ -430,24 +520,31 @@ QString TextSouboru(const Uloha& uloha, const Vysledek* vysledek, const QString&
     return z.text();
 }
 
+QByteArray BajtySouboru(const Uloha& uloha, const Vysledek* vysledek, const QString& komentar, Jazyk jazyk) {
+    return KodujSoubor(TextSouboru(uloha, vysledek, komentar, jazyk));
+}
+
 std::optional<QString> UlozSoubor(const QString& cesta, const Uloha& uloha, const Vysledek* vysledek,
-                                  const QString& komentar, std::int16_t jazyk) {
+                                  const QString& komentar, Jazyk jazyk) {
     QString popis;
-    if (!ZapisBajty(cesta, KodujSoubor(TextSouboru(uloha, vysledek, komentar, jazyk)), &popis)) {
+    if (!ZapisBajty(cesta, BajtySouboru(uloha, vysledek, komentar, jazyk), &popis)) {
         return chybaSouboru(cesta, popis);
     }
     return std::nullopt;
 }
 
-QString OtiskUlohy(const Uloha& uloha) { return TextSouboru(uloha, nullptr, QString(), kAnglicky); }
+QString OtiskUlohy(const Uloha& uloha) { return TextSouboru(uloha, nullptr, QString(), Jazyk::Anglicky); }
 
-PrecteniSouboru NactiSoubor(const QString& cesta, bool sVysledky, const Uloha& vychozi, std::int16_t jazyk) {
+PrecteniSouboru NactiSoubor(const QString& cesta, bool sVysledky, const Uloha& vychozi, Jazyk jazyk) {
     const auto selhani = [&](const QString& popis) { return PrecteniSouboru{nullptr, chybaSouboru(cesta, popis)}; };
     // Only a regular file holds a problem: a folder is none, and a device or pipe may never end
     // (/dev/zero) or never begin (a pipe without a writer).
     const QFileInfo info(cesta);
+    if (info.isDir()) {
+        return selhani(Text(id::JeSlozka, jazyk));
+    }
     if (info.exists() && !info.isFile()) {
-        return selhani(Text(id::NeniZadani, jazyk));
+        return selhani(Text(id::NeniSoubor, jazyk));
     }
     QFile soubor(cesta);
     if (!soubor.open(QIODevice::ReadOnly)) {
@@ -463,18 +560,33 @@ PrecteniSouboru NactiSoubor(const QString& cesta, bool sVysledky, const Uloha& v
 
     auto obsah = std::make_unique<ObsahSouboru>();
     obsah->uloha = vychozi;
-    Ctenar ctenar(*obsah, DekodujSoubor(bajty));
-    switch (ctenar.cti(sVysledky)) {
-        case Precteni::Ok:
-            return PrecteniSouboru{std::move(obsah), QString()};
-        case Precteni::NeniUloha:
+    auto vysledek = std::make_shared<Vysledek>();
+    Ctenar ctenar(*obsah, DekodujSoubor(bajty), jazyk);
+    Ctenar::Konec konec = Ctenar::Konec::Ok;
+    try {
+        konec = ctenar.cti(sVysledky, vysledek.get());
+    } catch (const ChybaRadku& chyba) {
+        return selhani(chyba.text);
+    }
+    switch (konec) {
+        case Ctenar::Konec::Ok:
+            break;
+        case Ctenar::Konec::NeniUloha:
             return selhani(Text(id::NeniZadani, jazyk));
-        case Precteni::NeuplnaUloha:
+        case Ctenar::Konec::NeuplnaUloha:
             return selhani(Text(id::NeuplnySoubor, jazyk));
-        case Precteni::BezVysledku:
+        case Ctenar::Konec::BezVysledku:
             return selhani(Text(id::BezVysledku, jazyk));
     }
-    return selhani(Text(id::NeniZadani, jazyk));
+    if (sVysledky) {
+        vysledek->Uloha = obsah->uloha;
+        RozvinKrivku(obsah->uloha, vysledek->TeplotaPece);
+        vysledek->Soubor = QFileInfo(cesta).fileName().toStdString();
+        vysledek->Komentar = obsah->komentare.isEmpty() ? std::string() : obsah->komentare.last().toStdString();
+        vysledek->ZnamyKoefK = false;
+        obsah->vysledek = std::move(vysledek);
+    }
+    return PrecteniSouboru{std::move(obsah), QString()};
 }
 
 }  // namespace zorvet

@@ -13,6 +13,7 @@
 #include <memory>
 #include <optional>
 
+#include "model/nastaveni.h"
 #include "model/vysledek.h"
 
 namespace zorvet {
@@ -20,7 +21,8 @@ namespace zorvet {
 // What a file holds.
 struct ObsahSouboru {
     Uloha uloha;
-    std::unique_ptr<Vysledek> vysledek;  // a results file's result, with a copy of uloha
+    std::shared_ptr<const Vysledek> vysledek;  // a results file's result: its problem, the file's
+                                               // name and last comment, no reduction factor
     QStringList komentare;               // the comment lines before the problem, in order
 };
 
@@ -32,20 +34,27 @@ struct PrecteniSouboru {
 // Reads a configuration file (or, with sVysledky, a results file). Fields whose lines the
 // file lacks keep the values of vychozi (KoefK, and the geometry of a typed mass, are never
 // in a file); an uncontrolled problem gets PocetKrivek 0; in mode "V" CelkovaPlocha is
-// recomputed; a controlled results file has its curve expanded into TeplotaPece. A file that
-// cannot be opened, is no regular file, holds no problem, ends inside the problem section or
-// (with sVysledky) holds no result rows gives no content and the reason.
-PrecteniSouboru NactiSoubor(const QString& cesta, bool sVysledky, const Uloha& vychozi, std::int16_t jazyk);
+// recomputed; a controlled results file has its curve expanded into TeplotaPece. Every form
+// a writer gives a value is read: blanks around it, the comma or the point, an empty value
+// (0; an empty density keeps the one of vychozi). A file that cannot be opened, is no regular
+// file, holds no problem, ends inside the problem section, holds a line no writer writes (a
+// number with a typo, a count with a fraction, an unknown code, a curve of more than 20
+// segments, a results row without its numbers) or (with sVysledky) holds no result rows gives
+// no content and the reason, the line named.
+PrecteniSouboru NactiSoubor(const QString& cesta, bool sVysledky, const Uloha& vychozi, Jazyk jazyk);
 
 // The text of a file: the comment (when not empty) and an empty line, the problem, the curve
 // of a controlled problem (points 0 to PocetKrivek, the last with the duration 0) and, when
 // vysledek is given, its results section.
-QString TextSouboru(const Uloha& uloha, const Vysledek* vysledek, const QString& komentar, std::int16_t jazyk);
+QString TextSouboru(const Uloha& uloha, const Vysledek* vysledek, const QString& komentar, Jazyk jazyk);
+
+// That text encoded as a file holds it (files/windows1250.h).
+QByteArray BajtySouboru(const Uloha& uloha, const Vysledek* vysledek, const QString& komentar, Jazyk jazyk);
 
 // Writes that text to cesta, encoded; the old file is replaced only when the new one is
 // complete. No value on success; otherwise the File Error message's text.
 std::optional<QString> UlozSoubor(const QString& cesta, const Uloha& uloha, const Vysledek* vysledek,
-                                  const QString& komentar, std::int16_t jazyk);
+                                  const QString& komentar, Jazyk jazyk);
 
 // The problem as a saved file states it, to tell whether it changed since it was saved
 // (the comment and the language play no part).

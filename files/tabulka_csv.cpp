@@ -4,7 +4,7 @@
 #include <charconv>
 
 #include "files/zapis.h"
-#include "model/jadro.h"
+#include "model/vypocet.h"
 
 namespace zorvet {
 
@@ -21,6 +21,7 @@ QString TabulkaCsv(const Vysledek& vysledek) {
     out += pec ? QStringLiteral(",furnace_C") : QString();
     out += jadro != nullptr ? QStringLiteral(",surface_C,core_C\n") : QStringLiteral("\n");
     const long posledni = vysledek.posledniRadek();
+    const PrubehPece prubeh(vysledek.Uloha);
     // The rows run to the later end; a column is blank after its own.
     const long konec = jadro != nullptr ? std::max<long>(posledni, static_cast<long>(jadro->teplota.size()) - 1) : posledni;
     for (long i = 0; i <= konec; ++i) {
@@ -32,7 +33,7 @@ QString TabulkaCsv(const Vysledek& vysledek) {
             out += TextCsv(vysledek.Vysledky.TeplotaVsazky[r]);
         }
         if (pec) {
-            out += QLatin1Char(',') + TextCsv(TeplotaPeceKroku(vysledek, i));
+            out += QLatin1Char(',') + TextCsv(prubeh(i));
         }
         if (jadro != nullptr) {
             const bool je = r < jadro->teplota.size();

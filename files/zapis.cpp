@@ -3,6 +3,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <memory>
+#include <vector>
 
 namespace zorvet {
 
@@ -26,9 +28,17 @@ bool zapisVse(QFileDevice& soubor, const QByteArray& bajty) {
 
 }  // namespace
 
-bool ZapisBajty(const QString& cesta, const QByteArray& bajty, QString* chyba) {
+namespace {
+
+bool jeZarizeni(const QString& cesta) {
     const QFileInfo info(cesta);
-    if (info.exists() && !info.isFile() && !info.isDir()) {
+    return info.exists() && !info.isFile() && !info.isDir();
+}
+
+}  // namespace
+
+bool ZapisBajty(const QString& cesta, const QByteArray& bajty, QString* chyba) {
+    if (jeZarizeni(cesta)) {
         // Replacing would put a regular file in place of the device (with the rights to its
         // folder, /dev/full itself) and report success.
         QFile soubor(cesta);
@@ -46,6 +56,42 @@ bool ZapisBajty(const QString& cesta, const QByteArray& bajty, QString* chyba) {
         *chyba = soubor.errorString();
         soubor.cancelWriting();
         return false;
+    }
+    return true;
+}
+
+bool ZapisVse(const QList<std::pair<QString, QByteArray>>& soubory, QString* cesta, QString* chyba) {
+    std::vector<std::unique_ptr<QSaveFile>> pripravene;
+    const auto selhalo = [&](const QString& kde, const QString& proc) {
+        for (const auto& s : pripravene) {
+            s->cancelWriting();
+        }
+        *cesta = kde;
+        *chyba = proc;
+        return false;
+    };
+    for (const auto& [kam, bajty] : soubory) {
+        if (jeZarizeni(kam)) {
+            continue;
+        }
+        auto s = std::make_unique<QSaveFile>(kam);
+        if (!s->open(QIODevice::WriteOnly | QIODevice::Unbuffered) || !zapisVse(*s, bajty)) {
+            const QString proc = s->errorString();
+            s->cancelWriting();
+            return selhalo(kam, proc);
+        }
+        pripravene.push_back(std::move(s));
+    }
+    for (const auto& s : pripravene) {
+        if (!s->commit()) {
+            return selhalo(s->fileName(), s->errorString());
+        }
+    }
+    for (const auto& [kam, bajty] : soubory) {
+        if (jeZarizeni(kam) && !ZapisBajty(kam, bajty, chyba)) {
+            *cesta = kam;
+            return false;
+        }
     }
     return true;
 }

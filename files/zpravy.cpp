@@ -1,26 +1,35 @@
 #include "files/zpravy.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "files/cisla.h"
 #include "files/retezce.h"
+#include "model/geometrie.h"
 
 namespace zorvet {
 
-QString ZpravaKonecneTeploty(const Vysledek& vysledek, std::int16_t j) {
+namespace {
+
+// A number of a message: "." whatever the locale, without the leading blank.
+QString cislo(double x) { return TextZpravy(static_cast<float>(x), QLatin1Char('.')).trimmed(); }
+
+}  // namespace
+
+QString ZpravaKonecneTeploty(const Vysledek& vysledek, Jazyk j) {
     const auto radek = static_cast<std::size_t>(vysledek.posledniRadek());
     // nearbyint rounds halves to the even neighbour in the default rounding mode.
-    const float teplota =
+    const auto teplota =
         static_cast<float>(std::nearbyint(static_cast<double>(vysledek.Vysledky.TeplotaVsazky[radek])));
     const QChar tecka = QLatin1Char('.');
     return Text(id::KonecnaTeplota, j) + TextZpravy(teplota, tecka) + Text(id::DosazenoZa, j) +
            TextZpravy(vysledek.Vysledky.Cas[radek], tecka) + Text(id::Sekund, j);
 }
 
-QString TitulekKonecneTeploty(std::int16_t jazyk) { return Text(id::KonecVypoctu, jazyk); }
+QString TitulekKonecneTeploty(Jazyk jazyk) { return Text(id::KonecVypoctu, jazyk); }
 
-QString ZpravaSelhani(const VysledekVypoctu& vysledek, std::int16_t jazyk) {
-    switch (vysledek.konec) {
+QString ZpravaSelhani(const VysledekVypoctu& v, const Uloha& u, Jazyk jazyk) {
+    switch (v.konec) {
         case KonecVypoctu::Preteceni:
             return Text(id::PreteceniPole, jazyk) + QStringLiteral("\r\n") + Text(id::DelsiKrok, jazyk);
         case KonecVypoctu::Nekonverguje:
@@ -28,18 +37,25 @@ QString ZpravaSelhani(const VysledekVypoctu& vysledek, std::int16_t jazyk) {
         case KonecVypoctu::NeplatnyKrok:
             return Text(id::NeplatnyKrok, jazyk);
         case KonecVypoctu::Chyba:
-            return QString::fromStdString(vysledek.popis);
+            return QString::fromStdString(v.popis);
+        case KonecVypoctu::Prekmit:
+            return Text(id::Prekmit, jazyk)
+                .arg(QString::number(v.radek), cislo(v.pred), cislo(v.po), cislo(v.pec), cislo(v.nejdelsiKrok));
+        case KonecVypoctu::KrivkaNestaci:
+            return Text(id::KrivkaNestaci, jazyk).arg(cislo(u.Tk), cislo(v.pec));
         case KonecVypoctu::Uspech:
             break;
     }
     return {};
 }
 
-QString TitulekSelhani(std::int16_t jazyk) { return Text(id::ChybaVypoctu, jazyk); }
+QString TitulekSelhani(Jazyk jazyk) { return Text(id::ChybaVypoctu, jazyk); }
 
-bool SelhaniJeInformace(const VysledekVypoctu& vysledek) { return vysledek.konec == KonecVypoctu::Preteceni; }
+bool SelhaniJeInformace(const VysledekVypoctu& vysledek) {
+    return vysledek.konec == KonecVypoctu::Preteceni || vysledek.konec == KonecVypoctu::KrivkaNestaci;
+}
 
-QString RadkyJadra(const Vysledek& v, std::int16_t j) {
+QString RadkyJadra(const Vysledek& v, Jazyk j) {
     if (!v.Jadro) {
         return {};
     }
@@ -52,7 +68,7 @@ QString RadkyJadra(const Vysledek& v, std::int16_t j) {
     return text;
 }
 
-QString ZpravaJadra(KonecJadra konec, std::int16_t j) {
+QString ZpravaJadra(KonecJadra konec, Jazyk j) {
     switch (konec) {
         case KonecJadra::Dosazeno:
             return {};
@@ -68,70 +84,77 @@ QString ZpravaJadra(KonecJadra konec, std::int16_t j) {
     return {};
 }
 
-QString VarovaniJadra(const Vysledek& v, std::int16_t j) {
+QString VarovaniJadra(const Vysledek& v, Jazyk j) {
     return v.Jadro && v.Jadro->biot > 0.1 ? Text(id::VarovaniBiot, j) : QString();
 }
 
-QString NazevVeliciny(Velicina v, int usek, std::int16_t j) {
-    int popisek = 0;
+QString NazevPole(Velicina v, int bod, const Uloha& u, Jazyk j) {
+    const auto bezAkc = [j](int id) { return BezAkceleratoru(Text(id, j)).simplified(); };
+    const bool kruh = u.Profil == Profil::Kruhovy;
     switch (v) {
-        case Velicina::Tpece: popisek = id::Tpece; break;
-        case Velicina::Tv: popisek = id::Tv; break;
-        case Velicina::Tk: popisek = id::Tk; break;
-        case Velicina::CasKrok: popisek = id::CasKrok; break;
-        case Velicina::m: popisek = id::m; break;
-        case Velicina::c: popisek = id::c; break;
-        case Velicina::A: popisek = id::A; break;
-        case Velicina::Eps: popisek = id::Eps; break;
-        case Velicina::Gama: popisek = id::Gama; break;
-        case Velicina::KoefK: return QStringLiteral("Korekční koeficient [-]");
-        case Velicina::StranaA: return QStringLiteral("A [m]");
-        case Velicina::StranaB: return QStringLiteral("B [m]");
-        case Velicina::DelkaL: return QStringLiteral("L [m]");
-        case Velicina::PocetProfilu: popisek = id::PocetProfilu; break;
-        case Velicina::PocetAB: popisek = id::PocetAB; break;
-        case Velicina::PocetAL: popisek = id::PocetAL; break;
-        case Velicina::PocetBL: popisek = id::PocetBL; break;
         case Velicina::TeplotaKrivky:
-            return BezAkceleratoru(Text(id::KonTep, j)) + QLatin1Char(' ') + QString::number(usek) +
+            return bezAkc(bod == 0 ? id::PocTep : id::KonTep) + QLatin1Char(' ') + QString::number(std::max(bod, 1)) +
                    QStringLiteral(" [°C]");
-        case Velicina::DobaVydrze: popisek = id::DobaVydrze; break;
-        case Velicina::Lambda: popisek = id::Lambda; break;
+        case Velicina::DobaVydrze:
+            return bezAkc(id::DobaVydrze) + QLatin1Char(' ') + QString::number(bod + 1) + QStringLiteral(" [s]");
+        case Velicina::StranaA:
+            return kruh ? QStringLiteral("D [m]") : QStringLiteral("A [m]");
+        case Velicina::PocetAB:
+            return bezAkc(kruh ? id::PocetD : (u.Profil == Profil::Ctvercovy ? id::PocetAA : id::PocetAB));
+        case Velicina::PocetAL:
+            return bezAkc(kruh ? id::PocetValcu : id::PocetAL);
+        default:
+            break;
     }
-    return BezAkceleratoru(Text(popisek, j)).trimmed();
+    const PopisPole& p = Pole(v);
+    return p.popisek != 0 ? bezAkc(p.popisek) : BezAkceleratoru(QString::fromUtf8(p.popisekText)).simplified();
 }
 
-QString ZpravaZavady(const Zavada& z, std::int16_t j) {
-    const QString nazev = NazevVeliciny(z.velicina, z.usek, j);
+QString ZpravaZavady(const Zavada& z, const Uloha& u, Jazyk j) {
+    const QString nazev = NazevPole(z.velicina, z.bod, u, j);
+    const PopisPole& p = Pole(z.velicina);
+    // The emissivity and the reduction factor lie between 0 and 1, both ends told at once.
+    const bool podil = p.min == 0.0 && p.max == 1.0;
     switch (z.vada) {
-        case Vada::NeniKladne:
-            return Text(id::MusiBytKladne, j).arg(nazev);
-        case Vada::MimoRozsah:
-            return Text(z.velicina == Velicina::Eps ? id::EmisivitaRozsah : id::NezapornyPocet, j).arg(nazev);
-        case Vada::NulovaDoba:
-            return Text(id::NulovaDoba, j).arg(z.usek);
-        case Vada::ZapornaDoba:
-            return Text(id::ZapornaDoba, j).arg(z.usek);
+        case Vada::NeniCislo:
+            return Text(id::NeniCislo, j).arg(nazev, QString::fromStdString(z.text).trimmed());
+        case Vada::ChybiHodnota:
+            return Text(id::ChybiHodnota, j).arg(nazev);
+        case Vada::NeniCele:
+            return Text(id::NeniCele, j).arg(nazev);
         case Vada::NekonecnaHodnota:
             return Text(id::NekonecnaHodnota, j).arg(nazev);
+        case Vada::PodRozsahem:
+            if (podil) {
+                return Text(id::EmisivitaRozsah, j).arg(nazev);
+            }
+            if (p.min < 0.0) {
+                return Text(id::PodNulou, j).arg(nazev);
+            }
+            return Text(p.minVcetne && p.min == 0.0 ? id::NezapornyPocet : id::MusiBytKladne, j).arg(nazev);
+        case Vada::NadRozsahem:
+            return podil ? Text(id::EmisivitaRozsah, j).arg(nazev) : Text(id::PrilisVelke, j).arg(nazev, cislo(p.max));
+        case Vada::PrilisMnohoPloch:
+            return Text(id::PrilisMnohoPloch, j).arg(nazev, QString::number(NejvicPloch(z.velicina, u)));
+        case Vada::NulovaDoba:
+            return Text(id::NulovaDoba, j).arg(z.bod + 1);
+        case Vada::Neuplna:
+            return Text(id::NeuplneZadani, j);
+        case Vada::PodTv:
+            return Text(id::PodTv, j).arg(nazev, NazevPole(Velicina::Tv, 0, u, j), cislo(u.Tv));
+        case Vada::PlochaVetsi:
+            return Text(id::PlochaVetsi, j);
+        case Vada::PlochaNesouhlasi: {
+            Uloha zPloch = u;
+            TeplosmennaPlocha(zPloch);
+            return Text(id::PlochaNesouhlasi, j).arg(nazev, cislo(zPloch.A));
+        }
+        case Vada::Nedosazitelna:
+            return Text(id::Nedosazitelna, j).arg(cislo(u.Tk), cislo(NejvyssiTeplotaPece(u)));
     }
     return {};
 }
 
-QString ZpravaPrijeti(Prijeti prijeti, const Uloha& u, std::int16_t j) {
-    switch (prijeti) {
-        case Prijeti::Prijata:
-            return {};
-        case Prijeti::Neuplna:
-            return Text(id::NeuplneZadani, j);
-        case Prijeti::PlochaVetsi:
-            return Text(id::PlochaVetsi, j);
-        case Prijeti::Nedosazitelna:
-            return Text(id::Nedosazitelna, j)
-                .arg(TextZpravy(u.Tk, QLatin1Char('.')).trimmed(),
-                     TextZpravy(NejvyssiTeplotaPece(u), QLatin1Char('.')).trimmed());
-    }
-    return {};
-}
+QString TitulekZavady(Jazyk jazyk) { return Text(id::ChybaZadani, jazyk); }
 
 }  // namespace zorvet

@@ -1,10 +1,12 @@
-// Texts of the messages that end a computation, shared by the window and the batch mode.
+// Texts of the messages about a problem and its computation, shared by the window and the
+// batch mode.
 #pragma once
 
 #include <QString>
-#include <cstdint>
 
 #include "model/jadro.h"
+#include "model/nastaveni.h"
+#include "model/pole.h"
 #include "model/vypocet.h"
 
 namespace zorvet {
@@ -12,41 +14,42 @@ namespace zorvet {
 // "Final temperature 901 °C have been obtained during 470 s." for the result in rows
 // 0..PocetKroku: the charge temperature rounded half to even, both numbers with a
 // leading blank, at most 7 significant digits and "." whatever the locale.
-QString ZpravaKonecneTeploty(const Vysledek& vysledek, std::int16_t jazyk);
+QString ZpravaKonecneTeploty(const Vysledek& vysledek, Jazyk jazyk);
 
 // Title of that message box ("End of Job").
-QString TitulekKonecneTeploty(std::int16_t jazyk);
+QString TitulekKonecneTeploty(Jazyk jazyk);
 
-// Text and title of the box that reports a failed run.
-QString ZpravaSelhani(const VysledekVypoctu& vysledek, std::int16_t jazyk);
-QString TitulekSelhani(std::int16_t jazyk);
+// Text and title of the box that reports a failed run of the problem.
+QString ZpravaSelhani(const VysledekVypoctu& vysledek, const Uloha& uloha, Jazyk jazyk);
+QString TitulekSelhani(Jazyk jazyk);
 
-// The overflow report uses the information icon; every other failure the exclamation icon.
+// The overflow report, and a curve that ends too cold, use the information icon; every other
+// failure the exclamation icon.
 bool SelhaniJeInformace(const VysledekVypoctu& vysledek);
 
 // The core of a thick charge: "Biot Number [-]: 0.2891" and, when the core reached the final
 // temperature, "Core Heat-up Time [s]: 650", each line ended by a line feed, the numbers as
 // the power frame writes them. Empty for a result without a core.
-QString RadkyJadra(const Vysledek& vysledek, std::int16_t jazyk);
+QString RadkyJadra(const Vysledek& vysledek, Jazyk jazyk);
 
 // Why a result has no core time: the core was not reached in time, the mass is typed, no
 // long face takes part. Empty when it was reached.
-QString ZpravaJadra(KonecJadra konec, std::int16_t jazyk);
+QString ZpravaJadra(KonecJadra konec, Jazyk jazyk);
 
 // The warning that the single charge temperature reports too short a time: a Biot number
 // above 0.1. Empty otherwise.
-QString VarovaniJadra(const Vysledek& vysledek, std::int16_t jazyk);
+QString VarovaniJadra(const Vysledek& vysledek, Jazyk jazyk);
 
 // The caption of the problem dialog's field that holds a value, without its accelerator
-// ("Weight [kg]"); the messages about a value name it so.
-QString NazevVeliciny(Velicina velicina, int usek, std::int16_t jazyk);
+// ("Weight [kg]", "Final Temperature 3 [°C]" for the end of curve segment 3); the messages
+// about a value name it so. The problem tells the profile (D or A, the kinds of faces).
+QString NazevPole(Velicina velicina, int bod, const Uloha& uloha, Jazyk jazyk);
 
-// "Weight [kg] must be greater than zero.", and the like, for a value no charge can have.
-QString ZpravaZavady(const Zavada& zavada, std::int16_t jazyk);
+// What is wrong with the problem, for the fault the acceptance rule found: "Weight [kg] must
+// be greater than zero.", the documented "Incomplete setting or any value zero", and the like.
+QString ZpravaZavady(const Zavada& zavada, const Uloha& uloha, Jazyk jazyk);
 
-// Why a problem is not accepted (empty for Prijeti::Prijata): the documented messages for an
-// incomplete problem and a surface greater than the total, and that the final temperature
-// is never reached.
-QString ZpravaPrijeti(Prijeti prijeti, const Uloha& uloha, std::int16_t jazyk);
+// The title of every such message ("Setting Error").
+QString TitulekZavady(Jazyk jazyk);
 
 }  // namespace zorvet

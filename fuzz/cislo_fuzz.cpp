@@ -24,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         while (cteni.textovePole() || cteni.ciselnePole()) {
         }
         if (std::isfinite(x)) {
-            const QString zapsano = TextSouboru(x);
+            const QString zapsano = CisloSouboru(x);
             fuzz::nastavLokal(!carka);
             const float zpet = NaSingle(CtiCislo(zapsano, 1));
             ZORVET_OVER(zpet == x && std::signbit(zpet) == (std::signbit(x) && x != 0.0f));

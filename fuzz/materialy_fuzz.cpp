@@ -11,7 +11,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QString slozka = QFileInfo(fuzz::soubor("Material.lst")).absolutePath();
     fuzz::zapis(fuzz::soubor("Material.lst"), data, size);
     fuzz::nastavLokal(size % 2 == 1);
-    const DatabazeMaterialu pred = NactiMaterialy(slozka, 0);
+    const DatabazeMaterialu pred = NactiMaterialy(slozka, Jazyk::Anglicky);
     ZORVET_OVER(pred.Materialy.size() <= static_cast<std::size_t>(kPocetMaterialu));
     for (const Material& m : pred.Materialy) {
         ZORVET_OVER(std::isfinite(m.c) && std::isfinite(m.Gama) && !m.Nazev.empty());
@@ -19,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const Material novy{"Nový, materiál", 460.5f, 7850.0f};
     QString chyba;
     const UlozeniMaterialu u = UlozMaterial(slozka, novy, true, &chyba);
-    const DatabazeMaterialu po = NactiMaterialy(slozka, 0);
+    const DatabazeMaterialu po = NactiMaterialy(slozka, Jazyk::Anglicky);
     if (u == UlozeniMaterialu::Pridan) {
         ZORVET_OVER(po.Materialy.size() == pred.Materialy.size() + 1 || po.Materialy.size() == kPocetMaterialu);
     }

@@ -1,5 +1,7 @@
 #include "model/geometrie.h"
 
+#include "model/konstanty.h"
+
 namespace zorvet {
 
 std::optional<float> CelkovaPlochaProfilu(const Uloha& u) {
@@ -8,17 +10,19 @@ std::optional<float> CelkovaPlochaProfilu(const Uloha& u) {
     const double dveN = 2.0 * static_cast<double>(static_cast<int>(u.PocetProfilu));
     const double a = u.StranaA;
     const double l = u.DelkaL;
-    if (u.Profil == "K") {
-        return static_cast<float>((a / 2.0 + l) * (a * kPi) * n);
-    }
-    if (u.Profil == "C") {
-        return static_cast<float>((a * a + 2.0 * a * l) * dveN);
-    }
-    if (u.Profil == "O") {
-        // The rectangular rule is evaluated in single precision.
-        const float sa = u.StranaA, sb = u.StranaB, sl = u.DelkaL;
-        const float soucet = sb * sa + sl * sa + sb * sl;
-        return soucet * static_cast<float>(dveN);
+    switch (u.Profil) {
+        case Profil::Kruhovy:
+            return static_cast<float>((a / 2.0 + l) * (a * kPi) * n);
+        case Profil::Ctvercovy:
+            return static_cast<float>((a * a + 2.0 * a * l) * dveN);
+        case Profil::Obdelnikovy: {
+            // The rectangular rule is evaluated in single precision.
+            const float sa = u.StranaA, sb = u.StranaB, sl = u.DelkaL;
+            const float soucet = sb * sa + sl * sa + sb * sl;
+            return soucet * static_cast<float>(dveN);
+        }
+        case Profil::Zadny:
+            break;
     }
     return std::nullopt;
 }
@@ -26,16 +30,22 @@ std::optional<float> CelkovaPlochaProfilu(const Uloha& u) {
 void TeplosmennaPlocha(Uloha& u) {
     const double a = u.StranaA, b = u.StranaB, l = u.DelkaL;
     float sAB = 0.0f, sAL = 0.0f, sBL = 0.0f;
-    if (u.Profil == "K") {
-        sAB = static_cast<float>((a * a * kPi / 4.0) * u.PocetAB);
-        sAL = static_cast<float>(a * kPi * l * u.PocetAL);
-    } else if (u.Profil == "C") {
-        sAB = static_cast<float>(a * a * u.PocetAB);
-        sAL = static_cast<float>(u.PocetAL * a * l);
-    } else if (u.Profil == "O") {
-        sAB = static_cast<float>(u.PocetAB * a * b);
-        sAL = static_cast<float>(u.PocetAL * a * l);
-        sBL = static_cast<float>(u.PocetBL * b * l);
+    switch (u.Profil) {
+        case Profil::Kruhovy:
+            sAB = static_cast<float>((a * a * kPi / 4.0) * u.PocetAB);
+            sAL = static_cast<float>(a * kPi * l * u.PocetAL);
+            break;
+        case Profil::Ctvercovy:
+            sAB = static_cast<float>(a * a * u.PocetAB);
+            sAL = static_cast<float>(u.PocetAL * a * l);
+            break;
+        case Profil::Obdelnikovy:
+            sAB = static_cast<float>(u.PocetAB * a * b);
+            sAL = static_cast<float>(u.PocetAL * a * l);
+            sBL = static_cast<float>(u.PocetBL * b * l);
+            break;
+        case Profil::Zadny:
+            break;
     }
     u.A = static_cast<float>(static_cast<double>(sAL) + sAB + sBL);
 }
@@ -43,14 +53,15 @@ void TeplosmennaPlocha(Uloha& u) {
 std::optional<double> ObjemKusu(const Uloha& u) {
     const double a = u.StranaA, b = u.StranaB, l = u.DelkaL;
     const double n = u.PocetProfilu;
-    if (u.Profil == "K") {
-        return (a * a * kPi / 4.0) * l * n;
-    }
-    if (u.Profil == "C") {
-        return a * a * n * l;
-    }
-    if (u.Profil == "O") {
-        return n * a * b * l;
+    switch (u.Profil) {
+        case Profil::Kruhovy:
+            return (a * a * kPi / 4.0) * l * n;
+        case Profil::Ctvercovy:
+            return a * a * n * l;
+        case Profil::Obdelnikovy:
+            return n * a * b * l;
+        case Profil::Zadny:
+            break;
     }
     return std::nullopt;
 }
@@ -59,8 +70,16 @@ void HmotnostZRozmeru(Uloha& u, float hustota) {
     if (const std::optional<double> objem = ObjemKusu(u)) {
         u.m = static_cast<float>(*objem);
     }
-    // Another profile cannot be chosen in the dialog; the mass held is then scaled as it is.
+    // Without a profile the mass held is scaled as it is.
     u.m = static_cast<float>(static_cast<double>(hustota) * u.m);
+}
+
+void OdvodUlohu(Uloha& u) {
+    if (!u.zRozmeru()) {
+        return;
+    }
+    u.CelkovaPlocha = CelkovaPlochaProfilu(u).value_or(0.0f);
+    HmotnostZRozmeru(u, u.Gama);
 }
 
 }  // namespace zorvet

@@ -1,5 +1,5 @@
 // Charge geometry: the total surface, the heat-exchange surface and the mass of
-// PocetProfilu equal bars of one profile ("K" circular, "C" square, "O" rectangular).
+// PocetProfilu equal bars of one profile (circular, square or rectangular).
 #pragma once
 
 #include <optional>
@@ -8,19 +8,20 @@
 
 namespace zorvet {
 
-inline constexpr double kPi = 3.1415927;
-
-// Total surface of all pieces in m²; no value for an unknown profile.
+// Total surface of all pieces in m²; no value without a profile.
 std::optional<float> CelkovaPlochaProfilu(const Uloha& u);
 
 // Writes u.A from the counted faces (the counts cover the whole charge).
 void TeplosmennaPlocha(Uloha& u);
 
-// Volume of all pieces in m³, in double precision; no value for an unknown profile.
+// Volume of all pieces in m³, in double precision; no value without a profile.
 std::optional<double> ObjemKusu(const Uloha& u);
 
-// Writes u.m = volume × density. The density is the number the caller converted from
-// the density field's text at the moment of the call (not Uloha::Gama).
+// Writes u.m = volume × density (hustota in kg/m³).
 void HmotnostZRozmeru(Uloha& u, float hustota);
+
+// What follows from the dimensions of a problem whose mass is computed from them: the total
+// surface and the mass with the problem's density. A problem with a typed mass is left as it is.
+void OdvodUlohu(Uloha& u);
 
 }  // namespace zorvet

@@ -5,40 +5,13 @@
 
 #include "model/geometrie.h"
 #include "model/vedeni.h"
+#include "model/vypocet.h"
 
 namespace zorvet {
 
-float TeplotaPeceKroku(const Vysledek& v, long k) {
-    const Uloha& u = v.Uloha;
-    if (!u.Rizeny) {
-        return u.Tpece;
-    }
-    if (k <= kPosledniRadek) {
-        return v.TeplotaPece[static_cast<std::size_t>(std::max(k, 0L))];
-    }
-    // Beyond the table: the segments go on as RozvinKrivku lays them out.
-    long j = 0;
-    const double krok = u.CasKrok;
-    for (int i = 0; i < PocetUseku(u); ++i) {
-        const UsekKrivky& bod = u.Krivka[static_cast<std::size_t>(i)];
-        if (!(bod.DobaVydrze > 0.0f) || !(krok > 0.0)) {
-            continue;
-        }
-        const auto n = static_cast<long>(std::floor(static_cast<double>(bod.DobaVydrze) / krok));
-        if (k <= j + n) {
-            const float smernice =
-                static_cast<float>((static_cast<double>(u.Krivka[static_cast<std::size_t>(i) + 1].Teplota) - bod.Teplota) /
-                                   bod.DobaVydrze);
-            return static_cast<float>(static_cast<double>(k - j) * smernice * krok + bod.Teplota);
-        }
-        j += n;
-    }
-    return u.Krivka[static_cast<std::size_t>(PocetUseku(u))].Teplota;
-}
-
 KonecJadra SpoctiJadro(Vysledek& v) {
     const Uloha& u = v.Uloha;
-    if (u.ZadaniHmotnosti != "V") {
+    if (!u.zRozmeru()) {
         return KonecJadra::BezRozmeru;
     }
     const double kusy = std::max<int>(u.PocetProfilu, 1);
@@ -46,7 +19,7 @@ KonecJadra SpoctiJadro(Vysledek& v) {
         return std::clamp(static_cast<int>(std::floor(pocet / kusy)), 0, nejvic);
     };
     ZadaniVedeni z;
-    z.profil = u.Profil.empty() ? 'X' : u.Profil[0];
+    z.profil = u.Profil == Profil::Kruhovy ? 'K' : u.Profil == Profil::Ctvercovy ? 'C' : u.Profil == Profil::Obdelnikovy ? 'O' : 'X';
     z.a = u.StranaA;
     z.b = u.StranaB;
     z.plast = naKus(u.PocetAL, 1) > 0;
@@ -64,7 +37,8 @@ KonecJadra SpoctiJadro(Vysledek& v) {
     z.tk = u.Tk;
     z.krok = u.CasKrok;
     z.maxKroku = 10L * v.posledniRadek();
-    z.pec = [&v](long k) { return static_cast<double>(TeplotaPeceKroku(v, k)); };
+    const PrubehPece pec(u);
+    z.pec = [&pec](long k) { return static_cast<double>(pec(k)); };
     VysledekVedeni vedeni = SpoctiVedeni(z);
     if (vedeni.konec == KonecVedeni::NeplatneZadani) {
         return KonecJadra::Chyba;

@@ -23,8 +23,4 @@ enum class KonecJadra {
 // single-temperature run and the volume of all pieces per heat-exchange surface.
 KonecJadra SpoctiJadro(Vysledek& vysledek);
 
-// The furnace temperature of step k of the problem, for any k: the curve expanded as
-// RozvinKrivku does it (the same single for every k it covers), then held at its end.
-float TeplotaPeceKroku(const Vysledek& vysledek, long k);
-
 }  // namespace zorvet

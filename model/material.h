@@ -2,6 +2,7 @@
 #pragma once
 
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,9 @@ struct DatabazeMaterialu {
     std::vector<Material> Materialy;  // in file order, at most kPocetMaterialu
     std::string TabulkaEps;           // "material - emissivity  " pairs on one line
     std::map<std::string, float> Vodivosti;  // thermal conductivity by material name, W/m/K
+    // The last material, when the file ends inside its record, without the line end a written
+    // record has: it may have been cut short.
+    std::optional<Material> Orezany;
 
     // The record of that exact name (letters and case), or -1.
     int najdi(const std::string& nazev) const {

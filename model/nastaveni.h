@@ -5,12 +5,11 @@
 
 namespace zorvet {
 
-// Language offsets added to every English string ID.
-inline constexpr std::int16_t kAnglicky = 0;
-inline constexpr std::int16_t kCesky = 200;
+// The language, as the offset added to every English string ID.
+enum class Jazyk : std::int16_t { Anglicky = 0, Cesky = 200 };
 
 struct Nastaveni {
-    std::int16_t Jazyk = kAnglicky;
+    zorvet::Jazyk Jazyk = zorvet::Jazyk::Anglicky;
 };
 
 }  // namespace zorvet

@@ -4,13 +4,12 @@
 #include <cmath>
 #include <cstddef>
 
+#include "model/konstanty.h"
+
 namespace zorvet {
 
 namespace {
 
-constexpr double kKelvin = 273.15;
-constexpr double kSigma = 5.6697;   // Stefan-Boltzmann constant scaled by 1e8 (temperatures / 100)
-constexpr double kKonvekce = 15.0;  // W/(m2 K)
 constexpr double kMaxTeplota = 1.0e5;  // degrees C; keeps the fourth powers far from overflow
 constexpr double kMinHodnota = 1.0e-9;  // bounds of dimensions, lambda, c, density and krok (SI units)
 constexpr double kMaxHodnota = 1.0e9;

@@ -3,13 +3,11 @@
 #include <cmath>
 #include <limits>
 
+#include "model/konstanty.h"
+
 namespace zorvet {
 
 namespace {
-
-constexpr double kKelvin = 273.15;
-constexpr double kSigma = 5.6697;  // Stefan–Boltzmann constant scaled by 1e8 (temperatures / 100)
-constexpr double kKonvekce = 15.0;
 
 // Thrown inside one run only and turned into a VysledekVypoctu before Vypocet returns.
 struct Selhani {
@@ -33,6 +31,24 @@ double vydel(double citatel, double jmenovatel) {
     return citatel / jmenovatel;
 }
 
+// The charge ends the step on the other side of the furnace temperature than it started.
+bool preskocila(float pred, float po, float pec) {
+    const double d0 = static_cast<double>(pred) - pec;
+    const double d1 = static_cast<double>(po) - pec;
+    return (d0 < 0.0 && d1 > 0.0) || (d0 > 0.0 && d1 < 0.0);
+}
+
+// 2 m c / (α A K), rounded down: the step at which the trapezoidal factor (1 − r) / (1 + r)
+// with r = α A K Δt / (2 m c) reaches 0. Below a second, to two significant digits.
+double nejdelsiKrok(const Uloha& u, double alfa) {
+    const double mez = 2.0 * static_cast<double>(u.m) * u.c / (alfa * u.A * u.KoefK);
+    if (!(mez >= 1.0)) {
+        const double rad = std::pow(10.0, 1.0 - std::floor(std::log10(mez)));
+        return std::isfinite(rad) ? std::floor(mez * rad) / rad : 0.0;
+    }
+    return std::floor(mez);
+}
+
 class Beh {
 public:
     explicit Beh(Vysledek& r) : s_(r), u_(r.Uloha), v_(r.Vysledky) {}
@@ -41,10 +57,11 @@ public:
         if (!(u_.CasKrok > 0.0f) || std::isinf(u_.CasKrok)) {
             throw Selhani{KonecVypoctu::NeplatnyKrok, ""};
         }
-        teplotaPeceK_ = naSingle(static_cast<double>(u_.Tpece) + kKelvin);
+        tpece_ = u_.Tpece;
+        teplotaPeceK_ = naSingle(static_cast<double>(tpece_) + kKelvin);
         tolerance_ = naSingle(static_cast<double>(u_.CasKrok) / 10.0);
         for (int i = 0; i < kPocetRadku; ++i) {
-            v_.Cas[i] = naSingle(static_cast<double>(i) * u_.CasKrok);
+            v_.Cas[static_cast<std::size_t>(i)] = naSingle(static_cast<double>(i) * u_.CasKrok);
         }
         // A fresh start: no estimate of an earlier run may steer this one.
         v_.Odhad.fill(0.0f);
@@ -61,7 +78,7 @@ public:
             ++k;
             nastavPec(k);
             vyresKrok(k);
-        } while (v_.TeplotaVsazky[k] < u_.Tk);
+        } while (v_.TeplotaVsazky[r(k)] < u_.Tk);
         s_.PocetKroku = static_cast<std::int16_t>(k);
 
         // Second pass, once, from the first pass's temperatures.
@@ -73,66 +90,78 @@ public:
             // The first pass's temperature is the start value. An estimate of exactly 0 is
             // no estimate, except in row 1: the first pass settled there at 0 °C, and step 0
             // has no predecessor to extrapolate from.
-            if (v_.Odhad[k + 1] != 0.0f || k == 0) {
-                v_.Odhad[k + 1] = v_.TeplotaVsazky[k + 1];
+            if (v_.Odhad[r(k + 1)] != 0.0f || k == 0) {
+                v_.Odhad[r(k + 1)] = v_.TeplotaVsazky[r(k + 1)];
             } else {
                 extrapoluj(k);
             }
             ++k;
             nastavPec(k);
             vyresKrok(k);
-        } while (v_.TeplotaVsazky[k] < u_.Tk);
+        } while (v_.TeplotaVsazky[r(k)] < u_.Tk);
         s_.PocetKroku = static_cast<std::int16_t>(k);
     }
 
     int krok() const { return krok_; }
+    float tpece() const { return tpece_; }
+    float alfa() const { return v_.Alfa[r(krok_)]; }
 
 private:
+    static std::size_t r(int k) { return static_cast<std::size_t>(k); }
+
     void nastavPec(int k) {
         krok_ = k;
         if (u_.Rizeny) {
-            u_.Tpece = s_.TeplotaPece[k];
-            teplotaPeceK_ = naSingle(static_cast<double>(u_.Tpece) + kKelvin);
+            tpece_ = s_.TeplotaPece[r(k)];
+            teplotaPeceK_ = naSingle(static_cast<double>(tpece_) + kKelvin);
         }
     }
 
     void spoctiAlfa(int k) {
-        const float tm = naSingle((static_cast<double>(v_.TeplotaVsazky[k - 1]) + v_.TeplotaVsazky[k]) / 2.0);
+        const float tm = naSingle((static_cast<double>(v_.TeplotaVsazky[r(k - 1)]) + v_.TeplotaVsazky[r(k)]) / 2.0);
         const double tmK = static_cast<double>(tm) + kKelvin;
-        const float rozdil = u_.Tpece - tm;  // taken in single precision
+        const float rozdil = tpece_ - tm;  // taken in single precision
         const double zareni = std::pow(static_cast<double>(teplotaPeceK_) / 100.0, 4.0) -
                               std::pow(tmK / 100.0, 4.0);
         const double alfa =
             kKonvekce + vydel((static_cast<double>(u_.Eps) * kSigma) * zareni, static_cast<double>(rozdil));
-        v_.Alfa[k] = naSingle(alfa);
+        v_.Alfa[r(k)] = naSingle(alfa);
     }
 
     void spoctiTeplotu(int k) {
-        const double alfa = v_.Alfa[k];
+        const double alfa = v_.Alfa[r(k)];
         const double dt = u_.CasKrok;
-        const double t0 = v_.TeplotaVsazky[k - 1];
+        const double t0 = v_.TeplotaVsazky[r(k - 1)];
         const double mc = static_cast<double>(u_.m) * u_.c;
         const double citatel =
-            alfa * 0.5 * u_.A * u_.KoefK * dt * (2.0 * u_.Tpece - t0) + mc * t0;
+            alfa * 0.5 * u_.A * u_.KoefK * dt * (2.0 * static_cast<double>(tpece_) - t0) + mc * t0;
         const double jmenovatel = static_cast<double>(u_.KoefK) * 0.5 * alfa * u_.A * dt + mc;
-        v_.TeplotaVsazky[k] = naSingle(vydel(citatel, jmenovatel));
+        v_.TeplotaVsazky[r(k)] = naSingle(vydel(citatel, jmenovatel));
     }
 
     void vyresKrok(int k) {
-        v_.TeplotaVsazky[k] = v_.Odhad[k];
+        v_.TeplotaVsazky[r(k)] = v_.Odhad[r(k)];
         for (int iterace = 0;; ++iterace) {
             if (iterace == kMaxIteraci) {
-                throw Selhani{KonecVypoctu::Nekonverguje, ""};
+                // An iteration that cannot settle because every step overshoots is told as such.
+                throw Selhani{prekmit(k) ? KonecVypoctu::Prekmit : KonecVypoctu::Nekonverguje, ""};
             }
-            const float x = v_.TeplotaVsazky[k];
-            v_.Odhad[k] = x;
+            const float x = v_.TeplotaVsazky[r(k)];
+            v_.Odhad[r(k)] = x;
             spoctiAlfa(k);
             spoctiTeplotu(k);
-            if (std::fabs(x - v_.TeplotaVsazky[k]) < tolerance_) {
-                return;
+            if (std::fabs(x - v_.TeplotaVsazky[r(k)]) < tolerance_) {
+                break;
             }
         }
+        // The exact heat balance never carries the charge past the furnace temperature; a step
+        // too long for the charge does, and its temperature would be no temperature at all.
+        if (prekmit(k)) {
+            throw Selhani{KonecVypoctu::Prekmit, ""};
+        }
     }
+
+    bool prekmit(int k) const { return preskocila(v_.TeplotaVsazky[r(k - 1)], v_.TeplotaVsazky[r(k)], tpece_); }
 
     // Start value of step k+1 on the line through steps k-1 and k.
     void extrapoluj(int k) {
@@ -140,16 +169,17 @@ private:
             throw Selhani{KonecVypoctu::Preteceni, ""};
         }
         const float smernice =
-            naSingle(vydel(static_cast<double>(v_.TeplotaVsazky[k]) - v_.TeplotaVsazky[k - 1],
-                           static_cast<double>(v_.Cas[k]) - v_.Cas[k - 1]));
-        const float usek =
-            naSingle(static_cast<double>(v_.TeplotaVsazky[k - 1]) - static_cast<double>(smernice) * v_.Cas[k - 1]);
-        v_.Odhad[k + 1] = naSingle(static_cast<double>(smernice) * v_.Cas[k + 1] + usek);
+            naSingle(vydel(static_cast<double>(v_.TeplotaVsazky[r(k)]) - v_.TeplotaVsazky[r(k - 1)],
+                           static_cast<double>(v_.Cas[r(k)]) - v_.Cas[r(k - 1)]));
+        const float usek = naSingle(static_cast<double>(v_.TeplotaVsazky[r(k - 1)]) -
+                                    static_cast<double>(smernice) * v_.Cas[r(k - 1)]);
+        v_.Odhad[r(k + 1)] = naSingle(static_cast<double>(smernice) * v_.Cas[r(k + 1)] + usek);
     }
 
     Vysledek& s_;
-    Uloha& u_;
+    const Uloha& u_;
     Vysledky& v_;
+    float tpece_ = 0.0f;  // the furnace temperature of the step being solved
     float teplotaPeceK_ = 0.0f;
     float tolerance_ = 0.0f;
     int krok_ = 0;
@@ -158,42 +188,82 @@ private:
 }  // namespace
 
 VysledekVypoctu Vypocet(const Uloha& uloha) {
-    auto vysledek = std::make_unique<Vysledek>();
+    auto vysledek = std::make_shared<Vysledek>();
     vysledek->Uloha = uloha;
     RozvinKrivku(uloha, vysledek->TeplotaPece);
     Beh beh(*vysledek);
     try {
         beh.spust();
     } catch (const Selhani& s) {
-        return VysledekVypoctu{s.konec, s.popis, beh.krok(), nullptr};
+        VysledekVypoctu selhani{s.konec, s.popis, beh.krok(), 0.0f, 0.0f, 0.0f, 0.0, nullptr, std::nullopt};
+        const auto k = static_cast<std::size_t>(beh.krok());
+        if (s.konec == KonecVypoctu::Prekmit) {
+            selhani.pred = vysledek->Vysledky.TeplotaVsazky[k - 1];
+            selhani.po = vysledek->Vysledky.TeplotaVsazky[k];
+            selhani.pec = beh.tpece();
+            selhani.nejdelsiKrok = nejdelsiKrok(uloha, beh.alfa());
+        }
+        // A curve that ends below Tk within the table leaves the charge short of it for good:
+        // no time step helps.
+        const PrubehPece pec(uloha);
+        if (s.konec == KonecVypoctu::Preteceni && uloha.Rizeny && pec.konecKrivky() < kPosledniRadek &&
+            !(pec.konecnaTeplota() > uloha.Tk)) {
+            selhani.konec = KonecVypoctu::KrivkaNestaci;
+            selhani.pec = pec.konecnaTeplota();
+        }
+        return selhani;
+    }
+    std::optional<KonecJadra> jadro;
+    if (uloha.Lambda > 0.0f) {
+        jadro = SpoctiJadro(*vysledek);
     }
     const int radek = vysledek->PocetKroku;
-    return VysledekVypoctu{KonecVypoctu::Uspech, {}, radek, std::move(vysledek)};
+    return VysledekVypoctu{KonecVypoctu::Uspech, {}, radek, 0.0f, 0.0f, 0.0f, 0.0, std::move(vysledek), jadro};
+}
+
+PrubehPece::PrubehPece(const Uloha& u)
+    : rizeny_(u.Rizeny), tpece_(u.Tpece), pocatek_(u.Krivka[0].Teplota),
+      konecna_(u.Rizeny ? u.Krivka[static_cast<std::size_t>(PocetUseku(u))].Teplota : u.Tpece), krok_(u.CasKrok) {
+    if (!rizeny_) {
+        return;
+    }
+    long j = 0;
+    for (int i = 0; i < PocetUseku(u); ++i) {
+        const UsekKrivky& bod = u.Krivka[static_cast<std::size_t>(i)];
+        // A segment without a positive duration, or a step that is not positive, adds no steps.
+        if (!(bod.DobaVydrze > 0.0f) || !(krok_ > 0.0)) {
+            continue;
+        }
+        const auto smernice = static_cast<float>(
+            (static_cast<double>(u.Krivka[static_cast<std::size_t>(i) + 1].Teplota) - bod.Teplota) / bod.DobaVydrze);
+        const double n = std::floor(static_cast<double>(bod.DobaVydrze) / krok_);
+        const long kroku = n < 1.0e15 ? static_cast<long>(n) : 1000000000000000L;
+        useky_[static_cast<std::size_t>(pocet_++)] = Usek{j, kroku, smernice, bod.Teplota};
+        j += kroku;
+    }
+    konec_ = j;
+}
+
+float PrubehPece::operator()(long k) const {
+    if (!rizeny_) {
+        return tpece_;
+    }
+    if (k <= 0) {
+        return pocatek_;
+    }
+    for (int i = 0; i < pocet_; ++i) {
+        const Usek& s = useky_[static_cast<std::size_t>(i)];
+        if (k <= s.zacatek + s.kroku) {
+            return static_cast<float>(static_cast<double>(k - s.zacatek) * s.smernice * krok_ + s.teplota);
+        }
+    }
+    return konecna_;
 }
 
 void RozvinKrivku(const Uloha& u, std::array<float, kPocetRadku>& pec) {
-    const int pocet = PocetUseku(u);
-    pec.fill(0.0f);
-    pec[0] = u.Krivka[0].Teplota;
-    int j = 0;
-    const double krok = u.CasKrok;
-    for (int i = 0; i < pocet && j < kPosledniRadek; ++i) {
-        const UsekKrivky& bod = u.Krivka[i];
-        // A segment without a positive duration, or a step that is not positive, adds no steps.
-        if (!(bod.DobaVydrze > 0.0f) || !(krok > 0.0)) {
-            continue;
-        }
-        const float smernice =
-            static_cast<float>((static_cast<double>(u.Krivka[i + 1].Teplota) - bod.Teplota) / bod.DobaVydrze);
-        const double n = std::floor(static_cast<double>(bod.DobaVydrze) / krok);
-        for (double s = 1.0; s <= n && j < kPosledniRadek; s += 1.0) {
-            ++j;
-            pec[j] = static_cast<float>(s * smernice * krok + bod.Teplota);
-        }
-    }
-    const float konec = u.Krivka[pocet].Teplota;
-    for (int i = j + 1; i < kPocetRadku; ++i) {
-        pec[i] = konec;
+    const PrubehPece prubeh(u);
+    for (int i = 0; i < kPocetRadku; ++i) {
+        pec[static_cast<std::size_t>(i)] = prubeh(i);
     }
 }
 

@@ -1,12 +1,14 @@
-// A computed (or opened) heat-up: the problem it belongs to, the result rows and the furnace
-// temperature of every step. A result is never edited after it is made: a new run makes a
-// new one, which replaces the shown one only when the run succeeds.
+// A computed (or opened) heat-up: the problem it belongs to, the result rows, the furnace
+// temperature of every step, and what is printed with it. A result is never edited after it
+// is made: a new run makes a new one, which replaces the shown one only when the run succeeds;
+// saving it, or choosing other losses for its power, makes a copy that says so.
 #pragma once
 
 #include <algorithm>
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "model/uloha.h"
@@ -31,13 +33,18 @@ struct Jadro {
 };
 
 struct Vysledek {
-    // The problem as it was computed; in a controlled run Tpece ends at the furnace
-    // temperature of the last step.
-    zorvet::Uloha Uloha;
+    zorvet::Uloha Uloha;  // the problem exactly as it was computed
     zorvet::Vysledky Vysledky;
     std::int16_t PocetKroku = 0;                   // index of the last row of the result
     std::array<float, kPocetRadku> TeplotaPece{};  // °C furnace temperature per step
     std::optional<zorvet::Jadro> Jadro;            // the core, when it was computed
+
+    // What is printed with it. The file is the results file it was saved to or opened from,
+    // or the problem file it was computed from when the problem is what that file holds.
+    std::string Soubor;       // the name without its folder; empty for none
+    std::string Komentar;     // that file's comment
+    bool ZnamyKoefK = true;   // a results file holds no reduction factor: unknown once opened
+    std::int16_t Ztraty = 0;  // % heat losses of the power shown with it
 
     // The last row, within the table whatever PocetKroku says.
     int posledniRadek() const { return std::clamp<int>(PocetKroku, 0, kPosledniRadek); }

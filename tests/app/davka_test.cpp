@@ -48,9 +48,11 @@ protected:
         QFile f(soubor(jmeno));
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
-    // The uncontrolled example with the values of some lines replaced, found by their labels.
-    void problem(const char* jmeno, const std::vector<std::pair<const char*, const char*>>& hodnoty) {
-        QFile zdroj(QStringLiteral(ZORVET_EXAMPLES "/uncontrolled.cfg"));
+    // An example (the uncontrolled one unless named) with the values of some lines replaced,
+    // found by their labels.
+    void problem(const char* jmeno, const std::vector<std::pair<const char*, const char*>>& hodnoty,
+                 const char* priklad = "uncontrolled.cfg") {
+        QFile zdroj(QStringLiteral(ZORVET_EXAMPLES "/") + QString::fromLatin1(priklad));
         ASSERT_TRUE(zdroj.open(QIODevice::ReadOnly));
         QByteArray text = zdroj.readAll();
         for (const auto& [popisek, hodnota] : hodnoty) {
@@ -91,7 +93,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Vypis{{"compute", "ex:uncontrolled.cfg", "--language", "cs", "--losses", "10"}, "cs_CZ.UTF-8",
                           "Konečné teploty  901 °C je dosaženo za 470 s.\nZtráty [%]: 10\n"
                           "Potřebný příkon [W]: 102978,7\nSpotřeba energie [Wh]: 12222,22\n"},
-                    Vypis{{"compute", "ex:controlled_curve.cfg", "--losses", "2,5"}, "en_US.UTF-8",
+                    Vypis{{"compute", "ex:controlled_curve.cfg", "--losses", "2"}, "en_US.UTF-8",
                           "Final temperature 904 °C have been obtained during 1500 s.\nHeat Losses [%]: 2\n"
                           "Power Required [W]: 29920\nPower Consumption [Wh]: 12222.22\n"},
                     Vypis{{"compute", "ex:mass_from_dimensions.cfg", "--reduction", "0.5"}, "en_US.UTF-8",
@@ -202,23 +204,38 @@ struct Odmitnuti {
 class Chyba : public Davka, public testing::WithParamInterface<Odmitnuti> {};
 
 // Unusable input exits with 2, a failed computation with 1; the reason on standard error and
-// nothing on standard output, nothing written.
+// nothing on standard output, and a results file asked for left as it was.
 TEST_P(Chyba, SaysWhyAndWritesNothing) {
     problem("nulova_hmotnost.cfg", {{"Weight", " 0 "}});
+    problem("kilogram.cfg", {{"Weight", " 1 "}});
+    problem("preklep.cfg", {{"Weight", " 1O0.5 "}});
     problem("nedosazitelna.cfg", {{"Final", " 1000 "}});
     problem("kratky_krok.cfg", {{"Time Step", " .001 "}});
+    problem("prumer.cfg", {{"Charge Diameter", " .3 "}}, "thick_round_bar.cfg");
+    {
+        QFile stary(soubor("x.odp"));
+        ASSERT_TRUE(stary.open(QIODevice::WriteOnly) && stary.write("stary") == 5);
+    }
     const Beh b = spust(GetParam().argumenty);
     EXPECT_EQ(b.kod, GetParam().kod);
     EXPECT_TRUE(b.out.isEmpty());
     EXPECT_TRUE(b.err.startsWith(QStringLiteral("zorvet: ")));
     EXPECT_TRUE(b.err.contains(QString::fromUtf8(GetParam().zprava))) << b.err.toStdString();
-    EXPECT_FALSE(QFile::exists(soubor("x.odp")));
+    EXPECT_EQ(obsah("x.odp"), "stary");
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Davka, Chyba,
     testing::Values(
         Odmitnuti{{"compute", "@nulova_hmotnost.cfg", "--results", "@x.odp"}, 2, "Weight [kg] must be greater than zero."},
+        Odmitnuti{{"compute", "@kilogram.cfg", "--results", "@x.odp"}, 1,
+                  "In step 1 the charge would pass the furnace temperature"},
+        Odmitnuti{{"compute", "@preklep.cfg"}, 2, "preklep.cfg: Line 8: “1O0.5” is not a number."},
+        Odmitnuti{{"compute", "@prumer.cfg"}, 2, "Interchange Surface [m2] does not match the dimensions"},
+        Odmitnuti{{"compute", "data:"}, 2, "This is a folder, not a file."},
+        // Every output is checked before any is written.
+        Odmitnuti{{"compute", "ex:uncontrolled.cfg", "--results", "@x.odp", "--csv", "/nonexistent/x.csv"}, 2,
+                  "File Error: /nonexistent/x.csv"},
         Odmitnuti{{"compute", "@nedosazitelna.cfg"}, 2, "The final temperature 1000 °C is never reached"},
         Odmitnuti{{"compute", "@kratky_krok.cfg", "--results", "@x.odp"}, 1, "Within evaluation array overload."},
         Odmitnuti{{"compute", "data:truncated_problem.cfg"}, 2, "The file ends before the problem setting is complete."},
@@ -229,7 +246,10 @@ INSTANTIATE_TEST_SUITE_P(
         Odmitnuti{{"frobnicate", "ex:uncontrolled.cfg"}, 2, "unknown command"},
         Odmitnuti{{"compute"}, 2, "needs exactly one file"},
         Odmitnuti{{}, 2, "the window needs a display"},
-        Odmitnuti{{"compute", "ex:uncontrolled.cfg", "--losses", "40000"}, 2, "--losses needs a whole number"},
+        Odmitnuti{{"compute", "ex:uncontrolled.cfg", "--losses", "40000"}, 2,
+                  "--losses: Heat Losses [%] is too large: at most 32767."},
+        Odmitnuti{{"compute", "ex:uncontrolled.cfg", "--losses", "2,5"}, 2,
+                  "--losses: Heat Losses [%] must be a whole number."},
         Odmitnuti{{"compute", "ex:uncontrolled.cfg", "--reduction", "0"}, 2, "--reduction needs a number over 0"},
         Odmitnuti{{"compute", "ex:uncontrolled.cfg", "--reduction", "1.5"}, 2, "--reduction needs a number over 0"},
         Odmitnuti{{"compute", "ex:uncontrolled.cfg", "--language", "de"}, 2, "--language is en or cs"},
@@ -241,7 +261,8 @@ INSTANTIATE_TEST_SUITE_P(
         Odmitnuti{{"compute", "ex:uncontrolled.cfg", "--conductivity", "45"}, 2, "needs the dimensions of the pieces"},
         Odmitnuti{{"compute", "ex:mass_from_dimensions.cfg", "--conductivity", "0"}, 2, "--conductivity needs a number"},
         Odmitnuti{{"table", "ex:mass_from_dimensions.cfg", "--conductivity", "4"}, 2, "--conductivity is not an option"},
-        Odmitnuti{{"report", "ex:uncontrolled.cfg", "--output", "@x.pdf", "--losses", "x"}, 2, "--losses needs"}));
+        Odmitnuti{{"report", "ex:uncontrolled.cfg", "--output", "@x.pdf", "--losses", "x"}, 2,
+                  "--losses: Heat Losses [%]: “x” is not a number."}));
 
 TEST_F(Davka, HelpAndVersion) {
     const Beh h = spust({"--help"});

@@ -41,7 +41,7 @@ protected:
 TEST_F(Databaze, ReadsRecordsInFileOrderWithEitherSeparatorAndTheEmissivityTable) {
     QFile::copy(QStringLiteral(ZORVET_TEST_DATA "/three_materials.lst"), cesta());
     zapis(*DoWindows1250(QStringLiteral("Ocel\r\n0,8\r\nMěď\r\n,05")), "Eps.cz");
-    const DatabazeMaterialu db = NactiMaterialy(dir_.path(), kCesky);
+    const DatabazeMaterialu db = NactiMaterialy(dir_.path(), Jazyk::Cesky);
     ASSERT_EQ(db.Materialy.size(), 3u);
     EXPECT_EQ(db.Materialy[0], (Material{"Konstrukční ocel S235", 460.0f, 7850.0f}));
     EXPECT_EQ(db.Materialy[1], (Material{"Měď", 385.5f, 8960.0f}));
@@ -49,7 +49,11 @@ TEST_F(Databaze, ReadsRecordsInFileOrderWithEitherSeparatorAndTheEmissivityTable
     EXPECT_EQ(db.najdi("Měď"), 1);
     EXPECT_EQ(db.najdi("měď"), -1);
     EXPECT_EQ(db.TabulkaEps, "Ocel - 0,8  Měď - ,05  ");
-    EXPECT_TRUE(NactiMaterialy(dir_.path(), kAnglicky).TabulkaEps.empty());
+    EXPECT_TRUE(NactiMaterialy(dir_.path(), Jazyk::Anglicky).TabulkaEps.empty());
+    EXPECT_FALSE(db.Orezany);
+    // A last record without its line end may have lost digits: it is offered, and told.
+    zapis("Ocel\r\n 460  7850 \r\nHlinik\r\n 500  78");
+    EXPECT_EQ(NactiMaterialy(dir_.path(), Jazyk::Anglicky).Orezany, (Material{"Hlinik", 500.0f, 78.0f}));
 }
 
 // A damaged record hides none after it; no more than 51 are taken.
@@ -59,12 +63,12 @@ TEST_F(Databaze, DamagedRecordsAreSkippedAndTheTableHolds51) {
         text += "M" + QByteArray::number(i) + "\r\n 1  2 \r\n";
     }
     zapis(text);
-    const DatabazeMaterialu db = NactiMaterialy(dir_.path(), kAnglicky);
+    const DatabazeMaterialu db = NactiMaterialy(dir_.path(), Jazyk::Anglicky);
     ASSERT_EQ(db.Materialy.size(), 51u);
     EXPECT_EQ(db.Materialy[0].Nazev, "Dobra");
     EXPECT_EQ(db.Materialy[1].Nazev, "Neuzavrena");
     EXPECT_EQ(db.Materialy[50].Nazev, "M48");
-    EXPECT_TRUE(NactiMaterialy(dir_.filePath(QStringLiteral("nic")), 0).Materialy.empty());
+    EXPECT_TRUE(NactiMaterialy(dir_.filePath(QStringLiteral("nic")), Jazyk::Anglicky).Materialy.empty());
 }
 
 // Saving touches that one record: the rest of the file stays byte for byte, also what was
@@ -80,7 +84,7 @@ TEST_F(Databaze, AddsOrReplacesOnlyThatRecord) {
     EXPECT_EQ(uloz("med", 1.0f, 2.0f, false), UlozeniMaterialu::Pridan);
     EXPECT_EQ(uloz("Bronz, Cu", 0.25f, 8800.0f, true), UlozeniMaterialu::Pridan);
     EXPECT_TRUE(obsah().endsWith("Mosaz\r\n 377  8440\r\nmed\r\n 1  2 \r\n\"Bronz, Cu\"\r\n ,25  8800 \r\n"));
-    const DatabazeMaterialu db = NactiMaterialy(dir_.path(), kCesky);
+    const DatabazeMaterialu db = NactiMaterialy(dir_.path(), Jazyk::Cesky);
     ASSERT_EQ(db.Materialy.size(), 5u);  // the foreign line is a name without numbers: no record
     EXPECT_EQ(db.Materialy[4], (Material{"Bronz, Cu", 0.25f, 8800.0f}));
 }
@@ -103,7 +107,7 @@ TEST_F(Databaze, NewFileFullTableAndFailures) {
 // The conductivities live beside the materials, one record a name, saved the same way.
 TEST_F(Databaze, ConductivitiesByNameInTheirCompanionFile) {
     zapis("Ocel\r\n 45 \r\nOcel\r\n 1 \r\nMed\r\n 385,5 \r\n", "Conductivity.lst");
-    EXPECT_EQ(NactiMaterialy(dir_.path(), kAnglicky).Vodivosti, (std::map<std::string, float>{{"Ocel", 45.0f}, {"Med", 385.5f}}));
+    EXPECT_EQ(NactiMaterialy(dir_.path(), Jazyk::Anglicky).Vodivosti, (std::map<std::string, float>{{"Ocel", 45.0f}, {"Med", 385.5f}}));
     EXPECT_EQ(UlozVodivost(dir_.path(), "Med", 390.0f, &chyba_), UlozeniMaterialu::Prepsan);
     EXPECT_EQ(UlozVodivost(dir_.path(), "Litina, GG", 50.5f, &chyba_), UlozeniMaterialu::Pridan);
     QFile f(cesta("Conductivity.lst"));
@@ -139,7 +143,7 @@ TEST_P(VolbaSlozky, ChoosesAndSeeds) {
     if (GetParam().programMaData) vytvor(mista.slozkaProgramu, "program ");
     if (GetParam().dodanaData) vytvor(mista.dodanaData, "dodana ");
     const ZkouskaZapisu zapis = [&](const QString& s) { return s != mista.slozkaProgramu || GetParam().programZapisovatelny; };
-    const DatovaSlozka volba = UrciDatovouSlozku(mista, zapis, kAnglicky);
+    const DatovaSlozka volba = UrciDatovouSlozku(mista, zapis, Jazyk::Anglicky);
     EXPECT_EQ(volba.osobni, GetParam().osobni);
     EXPECT_EQ(volba.cesta, GetParam().osobni ? mista.osobniSlozka : mista.slozkaProgramu);
     EXPECT_TRUE(volba.chyba.isEmpty());
@@ -157,7 +161,7 @@ TEST_P(VolbaSlozky, ChoosesAndSeeds) {
     kopie.write("vlastni");
     kopie.close();
     QFile::remove(QDir(mista.osobniSlozka).filePath(QStringLiteral("Eps.cz")));
-    const DatovaSlozka znovu = UrciDatovouSlozku(mista, zapis, kAnglicky);
+    const DatovaSlozka znovu = UrciDatovouSlozku(mista, zapis, Jazyk::Anglicky);
     EXPECT_EQ(znovu.doplneno, QStringList{QStringLiteral("Eps.cz")});
     ASSERT_TRUE(kopie.open(QIODevice::ReadOnly));
     EXPECT_EQ(kopie.readAll(), QByteArray("vlastni"));
@@ -177,7 +181,7 @@ TEST(VolbaSlozky, WithoutAPerUserFolderTheShippedDataServe) {
     ASSERT_TRUE(soubor.open(QIODevice::WriteOnly));
     const MistaDat mista{dir.filePath(QStringLiteral("bin")), dir.path(), soubor.fileName() + QStringLiteral("/osobni")};
     QFile(dir.filePath(QStringLiteral("Material.lst"))).open(QIODevice::WriteOnly);
-    const DatovaSlozka volba = UrciDatovouSlozku(mista, [](const QString&) { return false; }, kCesky);
+    const DatovaSlozka volba = UrciDatovouSlozku(mista, [](const QString&) { return false; }, Jazyk::Cesky);
     EXPECT_EQ(volba.cesta, dir.path());
     EXPECT_FALSE(volba.osobni);
     EXPECT_TRUE(volba.chyba.startsWith(QStringLiteral("Datovou složku se nepodařilo vytvořit"))) << volba.chyba.toStdString();

@@ -5,10 +5,13 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <csignal>
+#include <sys/resource.h>
 
 #include "files/retezce.h"
 #include "files/soubor.h"
 #include "files/windows1250.h"
+#include "files/zapis.h"
 #include "model/geometrie.h"
 #include "model/vypocet.h"
 #include "support/lokal.h"
@@ -19,7 +22,9 @@ namespace {
 
 using test::Lokal;
 
-QString data(const char* jmeno) { return QStringLiteral(ZORVET_TEST_DATA "/") + QString::fromLatin1(jmeno); }
+QString data(const char* jmeno) {
+    return (*jmeno == '/' ? QString() : QStringLiteral(ZORVET_TEST_DATA "/")) + QString::fromLatin1(jmeno);
+}
 
 QByteArray obsah(const QString& cesta) {
     QFile f(cesta);
@@ -35,7 +40,7 @@ TEST(UlozSoubor, WritesTheReportLayoutInTheCodePage) {
     u.NazevMaterialu = "Uhlíková ocel";
     u.Gama = 7850.5f;
     const VysledekVypoctu v = Vypocet(u);
-    ASSERT_FALSE(UlozSoubor(cesta, u, v.vysledek.get(), QStringLiteral("Zakázka 12\nřádek"), kCesky));
+    ASSERT_FALSE(UlozSoubor(cesta, u, v.vysledek.get(), QStringLiteral("Zakázka 12\nřádek"), Jazyk::Cesky));
     const QStringList radky = ZWindows1250(obsah(cesta)).split(QStringLiteral("\r\n"));
     const QStringList zacatek = {
         QStringLiteral("Zakázka 12 řádek"),
@@ -82,19 +87,19 @@ TEST(UlozSoubor, WritesTheReportLayoutInTheCodePage) {
 TEST(UlozSoubor, GeometryLinesByProfile) {
     const Lokal l("en_US");
     Uloha u = test::Priklad();
-    u.ZadaniHmotnosti = "V";
+    u.ZadaniHmotnosti = ZadaniHmotnosti::ZRozmeru;
     u.StranaA = 0.1f;
     u.DelkaL = 2.0f;
     u.PocetProfilu = 3;
     u.PocetAB = 6;
     u.PocetAL = 3;
     u.PocetBL = 5;
-    const auto radky = [&](const char* profil) {
+    const auto radky = [&](Profil profil) {
         u.Profil = profil;
-        QStringList r = TextSouboru(u, nullptr, QString(), kAnglicky).split(QStringLiteral("\r\n"));
+        QStringList r = TextSouboru(u, nullptr, QString(), Jazyk::Anglicky).split(QStringLiteral("\r\n"));
         return r.mid(11, r.size() - 12);
     };
-    EXPECT_EQ(radky("K"), (QStringList{
+    EXPECT_EQ(radky(Profil::Kruhovy), (QStringList{
                               "Profile                       [K/C/O] :   K",
                               "Charge Diameter               [m]     :   .1 ",
                               "Length L                      [m]     :   2 ",
@@ -102,18 +107,18 @@ TEST(UlozSoubor, GeometryLinesByProfile) {
                               "Number of Sides A*B           [-]     :   6 ",
                               "Number of Sides A*L           [-]     :   3 ",
                           }));
-    const QStringList o = radky("O");
+    const QStringList o = radky(Profil::Obdelnikovy);
     EXPECT_EQ(o.size(), 8);
     EXPECT_EQ(o[1], QStringLiteral("Side A                        [m]     :   .1 "));
     EXPECT_EQ(o[2], QStringLiteral("Side B                        [m]     :   0 "));
     EXPECT_EQ(o[7], QStringLiteral("Number of Sides B*L           [-]     :   5 "));
-    EXPECT_EQ(radky("C").size(), 6);
+    EXPECT_EQ(radky(Profil::Ctvercovy).size(), 6);
 }
 
 struct Obeh {
     const char* nazev;
     bool rizeny;
-    const char* profil;  // "" for a typed mass
+    Profil profil;  // none for a typed mass
     bool vysledky;
 };
 
@@ -129,8 +134,8 @@ TEST_P(ObehSouboru, ReadsBackWhatWasWritten) {
     u.Eps = 0.83f;
     u.CasKrok = 0.1f;
     u.Tk = 30.0f;
-    if (*p.profil != '\0') {
-        u.ZadaniHmotnosti = "V";
+    if (p.profil != Profil::Zadny) {
+        u.ZadaniHmotnosti = ZadaniHmotnosti::ZRozmeru;
         u.Profil = p.profil;
         u.StranaA = 0.123f;
         u.StranaB = 3.1415927f;
@@ -143,7 +148,7 @@ TEST_P(ObehSouboru, ReadsBackWhatWasWritten) {
     const VysledekVypoctu v = Vypocet(u);
     ASSERT_EQ(v.konec, KonecVypoctu::Uspech);
     for (const char* lokal : {"en_US", "cs_CZ"}) {
-        for (std::int16_t jazyk : {kAnglicky, kCesky}) {
+        for (Jazyk jazyk : {Jazyk::Anglicky, Jazyk::Cesky}) {
             QTemporaryDir dir;
             const QString cesta = dir.filePath(QStringLiteral("x"));
             {
@@ -152,13 +157,13 @@ TEST_P(ObehSouboru, ReadsBackWhatWasWritten) {
                 ASSERT_FALSE(UlozSoubor(cesta, u, p.vysledky ? v.vysledek.get() : nullptr, kKomentar, jazyk));
             }
             const Lokal cteni(std::strcmp(lokal, "en_US") == 0 ? "cs_CZ" : "en_US");
-            const PrecteniSouboru s = NactiSoubor(cesta, p.vysledky, Uloha{}, kAnglicky);
+            const PrecteniSouboru s = NactiSoubor(cesta, p.vysledky, Uloha{}, Jazyk::Anglicky);
             ASSERT_TRUE(s.obsah) << s.chyba.toStdString();
             EXPECT_EQ(OtiskUlohy(s.obsah->uloha), OtiskUlohy(u));
             EXPECT_EQ(s.obsah->komentare, QStringList{kKomentar});
             EXPECT_EQ(s.obsah->uloha.Rizeny, p.rizeny);
             EXPECT_EQ(s.obsah->uloha.PocetKrivek, p.rizeny ? 2 : 0);
-            if (*p.profil != '\0') {
+            if (p.profil != Profil::Zadny) {
                 EXPECT_EQ(s.obsah->uloha.CelkovaPlocha, *CelkovaPlochaProfilu(u));
             }
             ASSERT_EQ(s.obsah->vysledek != nullptr, p.vysledky);
@@ -177,9 +182,11 @@ TEST_P(ObehSouboru, ReadsBackWhatWasWritten) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Soubory, ObehSouboru,
-                         testing::Values(Obeh{"TypedMass", false, "", false}, Obeh{"Controlled", true, "", true},
-                                         Obeh{"Round", false, "K", true}, Obeh{"Square", true, "C", false},
-                                         Obeh{"Rectangular", false, "O", true}),
+                         testing::Values(Obeh{"TypedMass", false, Profil::Zadny, false},
+                                         Obeh{"Controlled", true, Profil::Zadny, true},
+                                         Obeh{"Round", false, Profil::Kruhovy, true},
+                                         Obeh{"Square", true, Profil::Ctvercovy, false},
+                                         Obeh{"Rectangular", false, Profil::Obdelnikovy, true}),
                          [](const auto& info) { return std::string(info.param.nazev); });
 
 struct Datovy {
@@ -200,7 +207,7 @@ TEST_P(DatovySoubor, ReadsAsItWasMeant) {
     vychozi.KoefK = 0.5f;
     vychozi.Gama = 123.0f;
     const Lokal l("en_US");
-    const PrecteniSouboru s = NactiSoubor(data(p.soubor), p.vysledky, vychozi, kAnglicky);
+    const PrecteniSouboru s = NactiSoubor(data(p.soubor), p.vysledky, vychozi, Jazyk::Anglicky);
     if (*p.chyba != '\0') {
         ASSERT_FALSE(s.obsah);
         EXPECT_TRUE(s.chyba.startsWith(QDir::toNativeSeparators(data(p.soubor)) + QLatin1Char('\n')));
@@ -239,16 +246,18 @@ INSTANTIATE_TEST_SUITE_P(
                     Datovy{"alfa_column.odp", true, "", 1000, 10, 0.8f, 7850, 0, 0, 2},
                     Datovy{"truncated_problem.cfg", false, "The file ends before the problem setting is complete.", 0, 0,
                            0, 0, 0, 0, 0},
-                    // The cut last row is not counted.
-                    Datovy{"truncated_results.odp", true, "", 1000, 10, 0.8f, 7850, 0, 0, 3},
+                    // A row cut short is no row the program writes.
+                    Datovy{"truncated_results.odp", true, "Line 21: a row of results needs 2 numbers, not “40”.", 0,
+                           0, 0, 0, 0, 0, 0},
                     Datovy{"results_without_rows.odp", true, "The file holds no results.", 0, 0, 0, 0, 0, 0, 0},
                     Datovy{"unrelated.txt", false, "The file holds no problem setting.", 0, 0, 0, 0, 0, 0, 0},
                     Datovy{"missing.cfg", false, "No such file or directory", 0, 0, 0, 0, 0, 0, 0},
-                    Datovy{".", false, "The file holds no problem setting.", 0, 0, 0, 0, 0, 0, 0}));
+                    Datovy{".", false, "This is a folder, not a file.", 0, 0, 0, 0, 0, 0, 0},
+                    Datovy{"/dev/zero", false, "This is no regular file (a device or a pipe).", 0, 0, 0, 0, 0, 0, 0}));
 
 TEST(NactiSoubor, DetailsOfTheFormats) {
     const Lokal l("cs_CZ");
-    const auto cti = [](const char* jmeno, bool vysledky) { return NactiSoubor(data(jmeno), vysledky, Uloha{}, kCesky); };
+    const auto cti = [](const char* jmeno, bool vysledky) { return NactiSoubor(data(jmeno), vysledky, Uloha{}, Jazyk::Cesky); };
     PrecteniSouboru s = cti("alfa_column.odp", true);
     EXPECT_EQ(s.obsah->vysledek->Vysledky.Alfa[1], 137.86f);
     EXPECT_EQ(s.obsah->vysledek->Vysledky.TeplotaVsazky[2], 73.1f);
@@ -260,7 +269,7 @@ TEST(NactiSoubor, DetailsOfTheFormats) {
     s = cti("comment_with_label.cfg", false);
     EXPECT_EQ(s.obsah->komentare.first(), QStringLiteral("Furnace Temperature raised to 1100 °C for this charge"));
     s = cti("rectangular_dimensions.cfg", false);
-    EXPECT_EQ(s.obsah->uloha.Profil, "O");
+    EXPECT_EQ(s.obsah->uloha.Profil, Profil::Obdelnikovy);
     EXPECT_EQ(s.obsah->uloha.StranaB, 0.05f);
     EXPECT_EQ(s.obsah->uloha.PocetBL, 8);
     EXPECT_FLOAT_EQ(s.obsah->uloha.CelkovaPlocha, 2.08f);
@@ -270,20 +279,168 @@ TEST(NactiSoubor, DetailsOfTheFormats) {
     EXPECT_EQ(s.obsah->uloha.StranaA, 0.1f);
 }
 
-// A file that cannot be written is reported, and the old one stays as it was.
+struct Preklep {
+    const char* nazev;
+    const char* radek;  // the start of the line changed
+    const char* novy;   // the line that replaces it
+    const char* chyba;  // the reason ("" when the file reads)
+};
+
+class PreklepVSouboru : public testing::TestWithParam<Preklep> {};
+
+// What no writer writes is refused with its line; every form a writer gives reads as before.
+TEST_P(PreklepVSouboru, IsNamedWithItsLine) {
+    const Preklep& p = GetParam();
+    const Lokal l("en_US");
+    Uloha u = test::Priklad(true);
+    u.ZadaniHmotnosti = ZadaniHmotnosti::ZRozmeru;
+    u.Profil = Profil::Obdelnikovy;
+    u.PocetProfilu = 2;
+    const VysledekVypoctu v = Vypocet(test::Priklad(true));
+    QStringList radky = TextSouboru(u, v.vysledek.get(), QString(), Jazyk::Anglicky).split(QStringLiteral("\r\n"));
+    int zmenenych = 0;
+    for (QString& r : radky) {
+        if (r.startsWith(QString::fromUtf8(p.radek)) && zmenenych++ == 0) {
+            r = QString::fromUtf8(p.novy);
+        }
+    }
+    ASSERT_EQ(zmenenych > 0, true) << p.radek;
+    QTemporaryDir dir;
+    const QString cesta = dir.filePath(QStringLiteral("x.odp"));
+    QFile f(cesta);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(radky.join(QStringLiteral("\r\n")).toUtf8());
+    f.close();
+    const PrecteniSouboru s = NactiSoubor(cesta, true, Uloha{}, Jazyk::Anglicky);
+    if (*p.chyba == '\0') {
+        EXPECT_TRUE(s.obsah) << s.chyba.toStdString();
+        return;
+    }
+    EXPECT_FALSE(s.obsah);
+    EXPECT_EQ(s.chyba, QDir::toNativeSeparators(cesta) + QLatin1Char('\n') + QString::fromUtf8(p.chyba));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Soubory, PreklepVSouboru,
+    testing::Values(
+        Preklep{"MassTypo", "Heating Material", "Heating Material Weight       [kg]    :   1O0.5 ",
+                "Line 6: “1O0.5” is not a number."},
+        Preklep{"TwoPoints", "Time Step", "Time Step                     [s]     :   12.5.3 ",
+                "Line 4: “12.5.3” is not a number."},
+        Preklep{"NotANumber", "Emissivity", "Emissivity                    [-]     :   nan ",
+                "Line 9: “nan” is not a number."},
+        Preklep{"BlanksAndComma", "Emissivity", "Emissivity                    [-]     :      0,8   ", ""},
+        Preklep{"EmptyValue", "Interchange Surface", "Interchange Surface           [m2]    :", ""},
+        Preklep{"HalfAPiece", "Number of Pieces", "Number of Pieces              [-]     :   2.5 ",
+                "Line 16: “2.5” is not a whole number from −32768 to 32767."},
+        Preklep{"UnknownProfile", "Profile", "Profile                       [K/C/O] :   R",
+                "Line 12: “R” is none of K, C, O."},
+        Preklep{"UnknownMassSetting", "Setting of Weight", "Setting of Weight             [Z/V]   :   X",
+                "Line 11: “X” is none of Z, V."},
+        Preklep{"CurveTypo", " 1000          1200", " 1000          12OO ", "Line 26: “12OO” is not a number."},
+        Preklep{"CurvePointAlone", " 1000          1200", " 1000 ",
+                "Line 26: a row of the furnace curve needs 2 numbers, not “1000”."},
+        Preklep{"PointAfterTheEnd", " 1000          1200", " 1000          0 ",
+                "Line 27: “1000          0” follows the end of the furnace curve, a segment without a duration."},
+        Preklep{"ResultTypo", " 130           ", " 130           3O8.5 ", "Line 47: “3O8.5” is not a number."},
+        Preklep{"ResultNaN", " 130           ", " 130           nan ", "Line 47: “nan” is not a number."},
+        Preklep{"ResultRowTypo", " 130           ", " 13O           308.5 ", "Line 47: “13O” is not a number."},
+        Preklep{"ResultOneNumber", " 130           ", " 130 ",
+                "Line 47: a row of results needs 2 numbers, not “130”."}),
+    [](const auto& info) { return std::string(info.param.nazev); });
+
+TEST(NactiSoubor, CurveOfMoreThanTwentySegmentsIsRefused) {
+    const Lokal l("en_US");
+    Uloha u = test::Priklad(true);
+    u.PocetKrivek = 20;
+    for (int i = 0; i < kPocetBodu; ++i) {
+        u.Krivka[static_cast<std::size_t>(i)] = {100.0f + static_cast<float>(i), 60.0f};
+    }
+    QString text = TextSouboru(u, nullptr, QString(), Jazyk::Anglicky);
+    QTemporaryDir dir;
+    const QString cesta = dir.filePath(QStringLiteral("x.cfg"));
+    for (const bool navic : {false, true}) {
+        QFile f(cesta);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        // 21 points read; one more row is a 21st segment.
+        f.write((navic ? text.replace(QStringLiteral(" 120           0 "), QStringLiteral(" 120           60 \r\n 121           0 "))
+                       : text)
+                    .toLatin1());
+        f.close();
+        const PrecteniSouboru s = NactiSoubor(cesta, false, Uloha{}, Jazyk::Anglicky);
+        EXPECT_EQ(s.obsah != nullptr, !navic) << s.chyba.toStdString();
+        if (navic) {
+            EXPECT_TRUE(s.chyba.endsWith(QStringLiteral("Line 38: “121           0” makes the furnace curve longer than 20 segments.")))
+                << s.chyba.toStdString();
+        }
+    }
+}
+
+// A file that cannot be written is reported, and the old one stays as it was: the new one
+// is written beside it and takes its place only when complete.
 TEST(UlozSoubor, FailureLeavesTheOldFile) {
     QTemporaryDir dir;
-    const QString cesta = dir.filePath(QStringLiteral("stary.cfg"));
+    const QString cesta = dir.filePath(QStringLiteral("stary.odp"));
     const Uloha u = test::Priklad();
-    ASSERT_FALSE(UlozSoubor(cesta, u, nullptr, QString(), kAnglicky));
+    ASSERT_FALSE(UlozSoubor(cesta, u, nullptr, QString(), Jazyk::Anglicky));
     const QByteArray stary = obsah(cesta);
-    const std::optional<QString> chyba = UlozSoubor(dir.filePath(QStringLiteral("nic/x.cfg")), u, nullptr, QString(), 0);
+    // No file may grow past 1 kB: the results of 47 rows do not fit.
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit predtim{};
+    getrlimit(RLIMIT_FSIZE, &predtim);
+    rlimit male = predtim;
+    male.rlim_cur = 1024;
+    setrlimit(RLIMIT_FSIZE, &male);
+    const std::optional<QString> chyba = UlozSoubor(cesta, u, Vypocet(u).vysledek.get(), QString(), Jazyk::Anglicky);
+    setrlimit(RLIMIT_FSIZE, &predtim);
     ASSERT_TRUE(chyba);
-    EXPECT_TRUE(chyba->startsWith(QDir::toNativeSeparators(dir.filePath(QStringLiteral("nic/x.cfg"))) + QLatin1Char('\n')));
-    const std::optional<QString> plny = UlozSoubor(QStringLiteral("/dev/full"), u, nullptr, QString(), 0);
+    EXPECT_TRUE(chyba->startsWith(QDir::toNativeSeparators(cesta) + QLatin1Char('\n')));
+    EXPECT_EQ(obsah(cesta), stary);
+    const std::optional<QString> plny = UlozSoubor(QStringLiteral("/dev/full"), u, nullptr, QString(), Jazyk::Anglicky);
     ASSERT_TRUE(plny);
     EXPECT_TRUE(plny->contains(QStringLiteral("No space left on device"))) << plny->toStdString();
-    EXPECT_EQ(obsah(cesta), stary);
+}
+
+// Several files as one: when one cannot be written, none is.
+TEST(ZapisVse, WritesEveryFileOrNone) {
+    QTemporaryDir dir;
+    const QString stary = dir.filePath(QStringLiteral("ok.odp"));
+    QString chyba;
+    ASSERT_TRUE(ZapisBajty(stary, "stary", &chyba));
+    QString kde;
+    QString duvod;
+    EXPECT_FALSE(ZapisVse({{stary, "novy"}, {dir.filePath(QStringLiteral("nic/x.csv")), "x"}}, &kde, &duvod));
+    EXPECT_EQ(kde, dir.filePath(QStringLiteral("nic/x.csv")));
+    EXPECT_FALSE(duvod.isEmpty());
+    EXPECT_EQ(obsah(stary), "stary");
+    EXPECT_TRUE(ZapisVse({{stary, "novy"}, {dir.filePath(QStringLiteral("y.csv")), "y"}}, &kde, &duvod));
+    EXPECT_EQ(obsah(stary), "novy");
+    EXPECT_EQ(obsah(dir.filePath(QStringLiteral("y.csv"))), "y");
+}
+
+}  // namespace
+}  // namespace zorvet
+
+namespace zorvet {
+namespace {
+
+// The bundled examples are what the program writes: read, the mass and surfaces derived from
+// the dimensions as OK derives them, and written again, byte for byte.
+TEST(Priklady, AreWhatTheProgramWrites) {
+    const Lokal l("en_US");
+    const QDir priklady(QStringLiteral(ZORVET_EXAMPLES));
+    const QStringList soubory = priklady.entryList({QStringLiteral("*.cfg")}, QDir::Files);
+    ASSERT_GE(soubory.size(), 4);
+    for (const QString& jmeno : soubory) {
+        const QString cesta = priklady.filePath(jmeno);
+        const PrecteniSouboru s = NactiSoubor(cesta, false, Uloha{}, Jazyk::Anglicky);
+        ASSERT_TRUE(s.obsah) << s.chyba.toStdString();
+        Uloha u = s.obsah->uloha;
+        OdvodUlohu(u);
+        const QByteArray zapsano =
+            BajtySouboru(u, nullptr, s.obsah->komentare.isEmpty() ? QString() : s.obsah->komentare.last(), Jazyk::Anglicky);
+        EXPECT_EQ(obsah(cesta), zapsano) << jmeno.toStdString() << ":\n" << zapsano.toStdString();
+    }
 }
 
 }  // namespace

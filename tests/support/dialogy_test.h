@@ -11,7 +11,7 @@
 #include <QStringList>
 #include <optional>
 
-#include "ui/dialogy.h"
+#include "ui/common/dialogy.h"
 
 namespace zorvet::test {
 
@@ -50,7 +50,7 @@ public:
         otazky.append(text);
         return vezmi(odpovedi, false);
     }
-    Volba otazkaUlozit(const QString&, const QString& text, std::int16_t) override {
+    Volba otazkaUlozit(const QString&, const QString& text, Jazyk) override {
         otazky.append(text);
         return vezmi(volby, Volba::Zrusit);
     }

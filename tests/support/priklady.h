@@ -18,7 +18,7 @@ inline Uloha Priklad(bool rizeny = false) {
     u.Tv = 20.0f;
     u.Tk = 900.0f;
     u.CasKrok = 10.0f;
-    u.ZadaniHmotnosti = "Z";
+    u.ZadaniHmotnosti = ZadaniHmotnosti::Zadana;
     if (rizeny) {
         u.Tpece = 0.0f;
         u.Rizeny = true;

@@ -11,12 +11,13 @@
 
 #include "files/soubor.h"
 #include "model/vypocet.h"
+#include "files/retezce.h"
 #include "support/dialogy_test.h"
 #include "support/lokal.h"
 #include "support/okna.h"
 #include "support/priklady.h"
-#include "ui/frm_zorvet.h"
-#include "ui/graf.h"
+#include "ui/main_window/frm_zorvet.h"
+#include "ui/common/graf.h"
 
 namespace zorvet::test {
 
@@ -36,7 +37,7 @@ struct Okno {
         QApplication::setActiveWindow(&okno);
         const QString cesta = slozka.filePath(QStringLiteral("vysledky.odp"));
         const VysledekVypoctu beh = Vypocet(uloha);
-        if (beh.vysledek == nullptr || UlozSoubor(cesta, uloha, beh.vysledek.get(), QString(), kAnglicky)) {
+        if (beh.vysledek == nullptr || UlozSoubor(cesta, uloha, beh.vysledek.get(), QString(), Jazyk::Anglicky)) {
             qFatal("the results file could not be made");
         }
         d.soubory = {cesta};
@@ -157,7 +158,7 @@ private slots:
         QImage prazdna(o.d.stranka.size(), o.d.stranka.format());
         prazdna.fill(Qt::white);
         QVERIFY(o.d.stranka.height() > o.d.stranka.width() && o.d.stranka != prazdna);
-        // Without a printer the page is saved as a PDF instead.
+        // Without a printer the page is saved as a PDF instead, and the user is told why.
         o.d.tisk = VysledekTisku::ZadnaTiskarna;
         o.d.vybery = {0};
         const QString pdf = o.slozka.filePath(QStringLiteral("zprava.pdf"));
@@ -165,6 +166,8 @@ private slots:
         o.w<QPushButton>("cmdStorno")->click();
         QFile soubor(pdf);
         QVERIFY(soubor.open(QIODevice::ReadOnly) && soubor.read(4) == "%PDF");
+        QCOMPARE(o.d.posledni(), Text(id::TiskDoPdf, Jazyk::Anglicky));
+        o.d.zpravy.clear();
 
         const QString obrazek = o.slozka.filePath(QStringLiteral("graf.png"));
         o.d.soubory = {obrazek};

@@ -10,6 +10,8 @@
 #include <functional>
 #include <optional>
 
+#include "model/nastaveni.h"
+
 class QPainter;
 
 namespace zorvet {
@@ -37,7 +39,7 @@ public:
     // A Yes/No question with the question icon; true for Yes.
     virtual bool otazka(const QString& titulek, const QString& text) = 0;
     // A question with the buttons Save, Discard and Cancel (captions in the language given).
-    virtual Volba otazkaUlozit(const QString& titulek, const QString& text, std::int16_t jazyk) = 0;
+    virtual Volba otazkaUlozit(const QString& titulek, const QString& text, Jazyk jazyk) = 0;
     // A choice among the buttons given (the last is the one Esc presses): the index of the
     // button pressed.
     virtual int volba(const QString& titulek, const QString& text, const QStringList& tlacitka) = 0;

@@ -59,7 +59,7 @@ QWidget* RodicDialogu() {
 DialogyQt::DialogyQt(const Nastaveni& nastaveni) : nastaveni_(nastaveni) {}
 
 void DialogyQt::jazykQt() {
-    const bool cesky = nastaveni_.Jazyk == kCesky;
+    const bool cesky = nastaveni_.Jazyk == Jazyk::Cesky;
     if (cesky && !cestinaNactena_) {
         cestinaNactena_ = true;
         if (!cestina_.load(QStringLiteral("qtbase_cs"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
@@ -99,7 +99,7 @@ bool DialogyQt::otazka(const QString& titulek, const QString& text) {
     return box.exec() == QMessageBox::Yes;
 }
 
-Volba DialogyQt::otazkaUlozit(const QString& titulek, const QString& text, std::int16_t jazyk) {
+Volba DialogyQt::otazkaUlozit(const QString& titulek, const QString& text, Jazyk jazyk) {
     jazykQt();
     QMessageBox box(QMessageBox::Question, titulek, text, QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
                     RodicDialogu());

@@ -40,7 +40,7 @@ public:
 
     void zprava(Ikona ikona, const QString& titulek, const QString& text) override;
     bool otazka(const QString& titulek, const QString& text) override;
-    Volba otazkaUlozit(const QString& titulek, const QString& text, std::int16_t jazyk) override;
+    Volba otazkaUlozit(const QString& titulek, const QString& text, Jazyk jazyk) override;
     int volba(const QString& titulek, const QString& text, const QStringList& tlacitka) override;
     std::optional<QString> vstup(const QString& vyzva, const QString& titulek, const QString& vychozi) override;
     // The dialog starts in the working directory.

@@ -7,9 +7,7 @@ namespace zorvet {
 
 struct Relace {
     QString datovaSlozka;  // where Material.lst and the emissivity files are read and written
-    QString soubor;        // the name (without folder) of the last file written or read
-    QString komentar;      // the comment of that file
-    QString otiskUlozene;  // OtiskUlohy of the problem last saved or opened (files/soubor.h)
+    QString komentar;      // the comment of the last file written or read, offered for the next
 };
 
 }  // namespace zorvet

@@ -1,6 +1,7 @@
 #include "ui/main_window/aplikace.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QIcon>
 
 #include "model/nastaveni.h"
@@ -11,6 +12,10 @@ namespace zorvet {
 
 int SpustOkna(int& argc, char** argv) {
     QApplication app(argc, argv);
+    // A file to open (a double-click in a file manager), named before the working directory
+    // moves to the data folder.
+    const QStringList argumenty = QApplication::arguments();
+    const QString soubor = argumenty.size() > 1 ? QFileInfo(argumenty.at(1)).absoluteFilePath() : QString();
     // The desktop entry's name: Wayland desktops match the window to its menu entry and icon
     // by it. The icon comes from the installed icon theme; a build tree has none, and the
     // window manager's default stands in.
@@ -24,6 +29,9 @@ int SpustOkna(int& argc, char** argv) {
     // splash closes before the main window appears.
     okno.Nacti(true);
     okno.show();
+    if (!soubor.isEmpty()) {
+        QMetaObject::invokeMethod(&okno, [&okno, soubor] { okno.OtevriSoubor(soubor); }, Qt::QueuedConnection);
+    }
     return app.exec();
 }
 

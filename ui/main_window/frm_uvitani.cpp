@@ -35,7 +35,7 @@ QLabel* popisek(QWidget* rodic, const QString& jmeno, const QRect& kde) {
 
 }  // namespace
 
-FrmUvitani::FrmUvitani(std::int16_t jazyk, QWidget* parent)
+FrmUvitani::FrmUvitani(Jazyk jazyk, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
     setObjectName(QStringLiteral("frmUvitani"));
     setModal(true);
@@ -64,7 +64,7 @@ FrmUvitani::FrmUvitani(std::int16_t jazyk, QWidget* parent)
 
 void FrmUvitani::vypniCasovac() { Tmr1_->stop(); }
 
-QString FrmUvitani::RadekVerze(std::int16_t jazyk) {
+QString FrmUvitani::RadekVerze(Jazyk jazyk) {
     // The build date is the date of the running program's file.
     const QDate datum = QFileInfo(QCoreApplication::applicationFilePath()).lastModified().date();
     // The date is kept on one line of the narrow label.

@@ -6,6 +6,8 @@
 #include <QString>
 #include <cstdint>
 
+#include "model/nastaveni.h"
+
 class QLabel;
 class QTimer;
 
@@ -15,13 +17,13 @@ class FrmUvitani : public QDialog {
     Q_OBJECT
 public:
     // Texts in the language jazyk; the two-second timer runs from here on.
-    explicit FrmUvitani(std::int16_t jazyk, QWidget* parent = nullptr);
+    explicit FrmUvitani(Jazyk jazyk, QWidget* parent = nullptr);
 
     // About: the window then stays until it is clicked or Esc is pressed.
     void vypniCasovac();
 
     // "Education version 1.0, Compiled <date>", the date in the locale's short form.
-    static QString RadekVerze(std::int16_t jazyk);
+    static QString RadekVerze(Jazyk jazyk);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

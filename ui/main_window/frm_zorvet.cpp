@@ -16,6 +16,7 @@
 #include "files/retezce.h"
 #include "files/soubor.h"
 #include "files/zpravy.h"
+#include "model/geometrie.h"
 #include "model/jadro.h"
 #include "model/vypocet.h"
 #include "ui/main_window/frm_uvitani.h"
@@ -70,6 +71,15 @@ FrmZorvet::FrmZorvet(Nastaveni& nastaveni, Dialogy& dialogy, QWidget* parent)
     // The client area is the design size below the menu bar; when the menu bar vanishes
     // the window keeps its outer size and the client area grows.
     setFixedSize(NaPixely(kSirkaPlochy), NaPixely(kVyskaPlochy) + menuBar()->sizeHint().height());
+    otiskNove_ = formular_.otisk();
+    connect(tabulka_, &PohledTabulky::ztratyZmeneny, this, [this](std::int16_t z) {
+        // The result is shown, printed and reported with these losses.
+        if (vysledek_ != nullptr && vysledek_->Ztraty != z) {
+            auto kopie = std::make_shared<Vysledek>(*vysledek_);
+            kopie->Ztraty = z;
+            vysledek_ = std::move(kopie);
+        }
+    });
     obnovPrikazy();
 }
 
@@ -125,8 +135,8 @@ void FrmZorvet::vytvorMenu() {
     mnuNastaveni_->addAction(mnuNastaveniItem_[0]);
     mnuJazykItem_[0] = polozka(mnuJazyk_, "mnuJazykItem", 0, nullptr);
     mnuJazykItem_[1] = polozka(mnuJazyk_, "mnuJazykItem", 1, nullptr);
-    connect(mnuJazykItem_[0], &QAction::triggered, this, [this] { ZmenJazyk(kAnglicky); });
-    connect(mnuJazykItem_[1], &QAction::triggered, this, [this] { ZmenJazyk(kCesky); });
+    connect(mnuJazykItem_[0], &QAction::triggered, this, [this] { ZmenJazyk(Jazyk::Anglicky); });
+    connect(mnuJazykItem_[1], &QAction::triggered, this, [this] { ZmenJazyk(Jazyk::Cesky); });
     for (QAction* a : mnuJazykItem_) {
         a->setCheckable(true);
     }
@@ -151,7 +161,8 @@ bool FrmZorvet::menuAktivni(const QAction* polozka) const {
 void FrmZorvet::Nacti(bool sUvitanim) {
     // Files named without a folder (the material database, the emissivity tables) lie in
     // the data folder: the program's own, or the user's when the program may not write there.
-    relace_.datovaSlozka = NastavDatovouSlozku().cesta;
+    const DatovaSlozka data = NastavDatovouSlozku();
+    relace_.datovaSlozka = data.cesta;
     Vycentruj(this);
     nastaveni_.Jazyk = NactiJazyk();
     if (sUvitanim) {
@@ -162,12 +173,18 @@ void FrmZorvet::Nacti(bool sUvitanim) {
     // The menu bar's height is known once its menus have captions.
     setFixedSize(NaPixely(kSirkaPlochy), NaPixely(kVyskaPlochy) + menuBar()->sizeHint().height());
     tabulka_->naplnZtraty();
+    if (!data.chyba.isEmpty()) {
+        // The program works on, with the shipped data read-only; the user learns why a
+        // material saved later cannot be kept.
+        dialogy_.zprava(Ikona::Vykricnik, Text(id::Zorvet, nastaveni_.Jazyk), data.chyba);
+    }
 }
 
 void FrmZorvet::NastavPopisy() {
-    const std::int16_t j = nastaveni_.Jazyk;
+    const Jazyk j = nastaveni_.Jazyk;
     titulek_ = Text(id::NazevProgramu, j) + QLatin1Char(' ');
-    setWindowTitle(titulek_);
+    // The file the caption names stays in it.
+    setWindowTitle(souborOkna_.isEmpty() ? titulek_ : titulek_ + QStringLiteral("- ") + souborOkna_);
 
     mnuFile_->setTitle(Text(id::MenuSoubor, j));
     mnuFileItem_[0]->setText(Text(id::MenuOtevrit, j));
@@ -188,8 +205,8 @@ void FrmZorvet::NastavPopisy() {
     mnuNapovedaItem1_->setText(Text(id::MenuOProgramu, j));
     tabulka_->NastavPopisy(j);
 
-    mnuJazykItem_[0]->setChecked(j == kAnglicky);
-    mnuJazykItem_[1]->setChecked(j != kAnglicky);
+    mnuJazykItem_[0]->setChecked(j == Jazyk::Anglicky);
+    mnuJazykItem_[1]->setChecked(j != Jazyk::Anglicky);
 }
 
 void FrmZorvet::SkryjMenu() {
@@ -224,7 +241,8 @@ void FrmZorvet::ukazTlacitkoOK() {
 }
 
 void FrmZorvet::nastavTitulekSouboru(const QString& cesta) {
-    setWindowTitle(titulek_ + QStringLiteral("- ") + QFileInfo(cesta).fileName());
+    souborOkna_ = cesta.isEmpty() ? QString() : QFileInfo(cesta).fileName();
+    setWindowTitle(souborOkna_.isEmpty() ? titulek_ : titulek_ + QStringLiteral("- ") + souborOkna_);
 }
 
 void FrmZorvet::ZobrazTabulku() {
@@ -233,8 +251,15 @@ void FrmZorvet::ZobrazTabulku() {
     }
     KurzorCekani kurzor(dialogy_);
     SkryjMenu();
-    tabulka_->zobraz(*vysledek_, nastaveni_.Jazyk, vnejsiTwipy());
+    tabulka_->zobraz(vysledek_, nastaveni_.Jazyk, vnejsiTwipy());
     ukazTlacitkoOK();
+    // The button keeps clear of the power frame and the lines below it.
+    const QRect obsazeno = tabulka_->obsazeno();
+    const QRect navrh = Twipy(7200, 960, 1215, 495);
+    cmdOK_->move(std::max(navrh.left(), obsazeno.right() + NaPixely(120)), navrh.top());
+    if (cmdOK_->geometry().right() >= width()) {
+        cmdOK_->move(obsazeno.left(), obsazeno.bottom() + NaPixely(120));
+    }
 }
 
 void FrmZorvet::ZobrazGraf() {
@@ -243,12 +268,9 @@ void FrmZorvet::ZobrazGraf() {
     }
     KurzorCekani kurzor(dialogy_);
     SkryjMenu();
-    // The losses of the power frame, as the table view shows them, go into the report.
-    const std::optional<double> ztraty = CtiCisloPole(tabulka_->ztraty()->currentText());
-    graf_->zobraz(PodkladyZpravy{vysledek_.get(), nastaveni_.Jazyk, relace_.soubor, relace_.komentar,
-                                 ztraty ? Cele16(*ztraty).value_or(0) : std::int16_t{0}, QDate::currentDate()},
-                  vnejsiTwipy());
+    graf_->zobraz(PodkladyZpravy{vysledek_, nastaveni_.Jazyk, QDate::currentDate()}, vnejsiTwipy());
     ukazTlacitkoOK();
+    cmdOK_->move(Twipy(7200, 960, 1215, 495).topLeft());
 }
 
 void FrmZorvet::ZavriPohled() {
@@ -261,18 +283,46 @@ void FrmZorvet::ZavriPohled() {
 }
 
 bool FrmZorvet::ulozVysledky() {
-    const std::optional<QString> cesta =
+    const std::optional<Soubor> soubor =
         UlozSDialogem(dialogy_, relace_, nastaveni_.Jazyk, vysledek_->Uloha, vysledek_.get());
-    if (!cesta) {
+    if (!soubor) {
         return false;
     }
+    // From now on the result is that of its file, with its comment.
+    auto kopie = std::make_shared<Vysledek>(*vysledek_);
+    kopie->Soubor = QFileInfo(soubor->cesta).fileName().toStdString();
+    kopie->Komentar = soubor->komentar.toStdString();
+    vysledek_ = std::move(kopie);
+    // The file holds the problem too: when it is the one edited or accepted, that one is saved.
+    const PuvodUlohy puvod = PuvodZeSouboru(*soubor, vysledek_->Uloha);
+    if (formular_.otisk() == puvod.otisk) {
+        formular_.puvod = puvod;
+    }
+    if (prijata_ && OtiskUlohy(*prijata_) == puvod.otisk) {
+        puvodPrijate_ = puvod;
+    }
     vysledekNeulozen_ = false;
-    nastavTitulekSouboru(*cesta);
+    nastavTitulekSouboru(soubor->cesta);
     return true;
 }
 
+bool FrmZorvet::ulozUlohu() {
+    const Jazyk j = nastaveni_.Jazyk;
+    Uloha u;
+    if (const std::optional<Zavada> zavada = formular_.proUlozeni(&u)) {
+        // The field is shown by the problem dialog; here the message says which one.
+        dialogy_.zprava(Ikona::Vykricnik, TitulekZavady(j), ZpravaZavady(*zavada, formular_.uloha(), j));
+        return false;
+    }
+    const std::optional<Soubor> soubor = UlozSDialogem(dialogy_, relace_, j, u, nullptr);
+    if (soubor) {
+        formular_.puvod = PuvodZeSouboru(*soubor, u);
+    }
+    return soubor.has_value();
+}
+
 bool FrmZorvet::smiZahodit() {
-    const std::int16_t j = nastaveni_.Jazyk;
+    const Jazyk j = nastaveni_.Jazyk;
     const QString titulek = Text(id::Zorvet, j);
     if (vysledek_ != nullptr && vysledekNeulozen_) {
         switch (dialogy_.otazkaUlozit(titulek, Text(id::NeulozeneVysledky, j), j)) {
@@ -286,17 +336,17 @@ bool FrmZorvet::smiZahodit() {
             case Volba::Zrusit:
                 return false;
         }
-        // The problem went with its result, unless another has been accepted since. A
-        // controlled run leaves the last furnace temperature in its copy of the problem, so
-        // the two are compared as a saved file states them.
-        if (!prijata_ || OtiskUlohy(*prijata_) == OtiskUlohy(vysledek_->Uloha)) {
+        // The problem went with its result, unless another has been typed since.
+        if (formular_.otisk() == OtiskUlohy(vysledek_->Uloha)) {
             return true;
         }
     }
-    if (prijata_ && OtiskUlohy(*prijata_) != relace_.otiskUlozene) {
+    // What was typed into the problem dialog is work too, accepted or not.
+    const QString otisk = formular_.otisk();
+    if (otisk != formular_.puvod.otisk && otisk != otiskNove_) {
         switch (dialogy_.otazkaUlozit(titulek, Text(id::NeulozenaUloha, j), j)) {
             case Volba::Ulozit:
-                return UlozSDialogem(dialogy_, relace_, j, *prijata_, nullptr).has_value();
+                return ulozUlohu();
             case Volba::Zahodit:
                 return true;
             case Volba::Zrusit:
@@ -314,32 +364,67 @@ void FrmZorvet::closeEvent(QCloseEvent* udalost) {
     udalost->accept();
 }
 
-void FrmZorvet::Otevri() {
-    if (!menuAktivni(mnuFileItem_[0]) || !smiZahodit()) {
-        return;
-    }
-    QString cesta;
-    std::unique_ptr<ObsahSouboru> obsah = OtevriSDialogem(dialogy_, relace_, nastaveni_.Jazyk, true, uloha_, &cesta);
-    if (!obsah) {
-        return;
-    }
-    uloha_ = obsah->uloha;
+void FrmZorvet::otevreno(const QString& cesta, const QString& komentar, ObsahSouboru& obsah) {
+    Uloha u = obsah.uloha;
     // The conductivity is no part of the file: the database gives it by the material's name.
     const DatabazeMaterialu databaze = NactiMaterialy(relace_.datovaSlozka, nastaveni_.Jazyk);
-    const auto lambda = databaze.Vodivosti.find(uloha_.NazevMaterialu);
-    uloha_.Lambda = lambda != databaze.Vodivosti.end() ? lambda->second : 0.0f;
-    vysledek_ = std::move(obsah->vysledek);
+    const auto lambda = databaze.Vodivosti.find(u.NazevMaterialu);
+    u.Lambda = lambda != databaze.Vodivosti.end() ? lambda->second : 0.0f;
+    formular_.nastav(u);
+    formular_.puvod = PuvodZeSouboru(Soubor{cesta, komentar}, obsah.uloha);
+    vysledek_ = std::move(obsah.vysledek);
     vysledkyPristupne_ = true;
     vysledekNeulozen_ = false;
     // Computing, when it is offered, computes the problem shown now, if it can be accepted.
     if (prijata_) {
         prijata_.reset();
-        if (!ZkontrolujHodnoty(uloha_) && PrijmiUlohu(uloha_) == Prijeti::Prijata) {
-            prijata_ = uloha_;
+        OdvodUlohu(u);
+        if (!PrijmiUlohu(u)) {
+            prijmi(u);
         }
     }
     nastavTitulekSouboru(cesta);
     obnovPrikazy();
+}
+
+void FrmZorvet::prijmi(const Uloha& uloha) {
+    prijata_ = uloha;
+    puvodPrijate_ = OtiskUlohy(uloha) == formular_.puvod.otisk ? formular_.puvod : PuvodUlohy{};
+}
+
+void FrmZorvet::Otevri() {
+    if (!menuAktivni(mnuFileItem_[0]) || !smiZahodit()) {
+        return;
+    }
+    std::optional<OtevrenySoubor> otevreny =
+        OtevriSDialogem(dialogy_, relace_, nastaveni_.Jazyk, true, formular_.uloha());
+    if (otevreny) {
+        otevreno(otevreny->soubor.cesta, otevreny->soubor.komentar, *otevreny->obsah);
+    }
+}
+
+void FrmZorvet::OtevriSoubor(const QString& cesta) {
+    const Jazyk j = nastaveni_.Jazyk;
+    PrecteniSouboru precteni = NactiSoubor(cesta, true, formular_.uloha(), j);
+    if (!precteni.obsah) {
+        // Not a results file: a problem file, then.
+        precteni = NactiSoubor(cesta, false, formular_.uloha(), j);
+    }
+    if (!precteni.obsah) {
+        dialogy_.zprava(Ikona::Vykricnik, Text(id::ChybaSouboru, j), precteni.chyba);
+        return;
+    }
+    const QString komentar = precteni.obsah->komentare.isEmpty() ? QString() : precteni.obsah->komentare.last();
+    if (!komentar.isEmpty()) {
+        relace_.komentar = komentar;
+    }
+    if (precteni.obsah->vysledek) {
+        otevreno(cesta, komentar, *precteni.obsah);
+        return;
+    }
+    formular_.nastav(precteni.obsah->uloha);
+    formular_.puvod = PuvodZeSouboru(Soubor{cesta, komentar}, precteni.obsah->uloha);
+    Zadani();
 }
 
 void FrmZorvet::Uloz() {
@@ -360,14 +445,13 @@ void FrmZorvet::Zadani() {
     }
     SkryjMenu();
     {
-        FrmZadani zadani(uloha_, prijata_.has_value(), relace_, nastaveni_, dialogy_, this);
+        FrmZadani zadani(formular_, prijata_.has_value(), relace_, nastaveni_, dialogy_, this);
         zadani.exec();
-        uloha_ = zadani.uloha();
         if (zadani.prijata()) {
-            prijata_ = uloha_;
+            prijmi(*zadani.prijata());
             vysledkyPristupne_ = false;
             ulozeniPovoleno_ = false;
-            setWindowTitle(titulek_);
+            nastavTitulekSouboru(QString());
         }
     }
     ZobrazMenu();
@@ -380,22 +464,23 @@ void FrmZorvet::Vypocti() {
     }
     KurzorCekani kurzor(dialogy_);
     VysledekVypoctu vysledek = Vypocet(*prijata_);
-    // With a conductivity, the core of a thick charge follows the single temperature.
-    const std::optional<KonecJadra> jadro =
-        vysledek.vysledek && prijata_->Lambda > 0.0f ? std::optional(SpoctiJadro(*vysledek.vysledek)) : std::nullopt;
     // The pointer is normal again before the message waits for the user.
     kurzor.uvolni();
-    const std::int16_t j = nastaveni_.Jazyk;
+    const Jazyk j = nastaveni_.Jazyk;
     if (vysledek.konec != KonecVypoctu::Uspech) {
         // The result shown before stays, and so do the menus.
         dialogy_.zprava(SelhaniJeInformace(vysledek) ? Ikona::Informace : Ikona::Vykricnik, TitulekSelhani(j),
-                        ZpravaSelhani(vysledek, j));
+                        ZpravaSelhani(vysledek, *prijata_, j));
         return;
     }
+    // The result names the file of its problem when that file holds it.
+    vysledek.vysledek->Soubor = puvodPrijate_.soubor.toStdString();
+    vysledek.vysledek->Komentar = puvodPrijate_.komentar.toStdString();
     vysledek_ = std::move(vysledek.vysledek);
     QString zprava = ZpravaKonecneTeploty(*vysledek_, j);
-    if (jadro) {
-        for (const QString& dalsi : {RadkyJadra(*vysledek_, j).trimmed(), ZpravaJadra(*jadro, j), VarovaniJadra(*vysledek_, j)}) {
+    if (vysledek.jadro) {
+        for (const QString& dalsi :
+             {RadkyJadra(*vysledek_, j).trimmed(), ZpravaJadra(*vysledek.jadro, j), VarovaniJadra(*vysledek_, j)}) {
             if (!dalsi.isEmpty()) {
                 zprava += QStringLiteral("\n\n") + dalsi;
             }
@@ -408,15 +493,15 @@ void FrmZorvet::Vypocti() {
     obnovPrikazy();
 }
 
-void FrmZorvet::ZmenJazyk(std::int16_t jazyk) {
+void FrmZorvet::ZmenJazyk(Jazyk jazyk) {
     if (menuZobrazeno_ && jazyk != nastaveni_.Jazyk) {
         nastaveni_.Jazyk = jazyk;
         NastavPopisy();
         return;
     }
     // Picking the language already chosen changes nothing; the click must not untick it.
-    mnuJazykItem_[0]->setChecked(nastaveni_.Jazyk == kAnglicky);
-    mnuJazykItem_[1]->setChecked(nastaveni_.Jazyk != kAnglicky);
+    mnuJazykItem_[0]->setChecked(nastaveni_.Jazyk == Jazyk::Anglicky);
+    mnuJazykItem_[1]->setChecked(nastaveni_.Jazyk != Jazyk::Anglicky);
 }
 
 void FrmZorvet::UlozNastaveni() {

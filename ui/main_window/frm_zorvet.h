@@ -2,9 +2,10 @@
 // views (the table with the power frame, and the chart). Fixed size; its client area stays
 // empty until a view is shown.
 //
-// It owns the session: the problem being edited, the problem accepted for computing, and the
-// result shown (which carries the problem it was computed from). A run that fails leaves the
-// shown result as it was.
+// It owns the session: the problem being edited (the problem form, with all that was typed),
+// the problem accepted for computing with the file it came from, and the result shown (which
+// carries the problem it was computed from and what is printed with it). A run that fails
+// leaves the shown result as it was.
 #pragma once
 
 #include <QMainWindow>
@@ -15,9 +16,11 @@
 #include <optional>
 
 #include "model/nastaveni.h"
+#include "files/soubor.h"
 #include "model/vysledek.h"
 #include "ui/common/dialogy.h"
 #include "ui/common/relace.h"
+#include "ui/problem_dialog/formular.h"
 
 class QAction;
 class QMenu;
@@ -56,15 +59,21 @@ public:
     void Vypocti();
     void ZobrazTabulku();
     void ZobrazGraf();
-    void ZmenJazyk(std::int16_t jazyk);
+    void ZmenJazyk(Jazyk jazyk);
     void UlozNastaveni();
     void OProgramu();
     // Closes the view shown (cmdOK, Esc, Enter on cmdOK).
     void ZavriPohled();
 
+    // A problem or results file named when the program was started (a double-click in a file
+    // manager): a results file is opened as File, Open does it; a problem file goes into the
+    // problem dialog, which is shown.
+    void OtevriSoubor(const QString& cesta);
+
     // The base caption: the program's title and a blank.
     const QString& Titulek() const { return titulek_; }
-    const Uloha& uloha() const { return uloha_; }
+    const Uloha& uloha() const { return formular_.uloha(); }
+    Formular& formular() { return formular_; }
     const Vysledek* vysledek() const { return vysledek_.get(); }
     Relace& relace() { return relace_; }
 
@@ -84,15 +93,23 @@ private:
     // Unsaved work: asks Save / Discard / Cancel; true when the work may go.
     bool smiZahodit();
     bool ulozVysledky();
+    bool ulozUlohu();
+    // A results file read: its problem into the form, its result shown.
+    void otevreno(const QString& cesta, const QString& komentar, ObsahSouboru& obsah);
+    // The file the accepted problem came from, when it still holds that problem.
+    void prijmi(const Uloha& uloha);
 
     Nastaveni& nastaveni_;
     Dialogy& dialogy_;
     Relace relace_;
     QString titulek_;
 
-    Uloha uloha_;                           // the problem being edited
-    std::optional<Uloha> prijata_;          // the accepted problem, which Computing runs
-    std::unique_ptr<Vysledek> vysledek_;    // the last result computed or opened
+    Formular formular_;                          // the problem being edited
+    QString otiskNove_;                          // the form of a new problem, nothing typed
+    std::optional<Uloha> prijata_;               // the accepted problem, which Computing runs
+    PuvodUlohy puvodPrijate_;                    // the file it came from, when it holds it
+    std::shared_ptr<const Vysledek> vysledek_;   // the last result computed or opened
+    QString souborOkna_;                         // the file named in the caption
     bool vysledkyPristupne_ = false;        // the Results menu offers it
     bool ulozeniPovoleno_ = false;          // Save offers it (after a computation)
     bool vysledekNeulozen_ = false;         // computed and not saved since

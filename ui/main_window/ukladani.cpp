@@ -9,7 +9,7 @@ namespace zorvet {
 
 namespace {
 
-QString zeptejSeNaKomentar(Dialogy& dialogy, std::int16_t j, const QString& dosavadni) {
+QString zeptejSeNaKomentar(Dialogy& dialogy, Jazyk j, const QString& dosavadni) {
     if (!dialogy.otazka(Text(id::Zorvet, j), Text(id::NapsatKomentar, j))) {
         return {};
     }
@@ -18,8 +18,8 @@ QString zeptejSeNaKomentar(Dialogy& dialogy, std::int16_t j, const QString& dosa
 
 }  // namespace
 
-std::optional<QString> UlozSDialogem(Dialogy& dialogy, Relace& relace, std::int16_t j, const Uloha& uloha,
-                                     const Vysledek* vysledek) {
+std::optional<Soubor> UlozSDialogem(Dialogy& dialogy, Relace& relace, Jazyk j, const Uloha& uloha,
+                                    const Vysledek* vysledek) {
     const bool sVysledky = vysledek != nullptr;
     const std::optional<QString> cesta =
         dialogy.ulozitSoubor(Text(sVysledky ? id::FiltrVysledku : id::FiltrZadani, j), 2,
@@ -36,33 +36,38 @@ std::optional<QString> UlozSDialogem(Dialogy& dialogy, Relace& relace, std::int1
         dialogy.zprava(Ikona::Vykricnik, Text(id::ChybaSouboru, j), *chyba);
         return std::nullopt;
     }
-    relace.otiskUlozene = OtiskUlohy(uloha);
-    relace.soubor = QFileInfo(*cesta).fileName();
-    return cesta;
+    return Soubor{*cesta, relace.komentar};
 }
 
-std::unique_ptr<ObsahSouboru> OtevriSDialogem(Dialogy& dialogy, Relace& relace, std::int16_t j, bool sVysledky,
-                                              const Uloha& vychozi, QString* cesta) {
-    const std::optional<QString> vybrana = dialogy.otevritSoubor(Text(sVysledky ? id::FiltrVysledku : id::FiltrZadani, j), 2);
-    if (!vybrana) {
-        return nullptr;
+std::optional<OtevrenySoubor> OtevriSDialogem(Dialogy& dialogy, Relace& relace, Jazyk j, bool sVysledky,
+                                              const Uloha& vychozi) {
+    const std::optional<QString> cesta =
+        dialogy.otevritSoubor(Text(sVysledky ? id::FiltrVysledku : id::FiltrZadani, j), 2);
+    if (!cesta) {
+        return std::nullopt;
     }
-    *cesta = *vybrana;
     KurzorCekani kurzor(dialogy);
-    PrecteniSouboru precteni = NactiSoubor(*vybrana, sVysledky, vychozi, j);
+    PrecteniSouboru precteni = NactiSoubor(*cesta, sVysledky, vychozi, j);
     kurzor.uvolni();
     if (!precteni.obsah) {
         dialogy.zprava(Ikona::Vykricnik, Text(id::ChybaSouboru, j), precteni.chyba);
-        return nullptr;
+        return std::nullopt;
     }
-    const QString titulek = Text(id::KomentarSouboru, j) + QLatin1Char('"') + QFileInfo(*vybrana).fileName() + QLatin1Char('"');
-    relace.soubor = QFileInfo(*vybrana).fileName();
-    for (const QString& komentar : precteni.obsah->komentare) {
-        dialogy.zprava(Ikona::Informace, titulek, komentar);
+    const QString titulek = Text(id::KomentarSouboru, j) + QLatin1Char('"') + QFileInfo(*cesta).fileName() + QLatin1Char('"');
+    QString komentar;
+    for (const QString& k : precteni.obsah->komentare) {
+        dialogy.zprava(Ikona::Informace, titulek, k);
+        komentar = k;
+    }
+    // A file without a comment leaves the session's comment as it was.
+    if (!komentar.isEmpty()) {
         relace.komentar = komentar;
     }
-    relace.otiskUlozene = OtiskUlohy(precteni.obsah->uloha);
-    return std::move(precteni.obsah);
+    return OtevrenySoubor{Soubor{*cesta, komentar}, std::move(precteni.obsah)};
+}
+
+PuvodUlohy PuvodZeSouboru(const Soubor& soubor, const Uloha& uloha) {
+    return PuvodUlohy{QFileInfo(soubor.cesta).fileName(), soubor.komentar, OtiskUlohy(uloha)};
 }
 
 }  // namespace zorvet

@@ -1,91 +1,65 @@
 #include "ui/problem_dialog/pole.h"
 
+#include <QComboBox>
+#include <QFocusEvent>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QVariant>
-#include <cmath>
 
-#include "files/cisla.h"
-#include "files/cteni.h"
-#include "files/retezce.h"
+#include "ui/problem_dialog/formular.h"
 
 namespace zorvet {
 
-namespace {
-const char* const kPresne = "zorvetPresne";
-const char* const kUkazano = "zorvetUkazano";
-}  // namespace
-
-void UkazCislo(QLineEdit* pole, float x) { UkazCislo(pole, x, TextObecny(x)); }
-
-void UkazCislo(QLineEdit* pole, float x, const QString& text) {
-    pole->setText(text);
-    pole->setProperty(kPresne, x);
-    pole->setProperty(kUkazano, text);
+QLineEdit* numberField(QWidget* parent, const char* name) {
+    auto* field = named(new QLineEdit(parent), name);
+    field->setMinimumWidth(field->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 14);
+    field->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    return field;
 }
 
-CteniPole CtiText(const QString& text) {
-    if (text.trimmed().isEmpty()) {
-        return {Obsah::Prazdne, 0.0f};
+QLabel* caption(QWidget* parent, const char* name, QWidget* buddy) {
+    auto* label = named(new QLabel(parent), name);
+    if (buddy != nullptr) {
+        label->setBuddy(buddy);
     }
-    const std::optional<double> x = CtiCisloPole(text);
-    if (!x) {
-        return {Obsah::NeniCislo, 0.0f};
-    }
-    const auto f = static_cast<float>(*x);
-    if (!std::isfinite(f)) {
-        return {Obsah::Nekonecne, 0.0f};
-    }
-    return {Obsah::Cislo, f};
+    return label;
 }
 
-CteniPole CtiPole(const QLineEdit* pole) {
-    const QVariant ukazano = pole->property(kUkazano);
-    if (ukazano.isValid() && ukazano.toString() == pole->text()) {
-        return {Obsah::Cislo, pole->property(kPresne).toFloat()};
+QFormLayout* formLayout(QWidget* parent) {
+    auto* form = new QFormLayout(parent);
+    form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
+    form->setLabelAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    form->setFormAlignment(Qt::AlignLeft | Qt::AlignTop);
+    form->setHorizontalSpacing(parent->fontMetrics().height());
+    return form;
+}
+
+FieldBinding::FieldBinding(Formular& form, QLineEdit* edit, Velicina velicina, std::function<int()> bod)
+    : QObject(edit), form_(form), edit_(edit), velicina_(velicina), bod_(std::move(bod)) {
+    connect(edit_, &QLineEdit::textEdited, this, [this](const QString& text) { form_.pis(velicina_, point(), text); });
+    edit_->installEventFilter(this);
+}
+
+FieldBinding::FieldBinding(Formular& form, QComboBox* list, Velicina velicina)
+    : FieldBinding(form, list->lineEdit(), velicina) {
+    list->installEventFilter(this);
+}
+
+void FieldBinding::show() {
+    const QString text = form_.text(velicina_, point());
+    if (edit_->text() != text) {
+        edit_->setText(text);
     }
-    return CtiText(pole->text());
 }
 
-std::optional<ChybaPole> ChybaTextu(QWidget* pole, const QLabel* popisek, const QString& text, Obsah obsah,
-                                    std::int16_t j) {
-    const QString nazev = popisek != nullptr ? BezAkceleratoru(popisek->text()).trimmed() : QString();
-    switch (obsah) {
-        case Obsah::Cislo:
-            return std::nullopt;
-        case Obsah::Prazdne:
-            return ChybaPole{pole, Text(id::ChybiHodnota, j).arg(nazev)};
-        case Obsah::NeniCislo:
-            return ChybaPole{pole, Text(id::NeniCislo, j).arg(nazev, text.trimmed())};
-        case Obsah::Nekonecne:
-            return ChybaPole{pole, Text(id::NekonecnaHodnota, j).arg(nazev)};
+bool FieldBinding::eventFilter(QObject* object, QEvent* event) {
+    if (event->type() == QEvent::FocusOut) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason) {
+            form_.opusteno(velicina_, point());
+        }
     }
-    return std::nullopt;
-}
-
-QLineEdit* CisloPole(QWidget* rodic, const char* jmeno) {
-    auto* pole = Pojmenuj(new QLineEdit(rodic), jmeno);
-    pole->setMinimumWidth(pole->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 14);
-    pole->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
-    return pole;
-}
-
-QLabel* Popisek(QWidget* rodic, const char* jmeno, QWidget* pole) {
-    auto* l = Pojmenuj(new QLabel(rodic), jmeno);
-    if (pole != nullptr) {
-        l->setBuddy(pole);
-    }
-    return l;
-}
-
-QFormLayout* Formular(QWidget* rodic) {
-    auto* f = new QFormLayout(rodic);
-    f->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
-    f->setLabelAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    f->setFormAlignment(Qt::AlignLeft | Qt::AlignTop);
-    f->setHorizontalSpacing(rodic->fontMetrics().height());
-    return f;
+    return QObject::eventFilter(object, event);
 }
 
 }  // namespace zorvet

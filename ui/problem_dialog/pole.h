@@ -1,12 +1,11 @@
-// Number fields of the problem dialog. A field remembers the single it shows: a text the
-// user did not change reads back as that very single, whatever digits it shows. Reading a
-// field tells an empty text and a text that is no number apart, so that no typed value is
-// ever silently ignored.
+// Building the tabs of the problem dialog: widgets named by their control names, number
+// fields, captions with their fields, forms, and the binding of a field to the problem form.
 #pragma once
 
-#include <QString>
-#include <cstdint>
-#include <optional>
+#include <QObject>
+#include <functional>
+
+#include "model/pole.h"
 
 class QComboBox;
 class QFormLayout;
@@ -16,44 +15,45 @@ class QWidget;
 
 namespace zorvet {
 
-// Shows x in the platform's plain form (7 significant digits, the user's separator), or as
-// the given text.
-void UkazCislo(QLineEdit* pole, float x);
-void UkazCislo(QLineEdit* pole, float x, const QString& text);
+class Formular;
 
-enum class Obsah { Cislo, Prazdne, NeniCislo, Nekonecne };
-
-struct CteniPole {
-    Obsah obsah = Obsah::Prazdne;
-    float hodnota = 0.0f;  // for Cislo
-};
-
-// The single shown (when the text is the one shown), else the text read with either decimal
-// separator (files/cteni.h).
-CteniPole CtiPole(const QLineEdit* pole);
-CteniPole CtiText(const QString& text);
-
-// A field that the user must correct: the message names it by its label.
-struct ChybaPole {
-    QWidget* pole = nullptr;
-    QString text;
-};
-
-// The message for a field's text: "Emissivity (Material+Inwall) [-]: “0,6x” is not a
-// number.", or that a value is needed; nothing for a number.
-std::optional<ChybaPole> ChybaTextu(QWidget* pole, const QLabel* popisek, const QString& text, Obsah obsah,
-                                    std::int16_t jazyk);
-
-// Building the tabs: a widget named by its control name, a number field wide enough for
-// about a dozen digits, a label with its field as buddy, and a form that keeps its fields at
-// their size.
 template <typename T>
-T* Pojmenuj(T* w, const char* jmeno) {
-    w->setObjectName(QString::fromLatin1(jmeno));
-    return w;
+T* named(T* widget, const char* name) {
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
 }
-QLineEdit* CisloPole(QWidget* rodic, const char* jmeno);
-QLabel* Popisek(QWidget* rodic, const char* jmeno, QWidget* pole);
-QFormLayout* Formular(QWidget* rodic);
+
+// A number field wide enough for about a dozen digits.
+QLineEdit* numberField(QWidget* parent, const char* name);
+// A caption with its field as buddy (none for a caption that stands alone).
+QLabel* caption(QWidget* parent, const char* name, QWidget* buddy);
+// A form that keeps its fields at their size.
+QFormLayout* formLayout(QWidget* parent);
+
+// Ties a line edit (or the edit of an editable list) to a field of the problem form: what the
+// user types goes to the form at once, leaving the field tells the form (opening a list's
+// popup or a context menu, or switching to another window, is no leaving), and show() puts
+// the form's text into the edit when it differs. The point of the curve a field shows may
+// change with the segment: bod gives it.
+class FieldBinding : public QObject {
+    Q_OBJECT
+public:
+    FieldBinding(Formular& form, QLineEdit* edit, Velicina velicina, std::function<int()> bod = {});
+    FieldBinding(Formular& form, QComboBox* list, Velicina velicina);
+
+    void show();
+    Velicina velicina() const { return velicina_; }
+
+protected:
+    bool eventFilter(QObject* object, QEvent* event) override;
+
+private:
+    int point() const { return bod_ ? bod_() : 0; }
+
+    Formular& form_;
+    QLineEdit* edit_;
+    Velicina velicina_;
+    std::function<int()> bod_;
+};
 
 }  // namespace zorvet

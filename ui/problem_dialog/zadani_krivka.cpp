@@ -2,26 +2,25 @@
 
 #include <QButtonGroup>
 #include <QComboBox>
-#include <QEvent>
-#include <QFocusEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
-#include <algorithm>
 #include <cmath>
 
 #include "files/retezce.h"
 #include "ui/common/graf.h"
+#include "ui/problem_dialog/formular.h"
 
 namespace zorvet {
 
-ZadaniKrivky::ZadaniKrivky(Uloha& uloha, QWidget* parent) : QWidget(parent), uloha_(uloha) {
+ZadaniKrivky::ZadaniKrivky(Formular& formular, QWidget* parent) : Zalozka(formular, parent) {
     auto* svisle = new QVBoxLayout(this);
-    optNerizenyO = Pojmenuj(new QRadioButton(this), "optNerizenyO");
-    optRizeny = Pojmenuj(new QRadioButton(this), "optRizeny");
+    optNerizenyO = named(new QRadioButton(this), "optNerizenyO");
+    optRizeny = named(new QRadioButton(this), "optRizeny");
     auto* skupina = new QButtonGroup(this);
     skupina->addButton(optNerizenyO);
     skupina->addButton(optRizeny);
@@ -32,20 +31,20 @@ ZadaniKrivky::ZadaniKrivky(Uloha& uloha, QWidget* parent) : QWidget(parent), ulo
     rezim->addStretch(1);
     svisle->addLayout(rezim);
 
-    cboPocetKrivek = Pojmenuj(new QComboBox(this), "cboPocetKrivek");
-    cboUsekC = Pojmenuj(new QComboBox(this), "cboUsekC");
+    cboPocetKrivek = named(new QComboBox(this), "cboPocetKrivek");
+    cboUsekC = named(new QComboBox(this), "cboUsekC");
     for (QComboBox* c : {cboPocetKrivek, cboUsekC}) {
         c->setMinimumContentsLength(3);
         c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     }
-    txtPocTep = CisloPole(this, "txtPocTep");
-    txtKonTep = CisloPole(this, "txtKonTep");
-    txtDobaVydrze = CisloPole(this, "txtDobaVydrze");
-    lblPocetKrivek = Popisek(this, "lblPocetKrivek", cboPocetKrivek);
-    lblUsekC = Popisek(this, "lblUsekC", cboUsekC);
-    lblPocTep = Popisek(this, "lblPocTep", txtPocTep);
-    lblKonTep = Popisek(this, "lblKonTep", txtKonTep);
-    lblDobaVydrze = Popisek(this, "lblDobaVydrze", txtDobaVydrze);
+    txtPocTep = numberField(this, "txtPocTep");
+    txtKonTep = numberField(this, "txtKonTep");
+    txtDobaVydrze = numberField(this, "txtDobaVydrze");
+    lblPocetKrivek = caption(this, "lblPocetKrivek", cboPocetKrivek);
+    lblUsekC = caption(this, "lblUsekC", cboUsekC);
+    lblPocTep = caption(this, "lblPocTep", txtPocTep);
+    lblKonTep = caption(this, "lblKonTep", txtKonTep);
+    lblDobaVydrze = caption(this, "lblDobaVydrze", txtDobaVydrze);
 
     // Left: the number of segments and the segment; right: the segment's own values.
     auto* mrizka = new QGridLayout;
@@ -63,52 +62,47 @@ ZadaniKrivky::ZadaniKrivky(Uloha& uloha, QWidget* parent) : QWidget(parent), ulo
     mrizka->setColumnStretch(5, 1);
     svisle->addLayout(mrizka);
 
-    FlpGrf1 = Pojmenuj(new Graf(this), "FlpGrf1");
+    FlpGrf1 = named(new Graf(this), "FlpGrf1");
     FlpGrf1->setMinimumSize(fontMetrics().height() * 30, fontMetrics().height() * 17);
     FlpGrf1->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-    FlpGrf1->hide();
+    FlpGrf1->nastavZnacky(true);
     svisle->addWidget(FlpGrf1, 100);
     // Keeps the fields at the top while the preview is hidden.
     svisle->addStretch(1);
 
-    // The lists start without a selection: the regime handlers tell "nothing chosen yet".
-    for (int i = 2; i <= kMaxUseku; ++i) {
+    // A curve of one segment is a ramp and then the hold at its end temperature.
+    for (int i = 1; i <= kMaxUseku; ++i) {
         cboPocetKrivek->addItem(QString::number(i));
     }
-    cboUsekC->addItems({QStringLiteral("1"), QStringLiteral("2")});
-    cboPocetKrivek->setCurrentIndex(-1);
-    cboUsekC->setCurrentIndex(-1);
+    // The segment's fields show the points of the segment chosen: the start is the end of the
+    // segment before, typed there, and only the first segment's start is typed here.
+    svaz(txtPocTep, Velicina::TeplotaKrivky, [this] { return formular_.usek() - 1; });
+    svaz(txtKonTep, Velicina::TeplotaKrivky, [this] { return formular_.usek(); });
+    svaz(txtDobaVydrze, Velicina::DobaVydrze, [this] { return formular_.usek() - 1; });
 
-    // An option's handling runs when it becomes selected, by the user or from code, and not
-    // when the selected one is chosen again; the load sequence and the refill after a file
-    // was read rely on that. The lists behave the same way.
     connect(optNerizenyO, &QRadioButton::toggled, this, [this](bool zapnuto) {
         if (zapnuto) {
-            nerizenyVybran();
+            formular_.nastavRizeny(false);
         }
     });
     connect(optRizeny, &QRadioButton::toggled, this, [this](bool zapnuto) {
         if (zapnuto) {
-            rizenyVybran();
+            formular_.nastavRizeny(true);
         }
     });
     connect(cboPocetKrivek, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (index >= 0) {
-            pocetKrivekVybran();
+            formular_.nastavPocetUseku(index + 1);
         }
     });
     connect(cboUsekC, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (index >= 0) {
-            usekVybran();
+            formular_.vyberUsek(index + 1);
         }
     });
-    for (QLineEdit* pole : {txtPocTep, txtKonTep, txtDobaVydrze}) {
-        pole->installEventFilter(this);
-    }
 }
 
-void ZadaniKrivky::NastavPopisy(std::int16_t j) {
-    jazyk_ = j;
+void ZadaniKrivky::NastavPopisy(Jazyk j) {
     optNerizenyO->setText(Text(id::Nerizeny, j));
     optRizeny->setText(Text(id::Rizeny, j));
     lblPocetKrivek->setText(Text(id::PocetKrivek, j));
@@ -118,214 +112,64 @@ void ZadaniKrivky::NastavPopisy(std::int16_t j) {
     lblKonTep->setText(Text(id::KonTep, j));
     tagKonTep_ = lblKonTep->text() + QLatin1Char(' ');
     lblDobaVydrze->setText(Text(id::DobaVydrze, j));
-}
-
-void ZadaniKrivky::NastavGrafKrivky(std::int16_t j) {
     FlpGrf1->nastavPismo(QFont(QStringLiteral("Arial"), 8));
     FlpGrf1->nastavPopisOsyX(Text(id::OsaCasu, j));
     FlpGrf1->nastavPopisOsyY(Text(id::OsaTeploty, j));
     FlpGrf1->nastavTitulek(Text(id::TitulekKrivky, j) + QString(10, QLatin1Char(' ')));
-    FlpGrf1->nastavZnacky(true);
+    nakresleno_.clear();
+    obnov();
 }
 
-bool ZadaniKrivky::eventFilter(QObject* objekt, QEvent* udalost) {
-    if (udalost->type() == QEvent::FocusOut) {
-        // Opening a context menu, or switching to another window, does not leave the field.
-        const Qt::FocusReason duvod = static_cast<QFocusEvent*>(udalost)->reason();
-        if (duvod != Qt::PopupFocusReason && duvod != Qt::ActiveWindowFocusReason) {
-            krivkaOpustena(static_cast<QLineEdit*>(objekt));
-        }
-    }
-    return QWidget::eventFilter(objekt, udalost);
-}
-
-bool ZadaniKrivky::rizeny() const { return optRizeny->isChecked(); }
-
-void ZadaniKrivky::zobraz() {
-    if (uloha_.Rizeny) {
-        const bool uz = optRizeny->isChecked();
-        optRizeny->setChecked(true);
-        if (uloha_.PocetKrivek != 0) {
-            zobrazPocetKrivek(uloha_.PocetKrivek);
-        } else if (cboPocetKrivek->currentIndex() < 0) {
-            cboPocetKrivek->setCurrentIndex(0);
-        }
-        cboUsekC->setCurrentIndex(0);
-        if (uz) {
-            // The same entries as before do not run their handling; the fields and the
-            // preview still have to show the curve.
-            zobrazUsek();
-            KresliKrivku();
-        }
-    } else {
-        optNerizenyO->setChecked(true);
-    }
-}
-
-void ZadaniKrivky::ZobrazKrivku(bool zobrazit) {
+void ZadaniKrivky::obnov() {
+    const Uloha& u = formular_.uloha();
+    const QSignalBlocker b1(optNerizenyO), b2(optRizeny), b3(cboPocetKrivek), b4(cboUsekC);
+    (u.Rizeny ? optRizeny : optNerizenyO)->setChecked(true);
     for (QWidget* w : std::initializer_list<QWidget*>{lblPocetKrivek, cboPocetKrivek, lblUsekC, cboUsekC, lblPocTep,
-                                                       lblKonTep, lblDobaVydrze, txtPocTep, txtKonTep, txtDobaVydrze}) {
-        w->setVisible(zobrazit);
+                                                       lblKonTep, lblDobaVydrze, txtPocTep, txtKonTep, txtDobaVydrze,
+                                                       FlpGrf1}) {
+        w->setVisible(u.Rizeny);
     }
-    uloha_.Rizeny = zobrazit;
-    emit rezimZmenen(zobrazit);
-}
-
-void ZadaniKrivky::nerizenyVybran() {
-    ZobrazKrivku(false);
-    FlpGrf1->hide();
-    uloha_.PocetKrivek = 0;
-}
-
-void ZadaniKrivky::rizenyVybran() {
-    ZobrazKrivku(true);
-    if (uloha_.PocetKrivek == 0 && cboPocetKrivek->currentIndex() < 0) {
-        cboPocetKrivek->setCurrentIndex(0);
-        cboUsekC->setCurrentIndex(0);
+    const int pocet = formular_.pocetUseku();
+    cboPocetKrivek->setCurrentIndex(pocet - 1);
+    while (cboUsekC->count() > pocet) {
+        cboUsekC->removeItem(cboUsekC->count() - 1);
     }
-    KresliKrivku();
-    FlpGrf1->show();
-}
-
-// Shows a number of segments in its selector. The selector offers 2 to 20: a curve of one
-// segment (a file can hold one) is shown as that segment followed by a hold of no duration
-// at its end temperature, which heats the same.
-void ZadaniKrivky::zobrazPocetKrivek(int pocet) {
-    if (pocet <= 0) {
-        return;
+    for (int i = cboUsekC->count() + 1; i <= pocet; ++i) {
+        cboUsekC->addItem(QString::number(i));
     }
-    if (pocet == 1) {
-        uloha_.Krivka[2].Teplota = uloha_.Krivka[1].Teplota;
-        uloha_.Krivka[1].DobaVydrze = 0.0f;
-        pocet = 2;
-    }
-    cboPocetKrivek->setCurrentIndex(std::min(pocet, kMaxUseku) - 2);
-}
-
-void ZadaniKrivky::pocetKrivekVybran() {
-    int n = uloha_.PocetKrivek;
-    if (!cboPocetKrivek->isHidden()) {
-        n = cboPocetKrivek->currentIndex() + 2;
-        uloha_.PocetKrivek = static_cast<std::int16_t>(n);
-    }
-    int posledni = cboUsekC->count();
-    if (posledni > n) {
-        for (; posledni > n && posledni > 0; --posledni) {
-            cboUsekC->removeItem(posledni - 1);
-            if (cboUsekC->currentIndex() < 0 && cboUsekC->count() > 0) {
-                cboUsekC->setCurrentIndex(cboUsekC->count() - 1);
-            }
-        }
-    } else {
-        for (int i = posledni + 1; i <= n; ++i) {
-            cboUsekC->addItem(QString::number(i));
-        }
-    }
-    KresliKrivku();
-}
-
-int ZadaniKrivky::vybranyUsek() const {
-    const int k = cboUsekC->currentIndex() + 1;
-    return k >= 1 && k <= kMaxUseku ? k : 0;
-}
-
-void ZadaniKrivky::usekVybran() {
-    // A text that is no number in the segment left behind is not silently dropped.
-    if (const std::optional<ChybaPole> chyba = chybaPoli(jazyk_)) {
-        emit textNeprevzat(chyba->text);
-    }
-    zobrazUsek();
-}
-
-void ZadaniKrivky::zobrazUsek() {
-    const int k = vybranyUsek();
-    if (k == 0) {
-        return;
-    }
-    zobrazenyUsek_ = k;
+    const int k = formular_.usek();
+    cboUsekC->setCurrentIndex(k - 1);
     const QString konec = QString::number(k) + QStringLiteral(" [°C]");
     lblPocTep->setText(tagPocTep_ + konec);
     lblKonTep->setText(tagKonTep_ + konec);
-    const Krivka& krivka = uloha_.Krivka;
-    UkazCislo(txtPocTep, krivka[static_cast<std::size_t>(k - 1)].Teplota);
-    UkazCislo(txtKonTep, krivka[static_cast<std::size_t>(k)].Teplota);
-    UkazCislo(txtDobaVydrze, krivka[static_cast<std::size_t>(k - 1)].DobaVydrze);
-    // The start of a later segment is the end of the one before; it is typed there.
     txtPocTep->setEnabled(k == 1);
-}
-
-void ZadaniKrivky::krivkaOpustena(QLineEdit* pole) {
-    Krivka& krivka = uloha_.Krivka;
-    const int k = zobrazenyUsek_;
-    float* cil = nullptr;
-    if (pole == txtPocTep) {
-        cil = &krivka[0].Teplota;
-    } else if (k != 0 && pole == txtKonTep) {
-        cil = &krivka[static_cast<std::size_t>(k)].Teplota;
-    } else if (k != 0 && pole == txtDobaVydrze) {
-        cil = &krivka[static_cast<std::size_t>(k - 1)].DobaVydrze;
-    }
-    if (cil == nullptr) {
-        return;
-    }
-    // A text that is no number stays in the field, unstored, and OK names it.
-    const CteniPole cteni = CtiPole(pole);
-    if (cteni.obsah == Obsah::Cislo) {
-        *cil = cteni.hodnota;
-        KresliKrivku();
-    }
-}
-
-void ZadaniKrivky::dokonciUpravy(QWidget* fokus) {
-    if (fokus == txtPocTep || fokus == txtKonTep || fokus == txtDobaVydrze) {
-        krivkaOpustena(static_cast<QLineEdit*>(fokus));
-    }
-}
-
-std::optional<ChybaPole> ZadaniKrivky::chybaPoli(std::int16_t j) const {
-    if (!optRizeny->isChecked() || zobrazenyUsek_ == 0) {
-        return std::nullopt;
-    }
-    const std::pair<QLineEdit*, QLabel*> pole[] = {
-        {txtPocTep, lblPocTep}, {txtKonTep, lblKonTep}, {txtDobaVydrze, lblDobaVydrze}};
-    for (const auto& [txt, lbl] : pole) {
-        const CteniPole cteni = CtiPole(txt);
-        if (auto chyba = ChybaTextu(txt, lbl, txt->text(), cteni.obsah, j)) {
-            return chyba;
-        }
-    }
-    return std::nullopt;
-}
-
-QWidget* ZadaniKrivky::ukazPole(bool doba, int usek) {
-    if (usek >= 1 && usek <= cboUsekC->count()) {
-        cboUsekC->setCurrentIndex(usek - 1);
-    }
-    return doba ? txtDobaVydrze : txtKonTep;
-}
-
-void ZadaniKrivky::prevezmi(Uloha& u) const {
-    u.Rizeny = optRizeny->isChecked();
-    if (u.Rizeny && cboPocetKrivek->currentIndex() >= 0) {
-        u.PocetKrivek = static_cast<std::int16_t>(cboPocetKrivek->currentIndex() + 2);
+    Zalozka::obnov();
+    KresliKrivku();
+    if (u.Rizeny != rizeny_) {
+        rizeny_ = u.Rizeny;
+        emit rezimZmenen();
     }
 }
 
 void ZadaniKrivky::KresliKrivku() {
-    const Uloha& u = uloha_;
+    const Uloha& u = formular_.uloha();
     const int pocet = PocetUseku(u);
     QList<QPointF> body;
     body.reserve(pocet + 1);
-    body.append(QPointF(0.0, u.Krivka[0].Teplota));
+    body.append(QPointF(0.0, static_cast<double>(u.Krivka[0].Teplota)));
     // Whole seconds, rounded after each addition (halves to even). The sum is kept wide
     // enough for curves of any length.
     double cas = 0.0;
     for (int k = 1; k <= pocet; ++k) {
         cas = std::nearbyint(cas + static_cast<double>(u.Krivka[static_cast<std::size_t>(k - 1)].DobaVydrze));
-        body.append(QPointF(cas, u.Krivka[static_cast<std::size_t>(k)].Teplota));
+        body.append(QPointF(cas, static_cast<double>(u.Krivka[static_cast<std::size_t>(k)].Teplota)));
     }
-    FlpGrf1->vymazRady();
-    FlpGrf1->pridejRadu(QString(), QColor(0, 0, 255), body);
+    // Built again only when the curve changed: every keystroke of the dialog shows the form anew.
+    if (body != nakresleno_ || FlpGrf1->pocetRad() == 0) {
+        nakresleno_ = body;
+        FlpGrf1->vymazRady();
+        FlpGrf1->pridejRadu(QString(), QColor(0, 0, 255), body);
+    }
 }
 
 }  // namespace zorvet

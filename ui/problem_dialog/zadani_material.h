@@ -1,16 +1,14 @@
 // The material tab of the problem dialog: the material list from the data folder's
-// Material.lst (picking one fills the density and the heat capacity), saving a material,
-// the emissivity with its help table, and the reduction factor of the surface.
+// Material.lst (picking one fills the density, the heat capacity and the conductivity),
+// saving a material, the emissivity with its help table, the reduction factor of the surface
+// and the thermal conductivity.
 #pragma once
 
-#include <QWidget>
-#include <cstdint>
-#include <optional>
+#include <QString>
 
 #include "model/material.h"
-#include "model/uloha.h"
 #include "ui/common/dialogy.h"
-#include "ui/problem_dialog/pole.h"
+#include "ui/problem_dialog/zalozka.h"
 
 class QComboBox;
 class QLabel;
@@ -20,41 +18,20 @@ class QTimer;
 
 namespace zorvet {
 
-class ZadaniMaterialu : public QWidget {
+class ZadaniMaterialu : public Zalozka {
     Q_OBJECT
 public:
-    ZadaniMaterialu(Dialogy& dialogy, QWidget* parent = nullptr);
+    ZadaniMaterialu(Formular& formular, Dialogy& dialogy, QWidget* parent = nullptr);
 
-    void NastavPopisy(std::int16_t jazyk);
-    // Reads the material database and the emissivity table of the data folder.
-    void NactiMaterialy(const QString& slozka, std::int16_t jazyk);
+    void NastavPopisy(Jazyk jazyk) override;
+    void vybrana() override;
 
-    // The record into the fields (a reduction factor of 0 becomes 1 in u; no conductivity is
-    // an empty field).
-    void zobraz(Uloha& u);
+    // Reads the material database and the emissivity table of the data folder; a last record
+    // that may have been cut short is told.
+    void NactiMaterialy(const QString& slozka, Jazyk jazyk);
 
     // The conductivity the database holds for the material's name, 0 when none.
     float vodivost(const std::string& nazev) const;
-
-    // The fields into the problem, each on its own: a field whose text is no number keeps
-    // the problem's value, an empty density is none (0) when the mass is typed, and with
-    // prazdnaNula every empty field is 0, as a saved file states it. The first
-    // field to correct, when checking for acceptance: a needed value missing, a text that
-    // is no number.
-    std::optional<ChybaPole> prevezmi(Uloha& u, bool zRozmeru, bool prazdnaNula = false) const;
-
-    // The density field as read now (the mass from the dimensions uses it).
-    CteniPole hustota() const;
-
-    // The focus into the material list, as selecting the tab gives it.
-    void zamerSeznam();
-
-    QLineEdit* pole(Velicina v) const;
-    const QLabel* popisek(Velicina v) const;
-
-signals:
-    // The density field was left after a change.
-    void hustotaZmenena();
 
 protected:
     bool eventFilter(QObject* objekt, QEvent* udalost) override;
@@ -63,12 +40,12 @@ private:
     void cboMaterialClick(int index);
     void cmdUlozMaterialClick();
     void naplnSeznam();
+    QWidget* pole(Velicina v) const;
 
     Dialogy& dialogy_;
     QString slozka_;
-    std::int16_t jazyk_ = 0;
+    Jazyk jazyk_ = Jazyk::Anglicky;
     DatabazeMaterialu databaze_;
-    QString hustotaPriVstupu_;
 
     QLabel* lblDruh = nullptr;
     QComboBox* cboMaterial = nullptr;

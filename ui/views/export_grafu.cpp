@@ -57,7 +57,7 @@ std::optional<FormatGrafu> FormatGrafuSouboru(const QString& cesta) {
     return std::nullopt;
 }
 
-std::optional<QString> ExportujGraf(const Vysledek& vysledek, std::int16_t jazyk, const QString& cesta,
+std::optional<QString> ExportujGraf(const Vysledek& vysledek, Jazyk jazyk, const QString& cesta,
                                     FormatGrafu format, QSize velikost) {
     velikost = velikost.boundedTo(QSize(kNejvetsiStrana, kNejvetsiStrana))
                    .expandedTo(QSize(kNejmensiStrana, kNejmensiStrana));

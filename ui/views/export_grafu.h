@@ -10,6 +10,7 @@
 #include <cstdint>
 
 #include "model/vysledek.h"
+#include "model/nastaveni.h"
 
 namespace zorvet {
 
@@ -33,7 +34,7 @@ inline constexpr int kNejvetsiStrana = 10000;
 // the picture's proportions, so that its texts and lines keep their weight at every size.
 // The file is written through ZapisBajty (as a whole or not at all). No value on success;
 // otherwise the system's reason, which may be empty.
-std::optional<QString> ExportujGraf(const Vysledek& vysledek, std::int16_t jazyk, const QString& cesta,
+std::optional<QString> ExportujGraf(const Vysledek& vysledek, Jazyk jazyk, const QString& cesta,
                                     FormatGrafu format, QSize velikost = kVelikostExportu);
 
 }  // namespace zorvet

@@ -21,7 +21,7 @@ constexpr int kZnackyDo = 50;
 
 }  // namespace
 
-void NaplnGrafVysledku(Graf& graf, const Vysledek& vysledek, std::int16_t j) {
+void NaplnGrafVysledku(Graf& graf, const Vysledek& vysledek, Jazyk j) {
     const bool rizeny = vysledek.Uloha.Rizeny;
     const int n = vysledek.posledniRadek();
     QList<QPointF> vsazka;
@@ -60,8 +60,8 @@ void NaplnGrafVysledku(Graf& graf, const Vysledek& vysledek, std::int16_t j) {
             povrch.append(QPointF(cas, vysledek.Jadro->povrch[i]));
             jadro.append(QPointF(cas, t[i]));
         }
-        rady.append({Text(id::Povrch, j), kOranzova, povrch, Qt::DashLine});
-        rady.append({Text(id::Jadro, j), kZelena, jadro, Qt::DashLine});
+        rady.append({Text(id::PovrchGraf, j), kOranzova, povrch, Qt::DashLine});
+        rady.append({Text(id::JadroGraf, j), kZelena, jadro, Qt::DashLine});
     }
     graf.nastavRady(rady);
 }

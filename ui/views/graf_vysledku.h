@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "model/vysledek.h"
+#include "model/nastaveni.h"
 
 namespace zorvet {
 
@@ -16,6 +17,6 @@ class Graf;
 // labels); when the core of a thick charge was computed, its surface (orange) and core
 // (green) temperatures dashed, and every curve labelled; every point marked up to 50 steps,
 // bare lines from 51 on; the title and axis titles in the language jazyk, in Arial 16.
-void NaplnGrafVysledku(Graf& graf, const Vysledek& vysledek, std::int16_t jazyk);
+void NaplnGrafVysledku(Graf& graf, const Vysledek& vysledek, Jazyk jazyk);
 
 }  // namespace zorvet

@@ -36,7 +36,7 @@ PohledGrafu::PohledGrafu(Dialogy& dialogy, QWidget* parent) : QWidget(parent), d
 
 void PohledGrafu::zobraz(const PodkladyZpravy& zprava, QSize vnejsiTwipy) {
     zprava_ = zprava;
-    const std::int16_t jazyk = zprava.jazyk;
+    const Jazyk jazyk = zprava.jazyk;
     const int W = vnejsiTwipy.width();
     const int H = vnejsiTwipy.height();
     FlpGrf1_->setGeometry(NaPixely(W / 50), NaPixely(W / 50), NaPixely((W * 3) / 4), NaPixely((H * 9) / 10));
@@ -50,7 +50,7 @@ void PohledGrafu::TiskniGraf() {
     if (isHidden()) {
         return;
     }
-    const std::int16_t j = zprava_.jazyk;
+    const Jazyk j = zprava_.jazyk;
     const int volba = dialogy_.volba(Text(id::TitulekTisku, j), Text(id::VolbaTisku, j),
                                      {Text(id::Zprava, j), Text(id::JenGraf, j), Text(id::Storno, j)});
     if (volba != 0 && volba != 1) {
@@ -68,7 +68,8 @@ void PohledGrafu::TiskniGraf() {
     if (vysledek != VysledekTisku::ZadnaTiskarna) {
         return;
     }
-    // No printer: the page goes into a PDF file instead.
+    // No printer: the page goes into a PDF file instead, and the user is told why.
+    dialogy_.zprava(Ikona::Informace, Text(id::TitulekTisku, j), Text(id::TiskDoPdf, j));
     const std::optional<QString> cesta = dialogy_.ulozitVystup(Text(id::FiltrPdf, j), 2);
     if (!cesta) {
         return;
@@ -88,7 +89,7 @@ void PohledGrafu::ExportujGraf() {
     if (isHidden() || zprava_.vysledek == nullptr) {
         return;
     }
-    const std::int16_t j = zprava_.jazyk;
+    const Jazyk j = zprava_.jazyk;
     const std::optional<QString> cesta = dialogy_.ulozitVystup(Text(id::FiltrExportu, j), 2);
     if (!cesta) {
         return;

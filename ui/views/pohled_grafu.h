@@ -21,8 +21,8 @@ class PohledGrafu : public QWidget {
 public:
     PohledGrafu(Dialogy& dialogy, QWidget* parent);
 
-    // Builds the chart of the result (which must outlive the view) for a window of the given
-    // outer size in twips, and shows the view. zprava describes the report of the case.
+    // Builds the chart of the result for a window of the given outer size in twips, and shows
+    // the view; the report printed from it is that of zprava.
     void zobraz(const PodkladyZpravy& zprava, QSize vnejsiTwipy);
 
     // Prints the one-page report of the case, or the chart alone, as the user chooses, through

@@ -8,6 +8,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QStyle>
 #include <QTableView>
 #include <algorithm>
@@ -18,6 +19,7 @@
 #include "files/retezce.h"
 #include "files/tabulka_csv.h"
 #include "files/zpravy.h"
+#include "model/pole.h"
 #include "model/vykon.h"
 #include "ui/common/kurzor.h"
 #include "ui/views/tabulka_vysledku.h"
@@ -71,11 +73,15 @@ PohledTabulky::PohledTabulky(Dialogy& dialogy, QWidget* parent) : QWidget(parent
     for (QWidget* w : fraVykon_->findChildren<QWidget*>()) {
         w->setFont(male);
     }
+    // Below the frame, in its column: why losses typed give no figures.
+    lblChybaZtrat_ = popisek(this, "lblChybaZtrat", QRect());
+    lblChybaZtrat_->hide();
     lblJadro_ = popisek(this, "lblJadro", QRect());
     lblVarovani_ = popisek(this, "lblVarovani", QRect());
     QPalette cervena = lblVarovani_->palette();
     cervena.setColor(QPalette::WindowText, QColor(160, 0, 0));
     lblVarovani_->setPalette(cervena);
+    lblChybaZtrat_->setPalette(cervena);
     connect(cboZtraty_, &QComboBox::editTextChanged, this, &PohledTabulky::zmenaZtrat);
     connect(cboZtraty_, &QComboBox::activated, this, &PohledTabulky::zmenaZtrat);
 
@@ -120,7 +126,7 @@ PohledTabulky::PohledTabulky(Dialogy& dialogy, QWidget* parent) : QWidget(parent
     setTabOrder(grdTabulka_, cboZtraty_);
 }
 
-void PohledTabulky::NastavPopisy(std::int16_t j) {
+void PohledTabulky::NastavPopisy(Jazyk j) {
     fraVykon_->setTitle(Text(id::VykonASpotreba, j));
     lblZtraty_->setText(Text(id::Ztraty, j));
     lblPrikon_->setText(Text(id::Prikon, j));
@@ -152,8 +158,9 @@ int PohledTabulky::sirkaSloupce(int sloupec) const {
     return sirka + okraj + 4;
 }
 
-void PohledTabulky::zobraz(const Vysledek& vysledek, std::int16_t jazyk, QSize vnejsiTwipy) {
-    vysledek_ = &vysledek;
+void PohledTabulky::zobraz(std::shared_ptr<const Vysledek> sdileny, Jazyk jazyk, QSize vnejsiTwipy) {
+    vysledek_ = std::move(sdileny);
+    const Vysledek& vysledek = *vysledek_;
     jazyk_ = jazyk;
     const int W = vnejsiTwipy.width();
     const int H = vnejsiTwipy.height();
@@ -201,8 +208,10 @@ void PohledTabulky::zobraz(const Vysledek& vysledek, std::int16_t jazyk, QSize v
     const QString jadro = RadkyJadra(vysledek, jazyk).trimmed();
     const QString varovani = VarovaniJadra(vysledek, jazyk);
     const int sirka = width() - fraVykon_->x() - okraj;
+    lblChybaZtrat_->setGeometry(fraVykon_->x(), fraVykon_->geometry().bottom() + okraj, sirka,
+                                2 * lblChybaZtrat_->fontMetrics().lineSpacing() + 4);
     lblJadro_->setText(jadro);
-    lblJadro_->setGeometry(fraVykon_->x(), fraVykon_->geometry().bottom() + okraj, sirka,
+    lblJadro_->setGeometry(fraVykon_->x(), lblChybaZtrat_->geometry().bottom() + okraj, sirka,
                            lblJadro_->heightForWidth(sirka));
     lblVarovani_->setText(varovani);
     lblVarovani_->setGeometry(fraVykon_->x(), lblJadro_->geometry().bottom() + okraj, sirka,
@@ -211,8 +220,24 @@ void PohledTabulky::zobraz(const Vysledek& vysledek, std::int16_t jazyk, QSize v
     lblVarovani_->setVisible(!varovani.isEmpty());
     grdTabulka_->scrollToTop();
     grdTabulka_->setCurrentIndex(tabulka_->index(0, 1));
+    {
+        // The losses the result is shown with.
+        const QSignalBlocker blokovano(cboZtraty_);
+        cboZtraty_->setCurrentIndex(cboZtraty_->findText(QString::number(vysledek.Ztraty)));
+        cboZtraty_->setEditText(QString::number(vysledek.Ztraty));
+    }
     show();
     zmenaZtrat();
+}
+
+QRect PohledTabulky::obsazeno() const {
+    QRect r = fraVykon_->geometry();
+    for (const QLabel* l : {lblChybaZtrat_, lblJadro_, lblVarovani_}) {
+        if (!l->isHidden()) {
+            r = r.united(l->geometry());
+        }
+    }
+    return r;
 }
 
 void PohledTabulky::VykonASpotreba(std::int16_t z) {
@@ -230,16 +255,27 @@ void PohledTabulky::zmenaZtrat() {
     if (isHidden()) {
         return;
     }
-    // A text that is no whole percentage in range shows nothing rather than the figures
-    // of an earlier text.
-    const std::optional<double> x = CtiCisloPole(cboZtraty_->currentText());
-    const std::optional<std::int16_t> z = x ? Cele16(*x) : std::nullopt;
-    if (!z) {
+    // A text that is no whole percentage in range shows nothing rather than the figures of an
+    // earlier text, and says why below the frame.
+    const QString text = cboZtraty_->currentText();
+    const std::optional<double> x = CtiCisloPole(text);
+    std::optional<Zavada> chyba;
+    if (!x) {
+        chyba = Zavada{Velicina::Ztraty, text.trimmed().isEmpty() ? Vada::ChybiHodnota : Vada::NeniCislo, 0,
+                       text.toStdString()};
+    } else if (const std::optional<Vada> vada = ZkontrolujHodnotu(Pole(Velicina::Ztraty), *x, Uloha{})) {
+        chyba = Zavada{Velicina::Ztraty, *vada, 0, {}};
+    }
+    lblChybaZtrat_->setText(chyba ? ZpravaZavady(*chyba, vysledek_->Uloha, jazyk_) : QString());
+    lblChybaZtrat_->setVisible(chyba.has_value());
+    if (chyba) {
         lblPrikonH_->clear();
         lblSpotrebaH_->clear();
         return;
     }
-    VykonASpotreba(*z);
+    const auto z = static_cast<std::int16_t>(*x);
+    VykonASpotreba(z);
+    emit ztratyZmeneny(z);
 }
 
 void PohledTabulky::KopirujVyber() {

@@ -5,9 +5,11 @@
 
 #include <QWidget>
 #include <cstdint>
+#include <memory>
 
 #include "model/vysledek.h"
 #include "ui/common/dialogy.h"
+#include "model/nastaveni.h"
 
 class QAction;
 class QComboBox;
@@ -25,15 +27,15 @@ public:
     PohledTabulky(Dialogy& dialogy, QWidget* parent);
 
     // The frame's captions.
-    void NastavPopisy(std::int16_t jazyk);
+    void NastavPopisy(Jazyk jazyk);
 
     // The items "0" to "100", the text "0".
     void naplnZtraty();
 
-    // Fills the grid from the result (which must outlive the view) for a window of the given
-    // outer size in twips, and shows the view with the power figures for the losses shown
-    // and, below them, the core of a thick charge when it was computed.
-    void zobraz(const Vysledek& vysledek, std::int16_t jazyk, QSize vnejsiTwipy);
+    // Fills the grid from the result for a window of the given outer size in twips, and shows
+    // the view with the power figures for the result's losses and, below them, the core of a
+    // thick charge when it was computed.
+    void zobraz(std::shared_ptr<const Vysledek> vysledek, Jazyk jazyk, QSize vnejsiTwipy);
 
     // Shows the power required and the energy taken up for z % of losses; the labels are
     // empty when there is nothing to show.
@@ -49,14 +51,21 @@ public:
 
     QTableView* grid() const { return grdTabulka_; }
     QComboBox* ztraty() const { return cboZtraty_; }
+    // The frame of the power figures and, below it, the core's lines: the buttons of the window
+    // keep clear of it.
+    QRect obsazeno() const;
+
+signals:
+    // Losses that are a whole percentage in range were chosen: the result is shown with them.
+    void ztratyZmeneny(std::int16_t ztraty);
 
 private:
     void zmenaZtrat();
     int sirkaSloupce(int sloupec) const;
 
     Dialogy& dialogy_;
-    const Vysledek* vysledek_ = nullptr;
-    std::int16_t jazyk_ = 0;
+    std::shared_ptr<const Vysledek> vysledek_;
+    Jazyk jazyk_ = Jazyk::Anglicky;
     QGroupBox* fraVykon_ = nullptr;
     QComboBox* cboZtraty_ = nullptr;
     QLabel* lblSpotrebaH_ = nullptr;
@@ -64,6 +73,7 @@ private:
     QLabel* lblSpotreba_ = nullptr;
     QLabel* lblPrikon_ = nullptr;
     QLabel* lblZtraty_ = nullptr;
+    QLabel* lblChybaZtrat_ = nullptr;  // why the losses typed give no figures
     QLabel* lblJadro_ = nullptr;     // the core time and the Biot number of a thick charge
     QLabel* lblVarovani_ = nullptr;  // the warning when the core lags
     QTableView* grdTabulka_ = nullptr;

@@ -6,13 +6,13 @@
 
 #include "files/cisla.h"
 #include "files/retezce.h"
-#include "model/jadro.h"
+#include "model/vypocet.h"
 
 namespace zorvet {
 
 TabulkaVysledku::TabulkaVysledku(QObject* parent) : QAbstractTableModel(parent) {}
 
-void TabulkaVysledku::obnov(const Vysledek* vysledek, std::int16_t jazyk) {
+void TabulkaVysledku::obnov(const Vysledek* vysledek, Jazyk jazyk) {
     beginResetModel();
     vysledek_ = vysledek;
     druhy_.clear();
@@ -44,7 +44,7 @@ QString TabulkaVysledku::text(int radek, Sloupec druh) const {
         case Sloupec::Vsazka:
             return radek <= v.posledniRadek() ? TextObecny(v.Vysledky.TeplotaVsazky[i]) : QString();
         case Sloupec::Pec:
-            return TextObecny(TeplotaPeceKroku(v, radek));
+            return TextObecny(PrubehPece(v.Uloha)(radek));
         case Sloupec::Povrch:
             return i < jadro ? TextObecny(v.Jadro->povrch[i]) : QString();
         case Sloupec::Jadro:

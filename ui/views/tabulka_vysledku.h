@@ -22,7 +22,7 @@ public:
     // (time, charge, furnace) for a controlled heat-up, and the surface and core of a thick
     // charge when they were computed (their rows may run on; a column is blank after its
     // end). The result must outlive the view of it.
-    void obnov(const Vysledek* vysledek, std::int16_t jazyk);
+    void obnov(const Vysledek* vysledek, Jazyk jazyk);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -43,7 +43,7 @@ private:
     const Vysledek* vysledek_ = nullptr;
     QList<Sloupec> druhy_;
     int radky_ = 0;
-    std::int16_t jazyk_ = kAnglicky;
+    Jazyk jazyk_ = Jazyk::Anglicky;
 };
 
 }  // namespace zorvet

@@ -13,6 +13,7 @@
 #include "files/retezce.h"
 #include "files/zapis.h"
 #include "files/zpravy.h"
+#include "model/pole.h"
 #include "model/vykon.h"
 #include "ui/common/graf.h"
 #include "ui/views/graf_vysledku.h"
@@ -31,7 +32,7 @@ constexpr double kRadek = 42.0;
 // Writes the page from the top down.
 class Sazec {
 public:
-    Sazec(QPainter& p, std::int16_t jazyk) : p_(p), j_(jazyk) {}
+    Sazec(QPainter& p, Jazyk jazyk) : p_(p), j_(jazyk) {}
 
     void pismo(int velikost, bool tucne = false) {
         QFont f(QStringLiteral("DejaVu Sans"));
@@ -82,27 +83,61 @@ public:
 
 private:
     QPainter& p_;
-    std::int16_t j_;
+    Jazyk j_;
     double y_ = kOkraj;
 };
 
-QString bez(int id, std::int16_t j) { return BezAkceleratoru(Text(id, j)).trimmed(); }
+QString bez(int id, Jazyk j) { return BezAkceleratoru(Text(id, j)).trimmed(); }
 
-void zadani(Sazec& s, const Uloha& u, std::int16_t j) {
+// The caption of a field on the page: its label in a file, or its caption in the dialog.
+QString popisekZpravy(const PopisPole& p, const Uloha& u, Jazyk j) {
+    if (p.velicina == Velicina::KoefK) {
+        return Text(id::KoefKZpravy, j) + QStringLiteral(" [-]");
+    }
+    if (p.souborPopisek == 0) {
+        return NazevPole(p.velicina, 0, u, j);
+    }
+    const int popisek = p.souborPopisekKruh != 0 && u.Profil == Profil::Kruhovy ? p.souborPopisekKruh : p.souborPopisek;
+    return Text(popisek, j) + QLatin1Char(' ') + (p.jednotka != 0 ? Text(p.jednotka, j) : QString::fromLatin1(p.jednotkaText));
+}
+
+QString hodnotaZpravy(const PopisPole& p, const Vysledek& v, Jazyk j) {
+    const Uloha& u = v.Uloha;
+    if (p.velicina == Velicina::KoefK && !v.ZnamyKoefK) {
+        return Text(id::KoefKNeznamy, j);
+    }
+    switch (p.druh) {
+        case DruhPole::Text:
+            return QString::fromStdString(u.NazevMaterialu);
+        case DruhPole::Pocet:
+            return QString::number(u.*p.pocet);
+        case DruhPole::Kod: {
+            const int profil = u.Profil == Profil::Kruhovy ? id::ProfilK : u.Profil == Profil::Ctvercovy ? id::ProfilC : id::ProfilO;
+            return bez(profil, j);
+        }
+        case DruhPole::Cislo:
+            break;
+    }
+    return TextObecny(u.*p.cislo);
+}
+
+// The problem as the table of fields has it: the values that belong to it, those of the
+// dimensions under their own heading, the curve as a table of its segments.
+void zadani(Sazec& s, const Vysledek& v, Jazyk j) {
+    const Uloha& u = v.Uloha;
     s.nadpis(Text(id::OddilZadani, j), 45);
-    s.radek(Text(id::Material, j), QString::fromStdString(u.NazevMaterialu));
-    s.cislo(id::SouborTeplKapacita, QStringLiteral("[J/kg/K]"), u.c);
-    s.cislo(id::SouborHustota, QStringLiteral("[kg/m3]"), u.Gama);
-    s.cislo(id::SouborHmotnost, id::JednotkaKg, u.m);
-    s.cislo(id::SouborPlocha, id::JednotkaM2, u.A);
-    s.cislo(id::KoefKZpravy, QStringLiteral("[-]"), u.KoefK);
-    s.cislo(id::SouborEmisivita, QStringLiteral("[-]"), u.Eps);
-    s.cislo(id::SouborTv, id::JednotkaStupne, u.Tv);
-    s.cislo(id::SouborTk, id::JednotkaStupne, u.Tk);
-    s.cislo(id::SouborCasKrok, id::JednotkaSekundy, u.CasKrok);
-    if (!u.Rizeny) {
-        s.cislo(id::SouborTpece, id::JednotkaStupne, u.Tpece);
-    } else {
+    const auto patri = [&u](const PopisPole& p) {
+        return p.zalozka >= 0 && Plati(p.kdy, u) && p.velicina != Velicina::ZadaniHmotnosti &&
+               p.velicina != Velicina::TeplotaKrivky && p.velicina != Velicina::DobaVydrze &&
+               p.velicina != Velicina::Lambda;
+    };
+    const auto geometrie = [](const PopisPole& p) { return p.kdy == Kdy::ZRozmeru || p.kdy == Kdy::ZRozmeruObdelnik; };
+    for (const PopisPole& p : PoleUlohy()) {
+        if (patri(p) && !geometrie(p)) {
+            s.radek(BezAkceleratoru(popisekZpravy(p, u, j)).trimmed(), hodnotaZpravy(p, v, j));
+        }
+    }
+    if (u.Rizeny) {
         s.nadpis(Text(id::SouborKrivka, j), 38);
         const QList<double> x = {kOkraj, kOkraj + 250.0, kOkraj + 750.0, kOkraj + 1250.0};
         const QString stupne = QLatin1Char(' ') + Text(id::JednotkaStupne, j);
@@ -116,20 +151,12 @@ void zadani(Sazec& s, const Uloha& u, std::int16_t j) {
                     x);
         }
     }
-    if (u.ZadaniHmotnosti == "V") {
+    if (u.zRozmeru()) {
         s.nadpis(Text(id::OddilGeometrie, j), 38);
-        const int profil = u.Profil == "K" ? id::ProfilK : u.Profil == "C" ? id::ProfilC : id::ProfilO;
-        s.radek(Text(id::SouborProfil, j), bez(profil, j));
-        s.cislo(u.Profil == "K" ? id::SouborPrumer : id::SouborStranaA, QStringLiteral("[m]"), u.StranaA);
-        if (u.Profil == "O") {
-            s.cislo(id::SouborStranaB, QStringLiteral("[m]"), u.StranaB);
-        }
-        s.cislo(id::SouborDelka, QStringLiteral("[m]"), u.DelkaL);
-        s.radek(Text(id::SouborPocetProfilu, j), QString::number(u.PocetProfilu));
-        s.radek(Text(id::SouborPocetAB, j), QString::number(u.PocetAB));
-        s.radek(Text(id::SouborPocetAL, j), QString::number(u.PocetAL));
-        if (u.Profil == "O") {
-            s.radek(Text(id::SouborPocetBL, j), QString::number(u.PocetBL));
+        for (const PopisPole& p : PoleUlohy()) {
+            if (patri(p) && geometrie(p)) {
+                s.radek(BezAkceleratoru(popisekZpravy(p, u, j)).trimmed(), hodnotaZpravy(p, v, j));
+            }
         }
         s.radek(bez(id::CelkoveA, j), TextObecny(u.CelkovaPlocha));
     }
@@ -139,7 +166,8 @@ void zadani(Sazec& s, const Uloha& u, std::int16_t j) {
 
 void KresliZpravu(QPainter& painter, const QRectF& stranka, const PodkladyZpravy& podklady) {
     const Vysledek& v = *podklady.vysledek;
-    const std::int16_t j = podklady.jazyk;
+    const std::int16_t ztraty = v.Ztraty;
+    const Jazyk j = podklady.jazyk;
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.fillRect(stranka, Qt::white);
@@ -152,19 +180,19 @@ void KresliZpravu(QPainter& painter, const QRectF& stranka, const PodkladyZpravy
     Sazec s(painter, j);
     s.nadpis(Text(id::NazevProgramu, j) + QStringLiteral(" — ") + Text(id::TitulekZpravy, j), 60);
     s.radek(Text(id::Datum, j), podklady.datum.toString(Qt::ISODate));
-    if (!podklady.soubor.isEmpty()) {
-        s.radek(Text(id::SouborZpravy, j), podklady.soubor);
+    if (!v.Soubor.empty()) {
+        s.radek(Text(id::SouborZpravy, j), QString::fromStdString(v.Soubor));
     }
-    if (!podklady.komentar.isEmpty()) {
-        s.radek(Text(id::KomentarZpravy, j), podklady.komentar);
+    if (!v.Komentar.empty()) {
+        s.radek(Text(id::KomentarZpravy, j), QString::fromStdString(v.Komentar));
     }
     s.cara();
-    zadani(s, v.Uloha, j);
+    zadani(s, v, j);
     s.cara();
     s.nadpis(Text(id::OddilVysledku, j), 45);
     s.odstavec(ZpravaKonecneTeploty(v, j));
-    s.radek(bez(id::Ztraty, j), QString::number(podklady.ztraty));
-    const std::optional<VykonSpotreba> vykon = VykonASpotreba(v, podklady.ztraty);
+    s.radek(bez(id::Ztraty, j), QString::number(ztraty));
+    const std::optional<VykonSpotreba> vykon = VykonASpotreba(v, ztraty);
     s.radek(bez(id::Prikon, j), vykon ? TextObecny(vykon->P) : QString());
     s.radek(bez(id::Spotreba, j), vykon ? TextObecny(vykon->E) : QString());
     if (v.Jadro) {

@@ -8,20 +8,21 @@
 #include <QRectF>
 #include <QString>
 #include <cstdint>
+#include <memory>
 #include <optional>
 
 #include "model/vysledek.h"
+#include "model/nastaveni.h"
 
 class QPainter;
 
 namespace zorvet {
 
+// The result carries all the page prints: its problem, its file and comment, the losses of
+// its power.
 struct PodkladyZpravy {
-    const Vysledek* vysledek = nullptr;
-    std::int16_t jazyk = 0;
-    QString soubor;     // the problem or results file's name, when there is one
-    QString komentar;   // the comment of that file
-    std::int16_t ztraty = 0;  // heat losses in per cent
+    std::shared_ptr<const Vysledek> vysledek;
+    Jazyk jazyk = Jazyk::Anglicky;
     QDate datum;
 };
 

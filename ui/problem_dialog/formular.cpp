@@ -1,0 +1,437 @@
+#include "ui/problem_dialog/formular.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+#include "files/cisla.h"
+#include "files/cteni.h"
+#include "files/soubor.h"
+#include "model/geometrie.h"
+
+namespace zorvet {
+
+namespace {
+
+// A computed mass as mantissa with two decimals and a signed two-digit exponent: 7.85E+02.
+QString vedeckyTvar(float x) {
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%.2E", static_cast<double>(x));
+    QString text = QString::fromLatin1(buf);
+    text.replace(QLatin1Char('.'), OddelovacLokalu());
+    return text;
+}
+
+bool jePocetPloch(Velicina v) { return v == Velicina::PocetAB || v == Velicina::PocetAL || v == Velicina::PocetBL; }
+
+bool jeRozmer(Velicina v) {
+    return v == Velicina::StranaA || v == Velicina::StranaB || v == Velicina::DelkaL || v == Velicina::PocetProfilu;
+}
+
+// The single of the record that a field of the form holds, if it holds one.
+template <typename U>
+auto cisloV(U& u, Velicina v, int bod) -> decltype(&u.Tpece) {
+    const auto i = static_cast<std::size_t>(std::clamp(bod, 0, kPocetBodu - 1));
+    if (v == Velicina::TeplotaKrivky) {
+        return &u.Krivka[i].Teplota;
+    }
+    if (v == Velicina::DobaVydrze) {
+        return &u.Krivka[i].DobaVydrze;
+    }
+    const PopisPole& p = Pole(v);
+    return p.cislo != nullptr ? &(u.*p.cislo) : nullptr;
+}
+
+}  // namespace
+
+Formular::Formular(QObject* parent) : QObject(parent) {
+    // A new problem: empty fields, but for the reduction factor and the number of pieces.
+    uloha_.KoefK = 1.0f;
+    uloha_.PocetProfilu = 1;
+    for (const PopisPole& p : PoleUlohy()) {
+        if (p.zalozka >= 0 && (p.druh == DruhPole::Cislo || p.druh == DruhPole::Pocet)) {
+            pole_[{p.velicina, 0}] = StavPole{};
+        }
+    }
+    ukazHodnotu(Velicina::KoefK);
+    ukazHodnotu(Velicina::PocetProfilu);
+    for (int i = 0; i < kPocetBodu; ++i) {
+        ukazHodnotu(Velicina::TeplotaKrivky, i);
+        ukazHodnotu(Velicina::DobaVydrze, i);
+    }
+}
+
+void Formular::nastav(const Uloha& uloha) {
+    uloha_ = uloha;
+    if (uloha_.KoefK == 0.0f) {
+        uloha_.KoefK = 1.0f;
+    }
+    pole_.clear();
+    zmeneno_.reset();
+    for (const PopisPole& p : PoleUlohy()) {
+        if (p.zalozka >= 0 && p.druh != DruhPole::Kod && p.velicina != Velicina::TeplotaKrivky &&
+            p.velicina != Velicina::DobaVydrze) {
+            ukazHodnotu(p.velicina);
+        }
+    }
+    for (int i = 0; i < kPocetBodu; ++i) {
+        ukazHodnotu(Velicina::TeplotaKrivky, i);
+        ukazHodnotu(Velicina::DobaVydrze, i);
+    }
+    pocetUseku_ = uloha_.Rizeny ? PocetUseku(uloha_) : 0;
+    usek_ = pocetUseku_ > 0 ? 1 : 0;
+    if (uloha_.zRozmeru()) {
+        uloha_.CelkovaPlocha = CelkovaPlochaProfilu(uloha_).value_or(0.0f);
+    }
+    emit zmeneno();
+}
+
+QString Formular::text(Velicina v, int bod) const {
+    const auto it = pole_.find({v, bod});
+    return it != pole_.end() ? it->second.text : QString();
+}
+
+Formular::Cteni Formular::cti(Velicina v, int bod) const {
+    const auto it = pole_.find({v, bod});
+    if (it == pole_.end() || it->second.text.trimmed().isEmpty()) {
+        return {};
+    }
+    if (it->second.zHodnoty) {
+        const float* x = cisloV(uloha_, v, bod);
+        return {Obsah::Cislo, x != nullptr ? static_cast<double>(*x) : Hodnota(Pole(v), uloha_)};
+    }
+    const std::optional<double> x = CtiCisloPole(it->second.text);
+    if (!x) {
+        return {Obsah::NeniCislo, 0.0};
+    }
+    if (Pole(v).druh == DruhPole::Pocet) {
+        const std::optional<std::int16_t> n = Cele16(*x);
+        if (!n || *n != *x) {
+            return {Obsah::NeniCele, *x};
+        }
+    }
+    return {Obsah::Cislo, *x};
+}
+
+float* Formular::cisloZaznamu(Velicina v, int bod) { return cisloV(uloha_, v, bod); }
+
+void Formular::zapisDoZaznamu(Velicina v, int bod, double x) {
+    if (float* cil = cisloZaznamu(v, bod)) {
+        *cil = static_cast<float>(x);
+    } else if (const PopisPole& p = Pole(v); p.pocet != nullptr) {
+        uloha_.*p.pocet = static_cast<std::int16_t>(x);
+    }
+}
+
+void Formular::ukaz(Velicina v, int bod, const QString& text) { pole_[{v, bod}] = StavPole{text, !text.isEmpty()}; }
+
+void Formular::ukazHodnotu(Velicina v, int bod) {
+    const PopisPole& p = Pole(v);
+    if (p.druh == DruhPole::Text) {
+        pole_[{v, bod}] = StavPole{QString::fromStdString(uloha_.NazevMaterialu), false};
+    } else if (p.druh == DruhPole::Pocet) {
+        ukaz(v, bod, QString::number(uloha_.*p.pocet));
+    } else if (v == Velicina::Lambda && uloha_.Lambda == 0.0f) {
+        ukaz(v, bod, QString());  // no conductivity: no core
+    } else if (v == Velicina::m && uloha_.zRozmeru()) {
+        ukaz(v, bod, vedeckyTvar(uloha_.m));
+    } else if (const float* x = cisloZaznamu(v, bod)) {
+        ukaz(v, bod, TextObecny(*x));
+    }
+}
+
+void Formular::pis(Velicina v, int bod, const QString& text) {
+    StavPole& pole = pole_[{v, bod}];
+    if (pole.text == text) {
+        return;
+    }
+    pole = StavPole{text, false};
+    zmeneno_ = Klic{v, bod};
+    if (v == Velicina::NazevMaterialu) {
+        uloha_.NazevMaterialu = text.toStdString();
+    } else if (const Cteni c = cti(v, bod); c.obsah == Obsah::Cislo) {
+        zapisDoZaznamu(v, bod, c.hodnota);
+    } else if (c.obsah == Obsah::Prazdne && (Plati(Pole(v).nic, uloha_) || jePocetPloch(v))) {
+        // An empty field that may be empty is none: 0 (a count not given, no conductivity).
+        zapisDoZaznamu(v, bod, 0.0);
+    }
+    emit zmeneno();
+}
+
+void Formular::opusteno(Velicina v, int bod) {
+    if (zmeneno_ != Klic{v, bod}) {
+        return;
+    }
+    zmeneno_.reset();
+    if (jeRozmer(v)) {
+        rozmeryZmeneny();
+        prepocitejHmotnost();
+    } else if (jePocetPloch(v)) {
+        prepocitejPlochu();
+    } else if (v == Velicina::Gama) {
+        prepocitejHmotnost();
+    }
+    emit zmeneno();
+}
+
+void Formular::vyberPocet(Velicina v, const QString& text) {
+    pis(v, 0, text);
+    zmeneno_.reset();
+    prepocitejPlochu();
+    emit zmeneno();
+}
+
+void Formular::dokonci() {
+    if (zmeneno_) {
+        opusteno(zmeneno_->first, zmeneno_->second);
+    }
+}
+
+bool Formular::rozmeryCtou() {
+    for (Velicina v : {Velicina::StranaA, Velicina::StranaB, Velicina::DelkaL, Velicina::PocetProfilu}) {
+        if (Plati(Pole(v).kdy, uloha_) && cti(v, 0).obsah != Obsah::Cislo) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void Formular::prepocitejHmotnost() {
+    if (!uloha_.zRozmeru()) {
+        return;
+    }
+    // Dimensions, pieces or a density that are no number give no mass: the field is emptied
+    // rather than left with the mass of other dimensions.
+    const Cteni hustota = cti(Velicina::Gama, 0);
+    if (!rozmeryCtou() || hustota.obsah != Obsah::Cislo) {
+        ukaz(Velicina::m, 0, QString());
+        return;
+    }
+    uloha_.CelkovaPlocha = CelkovaPlochaProfilu(uloha_).value_or(0.0f);
+    HmotnostZRozmeru(uloha_, static_cast<float>(hustota.hodnota));
+    ukazHodnotu(Velicina::m);
+}
+
+void Formular::prepocitejPlochu() {
+    // A count that is no number is told at its field; the surface waits for it.
+    for (Velicina v : {Velicina::PocetAB, Velicina::PocetAL, Velicina::PocetBL}) {
+        if (Plati(Pole(v).kdy, uloha_) && cti(v, 0).obsah != Obsah::Cislo && cti(v, 0).obsah != Obsah::Prazdne) {
+            return;
+        }
+    }
+    if (!rozmeryCtou()) {
+        ukaz(Velicina::A, 0, QString());
+        return;
+    }
+    TeplosmennaPlocha(uloha_);
+    // Written with the point whatever the user's format, as the surface always was.
+    ukaz(Velicina::A, 0, TextZpravy(uloha_.A, QLatin1Char('.')).trimmed());
+}
+
+void Formular::rozmeryZmeneny() {
+    // The counts stay while the pieces still have that many faces, and the surface is made of
+    // them again; a count that no longer fits goes, and so does the surface made of it. A
+    // surface typed without counts stays as typed.
+    bool zadne = true;
+    bool vsechny = rozmeryCtou();
+    for (Velicina v : {Velicina::PocetAB, Velicina::PocetAL, Velicina::PocetBL}) {
+        const Cteni c = cti(v, 0);
+        if (!Plati(Pole(v).kdy, uloha_)) {
+            ukaz(v, 0, QString());
+            continue;
+        }
+        if (c.obsah == Obsah::Prazdne) {
+            continue;
+        }
+        zadne = false;
+        if (c.obsah != Obsah::Cislo || c.hodnota < 0.0 || c.hodnota > NejvicPloch(v, uloha_) || !rozmeryCtou()) {
+            ukaz(v, 0, QString());
+            zapisDoZaznamu(v, 0, 0.0);
+            vsechny = false;
+        }
+    }
+    if (zadne) {
+        return;
+    }
+    if (vsechny) {
+        prepocitejPlochu();
+    } else {
+        ukaz(Velicina::A, 0, QString());
+    }
+}
+
+void Formular::nastavRizeny(bool rizeny) {
+    uloha_.Rizeny = rizeny;
+    if (rizeny && pocetUseku_ == 0) {
+        pocetUseku_ = 2;
+        usek_ = 1;
+    }
+    // The curve stays as it is while the heat-up is uncontrolled.
+    uloha_.PocetKrivek = static_cast<std::int16_t>(rizeny ? pocetUseku_ : 0);
+    emit zmeneno();
+}
+
+void Formular::nastavPocetUseku(int pocet) {
+    pocetUseku_ = std::clamp(pocet, 1, kMaxUseku);
+    if (uloha_.Rizeny) {
+        uloha_.PocetKrivek = static_cast<std::int16_t>(pocetUseku_);
+    }
+    usek_ = std::clamp(usek_, 1, pocetUseku_);
+    emit zmeneno();
+}
+
+void Formular::vyberUsek(int usek) {
+    usek_ = std::clamp(usek, 1, std::max(pocetUseku_, 1));
+    emit zmeneno();
+}
+
+void Formular::nastavZadaniHmotnosti(ZadaniHmotnosti zadani) {
+    if (uloha_.ZadaniHmotnosti == zadani) {
+        return;
+    }
+    uloha_.ZadaniHmotnosti = zadani;
+    if (uloha_.zRozmeru()) {
+        if (uloha_.Profil == Profil::Zadny) {
+            // The rectangular bar is the default profile.
+            nastavProfil(Profil::Obdelnikovy);
+            return;
+        }
+        prepocitejHmotnost();
+    }
+    emit zmeneno();
+}
+
+void Formular::nastavProfil(Profil profil) {
+    if (uloha_.Profil == profil) {
+        return;
+    }
+    // The counts of another profile count other faces, and the surface made of them goes too.
+    const bool jiny = uloha_.Profil != Profil::Zadny;
+    uloha_.Profil = profil;
+    for (Velicina v : {Velicina::PocetAB, Velicina::PocetAL, Velicina::PocetBL}) {
+        ukaz(v, 0, QString());
+        zapisDoZaznamu(v, 0, 0.0);
+    }
+    if (uloha_.zRozmeru()) {
+        if (jiny) {
+            ukaz(Velicina::A, 0, QString());
+        }
+        prepocitejHmotnost();
+    }
+    emit zmeneno();
+}
+
+void Formular::vyberMaterial(const Material& material, float lambda) {
+    uloha_.NazevMaterialu = material.Nazev;
+    uloha_.c = material.c;
+    uloha_.Gama = material.Gama;
+    uloha_.Lambda = lambda;
+    for (Velicina v : {Velicina::NazevMaterialu, Velicina::c, Velicina::Gama, Velicina::Lambda}) {
+        ukazHodnotu(v);
+    }
+    prepocitejHmotnost();
+    emit zmeneno();
+}
+
+std::optional<Zavada> Formular::chybaTextu(Velicina v, int bod, bool prazdnaNula) const {
+    const Cteni c = cti(v, bod);
+    switch (c.obsah) {
+        case Obsah::Cislo:
+            return std::nullopt;
+        case Obsah::NeniCislo:
+            return Zavada{v, Vada::NeniCislo, bod, text(v, bod).toStdString()};
+        case Obsah::NeniCele:
+            return Zavada{v, Vada::NeniCele, bod, {}};
+        case Obsah::Prazdne:
+            if (prazdnaNula || Plati(Pole(v).nic, uloha_) || jePocetPloch(v)) {
+                return std::nullopt;
+            }
+            return Zavada{v, Vada::ChybiHodnota, bod, {}};
+    }
+    return std::nullopt;
+}
+
+std::optional<Zavada> Formular::chybaTextu(bool prazdnaNula) const {
+    for (const PopisPole& p : PoleUlohy()) {
+        if (!Plati(p.kdy, uloha_) || p.druh == DruhPole::Text || p.druh == DruhPole::Kod ||
+            p.velicina == Velicina::DobaVydrze || (p.velicina == Velicina::m && uloha_.zRozmeru())) {
+            continue;  // a computed mass follows from the dimensions
+        }
+        if (p.velicina == Velicina::TeplotaKrivky) {
+            // Segment by segment, as they are shown: start, end, duration.
+            for (int k = 1; k <= pocetUseku_; ++k) {
+                for (auto [v, bod] : {Klic{Velicina::TeplotaKrivky, k - 1}, Klic{Velicina::TeplotaKrivky, k},
+                                      Klic{Velicina::DobaVydrze, k - 1}}) {
+                    if (auto z = chybaTextu(v, bod, prazdnaNula)) {
+                        return z;
+                    }
+                }
+            }
+            continue;
+        }
+        if (auto z = chybaTextu(p.velicina, 0, prazdnaNula)) {
+            return z;
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<Zavada> Formular::zkontroluj(Pravidlo pravidlo) {
+    dokonci();
+    if (auto z = chybaTextu(false)) {
+        return z;
+    }
+    OdvodUlohu(uloha_);
+    if (uloha_.zRozmeru()) {
+        ukazHodnotu(Velicina::m);
+    }
+    emit zmeneno();
+    return PrijmiUlohu(uloha_, pravidlo);
+}
+
+Uloha Formular::sNulami() const {
+    Uloha u = uloha_;
+    for (const auto& [klic, pole] : pole_) {
+        if (!pole.text.trimmed().isEmpty() || klic.first == Velicina::NazevMaterialu) {
+            continue;
+        }
+        if (float* x = cisloV(u, klic.first, klic.second)) {
+            *x = 0.0f;
+        } else if (const PopisPole& p = Pole(klic.first); p.pocet != nullptr) {
+            u.*p.pocet = 0;
+        }
+    }
+    return u;
+}
+
+std::optional<Zavada> Formular::proUlozeni(Uloha* uloha) {
+    dokonci();
+    if (auto z = chybaTextu(true)) {
+        return z;
+    }
+    Uloha u = sNulami();
+    OdvodUlohu(u);
+    // A segment without a duration would end the curve of the file there.
+    for (int k = 1; u.Rizeny && k <= PocetUseku(u); ++k) {
+        if (u.Krivka[static_cast<std::size_t>(k - 1)].DobaVydrze == 0.0f) {
+            return Zavada{Velicina::DobaVydrze, Vada::NulovaDoba, k - 1, {}};
+        }
+    }
+    *uloha = u;
+    return std::nullopt;
+}
+
+QString Formular::otisk() const {
+    QString spatne;
+    for (const auto& [klic, pole] : pole_) {
+        const Obsah obsah = klic.first == Velicina::NazevMaterialu ? Obsah::Prazdne : cti(klic.first, klic.second).obsah;
+        if (obsah == Obsah::NeniCislo || obsah == Obsah::NeniCele) {
+            spatne += QLatin1Char('\n') + pole.text;
+        }
+    }
+    Uloha u = sNulami();
+    OdvodUlohu(u);
+    return OtiskUlohy(u) + spatne;
+}
+
+}  // namespace zorvet
