@@ -26,8 +26,9 @@ QString TabulkaCsv(const Vysledek& vysledek) {
     const long konec = jadro != nullptr ? std::max<long>(posledni, static_cast<long>(jadro->teplota.size()) - 1) : posledni;
     for (long i = 0; i <= konec; ++i) {
         const auto r = static_cast<std::size_t>(i);
-        const float cas = i <= kPosledniRadek ? vysledek.Vysledky.Cas[r]
-                                              : static_cast<float>(static_cast<double>(i) * vysledek.Uloha.CasKrok);
+        const float cas = i <= kPosledniRadek
+                              ? vysledek.Vysledky.Cas[r]
+                              : static_cast<float>(static_cast<double>(i) * static_cast<double>(vysledek.Uloha.CasKrok));
         out += TextCsv(cas) + QLatin1Char(',');
         if (i <= posledni) {
             out += TextCsv(vysledek.Vysledky.TeplotaVsazky[r]);

@@ -47,7 +47,7 @@ void TeplosmennaPlocha(Uloha& u) {
         case Profil::Zadny:
             break;
     }
-    u.A = static_cast<float>(static_cast<double>(sAL) + sAB + sBL);
+    u.A = static_cast<float>(static_cast<double>(sAL) + static_cast<double>(sAB) + static_cast<double>(sBL));
 }
 
 std::optional<double> ObjemKusu(const Uloha& u) {
@@ -71,7 +71,7 @@ void HmotnostZRozmeru(Uloha& u, float hustota) {
         u.m = static_cast<float>(*objem);
     }
     // Without a profile the mass held is scaled as it is.
-    u.m = static_cast<float>(static_cast<double>(hustota) * u.m);
+    u.m = static_cast<float>(static_cast<double>(hustota) * static_cast<double>(u.m));
 }
 
 void OdvodUlohu(Uloha& u) {

@@ -13,7 +13,8 @@ bool vejdeSe(double x) {
 
 std::optional<VykonSpotreba> VykonASpotreba(const Vysledek& vysledek, std::int16_t z) {
     const Uloha& u = vysledek.Uloha;
-    const double e = (static_cast<double>(u.Tk) - u.Tv) * (static_cast<double>(u.c) * u.m) / 3600.0;
+    const double e = (static_cast<double>(u.Tk) - static_cast<double>(u.Tv)) *
+                     (static_cast<double>(u.c) * static_cast<double>(u.m)) / 3600.0;
     const double t = static_cast<double>(vysledek.Vysledky.Cas[static_cast<std::size_t>(vysledek.posledniRadek())]) / 3600.0;
     if (t == 0.0 || !vejdeSe(e)) {
         return std::nullopt;
@@ -25,11 +26,11 @@ std::optional<VykonSpotreba> VykonASpotreba(const Vysledek& vysledek, std::int16
     }
     const float P = static_cast<float>(p);
     const double podil = static_cast<double>(P) / 100.0 * z;  // share of the losses
-    if (!vejdeSe(podil) || !vejdeSe(static_cast<double>(P) + static_cast<float>(podil))) {
+    if (!vejdeSe(podil) || !vejdeSe(static_cast<double>(P) + static_cast<double>(static_cast<float>(podil)))) {
         return std::nullopt;
     }
     const float ztraty = static_cast<float>(podil);
-    return VykonSpotreba{static_cast<float>(static_cast<double>(P) + ztraty), E};
+    return VykonSpotreba{static_cast<float>(static_cast<double>(P) + static_cast<double>(ztraty)), E};
 }
 
 }  // namespace zorvet

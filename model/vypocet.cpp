@@ -33,15 +33,16 @@ double vydel(double citatel, double jmenovatel) {
 
 // The charge ends the step on the other side of the furnace temperature than it started.
 bool preskocila(float pred, float po, float pec) {
-    const double d0 = static_cast<double>(pred) - pec;
-    const double d1 = static_cast<double>(po) - pec;
+    const double d0 = static_cast<double>(pred) - static_cast<double>(pec);
+    const double d1 = static_cast<double>(po) - static_cast<double>(pec);
     return (d0 < 0.0 && d1 > 0.0) || (d0 > 0.0 && d1 < 0.0);
 }
 
 // 2 m c / (α A K), rounded down: the step at which the trapezoidal factor (1 − r) / (1 + r)
 // with r = α A K Δt / (2 m c) reaches 0. Below a second, to two significant digits.
 double nejdelsiKrok(const Uloha& u, double alfa) {
-    const double mez = 2.0 * static_cast<double>(u.m) * u.c / (alfa * u.A * u.KoefK);
+    const double mez = 2.0 * static_cast<double>(u.m) * static_cast<double>(u.c) /
+                       (alfa * static_cast<double>(u.A) * static_cast<double>(u.KoefK));
     if (!(mez >= 1.0)) {
         const double rad = std::pow(10.0, 1.0 - std::floor(std::log10(mez)));
         return std::isfinite(rad) ? std::floor(mez * rad) / rad : 0.0;
@@ -61,7 +62,7 @@ public:
         teplotaPeceK_ = naSingle(static_cast<double>(tpece_) + kKelvin);
         tolerance_ = naSingle(static_cast<double>(u_.CasKrok) / 10.0);
         for (int i = 0; i < kPocetRadku; ++i) {
-            v_.Cas[static_cast<std::size_t>(i)] = naSingle(static_cast<double>(i) * u_.CasKrok);
+            v_.Cas[static_cast<std::size_t>(i)] = naSingle(static_cast<double>(i) * static_cast<double>(u_.CasKrok));
         }
         // A fresh start: no estimate of an earlier run may steer this one.
         v_.Odhad.fill(0.0f);
@@ -71,7 +72,7 @@ public:
         // First pass: at least two steps.
         int k = 1;
         nastavPec(k);
-        v_.Odhad[1] = naSingle(static_cast<double>(u_.Tv) + u_.CasKrok);
+        v_.Odhad[1] = naSingle(static_cast<double>(u_.Tv) + static_cast<double>(u_.CasKrok));
         vyresKrok(k);
         do {
             extrapoluj(k);
@@ -118,7 +119,8 @@ private:
     }
 
     void spoctiAlfa(int k) {
-        const float tm = naSingle((static_cast<double>(v_.TeplotaVsazky[r(k - 1)]) + v_.TeplotaVsazky[r(k)]) / 2.0);
+        const float tm =
+            naSingle((static_cast<double>(v_.TeplotaVsazky[r(k - 1)]) + static_cast<double>(v_.TeplotaVsazky[r(k)])) / 2.0);
         const double tmK = static_cast<double>(tm) + kKelvin;
         const float rozdil = tpece_ - tm;  // taken in single precision
         const double zareni = std::pow(static_cast<double>(teplotaPeceK_) / 100.0, 4.0) -
@@ -132,10 +134,12 @@ private:
         const double alfa = v_.Alfa[r(k)];
         const double dt = u_.CasKrok;
         const double t0 = v_.TeplotaVsazky[r(k - 1)];
-        const double mc = static_cast<double>(u_.m) * u_.c;
+        const double mc = static_cast<double>(u_.m) * static_cast<double>(u_.c);
         const double citatel =
-            alfa * 0.5 * u_.A * u_.KoefK * dt * (2.0 * static_cast<double>(tpece_) - t0) + mc * t0;
-        const double jmenovatel = static_cast<double>(u_.KoefK) * 0.5 * alfa * u_.A * dt + mc;
+            alfa * 0.5 * static_cast<double>(u_.A) * static_cast<double>(u_.KoefK) * dt *
+                (2.0 * static_cast<double>(tpece_) - t0) +
+            mc * t0;
+        const double jmenovatel = static_cast<double>(u_.KoefK) * 0.5 * alfa * static_cast<double>(u_.A) * dt + mc;
         v_.TeplotaVsazky[r(k)] = naSingle(vydel(citatel, jmenovatel));
     }
 
@@ -169,11 +173,13 @@ private:
             throw Selhani{KonecVypoctu::Preteceni, ""};
         }
         const float smernice =
-            naSingle(vydel(static_cast<double>(v_.TeplotaVsazky[r(k)]) - v_.TeplotaVsazky[r(k - 1)],
-                           static_cast<double>(v_.Cas[r(k)]) - v_.Cas[r(k - 1)]));
+            naSingle(vydel(static_cast<double>(v_.TeplotaVsazky[r(k)]) -
+                               static_cast<double>(v_.TeplotaVsazky[r(k - 1)]),
+                           static_cast<double>(v_.Cas[r(k)]) - static_cast<double>(v_.Cas[r(k - 1)])));
         const float usek = naSingle(static_cast<double>(v_.TeplotaVsazky[r(k - 1)]) -
-                                    static_cast<double>(smernice) * v_.Cas[r(k - 1)]);
-        v_.Odhad[r(k + 1)] = naSingle(static_cast<double>(smernice) * v_.Cas[r(k + 1)] + usek);
+                                    static_cast<double>(smernice) * static_cast<double>(v_.Cas[r(k - 1)]));
+        v_.Odhad[r(k + 1)] =
+            naSingle(static_cast<double>(smernice) * static_cast<double>(v_.Cas[r(k + 1)]) + static_cast<double>(usek));
     }
 
     Vysledek& s_;
@@ -235,7 +241,8 @@ PrubehPece::PrubehPece(const Uloha& u)
             continue;
         }
         const auto smernice = static_cast<float>(
-            (static_cast<double>(u.Krivka[static_cast<std::size_t>(i) + 1].Teplota) - bod.Teplota) / bod.DobaVydrze);
+            (static_cast<double>(u.Krivka[static_cast<std::size_t>(i) + 1].Teplota) - static_cast<double>(bod.Teplota)) /
+            static_cast<double>(bod.DobaVydrze));
         const double n = std::floor(static_cast<double>(bod.DobaVydrze) / krok_);
         const long kroku = n < 1.0e15 ? static_cast<long>(n) : 1000000000000000L;
         useky_[static_cast<std::size_t>(pocet_++)] = Usek{j, kroku, smernice, bod.Teplota};
@@ -254,7 +261,8 @@ float PrubehPece::operator()(long k) const {
     for (int i = 0; i < pocet_; ++i) {
         const Usek& s = useky_[static_cast<std::size_t>(i)];
         if (k <= s.zacatek + s.kroku) {
-            return static_cast<float>(static_cast<double>(k - s.zacatek) * s.smernice * krok_ + s.teplota);
+            return static_cast<float>(static_cast<double>(k - s.zacatek) * static_cast<double>(s.smernice) * krok_ +
+                                      static_cast<double>(s.teplota));
         }
     }
     return konecna_;
