@@ -87,7 +87,7 @@ struct Zavada {
     Velicina velicina;
     Vada vada;
     int bod = 0;       // the curve point: of its temperature, or of the duration that starts there
-    std::string text;  // the text that is no number (UTF-8)
+    std::string text{};  // the text that is no number (UTF-8)
 
     bool operator==(const Zavada&) const = default;
 };

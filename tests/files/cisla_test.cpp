@@ -326,7 +326,7 @@ INSTANTIATE_TEST_SUITE_P(
         Hlaseni{{Velicina::A, Vada::PlochaNesouhlasi}, true, Jazyk::Anglicky,
                 "Interchange Surface [m2] does not match the dimensions and the numbers of sides, which give 1.570796 "
                 "m2. Pick the numbers of sides again, or correct the surface."}),
-    [](const auto& info) { return std::to_string(info.index); });
+    [](const auto& p) { return std::to_string(p.index); });
 
 TEST(TabulkaCsv, PointAndFurnaceColumnForAControlledResult) {
     const Lokal l("cs_CZ");

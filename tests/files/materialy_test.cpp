@@ -173,7 +173,7 @@ INSTANTIATE_TEST_SUITE_P(Mista, VolbaSlozky,
                                          Misto{"InstalledForTheUser", true, false, true, true},
                                          Misto{"InstalledReadOnly", false, false, true, true},
                                          Misto{"ReadOnlyCopy", false, true, false, true}),
-                         [](const auto& info) { return std::string(info.param.nazev); });
+                         [](const auto& p) { return std::string(p.param.nazev); });
 
 TEST(VolbaSlozky, WithoutAPerUserFolderTheShippedDataServe) {
     QTemporaryDir dir;

@@ -187,7 +187,7 @@ INSTANTIATE_TEST_SUITE_P(Soubory, ObehSouboru,
                                          Obeh{"Round", false, Profil::Kruhovy, true},
                                          Obeh{"Square", true, Profil::Ctvercovy, false},
                                          Obeh{"Rectangular", false, Profil::Obdelnikovy, true}),
-                         [](const auto& info) { return std::string(info.param.nazev); });
+                         [](const auto& p) { return std::string(p.param.nazev); });
 
 struct Datovy {
     const char* soubor;
@@ -347,7 +347,7 @@ INSTANTIATE_TEST_SUITE_P(
         Preklep{"ResultRowTypo", " 130           ", " 13O           308.5 ", "Line 47: “13O” is not a number."},
         Preklep{"ResultOneNumber", " 130           ", " 130 ",
                 "Line 47: a row of results needs 2 numbers, not “130”."}),
-    [](const auto& info) { return std::string(info.param.nazev); });
+    [](const auto& p) { return std::string(p.param.nazev); });
 
 TEST(NactiSoubor, CurveOfMoreThanTwentySegmentsIsRefused) {
     const Lokal l("en_US");

@@ -29,35 +29,35 @@ struct Vzor {
     explicit Vzor(const Uloha& u) : cas(kPocetRadku), odhad(kPocetRadku), alfa(kPocetRadku), t(kPocetRadku) {
         std::array<float, kPocetRadku> pec{};
         RozvinKrivkuVzor(u, pec);
-        const float tol = static_cast<float>(u.CasKrok / 10.0);
+        const float tol = static_cast<float>(double(u.CasKrok) / 10.0);
         for (int i = 0; i < kPocetRadku; ++i) cas[i] = static_cast<float>(i * static_cast<double>(u.CasKrok));
         odhad[0] = t[0] = u.Tv;
         const auto pecK = [&](int k) { return u.Rizeny ? pec[k] : u.Tpece; };
         const auto krok = [&](int k) {
             const float tp = pecK(k);
-            const float tpK = static_cast<float>(tp + 273.15);
+            const float tpK = static_cast<float>(double(tp) + 273.15);
             t[k] = odhad[k];
             for (;;) {
                 const float x = t[k];
                 odhad[k] = x;
-                const float tm = static_cast<float>((static_cast<double>(t[k - 1]) + t[k]) / 2);
-                const double a = 15 + (u.Eps * 5.6697) * (std::pow(tpK / 100.0, 4.0) - std::pow((tm + 273.15) / 100, 4.0)) /
-                                          static_cast<float>(tp - tm);
+                const float tm = static_cast<float>((static_cast<double>(t[k - 1]) + double(t[k])) / 2);
+                const double a = 15 + (double(u.Eps) * 5.6697) * (std::pow(double(tpK) / 100.0, 4.0) - std::pow((double(tm) + 273.15) / 100, 4.0)) /
+                                          double(static_cast<float>(tp - tm));
                 alfa[k] = static_cast<float>(a);
                 const double al = alfa[k], t0 = t[k - 1];
-                t[k] = static_cast<float>((al * 0.5 * u.A * u.KoefK * u.CasKrok * (2.0 * tp - t0) + double(u.m) * u.c * t0) /
-                                          (double(u.KoefK) * 0.5 * al * u.A * u.CasKrok + double(u.m) * u.c));
+                t[k] = static_cast<float>((al * 0.5 * double(u.A) * double(u.KoefK) * double(u.CasKrok) * (2.0 * double(tp) - t0) + double(u.m) * double(u.c) * t0) /
+                                          (double(u.KoefK) * 0.5 * al * double(u.A) * double(u.CasKrok) + double(u.m) * double(u.c)));
                 if (std::fabs(x - t[k]) < tol) break;
             }
-            prekmit = prekmit || (double(t[k - 1]) - tp) * (double(t[k]) - tp) < 0.0;
+            prekmit = prekmit || (double(t[k - 1]) - double(tp)) * (double(t[k]) - double(tp)) < 0.0;
         };
         const auto extrapoluj = [&](int k) {
-            const float s = static_cast<float>((double(t[k]) - t[k - 1]) / (double(cas[k]) - cas[k - 1]));
-            const float q = static_cast<float>(t[k - 1] - double(s) * cas[k - 1]);
-            odhad[k + 1] = static_cast<float>(double(s) * cas[k + 1] + q);
+            const float s = static_cast<float>((double(t[k]) - double(t[k - 1])) / (double(cas[k]) - double(cas[k - 1])));
+            const float q = static_cast<float>(double(t[k - 1]) - double(s) * double(cas[k - 1]));
+            odhad[k + 1] = static_cast<float>(double(s) * double(cas[k + 1]) + double(q));
         };
         int k = 1;
-        odhad[1] = static_cast<float>(double(u.Tv) + u.CasKrok);
+        odhad[1] = static_cast<float>(double(u.Tv) + double(u.CasKrok));
         krok(1);
         do {
             if (k + 1 > kPosledniRadek) return;
@@ -80,9 +80,9 @@ struct Vzor {
         pec[0] = u.Krivka[0].Teplota;
         int j = 0;
         for (int i = 0; i < u.PocetKrivek; ++i) {
-            const float s = static_cast<float>((double(u.Krivka[i + 1].Teplota) - u.Krivka[i].Teplota) / u.Krivka[i].DobaVydrze);
-            const int n = static_cast<int>(u.Krivka[i].DobaVydrze / double(u.CasKrok));
-            for (int q = 1; q <= n && j < kPosledniRadek; ++q) pec[++j] = static_cast<float>(q * double(s) * u.CasKrok + u.Krivka[i].Teplota);
+            const float s = static_cast<float>((double(u.Krivka[i + 1].Teplota) - double(u.Krivka[i].Teplota)) / double(u.Krivka[i].DobaVydrze));
+            const int n = static_cast<int>(double(u.Krivka[i].DobaVydrze) / double(u.CasKrok));
+            for (int q = 1; q <= n && j < kPosledniRadek; ++q) pec[++j] = static_cast<float>(q * double(s) * double(u.CasKrok) + double(u.Krivka[i].Teplota));
         }
         for (int i = j + 1; i < kPocetRadku; ++i) pec[i] = u.Krivka[u.PocetKrivek].Teplota;
     }
@@ -212,7 +212,7 @@ INSTANTIATE_TEST_SUITE_P(
                                 u.Krivka[2] = {500.0f, 0.0f};
                             },
                             KonecVypoctu::KrivkaNestaci, "", 0}),
-    [](const auto& info) { return std::string(info.param.nazev); });
+    [](const auto& p) { return std::string(p.param.nazev); });
 
 // No overshoot: a charge that lags a curve falling below it, or that starts hotter than its
 // furnace and cools towards it, ends each step on the side of the furnace it started on.
@@ -257,8 +257,8 @@ TEST(PrubehPece, RampsWithoutTheirStartHoldTheEndAndRunPastTheTable) {
     RozvinKrivku(u, pec);
     const PrubehPece prubeh(u);
     EXPECT_EQ(prubeh(10000), pec[10000]);
-    const float smernice = static_cast<float>(980.0 / 6000.5f);
-    EXPECT_EQ(prubeh(11000), static_cast<float>(11000 * double(smernice) * 0.5 + 20.0f));
+    const float smernice = static_cast<float>(980.0 / 6000.5);
+    EXPECT_EQ(prubeh(11000), static_cast<float>(11000 * double(smernice) * 0.5 + 20.0));
     EXPECT_EQ(prubeh(12200), 1000.0f);
     u.Rizeny = false;
     u.Tpece = 777.0f;
@@ -437,7 +437,7 @@ INSTANTIATE_TEST_SUITE_P(
         Kontrola{"TypedSurfaceTooLarge",
                  [](Uloha& u) { u = tyce(); u.PocetAB = u.PocetAL = u.PocetBL = 0; u.A = 28.001f; }, Velicina::A,
                  Vada::PlochaVetsi, 0}),
-    [](const auto& info) { return std::string(info.param.nazev); });
+    [](const auto& p) { return std::string(p.param.nazev); });
 
 TEST(Jadro, NeedsDimensionsAndAHeatedLongFace) {
     Uloha u = test::Priklad();
@@ -471,14 +471,14 @@ TEST(Jadro, NeedsDimensionsAndAHeatedLongFace) {
     v = *Vypocet(u).vysledek;
     ASSERT_TRUE(v.Jadro);
     const Jadro& j = *v.Jadro;
-    EXPECT_EQ(j.cas, j.krok * 10.0);
+    EXPECT_EQ(j.cas, static_cast<double>(j.krok) * 10.0);
     EXPECT_GE(j.krok, v.PocetKroku);  // the core lags the single temperature
     EXPECT_EQ(j.teplota.size(), static_cast<std::size_t>(j.krok) + 1);
     EXPECT_GE(j.teplota.back(), 900.0f);
     EXPECT_LT(j.teplota[static_cast<std::size_t>(j.krok) - 1], 900.0f);
     float alfa = 0.0f;
     for (int i = 1; i <= v.PocetKroku; ++i) alfa = std::max(alfa, v.Vysledky.Alfa[i]);
-    EXPECT_NEAR(j.biot, alfa * (0.1 * 0.1 * 1.0 * 2.0 / 0.6) / 45.0, 1e-6);
+    EXPECT_NEAR(j.biot, double(alfa) * (0.1 * 0.1 * 1.0 * 2.0 / 0.6) / 45.0, 1e-6);
 }
 
 TEST(VykonASpotreba, RaisesOnlyThePowerByTheLosses) {
