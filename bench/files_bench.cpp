@@ -29,7 +29,7 @@ std::unique_ptr<Vysledek> plnyVysledek() {
 void BM_TextSouboru_10001Radku(benchmark::State& state) {
     const auto v = plnyVysledek();
     for (auto _ : state) {
-        benchmark::DoNotOptimize(KodujSoubor(TextSouboru(v->Uloha, v.get(), QStringLiteral("Benchmark"), 0)));
+        benchmark::DoNotOptimize(KodujSoubor(TextSouboru(v->Uloha, v.get(), QStringLiteral("Benchmark"), Jazyk::Anglicky)));
     }
 }
 BENCHMARK(BM_TextSouboru_10001Radku)->Unit(benchmark::kMillisecond);
@@ -39,7 +39,7 @@ void BM_UlozSoubor_10001Radku(benchmark::State& state) {
     const QString cesta = dir.filePath(QStringLiteral("bench.odp"));
     const auto v = plnyVysledek();
     for (auto _ : state) {
-        benchmark::DoNotOptimize(UlozSoubor(cesta, v->Uloha, v.get(), QString(), 0));
+        benchmark::DoNotOptimize(UlozSoubor(cesta, v->Uloha, v.get(), QString(), Jazyk::Anglicky));
     }
 }
 BENCHMARK(BM_UlozSoubor_10001Radku)->Unit(benchmark::kMillisecond);
@@ -48,10 +48,10 @@ void BM_NactiSoubor_10001Radku(benchmark::State& state) {
     QTemporaryDir dir;
     const QString cesta = dir.filePath(QStringLiteral("bench.odp"));
     const auto v = plnyVysledek();
-    UlozSoubor(cesta, v->Uloha, v.get(), QString(), 0);
+    UlozSoubor(cesta, v->Uloha, v.get(), QString(), Jazyk::Anglicky);
     int radky = 0;
     for (auto _ : state) {
-        const PrecteniSouboru p = NactiSoubor(cesta, true, Uloha{}, 0);
+        const PrecteniSouboru p = NactiSoubor(cesta, true, Uloha{}, Jazyk::Anglicky);
         radky = p.obsah ? p.obsah->vysledek->PocetKroku + 1 : 0;
         benchmark::DoNotOptimize(p.obsah.get());
     }

@@ -29,8 +29,8 @@ QApplication& Aplikace() {
     return *app;
 }
 
-std::unique_ptr<Vysledek> PlnyRizenyVysledek() {
-    auto v = std::make_unique<Vysledek>();
+std::shared_ptr<const Vysledek> PlnyRizenyVysledek() {
+    auto v = std::make_shared<Vysledek>();
     v->Uloha.Rizeny = true;
     v->Uloha.Tv = 20.0f;
     v->Uloha.Tk = 900.0f;
@@ -56,7 +56,7 @@ void BM_OtevreniTabulky_10001Radku(benchmark::State& state) {
     PohledTabulky pohled(dialogy, &okno);
     okno.show();
     for (auto _ : state) {
-        pohled.zobraz(*v, 0, QSize(9045, 6450));
+        pohled.zobraz(v, Jazyk::Anglicky, QSize(9045, 6450));
         QImage obraz = pohled.grid()->grab().toImage();
         benchmark::DoNotOptimize(obraz.constBits());
         state.PauseTiming();
@@ -77,7 +77,7 @@ void BM_StavbaGrafu_10001Radku(benchmark::State& state) {
     okno.show();
     const bool vykreslit = state.range(0) != 0;
     for (auto _ : state) {
-        pohled.zobraz(PodkladyZpravy{v.get(), 0, {}, {}, 0, {}}, QSize(9045, 6450));
+        pohled.zobraz(PodkladyZpravy{v, Jazyk::Anglicky, {}}, QSize(9045, 6450));
         if (vykreslit) {
             QImage obraz = pohled.graf()->grab().toImage();
             benchmark::DoNotOptimize(obraz.constBits());
