@@ -187,6 +187,11 @@ TEST_F(Davka, ReportsTheCaseInOnePage) {
                                 "Potřebný příkon [W] 235069", "Geometrie vsázky", "Obdélníkový"}) {
         EXPECT_TRUE(t.contains(QString::fromUtf8(hledany))) << hledany << "\n" << t.toStdString();
     }
+    // A results file holds no reduction factor: the page says so rather than print one.
+    b = spust({"compute", "ex:uncontrolled.cfg", "--results", "@r.odp"});
+    b = spust({"report", "@r.odp", "--output", "@r.pdf"});
+    ASSERT_EQ(b.kod, 0) << b.err.toStdString();
+    EXPECT_TRUE(text("r.pdf", "pdftotext").contains(QStringLiteral("Reduction Factor of the Surface [-] not held in a results file")));
     b = spust({"report", "ex:controlled_curve.cfg", "--output", "@curve.pdf"});
     ASSERT_EQ(b.kod, 0) << b.err.toStdString();
     t = text("curve.pdf", "pdftotext");

@@ -43,11 +43,18 @@ int main(int argc, char** argv) {
     const QString jmeno = argumenty.size() > 1 && !argumenty.at(1).startsWith(QLatin1Char('-')) ? argumenty.takeAt(1)
                                                                                                   : QString();
     int chyby = 0;
+    int spusteno = 0;
     for (const auto& [trida, vyroba] : zorvet::test::TestyOken()) {
         if (jmeno.isEmpty() || jmeno == QString::fromStdString(trida)) {
             std::unique_ptr<QObject> test = vyroba();
             chyby += QTest::qExec(test.get(), argumenty);
+            ++spusteno;
         }
+    }
+    // A class that does not exist runs nothing, and that is no pass.
+    if (spusteno == 0) {
+        std::fprintf(stderr, "no window test class %s\n", qPrintable(jmeno));
+        return 1;
     }
     return chyby == 0 ? 0 : 1;
 }

@@ -177,6 +177,11 @@ private slots:
         o.okno.Uloz();
         QCOMPARE(o.d.pripony, QStringList{"odp"});
         QCOMPARE(o.okno.windowTitle(), QStringLiteral("Zorvet Furnace Heat-up - beh.odp"));
+        // The result is now that of its file; the caption keeps the file in either language.
+        QCOMPARE(o.okno.vysledek()->Soubor, "beh.odp");
+        o.okno.ZmenJazyk(Jazyk::Cesky);
+        QCOMPARE(o.okno.windowTitle(), QStringLiteral("Zorvet Ohřev v peci - beh.odp"));
+        o.okno.ZmenJazyk(Jazyk::Anglicky);
         const QByteArray radek = PrvniRadek(cesta).simplified();
         QVERIFY2(radek.startsWith("Furnace Temperature") && radek.endsWith(": 1000"), radek.constData());
         // Opened again, its problem is the one Computing computes.
@@ -191,10 +196,11 @@ private slots:
         o.okno.Konec();
         QVERIFY(!o.okno.isVisible());
 
+        // Named when the program starts, as a file manager does it.
         Okno p;
-        p.d.soubory = {cesta};
-        p.okno.Otevri();
+        p.okno.OtevriSoubor(cesta);
         QCOMPARE(p.povoleno(), QStringLiteral("Results"));
+        QVERIFY(!p.okno.vysledek()->ZnamyKoefK);
         QVERIFY(!p.okno.uloha().Rizeny);
         QCOMPARE(p.okno.vysledek()->PocetKroku, 47);
         QCOMPARE(p.okno.vysledek()->Vysledky.Cas[47], o.okno.vysledek()->Vysledky.Cas[47]);
@@ -321,6 +327,75 @@ private slots:
         });
         okno.OProgramu();
         QCOMPARE(stav, QStringList({"open after Enter", "closed by Esc", "timer off"}));
+    }
+
+    // Cancel keeps everything typed, valid or not, for the next opening; what was typed is
+    // work, and closing asks for it, Cancel keeping the window.
+    void stornoDrziZadane() {
+        Okno o;
+        QVERIFY(o.zadej({"txtTk=850", "txtc=5OO", "cmdStorno"}));
+        QCOMPARE(o.povoleno(), QString());
+        QString tk, c;
+        QVERIFY(o.zadej({}));
+        NaOkno znovu("frmZadani", [&](QWidget* z) {
+            tk = Dite<QLineEdit>(z, "txtTk")->text();
+            c = Dite<QLineEdit>(z, "txtc")->text();
+            static_cast<QDialog*>(z)->reject();
+        });
+        o.okno.Zadani();
+        QCOMPARE(tk, QStringLiteral("850"));
+        QCOMPARE(c, QStringLiteral("5OO"));
+        o.d.volby = {Volba::Zrusit};
+        o.okno.Konec();
+        QCOMPARE(o.d.otazky, QStringList{"The problem has not been saved. Save it?"});
+        QVERIFY(o.okno.isVisible());
+        // Save cannot write a text that is no number: it says which, and the window stays.
+        o.d.volby = {Volba::Ulozit};
+        o.okno.Konec();
+        QCOMPARE(o.d.posledni(), QStringLiteral("Specific Heat Capacity [J/kg/K]: “5OO” is not a number."));
+        QVERIFY(o.okno.isVisible());
+        o.d.volby = {Volba::Zahodit};
+        o.okno.Konec();
+        QVERIFY(!o.okno.isVisible());
+        QCOMPARE(o.d.neocekavane, 0);
+    }
+
+    // A result names the file of its problem only while the problem is what the file holds,
+    // and keeps it whatever the dialog later loads or saves.
+    void souborVysledku() {
+        QTemporaryDir t;
+        Okno o;
+        const QString priklad = QStringLiteral(ZORVET_EXAMPLES "/uncontrolled.cfg");
+        o.d.soubory = {priklad};
+        QVERIFY(o.zadej({"cmdNactiCfg", "cmdOK"}));
+        o.okno.Vypocti();
+        QCOMPARE(o.okno.vysledek()->Soubor, "uncontrolled.cfg");
+        QCOMPARE(QString::fromStdString(o.okno.vysledek()->Komentar),
+                 QStringLiteral("100 kg of carbon steel heated from 20 °C to 900 °C in a furnace held at 1000 °C"));
+        o.d.soubory = {priklad};
+        o.d.volby = {Volba::Zahodit};
+        QVERIFY(o.zadej({"cmdNactiCfg", "txtTpece=1100", "cmdOK"}));
+        o.okno.Vypocti();
+        QCOMPARE(o.okno.vysledek()->Soubor, "");
+        QCOMPARE(o.okno.vysledek()->Uloha.Tpece, 1100.0f);
+        o.d.soubory = {t.filePath(QStringLiteral("p200.cfg"))};
+        o.d.odpovedi = {false};
+        QVERIFY(o.zadej({"txtm=200", "cmdUlozCfg", "cmdStorno"}));
+        QCOMPARE(o.okno.vysledek()->Soubor, "");
+        QCOMPARE(o.okno.vysledek()->Uloha.m, 100.0f);
+    }
+
+    // A problem file named when the program starts goes into the problem dialog.
+    void souborPriStartu() {
+        Okno o;
+        QString tpece;
+        NaOkno dialog("frmZadani", [&](QWidget* z) {
+            tpece = Dite<QLineEdit>(z, "txtTpece")->text();
+            static_cast<QDialog*>(z)->reject();
+        });
+        o.okno.OtevriSoubor(QStringLiteral(ZORVET_EXAMPLES "/uncontrolled.cfg"));
+        QCOMPARE(tpece, QStringLiteral("1000"));
+        QCOMPARE(o.povoleno(), QStringLiteral("Computing"));
     }
 
     void priponaSouboru_data() {

@@ -5,6 +5,8 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTableView>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QTemporaryDir>
 #include <QtCharts/QChart>
 #include <QtCharts/QLegend>
@@ -12,6 +14,8 @@
 #include "files/soubor.h"
 #include "model/vypocet.h"
 #include "files/retezce.h"
+#include "files/tabulka_csv.h"
+#include "ui/views/pohled_tabulky.h"
 #include "support/dialogy_test.h"
 #include "support/lokal.h"
 #include "support/okna.h"
@@ -69,10 +73,15 @@ private slots:
         QTest::addColumn<int>("sloupcu");
         QTest::addColumn<QString>("prikon");
         QTest::addColumn<QString>("spotreba");
-        QTest::newRow("uncontrolled, no losses") << false << "0" << 2 << "93617.02" << "12222.22";
-        QTest::newRow("uncontrolled, 10 % losses") << false << "10" << 2 << "102978.7" << "12222.22";
-        QTest::newRow("losses that are no number") << false << "1x" << 2 << "" << "";
-        QTest::newRow("controlled") << true << "0" << 3 << "48888.89" << "12222.22";
+        QTest::addColumn<QString>("chyba");
+        QTest::addColumn<int>("vysledku");  // the losses the result is then shown and printed with
+        QTest::newRow("uncontrolled, no losses") << false << "0" << 2 << "93617.02" << "12222.22" << "" << 0;
+        QTest::newRow("uncontrolled, 10 % losses") << false << "10" << 2 << "102978.7" << "12222.22" << "" << 10;
+        QTest::newRow("losses that are no number")
+            << false << "1x" << 2 << "" << "" << "Heat Losses [%]: “1x” is not a number." << 0;
+        QTest::newRow("losses that are no whole number")
+            << false << "12,5" << 2 << "" << "" << "Heat Losses [%] must be a whole number." << 0;
+        QTest::newRow("controlled") << true << "0" << 3 << "48888.89" << "12222.22" << "" << 0;
     }
 
     // The grid holds every row of the result; the power frame follows the losses typed.
@@ -82,6 +91,8 @@ private slots:
         QFETCH(int, sloupcu);
         QFETCH(QString, prikon);
         QFETCH(QString, spotreba);
+        QFETCH(QString, chyba);
+        QFETCH(int, vysledku);
         Okno o(Priklad(rizeny));
         o.okno.ZobrazTabulku();
         auto* grid = o.w<QTableView>("grdTabulka");
@@ -100,7 +111,22 @@ private slots:
         QTest::keyClicks(cbo, ztraty);
         QCOMPARE(o.w<QLabel>("lblPrikonH")->text(), prikon);
         QCOMPARE(o.w<QLabel>("lblSpotrebaH")->text(), spotreba);
+        QCOMPARE(o.w<QLabel>("lblChybaZtrat")->text(), chyba);
+        QCOMPARE(o.w<QLabel>("lblChybaZtrat")->isVisible(), !chyba.isEmpty());
+        // The cell shown goes to the clipboard with its time and the header; the whole table
+        // into a CSV file as the batch writes it.
+        o.w<QTableView>("grdTabulka")->setCurrentIndex(grid->model()->index(2, 1));
+        o.okno.findChild<PohledTabulky*>()->KopirujVyber();
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("Time [s]\tCharge Temperature [°C]\n20\t") +
+                                                              grid->model()->index(2, 1).data().toString() + "\n");
+        const QString csv = o.slozka.filePath(QStringLiteral("t.csv"));
+        o.d.soubory = {csv};
+        o.okno.findChild<PohledTabulky*>()->UlozTabulkuCsv();
+        QFile f(csv);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromUtf8(f.readAll()), TabulkaCsv(*o.okno.vysledek()));
         QVERIFY(o.zavriEsc());
+        QCOMPARE(o.okno.vysledek()->Ztraty, vysledku);
         QCOMPARE(o.d.neocekavane, 0);
     }
 

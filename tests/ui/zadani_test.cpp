@@ -25,6 +25,8 @@ namespace {
 
 QString Soubor(const QString& jmeno) { return QStringLiteral(ZORVET_EXAMPLES "/") + jmeno; }
 
+Uloha Priklad(const QString& jmeno) { return NactiSoubor(Soubor(jmeno), false, Uloha{}, Jazyk::Anglicky).obsah->uloha; }
+
 QByteArray Obsah(const QString& cesta) {
     QFile f(cesta);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
@@ -230,12 +232,25 @@ private slots:
         QVERIFY(!Dite<QWidget>(&z.okno, "txtB2")->isHidden());
     }
 
-    // The sketch of the furnace curve: each segment ends at its end temperature after its duration.
+    // The sketch of the furnace curve: each segment ends at its end temperature after its
+    // duration. A curve of one segment is shown as it is and accepted.
     void nacrtKrivky() {
         Zadani z;
         z.nacti(Soubor(QStringLiteral("controlled_curve.cfg")));
         const QList<QPointF> body{{0, 20}, {600, 600}, {1500, 1000}, {5100, 1000}};
         QCOMPARE(Dite<Graf>(&z.okno, "FlpGrf1")->bodyRady(0), body);
+        QTemporaryDir t;
+        Uloha u = Priklad(QStringLiteral("controlled_curve.cfg"));
+        u.PocetKrivek = 1;
+        u.Krivka[1].Teplota = 1000.0f;
+        QVERIFY(!UlozSoubor(t.filePath("jeden.cfg"), u, nullptr, QString(), Jazyk::Anglicky));
+        z.d.volby = {Volba::Zahodit};
+        z.nacti(t.filePath("jeden.cfg"));
+        QCOMPARE(Dite<QComboBox>(&z.okno, "cboPocetKrivek")->currentText(), QStringLiteral("1"));
+        QCOMPARE(Dite<Graf>(&z.okno, "FlpGrf1")->bodyRady(0), (QList<QPointF>{{0, 20}, {600, 1000}}));
+        Proved(&z.okno, {"cmdOK"});
+        QVERIFY(z.okno.prijata().has_value());
+        QCOMPARE(z.okno.prijata()->PocetKrivek, 1);
     }
 
     // The material list and Save go to the data folder's Material.lst, not to the one of the
@@ -267,6 +282,13 @@ private slots:
         QCOMPARE(Obsah(data.filePath("Material.lst")), puvodni + "Litina\r\n 540  7200 \r\n");
         QCOMPARE(Obsah(jinde.filePath("Material.lst")), cizi);
         QCOMPARE(seznam->count(), 4);
+        // A last record that may have been cut short is told when the dialog opens.
+        QFile konec(data.filePath("Material.lst"));
+        QVERIFY(konec.open(QIODevice::Append) && konec.write("Hlinik\r\n 900  27") > 0);
+        konec.close();
+        Zadani orezany(data.path());
+        QVERIFY(orezany.d.posledni().contains(QStringLiteral("“Hlinik”, ends without a line end")));
+        QVERIFY(orezany.d.posledni().contains(QStringLiteral("density 27.")));
     }
 
     void nacteniSeZepta_data() {

@@ -72,14 +72,6 @@ FrmZorvet::FrmZorvet(Nastaveni& nastaveni, Dialogy& dialogy, QWidget* parent)
     // the window keeps its outer size and the client area grows.
     setFixedSize(NaPixely(kSirkaPlochy), NaPixely(kVyskaPlochy) + menuBar()->sizeHint().height());
     otiskNove_ = formular_.otisk();
-    connect(tabulka_, &PohledTabulky::ztratyZmeneny, this, [this](std::int16_t z) {
-        // The result is shown, printed and reported with these losses.
-        if (vysledek_ != nullptr && vysledek_->Ztraty != z) {
-            auto kopie = std::make_shared<Vysledek>(*vysledek_);
-            kopie->Ztraty = z;
-            vysledek_ = std::move(kopie);
-        }
-    });
     obnovPrikazy();
 }
 
@@ -274,6 +266,14 @@ void FrmZorvet::ZobrazGraf() {
 }
 
 void FrmZorvet::ZavriPohled() {
+    // The losses left in the power frame, when they are a whole percentage, are those the
+    // result is printed and reported with from now on; others are not taken.
+    const std::optional<std::int16_t> z = tabulka_->isVisible() ? tabulka_->platneZtraty() : std::nullopt;
+    if (z && vysledek_ != nullptr && vysledek_->Ztraty != *z) {
+        auto kopie = std::make_shared<Vysledek>(*vysledek_);
+        kopie->Ztraty = *z;
+        vysledek_ = std::move(kopie);
+    }
     graf_->hide();
     tabulka_->hide();
     cmdOK_->hide();

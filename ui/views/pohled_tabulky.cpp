@@ -269,13 +269,13 @@ void PohledTabulky::zmenaZtrat() {
     lblChybaZtrat_->setText(chyba ? ZpravaZavady(*chyba, vysledek_->Uloha, jazyk_) : QString());
     lblChybaZtrat_->setVisible(chyba.has_value());
     if (chyba) {
+        platneZtraty_.reset();
         lblPrikonH_->clear();
         lblSpotrebaH_->clear();
         return;
     }
-    const auto z = static_cast<std::int16_t>(*x);
-    VykonASpotreba(z);
-    emit ztratyZmeneny(z);
+    platneZtraty_ = static_cast<std::int16_t>(*x);
+    VykonASpotreba(*platneZtraty_);
 }
 
 void PohledTabulky::KopirujVyber() {

@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 #include "model/vysledek.h"
 #include "ui/common/dialogy.h"
@@ -55,9 +56,8 @@ public:
     // keep clear of it.
     QRect obsazeno() const;
 
-signals:
-    // Losses that are a whole percentage in range were chosen: the result is shown with them.
-    void ztratyZmeneny(std::int16_t ztraty);
+    // The losses shown, when they are a whole percentage in range.
+    std::optional<std::int16_t> platneZtraty() const { return platneZtraty_; }
 
 private:
     void zmenaZtrat();
@@ -74,6 +74,7 @@ private:
     QLabel* lblPrikon_ = nullptr;
     QLabel* lblZtraty_ = nullptr;
     QLabel* lblChybaZtrat_ = nullptr;  // why the losses typed give no figures
+    std::optional<std::int16_t> platneZtraty_;
     QLabel* lblJadro_ = nullptr;     // the core time and the Biot number of a thick charge
     QLabel* lblVarovani_ = nullptr;  // the warning when the core lags
     QTableView* grdTabulka_ = nullptr;
