@@ -50,7 +50,7 @@ public:
     void kurzorCekani() override;
     void kurzorNormalni() override;
     // No printer installed: ZadnaTiskarna without a dialog. Otherwise the preview on the
-    // default printer (the first installed when none is the default), in landscape.
+    // default printer (the first installed when none is the default), the page turned as asked.
     VysledekTisku tiskni(const QString& nazevDokumentu, bool nastojato, const Kresleni& kresli) override;
 
 private:

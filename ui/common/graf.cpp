@@ -170,23 +170,9 @@ void Graf::nastavZnacky(bool zapnuto) {
     }
 }
 
-QString Graf::titulek() const { return titulek_; }
-
-QString Graf::popisOsyX() const { return popisX_; }
-
-QString Graf::popisOsyY() const { return popisY_; }
-
-QFont Graf::pismo() const { return pismo_; }
-
-bool Graf::znacky() const { return znacky_; }
-
-bool Graf::legenda() const { return chart()->legend()->isVisible(); }
-
 int Graf::pocetRad() const { return static_cast<int>(rady_.size()); }
 
 QString Graf::nazevRady(int index) const { return index >= 0 && index < rady_.size() ? rady_.at(index).nazev : QString(); }
-
-QColor Graf::barvaRady(int index) const { return index >= 0 && index < rady_.size() ? rady_.at(index).barva : QColor(); }
 
 Qt::PenStyle Graf::stylRady(int index) const {
     return index >= 0 && index < rady_.size() ? rady_.at(index).styl : Qt::NoPen;

@@ -49,16 +49,9 @@ public:
     // as a bare line).
     void nastavZnacky(bool zapnuto);
 
-    // What the chart holds, for printing and for checking.
-    QString titulek() const;
-    QString popisOsyX() const;
-    QString popisOsyY() const;
-    QFont pismo() const;
-    bool znacky() const;
-    bool legenda() const;  // the legend is shown
+    // The series the chart holds.
     int pocetRad() const;
     QString nazevRady(int index) const;
-    QColor barvaRady(int index) const;
     Qt::PenStyle stylRady(int index) const;
     QList<QPointF> bodyRady(int index) const;
 
