@@ -40,9 +40,11 @@ QString ZpravaSelhani(const VysledekVypoctu& v, const Uloha& u, Jazyk jazyk) {
             return QString::fromStdString(v.popis);
         case KonecVypoctu::Prekmit:
             return Text(id::Prekmit, jazyk)
-                .arg(QString::number(v.radek), cislo(v.pred), cislo(v.po), cislo(v.pec), cislo(v.nejdelsiKrok));
+                .arg(QString::number(v.radek), cislo(static_cast<double>(v.pred)), cislo(static_cast<double>(v.po)),
+                     cislo(static_cast<double>(v.pec)), cislo(v.nejdelsiKrok));
         case KonecVypoctu::KrivkaNestaci:
-            return Text(id::KrivkaNestaci, jazyk).arg(cislo(u.Tk), cislo(v.pec));
+            return Text(id::KrivkaNestaci, jazyk)
+                .arg(cislo(static_cast<double>(u.Tk)), cislo(static_cast<double>(v.pec)));
         case KonecVypoctu::Uspech:
             break;
     }
@@ -141,16 +143,17 @@ QString ZpravaZavady(const Zavada& z, const Uloha& u, Jazyk j) {
         case Vada::Neuplna:
             return Text(id::NeuplneZadani, j);
         case Vada::PodTv:
-            return Text(id::PodTv, j).arg(nazev, NazevPole(Velicina::Tv, 0, u, j), cislo(u.Tv));
+            return Text(id::PodTv, j).arg(nazev, NazevPole(Velicina::Tv, 0, u, j), cislo(static_cast<double>(u.Tv)));
         case Vada::PlochaVetsi:
             return Text(id::PlochaVetsi, j);
         case Vada::PlochaNesouhlasi: {
             Uloha zPloch = u;
             TeplosmennaPlocha(zPloch);
-            return Text(id::PlochaNesouhlasi, j).arg(nazev, cislo(zPloch.A));
+            return Text(id::PlochaNesouhlasi, j).arg(nazev, cislo(static_cast<double>(zPloch.A)));
         }
         case Vada::Nedosazitelna:
-            return Text(id::Nedosazitelna, j).arg(cislo(u.Tk), cislo(NejvyssiTeplotaPece(u)));
+            return Text(id::Nedosazitelna, j)
+                .arg(cislo(static_cast<double>(u.Tk)), cislo(static_cast<double>(NejvyssiTeplotaPece(u))));
     }
     return {};
 }

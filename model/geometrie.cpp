@@ -8,8 +8,8 @@ std::optional<float> CelkovaPlochaProfilu(const Uloha& u) {
     const double n = u.PocetProfilu;
     // 2n is formed in a wider integer, so that more than 16383 pieces still give the right surface.
     const double dveN = 2.0 * static_cast<double>(static_cast<int>(u.PocetProfilu));
-    const double a = u.StranaA;
-    const double l = u.DelkaL;
+    const double a = static_cast<double>(u.StranaA);
+    const double l = static_cast<double>(u.DelkaL);
     switch (u.Profil) {
         case Profil::Kruhovy:
             return static_cast<float>((a / 2.0 + l) * (a * kPi) * n);
@@ -28,7 +28,8 @@ std::optional<float> CelkovaPlochaProfilu(const Uloha& u) {
 }
 
 void TeplosmennaPlocha(Uloha& u) {
-    const double a = u.StranaA, b = u.StranaB, l = u.DelkaL;
+    const double a = static_cast<double>(u.StranaA), b = static_cast<double>(u.StranaB),
+                 l = static_cast<double>(u.DelkaL);
     float sAB = 0.0f, sAL = 0.0f, sBL = 0.0f;
     switch (u.Profil) {
         case Profil::Kruhovy:
@@ -51,7 +52,8 @@ void TeplosmennaPlocha(Uloha& u) {
 }
 
 std::optional<double> ObjemKusu(const Uloha& u) {
-    const double a = u.StranaA, b = u.StranaB, l = u.DelkaL;
+    const double a = static_cast<double>(u.StranaA), b = static_cast<double>(u.StranaB),
+                 l = static_cast<double>(u.DelkaL);
     const double n = u.PocetProfilu;
     switch (u.Profil) {
         case Profil::Kruhovy:

@@ -20,22 +20,22 @@ KonecJadra SpoctiJadro(Vysledek& v) {
     };
     ZadaniVedeni z;
     z.profil = u.Profil == Profil::Kruhovy ? 'K' : u.Profil == Profil::Ctvercovy ? 'C' : u.Profil == Profil::Obdelnikovy ? 'O' : 'X';
-    z.a = u.StranaA;
-    z.b = u.StranaB;
+    z.a = static_cast<double>(u.StranaA);
+    z.b = static_cast<double>(u.StranaB);
     z.plast = naKus(u.PocetAL, 1) > 0;
     z.plochyAL = naKus(u.PocetAL, z.profil == 'C' ? 4 : 2);
     z.plochyBL = naKus(u.PocetBL, 2);
     if ((z.profil == 'K' && !z.plast) || (z.profil != 'K' && z.plochyAL + (z.profil == 'O' ? z.plochyBL : 0) == 0)) {
         return KonecJadra::BezPloch;
     }
-    z.lambda = u.Lambda;
-    z.c = u.c;
-    z.hustota = u.Gama;
-    z.eps = u.Eps;
-    z.koefK = u.KoefK;
-    z.tv = u.Tv;
-    z.tk = u.Tk;
-    z.krok = u.CasKrok;
+    z.lambda = static_cast<double>(u.Lambda);
+    z.c = static_cast<double>(u.c);
+    z.hustota = static_cast<double>(u.Gama);
+    z.eps = static_cast<double>(u.Eps);
+    z.koefK = static_cast<double>(u.KoefK);
+    z.tv = static_cast<double>(u.Tv);
+    z.tk = static_cast<double>(u.Tk);
+    z.krok = static_cast<double>(u.CasKrok);
     z.maxKroku = 10L * v.posledniRadek();
     const PrubehPece pec(u);
     z.pec = [&pec](long k) { return static_cast<double>(pec(k)); };
@@ -48,7 +48,8 @@ KonecJadra SpoctiJadro(Vysledek& v) {
         alfaMax = std::max(alfaMax, v.Vysledky.Alfa[static_cast<std::size_t>(i)]);
     }
     v.Jadro = zorvet::Jadro{std::move(vedeni.povrch), std::move(vedeni.jadro), vedeni.krokJadra, vedeni.casJadra,
-                            BiotovoCislo(alfaMax, ObjemKusu(u).value_or(0.0), u.A, u.Lambda)};
+                            BiotovoCislo(static_cast<double>(alfaMax), ObjemKusu(u).value_or(0.0),
+                                         static_cast<double>(u.A), static_cast<double>(u.Lambda))};
     return vedeni.konec == KonecVedeni::Dosazeno ? KonecJadra::Dosazeno : KonecJadra::Nedosazeno;
 }
 

@@ -91,19 +91,21 @@ std::optional<Zavada> zavada(Velicina v, std::optional<Vada> vada, int bod = 0) 
 std::optional<Zavada> zkontrolujKrivku(const Uloha& u) {
     const PopisPole& teplota = Pole(Velicina::TeplotaKrivky);
     const PopisPole& doba = Pole(Velicina::DobaVydrze);
-    if (auto z = zavada(Velicina::TeplotaKrivky, ZkontrolujHodnotu(teplota, u.Krivka[0].Teplota, u), 0)) {
+    if (auto z = zavada(Velicina::TeplotaKrivky,
+                        ZkontrolujHodnotu(teplota, static_cast<double>(u.Krivka[0].Teplota), u), 0)) {
         return z;
     }
     for (int k = 1; k <= PocetUseku(u); ++k) {
         const auto i = static_cast<std::size_t>(k);
-        if (auto z = zavada(Velicina::TeplotaKrivky, ZkontrolujHodnotu(teplota, u.Krivka[i].Teplota, u), k)) {
+        if (auto z = zavada(Velicina::TeplotaKrivky,
+                            ZkontrolujHodnotu(teplota, static_cast<double>(u.Krivka[i].Teplota), u), k)) {
             return z;
         }
         const float trvani = u.Krivka[i - 1].DobaVydrze;
         if (trvani <= 0.0f) {
             return Zavada{Velicina::DobaVydrze, Vada::NulovaDoba, k - 1, {}};
         }
-        if (auto z = zavada(Velicina::DobaVydrze, ZkontrolujHodnotu(doba, trvani, u), k - 1)) {
+        if (auto z = zavada(Velicina::DobaVydrze, ZkontrolujHodnotu(doba, static_cast<double>(trvani), u), k - 1)) {
             return z;
         }
     }

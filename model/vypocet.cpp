@@ -131,9 +131,9 @@ private:
     }
 
     void spoctiTeplotu(int k) {
-        const double alfa = v_.Alfa[r(k)];
-        const double dt = u_.CasKrok;
-        const double t0 = v_.TeplotaVsazky[r(k - 1)];
+        const double alfa = static_cast<double>(v_.Alfa[r(k)]);
+        const double dt = static_cast<double>(u_.CasKrok);
+        const double t0 = static_cast<double>(v_.TeplotaVsazky[r(k - 1)]);
         const double mc = static_cast<double>(u_.m) * static_cast<double>(u_.c);
         const double citatel =
             alfa * 0.5 * static_cast<double>(u_.A) * static_cast<double>(u_.KoefK) * dt *
@@ -207,7 +207,7 @@ VysledekVypoctu Vypocet(const Uloha& uloha) {
             selhani.pred = vysledek->Vysledky.TeplotaVsazky[k - 1];
             selhani.po = vysledek->Vysledky.TeplotaVsazky[k];
             selhani.pec = beh.tpece();
-            selhani.nejdelsiKrok = nejdelsiKrok(uloha, beh.alfa());
+            selhani.nejdelsiKrok = nejdelsiKrok(uloha, static_cast<double>(beh.alfa()));
         }
         // A curve that ends below Tk within the table leaves the charge short of it for good:
         // no time step helps.
@@ -229,7 +229,8 @@ VysledekVypoctu Vypocet(const Uloha& uloha) {
 
 PrubehPece::PrubehPece(const Uloha& u)
     : rizeny_(u.Rizeny), tpece_(u.Tpece), pocatek_(u.Krivka[0].Teplota),
-      konecna_(u.Rizeny ? u.Krivka[static_cast<std::size_t>(PocetUseku(u))].Teplota : u.Tpece), krok_(u.CasKrok) {
+      konecna_(u.Rizeny ? u.Krivka[static_cast<std::size_t>(PocetUseku(u))].Teplota : u.Tpece),
+      krok_(static_cast<double>(u.CasKrok)) {
     if (!rizeny_) {
         return;
     }

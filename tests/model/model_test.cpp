@@ -44,7 +44,7 @@ struct Vzor {
                 const double a = 15 + (double(u.Eps) * 5.6697) * (std::pow(double(tpK) / 100.0, 4.0) - std::pow((double(tm) + 273.15) / 100, 4.0)) /
                                           double(static_cast<float>(tp - tm));
                 alfa[k] = static_cast<float>(a);
-                const double al = alfa[k], t0 = t[k - 1];
+                const double al = double(alfa[k]), t0 = double(t[k - 1]);
                 t[k] = static_cast<float>((al * 0.5 * double(u.A) * double(u.KoefK) * double(u.CasKrok) * (2.0 * double(tp) - t0) + double(u.m) * double(u.c) * t0) /
                                           (double(u.KoefK) * 0.5 * al * double(u.A) * double(u.CasKrok) + double(u.m) * double(u.c)));
                 if (std::fabs(x - t[k]) < tol) break;
