@@ -1,7 +1,8 @@
 #!/bin/sh
 # Builds the whole program and its tests with AddressSanitizer and UndefinedBehaviorSanitizer
 # (build-asan beside the sources, ZORVET_ASAN_BUILD to change it) and runs every test, the
-# windows offscreen. Any memory error, leak of our own or undefined behaviour fails the run.
+# windows offscreen. Any compiler warning, memory error, leak of our own or undefined
+# behaviour fails the run.
 #
 #   scripts/sanitize.sh [extra ctest arguments]     e.g. scripts/sanitize.sh -R files_tests
 set -eu
@@ -26,7 +27,7 @@ if [ -f "$build/CMakeCache.txt" ] &&
     rm -rf "$build"  # a build folder is bound to its compiler
 fi
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_CXX_COMPILER="$compiler" -DZORVET_SANITIZE_CXX_USED:INTERNAL="$compiler" \
-    -DZORVET_SANITIZE=ON -DZORVET_TESTS=ON -DZORVET_BENCH=OFF
+    -DZORVET_SANITIZE=ON -DZORVET_WERROR=ON -DZORVET_TESTS=ON -DZORVET_BENCH=OFF
 cmake --build "$build"
 built=$(date +%s)
 

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs what the build needs (Debian packages), configures and builds incrementally.
-# Usage: scripts/setup.sh [BUILD_DIR]   (default: build)
+# Usage: scripts/setup.sh [BUILD_DIR] [CMAKE_ARGS...]   (default: build)
+#   e.g. scripts/setup.sh build -DZORVET_WERROR=ON -DZORVET_BENCH=ON
+# The cmake arguments apply to an already configured folder too, and stay in its cache.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -25,8 +27,14 @@ if [ ${#missing[@]} -gt 0 ]; then
     fi
 fi
 
-build="${1:-build}"
+build=build
+if [ $# -gt 0 ] && [ "${1#-}" = "$1" ]; then
+    build=$1
+    shift
+fi
 if [ ! -f "$build/build.ninja" ]; then
-    cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+elif [ $# -gt 0 ]; then
+    cmake -S . -B "$build" "$@"
 fi
 cmake --build "$build" --parallel "$(nproc)"
