@@ -204,7 +204,7 @@ int vypocti(const QCommandLineParser& parser, const Volby& v, const QString& ces
     }
     QString kde;
     QString duvod;
-    if (!ZapisVse(soubory, &kde, &duvod)) {
+    if (!writeAllOrNone(soubory, &kde, &duvod)) {
         chyba(Text(id::ChybaSouboru, jazyk), QDir::toNativeSeparators(kde) + QLatin1Char('\n') + duvod);
         return kNepouzitelnyVstup;
     }

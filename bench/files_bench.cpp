@@ -29,7 +29,7 @@ std::unique_ptr<Vysledek> plnyVysledek() {
 void BM_TextSouboru_10001Radku(benchmark::State& state) {
     const auto v = plnyVysledek();
     for (auto _ : state) {
-        benchmark::DoNotOptimize(KodujSoubor(TextSouboru(v->Uloha, v.get(), QStringLiteral("Benchmark"), Jazyk::Anglicky)));
+        benchmark::DoNotOptimize(encodeDataFile(TextSouboru(v->Uloha, v.get(), QStringLiteral("Benchmark"), Jazyk::Anglicky)));
     }
 }
 BENCHMARK(BM_TextSouboru_10001Radku)->Unit(benchmark::kMillisecond);

@@ -203,7 +203,7 @@ QStringList RozdelRadek(QStringView radek) {
     return pole;
 }
 
-float NaSingle(std::optional<double> x) {
+float toSingle(std::optional<double> x) {
     // Values up to half a unit above the largest single still round to it.
     static const double kMez = std::ldexp(1.0, 128) - std::ldexp(1.0, 103);
     if (!x || !std::isfinite(*x) || std::fabs(*x) >= kMez) {
@@ -212,7 +212,7 @@ float NaSingle(std::optional<double> x) {
     return static_cast<float>(*x);
 }
 
-std::optional<std::int16_t> Cele16(double x) {
+std::optional<std::int16_t> wholeInt16(double x) {
     if (!std::isfinite(x)) {
         return std::nullopt;
     }
@@ -223,9 +223,9 @@ std::optional<std::int16_t> Cele16(double x) {
     return static_cast<std::int16_t>(n);
 }
 
-std::int16_t NaCeleCislo(std::optional<double> x) { return x ? Cele16(*x).value_or(0) : 0; }
+std::int16_t toCount(std::optional<double> x) { return x ? wholeInt16(*x).value_or(0) : 0; }
 
-std::optional<double> CtiCisloPole(QStringView text) {
+std::optional<double> parseNumber(QStringView text) {
     const QString t = text.trimmed().toString();
     if (t.isEmpty()) {
         return std::nullopt;

@@ -30,21 +30,21 @@ QStringList RozdelRadek(QStringView radek);
 
 // A number read from a file as a single: no value, a non-finite value and a value beyond
 // the single's range all read as 0, so nothing unusable enters the state.
-float NaSingle(std::optional<double> x);
+float toSingle(std::optional<double> x);
 
 // The same for a 16-bit count, rounded to the nearest integer, halves to the even one.
-std::int16_t NaCeleCislo(std::optional<double> x);
+std::int16_t toCount(std::optional<double> x);
 
 // The one rule for whole numbers of 16 bits (counts, pieces, the losses percentage): x
 // rounded to the nearest integer, halves to the even one; no value outside -32768..32767 or
 // for a value that is not finite.
-std::optional<std::int16_t> Cele16(double x);
+std::optional<std::int16_t> wholeInt16(double x);
 
 // The number a person typed into a field, or a value of a problem or results file: the whole
 // text (surrounding blanks aside) must be a number in the user's locale or a plain number
 // written with the comma or the point as the decimal separator, whatever the locale. No value
 // for an empty text or for anything else ("95O", "1.2.3", "nan").
-std::optional<double> CtiCisloPole(QStringView text);
+std::optional<double> parseNumber(QStringView text);
 
 // Reads a data file's text from the start, line by line or field by field (as the original
 // program's sequential input did). Line ends are CR LF, LF or CR. No read goes past the end:

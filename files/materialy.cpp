@@ -53,7 +53,7 @@ QList<Zaznam> ctiZaznamy(const QString& text, int pocetCisel) {
         }
         std::vector<float> cisla;
         for (std::optional<double> x; static_cast<int>(cisla.size()) < pocetCisel && (x = cteni.ciselnePole());) {
-            cisla.push_back(NaSingle(x));
+            cisla.push_back(toSingle(x));
         }
         if (static_cast<int>(cisla.size()) < pocetCisel || nazev->trimmed().isEmpty()) {
             continue;
@@ -79,7 +79,7 @@ std::optional<QString> ctiSoubor(const QString& cesta, QString* chyba) {
         *chyba = soubor.errorString();
         return std::nullopt;
     }
-    return DekodujSoubor(bajty);
+    return decodeDataFile(bajty);
 }
 
 // A name with a comma ends at it when read, and leading blanks are skipped: such a name is
@@ -148,7 +148,7 @@ UlozeniMaterialu ulozZaznam(const QString& cesta, const std::string& jmeno, cons
         }
         *text += radkyZaznamu(nazev, cisla);
     }
-    if (!ZapisBajty(cesta, KodujSoubor(*text), &popis)) {
+    if (!writeWhole(cesta, encodeDataFile(*text), &popis)) {
         return selhani(popis);
     }
     return vysledek;

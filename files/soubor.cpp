@@ -336,7 +336,7 @@ private:
         if (text.isEmpty()) {
             return std::nullopt;
         }
-        const std::optional<double> x = CtiCisloPole(text);
+        const std::optional<double> x = parseNumber(text);
         if (!x) {
             odmitni(id::RadekNeniCislo, text);
         }
@@ -355,7 +355,7 @@ private:
             }
             case DruhPole::Pocet: {
                 const std::optional<double> x = cislo(radek);
-                const std::optional<std::int16_t> n = x ? Cele16(*x) : std::int16_t{0};
+                const std::optional<std::int16_t> n = x ? wholeInt16(*x) : std::int16_t{0};
                 if (!n || *n != x.value_or(0.0)) {
                     odmitni(id::RadekNeniCele, radek.mid(kSloupecHodnoty - 1));
                 }
@@ -404,7 +404,7 @@ private:
         }
         std::vector<double> cisla;
         for (const QString& p : pole) {
-            const std::optional<double> x = CtiCisloPole(p);
+            const std::optional<double> x = parseNumber(p);
             if (!x) {
                 odmitni(id::RadekNeniCislo, p);
             }
@@ -521,13 +521,13 @@ QString TextSouboru(const Uloha& uloha, const Vysledek* vysledek, const QString&
 }
 
 QByteArray BajtySouboru(const Uloha& uloha, const Vysledek* vysledek, const QString& komentar, Jazyk jazyk) {
-    return KodujSoubor(TextSouboru(uloha, vysledek, komentar, jazyk));
+    return encodeDataFile(TextSouboru(uloha, vysledek, komentar, jazyk));
 }
 
 std::optional<QString> UlozSoubor(const QString& cesta, const Uloha& uloha, const Vysledek* vysledek,
                                   const QString& komentar, Jazyk jazyk) {
     QString popis;
-    if (!ZapisBajty(cesta, BajtySouboru(uloha, vysledek, komentar, jazyk), &popis)) {
+    if (!writeWhole(cesta, BajtySouboru(uloha, vysledek, komentar, jazyk), &popis)) {
         return chybaSouboru(cesta, popis);
     }
     return std::nullopt;
@@ -561,7 +561,7 @@ PrecteniSouboru NactiSoubor(const QString& cesta, bool sVysledky, const Uloha& v
     auto obsah = std::make_unique<ObsahSouboru>();
     obsah->uloha = vychozi;
     auto vysledek = std::make_shared<Vysledek>();
-    Ctenar ctenar(*obsah, DekodujSoubor(bajty), jazyk);
+    Ctenar ctenar(*obsah, decodeDataFile(bajty), jazyk);
     Ctenar::Konec konec = Ctenar::Konec::Ok;
     try {
         konec = ctenar.cti(sVysledky, vysledek.get());

@@ -48,7 +48,7 @@ QString TabulkaCsv(const Vysledek& vysledek) {
 
 std::optional<QString> UlozTabulkuCsv(const Vysledek& vysledek, const QString& cesta) {
     QString duvod;
-    if (!ZapisBajty(cesta, TabulkaCsv(vysledek).toUtf8(), &duvod)) {
+    if (!writeWhole(cesta, TabulkaCsv(vysledek).toUtf8(), &duvod)) {
         return duvod;
     }
     return std::nullopt;

@@ -18,7 +18,7 @@ QString TextCsv(float x);
 
 QString TabulkaCsv(const Vysledek& vysledek);
 
-// Writes the table to cesta through ZapisBajty: a file as a whole or not at all, a device
+// Writes the table to cesta through writeWhole: a file as a whole or not at all, a device
 // directly. No value on success; the system's reason otherwise.
 std::optional<QString> UlozTabulkuCsv(const Vysledek& vysledek, const QString& cesta);
 

@@ -49,7 +49,7 @@ const QHash<char16_t, char>& zpetnaTabulka() {
 
 }  // namespace
 
-QString ZWindows1250(const QByteArray& bajty) {
+QString fromWindows1250(const QByteArray& bajty) {
     QString text(bajty.size(), Qt::Uninitialized);
     QChar* cil = text.data();
     for (const char b : bajty) {
@@ -59,7 +59,7 @@ QString ZWindows1250(const QByteArray& bajty) {
     return text;
 }
 
-std::optional<QByteArray> DoWindows1250(const QString& text) {
+std::optional<QByteArray> toWindows1250(const QString& text) {
     QByteArray bajty(text.size(), Qt::Uninitialized);
     char* cil = bajty.data();
     const auto& zpet = zpetnaTabulka();
@@ -78,7 +78,7 @@ std::optional<QByteArray> DoWindows1250(const QString& text) {
     return bajty;
 }
 
-QString DekodujSoubor(const QByteArray& bajty) {
+QString decodeDataFile(const QByteArray& bajty) {
     QByteArrayView obsah(bajty);
     const QByteArrayView bom("\xEF\xBB\xBF");
     if (obsah.startsWith(bom)) {
@@ -104,14 +104,14 @@ QString DekodujSoubor(const QByteArray& bajty) {
         text.remove(QChar(0xFEFF));
         return text;
     }
-    return ZWindows1250(obsah.toByteArray());
+    return fromWindows1250(obsah.toByteArray());
 }
 
-QByteArray KodujSoubor(const QString& text) {
+QByteArray encodeDataFile(const QString& text) {
     // Windows-1250 only when it reads back as the same text: its bytes can also form valid
     // UTF-8 ("ÉŠ" is 0xC9 0x8A, the UTF-8 of "Ɋ") or begin like a byte order
     // mark, and the reader would take them for UTF-8.
-    if (auto bajty = DoWindows1250(text); bajty && DekodujSoubor(*bajty) == text) {
+    if (auto bajty = toWindows1250(text); bajty && decodeDataFile(*bajty) == text) {
         return *std::move(bajty);
     }
     return text.toUtf8();

@@ -10,17 +10,17 @@ namespace zorvet {
 
 // Windows-1250 bytes to text. The five bytes the code page leaves undefined become the C1
 // control characters of the same value, so no byte is lost.
-QString ZWindows1250(const QByteArray& bajty);
+QString fromWindows1250(const QByteArray& bajty);
 
 // Text to Windows-1250; no value when a character has no Windows-1250 byte.
-std::optional<QByteArray> DoWindows1250(const QString& text);
+std::optional<QByteArray> toWindows1250(const QString& text);
 
 // The contents of a data file as text: UTF-8 when the bytes are valid UTF-8 (a byte order
 // mark is dropped), Windows-1250 otherwise.
-QString DekodujSoubor(const QByteArray& bajty);
+QString decodeDataFile(const QByteArray& bajty);
 
 // The bytes of a data file: Windows-1250 as the original program wrote them; UTF-8 only for
 // a text that Windows-1250 cannot hold (a name typed with other letters), so nothing is lost.
-QByteArray KodujSoubor(const QString& text);
+QByteArray encodeDataFile(const QString& text);
 
 }  // namespace zorvet

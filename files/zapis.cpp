@@ -37,7 +37,7 @@ bool jeZarizeni(const QString& cesta) {
 
 }  // namespace
 
-bool ZapisBajty(const QString& cesta, const QByteArray& bajty, QString* chyba) {
+bool writeWhole(const QString& cesta, const QByteArray& bajty, QString* chyba) {
     if (jeZarizeni(cesta)) {
         // Replacing would put a regular file in place of the device (with the rights to its
         // folder, /dev/full itself) and report success.
@@ -60,7 +60,7 @@ bool ZapisBajty(const QString& cesta, const QByteArray& bajty, QString* chyba) {
     return true;
 }
 
-bool ZapisVse(const QList<std::pair<QString, QByteArray>>& soubory, QString* cesta, QString* chyba) {
+bool writeAllOrNone(const QList<std::pair<QString, QByteArray>>& soubory, QString* cesta, QString* chyba) {
     std::vector<std::unique_ptr<QSaveFile>> pripravene;
     const auto selhalo = [&](const QString& kde, const QString& proc) {
         for (const auto& s : pripravene) {
@@ -88,7 +88,7 @@ bool ZapisVse(const QList<std::pair<QString, QByteArray>>& soubory, QString* ces
         }
     }
     for (const auto& [kam, bajty] : soubory) {
-        if (jeZarizeni(kam) && !ZapisBajty(kam, bajty, chyba)) {
+        if (jeZarizeni(kam) && !writeWhole(kam, bajty, chyba)) {
             *cesta = kam;
             return false;
         }

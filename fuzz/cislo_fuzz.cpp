@@ -13,11 +13,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::Bajty b(data, size);
     const float x = b.single();
     const int sloupec = 1 + b.bajt() % 48;
-    const QString text = DekodujSoubor(QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
+    const QString text = decodeDataFile(QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
     for (bool carka : {false, true}) {
         fuzz::nastavLokal(carka);
-        ZORVET_OVER(std::isfinite(NaSingle(CtiCislo(text, sloupec))));
-        CtiCisloPole(text);
+        ZORVET_OVER(std::isfinite(toSingle(CtiCislo(text, sloupec))));
+        parseNumber(text);
         CtiText(text);
         RozdelRadek(text);
         CteckaTextu cteni(text);
@@ -26,9 +26,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (std::isfinite(x)) {
             const QString zapsano = CisloSouboru(x);
             fuzz::nastavLokal(!carka);
-            const float zpet = NaSingle(CtiCislo(zapsano, 1));
+            const float zpet = toSingle(CtiCislo(zapsano, 1));
             ZORVET_OVER(zpet == x && std::signbit(zpet) == (std::signbit(x) && x != 0.0f));
-            ZORVET_OVER(CtiCisloPole(TextObecny(x)).has_value());
+            ZORVET_OVER(parseNumber(TextObecny(x)).has_value());
         }
     }
     return 0;

@@ -43,7 +43,7 @@ TEST_P(TextCisla, ReportFileAndPlainForms) {
         // The file form keeps what reads back exactly, then one blank.
         const QString soubor = CisloSouboru(GetParam().x);
         EXPECT_TRUE(soubor.endsWith(QLatin1Char(' ')));
-        EXPECT_EQ(NaSingle(CtiCislo(soubor, 1)), GetParam().x) << soubor.toStdString();
+        EXPECT_EQ(toSingle(CtiCislo(soubor, 1)), GetParam().x) << soubor.toStdString();
     }
 }
 
@@ -71,7 +71,7 @@ TEST(TextSouboru, KeepsTheDigitsThatReadBackAndWritesCounts) {
         for (int i = 0; i < 20002; ++i) {
             const float x = std::bit_cast<float>(i < 2 ? (i == 0 ? 0x6B000000u : 0x6C800000u) : static_cast<std::uint32_t>(g()));
             if (std::isfinite(x)) {
-                ASSERT_EQ(std::bit_cast<std::uint32_t>(NaSingle(CtiCislo(CisloSouboru(x), 1))),
+                ASSERT_EQ(std::bit_cast<std::uint32_t>(toSingle(CtiCislo(CisloSouboru(x), 1))),
                           std::bit_cast<std::uint32_t>(x == 0.0f ? 0.0f : x))
                     << CisloSouboru(x).toStdString();
             }
@@ -114,7 +114,7 @@ class CtiPoleZ : public testing::TestWithParam<Cteni> {};
 TEST_P(CtiPoleZ, WholeTextMustBeANumber) {
     for (const char* lokal : {"en_US", "cs_CZ"}) {
         const Lokal l(lokal);
-        EXPECT_EQ(CtiCisloPole(QString::fromUtf8(GetParam().text)), GetParam().hodnota) << lokal << GetParam().text;
+        EXPECT_EQ(parseNumber(QString::fromUtf8(GetParam().text)), GetParam().hodnota) << lokal << GetParam().text;
     }
 }
 
@@ -124,19 +124,19 @@ INSTANTIATE_TEST_SUITE_P(Texty, CtiPoleZ,
                                          Cteni{"1.2.3", std::nullopt}, Cteni{"", std::nullopt}, Cteni{"  ", std::nullopt},
                                          Cteni{"e5", std::nullopt}));
 
-TEST(Cele16, RoundsHalvesToEvenWithinSixteenBits) {
-    EXPECT_EQ(Cele16(2.5), 2);
-    EXPECT_EQ(Cele16(3.5), 4);
-    EXPECT_EQ(Cele16(-0.5), 0);
-    EXPECT_EQ(Cele16(32767.4), 32767);
-    EXPECT_EQ(Cele16(-32768.0), -32768);
-    EXPECT_FALSE(Cele16(32767.5));
-    EXPECT_FALSE(Cele16(-32769.0));
-    EXPECT_FALSE(Cele16(std::nan("")));
-    EXPECT_EQ(NaCeleCislo(40000.0), 0);
-    EXPECT_EQ(NaCeleCislo(std::nullopt), 0);
-    EXPECT_EQ(NaSingle(1e39), 0.0f);
-    EXPECT_EQ(NaSingle(-3.4028235e38), -3.4028235e38f);
+TEST(wholeInt16, RoundsHalvesToEvenWithinSixteenBits) {
+    EXPECT_EQ(wholeInt16(2.5), 2);
+    EXPECT_EQ(wholeInt16(3.5), 4);
+    EXPECT_EQ(wholeInt16(-0.5), 0);
+    EXPECT_EQ(wholeInt16(32767.4), 32767);
+    EXPECT_EQ(wholeInt16(-32768.0), -32768);
+    EXPECT_FALSE(wholeInt16(32767.5));
+    EXPECT_FALSE(wholeInt16(-32769.0));
+    EXPECT_FALSE(wholeInt16(std::nan("")));
+    EXPECT_EQ(toCount(40000.0), 0);
+    EXPECT_EQ(toCount(std::nullopt), 0);
+    EXPECT_EQ(toSingle(1e39), 0.0f);
+    EXPECT_EQ(toSingle(-3.4028235e38), -3.4028235e38f);
 }
 
 TEST(Pole, RowsTextValuesAndFields) {
@@ -178,7 +178,7 @@ TEST(Windows1250, MatchesIconvForEveryByte) {
         char* out = vystup;
         std::size_t zbyva = 1;
         std::size_t misto = sizeof vystup;
-        const QString nase = ZWindows1250(QByteArray(1, vstup));
+        const QString nase = fromWindows1250(QByteArray(1, vstup));
         if (iconv(cd, &in, &zbyva, &out, &misto) == static_cast<std::size_t>(-1)) {
             // Undefined in the code page: kept as the control character of the same value.
             EXPECT_EQ(nase, QString(QChar(b))) << b;
@@ -186,15 +186,15 @@ TEST(Windows1250, MatchesIconvForEveryByte) {
             continue;
         }
         EXPECT_EQ(nase, QString::fromUtf8(vystup)) << b;
-        EXPECT_EQ(DoWindows1250(nase), QByteArray(1, vstup)) << b;
+        EXPECT_EQ(toWindows1250(nase), QByteArray(1, vstup)) << b;
     }
     iconv_close(cd);
-    EXPECT_FALSE(DoWindows1250(QStringLiteral("日本")));
+    EXPECT_FALSE(toWindows1250(QStringLiteral("日本")));
     const QString text = QStringLiteral("Konečná teplota °C");
-    EXPECT_EQ(DekodujSoubor(KodujSoubor(text)), text);
-    EXPECT_EQ(KodujSoubor(text), *DoWindows1250(text));
-    EXPECT_EQ(KodujSoubor(QStringLiteral("日本")), QStringLiteral("日本").toUtf8());
-    EXPECT_EQ(DekodujSoubor(QByteArray("\xef\xbb\xbf") + text.toUtf8()), text);
+    EXPECT_EQ(decodeDataFile(encodeDataFile(text)), text);
+    EXPECT_EQ(encodeDataFile(text), *toWindows1250(text));
+    EXPECT_EQ(encodeDataFile(QStringLiteral("日本")), QStringLiteral("日本").toUtf8());
+    EXPECT_EQ(decodeDataFile(QByteArray("\xef\xbb\xbf") + text.toUtf8()), text);
 }
 
 TEST(Retezce, BothLanguagesAndNamedIds) {

@@ -40,7 +40,7 @@ protected:
 
 TEST_F(Databaze, ReadsRecordsInFileOrderWithEitherSeparatorAndTheEmissivityTable) {
     QFile::copy(QStringLiteral(ZORVET_TEST_DATA "/three_materials.lst"), cesta());
-    zapis(*DoWindows1250(QStringLiteral("Ocel\r\n0,8\r\nMěď\r\n,05")), "Eps.cz");
+    zapis(*toWindows1250(QStringLiteral("Ocel\r\n0,8\r\nMěď\r\n,05")), "Eps.cz");
     const DatabazeMaterialu db = NactiMaterialy(dir_.path(), Jazyk::Cesky);
     ASSERT_EQ(db.Materialy.size(), 3u);
     EXPECT_EQ(db.Materialy[0], (Material{"Konstrukční ocel S235", 460.0f, 7850.0f}));

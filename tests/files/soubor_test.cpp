@@ -41,7 +41,7 @@ TEST(UlozSoubor, WritesTheReportLayoutInTheCodePage) {
     u.Gama = 7850.5f;
     const VysledekVypoctu v = Vypocet(u);
     ASSERT_FALSE(UlozSoubor(cesta, u, v.vysledek.get(), QStringLiteral("Zakázka 12\nřádek"), Jazyk::Cesky));
-    const QStringList radky = ZWindows1250(obsah(cesta)).split(QStringLiteral("\r\n"));
+    const QStringList radky = fromWindows1250(obsah(cesta)).split(QStringLiteral("\r\n"));
     const QStringList zacatek = {
         QStringLiteral("Zakázka 12 řádek"),
         QString(),
@@ -402,18 +402,18 @@ TEST(UlozSoubor, FailureLeavesTheOldFile) {
 }
 
 // Several files as one: when one cannot be written, none is.
-TEST(ZapisVse, WritesEveryFileOrNone) {
+TEST(writeAllOrNone, WritesEveryFileOrNone) {
     QTemporaryDir dir;
     const QString stary = dir.filePath(QStringLiteral("ok.odp"));
     QString chyba;
-    ASSERT_TRUE(ZapisBajty(stary, "stary", &chyba));
+    ASSERT_TRUE(writeWhole(stary, "stary", &chyba));
     QString kde;
     QString duvod;
-    EXPECT_FALSE(ZapisVse({{stary, "novy"}, {dir.filePath(QStringLiteral("nic/x.csv")), "x"}}, &kde, &duvod));
+    EXPECT_FALSE(writeAllOrNone({{stary, "novy"}, {dir.filePath(QStringLiteral("nic/x.csv")), "x"}}, &kde, &duvod));
     EXPECT_EQ(kde, dir.filePath(QStringLiteral("nic/x.csv")));
     EXPECT_FALSE(duvod.isEmpty());
     EXPECT_EQ(obsah(stary), "stary");
-    EXPECT_TRUE(ZapisVse({{stary, "novy"}, {dir.filePath(QStringLiteral("y.csv")), "y"}}, &kde, &duvod));
+    EXPECT_TRUE(writeAllOrNone({{stary, "novy"}, {dir.filePath(QStringLiteral("y.csv")), "y"}}, &kde, &duvod));
     EXPECT_EQ(obsah(stary), "novy");
     EXPECT_EQ(obsah(dir.filePath(QStringLiteral("y.csv"))), "y");
 }

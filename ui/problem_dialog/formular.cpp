@@ -100,12 +100,12 @@ Formular::Cteni Formular::cti(Velicina v, int bod) const {
         const float* x = cisloV(uloha_, v, bod);
         return {Obsah::Cislo, x != nullptr ? static_cast<double>(*x) : Hodnota(Pole(v), uloha_)};
     }
-    const std::optional<double> x = CtiCisloPole(it->second.text);
+    const std::optional<double> x = parseNumber(it->second.text);
     if (!x) {
         return {Obsah::NeniCislo, 0.0};
     }
     if (Pole(v).druh == DruhPole::Pocet) {
-        const std::optional<std::int16_t> n = Cele16(*x);
+        const std::optional<std::int16_t> n = wholeInt16(*x);
         if (!n || *n != *x) {
             return {Obsah::NeniCele, *x};
         }

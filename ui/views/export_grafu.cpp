@@ -126,7 +126,7 @@ std::optional<QString> ExportujGraf(const Vysledek& vysledek, Jazyk jazyk, const
     pamet.close();
     // A drawing that could not be made has no reason of its own: the text stays empty.
     QString duvod;
-    if (!nakresleno || pamet.data().isEmpty() || !ZapisBajty(cesta, pamet.data(), &duvod)) {
+    if (!nakresleno || pamet.data().isEmpty() || !writeWhole(cesta, pamet.data(), &duvod)) {
         return duvod;
     }
     return std::nullopt;

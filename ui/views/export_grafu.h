@@ -32,7 +32,7 @@ inline constexpr int kNejvetsiStrana = 10000;
 // Draws the result chart of vysledek (texts in the language jazyk) into the file cesta in the given format and size (pixels
 // at 300 dpi). The chart is laid out at the area of an 800 × 600 pixel screen chart with
 // the picture's proportions, so that its texts and lines keep their weight at every size.
-// The file is written through ZapisBajty (as a whole or not at all). No value on success;
+// The file is written through writeWhole (as a whole or not at all). No value on success;
 // otherwise the system's reason, which may be empty.
 std::optional<QString> ExportujGraf(const Vysledek& vysledek, Jazyk jazyk, const QString& cesta,
                                     FormatGrafu format, QSize velikost = kVelikostExportu);

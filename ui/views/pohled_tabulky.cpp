@@ -258,7 +258,7 @@ void PohledTabulky::zmenaZtrat() {
     // A text that is no whole percentage in range shows nothing rather than the figures of an
     // earlier text, and says why below the frame.
     const QString text = cboZtraty_->currentText();
-    const std::optional<double> x = CtiCisloPole(text);
+    const std::optional<double> x = parseNumber(text);
     std::optional<Zavada> chyba;
     if (!x) {
         chyba = Zavada{Velicina::Ztraty, text.trimmed().isEmpty() ? Vada::ChybiHodnota : Vada::NeniCislo, 0,

@@ -239,7 +239,7 @@ std::optional<QString> UlozZpravuPdf(const PodkladyZpravy& podklady, const QStri
         }
     }
     QString duvod;
-    if (!nakresleno || pamet.data().isEmpty() || !ZapisBajty(cesta, pamet.data(), &duvod)) {
+    if (!nakresleno || pamet.data().isEmpty() || !writeWhole(cesta, pamet.data(), &duvod)) {
         return duvod;
     }
     return std::nullopt;
