@@ -18,9 +18,8 @@ export LSAN_OPTIONS="suppressions=$root/scripts/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1:report_error_type=1"
 export QT_QPA_PLATFORM=offscreen
 
-# clang by default: gcc 12's UndefinedBehaviorSanitizer misreads a call through an array of
-# member function pointers (the problem dialog builds its tabs that way) as an index out of
-# bounds. ZORVET_SANITIZE_CXX=g++ to try another compiler.
+# clang by default, the compiler the fuzzers are built with too (scripts/fuzz.sh), so both runs
+# check with the same sanitizers and warnings. ZORVET_SANITIZE_CXX=g++ to try another compiler.
 compiler=${ZORVET_SANITIZE_CXX:-clang++}
 if [ -f "$build/CMakeCache.txt" ] &&
     ! grep -q "^ZORVET_SANITIZE_CXX_USED:INTERNAL=$compiler\$" "$build/CMakeCache.txt"; then

@@ -290,7 +290,7 @@ private slots:
         QCOMPARE(graf->pocetRad(), 3);
         QCOMPARE(graf->nazevRady(2), QStringLiteral("Core"));
         QCOMPARE(graf->stylRady(2), Qt::DashLine);
-        QCOMPARE(graf->bodyRady(2).last(), QPointF(650.0, o.okno.vysledek()->Jadro->teplota.back()));
+        QCOMPARE(graf->bodyRady(2).last(), QPointF(650.0, static_cast<double>(o.okno.vysledek()->Jadro->teplota.back())));
     }
 
     void jazyk() {

@@ -172,8 +172,8 @@ private slots:
         const Vysledek& v = *o.okno.vysledek();
         const QList<QPointF> body = graf->bodyRady(0);
         QCOMPARE(body.size(), v.PocetKroku + 1);
-        QCOMPARE(body.last(), QPointF(v.Vysledky.Cas[static_cast<std::size_t>(v.PocetKroku)],
-                                      v.Vysledky.TeplotaVsazky[static_cast<std::size_t>(v.PocetKroku)]));
+        const auto r = static_cast<std::size_t>(v.PocetKroku);
+        QCOMPARE(body.last(), QPointF(static_cast<double>(v.Vysledky.Cas[r]), static_cast<double>(v.Vysledky.TeplotaVsazky[r])));
 
         // Print offers the report of the case or the chart alone; Cancel prints nothing.
         o.d.vybery = {2, 1, 0};

@@ -153,8 +153,8 @@ bool FrmZorvet::menuAktivni(const QAction* polozka) const {
 void FrmZorvet::Nacti(bool sUvitanim) {
     // Files named without a folder (the material database, the emissivity tables) lie in
     // the data folder: the program's own, or the user's when the program may not write there.
-    const DatovaSlozka data = NastavDatovouSlozku();
-    relace_.datovaSlozka = data.cesta;
+    const DatovaSlozka slozka = NastavDatovouSlozku();
+    relace_.datovaSlozka = slozka.cesta;
     Vycentruj(this);
     nastaveni_.Jazyk = NactiJazyk();
     if (sUvitanim) {
@@ -165,10 +165,10 @@ void FrmZorvet::Nacti(bool sUvitanim) {
     // The menu bar's height is known once its menus have captions.
     setFixedSize(NaPixely(kSirkaPlochy), NaPixely(kVyskaPlochy) + menuBar()->sizeHint().height());
     tabulka_->naplnZtraty();
-    if (!data.chyba.isEmpty()) {
+    if (!slozka.chyba.isEmpty()) {
         // The program works on, with the shipped data read-only; the user learns why a
         // material saved later cannot be kept.
-        dialogy_.zprava(Ikona::Vykricnik, Text(id::Zorvet, nastaveni_.Jazyk), data.chyba);
+        dialogy_.zprava(Ikona::Vykricnik, Text(id::Zorvet, nastaveni_.Jazyk), slozka.chyba);
     }
 }
 

@@ -32,9 +32,10 @@ void NaplnGrafVysledku(Graf& graf, const Vysledek& vysledek, Jazyk j) {
     }
     for (int i = 0; i <= n; ++i) {
         const auto r = static_cast<std::size_t>(i);
-        vsazka.append(QPointF(vysledek.Vysledky.Cas[r], vysledek.Vysledky.TeplotaVsazky[r]));
+        const auto cas = static_cast<double>(vysledek.Vysledky.Cas[r]);
+        vsazka.append(QPointF(cas, static_cast<double>(vysledek.Vysledky.TeplotaVsazky[r])));
         if (rizeny) {
-            pec.append(QPointF(vysledek.Vysledky.Cas[r], vysledek.TeplotaPece[r]));
+            pec.append(QPointF(cas, static_cast<double>(vysledek.TeplotaPece[r])));
         }
     }
     // The old curves go first, so that nothing below lays them out again.
@@ -56,9 +57,9 @@ void NaplnGrafVysledku(Graf& graf, const Vysledek& vysledek, Jazyk j) {
         QList<QPointF> jadro;
         const std::vector<float>& t = vysledek.Jadro->teplota;
         for (std::size_t i = 0; i < t.size(); ++i) {
-            const double cas = static_cast<double>(i) * vysledek.Uloha.CasKrok;
-            povrch.append(QPointF(cas, vysledek.Jadro->povrch[i]));
-            jadro.append(QPointF(cas, t[i]));
+            const double cas = static_cast<double>(i) * static_cast<double>(vysledek.Uloha.CasKrok);
+            povrch.append(QPointF(cas, static_cast<double>(vysledek.Jadro->povrch[i])));
+            jadro.append(QPointF(cas, static_cast<double>(t[i])));
         }
         rady.append({Text(id::PovrchGraf, j), kOranzova, povrch, Qt::DashLine});
         rady.append({Text(id::JadroGraf, j), kZelena, jadro, Qt::DashLine});
