@@ -301,10 +301,26 @@ private slots:
         QCOMPARE(Dite<QMenu>(&o.okno, "mnuFile")->title(), QStringLiteral("&Soubor"));
         QCOMPARE(o.polozka("mnuUlohaItem", 1)->text(), QStringLiteral("&Výpočet"));
         QVERIFY(o.polozka("mnuJazykItem", 1)->isChecked() && !o.polozka("mnuJazykItem", 0)->isChecked());
+        QCOMPARE(o.polozka("mnuFileItem", 3)->text(), QStringLiteral("&Konec"));
         // Picking it again leaves it ticked.
         o.polozka("mnuJazykItem", 1)->trigger();
         QCOMPARE(o.nastaveni.Jazyk, Jazyk::Cesky);
         QVERIFY(o.polozka("mnuJazykItem", 1)->isChecked() && !o.polozka("mnuJazykItem", 0)->isChecked());
+        // While a view is shown the menus are gone, and so is the switch.
+        o.spocti();
+        o.okno.ZobrazTabulku();
+        o.okno.ZmenJazyk(Jazyk::Anglicky);
+        QCOMPARE(o.nastaveni.Jazyk, Jazyk::Cesky);
+        QVERIFY(o.polozka("mnuJazykItem", 1)->isChecked() && !o.polozka("mnuJazykItem", 0)->isChecked());
+    }
+
+    // The real Save / Discard / Cancel question: Esc is Cancel.
+    void otazkaEsc() {
+        Nastaveni nastaveni;
+        DialogyQt dialogy(nastaveni);
+        NaOkno otazka("QMessageBox", [](QWidget* w) { QTest::keyClick(w, Qt::Key_Escape); });
+        QCOMPARE(dialogy.otazkaUlozit(QStringLiteral("Zorvet"), QStringLiteral("?"), Jazyk::Anglicky), Volba::Zrusit);
+        QVERIFY(otazka.probehlo());
     }
 
     // The splash goes on Esc and stays on Enter; the About window waits without a timer.

@@ -171,9 +171,18 @@ private slots:
         z.nacti(Soubor(QStringLiteral("thick_round_bar.cfg")));
         QVERIFY(Dite<QRadioButton>(&z.okno, "optProfilK")->isChecked());
         QVERIFY(Dite<QWidget>(&z.okno, "txtB2")->isHidden());
+        // One mantle per round bar, and no faces B*L.
+        QCOMPARE(Dite<QComboBox>(&z.okno, "cboAL")->count(), 2);
+        QVERIFY(Dite<QWidget>(&z.okno, "cboBL")->isHidden());
         z.nacti(Soubor(QStringLiteral("mass_from_dimensions.cfg")));
         QVERIFY(Dite<QRadioButton>(&z.okno, "optProfilO")->isChecked());
         QVERIFY(!Dite<QWidget>(&z.okno, "txtB2")->isHidden());
+        // Four bars: 0 to 8 faces of each kind are offered.
+        for (const char* seznam : {"cboAB", "cboAL", "cboBL"}) {
+            QCOMPARE(Dite<QComboBox>(&z.okno, seznam)->count(), 9);
+        }
+        Proved(&z.okno, {"optProfilC"});
+        QCOMPARE(Dite<QComboBox>(&z.okno, "cboAL")->count(), 17);
     }
 
     // The sketch of the furnace curve: each segment ends at its end temperature after its
@@ -191,6 +200,7 @@ private slots:
         z.d.volby = {Volba::Zahodit};
         z.nacti(t.filePath("jeden.cfg"));
         QCOMPARE(Dite<QComboBox>(&z.okno, "cboPocetKrivek")->currentText(), QStringLiteral("1"));
+        QCOMPARE(Dite<QComboBox>(&z.okno, "cboUsekC")->count(), 1);
         QCOMPARE(Dite<Graf>(&z.okno, "FlpGrf1")->bodyRady(0), (QList<QPointF>{{0, 20}, {600, 1000}}));
         Proved(&z.okno, {"cmdOK"});
         QVERIFY(z.okno.prijata().has_value());
