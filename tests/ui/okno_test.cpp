@@ -412,6 +412,9 @@ private slots:
         o.okno.OtevriSoubor(QStringLiteral(ZORVET_EXAMPLES "/uncontrolled.cfg"));
         QCOMPARE(tpece, QStringLiteral("1000"));
         QCOMPARE(o.povoleno(), QStringLiteral("Computing"));
+        // A results file with a row cut short is refused, not taken for its problem alone.
+        o.okno.OtevriSoubor(QStringLiteral(ZORVET_TEST_DATA "/truncated_results.odp"));
+        QVERIFY(o.d.posledni().endsWith(QStringLiteral("Line 21: a row of results needs 2 numbers, not “40”.")));
     }
 
     void priponaSouboru_data() {

@@ -406,8 +406,8 @@ void FrmZorvet::Otevri() {
 void FrmZorvet::OtevriSoubor(const QString& cesta) {
     const Jazyk j = nastaveni_.Jazyk;
     PrecteniSouboru precteni = NactiSoubor(cesta, true, formular_.uloha(), j);
-    if (!precteni.obsah) {
-        // Not a results file: a problem file, then.
+    if (!precteni.obsah && precteni.chyba.endsWith(Text(id::BezVysledku, j))) {
+        // No results in it: a problem file, then.
         precteni = NactiSoubor(cesta, false, formular_.uloha(), j);
     }
     if (!precteni.obsah) {
