@@ -100,21 +100,6 @@ INSTANTIATE_TEST_SUITE_P(
                           "Final temperature 851 °C have been obtained during 1020 s.\nHeat Losses [%]: 0\n"
                           "Power Required [W]: 117534.5\nPower Consumption [Wh]: 33301.45\n"}));
 
-// A charge that settles at exactly 0 °C after its first step, and a step of a tenth.
-TEST_F(Davka, ComputesWhatOnceFailedAndPrintsSevenDigits) {
-    problem("nula.cfg", {{"Starting", "-20 "}, {"Time Step", " 20 "}, {"Furnace", " 700 "}, {"Final", " 600 "},
-                         {"Weight", " 50 "}, {"Interchange", " .5 "}});
-    Beh b = spust({"compute", "@nula.cfg"});
-    EXPECT_EQ(b.kod, 0) << b.err.toStdString();
-    EXPECT_TRUE(b.out.startsWith(QStringLiteral("Final temperature 601 °C have been obtained during 860 s.\n"))) << b.out.toStdString();
-
-    // The run ends at 108.700005 s, a single that only 9 digits give exactly.
-    problem("desetina.cfg", {{"Time Step", " .1 "}, {"Final", " 302 "}});
-    b = spust({"compute", "@desetina.cfg"});
-    EXPECT_TRUE(b.out.startsWith(QStringLiteral("Final temperature 302 °C have been obtained during 108.7 s.\n")))
-        << b.out.toStdString();
-}
-
 // With the conductivity, the Biot number and the core time follow; the CSV gains the surface
 // and core columns and runs to the core's end.
 TEST_F(Davka, ConductivityAddsTheCore) {
@@ -268,14 +253,5 @@ INSTANTIATE_TEST_SUITE_P(
         Odmitnuti{{"table", "ex:mass_from_dimensions.cfg", "--conductivity", "4"}, 2, "--conductivity is not an option"},
         Odmitnuti{{"report", "ex:uncontrolled.cfg", "--output", "@x.pdf", "--losses", "x"}, 2,
                   "--losses: Heat Losses [%]: “x” is not a number."}));
-
-TEST_F(Davka, HelpAndVersion) {
-    const Beh h = spust({"--help"});
-    EXPECT_EQ(h.kod, 0);
-    EXPECT_TRUE(h.out.contains(QStringLiteral("compute PROBLEM")));
-    const Beh v = spust({"--version"});
-    EXPECT_EQ(v.kod, 0);
-    EXPECT_TRUE(v.out.startsWith(QStringLiteral("zorvet 1.")));
-}
 
 }  // namespace

@@ -175,6 +175,12 @@ INSTANTIATE_TEST_SUITE_P(Mista, VolbaSlozky,
                                          Misto{"ReadOnlyCopy", false, true, false, true}),
                          [](const auto& p) { return std::string(p.param.nazev); });
 
+TEST(VolbaSlozky, AFolderThatIsMissingIsNotWritable) {
+    QTemporaryDir dir;
+    EXPECT_TRUE(LzeZapisovat(dir.path()));
+    EXPECT_FALSE(LzeZapisovat(dir.filePath(QStringLiteral("nic"))));
+}
+
 TEST(VolbaSlozky, WithoutAPerUserFolderTheShippedDataServe) {
     QTemporaryDir dir;
     QFile soubor(dir.filePath(QStringLiteral("soubor")));

@@ -304,25 +304,6 @@ INSTANTIATE_TEST_SUITE_P(
                     // No profile has no total, no surface, and the held mass scaled.
                     Rozmery{Profil::Zadny, 1.0f, 1.0f, 1.0f, 1, 1, 1, 1, -1.0f, 0.0f, 15700.0f}));
 
-TEST(OverZadani, OnlyExactZerosAreMissing) {
-    Uloha u = test::Priklad();
-    EXPECT_TRUE(OverZadani(u));
-    for (float Uloha::*pole : {&Uloha::Tv, &Uloha::Tk, &Uloha::m, &Uloha::A, &Uloha::c, &Uloha::Eps, &Uloha::CasKrok,
-                               &Uloha::Tpece}) {
-        Uloha v = u;
-        v.*pole = 0.0f;
-        EXPECT_FALSE(OverZadani(v));
-        v.*pole = std::numeric_limits<float>::quiet_NaN();
-        EXPECT_FALSE(OverZadani(v));
-        v.*pole = -1.0f;
-        EXPECT_TRUE(OverZadani(v));
-    }
-    u.Tpece = 0.0f;
-    u.Rizeny = true;
-    u.KoefK = u.Gama = 0.0f;
-    EXPECT_TRUE(OverZadani(u));
-}
-
 // Four flat bars of 1 × 0.5 × 2 m, every face counted: 7850 kg/m³.
 Uloha tyce() {
     Uloha u = test::Priklad();
@@ -397,6 +378,8 @@ INSTANTIATE_TEST_SUITE_P(
         Kontrola{"ControlledIgnoresFurnace", [](Uloha& u) { u = test::Priklad(true); u.Tpece = NAN; }, std::nullopt,
                  Vada::Neuplna, 0},
         Kontrola{"ZeroStart", [](Uloha& u) { u.Tv = 0; }, Velicina::Tv, Vada::Neuplna, 0},
+        Kontrola{"ZeroFurnace", [](Uloha& u) { u.Tpece = 0; }, Velicina::Tpece, Vada::Neuplna, 0},
+        Kontrola{"ZeroFurnaceOfACurve", [](Uloha& u) { u = test::Priklad(true); u.Tpece = 0; }, std::nullopt, Vada::Neuplna, 0},
         Kontrola{"FinalBelowStart", [](Uloha& u) { u.Tk = 19; }, Velicina::Tk, Vada::PodTv, 0},
         Kontrola{"FurnaceNeverHotEnough", [](Uloha& u) { u.Tk = 1000; }, Velicina::Tk, Vada::Nedosazitelna, 0},
         Kontrola{"AlreadyThere", [](Uloha& u) { u.Tk = 1000; u.Tv = 1000; }, std::nullopt, Vada::Neuplna, 0},

@@ -105,6 +105,8 @@ private slots:
                                            << "";
         // A count picked makes the surface at once, with the point whatever the locale.
         QTest::newRow("no faces A*L") << QStringList{bars, "pick cboAL=0"} << "txtA=.48;txtm=3.14E+02" << "";
+        QTest::newRow("count picked, dimension no number")
+            << QStringList{bars, "txtA2=0,1x", "pick cboAB=8"} << "txtA=;cboAB=8" << "A [m]: “0,1x” is not a number.";
         QTest::newRow("count typed, no number")
             << QStringList{bars, "cboBL=8x"} << "txtA=1.28" << "Number of Sides B*L: “8x” is not a number.";
         QTest::newRow("too many faces") << QStringList{bars, "cboBL=9"} << "txtA=1.33"
@@ -215,6 +217,9 @@ private slots:
         Lokal l("en_US");
         Formular f;
         const QString novy = f.otisk();
+        // Uncontrolled is no curve chosen yet.
+        f.nastavRizeny(false);
+        QCOMPARE(f.pocetUseku(), 0);
         f.nastav(Priklad("uncontrolled.cfg"));
         const QString soubor = f.otisk();
         QCOMPARE(soubor, OtiskUlohy(Priklad("uncontrolled.cfg")));

@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -221,6 +222,7 @@ private slots:
         QTest::newRow("Exit, Discard") << "Exit" << false << Volba::Zahodit << true << 0;
         QTest::newRow("close, Discard controlled") << "close" << true << Volba::Zahodit << true << 0;
         QTest::newRow("close, Save") << "close" << false << Volba::Ulozit << true << 1;
+        QTest::newRow("Exit, Save, no file chosen") << "Exit" << false << Volba::Ulozit << false << 1;
         QTest::newRow("Open, Cancel") << "Open" << false << Volba::Zrusit << false << 0;
         QTest::newRow("Open, Save") << "Open" << false << Volba::Ulozit << false << 2;
     }
@@ -238,6 +240,10 @@ private slots:
         o.spocti(rizeny);
         o.d.volby = {volba};
         o.d.soubory = {cesta, cesta};
+        const bool zrusenyDialog = prikaz == QLatin1String("Exit") && volba == Volba::Ulozit;
+        if (zrusenyDialog) {
+            o.d.soubory = {std::nullopt};  // the save dialog cancelled: nothing goes
+        }
         o.d.odpovedi = {false};
         if (prikaz == QLatin1String("Exit")) {
             o.okno.Konec();
@@ -247,10 +253,10 @@ private slots:
             o.okno.Otevri();
         }
         QCOMPARE(o.d.otazky.value(0), QStringLiteral("The computed results have not been saved. Save them?"));
-        QCOMPARE(o.d.otazky.size(), volba == Volba::Ulozit ? 2 : 1);  // with the comment question
+        QCOMPARE(o.d.otazky.size(), volba == Volba::Ulozit && !zrusenyDialog ? 2 : 1);  // with the comment question
         QCOMPARE(o.okno.isVisible(), !zavreno);
         QCOMPARE(o.d.filtry.size(), dialogu);
-        QCOMPARE(QFile::exists(cesta), volba == Volba::Ulozit);
+        QCOMPARE(QFile::exists(cesta), volba == Volba::Ulozit && !zrusenyDialog);
         QCOMPARE(o.d.zpravy.size(), 0);
         QCOMPARE(o.d.neocekavane, 0);
     }
@@ -302,6 +308,7 @@ private slots:
         QCOMPARE(o.polozka("mnuUlohaItem", 1)->text(), QStringLiteral("&Výpočet"));
         QVERIFY(o.polozka("mnuJazykItem", 1)->isChecked() && !o.polozka("mnuJazykItem", 0)->isChecked());
         QCOMPARE(o.polozka("mnuFileItem", 3)->text(), QStringLiteral("&Konec"));
+        QCOMPARE(o.polozka("mnuFileItem", 1)->text(), QStringLiteral("&Uložit"));
         // Picking it again leaves it ticked.
         o.polozka("mnuJazykItem", 1)->trigger();
         QCOMPARE(o.nastaveni.Jazyk, Jazyk::Cesky);
@@ -321,6 +328,9 @@ private slots:
         NaOkno otazka("QMessageBox", [](QWidget* w) { QTest::keyClick(w, Qt::Key_Escape); });
         QCOMPARE(dialogy.otazkaUlozit(QStringLiteral("Zorvet"), QStringLiteral("?"), Jazyk::Anglicky), Volba::Zrusit);
         QVERIFY(otazka.probehlo());
+        // A choice among buttons: Esc is the last.
+        NaOkno volba("QMessageBox", [](QWidget* w) { QTest::keyClick(w, Qt::Key_Escape); });
+        QCOMPARE(dialogy.volba(QStringLiteral("Zorvet"), QStringLiteral("?"), {"A", "B", "C"}), 2);
     }
 
     // The splash goes on Esc and stays on Enter; the About window waits without a timer.
@@ -434,7 +444,9 @@ private slots:
         Nastaveni nastaveni;
         DialogyQt dialogy(nastaveni);
         Relace relace;
-        NaOkno soubor("CMDialog1", [](QWidget* w) {
+        QString filtr;
+        NaOkno soubor("CMDialog1", [&filtr](QWidget* w) {
+            filtr = static_cast<QFileDialog*>(w)->selectedNameFilter();
             auto* nazev = Dite<QLineEdit>(w, "fileNameEdit");
             QTest::keyClicks(nazev, QStringLiteral("run1"));
             QTest::keyClick(nazev, Qt::Key_Return);
@@ -451,6 +463,8 @@ private slots:
         QVERIFY(soubor.probehlo() && komentar.probehlo());
         QVERIFY(cesta.has_value());
         QCOMPARE(QFileInfo(*cesta).fileName(), jmeno);
+        // The program's own pattern is the one offered first.
+        QVERIFY2(filtr.contains(sVysledky ? QStringLiteral("*.odp") : QStringLiteral("*.cfg")), qPrintable(filtr));
         QCOMPARE(PrvniRadek(*cesta).simplified(), QByteArray("Furnace Temperature [\xB0""C] : 1000"));
         // The busy pointer of the saving is gone.
         QCOMPARE(QApplication::overrideCursor(), nullptr);

@@ -113,12 +113,20 @@ private slots:
         QCOMPARE(o.w<QLabel>("lblSpotrebaH")->text(), spotreba);
         QCOMPARE(o.w<QLabel>("lblChybaZtrat")->text(), chyba);
         QCOMPARE(o.w<QLabel>("lblChybaZtrat")->isVisible(), !chyba.isEmpty());
-        // The cell shown goes to the clipboard with its time and the header; the whole table
-        // into a CSV file as the batch writes it.
-        o.w<QTableView>("grdTabulka")->setCurrentIndex(grid->model()->index(2, 1));
+        // The time column is a third of the grid, a fifth beside the furnace's.
+        int sirka = 0;
+        for (int c = 0; c < grid->model()->columnCount(); ++c) {
+            sirka += grid->columnWidth(c);
+        }
+        QVERIFY(qAbs(grid->columnWidth(0) * (rizeny ? 5 : 3) - sirka) <= 3 * grid->model()->columnCount());
+        // The cells selected go to the clipboard with their times and the header; the whole
+        // table into a CSV file as the batch writes it.
+        grid->setCurrentIndex(grid->model()->index(2, 1));
+        grid->selectionModel()->select(grid->model()->index(3, 1), QItemSelectionModel::Select);
         o.okno.findChild<PohledTabulky*>()->KopirujVyber();
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("Time [s]\tCharge Temperature [°C]\n20\t") +
-                                                              grid->model()->index(2, 1).data().toString() + "\n");
+                                                              grid->model()->index(2, 1).data().toString() + "\n30\t" +
+                                                              grid->model()->index(3, 1).data().toString() + "\n");
         const QString csv = o.slozka.filePath(QStringLiteral("t.csv"));
         o.d.soubory = {csv};
         o.okno.findChild<PohledTabulky*>()->UlozTabulkuCsv();
@@ -169,6 +177,9 @@ private slots:
             nazvy << graf->nazevRady(i);
         }
         QCOMPARE(nazvy, rady);
+        // The charge in blue, the furnace in red.
+        QCOMPARE(graf->barvaRady(0), QColor(0, 0, 255));
+        QCOMPARE(graf->barvaRady(1), rizeny ? QColor(255, 0, 0) : QColor());
         const Vysledek& v = *o.okno.vysledek();
         const QList<QPointF> body = graf->bodyRady(0);
         QCOMPARE(body.size(), v.PocetKroku + 1);

@@ -17,6 +17,7 @@
 #include "support/okna.h"
 #include "ui/problem_dialog/formular.h"
 #include "ui/problem_dialog/frm_zadani.h"
+#include "ui/problem_dialog/nacrt_profilu.h"
 #include "ui/common/graf.h"
 
 namespace zorvet::test {
@@ -183,13 +184,20 @@ private slots:
         }
         Proved(&z.okno, {"optProfilC"});
         QCOMPARE(Dite<QComboBox>(&z.okno, "cboAL")->count(), 17);
+        QCOMPARE(Dite<TvarProfilu>(&z.okno, "ShpPudorys")->druh(), TvarProfilu::Druh::Ctverec);
     }
 
     // The sketch of the furnace curve: each segment ends at its end temperature after its
     // duration. A curve of one segment is shown as it is and accepted.
     void nacrtKrivky() {
         Zadani z;
+        QCOMPARE(z.okno.windowTitle(), QStringLiteral("Setting "));
         z.nacti(Soubor(QStringLiteral("controlled_curve.cfg")));
+        // Without the preview the dialog needs less room.
+        const int vyska = z.okno.height();
+        Proved(&z.okno, {"optNerizenyO"});
+        QVERIFY(z.okno.height() < vyska);
+        Proved(&z.okno, {"optRizeny"});
         const QList<QPointF> body{{0, 20}, {600, 600}, {1500, 1000}, {5100, 1000}};
         QCOMPARE(Dite<Graf>(&z.okno, "FlpGrf1")->bodyRady(0), body);
         QTemporaryDir t;
@@ -236,6 +244,11 @@ private slots:
         QCOMPARE(Obsah(data.filePath("Material.lst")), puvodni + "Litina\r\n 540  7200 \r\n");
         QCOMPARE(Obsah(jinde.filePath("Material.lst")), cizi);
         QCOMPARE(seznam->count(), 4);
+        // Enter in a field of the material tab is OK, not Save.
+        Proved(&z.okno, {"txtc=460"});
+        Dite<QLineEdit>(&z.okno, "txtc")->setFocus();
+        QTest::keyClick(Dite<QLineEdit>(&z.okno, "txtc"), Qt::Key_Return);
+        QVERIFY(z.okno.prijata().has_value());
         // A last record that may have been cut short is told when the dialog opens.
         QFile konec(data.filePath("Material.lst"));
         QVERIFY(konec.open(QIODevice::Append) && konec.write("Hlinik\r\n 900  27") > 0);

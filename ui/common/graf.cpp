@@ -174,6 +174,8 @@ int Graf::pocetRad() const { return static_cast<int>(rady_.size()); }
 
 QString Graf::nazevRady(int index) const { return index >= 0 && index < rady_.size() ? rady_.at(index).nazev : QString(); }
 
+QColor Graf::barvaRady(int index) const { return index >= 0 && index < rady_.size() ? rady_.at(index).barva : QColor(); }
+
 Qt::PenStyle Graf::stylRady(int index) const {
     return index >= 0 && index < rady_.size() ? rady_.at(index).styl : Qt::NoPen;
 }

@@ -52,6 +52,7 @@ public:
     // The series the chart holds.
     int pocetRad() const;
     QString nazevRady(int index) const;
+    QColor barvaRady(int index) const;
     Qt::PenStyle stylRady(int index) const;
     QList<QPointF> bodyRady(int index) const;
 
