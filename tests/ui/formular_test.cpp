@@ -207,8 +207,11 @@ private slots:
         QCOMPARE(f.uloha().c, 500.0f);
         proved(f, {"txtTk=9OO"});
         QCOMPARE(f.proUlozeni(&u)->velicina, Velicina::Tk);
-        proved(f, {"txtTk=900", "segment 2", "txtDobaVydrze=0"});
+        proved(f, {"txtTk=900", "segment 3", "txtDobaVydrze=0"});
         QCOMPARE(f.proUlozeni(&u)->vada, Vada::NulovaDoba);
+        // Uncontrolled, the problem holds no curve segments.
+        f.nastavRizeny(false);
+        QCOMPARE(f.uloha().PocetKrivek, 0);
     }
 
     // What the form holds changes with every value and every text that is no number, and not

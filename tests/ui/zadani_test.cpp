@@ -166,7 +166,8 @@ private slots:
     // loaded shows its own profile, whatever was shown before.
     void profil() {
         Zadani z;
-        Proved(&z.okno, {"optMvy"});
+        Proved(&z.okno, {"optMza", "optMvy"});
+        QVERIFY(!Dite<QRadioButton>(&z.okno, "optMza")->isChecked());
         QVERIFY(Dite<QRadioButton>(&z.okno, "optProfilO")->isChecked());
         z.d.volby = {Volba::Zahodit};
         z.nacti(Soubor(QStringLiteral("thick_round_bar.cfg")));
@@ -200,6 +201,8 @@ private slots:
         Proved(&z.okno, {"optRizeny"});
         const QList<QPointF> body{{0, 20}, {600, 600}, {1500, 1000}, {5100, 1000}};
         QCOMPARE(Dite<Graf>(&z.okno, "FlpGrf1")->bodyRady(0), body);
+        QCOMPARE(Dite<Graf>(&z.okno, "FlpGrf1")->barvaRady(0), QColor(0, 0, 255));
+        QCOMPARE(Dite<QComboBox>(&z.okno, "cboPocetKrivek")->count(), 20);
         QTemporaryDir t;
         Uloha u = Priklad(QStringLiteral("controlled_curve.cfg"));
         u.PocetKrivek = 1;
@@ -237,11 +240,12 @@ private slots:
         for (int i = 0; i < seznam->count(); ++i) {
             nazvy << seznam->itemText(i);
         }
-        Proved(&z.okno, {"cboMaterial=Litina", "txtc=540", "txtGama=7200", "cmdUlozMaterial"});
+        Proved(&z.okno, {"cboMaterial=Litina", "txtc=540", "txtGama=7200", "txtLambda=48", "cmdUlozMaterial"});
         QDir::setCurrent(pracovni);
         QCOMPARE(nazvy, QStringList({"Konstrukční ocel S235", "Měď", "Mosaz, CuZn37"}));
         QCOMPARE(z.d.posledni(), QStringLiteral("Into the database have been included Litina"));
         QCOMPARE(Obsah(data.filePath("Material.lst")), puvodni + "Litina\r\n 540  7200 \r\n");
+        QCOMPARE(Obsah(data.filePath("Conductivity.lst")), QByteArray("Litina\r\n 48 \r\n"));
         QCOMPARE(Obsah(jinde.filePath("Material.lst")), cizi);
         QCOMPARE(seznam->count(), 4);
         // Enter in a field of the material tab is OK, not Save.
