@@ -228,14 +228,6 @@ TEST(Vypocet, ChargeAboveAFallingFurnaceIsNoOvershoot) {
     EXPECT_GE(r.TeplotaVsazky[v.vysledek->PocetKroku], 850.0f);
 }
 
-TEST(Vypocet, FinalAtOrBelowStartStopsAfterOneStep) {
-    Uloha u = test::Priklad();
-    u.Tk = 20.0f;
-    const VysledekVypoctu v = Vypocet(u);
-    ASSERT_EQ(v.konec, KonecVypoctu::Uspech);
-    EXPECT_EQ(v.vysledek->PocetKroku, 1);
-}
-
 // One expansion of the curve serves the table and every step after it.
 TEST(PrubehPece, RampsWithoutTheirStartHoldTheEndAndRunPastTheTable) {
     Uloha u = test::Priklad(true);
