@@ -223,8 +223,6 @@ std::optional<std::int16_t> wholeInt16(double x) {
     return static_cast<std::int16_t>(n);
 }
 
-std::int16_t toCount(std::optional<double> x) { return x ? wholeInt16(*x).value_or(0) : 0; }
-
 std::optional<double> parseNumber(QStringView text) {
     const QString t = text.trimmed().toString();
     if (t.isEmpty()) {

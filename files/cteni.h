@@ -32,8 +32,6 @@ QStringList RozdelRadek(QStringView radek);
 // the single's range all read as 0, so nothing unusable enters the state.
 float toSingle(std::optional<double> x);
 
-// The same for a 16-bit count, rounded to the nearest integer, halves to the even one.
-std::int16_t toCount(std::optional<double> x);
 
 // The one rule for whole numbers of 16 bits (counts, pieces, the losses percentage): x
 // rounded to the nearest integer, halves to the even one; no value outside -32768..32767 or

@@ -112,6 +112,12 @@ std::optional<Zavada> zkontrolujKrivku(const Uloha& u) {
     return std::nullopt;
 }
 
+// The surface the counted faces give equals the one held, at the precision of a written number
+// (7 significant digits).
+bool plochaSouhlasi(float a, float zPloch) {
+    return std::fabs(static_cast<double>(a) - static_cast<double>(zPloch)) <= 1.0e-6 * std::fabs(static_cast<double>(zPloch));
+}
+
 }  // namespace
 
 std::span<const PopisPole> PoleUlohy() { return kPole; }
@@ -183,10 +189,6 @@ int NejvicPloch(Velicina pocet, const Uloha& u) {
     return 2 * n;
 }
 
-bool PlochaSouhlasi(float a, float zPloch) {
-    return std::fabs(static_cast<double>(a) - static_cast<double>(zPloch)) <= 1.0e-6 * std::fabs(static_cast<double>(zPloch));
-}
-
 std::optional<Zavada> ZkontrolujHodnoty(const Uloha& u) {
     for (const PopisPole& p : kPole) {
         if (!Plati(p.kdy, u)) {
@@ -250,7 +252,7 @@ std::optional<Zavada> PrijmiUlohu(const Uloha& u, Pravidlo pravidlo) {
         if (u.PocetAB > 0 || u.PocetAL > 0 || (obdelnik && u.PocetBL > 0)) {
             Uloha zPloch = u;
             TeplosmennaPlocha(zPloch);
-            if (!PlochaSouhlasi(u.A, zPloch.A)) {
+            if (!plochaSouhlasi(u.A, zPloch.A)) {
                 return Zavada{Velicina::A, Vada::PlochaNesouhlasi, 0, {}};
             }
         }

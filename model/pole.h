@@ -104,9 +104,6 @@ std::optional<Zavada> ZkontrolujHodnoty(const Uloha& u);
 // The largest count of faces of a kind that the pieces of a problem in mode "V" have.
 int NejvicPloch(Velicina pocet, const Uloha& u);
 
-// The surface the counted faces give equals the one held, at the precision of a written number
-// (7 significant digits).
-bool PlochaSouhlasi(float a, float zPloch);
 
 // The rule that accepts a problem for computing. OK compares the surface with the total surface
 // at three decimals; Cancel, which takes a complete problem without a word, compares them as
