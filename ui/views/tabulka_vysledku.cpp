@@ -15,12 +15,14 @@ TabulkaVysledku::TabulkaVysledku(QObject* parent) : QAbstractTableModel(parent) 
 void TabulkaVysledku::obnov(const Vysledek* vysledek, Jazyk jazyk) {
     beginResetModel();
     vysledek_ = vysledek;
+    pec_.reset();
     druhy_.clear();
     radky_ = 0;
     if (vysledek != nullptr) {
         druhy_ = {Sloupec::Cas, Sloupec::Vsazka};
         if (vysledek->Uloha.Rizeny) {
             druhy_.append(Sloupec::Pec);
+            pec_.emplace(vysledek->Uloha);
         }
         radky_ = vysledek->posledniRadek() + 1;
         // The core of a thick charge: its rows may run past the single temperature's end.
@@ -44,7 +46,7 @@ QString TabulkaVysledku::text(int radek, Sloupec druh) const {
         case Sloupec::Vsazka:
             return radek <= v.posledniRadek() ? TextObecny(v.Vysledky.TeplotaVsazky[i]) : QString();
         case Sloupec::Pec:
-            return TextObecny(PrubehPece(v.Uloha)(radek));
+            return TextObecny((*pec_)(radek));
         case Sloupec::Povrch:
             return i < jadro ? TextObecny(v.Jadro->povrch[i]) : QString();
         case Sloupec::Jadro:

@@ -7,8 +7,10 @@
 #include <QList>
 #include <QString>
 #include <cstdint>
+#include <optional>
 
 #include "model/nastaveni.h"
+#include "model/vypocet.h"
 #include "model/vysledek.h"
 
 namespace zorvet {
@@ -41,6 +43,7 @@ private:
     QString text(int radek, Sloupec druh) const;
 
     const Vysledek* vysledek_ = nullptr;
+    std::optional<PrubehPece> pec_;  // the furnace of every step, laid out once
     QList<Sloupec> druhy_;
     int radky_ = 0;
     Jazyk jazyk_ = Jazyk::Anglicky;
