@@ -151,6 +151,8 @@ QString ZpravaZavady(const Zavada& z, const Uloha& u, Jazyk j) {
             TeplosmennaPlocha(zPloch);
             return Text(id::PlochaNesouhlasi, j).arg(nazev, cislo(static_cast<double>(zPloch.A)));
         }
+        case Vada::VadnaKrivka:
+            return Text(id::VadnaKrivka, j);
         case Vada::Nedosazitelna:
             return Text(id::Nedosazitelna, j)
                 .arg(cislo(static_cast<double>(u.Tk)), cislo(static_cast<double>(NejvyssiTeplotaPece(u))));

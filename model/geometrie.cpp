@@ -1,6 +1,9 @@
 #include "model/geometrie.h"
 
+#include <cmath>
+
 #include "model/konstanty.h"
+#include "model/vlastnosti.h"
 
 namespace zorvet {
 
@@ -77,6 +80,12 @@ void HmotnostZRozmeru(Uloha& u, float hustota) {
 }
 
 void OdvodUlohu(Uloha& u) {
+    // With a property curve the heat capacity is its mean between the start and the final
+    // temperature: the energy the charge takes up, and what a reader of the documented lines sees.
+    if (u.Vlastnosti && ZkontrolujKrivku(*u.Vlastnosti).vada == VadaKrivky::Zadna && std::isfinite(u.Tv) &&
+        std::isfinite(u.Tk)) {
+        u.c = static_cast<float>(Vlastnosti(*u.Vlastnosti).stredniC(static_cast<double>(u.Tv), static_cast<double>(u.Tk)));
+    }
     if (!u.zRozmeru()) {
         return;
     }

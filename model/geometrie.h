@@ -21,7 +21,8 @@ std::optional<double> ObjemKusu(const Uloha& u);
 void HmotnostZRozmeru(Uloha& u, float hustota);
 
 // What follows from the dimensions of a problem whose mass is computed from them: the total
-// surface and the mass with the problem's density. A problem with a typed mass is left as it is.
+// surface and the mass with the problem's density. A problem with a typed mass keeps them. With a
+// property curve, the heat capacity is the curve's mean between Tv and Tk.
 void OdvodUlohu(Uloha& u);
 
 }  // namespace zorvet

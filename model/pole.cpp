@@ -73,6 +73,14 @@ constexpr PopisPole kPole[] = {
     // The iteration step.
     {Velicina::CasKrok, DruhPole::Cislo, "txtCasKrok", 5, id::CasKrok, nullptr, Kdy::Vzdy, 4, id::SouborCasKrok, 0,
      id::JednotkaSekundy, nullptr, 0.0, 86400.0, false, Kdy::Nikdy, &Uloha::CasKrok, nullptr},
+    // The furnace beyond the documented problem: written in a file's own section, never on a
+    // numbered line. No installed power (0) is an unlimited one.
+    {Velicina::Prikon, DruhPole::Cislo, "txtPrikon", 6, id::InstalovanyPrikon, nullptr, Kdy::Vzdy, 0, 0, 0, 0, nullptr, 0.0,
+     1.0e6, false, Kdy::Vzdy, &Uloha::Prikon, nullptr},
+    {Velicina::ZtratyPrikonu, DruhPole::Pocet, "txtZtratyPrikonu", 6, id::ZtratyPrikonu, nullptr, Kdy::Vzdy, 0, 0, 0,
+     0, nullptr, 0.0, 1000.0, true, Kdy::Nikdy, nullptr, &Uloha::ZtratyPrikonu},
+    {Velicina::Konvekce, DruhPole::Cislo, "txtKonvekce", 6, id::Konvekce, nullptr, Kdy::Vzdy, 0, 0, 0, 0, nullptr,
+     0.0, 1000.0, true, Kdy::Nikdy, &Uloha::Konvekce, nullptr},
     // The percentage of losses that raises the power of a result; a whole number.
     {Velicina::Ztraty, DruhPole::Pocet, "cboZtraty", -1, id::Ztraty, nullptr, Kdy::Nikdy, 0, 0, 0, 0, nullptr, 0.0,
      kNejvetsiPocet, true, Kdy::Nikdy, nullptr, nullptr},
@@ -218,6 +226,7 @@ std::optional<Zavada> ZkontrolujHodnoty(const Uloha& u) {
                     return z;
                 }
                 if (p.druh == DruhPole::Pocet && p.velicina != Velicina::PocetProfilu &&
+                    p.velicina != Velicina::ZtratyPrikonu &&
                     Hodnota(p, u) > NejvicPloch(p.velicina, u)) {
                     return Zavada{p.velicina, Vada::PrilisMnohoPloch, 0, {}};
                 }
@@ -230,6 +239,9 @@ std::optional<Zavada> ZkontrolujHodnoty(const Uloha& u) {
 std::optional<Zavada> PrijmiUlohu(const Uloha& u, Pravidlo pravidlo) {
     if (auto z = ZkontrolujHodnoty(u)) {
         return z;
+    }
+    if (u.Vlastnosti && ZkontrolujKrivku(*u.Vlastnosti).vada != VadaKrivky::Zadna) {
+        return Zavada{Velicina::c, Vada::VadnaKrivka, 0, {}};
     }
     if (!OverZadani(u)) {
         // The values above refuse every other zero; a temperature of 0 °C stays what the

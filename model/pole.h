@@ -22,6 +22,7 @@ enum class Velicina {
     ZadaniHmotnosti, Profil, PocetProfilu, StranaA, StranaB, DelkaL, m,
     A, PocetAB, PocetAL, PocetBL,
     CasKrok,
+    Prikon, ZtratyPrikonu, Konvekce,  // the furnace, beyond the documented problem (tab 6)
     Ztraty,  // the heat losses of the power shown with a result; no input of the problem
 };
 
@@ -39,7 +40,7 @@ struct PopisPole {
     Velicina velicina;
     DruhPole druh;
     const char* ovladac;     // the dialog's control
-    int zalozka;             // the dialog's tab that holds it, 0..5; -1 for none
+    int zalozka;             // the dialog's tab that holds it, 0..6; -1 for none
     int popisek;             // string ID of the control's caption; 0: the text below
     const char* popisekText;
     Kdy kdy;
@@ -81,6 +82,7 @@ enum class Vada {
     PlochaVetsi,       // the surface greater than the total surface of the pieces
     PlochaNesouhlasi,  // the surface differs from the one the counted faces give
     Nedosazitelna,     // the furnace never gets as hot as the final temperature
+    VadnaKrivka,       // the property curve of the material is unsound (model/vlastnosti.h)
 };
 
 struct Zavada {

@@ -6,7 +6,10 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
+
+#include "model/vlastnosti.h"
 
 namespace zorvet {
 
@@ -62,9 +65,19 @@ struct Uloha {
     // database (Conductivity.lst), never in a problem or results file.
     float Lambda = 0.0f;
 
+    // Beyond the documented problem. A problem that leaves them as they are here computes as
+    // documented; a file writes them in a section of their own after the documented content,
+    // and only when one of them differs from these values.
+    float Konvekce = 15.0f;  // W/m²/K convective coefficient, added to the radiative one
+    float Prikon = 0.0f;     // kW installed power of the furnace; 0 for unlimited
+    std::int16_t ZtratyPrikonu = 0;  // % losses of the installed power
+    std::optional<VlastnostiMaterialu> Vlastnosti;  // c(T) and λ(T) in place of c and Lambda
+
     bool operator==(const Uloha&) const = default;
 
     bool zRozmeru() const { return ZadaniHmotnosti == zorvet::ZadaniHmotnosti::ZRozmeru; }
+    // Whether it uses anything beyond the documented problem.
+    bool rozsirena() const { return Konvekce != 15.0f || Prikon != 0.0f || ZtratyPrikonu != 0 || Vlastnosti.has_value(); }
 };
 
 // The number of curve segments a table can hold, whatever the record says.

@@ -1,9 +1,11 @@
 #include "model/vypocet.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
 #include "model/konstanty.h"
+#include "model/vlastnosti.h"
 
 namespace zorvet {
 
@@ -52,7 +54,15 @@ double nejdelsiKrok(const Uloha& u, double alfa) {
 
 class Beh {
 public:
-    explicit Beh(Vysledek& r) : s_(r), u_(r.Uloha), v_(r.Vysledky) {}
+    explicit Beh(Vysledek& r) : s_(r), u_(r.Uloha), v_(r.Vysledky), nastavena_(r.Uloha) {
+        if (u_.Vlastnosti) {
+            vlastnosti_.emplace(*u_.Vlastnosti);
+        }
+        // The heat the installed power gives the charge, after the losses.
+        if (u_.Prikon > 0.0f) {
+            pmax_ = static_cast<double>(u_.Prikon) * 1000.0 / (1.0 + static_cast<double>(u_.ZtratyPrikonu) / 100.0);
+        }
+    }
 
     void spust() {
         if (!(u_.CasKrok > 0.0f) || std::isinf(u_.CasKrok)) {
@@ -83,6 +93,7 @@ public:
         s_.PocetKroku = static_cast<std::int16_t>(k);
 
         // Second pass, once, from the first pass's temperatures.
+        s_.OmezenoDo = 0.0f;
         k = 0;
         do {
             if (k + 1 > kPosledniRadek) {
@@ -112,7 +123,12 @@ private:
 
     void nastavPec(int k) {
         krok_ = k;
-        if (u_.Rizeny) {
+        if (pmax_ > 0.0) {
+            // The furnace's own temperature: a step the power limited shows another one.
+            tpece_ = nastavena_(k);
+            teplotaPeceK_ = naSingle(static_cast<double>(tpece_) + kKelvin);
+            s_.TeplotaPece[r(k)] = tpece_;
+        } else if (u_.Rizeny) {
             tpece_ = s_.TeplotaPece[r(k)];
             teplotaPeceK_ = naSingle(static_cast<double>(tpece_) + kKelvin);
         }
@@ -126,11 +142,15 @@ private:
         const double zareni = std::pow(static_cast<double>(teplotaPeceK_) / 100.0, 4.0) -
                               std::pow(tmK / 100.0, 4.0);
         const double alfa =
-            kKonvekce + vydel((static_cast<double>(u_.Eps) * kSigma) * zareni, static_cast<double>(rozdil));
+            static_cast<double>(u_.Konvekce) + vydel((static_cast<double>(u_.Eps) * kSigma) * zareni, static_cast<double>(rozdil));
         v_.Alfa[r(k)] = naSingle(alfa);
     }
 
     void spoctiTeplotu(int k) {
+        if (vlastnosti_) {
+            spoctiTeplotuEntalpie(k);
+            return;
+        }
         const double alfa = static_cast<double>(v_.Alfa[r(k)]);
         const double dt = static_cast<double>(u_.CasKrok);
         const double t0 = static_cast<double>(v_.TeplotaVsazky[r(k - 1)]);
@@ -141,6 +161,87 @@ private:
             mc * t0;
         const double jmenovatel = static_cast<double>(u_.KoefK) * 0.5 * alfa * static_cast<double>(u_.A) * dt + mc;
         v_.TeplotaVsazky[r(k)] = naSingle(vydel(citatel, jmenovatel));
+    }
+
+    // The heat balance in enthalpy with the same trapezoidal heat flow:
+    //   m (H(Tk) − H(Tk−1)) = α A K Δt (Tpece − (Tk−1 + Tk) / 2),
+    // increasing in Tk, so Newton kept in a shrinking bracket finds its one root.
+    void spoctiTeplotuEntalpie(int k) {
+        const double alfa = static_cast<double>(v_.Alfa[r(k)]);
+        const double t0 = static_cast<double>(v_.TeplotaVsazky[r(k - 1)]);
+        const double m = static_cast<double>(u_.m);
+        const double g = alfa * static_cast<double>(u_.A) * static_cast<double>(u_.KoefK) * static_cast<double>(u_.CasKrok);
+        const double h0 = vlastnosti_->entalpie(t0);
+        const double tf = static_cast<double>(tpece_);
+        const auto f = [&](double t) { return m * (vlastnosti_->entalpie(t) - h0) - g * (tf - (t0 + t) / 2.0); };
+        v_.TeplotaVsazky[r(k)] = naSingle(koren(f, [&](double t) { return m * vlastnosti_->c(t) + g / 2.0; },
+                                                (g * (2.0 * tf - t0) / 2.0 + m * vlastnosti_->c(t0) * t0) /
+                                                    (g / 2.0 + m * vlastnosti_->c(t0))));
+    }
+
+    // The root of an increasing function, from a first guess.
+    template <class F, class D>
+    static double koren(const F& f, const D& derivace, double t) {
+        double dolni = -kKelvin, horni = 1.0e6;
+        if (!std::isfinite(t)) {
+            throw Selhani{KonecVypoctu::Chyba, "Overflow"};
+        }
+        t = std::clamp(t, dolni, horni);
+        for (int i = 0; i < 200; ++i) {
+            const double y = f(t);
+            (y > 0.0 ? horni : dolni) = t;
+            double dalsi = t - y / derivace(t);
+            if (!(dalsi > dolni && dalsi < horni)) {
+                dalsi = (dolni + horni) / 2.0;
+            }
+            if (std::fabs(dalsi - t) <= 1e-11 * (std::fabs(t) + kKelvin)) {
+                return dalsi;
+            }
+            t = dalsi;
+        }
+        return t;
+    }
+
+    // A step that would take more heat than the installed power gives takes just that heat; the
+    // furnace then shows the temperature at which the surface takes it up.
+    void omezPrikonem(int k) {
+        const double t0 = static_cast<double>(v_.TeplotaVsazky[r(k - 1)]);
+        const double t1 = static_cast<double>(v_.TeplotaVsazky[r(k)]);
+        const double ak = static_cast<double>(u_.A) * static_cast<double>(u_.KoefK);
+        const double alfa = static_cast<double>(v_.Alfa[r(k)]);
+        if (!(alfa * ak * (static_cast<double>(tpece_) - (t0 + t1) / 2.0) > pmax_)) {
+            return;
+        }
+        const double dt = static_cast<double>(u_.CasKrok);
+        const double m = static_cast<double>(u_.m);
+        double t;
+        if (vlastnosti_) {
+            const double h = vlastnosti_->entalpie(t0) + pmax_ * dt / m;
+            t = vlastnosti_->teplota(h);
+        } else {
+            t = t0 + pmax_ * dt / (m * static_cast<double>(u_.c));
+        }
+        const double tm = (t0 + t) / 2.0;
+        const double tmK = std::pow((tm + kKelvin) / 100.0, 4.0);
+        const double es = static_cast<double>(u_.Eps) * kSigma;
+        const double hc = static_cast<double>(u_.Konvekce);
+        // The surface's heat at a furnace temperature rises with it and is convex: Newton from
+        // the furnace's own temperature, where it is too high, comes down to the root.
+        double tf = static_cast<double>(tpece_);
+        for (int i = 0; i < 100; ++i) {
+            const double q = ak * (hc * (tf - tm) + es * (std::pow((tf + kKelvin) / 100.0, 4.0) - tmK)) - pmax_;
+            const double dq = ak * (hc + es * 0.04 * std::pow((tf + kKelvin) / 100.0, 3.0));
+            const double dalsi = tf - vydel(q, dq);
+            if (std::fabs(dalsi - tf) <= 1e-9 * (std::fabs(tf) + kKelvin)) {
+                tf = dalsi;
+                break;
+            }
+            tf = dalsi;
+        }
+        v_.TeplotaVsazky[r(k)] = naSingle(t);
+        v_.Alfa[r(k)] = naSingle(vydel(pmax_, ak * (tf - tm)));
+        s_.TeplotaPece[r(k)] = naSingle(tf);
+        s_.OmezenoDo = v_.Cas[r(k)];
     }
 
     void vyresKrok(int k) {
@@ -162,6 +263,9 @@ private:
         // too long for the charge does, and its temperature would be no temperature at all.
         if (prekmit(k)) {
             throw Selhani{KonecVypoctu::Prekmit, ""};
+        }
+        if (pmax_ > 0.0) {
+            omezPrikonem(k);
         }
     }
 
@@ -189,6 +293,9 @@ private:
     float teplotaPeceK_ = 0.0f;
     float tolerance_ = 0.0f;
     int krok_ = 0;
+    std::optional<Vlastnosti> vlastnosti_;  // c(T), when the problem has a property curve
+    PrubehPece nastavena_;                  // the furnace's own temperature of each step
+    double pmax_ = 0.0;                     // W the installed power gives the charge; 0 for unlimited
 };
 
 }  // namespace

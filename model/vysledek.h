@@ -38,6 +38,7 @@ struct Vysledek {
     std::int16_t PocetKroku = 0;                   // index of the last row of the result
     std::array<float, kPocetRadku> TeplotaPece{};  // °C furnace temperature per step
     std::optional<zorvet::Jadro> Jadro;            // the core, when it was computed
+    float OmezenoDo = 0.0f;  // s, the end of the last step the installed power limited; 0 for none
 
     // What is printed with it. The file is the results file it was saved to or opened from,
     // or the problem file it was computed from when the problem is what that file holds.
