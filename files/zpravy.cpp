@@ -70,6 +70,25 @@ QString RadkyJadra(const Vysledek& v, Jazyk j) {
     return text;
 }
 
+QString NazevVlastnosti(const VlastnostiMaterialu& vlastnosti, Jazyk j) {
+    if (JeVestavena(vlastnosti)) {
+        return Text(vlastnosti.Nazev == kUhlikovaOcel ? id::UhlikovaOcel : id::NerezovaOcel, j);
+    }
+    return QString::fromStdString(vlastnosti.Nazev);
+}
+
+QString RadkyRozsireni(const Vysledek& v, Jazyk j) {
+    QString text;
+    if (v.Uloha.Vlastnosti) {
+        text += Text(id::ModelVlastnosti, j) + QLatin1String(": ") + NazevVlastnosti(*v.Uloha.Vlastnosti, j) +
+                QLatin1Char('\n');
+    }
+    if (v.OmezenoDo > 0.0f) {
+        text += Text(id::OmezenoDo, j) + QLatin1String(": ") + TextObecny(v.OmezenoDo) + QLatin1Char('\n');
+    }
+    return text;
+}
+
 QString ZpravaJadra(KonecJadra konec, Jazyk j) {
     switch (konec) {
         case KonecJadra::Dosazeno:

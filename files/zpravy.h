@@ -32,6 +32,14 @@ bool SelhaniJeInformace(const VysledekVypoctu& vysledek);
 // the power frame writes them. Empty for a result without a core.
 QString RadkyJadra(const Vysledek& vysledek, Jazyk jazyk);
 
+// What a result used beyond the documented problem, each line ended by a line feed: "Property
+// Model: Carbon steel (EN 1993-1-2)" with a property curve, "Power-Limited Until [s]: 657" when
+// the installed power limited the heating. Empty for neither.
+QString RadkyRozsireni(const Vysledek& vysledek, Jazyk jazyk);
+
+// The name of a property curve: the built-in steel's, or the user's own.
+QString NazevVlastnosti(const VlastnostiMaterialu& vlastnosti, Jazyk jazyk);
+
 // Why a result has no core time: the core was not reached in time, the mass is typed, no
 // long face takes part. Empty when it was reached.
 QString ZpravaJadra(KonecJadra konec, Jazyk jazyk);

@@ -2,12 +2,18 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "model/geometrie.h"
 #include "model/vedeni.h"
+#include "model/vlastnosti.h"
 #include "model/vypocet.h"
 
 namespace zorvet {
+
+bool MaJadro(const Uloha& u) {
+    return u.Lambda > 0.0f || (u.Vlastnosti && Vlastnosti(*u.Vlastnosti).maLambda() && u.zRozmeru());
+}
 
 KonecJadra SpoctiJadro(Vysledek& v) {
     const Uloha& u = v.Uloha;
@@ -29,6 +35,10 @@ KonecJadra SpoctiJadro(Vysledek& v) {
         return KonecJadra::BezPloch;
     }
     z.lambda = static_cast<double>(u.Lambda);
+    std::optional<Vlastnosti> vlastnosti;
+    if (u.Vlastnosti) {
+        vlastnosti.emplace(*u.Vlastnosti);
+    }
     z.c = static_cast<double>(u.c);
     z.hustota = static_cast<double>(u.Gama);
     z.eps = static_cast<double>(u.Eps);
@@ -38,7 +48,12 @@ KonecJadra SpoctiJadro(Vysledek& v) {
     z.krok = static_cast<double>(u.CasKrok);
     z.maxKroku = 10L * v.posledniRadek();
     const PrubehPece pec(u);
-    z.pec = [&pec](long k) { return static_cast<double>(pec(k)); };
+    // The furnace as the run saw it: where the installed power limited a step, the temperature
+    // that gave the limited heat.
+    const long posledni = v.posledniRadek();
+    z.pec = [&pec, &v, posledni](long k) {
+        return static_cast<double>(k <= posledni ? v.TeplotaPece[static_cast<std::size_t>(k)] : pec(k));
+    };
     VysledekVedeni vedeni = SpoctiVedeni(z);
     if (vedeni.konec == KonecVedeni::NeplatneZadani) {
         return KonecJadra::Chyba;
@@ -47,9 +62,20 @@ KonecJadra SpoctiJadro(Vysledek& v) {
     for (int i = 1; i <= v.posledniRadek(); ++i) {
         alfaMax = std::max(alfaMax, v.Vysledky.Alfa[static_cast<std::size_t>(i)]);
     }
+    // The surface takes up heat at α K; of a conductivity curve the smallest between the start
+    // and the final temperature counts.
+    double lambda = static_cast<double>(u.Lambda);
+    if (!(lambda > 0.0) && vlastnosti) {
+        lambda = vlastnosti->lambda(static_cast<double>(u.Tv));
+        for (double t = static_cast<double>(std::min(u.Tv, u.Tk)); t <= static_cast<double>(std::max(u.Tv, u.Tk));
+             t += 1.0) {
+            lambda = std::min(lambda, vlastnosti->lambda(t));
+        }
+        lambda = std::min(lambda, vlastnosti->lambda(static_cast<double>(u.Tk)));
+    }
     v.Jadro = zorvet::Jadro{std::move(vedeni.povrch), std::move(vedeni.jadro), vedeni.krokJadra, vedeni.casJadra,
-                            BiotovoCislo(static_cast<double>(alfaMax), ObjemKusu(u).value_or(0.0),
-                                         static_cast<double>(u.A), static_cast<double>(u.Lambda))};
+                            BiotovoCislo(static_cast<double>(alfaMax) * static_cast<double>(u.KoefK),
+                                         ObjemKusu(u).value_or(0.0), static_cast<double>(u.A), lambda)};
     return vedeni.konec == KonecVedeni::Dosazeno ? KonecJadra::Dosazeno : KonecJadra::Nedosazeno;
 }
 

@@ -23,4 +23,8 @@ enum class KonecJadra {
 // single-temperature run and the volume of all pieces per heat-exchange surface.
 KonecJadra SpoctiJadro(Vysledek& vysledek);
 
+// Whether a run computes the core: a conductivity is given, or the property curve holds one and
+// the pieces have dimensions.
+bool MaJadro(const Uloha& u);
+
 }  // namespace zorvet

@@ -212,6 +212,14 @@ double Vlastnosti::teplota(double h) const {
     return t;
 }
 
+std::optional<float> Vlastnosti::stalaC() const {
+    if (druh_ != Druh::Tabulka ||
+        std::any_of(body_.begin(), body_.end(), [this](const BodVlastnosti& b) { return b.c != body_.front().c; })) {
+        return std::nullopt;
+    }
+    return body_.front().c;
+}
+
 double Vlastnosti::stredniC(double t0, double t1) const {
     if (t0 == t1) {
         return c(t0);

@@ -5,6 +5,7 @@
 // end values. The heat balance uses the enthalpy, the integral of c(T) from 20 °C.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -59,6 +60,8 @@ public:
     double entalpie(double t) const;
     // The temperature of an enthalpy (the inverse of entalpie), °C.
     double teplota(double h) const;
+    // The specific heat of a table that holds the same one in every point, else none.
+    std::optional<float> stalaC() const;
     // The mean specific heat between two temperatures, ΔH / ΔT (c itself when they are equal).
     double stredniC(double t0, double t1) const;
 

@@ -55,8 +55,13 @@ double nejdelsiKrok(const Uloha& u, double alfa) {
 class Beh {
 public:
     explicit Beh(Vysledek& r) : s_(r), u_(r.Uloha), v_(r.Vysledky), nastavena_(r.Uloha) {
+        // A curve of one specific heat marches as that specific heat does, bit for bit.
         if (u_.Vlastnosti) {
             vlastnosti_.emplace(*u_.Vlastnosti);
+            if (const std::optional<float> c = vlastnosti_->stalaC()) {
+                c_ = *c;
+                vlastnosti_.reset();
+            }
         }
         // The heat the installed power gives the charge, after the losses.
         if (u_.Prikon > 0.0f) {
@@ -154,7 +159,7 @@ private:
         const double alfa = static_cast<double>(v_.Alfa[r(k)]);
         const double dt = static_cast<double>(u_.CasKrok);
         const double t0 = static_cast<double>(v_.TeplotaVsazky[r(k - 1)]);
-        const double mc = static_cast<double>(u_.m) * static_cast<double>(u_.c);
+        const double mc = static_cast<double>(u_.m) * static_cast<double>(c_);
         const double citatel =
             alfa * 0.5 * static_cast<double>(u_.A) * static_cast<double>(u_.KoefK) * dt *
                 (2.0 * static_cast<double>(tpece_) - t0) +
@@ -219,7 +224,7 @@ private:
             const double h = vlastnosti_->entalpie(t0) + pmax_ * dt / m;
             t = vlastnosti_->teplota(h);
         } else {
-            t = t0 + pmax_ * dt / (m * static_cast<double>(u_.c));
+            t = t0 + pmax_ * dt / (m * static_cast<double>(c_));
         }
         const double tm = (t0 + t) / 2.0;
         const double tmK = std::pow((tm + kKelvin) / 100.0, 4.0);
@@ -296,6 +301,7 @@ private:
     std::optional<Vlastnosti> vlastnosti_;  // c(T), when the problem has a property curve
     PrubehPece nastavena_;                  // the furnace's own temperature of each step
     double pmax_ = 0.0;                     // W the installed power gives the charge; 0 for unlimited
+    float c_ = u_.c;                        // J/kg/K of the documented march
 };
 
 }  // namespace
@@ -327,7 +333,7 @@ VysledekVypoctu Vypocet(const Uloha& uloha) {
         return selhani;
     }
     std::optional<KonecJadra> jadro;
-    if (uloha.Lambda > 0.0f) {
+    if (MaJadro(uloha)) {
         jadro = SpoctiJadro(*vysledek);
     }
     const int radek = vysledek->PocetKroku;

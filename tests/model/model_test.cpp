@@ -41,7 +41,7 @@ struct Vzor {
                 const float x = t[k];
                 odhad[k] = x;
                 const float tm = static_cast<float>((static_cast<double>(t[k - 1]) + double(t[k])) / 2);
-                const double a = 15 + (double(u.Eps) * 5.6697) * (std::pow(double(tpK) / 100.0, 4.0) - std::pow((double(tm) + 273.15) / 100, 4.0)) /
+                const double a = double(u.Konvekce) + (double(u.Eps) * 5.6697) * (std::pow(double(tpK) / 100.0, 4.0) - std::pow((double(tm) + 273.15) / 100, 4.0)) /
                                           double(static_cast<float>(tp - tm));
                 alfa[k] = static_cast<float>(a);
                 const double al = double(alfa[k]), t0 = double(t[k - 1]);
@@ -111,6 +111,9 @@ TEST(Vypocet, RandomProblemsAgreeBitForBitWithTheDocumentedRules) {
             u.Tpece = nejvyssi;
         }
         u.Tk = u.Tv + (nejvyssi - u.Tv) * (0.3f + 0.6f * r(g));
+        // Another convection coefficient, and a curve of one specific heat, march as documented.
+        if (n % 3 == 1) u.Konvekce = 5 + 55 * r(g);
+        if (n % 3 == 2) u.Vlastnosti = VlastnostiMaterialu{"flat", {{-50, u.c, 0}, {1500, u.c, 0}}};
         const Vzor vzor(u);
         const VysledekVypoctu v = Vypocet(u);
         ASSERT_EQ(v.konec == KonecVypoctu::Uspech, vzor.posledni >= 0) << n;
@@ -147,6 +150,71 @@ TEST(Vypocet, WorkedExamplesEndWhereTheyAlwaysDid) {
     EXPECT_EQ(r.vysledek->TeplotaPece[60], 1000.0f);
     // The result keeps the problem exactly as it was computed.
     EXPECT_EQ(r.vysledek->Uloha, test::Priklad(true));
+}
+
+// c = 400 + 0.4 T between 0 and 1000 °C: H(T) = 400 (T − 20) + 0.2 (T² − 400), held outside.
+TEST(Vlastnosti, EnthalpyOfALinearHeatCapacityAndItsInverse) {
+    const Vlastnosti v(VlastnostiMaterialu{"linear", {{0, 400, 0}, {500, 600, 0}, {1000, 800, 0}}});
+    const auto h = [](double t) { return 400 * (t - 20) + 0.2 * (t * t - 400); };
+    for (const double t : {-100.0, 0.0, 20.0, 250.0, 735.0, 1000.0, 1300.0}) {
+        const double cekana = t < 0 ? h(0) + 400 * t : t > 1000 ? h(1000) + 800 * (t - 1000) : h(t);
+        EXPECT_NEAR(v.entalpie(t), cekana, 1e-6 * std::fabs(cekana) + 1e-9) << t;
+        EXPECT_NEAR(v.teplota(cekana), t, 1e-7) << t;
+    }
+    EXPECT_FALSE(v.maLambda());
+    // The standard's carbon steel: a mean of 718 J/kg/K from 20 to 900 °C; λ held above 800 °C.
+    const Vlastnosti ocel(VestaveneVlastnosti(kUhlikovaOcel));
+    EXPECT_NEAR(ocel.stredniC(20, 900), 718, 0.5);
+    EXPECT_NEAR(ocel.c(735), 5000, 1e-9);
+    EXPECT_EQ(ocel.lambda(1000), 27.3);
+    EXPECT_EQ(ZkontrolujKrivku(VlastnostiMaterialu{"x", {{20, 500, 30}, {20, 500, 30}}}).vada,
+              VadaKrivky::NerostouciTeplota);
+    EXPECT_EQ(ZkontrolujKrivku(VlastnostiMaterialu{"x", {{20, 500, 30}, {90, 500, 0}}}).bod, 1);
+}
+
+// The worked example with 1 s steps: the standard's carbon steel takes 713 s (an independent
+// solver's figure), and the heat the march puts in is the enthalpy the charge holds.
+TEST(Vypocet, PropertyCurveMarchesInEnthalpy) {
+    Uloha u = test::Priklad();
+    u.CasKrok = 1.0f;
+    u.Vlastnosti = VestaveneVlastnosti(kUhlikovaOcel);
+    const VysledekVypoctu r = Vypocet(u);
+    ASSERT_EQ(r.konec, KonecVypoctu::Uspech);
+    const Vysledek& v = *r.vysledek;
+    EXPECT_NEAR(v.Vysledky.Cas[static_cast<std::size_t>(v.PocetKroku)], 713.0f, 2.0f);
+    const Vlastnosti ocel(*u.Vlastnosti);
+    double teplo = 0.0;
+    for (std::size_t k = 1; k <= static_cast<std::size_t>(v.PocetKroku); ++k) {
+        const double tm = (double(v.Vysledky.TeplotaVsazky[k - 1]) + double(v.Vysledky.TeplotaVsazky[k])) / 2;
+        teplo += double(v.Vysledky.Alfa[k]) * (double(v.TeplotaPece[k]) - tm);
+    }
+    const double dh = 100.0 * (ocel.entalpie(v.Vysledky.TeplotaVsazky[static_cast<std::size_t>(v.PocetKroku)]) - ocel.entalpie(20));
+    EXPECT_NEAR(teplo, dh, 1e-4 * dh);
+}
+
+// Limited to 60 kW less 20 % losses, the charge of one specific heat rises on the straight line
+// T = Tv + P t / (m c) while the furnace gives all it has, at a furnace temperature that gives
+// exactly that heat; the furnace then holds its own temperature again.
+TEST(Vypocet, InstalledPowerLimitsTheHeatToAStraightLine) {
+    Uloha u = test::Priklad();
+    u.CasKrok = 1.0f;
+    u.Prikon = 60.0f;
+    u.ZtratyPrikonu = 20;
+    const VysledekVypoctu r = Vypocet(u);
+    ASSERT_EQ(r.konec, KonecVypoctu::Uspech);
+    const Vysledek& v = *r.vysledek;
+    ASSERT_GT(v.OmezenoDo, 100.0f);
+    for (std::size_t k = 1; double(v.Vysledky.Cas[k]) <= double(v.OmezenoDo); ++k) {
+        const double t = double(v.Vysledky.Cas[k]);
+        ASSERT_NEAR(v.Vysledky.TeplotaVsazky[k], 20.0 + 50000.0 * t / (100.0 * 500.0), 2e-3) << k;
+        const double tm = (double(v.Vysledky.TeplotaVsazky[k - 1]) + double(v.Vysledky.TeplotaVsazky[k])) / 2;
+        const double tf = v.TeplotaPece[k];
+        const double q = 15 * (tf - tm) + 0.8 * 5.6697 * (std::pow((tf + 273.15) / 100, 4) - std::pow((tm + 273.15) / 100, 4));
+        ASSERT_NEAR(q, 50000.0, 1.0) << k;
+    }
+    const auto posledni = static_cast<std::size_t>(v.PocetKroku);
+    EXPECT_EQ(v.TeplotaPece[posledni], 1000.0f);
+    EXPECT_GT(v.Vysledky.Cas[posledni], 470.0f);
 }
 
 // Settling at exactly 0 °C in row 1 is an estimate too: the second pass starts from it.
