@@ -34,9 +34,10 @@ bool platnaTeplota(double t) { return std::isfinite(t) && t >= -kKelvin && t <= 
 // Written as a flux rather than alfa * (Tf - Ts), so nothing divides by Tf - Ts.
 class Prestup {
 public:
-    void nastav(double tf, double eps, double koefK) {
+    void nastav(double tf, double eps, double koefK, double konvekce) {
         tf_ = tf;
         koef_ = koefK;
+        konvekce_ = konvekce;
         es_ = eps * kSigma;
         zf_ = ctvrta(tf);
     }
@@ -47,11 +48,11 @@ public:
         dolni_ = dolni;
         horni_ = horni;
     }
-    double tok(double ts) const { return koef_ * (kKonvekce * (tf_ - ts) + es_ * (zf_ - ctvrta(ts))); }
+    double tok(double ts) const { return koef_ * (konvekce_ * (tf_ - ts) + es_ * (zf_ - ctvrta(ts))); }
     // d tok / d ts; never positive, so the face equations have one root.
     double derivace(double ts) const {
         const double k = std::max(ts + kKelvin, 0.0) / 100.0;
-        return -koef_ * (kKonvekce + es_ * 0.04 * k * k * k);
+        return -koef_ * (konvekce_ + es_ * 0.04 * k * k * k);
     }
     double omez(double ts) const { return std::clamp(ts, dolni_, horni_); }
 
@@ -62,7 +63,7 @@ private:
         const double k2 = k * k;
         return k2 * k2;
     }
-    double tf_ = 0.0, koef_ = 0.0, es_ = 0.0, zf_ = 0.0;
+    double tf_ = 0.0, koef_ = 0.0, konvekce_ = kKonvekce, es_ = 0.0, zf_ = 0.0;
     double dolni_ = -kKelvin, horni_ = kMaxTeplota;
 };
 
@@ -408,7 +409,7 @@ public:
                 v.konec = KonecVedeni::NeplatneZadani;
                 return v;
             }
-            prestup_.nastav(tf, z_.eps, z_.koefK);
+            prestup_.nastav(tf, z_.eps, z_.koefK, z_.konvekce);
             dolni = std::min(dolni, tf);
             horni = std::max(horni, tf);
             prestup_.meze(dolni, horni);
@@ -555,7 +556,8 @@ bool platneZadani(const ZadaniVedeni& z) {
     const auto kladne = [](double x) { return x >= kMinHodnota && x <= kMaxHodnota; };
     const auto podil = [](double x) { return std::isfinite(x) && x >= 0.0 && x <= 1.0; };
     return kladne(z.a) && (z.profil != 'O' || kladne(z.b)) && kladne(z.lambda) && kladne(z.c) &&
-           kladne(z.hustota) && kladne(z.krok) && podil(z.eps) && podil(z.koefK) && platnaTeplota(z.tv) &&
+           kladne(z.hustota) && kladne(z.krok) && podil(z.eps) && podil(z.koefK) && std::isfinite(z.konvekce) &&
+           z.konvekce >= 0.0 && z.konvekce <= kMaxHodnota && platnaTeplota(z.tv) &&
            platnaTeplota(z.tk) && z.maxKroku >= 0 && z.zjemneni >= 1 && z.zjemneni <= kMaxZjemneni &&
            static_cast<bool>(z.pec);
 }

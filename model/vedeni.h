@@ -27,6 +27,7 @@ struct ZadaniVedeni {
     double hustota = 0.0;       // kg/m3
     double eps = 0.0;           // emissivity, 0..1
     double koefK = 1.0;         // reduction factor of the heated surface, 0..1
+    double konvekce = 15.0;     // W/(m2 K): convective coefficient added to the radiative one
     double tv = 0.0, tk = 0.0;  // degrees C, initial and final
     double krok = 0.0;          // s, time step
     long maxKroku = 0;          // give up after this many steps
@@ -54,9 +55,9 @@ struct VysledekVedeni {
 // NeplatneZadani (nothing computed) for: an unknown profile, no heated face, a face count out
 // of range, a dimension, lambda, c, density or krok that is not finite or not within 1e-9..1e9
 // (SI units; so zero and negative values too), zjemneni outside 1..16, a negative maxKroku, eps or
-// koefK outside 0..1, a missing pec, or a temperature that is not finite, below absolute zero
-// or above 1e5 degrees C. A pec value that is invalid in the same sense stops the
-// march with NeplatneZadani, keeping the rows computed before that step.
+// koefK outside 0..1, konvekce not finite or outside 0..1e9, a missing pec, or a temperature that
+// is not finite, below absolute zero or above 1e5 degrees C. A pec value that is invalid in the
+// same sense stops the march with NeplatneZadani, keeping the rows computed before that step.
 // tk == tv is reached at step 0. The core is the coldest point when heating (tk > tv), the
 // hottest when cooling.
 VysledekVedeni SpoctiVedeni(const ZadaniVedeni& z);

@@ -13,6 +13,7 @@ namespace {
 
 constexpr double kRc = 7850.0 * 500.0;  // steel, J/(m3 K)
 constexpr double kAlfa = 15.0;          // W/(m2 K) with an emissivity of 1e-9
+constexpr double kH = 60.0;             // W/(m2 K), pure convection of the series cases
 
 // A steel bar in a furnace held at 1000 degrees C, heated from 20 to 900.
 ZadaniVedeni Kus(char profil, double a, double b, int al, int bl, double lambda, double eps, double krok) {
@@ -70,13 +71,14 @@ class VedeniPresne : public testing::TestWithParam<std::tuple<Tvar, double, doub
 TEST_P(VedeniPresne, CoreTimeMatchesTheSeriesSolution) {
     const Tvar tvar = std::get<0>(GetParam());
     const double bi = std::get<1>(GetParam()), lambda = std::get<2>(GetParam());
-    const double l = bi * lambda / kAlfa, a = lambda / kRc;
+    const double l = bi * lambda / kH, a = lambda / kRc;
     const Rada rada = tvar == Tvar::Valec ? Valec(bi) : Deska(bi), dvojita = Deska(2 * bi);
     const auto fo = [&](double t, double delka) { return a * t / (delka * delka); };
     ZadaniVedeni z = tvar == Tvar::Valec   ? Kus('K', 2 * l, 0, 0, 0, lambda, 1e-9, 1)
                      : tvar == Tvar::Deska   ? Kus('O', 2 * l, 40 * l, 0, 2, lambda, 1e-9, 1)
                      : tvar == Tvar::Ctverec ? Kus('C', 2 * l, 0, 4, 0, lambda, 1e-9, 1)
                                              : Kus('O', l, 2 * l, 1, 1, lambda, 1e-9, 1);
+    z.eps = 0, z.konvekce = kH;
     const double cas = CasPresne([&](double t) {
         const double s = rada(fo(t, l));
         return tvar == Tvar::Roh ? s * dvojita(fo(t, 2 * l)) : tvar == Tvar::Ctverec ? s * s : s;
@@ -178,6 +180,7 @@ TEST(Vedeni, InvalidInputIsRefused) {
         [](auto& z) { z.hustota = 0; }, [](auto& z) { z.krok = 0; }, [](auto& z) { z.eps = 1.5; },
         [](auto& z) { z.koefK = -0.1; }, [&](auto& z) { z.tv = nan; }, [](auto& z) { z.tk = -300; },
         [](auto& z) { z.maxKroku = -1; }, [](auto& z) { z.pec = nullptr; }, [](auto& z) { z.zjemneni = 0; },
+        [](auto& z) { z.konvekce = -1; }, [&](auto& z) { z.konvekce = nan; },
     };
     for (std::size_t i = 0; i < std::size(zmeny); ++i) {
         ZadaniVedeni z = zaklad;
