@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <vector>
 
 #include "model/konstanty.h"
 #include "model/vlastnosti.h"
@@ -54,7 +55,8 @@ double nejdelsiKrok(const Uloha& u, double alfa) {
 
 class Beh {
 public:
-    explicit Beh(Vysledek& r) : s_(r), u_(r.Uloha), v_(r.Vysledky), nastavena_(r.Uloha) {
+    Beh(Vysledek& r, const MoznostiBehu& moznosti)
+        : s_(r), u_(r.Uloha), v_(r.Vysledky), moznosti_(moznosti) {
         // A curve of one specific heat marches as that specific heat does, bit for bit.
         if (u_.Vlastnosti) {
             vlastnosti_.emplace(*u_.Vlastnosti);
@@ -66,6 +68,7 @@ public:
         // The heat the installed power gives the charge, after the losses.
         if (u_.Prikon > 0.0f) {
             pmax_ = static_cast<double>(u_.Prikon) * 1000.0 / (1.0 + static_cast<double>(u_.ZtratyPrikonu) / 100.0);
+            nastavena_.assign(r.TeplotaPece.begin(), r.TeplotaPece.end());
         }
     }
 
@@ -94,7 +97,7 @@ public:
             ++k;
             nastavPec(k);
             vyresKrok(k);
-        } while (v_.TeplotaVsazky[r(k)] < u_.Tk);
+        } while (pokracuj(k));
         s_.PocetKroku = static_cast<std::int16_t>(k);
 
         // Second pass, once, from the first pass's temperatures.
@@ -115,7 +118,7 @@ public:
             ++k;
             nastavPec(k);
             vyresKrok(k);
-        } while (v_.TeplotaVsazky[r(k)] < u_.Tk);
+        } while (pokracuj(k));
         s_.PocetKroku = static_cast<std::int16_t>(k);
     }
 
@@ -126,14 +129,22 @@ public:
 private:
     static std::size_t r(int k) { return static_cast<std::size_t>(k); }
 
+    // The march goes on below Tk; or, run to a time, until that time.
+    bool pokracuj(int k) const {
+        if (moznosti_.doCasu > 0.0) {
+            return static_cast<double>(v_.Cas[r(k)]) < moznosti_.doCasu;
+        }
+        return v_.TeplotaVsazky[r(k)] < u_.Tk;
+    }
+
     void nastavPec(int k) {
         krok_ = k;
         if (pmax_ > 0.0) {
             // The furnace's own temperature: a step the power limited shows another one.
-            tpece_ = nastavena_(k);
+            tpece_ = nastavena_[r(k)];
             teplotaPeceK_ = naSingle(static_cast<double>(tpece_) + kKelvin);
             s_.TeplotaPece[r(k)] = tpece_;
-        } else if (u_.Rizeny) {
+        } else if (u_.Rizeny || moznosti_.pec != nullptr) {
             tpece_ = s_.TeplotaPece[r(k)];
             teplotaPeceK_ = naSingle(static_cast<double>(tpece_) + kKelvin);
         }
@@ -294,23 +305,30 @@ private:
     Vysledek& s_;
     const Uloha& u_;
     Vysledky& v_;
+    const MoznostiBehu& moznosti_;
     float tpece_ = 0.0f;  // the furnace temperature of the step being solved
     float teplotaPeceK_ = 0.0f;
     float tolerance_ = 0.0f;
     int krok_ = 0;
     std::optional<Vlastnosti> vlastnosti_;  // c(T), when the problem has a property curve
-    PrubehPece nastavena_;                  // the furnace's own temperature of each step
+    std::vector<float> nastavena_;  // the furnace's own temperature of each step, when the power is limited
     double pmax_ = 0.0;                     // W the installed power gives the charge; 0 for unlimited
     float c_ = u_.c;                        // J/kg/K of the documented march
 };
 
 }  // namespace
 
-VysledekVypoctu Vypocet(const Uloha& uloha) {
+VysledekVypoctu Vypocet(const Uloha& uloha, const MoznostiBehu& moznosti) {
     auto vysledek = std::make_shared<Vysledek>();
     vysledek->Uloha = uloha;
-    RozvinKrivku(uloha, vysledek->TeplotaPece);
-    Beh beh(*vysledek);
+    if (moznosti.pec != nullptr) {
+        for (std::size_t k = 0; k < vysledek->TeplotaPece.size(); ++k) {
+            vysledek->TeplotaPece[k] = (*moznosti.pec)(static_cast<long>(k));
+        }
+    } else {
+        RozvinKrivku(uloha, vysledek->TeplotaPece);
+    }
+    Beh beh(*vysledek, moznosti);
     try {
         beh.spust();
     } catch (const Selhani& s) {
@@ -333,7 +351,7 @@ VysledekVypoctu Vypocet(const Uloha& uloha) {
         return selhani;
     }
     std::optional<KonecJadra> jadro;
-    if (MaJadro(uloha)) {
+    if (MaJadro(uloha) && !moznosti.bezJadra) {
         jadro = SpoctiJadro(*vysledek);
     }
     const int radek = vysledek->PocetKroku;

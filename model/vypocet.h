@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -40,11 +41,19 @@ struct VysledekVypoctu {
 // A generous bound: an ordinary step settles in two or three iterations.
 inline constexpr int kMaxIteraci = 1000;
 
+// How a run may differ from the problem's own, for the planning of a load (model/planovani.h).
+struct MoznostiBehu {
+    double doCasu = 0.0;  // s: march until this time, whatever the final temperature; 0: to Tk
+    const std::function<float(long k)>* pec = nullptr;  // the furnace temperature of step k, in
+                                                        // place of the problem's
+    bool bezJadra = false;  // no core, whatever the problem says
+};
+
 // Marches the problem to its final temperature into a new result: its rows, PocetKroku and the
 // furnace temperature of every step. With a conductivity (Lambda > 0) the core of a thick
 // charge follows (model/jadro.h); its outcome does not fail the run. The problem itself is
 // copied into the result as it is.
-VysledekVypoctu Vypocet(const Uloha& uloha);
+VysledekVypoctu Vypocet(const Uloha& uloha, const MoznostiBehu& moznosti = {});
 
 // The furnace temperature of step k, for any k from 0: Tpece for an uncontrolled heat-up; for a
 // controlled one the curve laid out in time steps, each segment its ramp without its first
