@@ -1,5 +1,6 @@
-// The data folder: where Material.lst, its companion Conductivity.lst and the emissivity files
-// are read and written by their bare names. It becomes the working directory at start.
+// The data folder: where Material.lst, its companions MaterialProperties.txt and (read only)
+// Conductivity.lst, and the emissivity files are read and written by their bare names. It
+// becomes the working directory at start.
 //
 // A build tree or a portable copy keeps its data beside the program and may write there, so
 // the program's own folder is the data folder. An installed program keeps the shipped data

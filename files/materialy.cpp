@@ -4,7 +4,9 @@
 #include <QFile>
 #include <QList>
 #include <algorithm>
+#include <cmath>
 #include <limits>
+#include <set>
 #include <vector>
 
 #include "files/cisla.h"
@@ -19,6 +21,10 @@ namespace {
 
 const QString kSouborMaterialu = QStringLiteral("Material.lst");
 const QString kSouborVodivosti = QStringLiteral("Conductivity.lst");
+const QString kSouborVlastnosti = QStringLiteral("MaterialProperties.txt");
+const QString kMaterial = QStringLiteral("material");
+const QString kLambda = QStringLiteral("lambda");
+const QString kBod = QStringLiteral("point");
 
 bool jePrazdny(const QString& radek) { return radek.trimmed().isEmpty(); }
 
@@ -154,7 +160,184 @@ UlozeniMaterialu ulozZaznam(const QString& cesta, const std::string& jmeno, cons
     return vysledek;
 }
 
+// The companion file MaterialProperties.txt (files/materialy.h).
+
+// The lines of a text, each with its own line end, so that they join back to the same text.
+QStringList radkyTextu(const QString& text) {
+    QStringList radky;
+    qsizetype zacatek = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const bool konec = text[i] == QLatin1Char('\n') ||
+                           (text[i] == QLatin1Char('\r') && (i + 1 == text.size() || text[i + 1] != QLatin1Char('\n')));
+        if (konec) {
+            radky.append(text.sliced(zacatek, i + 1 - zacatek));
+            zacatek = i + 1;
+        }
+    }
+    if (zacatek < text.size()) {
+        radky.append(text.sliced(zacatek));
+    }
+    return radky;
+}
+
+// A line's keyword and what follows it: the rest after the first tab (or, in a line edited by
+// hand, after the first blank), without the line end.
+std::pair<QString, QString> rozlozRadek(QString radek) {
+    while (radek.endsWith(QLatin1Char('\n')) || radek.endsWith(QLatin1Char('\r'))) {
+        radek.chop(1);
+    }
+    qsizetype mezera = radek.indexOf(QLatin1Char('\t'));
+    if (mezera < 0) {
+        mezera = radek.indexOf(QLatin1Char(' '));
+    }
+    if (mezera < 0) {
+        return {radek.trimmed(), QString()};
+    }
+    return {radek.left(mezera).trimmed(), radek.mid(mezera + 1)};
+}
+
+struct ZaznamVlastnosti {
+    std::string nazev;
+    qsizetype prvni = 0;  // its material line
+    qsizetype konec = 0;  // the line after its last
+};
+
+QList<ZaznamVlastnosti> zaznamyVlastnosti(const QStringList& radky) {
+    QList<ZaznamVlastnosti> zaznamy;
+    for (qsizetype i = 0; i < radky.size(); ++i) {
+        const auto [klic, zbytek] = rozlozRadek(radky[i]);
+        if (klic == kMaterial) {
+            if (!zaznamy.isEmpty()) {
+                zaznamy.last().konec = i;
+            }
+            zaznamy.append(ZaznamVlastnosti{zbytek.toStdString(), i, radky.size()});
+        }
+    }
+    return zaznamy;
+}
+
+float cisloNeboNan(const QString& text) {
+    const std::optional<double> x = parseNumber(text);
+    return x ? static_cast<float>(*x) : std::numeric_limits<float>::quiet_NaN();
+}
+
+BodVlastnosti ctiBod(const QString& zbytek) {
+    const QStringList pole = zbytek.simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    const auto policko = [&pole](qsizetype i) { return i < pole.size() ? cisloNeboNan(pole[i]) : cisloNeboNan({}); };
+    return BodVlastnosti{policko(0), policko(1), pole.size() > 2 ? policko(2) : 0.0f};
+}
+
+void ctiVlastnosti(const QString& text, DatabazeMaterialu& db) {
+    const QStringList radky = radkyTextu(text);
+    std::set<std::string> videne;
+    for (const ZaznamVlastnosti& z : zaznamyVlastnosti(radky)) {
+        if (!videne.insert(z.nazev).second) {
+            continue;
+        }
+        VlastnostiMaterialu krivka{z.nazev, {}};
+        bool lambda = false;
+        for (qsizetype i = z.prvni + 1; i < z.konec; ++i) {
+            const auto [klic, zbytek] = rozlozRadek(radky[i]);
+            if (klic == kLambda && !lambda) {
+                lambda = true;
+                db.Vodivosti[z.nazev] = toSingle(parseNumber(zbytek));
+            } else if (klic == kBod) {
+                krivka.Body.push_back(ctiBod(zbytek));
+            }
+        }
+        if (!krivka.Body.empty()) {
+            db.Krivky.emplace(z.nazev, std::move(krivka));
+        }
+    }
+}
+
+// The shortest form with the point that reads back as the same single.
+QString cisloVlastnosti(float x) {
+    for (int cislic = 6; cislic < 9; ++cislic) {
+        const QString text = QString::number(static_cast<double>(x), 'g', cislic);
+        if (text.toFloat() == x) {
+            return text;
+        }
+    }
+    return QString::number(static_cast<double>(x), 'g', 9);
+}
+
+// Replaces the lines of one keyword in the record of that name with nove (adding the record
+// at the end when the file has none); every other line stays as it is. Existuje when the
+// record holds such lines and prepsat is false.
+UlozeniMaterialu ulozVlastnost(const QString& slozka, QString nazev, const QString& klic, const QStringList& nove,
+                               bool prepsat, QString* chyba) {
+    const QString cesta = QDir(slozka).filePath(kSouborVlastnosti);
+    const auto selhani = [&](const QString& popis) {
+        *chyba = QDir::toNativeSeparators(cesta) + QLatin1Char('\n') + popis;
+        return UlozeniMaterialu::Chyba;
+    };
+    QString popis;
+    const std::optional<QString> text = ctiSoubor(cesta, &popis);
+    if (!text) {
+        return selhani(popis);
+    }
+    for (const QChar znak : {QLatin1Char('\t'), QLatin1Char('\r'), QLatin1Char('\n')}) {
+        nazev.replace(znak, QLatin1Char(' '));
+    }
+    const QString konec = text->contains(QStringLiteral("\r\n")) ? QStringLiteral("\r\n") : QStringLiteral("\n");
+    QStringList vlozit;
+    for (const QString& hodnota : nove) {
+        vlozit.append(klic + QLatin1Char('\t') + hodnota + konec);
+    }
+    QStringList radky = radkyTextu(*text);
+    const QList<ZaznamVlastnosti> zaznamy = zaznamyVlastnosti(radky);
+    const auto zaznam = std::find_if(zaznamy.begin(), zaznamy.end(),
+                                     [&nazev](const ZaznamVlastnosti& z) { return z.nazev == nazev.toStdString(); });
+    UlozeniMaterialu vysledek = UlozeniMaterialu::Pridan;
+    if (zaznam == zaznamy.end()) {
+        if (radky.isEmpty()) {
+            radky.append(QStringLiteral("# Zorvet: thermal conductivities and property curves of materials, by name.") +
+                         konec);
+            radky.append(QStringLiteral("# material, then lambda [W/m/K] and points T [°C], c [J/kg/K], λ [W/m/K]; "
+                                        "fields separated by tabs.") +
+                         konec);
+        } else if (!radky.last().endsWith(QLatin1Char('\n')) && !radky.last().endsWith(QLatin1Char('\r'))) {
+            radky.last() += konec;
+        }
+        radky.append(kMaterial + QLatin1Char('\t') + nazev + konec);
+        radky.append(vlozit);
+    } else {
+        // The new lines where the old ones began, or after the record's last line of content.
+        qsizetype kam = -1;
+        for (qsizetype i = zaznam->konec - 1; i > zaznam->prvni; --i) {
+            if (rozlozRadek(radky[i]).first == klic) {
+                radky.removeAt(i);
+                kam = i;
+            }
+        }
+        if (kam >= 0 && !prepsat) {
+            return UlozeniMaterialu::Existuje;
+        }
+        vysledek = kam >= 0 ? UlozeniMaterialu::Prepsan : UlozeniMaterialu::Pridan;
+        if (kam < 0) {
+            kam = zaznam->konec;
+            while (kam - 1 > zaznam->prvni &&
+                   (radky[kam - 1].trimmed().isEmpty() || radky[kam - 1].startsWith(QLatin1Char('#')))) {
+                --kam;
+            }
+            if (!radky[kam - 1].endsWith(QLatin1Char('\n')) && !radky[kam - 1].endsWith(QLatin1Char('\r'))) {
+                radky[kam - 1] += konec;
+            }
+        }
+        for (qsizetype i = 0; i < vlozit.size(); ++i) {
+            radky.insert(kam + i, vlozit[i]);
+        }
+    }
+    if (!writeWhole(cesta, radky.join(QString()).toUtf8(), &popis)) {
+        return selhani(popis);
+    }
+    return vysledek;
+}
+
 }  // namespace
+
+QString SouborVlastnosti() { return kSouborVlastnosti; }
 
 DatabazeMaterialu NactiMaterialy(const QString& slozka, Jazyk jazyk) {
     const QDir dir(slozka);
@@ -182,6 +365,9 @@ DatabazeMaterialu NactiMaterialy(const QString& slozka, Jazyk jazyk) {
             db.Vodivosti.emplace(z.nazev, z.cisla[0]);
         }
     }
+    if (const std::optional<QString> text = ctiSoubor(dir.filePath(kSouborVlastnosti), &chyba)) {
+        ctiVlastnosti(*text, db);
+    }
     if (const std::optional<QString> eps = ctiSoubor(dir.filePath(Text(id::SouborEps, jazyk)), &chyba)) {
         CteckaTextu cteni(*eps);
         QString tabulka;
@@ -204,8 +390,21 @@ UlozeniMaterialu UlozMaterial(const QString& slozka, const Material& material, b
 }
 
 UlozeniMaterialu UlozVodivost(const QString& slozka, const std::string& nazev, float lambda, QString* chyba) {
-    return ulozZaznam(QDir(slozka).filePath(kSouborVodivosti), nazev, {lambda}, true, std::numeric_limits<int>::max(),
-                      chyba);
+    return ulozVlastnost(slozka, QString::fromStdString(upravJmeno(QString::fromStdString(nazev))), kLambda,
+                         {cisloVlastnosti(lambda)}, true, chyba);
+}
+
+UlozeniMaterialu UlozKrivku(const QString& slozka, const VlastnostiMaterialu& krivka, bool prepsat, QString* chyba) {
+    const bool lambda = std::any_of(krivka.Body.begin(), krivka.Body.end(), [](const BodVlastnosti& b) { return b.lambda != 0.0f; });
+    QStringList body;
+    for (const BodVlastnosti& b : krivka.Body) {
+        QString bod = cisloVlastnosti(b.T) + QLatin1Char('\t') + cisloVlastnosti(b.c);
+        if (lambda) {
+            bod += QLatin1Char('\t') + cisloVlastnosti(b.lambda);
+        }
+        body.append(bod);
+    }
+    return ulozVlastnost(slozka, QString::fromStdString(krivka.Nazev), kBod, body, prepsat, chyba);
 }
 
 }  // namespace zorvet

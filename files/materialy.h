@@ -1,9 +1,28 @@
-// The material database Material.lst and the emissivity help files Eps.eng / Eps.cz, in the
-// data folder (files/datova_slozka.h), whatever the working directory is.
+// The material database Material.lst, its companion MaterialProperties.txt and the emissivity
+// help files Eps.eng / Eps.cz, in the data folder (files/datova_slozka.h), whatever the working
+// directory is.
 //
 // Material.lst holds two lines per material: the name, then the heat capacity and the
 // density as written numbers (" 460  7850 "). It is written in Windows-1250 with CR LF line
-// ends; reading also takes UTF-8, LF line ends and either decimal separator.
+// ends; reading also takes UTF-8, LF line ends and either decimal separator. Nothing but a
+// material saved by the user is ever written into it.
+//
+// MaterialProperties.txt holds what Material.lst has no room for, by material name: the thermal
+// conductivity and the user's property curves. It is UTF-8 text, one keyword a line, its
+// fields separated by tabs:
+//
+//     material<TAB>Litina
+//     lambda<TAB>48
+//     point<TAB>20<TAB>460<TAB>52        T [°C], c [J/kg/K], optionally λ [W/m/K]
+//
+// A record runs from its material line to the next; lines starting with # and lines of other
+// keywords are kept as they are when a record is saved. Numbers are written with the point and
+// read with either separator. UTF-8, not Windows-1250: only this program reads the file, the
+// names of curves are free text, and one encoding for every content keeps the file from
+// changing its encoding with a name typed (as Material.lst must, files/windows1250.h).
+//
+// Conductivity.lst, the older companion (a name, then λ, per record, as Material.lst), is still
+// read; MaterialProperties.txt wins where both name a material, and it alone is written.
 #pragma once
 
 #include <QString>
@@ -15,9 +34,10 @@
 namespace zorvet {
 
 // The materials of slozka/Material.lst in file order (at most 51; the rest of a longer file
-// is left alone; a missing file gives none), the thermal conductivities of its companion
-// Conductivity.lst (a name, then λ in W/m/K, per record; the same encodings and rules) and
-// the emissivity text of the language's file (empty when it is missing).
+// is left alone; a missing file gives none), the thermal conductivities of Conductivity.lst
+// and MaterialProperties.txt, the curves of MaterialProperties.txt (the first record of a name
+// counts; a number that cannot be read is NaN, so that the curve's check names it) and the
+// emissivity text of the language's file (empty when it is missing).
 DatabazeMaterialu NactiMaterialy(const QString& slozka, Jazyk jazyk);
 
 enum class UlozeniMaterialu {
@@ -34,8 +54,16 @@ enum class UlozeniMaterialu {
 // complete. chyba gets the File Error message's text on a failure.
 UlozeniMaterialu UlozMaterial(const QString& slozka, const Material& material, bool prepsat, QString* chyba);
 
-// Adds or replaces the thermal conductivity of a material in Conductivity.lst, the same way.
+// Adds or replaces the thermal conductivity of a material in MaterialProperties.txt, the same
+// way: only that record's lambda line changes. The name is stored as Material.lst stores it.
 // The problem and results files never hold it.
 UlozeniMaterialu UlozVodivost(const QString& slozka, const std::string& nazev, float lambda, QString* chyba);
+
+// Saves a user's property curve under its name in MaterialProperties.txt: only the point lines
+// of that record change (Existuje when it holds points and prepsat is false).
+UlozeniMaterialu UlozKrivku(const QString& slozka, const VlastnostiMaterialu& krivka, bool prepsat, QString* chyba);
+
+// The companion file's name, for messages.
+QString SouborVlastnosti();
 
 }  // namespace zorvet

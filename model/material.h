@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "model/vlastnosti.h"
+
 namespace zorvet {
 
 inline constexpr int kPocetMaterialu = 51;  // records 0..50
@@ -22,6 +24,7 @@ struct DatabazeMaterialu {
     std::vector<Material> Materialy;  // in file order, at most kPocetMaterialu
     std::string TabulkaEps;           // "material - emissivity  " pairs on one line
     std::map<std::string, float> Vodivosti;  // thermal conductivity by material name, W/m/K
+    std::map<std::string, VlastnostiMaterialu> Krivky;  // the user's property curves by name
     // The last material, when the file ends inside its record, without the line end a written
     // record has: it may have been cut short.
     std::optional<Material> Orezany;

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <cmath>
 #include <map>
 
 #include "files/datova_slozka.h"
@@ -104,15 +105,43 @@ TEST_F(Databaze, NewFileFullTableAndFailures) {
     EXPECT_TRUE(chyba_.startsWith(QStringLiteral("/dev/null/nic/Material.lst\n")));
 }
 
-// The conductivities live beside the materials, one record a name, saved the same way.
-TEST_F(Databaze, ConductivitiesByNameInTheirCompanionFile) {
-    zapis("Ocel\r\n 45 \r\nOcel\r\n 1 \r\nMed\r\n 385,5 \r\n", "Conductivity.lst");
-    EXPECT_EQ(NactiMaterialy(dir_.path(), Jazyk::Anglicky).Vodivosti, (std::map<std::string, float>{{"Ocel", 45.0f}, {"Med", 385.5f}}));
-    EXPECT_EQ(UlozVodivost(dir_.path(), "Med", 390.0f, &chyba_), UlozeniMaterialu::Prepsan);
-    EXPECT_EQ(UlozVodivost(dir_.path(), "Litina, GG", 50.5f, &chyba_), UlozeniMaterialu::Pridan);
-    QFile f(cesta("Conductivity.lst"));
+// The conductivities and the user's curves live in MaterialProperties.txt beside the materials;
+// the older Conductivity.lst is still read, loses to it where both name a material, and is
+// never written again. Saving changes the lines of one kind in one record, nothing else.
+TEST_F(Databaze, PropertiesByNameInTheCompanionFiles) {
+    const QByteArray vodivosti = "Ocel\r\n 45 \r\nMed\r\n 385,5 \r\n";
+    zapis(vodivosti, "Conductivity.lst");
+    zapis("# vlastni\nmaterial\tMed\nlambda\t390\n\nmaterial\tLitina\npoint\t20\t460\npoint 600  7x0\n"
+          "material\tMed\nlambda\t1",
+          "MaterialProperties.txt");
+    const DatabazeMaterialu db = NactiMaterialy(dir_.path(), Jazyk::Anglicky);
+    EXPECT_EQ(db.Vodivosti, (std::map<std::string, float>{{"Ocel", 45.0f}, {"Med", 390.0f}}));
+    ASSERT_EQ(db.Krivky.size(), 1u);
+    const std::vector<BodVlastnosti>& body = db.Krivky.at("Litina").Body;
+    ASSERT_EQ(body.size(), 2u);
+    EXPECT_EQ(body[0], (BodVlastnosti{20.0f, 460.0f, 0.0f}));
+    EXPECT_TRUE(std::isnan(body[1].c));  // what cannot be read is left for the curve's check to name
+
+    const VlastnostiMaterialu litina{"Litina", {{20.0f, 460.0f, 52.0f}, {600.0f, 700.25f, 0.1f}}};
+    EXPECT_EQ(UlozKrivku(dir_.path(), litina, false, &chyba_), UlozeniMaterialu::Existuje);
+    EXPECT_EQ(UlozKrivku(dir_.path(), litina, true, &chyba_), UlozeniMaterialu::Prepsan);
+    EXPECT_EQ(UlozKrivku(dir_.path(), {"Med", {{0.0f, 1.0f, 0.0f}, {1.0e6f, 2.0f, 0.0f}}}, false, &chyba_),
+              UlozeniMaterialu::Pridan);
+    EXPECT_EQ(UlozVodivost(dir_.path(), "Med", 400.0f, &chyba_), UlozeniMaterialu::Prepsan);
+    EXPECT_EQ(UlozVodivost(dir_.path(), "Bronz \"B\", Cu", 50.5f, &chyba_), UlozeniMaterialu::Pridan);
+    QFile f(cesta("MaterialProperties.txt"));
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    EXPECT_EQ(f.readAll(), QByteArray("Ocel\r\n 45 \r\nOcel\r\n 1 \r\nMed\r\n 390 \r\n\"Litina, GG\"\r\n 50.5 \r\n"));
+    EXPECT_EQ(f.readAll(), QByteArray("# vlastni\nmaterial\tMed\nlambda\t400\npoint\t0\t1\npoint\t1e+06\t2\n\n"
+                                      "material\tLitina\npoint\t20\t460\t52\npoint\t600\t700.25\t0.1\n"
+                                      "material\tMed\nlambda\t1\nmaterial\tBronz 'B', Cu\nlambda\t50.5\n"));
+    QFile stary(cesta("Conductivity.lst"));
+    ASSERT_TRUE(stary.open(QIODevice::ReadOnly));
+    EXPECT_EQ(stary.readAll(), vodivosti);
+    EXPECT_EQ(NactiMaterialy(dir_.path(), Jazyk::Anglicky).Krivky.at("Litina"), litina);
+    // A new file starts with what it holds, in a comment.
+    QTemporaryDir novy;
+    EXPECT_EQ(UlozVodivost(novy.path(), "Ocel", 45.0f, &chyba_), UlozeniMaterialu::Pridan);
+    EXPECT_EQ(NactiMaterialy(novy.path(), Jazyk::Anglicky).Vodivosti.at("Ocel"), 45.0f);
 }
 
 struct Misto {
