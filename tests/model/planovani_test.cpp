@@ -1,0 +1,64 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "model/planovani.h"
+#include "support/priklady.h"
+
+namespace zorvet {
+namespace {
+
+Uloha priklad1s() {
+    Uloha u = test::Priklad();
+    u.CasKrok = 1.0f;
+    return u;
+}
+
+double cas(const Uloha& u) { return Spocti(u).cas.value_or(-1.0); }
+
+// For one furnace temperature and one specific heat the time is proportional to m c: the
+// largest mass for 600 s is m · 600 / t(m), up to a step. The furnace temperature and the
+// installed power found lie on the boundary: a little less misses the time.
+TEST(HledejCil, FindsTheBoundaryOfTheTime) {
+    const Uloha u = priklad1s();
+    const VysledekHledani m = HledejCil(u, Velicina::m, 600.0);
+    ASSERT_EQ(m.konec, KonecHledani::Nalezeno);
+    EXPECT_NEAR(m.hodnota, 100.0 * 600.0 / cas(u), 100.0 * 600.0 / cas(u) / 470.0);
+    const VysledekHledani pec = HledejCil(u, Velicina::Tpece, 600.0);
+    const VysledekHledani p = HledejCil(u, Velicina::Prikon, 600.0);
+    for (const auto& [h, spatna] : {std::pair{pec, pec.hodnota * 0.998}, std::pair{p, p.hodnota * 0.998}}) {
+        ASSERT_EQ(h.konec, KonecHledani::Nalezeno);
+        EXPECT_LE(*h.reseni.cas, 600.0);
+        Uloha w = u;
+        NastavHodnotu(w, h.reseni.vypocet.vysledek->Uloha.Prikon > 0 ? Velicina::Prikon : Velicina::Tpece,
+                      h.reseni.vypocet.vysledek->Uloha.Prikon > 0 ? spatna / 1000.0 : spatna);
+        EXPECT_GT(cas(w), 600.0);
+    }
+    EXPECT_EQ(HledejCil(u, Velicina::Prikon, 400.0).konec, KonecHledani::Nelze);  // 469 s unlimited
+    EXPECT_EQ(HledejCil(u, Velicina::Tpece, 30.0).konec, KonecHledani::Nelze);    // over 1600 °C
+    EXPECT_EQ(HledejCil(test::Priklad(true), Velicina::Tpece, 900.0).konec, KonecHledani::RizenaPec);
+}
+
+// A log the program computed with ε 0.63 (every 20th row) gives that emissivity back, and a
+// measured furnace replaces the problem's.
+TEST(PrizpusobEmisivitu, RecoversTheEmissivityOfALog) {
+    Uloha u = priklad1s();
+    u.Eps = 0.63f;
+    const VysledekVypoctu r = Vypocet(u);
+    ASSERT_TRUE(r.vysledek);
+    std::vector<BodMereni> log, sPeci;
+    for (std::size_t k = 0; k <= static_cast<std::size_t>(r.vysledek->PocetKroku); k += 20) {
+        log.push_back({double(r.vysledek->Vysledky.Cas[k]), double(r.vysledek->Vysledky.TeplotaVsazky[k]), {}});
+        sPeci.push_back({log.back().cas, log.back().teplota, 1000.0});
+    }
+    u.Eps = 0.3f;
+    const VysledekPrizpusobeni f = PrizpusobEmisivitu(u, log);
+    ASSERT_TRUE(f.uspech);
+    EXPECT_NEAR(f.eps, 0.63, 0.005);
+    EXPECT_LT(f.rms, 0.5);
+    u.Tpece = 700.0f;
+    EXPECT_NEAR(PrizpusobEmisivitu(u, sPeci).eps, 0.63, 0.005);
+}
+
+}  // namespace
+}  // namespace zorvet
