@@ -190,9 +190,12 @@ private:
         const double h0 = vlastnosti_->entalpie(t0);
         const double tf = static_cast<double>(tpece_);
         const auto f = [&](double t) { return m * (vlastnosti_->entalpie(t) - h0) - g * (tf - (t0 + t) / 2.0); };
+        // From the trapezoidal step with the mean specific heat up to the iteration's estimate,
+        // which is the root itself once the iteration has settled.
+        const double odhad = static_cast<double>(v_.TeplotaVsazky[r(k)]);
+        const double c = vlastnosti_->stredniC(t0, odhad);
         v_.TeplotaVsazky[r(k)] = naSingle(koren(f, [&](double t) { return m * vlastnosti_->c(t) + g / 2.0; },
-                                                (g * (2.0 * tf - t0) / 2.0 + m * vlastnosti_->c(t0) * t0) /
-                                                    (g / 2.0 + m * vlastnosti_->c(t0))));
+                                                (g * (2.0 * tf - t0) / 2.0 + m * c * t0) / (g / 2.0 + m * c)));
     }
 
     // The root of an increasing function, from a first guess.
@@ -210,7 +213,8 @@ private:
             if (!(dalsi > dolni && dalsi < horni)) {
                 dalsi = (dolni + horni) / 2.0;
             }
-            if (std::fabs(dalsi - t) <= 1e-11 * (std::fabs(t) + kKelvin)) {
+            // Far below the single the result is stored as.
+            if (std::fabs(dalsi - t) <= 1e-10 * (std::fabs(t) + kKelvin)) {
                 return dalsi;
             }
             t = dalsi;
