@@ -395,7 +395,8 @@ UlozeniMaterialu UlozVodivost(const QString& slozka, const std::string& nazev, f
 }
 
 UlozeniMaterialu UlozKrivku(const QString& slozka, const VlastnostiMaterialu& krivka, bool prepsat, QString* chyba) {
-    const bool lambda = std::any_of(krivka.Body.begin(), krivka.Body.end(), [](const BodVlastnosti& b) { return b.lambda != 0.0f; });
+    const bool lambda =
+        std::any_of(krivka.Body.begin(), krivka.Body.end(), [](const BodVlastnosti& b) { return b.lambda != 0.0f; });
     QStringList body;
     for (const BodVlastnosti& b : krivka.Body) {
         QString bod = cisloVlastnosti(b.T) + QLatin1Char('\t') + cisloVlastnosti(b.c);

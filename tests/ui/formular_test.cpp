@@ -3,6 +3,7 @@
 #include <QRegularExpression>
 #include <QtTest/QTest>
 
+#include "files/retezce.h"
 #include "files/soubor.h"
 #include "files/zpravy.h"
 #include "support/lokal.h"
@@ -37,7 +38,8 @@ std::pair<Velicina, int> polePodle(const Formular& f, const QString& jmeno) {
 
 // The steps: "file NAME" loads an example; "txtA2=0.123" types into a field and leaves it,
 // "txtA2~0.1" types without leaving; "pick cboAB=2" picks a count from its list; "profile K",
-// "mass V", "controlled 1", "segments 3", "segment 2" and "material" make the choices.
+// "mass V", "controlled 1", "segments 3", "segment 2" and "material" make the choices; "model
+// carbon-steel" picks a property model ("model" alone none), "curve 20;460|900;650" a user's table.
 void proved(Formular& f, const QStringList& kroky) {
     for (const QString& krok : kroky) {
         const QString prikaz = krok.section(QLatin1Char(' '), 0, 0);
@@ -60,6 +62,14 @@ void proved(Formular& f, const QStringList& kroky) {
             f.vyberUsek(zbytek.toInt());
         } else if (prikaz == QLatin1String("material")) {
             f.vyberMaterial(Material{"Litina", 540.0f, 7200.0f}, 0.0f);
+        } else if (prikaz == QLatin1String("model")) {
+            f.nastavVlastnosti(zbytek.isEmpty() ? std::nullopt : std::optional(VestaveneVlastnosti(zbytek.toStdString())));
+        } else if (prikaz == QLatin1String("curve")) {
+            VlastnostiMaterialu krivka;
+            for (const QString& bod : zbytek.split(QLatin1Char('|'))) {
+                krivka.Body.push_back({bod.section(QLatin1Char(';'), 0, 0).toFloat(), bod.section(QLatin1Char(';'), 1, 1).toFloat(), 0.0f});
+            }
+            f.nastavVlastnosti(krivka);
         } else {
             const bool opustit = krok.contains(QLatin1Char('='));
             const QStringList casti = krok.split(QRegularExpression(QStringLiteral("[=~]")));
@@ -82,8 +92,9 @@ private slots:
         QTest::addColumn<QString>("ukazano");  // "control=text;..." as the fields show them
         QTest::addColumn<QString>("ok");       // what OK says ("" when it accepts)
         const QString bars = QStringLiteral("file mass_from_dimensions.cfg");
-        QTest::newRow("a new problem") << QStringList{} << "txtKoefK=1;txtPocetProfilu=1;txtTv=;txtLambda="
-                                       << "Furnace Temperature: a value is needed.";
+        QTest::newRow("a new problem")
+            << QStringList{} << "txtKoefK=1;txtPocetProfilu=1;txtTv=;txtLambda=;txtPrikon=;txtZtratyPrikonu=0;txtKonvekce=15"
+            << "Furnace Temperature: a value is needed.";
         QTest::newRow("a file") << QStringList{bars} << "txtm=3.14E+02;txtA=1.28;cboAB=8;txtA2=0.2;txtGama=7850" << "";
         // A dimension left: the mass follows, and the counts that still fit make the surface.
         QTest::newRow("side A") << QStringList{bars, "txtA2=0.123"} << "txtm=1.93E+02;txtA=.9412;cboBL=8" << "";
@@ -154,6 +165,18 @@ private slots:
                                             << "Korekční koeficient [-] must be greater than 0 and at most 1.";
         QTest::newRow("no conductivity") << QStringList{"file uncontrolled.cfg", "txtLambda=45", "txtLambda="}
                                          << "txtLambda=" << "";
+        // The furnace: an empty convection is the usual one; the losses of the power are whole.
+        QTest::newRow("convection emptied") << QStringList{"file uncontrolled.cfg", "txtKonvekce="} << "txtKonvekce=15" << "";
+        QTest::newRow("losses beyond") << QStringList{"file uncontrolled.cfg", "txtZtratyPrikonu=1001"} << ""
+                                       << "Heat Losses [%] is too large: at most 1000.";
+        // A curve gives the heat capacity between the temperatures, a built-in one its density
+        // too; the value typed comes back without it.
+        QTest::newRow("stainless steel") << QStringList{bars, "model stainless-steel"} << "txtGama=7900;txtm=3.16E+02;txtc=521.0986" << "";
+        QTest::newRow("curve and final temperature")
+            << QStringList{"file uncontrolled.cfg", "model carbon-steel", "txtTk=600"} << "txtc=578.8583" << "";
+        QTest::newRow("curve gone") << QStringList{bars, "txtc=480", "model carbon-steel", "model"} << "txtc=480" << "";
+        QTest::newRow("unsound curve") << QStringList{"file uncontrolled.cfg", "txtc=480", "curve 20;460|20;500"} << "txtc="
+                                       << Text(id::VadnaKrivka, Jazyk::Anglicky);
     }
 
     // Each step as the dialog's tabs pass it on; the fields show what follows, and OK says what
@@ -205,6 +228,9 @@ private slots:
         QVERIFY(!f.proUlozeni(&u));
         QCOMPARE(u.c, 0.0f);
         QCOMPARE(f.uloha().c, 500.0f);
+        proved(f, {"txtKonvekce="});
+        QVERIFY(!f.proUlozeni(&u));
+        QCOMPARE(u.Konvekce, 15.0f);
         proved(f, {"txtTk=9OO"});
         QCOMPARE(f.proUlozeni(&u)->velicina, Velicina::Tk);
         proved(f, {"txtTk=900", "segment 3", "txtDobaVydrze=0"});

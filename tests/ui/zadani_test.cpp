@@ -9,6 +9,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QTableWidget>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QTemporaryDir>
 
 #include "files/soubor.h"
@@ -85,6 +88,9 @@ private slots:
             << nerizeny << QStringList{"txtm=1e39"} << "Weight [kg] is too large: at most 1000000." << 3 << "txtm" << "";
         QTest::newRow("time step zero") << nerizeny << QStringList{"txtCasKrok=0"}
                                         << "Time Step [s] must be greater than zero." << 5 << "txtCasKrok" << "";
+        QTest::newRow("installed power below zero") << nerizeny << QStringList{"txtPrikon=-5"}
+                                                    << "Installed Power [kW] must be greater than zero." << 6
+                                                    << "txtPrikon" << "";
         QTest::newRow("dimension no number") << "mass_from_dimensions.cfg" << QStringList{"txtA2=0,1x"}
                                              << "A [m]: “0,1x” is not a number." << 3 << "txtA2" << "";
         QTest::newRow("count of faces no number") << "mass_from_dimensions.cfg" << QStringList{"cboBL=8x"}
@@ -245,7 +251,8 @@ private slots:
         QCOMPARE(nazvy, QStringList({"Konstrukční ocel S235", "Měď", "Mosaz, CuZn37"}));
         QCOMPARE(z.d.posledni(), QStringLiteral("Into the database have been included Litina"));
         QCOMPARE(Obsah(data.filePath("Material.lst")), puvodni + "Litina\r\n 540  7200 \r\n");
-        QCOMPARE(Obsah(data.filePath("Conductivity.lst")), QByteArray("Litina\r\n 48 \r\n"));
+        QVERIFY(Obsah(data.filePath("MaterialProperties.txt")).endsWith("material\tLitina\nlambda\t48\n"));
+        QVERIFY(!QFileInfo::exists(data.filePath("Conductivity.lst")));
         QCOMPARE(Obsah(jinde.filePath("Material.lst")), cizi);
         QCOMPARE(seznam->count(), 4);
         // Enter in a field of the material tab is OK, not Save.
@@ -260,6 +267,33 @@ private slots:
         Zadani orezany(data.path());
         QVERIFY(orezany.d.posledni().contains(QStringLiteral("“Hlinik”, ends without a line end")));
         QVERIFY(orezany.d.posledni().contains(QStringLiteral("density 27.")));
+    }
+
+    // A user's curve pasted from a spreadsheet: the cell at fault is named and in focus, the curve
+    // mended is saved by its name and offered, and the heat capacity follows it.
+    void krivkaVlastnosti() {
+        Lokal lokal("en_US");
+        QTemporaryDir data;
+        Zadani z(data.path());
+        z.nacti(Soubor(QStringLiteral("uncontrolled.cfg")));
+        Proved(&z.okno, {"cboVlastnosti=User's table"});
+        auto* tabulka = Dite<QTableWidget>(&z.okno, "tblKrivka");
+        QVERIFY(tabulka->isVisible() && Dite<QLineEdit>(&z.okno, "txtc")->isReadOnly());
+        QGuiApplication::clipboard()->setText(QStringLiteral("T;c\r\n20;460\r\n20;500\r\n"));
+        tabulka->setFocus();
+        QTest::keyClick(tabulka, Qt::Key_V, Qt::ControlModifier);
+        Proved(&z.okno, {"cmdOK"});
+        QCOMPARE(z.d.posledni(), QStringLiteral("Row 2 of the curve, T [°C]: the temperature must be higher than in the row above."));
+        QCOMPARE(QApplication::focusWidget(), tabulka);
+        QCOMPARE(tabulka->currentRow(), 1);
+        tabulka->item(1, 0)->setText(QStringLiteral("900"));
+        QCOMPARE(Dite<QLineEdit>(&z.okno, "txtc")->text(), QStringLiteral("480"));
+        Proved(&z.okno, {"txtNazevKrivky=Moje", "cmdUlozKrivku"});
+        QVERIFY(Obsah(data.filePath("MaterialProperties.txt")).endsWith("material\tMoje\npoint\t20\t460\npoint\t900\t500\n"));
+        QCOMPARE(Dite<QComboBox>(&z.okno, "cboVlastnosti")->currentText(), QStringLiteral("Moje"));
+        Proved(&z.okno, {"cmdOK"});
+        QCOMPARE(z.okno.prijata()->c, 480.0f);
+        QCOMPARE(z.d.neocekavane, 0);
     }
 
     void nacteniSeZepta_data() {

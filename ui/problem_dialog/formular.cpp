@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <utility>
 
 #include "files/cisla.h"
 #include "files/cteni.h"
@@ -21,6 +22,9 @@ QString vedeckyTvar(float x) {
     text.replace(QLatin1Char('.'), OddelovacLokalu());
     return text;
 }
+
+// What an empty field holds: nothing (0), but the convection, which is then the usual one.
+float prazdnaHodnota(Velicina v) { return v == Velicina::Konvekce ? Uloha{}.Konvekce : 0.0f; }
 
 bool jePocetPloch(Velicina v) { return v == Velicina::PocetAB || v == Velicina::PocetAL || v == Velicina::PocetBL; }
 
@@ -53,8 +57,11 @@ Formular::Formular(QObject* parent) : QObject(parent) {
             pole_[{p.velicina, 0}] = StavPole{};
         }
     }
-    ukazHodnotu(Velicina::KoefK);
-    ukazHodnotu(Velicina::PocetProfilu);
+    // The furnace shows its defaults: no installed power, no losses, the usual convection.
+    for (Velicina v : {Velicina::KoefK, Velicina::PocetProfilu, Velicina::Prikon, Velicina::ZtratyPrikonu,
+                       Velicina::Konvekce}) {
+        ukazHodnotu(v);
+    }
     for (int i = 0; i < kPocetBodu; ++i) {
         ukazHodnotu(Velicina::TeplotaKrivky, i);
         ukazHodnotu(Velicina::DobaVydrze, i);
@@ -83,6 +90,10 @@ void Formular::nastav(const Uloha& uloha) {
     if (uloha_.zRozmeru()) {
         uloha_.CelkovaPlocha = CelkovaPlochaProfilu(uloha_).value_or(0.0f);
     }
+    // The heat capacity of a problem computed with a curve is the curve's: it is what waits.
+    cZadane_ = pole_[{Velicina::c, 0}];
+    cZadaneHodnota_ = uloha_.c;
+    cZKrivky();
     emit zmeneno();
 }
 
@@ -131,8 +142,8 @@ void Formular::ukazHodnotu(Velicina v, int bod) {
         pole_[{v, bod}] = StavPole{QString::fromStdString(uloha_.NazevMaterialu), false};
     } else if (p.druh == DruhPole::Pocet) {
         ukaz(v, bod, QString::number(uloha_.*p.pocet));
-    } else if (v == Velicina::Lambda && uloha_.Lambda == 0.0f) {
-        ukaz(v, bod, QString());  // no conductivity: no core
+    } else if (p.nic == Kdy::Vzdy && Hodnota(p, uloha_) == 0.0) {
+        ukaz(v, bod, QString());  // none: no conductivity (no core), no installed power (unlimited)
     } else if (v == Velicina::m && uloha_.zRozmeru()) {
         ukaz(v, bod, vedeckyTvar(uloha_.m));
     } else if (const float* x = cisloZaznamu(v, bod)) {
@@ -151,9 +162,13 @@ void Formular::pis(Velicina v, int bod, const QString& text) {
         uloha_.NazevMaterialu = text.toStdString();
     } else if (const Cteni c = cti(v, bod); c.obsah == Obsah::Cislo) {
         zapisDoZaznamu(v, bod, c.hodnota);
-    } else if (c.obsah == Obsah::Prazdne && (Plati(Pole(v).nic, uloha_) || jePocetPloch(v))) {
-        // An empty field that may be empty is none: 0 (a count not given, no conductivity).
-        zapisDoZaznamu(v, bod, 0.0);
+    } else if (c.obsah == Obsah::Prazdne && (Plati(Pole(v).nic, uloha_) || jePocetPloch(v) || v == Velicina::Konvekce)) {
+        // An empty field that may be empty is none: 0 (a count not given, no conductivity), or
+        // the usual convection.
+        zapisDoZaznamu(v, bod, static_cast<double>(prazdnaHodnota(v)));
+    }
+    if (v == Velicina::Tv || v == Velicina::Tk) {
+        cZKrivky();
     }
     emit zmeneno();
 }
@@ -170,6 +185,8 @@ void Formular::opusteno(Velicina v, int bod) {
         prepocitejPlochu();
     } else if (v == Velicina::Gama) {
         prepocitejHmotnost();
+    } else if (v == Velicina::Konvekce && text(v).trimmed().isEmpty()) {
+        ukazHodnotu(v);
     }
     emit zmeneno();
 }
@@ -329,8 +346,54 @@ void Formular::vyberMaterial(const Material& material, float lambda) {
     for (Velicina v : {Velicina::NazevMaterialu, Velicina::c, Velicina::Gama, Velicina::Lambda}) {
         ukazHodnotu(v);
     }
+    if (uloha_.Vlastnosti) {
+        cZadane_ = pole_[{Velicina::c, 0}];
+        cZadaneHodnota_ = uloha_.c;
+        cZKrivky();
+    }
     prepocitejHmotnost();
     emit zmeneno();
+}
+
+void Formular::nastavVlastnosti(std::optional<VlastnostiMaterialu> vlastnosti) {
+    const std::optional<VlastnostiMaterialu> byla = std::exchange(uloha_.Vlastnosti, std::move(vlastnosti));
+    if (!byla && uloha_.Vlastnosti) {
+        cZadane_ = pole_[{Velicina::c, 0}];
+        cZadaneHodnota_ = uloha_.c;
+    } else if (byla && !uloha_.Vlastnosti) {
+        pole_[{Velicina::c, 0}] = cZadane_;
+        uloha_.c = cZadaneHodnota_;
+    }
+    if (uloha_.Vlastnosti && JeVestavena(*uloha_.Vlastnosti) && byla != uloha_.Vlastnosti) {
+        uloha_.Gama = HustotaVestavene(*uloha_.Vlastnosti);
+        ukazHodnotu(Velicina::Gama);
+        prepocitejHmotnost();
+    }
+    cZKrivky();
+    emit zmeneno();
+}
+
+void Formular::cZKrivky() {
+    if (!uloha_.Vlastnosti) {
+        return;
+    }
+    if (ZkontrolujKrivku(*uloha_.Vlastnosti).vada != VadaKrivky::Zadna) {
+        ukaz(Velicina::c, 0, QString());
+        return;
+    }
+    // The model's own rule; only the heat capacity is taken.
+    Uloha u = uloha_;
+    u.ZadaniHmotnosti = ZadaniHmotnosti::Zadana;
+    OdvodUlohu(u);
+    uloha_.c = u.c;
+    ukazHodnotu(Velicina::c);
+}
+
+std::optional<Zavada> Formular::vadnaKrivka() const {
+    if (uloha_.Vlastnosti && ZkontrolujKrivku(*uloha_.Vlastnosti).vada != VadaKrivky::Zadna) {
+        return Zavada{Velicina::c, Vada::VadnaKrivka, 0, {}};
+    }
+    return std::nullopt;
 }
 
 std::optional<Zavada> Formular::chybaTextu(Velicina v, int bod, bool prazdnaNula) const {
@@ -343,7 +406,7 @@ std::optional<Zavada> Formular::chybaTextu(Velicina v, int bod, bool prazdnaNula
         case Obsah::NeniCele:
             return Zavada{v, Vada::NeniCele, bod, {}};
         case Obsah::Prazdne:
-            if (prazdnaNula || Plati(Pole(v).nic, uloha_) || jePocetPloch(v)) {
+            if (prazdnaNula || Plati(Pole(v).nic, uloha_) || jePocetPloch(v) || v == Velicina::Konvekce) {
                 return std::nullopt;
             }
             return Zavada{v, Vada::ChybiHodnota, bod, {}};
@@ -354,8 +417,9 @@ std::optional<Zavada> Formular::chybaTextu(Velicina v, int bod, bool prazdnaNula
 std::optional<Zavada> Formular::chybaTextu(bool prazdnaNula) const {
     for (const PopisPole& p : PoleUlohy()) {
         if (!Plati(p.kdy, uloha_) || p.druh == DruhPole::Text || p.druh == DruhPole::Kod ||
-            p.velicina == Velicina::DobaVydrze || (p.velicina == Velicina::m && uloha_.zRozmeru())) {
-            continue;  // a computed mass follows from the dimensions
+            p.velicina == Velicina::DobaVydrze || (p.velicina == Velicina::m && uloha_.zRozmeru()) ||
+            (p.velicina == Velicina::c && uloha_.Vlastnosti)) {
+            continue;  // a computed mass follows from the dimensions, a heat capacity from its curve
         }
         if (p.velicina == Velicina::TeplotaKrivky) {
             // Segment by segment, as they are shown: start, end, duration.
@@ -381,6 +445,10 @@ std::optional<Zavada> Formular::zkontroluj(Pravidlo pravidlo) {
     if (auto z = chybaTextu(false)) {
         return z;
     }
+    // An unsound curve before the heat capacity it leaves unknown.
+    if (auto z = vadnaKrivka()) {
+        return z;
+    }
     OdvodUlohu(uloha_);
     if (uloha_.zRozmeru()) {
         ukazHodnotu(Velicina::m);
@@ -396,7 +464,7 @@ Uloha Formular::sNulami() const {
             continue;
         }
         if (float* x = cisloV(u, klic.first, klic.second)) {
-            *x = 0.0f;
+            *x = prazdnaHodnota(klic.first);
         } else if (const PopisPole& p = Pole(klic.first); p.pocet != nullptr) {
             u.*p.pocet = 0;
         }
@@ -407,6 +475,10 @@ Uloha Formular::sNulami() const {
 std::optional<Zavada> Formular::proUlozeni(Uloha* uloha) {
     dokonci();
     if (auto z = chybaTextu(true)) {
+        return z;
+    }
+    // A file holds no curve it could not compute with.
+    if (auto z = vadnaKrivka()) {
         return z;
     }
     Uloha u = sNulami();

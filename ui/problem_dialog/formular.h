@@ -1,7 +1,9 @@
 // The problem being edited, as the problem dialog shows it: the record and the text of every
 // field, typed or shown. The dialog's tabs show this model and tell it what the user did
 // through its typed setters; they never read each other's widgets. The mass and the surfaces
-// that follow from the dimensions are recomputed here, in one place. It outlives the dialog:
+// that follow from the dimensions, and the heat capacity that follows from a property curve,
+// are recomputed here, in one place. An empty convection field is the usual coefficient,
+// 15 W/m²/K, and shows it once left. It outlives the dialog:
 // what the user typed, valid or not, is there again the next time the dialog opens.
 #pragma once
 
@@ -64,6 +66,12 @@ public:
     // A material of the database: its heat capacity, density and conductivity (0: none).
     void vyberMaterial(const Material& material, float lambda);
 
+    // The property model: none (a constant specific heat), a built-in steel, which brings its
+    // density, or a user's table. While a curve is chosen the heat capacity shows its mean
+    // between the start and the final temperature (empty while the curve is unsound), and
+    // the value typed waits: it is shown again when the curve goes.
+    void nastavVlastnosti(std::optional<VlastnostiMaterialu> vlastnosti);
+
     // What the form holds for acceptance: the first field whose text is no number, a needed
     // one left empty or a count with a fraction, in the order of the tabs; then the mass and
     // the total surface of the dimensions, and the acceptance rule of the model.
@@ -112,6 +120,8 @@ private:
     bool rozmeryCtou();
     std::optional<Zavada> chybaTextu(Velicina v, int bod, bool prazdnaNula) const;
     std::optional<Zavada> chybaTextu(bool prazdnaNula) const;
+    std::optional<Zavada> vadnaKrivka() const;
+    void cZKrivky();
     Uloha sNulami() const;
 
     Uloha uloha_;
@@ -119,6 +129,8 @@ private:
     int pocetUseku_ = 0;
     int usek_ = 0;
     std::optional<Klic> zmeneno_;  // typed into since it was entered, not yet left
+    StavPole cZadane_;             // the heat capacity typed, while a curve gives it
+    float cZadaneHodnota_ = 0.0f;
 };
 
 }  // namespace zorvet

@@ -17,6 +17,7 @@
 #include "ui/problem_dialog/zadani_krivka.h"
 #include "ui/problem_dialog/zadani_krok.h"
 #include "ui/problem_dialog/zadani_material.h"
+#include "ui/problem_dialog/zadani_pec.h"
 #include "ui/problem_dialog/zadani_plochy.h"
 #include "ui/problem_dialog/zadani_teploty.h"
 
@@ -30,16 +31,21 @@ FrmZadani::FrmZadani(Formular& formular, bool zadaniUplne, Relace& relace, const
     setModal(true);
     auto* hlavni = new QVBoxLayout(this);
     TabStrip1 = named(new QTabWidget(this), "TabStrip1");
-    // All six tabs stay in sight: the dialog is as wide as their titles need.
+    // All seven tabs stay in sight: the dialog is as wide as their titles need.
     TabStrip1->tabBar()->setUsesScrollButtons(false);
     TabStrip1->tabBar()->setElideMode(Qt::ElideNone);
     hlavni->addWidget(TabStrip1, 1);
 
     auto* krivka = new ZadaniKrivky(formular_);
     material_ = new ZadaniMaterialu(formular_, dialogy_);
-    Zalozka* stranky[6] = {krivka, new ZadaniTeplot(formular_), material_, new ZalozkaHmotnosti(formular_),
-                           new ZadaniPloch(formular_), new ZadaniKroku(formular_)};
-    for (int i = 0; i < 6; ++i) {
+    Zalozka* stranky[kPocetZalozek] = {krivka,
+                                       new ZadaniTeplot(formular_),
+                                       material_,
+                                       new ZalozkaHmotnosti(formular_),
+                                       new ZadaniPloch(formular_),
+                                       new ZadaniKroku(formular_),
+                                       new ZadaniPece(formular_)};
+    for (int i = 0; i < kPocetZalozek; ++i) {
         frm1[i] = stranky[i];
         frm1[i]->setObjectName(QStringLiteral("frm1_%1").arg(i));
         TabStrip1->addTab(frm1[i], QString());
@@ -62,17 +68,20 @@ FrmZadani::FrmZadani(Formular& formular, bool zadaniUplne, Relace& relace, const
     hlavni->addLayout(tlacitka);
 
     connect(TabStrip1, &QTabWidget::currentChanged, this, [this](int i) {
-        if (i >= 0 && i < 6) {
+        if (i >= 0 && i < kPocetZalozek) {
             frm1[i]->vybrana();
         }
     });
     connect(&formular_, &Formular::zmeneno, this, &FrmZadani::obnov);
     // Without the preview of a controlled curve the dialog needs less room.
-    connect(krivka, &ZadaniKrivky::rezimZmenen, this, [this] {
+    const auto prizpusob = [this] {
         if (isVisible()) {
             adjustSize();
         }
-    });
+    };
+    connect(krivka, &ZadaniKrivky::rezimZmenen, this, prizpusob);
+    // Nor without the table of a user's property curve.
+    connect(material_, &ZadaniMaterialu::tabulkaZmenena, this, prizpusob);
     connect(cmdOK, &QPushButton::clicked, this, &FrmZadani::cmdOKClick);
     connect(cmdStorno, &QPushButton::clicked, this, &FrmZadani::cmdStornoClick);
     connect(cmdNactiCfg, &QPushButton::clicked, this, &FrmZadani::cmdNactiCfgClick);
@@ -91,9 +100,9 @@ FrmZadani::~FrmZadani() = default;
 
 void FrmZadani::NastavPopisy() {
     const Jazyk j = nastaveni_.Jazyk;
-    const int zalozky[6] = {id::ZalozkaOhrev, id::ZalozkaTeploty, id::Material,
-                            id::ZalozkaHmotnost, id::ZalozkaPlochy, id::ZalozkaKrok};
-    for (int i = 0; i < 6; ++i) {
+    const int zalozky[kPocetZalozek] = {id::ZalozkaOhrev,  id::ZalozkaTeploty, id::Material, id::ZalozkaHmotnost,
+                                        id::ZalozkaPlochy, id::ZalozkaKrok,    id::ZalozkaPec};
+    for (int i = 0; i < kPocetZalozek; ++i) {
         TabStrip1->setTabText(i, Text(zalozky[i], j));
         frm1[i]->NastavPopisy(j);
     }
@@ -120,6 +129,13 @@ void FrmZadani::showEvent(QShowEvent* udalost) {
 
 void FrmZadani::ukazChybu(const Zavada& zavada) {
     const Jazyk j = nastaveni_.Jazyk;
+    if (zavada.vada == Vada::VadnaKrivka) {
+        // The material tab names the row and the column of the curve.
+        TabStrip1->setCurrentWidget(material_);
+        if (material_->ukazChybuKrivky()) {
+            return;
+        }
+    }
     dialogy_.zprava(Ikona::Vykricnik, TitulekZavady(j), ZpravaZavady(zavada, formular_.uloha(), j));
     // The field, on its tab; a value of the curve in its segment.
     const PopisPole& pole = Pole(zavada.velicina);

@@ -1,5 +1,5 @@
-// The problem dialog: six tabs for the furnace regime, temperatures, material, mass, surfaces
-// and the iteration step, over the problem form (ui/problem_dialog/formular.h), which outlives
+// The problem dialog: seven tabs for the furnace regime, temperatures, material, mass, surfaces,
+// the iteration step and the furnace's power and convection, over the problem form (ui/problem_dialog/formular.h), which outlives
 // it. OK accepts the problem when every field holds a usable value and the problem can be
 // computed; Cancel closes it, keeping all that was typed, and takes a complete problem without
 // a word when none was accepted before; Load and Save read and write problem files.
@@ -65,7 +65,8 @@ private:
     QString titulekZadani_;
 
     QTabWidget* TabStrip1 = nullptr;
-    Zalozka* frm1[6] = {};
+    static constexpr int kPocetZalozek = 7;
+    Zalozka* frm1[kPocetZalozek] = {};
     ZadaniMaterialu* material_ = nullptr;
 
     QPushButton* cmdOK = nullptr;
