@@ -142,6 +142,23 @@ private slots:
         QCOMPARE(o.d.neocekavane, 0);
     }
 
+    // An installed power too small for the charge: the message says until when it limited the
+    // heating, and the power frame starts from the losses that power covers and shows it.
+    void omezenyPrikon() {
+        Okno o;
+        QStringList kroky = PrikladVDialogu(false);
+        kroky.insert(kroky.size() - 1, QStringLiteral("txtPrikon=40"));
+        kroky.insert(kroky.size() - 1, QStringLiteral("txtZtratyPrikonu=10"));
+        QVERIFY(o.zadej(kroky));
+        o.okno.Vypocti();
+        QCOMPARE(o.d.posledni().section(QLatin1Char('\n'), 1), QStringLiteral("The installed power limited the heating until 1200 s."));
+        o.okno.ZobrazTabulku();
+        QCOMPARE(Dite<QComboBox>(&o.okno, "cboZtraty")->currentText(), QStringLiteral("10"));
+        QCOMPARE(Dite<QLabel>(&o.okno, "lblInstalovanyH")->text(), QStringLiteral("40"));
+        // The mean power the charge took, raised by the losses, stays within what was installed.
+        QVERIFY(Dite<QLabel>(&o.okno, "lblPrikonH")->text().toDouble() <= 40000.0);
+    }
+
     // A run that fails leaves the result shown and the commands as they were.
     void neuspesnyBeh() {
         Okno o;

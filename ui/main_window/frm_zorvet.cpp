@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QShortcut>
 
+#include "files/cisla.h"
 #include "files/cteni.h"
 #include "files/datova_slozka.h"
 #include "files/jazyk.h"
@@ -476,8 +477,16 @@ void FrmZorvet::Vypocti() {
     // The result names the file of its problem when that file holds it.
     vysledek.vysledek->Soubor = puvodPrijate_.soubor.toStdString();
     vysledek.vysledek->Komentar = puvodPrijate_.komentar.toStdString();
+    // A furnace of a known installed power is shown with the losses that power covers.
+    if (prijata_->Prikon > 0.0f) {
+        vysledek.vysledek->Ztraty = prijata_->ZtratyPrikonu;
+    }
     vysledek_ = std::move(vysledek.vysledek);
     QString zprava = ZpravaKonecneTeploty(*vysledek_, j);
+    if (vysledek_->OmezenoDo > 0.0f) {
+        zprava += QLatin1Char('\n') +
+                  Text(id::OmezenoPrikonem, j).arg(TextZpravy(vysledek_->OmezenoDo, QLatin1Char('.')).trimmed());
+    }
     if (vysledek.jadro) {
         for (const QString& dalsi :
              {RadkyJadra(*vysledek_, j).trimmed(), ZpravaJadra(*vysledek.jadro, j), VarovaniJadra(*vysledek_, j)}) {

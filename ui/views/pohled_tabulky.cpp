@@ -67,6 +67,10 @@ PohledTabulky::PohledTabulky(Dialogy& dialogy, QWidget* parent) : QWidget(parent
     lblPrikon_ = popisek(fraVykon_, "lblPrikon", Twipy(120, 1200, 1290, 495));
     lblZtraty_ = popisek(fraVykon_, "lblZtraty", Twipy(240, 360, 975, 495));
     lblZtraty_->setBuddy(cboZtraty_);
+    // Below the figures, in a frame made taller for it.
+    lblInstalovany_ = popisek(fraVykon_, "lblInstalovany", Twipy(120, 2520, 1290, 495));
+    lblInstalovanyH_ = popisek(fraVykon_, "lblInstalovanyH", Twipy(1440, 2580, 1095, 375));
+    lblInstalovanyH_->setWordWrap(false);
     // The frame is laid out for a small dialog font; its captions and figures keep to it.
     QFont male = fraVykon_->font();
     male.setPointSizeF(std::min(male.pointSizeF(), 8.0));
@@ -131,6 +135,7 @@ void PohledTabulky::NastavPopisy(Jazyk j) {
     lblZtraty_->setText(Text(id::Ztraty, j));
     lblPrikon_->setText(Text(id::Prikon, j));
     lblSpotreba_->setText(Text(id::Spotreba, j));
+    lblInstalovany_->setText(BezAkceleratoru(Text(id::InstalovanyPrikon, j)));
 }
 
 void PohledTabulky::naplnZtraty() {
@@ -201,6 +206,12 @@ void PohledTabulky::zobraz(std::shared_ptr<const Vysledek> sdileny, Jazyk jazyk,
     const int posuvnik = grdTabulka_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, grdTabulka_);
     const int okraj = NaPixely(W / 50);
     grdTabulka_->setGeometry(okraj, okraj, sirkaBunek + posuvnik + ramecek, h * n + ramecek);
+    // The installed power, when the furnace has one, in the frame made taller for it.
+    const bool prikon = vysledek.Uloha.Prikon > 0.0f;
+    lblInstalovanyH_->setText(prikon ? TextObecny(vysledek.Uloha.Prikon) : QString());
+    lblInstalovany_->setVisible(prikon);
+    lblInstalovanyH_->setVisible(prikon);
+    fraVykon_->resize(fraVykon_->width(), Twipy(0, 0, 0, prikon ? 3135 : 2535).height());
     // A widened grid pushes the frame to its right.
     fraVykon_->move(std::max(Twipy(4200, 120, 0, 0).left(), grdTabulka_->geometry().right() + okraj),
                     fraVykon_->y());

@@ -1,5 +1,6 @@
 // The table view of the main window: the grid of the result (`grdTabulka`) and beside it the
-// power and consumption frame (`fraVykon`) with the losses percentage (`cboZtraty`). It
+// power and consumption frame (`fraVykon`) with the losses percentage (`cboZtraty`) and, for a
+// furnace of a known installed power, that power (`lblInstalovanyH`). It
 // covers the window's client area; its controls keep their design places, in twips.
 #pragma once
 
@@ -73,6 +74,8 @@ private:
     QLabel* lblSpotreba_ = nullptr;
     QLabel* lblPrikon_ = nullptr;
     QLabel* lblZtraty_ = nullptr;
+    QLabel* lblInstalovany_ = nullptr;   // the installed power of the furnace, when it has one
+    QLabel* lblInstalovanyH_ = nullptr;
     QLabel* lblChybaZtrat_ = nullptr;  // why the losses typed give no figures
     std::optional<std::int16_t> platneZtraty_;
     QLabel* lblJadro_ = nullptr;     // the core time and the Biot number of a thick charge

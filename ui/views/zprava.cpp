@@ -121,20 +121,45 @@ QString hodnotaZpravy(const PopisPole& p, const Vysledek& v, Jazyk j) {
     return TextObecny(u.*p.cislo);
 }
 
+// The furnace beyond the documented problem is listed only when it is used: an installed
+// power with its losses, a convection other than the usual one.
+bool pouzito(const PopisPole& p, const Uloha& u) {
+    switch (p.velicina) {
+        case Velicina::Prikon:
+        case Velicina::ZtratyPrikonu:
+            return u.Prikon > 0.0f;
+        case Velicina::Konvekce:
+            return u.Konvekce != Uloha{}.Konvekce;
+        default:
+            return true;
+    }
+}
+
+QString nazevVlastnosti(const VlastnostiMaterialu& v, Jazyk j) {
+    if (JeVestavena(v)) {
+        return Text(v.Nazev == kUhlikovaOcel ? id::UhlikovaOcel : id::NerezovaOcel, j);
+    }
+    return v.Nazev.empty() ? Text(id::VlastniTabulka, j) : QString::fromStdString(v.Nazev);
+}
+
 // The problem as the table of fields has it: the values that belong to it, those of the
-// dimensions under their own heading, the curve as a table of its segments.
+// dimensions under their own heading, the curve as a table of its segments. The property
+// model follows the heat capacity it gives.
 void zadani(Sazec& s, const Vysledek& v, Jazyk j) {
     const Uloha& u = v.Uloha;
     s.nadpis(Text(id::OddilZadani, j), 45);
     const auto patri = [&u](const PopisPole& p) {
         return p.zalozka >= 0 && Plati(p.kdy, u) && p.velicina != Velicina::ZadaniHmotnosti &&
                p.velicina != Velicina::TeplotaKrivky && p.velicina != Velicina::DobaVydrze &&
-               p.velicina != Velicina::Lambda;
+               p.velicina != Velicina::Lambda && pouzito(p, u);
     };
     const auto geometrie = [](const PopisPole& p) { return p.kdy == Kdy::ZRozmeru || p.kdy == Kdy::ZRozmeruObdelnik; };
     for (const PopisPole& p : PoleUlohy()) {
         if (patri(p) && !geometrie(p)) {
             s.radek(BezAkceleratoru(popisekZpravy(p, u, j)).trimmed(), hodnotaZpravy(p, v, j));
+        }
+        if (p.velicina == Velicina::c && u.Vlastnosti) {
+            s.radek(bez(id::ModelVlastnosti, j), nazevVlastnosti(*u.Vlastnosti, j));
         }
     }
     if (u.Rizeny) {
@@ -195,6 +220,9 @@ void KresliZpravu(QPainter& painter, const QRectF& stranka, const PodkladyZpravy
     const std::optional<VykonSpotreba> vykon = VykonASpotreba(v, ztraty);
     s.radek(bez(id::Prikon, j), vykon ? TextObecny(vykon->P) : QString());
     s.radek(bez(id::Spotreba, j), vykon ? TextObecny(vykon->E) : QString());
+    if (v.OmezenoDo > 0.0f) {
+        s.radek(bez(id::OmezenoDo, j), TextObecny(v.OmezenoDo));
+    }
     if (v.Jadro) {
         s.nadpis(Text(id::OddilJadra, j), 38);
         s.cislo(id::Lambda, QString(), v.Uloha.Lambda);
