@@ -225,7 +225,12 @@ void KresliZpravu(QPainter& painter, const QRectF& stranka, const PodkladyZpravy
     }
     if (v.Jadro) {
         s.nadpis(Text(id::OddilJadra, j), 38);
-        s.cislo(id::Lambda, QString(), v.Uloha.Lambda);
+        // No conductivity typed: the core took λ(T) of the property model.
+        if (v.Uloha.Lambda > 0.0f || !v.Uloha.Vlastnosti) {
+            s.cislo(id::Lambda, QString(), v.Uloha.Lambda);
+        } else {
+            s.radek(bez(id::Lambda, j), QStringLiteral("λ(T), ") + nazevVlastnosti(*v.Uloha.Vlastnosti, j));
+        }
         s.radek(bez(id::Biot, j), TextObecny(static_cast<float>(v.Jadro->biot)));
         s.radek(Text(id::CasJadra, j), v.Jadro->krok >= 0 ? TextObecny(static_cast<float>(v.Jadro->cas))
                                                           : Text(id::JadroNedosazeno, j));
