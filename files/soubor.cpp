@@ -4,10 +4,14 @@
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
+#include <array>
+#include <cmath>
+#include <memory>
 #include <vector>
 
 #include "files/cisla.h"
 #include "files/cteni.h"
+#include "files/krivka_csv.h"
 #include "files/retezce.h"
 #include "files/windows1250.h"
 #include "files/zapis.h"
@@ -140,13 +144,17 @@ public:
                 break;
         }
     }
-    // Two items in print zones of 14 columns: the second starts in column 15 (or the next
-    // zone when the first is longer).
-    void zony(const QString& prvni, const QString& druhy) {
-        const qsizetype sirka = std::max<qsizetype>(((prvni.size() + kZona - 1) / kZona) * kZona, kZona);
-        out_ += prvni;
-        out_.append(QString(sirka - prvni.size(), QLatin1Char(' ')));
-        out_ += druhy;
+    // Items in print zones of 14 columns: the second starts in column 15 (or the next zone
+    // when the first is longer), and so on.
+    void zony(std::initializer_list<QString> polozky) {
+        qsizetype zbyva = static_cast<qsizetype>(polozky.size());
+        for (const QString& p : polozky) {
+            out_ += p;
+            if (--zbyva > 0) {
+                const qsizetype sirka = std::max<qsizetype>(((p.size() + kZona - 1) / kZona) * kZona, kZona);
+                out_.append(QString(sirka - p.size(), QLatin1Char(' ')));
+            }
+        }
         out_ += kKonecRadku;
     }
     void rezervuj(qsizetype znaku) { out_.reserve(znaku); }
@@ -179,16 +187,151 @@ void zapisKrivku(Zapisovac& z, const Uloha& u) {
     z.radek();
     z.radek(Text(id::SouborKrivka, j));
     z.radek();
-    z.zony(Text(id::SloupecTeplota, j), Text(id::SloupecVydrz, j));
+    z.zony({Text(id::SloupecTeplota, j), Text(id::SloupecVydrz, j)});
     z.radek(kPravitko);
     const int posledni = PocetUseku(u);
     for (int i = 0; i <= posledni; ++i) {
         const UsekKrivky& bod = u.Krivka[static_cast<std::size_t>(i)];
         // The duration of the last point is not used; the reader takes a 0 for the end of the
         // curve, so it is always written as 0.
-        z.zony(CisloSouboru(bod.Teplota), CisloSouboru(i == posledni ? 0.0f : bod.DobaVydrze));
+        z.zony({CisloSouboru(bod.Teplota), CisloSouboru(i == posledni ? 0.0f : bod.DobaVydrze)});
     }
     z.radek();
+}
+
+// ---- the extended setting ----
+//
+// What a problem holds beyond the documented one, and what a result computed with it needs
+// besides its rows, goes into a section of its own between the problem (with its curve) and
+// the results: a reader of the documented format reads a problem file no further than the
+// problem, and in a results file it passes over every line up to the rule of the results,
+// looking only for "Alfa". The section holds neither a rule nor "Alfa", nor a line that starts
+// as the heating period's, nor the heading of a furnace curve.
+
+// The value lines of the section, in their order; a value of the default is not written.
+struct RadekRozsireni {
+    Velicina velicina;
+    int popisek;
+    const char* jednotka;
+};
+constexpr RadekRozsireni kRadkyRozsireni[] = {
+    {Velicina::Konvekce, id::SouborKonvekce, "[W/m2/K]"},
+    {Velicina::Prikon, id::SouborPrikon, "[kW]"},
+    {Velicina::ZtratyPrikonu, id::SouborZtratyPrikonu, "[%]"},
+};
+
+// The heading of the points of a property curve.
+QString hlavickaBodu(Jazyk j) {
+    Zapisovac z(j);
+    z.zony({Text(id::SloupecTeplota, j), Text(id::SloupecC, j), Text(id::SloupecLambda, j)});
+    return z.text().chopped(kKonecRadku.size());
+}
+
+// The heading of the furnace temperatures of the steps the installed power limited.
+QString hlavickaOmezenych(Jazyk j) {
+    Zapisovac z(j);
+    z.zony({Text(id::SloupecCas, j), Text(id::SloupecTeplota, j)});
+    return z.text().chopped(kKonecRadku.size());
+}
+
+// What the documented reader looks for in the lines it passes over; no name may spell it.
+QStringList hledanaSlova() {
+    return {QStringLiteral("Alfa"), Text(id::SouborKrivka, Jazyk::Anglicky), Text(id::SouborKrivka, Jazyk::Cesky)};
+}
+
+// The name of a property curve as a value of the section. A backslash keeps the character after
+// it as it is: the writer doubles its own, puts one before a leading blank (which a value would
+// lose) and one after the first letter of every word hledanaSlova gives, so that none is spelled.
+QString zakryjNazev(const std::string& nazev) {
+    const QString n = naJedenRadek(QString::fromStdString(nazev));
+    const QStringList slova = hledanaSlova();
+    QString text;
+    for (qsizetype i = 0; i < n.size(); ++i) {
+        if (n[i] == QLatin1Char('\\') || (i == 0 && n[i] == QLatin1Char(' '))) {
+            text += QLatin1Char('\\');
+        }
+        text += n[i];
+        const QStringView zbytek = QStringView(n).sliced(i);
+        if (std::any_of(slova.begin(), slova.end(),
+                        [&](const QString& s) { return !s.isEmpty() && zbytek.startsWith(s); })) {
+            text += QLatin1Char('\\');
+        }
+    }
+    return text;
+}
+
+std::string odkryjNazev(const QString& text) {
+    QString n;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == QLatin1Char('\\') && i + 1 < text.size()) {
+            ++i;
+        }
+        n += text[i];
+    }
+    return n.toStdString();
+}
+
+// The rows of a result whose furnace temperature is not the one the problem's furnace gives:
+// the steps the installed power limited. A temperature that is no number cannot be written.
+std::vector<int> omezeneRadky(const Uloha& u, const Vysledek& v) {
+    auto nastavena = std::make_unique<std::array<float, kPocetRadku>>();
+    RozvinKrivku(u, *nastavena);
+    std::vector<int> radky;
+    for (int i = 0; i <= v.posledniRadek(); ++i) {
+        const float t = v.TeplotaPece[static_cast<std::size_t>(i)];
+        if (t != (*nastavena)[static_cast<std::size_t>(i)] && !std::isnan(t)) {
+            radky.push_back(i);
+        }
+    }
+    return radky;
+}
+
+// The section, when the problem uses anything beyond the documented one or the result was
+// limited by the installed power.
+void zapisRozsireni(Zapisovac& z, const Uloha& u, const Vysledek* v) {
+    const std::vector<int> omezene = v != nullptr ? omezeneRadky(u, *v) : std::vector<int>();
+    const float omezenoDo = v != nullptr ? v->OmezenoDo : 0.0f;
+    if (!u.rozsirena() && omezenoDo == 0.0f && omezene.empty()) {
+        return;
+    }
+    const Jazyk j = z.jazyk();
+    if (!u.Rizeny) {
+        z.radek();  // a furnace curve ends with an empty line of its own
+    }
+    z.radek(Text(id::SouborRozsireni, j));
+    z.radek();
+    const Uloha vychozi;
+    for (const RadekRozsireni& r : kRadkyRozsireni) {
+        const PopisPole& p = Pole(r.velicina);
+        if (Hodnota(p, u) != Hodnota(p, vychozi)) {
+            z.hodnota(r.popisek, QString::fromLatin1(r.jednotka),
+                      p.druh == DruhPole::Pocet ? CisloSouboru(u.*p.pocet) : CisloSouboru(u.*p.cislo), false);
+        }
+    }
+    const bool dalsi = omezenoDo != 0.0f || !omezene.empty();
+    if (u.Vlastnosti && JeVestavena(*u.Vlastnosti)) {
+        z.hodnota(id::SouborModelVlastnosti, QStringLiteral("[-]"), QString::fromStdString(u.Vlastnosti->Nazev), true);
+    } else if (u.Vlastnosti) {
+        z.hodnota(id::SouborKrivkaVlastnosti, QStringLiteral("[-]"), zakryjNazev(u.Vlastnosti->Nazev), true);
+        z.radek(hlavickaBodu(j));
+        for (const BodVlastnosti& b : u.Vlastnosti->Body) {
+            z.zony({CisloSouboru(b.T), CisloSouboru(b.c), CisloSouboru(b.lambda)});
+        }
+        if (dalsi) {
+            z.radek();
+        }
+    }
+    if (omezenoDo != 0.0f) {
+        z.hodnota(id::SouborOmezenoDo, Text(id::JednotkaSekundy, j), CisloSouboru(omezenoDo), false);
+    }
+    if (!omezene.empty()) {
+        z.radek(Text(id::SouborOmezeneKroky, j));
+        z.radek(hlavickaOmezenych(j));
+        for (const int i : omezene) {
+            const auto r = static_cast<std::size_t>(i);
+            z.zony({CisloSouboru(v->Vysledky.Cas[r]), CisloSouboru(v->TeplotaPece[r])});
+        }
+    }
 }
 
 void zapisVysledky(Zapisovac& z, const Vysledek& v) {
@@ -198,11 +341,11 @@ void zapisVysledky(Zapisovac& z, const Vysledek& v) {
     z.hodnota(id::SouborDobaOhrevu, Text(id::JednotkaSekundy, j),
               CisloSouboru(v.Vysledky.Cas[static_cast<std::size_t>(posledni)]), false);
     z.radek();
-    z.zony(Text(id::SloupecCas, j), Text(id::SloupecTeplota, j));
+    z.zony({Text(id::SloupecCas, j), Text(id::SloupecTeplota, j)});
     z.radek(kPravitko);
     for (int i = 0; i <= posledni; ++i) {
         const auto r = static_cast<std::size_t>(i);
-        z.zony(CisloSouboru(v.Vysledky.Cas[r]), CisloSouboru(v.Vysledky.TeplotaVsazky[r]));
+        z.zony({CisloSouboru(v.Vysledky.Cas[r]), CisloSouboru(v.Vysledky.TeplotaVsazky[r])});
     }
 }
 
@@ -275,11 +418,17 @@ public:
         if (!ctiUlohu(*radek1) || (u_.Rizeny && !ctiKrivku())) {
             return Konec::NeuplnaUloha;
         }
+        ctiRozsireni();
         if (u_.zRozmeru()) {
             u_.CelkovaPlocha = CelkovaPlochaProfilu(u_).value_or(0.0f);
         }
-        if (sVysledky && !ctiVysledky(*v)) {
-            return Konec::BezVysledku;
+        if (sVysledky) {
+            if (!ctiVysledky(*v)) {
+                return Konec::BezVysledku;
+            }
+            v->OmezenoDo = omezenoDo_;
+            RozvinKrivku(u_, v->TeplotaPece);
+            vlozOmezene(*v);
         }
         return Konec::Ok;
     }
@@ -295,7 +444,10 @@ private:
     qsizetype cislo() const { return dalsi_; }
 
     [[noreturn]] void odmitni(int zprava, const QString& text, const QString& treti = QString()) const {
-        QString t = Text(zprava, j_).arg(cislo()).arg(text.trimmed());
+        odmitniNa(cislo(), zprava, text, treti);
+    }
+    [[noreturn]] void odmitniNa(qsizetype radek, int zprava, const QString& text, const QString& treti = QString()) const {
+        QString t = Text(zprava, j_).arg(radek).arg(text.trimmed());
         if (!treti.isEmpty()) {
             t = t.arg(treti);
         }
@@ -492,11 +644,157 @@ private:
         return true;
     }
 
+    // Whether a line is the label (or heading) of the section, in either language: the text
+    // from column 1, then a blank or the end.
+    static bool jePopisek(const QString& radek, int id) {
+        for (const Jazyk j : {Jazyk::Anglicky, Jazyk::Cesky}) {
+            const QString p = Text(id, j);
+            if (radek.startsWith(p) && (radek.size() == p.size() || radek[p.size()] == QLatin1Char(' '))) {
+                return true;
+            }
+        }
+        return false;
+    }
+
+    // The next line, which must be the heading a writer of either language writes there.
+    void ctiHlavicku(QString (*hlavicka)(Jazyk)) {
+        const QString r = radek().value_or(QString());
+        QStringView bez(r);
+        while (bez.endsWith(QLatin1Char(' '))) {
+            bez.chop(1);
+        }
+        if (bez != hlavicka(Jazyk::Anglicky) && bez != hlavicka(Jazyk::Cesky)) {
+            odmitni(id::RadekRozsireni, r);
+        }
+    }
+
+    // The section beyond the documented problem, when the first line after the problem (and
+    // its curve) is its heading; it ends where the results section starts or with the text.
+    // Every line of it is one of its labels, each at most once; blank lines are skipped.
+    void ctiRozsireni() {
+        const qsizetype zaUlohou = dalsi_;
+        std::optional<QString> r;
+        while ((r = radek()) && r->trimmed().isEmpty()) {
+        }
+        if (!r || !jePopisek(*r, id::SouborRozsireni)) {
+            dalsi_ = zaUlohou;
+            return;
+        }
+        enum class Co : unsigned { Konvekce, Prikon, Ztraty, Model, OmezenoDo, OmezeneKroky };
+        // The property model and a property curve are one input.
+        const std::pair<int, Co> popisky[] = {
+            {id::SouborKonvekce, Co::Konvekce},       {id::SouborPrikon, Co::Prikon},
+            {id::SouborZtratyPrikonu, Co::Ztraty},    {id::SouborModelVlastnosti, Co::Model},
+            {id::SouborKrivkaVlastnosti, Co::Model},  {id::SouborOmezenoDo, Co::OmezenoDo},
+            {id::SouborOmezeneKroky, Co::OmezeneKroky}};
+        unsigned precteno = 0;
+        while ((r = radek())) {
+            if (r->trimmed().isEmpty()) {
+                continue;
+            }
+            if (zacinaTextem(*r, id::SouborDobaOhrevu)) {
+                --dalsi_;
+                return;
+            }
+            const auto p = std::find_if(std::begin(popisky), std::end(popisky),
+                                        [&](const auto& x) { return jePopisek(*r, x.first); });
+            if (p == std::end(popisky) || (precteno & (1u << static_cast<unsigned>(p->second))) != 0) {
+                odmitni(id::RadekRozsireni, *r);
+            }
+            precteno |= 1u << static_cast<unsigned>(p->second);
+            switch (p->second) {
+                case Co::Konvekce:
+                    ctiHodnotu(Pole(Velicina::Konvekce), *r);
+                    break;
+                case Co::Prikon:
+                    ctiHodnotu(Pole(Velicina::Prikon), *r);
+                    break;
+                case Co::Ztraty:
+                    ctiHodnotu(Pole(Velicina::ZtratyPrikonu), *r);
+                    break;
+                case Co::Model:
+                    if (p->first == id::SouborModelVlastnosti) {
+                        ctiModel(*r);
+                    } else {
+                        ctiKrivkuVlastnosti(*r);
+                    }
+                    break;
+                case Co::OmezenoDo:
+                    omezenoDo_ = static_cast<float>(cislo(*r).value_or(0.0));
+                    break;
+                case Co::OmezeneKroky:
+                    ctiOmezene();
+                    break;
+            }
+        }
+    }
+
+    void ctiModel(const QString& radek) {
+        const QString klic = CtiText(radek).trimmed();
+        if (klic != QLatin1String(kUhlikovaOcel) && klic != QLatin1String(kNerezovaOcel)) {
+            odmitni(id::RadekNeniKod, klic, QLatin1String(kUhlikovaOcel) + QLatin1String(", ") + QLatin1String(kNerezovaOcel));
+        }
+        u_.Vlastnosti = VestaveneVlastnosti(klic.toStdString());
+    }
+
+    // The name, the heading, then a row of temperature, c and λ a point up to a blank line or
+    // the end; a curve ZkontrolujKrivku refuses is refused with its line and column.
+    void ctiKrivkuVlastnosti(const QString& radekNazvu) {
+        VlastnostiMaterialu v{odkryjNazev(CtiText(radekNazvu)), {}};
+        ctiHlavicku(hlavickaBodu);
+        std::vector<RadekBodu> body;
+        std::optional<QString> r;
+        while ((r = radek()) && !r->trimmed().isEmpty()) {
+            const std::vector<double> x = cislaRadku(*r, 3, id::RadekVlastnosti);
+            body.push_back({cislo(), RozdelRadek(*r),
+                            {static_cast<float>(x[0]), static_cast<float>(x[1]), static_cast<float>(x[2])}});
+            v.Body.push_back(body.back().bod);
+        }
+        if (const std::optional<QString> chyba = ChybaBodu(body, r ? cislo() : cislo() + 1, false, j_)) {
+            throw ChybaRadku{*chyba};
+        }
+        u_.Vlastnosti = std::move(v);
+    }
+
+    // The heading, then a row of time and furnace temperature a step up to a blank line or the
+    // end; they are put in the result's rows once these are read.
+    void ctiOmezene() {
+        ctiHlavicku(hlavickaOmezenych);
+        std::optional<QString> r;
+        while ((r = radek()) && !r->trimmed().isEmpty()) {
+            const std::vector<double> x = cislaRadku(*r, 2, id::RadekVysledku);
+            omezene_.push_back({cislo(), RozdelRadek(*r).value(0), static_cast<float>(x[0]), static_cast<float>(x[1])});
+        }
+    }
+
+    // Each limited step's furnace temperature into the row of its time, in the order of the rows.
+    void vlozOmezene(Vysledek& v) const {
+        int i = 0;
+        for (const Omezeny& o : omezene_) {
+            while (i <= v.PocetKroku && v.Vysledky.Cas[static_cast<std::size_t>(i)] != o.cas) {
+                ++i;
+            }
+            if (i > v.PocetKroku) {
+                odmitniNa(o.radek, id::RadekOmezeni, o.text);
+            }
+            v.TeplotaPece[static_cast<std::size_t>(i++)] = o.teplota;
+        }
+    }
+
+    struct Omezeny {
+        qsizetype radek;
+        QString text;  // the time as written
+        float cas;
+        float teplota;
+    };
+
     ObsahSouboru& o_;
     Uloha& u_;
     QStringList radky_;
     qsizetype dalsi_ = 0;  // the index of the line read next
     Jazyk j_;
+    float omezenoDo_ = 0.0f;
+    std::vector<Omezeny> omezene_;
 };
 
 }  // namespace
@@ -514,6 +812,7 @@ QString TextSouboru(const Uloha& uloha, const Vysledek* vysledek, const QString&
     if (uloha.Rizeny) {
         zapisKrivku(z, uloha);
     }
+    zapisRozsireni(z, uloha, vysledek);
     if (vysledek != nullptr) {
         zapisVysledky(z, *vysledek);
     }
@@ -560,6 +859,12 @@ PrecteniSouboru NactiSoubor(const QString& cesta, bool sVysledky, const Uloha& v
 
     auto obsah = std::make_unique<ObsahSouboru>();
     obsah->uloha = vychozi;
+    // A file without the extended setting, or without a line of it, holds the default.
+    const Uloha zaklad;
+    obsah->uloha.Konvekce = zaklad.Konvekce;
+    obsah->uloha.Prikon = zaklad.Prikon;
+    obsah->uloha.ZtratyPrikonu = zaklad.ZtratyPrikonu;
+    obsah->uloha.Vlastnosti.reset();
     auto vysledek = std::make_shared<Vysledek>();
     Ctenar ctenar(*obsah, decodeDataFile(bajty), jazyk);
     Ctenar::Konec konec = Ctenar::Konec::Ok;
@@ -580,10 +885,14 @@ PrecteniSouboru NactiSoubor(const QString& cesta, bool sVysledky, const Uloha& v
     }
     if (sVysledky) {
         vysledek->Uloha = obsah->uloha;
-        RozvinKrivku(obsah->uloha, vysledek->TeplotaPece);
         vysledek->Soubor = QFileInfo(cesta).fileName().toStdString();
         vysledek->Komentar = obsah->komentare.isEmpty() ? std::string() : obsah->komentare.last().toStdString();
         vysledek->ZnamyKoefK = false;
+        // A furnace of a known installed power is shown with the losses that power covers, as
+        // when it was computed.
+        if (obsah->uloha.Prikon > 0.0f) {
+            vysledek->Ztraty = obsah->uloha.ZtratyPrikonu;
+        }
         obsah->vysledek = std::move(vysledek);
     }
     return PrecteniSouboru{std::move(obsah), QString()};

@@ -22,7 +22,8 @@ namespace zorvet {
 struct ObsahSouboru {
     Uloha uloha;
     std::shared_ptr<const Vysledek> vysledek;  // a results file's result: its problem, the file's
-                                               // name and last comment, no reduction factor
+                                               // name and last comment, no reduction factor, the
+                                               // losses of an installed power
     QStringList komentare;               // the comment lines before the problem, in order
 };
 
@@ -33,19 +34,27 @@ struct PrecteniSouboru {
 
 // Reads a configuration file (or, with sVysledky, a results file). Fields whose lines the
 // file lacks keep the values of vychozi (KoefK, and the geometry of a typed mass, are never
-// in a file); an uncontrolled problem gets PocetKrivek 0; in mode "V" CelkovaPlocha is
-// recomputed; a controlled results file has its curve expanded into TeplotaPece. Every form
+// in a file); the inputs beyond the documented problem (convection, installed power and its
+// losses, property curve) are what the file's extended setting says, and the defaults of
+// Uloha without it; an uncontrolled problem gets PocetKrivek 0; in mode "V" CelkovaPlocha is
+// recomputed; a results file has its curve expanded into TeplotaPece, with the furnace
+// temperatures of the steps the installed power limited and the end of the limit (OmezenoDo)
+// as the extended setting gives them. Every form
 // a writer gives a value is read: blanks around it, the comma or the point, an empty value
 // (0; an empty density keeps the one of vychozi). A file that cannot be opened, is no regular
 // file, holds no problem, ends inside the problem section, holds a line no writer writes (a
 // number with a typo, a count with a fraction, an unknown code, a curve of more than 20
-// segments, a results row without its numbers) or (with sVysledky) holds no result rows gives
-// no content and the reason, the line named.
+// segments, a results row without its numbers, a line of the extended setting that is none of
+// its lines, an unsound property curve, a limited step of a time no row has) or (with
+// sVysledky) holds no result rows gives no content and the reason, the line named.
 PrecteniSouboru NactiSoubor(const QString& cesta, bool sVysledky, const Uloha& vychozi, Jazyk jazyk);
 
 // The text of a file: the comment (when not empty) and an empty line, the problem, the curve
-// of a controlled problem (points 0 to PocetKrivek, the last with the duration 0) and, when
-// vysledek is given, its results section.
+// of a controlled problem (points 0 to PocetKrivek, the last with the duration 0), the extended
+// setting when the problem uses anything beyond the documented one or the result was limited
+// by the installed power (docs/file-formats.md) and, when vysledek is given, its results
+// section. The furnace temperatures of the result are written only where they differ from the
+// ones the problem's furnace gives.
 QString TextSouboru(const Uloha& uloha, const Vysledek* vysledek, const QString& komentar, Jazyk jazyk);
 
 // That text encoded as a file holds it (files/windows1250.h).
