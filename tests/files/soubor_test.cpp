@@ -8,6 +8,7 @@
 #include <csignal>
 #include <sys/resource.h>
 
+#include "files/krivka_csv.h"
 #include "files/retezce.h"
 #include "files/soubor.h"
 #include "files/windows1250.h"
@@ -209,6 +210,20 @@ TEST(NactiSoubor, DetailsOfTheFormats) {
     EXPECT_EQ(s.obsah->uloha.StranaA, 0.1f);
 }
 
+// A problem with every input beyond the documented one; the installed power limits its first
+// steps. The name of the user's curve spells what a reader of the documented format looks for
+// in the lines it passes over, and starts with a blank.
+Uloha Rozsirena(bool rizeny, bool vestavena) {
+    Uloha u = test::Priklad(rizeny);
+    u.Konvekce = 22.5f;
+    u.Prikon = 100.1f;
+    u.ZtratyPrikonu = 10;
+    u.Vlastnosti = vestavena ? VestaveneVlastnosti(kNerezovaOcel)
+                             : VlastnostiMaterialu{" Alfa \\ Controlled Heating - Furnace Curve",
+                                                   {{0.0f, 450.0f, 50.3f}, {600.0f, 700.1f, 35.0f}, {1200.0f, 650.0f, 0.1f}}};
+    return u;
+}
+
 struct Preklep {
     const char* nazev;
     const char* radek;  // the start of the line changed
@@ -218,15 +233,16 @@ struct Preklep {
 
 class PreklepVSouboru : public testing::TestWithParam<Preklep> {};
 
-// What no writer writes is refused with its line; every form a writer gives reads as before.
+// What no writer writes is refused with its line, in the documented problem and results and in
+// the section beyond them; every form a writer gives reads as before.
 TEST_P(PreklepVSouboru, IsNamedWithItsLine) {
     const Preklep& p = GetParam();
     const Lokal l("en_US");
-    Uloha u = test::Priklad(true);
+    Uloha u = Rozsirena(true, false);
+    const VysledekVypoctu v = Vypocet(u);
     u.ZadaniHmotnosti = ZadaniHmotnosti::ZRozmeru;
     u.Profil = Profil::Obdelnikovy;
     u.PocetProfilu = 2;
-    const VysledekVypoctu v = Vypocet(test::Priklad(true));
     QStringList radky = TextSouboru(u, v.vysledek.get(), QString(), Jazyk::Anglicky).split(QStringLiteral("\r\n"));
     int zmenenych = 0;
     for (QString& r : radky) {
@@ -272,12 +288,75 @@ INSTANTIATE_TEST_SUITE_P(
                 "Line 26: a row of the furnace curve needs 2 numbers, not “1000”."},
         Preklep{"PointAfterTheEnd", " 1000          1200", " 1000          0 ",
                 "Line 27: “1000          0” follows the end of the furnace curve, a segment without a duration."},
-        Preklep{"ResultTypo", " 130           ", " 130           3O8.5 ", "Line 47: “3O8.5” is not a number."},
-        Preklep{"ResultNaN", " 130           ", " 130           nan ", "Line 47: “nan” is not a number."},
-        Preklep{"ResultRowTypo", " 130           ", " 13O           308.5 ", "Line 47: “13O” is not a number."},
+        Preklep{"ResultTypo", " 130           ", " 130           3O8.5 ", "Line 86: “3O8.5” is not a number."},
+        Preklep{"ResultNaN", " 130           ", " 130           nan ", "Line 86: “nan” is not a number."},
+        Preklep{"ResultRowTypo", " 130           ", " 13O           308.5 ", "Line 86: “13O” is not a number."},
         Preklep{"ResultOneNumber", " 130           ", " 130 ",
-                "Line 47: a row of results needs 2 numbers, not “130”."}),
+                "Line 86: a row of results needs 2 numbers, not “130”."},
+        Preklep{"ConvectionTypo", "Convection", "Convection Coefficient        [W/m2/K]:   2O ",
+                "Line 31: “2O” is not a number."},
+        Preklep{"UnknownLine", "Installed Power", "Installed Powr", "Line 32: “Installed Powr” is no line of the extended setting."},
+        Preklep{"UnknownSteel", "Property Curve", "Property Model                [-]     :   mild-steel",
+                "Line 34: “mild-steel” is none of carbon-steel, stainless-steel."},
+        Preklep{"NoPointHeading", " T[°C]         c", " 300           500           40 ",
+                "Line 35: “300           500           40” is no line of the extended setting."},
+        Preklep{"PointWithoutLambda", " 600", " 600           700.1 ",
+                "Line 37: a row of the property curve needs 3 numbers, not “600           700.1”."},
+        Preklep{"FallingPoint", " 600", " -5            700.1         35 ",
+                "Line 37, column 1: the temperature “-5” does not rise above the one of the row before."},
+        Preklep{"StepOfNoRow", " 540 ", " 15            852 ", "Line 43: “15” is the time of no row of the results."}),
     [](const auto& p) { return std::string(p.param.nazev); });
+
+// The new inputs, the furnace temperatures of the limited steps and the end of the limit read
+// back exactly, in either language and under either separator; a reader that knows no such
+// section passes over it.
+TEST(RozsirenySoubor, ReadsBackEveryNewInput) {
+    const struct {
+        bool rizeny, vestavena, vysledky;
+    } pripady[] = {{false, false, true}, {true, true, true}, {false, false, false}};
+    for (const auto& p : pripady) {
+        Uloha u = Rozsirena(p.rizeny, p.vestavena);
+        const std::shared_ptr<Vysledek> v = Vypocet(u).vysledek;
+        ASSERT_TRUE(v != nullptr && v->OmezenoDo > 0.0f);
+        if (!p.vysledky) {
+            u.Tpece = 0.0f;  // the reader then looks through the lines after the problem for a curve
+        }
+        Uloha jina = u;
+        jina.Konvekce = 15.5f;
+        EXPECT_NE(OtiskUlohy(jina), OtiskUlohy(u));
+        for (const char* lokal : {"en_US", "cs_CZ"}) {
+            for (Jazyk jazyk : {Jazyk::Anglicky, Jazyk::Cesky}) {
+                SCOPED_TRACE(testing::Message() << p.rizeny << p.vysledky << lokal << static_cast<int>(jazyk));
+                QTemporaryDir dir;
+                const QString cesta = dir.filePath(QStringLiteral("x"));
+                {
+                    const Lokal zapis(lokal);
+                    ASSERT_FALSE(UlozSoubor(cesta, u, p.vysledky ? v.get() : nullptr, QString(), jazyk));
+                }
+                const Lokal cteni(std::strcmp(lokal, "en_US") == 0 ? "cs_CZ" : "en_US");
+                PrecteniSouboru s = NactiSoubor(cesta, p.vysledky, test::Priklad(), Jazyk::Anglicky);
+                ASSERT_TRUE(s.obsah) << s.chyba.toStdString();
+                EXPECT_TRUE(s.obsah->uloha == u) << obsah(cesta).toStdString();
+                if (p.vysledky) {
+                    const Vysledek& r = *s.obsah->vysledek;
+                    EXPECT_TRUE(r.Uloha == u);
+                    EXPECT_EQ(r.OmezenoDo, v->OmezenoDo);
+                    EXPECT_EQ(r.Ztraty, 10);
+                    for (int i = 0; i <= r.PocetKroku; ++i) {
+                        ASSERT_EQ(r.TeplotaPece[i], v->TeplotaPece[i]) << i;
+                    }
+                }
+                QString chyba;
+                const QString text = decodeDataFile(obsah(cesta)).replace(Text(id::SouborRozsireni, jazyk), QStringLiteral("Note"));
+                ASSERT_TRUE(writeWhole(cesta, text.toUtf8(), &chyba));
+                s = NactiSoubor(cesta, p.vysledky, Uloha{}, Jazyk::Anglicky);
+                ASSERT_TRUE(s.obsah) << s.chyba.toStdString();
+                EXPECT_FALSE(s.obsah->uloha.rozsirena());
+                EXPECT_TRUE(!p.vysledky || s.obsah->vysledek->PocetKroku == v->PocetKroku);
+            }
+        }
+    }
+}
 
 TEST(NactiSoubor, CurveOfMoreThanTwentySegmentsIsRefused) {
     const Lokal l("en_US");
@@ -305,6 +384,54 @@ TEST(NactiSoubor, CurveOfMoreThanTwentySegmentsIsRefused) {
         }
     }
 }
+
+struct Tabulka {
+    const char* nazev;
+    const char* text;
+    const char* chyba;  // the start of the reason; "" when read: (20, 460.5, 54) and (1200, 650, lambda)
+    float lambda = 0.0f;
+};
+
+class KrivkaCsv : public testing::TestWithParam<Tabulka> {};
+
+// The property table of the command line: read, or each fault named by its line and column.
+TEST_P(KrivkaCsv, ReadsOrNamesTheFault) {
+    const Tabulka& p = GetParam();
+    QTemporaryDir dir;
+    const QString cesta = dir.filePath(QStringLiteral("ocel.c45.csv"));
+    QString chyba;
+    ASSERT_TRUE(writeWhole(cesta, p.text, &chyba));
+    const PrecteniKrivky k = NactiKrivkuCsv(cesta, Jazyk::Anglicky);
+    if (*p.chyba != '\0') {
+        EXPECT_FALSE(k.krivka);
+        EXPECT_TRUE(k.chyba.startsWith(QDir::toNativeSeparators(cesta) + QLatin1Char('\n') + QString::fromUtf8(p.chyba)))
+            << k.chyba.toStdString();
+        return;
+    }
+    ASSERT_TRUE(k.krivka) << k.chyba.toStdString();
+    const float lambda0 = p.lambda > 0.0f ? 54.0f : 0.0f;
+    EXPECT_EQ(*k.krivka, (VlastnostiMaterialu{"ocel.c45", {{20.0f, 460.5f, lambda0}, {1200.0f, 650.0f, p.lambda}}}));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tabulky, KrivkaCsv,
+    testing::Values(
+        Tabulka{"WithConductivity", "temperature_C,c_J_kgK,lambda_W_mK\r\n20,460.5,54\r\n1200,650,27.3\r\n\r\n", "", 27.3f},
+        Tabulka{"ByteOrderMarkBlanksExponent", "\xEF\xBB\xBFtemperature_C, c_J_kgK\n20,4.605e2\n 1200 ,650\n\n \n", ""},
+        Tabulka{"NoHeader", "20,460\n1200,650\n", "Line 1, column 1: “20,460” is not the header"},
+        Tabulka{"WrongName", "temperature_C,c\n", "Line 1, column 2: “temperature_C,c” is not the header"},
+        Tabulka{"FourColumns", "temperature_C,c_J_kgK,lambda_W_mK,rho\n", "Line 1, column 4: "},
+        Tabulka{"DecimalComma", "temperature_C,c_J_kgK\n20,460,5\n", "Line 2, column 3: a row needs 2 values, not “20,460,5”."},
+        Tabulka{"NotANumber", "temperature_C,c_J_kgK\n20,460\n1200,65O\n", "Line 3, column 2: “65O” is not a number."},
+        Tabulka{"NaN", "temperature_C,c_J_kgK\n20,nan\n1200,650\n", "Line 2, column 2: “nan” is not finite or too large."},
+        Tabulka{"BeyondSingle", "temperature_C,c_J_kgK\n1e39,460\n1200,650\n", "Line 2, column 1: “1e39” is not finite or too large."},
+        Tabulka{"ZeroC", "temperature_C,c_J_kgK\n20,460\n1200,0\n", "Line 3, column 2: “0” must be greater than zero."},
+        Tabulka{"FirstLambdaZero", "temperature_C,c_J_kgK,lambda_W_mK\n20,460,0\n1200,650,27\n", "Line 2, column 3: “0” must be greater than zero."},
+        Tabulka{"AllLambdaZero", "temperature_C,c_J_kgK,lambda_W_mK\n20,460,0\n1200,650,0\n", "Line 2, column 3: “0” must be greater than zero."},
+        Tabulka{"NotRising", "temperature_C,c_J_kgK\n20,460\n20,470\n",
+                "Line 3, column 1: the temperature “20” does not rise above the one of the row before."},
+        Tabulka{"OnePoint", "temperature_C,c_J_kgK\n20,460\n\n", "Line 3, column 1: the curve needs at least two points."}),
+    [](const auto& p) { return std::string(p.param.nazev); });
 
 // A file that cannot be written is reported, and the old one stays as it was: the new one
 // is written beside it and takes its place only when complete.
@@ -363,9 +490,10 @@ TEST(Priklady, AreWhatTheProgramWrites) {
     ASSERT_GE(soubory.size(), 4);
     for (const QString& jmeno : soubory) {
         const QString cesta = priklady.filePath(jmeno);
-        const PrecteniSouboru s = NactiSoubor(cesta, false, Uloha{}, Jazyk::Anglicky);
+        const PrecteniSouboru s = NactiSoubor(cesta, false, Rozsirena(false, false), Jazyk::Anglicky);
         ASSERT_TRUE(s.obsah) << s.chyba.toStdString();
         Uloha u = s.obsah->uloha;
+        EXPECT_FALSE(u.rozsirena());
         OdvodUlohu(u);
         const QByteArray zapsano =
             BajtySouboru(u, nullptr, s.obsah->komentare.isEmpty() ? QString() : s.obsah->komentare.last(), Jazyk::Anglicky);
