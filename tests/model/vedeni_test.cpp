@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "model/vedeni.h"
+#include "model/vlastnosti.h"
 
 namespace zorvet {
 namespace {
@@ -63,25 +64,34 @@ double CasPresne(auto theta) {
     return hi;
 }
 
-enum class Tvar { Deska, Valec, Ctverec, Roh };
+enum class Tvar { Deska, Valec, Ctverec, Roh, KratkyValec, ValecJedenKonec, Krychle, TriStrany };
 class VedeniPresne : public testing::TestWithParam<std::tuple<Tvar, double, double>> {};  // shape, Bi, lambda
 
 // Slab, cylinder and, by the product rule, the square heated all round and the rectangle heated
-// on one face of each pair (its core is the far corner).
+// on one face of each pair (its core is the far corner); with their ends: a cylinder as long as
+// thick heated on both ends, one twice as long heated on one (the far end's centre is its core),
+// a cube heated all round, and one heated on its ends and three of its faces (its core is in the
+// middle of the fourth).
 TEST_P(VedeniPresne, CoreTimeMatchesTheSeriesSolution) {
     const Tvar tvar = std::get<0>(GetParam());
     const double bi = std::get<1>(GetParam()), lambda = std::get<2>(GetParam());
     const double l = bi * lambda / kH, a = lambda / kRc;
-    const Rada rada = tvar == Tvar::Valec ? Valec(bi) : Deska(bi), dvojita = Deska(2 * bi);
+    const bool valec = tvar == Tvar::Valec || tvar == Tvar::KratkyValec || tvar == Tvar::ValecJedenKonec;
+    const Rada rada = valec ? Valec(bi) : Deska(bi), deska = Deska(bi), dvojita = Deska(2 * bi);
     const auto fo = [&](double t, double delka) { return a * t / (delka * delka); };
-    ZadaniVedeni z = tvar == Tvar::Valec   ? Kus('K', 2 * l, 0, 0, 0, lambda, 1e-9, 1)
-                     : tvar == Tvar::Deska   ? Kus('O', 2 * l, 40 * l, 0, 2, lambda, 1e-9, 1)
-                     : tvar == Tvar::Ctverec ? Kus('C', 2 * l, 0, 4, 0, lambda, 1e-9, 1)
-                                             : Kus('O', l, 2 * l, 1, 1, lambda, 1e-9, 1);
+    ZadaniVedeni z = valec                  ? Kus('K', 2 * l, 0, 0, 0, lambda, 1e-9, 1)
+                     : tvar == Tvar::Deska ? Kus('O', 2 * l, 40 * l, 0, 2, lambda, 1e-9, 1)
+                     : tvar == Tvar::Roh   ? Kus('O', l, 2 * l, 1, 1, lambda, 1e-9, 1)
+                                           : Kus('C', 2 * l, 0, tvar == Tvar::TriStrany ? 3 : 4, 0, lambda, 1e-9, 1);
     z.eps = 0, z.konvekce = kH;
+    z.plochyAB = tvar == Tvar::ValecJedenKonec ? 1 : tvar >= Tvar::KratkyValec ? 2 : 0;
+    z.delka = 2 * l;
     const double cas = CasPresne([&](double t) {
-        const double s = rada(fo(t, l));
-        return tvar == Tvar::Roh ? s * dvojita(fo(t, 2 * l)) : tvar == Tvar::Ctverec ? s * s : s;
+        const double s = rada(fo(t, l)), d2 = dvojita(fo(t, 2 * l));
+        const double prurez = tvar == Tvar::Roh || tvar == Tvar::TriStrany ? s * d2
+                              : tvar == Tvar::Ctverec || tvar == Tvar::Krychle ? s * s
+                                                                                 : s;
+        return prurez * (z.plochyAB == 2 ? deska(fo(t, l)) : z.plochyAB == 1 ? d2 : 1.0);
     });
     z.krok = cas / 999.5;  // the exact time in the middle of a step
     const VysledekVedeni v = SpoctiVedeni(z);
@@ -101,16 +111,24 @@ TEST_P(VedeniPresne, CoreTimeMatchesTheSeriesSolution) {
 INSTANTIATE_TEST_SUITE_P(Vedeni, VedeniPresne,
                          testing::Values(std::tuple{Tvar::Deska, 0.5, 45.0}, std::tuple{Tvar::Deska, 5.0, 20.0},
                                          std::tuple{Tvar::Valec, 1.0, 30.0}, std::tuple{Tvar::Valec, 5.0, 20.0},
-                                         std::tuple{Tvar::Ctverec, 1.0, 30.0}, std::tuple{Tvar::Roh, 2.0, 30.0}));
+                                         std::tuple{Tvar::Ctverec, 1.0, 30.0}, std::tuple{Tvar::Roh, 2.0, 30.0},
+                                         std::tuple{Tvar::KratkyValec, 1.0, 30.0},
+                                         std::tuple{Tvar::ValecJedenKonec, 2.0, 30.0},
+                                         std::tuple{Tvar::Krychle, 1.0, 30.0}, std::tuple{Tvar::TriStrany, 2.0, 30.0}));
 
 // Halving the spacing and the sub-step moves the core time by less than 0.5 %.
 TEST(Vedeni, CoreTimeIsConvergedInGridAndSubStep) {
-    const ZadaniVedeni pripady[] = {
+    ZadaniVedeni pripady[] = {
         Kus('C', 0.2, 0, 4, 0, 30, 0.8, 5),    // square, all faces, radiation
         Kus('O', 0.2, 0.3, 1, 0, 30, 0.8, 50),  // one A*L face only
         Kus('O', 0.1, 0.3, 1, 2, 30, 0.8, 4),  // one A*L face and both B*L faces
         Kus('K', 0.3, 0, 0, 0, 30, 0.8, 8),
+        Kus('K', 0.3, 0, 0, 0, 30, 0.8, 8),   // with one end, below
+        Kus('O', 0.1, 0.3, 1, 2, 30, 0.8, 4),  // with the carbon-steel curves, below
     };
+    const Vlastnosti ocel(VestaveneVlastnosti(kUhlikovaOcel));
+    pripady[4].plochyAB = 1, pripady[4].delka = 0.3;
+    pripady[5].krivkaC = pripady[5].krivkaLambda = &ocel;
     for (ZadaniVedeni z : pripady) {
         const VysledekVedeni hruby = SpoctiVedeni(z);
         z.zjemneni = 2;
@@ -149,6 +167,48 @@ TEST(Vedeni, ThinWellConductingPiecesHeatLikeTheLumpedCharge) {
     }
 }
 
+// Bi -> 0 with the carbon-steel c(T), its peak included: the core follows the lumped charge,
+// t = rho (V/A) / h * integral of dH / (Tf - T), summed here over the curve's own enthalpy.
+TEST(Vedeni, ThinPieceWithACurveHeatsLikeTheLumpedCharge) {
+    const Vlastnosti ocel(VestaveneVlastnosti(kUhlikovaOcel));
+    const std::tuple<ZadaniVedeni, double, double, double> pripady[] = {  // and tv, tk, the furnace
+        {Kus('K', 0.04, 0, 0, 0, 45, 0, 30), 20, 900, 1000}, {Kus('O', 0.02, 0.5, 0, 2, 45, 0, 30), 1000, 100, 20}};
+    for (auto [z, tv, tk, tf] : pripady) {
+        z.krivkaC = &ocel, z.c = 0, z.tv = tv, z.tk = tk, z.pec = [tPece = tf](long) { return tPece; };
+        double cas = 0.0;  // V/A = 0.01 m
+        for (double t = std::min(tv, tk); t < std::max(tv, tk); t += 0.01)
+            cas += 7850 * 0.01 / kAlfa * (ocel.entalpie(t + 0.01) - ocel.entalpie(t)) / std::fabs(tf - t - 0.005);
+        const long krok = static_cast<long>(std::ceil(cas / z.krok)), jadro = SpoctiVedeni(z).krokJadra;
+        EXPECT_TRUE(jadro == krok || jadro == krok + 1) << z.profil << ": " << jadro << " vs " << krok;
+    }
+}
+
+// lambda(T) and c(T) in proportion, a constant diffusivity: the Kirchhoff potential Phi, the
+// integral of lambda dT, then obeys the linear equation, and with the faces held at the furnace
+// temperature (h = 1e7) the core's Phi follows the slab series of Bi -> infinity.
+TEST(Vedeni, ConductivityCurveFollowsTheKirchhoffSeries) {
+    const Vlastnosti krivka(VlastnostiMaterialu{"", {{0, 400, 20}, {1500, 1000, 50}}});
+    ZadaniVedeni z = Kus('O', 0.1, 2, 0, 2, 0, 0, 1);
+    z.krivkaC = z.krivkaLambda = &krivka, z.konvekce = 1e7;
+    const auto phi = [](double t) { return 20 * t + 0.01 * t * t; };
+    const double cil = (phi(900) - phi(1000)) / (phi(20) - phi(1000)), a = 20.0 / (7850 * 400);
+    const Rada dirichlet = Deska(1e9);
+    const double cas = CasPresne([&](double t) { return dirichlet(a * t / 0.0025) * 100.0 / 980.0 / cil; });
+    z.krok = cas / 999.5;
+    EXPECT_NEAR(SpoctiVedeni(z).casJadra, std::ceil(cas / z.krok) * z.krok, 0.005 * cas);
+}
+
+// Ends far from the core change nothing: a long bar heated on its ends takes the time of its
+// section alone.
+TEST(Vedeni, EndsFarFromTheCoreChangeNothing) {
+    ZadaniVedeni z = Kus('K', 0.25, 0, 0, 0, 30, 0.8, 5);
+    const double rez = SpoctiVedeni(z).casJadra;
+    for (const double l : {1.5, 3.0}) {
+        z.plochyAB = 2, z.delka = l;
+        EXPECT_NEAR(SpoctiVedeni(z).casJadra, rez, 0.002 * rez) << l;
+    }
+}
+
 // Fewer heated faces heat slower; a plate heated on one face is half of a plate twice as thick
 // heated on both.
 TEST(Vedeni, HeatedFacesOrderTheCoreTimes) {
@@ -172,6 +232,7 @@ TEST(Vedeni, HeatedFacesOrderTheCoreTimes) {
 TEST(Vedeni, InvalidInputIsRefused) {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const ZadaniVedeni zaklad = Kus('O', 0.1, 0.2, 2, 2, 30, 0.8, 10);
+    const Vlastnosti bezLambdy(VlastnostiMaterialu{"", {{0, 500, 0}, {1000, 500, 0}}});
     const std::function<void(ZadaniVedeni&)> zmeny[] = {
         [](auto& z) { z.profil = 'X'; }, [](auto& z) { z.profil = 'K', z.plast = false; }, [](auto& z) { z.a = 0; },
         [](auto& z) { z.profil = 'C', z.plochyAL = 0; }, [](auto& z) { z.profil = 'C', z.plochyAL = 5; },
@@ -180,7 +241,8 @@ TEST(Vedeni, InvalidInputIsRefused) {
         [](auto& z) { z.hustota = 0; }, [](auto& z) { z.krok = 0; }, [](auto& z) { z.eps = 1.5; },
         [](auto& z) { z.koefK = -0.1; }, [&](auto& z) { z.tv = nan; }, [](auto& z) { z.tk = -300; },
         [](auto& z) { z.maxKroku = -1; }, [](auto& z) { z.pec = nullptr; }, [](auto& z) { z.zjemneni = 0; },
-        [](auto& z) { z.konvekce = -1; }, [&](auto& z) { z.konvekce = nan; },
+        [](auto& z) { z.konvekce = -1; }, [&](auto& z) { z.konvekce = nan; }, [](auto& z) { z.plochyAB = 3; },
+        [](auto& z) { z.plochyAB = 1, z.delka = 0; }, [&](auto& z) { z.krivkaLambda = &bezLambdy; },
     };
     for (std::size_t i = 0; i < std::size(zmeny); ++i) {
         ZadaniVedeni z = zaklad;
