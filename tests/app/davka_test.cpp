@@ -98,7 +98,44 @@ INSTANTIATE_TEST_SUITE_P(
                           "Power Required [W]: 29920\nPower Consumption [Wh]: 12222.22\n"},
                     Vypis{{"compute", "ex:mass_from_dimensions.cfg", "--reduction", "0.5"}, "en_US.UTF-8",
                           "Final temperature 851 °C have been obtained during 1020 s.\nHeat Losses [%]: 0\n"
-                          "Power Required [W]: 117534.5\nPower Consumption [Wh]: 33301.45\n"}));
+                          "Power Required [W]: 117534.5\nPower Consumption [Wh]: 33301.45\n"},
+                    // The standard's carbon steel in a 60 kW furnace with 10 % losses: the energy is
+                    // the curve's enthalpy, the mean power stays below 60 kW.
+                    Vypis{{"compute", "ex:uncontrolled.cfg", "--properties", "carbon-steel", "--power-limit", "60000",
+                           "--losses", "10", "--convection", "15"},
+                          "en_US.UTF-8",
+                          "Final temperature 901 °C have been obtained during 1180 s.\nHeat Losses [%]: 10\n"
+                          "Power Required [W]: 58921.21\nPower Consumption [Wh]: 17557.33\n"
+                          "Property Model: Carbon steel (EN 1993-1-2)\nPower-Limited Until [s]: 1070\n"}));
+
+// Each row of a sweep is what compute prints for its point; a goal seek's answer meets the time;
+// a fit to the table of a computed result gives its emissivity back.
+TEST_F(Davka, PlansALoad) {
+    problem("m200.cfg", {{"Weight", " 200 "}});
+    const Beh sweep = spust({"sweep", "ex:uncontrolled.cfg", "--vary", "mass=100:200:100", "--losses", "10"});
+    ASSERT_EQ(sweep.kod, 0) << sweep.err.toStdString();
+    const QStringList radky = sweep.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_EQ(radky.size(), 3);
+    EXPECT_EQ(radky[0], QStringLiteral("mass,time_s,power_W,energy_Wh,status"));
+    for (int i = 1; i <= 2; ++i) {
+        const QStringList pole = radky[i].split(QLatin1Char(','));
+        const Beh jeden = spust({"compute", i == 1 ? "ex:uncontrolled.cfg" : "@m200.cfg", "--losses", "10"});
+        EXPECT_TRUE(jeden.out.contains(QStringLiteral("during %1 s.").arg(pole[1]))) << jeden.out.toStdString();
+        EXPECT_TRUE(jeden.out.contains(QStringLiteral("Power Required [W]: %1").arg(pole[2].toDouble(), 0, 'g', 7)));
+        EXPECT_EQ(pole[4], QString());
+    }
+    const Beh cil = spust({"goal", "ex:uncontrolled.cfg", "--time", "600", "--find", "mass"});
+    ASSERT_EQ(cil.kod, 0) << cil.err.toStdString();
+    EXPECT_TRUE(cil.out.startsWith(QStringLiteral("Heating Material Weight [kg]: 127.9\nFinal temperature 900 °C "
+                                                  "have been obtained during 600 s.\n")));
+    ASSERT_EQ(spust({"compute", "ex:uncontrolled.cfg", "--results", "@r.odp"}).kod, 0);
+    QFile log(soubor("log.csv"));
+    ASSERT_TRUE(log.open(QIODevice::WriteOnly));
+    log.write(spust({"table", "@r.odp"}).out.toUtf8());
+    log.close();
+    const Beh fit = spust({"fit", "ex:uncontrolled.cfg", "--measured", "@log.csv"});
+    EXPECT_EQ(fit.out, QStringLiteral("Emissivity [-]: 0.8000\nRMS Deviation [K]: 0.00\n")) << fit.err.toStdString();
+}
 
 // With the conductivity, the Biot number and the core time follow; the CSV gains the surface
 // and core columns and runs to the core's end.
@@ -204,6 +241,10 @@ TEST_P(Chyba, SaysWhyAndWritesNothing) {
     problem("kratky_krok.cfg", {{"Time Step", " .001 "}});
     problem("prumer.cfg", {{"Charge Diameter", " .3 "}}, "thick_round_bar.cfg");
     {
+        QFile log(soubor("log.csv"));
+        ASSERT_TRUE(log.open(QIODevice::WriteOnly) && log.write("time_s,charge_C\n0,20\n0,30\n") > 0);
+    }
+    {
         QFile stary(soubor("x.odp"));
         ASSERT_TRUE(stary.open(QIODevice::WriteOnly) && stary.write("stary") == 5);
     }
@@ -253,6 +294,15 @@ INSTANTIATE_TEST_SUITE_P(
         Odmitnuti{{"compute", "ex:mass_from_dimensions.cfg", "--conductivity", "0"}, 2, "--conductivity needs a number"},
         Odmitnuti{{"table", "ex:mass_from_dimensions.cfg", "--conductivity", "4"}, 2, "--conductivity is not an option"},
         Odmitnuti{{"report", "ex:uncontrolled.cfg", "--output", "@x.pdf", "--losses", "x"}, 2,
-                  "--losses: Heat Losses [%]: “x” is not a number."}));
+                  "--losses: Heat Losses [%]: “x” is not a number."},
+        Odmitnuti{{"compute", "ex:thick_round_bar.cfg", "--conductivity", "1e-12"}, 2, "from 1e-09 to 10000"},
+        Odmitnuti{{"compute", "ex:uncontrolled.cfg", "--power-limit", "0"}, 2, "must be greater than zero"},
+        Odmitnuti{{"compute", "ex:uncontrolled.cfg", "--convection", "-1"}, 2, "must be 0 or more"},
+        Odmitnuti{{"compute", "ex:uncontrolled.cfg", "--properties", "data:"}, 2, "File Error"},
+        Odmitnuti{{"goal", "ex:controlled_curve.cfg", "--time", "900", "--find", "furnace"}, 2, "follows its furnace curve"},
+        Odmitnuti{{"goal", "ex:uncontrolled.cfg", "--time", "100", "--find", "power"}, 1, "Even with unlimited power"},
+        Odmitnuti{{"goal", "ex:uncontrolled.cfg", "--time", "600", "--find", "x"}, 2, "--find mass, furnace or power"},
+        Odmitnuti{{"sweep", "ex:uncontrolled.cfg", "--vary", "mass=2:1:1"}, 2, "FROM up to TO"},
+        Odmitnuti{{"fit", "ex:uncontrolled.cfg", "--measured", "@log.csv"}, 2, "log.csv: Line 3: the time “0” s"}));
 
 }  // namespace
