@@ -31,14 +31,23 @@ KonecJadra SpoctiJadro(Vysledek& v) {
     z.plast = naKus(u.PocetAL, 1) > 0;
     z.plochyAL = naKus(u.PocetAL, z.profil == 'C' ? 4 : 2);
     z.plochyBL = naKus(u.PocetBL, 2);
-    if ((z.profil == 'K' && !z.plast) || (z.profil != 'K' && z.plochyAL + (z.profil == 'O' ? z.plochyBL : 0) == 0)) {
+    z.plochyAB = naKus(u.PocetAB, 2);
+    z.delka = static_cast<double>(u.DelkaL);
+    const bool dlouhe = z.profil == 'K' ? z.plast : z.plochyAL + (z.profil == 'O' ? z.plochyBL : 0) > 0;
+    if (!dlouhe && z.plochyAB == 0) {
         return KonecJadra::BezPloch;
     }
+    // The curves of the material: c(T) always, λ(T) unless a conductivity is given.
     z.lambda = static_cast<double>(u.Lambda);
     std::optional<Vlastnosti> vlastnosti;
     if (u.Vlastnosti) {
         vlastnosti.emplace(*u.Vlastnosti);
+        z.krivkaC = &*vlastnosti;
+        if (!(u.Lambda > 0.0f) && vlastnosti->maLambda()) {
+            z.krivkaLambda = &*vlastnosti;
+        }
     }
+    z.konvekce = static_cast<double>(u.Konvekce);
     z.c = static_cast<double>(u.c);
     z.hustota = static_cast<double>(u.Gama);
     z.eps = static_cast<double>(u.Eps);

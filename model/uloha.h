@@ -62,7 +62,7 @@ struct Uloha {
     zorvet::Krivka Krivka{};
     float KoefK = 0.0f;  // reduction factor of the heat-exchange surface, 0..1
     // W/m/K thermal conductivity of the charge; 0 when not known. Kept beside the material
-    // database (Conductivity.lst), never in a problem or results file.
+    // database (MaterialProperties.txt), never in a problem or results file.
     float Lambda = 0.0f;
 
     // Beyond the documented problem. A problem that leaves them as they are here computes as

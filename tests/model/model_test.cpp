@@ -482,7 +482,7 @@ INSTANTIATE_TEST_SUITE_P(
                  Vada::PlochaVetsi, 0}),
     [](const auto& p) { return std::string(p.param.nazev); });
 
-TEST(Jadro, NeedsDimensionsAndAHeatedLongFace) {
+TEST(Jadro, NeedsDimensionsAndAHeatedFace) {
     Uloha u = test::Priklad();
     u.Lambda = 45.0f;
     Vysledek v = *Vypocet(u).vysledek;
@@ -492,7 +492,7 @@ TEST(Jadro, NeedsDimensionsAndAHeatedLongFace) {
     u.StranaB = 1.0f;
     u.DelkaL = 1.0f;
     u.PocetProfilu = 1;
-    u.PocetAB = 2;
+    u.PocetAB = 0;
     u.Tpece = 1000.0f;
     u.m = 7850.0f;
     u.A = 4.0f;
@@ -500,10 +500,14 @@ TEST(Jadro, NeedsDimensionsAndAHeatedLongFace) {
     u.Lambda = 45.0f;
     v = *Vypocet(u).vysledek;
     EXPECT_EQ(SpoctiJadro(v), KonecJadra::BezPloch);
-    u.PocetBL = 2;  // the faces of width B alone heat it
-    const VysledekVypoctu s = Vypocet(u);
-    EXPECT_EQ(s.jadro, KonecJadra::Dosazeno);
-    ASSERT_TRUE(s.vysledek->Jadro);
+    for (const auto& [ab, bl] : {std::pair{2, 0}, std::pair{0, 2}}) {  // the ends, or the faces of width B, alone
+        u.PocetAB = static_cast<std::int16_t>(ab);
+        u.PocetBL = static_cast<std::int16_t>(bl);
+        const VysledekVypoctu s = Vypocet(u);
+        EXPECT_EQ(s.jadro, KonecJadra::Dosazeno) << ab;
+        ASSERT_TRUE(s.vysledek->Jadro);
+    }
+    u.PocetAB = 2;
     u.PocetBL = 0;
     // Two pieces with 3 faces A*L between them: the slower piece has 1.
     u.PocetProfilu = 2;
