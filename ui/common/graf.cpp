@@ -1,8 +1,12 @@
 #include "ui/common/graf.h"
 
 #include <QGraphicsScene>
+#include <QLabel>
+#include <QLocale>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPen>
+#include <QWheelEvent>
 #include <QtCharts/QChart>
 #include <QtCharts/QLegend>
 #include <QtCharts/QLegendMarker>
@@ -10,7 +14,9 @@
 #include <QtCharts/QScatterSeries>
 #include <QtCharts/QValueAxis>
 #include <algorithm>
+#include <cmath>
 #include <limits>
+#include <optional>
 
 namespace zorvet {
 
@@ -37,6 +43,37 @@ void nastavRozsah(QValueAxis* o, double od, double do_) {
     o->applyNiceNumbers();
 }
 
+// Round dots of one colour, a little wider than a line.
+QScatterSeries* tecky(const QColor& barva) {
+    auto* body = new QScatterSeries;
+    body->setMarkerShape(QScatterSeries::MarkerShapeCircle);
+    body->setMarkerSize(kVelikostZnacky);
+    body->setColor(barva);
+    body->setBorderColor(barva);
+    return body;
+}
+
+// A series at x, linear between its points (which rise in x); none outside them.
+std::optional<double> naX(const QList<QPointF>& body, double x) {
+    if (body.isEmpty() || x < body.first().x() || x > body.last().x()) {
+        return std::nullopt;
+    }
+    const auto za = std::lower_bound(body.begin(), body.end(), x, [](const QPointF& b, double t) { return b.x() < t; });
+    if (za == body.begin() || za->x() == x) {
+        return za->y();
+    }
+    const QPointF& a = *(za - 1);
+    return a.y() + (za->y() - a.y()) * (x - a.x()) / (za->x() - a.x());
+}
+
+// A value read off an axis with the digits its shown span gives meaning to.
+QString cteni(double x, double rozpeti) {
+    const int mist = rozpeti > 0.0 ? std::clamp(3 - static_cast<int>(std::floor(std::log10(rozpeti))), 0, 6) : 1;
+    QLocale lokal;
+    lokal.setNumberOptions(QLocale::OmitGroupSeparator);
+    return lokal.toString(x, 'f', mist);
+}
+
 }  // namespace
 
 Graf::Graf(QWidget* parent) : QChartView(parent) {
@@ -45,6 +82,12 @@ Graf::Graf(QWidget* parent) : QChartView(parent) {
     // Nothing in a chart answers the keyboard: Tab passes it by.
     setFocusPolicy(Qt::NoFocus);
     pismo_ = font();
+    // Over the plot's top left corner; the pointer passes through it to the chart.
+    lblHodnota_ = new QLabel(viewport());
+    lblHodnota_->setObjectName(QStringLiteral("lblHodnota"));
+    lblHodnota_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    lblHodnota_->setStyleSheet(QStringLiteral("background: rgba(255, 255, 255, 225); border: 1px solid gray; padding: 2px;"));
+    lblHodnota_->hide();
     sestav();
 }
 
@@ -82,14 +125,20 @@ void Graf::sestav() {
     }
     nastavRozsah(x, minX, maxX);
     nastavRozsah(y, minY, maxY);
+    celyRozsah_ = QRectF(QPointF(x->min(), y->min()), QPointF(x->max(), y->max()));
 
     QLegend* legenda = graf->legend();
     legenda->setAlignment(Qt::AlignBottom);
     legenda->setFont(pismo_);
     for (const Rada& r : rady_) {
-        auto* s = new QLineSeries;
+        QXYSeries* s = nullptr;
+        if (r.jenBody) {
+            s = tecky(r.barva);
+        } else {
+            s = new QLineSeries;
+            s->setPen(QPen(r.barva, kTloustkaCary, r.styl));
+        }
         s->setName(r.nazev);
-        s->setPen(QPen(r.barva, kTloustkaCary, r.styl));
         s->replace(r.body);
         graf->addSeries(s);
         s->attachAxis(x);
@@ -103,11 +152,10 @@ void Graf::sestav() {
     // series' own point drawing does not take a size.
     if (znacky_) {
         for (const Rada& r : rady_) {
-            auto* body = new QScatterSeries;
-            body->setMarkerShape(QScatterSeries::MarkerShapeCircle);
-            body->setMarkerSize(kVelikostZnacky);
-            body->setColor(r.barva);
-            body->setBorderColor(r.barva);
+            if (r.jenBody) {
+                continue;
+            }
+            QScatterSeries* body = tecky(r.barva);
             body->replace(r.body);
             graf->addSeries(body);
             body->attachAxis(x);
@@ -122,6 +170,7 @@ void Graf::sestav() {
     QChart* stary = chart();
     setChart(graf);
     delete stary;
+    lblHodnota_->hide();
 }
 
 void Graf::vymazRady() {
@@ -168,6 +217,100 @@ void Graf::nastavZnacky(bool zapnuto) {
         znacky_ = zapnuto;
         sestav();
     }
+}
+
+void Graf::nastavCteni(bool zapnuto) {
+    cteni_ = zapnuto;
+    setRubberBand(zapnuto ? QChartView::RectangleRubberBand : QChartView::NoRubberBand);
+    if (!zapnuto) {
+        lblHodnota_->hide();
+    }
+}
+
+QRectF Graf::rozsahOs() const {
+    const QValueAxis* x = osa(chart(), Qt::Horizontal);
+    const QValueAxis* y = osa(chart(), Qt::Vertical);
+    return QRectF(QPointF(x->min(), y->min()), QPointF(x->max(), y->max()));
+}
+
+void Graf::nastavRozsahOs(const QRectF& rozsah) {
+    osa(chart(), Qt::Horizontal)->setRange(rozsah.left(), rozsah.right());
+    osa(chart(), Qt::Vertical)->setRange(rozsah.top(), rozsah.bottom());
+}
+
+bool Graf::priblizeno() const { return rozsahOs() != celyRozsah_; }
+
+void Graf::ukazHodnotu(const QPointF& bod) {
+    const QPointF vGrafu = chart()->mapFromScene(mapToScene(bod.toPoint()));
+    const QRectF plocha = chart()->plotArea();
+    if (!cteni_ || rady_.isEmpty() || !plocha.contains(vGrafu)) {
+        lblHodnota_->hide();
+        return;
+    }
+    const QPointF hodnota = chart()->mapToValue(vGrafu);
+    const QRectF rozsah = rozsahOs();
+    QStringList radky{popisX_ + QStringLiteral(": ") + cteni(hodnota.x(), rozsah.width())};
+    QStringList rady;
+    bool nazvy = false;
+    for (const Rada& r : rady_) {
+        if (const std::optional<double> y = naX(r.body, hodnota.x())) {
+            rady << (r.nazev.isEmpty() ? QString() : r.nazev + QStringLiteral(": ")) + cteni(*y, rozsah.height());
+            nazvy = nazvy || !r.nazev.isEmpty();
+        }
+    }
+    // One curve without a name goes by the axis's title; named ones under it.
+    if (rady.size() == 1 && !nazvy) {
+        radky << popisY_ + QStringLiteral(": ") + rady.first();
+    } else if (!rady.isEmpty()) {
+        radky << popisY_ << rady;
+    }
+    lblHodnota_->setText(radky.join(QLatin1Char('\n')));
+    lblHodnota_->adjustSize();
+    lblHodnota_->move(mapFromScene(chart()->mapToScene(plocha.topLeft())) + QPoint(6, 6));
+    lblHodnota_->show();
+}
+
+void Graf::mouseMoveEvent(QMouseEvent* udalost) {
+    QChartView::mouseMoveEvent(udalost);
+    ukazHodnotu(udalost->position());
+}
+
+void Graf::mouseDoubleClickEvent(QMouseEvent* udalost) {
+    if (!cteni_) {
+        QChartView::mouseDoubleClickEvent(udalost);
+        return;
+    }
+    nastavRozsahOs(celyRozsah_);
+    udalost->accept();
+}
+
+void Graf::wheelEvent(QWheelEvent* udalost) {
+    if (!cteni_ || rady_.isEmpty()) {
+        QChartView::wheelEvent(udalost);
+        return;
+    }
+    // A notch in shows 80 % of the span, a notch out 125 %, about the value under the pointer
+    // (or about the middle, the pointer being off the plot).
+    const QRectF r = rozsahOs();
+    const QPointF vGrafu = chart()->mapFromScene(mapToScene(udalost->position().toPoint()));
+    const QPointF stred = chart()->plotArea().contains(vGrafu) ? chart()->mapToValue(vGrafu) : r.center();
+    const double k = std::pow(0.8, udalost->angleDelta().y() / 120.0);
+    QRectF novy(QPointF(stred.x() - (stred.x() - r.left()) * k, stred.y() - (stred.y() - r.top()) * k),
+                QPointF(stred.x() + (r.right() - stred.x()) * k, stred.y() + (r.bottom() - stred.y()) * k));
+    nastavRozsahOs(novy);
+    // The new axis labels may take other room and move the plot: the value goes back under
+    // the pointer.
+    if (chart()->plotArea().contains(vGrafu)) {
+        novy.translate(stred - chart()->mapToValue(vGrafu));
+        nastavRozsahOs(novy);
+    }
+    ukazHodnotu(udalost->position());
+    udalost->accept();
+}
+
+void Graf::leaveEvent(QEvent* udalost) {
+    lblHodnota_->hide();
+    QChartView::leaveEvent(udalost);
 }
 
 int Graf::pocetRad() const { return static_cast<int>(rady_.size()); }

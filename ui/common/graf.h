@@ -1,6 +1,8 @@
 // The one chart widget of the program: line series of temperature against time with a
 // title, two axis titles and a legend. The heat-up chart of the main window and the
-// furnace-curve preview of the problem dialog both draw through it.
+// furnace-curve preview of the problem dialog both draw through it. A chart made to be read
+// (nastavCteni) shows the values under the pointer, zooms by the wheel or a dragged
+// rectangle, and comes back to the whole chart on a double-click.
 #pragma once
 
 #include <QColor>
@@ -11,6 +13,7 @@
 #include <QString>
 #include <QtCharts/QChartView>
 
+class QLabel;
 class QPainter;
 
 namespace zorvet {
@@ -33,6 +36,7 @@ public:
         QColor barva;
         QList<QPointF> body;
         Qt::PenStyle styl = Qt::SolidLine;
+        bool jenBody = false;  // the points alone, marked, with no line between them (a measured log)
     };
     // Replaces every series at once: for long series much cheaper than adding them one
     // by one, as the curves are laid out only once.
@@ -49,6 +53,20 @@ public:
     // as a bare line).
     void nastavZnacky(bool zapnuto);
 
+    // The chart to be read: the label lblHodnota shows, while the pointer is over the plot,
+    // the value of the time axis there and of every series at that time (linear between its
+    // points; a series that does not reach that far is left out). The wheel zooms about the
+    // pointer, a rectangle dragged with the left button zooms into it, a double-click gives
+    // the whole chart back.
+    void nastavCteni(bool zapnuto);
+
+    // The ranges the axes show: x from left() to right(), y from top() to bottom() (the
+    // lower value first). Set, they stay until the series change or a double-click.
+    QRectF rozsahOs() const;
+    void nastavRozsahOs(const QRectF& rozsah);
+    // The axes show less or more than the whole chart.
+    bool priblizeno() const;
+
     // The series the chart holds.
     int pocetRad() const;
     QString nazevRady(int index) const;
@@ -60,9 +78,17 @@ public:
     // keeping its proportions and centring it in cil.
     void vykresli(QPainter& painter, const QRectF& cil);
 
+protected:
+    void mouseMoveEvent(QMouseEvent* udalost) override;
+    void mouseDoubleClickEvent(QMouseEvent* udalost) override;
+    void wheelEvent(QWheelEvent* udalost) override;
+    void leaveEvent(QEvent* udalost) override;
+
 private:
     // Builds a new chart from the description below and shows it in place of the old.
     void sestav();
+    // The readout for a point of the view, or hides it outside the plot.
+    void ukazHodnotu(const QPointF& bod);
 
     QString titulek_;
     QString popisX_;
@@ -70,6 +96,9 @@ private:
     QFont pismo_;
     bool znacky_ = false;
     QList<Rada> rady_;
+    QRectF celyRozsah_;  // the axes' ranges as the series laid them out
+    bool cteni_ = false;
+    QLabel* lblHodnota_ = nullptr;
 };
 
 }  // namespace zorvet
