@@ -8,10 +8,12 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include <cstdint>
 
 #include "model/nastaveni.h"
+#include "model/planovani.h"
 #include "model/vysledek.h"
 
 namespace zorvet {
@@ -43,6 +45,11 @@ struct GrafDavky {
     // as a PDF; the same answer.
     std::function<std::optional<QString>(std::shared_ptr<const Vysledek> vysledek, Jazyk jazyk, const QString& cesta)>
         zprava;
+    // Draws the run fitted to a measured log (its charge curve, dashed) with the logged points
+    // over it into cesta, in the formats and sizes of kresli; the same answer.
+    std::function<std::optional<QString>(const Vysledek& prubeh, const std::vector<BodMereni>& log, Jazyk jazyk,
+                                         const QString& cesta, QSize velikost)>
+        kresliMereni;
     QSize vychoziVelikost;
     int nejmensiStrana = 1;
     int nejvetsiStrana = 1;

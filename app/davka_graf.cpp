@@ -5,7 +5,9 @@
 #include <cstdio>
 
 #include "app/davka.h"
+#include "files/retezce.h"
 #include "ui/views/export_grafu.h"
+#include "ui/views/graf_vysledku.h"
 #include "ui/views/zprava.h"
 
 namespace zorvet {
@@ -39,6 +41,19 @@ int SpustGrafDavku(int argc, char** argv) {
             return QString();
         }
         return ExportujGraf(vysledek, jazyk, cesta, *format, velikost);
+    };
+    kreslic.kresliMereni = [](const Vysledek& prubeh, const std::vector<BodMereni>& log, Jazyk jazyk,
+                              const QString& cesta, QSize velikost) -> std::optional<QString> {
+        const std::optional<FormatGrafu> format = FormatGrafuSouboru(cesta);
+        if (!format) {
+            return QString();
+        }
+        // The run is only borrowed for the drawing: a pointer that owns nothing.
+        ObsahGrafu obsah{nullptr};
+        obsah.mereni = log;
+        obsah.prolozeni = std::shared_ptr<const Vysledek>(std::shared_ptr<const Vysledek>(), &prubeh);
+        return UlozGraf([&](Graf& graf) { NaplnGraf(graf, obsah, jazyk); }, Text(id::TitulekGrafu, jazyk), cesta,
+                        *format, velikost);
     };
     kreslic.zprava = [](std::shared_ptr<const Vysledek> vysledek, Jazyk jazyk, const QString& cesta) {
         return UlozZpravuPdf(PodkladyZpravy{std::move(vysledek), jazyk, QDate::currentDate()}, cesta);

@@ -15,6 +15,7 @@
 #include "files/retezce.h"
 #include "files/zapis.h"
 #include "ui/common/graf.h"
+#include "ui/common/kurzor.h"
 #include "ui/views/graf_vysledku.h"
 
 namespace zorvet {
@@ -59,10 +60,16 @@ std::optional<FormatGrafu> FormatGrafuSouboru(const QString& cesta) {
 
 std::optional<QString> ExportujGraf(const Vysledek& vysledek, Jazyk jazyk, const QString& cesta,
                                     FormatGrafu format, QSize velikost) {
+    return UlozGraf([&](Graf& graf) { NaplnGrafVysledku(graf, vysledek, jazyk); }, Text(id::TitulekGrafu, jazyk), cesta,
+                    format, velikost);
+}
+
+std::optional<QString> UlozGraf(const NaplneniGrafu& napln, const QString& nazev, const QString& cesta,
+                                FormatGrafu format, QSize velikost) {
     velikost = velikost.boundedTo(QSize(kNejvetsiStrana, kNejvetsiStrana))
                    .expandedTo(QSize(kNejmensiStrana, kNejmensiStrana));
     Graf graf;
-    NaplnGrafVysledku(graf, vysledek, jazyk);
+    napln(graf);
     const QSize plocha = rozvrh(velikost);
     graf.resize(plocha);
     graf.chart()->resize(QSizeF(plocha));
@@ -70,7 +77,6 @@ std::optional<QString> ExportujGraf(const Vysledek& vysledek, Jazyk jazyk, const
     // The picture is made in memory and written in one go, as every file of the program.
     QBuffer pamet;
     pamet.open(QIODevice::WriteOnly);
-    const QString nazev = Text(id::TitulekGrafu, jazyk);
     bool nakresleno = false;
     switch (format) {
         case FormatGrafu::Png: {
@@ -130,6 +136,29 @@ std::optional<QString> ExportujGraf(const Vysledek& vysledek, Jazyk jazyk, const
         return duvod;
     }
     return std::nullopt;
+}
+
+void ExportujSDialogem(Dialogy& dialogy, Jazyk j, const NaplneniGrafu& napln, const QString& nazev) {
+    const std::optional<QString> cesta = dialogy.ulozitVystup(Text(id::FiltrExportu, j), 2);
+    if (!cesta) {
+        return;
+    }
+    const auto chyba = [&](const QString& duvod) {
+        dialogy.zprava(Ikona::Vykricnik, Text(id::ChybaSouboru, j),
+                       *cesta + QLatin1Char('\n') + Text(id::GrafNeulozen, j) +
+                           (duvod.isEmpty() ? QString() : QLatin1Char('\n') + duvod));
+    };
+    const std::optional<FormatGrafu> format = FormatGrafuSouboru(*cesta);
+    if (!format) {
+        chyba(Text(id::PriponaExportu, j));
+        return;
+    }
+    KurzorCekani cekani(dialogy);
+    const std::optional<QString> duvod = UlozGraf(napln, nazev, *cesta, *format);
+    cekani.uvolni();
+    if (duvod) {
+        chyba(*duvod);
+    }
 }
 
 }  // namespace zorvet

@@ -5,14 +5,18 @@
 
 #include <QSize>
 #include <QString>
+#include <functional>
 #include <optional>
 
 #include <cstdint>
 
 #include "model/vysledek.h"
 #include "model/nastaveni.h"
+#include "ui/common/dialogy.h"
 
 namespace zorvet {
+
+class Graf;
 
 enum class FormatGrafu { Png, Svg, Pdf };
 
@@ -36,5 +40,16 @@ inline constexpr int kNejvetsiStrana = 10000;
 // otherwise the system's reason, which may be empty.
 std::optional<QString> ExportujGraf(const Vysledek& vysledek, Jazyk jazyk, const QString& cesta,
                                     FormatGrafu format, QSize velikost = kVelikostExportu);
+
+// Fills a chart laid out anew for a picture.
+using NaplneniGrafu = std::function<void(Graf& graf)>;
+
+// Any chart the same way: the one napln fills, the picture titled nazev.
+std::optional<QString> UlozGraf(const NaplneniGrafu& napln, const QString& nazev, const QString& cesta,
+                                FormatGrafu format, QSize velikost = kVelikostExportu);
+
+// Export... of a window: the save dialog, then the picture in the format its name asks for;
+// a name without one of them, or a picture that could not be written, is reported.
+void ExportujSDialogem(Dialogy& dialogy, Jazyk jazyk, const NaplneniGrafu& napln, const QString& nazev);
 
 }  // namespace zorvet

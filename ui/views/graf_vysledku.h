@@ -2,10 +2,15 @@
 // the batch "chart" command draws. One routine fills the chart for all of them.
 #pragma once
 
+#include <QList>
+#include <QString>
 #include <cstdint>
+#include <memory>
+#include <vector>
 
-#include "model/vysledek.h"
 #include "model/nastaveni.h"
+#include "model/planovani.h"
+#include "model/vysledek.h"
 
 namespace zorvet {
 
@@ -18,5 +23,28 @@ class Graf;
 // (green) temperatures dashed, and every curve labelled; every point marked up to 50 steps,
 // bare lines from 51 on; the title and axis titles in the language jazyk, in Arial 16.
 void NaplnGrafVysledku(Graf& graf, const Vysledek& vysledek, Jazyk jazyk);
+
+// A result opened from a file to be compared with the one shown.
+struct Srovnani {
+    QString nazev;  // the file's name, without its folder
+    std::shared_ptr<const Vysledek> vysledek;
+};
+
+// The most results a chart compares, the one shown among them.
+inline constexpr int kNejvicVysledku = 6;
+
+// What the chart view draws: the result shown and what was laid over it.
+struct ObsahGrafu {
+    std::shared_ptr<const Vysledek> vysledek;  // the result shown; none in the batch's fit chart
+    QList<Srovnani> srovnani{};                // at most kNejvicVysledku - 1
+    std::vector<BodMereni> mereni{};           // a measured log
+    std::shared_ptr<const Vysledek> prolozeni{};  // the run fitted to the log
+};
+
+// A result alone as NaplnGrafVysledku draws it. With results to compare, the charge curve of
+// each in a colour of its own, the one shown first as "current" and the others under their
+// files' names; a measured log in black, as points up to 50 of them, as a line beyond; the
+// fitted run's charge dashed in purple. Every curve is then named.
+void NaplnGraf(Graf& graf, const ObsahGrafu& obsah, Jazyk jazyk);
 
 }  // namespace zorvet

@@ -1,20 +1,35 @@
 #include "ui/views/pohled_grafu.h"
 
+#include <QEvent>
+#include <QLabel>
 #include <QPushButton>
+#include <cmath>
 
+#include "files/cisla.h"
 #include "files/retezce.h"
-#include "ui/views/export_grafu.h"
 #include "ui/common/graf.h"
-#include "ui/views/graf_vysledku.h"
 #include "ui/common/kurzor.h"
 #include "ui/common/twipy.h"
 
 namespace zorvet {
 
+namespace {
+
+// The layout at the design size, in twips: the chart's margin and its gap to the buttons, the
+// buttons' column and their width and height.
+constexpr int kOkraj = 180;
+constexpr int kMezera = 240;
+constexpr int kSloupecOdPrava = 9045 - 7200;
+constexpr int kSirkaTlacitka = 1215;
+constexpr int kVyskaTlacitka = 495;
+
+}  // namespace
+
 PohledGrafu::PohledGrafu(Dialogy& dialogy, QWidget* parent) : QWidget(parent), dialogy_(dialogy) {
     setObjectName(QStringLiteral("pohledGrafu"));
     FlpGrf1_ = new Graf(this);
     FlpGrf1_->setObjectName(QStringLiteral("FlpGrf1"));
+    FlpGrf1_->nastavCteni(true);
     // A plain panel at the chart's corner; Qt Charts has nothing there to cover, so it
     // stays hidden.
     picMaska_ = new QWidget(this);
@@ -22,28 +37,152 @@ PohledGrafu::PohledGrafu(Dialogy& dialogy, QWidget* parent) : QWidget(parent), d
     picMaska_->setGeometry(Twipy(6000, 0, 2415, 375));
     picMaska_->hide();
 
-    cmdStorno_ = new QPushButton(this);
-    cmdStorno_->setObjectName(QStringLiteral("cmdStorno"));
-    cmdStorno_->setGeometry(Twipy(7200, 1920, 1215, 495));
-    connect(cmdStorno_, &QPushButton::clicked, this, &PohledGrafu::TiskniGraf);
-    // Below the print button, in the same column.
-    cmdExport_ = new QPushButton(this);
-    cmdExport_->setObjectName(QStringLiteral("cmdExport"));
-    cmdExport_->setGeometry(Twipy(7200, 2880, 1215, 495));
-    connect(cmdExport_, &QPushButton::clicked, this, &PohledGrafu::ExportujGraf);
+    const auto tlacitko = [this](const char* jmeno, void (PohledGrafu::*prikaz)()) {
+        auto* t = new QPushButton(this);
+        t->setObjectName(QLatin1String(jmeno));
+        t->resize(NaPixely(kSirkaTlacitka), NaPixely(kVyskaTlacitka));
+        connect(t, &QPushButton::clicked, this, prikaz);
+        return t;
+    };
+    cmdStorno_ = tlacitko("cmdStorno", &PohledGrafu::TiskniGraf);
+    // Below the print button, in the same column; Fit and Use It below them, with a log.
+    cmdExport_ = tlacitko("cmdExport", &PohledGrafu::ExportujGraf);
+    cmdPrizpusob_ = tlacitko("cmdPrizpusob", &PohledGrafu::Prizpusob);
+    cmdPouzijEps_ = tlacitko("cmdPouzijEps", &PohledGrafu::PouzijEmisivitu);
+    lblPrizpusobeni_ = new QLabel(this);
+    lblPrizpusobeni_->setObjectName(QStringLiteral("lblPrizpusobeni"));
+    lblPrizpusobeni_->setWordWrap(true);
+    lblPrizpusobeni_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setTabOrder(cmdStorno_, cmdExport_);
+    setTabOrder(cmdExport_, cmdPrizpusob_);
+    setTabOrder(cmdPrizpusob_, cmdPouzijEps_);
+    for (QWidget* w : {static_cast<QWidget*>(cmdPrizpusob_), static_cast<QWidget*>(cmdPouzijEps_),
+                       static_cast<QWidget*>(lblPrizpusobeni_)}) {
+        w->hide();
+    }
+    // The view covers its parent, whatever size that takes.
+    if (parent != nullptr) {
+        parent->installEventFilter(this);
+        setGeometry(parent->rect());
+    }
+    rozvrhni();
 }
 
-void PohledGrafu::zobraz(const PodkladyZpravy& zprava, QSize vnejsiTwipy) {
+bool PohledGrafu::eventFilter(QObject* objekt, QEvent* udalost) {
+    if (objekt == parentWidget() && udalost->type() == QEvent::Resize) {
+        setGeometry(parentWidget()->rect());
+    }
+    return QWidget::eventFilter(objekt, udalost);
+}
+
+void PohledGrafu::resizeEvent(QResizeEvent* udalost) {
+    QWidget::resizeEvent(udalost);
+    rozvrhni();
+}
+
+int PohledGrafu::sloupecTlacitek() const { return width() - NaPixely(kSloupecOdPrava); }
+
+void PohledGrafu::rozvrhni() {
+    const int okraj = NaPixely(kOkraj);
+    const int sloupec = sloupecTlacitek();
+    FlpGrf1_->setGeometry(okraj, okraj, std::max(1, sloupec - NaPixely(kMezera) - okraj), std::max(1, height() - 2 * okraj));
+    cmdStorno_->move(sloupec, NaPixely(1920));
+    cmdExport_->move(sloupec, NaPixely(2880));
+    cmdPrizpusob_->move(sloupec, NaPixely(3840));
+    cmdPouzijEps_->move(sloupec, NaPixely(4440));
+    lblPrizpusobeni_->setGeometry(sloupec, NaPixely(5040), std::max(1, width() - sloupec - okraj),
+                                  std::max(1, height() - NaPixely(5040) - okraj));
+    emit rozvrzeno();
+}
+
+void PohledGrafu::zobraz(const PodkladyZpravy& zprava, QSize /*vnejsiTwipy*/) {
     zprava_ = zprava;
-    const Jazyk jazyk = zprava.jazyk;
-    const int W = vnejsiTwipy.width();
-    const int H = vnejsiTwipy.height();
-    FlpGrf1_->setGeometry(NaPixely(W / 50), NaPixely(W / 50), NaPixely((W * 3) / 4), NaPixely((H * 9) / 10));
-    NaplnGrafVysledku(*FlpGrf1_, *zprava.vysledek, jazyk);
-    cmdStorno_->setText(Text(id::Tisk, jazyk));
-    cmdExport_->setText(Text(id::Export, jazyk));
+    const Jazyk j = zprava.jazyk;
+    // A fit belongs to the result it was made for.
+    if (prolozenoK_ != zprava.vysledek) {
+        prolozeni_.reset();
+        prolozenoK_.reset();
+        emisivita_.reset();
+        lblPrizpusobeni_->clear();
+    }
+    cmdStorno_->setText(Text(id::Tisk, j));
+    cmdExport_->setText(Text(id::Export, j));
+    cmdPrizpusob_->setText(Text(id::Prizpusob, j));
+    cmdPouzijEps_->setText(Text(id::Pouzij, j));
+    prekresli();
     show();
+}
+
+ObsahGrafu PohledGrafu::obsah() const { return ObsahGrafu{zprava_.vysledek, srovnani_, mereni_, prolozeni_}; }
+
+NaplneniGrafu PohledGrafu::naplneni() const {
+    const std::optional<QRectF> rozsah = FlpGrf1_->priblizeno() ? std::optional<QRectF>(FlpGrf1_->rozsahOs()) : std::nullopt;
+    return [o = obsah(), j = zprava_.jazyk, rozsah](Graf& graf) {
+        NaplnGraf(graf, o, j);
+        if (rozsah) {
+            graf.nastavRozsahOs(*rozsah);
+        }
+    };
+}
+
+void PohledGrafu::prekresli() {
+    zprava_.srovnani = srovnani_;
+    if (zprava_.vysledek != nullptr) {
+        NaplnGraf(*FlpGrf1_, obsah(), zprava_.jazyk);
+    }
+    cmdPrizpusob_->setVisible(!mereni_.empty());
+    cmdPouzijEps_->setVisible(!mereni_.empty());
+    cmdPouzijEps_->setEnabled(emisivita_.has_value());
+    lblPrizpusobeni_->setVisible(!mereni_.empty());
+}
+
+bool PohledGrafu::pridejSrovnani(Srovnani srovnani) {
+    if (srovnani_.size() + 1 >= kNejvicVysledku || srovnani.vysledek == nullptr) {
+        return false;
+    }
+    srovnani_.append(std::move(srovnani));
+    prekresli();
+    return true;
+}
+
+void PohledGrafu::nastavMereni(std::vector<BodMereni> mereni) {
+    mereni_ = std::move(mereni);
+    prolozeni_.reset();
+    prolozenoK_.reset();
+    emisivita_.reset();
+    lblPrizpusobeni_->clear();
+    prekresli();
+}
+
+void PohledGrafu::zrusPridane() {
+    srovnani_.clear();
+    nastavMereni({});
+}
+
+void PohledGrafu::Prizpusob() {
+    if (isHidden() || mereni_.empty() || zprava_.vysledek == nullptr) {
+        return;
+    }
+    const Jazyk j = zprava_.jazyk;
+    KurzorCekani cekani(dialogy_);
+    const VysledekPrizpusobeni fit = PrizpusobEmisivitu(zprava_.vysledek->Uloha, mereni_);
+    prolozenoK_ = zprava_.vysledek;
+    prolozeni_ = fit.uspech ? fit.prubeh : nullptr;
+    emisivita_.reset();
+    if (fit.uspech) {
+        emisivita_ = Navrh(Velicina::Eps, fit.eps, Zaokrouhleni::Nejblize, Text(id::EmisivitaFit, j));
+        lblPrizpusobeni_->setText(emisivita_->popis + QLatin1Char('\n') + Text(id::OdchylkaFit, j) + QStringLiteral(": ") +
+                                  TextObecny(static_cast<float>(std::round(fit.rms * 100.0) / 100.0)));
+    } else {
+        lblPrizpusobeni_->setText(Text(id::FitNelze, j));
+    }
+    prekresli();
+}
+
+void PohledGrafu::PouzijEmisivitu() {
+    if (!isHidden() && emisivita_) {
+        emit emisivitaPouzita(*emisivita_);
+    }
 }
 
 void PohledGrafu::TiskniGraf() {
@@ -76,7 +215,7 @@ void PohledGrafu::TiskniGraf() {
     }
     KurzorCekani cekani(dialogy_);
     const std::optional<QString> duvod = zprava ? UlozZpravuPdf(zprava_, *cesta)
-                                                : zorvet::ExportujGraf(*zprava_.vysledek, j, *cesta, FormatGrafu::Pdf);
+                                                : UlozGraf(naplneni(), Text(id::TitulekGrafu, j), *cesta, FormatGrafu::Pdf);
     cekani.uvolni();
     if (duvod) {
         dialogy_.zprava(Ikona::Vykricnik, Text(id::ChybaSouboru, j),
@@ -89,27 +228,7 @@ void PohledGrafu::ExportujGraf() {
     if (isHidden() || zprava_.vysledek == nullptr) {
         return;
     }
-    const Jazyk j = zprava_.jazyk;
-    const std::optional<QString> cesta = dialogy_.ulozitVystup(Text(id::FiltrExportu, j), 2);
-    if (!cesta) {
-        return;
-    }
-    const auto chyba = [&](const QString& duvod) {
-        dialogy_.zprava(Ikona::Vykricnik, Text(id::ChybaSouboru, j),
-                        *cesta + QLatin1Char('\n') + Text(id::GrafNeulozen, j) +
-                            (duvod.isEmpty() ? QString() : QLatin1Char('\n') + duvod));
-    };
-    const std::optional<FormatGrafu> format = FormatGrafuSouboru(*cesta);
-    if (!format) {
-        chyba(Text(id::PriponaExportu, j));
-        return;
-    }
-    KurzorCekani cekani(dialogy_);
-    const std::optional<QString> duvod = zorvet::ExportujGraf(*zprava_.vysledek, j, *cesta, *format);
-    cekani.uvolni();
-    if (duvod) {
-        chyba(*duvod);
-    }
+    ExportujSDialogem(dialogy_, zprava_.jazyk, naplneni(), Text(id::TitulekGrafu, zprava_.jazyk));
 }
 
 }  // namespace zorvet

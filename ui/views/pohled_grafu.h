@@ -1,15 +1,28 @@
 // The chart view of the main window: the heat-up chart (`FlpGrf1`) with its Print
-// (`cmdStorno`) and Export (`cmdExport`) buttons. It covers the window's client area; the
-// buttons keep their design places, in twips.
+// (`cmdStorno`) and Export (`cmdExport`) buttons. It covers the window's client area and grows
+// with it: the chart takes the room, the buttons keep their column at the right edge, at
+// their design heights in twips. The chart is one to read (ui/common/graf.h). Over the result
+// it draws the results opened for comparison and a measured log; with a log, Fit
+// (`cmdPrizpusob`) finds the emissivity that computes it (`lblPrizpusobeni`) and Use It
+// (`cmdPouzijEps`) offers that value to the problem.
 #pragma once
 
+#include <QList>
 #include <QWidget>
 #include <cstdint>
+#include <memory>
+#include <optional>
+#include <vector>
 
+#include "model/planovani.h"
 #include "model/vysledek.h"
 #include "ui/common/dialogy.h"
+#include "ui/planning/navrh.h"
+#include "ui/views/export_grafu.h"
+#include "ui/views/graf_vysledku.h"
 #include "ui/views/zprava.h"
 
+class QLabel;
 class QPushButton;
 
 namespace zorvet {
@@ -21,26 +34,70 @@ class PohledGrafu : public QWidget {
 public:
     PohledGrafu(Dialogy& dialogy, QWidget* parent);
 
-    // Builds the chart of the result for a window of the given outer size in twips, and shows
-    // the view; the report printed from it is that of zprava.
+    // Builds the chart of the result, with what was laid over it, and shows the view; the
+    // report printed from it is that of zprava, with the comparisons. The view takes the
+    // size of its parent; vnejsiTwipy is no longer needed for it.
     void zobraz(const PodkladyZpravy& zprava, QSize vnejsiTwipy);
 
     // Prints the one-page report of the case, or the chart alone, as the user chooses, through
     // the print preview; with no printer installed, saves it as a PDF file instead.
     void TiskniGraf();
-    // Saves the chart shown as a PNG, SVG or PDF picture chosen in the save dialog.
+    // Saves the chart shown (as far as it is zoomed) as a PNG, SVG or PDF picture chosen in
+    // the save dialog.
     void ExportujGraf();
+
+    // A result to compare with the one shown; false when the chart holds kNejvicVysledku already.
+    bool pridejSrovnani(Srovnani srovnani);
+    int pocetSrovnani() const { return static_cast<int>(srovnani_.size()); }
+    // A measured log over the result, in place of one before; the fit made for that goes.
+    void nastavMereni(std::vector<BodMereni> mereni);
+    bool maMereni() const { return !mereni_.empty(); }
+    // The comparisons and the log go.
+    void zrusPridane();
+
+    // Fit: the emissivity with which the problem of the result shown computes the log best,
+    // shown with the deviation that remains, and the run it gives drawn dashed.
+    void Prizpusob();
+    // Use It: the emissivity fitted, as it was shown, goes to emisivitaPouzita.
+    void PouzijEmisivitu();
+
+    // The left edge of the buttons' column.
+    int sloupecTlacitek() const;
 
     Graf* graf() const { return FlpGrf1_; }
     QPushButton* tisk() const { return cmdStorno_; }
 
+signals:
+    void emisivitaPouzita(const NavrzenaHodnota& hodnota);
+    // The view was laid out anew (the buttons' column may have moved).
+    void rozvrzeno();
+
+protected:
+    void resizeEvent(QResizeEvent* udalost) override;
+    bool eventFilter(QObject* objekt, QEvent* udalost) override;
+
 private:
+    ObsahGrafu obsah() const;
+    // The chart as shown, for a picture: its content and its zoom.
+    NaplneniGrafu naplneni() const;
+    void prekresli();
+    void rozvrhni();
+
     Dialogy& dialogy_;
     PodkladyZpravy zprava_;
+    QList<Srovnani> srovnani_;
+    std::vector<BodMereni> mereni_;
+    std::shared_ptr<const Vysledek> prolozeni_;  // the fitted run
+    std::shared_ptr<const Vysledek> prolozenoK_;  // the result whose problem was fitted
+    std::optional<NavrzenaHodnota> emisivita_;
+
     Graf* FlpGrf1_ = nullptr;
     QWidget* picMaska_ = nullptr;
     QPushButton* cmdStorno_ = nullptr;
     QPushButton* cmdExport_ = nullptr;
+    QPushButton* cmdPrizpusob_ = nullptr;
+    QPushButton* cmdPouzijEps_ = nullptr;
+    QLabel* lblPrizpusobeni_ = nullptr;
 };
 
 }  // namespace zorvet

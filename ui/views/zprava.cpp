@@ -187,6 +187,20 @@ void zadani(Sazec& s, const Vysledek& v, Jazyk j) {
     }
 }
 
+// The heat-up times of the results compared: the one of the page first, then the others.
+void srovnani(Sazec& s, const PodkladyZpravy& podklady, Jazyk j) {
+    s.nadpis(Text(id::OddilPorovnani, j), 38);
+    const QList<double> x = {kOkraj, kOkraj + 800.0};
+    s.bunky({Text(id::SouborZpravy, j), Text(id::SouborDobaOhrevu, j) + QLatin1Char(' ') + Text(id::JednotkaSekundy, j)}, x);
+    const auto cas = [](const Vysledek& v) {
+        return TextObecny(v.Vysledky.Cas[static_cast<std::size_t>(v.posledniRadek())]);
+    };
+    s.bunky({Text(id::Aktualni, j), cas(*podklady.vysledek)}, x);
+    for (const Srovnani& dalsi : podklady.srovnani) {
+        s.bunky({dalsi.nazev, cas(*dalsi.vysledek)}, x);
+    }
+}
+
 }  // namespace
 
 void KresliZpravu(QPainter& painter, const QRectF& stranka, const PodkladyZpravy& podklady) {
@@ -239,11 +253,15 @@ void KresliZpravu(QPainter& painter, const QRectF& stranka, const PodkladyZpravy
         }
     }
 
+    if (!podklady.srovnani.isEmpty()) {
+        srovnani(s, podklady, j);
+    }
+
     // The chart fills the rest of the page, drawn as the chart view draws it.
     const QRectF misto(kOkraj, s.y() + 20.0, kSirka - 2 * kOkraj, kVyska - kOkraj - s.y() - 20.0);
     if (misto.height() > 300.0) {
         Graf graf;
-        NaplnGrafVysledku(graf, v, j);
+        NaplnGraf(graf, ObsahGrafu{podklady.vysledek, podklady.srovnani}, j);
         // Laid out at least 800 × 450, so that its texts keep their room; a lower place
         // gets the chart smaller, in its proportions.
         const QSize rozvrh(800, std::max(450, static_cast<int>(800.0 * misto.height() / misto.width())));

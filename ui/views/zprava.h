@@ -13,6 +13,7 @@
 
 #include "model/vysledek.h"
 #include "model/nastaveni.h"
+#include "ui/views/graf_vysledku.h"
 
 class QPainter;
 
@@ -24,6 +25,9 @@ struct PodkladyZpravy {
     std::shared_ptr<const Vysledek> vysledek;
     Jazyk jazyk = Jazyk::Anglicky;
     QDate datum;
+    // Results the chart view compares with this one: the page lists their heat-up times and
+    // its chart draws them all.
+    QList<Srovnani> srovnani{};
 };
 
 // Draws the page into stranka, a rectangle of the page in the painter's device pixels; the
