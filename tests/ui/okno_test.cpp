@@ -18,6 +18,8 @@
 #include <QTimer>
 #include <algorithm>
 
+#include "files/cisla.h"
+#include "model/planovani.h"
 #include "model/vypocet.h"
 #include "support/dialogy_test.h"
 #include "support/lokal.h"
@@ -485,6 +487,79 @@ private slots:
         QCOMPARE(PrvniRadek(*cesta).simplified(), QByteArray("Furnace Temperature [\xB0""C] : 1000"));
         // The busy pointer of the saving is gone.
         QCOMPARE(QApplication::overrideCursor(), nullptr);
+    }
+    void cil_data() {
+        QTest::addColumn<bool>("rizeny");
+        QTest::addColumn<int>("volba");
+        QTest::addColumn<QString>("cas");
+        QTest::addColumn<QString>("odpoved");  // empty: a value found
+        QTest::newRow("largest mass") << false << 0 << "300" << "";
+        QTest::newRow("lowest furnace") << false << 1 << "300" << "";
+        QTest::newRow("furnace of a curve") << true << 1 << "900" << Text(id::CilRizena, Jazyk::Anglicky);
+        QTest::newRow("no power is enough") << false << 2 << "10" << Text(id::NelzePrikon, Jazyk::Anglicky).arg(10);
+    }
+
+    // Goal Seek answers as the goal seek does, rounded to the side that still meets the time;
+    // Use It puts that value into the problem, which then computes within the time.
+    void cil() {
+        QFETCH(bool, rizeny);
+        QFETCH(int, volba);
+        QFETCH(QString, cas);
+        QFETCH(QString, odpoved);
+        Okno o;
+        QVERIFY(o.zadej(PrikladVDialogu(rizeny)));
+        const Velicina co = volba == 0 ? Velicina::m : Velicina::Tpece;
+        const double hledano = odpoved.isEmpty() ? HledejCil(o.okno.uloha(), co, cas.toDouble()).hodnota : 0.0;
+        QString ukazano;
+        bool pouzitelne = false;
+        NaOkno na("frmCil", [&](QWidget* w) {
+            Dite<QLineEdit>(w, "txtCilCas")->setText(cas);
+            Dite<QComboBox>(w, "cboCilHledat")->setCurrentIndex(volba);
+            Dite<QAbstractButton>(w, "cmdCilNajdi")->click();
+            ukazano = Dite<QLabel>(w, "lblCilOdpoved")->text();
+            pouzitelne = Dite<QAbstractButton>(w, "cmdCilPouzij")->isEnabled();
+            Dite<QAbstractButton>(w, pouzitelne ? "cmdCilPouzij" : "cmdCilStorno")->click();
+        });
+        o.okno.HledaniCile();
+        QVERIFY(na.probehlo());
+        QCOMPARE(pouzitelne, odpoved.isEmpty());
+        if (!odpoved.isEmpty()) {
+            QCOMPARE(ukazano, odpoved);
+            return;
+        }
+        const double x = static_cast<double>(co == Velicina::m ? o.okno.uloha().m : o.okno.uloha().Tpece);
+        QVERIFY2(ukazano.endsWith(": " + TextObecny(static_cast<float>(x))) && o.d.posledni().contains(ukazano), qPrintable(ukazano));
+        QVERIFY(qAbs(x - hledano) <= 0.001 * hledano);
+        o.okno.Vypocti();
+        QVERIFY(o.okno.vysledek()->Vysledky.Cas[static_cast<std::size_t>(o.okno.vysledek()->PocetKroku)] <= 300.0f);
+    }
+
+    // Sweep: each point a run of its own, those that fail counted; the chart exported.
+    void rozmitani() {
+        Okno o;
+        QVERIFY(o.zadej(PrikladVDialogu(false)));
+        QTemporaryDir slozka;
+        QString poznamka;
+        QList<QPointF> body;
+        NaOkno na("frmRozmitani", [&](QWidget* w) {
+            auto* cbo = Dite<QComboBox>(w, "cboRozmitatVelicinu");
+            cbo->setCurrentIndex(cbo->findData(static_cast<int>(Velicina::Eps)));
+            Dite<QLineEdit>(w, "txtRozmitaniOd")->setText("0.2");
+            Dite<QLineEdit>(w, "txtRozmitaniDo")->setText("1.2");
+            Dite<QLineEdit>(w, "txtRozmitaniKrok")->setText("0.2");
+            Dite<QAbstractButton>(w, "cmdRozmitaniSpocti")->click();
+            poznamka = Dite<QLabel>(w, "lblRozmitaniPoznamka")->text();
+            body = Dite<Graf>(w, "grfRozmitani")->bodyRady(0);
+            o.d.soubory = {slozka.filePath("r.svg")};
+            Dite<QAbstractButton>(w, "cmdRozmitaniExport")->click();
+            Dite<QAbstractButton>(w, "cmdRozmitaniOK")->click();
+        });
+        o.okno.Rozmitani();
+        QVERIFY(na.probehlo());
+        QCOMPARE(poznamka, Text(id::RozmitaniVynechano, Jazyk::Anglicky).arg(1).arg(6));
+        QCOMPARE(body.size(), 5);
+        QCOMPARE(body.value(3), QPointF(0.8, 470.0));  // the worked example
+        QVERIFY(QFile::exists(slozka.filePath("r.svg")));
     }
 };
 

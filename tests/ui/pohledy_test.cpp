@@ -12,7 +12,10 @@
 #include <QtCharts/QChart>
 #include <QtCharts/QLegend>
 
+#include <QWheelEvent>
+
 #include "files/soubor.h"
+#include "model/planovani.h"
 #include "model/vypocet.h"
 #include "files/retezce.h"
 #include "files/tabulka_csv.h"
@@ -50,6 +53,13 @@ struct Okno {
     }
     template <typename T>
     T* w(const char* jmeno) { return Dite<T>(&okno, jmeno); }
+    QStringList nazvy() {
+        QStringList n;
+        for (int i = 0; i < w<Graf>("FlpGrf1")->pocetRad(); ++i) {
+            n << w<Graf>("FlpGrf1")->nazevRady(i);
+        }
+        return n;
+    }
     // Esc closes the view shown and gives the menus back.
     bool zavriEsc() {
         QTest::keyClick(&okno, Qt::Key_Escape);
@@ -215,6 +225,71 @@ private slots:
         QCOMPARE(o.d.zpravy.size(), 0);
         QVERIFY(o.zavriEsc());
         QCOMPARE(o.d.neocekavane, 0);
+    }
+    // The wheel zooms about the pointer, which reads the curve; a double-click gives the whole
+    // chart back; the chart grows with the window, and OK keeps the buttons' column.
+    void cteni() {
+        Okno o(Priklad());
+        o.okno.ZobrazGraf();
+        auto* g = o.w<Graf>("FlpGrf1");
+        const QRectF cely = g->rozsahOs();
+        const QPoint p = g->mapFromScene(g->chart()->mapToScene(g->chart()->mapToPosition({235, 500})));
+        const QPoint kde = g->viewport()->mapToGlobal(p);
+        QWheelEvent kolo(p, kde, {}, {0, 240}, Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(g->viewport(), &kolo);
+        QVERIFY(g->rozsahOs().width() < cely.width() * 0.7);
+        QMouseEvent pohyb(QEvent::MouseMove, p, kde, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(g->viewport(), &pohyb);
+        const QStringList radky = Dite<QLabel>(g, "lblHodnota")->text().split('\n');
+        const double t = radky.value(0).section(": ", 1).toDouble();
+        QVERIFY2(qAbs(t - 235) < 2, qPrintable(radky.join('|')));
+        QVERIFY(qAbs(radky.value(1).section(": ", 1).toDouble() - *TeplotaVCase(*o.okno.vysledek(), t)) < 0.5);
+        QMouseEvent dvakrat(QEvent::MouseButtonDblClick, p, kde, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(g->viewport(), &dvakrat);
+        QCOMPARE(g->rozsahOs(), cely);
+        const int sirka = g->width();
+        o.okno.resize(o.okno.size() + QSize(300, 200));
+        QApplication::sendPostedEvents();
+        QCOMPARE(g->width(), sirka + 300);
+        QCOMPARE(o.w<QPushButton>("cmdOK")->x(), o.w<QPushButton>("cmdStorno")->x());
+    }
+
+    // Results compared get a named curve each, until cleared; a log that cannot be read changes
+    // nothing; a good one is fitted and its emissivity put into the problem.
+    void pridane() {
+        Okno o(Priklad());
+        const QString b = o.slozka.filePath(QStringLiteral("b.odp"));
+        QVERIFY(!UlozSoubor(b, Priklad(true), Vypocet(Priklad(true)).vysledek.get(), QString(), Jazyk::Anglicky));
+        o.d.soubory = {b};
+        o.okno.PorovnejS();
+        QCOMPARE(o.nazvy(), (QStringList{"current", "b.odp"}));
+        QVERIFY(o.w<Graf>("FlpGrf1")->barvaRady(0) != o.w<Graf>("FlpGrf1")->barvaRady(1));
+        o.okno.ZavriPohled();
+        o.okno.ZrusPorovnani();
+        Uloha u = Priklad();
+        u.Eps = 0.6f;
+        const VysledekVypoctu beh = Vypocet(u);
+        QString log = "time_s,charge_C\n";
+        for (int t = 0; t <= 600; t += 50) {
+            log += QStringLiteral("%1,%2\n").arg(t).arg(*TeplotaVCase(*beh.vysledek, t));
+        }
+        for (const QString& obsah : {log.mid(1), log}) {
+            o.okno.ZobrazGraf();
+            o.okno.ZavriPohled();
+            QCOMPARE(o.nazvy(), QStringList{""});
+            QFile f(o.slozka.filePath("log.csv"));
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(obsah.toUtf8()) > 0);
+            f.close();
+            o.d.soubory = {f.fileName()};
+            o.okno.ImportujMereni();
+        }
+        QVERIFY(o.d.zpravy.value(0).text.contains("Line 1: “ime_s,charge_C”"));
+        QCOMPARE(o.nazvy(), (QStringList{"Charge", "Measured"}));
+        o.w<QPushButton>("cmdPrizpusob")->click();
+        QVERIFY(o.w<QLabel>("lblPrizpusobeni")->text().startsWith("Emissivity [-]: 0.6"));
+        o.w<QPushButton>("cmdPouzijEps")->click();
+        QVERIFY(!o.w<Graf>("FlpGrf1")->isVisible() && qAbs(o.okno.uloha().Eps - 0.6f) < 0.001f);
+        QVERIFY(o.d.posledni().startsWith("The problem now holds Emissivity [-]: 0.6"));
     }
 };
 

@@ -14,13 +14,18 @@
 #include "files/datova_slozka.h"
 #include "files/jazyk.h"
 #include "files/materialy.h"
+#include "files/mereni_csv.h"
 #include "files/retezce.h"
 #include "files/soubor.h"
 #include "files/zpravy.h"
 #include "model/geometrie.h"
 #include "model/jadro.h"
+#include "model/planovani.h"
 #include "model/vypocet.h"
 #include "ui/main_window/frm_uvitani.h"
+#include "ui/planning/frm_cil.h"
+#include "ui/planning/frm_rozmitani.h"
+#include "ui/planning/navrh.h"
 #include "ui/problem_dialog/frm_zadani.h"
 #include "ui/common/kurzor.h"
 #include "ui/views/pohled_grafu.h"
@@ -68,6 +73,16 @@ FrmZorvet::FrmZorvet(Nastaveni& nastaveni, Dialogy& dialogy, QWidget* parent)
     // Tab runs through each view from left to right and top down.
     setTabOrder(tabulka_->ztraty(), cmdOK_);
     setTabOrder(cmdOK_, graf_->tisk());
+    // The chart view grows with the window; OK keeps the column of its buttons.
+    connect(graf_, &PohledGrafu::rozvrzeno, this, [this] {
+        if (graf_->isVisible()) {
+            cmdOK_->move(graf_->sloupecTlacitek(), NaPixely(960));
+        }
+    });
+    connect(graf_, &PohledGrafu::emisivitaPouzita, this, [this](const NavrzenaHodnota& hodnota) {
+        ZavriPohled();
+        pouzij(hodnota);
+    });
 
     // The client area is the design size below the menu bar; when the menu bar vanishes
     // the window keeps its outer size and the client area grows.
@@ -103,6 +118,10 @@ void FrmZorvet::vytvorMenu() {
     mnuFileItem_[2] = polozka(mnuFile_, "mnuFileItem", 2, nullptr);
     mnuFileItem_[2]->setSeparator(true);
     mnuFileItem_[3] = polozka(mnuFile_, "mnuFileItem", 3, &FrmZorvet::Konec);
+    // Sweep goes above the separator, with the commands on files.
+    mnuRozmitani_ = polozka(mnuFile_, "mnuRozmitani", 0, &FrmZorvet::Rozmitani);
+    mnuFile_->removeAction(mnuRozmitani_);
+    mnuFile_->insertAction(mnuFileItem_[2], mnuRozmitani_);
 
     mnuUloha_ = lista->addMenu(QString());
     mnuUloha_->setObjectName(QStringLiteral("mnuUloha"));
@@ -110,6 +129,7 @@ void FrmZorvet::vytvorMenu() {
     mnuUlohaItem_[0]->setShortcut(QKeySequence(Qt::Key_F3));
     mnuUlohaItem_[1] = polozka(mnuUloha_, "mnuUlohaItem", 1, &FrmZorvet::Vypocti);
     mnuUlohaItem_[1]->setShortcut(QKeySequence(Qt::Key_F5));
+    mnuCil_ = polozka(mnuUloha_, "mnuCil", 0, &FrmZorvet::HledaniCile);
 
     mnuVysledky_ = lista->addMenu(QString());
     mnuVysledky_->setObjectName(QStringLiteral("mnuVysledky"));
@@ -117,6 +137,10 @@ void FrmZorvet::vytvorMenu() {
     mnuVysledkyItem_[0]->setShortcut(QKeySequence(Qt::Key_F8));
     mnuVysledkyItem_[1] = polozka(mnuVysledky_, "mnuVysledkyItem", 1, &FrmZorvet::ZobrazGraf);
     mnuVysledkyItem_[1]->setShortcut(QKeySequence(Qt::Key_F9));
+    mnuVysledky_->addSeparator();
+    mnuPorovnat_ = polozka(mnuVysledky_, "mnuPorovnat", 0, &FrmZorvet::PorovnejS);
+    mnuMereni_ = polozka(mnuVysledky_, "mnuMereni", 0, &FrmZorvet::ImportujMereni);
+    mnuZrusPorovnani_ = polozka(mnuVysledky_, "mnuZrusPorovnani", 0, &FrmZorvet::ZrusPorovnani);
 
     mnuNastaveni_ = lista->addMenu(QString());
     mnuNastaveni_->setObjectName(QStringLiteral("mnuNastaveni"));
@@ -144,6 +168,10 @@ void FrmZorvet::obnovPrikazy() {
     mnuFileItem_[1]->setEnabled(vysledek_ != nullptr && ulozeniPovoleno_);
     mnuUlohaItem_[1]->setEnabled(prijata_.has_value());
     mnuVysledky_->menuAction()->setEnabled(vysledek_ != nullptr && vysledkyPristupne_);
+    mnuRozmitani_->setEnabled(prijata_.has_value());
+    mnuCil_->setEnabled(prijata_.has_value());
+    mnuPorovnat_->setEnabled(graf_->pocetSrovnani() + 1 < kNejvicVysledku);
+    mnuZrusPorovnani_->setEnabled(graf_->pocetSrovnani() > 0 || graf_->maMereni());
 }
 
 bool FrmZorvet::menuAktivni(const QAction* polozka) const {
@@ -183,12 +211,17 @@ void FrmZorvet::NastavPopisy() {
     mnuFileItem_[0]->setText(Text(id::MenuOtevrit, j));
     mnuFileItem_[1]->setText(Text(id::MenuUlozit, j));
     mnuFileItem_[3]->setText(Text(id::MenuKonec, j));
+    mnuRozmitani_->setText(Text(id::MenuRozmitani, j));
     mnuUloha_->setTitle(Text(id::MenuUloha, j));
     mnuUlohaItem_[0]->setText(Text(id::MenuZadani, j));
     mnuUlohaItem_[1]->setText(Text(id::MenuVypocet, j));
+    mnuCil_->setText(Text(id::MenuCil, j));
     mnuVysledky_->setTitle(Text(id::MenuVysledky, j));
     mnuVysledkyItem_[0]->setText(Text(id::MenuTabulka, j));
     mnuVysledkyItem_[1]->setText(Text(id::MenuGraf, j));
+    mnuPorovnat_->setText(Text(id::MenuPorovnat, j));
+    mnuMereni_->setText(Text(id::MenuMereni, j));
+    mnuZrusPorovnani_->setText(Text(id::MenuZrusPorovnani, j));
     mnuNastaveni_->setTitle(Text(id::MenuNastaveni, j));
     mnuJazyk_->setTitle(Text(id::MenuJazyk, j));
     mnuJazykItem_[0]->setText(Text(id::MenuAnglicky, j));
@@ -263,7 +296,9 @@ void FrmZorvet::ZobrazGraf() {
     SkryjMenu();
     graf_->zobraz(PodkladyZpravy{vysledek_, nastaveni_.Jazyk, QDate::currentDate()}, vnejsiTwipy());
     ukazTlacitkoOK();
-    cmdOK_->move(Twipy(7200, 960, 1215, 495).topLeft());
+    cmdOK_->move(graf_->sloupecTlacitek(), NaPixely(960));
+    // The window may grow while the chart is shown, never below its design size.
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
 }
 
 void FrmZorvet::ZavriPohled() {
@@ -275,6 +310,7 @@ void FrmZorvet::ZavriPohled() {
         kopie->Ztraty = *z;
         vysledek_ = std::move(kopie);
     }
+    setMaximumSize(minimumSize());
     graf_->hide();
     tabulka_->hide();
     cmdOK_->hide();
@@ -526,6 +562,92 @@ void FrmZorvet::OProgramu() {
     FrmUvitani oProgramu(nastaveni_.Jazyk, this);
     oProgramu.vypniCasovac();
     oProgramu.exec();
+}
+
+void FrmZorvet::pouzij(const NavrzenaHodnota& hodnota) {
+    const Jazyk j = nastaveni_.Jazyk;
+    if (!prijata_ && vysledek_ == nullptr) {
+        return;
+    }
+    Uloha u = prijata_ ? *prijata_ : vysledek_->Uloha;
+    NastavHodnotu(u, hodnota.velicina, hodnota.hodnota);
+    OdvodUlohu(u);
+    if (const std::optional<Zavada> zavada = PrijmiUlohu(u)) {
+        dialogy_.zprava(Ikona::Vykricnik, TitulekZavady(j), ZpravaZavady(*zavada, u, j));
+        return;
+    }
+    formular_.pis(hodnota.velicina, 0, hodnota.text);
+    formular_.opusteno(hodnota.velicina);
+    prijmi(u);
+    vysledkyPristupne_ = false;
+    ulozeniPovoleno_ = false;
+    nastavTitulekSouboru(QString());
+    obnovPrikazy();
+    dialogy_.zprava(Ikona::Informace, Text(id::Zorvet, j), Text(id::HodnotaPouzita, j).arg(hodnota.popis));
+}
+
+void FrmZorvet::Rozmitani() {
+    if (!menuAktivni(mnuRozmitani_)) {
+        return;
+    }
+    FrmRozmitani rozmitani(*prijata_, nastaveni_.Jazyk, dialogy_, this);
+    rozmitani.exec();
+}
+
+void FrmZorvet::HledaniCile() {
+    if (!menuAktivni(mnuCil_)) {
+        return;
+    }
+    FrmCil cil(*prijata_, nastaveni_.Jazyk, dialogy_, this);
+    if (cil.exec() == QDialog::Accepted && cil.pouzita()) {
+        pouzij(*cil.pouzita());
+    }
+}
+
+void FrmZorvet::PorovnejS() {
+    if (!menuAktivni(mnuPorovnat_)) {
+        return;
+    }
+    const Jazyk j = nastaveni_.Jazyk;
+    const std::optional<QString> cesta = dialogy_.otevritSoubor(Text(id::FiltrVysledku, j), 2);
+    if (!cesta) {
+        return;
+    }
+    PrecteniSouboru precteni = NactiSoubor(*cesta, true, formular_.uloha(), j);
+    if (!precteni.obsah) {
+        dialogy_.zprava(Ikona::Vykricnik, Text(id::ChybaSouboru, j), precteni.chyba);
+        return;
+    }
+    graf_->pridejSrovnani(Srovnani{QFileInfo(*cesta).fileName(), std::move(precteni.obsah->vysledek)});
+    obnovPrikazy();
+    ZobrazGraf();
+}
+
+void FrmZorvet::ZrusPorovnani() {
+    if (menuAktivni(mnuZrusPorovnani_)) {
+        graf_->zrusPridane();
+        obnovPrikazy();
+    }
+}
+
+void FrmZorvet::ImportujMereni() {
+    if (!menuAktivni(mnuMereni_)) {
+        return;
+    }
+    const Jazyk j = nastaveni_.Jazyk;
+    const std::optional<QString> cesta = dialogy_.otevritSoubor(Text(id::FiltrCsv, j), 2);
+    if (!cesta) {
+        return;
+    }
+    // A log that cannot be used changes nothing; its fault names the line.
+    CteniMereni mereni = NactiMereniCsv(*cesta, vysledek_->Uloha.Tv, j);
+    if (mereni.body.empty()) {
+        dialogy_.zprava(Ikona::Vykricnik, Text(id::ChybaSouboru, j), mereni.chyba);
+        return;
+    }
+    graf_->nastavMereni(std::move(mereni.body));
+    obnovPrikazy();
+    ZobrazGraf();
 }
 
 }  // namespace zorvet

@@ -31,6 +31,7 @@ namespace zorvet {
 
 class PohledGrafu;
 class PohledTabulky;
+struct NavrzenaHodnota;
 
 class FrmZorvet : public QMainWindow {
     Q_OBJECT
@@ -62,6 +63,13 @@ public:
     void ZmenJazyk(Jazyk jazyk);
     void UlozNastaveni();
     void OProgramu();
+    // Planning a load: Sweep (File), Goal Seek (Problem), the results compared on the chart
+    // and a measured log laid over it (Results).
+    void Rozmitani();
+    void HledaniCile();
+    void PorovnejS();
+    void ZrusPorovnani();
+    void ImportujMereni();
     // Closes the view shown (cmdOK, Esc, Enter on cmdOK).
     void ZavriPohled();
 
@@ -98,6 +106,10 @@ private:
     void otevreno(const QString& cesta, const QString& komentar, ObsahSouboru& obsah);
     // The file the accepted problem came from, when it still holds that problem.
     void prijmi(const Uloha& uloha);
+    // A value found for the problem (by a goal seek, by a fit) goes into the accepted problem
+    // and into the form's field, as the problem dialog's OK would take it; the user is told
+    // that computing it is next.
+    void pouzij(const NavrzenaHodnota& hodnota);
 
     Nastaveni& nastaveni_;
     Dialogy& dialogy_;
@@ -126,6 +138,11 @@ private:
     std::array<QAction*, 2> mnuNastaveniItem_{};
     std::array<QAction*, 2> mnuJazykItem_{};
     QAction* mnuNapovedaItem1_ = nullptr;
+    QAction* mnuRozmitani_ = nullptr;
+    QAction* mnuCil_ = nullptr;
+    QAction* mnuPorovnat_ = nullptr;
+    QAction* mnuZrusPorovnani_ = nullptr;
+    QAction* mnuMereni_ = nullptr;
     bool menuZobrazeno_ = true;
 
     PohledTabulky* tabulka_ = nullptr;
