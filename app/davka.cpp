@@ -114,6 +114,10 @@ struct Volby {
     QCommandLineOption mereni{QStringLiteral("measured"),
                               QStringLiteral("fit: the measured log, CSV with the header time_s,charge_C[,furnace_C]."),
                               QStringLiteral("LOG.csv")};
+    QCommandLineOption grafMereni{QStringLiteral("chart"),
+                                  QStringLiteral("fit: also draw the logged points over the fitted curve into a "
+                                                 ".png, .svg or .pdf picture."),
+                                  QStringLiteral("PICTURE")};
     QCommandLineOption velikost{QStringLiteral("size"),
                                 QStringLiteral("chart: width and height in pixels at 300 dpi (default 2400x1800, "
                                                "8 x 6 inches)."),
@@ -625,7 +629,13 @@ int rozmitej(const QCommandLineParser& parser, const Volby& v, const QString& ce
     return kUspech;
 }
 
-int prizpusob(const QCommandLineParser& parser, const Volby& v, const QString& cesta, Jazyk jazyk) {
+int prizpusob(const QCommandLineParser& parser, const Volby& v, const QString& cesta, Jazyk jazyk,
+              const GrafDavky* kreslic) {
+    const QString obrazek = parser.value(v.grafMereni);
+    if (parser.isSet(v.grafMereni) && (kreslic == nullptr || !kreslic->znaFormat(obrazek))) {
+        chyba(QString(), QStringLiteral("--chart names a .png, .svg or .pdf file, not \"%1\".").arg(obrazek));
+        return kNepouzitelnyVstup;
+    }
     if (!parser.isSet(v.mereni)) {
         chyba(QString(), QStringLiteral("fit needs --measured LOG.csv\nsee zorvet --help"));
         return kNepouzitelnyVstup;
@@ -653,6 +663,14 @@ int prizpusob(const QCommandLineParser& parser, const Volby& v, const QString& c
     if (!f.uspech) {
         chyba(TitulekSelhani(jazyk), Text(id::FitNelze, jazyk) + QLatin1Char('\n') + ZpravaSelhani(f.selhani, u, jazyk));
         return kVypocetSelhal;
+    }
+    if (parser.isSet(v.grafMereni)) {
+        if (const std::optional<QString> duvod =
+                kreslic->kresliMereni(*f.prubeh, log.body, jazyk, obrazek, kreslic->vychoziVelikost)) {
+            chyba(Text(id::ChybaSouboru, jazyk), obrazek + QLatin1Char('\n') + Text(id::GrafNeulozen, jazyk) +
+                                                     (duvod->isEmpty() ? QString() : QLatin1Char(' ') + *duvod));
+            return kNepouzitelnyVstup;
+        }
     }
     vypis(stdout, Text(id::EmisivitaFit, jazyk) + QLatin1String(": ") + QString::number(f.eps, 'f', 4) +
                       QLatin1Char('\n') + Text(id::OdchylkaFit, jazyk) + QLatin1String(": ") +
@@ -830,7 +848,8 @@ bool JeDavka(int argc, char** argv) {
 }
 
 bool JeGrafDavka(int argc, char** argv) {
-    return argc >= 2 && (std::strcmp(argv[1], "chart") == 0 || std::strcmp(argv[1], "report") == 0);
+    return argc >= 2 && (std::strcmp(argv[1], "chart") == 0 || std::strcmp(argv[1], "report") == 0 ||
+                         std::strcmp(argv[1], "fit") == 0);
 }
 
 int SpustDavku(int argc, char** argv) {
@@ -870,7 +889,8 @@ int ProvedDavku(const GrafDavky* kreslic) {
     const QCommandLineOption verze = parser.addVersionOption();
     const Volby v;
     parser.addOptions({v.vysledky, v.csv, v.ztraty, v.jazyk, v.komentar, v.redukce, v.vodivost, v.vlastnosti,
-                       v.prikon, v.konvekce, v.cas, v.hledej, v.menit, v.mereni, v.vystup, v.velikost});
+                       v.prikon, v.konvekce, v.cas, v.hledej, v.menit, v.mereni, v.grafMereni, v.vystup,
+                       v.velikost});
     parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("compute, table, chart, report, goal, sweep or fit"));
     parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("the problem or results file"));
 
@@ -900,7 +920,7 @@ int ProvedDavku(const GrafDavky* kreslic) {
     } else if (prikaz == QLatin1String("sweep")) {
         svoje = {&v.menit, &v.csv, &v.ztraty, &v.redukce, &v.vodivost, &v.vlastnosti, &v.prikon, &v.konvekce};
     } else if (prikaz == QLatin1String("fit")) {
-        svoje = {&v.mereni, &v.redukce, &v.vodivost, &v.vlastnosti, &v.prikon, &v.konvekce, &v.ztraty};
+        svoje = {&v.mereni, &v.grafMereni, &v.redukce, &v.vodivost, &v.vlastnosti, &v.prikon, &v.konvekce, &v.ztraty};
     } else if (prikaz == QLatin1String("chart")) {
         svoje = {&v.vystup, &v.velikost, &v.ztraty, &v.redukce, &v.vodivost, &v.vlastnosti, &v.prikon, &v.konvekce};
     } else if (prikaz == QLatin1String("report")) {
@@ -915,7 +935,7 @@ int ProvedDavku(const GrafDavky* kreslic) {
     }
     for (const QCommandLineOption* o : {&v.vysledky, &v.csv, &v.ztraty, &v.komentar, &v.redukce, &v.vodivost,
                                         &v.vlastnosti, &v.prikon, &v.konvekce, &v.cas, &v.hledej, &v.menit,
-                                        &v.mereni, &v.vystup, &v.velikost}) {
+                                        &v.mereni, &v.grafMereni, &v.vystup, &v.velikost}) {
         if (parser.isSet(*o) && !svoje.contains(o)) {
             chyba(QString(), QStringLiteral("--%1 is not an option of %2\nsee zorvet --help")
                                  .arg(o->names().constFirst(), prikaz));
@@ -954,7 +974,7 @@ int ProvedDavku(const GrafDavky* kreslic) {
         return rozmitej(parser, v, argumenty.at(1), jazyk);
     }
     if (prikaz == QLatin1String("fit")) {
-        return prizpusob(parser, v, argumenty.at(1), jazyk);
+        return prizpusob(parser, v, argumenty.at(1), jazyk, kreslic);
     }
     return vypocti(parser, v, argumenty.at(1), jazyk);
 }

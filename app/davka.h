@@ -28,7 +28,7 @@ inline constexpr int kNepouzitelnyVstup = 2;  // missing or unreadable file, no 
 // word first, --help / --version, or anything but a file named alone (which the window opens).
 bool JeDavka(int argc, char** argv);
 
-// True for "chart" and "report": they draw through the chart widget and so need the widgets,
+// True for "chart", "report" and "fit": they draw through the chart widget and so need the widgets,
 // which compute and table do without. main starts them with SpustGrafDavku.
 bool JeGrafDavka(int argc, char** argv);
 

@@ -133,8 +133,9 @@ TEST_F(Davka, PlansALoad) {
     ASSERT_TRUE(log.open(QIODevice::WriteOnly));
     log.write(spust({"table", "@r.odp"}).out.toUtf8());
     log.close();
-    const Beh fit = spust({"fit", "ex:uncontrolled.cfg", "--measured", "@log.csv"});
+    const Beh fit = spust({"fit", "ex:uncontrolled.cfg", "--measured", "@log.csv", "--chart", "@fit.png"});
     EXPECT_EQ(fit.out, QStringLiteral("Emissivity [-]: 0.8000\nRMS Deviation [K]: 0.00\n")) << fit.err.toStdString();
+    EXPECT_TRUE(obsah("fit.png").startsWith("\x89PNG"));
 }
 
 // With the conductivity, the Biot number and the core time follow; the CSV gains the surface

@@ -10,6 +10,7 @@
 #include <QtCharts/QChart>
 #include <QtCharts/QLegend>
 #include <QtCharts/QLegendMarker>
+#include <vector>
 #include <QtCharts/QLineSeries>
 #include <QtCharts/QScatterSeries>
 #include <QtCharts/QValueAxis>
@@ -130,7 +131,45 @@ void Graf::sestav() {
     QLegend* legenda = graf->legend();
     legenda->setAlignment(Qt::AlignBottom);
     legenda->setFont(pismo_);
+    // The lines, then their markers, then the points alone on top (a measured log over its fit).
+    std::vector<const Rada*> poradi;
     for (const Rada& r : rady_) {
+        if (!r.jenBody) {
+            poradi.push_back(&r);
+        }
+    }
+    for (const Rada& r : rady_) {
+        if (r.jenBody) {
+            poradi.push_back(&r);
+        }
+    }
+    const auto pridejZnacky = [&] {
+        if (!znacky_) {
+            return;
+        }
+        // The markers are dots of their own, a little wider than the line; the line
+        // series' own point drawing does not take a size.
+        for (const Rada& r : rady_) {
+            if (r.jenBody) {
+                continue;
+            }
+            QScatterSeries* body = tecky(r.barva);
+            body->replace(r.body);
+            graf->addSeries(body);
+            body->attachAxis(x);
+            body->attachAxis(y);
+            for (QLegendMarker* m : legenda->markers(body)) {
+                m->setVisible(false);
+            }
+        }
+    };
+    bool znackyPridany = false;
+    for (const Rada* rada : poradi) {
+        const Rada& r = *rada;
+        if (r.jenBody && !znackyPridany) {
+            pridejZnacky();
+            znackyPridany = true;
+        }
         QXYSeries* s = nullptr;
         if (r.jenBody) {
             s = tecky(r.barva);
@@ -148,22 +187,8 @@ void Graf::sestav() {
         }
         nejakyNazev = nejakyNazev || !r.nazev.isEmpty();
     }
-    // The markers are dots of their own, a little wider than the line; the line
-    // series' own point drawing does not take a size.
-    if (znacky_) {
-        for (const Rada& r : rady_) {
-            if (r.jenBody) {
-                continue;
-            }
-            QScatterSeries* body = tecky(r.barva);
-            body->replace(r.body);
-            graf->addSeries(body);
-            body->attachAxis(x);
-            body->attachAxis(y);
-            for (QLegendMarker* m : legenda->markers(body)) {
-                m->setVisible(false);
-            }
-        }
+    if (!znackyPridany) {
+        pridejZnacky();
     }
     legenda->setVisible(nejakyNazev);
 
