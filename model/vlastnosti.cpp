@@ -120,6 +120,12 @@ Vlastnosti::Vlastnosti(const VlastnostiMaterialu& v)
     }
 }
 
+std::size_t Vlastnosti::usek(double t) const {
+    const auto za = std::upper_bound(body_.begin(), body_.end(), t,
+                                     [](double x, const BodVlastnosti& b) { return x < static_cast<double>(b.T); });
+    return std::clamp<std::size_t>(static_cast<std::size_t>(za - body_.begin()), 1, body_.size() - 1);
+}
+
 double Vlastnosti::cVRozsahu(double t) const {
     switch (druh_) {
         case Druh::Uhlikova:
@@ -129,9 +135,7 @@ double Vlastnosti::cVRozsahu(double t) const {
         case Druh::Tabulka:
             break;
     }
-    const auto za = std::upper_bound(body_.begin(), body_.end(), t,
-                                     [](double x, const BodVlastnosti& b) { return x < static_cast<double>(b.T); });
-    const std::size_t i = std::clamp<std::size_t>(static_cast<std::size_t>(za - body_.begin()), 1, body_.size() - 1);
+    const std::size_t i = usek(t);
     const double t0 = body_[i - 1].T, t1 = body_[i].T;
     const double c0 = body_[i - 1].c, c1 = body_[i].c;
     return c0 + (c1 - c0) * (t - t0) / (t1 - t0);
@@ -146,9 +150,7 @@ double Vlastnosti::hVRozsahu(double t) const {
         case Druh::Tabulka:
             break;
     }
-    const auto za = std::upper_bound(body_.begin(), body_.end(), t,
-                                     [](double x, const BodVlastnosti& b) { return x < static_cast<double>(b.T); });
-    const std::size_t i = std::clamp<std::size_t>(static_cast<std::size_t>(za - body_.begin()), 1, body_.size() - 1);
+    const std::size_t i = usek(t);
     const double t0 = body_[i - 1].T;
     const double c0 = body_[i - 1].c;
     const double dt = t - t0;
@@ -170,9 +172,7 @@ double Vlastnosti::lambda(double t) const {
     if (!maLambda_) {
         return 0.0;
     }
-    const auto za = std::upper_bound(body_.begin(), body_.end(), x,
-                                     [](double y, const BodVlastnosti& b) { return y < static_cast<double>(b.T); });
-    const std::size_t i = std::clamp<std::size_t>(static_cast<std::size_t>(za - body_.begin()), 1, body_.size() - 1);
+    const std::size_t i = usek(x);
     const double t0 = body_[i - 1].T, t1 = body_[i].T;
     const double l0 = body_[i - 1].lambda, l1 = body_[i].lambda;
     return l0 + (l1 - l0) * (x - t0) / (t1 - t0);

@@ -72,6 +72,8 @@ private:
     double tMin_ = 20.0, tMax_ = 1200.0;
     bool maLambda_ = true;
 
+    // The point that ends the table's interval holding t (1..size-1).
+    std::size_t usek(double t) const;
     double cVRozsahu(double t) const;
     double hVRozsahu(double t) const;
 };
