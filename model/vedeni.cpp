@@ -20,9 +20,9 @@ constexpr double kMaxHodnota = 1.0e9;
 // doubling them moves the core time by well under 0.1 %.
 constexpr int kDeleni1D = 64;       // across a plate
 constexpr int kDeleniPolomer = 48;  // along the radius of a round bar
-constexpr int kDeleni2D = 24;       // along the shortest side of a 2-D section or a 3-D piece
+constexpr int kDeleniHloubky = 12;  // along the least depth (Smer::hloubka) of a 2-D section or 3-D piece
 constexpr int kDeleniPolomerRZ = 24;  // along the radius of a round bar computed with its length
-constexpr double kRustSite = 0.1;   // growth of the spacing along a longer side, m per m
+constexpr double kRustSite = 0.1;   // growth of the spacing along a deeper direction, m per m
 
 // Sub-step control: the local error of a backward Euler sub-step (estimated from two half
 // steps) must stay below this fraction of the temperature scale of the step.
@@ -142,6 +142,107 @@ void radialni(Osa& o, double polomer, int n, double rc, double lambda) {
     o.plochaN = polomer;
     o.ohrev0 = false;
     o.ohrevN = true;
+}
+
+// A direction heated on both faces is symmetric about its middle node: only the half up to it
+// is computed, the middle node with half its volume and no flux through the middle.
+void pulka(Osa& o) {
+    const std::size_t pul = static_cast<std::size_t>(o.n) / 2;
+    o.n = static_cast<int>(pul);
+    o.kapacita.resize(pul + 1);
+    o.kapacita[pul] /= 2.0;
+    o.vodivost.resize(pul);
+    if (!o.delka.empty()) {
+        o.delka.resize(pul + 1);
+        o.delka[pul] /= 2.0;
+    }
+    o.ohrevN = false;
+}
+
+// One direction of a grid: a side of the section, the radius, or the length of the piece.
+struct Smer {
+    double delka = 0.0;  // m; the radius of a round bar
+    int ohrevy = 0;      // heated faces, 0..2 (the radius: its mantle, 0..1)
+    bool radialni = false;
+
+    // How deep the heat goes: from a heated face to the middle, or to the unheated face.
+    double hloubka() const { return radialni || ohrevy < 2 ? delka : delka / 2.0; }
+};
+
+// The directions the heat flows in: those of the section with a heated face
+// (the radius of a round bar with its mantle heated), and the length when sKonci and the ends
+// are heated. Empty when the faces give no computable piece.
+std::vector<Smer> smeryTepla(const ZadaniVedeni& z, bool sKonci) {
+    std::vector<Smer> smery;
+    if (z.profil == 'K') {
+        if (z.plast) {
+            smery.push_back({z.a / 2.0, 1, true});
+        }
+    } else if (z.profil == 'C') {
+        // 1 = one face, 2 = two opposite faces: one direction; 3 and 4 add the other.
+        const int f = z.plochyAL;
+        if (f < 0 || f > 4) {
+            return {};
+        }
+        if (f > 0) {
+            smery.push_back({z.a, std::min(f, 2), false});
+        }
+        if (f > 2) {
+            smery.push_back({z.a, f - 2, false});
+        }
+    } else if (z.profil == 'O') {
+        // The sides along A (their end faces are the B*L faces) and along B.
+        const int fx = z.plochyBL, fy = z.plochyAL;
+        if (fx < 0 || fx > 2 || fy < 0 || fy > 2) {
+            return {};
+        }
+        if (fx > 0) {
+            smery.push_back({z.a, fx, false});
+        }
+        if (fy > 0) {
+            smery.push_back({z.b, fy, false});
+        }
+    } else {
+        return {};
+    }
+    if (z.plochyAB < 0 || z.plochyAB > 2) {
+        return {};
+    }
+    if (sKonci && z.plochyAB > 0) {
+        smery.push_back({z.delka, z.plochyAB, false});
+    }
+    return smery;
+}
+
+// The grids of the directions, in osy[0..smery.size()). One direction takes the fine grid of a
+// plate or a bar. More take the grid of a section: a direction heated on both faces is computed
+// from one face to its middle, one heated on one face from that face to the unheated one, which
+// is the same grid (the middle of a piece twice as deep). The spacing is even along the least
+// depth and grows inwards along the deeper directions, fine where the heat of the faces enters
+// (the corner layers) and coarser where the temperature is flat.
+void sestavOsy(const std::vector<Smer>& smery, int zjemneni, double rc, double lambda, Osa* osy) {
+    double nejmensi = std::numeric_limits<double>::infinity();
+    for (const Smer& s : smery) {
+        nejmensi = std::min(nejmensi, s.hloubka());
+    }
+    const int k = zjemneni;
+    for (std::size_t d = 0; d < smery.size(); ++d) {
+        const Smer& s = smery[d];
+        Osa& o = osy[d];
+        if (s.radialni) {
+            radialni(o, s.delka, (smery.size() == 1 ? kDeleniPolomer : kDeleniPolomerRZ) * k, rc, lambda);
+        } else if (smery.size() == 1) {
+            kartezska(o, s.delka, kDeleni1D * k, rc, lambda, s.ohrevy);
+            if (s.ohrevy == 2) {
+                pulka(o);
+            }
+        } else {
+            const double dvojnasobek = 2.0 * s.hloubka();
+            kartezska(o, dvojnasobek, nejmensi / (kDeleniHloubky * k), s.hloubka() / (kDeleniHloubky * k),
+                      kRustSite / k, rc, lambda, 2);
+            pulka(o);
+        }
+    }
 }
 
 // Thomas pivots of the line block p0..p1 (nodes outside it known), written without
@@ -326,53 +427,13 @@ public:
 
     // False when the faces give no computable section.
     bool sestav() {
-        const double rc = z_.hustota * z_.c;
-        const int k = z_.zjemneni;
-        if (z_.profil == 'K') {
-            if (!z_.plast) {
-                return false;
-            }
-            radialni(x_, z_.a / 2.0, kDeleniPolomer * k, rc, z_.lambda);
-            radialniX_ = true;
-        } else if (z_.profil == 'C') {
-            const int f = z_.plochyAL;
-            if (f < 1 || f > 4) {
-                return false;
-            }
-            // 1 = one face, 2 = two opposite faces: heat flows along x only.
-            if (f <= 2) {
-                kartezska(x_, z_.a, kDeleni1D * k, rc, z_.lambda, f);
-            } else {
-                kartezska(x_, z_.a, kDeleni2D * k, rc, z_.lambda, 2);
-                kartezska(y_, z_.a, kDeleni2D * k, rc, z_.lambda, f - 2);
-                dvaD_ = true;
-            }
-        } else if (z_.profil == 'O') {
-            // x runs along A (its end faces are the B*L faces), y along B.
-            const int fx = z_.plochyBL, fy = z_.plochyAL;
-            if (fx < 0 || fx > 2 || fy < 0 || fy > 2 || fx + fy == 0) {
-                return false;
-            }
-            if (fy == 0) {
-                kartezska(x_, z_.a, kDeleni1D * k, rc, z_.lambda, fx);
-            } else if (fx == 0) {
-                kartezska(x_, z_.b, kDeleni1D * k, rc, z_.lambda, fy);
-            } else {
-                // Even a plate stays 2-D: in a thin, well-conducting plate the heat of the
-                // narrow faces reaches the middle many thicknesses away. The longer side is
-                // fine near its faces (corner layers) and coarser inwards, where it is flat.
-                const double kratsi = std::min(z_.a, z_.b);
-                const auto osa = [&](Osa& o, double l, int f) {
-                    kartezska(o, l, kratsi / (kDeleni2D * k), l / (kDeleni2D * k), kRustSite / k, rc,
-                              z_.lambda, f);
-                };
-                osa(x_, z_.a, fx);
-                osa(y_, z_.b, fy);
-                dvaD_ = true;
-            }
-        } else {
+        const std::vector<Smer> smery = smeryTepla(z_, false);
+        if (smery.empty()) {
             return false;
         }
+        sestavOsy(smery, z_.zjemneni, z_.hustota * z_.c, z_.lambda, osy_);
+        radialniX_ = smery[0].radialni;
+        dvaD_ = smery.size() == 2;
         rozestup_ = dvaD_ ? std::min(x_.rozestup, y_.rozestup) : x_.rozestup;
         nx_ = static_cast<std::size_t>(x_.n) + 1;
         ny_ = dvaD_ ? static_cast<std::size_t>(y_.n) + 1 : 1;
@@ -544,7 +605,9 @@ private:
     }
 
     const ZadaniVedeni& z_;
-    Osa x_, y_;
+    Osa osy_[2];  // at most two directions: the section of a long bar
+    Osa& x_ = osy_[0];
+    Osa& y_ = osy_[1];
     bool dvaD_ = false;
     bool radialniX_ = false;
     std::size_t nx_ = 0, ny_ = 0;
@@ -555,7 +618,8 @@ private:
 };
 
 // ---------------------------------------------------------------------------------------------
-// The enthalpy march: properties that depend on temperature, and pieces heated on their ends.
+// The enthalpy march: properties that depend on temperature, pieces heated on their ends, and
+// the section of constant properties when it costs less than the implicit march (SpoctiVedeni).
 //
 // Each node stores its specific enthalpy h (J/kg from 20 degrees C); the flux between two nodes
 // is their conductance times the difference of the Kirchhoff potential Phi(T) = integral of
@@ -569,6 +633,12 @@ private:
 // with the square root of the stiffness, not with the stiffness. s is odd: the stiff components
 // are then damped to below 0.8 per step (an even s leaves the stiffest undamped), so the sudden
 // start of heating does not ring. Each step takes at least three sweeps of the grid.
+
+// The typical work of the implicit march per node and step, in stages of the explicit one. Its
+// sub-step (three backward Euler solves, each a Thomas sweep per direction and a Newton solve
+// per heated line) costs 6 to 8 stages; the error control takes about one sub-step a step when
+// the steps are short against the heating, three or four when a heat-up takes only a hundred.
+constexpr double kPraceRezu = 8.0;
 
 // Stages of one step: odd, 3..kMaxStupnu.
 constexpr int kMaxStupnu = 63;
@@ -761,68 +831,20 @@ void etapaLinky(const Linka& l, std::size_t n, const double* __restrict a2, cons
     }
 }
 
-// One direction of the enthalpy grid: a long side, the radius, or the length of the piece.
-struct Smer {
-    double delka = 0.0;  // m; the radius of a round bar
-    int ohrevy = 0;      // heated faces, 0..2 (the radius: its mantle, 0..1)
-    bool radialni = false;
-};
-
 class Teleso {
 public:
     explicit Teleso(const ZadaniVedeni& z) : z_(z), material_(z) {}
 
     // False when the faces give no computable piece.
     bool sestav() {
-        std::vector<Smer> smery;
-        if (z_.profil == 'K') {
-            if (z_.plast) {
-                smery.push_back({z_.a / 2.0, 1, true});
-            }
-        } else if (z_.profil == 'C') {
-            const int f = z_.plochyAL;
-            if (f < 0 || f > 4) {
-                return false;
-            }
-            if (f > 0) {
-                smery.push_back({z_.a, std::min(f, 2), false});
-            }
-            if (f > 2) {
-                smery.push_back({z_.a, f - 2, false});
-            }
-        } else if (z_.profil == 'O') {
-            const int fx = z_.plochyBL, fy = z_.plochyAL;
-            if (fx < 0 || fx > 2 || fy < 0 || fy > 2) {
-                return false;
-            }
-            if (fx > 0) {
-                smery.push_back({z_.a, fx, false});
-            }
-            if (fy > 0) {
-                smery.push_back({z_.b, fy, false});
-            }
-        } else {
-            return false;
-        }
-        if (z_.plochyAB < 0 || z_.plochyAB > 2) {
-            return false;
-        }
-        if (z_.plochyAB > 0) {
-            smery.push_back({z_.delka, z_.plochyAB, false});
-        }
+        std::vector<Smer> smery = smeryTepla(z_, true);
         if (smery.empty()) {
             return false;
         }
-        // One direction takes the fine grid of a plate or a bar; more take the grid of a section,
-        // even along the shortest side and coarser inwards along the longer ones.
-        const int k = z_.zjemneni;
-        double kratsi = std::numeric_limits<double>::infinity();
-        for (const Smer& s : smery) {
-            kratsi = std::min(kratsi, s.radialni ? 2.0 * s.delka : s.delka);
-        }
-        // The directions take the last places, the longest last, so that the innermost loop of
+        // The directions take the last places, the deepest last, so that the innermost loop of
         // a sweep is a long one.
-        std::sort(smery.begin(), smery.end(), [](const Smer& x, const Smer& y) { return x.delka < y.delka; });
+        std::stable_sort(smery.begin(), smery.end(),
+                         [](const Smer& x, const Smer& y) { return x.hloubka() < y.hloubka(); });
         const std::size_t prvni = 3 - smery.size();
         for (std::size_t d = 0; d < prvni; ++d) {
             Osa& o = osy_[d];
@@ -830,21 +852,7 @@ public:
             o.kapacita.assign(1, 1.0);
             o.vodivost.clear();
         }
-        for (std::size_t d = 0; d < smery.size(); ++d) {
-            const Smer& s = smery[d];
-            Osa& o = osy_[prvni + d];
-            if (s.radialni) {
-                radialni(o, s.delka, (smery.size() == 1 ? kDeleniPolomer : kDeleniPolomerRZ) * k, 1.0, 1.0);
-            } else if (smery.size() == 1) {
-                kartezska(o, s.delka, kDeleni1D * k, 1.0, 1.0, s.ohrevy);
-            } else {
-                kartezska(o, s.delka, kratsi / (kDeleni2D * k), s.delka / (kDeleni2D * k), kRustSite / k, 1.0,
-                          1.0, s.ohrevy);
-            }
-            if (o.ohrev0 && o.ohrevN) {
-                pulka(o);
-            }
-        }
+        sestavOsy(smery, z_.zjemneni, 1.0, 1.0, osy_ + prvni);
         sit();
         return true;
     }
@@ -863,38 +871,19 @@ public:
         }
         const bool ohrev = z_.tk > z_.tv;
         std::fill(h_.begin(), h_.end(), material_.entalpie(z_.tv));
-        double dolni = z_.tv, horni = z_.tv, dtFE = 0.0;
+        double dolni = z_.tv, horni = z_.tv;
         for (long k = 1; k <= mez; ++k) {
             const double tf = z_.pec(k);
             if (!platnaTeplota(tf)) {
                 v.konec = KonecVedeni::NeplatneZadani;
                 return v;
             }
-            prestup_.nastav(tf, z_.eps, z_.koefK, z_.konvekce);
             dolni = std::min(dolni, tf);
             horni = std::max(horni, tf);
-            // The forward Euler limit: Gershgorin's bound of the Jacobian in h, with the largest
-            // lambda / c and face coefficient the table's range allows (the flux law's slope is
-            // steepest at the hottest temperature).
-            if (material_.pokryj(dolni, horni)) {
-                const double kappa2 = 2.0 * material_.kappa();
-                const double alfa = -prestup_.derivace(material_.tMax()) / material_.cMin();
-                double polomer = 0.0;
-                for (std::size_t i = 0; i < h_.size(); ++i) {
-                    polomer = std::max(polomer, kappa2 * vodivost_[i] + alfa * plochaUzlu_[i]);
-                }
-                dtFE = 2.0 / polomer;
-            }
-            long kroku = z_.zjemneni;
-            if (Legendre::dosah(kMaxStupnu, dtFE) * static_cast<double>(kroku) < z_.krok) {
-                kroku = static_cast<long>(std::ceil(z_.krok / Legendre::dosah(kMaxStupnu, dtFE)));
-            }
-            const double tau = z_.krok / static_cast<double>(kroku);
-            int s = 3;
-            while (Legendre::dosah(s, dtFE) < tau && s < kMaxStupnu) {
-                s += 2;
-            }
-            legendre_.priprav(s);
+            const Rozvrh r = rozvrh(tf, dolni, horni);
+            const long kroku = static_cast<long>(r.kroku);
+            const double tau = z_.krok / r.kroku;
+            legendre_.priprav(r.stupnu);
             for (long i = 0; i < kroku; ++i) {
                 krokLegendre(tau);
             }
@@ -918,16 +907,47 @@ public:
         return v;
     }
 
+    // The stages of the first step, summed over its sub-steps: the work of a step per node, of
+    // the later steps too unless the furnace gets hotter.
+    double stupnuPrvnihoKroku() {
+        const double tf = z_.maxKroku >= 1 ? z_.pec(1) : z_.tv;
+        const double t1 = platnaTeplota(tf) ? tf : z_.tv;
+        const Rozvrh r = rozvrh(t1, std::min(z_.tv, t1), std::max(z_.tv, t1));
+        return r.kroku * r.stupnu;
+    }
+
 private:
-    // A direction heated on both faces is symmetric about its middle node: only the half up to
-    // it is computed, the middle node with half its volume and no flux through the middle.
-    static void pulka(Osa& o) {
-        const std::size_t pul = static_cast<std::size_t>(o.n) / 2;
-        o.n = static_cast<int>(pul);
-        o.kapacita.resize(pul + 1);
-        o.kapacita[pul] /= 2.0;
-        o.vodivost.resize(pul);
-        o.ohrevN = false;
+    struct Rozvrh {
+        double kroku;  // sub-steps of the step, a whole number
+        int stupnu;    // stages of each
+    };
+
+    // The sub-steps of a step with the furnace at tf and the stages of each, for the temperatures
+    // dolni..horni met so far. Sets the flux law and covers the range with the table.
+    Rozvrh rozvrh(double tf, double dolni, double horni) {
+        prestup_.nastav(tf, z_.eps, z_.koefK, z_.konvekce);
+        // The forward Euler limit: Gershgorin's bound of the Jacobian in h, with the largest
+        // lambda / c and face coefficient the table's range allows (the flux law's slope is
+        // steepest at the hottest temperature).
+        if (material_.pokryj(dolni, horni) || dtFE_ == 0.0) {
+            const double kappa2 = 2.0 * material_.kappa();
+            const double alfa = -prestup_.derivace(material_.tMax()) / material_.cMin();
+            double polomer = 0.0;
+            for (std::size_t i = 0; i < h_.size(); ++i) {
+                polomer = std::max(polomer, kappa2 * vodivost_[i] + alfa * plochaUzlu_[i]);
+            }
+            dtFE_ = 2.0 / polomer;
+        }
+        double kroku = z_.zjemneni;
+        if (Legendre::dosah(kMaxStupnu, dtFE_) * kroku < z_.krok) {
+            kroku = std::ceil(z_.krok / Legendre::dosah(kMaxStupnu, dtFE_));
+        }
+        const double tau = z_.krok / kroku;
+        int s = 3;
+        while (Legendre::dosah(s, dtFE_) < tau && s < kMaxStupnu) {
+            s += 2;
+        }
+        return {kroku, s};
     }
 
     // The node arrays of the grid: node (i, j, k) at (i * n1 + j) * n2 + k.
@@ -1048,6 +1068,7 @@ private:
     Material material_;
     Prestup prestup_;
     Legendre legendre_;
+    double dtFE_ = 0.0;  // s, the forward Euler limit over the table's range
     Osa osy_[3];
     std::size_t n_[3] = {1, 1, 1};
     std::vector<double> dolu_[3], nahoru_[3];
@@ -1104,18 +1125,25 @@ VysledekVedeni SpoctiVedeni(const ZadaniVedeni& z) {
             return v;
         }
     }
-    if (z.krivkaC != nullptr || z.krivkaLambda != nullptr || z.plochyAB > 0) {
-        Teleso teleso(z);
-        if (!teleso.sestav()) {
-            return {};
-        }
-        return teleso.spust();
-    }
-    Rez rez(z);
-    if (!rez.sestav()) {
+    Teleso teleso(z);
+    if (!teleso.sestav()) {
         return {};
     }
-    return rez.spust();
+    // A long bar of constant properties: both marches serve, on the same grid, and the cheaper
+    // is taken. The explicit march's work per step is its stages (from its stability limit at
+    // the first step's furnace) times the nodes; the implicit march's is kPraceRezu times the
+    // nodes per unit of zjemneni (it takes at least zjemneni sub-steps a step). A stiff piece
+    // (a huge conductivity, fine cells against long steps) needs many stages and so keeps the
+    // implicit march, stable at any step.
+    const bool konstanty = z.krivkaC == nullptr && z.krivkaLambda == nullptr && z.plochyAB == 0;
+    if (konstanty && teleso.stupnuPrvnihoKroku() >= kPraceRezu * static_cast<double>(z.zjemneni)) {
+        Rez rez(z);
+        if (!rez.sestav()) {
+            return {};
+        }
+        return rez.spust();
+    }
+    return teleso.spust();
 }
 
 double BiotovoCislo(double alfaMax, double objem, double plocha, double lambda) {

@@ -22,7 +22,12 @@
 // length take an explicit finite-volume march in enthalpy: each node stores its enthalpy, the
 // fluxes are differences of the Kirchhoff potential (the integral of lambda), so the heat that
 // enters through the faces stays in the piece exactly, however sharp the peak of c. The long
-// bar of constant properties keeps its implicit march.
+// bar of constant properties takes it too where it costs less than the implicit march (split
+// backward Euler), which keeps the stiff cases: a huge lambda, fine cells against long steps.
+//
+// The grid is symmetric where the heating is: a direction heated on both faces is computed to
+// its middle, and in two or three dimensions one heated on one face is graded from that face
+// as the half of a piece twice as deep, fine where the heat enters and coarser inwards.
 #pragma once
 
 #include <functional>

@@ -112,6 +112,8 @@ INSTANTIATE_TEST_SUITE_P(Vedeni, VedeniPresne,
                          testing::Values(std::tuple{Tvar::Deska, 0.5, 45.0}, std::tuple{Tvar::Deska, 5.0, 20.0},
                                          std::tuple{Tvar::Valec, 1.0, 30.0}, std::tuple{Tvar::Valec, 5.0, 20.0},
                                          std::tuple{Tvar::Ctverec, 1.0, 30.0}, std::tuple{Tvar::Roh, 2.0, 30.0},
+                                         // Bi 0.05: steps long against the cells, so the implicit march.
+                                         std::tuple{Tvar::Ctverec, 0.05, 30.0},
                                          std::tuple{Tvar::KratkyValec, 1.0, 30.0},
                                          std::tuple{Tvar::ValecJedenKonec, 2.0, 30.0},
                                          std::tuple{Tvar::Krychle, 1.0, 30.0}, std::tuple{Tvar::TriStrany, 2.0, 30.0}));
