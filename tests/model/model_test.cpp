@@ -211,6 +211,7 @@ TEST(Vypocet, InstalledPowerLimitsTheHeatToAStraightLine) {
         const double tf = v.TeplotaPece[k];
         const double q = 15 * (tf - tm) + 0.8 * 5.6697 * (std::pow((tf + 273.15) / 100, 4) - std::pow((tm + 273.15) / 100, 4));
         ASSERT_NEAR(q, 50000.0, 1.0) << k;
+        ASSERT_NEAR(double(v.Vysledky.Alfa[k]) * (tf - tm), 50000.0, 5.0) << k;  // the row's α gives it too
     }
     const auto posledni = static_cast<std::size_t>(v.PocetKroku);
     EXPECT_EQ(v.TeplotaPece[posledni], 1000.0f);
