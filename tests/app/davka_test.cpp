@@ -241,9 +241,13 @@ TEST_P(Chyba, SaysWhyAndWritesNothing) {
     problem("nedosazitelna.cfg", {{"Final", " 1000 "}});
     problem("kratky_krok.cfg", {{"Time Step", " .001 "}});
     problem("prumer.cfg", {{"Charge Diameter", " .3 "}}, "thick_round_bar.cfg");
-    {
-        QFile log(soubor("log.csv"));
-        ASSERT_TRUE(log.open(QIODevice::WriteOnly) && log.write("time_s,charge_C\n0,20\n0,30\n") > 0);
+    for (const auto& [jmeno, text] : {std::pair{"log.csv", "time_s,charge_C\n0,20\n0,30\n"},
+                                      std::pair{"malo.csv", "time_s,charge_C\n0,20\n10,30\n"},
+                                      std::pair{"studeny.csv", "time_s,charge_C\n0,20\n10,20\n20,15\n"},
+                                      std::pair{"cislo.csv", "time_s,charge_C\n0,20\n10,3O\n"},
+                                      std::pair{"hlava.csv", "time,charge\n0,20\n"}}) {
+        QFile log(soubor(jmeno));
+        ASSERT_TRUE(log.open(QIODevice::WriteOnly) && log.write(text) > 0);
     }
     {
         QFile stary(soubor("x.odp"));
@@ -304,6 +308,10 @@ INSTANTIATE_TEST_SUITE_P(
         Odmitnuti{{"goal", "ex:uncontrolled.cfg", "--time", "100", "--find", "power"}, 1, "Even with unlimited power"},
         Odmitnuti{{"goal", "ex:uncontrolled.cfg", "--time", "600", "--find", "x"}, 2, "--find mass, furnace or power"},
         Odmitnuti{{"sweep", "ex:uncontrolled.cfg", "--vary", "mass=2:1:1"}, 2, "FROM up to TO"},
-        Odmitnuti{{"fit", "ex:uncontrolled.cfg", "--measured", "@log.csv"}, 2, "log.csv: Line 3: the time “0” s"}));
+        Odmitnuti{{"fit", "ex:uncontrolled.cfg", "--measured", "@log.csv"}, 2, "log.csv: Line 3: the time “0” s"},
+        Odmitnuti{{"fit", "ex:uncontrolled.cfg", "--measured", "@malo.csv"}, 2, "at least 3 points, not 2"},
+        Odmitnuti{{"fit", "ex:uncontrolled.cfg", "--measured", "@studeny.csv"}, 2, "above the starting temperature 20 °C"},
+        Odmitnuti{{"fit", "ex:uncontrolled.cfg", "--measured", "@cislo.csv"}, 2, "Line 3, column 2: “3O” is not a number"},
+        Odmitnuti{{"fit", "ex:uncontrolled.cfg", "--measured", "@hlava.csv"}, 2, "“time,charge” is not the header"}));
 
 }  // namespace
