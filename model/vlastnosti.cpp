@@ -136,8 +136,8 @@ double Vlastnosti::cVRozsahu(double t) const {
             break;
     }
     const std::size_t i = usek(t);
-    const double t0 = body_[i - 1].T, t1 = body_[i].T;
-    const double c0 = body_[i - 1].c, c1 = body_[i].c;
+    const auto t0 = static_cast<double>(body_[i - 1].T), t1 = static_cast<double>(body_[i].T);
+    const auto c0 = static_cast<double>(body_[i - 1].c), c1 = static_cast<double>(body_[i].c);
     return c0 + (c1 - c0) * (t - t0) / (t1 - t0);
 }
 
@@ -151,8 +151,8 @@ double Vlastnosti::hVRozsahu(double t) const {
             break;
     }
     const std::size_t i = usek(t);
-    const double t0 = body_[i - 1].T;
-    const double c0 = body_[i - 1].c;
+    const auto t0 = static_cast<double>(body_[i - 1].T);
+    const auto c0 = static_cast<double>(body_[i - 1].c);
     const double dt = t - t0;
     return (hBodu_.empty() ? 0.0 : hBodu_[i - 1]) + dt * (c0 + cVRozsahu(t)) / 2.0;
 }
@@ -173,8 +173,8 @@ double Vlastnosti::lambda(double t) const {
         return 0.0;
     }
     const std::size_t i = usek(x);
-    const double t0 = body_[i - 1].T, t1 = body_[i].T;
-    const double l0 = body_[i - 1].lambda, l1 = body_[i].lambda;
+    const auto t0 = static_cast<double>(body_[i - 1].T), t1 = static_cast<double>(body_[i].T);
+    const auto l0 = static_cast<double>(body_[i - 1].lambda), l1 = static_cast<double>(body_[i].lambda);
     return l0 + (l1 - l0) * (x - t0) / (t1 - t0);
 }
 

@@ -188,7 +188,7 @@ TEST(Vypocet, PropertyCurveMarchesInEnthalpy) {
         const double tm = (double(v.Vysledky.TeplotaVsazky[k - 1]) + double(v.Vysledky.TeplotaVsazky[k])) / 2;
         teplo += double(v.Vysledky.Alfa[k]) * (double(v.TeplotaPece[k]) - tm);
     }
-    const double dh = 100.0 * (ocel.entalpie(v.Vysledky.TeplotaVsazky[static_cast<std::size_t>(v.PocetKroku)]) - ocel.entalpie(20));
+    const double dh = 100.0 * (ocel.entalpie(double(v.Vysledky.TeplotaVsazky[static_cast<std::size_t>(v.PocetKroku)])) - ocel.entalpie(20));
     EXPECT_NEAR(teplo, dh, 1e-4 * dh);
 }
 
@@ -208,7 +208,7 @@ TEST(Vypocet, InstalledPowerLimitsTheHeatToAStraightLine) {
         const double t = double(v.Vysledky.Cas[k]);
         ASSERT_NEAR(v.Vysledky.TeplotaVsazky[k], 20.0 + 50000.0 * t / (100.0 * 500.0), 2e-3) << k;
         const double tm = (double(v.Vysledky.TeplotaVsazky[k - 1]) + double(v.Vysledky.TeplotaVsazky[k])) / 2;
-        const double tf = v.TeplotaPece[k];
+        const double tf = double(v.TeplotaPece[k]);
         const double q = 15 * (tf - tm) + 0.8 * 5.6697 * (std::pow((tf + 273.15) / 100, 4) - std::pow((tm + 273.15) / 100, 4));
         ASSERT_NEAR(q, 50000.0, 1.0) << k;
         ASSERT_NEAR(double(v.Vysledky.Alfa[k]) * (tf - tm), 50000.0, 5.0) << k;  // the row's α gives it too
