@@ -819,10 +819,13 @@ void etapaLinky(const Linka& l, std::size_t n, const double* __restrict a2, cons
                 const double* __restrict m0, double mu, double nu, double mt, double gt, double* __restrict vystup) {
     const double zbytek = 1.0 - mu - nu;
     const double* __restrict p = l.p;
+    // The nodes before and after, as pointers of their own: an index k - 1 would wrap at k = 0.
+    const double* __restrict predchozi = l.p - 1;
+    const double* __restrict dalsi = l.p + 1;
     for (std::size_t k = 0; k < n; ++k) {
         const double x = p[k];
         const double m = l.a0 * (l.dolu0[k] - x) + l.b0 * (l.nahoru0[k] - x) + l.a1 * (l.dolu1[k] - x) +
-                         l.b1 * (l.nahoru1[k] - x) + a2[k] * (p[k - 1] - x) + b2[k] * (p[k + 1] - x);
+                         l.b1 * (l.nahoru1[k] - x) + a2[k] * (predchozi[k] - x) + b2[k] * (dalsi[k] - x);
         if constexpr (Kombinace) {
             vystup[k] = mu * akt[k] + nu * pred[k] + zbytek * y0[k] + mt * m + gt * m0[k];
         } else {
