@@ -15,7 +15,7 @@ QString TextCsv(float x) {
 }
 
 QString TabulkaCsv(const Vysledek& vysledek) {
-    const bool pec = vysledek.Uloha.Rizeny;
+    const bool pec = PecSeMeni(vysledek);
     const Jadro* jadro = vysledek.Jadro ? &*vysledek.Jadro : nullptr;
     QString out = QStringLiteral("time_s,charge_C");
     out += pec ? QStringLiteral(",furnace_C") : QString();
@@ -34,7 +34,7 @@ QString TabulkaCsv(const Vysledek& vysledek) {
             out += TextCsv(vysledek.Vysledky.TeplotaVsazky[r]);
         }
         if (pec) {
-            out += QLatin1Char(',') + TextCsv(prubeh(i));
+            out += QLatin1Char(',') + TextCsv(TeplotaPeceRadku(vysledek, prubeh, i));
         }
         if (jadro != nullptr) {
             const bool je = r < jadro->teplota.size();

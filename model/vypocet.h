@@ -85,6 +85,16 @@ private:
     long konec_ = 0;
 };
 
+// Whether the furnace temperature of a result changes over time: it follows a curve, or the
+// installed power limited steps (their rows hold the temperature that gave the limited heat).
+inline bool PecSeMeni(const Vysledek& v) { return v.Uloha.Rizeny || v.OmezenoDo > 0.0f; }
+
+// The furnace temperature of row k of a result: as the run saw it within the table, the curve's
+// own after it (the rows of a core that ends later).
+inline float TeplotaPeceRadku(const Vysledek& v, const PrubehPece& prubeh, long k) {
+    return k >= 0 && k < kPocetRadku ? v.TeplotaPece[static_cast<std::size_t>(k)] : prubeh(k);
+}
+
 // The furnace temperature of steps 0..10000 of the problem.
 void RozvinKrivku(const Uloha& u, std::array<float, kPocetRadku>& TeplotaPece);
 

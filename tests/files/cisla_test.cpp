@@ -14,6 +14,7 @@
 #include "files/jazyk.h"
 #include "files/retezce.h"
 #include "files/tabulka_csv.h"
+#include "model/vypocet.h"
 #include "files/windows1250.h"
 #include "files/zpravy.h"
 #include "support/lokal.h"
@@ -307,7 +308,13 @@ TEST(TabulkaCsv, PointAndFurnaceColumnForAControlledResult) {
     EXPECT_EQ(TabulkaCsv(v), QStringLiteral("time_s,charge_C\n0,0\n0.1,46.65\n"));
     v.Uloha.Rizeny = true;
     v.Uloha.Krivka[0].Teplota = 1000.0f;
+    RozvinKrivku(v.Uloha, v.TeplotaPece);
     EXPECT_EQ(TabulkaCsv(v), QStringLiteral("time_s,charge_C,furnace_C\n0,0,1000\n0.1,46.65,1000\n"));
+    // One furnace temperature that the installed power held lower: the furnace as the run saw it.
+    v.Uloha.Rizeny = false;
+    v.OmezenoDo = 0.1f;
+    v.TeplotaPece[1] = 612.5f;
+    EXPECT_EQ(TabulkaCsv(v), QStringLiteral("time_s,charge_C,furnace_C\n0,0,1000\n0.1,46.65,612.5\n"));
 }
 
 }  // namespace

@@ -45,7 +45,7 @@ void popisy(Graf& graf, Jazyk j) {
 
 // The curves of one result; the charge named also when pojmenovat.
 QList<Graf::Rada> radyVysledku(const Vysledek& vysledek, Jazyk j, bool pojmenovat) {
-    const bool rizeny = vysledek.Uloha.Rizeny;
+    const bool rizeny = PecSeMeni(vysledek);
     QList<Graf::Rada> rady;
     // An uncontrolled chart of one curve needs no legend; a second curve names both.
     rady.append({rizeny || vysledek.Jadro || pojmenovat ? Text(id::Vsazka, j) : QString(), kModra, krivkaVsazky(vysledek)});

@@ -169,7 +169,7 @@ void PohledTabulky::zobraz(std::shared_ptr<const Vysledek> sdileny, Jazyk jazyk,
     jazyk_ = jazyk;
     const int W = vnejsiTwipy.width();
     const int H = vnejsiTwipy.height();
-    const bool rizeny = vysledek.Uloha.Rizeny;
+    const bool rizeny = PecSeMeni(vysledek);
 
     tabulka_->obnov(&vysledek, jazyk);
     mnuKopirovat_->setText(Text(id::Kopirovat, jazyk));

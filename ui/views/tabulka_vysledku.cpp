@@ -20,7 +20,7 @@ void TabulkaVysledku::obnov(const Vysledek* vysledek, Jazyk jazyk) {
     radky_ = 0;
     if (vysledek != nullptr) {
         druhy_ = {Sloupec::Cas, Sloupec::Vsazka};
-        if (vysledek->Uloha.Rizeny) {
+        if (PecSeMeni(*vysledek)) {
             druhy_.append(Sloupec::Pec);
             pec_.emplace(vysledek->Uloha);
         }
@@ -46,7 +46,7 @@ QString TabulkaVysledku::text(int radek, Sloupec druh) const {
         case Sloupec::Vsazka:
             return radek <= v.posledniRadek() ? TextObecny(v.Vysledky.TeplotaVsazky[i]) : QString();
         case Sloupec::Pec:
-            return TextObecny((*pec_)(radek));
+            return TextObecny(TeplotaPeceRadku(*vysledek_, *pec_, radek));
         case Sloupec::Povrch:
             return i < jadro ? TextObecny(v.Jadro->povrch[i]) : QString();
         case Sloupec::Jadro:
