@@ -117,6 +117,20 @@ void kartezska(Osa& o, double l, double hKraj, double hMax, double rust, double 
     o.ohrevN = ohrevy >= 2;
 }
 
+// Row 0 of a march, both temperatures at tv; true when that already reaches tk.
+bool zacni(const ZadaniVedeni& z, VysledekVedeni& v) {
+    v.povrch.reserve(static_cast<std::size_t>(std::min(z.maxKroku, 32767L)) + 1);
+    v.jadro.reserve(v.povrch.capacity());
+    v.povrch.push_back(static_cast<float>(z.tv));
+    v.jadro.push_back(static_cast<float>(z.tv));
+    if (z.tk == z.tv) {
+        v.konec = KonecVedeni::Dosazeno;
+        v.krokJadra = 0;
+        return true;
+    }
+    return false;
+}
+
 void kartezska(Osa& o, double l, int n, double rc, double lambda, int ohrevy) {
     kartezska(o, l, l / n, l / n, 0.0, rc, lambda, ohrevy);
 }
@@ -449,13 +463,7 @@ public:
     VysledekVedeni spust() {
         VysledekVedeni v;
         const long mez = z_.maxKroku;
-        v.povrch.reserve(static_cast<std::size_t>(std::min(mez, 32767L)) + 1);
-        v.jadro.reserve(v.povrch.capacity());
-        v.povrch.push_back(static_cast<float>(z_.tv));
-        v.jadro.push_back(static_cast<float>(z_.tv));
-        if (z_.tk == z_.tv) {
-            v.konec = KonecVedeni::Dosazeno;
-            v.krokJadra = 0;
+        if (zacni(z_, v)) {
             return v;
         }
         const bool ohrev = z_.tk > z_.tv;
@@ -863,13 +871,7 @@ public:
     VysledekVedeni spust() {
         VysledekVedeni v;
         const long mez = z_.maxKroku;
-        v.povrch.reserve(static_cast<std::size_t>(std::min(mez, 32767L)) + 1);
-        v.jadro.reserve(v.povrch.capacity());
-        v.povrch.push_back(static_cast<float>(z_.tv));
-        v.jadro.push_back(static_cast<float>(z_.tv));
-        if (z_.tk == z_.tv) {
-            v.konec = KonecVedeni::Dosazeno;
-            v.krokJadra = 0;
+        if (zacni(z_, v)) {
             return v;
         }
         const bool ohrev = z_.tk > z_.tv;
