@@ -124,6 +124,11 @@ TEST_F(Davka, PlansALoad) {
         EXPECT_TRUE(jeden.out.contains(QStringLiteral("Power Required [W]: %1").arg(pole[2].toDouble(), 0, 'g', 7)));
         EXPECT_EQ(pole[4], QString());
     }
+    // Two quantities: the second varies fastest.
+    const Beh dve = spust({"sweep", "ex:uncontrolled.cfg", "--vary", "mass=100:200:100", "--vary", "furnace=1000:1100:100"});
+    EXPECT_EQ(dve.out, QStringLiteral("mass,furnace,time_s,power_W,energy_Wh,status\n100,1000,470,93617.02,12222.223,\n"
+                                      "100,1100,320,137500,12222.223,\n200,1000,940,93617.02,24444.445,\n"
+                                      "200,1100,630,139682.55,24444.445,\n"));
     const Beh cil = spust({"goal", "ex:uncontrolled.cfg", "--time", "600", "--find", "mass"});
     ASSERT_EQ(cil.kod, 0) << cil.err.toStdString();
     EXPECT_TRUE(cil.out.startsWith(QStringLiteral("Heating Material Weight [kg]: 127.9\nFinal temperature 900 °C "
@@ -283,6 +288,9 @@ INSTANTIATE_TEST_SUITE_P(
         Odmitnuti{{"frobnicate", "ex:uncontrolled.cfg"}, 2, "unknown command"},
         Odmitnuti{{"compute"}, 2, "needs exactly one file"},
         Odmitnuti{{}, 2, "the window needs a display"},
+        // A file alone is what a file manager starts: it opens in the window; a name of no file is a command.
+        Odmitnuti{{"ex:uncontrolled.cfg"}, 2, "the window needs a display"},
+        Odmitnuti{{"@chybi.cfg"}, 2, "unknown command"},
         Odmitnuti{{"compute", "ex:uncontrolled.cfg", "--losses", "40000"}, 2,
                   "--losses: Heat Losses [%] is too large: at most 32767."},
         Odmitnuti{{"compute", "ex:uncontrolled.cfg", "--losses", "2,5"}, 2,

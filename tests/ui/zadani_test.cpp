@@ -291,6 +291,11 @@ private slots:
         Proved(&z.okno, {"txtNazevKrivky=Moje", "cmdUlozKrivku"});
         QVERIFY(Obsah(data.filePath("MaterialProperties.txt")).endsWith("material\tMoje\npoint\t20\t460\npoint\t900\t500\n"));
         QCOMPARE(Dite<QComboBox>(&z.okno, "cboVlastnosti")->currentText(), QStringLiteral("Moje"));
+        // Picked again after another model, the saved curve comes back.
+        Proved(&z.okno, {"cboVlastnosti=Carbon steel (EN 1993-1-2)"});
+        QVERIFY(Dite<QLineEdit>(&z.okno, "txtc")->text() != QStringLiteral("480"));
+        Proved(&z.okno, {"cboVlastnosti=Moje"});
+        QCOMPARE(Dite<QLineEdit>(&z.okno, "txtc")->text(), QStringLiteral("480"));
         Proved(&z.okno, {"cmdOK"});
         QCOMPARE(z.okno.prijata()->c, 480.0f);
         QCOMPARE(z.d.neocekavane, 0);
