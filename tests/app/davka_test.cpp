@@ -179,6 +179,8 @@ TEST_F(Davka, DrawsTheChartInEachFormat) {
         // The smallest side allowed is 64.
         const Beh b = spust({"chart", "ex:uncontrolled.cfg", "--output", cil.c_str(), "--size", "640x64"});
         EXPECT_EQ(b.kod, 0) << jmeno << b.err.toStdString();
+        // The platform's remarks (no runtime folder, fonts) are not the command's to say.
+        EXPECT_EQ(b.err, QString()) << jmeno;
     }
     EXPECT_TRUE(obsah("g.png").startsWith("\x89PNG"));
     // The picture keeps the proportions asked for, 640 wide and 64 high (within the rounding to

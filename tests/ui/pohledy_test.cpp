@@ -237,7 +237,9 @@ private slots:
         const QPoint kde = g->viewport()->mapToGlobal(p);
         QWheelEvent kolo(p, kde, {}, {0, 240}, Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
         QApplication::sendEvent(g->viewport(), &kolo);
-        QVERIFY(g->rozsahOs().width() < cely.width() * 0.7);
+        const QRectF blize = g->rozsahOs();
+        QVERIFY(blize.width() < cely.width() * 0.7 && blize.height() < cely.height() * 0.7);
+        QVERIFY(blize.left() < 235 && 235 < blize.right() && blize.top() < 500 && 500 < blize.bottom());
         QMouseEvent pohyb(QEvent::MouseMove, p, kde, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(g->viewport(), &pohyb);
         const QStringList radky = Dite<QLabel>(g, "lblHodnota")->text().split('\n');
