@@ -301,6 +301,25 @@ private slots:
         QCOMPARE(z.d.neocekavane, 0);
     }
 
+    // A caption's letter takes the focus to its field.
+    void klavesy_data() {
+        QTest::addColumn<int>("karta");
+        QTest::addColumn<int>("klavesa");
+        QTest::addColumn<QString>("pole");
+        QTest::newRow("density") << 2 << int(Qt::Key_D) << "txtGama";
+        QTest::newRow("heat capacity") << 2 << int(Qt::Key_H) << "txtc";
+        QTest::newRow("emissivity") << 2 << int(Qt::Key_E) << "txtEps";
+    }
+    void klavesy() {
+        QFETCH(int, karta);
+        QFETCH(int, klavesa);
+        QFETCH(QString, pole);
+        Zadani z;
+        z.okno.findChild<QTabWidget*>()->setCurrentIndex(karta);
+        QTest::keyClick(&z.okno, Qt::Key(klavesa), Qt::AltModifier);
+        QCOMPARE(QApplication::focusWidget(), Dite<QWidget>(&z.okno, qPrintable(pole)));
+    }
+
     void nacteniSeZepta_data() {
         QTest::addColumn<QString>("soubor");
         QTest::addColumn<QStringList>("kroky");
