@@ -112,6 +112,8 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), o.w<QPushButton>("cmdOK"));
         QCOMPARE(grid->model()->columnCount(), sloupcu);
         QCOMPARE(grid->model()->rowCount(), o.okno.vysledek()->PocetKroku + 1);
+        // The first charge temperature is the current cell, as the view opens.
+        QCOMPARE(grid->currentIndex(), grid->model()->index(0, 1));
         auto* cbo = o.w<QComboBox>("cboZtraty");
         // The grid lies within the window; the losses start at 0 % and offer up to 100 %.
         QVERIFY(o.okno.rect().contains(grid->geometry()));
