@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QTableView>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -320,7 +321,26 @@ private slots:
 
     void jazyk() {
         Okno o;
+        // Every command of the menus takes the caption of the language chosen.
+        const auto popisy = [&o] {
+            QStringList texty;
+            for (QAction* menu : o.okno.menuBar()->actions()) {
+                texty << menu->text();
+                for (QAction* a : menu->menu()->actions()) {
+                    if (!a->isSeparator()) {
+                        texty << a->text();
+                    }
+                }
+            }
+            return texty;
+        };
+        const QStringList anglicky = popisy();
         o.polozka("mnuJazykItem", 1)->trigger();
+        const QStringList cesky = popisy();
+        QCOMPARE(cesky.size(), anglicky.size());
+        for (qsizetype i = 0; i < cesky.size(); ++i) {
+            QVERIFY2(cesky[i] != anglicky[i], qPrintable(cesky[i]));
+        }
         QCOMPARE(o.nastaveni.Jazyk, Jazyk::Cesky);
         QCOMPARE(o.okno.windowTitle(), QStringLiteral("Zorvet Ohřev v peci "));
         QCOMPARE(Dite<QMenu>(&o.okno, "mnuFile")->title(), QStringLiteral("&Soubor"));
