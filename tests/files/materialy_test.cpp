@@ -142,6 +142,13 @@ TEST_F(Databaze, PropertiesByNameInTheCompanionFiles) {
     QTemporaryDir novy;
     EXPECT_EQ(UlozVodivost(novy.path(), "Ocel", 45.0f, &chyba_), UlozeniMaterialu::Pridan);
     EXPECT_EQ(NactiMaterialy(novy.path(), Jazyk::Anglicky).Vodivosti.at("Ocel"), 45.0f);
+    // A curve added to a last record without its line end starts a line of its own.
+    zapis("material\tZelezo\nlambda\t80", "MaterialProperties.txt");
+    EXPECT_EQ(UlozKrivku(dir_.path(), {"Zelezo", {{20.0f, 460.0f, 0.0f}, {900.0f, 500.0f, 0.0f}}}, false, &chyba_),
+              UlozeniMaterialu::Pridan);
+    f.close();
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), QByteArray("material\tZelezo\nlambda\t80\npoint\t20\t460\npoint\t900\t500\n"));
 }
 
 struct Misto {
