@@ -173,13 +173,19 @@ TEST(Vedeni, ThinWellConductingPiecesHeatLikeTheLumpedCharge) {
 // t = rho (V/A) / h * integral of dH / (Tf - T), summed here over the curve's own enthalpy.
 TEST(Vedeni, ThinPieceWithACurveHeatsLikeTheLumpedCharge) {
     const Vlastnosti ocel(VestaveneVlastnosti(kUhlikovaOcel));
-    const std::tuple<ZadaniVedeni, double, double, double> pripady[] = {  // and tv, tk, the furnace
-        {Kus('K', 0.04, 0, 0, 0, 45, 0, 30), 20, 900, 1000}, {Kus('O', 0.02, 0.5, 0, 2, 45, 0, 30), 1000, 100, 20}};
-    for (auto [z, tv, tk, tf] : pripady) {
-        z.krivkaC = &ocel, z.c = 0, z.tv = tv, z.tk = tk, z.pec = [tPece = tf](long) { return tPece; };
+    // A conductivity rising sevenfold: the stable step must come from its hot end.
+    const Vlastnosti rostouci(VlastnostiMaterialu{"", {{0, 460, 45}, {1500, 460, 300}}});
+    const std::tuple<ZadaniVedeni, const Vlastnosti*, const Vlastnosti*, double, double, double> pripady[] = {
+        // c and lambda curves, then tv, tk, the furnace
+        {Kus('K', 0.04, 0, 0, 0, 45, 0, 30), &ocel, nullptr, 20, 900, 1000},
+        {Kus('O', 0.02, 0.5, 0, 2, 45, 0, 30), &ocel, nullptr, 1000, 100, 20},
+        {Kus('K', 0.04, 0, 0, 0, 45, 0, 30), &rostouci, &rostouci, 20, 900, 1000}};
+    for (auto [z, krivkaC, krivkaLambda, tv, tk, tf] : pripady) {
+        z.krivkaC = krivkaC, z.krivkaLambda = krivkaLambda, z.c = 0, z.tv = tv, z.tk = tk;
+        z.pec = [tPece = tf](long) { return tPece; };
         double cas = 0.0;  // V/A = 0.01 m
         for (double t = std::min(tv, tk); t < std::max(tv, tk); t += 0.01)
-            cas += 7850 * 0.01 / kAlfa * (ocel.entalpie(t + 0.01) - ocel.entalpie(t)) / std::fabs(tf - t - 0.005);
+            cas += 7850 * 0.01 / kAlfa * (krivkaC->entalpie(t + 0.01) - krivkaC->entalpie(t)) / std::fabs(tf - t - 0.005);
         const long krok = static_cast<long>(std::ceil(cas / z.krok)), jadro = SpoctiVedeni(z).krokJadra;
         EXPECT_TRUE(jadro == krok || jadro == krok + 1) << z.profil << ": " << jadro << " vs " << krok;
     }
