@@ -199,6 +199,7 @@ TEST_P(VolbaSlozky, ChoosesAndSeeds) {
     QFile::remove(QDir(mista.osobniSlozka).filePath(QStringLiteral("Eps.cz")));
     const DatovaSlozka znovu = UrciDatovouSlozku(mista, zapis, Jazyk::Anglicky);
     EXPECT_EQ(znovu.doplneno, QStringList{QStringLiteral("Eps.cz")});
+    EXPECT_TRUE(znovu.chyba.isEmpty()) << znovu.chyba.toStdString();
     ASSERT_TRUE(kopie.open(QIODevice::ReadOnly));
     EXPECT_EQ(kopie.readAll(), QByteArray("vlastni"));
 }
