@@ -283,6 +283,8 @@ INSTANTIATE_TEST_SUITE_P(
                 "Line 12: “R” is none of K, C, O."},
         Preklep{"UnknownMassSetting", "Setting of Weight", "Setting of Weight             [Z/V]   :   X",
                 "Line 11: “X” is none of Z, V."},
+        // The curve's heading without its rule: no uncontrolled problem is made of it.
+        Preklep{"CurveWithoutItsRule", "-----", "", "The file ends before the problem setting is complete."},
         Preklep{"CurveTypo", " 1000          1200", " 1000          12OO ", "Line 26: “12OO” is not a number."},
         Preklep{"CurvePointAlone", " 1000          1200", " 1000 ",
                 "Line 26: a row of the furnace curve needs 2 numbers, not “1000”."},

@@ -470,6 +470,9 @@ INSTANTIATE_TEST_SUITE_P(
                  Vada::Neuplna, 0},
         Kontrola{"SurfaceNotOfTheFaces", [](Uloha& u) { u = tyce(); u.A = u.A * 1.00001f; }, Velicina::A,
                  Vada::PlochaNesouhlasi, 0},
+        Kontrola{"SurfaceNotOfOneEndFace",
+                 [](Uloha& u) { u = tyce(); u.PocetAL = u.PocetBL = 0; u.PocetAB = 1; TeplosmennaPlocha(u); u.A *= 1.00001f; },
+                 Velicina::A, Vada::PlochaNesouhlasi, 0},
         // A typed surface, no face counted: at most the total, at three decimals for OK and
         // as it is for Cancel.
         Kontrola{"TypedSurfaceAtThreeDecimals",

@@ -249,7 +249,7 @@ TEST(Vedeni, InvalidInputIsRefused) {
         [](auto& z) { z.hustota = 0; }, [](auto& z) { z.krok = 0; }, [](auto& z) { z.eps = 1.5; },
         [](auto& z) { z.koefK = -0.1; }, [&](auto& z) { z.tv = nan; }, [](auto& z) { z.tk = -300; },
         [](auto& z) { z.maxKroku = -1; }, [](auto& z) { z.pec = nullptr; }, [](auto& z) { z.zjemneni = 0; },
-        [](auto& z) { z.konvekce = -1; }, [&](auto& z) { z.konvekce = nan; }, [](auto& z) { z.plochyAB = 3; },
+        [](auto& z) { z.konvekce = -1; }, [&](auto& z) { z.konvekce = nan; }, [](auto& z) { z.plochyAB = 3, z.delka = 1; },
         [](auto& z) { z.plochyAB = 1, z.delka = 0; }, [&](auto& z) { z.krivkaLambda = &bezLambdy; },
     };
     for (std::size_t i = 0; i < std::size(zmeny); ++i) {
