@@ -480,12 +480,14 @@ private slots:
         QTemporaryDir t;
         const QString pracovni = QDir::currentPath();
         QDir::setCurrent(t.path());
+        QVERIFY(QDir(t.path()).mkdir(QStringLiteral("jinde")));
         Nastaveni nastaveni;
         DialogyQt dialogy(nastaveni);
         Relace relace;
         QString filtr;
-        NaOkno soubor("CMDialog1", [&filtr](QWidget* w) {
+        NaOkno soubor("CMDialog1", [&filtr, &t](QWidget* w) {
             filtr = static_cast<QFileDialog*>(w)->selectedNameFilter();
+            static_cast<QFileDialog*>(w)->setDirectory(QDir(t.path()).filePath(QStringLiteral("jinde")));
             auto* nazev = Dite<QLineEdit>(w, "fileNameEdit");
             QTest::keyClicks(nazev, QStringLiteral("run1"));
             QTest::keyClick(nazev, Qt::Key_Return);
@@ -498,7 +500,10 @@ private slots:
         const std::optional<Soubor> ulozeno =
             UlozSDialogem(dialogy, relace, Jazyk::Anglicky, u, sVysledky ? beh.vysledek.get() : nullptr);
         const std::optional<QString> cesta = ulozeno ? std::optional(ulozeno->cesta) : std::nullopt;
+        // The folder of the file chosen is where files named without a folder are looked for.
+        const QString zvolena = QDir::currentPath();
         QDir::setCurrent(pracovni);
+        QCOMPARE(zvolena, QDir(t.path()).filePath(QStringLiteral("jinde")));
         QVERIFY(soubor.probehlo() && komentar.probehlo());
         QVERIFY(cesta.has_value());
         QCOMPARE(QFileInfo(*cesta).fileName(), jmeno);
