@@ -311,6 +311,8 @@ INSTANTIATE_TEST_SUITE_P(
         Odmitnuti{{"report", "ex:uncontrolled.cfg", "--output", "@x.pdf", "--losses", "x"}, 2,
                   "--losses: Heat Losses [%]: “x” is not a number."},
         Odmitnuti{{"compute", "ex:thick_round_bar.cfg", "--conductivity", "1e-12"}, 2, "from 1e-09 to 10000"},
+        Odmitnuti{{"compute", "ex:thick_round_bar.cfg", "--conductivity", "1e-3"}, 1,
+                  "The core does not reach the final temperature within ten times"},
         Odmitnuti{{"compute", "ex:uncontrolled.cfg", "--power-limit", "0"}, 2, "must be greater than zero"},
         Odmitnuti{{"compute", "ex:uncontrolled.cfg", "--convection", "-1"}, 2, "must be 0 or more"},
         Odmitnuti{{"compute", "ex:uncontrolled.cfg", "--properties", "data:"}, 2, "File Error"},

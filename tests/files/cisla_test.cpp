@@ -282,6 +282,7 @@ INSTANTIATE_TEST_SUITE_P(
         Hlaseni{{Velicina::PocetAL, Vada::PrilisMnohoPloch}, true, Jazyk::Anglicky,
                 "Number of Cylinders: the pieces have only 1 such faces."},
         Hlaseni{{Velicina::PocetBL, Vada::PodRozsahem}, true, Jazyk::Anglicky, "Number of Sides B*L must be 0 or more."},
+        Hlaseni{{Velicina::PocetAB, Vada::PodRozsahem}, false, Jazyk::Anglicky, "Number of Sides A*B must be 0 or more."},
         Hlaseni{{Velicina::DobaVydrze, Vada::NulovaDoba, 1}, false, Jazyk::Anglicky,
                 "Segment 2 of the furnace curve needs a duration greater than zero."},
         Hlaseni{{Velicina::TeplotaKrivky, Vada::NadRozsahem, 3}, false, Jazyk::Anglicky,

@@ -257,7 +257,11 @@ TEST(Vedeni, InvalidInputIsRefused) {
         zmeny[i](z);
         EXPECT_EQ(SpoctiVedeni(z).konec, KonecVedeni::NeplatneZadani) << i;
     }
+    // Radiation alone is a furnace too.
     ZadaniVedeni z = zaklad;
+    z.konvekce = 0;
+    EXPECT_NE(SpoctiVedeni(z).konec, KonecVedeni::NeplatneZadani);
+    z = zaklad;
     z.tk = z.tv;
     EXPECT_EQ(SpoctiVedeni(z).krokJadra, 0);
     // A furnace value that is no temperature stops the march before that step.
