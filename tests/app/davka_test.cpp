@@ -211,6 +211,7 @@ TEST_F(Davka, ReportsTheCaseInOnePage) {
     }
     EXPECT_TRUE(text("en.pdf", "pdfinfo").contains(QStringLiteral("Pages: 1")));
     EXPECT_FALSE(t.contains(QStringLiteral("Time Tenacity")));  // no curve for one furnace temperature
+    EXPECT_FALSE(t.contains(QStringLiteral("Property Model")));  // nor a model for one specific heat
     b = spust({"report", "ex:mass_from_dimensions.cfg", "--output", "@cs.pdf", "--language", "cs"}, "cs_CZ.UTF-8");
     ASSERT_EQ(b.kod, 0) << b.err.toStdString();
     t = text("cs.pdf", "pdftotext");

@@ -466,6 +466,22 @@ private slots:
         QVERIFY(o.d.posledni().endsWith(QStringLiteral("Line 21: a row of results needs 2 numbers, not “40”.")));
     }
 
+    // An output named without an extension takes the one of the pattern chosen.
+    void priponaVystupu() {
+        QTemporaryDir t;
+        Nastaveni nastaveni;
+        DialogyQt dialogy(nastaveni);
+        NaOkno soubor("CMDialog1", [&t](QWidget* w) {
+            static_cast<QFileDialog*>(w)->setDirectory(t.path());
+            auto* nazev = Dite<QLineEdit>(w, "fileNameEdit");
+            QTest::keyClicks(nazev, QStringLiteral("graf"));
+            QTest::keyClick(nazev, Qt::Key_Return);
+        });
+        const std::optional<QString> cesta = dialogy.ulozitVystup(Text(id::FiltrExportu, Jazyk::Anglicky), 4);
+        QVERIFY(soubor.probehlo());
+        QCOMPARE(cesta.value_or(QString()), QDir::toNativeSeparators(QDir(t.path()).filePath(QStringLiteral("graf.pdf"))));
+    }
+
     void priponaSouboru_data() {
         QTest::addColumn<bool>("sVysledky");
         QTest::addColumn<QString>("jmeno");
