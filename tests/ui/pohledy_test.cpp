@@ -242,6 +242,13 @@ private slots:
         const QRectF blize = g->rozsahOs();
         QVERIFY(blize.width() < cely.width() * 0.7 && blize.height() < cely.height() * 0.7);
         QVERIFY(blize.left() < 235 && 235 < blize.right() && blize.top() < 500 && 500 < blize.bottom());
+        // A second step, on axes that no longer start at 0: the value under the pointer stays.
+        const auto podUkazatelem = [g, p] { return g->chart()->mapToValue(g->chart()->mapFromScene(g->mapToScene(p))); };
+        const QPointF pred = podUkazatelem();
+        QApplication::sendEvent(g->viewport(), &kolo);
+        const QPointF po = podUkazatelem();
+        QVERIFY(g->rozsahOs().width() < blize.width() * 0.7);
+        QVERIFY(qAbs(po.x() - pred.x()) < 1e-6 * cely.width() && qAbs(po.y() - pred.y()) < 1e-6 * cely.height());
         QMouseEvent pohyb(QEvent::MouseMove, p, kde, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(g->viewport(), &pohyb);
         const QStringList radky = Dite<QLabel>(g, "lblHodnota")->text().split('\n');
