@@ -382,6 +382,16 @@ Uloha tyce() {
     return u;
 }
 
+// The bars with one face of one kind counted, and a surface a little larger than that face.
+Uloha jednaPlocha(std::int16_t Uloha::*pocet) {
+    Uloha u = tyce();
+    u.PocetAB = u.PocetAL = u.PocetBL = 0;
+    u.*pocet = 1;
+    TeplosmennaPlocha(u);
+    u.A *= 1.00001f;
+    return u;
+}
+
 struct Kontrola {
     const char* nazev;
     void (*uprav)(Uloha&);
@@ -470,9 +480,13 @@ INSTANTIATE_TEST_SUITE_P(
                  Vada::Neuplna, 0},
         Kontrola{"SurfaceNotOfTheFaces", [](Uloha& u) { u = tyce(); u.A = u.A * 1.00001f; }, Velicina::A,
                  Vada::PlochaNesouhlasi, 0},
-        Kontrola{"SurfaceNotOfOneEndFace",
-                 [](Uloha& u) { u = tyce(); u.PocetAL = u.PocetBL = 0; u.PocetAB = 1; TeplosmennaPlocha(u); u.A *= 1.00001f; },
-                 Velicina::A, Vada::PlochaNesouhlasi, 0},
+        // One face of a kind counted is a count too.
+        Kontrola{"SurfaceNotOfOneFaceAB", [](Uloha& u) { u = jednaPlocha(&Uloha::PocetAB); }, Velicina::A,
+                 Vada::PlochaNesouhlasi, 0},
+        Kontrola{"SurfaceNotOfOneFaceAL", [](Uloha& u) { u = jednaPlocha(&Uloha::PocetAL); }, Velicina::A,
+                 Vada::PlochaNesouhlasi, 0},
+        Kontrola{"SurfaceNotOfOneFaceBL", [](Uloha& u) { u = jednaPlocha(&Uloha::PocetBL); }, Velicina::A,
+                 Vada::PlochaNesouhlasi, 0},
         // A typed surface, no face counted: at most the total, at three decimals for OK and
         // as it is for Cancel.
         Kontrola{"TypedSurfaceAtThreeDecimals",
