@@ -448,6 +448,11 @@ private slots:
         QVERIFY(o.zadej({"txtm=200", "cmdUlozCfg", "cmdStorno"}));
         QCOMPARE(o.okno.vysledek()->Soubor, "");
         QCOMPARE(o.okno.vysledek()->Uloha.m, 100.0f);
+        // Another file loaded and cancelled leaves the result's comment too.
+        o.d.soubory = {QStringLiteral(ZORVET_EXAMPLES "/controlled_curve.cfg")};
+        QVERIFY(o.zadej({"cmdNactiCfg", "cmdStorno"}));
+        QCOMPARE(o.okno.vysledek()->Soubor, "");
+        QCOMPARE(o.okno.vysledek()->Komentar, "");
     }
 
     // A problem file named when the program starts goes into the problem dialog.
