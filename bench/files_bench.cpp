@@ -17,6 +17,9 @@ std::unique_ptr<Vysledek> plnyVysledek() {
     auto v = std::make_unique<Vysledek>();
     v->Uloha = test::Priklad(true);
     v->Uloha.CasKrok = 0.047f;
+    for (auto* sloupec : {&v->Vysledky.Cas, &v->Vysledky.Odhad, &v->Vysledky.Alfa, &v->Vysledky.TeplotaVsazky, &v->TeplotaPece}) {
+        sloupec->assign(kPocetRadku, 0.0f);
+    }
     for (int i = 0; i < kPocetRadku; ++i) {
         v->Vysledky.Cas[static_cast<std::size_t>(i)] = static_cast<float>(i) * 0.047f;
         v->Vysledky.TeplotaVsazky[static_cast<std::size_t>(i)] =

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "model/planovani.h"
+#include "model/prubeh_pece.h"
 #include "model/vypocet.h"
 #include "support/priklady.h"
 
@@ -12,7 +13,7 @@ namespace {
 void BM_Vypocet_NerizenyPriklad(benchmark::State& state) {
     const Uloha u = test::Priklad();
     for (auto _ : state) {
-        benchmark::DoNotOptimize(Vypocet(u));
+        benchmark::DoNotOptimize(Spocti(u));
     }
 }
 BENCHMARK(BM_Vypocet_NerizenyPriklad);
@@ -23,7 +24,7 @@ void BM_Vypocet_10000Radku(benchmark::State& state) {
     u.CasKrok = 0.047f;  // ends at row 9978
     int radek = 0;
     for (auto _ : state) {
-        const VysledekVypoctu v = Vypocet(u);
+        const VysledekVypoctu v = Spocti(u);
         radek = v.radek;
         benchmark::DoNotOptimize(v.vysledek.get());
     }
@@ -51,7 +52,7 @@ void BM_Vypocet_UhlikovaOcel(benchmark::State& state) {
     Uloha u = test::Priklad();
     u.Vlastnosti = VestaveneVlastnosti(kUhlikovaOcel);
     for (auto _ : state) {
-        benchmark::DoNotOptimize(Vypocet(u));
+        benchmark::DoNotOptimize(Spocti(u));
     }
 }
 BENCHMARK(BM_Vypocet_UhlikovaOcel);
@@ -104,7 +105,7 @@ BENCHMARK(BM_Rozmitani10000)->Unit(benchmark::kMillisecond);
 void BM_PrizpusobEmisivitu(benchmark::State& state) {
     Uloha u = test::Priklad();
     u.CasKrok = 1.0f;
-    const VysledekVypoctu r = Vypocet(u);
+    const VysledekVypoctu r = Spocti(u);
     std::vector<BodMereni> log;
     for (std::size_t k = 0; k <= static_cast<std::size_t>(r.vysledek->PocetKroku); k += 20) {
         log.push_back({static_cast<double>(r.vysledek->Vysledky.Cas[k]),

@@ -37,6 +37,9 @@ std::shared_ptr<const Vysledek> PlnyRizenyVysledek() {
     v->Uloha.c = 500.0f;
     v->Uloha.m = 100.0f;
     v->PocetKroku = kPosledniRadek;
+    for (auto* sloupec : {&v->Vysledky.Cas, &v->Vysledky.Odhad, &v->Vysledky.Alfa, &v->Vysledky.TeplotaVsazky, &v->TeplotaPece}) {
+        sloupec->assign(kPocetRadku, 0.0f);
+    }
     for (int i = 0; i < kPocetRadku; ++i) {
         const auto r = static_cast<std::size_t>(i);
         v->Vysledky.Cas[r] = static_cast<float>(i) * 0.5f;

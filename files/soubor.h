@@ -13,6 +13,7 @@
 #include <memory>
 #include <optional>
 
+#include "files/chyba.h"
 #include "model/nastaveni.h"
 #include "model/vysledek.h"
 
@@ -25,28 +26,36 @@ struct ObsahSouboru {
                                                // name and last comment, no reduction factor, the
                                                // losses of an installed power
     QStringList komentare;               // the comment lines before the problem, in order
+    bool rozsirene = false;              // it has the extended setting
 };
 
 struct PrecteniSouboru {
     std::unique_ptr<ObsahSouboru> obsah;  // nothing when the file could not be read
-    QString chyba;                        // then the File Error message: the file and the reason
+    Chyba chyba;        // then the File Error message: the file and the reason
+    bool jenUloha = false;  // asked for results, it holds a problem and no results section
 };
 
+// The most a problem or results file holds: a results file of 10001 rows with the core of a
+// thick charge ten times as long is about 5 MB.
+inline constexpr qint64 kNejvetsiSoubor = 64LL * 1024 * 1024;
+
 // Reads a configuration file (or, with sVysledky, a results file). Fields whose lines the
-// file lacks keep the values of vychozi (KoefK, and the geometry of a typed mass, are never
-// in a file); the inputs beyond the documented problem (convection, installed power and its
-// losses, property curve) are what the file's extended setting says, and the defaults of
-// Uloha without it; an uncontrolled problem gets PocetKrivek 0; in mode "V" CelkovaPlocha is
-// recomputed; a results file has its curve expanded into TeplotaPece, with the furnace
-// temperatures of the steps the installed power limited and the end of the limit (OmezenoDo)
-// as the extended setting gives them. Every form
-// a writer gives a value is read: blanks around it, the comma or the point, an empty value
-// (0; an empty density keeps the one of vychozi). A file that cannot be opened, is no regular
-// file, holds no problem, ends inside the problem section, holds a line no writer writes (a
+// file lacks keep the values of vychozi (the geometry of a typed mass is never in a file). The
+// inputs beyond the documented problem are what the file's extended setting says, their
+// defaults where it has no line of theirs; a file without the section (as the documented
+// format writes it) keeps the reduction factor of vychozi and has the defaults of the others
+// (no conductivity). An uncontrolled problem gets PocetKrivek 0; in mode "V"
+// CelkovaPlocha is recomputed; a results file has its curve expanded into TeplotaPece, with the
+// furnace temperatures of the steps the installed power limited and the end of the limit
+// (OmezenoDo) as the extended setting gives them, and the core of a thick charge. Every form a
+// writer gives a value is read: blanks around it, the comma or the point, an empty value (0; an
+// empty density keeps the one of vychozi). A file that cannot be opened, is no regular file or
+// too large, holds no problem, ends inside the problem section, holds a line no writer writes (a
 // number with a typo, a count with a fraction, an unknown code, a curve of more than 20
-// segments, a results row without its numbers, a line of the extended setting that is none of
-// its lines, an unsound property curve, a limited step of a time no row has) or (with
-// sVysledky) holds no result rows gives no content and the reason, the line named.
+// segments, a results row without its numbers, a time that is not its row's, a temperature that
+// is no number, a line after the problem that is none of the sections, a line of the extended
+// setting that is none of its lines, an unsound property curve, a limited step of a time no row
+// has) or (with sVysledky) holds no result rows gives no content and the reason, the line named.
 PrecteniSouboru NactiSoubor(const QString& cesta, bool sVysledky, const Uloha& vychozi, Jazyk jazyk);
 
 // The text of a file: the comment (when not empty) and an empty line, the problem, the curve
@@ -61,12 +70,17 @@ QString TextSouboru(const Uloha& uloha, const Vysledek* vysledek, const QString&
 QByteArray BajtySouboru(const Uloha& uloha, const Vysledek* vysledek, const QString& komentar, Jazyk jazyk);
 
 // Writes that text to cesta, encoded; the old file is replaced only when the new one is
-// complete. No value on success; otherwise the File Error message's text.
+// complete. A comment a reader would take for the problem is refused. No value on success;
+// otherwise the File Error message's text.
 std::optional<QString> UlozSoubor(const QString& cesta, const Uloha& uloha, const Vysledek* vysledek,
                                   const QString& komentar, Jazyk jazyk);
 
 // The problem as a saved file states it, to tell whether it changed since it was saved
 // (the comment and the language play no part).
 QString OtiskUlohy(const Uloha& uloha);
+
+// Why a comment cannot go into a file: a reader would take it for the problem's first line
+// (it holds its label, in either language). None for a comment that can.
+std::optional<QString> ChybaKomentare(const QString& komentar, Jazyk jazyk);
 
 }  // namespace zorvet

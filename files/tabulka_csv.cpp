@@ -21,12 +21,11 @@ QString TabulkaCsv(const Vysledek& vysledek) {
     out += pec ? QStringLiteral(",furnace_C") : QString();
     out += jadro != nullptr ? QStringLiteral(",surface_C,core_C\n") : QStringLiteral("\n");
     const long posledni = vysledek.posledniRadek();
-    const PrubehPece prubeh(vysledek.Uloha);
     // The rows run to the later end; a column is blank after its own.
     const long konec = jadro != nullptr ? std::max<long>(posledni, static_cast<long>(jadro->teplota.size()) - 1) : posledni;
     for (long i = 0; i <= konec; ++i) {
         const auto r = static_cast<std::size_t>(i);
-        const float cas = i <= kPosledniRadek
+        const float cas = r < vysledek.Vysledky.Cas.size()
                               ? vysledek.Vysledky.Cas[r]
                               : static_cast<float>(static_cast<double>(i) * static_cast<double>(vysledek.Uloha.CasKrok));
         out += TextCsv(cas) + QLatin1Char(',');
@@ -34,7 +33,7 @@ QString TabulkaCsv(const Vysledek& vysledek) {
             out += TextCsv(vysledek.Vysledky.TeplotaVsazky[r]);
         }
         if (pec) {
-            out += QLatin1Char(',') + TextCsv(TeplotaPeceRadku(vysledek, prubeh, i));
+            out += QLatin1Char(',') + TextCsv(vysledek.teplotaPece(i));
         }
         if (jadro != nullptr) {
             const bool je = r < jadro->teplota.size();

@@ -30,6 +30,8 @@ QString TitulekKonecneTeploty(Jazyk jazyk) { return Text(id::KonecVypoctu, jazyk
 
 QString ZpravaSelhani(const VysledekVypoctu& v, const Uloha& u, Jazyk jazyk) {
     switch (v.konec) {
+        case KonecVypoctu::Odmitnuto:
+            return v.zavada ? ZpravaZavady(*v.zavada, u, jazyk) : QString();
         case KonecVypoctu::Preteceni:
             return Text(id::PreteceniPole, jazyk) + QStringLiteral("\r\n") + Text(id::DelsiKrok, jazyk);
         case KonecVypoctu::Nekonverguje:
@@ -38,10 +40,14 @@ QString ZpravaSelhani(const VysledekVypoctu& v, const Uloha& u, Jazyk jazyk) {
             return Text(id::NeplatnyKrok, jazyk);
         case KonecVypoctu::Chyba:
             return QString::fromStdString(v.popis);
-        case KonecVypoctu::Prekmit:
-            return Text(id::Prekmit, jazyk)
-                .arg(QString::number(v.radek), cislo(static_cast<double>(v.pred)), cislo(static_cast<double>(v.po)),
-                     cislo(static_cast<double>(v.pec)), cislo(v.nejdelsiKrok));
+        case KonecVypoctu::Prekmit: {
+            // The advice names a step the march has shown to work; "so small a charge" only when
+            // even a second is too long for it.
+            const int zprava = !(v.nejdelsiKrok > 0.0) ? id::PrekmitZadny : v.malaVsazka ? id::Prekmit : id::PrekmitKrok;
+            QString text = Text(zprava, jazyk).arg(QString::number(v.radek), cislo(static_cast<double>(v.pred)),
+                                                   cislo(static_cast<double>(v.po)), cislo(static_cast<double>(v.pec)));
+            return v.nejdelsiKrok > 0.0 ? text.arg(QString::number(v.nejdelsiKrok, 'g', 6)) : text;
+        }
         case KonecVypoctu::KrivkaNestaci:
             return Text(id::KrivkaNestaci, jazyk)
                 .arg(cislo(static_cast<double>(u.Tk)), cislo(static_cast<double>(v.pec)));
@@ -53,12 +59,30 @@ QString ZpravaSelhani(const VysledekVypoctu& v, const Uloha& u, Jazyk jazyk) {
 
 QString TitulekSelhani(Jazyk jazyk) { return Text(id::ChybaVypoctu, jazyk); }
 
-bool SelhaniJeInformace(const VysledekVypoctu& vysledek) {
-    return vysledek.konec == KonecVypoctu::Preteceni || vysledek.konec == KonecVypoctu::KrivkaNestaci;
+std::optional<Chyba> ChybaVypoctu(const VysledekVypoctu& v, const Uloha& u, Jazyk j) {
+    if (v.konec == KonecVypoctu::Odmitnuto) {
+        return Chyba{DruhChyby::Zadani, TitulekZavady(j), ZpravaSelhani(v, u, j)};
+    }
+    if (v.konec != KonecVypoctu::Uspech) {
+        const bool informace = v.konec == KonecVypoctu::Preteceni || v.konec == KonecVypoctu::KrivkaNestaci;
+        return Chyba{informace ? DruhChyby::Preteceni : DruhChyby::Vypocet, TitulekSelhani(j), ZpravaSelhani(v, u, j)};
+    }
+    if (const std::optional<KonecJadra>& jadro = v.jadro; jadro && *jadro != KonecJadra::Dosazeno) {
+        // A piece with no heated face, or no dimensions, is a fault of the case; a core that
+        // takes too long one of the computation.
+        const bool zadani = *jadro == KonecJadra::BezPloch || *jadro == KonecJadra::BezRozmeru;
+        return Chyba{zadani ? DruhChyby::Zadani : DruhChyby::Jadro, zadani ? TitulekZavady(j) : TitulekSelhani(j),
+                     ZpravaJadra(*jadro, j)};
+    }
+    return std::nullopt;
+}
+
+QString CasVykonu(const VykonSpotreba& vykon, Jazyk j) {
+    return vykon.jadra ? Text(id::CasVykonu, j).arg(cislo(vykon.cas)) : QString();
 }
 
 QString RadkyJadra(const Vysledek& v, Jazyk j) {
-    if (!v.Jadro) {
+    if (!v.Jadro || v.Jadro->povrch.empty()) {
         return {};
     }
     QString text = BezAkceleratoru(Text(id::Biot, j)) + QLatin1String(": ") +
@@ -83,8 +107,8 @@ QString RadkyRozsireni(const Vysledek& v, Jazyk j) {
         text += Text(id::ModelVlastnosti, j) + QLatin1String(": ") + NazevVlastnosti(*v.Uloha.Vlastnosti, j) +
                 QLatin1Char('\n');
     }
-    if (v.OmezenoDo > 0.0f) {
-        text += Text(id::OmezenoDo, j) + QLatin1String(": ") + TextObecny(v.OmezenoDo) + QLatin1Char('\n');
+    if (v.omezenoDo() > 0.0f) {
+        text += Text(id::OmezenoDo, j) + QLatin1String(": ") + TextObecny(v.omezenoDo()) + QLatin1Char('\n');
     }
     return text;
 }
@@ -136,6 +160,11 @@ QString ZpravaZavady(const Zavada& z, const Uloha& u, Jazyk j) {
     const PopisPole& p = Pole(z.velicina);
     // The emissivity and the reduction factor lie between 0 and 1, both ends told at once.
     const bool podil = p.min == 0.0 && p.max == 1.0;
+    // The bounds in the unit the field shows; a tiny one in plain decimals ("0.000001").
+    const auto mez = [&p](double x) {
+        const double v = x / p.meritko;
+        return v > 0.0 && v < 1.0e-3 ? QString::number(v, 'f', static_cast<int>(std::ceil(-std::log10(v)))) : cislo(v);
+    };
     switch (z.vada) {
         case Vada::NeniCislo:
             return Text(id::NeniCislo, j).arg(nazev, QString::fromStdString(z.text).trimmed());
@@ -152,9 +181,12 @@ QString ZpravaZavady(const Zavada& z, const Uloha& u, Jazyk j) {
             if (p.min < 0.0) {
                 return Text(id::PodNulou, j).arg(nazev);
             }
+            if (p.min > 0.0 && p.minVcetne) {
+                return Text(id::NejmeneHodnota, j).arg(nazev, mez(p.min));
+            }
             return Text(p.minVcetne && p.min == 0.0 ? id::NezapornyPocet : id::MusiBytKladne, j).arg(nazev);
         case Vada::NadRozsahem:
-            return podil ? Text(id::EmisivitaRozsah, j).arg(nazev) : Text(id::PrilisVelke, j).arg(nazev, cislo(p.max));
+            return podil ? Text(id::EmisivitaRozsah, j).arg(nazev) : Text(id::PrilisVelke, j).arg(nazev, mez(p.max));
         case Vada::PrilisMnohoPloch:
             return Text(id::PrilisMnohoPloch, j).arg(nazev, QString::number(NejvicPloch(z.velicina, u)));
         case Vada::NulovaDoba:
@@ -162,13 +194,19 @@ QString ZpravaZavady(const Zavada& z, const Uloha& u, Jazyk j) {
         case Vada::Neuplna:
             return Text(id::NeuplneZadani, j);
         case Vada::PodTv:
-            return Text(id::PodTv, j).arg(nazev, NazevPole(Velicina::Tv, 0, u, j), cislo(static_cast<double>(u.Tv)));
+            return Text(u.Tk < u.Tv ? id::PodTv : id::NadTv, j)
+                .arg(nazev, NazevPole(Velicina::Tv, 0, u, j), cislo(static_cast<double>(u.Tv)));
         case Vada::PlochaVetsi:
             return Text(id::PlochaVetsi, j);
         case Vada::PlochaNesouhlasi: {
             Uloha zPloch = u;
             TeplosmennaPlocha(zPloch);
             return Text(id::PlochaNesouhlasi, j).arg(nazev, cislo(static_cast<double>(zPloch.A)));
+        }
+        case Vada::HmotnostNesouhlasi: {
+            Uloha zRozmeru = u;
+            HmotnostZRozmeru(zRozmeru, u.Gama);
+            return Text(id::HmotnostNesouhlasi, j).arg(nazev, cislo(static_cast<double>(zRozmeru.m)));
         }
         case Vada::VadnaKrivka:
             return Text(id::VadnaKrivka, j);

@@ -4,9 +4,10 @@
 
 #include <QString>
 
-#include "model/jadro.h"
+#include "files/chyba.h"
 #include "model/nastaveni.h"
 #include "model/pole.h"
+#include "model/vykon.h"
 #include "model/vypocet.h"
 
 namespace zorvet {
@@ -19,13 +20,18 @@ QString ZpravaKonecneTeploty(const Vysledek& vysledek, Jazyk jazyk);
 // Title of that message box ("End of Job").
 QString TitulekKonecneTeploty(Jazyk jazyk);
 
-// Text and title of the box that reports a failed run of the problem.
+// Text and title of the box that reports a failed run of the problem (a refused case too).
 QString ZpravaSelhani(const VysledekVypoctu& vysledek, const Uloha& uloha, Jazyk jazyk);
 QString TitulekSelhani(Jazyk jazyk);
 
-// The overflow report, and a curve that ends too cold, use the information icon; every other
-// failure the exclamation icon.
-bool SelhaniJeInformace(const VysledekVypoctu& vysledek);
+// What went wrong with a computation, for the window and the batch alike: a refused case, a
+// failed march, a core that was not reached; none for a success. The overflow report, and a
+// curve that ends too cold, are of kind Preteceni (the information icon).
+std::optional<Chyba> ChybaVypoctu(const VysledekVypoctu& vysledek, const Uloha& uloha, Jazyk jazyk);
+
+// The time the power of a result belongs to: "Over the core heat-up time, 2220 s." for a
+// thick charge, else empty (the documented power frame says nothing of it).
+QString CasVykonu(const VykonSpotreba& vykon, Jazyk jazyk);
 
 // The core of a thick charge: "Biot Number [-]: 0.2891" and, when the core reached the final
 // temperature, "Core Heat-up Time [s]: 650", each line ended by a line feed, the numbers as
@@ -34,7 +40,7 @@ QString RadkyJadra(const Vysledek& vysledek, Jazyk jazyk);
 
 // What a result used beyond the documented problem, each line ended by a line feed: "Property
 // Model: Carbon steel (EN 1993-1-2)" with a property curve, "Power-Limited Until [s]: 657" when
-// the installed power limited the heating. Empty for neither.
+// the installed power limited the heating (the core's run, for a thick charge). Empty for neither.
 QString RadkyRozsireni(const Vysledek& vysledek, Jazyk jazyk);
 
 // The name of a property curve: the built-in steel's, or the user's own.

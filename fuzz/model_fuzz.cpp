@@ -22,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         bod = {b.single(), b.single()};
     }
     const bool prijata = !PrijmiUlohu(u).has_value();
-    const VysledekVypoctu v = Vypocet(u);
+    const VysledekVypoctu v = Spocti(u);
     ZORVET_OVER((v.konec == KonecVypoctu::Uspech) == (v.vysledek != nullptr));
     if (v.vysledek) {
         ZORVET_OVER(v.vysledek->PocetKroku >= 1 && v.vysledek->PocetKroku <= kPosledniRadek);

@@ -13,7 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (bool vysledky : {false, true}) {
         fuzz::nastavLokal(vysledky);
         const PrecteniSouboru p = NactiSoubor(cesta, vysledky, Uloha{}, Jazyk::Anglicky);
-        ZORVET_OVER(p.obsah != nullptr || !p.chyba.isEmpty());
+        ZORVET_OVER(p.obsah != nullptr || !p.chyba.text.isEmpty());
         if (!p.obsah) {
             continue;
         }

@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "model/konstanty.h"
-#include "model/vlastnosti.h"
 
 namespace zorvet {
 
@@ -80,17 +79,9 @@ void HmotnostZRozmeru(Uloha& u, float hustota) {
 }
 
 void OdvodUlohu(Uloha& u) {
-    // With a property curve the heat capacity is its mean between the start and the final
-    // temperature: the energy the charge takes up, and what a reader of the documented lines sees.
-    if (u.Vlastnosti && ZkontrolujKrivku(*u.Vlastnosti).vada == VadaKrivky::Zadna && std::isfinite(u.Tv) &&
-        std::isfinite(u.Tk)) {
-        u.c = static_cast<float>(Vlastnosti(*u.Vlastnosti).stredniC(static_cast<double>(u.Tv), static_cast<double>(u.Tk)));
+    if (u.zRozmeru()) {
+        u.CelkovaPlocha = CelkovaPlochaProfilu(u).value_or(0.0f);
     }
-    if (!u.zRozmeru()) {
-        return;
-    }
-    u.CelkovaPlocha = CelkovaPlochaProfilu(u).value_or(0.0f);
-    HmotnostZRozmeru(u, u.Gama);
 }
 
 }  // namespace zorvet

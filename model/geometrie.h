@@ -21,8 +21,8 @@ std::optional<double> ObjemKusu(const Uloha& u);
 void HmotnostZRozmeru(Uloha& u, float hustota);
 
 // What follows from the dimensions of a problem whose mass is computed from them: the total
-// surface and the mass with the problem's density. A problem with a typed mass keeps them. With a
-// property curve, the heat capacity is the curve's mean between Tv and Tk.
+// surface. The mass stays as the problem holds it (typed, computed by the problem dialog, or read
+// from a file); the acceptance rule checks it against the dimensions.
 void OdvodUlohu(Uloha& u);
 
 }  // namespace zorvet

@@ -7,7 +7,7 @@
 #include "model/geometrie.h"
 #include "model/vedeni.h"
 #include "model/vlastnosti.h"
-#include "model/vypocet.h"
+#include "model/prubeh_pece.h"
 
 namespace zorvet {
 
@@ -15,7 +15,9 @@ bool MaJadro(const Uloha& u) {
     return u.Lambda > 0.0f || (u.Vlastnosti && Vlastnosti(*u.Vlastnosti).maLambda() && u.zRozmeru());
 }
 
-KonecJadra SpoctiJadro(Vysledek& v) {
+namespace {
+
+KonecJadra spoctiJadro(Vysledek& v) {
     const Uloha& u = v.Uloha;
     if (!u.zRozmeru()) {
         return KonecJadra::BezRozmeru;
@@ -60,9 +62,10 @@ KonecJadra SpoctiJadro(Vysledek& v) {
     // The furnace as the run saw it: where the installed power limited a step, the temperature
     // that gave the limited heat.
     const long posledni = v.posledniRadek();
-    z.pec = [&pec, &v, posledni](long k) {
-        return static_cast<double>(k <= posledni ? v.TeplotaPece[static_cast<std::size_t>(k)] : pec(k));
+    const auto videna = [&pec, &v, posledni](long k) {
+        return k <= posledni ? v.TeplotaPece[static_cast<std::size_t>(k)] : pec(k);
     };
+    z.pec = [&videna](long k) { return static_cast<double>(videna(k)); };
     VysledekVedeni vedeni = SpoctiVedeni(z);
     if (vedeni.konec == KonecVedeni::NeplatneZadani) {
         return KonecJadra::Chyba;
@@ -82,10 +85,32 @@ KonecJadra SpoctiJadro(Vysledek& v) {
         }
         lambda = std::min(lambda, vlastnosti->lambda(static_cast<double>(u.Tk)));
     }
-    v.Jadro = zorvet::Jadro{std::move(vedeni.povrch), std::move(vedeni.jadro), vedeni.krokJadra, vedeni.casJadra,
+    const KonecJadra konec = vedeni.konec == KonecVedeni::Dosazeno ? KonecJadra::Dosazeno : KonecJadra::Nedosazeno;
+    std::vector<float> peceJadra(vedeni.jadro.size());
+    for (std::size_t k = 0; k < peceJadra.size(); ++k) {
+        peceJadra[k] = videna(static_cast<long>(k));
+    }
+    v.Jadro = zorvet::Jadro{konec,
+                            std::move(vedeni.povrch),
+                            std::move(vedeni.jadro),
+                            std::move(peceJadra),
+                            vedeni.krokJadra,
+                            vedeni.casJadra,
                             BiotovoCislo(static_cast<double>(alfaMax) * static_cast<double>(u.KoefK),
-                                         ObjemKusu(u).value_or(0.0), static_cast<double>(u.A), lambda)};
-    return vedeni.konec == KonecVedeni::Dosazeno ? KonecJadra::Dosazeno : KonecJadra::Nedosazeno;
+                                         ObjemKusu(u).value_or(0.0), static_cast<double>(u.A), lambda),
+                            v.OmezenoDo};
+    return konec;
+}
+
+}  // namespace
+
+KonecJadra SpoctiJadro(Vysledek& v) {
+    const KonecJadra konec = spoctiJadro(v);
+    if (!v.Jadro) {
+        v.Jadro = zorvet::Jadro{};
+        v.Jadro->konec = konec;
+    }
+    return konec;
 }
 
 }  // namespace zorvet

@@ -7,24 +7,16 @@
 
 namespace zorvet {
 
-enum class KonecJadra {
-    Dosazeno,      // the core reached Tk: vysledek.Jadro holds it
-    BezRozmeru,    // the mass is typed: no dimensions to conduct through
-    BezPloch,      // no face of a piece takes part in the heat exchange
-    Nedosazeno,    // not within ten times the single-temperature time (the rows are kept)
-    Chyba,         // the problem gives the conduction nothing it can compute
-};
-
-// Computes the core of a successful result whose problem has a conductivity (Lambda > 0)
-// and sets vysledek.Jadro (also when the core is not reached in time, with krok -1). The
-// face counts of the whole charge are spread evenly over its pieces, and the piece that gets
-// the fewest faces heats slowest: of each kind of long face it has the count divided by the
-// number of pieces, rounded down, and so of the end faces (model/vedeni.h says when a piece with
-// heated ends is computed with its length). With a property curve the conduction takes c(T),
-// and λ(T) unless a conductivity is given. Bi uses the largest heat-transfer coefficient of the
-// single-temperature run times the reduction factor, the volume of all pieces per
-// heat-exchange surface, and the smallest conductivity between the start and the final
-// temperature.
+// Computes the core of a successful result whose case has a conductivity (Lambda > 0, or a
+// property curve that holds one) and sets vysledek.Jadro (also when the core is not reached in
+// time, with krok -1); the outcome is also returned. The face counts of the whole charge are
+// spread evenly over its pieces, and the piece that gets the fewest faces heats slowest: of each
+// kind of long face it has the count divided by the number of pieces, rounded down, and so of
+// the end faces (model/vedeni.h says when a piece with heated ends is computed with its length).
+// With a property curve the conduction takes c(T), and λ(T) unless a conductivity is given. Bi
+// uses the largest heat-transfer coefficient of the single-temperature run times the reduction
+// factor, the volume of all pieces per heat-exchange surface, and the smallest conductivity
+// between the start and the final temperature.
 KonecJadra SpoctiJadro(Vysledek& vysledek);
 
 // Whether a run computes the core: a conductivity is given, or the property curve holds one and

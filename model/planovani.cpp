@@ -2,136 +2,137 @@
 
 #include <algorithm>
 #include <cmath>
-#include <functional>
 #include <limits>
 #include <utility>
 #include <vector>
-
-#include "model/geometrie.h"
 
 namespace zorvet {
 
 namespace {
 
 // Bisection of a monotone question to its boundary: splne(x) holds on one side only. dobre is
-// a value where it holds, spatne one where it does not; returns the one that holds, within the
+// a value where it holds, spatne one where it does not; both move to the boundary, within the
 // relative (or, at zero, absolute) tolerance.
-double rozpul(const std::function<bool(double)>& splne, double dobre, double spatne, double relativni,
-              double absolutni) {
+bool rozpul(const std::function<bool(double)>& splne, double& dobre, double& spatne, double relativni,
+            double absolutni, const std::function<bool()>& pokracovat) {
     for (int i = 0; i < 200; ++i) {
         if (std::fabs(dobre - spatne) <= std::max(relativni * std::fabs(dobre), absolutni)) {
             break;
         }
+        if (pokracovat && !pokracovat()) {
+            return false;
+        }
         const double stred = (dobre + spatne) / 2.0;
         (splne(stred) ? dobre : spatne) = stred;
     }
-    return dobre;
+    return true;
 }
 
 }  // namespace
 
-Reseni Spocti(Uloha u) {
-    Reseni r;
-    OdvodUlohu(u);
-    r.zavada = PrijmiUlohu(u);
-    if (r.zavada) {
-        return r;
-    }
-    r.vypocet = Vypocet(u);
-    if (r.vypocet.konec != KonecVypoctu::Uspech) {
-        return r;
-    }
-    const Vysledek& v = *r.vypocet.vysledek;
-    if (!r.vypocet.jadro) {
-        r.cas = static_cast<double>(v.Vysledky.Cas[static_cast<std::size_t>(v.posledniRadek())]);
-    } else if (*r.vypocet.jadro == KonecJadra::Dosazeno && v.Jadro) {
-        r.cas = v.Jadro->cas;
-    }
-    return r;
-}
-
-bool NastavHodnotu(Uloha& u, Velicina velicina, double hodnota) {
+Nemenitelna LzeMenit(const Uloha& u, Velicina velicina) {
     const PopisPole& p = Pole(velicina);
-    if (p.velicina != velicina || (velicina == Velicina::Tpece && u.Rizeny)) {
-        return false;
+    if (p.nazev == nullptr || p.velicina != velicina) {
+        return Nemenitelna::NeniVelicina;
     }
-    if (p.cislo != nullptr) {
-        u.*p.cislo = static_cast<float>(hodnota);
-        return true;
+    if (velicina == Velicina::Tpece && u.Rizeny) {
+        return Nemenitelna::RizenaPec;
     }
-    if (p.pocet != nullptr && std::isfinite(hodnota) && std::fabs(hodnota) <= 32767.0) {
-        u.*p.pocet = static_cast<std::int16_t>(std::lround(hodnota));
-        return true;
+    if (velicina == Velicina::m && u.zRozmeru()) {
+        return Nemenitelna::HmotnostZRozmeru;
     }
-    return false;
+    if (velicina == Velicina::Lambda && !u.zRozmeru()) {
+        return Nemenitelna::JadroBezRozmeru;
+    }
+    return Nemenitelna::Ne;
 }
 
-VysledekHledani HledejCil(const Uloha& u, Velicina co, double cas) {
+VysledekHledani HledejCil(const Uloha& u, Velicina co, double cas, const std::function<bool()>& pokracovat) {
     VysledekHledani h;
-    if (co == Velicina::Tpece && u.Rizeny) {
-        h.konec = KonecHledani::RizenaPec;
+    const PopisPole& pole = Pole(co);
+    h.nemenitelna = pole.hledani == Hledani::Ne ? Nemenitelna::NeniVelicina : LzeMenit(u, co);
+    if (h.nemenitelna != Nemenitelna::Ne) {
+        h.konec = KonecHledani::Nemenitelna;
         return h;
     }
-    if (co == Velicina::m && u.zRozmeru()) {
-        h.konec = KonecHledani::HmotnostZRozmeru;
-        return h;
-    }
-    // The problem as it is must compute: a fault of its own is no answer of the goal seek.
+    // The case as it is must compute: a fault of its own is no answer of the goal seek.
     h.reseni = Spocti(u);
-    if (h.reseni.zavada || (h.reseni.vypocet.konec != KonecVypoctu::Uspech &&
-                            h.reseni.vypocet.konec != KonecVypoctu::Preteceni)) {
+    if (h.reseni.konec != KonecVypoctu::Uspech && h.reseni.konec != KonecVypoctu::Preteceni) {
         return h;
     }
     const auto sHodnotou = [&](double x) {
         Uloha w = u;
-        NastavHodnotu(w, co, co == Velicina::Prikon ? x / 1000.0 : x);
+        NastavHodnotu(w, pole, x);
         return w;
     };
-    const auto splne = [&](double x) {
-        const Reseni r = Spocti(sHodnotou(x));
-        return r.uspech() && *r.cas <= cas;
+    const auto splneno = [cas](const VysledekVypoctu& r) { return r.uspech() && *r.vysledek->rozhodujiciCas() <= cas; };
+    MoznostiBehu pokus;
+    pokus.radaKroku = false;
+    const auto splne = [&](double x) { return splneno(Spocti(sHodnotou(x), pokus)); };
+    // Where no value meets the time: the table, the installed power, or nothing can.
+    const auto nelze = [&](const VysledekVypoctu& r) {
+        h.konec = r.konec == KonecVypoctu::Preteceni ? KonecHledani::Tabulkou : KonecHledani::Nelze;
+        h.reseni = r;
+        return h;
     };
     double dobre = 0.0, spatne = 0.0;
     if (co == Velicina::m) {
-        const double nejvic = Pole(Velicina::m).max;
+        const double nejvic = pole.max;
         double x = static_cast<double>(u.m);
         if (splne(x)) {
-            while (splne(std::min(2.0 * x, nejvic)) && x < nejvic) {
+            while (x < nejvic && splne(std::min(2.0 * x, nejvic))) {
                 x = std::min(2.0 * x, nejvic);
+                if (pokracovat && !pokracovat()) {
+                    h.konec = KonecHledani::Preruseno;
+                    return h;
+                }
             }
             dobre = x;
-            spatne = std::min(2.0 * x, nejvic);
-            if (dobre == nejvic) {
-                spatne = dobre;
-            }
+            spatne = x < nejvic ? std::min(2.0 * x, nejvic) : x;
         } else {
             while (!splne(x / 2.0)) {
                 x /= 2.0;
-                if (x < 1e-6) {
-                    h.konec = KonecHledani::Nelze;
+                if (x < 1e-6 || (pokracovat && !pokracovat())) {
+                    h.konec = x < 1e-6 ? KonecHledani::Nelze : KonecHledani::Preruseno;
                     return h;
                 }
             }
             dobre = x / 2.0;
             spatne = x;
         }
-        h.hodnota = rozpul(splne, dobre, spatne, 1e-4, 0.0);
-    } else if (co == Velicina::Tpece) {
-        if (!splne(kNejvyssiCilovaPec)) {
-            h.konec = KonecHledani::Nelze;
+        if (!rozpul(splne, dobre, spatne, 1e-4, 0.0, pokracovat)) {
+            h.konec = KonecHledani::Preruseno;
             return h;
         }
-        h.hodnota = rozpul(splne, kNejvyssiCilovaPec, static_cast<double>(u.Tk), 0.0, 0.05);
-    } else if (co == Velicina::Prikon) {
+    } else if (co == Velicina::Tpece) {
+        const VysledekVypoctu nejteplejsi = Spocti(sHodnotou(kNejvyssiCilovaPec));
+        if (!splneno(nejteplejsi)) {
+            if (nejteplejsi.konec != KonecVypoctu::Preteceni && u.Prikon > 0.0f) {
+                Uloha neomezena = sHodnotou(kNejvyssiCilovaPec);
+                neomezena.Prikon = 0.0f;
+                if (splneno(Spocti(neomezena))) {
+                    h.konec = KonecHledani::Prikonem;
+                    h.reseni = nejteplejsi;
+                    return h;
+                }
+            }
+            return nelze(nejteplejsi);
+        }
+        dobre = kNejvyssiCilovaPec;
+        spatne = static_cast<double>(u.Tk);
+        if (!rozpul(splne, dobre, spatne, 0.0, 0.05, pokracovat)) {
+            h.konec = KonecHledani::Preruseno;
+            return h;
+        }
+    } else {
         // Unlimited first: a power that never limits a step meets the time if anything does.
         Uloha bez = u;
         bez.Prikon = 0.0f;
-        const Reseni r = Spocti(bez);
-        if (!r.uspech() || *r.cas > cas) {
-            h.konec = KonecHledani::Nelze;
-            return h;
+        const VysledekVypoctu r = Spocti(bez);
+        if (!splneno(r)) {
+            return nelze(r);
         }
-        const Vysledek& v = *r.vypocet.vysledek;
+        const Vysledek& v = *r.vysledek;
         const double ak = static_cast<double>(u.A) * static_cast<double>(u.KoefK);
         double nejvic = 0.0;
         for (std::size_t k = 1; k <= static_cast<std::size_t>(v.posledniRadek()); ++k) {
@@ -140,7 +141,14 @@ VysledekHledani HledejCil(const Uloha& u, Velicina co, double cas) {
             nejvic = std::max(nejvic, static_cast<double>(v.Vysledky.Alfa[k]) * ak *
                                           (static_cast<double>(v.TeplotaPece[k]) - tm));
         }
-        dobre = nejvic * (1.0 + static_cast<double>(u.ZtratyPrikonu) / 100.0) * 1.001 + 1.0;
+        // Enough to cover the losses too; a core takes its heat later, so more may be needed.
+        dobre = nejvic * (1.0 + static_cast<double>(u.Ztraty) / 100.0) * 1.001 + 1.0;
+        while (!splne(dobre)) {
+            dobre *= 2.0;
+            if (dobre > pole.max) {
+                return nelze(r);
+            }
+        }
         spatne = dobre / 2.0;
         while (splne(spatne)) {
             dobre = spatne;
@@ -149,22 +157,34 @@ VysledekHledani HledejCil(const Uloha& u, Velicina co, double cas) {
                 break;
             }
         }
-        h.hodnota = rozpul(splne, dobre, spatne, 1e-4, 0.0);
-    } else {
-        return h;
+        if (!rozpul(splne, dobre, spatne, 1e-4, 0.0, pokracovat)) {
+            h.konec = KonecHledani::Preruseno;
+            return h;
+        }
     }
+    // A boundary the table draws is no answer: the values beyond it need more rows.
+    if (spatne != dobre) {
+        const VysledekVypoctu zaHranici = Spocti(sHodnotou(spatne));
+        if (zaHranici.konec == KonecVypoctu::Preteceni) {
+            h.konec = KonecHledani::Tabulkou;
+            h.hodnota = dobre;
+            h.reseni = zaHranici;
+            return h;
+        }
+    }
+    h.hodnota = ZaokrouhliNalezenou(pole, dobre);
     h.reseni = Spocti(sHodnotou(h.hodnota));
-    h.konec = h.reseni.uspech() ? KonecHledani::Nalezeno : KonecHledani::Odmitnuto;
+    h.konec = splneno(h.reseni) ? KonecHledani::Nalezeno : KonecHledani::Odmitnuto;
     return h;
 }
 
 std::optional<double> TeplotaVCase(const Vysledek& v, double cas) {
     const double krok = static_cast<double>(v.Uloha.CasKrok);
     const int posledni = v.posledniRadek();
-    if (!(krok > 0.0) || cas < 0.0 || cas > static_cast<double>(v.Vysledky.Cas[static_cast<std::size_t>(posledni)])) {
+    if (!(krok > 0.0) || posledni < 1 || cas < 0.0 || cas > v.casOhrevu()) {
         return std::nullopt;
     }
-    const auto i = std::min(static_cast<std::size_t>(cas / krok), static_cast<std::size_t>(std::max(posledni - 1, 0)));
+    const auto i = std::min(static_cast<std::size_t>(cas / krok), static_cast<std::size_t>(posledni - 1));
     const double t0 = static_cast<double>(v.Vysledky.Cas[i]);
     const double t1 = static_cast<double>(v.Vysledky.Cas[i + 1]);
     const double y0 = static_cast<double>(v.Vysledky.TeplotaVsazky[i]);
@@ -177,10 +197,8 @@ VysledekPrizpusobeni PrizpusobEmisivitu(const Uloha& u, std::span<const BodMeren
     if (log.empty()) {
         return vysledek;
     }
-    Uloha zaklad = u;
-    OdvodUlohu(zaklad);
     // A measured furnace: linear between its logged times, held after the last.
-    std::function<float(long)> pec;
+    MoznostiBehu moznosti;
     std::vector<std::pair<double, double>> body;
     for (const BodMereni& b : log) {
         if (b.pec) {
@@ -188,8 +206,8 @@ VysledekPrizpusobeni PrizpusobEmisivitu(const Uloha& u, std::span<const BodMeren
         }
     }
     if (!body.empty()) {
-        const double krok = static_cast<double>(zaklad.CasKrok);
-        pec = [body, krok](long k) {
+        const double krok = static_cast<double>(u.CasKrok);
+        moznosti.pec = [body, krok](long k) {
             const double t = static_cast<double>(k) * krok;
             const auto za = std::upper_bound(body.begin(), body.end(), t,
                                              [](double x, const std::pair<double, double>& b) { return x < b.first; });
@@ -204,15 +222,14 @@ VysledekPrizpusobeni PrizpusobEmisivitu(const Uloha& u, std::span<const BodMeren
             return static_cast<float>(y0 + (y1 - y0) * (t - t0) / (t1 - t0));
         };
     }
-    MoznostiBehu moznosti;
     moznosti.doCasu = log.back().cas;
-    moznosti.pec = pec ? &pec : nullptr;
     moznosti.bezJadra = true;
+    moznosti.radaKroku = false;
     std::shared_ptr<const Vysledek> nejlepsi;
     const auto odchylka = [&](double eps, std::shared_ptr<const Vysledek>* prubeh) {
-        Uloha w = zaklad;
+        Uloha w = u;
         w.Eps = static_cast<float>(eps);
-        VysledekVypoctu r = Vypocet(w, moznosti);
+        VysledekVypoctu r = Spocti(w, moznosti);
         if (r.konec != KonecVypoctu::Uspech) {
             vysledek.selhani = r;
             return std::numeric_limits<double>::infinity();

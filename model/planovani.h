@@ -1,8 +1,9 @@
-// Planning a load: one entry point that computes a problem to its decisive time, and the
-// questions asked of it: the value that meets a cycle time (goal seek), and the emissivity that
-// matches a measured log (fit). A sweep computes each of its points through the entry point.
+// Planning a load: the value that meets a cycle time (goal seek) and the emissivity that matches
+// a measured log (fit). Both compute every trial through the pipeline (model/vypocet.h); a sweep
+// is in model/rozmitani.h.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <span>
@@ -12,51 +13,51 @@
 
 namespace zorvet {
 
-struct Reseni {
-    std::optional<Zavada> zavada;  // the problem was refused; nothing was computed
-    VysledekVypoctu vypocet;       // else the run: its outcome, result and core
-    // s: the core's heat-up time when the core was computed and reached, else the charge's;
-    // none when the run failed or the core was not reached.
-    std::optional<double> cas;
-
-    bool uspech() const { return cas.has_value(); }
+// Why a quantity of a case cannot be sought or swept.
+enum class Nemenitelna {
+    Ne,                // it can
+    NeniVelicina,      // it is no number of the case that a sweep or goal seek varies
+    RizenaPec,         // the furnace temperature of a controlled heat-up is its curve
+    HmotnostZRozmeru,  // the mass follows from the dimensions
+    JadroBezRozmeru,   // a conductivity computes a core only for pieces with dimensions
 };
-
-// The problem as the dialog's OK takes it (what follows from the dimensions and from a property
-// curve, then the acceptance rule), computed with its curves, power limit, convection and core.
-Reseni Spocti(Uloha u);
-
-// Sets one input of the problem, as its field holds it (Prikon in kW). False for a quantity that
-// is no number of the problem, and for the furnace temperature of a controlled problem.
-bool NastavHodnotu(Uloha& u, Velicina velicina, double hodnota);
+Nemenitelna LzeMenit(const Uloha& u, Velicina velicina);
 
 enum class KonecHledani {
-    Nalezeno,       // hodnota meets the time
-    Nelze,          // no value can (the time is too short, or would need a furnace above 1600 °C)
-    RizenaPec,      // the furnace temperature of a controlled heat-up is its curve
-    HmotnostZRozmeru,  // the mass follows from the dimensions
-    Odmitnuto,      // the problem itself is refused or fails (reseni says why)
+    Nalezeno,    // hodnota meets the time
+    Nelze,       // no value can (the time is too short, or would need a furnace above 1600 °C)
+    Prikonem,    // the installed power limits the heating: no furnace temperature meets the time
+    Tabulkou,    // the values that would meet the time need more rows than the table holds
+    Nemenitelna, // the quantity cannot be sought for this case (nemenitelna says why)
+    Odmitnuto,   // the case itself is refused or fails (reseni says why)
+    Preruseno,   // the caller stopped it
 };
 
 struct VysledekHledani {
     KonecHledani konec = KonecHledani::Odmitnuto;
-    double hodnota = 0.0;  // kg, °C or W
-    Reseni reseni;         // the problem with that value (Nalezeno), or the run that failed
+    Nemenitelna nemenitelna = Nemenitelna::Ne;
+    double hodnota = 0.0;  // in the record's unit (kg, °C, W), rounded as its field gives it
+    VysledekVypoctu reseni;  // the case with that value (Nalezeno), or the run that failed
 };
 
 // The highest furnace temperature a goal seek tries.
 inline constexpr double kNejvyssiCilovaPec = 1600.0;
 
-// The largest mass (Velicina::m), the lowest furnace temperature (Velicina::Tpece) or the
-// smallest installed power (Velicina::Prikon, the answer in W) with which the decisive time is
-// at most cas seconds; within 0.01 % (0.05 K) of the boundary the time steps draw.
-VysledekHledani HledejCil(const Uloha& u, Velicina co, double cas);
+// The value of a field that goal seek can find (Hledani::Mensi: the largest mass; Vetsi: the
+// lowest furnace temperature, the smallest installed power) with which the decisive time is at
+// most cas seconds, within 0.01 % (0.05 K) of the boundary the time steps draw, rounded to the
+// field's resolution on the side that meets the time. pokracovat, when given, is asked between
+// trials; false stops the search (Preruseno).
+VysledekHledani HledejCil(const Uloha& u, Velicina co, double cas,
+                          const std::function<bool()>& pokracovat = {});
 
 // One point of a measured log.
 struct BodMereni {
     double cas = 0.0;      // s
     double teplota = 0.0;  // °C of the charge
     std::optional<double> pec;  // °C of the furnace, when it was measured
+
+    bool operator==(const BodMereni&) const = default;
 };
 
 struct VysledekPrizpusobeni {
@@ -68,7 +69,7 @@ struct VysledekPrizpusobeni {
 };
 
 // The emissivity (0 < ε ≤ 1) whose computed charge temperature matches the log best in the least
-// squares at its times; a measured furnace temperature replaces the problem's (linear between
+// squares at its times; a measured furnace temperature replaces the case's (linear between
 // the logged times, held after the last). The log is in time order.
 VysledekPrizpusobeni PrizpusobEmisivitu(const Uloha& u, std::span<const BodMereni> log);
 

@@ -1,10 +1,8 @@
 #include "model/pole.h"
 
-#include <array>
 #include <cmath>
 #include <limits>
 
-#include "model/geometrie.h"
 #include "model/konstanty.h"
 
 namespace zorvet {
@@ -15,78 +13,118 @@ namespace {
 constexpr double kNejnizsiTeplota = -kKelvin;
 constexpr double kNejvyssiTeplota = 3000.0;
 constexpr double kNejvetsiPocet = std::numeric_limits<std::int16_t>::max();
+// The smallest mass, specific heat, surface, dimension and time step that are no slip of the
+// keyboard: every physical value of a charge stays far above the denormal range of a single,
+// where the march's products lose their digits (1E-45 kg computes nothing).
+constexpr double kNejmensi = 1.0e-6;
+
+using enum Velicina;
 
 constexpr PopisPole kPole[] = {
     // The regime and the curve (tab 1).
-    {Velicina::TeplotaKrivky, DruhPole::Cislo, "txtKonTep", 0, id::KonTep, nullptr, Kdy::Rizeny, 0, 0, 0, 0, nullptr,
-     kNejnizsiTeplota, kNejvyssiTeplota, true, Kdy::Nikdy, nullptr, nullptr},
-    {Velicina::DobaVydrze, DruhPole::Cislo, "txtDobaVydrze", 0, id::DobaVydrze, nullptr, Kdy::Rizeny, 0, 0, 0, 0,
-     nullptr, 0.0, 1.0e7, false, Kdy::Nikdy, nullptr, nullptr},
+    {.velicina = TeplotaKrivky, .druh = DruhPole::Cislo, .ovladac = "txtKonTep", .zalozka = 0, .popisek = id::KonTep,
+     .kdy = Kdy::Rizeny, .min = kNejnizsiTeplota, .max = kNejvyssiTeplota},
+    {.velicina = DobaVydrze, .druh = DruhPole::Cislo, .ovladac = "txtDobaVydrze", .zalozka = 0,
+     .popisek = id::DobaVydrze, .kdy = Kdy::Rizeny, .min = 0.0, .max = 1.0e7, .minVcetne = false},
     // The temperatures.
-    {Velicina::Tpece, DruhPole::Cislo, "txtTpece", 1, id::Tpece, nullptr, Kdy::Nerizeny, 1, id::SouborTpece, 0,
-     id::JednotkaStupne, nullptr, kNejnizsiTeplota, kNejvyssiTeplota, true, Kdy::Nikdy, &Uloha::Tpece, nullptr},
-    {Velicina::Tv, DruhPole::Cislo, "txtTv", 1, id::Tv, nullptr, Kdy::Vzdy, 2, id::SouborTv, 0, id::JednotkaStupne,
-     nullptr, kNejnizsiTeplota, kNejvyssiTeplota, true, Kdy::Nikdy, &Uloha::Tv, nullptr},
-    {Velicina::Tk, DruhPole::Cislo, "txtTk", 1, id::Tk, nullptr, Kdy::Vzdy, 3, id::SouborTk, 0, id::JednotkaStupne,
-     nullptr, kNejnizsiTeplota, kNejvyssiTeplota, true, Kdy::Nikdy, &Uloha::Tk, nullptr},
+    {.velicina = Tpece, .druh = DruhPole::Cislo, .ovladac = "txtTpece", .zalozka = 1, .popisek = id::Tpece,
+     .kdy = Kdy::Nerizeny, .radekSouboru = 1, .souborPopisek = id::SouborTpece, .jednotka = id::JednotkaStupne,
+     .min = kNejnizsiTeplota, .max = kNejvyssiTeplota, .nazev = "furnace", .hledani = Hledani::Vetsi,
+     .krokHodnoty = 0.1, .cislo = &Uloha::Tpece},
+    {.velicina = Tv, .druh = DruhPole::Cislo, .ovladac = "txtTv", .zalozka = 1, .popisek = id::Tv,
+     .radekSouboru = 2, .souborPopisek = id::SouborTv, .jednotka = id::JednotkaStupne, .min = kNejnizsiTeplota,
+     .max = kNejvyssiTeplota, .nazev = "start", .cislo = &Uloha::Tv},
+    {.velicina = Tk, .druh = DruhPole::Cislo, .ovladac = "txtTk", .zalozka = 1, .popisek = id::Tk,
+     .radekSouboru = 3, .souborPopisek = id::SouborTk, .jednotka = id::JednotkaStupne, .min = kNejnizsiTeplota,
+     .max = kNejvyssiTeplota, .nazev = "final", .cislo = &Uloha::Tk},
     // The material.
-    {Velicina::NazevMaterialu, DruhPole::Text, "cboMaterial", 2, id::Druh, nullptr, Kdy::Vzdy, 5, id::Material, 0, 0,
-     "[-]", 0.0, 0.0, true, Kdy::Nikdy, nullptr, nullptr},
+    {.velicina = NazevMaterialu, .druh = DruhPole::Text, .ovladac = "cboMaterial", .zalozka = 2, .popisek = id::Druh,
+     .radekSouboru = 5, .souborPopisek = id::Material, .jednotkaText = "[-]"},
     // A density is needed for the mass from the dimensions; with a typed mass it is kept for
     // the file only, and none (0) will do.
-    {Velicina::Gama, DruhPole::Cislo, "txtGama", 2, id::Gama, nullptr, Kdy::Vzdy, 10, id::SouborHustota, 0, 0,
-     "[kg/m3]", 0.0, 1.0e5, false, Kdy::BezRozmeru, &Uloha::Gama, nullptr},
-    {Velicina::c, DruhPole::Cislo, "txtc", 2, id::c, nullptr, Kdy::Vzdy, 8, id::SouborTeplKapacita, 0, 0, "[J/kg/K]",
-     0.0, 1.0e5, false, Kdy::Nikdy, &Uloha::c, nullptr},
-    {Velicina::Eps, DruhPole::Cislo, "txtEps", 2, id::Eps, nullptr, Kdy::Vzdy, 9, id::SouborEmisivita, 0, 0, "[-]",
-     0.0, 1.0, false, Kdy::Nikdy, &Uloha::Eps, nullptr},
+    {.velicina = Gama, .druh = DruhPole::Cislo, .ovladac = "txtGama", .zalozka = 2, .popisek = id::Gama,
+     .radekSouboru = 10, .souborPopisek = id::SouborHustota, .jednotkaText = "[kg/m3]", .min = 0.0, .max = 1.0e5,
+     .minVcetne = false, .nic = Kdy::BezRozmeru, .prazdne = Kdy::BezRozmeru, .cislo = &Uloha::Gama},
+    {.velicina = c, .druh = DruhPole::Cislo, .ovladac = "txtc", .zalozka = 2, .popisek = id::c, .radekSouboru = 8,
+     .souborPopisek = id::SouborTeplKapacita, .jednotkaText = "[J/kg/K]", .rozsirenyPopisek = id::SouborStalaC,
+     .rozsirenyKdy = Kdy::SKrivkou, .min = kNejmensi, .max = 1.0e5, .cislo = &Uloha::c},
+    {.velicina = Eps, .druh = DruhPole::Cislo, .ovladac = "txtEps", .zalozka = 2, .popisek = id::Eps,
+     .radekSouboru = 9, .souborPopisek = id::SouborEmisivita, .jednotkaText = "[-]", .min = 0.0, .max = 1.0,
+     .minVcetne = false, .nazev = "emissivity", .cislo = &Uloha::Eps},
     // The same caption in both languages; only its tooltip is translated.
-    {Velicina::KoefK, DruhPole::Cislo, "txtKoefK", 2, 0, "Korekční koe&ficient     [-]", Kdy::Vzdy, 0, 0, 0, 0,
-     nullptr, 0.0, 1.0, false, Kdy::Nikdy, &Uloha::KoefK, nullptr},
-    // No conductivity computes no core.
-    {Velicina::Lambda, DruhPole::Cislo, "txtLambda", 2, id::Lambda, nullptr, Kdy::Vzdy, 0, 0, 0, 0, nullptr, 0.0,
-     1.0e4, false, Kdy::Vzdy, &Uloha::Lambda, nullptr},
+    {.velicina = KoefK, .druh = DruhPole::Cislo, .ovladac = "txtKoefK", .zalozka = 2,
+     .popisekText = "Korekční koe&ficient     [-]", .jednotkaText = "[-]", .rozsirenyPopisek = id::SouborKoefK,
+     .min = 0.0, .max = 1.0, .minVcetne = false, .vychozi = 1.0, .volba = "reduction", .jednotkaVolby = "K",
+     .popisVolby = "Reduction factor of the heat-exchange surface, over 0 up to 1 (default 1).",
+     .nazev = "reduction", .cislo = &Uloha::KoefK},
+    // No conductivity (an empty field) computes no core; a typed 0 would conduct nothing.
+    {.velicina = Lambda, .druh = DruhPole::Cislo, .ovladac = "txtLambda", .zalozka = 2, .popisek = id::Lambda,
+     .jednotkaText = "[W/m/K]", .rozsirenyPopisek = id::SouborLambda, .min = 1.0e-9, .max = 1.0e4,
+     .nic = Kdy::Vzdy, .nulaPsana = false, .prazdne = Kdy::Vzdy, .volba = "conductivity", .jednotkaVolby = "L",
+     .popisVolby = "Thermal conductivity of the charge in W/m/K: the core of a thick charge is computed too "
+                   "(needs the mass from the dimensions).",
+     .nazev = "conductivity", .cislo = &Uloha::Lambda},
     // The mass, typed or from the dimensions.
-    {Velicina::ZadaniHmotnosti, DruhPole::Kod, "optMza", 3, id::ZalozkaHmotnost, nullptr, Kdy::Vzdy, 11,
-     id::SouborZadaniHmotnosti, 0, id::JednotkaZV, nullptr, 0.0, 0.0, true, Kdy::Nikdy, nullptr, nullptr},
-    {Velicina::Profil, DruhPole::Kod, "optProfilO", 3, id::Profil, nullptr, Kdy::ZRozmeru, 12, id::SouborProfil, 0,
-     id::JednotkaKCO, nullptr, 0.0, 0.0, true, Kdy::Nikdy, nullptr, nullptr},
-    {Velicina::PocetProfilu, DruhPole::Pocet, "txtPocetProfilu", 3, id::PocetProfilu, nullptr, Kdy::ZRozmeru, 16,
-     id::SouborPocetProfilu, 0, 0, "[-]", 1.0, kNejvetsiPocet, true, Kdy::Nikdy, nullptr, &Uloha::PocetProfilu},
-    {Velicina::StranaA, DruhPole::Cislo, "txtA2", 3, 0, "A [m]", Kdy::ZRozmeru, 13, id::SouborStranaA,
-     id::SouborPrumer, 0, "[m]", 0.0, 100.0, false, Kdy::Nikdy, &Uloha::StranaA, nullptr},
-    {Velicina::StranaB, DruhPole::Cislo, "txtB2", 3, 0, "B [m]", Kdy::ZRozmeruObdelnik, 14, id::SouborStranaB, 0, 0,
-     "[m]", 0.0, 100.0, false, Kdy::Nikdy, &Uloha::StranaB, nullptr},
-    {Velicina::DelkaL, DruhPole::Cislo, "txtL2", 3, 0, "L [m]", Kdy::ZRozmeru, 15, id::SouborDelka, 0, 0, "[m]", 0.0,
-     100.0, false, Kdy::Nikdy, &Uloha::DelkaL, nullptr},
-    {Velicina::m, DruhPole::Cislo, "txtm", 3, id::m, nullptr, Kdy::Vzdy, 6, id::SouborHmotnost, 0, id::JednotkaKg,
-     nullptr, 0.0, 1.0e6, false, Kdy::Nikdy, &Uloha::m, nullptr},
+    {.velicina = ZadaniHmotnosti, .druh = DruhPole::Kod, .ovladac = "optMza", .zalozka = 3,
+     .popisek = id::ZalozkaHmotnost, .radekSouboru = 11, .souborPopisek = id::SouborZadaniHmotnosti,
+     .jednotka = id::JednotkaZV},
+    {.velicina = Profil, .druh = DruhPole::Kod, .ovladac = "optProfilO", .zalozka = 3, .popisek = id::Profil,
+     .kdy = Kdy::ZRozmeru, .radekSouboru = 12, .souborPopisek = id::SouborProfil, .jednotka = id::JednotkaKCO},
+    {.velicina = PocetProfilu, .druh = DruhPole::Pocet, .ovladac = "txtPocetProfilu", .zalozka = 3,
+     .popisek = id::PocetProfilu, .kdy = Kdy::ZRozmeru, .radekSouboru = 16, .souborPopisek = id::SouborPocetProfilu,
+     .jednotkaText = "[-]", .min = 1.0, .max = kNejvetsiPocet, .vychozi = 1.0, .pocet = &Uloha::PocetProfilu},
+    {.velicina = StranaA, .druh = DruhPole::Cislo, .ovladac = "txtA2", .zalozka = 3, .popisekText = "A [m]",
+     .kdy = Kdy::ZRozmeru, .radekSouboru = 13, .souborPopisek = id::SouborStranaA,
+     .souborPopisekKruh = id::SouborPrumer, .jednotkaText = "[m]", .min = kNejmensi, .max = 100.0,
+     .cislo = &Uloha::StranaA},
+    {.velicina = StranaB, .druh = DruhPole::Cislo, .ovladac = "txtB2", .zalozka = 3, .popisekText = "B [m]",
+     .kdy = Kdy::ZRozmeruObdelnik, .radekSouboru = 14, .souborPopisek = id::SouborStranaB, .jednotkaText = "[m]",
+     .min = kNejmensi, .max = 100.0, .cislo = &Uloha::StranaB},
+    {.velicina = DelkaL, .druh = DruhPole::Cislo, .ovladac = "txtL2", .zalozka = 3, .popisekText = "L [m]",
+     .kdy = Kdy::ZRozmeru, .radekSouboru = 15, .souborPopisek = id::SouborDelka, .jednotkaText = "[m]",
+     .min = kNejmensi, .max = 100.0, .cislo = &Uloha::DelkaL},
+    {.velicina = m, .druh = DruhPole::Cislo, .ovladac = "txtm", .zalozka = 3, .popisek = id::m, .radekSouboru = 6,
+     .souborPopisek = id::SouborHmotnost, .jednotka = id::JednotkaKg, .min = kNejmensi, .max = 1.0e6,
+     .nazev = "mass", .hledani = Hledani::Mensi, .platnaMista = 4, .cislo = &Uloha::m},
     // The surfaces.
-    {Velicina::A, DruhPole::Cislo, "txtA", 4, id::A, nullptr, Kdy::Vzdy, 7, id::SouborPlocha, 0, id::JednotkaM2,
-     nullptr, 0.0, 1.0e4, false, Kdy::Nikdy, &Uloha::A, nullptr},
-    {Velicina::PocetAB, DruhPole::Pocet, "cboAB", 4, id::PocetAB, nullptr, Kdy::ZRozmeru, 17, id::SouborPocetAB, 0, 0,
-     "[-]", 0.0, kNejvetsiPocet, true, Kdy::Nikdy, nullptr, &Uloha::PocetAB},
-    {Velicina::PocetAL, DruhPole::Pocet, "cboAL", 4, id::PocetAL, nullptr, Kdy::ZRozmeru, 18, id::SouborPocetAL, 0, 0,
-     "[-]", 0.0, kNejvetsiPocet, true, Kdy::Nikdy, nullptr, &Uloha::PocetAL},
-    {Velicina::PocetBL, DruhPole::Pocet, "cboBL", 4, id::PocetBL, nullptr, Kdy::ZRozmeruObdelnik, 19,
-     id::SouborPocetBL, 0, 0, "[-]", 0.0, kNejvetsiPocet, true, Kdy::Nikdy, nullptr, &Uloha::PocetBL},
+    {.velicina = A, .druh = DruhPole::Cislo, .ovladac = "txtA", .zalozka = 4, .popisek = id::A, .radekSouboru = 7,
+     .souborPopisek = id::SouborPlocha, .jednotka = id::JednotkaM2, .min = kNejmensi, .max = 1.0e4,
+     .cislo = &Uloha::A},
+    {.velicina = PocetAB, .druh = DruhPole::Pocet, .ovladac = "cboAB", .zalozka = 4, .popisek = id::PocetAB,
+     .kdy = Kdy::ZRozmeru, .radekSouboru = 17, .souborPopisek = id::SouborPocetAB, .jednotkaText = "[-]",
+     .min = 0.0, .max = kNejvetsiPocet, .prazdne = Kdy::Vzdy, .pocet = &Uloha::PocetAB},
+    {.velicina = PocetAL, .druh = DruhPole::Pocet, .ovladac = "cboAL", .zalozka = 4, .popisek = id::PocetAL,
+     .kdy = Kdy::ZRozmeru, .radekSouboru = 18, .souborPopisek = id::SouborPocetAL, .jednotkaText = "[-]",
+     .min = 0.0, .max = kNejvetsiPocet, .prazdne = Kdy::Vzdy, .pocet = &Uloha::PocetAL},
+    {.velicina = PocetBL, .druh = DruhPole::Pocet, .ovladac = "cboBL", .zalozka = 4, .popisek = id::PocetBL,
+     .kdy = Kdy::ZRozmeruObdelnik, .radekSouboru = 19, .souborPopisek = id::SouborPocetBL, .jednotkaText = "[-]",
+     .min = 0.0, .max = kNejvetsiPocet, .prazdne = Kdy::Vzdy, .pocet = &Uloha::PocetBL},
     // The iteration step.
-    {Velicina::CasKrok, DruhPole::Cislo, "txtCasKrok", 5, id::CasKrok, nullptr, Kdy::Vzdy, 4, id::SouborCasKrok, 0,
-     id::JednotkaSekundy, nullptr, 0.0, 86400.0, false, Kdy::Nikdy, &Uloha::CasKrok, nullptr},
-    // The furnace beyond the documented problem: written in a file's own section, never on a
-    // numbered line. No installed power (0) is an unlimited one.
-    {Velicina::Prikon, DruhPole::Cislo, "txtPrikon", 6, id::InstalovanyPrikon, nullptr, Kdy::Vzdy, 0, 0, 0, 0, nullptr, 0.0,
-     1.0e6, false, Kdy::Vzdy, &Uloha::Prikon, nullptr},
-    {Velicina::ZtratyPrikonu, DruhPole::Pocet, "txtZtratyPrikonu", 6, id::ZtratyPrikonu, nullptr, Kdy::Vzdy, 0, 0, 0,
-     0, nullptr, 0.0, 1000.0, true, Kdy::Nikdy, nullptr, &Uloha::ZtratyPrikonu},
-    {Velicina::Konvekce, DruhPole::Cislo, "txtKonvekce", 6, id::Konvekce, nullptr, Kdy::Vzdy, 0, 0, 0, 0, nullptr,
-     0.0, 1000.0, true, Kdy::Nikdy, &Uloha::Konvekce, nullptr},
-    // The percentage of losses that raises the power of a result; a whole number.
-    {Velicina::Ztraty, DruhPole::Pocet, "cboZtraty", -1, id::Ztraty, nullptr, Kdy::Nikdy, 0, 0, 0, 0, nullptr, 0.0,
-     kNejvetsiPocet, true, Kdy::Nikdy, nullptr, nullptr},
+    {.velicina = CasKrok, .druh = DruhPole::Cislo, .ovladac = "txtCasKrok", .zalozka = 5, .popisek = id::CasKrok,
+     .radekSouboru = 4, .souborPopisek = id::SouborCasKrok, .jednotka = id::JednotkaSekundy, .min = kNejmensi,
+     .max = 86400.0, .nazev = "time-step", .cislo = &Uloha::CasKrok},
+    // The furnace beyond the documented problem. No installed power (an empty field) is an
+    // unlimited one; a power of 0 would heat nothing.
+    {.velicina = Prikon, .druh = DruhPole::Cislo, .ovladac = "txtPrikon", .zalozka = 6,
+     .popisek = id::InstalovanyPrikon, .jednotkaText = "[kW]", .rozsirenyPopisek = id::SouborPrikon, .min = 0.0,
+     .max = 1.0e9, .minVcetne = false, .nic = Kdy::Vzdy, .nulaPsana = false, .prazdne = Kdy::Vzdy,
+     .meritko = 1000.0, .volba = "power-limit", .jednotkaVolby = "WATTS",
+     .popisVolby = "Installed power of the furnace in W: the heat given to the charge never exceeds it, less "
+                   "the --losses.", .nazev = "power",
+     .hledani = Hledani::Vetsi, .krokHodnoty = 1.0, .cislo = &Uloha::Prikon},
+    // The one figure of heat losses: the power frame's, and what the installed power covers.
+    {.velicina = Ztraty, .druh = DruhPole::Pocet, .ovladac = "txtZtratyPrikonu", .zalozka = 6,
+     .popisek = id::ZtratyPrikonu, .jednotkaText = "[%]", .rozsirenyPopisek = id::SouborZtratyPrikonu,
+     .rozsirenyKdy = Kdy::SPrikonem, .min = 0.0, .max = kNejvetsiPocet, .prazdne = Kdy::Vzdy, .volba = "losses",
+     .jednotkaVolby = "PERCENT",
+     .popisVolby = "Heat losses in per cent (default 0): they raise the power required, and an installed power "
+                   "covers them before it heats the charge.", .nazev = "losses", .pocet = &Uloha::Ztraty},
+    {.velicina = Konvekce, .druh = DruhPole::Cislo, .ovladac = "txtKonvekce", .zalozka = 6, .popisek = id::Konvekce,
+     .jednotkaText = "[W/m2/K]", .rozsirenyPopisek = id::SouborKonvekce, .min = 0.0, .max = 1000.0,
+     .prazdne = Kdy::Vzdy, .vychozi = kKonvekce, .volba = "convection", .jednotkaVolby = "H",
+     .popisVolby = "Convective heat-transfer coefficient in W/m2/K, from 0 (a vacuum furnace) to 1000 (default 15).", .nazev = "convection",
+     .cislo = &Uloha::Konvekce},
 };
-
-double naTriMista(float x) { return std::nearbyint(static_cast<double>(x) * 1000.0) / 1000.0; }
 
 std::optional<Zavada> zavada(Velicina v, std::optional<Vada> vada, int bod = 0) {
     if (!vada) {
@@ -97,33 +135,26 @@ std::optional<Zavada> zavada(Velicina v, std::optional<Vada> vada, int bod = 0) 
 
 // Segment by segment: the start of the first, then each end temperature and duration.
 std::optional<Zavada> zkontrolujKrivku(const Uloha& u) {
-    const PopisPole& teplota = Pole(Velicina::TeplotaKrivky);
-    const PopisPole& doba = Pole(Velicina::DobaVydrze);
-    if (auto z = zavada(Velicina::TeplotaKrivky,
-                        ZkontrolujHodnotu(teplota, static_cast<double>(u.Krivka[0].Teplota), u), 0)) {
+    const PopisPole& teplota = Pole(TeplotaKrivky);
+    const PopisPole& doba = Pole(DobaVydrze);
+    if (auto z = zavada(TeplotaKrivky, ZkontrolujHodnotu(teplota, static_cast<double>(u.Krivka[0].Teplota), u), 0)) {
         return z;
     }
     for (int k = 1; k <= PocetUseku(u); ++k) {
         const auto i = static_cast<std::size_t>(k);
-        if (auto z = zavada(Velicina::TeplotaKrivky,
-                            ZkontrolujHodnotu(teplota, static_cast<double>(u.Krivka[i].Teplota), u), k)) {
+        if (auto z =
+                zavada(TeplotaKrivky, ZkontrolujHodnotu(teplota, static_cast<double>(u.Krivka[i].Teplota), u), k)) {
             return z;
         }
         const float trvani = u.Krivka[i - 1].DobaVydrze;
         if (trvani <= 0.0f) {
-            return Zavada{Velicina::DobaVydrze, Vada::NulovaDoba, k - 1, {}};
+            return Zavada{DobaVydrze, Vada::NulovaDoba, k - 1, {}};
         }
-        if (auto z = zavada(Velicina::DobaVydrze, ZkontrolujHodnotu(doba, static_cast<double>(trvani), u), k - 1)) {
+        if (auto z = zavada(DobaVydrze, ZkontrolujHodnotu(doba, static_cast<double>(trvani), u), k - 1)) {
             return z;
         }
     }
     return std::nullopt;
-}
-
-// The surface the counted faces give equals the one held, at the precision of a written number
-// (7 significant digits).
-bool plochaSouhlasi(float a, float zPloch) {
-    return std::fabs(static_cast<double>(a) - static_cast<double>(zPloch)) <= 1.0e-6 * std::fabs(static_cast<double>(zPloch));
 }
 
 }  // namespace
@@ -139,6 +170,15 @@ const PopisPole& Pole(Velicina velicina) {
     return kPole[0];  // every Velicina has its row
 }
 
+const PopisPole* PoleNazvu(std::string_view nazev) {
+    for (const PopisPole& p : kPole) {
+        if (p.nazev != nullptr && nazev == p.nazev) {
+            return &p;
+        }
+    }
+    return nullptr;
+}
+
 bool Plati(Kdy kdy, const Uloha& u) {
     switch (kdy) {
         case Kdy::Vzdy:
@@ -152,9 +192,13 @@ bool Plati(Kdy kdy, const Uloha& u) {
         case Kdy::ZRozmeru:
             return u.zRozmeru();
         case Kdy::ZRozmeruObdelnik:
-            return u.zRozmeru() && u.Profil == Profil::Obdelnikovy;
+            return u.zRozmeru() && u.Profil == zorvet::Profil::Obdelnikovy;
         case Kdy::BezRozmeru:
             return !u.zRozmeru();
+        case Kdy::SPrikonem:
+            return u.Prikon > 0.0f;
+        case Kdy::SKrivkou:
+            return u.Vlastnosti.has_value();
     }
     return false;
 }
@@ -167,6 +211,31 @@ double Hodnota(const PopisPole& pole, const Uloha& u) {
         return static_cast<double>(u.*pole.pocet);
     }
     return 0.0;
+}
+
+bool NastavHodnotu(Uloha& u, const PopisPole& pole, double hodnota) {
+    if (pole.cislo != nullptr) {
+        u.*pole.cislo = static_cast<float>(hodnota);
+        return true;
+    }
+    if (pole.pocet != nullptr && std::isfinite(hodnota) && std::fabs(hodnota) <= kNejvetsiPocet) {
+        u.*pole.pocet = static_cast<std::int16_t>(std::lround(hodnota));
+        return true;
+    }
+    return false;
+}
+
+bool PouzivaRozsireni(const Uloha& u) {
+    if (u.Vlastnosti) {
+        return true;
+    }
+    for (const PopisPole& p : kPole) {
+        // The heat capacity of the extended setting goes with a property curve only.
+        if (p.rozsirenyPopisek != 0 && p.velicina != c && Plati(p.rozsirenyKdy, u) && Hodnota(p, u) != p.vychozi) {
+            return true;
+        }
+    }
+    return false;
 }
 
 std::optional<Vada> ZkontrolujHodnotu(const PopisPole& pole, double x, const Uloha& u) {
@@ -188,11 +257,18 @@ std::optional<Vada> ZkontrolujHodnotu(const PopisPole& pole, double x, const Ulo
     return std::nullopt;
 }
 
+std::optional<Vada> ZkontrolujZadanou(const PopisPole& pole, double x, const Uloha& u) {
+    if (x == 0.0 && !pole.nulaPsana && Plati(pole.nic, u)) {
+        return Vada::PodRozsahem;
+    }
+    return ZkontrolujHodnotu(pole, x, u);
+}
+
 int NejvicPloch(Velicina pocet, const Uloha& u) {
     const int n = u.PocetProfilu;
-    if (pocet == Velicina::PocetAL) {
+    if (pocet == PocetAL) {
         // One mantle per cylinder, four long faces per square bar, two A*L faces per rectangle.
-        return u.Profil == Profil::Kruhovy ? n : (u.Profil == Profil::Ctvercovy ? 4 * n : 2 * n);
+        return u.Profil == zorvet::Profil::Kruhovy ? n : (u.Profil == zorvet::Profil::Ctvercovy ? 4 * n : 2 * n);
     }
     return 2 * n;
 }
@@ -206,27 +282,26 @@ std::optional<Zavada> ZkontrolujHodnoty(const Uloha& u) {
             case DruhPole::Text:
                 break;
             case DruhPole::Kod:
-                if ((p.velicina == Velicina::ZadaniHmotnosti && u.ZadaniHmotnosti == ZadaniHmotnosti::Nezvoleno) ||
-                    (p.velicina == Velicina::Profil && u.Profil == Profil::Zadny)) {
+                if ((p.velicina == Velicina::ZadaniHmotnosti && u.ZadaniHmotnosti == zorvet::ZadaniHmotnosti::Nezvoleno) ||
+                    (p.velicina == Velicina::Profil && u.Profil == zorvet::Profil::Zadny)) {
                     return Zavada{p.velicina, Vada::ChybiHodnota, 0, {}};
                 }
                 break;
             case DruhPole::Cislo:
             case DruhPole::Pocet:
-                if (p.velicina == Velicina::TeplotaKrivky) {
+                if (p.velicina == TeplotaKrivky) {
                     if (auto z = zkontrolujKrivku(u)) {
                         return z;
                     }
                     break;
                 }
-                if (p.velicina == Velicina::DobaVydrze) {
+                if (p.velicina == DobaVydrze) {
                     break;  // with the temperatures, segment by segment
                 }
                 if (auto z = zavada(p.velicina, ZkontrolujHodnotu(p, Hodnota(p, u), u))) {
                     return z;
                 }
-                if (p.druh == DruhPole::Pocet && p.velicina != Velicina::PocetProfilu &&
-                    p.velicina != Velicina::ZtratyPrikonu &&
+                if ((p.velicina == PocetAB || p.velicina == PocetAL || p.velicina == PocetBL) &&
                     Hodnota(p, u) > NejvicPloch(p.velicina, u)) {
                     return Zavada{p.velicina, Vada::PrilisMnohoPloch, 0, {}};
                 }
@@ -236,50 +311,23 @@ std::optional<Zavada> ZkontrolujHodnoty(const Uloha& u) {
     return std::nullopt;
 }
 
-std::optional<Zavada> PrijmiUlohu(const Uloha& u, Pravidlo pravidlo) {
-    if (auto z = ZkontrolujHodnoty(u)) {
-        return z;
+double ZaokrouhliNalezenou(const PopisPole& pole, double hodnota) {
+    if (!std::isfinite(hodnota) || hodnota == 0.0) {
+        return hodnota;
     }
-    if (u.Vlastnosti && ZkontrolujKrivku(*u.Vlastnosti).vada != VadaKrivky::Zadna) {
-        return Zavada{Velicina::c, Vada::VadnaKrivka, 0, {}};
+    const bool dolu = pole.hledani == Hledani::Mensi;
+    double krok = pole.krokHodnoty;
+    if (pole.platnaMista > 0) {
+        krok = std::pow(10.0, std::floor(std::log10(std::fabs(hodnota))) - (pole.platnaMista - 1));
     }
-    if (!OverZadani(u)) {
-        // The values above refuse every other zero; a temperature of 0 °C stays what the
-        // completeness calls missing.
-        for (Velicina v : {Velicina::Tpece, Velicina::Tv, Velicina::Tk, Velicina::m, Velicina::A, Velicina::c,
-                           Velicina::Eps, Velicina::CasKrok}) {
-            const PopisPole& p = Pole(v);
-            if (Plati(p.kdy, u) && !(Hodnota(p, u) < 0.0 || Hodnota(p, u) > 0.0)) {
-                return Zavada{v, Vada::Neuplna, 0, {}};
-            }
-        }
-        return Zavada{Velicina::Tk, Vada::Neuplna, 0, {}};
+    if (!(krok > 0.0)) {
+        return hodnota;
     }
-    if (u.Tk < u.Tv) {
-        return Zavada{Velicina::Tk, Vada::PodTv, 0, {}};
-    }
-    if (u.zRozmeru()) {
-        // Counted faces make the surface; none counted leaves it to the field.
-        const bool obdelnik = u.Profil == Profil::Obdelnikovy;
-        if (u.PocetAB > 0 || u.PocetAL > 0 || (obdelnik && u.PocetBL > 0)) {
-            Uloha zPloch = u;
-            TeplosmennaPlocha(zPloch);
-            if (!plochaSouhlasi(u.A, zPloch.A)) {
-                return Zavada{Velicina::A, Vada::PlochaNesouhlasi, 0, {}};
-            }
-        }
-        const float celkova = CelkovaPlochaProfilu(u).value_or(0.0f);
-        const bool vetsi = pravidlo == Pravidlo::Ok ? naTriMista(u.A) > naTriMista(celkova) : u.A > celkova;
-        if (vetsi) {
-            return Zavada{Velicina::A, Vada::PlochaVetsi, 0, {}};
-        }
-    }
-    // The charge only nears the furnace temperature: a Tk at or above the hottest furnace is
-    // never reached (a charge already at Tk is reached in one step).
-    if (u.Tk > u.Tv && !(NejvyssiTeplotaPece(u) > u.Tk)) {
-        return Zavada{Velicina::Tk, Vada::Nedosazitelna, 0, {}};
-    }
-    return std::nullopt;
+    // A step below 1 is a whole number of them per unit, so that 933.4 stays 933.4.
+    const double naJednotku = krok < 1.0 ? std::nearbyint(1.0 / krok) : 0.0;
+    const double kroku = naJednotku > 0.0 ? hodnota * naJednotku : hodnota / krok;
+    const double zaokrouhleno = dolu ? std::floor(kroku) : std::ceil(kroku);
+    return naJednotku > 0.0 ? zaokrouhleno / naJednotku : zaokrouhleno * krok;
 }
 
 }  // namespace zorvet

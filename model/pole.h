@@ -1,8 +1,13 @@
-// The inputs of a problem, one row each: the control of the problem dialog that shows it and its
-// tab, its caption, its line in a problem file with label and unit, the kind of value and the
-// values a charge and a furnace can have. The dialog, the file reader and writer, the value
-// checks with their messages and the report all walk this table: a new input is a row here
-// and its widget. The rule that accepts a problem for computing is here too.
+// The field table: every input of a case, once. Each row says which control of the problem dialog
+// shows it and on which tab, its caption, when it belongs to the case, where a file keeps it (a
+// numbered line of the documented problem section, or a labelled line of the extended setting),
+// its unit and the scale the windows and files show it in, the values it may have and its
+// default, its command-line option, and whether a sweep and a goal seek can vary it and how a
+// found value is rounded. The problem dialog, the file reader and writer, the command-line
+// options, the sweep and goal names, the value checks and the report walk this table: a new
+// input is a row here, its member of Uloha and its widget.
+//
+// The rule that accepts a case for computing is in model/prijeti.h.
 #pragma once
 
 #include <cstdint>
@@ -22,8 +27,7 @@ enum class Velicina {
     ZadaniHmotnosti, Profil, PocetProfilu, StranaA, StranaB, DelkaL, m,
     A, PocetAB, PocetAL, PocetBL,
     CasKrok,
-    Prikon, ZtratyPrikonu, Konvekce,  // the furnace, beyond the documented problem (tab 6)
-    Ztraty,  // the heat losses of the power shown with a result; no input of the problem
+    Prikon, Ztraty, Konvekce,  // the furnace, beyond the documented problem (tab 6)
 };
 
 enum class DruhPole {
@@ -33,41 +37,75 @@ enum class DruhPole {
     Kod,    // one letter of a few (the mass setting, the profile)
 };
 
-// When a field belongs to the problem: the dialog shows it, a file holds its line, it is checked.
-enum class Kdy { Vzdy, Nikdy, Nerizeny, Rizeny, ZRozmeru, ZRozmeruObdelnik, BezRozmeru };
+// When a field belongs to the case: the dialog shows it, a file holds its line, it is checked.
+enum class Kdy { Vzdy, Nikdy, Nerizeny, Rizeny, ZRozmeru, ZRozmeruObdelnik, BezRozmeru, SPrikonem, SKrivkou };
+
+// Whether a goal seek can find a value of the field, and on which side of the boundary the time
+// is met: smaller values (a larger mass takes longer) or larger ones (a hotter furnace, more power).
+enum class Hledani { Ne, Mensi, Vetsi };
 
 struct PopisPole {
     Velicina velicina;
     DruhPole druh;
-    const char* ovladac;     // the dialog's control
-    int zalozka;             // the dialog's tab that holds it, 0..6; -1 for none
-    int popisek;             // string ID of the control's caption; 0: the text below
-    const char* popisekText;
-    Kdy kdy;
-    int radekSouboru;        // the line of a problem file, 1..19; 0 for a field no file holds
-    int souborPopisek;       // string ID of that line's label
-    int souborPopisekKruh;   // the label of a circular bar, when it differs
-    int jednotka;            // string ID of the line's unit; 0: the text below
-    const char* jednotkaText;
-    double min;              // the values the field may have
-    double max;
-    bool minVcetne;          // min itself is allowed
-    Kdy nic;                 // when 0 (an empty field) means "none" and is allowed
-    float Uloha::*cislo;
-    std::int16_t Uloha::*pocet;
+    const char* ovladac = nullptr;     // the dialog's control
+    int zalozka = -1;                  // the dialog's tab that holds it, 0..6; -1 for none
+    int popisek = 0;                   // string ID of the control's caption; 0: the text below
+    const char* popisekText = nullptr;
+    Kdy kdy = Kdy::Vzdy;
+    // A documented line of a problem file.
+    int radekSouboru = 0;              // 1..19; 0 for none
+    int souborPopisek = 0;             // string ID of that line's label
+    int souborPopisekKruh = 0;         // the label of a circular bar, when it differs
+    int jednotka = 0;                  // string ID of the unit a file, the dialog and the report
+    const char* jednotkaText = nullptr;  // show; 0: this text
+    // A line of the extended setting, written when the value differs from the default and the
+    // condition holds; read back strictly.
+    int rozsirenyPopisek = 0;          // string ID of its label; 0 for none
+    Kdy rozsirenyKdy = Kdy::Vzdy;
+    // The values the field may have, in the record's unit.
+    double min = 0.0;
+    double max = 0.0;
+    bool minVcetne = true;             // min itself is allowed
+    Kdy nic = Kdy::Nikdy;              // when 0 in the record means "none" and is allowed
+    bool nulaPsana = true;             // where it is, a typed 0 means none too (else it is refused)
+    Kdy prazdne = Kdy::Nikdy;          // when an empty field is allowed: it holds the default
+    double vychozi = 0.0;              // the default, in the record's unit
+    double meritko = 1.0;              // the record's value of one unit shown (dialog, file,
+                                       // report): 1000 for a power in W shown in kW
+    // The command line: the option that sets it for a computed case (record units), and the
+    // name under which a sweep and a goal seek vary it.
+    const char* volba = nullptr;
+    const char* jednotkaVolby = nullptr;  // as the help names the option's value
+    const char* popisVolby = nullptr;     // the help's sentence on the option
+    const char* nazev = nullptr;
+    Hledani hledani = Hledani::Ne;
+    int platnaMista = 0;               // a found value: its significant digits, or
+    double krokHodnoty = 0.0;          // its resolution in the record's unit
+    float Uloha::*cislo = nullptr;
+    std::int16_t Uloha::*pocet = nullptr;
 };
 
 // Every field, in the order of the dialog's tabs and of the fields on them.
 std::span<const PopisPole> PoleUlohy();
 const PopisPole& Pole(Velicina velicina);
+// The field of a sweep's or a goal seek's name ("mass"), or none.
+const PopisPole* PoleNazvu(std::string_view nazev);
 
-// The condition holds for the problem.
+// The condition holds for the case.
 bool Plati(Kdy kdy, const Uloha& u);
 
-// The value of a number or count field.
+// The value of a number or count field, in the record's unit; and as it is shown.
 double Hodnota(const PopisPole& pole, const Uloha& u);
+inline double ZobrazenaHodnota(const PopisPole& pole, const Uloha& u) { return Hodnota(pole, u) / pole.meritko; }
+// Sets a number or count field from a value in the record's unit; false for a field of neither
+// kind or a count out of its range.
+bool NastavHodnotu(Uloha& u, const PopisPole& pole, double hodnota);
 
-// What is wrong with a value, or with the problem as a whole.
+// Whether the case uses anything beyond the documented problem: a field of the extended setting
+// away from its default, or a property curve.
+bool PouzivaRozsireni(const Uloha& u);
+
+// What is wrong with a value, or with the case as a whole.
 enum class Vada {
     NeniCislo,         // the text is no number (the text is in Zavada::text)
     ChybiHodnota,      // empty where a value is needed, or nothing chosen
@@ -78,9 +116,10 @@ enum class Vada {
     PrilisMnohoPloch,  // a face count above the faces the pieces have
     NulovaDoba,        // a segment of the curve without a duration
     Neuplna,           // a zero where a value is needed (the documented completeness)
-    PodTv,             // the final temperature below the start
+    PodTv,             // the final temperature not above the start
     PlochaVetsi,       // the surface greater than the total surface of the pieces
     PlochaNesouhlasi,  // the surface differs from the one the counted faces give
+    HmotnostNesouhlasi,  // the mass differs from the one the dimensions and the density give
     Nedosazitelna,     // the furnace never gets as hot as the final temperature
     VadnaKrivka,       // the property curve of the material is unsound (model/vlastnosti.h)
 };
@@ -94,29 +133,24 @@ struct Zavada {
     bool operator==(const Zavada&) const = default;
 };
 
-// A value of the field, as a person or a file gives it: its range, whole numbers for counts,
-// 0 allowed where it means "none". For a single the value is checked as stored.
+// A value of the field as the record holds it: its range, whole numbers for counts, 0 allowed
+// where it means "none". For a single the value is checked as stored.
 std::optional<Vada> ZkontrolujHodnotu(const PopisPole& pole, double x, const Uloha& u);
+// A value a person typed or gave an option, in the record's unit: as above, but a typed 0 of a
+// field whose 0 means none is refused where typing it is not allowed (an installed power of 0 is
+// no power; an empty field is unlimited).
+std::optional<Vada> ZkontrolujZadanou(const PopisPole& pole, double x, const Uloha& u);
 
-// Every value of the problem that belongs to it, in the order of the dialog: the curve of a
+// Every value of the case that belongs to it, in the order of the dialog: the curve of a
 // controlled heat-up (each segment needs a duration), the temperatures, the material, the
-// mass or the dimensions, the surfaces, the time step.
+// mass or the dimensions, the surfaces, the time step, the furnace.
 std::optional<Zavada> ZkontrolujHodnoty(const Uloha& u);
 
 // The largest count of faces of a kind that the pieces of a problem in mode "V" have.
 int NejvicPloch(Velicina pocet, const Uloha& u);
 
-
-// The rule that accepts a problem for computing. OK compares the surface with the total surface
-// at three decimals; Cancel, which takes a complete problem without a word, compares them as
-// they are.
-enum class Pravidlo { Ok, Storno };
-
-// The values first (ZkontrolujHodnoty), then the completeness (a zero temperature), a final
-// temperature below the start, in mode "V" a surface made of counted faces that the dimensions
-// do not give and a surface greater than the total surface of the pieces, and last whether the
-// furnace ever gets hot enough: a charge that must heat up to Tk needs a furnace temperature
-// (uncontrolled) or a curve point (controlled) above Tk. The first fault, or none.
-std::optional<Zavada> PrijmiUlohu(const Uloha& u, Pravidlo pravidlo = Pravidlo::Ok);
+// A value a goal seek found, given as its field gives it: rounded to its significant digits or
+// its resolution, towards the side on which the time is still met.
+double ZaokrouhliNalezenou(const PopisPole& pole, double hodnota);
 
 }  // namespace zorvet

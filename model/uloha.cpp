@@ -1,5 +1,7 @@
 #include "model/uloha.h"
 
+#include <cmath>
+
 namespace zorvet {
 
 namespace {
@@ -26,6 +28,14 @@ float NejvyssiTeplotaPece(const Uloha& u) {
         nejvyssi = std::max(nejvyssi, u.Krivka[static_cast<std::size_t>(i)].Teplota);
     }
     return nejvyssi;
+}
+
+float UcinnaC(const Uloha& u) {
+    if (!u.Vlastnosti || ZkontrolujKrivku(*u.Vlastnosti).vada != VadaKrivky::Zadna || !std::isfinite(u.Tv) ||
+        !std::isfinite(u.Tk)) {
+        return u.c;
+    }
+    return static_cast<float>(Vlastnosti(*u.Vlastnosti).stredniC(static_cast<double>(u.Tv), static_cast<double>(u.Tk)));
 }
 
 }  // namespace zorvet

@@ -1,6 +1,11 @@
-// The problem record: every input of one computation. The application owns the problem being
-// edited; a result keeps a copy of the problem it was computed from (model/vysledek.h). What
-// a problem may hold, and the rule that accepts it for computing, are in model/pole.h.
+// The case: every input that changes a result. The documented problem record (the charge, the
+// material, the temperatures, the time step and the furnace regime), the reduction factor of the
+// surface, and what goes beyond it: the conductivity of the charge, its property curve, the
+// convection, the installed power of the furnace and the one heat-losses figure. The one
+// pipeline (model/vypocet.h) computes a case into a result that keeps a copy of it; what each
+// input may hold, where a file keeps it and how the windows and the command line name it is in
+// the field table (model/pole.h). Every value is in SI units (temperatures in °C); the table
+// holds the scales the windows and files show.
 #pragma once
 
 #include <algorithm>
@@ -9,6 +14,7 @@
 #include <optional>
 #include <string>
 
+#include "model/konstanty.h"
 #include "model/vlastnosti.h"
 
 namespace zorvet {
@@ -35,7 +41,7 @@ enum class Profil { Zadny, Kruhovy, Ctvercovy, Obdelnikovy };
 // How the mass is given; a file writes it as "Z" or "V", and nothing before it is chosen.
 enum class ZadaniHmotnosti { Nezvoleno, Zadana, ZRozmeru };
 
-// Fields in their declared order.
+// Fields of the documented record in their declared order, then those beyond it.
 struct Uloha {
     float Tpece = 0.0f;    // °C furnace temperature of an uncontrolled heat-up
     float Tk = 0.0f;       // °C final charge temperature
@@ -43,7 +49,7 @@ struct Uloha {
     float CasKrok = 0.0f;  // s  iteration time step
     std::string NazevMaterialu;
     float m = 0.0f;    // kg mass of the whole charge
-    float c = 0.0f;    // J/kg/K specific heat capacity
+    float c = 0.0f;    // J/kg/K specific heat capacity (the one typed, also while a curve gives c(T))
     float A = 0.0f;    // m² heat-exchange surface
     float Eps = 0.0f;  // emissivity of material and lining together
     zorvet::Profil Profil = zorvet::Profil::Zadny;
@@ -54,30 +60,26 @@ struct Uloha {
     float StranaB = 0.0f;  // m (rectangular bar only)
     float DelkaL = 0.0f;   // m
     std::int16_t PocetProfilu = 0;
-    float CelkovaPlocha = 0.0f;  // m² total surface of all pieces
+    float CelkovaPlocha = 0.0f;  // m² total surface of all pieces (follows from the dimensions)
     zorvet::ZadaniHmotnosti ZadaniHmotnosti = zorvet::ZadaniHmotnosti::Nezvoleno;
     float Gama = 0.0f;             // kg/m³ density
     bool Rizeny = false;           // controlled: the furnace follows Krivka
     std::int16_t PocetKrivek = 0;  // number of curve segments (0 when uncontrolled)
     zorvet::Krivka Krivka{};
     float KoefK = 0.0f;  // reduction factor of the heat-exchange surface, 0..1
-    // W/m/K thermal conductivity of the charge; 0 when not known. Kept beside the material
-    // database (MaterialProperties.txt), never in a problem or results file.
-    float Lambda = 0.0f;
 
-    // Beyond the documented problem. A problem that leaves them as they are here computes as
-    // documented; a file writes them in a section of their own after the documented content,
-    // and only when one of them differs from these values.
-    float Konvekce = 15.0f;  // W/m²/K convective coefficient, added to the radiative one
-    float Prikon = 0.0f;     // kW installed power of the furnace; 0 for unlimited
-    std::int16_t ZtratyPrikonu = 0;  // % losses of the installed power
+    // Beyond the documented record. A case that leaves them at these defaults computes as
+    // documented and its files are written as documented.
+    float Lambda = 0.0f;           // W/m/K thermal conductivity of the charge; 0: none (no core)
+    float Konvekce = static_cast<float>(kKonvekce);  // W/m²/K convective coefficient, added to the radiative one
+    float Prikon = 0.0f;           // W installed power of the furnace; 0: unlimited
+    std::int16_t Ztraty = 0;       // % heat losses: they raise the power required, and the
+                                   // installed power covers them before it heats the charge
     std::optional<VlastnostiMaterialu> Vlastnosti;  // c(T) and λ(T) in place of c and Lambda
 
     bool operator==(const Uloha&) const = default;
 
     bool zRozmeru() const { return ZadaniHmotnosti == zorvet::ZadaniHmotnosti::ZRozmeru; }
-    // Whether it uses anything beyond the documented problem.
-    bool rozsirena() const { return Konvekce != 15.0f || Prikon != 0.0f || ZtratyPrikonu != 0 || Vlastnosti.has_value(); }
 };
 
 // The number of curve segments a table can hold, whatever the record says.
@@ -89,5 +91,10 @@ bool OverZadani(const Uloha& u);
 
 // The highest furnace temperature of the problem: Tpece, or the highest point of the curve.
 float NejvyssiTeplotaPece(const Uloha& u);
+
+// The specific heat the charge takes up its heat with: the mean of its property curve between
+// Tv and Tk (ΔH / ΔT), else c. What the power frame's energy uses and what the documented line of
+// a file shows.
+float UcinnaC(const Uloha& u);
 
 }  // namespace zorvet

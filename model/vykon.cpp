@@ -13,9 +13,14 @@ bool vejdeSe(double x) {
 
 std::optional<VykonSpotreba> VykonASpotreba(const Vysledek& vysledek, std::int16_t z) {
     const Uloha& u = vysledek.Uloha;
+    const std::optional<double> cas = vysledek.rozhodujiciCas();
     const double e = (static_cast<double>(u.Tk) - static_cast<double>(u.Tv)) *
-                     (static_cast<double>(u.c) * static_cast<double>(u.m)) / 3600.0;
-    const double t = static_cast<double>(vysledek.Vysledky.Cas[static_cast<std::size_t>(vysledek.posledniRadek())]) / 3600.0;
+                     (static_cast<double>(UcinnaC(u)) * static_cast<double>(u.m)) / 3600.0;
+    if (!cas) {
+        return std::nullopt;
+    }
+    // The time of a row is a single; the core's is a whole number of steps of it.
+    const double t = static_cast<double>(static_cast<float>(*cas)) / 3600.0;
     if (t == 0.0 || !vejdeSe(e)) {
         return std::nullopt;
     }
@@ -30,7 +35,8 @@ std::optional<VykonSpotreba> VykonASpotreba(const Vysledek& vysledek, std::int16
         return std::nullopt;
     }
     const float ztraty = static_cast<float>(podil);
-    return VykonSpotreba{static_cast<float>(static_cast<double>(P) + static_cast<double>(ztraty)), E};
+    return VykonSpotreba{static_cast<float>(static_cast<double>(P) + static_cast<double>(ztraty)), E, *cas,
+                         vysledek.Jadro.has_value() && vysledek.Jadro->konec == KonecJadra::Dosazeno};
 }
 
 }  // namespace zorvet

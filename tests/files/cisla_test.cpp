@@ -201,8 +201,9 @@ TEST(Jazyk, StoredLanguageAndAnythingElseIsEnglish) {
 Vysledek radek(float teplota, float cas) {
     Vysledek v;
     v.PocetKroku = 1;
-    v.Vysledky.TeplotaVsazky[1] = teplota;
-    v.Vysledky.Cas[1] = cas;
+    v.Vysledky.TeplotaVsazky = {0.0f, teplota};
+    v.Vysledky.Cas = {0.0f, cas};
+    v.Vysledky.Alfa = v.Vysledky.Odhad = {0.0f, 0.0f};
     return v;
 }
 
@@ -217,25 +218,49 @@ TEST(Zpravy, FinalTemperatureWithThePointAndSevenDigits) {
     EXPECT_EQ(TitulekKonecneTeploty(Jazyk::Cesky), QStringLiteral("Konec výpočtu"));
 }
 
+VysledekVypoctu selhani(KonecVypoctu konec, int radek, float pec = 0.0f) {
+    VysledekVypoctu v;
+    v.konec = konec;
+    v.radek = radek;
+    v.pec = pec;
+    return v;
+}
+
 TEST(Zpravy, FailuresOfTheComputation) {
     Uloha u = test::Priklad();
-    const VysledekVypoctu pretekl{KonecVypoctu::Preteceni, {}, 10000, 0, 0, 0, 0, nullptr, std::nullopt};
+    const VysledekVypoctu pretekl = selhani(KonecVypoctu::Preteceni, 10000);
     EXPECT_EQ(ZpravaSelhani(pretekl, u, Jazyk::Anglicky),
               QStringLiteral("Within evaluation array overload.\r\nSet bigger iteration step in the setting."));
-    EXPECT_TRUE(SelhaniJeInformace(pretekl));
-    const VysledekVypoctu nula{KonecVypoctu::Chyba, "Division by zero", 3, 0, 0, 0, 0, nullptr, std::nullopt};
+    EXPECT_EQ(ChybaVypoctu(pretekl, u, Jazyk::Anglicky)->druh, DruhChyby::Preteceni);
+    VysledekVypoctu nula = selhani(KonecVypoctu::Chyba, 3);
+    nula.popis = "Division by zero";
     EXPECT_EQ(ZpravaSelhani(nula, u, Jazyk::Cesky), QStringLiteral("Division by zero"));
-    EXPECT_FALSE(SelhaniJeInformace(nula));
-    const VysledekVypoctu prekmit{KonecVypoctu::Prekmit, {}, 1, 20.0f, 1481.2377f, 1000.0f, 3.0, nullptr, std::nullopt};
+    EXPECT_EQ(ChybaVypoctu(nula, u, Jazyk::Anglicky)->druh, DruhChyby::Vypocet);
+    VysledekVypoctu prekmit = selhani(KonecVypoctu::Prekmit, 1, 1000.0f);
+    prekmit.pred = 20.0f;
+    prekmit.po = 1481.2377f;
+    prekmit.nejdelsiKrok = 0.3;
+    prekmit.malaVsazka = true;
     EXPECT_EQ(ZpravaSelhani(prekmit, u, Jazyk::Anglicky),
               QStringLiteral("In step 1 the charge would pass the furnace temperature: 20 °C before the step, "
                              "1481.238 °C after it, in a furnace of 1000 °C. The time step is too long for so small a "
-                             "charge; at this heat-transfer coefficient the longest time step that works is 3 s."));
-    const VysledekVypoctu krivka{KonecVypoctu::KrivkaNestaci, {}, 10000, 0, 0, 500.0f, 0, nullptr, std::nullopt};
-    EXPECT_TRUE(SelhaniJeInformace(krivka));
+                             "charge; the longest time step that works is 0.3 s."));
+    prekmit.nejdelsiKrok = 3.0;
+    prekmit.malaVsazka = false;
+    EXPECT_FALSE(ZpravaSelhani(prekmit, u, Jazyk::Anglicky).contains(QStringLiteral("small")));
+    EXPECT_TRUE(ZpravaSelhani(prekmit, u, Jazyk::Anglicky).contains(QStringLiteral(" 3 s")));
+    prekmit.nejdelsiKrok = 0.0;
+    EXPECT_FALSE(ZpravaSelhani(prekmit, u, Jazyk::Anglicky).contains(QStringLiteral(" 3 s")));
+    const VysledekVypoctu krivka = selhani(KonecVypoctu::KrivkaNestaci, 10000, 500.0f);
+    EXPECT_EQ(ChybaVypoctu(krivka, u, Jazyk::Anglicky)->druh, DruhChyby::Preteceni);
     EXPECT_EQ(ZpravaSelhani(krivka, u, Jazyk::Cesky),
               QStringLiteral("Vsázka nedosáhne konečné teploty 900 °C, dokud je křivka pece teplejší, a po jejím konci "
                              "drží pec 500 °C. Zadejte nižší konečnou teplotu, nebo delší či teplejší konec křivky."));
+    // A refused case tells its fault; a success is no failure.
+    VysledekVypoctu odmitnuto = selhani(KonecVypoctu::Odmitnuto, 0);
+    odmitnuto.zavada = Zavada{Velicina::m, Vada::PodRozsahem};
+    EXPECT_EQ(ChybaVypoctu(odmitnuto, u, Jazyk::Anglicky)->text, QStringLiteral("Weight [kg] must be at least 0.000001."));
+    EXPECT_FALSE(ChybaVypoctu(Spocti(u), u, Jazyk::Anglicky));
     EXPECT_EQ(TitulekSelhani(Jazyk::Cesky), QStringLiteral("Chyba výpočtu"));
 }
 
@@ -266,7 +291,7 @@ TEST_P(ZpravaZavady_, NamesTheField) {
 INSTANTIATE_TEST_SUITE_P(
     Zpravy, ZpravaZavady_,
     testing::Values(
-        Hlaseni{{Velicina::m, Vada::PodRozsahem}, false, Jazyk::Anglicky, "Weight [kg] must be greater than zero."},
+        Hlaseni{{Velicina::m, Vada::PodRozsahem}, false, Jazyk::Anglicky, "Weight [kg] must be at least 0.000001."},
         Hlaseni{{Velicina::m, Vada::NadRozsahem}, false, Jazyk::Anglicky, "Weight [kg] is too large: at most 1000000."},
         Hlaseni{{Velicina::Eps, Vada::NadRozsahem}, false, Jazyk::Cesky,
                 "Emisivita (materiál+pec) [-] musí být větší než 0 a nejvýše 1."},
@@ -291,7 +316,7 @@ INSTANTIATE_TEST_SUITE_P(
                 "Initial Temperature 1 [°C]: “x” is not a number."},
         Hlaseni{{Velicina::Ztraty, Vada::NeniCele}, false, Jazyk::Anglicky, "Heat Losses [%] must be a whole number."},
         Hlaseni{{Velicina::Tk, Vada::PodTv}, false, Jazyk::Anglicky,
-                "Final Temperature Charge must not be below the Starting Temperature Charge, 20 °C."},
+                "Final Temperature Charge must be above the Starting Temperature Charge, 20 °C."},
         Hlaseni{{Velicina::Tk, Vada::Nedosazitelna}, false, Jazyk::Anglicky,
                 "The final temperature 900 °C is never reached: the furnace is never hotter than 1000 °C, and the "
                 "charge only nears the furnace temperature. Set a lower final temperature or a hotter furnace."},
@@ -309,7 +334,7 @@ TEST(TabulkaCsv, PointAndFurnaceColumnForAControlledResult) {
     EXPECT_EQ(TabulkaCsv(v), QStringLiteral("time_s,charge_C\n0,0\n0.1,46.65\n"));
     v.Uloha.Rizeny = true;
     v.Uloha.Krivka[0].Teplota = 1000.0f;
-    RozvinKrivku(v.Uloha, v.TeplotaPece);
+    v.TeplotaPece.assign(2, 1000.0f);
     EXPECT_EQ(TabulkaCsv(v), QStringLiteral("time_s,charge_C,furnace_C\n0,0,1000\n0.1,46.65,1000\n"));
     // One furnace temperature that the installed power held lower: the furnace as the run saw it.
     v.Uloha.Rizeny = false;

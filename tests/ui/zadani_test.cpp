@@ -29,7 +29,13 @@ namespace {
 
 QString Soubor(const QString& jmeno) { return QStringLiteral(ZORVET_EXAMPLES "/") + jmeno; }
 
-Uloha Priklad(const QString& jmeno) { return NactiSoubor(Soubor(jmeno), false, Uloha{}, Jazyk::Anglicky).obsah->uloha; }
+// The problem of the window at the start, whose reduction factor is 1, and an example opened in it.
+Uloha Zacatek() {
+    Uloha zacatek;
+    zacatek.KoefK = 1.0f;
+    return zacatek;
+}
+Uloha Priklad(const QString& jmeno) { return NactiSoubor(Soubor(jmeno), false, Zacatek(), Jazyk::Anglicky).obsah->uloha; }
 
 QByteArray Obsah(const QString& cesta) {
     QFile f(cesta);
@@ -87,7 +93,7 @@ private slots:
         QTest::newRow("weight beyond a single")
             << nerizeny << QStringList{"txtm=1e39"} << "Weight [kg] is too large: at most 1000000." << 3 << "txtm" << "";
         QTest::newRow("time step zero") << nerizeny << QStringList{"txtCasKrok=0"}
-                                        << "Time Step [s] must be greater than zero." << 5 << "txtCasKrok" << "";
+                                        << "Time Step [s] must be at least 0.000001." << 5 << "txtCasKrok" << "";
         QTest::newRow("installed power below zero") << nerizeny << QStringList{"txtPrikon=-5"}
                                                     << "Installed Power [kW] must be greater than zero." << 6
                                                     << "txtPrikon" << "";
@@ -297,7 +303,7 @@ private slots:
         Proved(&z.okno, {"cboVlastnosti=Moje"});
         QCOMPARE(Dite<QLineEdit>(&z.okno, "txtc")->text(), QStringLiteral("480"));
         Proved(&z.okno, {"cmdOK"});
-        QCOMPARE(z.okno.prijata()->c, 480.0f);
+        QCOMPARE(UcinnaC(*z.okno.prijata()), 480.0f);
         QCOMPARE(z.d.neocekavane, 0);
     }
 
@@ -351,7 +357,7 @@ private slots:
         z.d.odpovedi = {false};
         Proved(&z.okno, {"cmdUlozCfg"});
         QCOMPARE(z.d.pripony, QStringList{"cfg"});
-        const PrecteniSouboru ulozeno = NactiSoubor(t.filePath("zmena.cfg"), false, Uloha(), Jazyk::Anglicky);
+        const PrecteniSouboru ulozeno = NactiSoubor(t.filePath("zmena.cfg"), false, Zacatek(), Jazyk::Anglicky);
         QVERIFY(ulozeno.obsah != nullptr);
         QCOMPARE(OtiskUlohy(ulozeno.obsah->uloha), OtiskUlohy(z.formular.uloha()));
         z.d.otazky.clear();

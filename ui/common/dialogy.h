@@ -10,6 +10,7 @@
 #include <functional>
 #include <optional>
 
+#include "files/chyba.h"
 #include "model/nastaveni.h"
 
 class QPainter;
@@ -62,5 +63,11 @@ public:
     // one printer is installed, on the one the user picks.
     virtual VysledekTisku tiskni(const QString& nazevDokumentu, bool nastojato, const Kresleni& kresli) = 0;
 };
+
+// A failure in its message box: the information icon for a table too short, the exclamation
+// icon for every other.
+inline void Ohlas(Dialogy& dialogy, const Chyba& chyba) {
+    dialogy.zprava(chyba.druh == DruhChyby::Preteceni ? Ikona::Informace : Ikona::Vykricnik, chyba.titulek, chyba.text);
+}
 
 }  // namespace zorvet

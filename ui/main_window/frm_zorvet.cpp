@@ -31,7 +31,7 @@
 #include "ui/views/pohled_grafu.h"
 #include "ui/views/pohled_tabulky.h"
 #include "ui/common/twipy.h"
-#include "ui/main_window/ukladani.h"
+#include "ui/common/ukladani.h"
 
 namespace zorvet {
 
@@ -87,7 +87,6 @@ FrmZorvet::FrmZorvet(Nastaveni& nastaveni, Dialogy& dialogy, QWidget* parent)
     // The client area is the design size below the menu bar; when the menu bar vanishes
     // the window keeps its outer size and the client area grows.
     setFixedSize(NaPixely(kSirkaPlochy), NaPixely(kVyskaPlochy) + menuBar()->sizeHint().height());
-    otiskNove_ = formular_.otisk();
     obnovPrikazy();
 }
 
@@ -165,11 +164,11 @@ void FrmZorvet::vytvorMenu() {
 }
 
 void FrmZorvet::obnovPrikazy() {
-    mnuFileItem_[1]->setEnabled(vysledek_ != nullptr && ulozeniPovoleno_);
-    mnuUlohaItem_[1]->setEnabled(prijata_.has_value());
-    mnuVysledky_->menuAction()->setEnabled(vysledek_ != nullptr && vysledkyPristupne_);
-    mnuRozmitani_->setEnabled(prijata_.has_value());
-    mnuCil_->setEnabled(prijata_.has_value());
+    mnuFileItem_[1]->setEnabled(sezeni_.lzeUlozitVysledky());
+    mnuUlohaItem_[1]->setEnabled(sezeni_.lzeSpocitat());
+    mnuVysledky_->menuAction()->setEnabled(sezeni_.vysledkyPristupne());
+    mnuRozmitani_->setEnabled(sezeni_.lzeSpocitat());
+    mnuCil_->setEnabled(sezeni_.lzeSpocitat());
     mnuPorovnat_->setEnabled(graf_->pocetSrovnani() + 1 < kNejvicVysledku);
     mnuZrusPorovnani_->setEnabled(graf_->pocetSrovnani() > 0 || graf_->maMereni());
 }
@@ -205,7 +204,7 @@ void FrmZorvet::NastavPopisy() {
     const Jazyk j = nastaveni_.Jazyk;
     titulek_ = Text(id::NazevProgramu, j) + QLatin1Char(' ');
     // The file the caption names stays in it.
-    setWindowTitle(souborOkna_.isEmpty() ? titulek_ : titulek_ + QStringLiteral("- ") + souborOkna_);
+    obnovTitulek();
 
     mnuFile_->setTitle(Text(id::MenuSoubor, j));
     mnuFileItem_[0]->setText(Text(id::MenuOtevrit, j));
@@ -266,9 +265,9 @@ void FrmZorvet::ukazTlacitkoOK() {
     cmdOK_->setFocus();
 }
 
-void FrmZorvet::nastavTitulekSouboru(const QString& cesta) {
-    souborOkna_ = cesta.isEmpty() ? QString() : QFileInfo(cesta).fileName();
-    setWindowTitle(souborOkna_.isEmpty() ? titulek_ : titulek_ + QStringLiteral("- ") + souborOkna_);
+void FrmZorvet::obnovTitulek() {
+    const QString& soubor = sezeni_.souborOkna();
+    setWindowTitle(soubor.isEmpty() ? titulek_ : titulek_ + QStringLiteral("- ") + soubor);
 }
 
 void FrmZorvet::ZobrazTabulku() {
@@ -277,7 +276,7 @@ void FrmZorvet::ZobrazTabulku() {
     }
     KurzorCekani kurzor(dialogy_);
     SkryjMenu();
-    tabulka_->zobraz(vysledek_, nastaveni_.Jazyk, vnejsiTwipy());
+    tabulka_->zobraz(sezeni_.vysledek(), nastaveni_.Jazyk, vnejsiTwipy());
     ukazTlacitkoOK();
     // The button keeps clear of the power frame and the lines below it.
     const QRect obsazeno = tabulka_->obsazeno();
@@ -294,7 +293,7 @@ void FrmZorvet::ZobrazGraf() {
     }
     KurzorCekani kurzor(dialogy_);
     SkryjMenu();
-    graf_->zobraz(PodkladyZpravy{vysledek_, nastaveni_.Jazyk, QDate::currentDate()}, vnejsiTwipy());
+    graf_->zobraz(PodkladyZpravy{sezeni_.vysledek(), nastaveni_.Jazyk, QDate::currentDate()}, vnejsiTwipy());
     ukazTlacitkoOK();
     cmdOK_->move(graf_->sloupecTlacitek(), NaPixely(960));
     // The window may grow while the chart is shown, never below its design size.
@@ -305,10 +304,8 @@ void FrmZorvet::ZavriPohled() {
     // The losses left in the power frame, when they are a whole percentage, are those the
     // result is printed and reported with from now on; others are not taken.
     const std::optional<std::int16_t> z = tabulka_->isVisible() ? tabulka_->platneZtraty() : std::nullopt;
-    if (z && vysledek_ != nullptr && vysledek_->Ztraty != *z) {
-        auto kopie = std::make_shared<Vysledek>(*vysledek_);
-        kopie->Ztraty = *z;
-        vysledek_ = std::move(kopie);
+    if (z) {
+        sezeni_.nastavZtraty(*z);
     }
     setMaximumSize(minimumSize());
     graf_->hide();
@@ -320,40 +317,27 @@ void FrmZorvet::ZavriPohled() {
 }
 
 bool FrmZorvet::ulozVysledky() {
-    const std::optional<Soubor> soubor =
-        UlozSDialogem(dialogy_, relace_, nastaveni_.Jazyk, vysledek_->Uloha, vysledek_.get());
+    const std::shared_ptr<const Vysledek>& v = sezeni_.vysledek();
+    const std::optional<Soubor> soubor = UlozSDialogem(dialogy_, relace_, nastaveni_.Jazyk, v->Uloha, v.get());
     if (!soubor) {
         return false;
     }
-    // From now on the result is that of its file, with its comment.
-    auto kopie = std::make_shared<Vysledek>(*vysledek_);
-    kopie->Soubor = QFileInfo(soubor->cesta).fileName().toStdString();
-    kopie->Komentar = soubor->komentar.toStdString();
-    vysledek_ = std::move(kopie);
-    // The file holds the problem too: when it is the one edited or accepted, that one is saved.
-    const PuvodUlohy puvod = PuvodZeSouboru(*soubor, vysledek_->Uloha);
-    if (formular_.otisk() == puvod.otisk) {
-        formular_.puvod = puvod;
-    }
-    if (prijata_ && OtiskUlohy(*prijata_) == puvod.otisk) {
-        puvodPrijate_ = puvod;
-    }
-    vysledekNeulozen_ = false;
-    nastavTitulekSouboru(soubor->cesta);
+    sezeni_.vysledkyUlozeny(soubor->cesta, soubor->komentar);
+    obnovTitulek();
     return true;
 }
 
 bool FrmZorvet::ulozUlohu() {
     const Jazyk j = nastaveni_.Jazyk;
     Uloha u;
-    if (const std::optional<Zavada> zavada = formular_.proUlozeni(&u)) {
+    if (const std::optional<Zavada> zavada = formular().proUlozeni(&u)) {
         // The field is shown by the problem dialog; here the message says which one.
-        dialogy_.zprava(Ikona::Vykricnik, TitulekZavady(j), ZpravaZavady(*zavada, formular_.uloha(), j));
+        dialogy_.zprava(Ikona::Vykricnik, TitulekZavady(j), ZpravaZavady(*zavada, formular().uloha(), j));
         return false;
     }
     const std::optional<Soubor> soubor = UlozSDialogem(dialogy_, relace_, j, u, nullptr);
     if (soubor) {
-        formular_.puvod = PuvodZeSouboru(*soubor, u);
+        sezeni_.ulohaUlozena(soubor->cesta, soubor->komentar, u);
     }
     return soubor.has_value();
 }
@@ -361,8 +345,10 @@ bool FrmZorvet::ulozUlohu() {
 bool FrmZorvet::smiZahodit() {
     const Jazyk j = nastaveni_.Jazyk;
     const QString titulek = Text(id::Zorvet, j);
-    if (vysledek_ != nullptr && vysledekNeulozen_) {
-        switch (dialogy_.otazkaUlozit(titulek, Text(id::NeulozeneVysledky, j), j)) {
+    if (sezeni_.vysledekNeulozen()) {
+        // A result of an earlier problem than the one typed since says so.
+        const bool formulare = sezeni_.vysledekFormulare();
+        switch (dialogy_.otazkaUlozit(titulek, Text(formulare ? id::NeulozeneVysledky : id::NeulozeneStarsiVysledky, j), j)) {
             case Volba::Ulozit:
                 if (!ulozVysledky()) {
                     return false;
@@ -374,13 +360,12 @@ bool FrmZorvet::smiZahodit() {
                 return false;
         }
         // The problem went with its result, unless another has been typed since.
-        if (formular_.otisk() == OtiskUlohy(vysledek_->Uloha)) {
+        if (formulare) {
             return true;
         }
     }
     // What was typed into the problem dialog is work too, accepted or not.
-    const QString otisk = formular_.otisk();
-    if (otisk != formular_.puvod.otisk && otisk != otiskNove_) {
+    if (sezeni_.ulohaNeulozena()) {
         switch (dialogy_.otazkaUlozit(titulek, Text(id::NeulozenaUloha, j), j)) {
             case Volba::Ulozit:
                 return ulozUlohu();
@@ -402,31 +387,11 @@ void FrmZorvet::closeEvent(QCloseEvent* udalost) {
 }
 
 void FrmZorvet::otevreno(const QString& cesta, const QString& komentar, ObsahSouboru& obsah) {
-    Uloha u = obsah.uloha;
-    // The conductivity is no part of the file: the database gives it by the material's name.
     const DatabazeMaterialu databaze = NactiMaterialy(relace_.datovaSlozka, nastaveni_.Jazyk);
-    const auto lambda = databaze.Vodivosti.find(u.NazevMaterialu);
-    u.Lambda = lambda != databaze.Vodivosti.end() ? lambda->second : 0.0f;
-    formular_.nastav(u);
-    formular_.puvod = PuvodZeSouboru(Soubor{cesta, komentar}, obsah.uloha);
-    vysledek_ = std::move(obsah.vysledek);
-    vysledkyPristupne_ = true;
-    vysledekNeulozen_ = false;
-    // Computing, when it is offered, computes the problem shown now, if it can be accepted.
-    if (prijata_) {
-        prijata_.reset();
-        OdvodUlohu(u);
-        if (!PrijmiUlohu(u)) {
-            prijmi(u);
-        }
-    }
-    nastavTitulekSouboru(cesta);
+    const auto lambda = databaze.Vodivosti.find(obsah.uloha.NazevMaterialu);
+    sezeni_.otevreno(cesta, komentar, obsah, lambda != databaze.Vodivosti.end() ? lambda->second : 0.0f);
+    obnovTitulek();
     obnovPrikazy();
-}
-
-void FrmZorvet::prijmi(const Uloha& uloha) {
-    prijata_ = uloha;
-    puvodPrijate_ = OtiskUlohy(uloha) == formular_.puvod.otisk ? formular_.puvod : PuvodUlohy{};
 }
 
 void FrmZorvet::Otevri() {
@@ -434,21 +399,20 @@ void FrmZorvet::Otevri() {
         return;
     }
     std::optional<OtevrenySoubor> otevreny =
-        OtevriSDialogem(dialogy_, relace_, nastaveni_.Jazyk, true, formular_.uloha());
+        OtevriSDialogem(dialogy_, relace_, nastaveni_.Jazyk, true, formular().uloha());
     if (otevreny) {
         otevreno(otevreny->soubor.cesta, otevreny->soubor.komentar, *otevreny->obsah);
     }
 }
 
 void FrmZorvet::OtevriSoubor(const QString& cesta) {
-    const Jazyk j = nastaveni_.Jazyk;
-    PrecteniSouboru precteni = NactiSoubor(cesta, true, formular_.uloha(), j);
-    if (!precteni.obsah && precteni.chyba.endsWith(Text(id::BezVysledku, j))) {
+    PrecteniSouboru precteni = NactiSoubor(cesta, true, formular().uloha(), nastaveni_.Jazyk);
+    if (!precteni.obsah && precteni.jenUloha) {
         // No results in it: a problem file, then.
-        precteni = NactiSoubor(cesta, false, formular_.uloha(), j);
+        precteni = NactiSoubor(cesta, false, formular().uloha(), nastaveni_.Jazyk);
     }
     if (!precteni.obsah) {
-        dialogy_.zprava(Ikona::Vykricnik, Text(id::ChybaSouboru, j), precteni.chyba);
+        Ohlas(dialogy_, precteni.chyba);
         return;
     }
     const QString komentar = precteni.obsah->komentare.isEmpty() ? QString() : precteni.obsah->komentare.last();
@@ -459,8 +423,7 @@ void FrmZorvet::OtevriSoubor(const QString& cesta) {
         otevreno(cesta, komentar, *precteni.obsah);
         return;
     }
-    formular_.nastav(precteni.obsah->uloha);
-    formular_.puvod = PuvodZeSouboru(Soubor{cesta, komentar}, precteni.obsah->uloha);
+    sezeni_.nactenaUloha(cesta, komentar, precteni.obsah->uloha);
     Zadani();
 }
 
@@ -482,13 +445,11 @@ void FrmZorvet::Zadani() {
     }
     SkryjMenu();
     {
-        FrmZadani zadani(formular_, prijata_.has_value(), relace_, nastaveni_, dialogy_, this);
-        zadani.exec();
+        FrmZadani zadani(formular(), sezeni_.lzeSpocitat(), relace_, nastaveni_, dialogy_, this);
+        const bool ok = zadani.exec() == QDialog::Accepted;
         if (zadani.prijata()) {
-            prijmi(*zadani.prijata());
-            vysledkyPristupne_ = false;
-            ulozeniPovoleno_ = false;
-            nastavTitulekSouboru(QString());
+            sezeni_.prijmi(*zadani.prijata(), !ok);
+            obnovTitulek();
         }
     }
     ZobrazMenu();
@@ -500,42 +461,33 @@ void FrmZorvet::Vypocti() {
         return;
     }
     KurzorCekani kurzor(dialogy_);
-    VysledekVypoctu vysledek = Vypocet(*prijata_);
+    const std::shared_ptr<const Vysledek> pred = sezeni_.vysledek();
+    const std::optional<Chyba> chyba = sezeni_.spocti(nastaveni_.Jazyk);
     // The pointer is normal again before the message waits for the user.
     kurzor.uvolni();
+    obnovPrikazy();
     const Jazyk j = nastaveni_.Jazyk;
-    if (vysledek.konec != KonecVypoctu::Uspech) {
+    if (sezeni_.vysledek() == pred) {
         // The result shown before stays, and so do the menus.
-        dialogy_.zprava(SelhaniJeInformace(vysledek) ? Ikona::Informace : Ikona::Vykricnik, TitulekSelhani(j),
-                        ZpravaSelhani(vysledek, *prijata_, j));
+        if (chyba) {
+            Ohlas(dialogy_, *chyba);
+        }
         return;
     }
-    // The result names the file of its problem when that file holds it.
-    vysledek.vysledek->Soubor = puvodPrijate_.soubor.toStdString();
-    vysledek.vysledek->Komentar = puvodPrijate_.komentar.toStdString();
-    // A furnace of a known installed power is shown with the losses that power covers.
-    if (prijata_->Prikon > 0.0f) {
-        vysledek.vysledek->Ztraty = prijata_->ZtratyPrikonu;
+    const Vysledek& v = *sezeni_.vysledek();
+    QString zprava = ZpravaKonecneTeploty(v, j);
+    if (v.omezenoDo() > 0.0f) {
+        zprava += QLatin1Char('\n') + Text(id::OmezenoPrikonem, j).arg(TextZpravy(v.omezenoDo(), QLatin1Char('.')).trimmed());
     }
-    vysledek_ = std::move(vysledek.vysledek);
-    QString zprava = ZpravaKonecneTeploty(*vysledek_, j);
-    if (vysledek_->OmezenoDo > 0.0f) {
-        zprava += QLatin1Char('\n') +
-                  Text(id::OmezenoPrikonem, j).arg(TextZpravy(vysledek_->OmezenoDo, QLatin1Char('.')).trimmed());
-    }
-    if (vysledek.jadro) {
+    if (v.Jadro) {
         for (const QString& dalsi :
-             {RadkyJadra(*vysledek_, j).trimmed(), ZpravaJadra(*vysledek.jadro, j), VarovaniJadra(*vysledek_, j)}) {
+             {RadkyJadra(v, j).trimmed(), chyba ? chyba->text : QString(), VarovaniJadra(v, j)}) {
             if (!dalsi.isEmpty()) {
                 zprava += QStringLiteral("\n\n") + dalsi;
             }
         }
     }
     dialogy_.zprava(Ikona::Informace, TitulekKonecneTeploty(j), zprava);
-    vysledkyPristupne_ = true;
-    ulozeniPovoleno_ = true;
-    vysledekNeulozen_ = true;
-    obnovPrikazy();
 }
 
 void FrmZorvet::ZmenJazyk(Jazyk jazyk) {
@@ -566,22 +518,11 @@ void FrmZorvet::OProgramu() {
 
 void FrmZorvet::pouzij(const NavrzenaHodnota& hodnota) {
     const Jazyk j = nastaveni_.Jazyk;
-    if (!prijata_ && vysledek_ == nullptr) {
+    if (const std::optional<Zavada> zavada = sezeni_.pouzij(hodnota.velicina, hodnota.hodnota, hodnota.text)) {
+        dialogy_.zprava(Ikona::Vykricnik, TitulekZavady(j), ZpravaZavady(*zavada, formular().uloha(), j));
         return;
     }
-    Uloha u = prijata_ ? *prijata_ : vysledek_->Uloha;
-    NastavHodnotu(u, hodnota.velicina, hodnota.hodnota);
-    OdvodUlohu(u);
-    if (const std::optional<Zavada> zavada = PrijmiUlohu(u)) {
-        dialogy_.zprava(Ikona::Vykricnik, TitulekZavady(j), ZpravaZavady(*zavada, u, j));
-        return;
-    }
-    formular_.pis(hodnota.velicina, 0, hodnota.text);
-    formular_.opusteno(hodnota.velicina);
-    prijmi(u);
-    vysledkyPristupne_ = false;
-    ulozeniPovoleno_ = false;
-    nastavTitulekSouboru(QString());
+    obnovTitulek();
     obnovPrikazy();
     dialogy_.zprava(Ikona::Informace, Text(id::Zorvet, j), Text(id::HodnotaPouzita, j).arg(hodnota.popis));
 }
@@ -590,7 +531,7 @@ void FrmZorvet::Rozmitani() {
     if (!menuAktivni(mnuRozmitani_)) {
         return;
     }
-    FrmRozmitani rozmitani(*prijata_, nastaveni_.Jazyk, dialogy_, this);
+    FrmRozmitani rozmitani(*sezeni_.prijata(), nastaveni_.Jazyk, dialogy_, this);
     rozmitani.exec();
 }
 
@@ -598,7 +539,7 @@ void FrmZorvet::HledaniCile() {
     if (!menuAktivni(mnuCil_)) {
         return;
     }
-    FrmCil cil(*prijata_, nastaveni_.Jazyk, dialogy_, this);
+    FrmCil cil(*sezeni_.prijata(), nastaveni_.Jazyk, dialogy_, this);
     if (cil.exec() == QDialog::Accepted && cil.pouzita()) {
         pouzij(*cil.pouzita());
     }
@@ -613,9 +554,9 @@ void FrmZorvet::PorovnejS() {
     if (!cesta) {
         return;
     }
-    PrecteniSouboru precteni = NactiSoubor(*cesta, true, formular_.uloha(), j);
+    PrecteniSouboru precteni = NactiSoubor(*cesta, true, formular().uloha(), j);
     if (!precteni.obsah) {
-        dialogy_.zprava(Ikona::Vykricnik, Text(id::ChybaSouboru, j), precteni.chyba);
+        Ohlas(dialogy_, precteni.chyba);
         return;
     }
     graf_->pridejSrovnani(Srovnani{QFileInfo(*cesta).fileName(), std::move(precteni.obsah->vysledek)});
@@ -640,7 +581,7 @@ void FrmZorvet::ImportujMereni() {
         return;
     }
     // A log that cannot be used changes nothing; its fault names the line.
-    CteniMereni mereni = NactiMereniCsv(*cesta, vysledek_->Uloha.Tv, j);
+    CteniMereni mereni = NactiMereniCsv(*cesta, sezeni_.vysledek()->Uloha.Tv, j);
     if (mereni.body.empty()) {
         dialogy_.zprava(Ikona::Vykricnik, Text(id::ChybaSouboru, j), mereni.chyba);
         return;

@@ -2,10 +2,9 @@
 // views (the table with the power frame, and the chart). Fixed size; its client area stays
 // empty until a view is shown.
 //
-// It owns the session: the problem being edited (the problem form, with all that was typed),
-// the problem accepted for computing with the file it came from, and the result shown (which
-// carries the problem it was computed from and what is printed with it). A run that fails
-// leaves the shown result as it was.
+// It owns the session (ui/main_window/sezeni.h): the problem being edited, the case accepted
+// for computing, the result shown and what has not been saved. A run that fails leaves the
+// shown result as it was.
 #pragma once
 
 #include <QMainWindow>
@@ -20,7 +19,7 @@
 #include "model/vysledek.h"
 #include "ui/common/dialogy.h"
 #include "ui/common/relace.h"
-#include "ui/problem_dialog/formular.h"
+#include "ui/main_window/sezeni.h"
 
 class QAction;
 class QMenu;
@@ -80,9 +79,10 @@ public:
 
     // The base caption: the program's title and a blank.
     const QString& Titulek() const { return titulek_; }
-    const Uloha& uloha() const { return formular_.uloha(); }
-    Formular& formular() { return formular_; }
-    const Vysledek* vysledek() const { return vysledek_.get(); }
+    const Uloha& uloha() const { return sezeni_.formular().uloha(); }
+    Formular& formular() { return sezeni_.formular(); }
+    const Vysledek* vysledek() const { return sezeni_.vysledek().get(); }
+    const std::optional<Uloha>& prijata() const { return sezeni_.prijata(); }
     Relace& relace() { return relace_; }
 
 protected:
@@ -97,15 +97,13 @@ private:
     bool menuAktivni(const QAction* polozka) const;
     QSize vnejsiTwipy() const;
     void ukazTlacitkoOK();
-    void nastavTitulekSouboru(const QString& cesta);
+    void obnovTitulek();
     // Unsaved work: asks Save / Discard / Cancel; true when the work may go.
     bool smiZahodit();
     bool ulozVysledky();
     bool ulozUlohu();
     // A results file read: its problem into the form, its result shown.
     void otevreno(const QString& cesta, const QString& komentar, ObsahSouboru& obsah);
-    // The file the accepted problem came from, when it still holds that problem.
-    void prijmi(const Uloha& uloha);
     // A value found for the problem (by a goal seek, by a fit) goes into the accepted problem
     // and into the form's field, as the problem dialog's OK would take it; the user is told
     // that computing it is next.
@@ -116,15 +114,7 @@ private:
     Relace relace_;
     QString titulek_;
 
-    Formular formular_;                          // the problem being edited
-    QString otiskNove_;                          // the form of a new problem, nothing typed
-    std::optional<Uloha> prijata_;               // the accepted problem, which Computing runs
-    PuvodUlohy puvodPrijate_;                    // the file it came from, when it holds it
-    std::shared_ptr<const Vysledek> vysledek_;   // the last result computed or opened
-    QString souborOkna_;                         // the file named in the caption
-    bool vysledkyPristupne_ = false;        // the Results menu offers it
-    bool ulozeniPovoleno_ = false;          // Save offers it (after a computation)
-    bool vysledekNeulozen_ = false;         // computed and not saved since
+    Sezeni sezeni_;
 
     QMenu* mnuFile_ = nullptr;
     QMenu* mnuUloha_ = nullptr;

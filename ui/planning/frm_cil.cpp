@@ -20,19 +20,17 @@ namespace zorvet {
 
 namespace {
 
-// The choices of the list, in its order. The answer is rounded towards the side that still
-// meets the time: a smaller mass, a hotter furnace, more power.
+// The words of the list for the fields a goal seek finds (model/pole.h), in its order: what is
+// sought, and why no value meets the time. The model rounds the answer.
 struct Cil {
     Velicina velicina;
-    int volba;    // the list's entry
-    int popisek;  // the answer's caption
-    int nelze;    // why no value meets the time
-    Zaokrouhleni smer;
+    int volba;  // the list's entry
+    int nelze;  // why no value meets the time
 };
 constexpr std::array<Cil, 3> kCile{{
-    {Velicina::m, id::CilNejvetsiHmotnost, id::CilHmotnost, id::NelzeHmotnost, Zaokrouhleni::Dolu},
-    {Velicina::Tpece, id::CilNejnizsiPec, id::CilPec, id::NelzePec, Zaokrouhleni::Nahoru},
-    {Velicina::Prikon, id::CilNejmensiPrikon, id::CilPrikon, id::NelzePrikon, Zaokrouhleni::Nahoru},
+    {Velicina::m, id::CilNejvetsiHmotnost, id::NelzeHmotnost},
+    {Velicina::Tpece, id::CilNejnizsiPec, id::NelzePec},
+    {Velicina::Prikon, id::CilNejmensiPrikon, id::NelzePrikon},
 }};
 
 }  // namespace
@@ -127,7 +125,7 @@ void FrmCil::Najdi() {
     QString odpoved;
     switch (h.konec) {
         case KonecHledani::Nalezeno:
-            nalezena_ = Navrh(cil.velicina, h.hodnota, cil.smer, Text(cil.popisek, j));
+            nalezena_ = Navrh(cil.velicina, h.hodnota, uloha_, j);
             odpoved = nalezena_->popis;
             break;
         case KonecHledani::Nelze:
@@ -135,15 +133,19 @@ void FrmCil::Najdi() {
                           ? Text(cil.nelze, j).arg(sekund, TextObecny(static_cast<float>(kNejvyssiCilovaPec)))
                           : Text(cil.nelze, j).arg(sekund);
             break;
-        case KonecHledani::RizenaPec:
-            odpoved = Text(id::CilRizena, j);
+        case KonecHledani::Prikonem:
+            odpoved = Text(id::NelzePrikonem, j)
+                          .arg(sekund, TextObecny(static_cast<float>(ZobrazenaHodnota(Pole(Velicina::Prikon), uloha_))));
             break;
-        case KonecHledani::HmotnostZRozmeru:
-            odpoved = Text(id::CilZRozmeru, j);
+        case KonecHledani::Tabulkou:
+            odpoved = Text(id::NelzeTabulkou, j).arg(sekund, TextObecny(uloha_.CasKrok));
+            break;
+        case KonecHledani::Nemenitelna:
+            odpoved = Text(h.nemenitelna == Nemenitelna::RizenaPec ? id::CilRizena : id::CilZRozmeru, j);
             break;
         case KonecHledani::Odmitnuto:
-            odpoved = h.reseni.zavada ? ZpravaZavady(*h.reseni.zavada, uloha_, j)
-                                      : ZpravaSelhani(h.reseni.vypocet, uloha_, j);
+        case KonecHledani::Preruseno:
+            odpoved = ZpravaSelhani(h.reseni, uloha_, j);
             break;
     }
     lblCilOdpoved_->setText(odpoved);

@@ -16,6 +16,7 @@
 #include "files/retezce.h"
 #include "files/zpravy.h"
 #include "model/planovani.h"
+#include "model/rozmitani.h"
 #include "ui/common/graf.h"
 #include "ui/common/kurzor.h"
 #include "ui/views/export_grafu.h"
@@ -24,9 +25,6 @@ namespace zorvet {
 
 namespace {
 
-constexpr std::array<Velicina, 9> kVeliciny{Velicina::m,       Velicina::Tpece,  Velicina::Tk,
-                                            Velicina::Tv,      Velicina::Eps,    Velicina::CasKrok,
-                                            Velicina::Prikon,  Velicina::Konvekce, Velicina::Lambda};
 constexpr int kZnackyDo = 50;
 
 QLineEdit* pole(QWidget* rodic, const char* jmeno) {
@@ -45,13 +43,12 @@ FrmRozmitani::FrmRozmitani(const Uloha& uloha, Jazyk jazyk, Dialogy& dialogy, QW
 
     cboRozmitatVelicinu_ = new QComboBox(this);
     cboRozmitatVelicinu_->setObjectName(QStringLiteral("cboRozmitatVelicinu"));
-    for (const Velicina v : kVeliciny) {
-        // A mass that follows from the dimensions, and the furnace of a curve, are no inputs
-        // a value could be given to.
-        if ((v == Velicina::m && uloha.zRozmeru()) || (v == Velicina::Tpece && uloha.Rizeny)) {
-            continue;
+    // The fields a sweep varies; a mass that follows from the dimensions, and the furnace of a
+    // curve, are no inputs a value could be given to.
+    for (const PopisPole& p : PoleUlohy()) {
+        if (p.nazev != nullptr && LzeMenit(uloha, p.velicina) == Nemenitelna::Ne) {
+            cboRozmitatVelicinu_->addItem(NazevPole(p.velicina, 0, uloha, jazyk), static_cast<int>(p.velicina));
         }
-        cboRozmitatVelicinu_->addItem(NazevPole(v, 0, uloha, jazyk), static_cast<int>(v));
     }
     txtRozmitaniOd_ = pole(this, "txtRozmitaniOd");
     txtRozmitaniDo_ = pole(this, "txtRozmitaniDo");
@@ -112,7 +109,7 @@ FrmRozmitani::FrmRozmitani(const Uloha& uloha, Jazyk jazyk, Dialogy& dialogy, QW
 Velicina FrmRozmitani::velicina() const { return static_cast<Velicina>(cboRozmitatVelicinu_->currentData().toInt()); }
 
 void FrmRozmitani::vybrano() {
-    txtRozmitaniOd_->setText(TextObecny(static_cast<float>(Hodnota(Pole(velicina()), uloha_))));
+    txtRozmitaniOd_->setText(TextObecny(static_cast<float>(ZobrazenaHodnota(Pole(velicina()), uloha_))));
 }
 
 void FrmRozmitani::naplnGraf(Graf& graf) const {
@@ -142,33 +139,40 @@ void FrmRozmitani::Rozmitej() {
         x[i] = *cislo;
     }
     const auto [od, do_, krok] = x;
-    const double pocet = krok > 0.0 ? std::floor((do_ - od) / krok + 1e-9) + 1.0 : 0.0;
-    if (!(pocet >= 1.0) || pocet > kNejvicBodu) {
+    // The values as the field shows them; the case holds them in its own unit.
+    const PopisPole& p = Pole(velicina());
+    std::optional<std::vector<double>> hodnoty = HodnotyRozmitani(od * p.meritko, do_ * p.meritko, krok * p.meritko);
+    if (!hodnoty || hodnoty->size() > static_cast<std::size_t>(kNejvicBodu)) {
         lblRozmitaniPoznamka_->setText(Text(id::RozmitaniRozsah, j)
                                            .arg(TextObecny(static_cast<float>(od)), TextObecny(static_cast<float>(do_)),
                                                 TextObecny(static_cast<float>(krok)), QString::number(kNejvicBodu)));
         return;
     }
-    const int n = static_cast<int>(pocet);
-    const Velicina v = velicina();
     KurzorCekani cekani(dialogy_);
     body_.clear();
     int vynechano = 0;
-    for (int i = 0; i < n; ++i) {
-        const double hodnota = od + static_cast<double>(i) * krok;
-        Uloha u = uloha_;
-        NastavHodnotu(u, v, hodnota);
-        const Reseni r = Spocti(u);
-        if (r.uspech()) {
-            body_.append(QPointF(hodnota, *r.cas));
-        } else {
-            ++vynechano;
+    QString prvni;  // why the first point left out could not be computed
+    const std::vector<OsaRozmitani> osy{{&p, std::move(*hodnoty)}};
+    zorvet::Rozmitej(uloha_, osy, [&](std::size_t i, const BodRozmitani& bod) {
+        const std::optional<double> cas = bod.casJadra ? bod.casJadra : std::optional<double>(bod.cas);
+        if (bod.vypocet.uspech()) {
+            body_.append(QPointF(bod.hodnoty[0] / p.meritko, *cas));
+            return true;
         }
-    }
+        if (++vynechano == 1) {
+            if (const std::optional<Chyba> chyba = ChybaVypoctu(bod.vypocet, UlohaBodu(uloha_, osy, i), j)) {
+                prvni = chyba->text;
+            }
+        }
+        return true;
+    });
     osaX_ = cboRozmitatVelicinu_->currentText();
     naplnGraf(*grfRozmitani_);
     cekani.uvolni();
-    lblRozmitaniPoznamka_->setText(vynechano > 0 ? Text(id::RozmitaniVynechano, j).arg(vynechano).arg(n) : QString());
+    const int n = static_cast<int>(osy[0].hodnoty.size());
+    lblRozmitaniPoznamka_->setText(vynechano > 0 ? Text(id::RozmitaniVynechano, j).arg(vynechano).arg(n) +
+                                                       (prvni.isEmpty() ? QString() : QLatin1Char('\n') + prvni)
+                                                 : QString());
     cmdRozmitaniExport_->setEnabled(!body_.isEmpty());
 }
 

@@ -9,6 +9,7 @@
 #include "files/cteni.h"
 #include "files/soubor.h"
 #include "model/geometrie.h"
+#include "model/vypocet.h"
 
 namespace zorvet {
 
@@ -23,8 +24,8 @@ QString vedeckyTvar(float x) {
     return text;
 }
 
-// What an empty field holds: nothing (0), but the convection, which is then the usual one.
-float prazdnaHodnota(Velicina v) { return v == Velicina::Konvekce ? Uloha{}.Konvekce : 0.0f; }
+// What an empty field holds: its default (none, or the usual convection).
+double prazdnaHodnota(Velicina v) { return Pole(v).vychozi; }
 
 bool jePocetPloch(Velicina v) { return v == Velicina::PocetAB || v == Velicina::PocetAL || v == Velicina::PocetBL; }
 
@@ -58,7 +59,7 @@ Formular::Formular(QObject* parent) : QObject(parent) {
         }
     }
     // The furnace shows its defaults: no installed power, no losses, the usual convection.
-    for (Velicina v : {Velicina::KoefK, Velicina::PocetProfilu, Velicina::Prikon, Velicina::ZtratyPrikonu,
+    for (Velicina v : {Velicina::KoefK, Velicina::PocetProfilu, Velicina::Prikon, Velicina::Ztraty,
                        Velicina::Konvekce}) {
         ukazHodnotu(v);
     }
@@ -109,17 +110,15 @@ Formular::Cteni Formular::cti(Velicina v, int bod) const {
     }
     if (it->second.zHodnoty) {
         const float* x = cisloV(uloha_, v, bod);
-        return {Obsah::Cislo, x != nullptr ? static_cast<double>(*x) : Hodnota(Pole(v), uloha_)};
+        return {Obsah::Cislo, (x != nullptr ? static_cast<double>(*x) : Hodnota(Pole(v), uloha_)) / Pole(v).meritko};
     }
     const std::optional<double> x = parseNumber(it->second.text);
     if (!x) {
         return {Obsah::NeniCislo, 0.0};
     }
-    if (Pole(v).druh == DruhPole::Pocet) {
-        const std::optional<std::int16_t> n = wholeInt16(*x);
-        if (!n || *n != *x) {
-            return {Obsah::NeniCele, *x};
-        }
+    // A count with a fraction is no count; a whole one beyond the field's range is told as such.
+    if (Pole(v).druh == DruhPole::Pocet && std::isfinite(*x) && *x != std::nearbyint(*x)) {
+        return {Obsah::NeniCele, *x};
     }
     return {Obsah::Cislo, *x};
 }
@@ -128,9 +127,11 @@ float* Formular::cisloZaznamu(Velicina v, int bod) { return cisloV(uloha_, v, bo
 
 void Formular::zapisDoZaznamu(Velicina v, int bod, double x) {
     if (float* cil = cisloZaznamu(v, bod)) {
-        *cil = static_cast<float>(x);
+        *cil = static_cast<float>(x * Pole(v).meritko);
     } else if (const PopisPole& p = Pole(v); p.pocet != nullptr) {
-        uloha_.*p.pocet = static_cast<std::int16_t>(x);
+        // A count beyond 16 bits is refused by the check; the record holds the nearest it can.
+        const double n = std::clamp(x, -32768.0, 32767.0);
+        uloha_.*p.pocet = static_cast<std::int16_t>(std::isnan(n) ? 0.0 : n);
     }
 }
 
@@ -147,7 +148,7 @@ void Formular::ukazHodnotu(Velicina v, int bod) {
     } else if (v == Velicina::m && uloha_.zRozmeru()) {
         ukaz(v, bod, vedeckyTvar(uloha_.m));
     } else if (const float* x = cisloZaznamu(v, bod)) {
-        ukaz(v, bod, TextObecny(*x));
+        ukaz(v, bod, TextObecny(static_cast<float>(static_cast<double>(*x) / Pole(v).meritko)));
     }
 }
 
@@ -162,10 +163,10 @@ void Formular::pis(Velicina v, int bod, const QString& text) {
         uloha_.NazevMaterialu = text.toStdString();
     } else if (const Cteni c = cti(v, bod); c.obsah == Obsah::Cislo) {
         zapisDoZaznamu(v, bod, c.hodnota);
-    } else if (c.obsah == Obsah::Prazdne && (Plati(Pole(v).nic, uloha_) || jePocetPloch(v) || v == Velicina::Konvekce)) {
-        // An empty field that may be empty is none: 0 (a count not given, no conductivity), or
-        // the usual convection.
-        zapisDoZaznamu(v, bod, static_cast<double>(prazdnaHodnota(v)));
+    } else if (c.obsah == Obsah::Prazdne && Plati(Pole(v).prazdne, uloha_)) {
+        // An empty field that may be empty is its default: 0 (a count not given, no
+        // conductivity, no installed power), or the usual convection.
+        zapisDoZaznamu(v, bod, prazdnaHodnota(v) / Pole(v).meritko);
     }
     if (v == Velicina::Tv || v == Velicina::Tk) {
         cZKrivky();
@@ -381,12 +382,8 @@ void Formular::cZKrivky() {
         ukaz(Velicina::c, 0, QString());
         return;
     }
-    // The model's own rule; only the heat capacity is taken.
-    Uloha u = uloha_;
-    u.ZadaniHmotnosti = ZadaniHmotnosti::Zadana;
-    OdvodUlohu(u);
-    uloha_.c = u.c;
-    ukazHodnotu(Velicina::c);
+    // The model's own rule; the heat capacity typed stays in the record.
+    ukaz(Velicina::c, 0, TextObecny(UcinnaC(uloha_)));
 }
 
 std::optional<Zavada> Formular::vadnaKrivka() const {
@@ -400,13 +397,21 @@ std::optional<Zavada> Formular::chybaTextu(Velicina v, int bod, bool prazdnaNula
     const Cteni c = cti(v, bod);
     switch (c.obsah) {
         case Obsah::Cislo:
+            // A field whose empty text means none takes no typed 0 (an installed power of 0).
+            if (c.hodnota == 0.0 && !Pole(v).nulaPsana) {
+                return Zavada{v, Vada::PodRozsahem, bod, {}};
+            }
+            // A count beyond what the record holds is checked as typed.
+            if (Pole(v).druh == DruhPole::Pocet && !wholeInt16(c.hodnota)) {
+                return Zavada{v, ZkontrolujHodnotu(Pole(v), c.hodnota, uloha_).value_or(Vada::NadRozsahem), bod, {}};
+            }
             return std::nullopt;
         case Obsah::NeniCislo:
             return Zavada{v, Vada::NeniCislo, bod, text(v, bod).toStdString()};
         case Obsah::NeniCele:
             return Zavada{v, Vada::NeniCele, bod, {}};
         case Obsah::Prazdne:
-            if (prazdnaNula || Plati(Pole(v).nic, uloha_) || jePocetPloch(v) || v == Velicina::Konvekce) {
+            if (prazdnaNula || Plati(Pole(v).prazdne, uloha_)) {
                 return std::nullopt;
             }
             return Zavada{v, Vada::ChybiHodnota, bod, {}};
@@ -449,12 +454,10 @@ std::optional<Zavada> Formular::zkontroluj(Pravidlo pravidlo) {
     if (auto z = vadnaKrivka()) {
         return z;
     }
-    OdvodUlohu(uloha_);
-    if (uloha_.zRozmeru()) {
-        ukazHodnotu(Velicina::m);
-    }
+    PrijatyPripad prijaty = PrijmiPripad(uloha_, pravidlo);
+    uloha_ = std::move(prijaty.pripad);
     emit zmeneno();
-    return PrijmiUlohu(uloha_, pravidlo);
+    return prijaty.zavada;
 }
 
 Uloha Formular::sNulami() const {
@@ -464,7 +467,7 @@ Uloha Formular::sNulami() const {
             continue;
         }
         if (float* x = cisloV(u, klic.first, klic.second)) {
-            *x = prazdnaHodnota(klic.first);
+            *x = static_cast<float>(prazdnaHodnota(klic.first));
         } else if (const PopisPole& p = Pole(klic.first); p.pocet != nullptr) {
             u.*p.pocet = 0;
         }
@@ -504,6 +507,12 @@ QString Formular::otisk() const {
     Uloha u = sNulami();
     OdvodUlohu(u);
     return OtiskUlohy(u) + spatne;
+}
+
+bool Formular::neulozena() const {
+    static const QString nova = Formular().otisk();
+    const QString o = otisk();
+    return o != puvod.otisk && o != nova;
 }
 
 }  // namespace zorvet

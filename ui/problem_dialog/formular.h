@@ -15,16 +15,11 @@
 
 #include "model/material.h"
 #include "model/pole.h"
+#include "model/prijeti.h"
 #include "model/uloha.h"
+#include "ui/common/ukladani.h"
 
 namespace zorvet {
-
-// The file a problem was last opened from or saved to.
-struct PuvodUlohy {
-    QString soubor;    // its name without the folder; empty for none
-    QString komentar;  // its comment
-    QString otisk;     // the problem as the file holds it (OtiskUlohy, files/soubor.h)
-};
 
 class Formular : public QObject {
     Q_OBJECT
@@ -88,6 +83,10 @@ public:
     // What the form holds, to tell whether it changed: the problem as a saved file states it
     // (an empty field is 0) and every text that is no number.
     QString otisk() const;
+
+    // The form holds a problem that no file it came from or went to holds, and that is more
+    // than the empty form of a new problem: work that closing or loading would lose.
+    bool neulozena() const;
 
     // The file the problem came from or went to.
     PuvodUlohy puvod;

@@ -11,7 +11,7 @@
 #include "files/retezce.h"
 #include "files/zpravy.h"
 #include "ui/common/twipy.h"
-#include "ui/main_window/ukladani.h"
+#include "ui/common/ukladani.h"
 #include "ui/problem_dialog/formular.h"
 #include "ui/problem_dialog/zadani_hmotnost.h"
 #include "ui/problem_dialog/zadani_krivka.h"
@@ -93,7 +93,6 @@ FrmZadani::FrmZadani(Formular& formular, bool zadaniUplne, Relace& relace, const
     material_->NactiMaterialy(relace_.datovaSlozka, nastaveni_.Jazyk);
     setWindowTitle(titulekZadani_);
     obnov();
-    otiskPriOtevreni_ = formular_.otisk();
 }
 
 FrmZadani::~FrmZadani() = default;
@@ -190,10 +189,9 @@ void FrmZadani::nastavTitulekSouboru(const QString& cesta) {
 
 void FrmZadani::cmdNactiCfgClick() {
     const Jazyk j = nastaveni_.Jazyk;
-    // What the form holds is lost by loading: unless it is what was last saved or opened, or
-    // what the dialog opened with, the user is asked first.
-    const QString otisk = formular_.otisk();
-    if (otisk != formular_.puvod.otisk && otisk != otiskPriOtevreni_) {
+    // What the form holds is lost by loading: unless a file holds it, or it is the empty form of
+    // a new problem, the user is asked first (whether or not it was accepted).
+    if (formular_.neulozena()) {
         switch (dialogy_.otazkaUlozit(Text(id::Zorvet, j), Text(id::NeulozenaUloha, j), j)) {
             case Volba::Ulozit:
                 cmdUlozCfgClick();
@@ -212,8 +210,11 @@ void FrmZadani::cmdNactiCfgClick() {
         return;
     }
     Uloha u = otevreny->obsah->uloha;
-    // The conductivity is no part of the file: the database gives it by the material's name.
-    u.Lambda = material_->vodivost(u.NazevMaterialu);
+    // A file of the documented form holds no conductivity: the database gives it by the
+    // material's name.
+    if (!otevreny->obsah->rozsirene) {
+        u.Lambda = material_->vodivost(u.NazevMaterialu);
+    }
     formular_.nastav(u);
     formular_.puvod = PuvodZeSouboru(otevreny->soubor, otevreny->obsah->uloha);
     nastavTitulekSouboru(otevreny->soubor.cesta);

@@ -58,7 +58,6 @@ private:
     bool zadaniUplne_;
     std::optional<Uloha> prijata_;
     bool zavira_ = false;
-    QString otiskPriOtevreni_;  // what the form held when the dialog opened
     Relace& relace_;
     const Nastaveni& nastaveni_;
     Dialogy& dialogy_;

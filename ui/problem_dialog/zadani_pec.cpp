@@ -21,7 +21,7 @@ ZadaniPece::ZadaniPece(Formular& formular, QWidget* parent) : Zalozka(formular, 
     f->addRow(lblZtratyPrikonu, txtZtratyPrikonu);
     f->addRow(lblKonvekce, txtKonvekce);
     svaz(txtPrikon, Velicina::Prikon);
-    svaz(txtZtratyPrikonu, Velicina::ZtratyPrikonu);
+    svaz(txtZtratyPrikonu, Velicina::Ztraty);
     svaz(txtKonvekce, Velicina::Konvekce);
     // An empty field is the usual coefficient.
     txtKonvekce->setPlaceholderText(TextObecny(Uloha{}.Konvekce));

@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QList>
 #include <QPointF>
+#include <algorithm>
 #include <array>
 
 #include "files/retezce.h"
@@ -23,6 +24,19 @@ const std::array<QColor, kNejvicVysledku> kBarvySrovnani{
     QColor(0, 0, 255), QColor(255, 0, 0), QColor(0, 128, 0), QColor(230, 120, 0), QColor(200, 0, 200), QColor(0, 150, 160)};
 // Up to this many steps every point is marked; longer series are bare lines.
 constexpr int kZnackyDo = 50;
+
+// The core of a thick charge over time, when it was computed.
+QList<QPointF> krivkaJadra(const Vysledek& v, bool povrch) {
+    QList<QPointF> body;
+    if (!v.Jadro) {
+        return body;
+    }
+    const std::vector<float>& t = povrch ? v.Jadro->povrch : v.Jadro->teplota;
+    for (std::size_t i = 0; i < t.size(); ++i) {
+        body.append(QPointF(static_cast<double>(i) * static_cast<double>(v.Uloha.CasKrok), static_cast<double>(t[i])));
+    }
+    return body;
+}
 
 QList<QPointF> krivkaVsazky(const Vysledek& v) {
     QList<QPointF> body;
@@ -49,27 +63,24 @@ QList<Graf::Rada> radyVysledku(const Vysledek& vysledek, Jazyk j, bool pojmenova
     QList<Graf::Rada> rady;
     // An uncontrolled chart of one curve needs no legend; a second curve names both.
     rady.append({rizeny || vysledek.Jadro || pojmenovat ? Text(id::Vsazka, j) : QString(), kModra, krivkaVsazky(vysledek)});
+    const bool jadro = vysledek.Jadro && !vysledek.Jadro->povrch.empty();
     if (rizeny) {
+        // The furnace as far as the charge's rows, or the core's when they run on.
+        const std::size_t radku =
+            std::max<std::size_t>(static_cast<std::size_t>(vysledek.posledniRadek() + 1),
+                                  jadro ? vysledek.Jadro->teplota.size() : 0);
         QList<QPointF> pec;
-        pec.reserve(vysledek.posledniRadek() + 1);
-        for (int i = 0; i <= vysledek.posledniRadek(); ++i) {
-            const auto r = static_cast<std::size_t>(i);
-            pec.append(QPointF(static_cast<double>(vysledek.Vysledky.Cas[r]), static_cast<double>(vysledek.TeplotaPece[r])));
+        pec.reserve(static_cast<qsizetype>(radku));
+        for (std::size_t i = 0; i < radku; ++i) {
+            pec.append(QPointF(static_cast<double>(i) * static_cast<double>(vysledek.Uloha.CasKrok),
+                               static_cast<double>(vysledek.teplotaPece(static_cast<long>(i)))));
         }
         rady.append({Text(id::Pec, j), kCervena, pec});
     }
-    if (vysledek.Jadro) {
+    if (jadro) {
         // The surface and the core of a thick charge, dashed, at the same times.
-        QList<QPointF> povrch;
-        QList<QPointF> jadro;
-        const std::vector<float>& t = vysledek.Jadro->teplota;
-        for (std::size_t i = 0; i < t.size(); ++i) {
-            const double cas = static_cast<double>(i) * static_cast<double>(vysledek.Uloha.CasKrok);
-            povrch.append(QPointF(cas, static_cast<double>(vysledek.Jadro->povrch[i])));
-            jadro.append(QPointF(cas, static_cast<double>(t[i])));
-        }
-        rady.append({Text(id::PovrchGraf, j), kOranzova, povrch, Qt::DashLine});
-        rady.append({Text(id::JadroGraf, j), kZelena, jadro, Qt::DashLine});
+        rady.append({Text(id::PovrchGraf, j), kOranzova, krivkaJadra(vysledek, true), Qt::DashLine});
+        rady.append({Text(id::JadroGraf, j), kZelena, krivkaJadra(vysledek, false), Qt::DashLine});
     }
     return rady;
 }
@@ -95,12 +106,21 @@ void NaplnGraf(Graf& graf, const ObsahGrafu& obsah, Jazyk j) {
             rady = radyVysledku(*obsah.vysledek, j, true);
         }
     } else {
+        // Each result's charge in a colour of its own, and of a thick charge its core, dashed in
+        // the same colour: the core decides its time.
+        const auto pridej = [&](const QString& nazev, const QColor& barva, const Vysledek& v) {
+            rady.append({nazev, barva, krivkaVsazky(v)});
+            if (v.Jadro && !v.Jadro->teplota.empty()) {
+                rady.append({nazev + QStringLiteral(" – ") + Text(id::JadroGraf, j), barva, krivkaJadra(v, false),
+                             Qt::DashLine});
+            }
+        };
         if (obsah.vysledek != nullptr) {
-            rady.append({Text(id::Aktualni, j), kBarvySrovnani[0], krivkaVsazky(*obsah.vysledek)});
+            pridej(Text(id::Aktualni, j), kBarvySrovnani[0], *obsah.vysledek);
         }
         for (qsizetype i = 0; i < obsah.srovnani.size() && i + 1 < kNejvicVysledku; ++i) {
             const Srovnani& s = obsah.srovnani.at(i);
-            rady.append({s.nazev, kBarvySrovnani[static_cast<std::size_t>(i + 1)], krivkaVsazky(*s.vysledek)});
+            pridej(s.nazev, kBarvySrovnani[static_cast<std::size_t>(i + 1)], *s.vysledek);
         }
     }
     if (obsah.prolozeni != nullptr) {

@@ -170,7 +170,8 @@ void PohledGrafu::Prizpusob() {
     prolozeni_ = fit.uspech ? fit.prubeh : nullptr;
     emisivita_.reset();
     if (fit.uspech) {
-        emisivita_ = Navrh(Velicina::Eps, fit.eps, Zaokrouhleni::Nejblize, Text(id::EmisivitaFit, j));
+        // Four significant digits of the emissivity fitted.
+        emisivita_ = Navrh(Velicina::Eps, std::round(fit.eps * 1e4) / 1e4, zprava_.vysledek->Uloha, j);
         lblPrizpusobeni_->setText(emisivita_->popis + QLatin1Char('\n') + Text(id::OdchylkaFit, j) + QStringLiteral(": ") +
                                   TextObecny(static_cast<float>(std::round(fit.rms * 100.0) / 100.0)));
     } else {

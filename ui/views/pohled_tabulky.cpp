@@ -208,7 +208,8 @@ void PohledTabulky::zobraz(std::shared_ptr<const Vysledek> sdileny, Jazyk jazyk,
     grdTabulka_->setGeometry(okraj, okraj, sirkaBunek + posuvnik + ramecek, h * n + ramecek);
     // The installed power, when the furnace has one, in the frame made taller for it.
     const bool prikon = vysledek.Uloha.Prikon > 0.0f;
-    lblInstalovanyH_->setText(prikon ? TextObecny(vysledek.Uloha.Prikon) : QString());
+    lblInstalovanyH_->setText(prikon ? TextObecny(static_cast<float>(ZobrazenaHodnota(Pole(Velicina::Prikon), vysledek.Uloha)))
+                                     : QString());
     lblInstalovany_->setVisible(prikon);
     lblInstalovanyH_->setVisible(prikon);
     fraVykon_->resize(fraVykon_->width(), Twipy(0, 0, 0, prikon ? 3135 : 2535).height());
@@ -234,8 +235,8 @@ void PohledTabulky::zobraz(std::shared_ptr<const Vysledek> sdileny, Jazyk jazyk,
     {
         // The losses the result is shown with.
         const QSignalBlocker blokovano(cboZtraty_);
-        cboZtraty_->setCurrentIndex(cboZtraty_->findText(QString::number(vysledek.Ztraty)));
-        cboZtraty_->setEditText(QString::number(vysledek.Ztraty));
+        cboZtraty_->setCurrentIndex(cboZtraty_->findText(QString::number(vysledek.Uloha.Ztraty)));
+        cboZtraty_->setEditText(QString::number(vysledek.Uloha.Ztraty));
     }
     show();
     zmenaZtrat();

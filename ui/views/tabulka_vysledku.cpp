@@ -6,7 +6,6 @@
 
 #include "files/cisla.h"
 #include "files/retezce.h"
-#include "model/vypocet.h"
 
 namespace zorvet {
 
@@ -15,18 +14,16 @@ TabulkaVysledku::TabulkaVysledku(QObject* parent) : QAbstractTableModel(parent) 
 void TabulkaVysledku::obnov(const Vysledek* vysledek, Jazyk jazyk) {
     beginResetModel();
     vysledek_ = vysledek;
-    pec_.reset();
     druhy_.clear();
     radky_ = 0;
     if (vysledek != nullptr) {
         druhy_ = {Sloupec::Cas, Sloupec::Vsazka};
         if (PecSeMeni(*vysledek)) {
             druhy_.append(Sloupec::Pec);
-            pec_.emplace(vysledek->Uloha);
         }
         radky_ = vysledek->posledniRadek() + 1;
         // The core of a thick charge: its rows may run past the single temperature's end.
-        if (vysledek->Jadro) {
+        if (vysledek->Jadro && !vysledek->Jadro->povrch.empty()) {
             druhy_.append({Sloupec::Povrch, Sloupec::Jadro});
             radky_ = std::max<int>(radky_, static_cast<int>(vysledek->Jadro->teplota.size()));
         }
@@ -41,12 +38,12 @@ QString TabulkaVysledku::text(int radek, Sloupec druh) const {
     const std::size_t jadro = v.Jadro ? v.Jadro->teplota.size() : 0;
     switch (druh) {
         case Sloupec::Cas:
-            return TextObecny(radek <= kPosledniRadek ? v.Vysledky.Cas[i]
-                                                     : static_cast<float>(radek * static_cast<double>(v.Uloha.CasKrok)));
+            return TextObecny(i < v.Vysledky.Cas.size() ? v.Vysledky.Cas[i]
+                                                        : static_cast<float>(radek * static_cast<double>(v.Uloha.CasKrok)));
         case Sloupec::Vsazka:
             return radek <= v.posledniRadek() ? TextObecny(v.Vysledky.TeplotaVsazky[i]) : QString();
         case Sloupec::Pec:
-            return TextObecny(TeplotaPeceRadku(*vysledek_, *pec_, radek));
+            return TextObecny(v.teplotaPece(radek));
         case Sloupec::Povrch:
             return i < jadro ? TextObecny(v.Jadro->povrch[i]) : QString();
         case Sloupec::Jadro:

@@ -10,7 +10,6 @@
 #include <optional>
 
 #include "model/nastaveni.h"
-#include "model/vypocet.h"
 #include "model/vysledek.h"
 
 namespace zorvet {
@@ -43,7 +42,6 @@ private:
     QString text(int radek, Sloupec druh) const;
 
     const Vysledek* vysledek_ = nullptr;
-    std::optional<PrubehPece> pec_;  // the furnace of every step, laid out once
     QList<Sloupec> druhy_;
     int radky_ = 0;
     Jazyk jazyk_ = Jazyk::Anglicky;

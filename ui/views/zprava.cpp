@@ -118,7 +118,11 @@ QString hodnotaZpravy(const PopisPole& p, const Vysledek& v, Jazyk j) {
         case DruhPole::Cislo:
             break;
     }
-    return TextObecny(u.*p.cislo);
+    // A heat capacity that a property curve gives is its mean.
+    if (p.velicina == Velicina::c) {
+        return TextObecny(UcinnaC(u));
+    }
+    return TextObecny(static_cast<float>(ZobrazenaHodnota(p, u)));
 }
 
 // The furnace beyond the documented problem is listed only when it is used: an installed
@@ -126,7 +130,7 @@ QString hodnotaZpravy(const PopisPole& p, const Vysledek& v, Jazyk j) {
 bool pouzito(const PopisPole& p, const Uloha& u) {
     switch (p.velicina) {
         case Velicina::Prikon:
-        case Velicina::ZtratyPrikonu:
+        case Velicina::Ztraty:
             return u.Prikon > 0.0f;
         case Velicina::Konvekce:
             return u.Konvekce != Uloha{}.Konvekce;
@@ -191,9 +195,11 @@ void zadani(Sazec& s, const Vysledek& v, Jazyk j) {
 void srovnani(Sazec& s, const PodkladyZpravy& podklady, Jazyk j) {
     s.nadpis(Text(id::OddilPorovnani, j), 38);
     const QList<double> x = {kOkraj, kOkraj + 800.0};
-    s.bunky({Text(id::SouborZpravy, j), Text(id::SouborDobaOhrevu, j) + QLatin1Char(' ') + Text(id::JednotkaSekundy, j)}, x);
+    s.bunky({Text(id::SouborZpravy, j), Text(id::OsaDoby, j)}, x);
+    // The time that decides each: the core's of a thick charge.
     const auto cas = [](const Vysledek& v) {
-        return TextObecny(v.Vysledky.Cas[static_cast<std::size_t>(v.posledniRadek())]);
+        const std::optional<double> t = v.rozhodujiciCas();
+        return t ? TextObecny(static_cast<float>(*t)) : QStringLiteral("—");
     };
     s.bunky({Text(id::Aktualni, j), cas(*podklady.vysledek)}, x);
     for (const Srovnani& dalsi : podklady.srovnani) {
@@ -205,7 +211,7 @@ void srovnani(Sazec& s, const PodkladyZpravy& podklady, Jazyk j) {
 
 void KresliZpravu(QPainter& painter, const QRectF& stranka, const PodkladyZpravy& podklady) {
     const Vysledek& v = *podklady.vysledek;
-    const std::int16_t ztraty = v.Ztraty;
+    const std::int16_t ztraty = v.Uloha.Ztraty;
     const Jazyk j = podklady.jazyk;
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
@@ -234,10 +240,18 @@ void KresliZpravu(QPainter& painter, const QRectF& stranka, const PodkladyZpravy
     const std::optional<VykonSpotreba> vykon = VykonASpotreba(v, ztraty);
     s.radek(bez(id::Prikon, j), vykon ? TextObecny(vykon->P) : QString());
     s.radek(bez(id::Spotreba, j), vykon ? TextObecny(vykon->E) : QString());
-    if (v.OmezenoDo > 0.0f) {
-        s.radek(bez(id::OmezenoDo, j), TextObecny(v.OmezenoDo));
+    if (vykon && vykon->jadra) {
+        s.odstavec(CasVykonu(*vykon, j));
     }
-    if (v.Jadro) {
+    if (v.omezenoDo() > 0.0f) {
+        s.radek(bez(id::OmezenoDo, j), TextObecny(v.omezenoDo()));
+    }
+    if (podklady.prizpusobeni) {
+        s.nadpis(Text(id::Namereno, j), 38);
+        s.radek(Text(id::EmisivitaFit, j), QString::number(podklady.prizpusobeni->eps, 'f', 4));
+        s.radek(Text(id::OdchylkaFit, j), QString::number(podklady.prizpusobeni->rms, 'f', 2));
+    }
+    if (v.Jadro && !v.Jadro->povrch.empty()) {
         s.nadpis(Text(id::OddilJadra, j), 38);
         // No conductivity typed: the core took λ(T) of the property model.
         if (v.Uloha.Lambda > 0.0f || !v.Uloha.Vlastnosti) {
@@ -261,7 +275,12 @@ void KresliZpravu(QPainter& painter, const QRectF& stranka, const PodkladyZpravy
     const QRectF misto(kOkraj, s.y() + 20.0, kSirka - 2 * kOkraj, kVyska - kOkraj - s.y() - 20.0);
     if (misto.height() > 300.0) {
         Graf graf;
-        NaplnGraf(graf, ObsahGrafu{podklady.vysledek, podklady.srovnani}, j);
+        ObsahGrafu obsah{podklady.vysledek, podklady.srovnani};
+        obsah.mereni = podklady.mereni;
+        if (podklady.prizpusobeni) {
+            obsah.prolozeni = podklady.prizpusobeni->prubeh;
+        }
+        NaplnGraf(graf, obsah, j);
         // Laid out at least 800 × 450, so that its texts keep their room; a lower place
         // gets the chart smaller, in its proportions.
         const QSize rozvrh(800, std::max(450, static_cast<int>(800.0 * misto.height() / misto.width())));

@@ -28,6 +28,10 @@ struct PodkladyZpravy {
     // Results the chart view compares with this one: the page lists their heat-up times and
     // its chart draws them all.
     QList<Srovnani> srovnani{};
+    // A measured log laid over the chart, and the emissivity fitted to it: the page prints the
+    // emissivity and the deviation, its chart draws the log and the fitted run.
+    std::vector<BodMereni> mereni{};
+    std::optional<VysledekPrizpusobeni> prizpusobeni{};
 };
 
 // Draws the page into stranka, a rectangle of the page in the painter's device pixels; the

@@ -1,4 +1,4 @@
-#include "ui/main_window/ukladani.h"
+#include "ui/common/ukladani.h"
 
 #include <QFileInfo>
 
@@ -50,7 +50,7 @@ std::optional<OtevrenySoubor> OtevriSDialogem(Dialogy& dialogy, Relace& relace, 
     PrecteniSouboru precteni = NactiSoubor(*cesta, sVysledky, vychozi, j);
     kurzor.uvolni();
     if (!precteni.obsah) {
-        dialogy.zprava(Ikona::Vykricnik, Text(id::ChybaSouboru, j), precteni.chyba);
+        Ohlas(dialogy, precteni.chyba);
         return std::nullopt;
     }
     const QString titulek = Text(id::KomentarSouboru, j) + QLatin1Char('"') + QFileInfo(*cesta).fileName() + QLatin1Char('"');

@@ -10,9 +10,15 @@
 #include "files/soubor.h"
 #include "ui/common/dialogy.h"
 #include "ui/common/relace.h"
-#include "ui/problem_dialog/formular.h"
 
 namespace zorvet {
+
+// The file a problem was last opened from or saved to.
+struct PuvodUlohy {
+    QString soubor;    // its name without the folder; empty for none
+    QString komentar;  // its comment
+    QString otisk;     // the problem as the file holds it (OtiskUlohy, files/soubor.h)
+};
 
 struct Soubor {
     QString cesta;

@@ -1,0 +1,319 @@
+// The planning commands of the batch command line: goal, sweep and fit.
+#include <QDir>
+#include <QElapsedTimer>
+#include <QSaveFile>
+#include <cmath>
+
+#include "app/davka_spolecne.h"
+#include "files/cisla.h"
+#include "files/mereni_csv.h"
+#include "files/retezce.h"
+#include "files/tabulka_csv.h"
+#include "files/zpravy.h"
+#include "model/jadro.h"
+#include "model/planovani.h"
+#include "model/rozmitani.h"
+
+namespace zorvet::davka {
+
+namespace {
+
+// Word of a long command's progress on standard error, once a second after the first two.
+class Postup {
+public:
+    Postup() { hodiny_.start(); }
+    void hlas(const QString& text) {
+        if (hodiny_.elapsed() > 2000 && hodiny_.elapsed() - hlaseno_ >= 1000) {
+            hlaseno_ = hodiny_.elapsed();
+            Vypis(stderr, QStringLiteral("zorvet: ") + text + QLatin1Char('\n'));
+        }
+    }
+
+private:
+    QElapsedTimer hodiny_;
+    qint64 hlaseno_ = 0;
+};
+
+constexpr int kPreruseno = 130;  // as a shell reports a command stopped by Ctrl-C
+
+QString proc(Nemenitelna n, Jazyk j) {
+    switch (n) {
+        case Nemenitelna::RizenaPec:
+            return Text(id::CilRizena, j);
+        case Nemenitelna::HmotnostZRozmeru:
+            return Text(id::CilZRozmeru, j);
+        case Nemenitelna::JadroBezRozmeru:
+            return ZpravaJadra(KonecJadra::BezRozmeru, j);
+        case Nemenitelna::NeniVelicina:
+        case Nemenitelna::Ne:
+            break;
+    }
+    return {};
+}
+
+// The names of the quantities that a sweep or a goal seek varies.
+QString nazvy(Hledani jen) {
+    QStringList n;
+    for (const PopisPole& p : PoleUlohy()) {
+        if (p.nazev != nullptr && (jen == Hledani::Ne || p.hledani != Hledani::Ne)) {
+            n.append(QLatin1String(p.nazev));
+        }
+    }
+    return n.join(QLatin1String(", "));
+}
+
+// A field of the sweep's CSV: between double quotes when it holds a comma, a quote or a line end.
+QString poleCsv(const QString& text) {
+    if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')) && !text.contains(QLatin1Char('\n'))) {
+        return text;
+    }
+    QString t = text;
+    t.replace(QLatin1Char('"'), QLatin1String("\"\""));
+    return QLatin1Char('"') + t + QLatin1Char('"');
+}
+
+}  // namespace
+
+int Cil(const Kontext& k) {
+    const std::optional<double> cas = CisloArgumentu(k.parser.value(k.v.cas));
+    if (!k.parser.isSet(k.v.cas) || !cas || !(*cas > 0.0)) {
+        Hlas(QString(), QStringLiteral("goal needs --time with a number over 0, not \"%1\".\nsee zorvet --help")
+                            .arg(k.parser.value(k.v.cas)));
+        return kNepouzitelnyVstup;
+    }
+    const QString co = k.parser.value(k.v.hledej);
+    const PopisPole* pole = PoleNazvu(co.toStdString());
+    if (pole == nullptr || pole->hledani == Hledani::Ne) {
+        Hlas(QString(), QStringLiteral("goal needs --find %1, not \"%2\".").arg(nazvy(Hledani::Mensi), co));
+        return kNepouzitelnyVstup;
+    }
+    const std::optional<Uprava> uprava = UpravaArgumentu(k);
+    if (!uprava) {
+        return kNepouzitelnyVstup;
+    }
+    NactenaUloha n;
+    if (const int kod = NactiUlohu(k, *uprava, n); kod != kUspech) {
+        return kod;
+    }
+    if (const Nemenitelna nem = LzeMenit(n.uloha, pole->velicina); nem != Nemenitelna::Ne) {
+        Hlas(QString(), QStringLiteral("--find %1: ").arg(co) + proc(nem, k.jazyk));
+        return kNepouzitelnyVstup;
+    }
+    SledujPreruseni();
+    Postup postup;
+    int pokusu = 0;
+    const VysledekHledani h = HledejCil(n.uloha, pole->velicina, *cas, [&] {
+        postup.hlas(QStringLiteral("goal: %1 trials").arg(++pokusu));
+        return !Preruseno();
+    });
+    const QString casText = QString::number(*cas);
+    const Jazyk j = k.jazyk;
+    switch (h.konec) {
+        case KonecHledani::Nalezeno:
+            break;
+        case KonecHledani::Preruseno:
+            Hlas(QString(), QStringLiteral("goal: stopped"));
+            return kPreruseno;
+        case KonecHledani::Nelze:
+            Hlas(QString(), pole->velicina == Velicina::m       ? Text(id::NelzeHmotnost, j).arg(casText)
+                            : pole->velicina == Velicina::Tpece ? Text(id::NelzePec, j).arg(casText).arg(kNejvyssiCilovaPec)
+                                                                : Text(id::NelzePrikon, j).arg(casText));
+            return kVypocetSelhal;
+        case KonecHledani::Prikonem:
+            Hlas(QString(), Text(id::NelzePrikonem, j)
+                                .arg(casText, TextObecny(static_cast<float>(static_cast<double>(n.uloha.Prikon) / 1000.0))));
+            return kVypocetSelhal;
+        case KonecHledani::Tabulkou:
+            Hlas(QString(), Text(id::NelzeTabulkou, j).arg(casText, TextObecny(n.uloha.CasKrok)));
+            return kVypocetSelhal;
+        case KonecHledani::Nemenitelna:
+        case KonecHledani::Odmitnuto: {
+            // The problem itself: computed again for its own message and status.
+            std::shared_ptr<Vysledek> vysledek;
+            const int kod = Vypocti(k, n.uloha, n, vysledek);
+            return kod != kUspech ? kod : kVypocetSelhal;
+        }
+    }
+    std::shared_ptr<Vysledek> vysledek;
+    if (const int kod = Vypocti(k, h.reseni.vysledek->Uloha, n, vysledek); kod != kUspech) {
+        return kod;
+    }
+    const int popisek = pole->velicina == Velicina::m ? id::CilHmotnost : pole->velicina == Velicina::Tpece ? id::CilPec
+                                                                                                            : id::CilPrikon;
+    return Dokonci(k, vysledek, Text(popisek, j) + QLatin1String(": ") + QString::number(h.hodnota, 'g', 10));
+}
+
+int Rozmitej(const Kontext& k) {
+    const QStringList vary = k.parser.values(k.v.menit);
+    if (vary.isEmpty() || vary.size() > 2) {
+        Hlas(QString(), QStringLiteral("sweep needs one or two --vary NAME=FROM:TO:STEP\nsee zorvet --help"));
+        return kNepouzitelnyVstup;
+    }
+    const std::optional<Uprava> uprava = UpravaArgumentu(k);
+    if (!uprava) {
+        return kNepouzitelnyVstup;
+    }
+    NactenaUloha n;
+    if (const int kod = NactiUlohu(k, *uprava, n); kod != kUspech) {
+        return kod;
+    }
+    std::vector<OsaRozmitani> osy;
+    QStringList nazvyOs;
+    for (const QString& text : vary) {
+        const qsizetype rovno = text.indexOf(QLatin1Char('='));
+        const QString nazev = text.left(rovno);
+        const QStringList meze = text.mid(rovno + 1).split(QLatin1Char(':'));
+        const auto spatne = [&](const QString& proc) {
+            Hlas(QString(), QStringLiteral("--vary %1: %2").arg(text, proc));
+            return kNepouzitelnyVstup;
+        };
+        const PopisPole* pole = rovno < 0 ? nullptr : PoleNazvu(nazev.toStdString());
+        if (pole == nullptr) {
+            return spatne(QStringLiteral("NAME=FROM:TO:STEP names %1").arg(nazvy(Hledani::Ne)));
+        }
+        if (nazvyOs.contains(nazev)) {
+            return spatne(QStringLiteral("the quantity is swept twice"));
+        }
+        std::optional<double> x[3];
+        for (qsizetype i = 0; i < 3 && meze.size() == 3; ++i) {
+            x[i] = CisloArgumentu(meze.at(i));
+        }
+        std::optional<std::vector<double>> hodnoty;
+        if (x[0] && x[1] && x[2]) {
+            hodnoty = HodnotyRozmitani(*x[0], *x[1], *x[2]);
+        }
+        if (!x[0] || !x[1] || !x[2] || !(*x[2] > 0.0)) {
+            return spatne(QStringLiteral("FROM:TO:STEP needs three numbers and a STEP over 0"));
+        }
+        if (!hodnoty) {
+            return spatne(QStringLiteral("more than a million values"));
+        }
+        if (const Nemenitelna nem = LzeMenit(n.uloha, pole->velicina); nem != Nemenitelna::Ne) {
+            return spatne(proc(nem, k.jazyk));
+        }
+        osy.push_back({pole, std::move(*hodnoty)});
+        nazvyOs.append(nazev);
+    }
+    const std::size_t bodu = PocetBodu(osy);
+    if (bodu > kNejviceBodu) {
+        Hlas(QString(), QStringLiteral("sweep: more than a million points"));
+        return kNepouzitelnyVstup;
+    }
+    if (k.parser.isSet(k.v.csv) && ZkontrolujVystupy(k, {k.parser.value(k.v.csv)}) != kUspech) {
+        return kNepouzitelnyVstup;
+    }
+    const bool sJadrem = MaJadro(n.uloha) || std::any_of(osy.begin(), osy.end(), [](const OsaRozmitani& o) {
+                             return o.pole->velicina == Velicina::Lambda;
+                         });
+    // The rows go out as they are computed: to a file beside the target, which replaces it only
+    // when the sweep is complete, or to standard output.
+    QSaveFile soubor(k.parser.value(k.v.csv));
+    const bool doSouboru = k.parser.isSet(k.v.csv);
+    if (doSouboru && !soubor.open(QIODevice::WriteOnly)) {
+        Hlas(Text(id::ChybaSouboru, k.jazyk), QDir::toNativeSeparators(soubor.fileName()) + QLatin1Char('\n') +
+                                                  soubor.errorString());
+        return kNepouzitelnyVstup;
+    }
+    const auto zapis = [&](const QString& text) {
+        const QByteArray b = text.toUtf8();
+        if (doSouboru) {
+            return soubor.write(b) == b.size();
+        }
+        return std::fwrite(b.constData(), 1, static_cast<std::size_t>(b.size()), stdout) ==
+               static_cast<std::size_t>(b.size());
+    };
+    QString hlavicka = nazvyOs.join(QLatin1Char(',')) + QLatin1Char(',');
+    hlavicka += QLatin1String("time_s,power_W,energy_Wh") + (sJadrem ? QLatin1String(",core_s") : QLatin1String()) +
+                QLatin1String(",status\n");
+    bool zapsano = zapis(hlavicka);
+    SledujPreruseni();
+    Postup postup;
+    zorvet::Rozmitej(n.uloha, osy, [&](std::size_t i, const BodRozmitani& bod) {
+        QString radek;
+        for (std::size_t a = 0; a < osy.size(); ++a) {
+            radek += QString::number(bod.hodnoty[a], 'g', 10) + QLatin1Char(',');
+        }
+        if (bod.spocten) {
+            radek += TextCsv(static_cast<float>(bod.cas)) + QLatin1Char(',') +
+                     (bod.vykon ? TextCsv(bod.vykon->P) + QLatin1Char(',') + TextCsv(bod.vykon->E) : QStringLiteral(","));
+            if (sJadrem) {
+                radek += QLatin1Char(',') + (bod.casJadra ? TextCsv(static_cast<float>(*bod.casJadra)) : QString());
+            }
+        } else {
+            radek += sJadrem ? QStringLiteral(",,,") : QStringLiteral(",,");
+        }
+        QString stav;
+        if (const std::optional<Chyba> chyba = ChybaVypoctu(bod.vypocet, UlohaBodu(n.uloha, osy, i), k.jazyk)) {
+            stav = chyba->text;
+            stav.replace(QLatin1String("\r\n"), QLatin1String(" "));
+        }
+        zapsano = zapsano && zapis(radek + QLatin1Char(',') + poleCsv(stav) + QLatin1Char('\n'));
+        postup.hlas(QStringLiteral("sweep: %1 of %2 points").arg(i + 1).arg(bodu));
+        return zapsano && !Preruseno();
+    });
+    if (Preruseno()) {
+        Hlas(QString(), QStringLiteral("sweep: stopped"));
+        return kPreruseno;
+    }
+    if (!zapsano || (doSouboru && !soubor.commit()) || (!doSouboru && std::fflush(stdout) != 0)) {
+        Hlas(Text(id::ChybaSouboru, k.jazyk),
+             QDir::toNativeSeparators(doSouboru ? soubor.fileName() : QStringLiteral("-")) + QLatin1Char('\n') +
+                 soubor.errorString());
+        return kNepouzitelnyVstup;
+    }
+    return kUspech;
+}
+
+int Prizpusob(const Kontext& k) {
+    const QString obrazek = k.parser.value(k.v.grafMereni);
+    if (k.parser.isSet(k.v.grafMereni) && (k.kreslic == nullptr || !k.kreslic->znaFormat(obrazek))) {
+        Hlas(QString(), QStringLiteral("--chart names a .png, .svg or .pdf file, not \"%1\".").arg(obrazek));
+        return kNepouzitelnyVstup;
+    }
+    if (!k.parser.isSet(k.v.mereni)) {
+        Hlas(QString(), QStringLiteral("fit needs --measured LOG.csv\nsee zorvet --help"));
+        return kNepouzitelnyVstup;
+    }
+    if (k.parser.isSet(k.v.grafMereni) && ZkontrolujVystupy(k, {obrazek, k.parser.value(k.v.mereni)}) != kUspech) {
+        return kNepouzitelnyVstup;
+    }
+    const std::optional<Uprava> uprava = UpravaArgumentu(k);
+    if (!uprava) {
+        return kNepouzitelnyVstup;
+    }
+    NactenaUloha n;
+    if (const int kod = NactiUlohu(k, *uprava, n); kod != kUspech) {
+        return kod;
+    }
+    const PrijatyPripad prijaty = PrijmiPripad(n.uloha);
+    if (prijaty.zavada) {
+        Hlas(TitulekZavady(k.jazyk), QDir::toNativeSeparators(k.soubor) + QLatin1Char('\n') +
+                                         ZpravaZavady(*prijaty.zavada, prijaty.pripad, k.jazyk));
+        return kNepouzitelnyVstup;
+    }
+    const CteniMereni log = NactiMereniCsv(k.parser.value(k.v.mereni), n.uloha.Tv, k.jazyk);
+    if (log.body.empty()) {
+        Hlas(Text(id::ChybaSouboru, k.jazyk), log.chyba);
+        return kNepouzitelnyVstup;
+    }
+    const VysledekPrizpusobeni f = PrizpusobEmisivitu(n.uloha, log.body);
+    if (!f.uspech) {
+        Hlas(TitulekSelhani(k.jazyk),
+             Text(id::FitNelze, k.jazyk) + QLatin1Char('\n') + ZpravaSelhani(f.selhani, n.uloha, k.jazyk));
+        return kVypocetSelhal;
+    }
+    if (k.parser.isSet(k.v.grafMereni)) {
+        if (const std::optional<QString> duvod =
+                k.kreslic->kresliMereni(*f.prubeh, log.body, k.jazyk, obrazek, k.kreslic->vychoziVelikost)) {
+            Hlas(Text(id::ChybaSouboru, k.jazyk), obrazek + QLatin1Char('\n') + Text(id::GrafNeulozen, k.jazyk) +
+                                                      (duvod->isEmpty() ? QString() : QLatin1Char(' ') + *duvod));
+            return kNepouzitelnyVstup;
+        }
+    }
+    Vypis(stdout, Text(id::EmisivitaFit, k.jazyk) + QLatin1String(": ") + QString::number(f.eps, 'f', 4) +
+                      QLatin1Char('\n') + Text(id::OdchylkaFit, k.jazyk) + QLatin1String(": ") +
+                      QString::number(f.rms, 'f', 2) + QLatin1Char('\n'));
+    return kUspech;
+}
+
+}  // namespace zorvet::davka

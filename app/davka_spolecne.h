@@ -1,0 +1,95 @@
+// What the commands of the batch command line share: the options (those of the field table
+// among them), the messages on standard error, reading a problem with the options applied,
+// computing it through the pipeline, and writing the outputs all or none. Private to app/.
+#pragma once
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QString>
+#include <cstdio>
+#include <memory>
+#include <optional>
+#include <utility>
+#include <vector>
+
+#include "app/davka.h"
+#include "files/chyba.h"
+#include "model/pole.h"
+#include "model/vypocet.h"
+
+namespace zorvet::davka {
+
+void Vypis(std::FILE* kam, const QString& text);
+// One message on standard error: the program's name, the title and the text on one line.
+void Hlas(const QString& titulek, const QString& text);
+// A failure told, and the exit status it gives.
+int Ohlas(const Chyba& chyba);
+int Status(DruhChyby druh);
+
+// A number on the command line, with the point or the comma.
+std::optional<double> CisloArgumentu(QString text);
+
+struct Volby {
+    Volby();
+    QCommandLineOption vysledky, csv, jazyk, komentar, vystup, vlastnosti, cas, hledej, menit, mereni, grafMereni,
+        velikost;
+    // One option for every field of the table that has one.
+    std::vector<std::pair<const PopisPole*, QCommandLineOption>> pole;
+    QList<QCommandLineOption> vsechny() const;
+};
+
+// One command as it runs.
+struct Kontext {
+    const QCommandLineParser& parser;
+    const Volby& v;
+    Jazyk jazyk;
+    QString soubor;              // the file the command names
+    const GrafDavky* kreslic;    // nullptr without the widgets
+};
+
+// What the options change in the case of a file before it is computed: the values of fields,
+// and the property model.
+struct Uprava {
+    std::vector<std::pair<const PopisPole*, double>> hodnoty;
+    std::optional<VlastnostiMaterialu> vlastnosti;
+    bool prazdna() const { return hodnoty.empty() && !vlastnosti; }
+    void pouzij(Uloha& u) const;
+};
+// The options that change the case, each checked as its field checks a value typed; no value
+// after the message of one that is wrong.
+std::optional<Uprava> UpravaArgumentu(const Kontext& k);
+
+// A problem file read, with the options applied.
+struct NactenaUloha {
+    Uloha uloha;
+    QString otisk;     // the problem as the file holds it
+    QString komentar;  // the file's last comment
+};
+// Reads the problem of the command's file (or of a results file). kUspech, or the exit status
+// after the message.
+int NactiUlohu(const Kontext& k, const Uprava& uprava, NactenaUloha& n);
+
+// Computes a case through the pipeline. kUspech and the result, or the exit status after the
+// message (a refused case names its file). The result names the file when the case computed
+// is what the file holds. With moznosti the runs of a plan.
+int Vypocti(const Kontext& k, const Uloha& u, const NactenaUloha& n, std::shared_ptr<Vysledek>& vysledek);
+
+// The result of a file: a results file as it was computed, anything else a problem computed.
+int VysledekSouboru(const Kontext& k, std::shared_ptr<const Vysledek>& vysledek);
+
+// Refuses an output that names the input file or another output; kUspech or the status.
+int ZkontrolujVystupy(const Kontext& k, const QList<QString>& vystupy);
+
+// The files compute and goal write, then what they print, after the line prvni when given.
+int Dokonci(const Kontext& k, const std::shared_ptr<Vysledek>& vysledek, const QString& prvni = QString());
+
+// Goal seek, sweep and fit (app/davka_planovani.cpp).
+int Cil(const Kontext& k);
+int Rozmitej(const Kontext& k);
+int Prizpusob(const Kontext& k);
+
+// Ctrl-C asked the command to stop (set only while a long command watches for it).
+void SledujPreruseni();
+bool Preruseno();
+
+}  // namespace zorvet::davka

@@ -1,0 +1,290 @@
+// Reading a problem with the options applied, computing it through the pipeline and writing
+// what a command writes.
+#include <QDir>
+#include <QFileInfo>
+#include <QLocale>
+#include <cmath>
+#include <csignal>
+
+#include "app/davka_spolecne.h"
+#include "files/cisla.h"
+#include "files/krivka_csv.h"
+#include "files/retezce.h"
+#include "files/soubor.h"
+#include "files/tabulka_csv.h"
+#include "files/zapis.h"
+#include "files/zpravy.h"
+#include "model/vykon.h"
+
+namespace zorvet::davka {
+
+namespace {
+
+volatile std::sig_atomic_t preruseni = 0;
+
+extern "C" void naPreruseni(int) { preruseni = 1; }
+
+// The problem a file is read into: every field at its default, so that a file of the documented
+// form, which holds no reduction factor, computes with the factor 1.
+Uloha vychoziUloha() {
+    Uloha u;
+    for (const PopisPole& p : PoleUlohy()) {
+        if (p.vychozi != 0.0) {
+            NastavHodnotu(u, p, p.vychozi);
+        }
+    }
+    return u;
+}
+
+// A path as the file system knows it: resolved when it exists, else made absolute and clean.
+QString kanonicka(const QString& cesta) {
+    const QFileInfo info(cesta);
+    const QString kanon = info.canonicalFilePath();
+    return kanon.isEmpty() ? QDir::cleanPath(info.absoluteFilePath()) : kanon;
+}
+
+}  // namespace
+
+void Vypis(std::FILE* kam, const QString& text) {
+    const QByteArray bajty = text.toUtf8();
+    std::fwrite(bajty.constData(), 1, static_cast<std::size_t>(bajty.size()), kam);
+}
+
+void Hlas(const QString& titulek, const QString& text) {
+    QString jedenRadek = text;
+    jedenRadek.replace(QLatin1String("\r\n"), QLatin1String(" "));
+    jedenRadek.replace(QLatin1Char('\n'), QLatin1String(": "));
+    Vypis(stderr, QStringLiteral("zorvet: ") + (titulek.isEmpty() ? QString() : titulek + QLatin1String(": ")) +
+                      jedenRadek + QLatin1Char('\n'));
+}
+
+int Status(DruhChyby druh) {
+    switch (druh) {
+        case DruhChyby::Vypocet:
+        case DruhChyby::Preteceni:
+        case DruhChyby::Jadro:
+            return kVypocetSelhal;
+        case DruhChyby::Soubor:
+        case DruhChyby::Zadani:
+        case DruhChyby::Volba:
+            break;
+    }
+    return kNepouzitelnyVstup;
+}
+
+int Ohlas(const Chyba& chyba) {
+    Hlas(chyba.titulek, chyba.text);
+    return Status(chyba.druh);
+}
+
+std::optional<double> CisloArgumentu(QString text) {
+    text.replace(QLatin1Char(','), QLatin1Char('.'));
+    bool ok = false;
+    const double x = QLocale::c().toDouble(text.trimmed(), &ok);
+    return ok && std::isfinite(x) ? std::optional<double>(x) : std::nullopt;
+}
+
+void SledujPreruseni() {
+    preruseni = 0;
+    std::signal(SIGINT, naPreruseni);
+}
+
+bool Preruseno() { return preruseni != 0; }
+
+void Uprava::pouzij(Uloha& u) const {
+    for (const auto& [pole, hodnota] : hodnoty) {
+        NastavHodnotu(u, *pole, hodnota);
+    }
+    if (vlastnosti) {
+        u.Vlastnosti = vlastnosti;
+    }
+}
+
+std::optional<Uprava> UpravaArgumentu(const Kontext& k) {
+    Uprava uprava;
+    bool chybna = false;
+    for (const auto& [pole, volba] : k.v.pole) {
+        if (!k.parser.isSet(volba)) {
+            continue;
+        }
+        const QString text = k.parser.value(volba);
+        const std::optional<double> x = CisloArgumentu(text);
+        std::optional<Zavada> zavada;
+        if (!x) {
+            zavada = Zavada{pole->velicina, Vada::NeniCislo, 0, text.toStdString()};
+        } else if (const std::optional<Vada> vada = ZkontrolujZadanou(*pole, *x, Uloha{})) {
+            zavada = Zavada{pole->velicina, *vada, 0, {}};
+        }
+        if (zavada) {
+            Hlas(QString(), QStringLiteral("--%1: ").arg(volba.names().constFirst()) +
+                                ZpravaZavady(*zavada, Uloha{}, k.jazyk));
+            chybna = true;
+            continue;
+        }
+        uprava.hodnoty.emplace_back(pole, *x);
+    }
+    if (k.parser.isSet(k.v.vlastnosti)) {
+        const QString hodnota = k.parser.value(k.v.vlastnosti);
+        if (hodnota == QLatin1String(kUhlikovaOcel) || hodnota == QLatin1String(kNerezovaOcel)) {
+            uprava.vlastnosti = VestaveneVlastnosti(hodnota.toStdString());
+        } else if (hodnota.trimmed().isEmpty()) {
+            Hlas(QString(), QStringLiteral("--properties needs carbon-steel, stainless-steel or a CSV file."));
+            chybna = true;
+        } else if (PrecteniKrivky cteni = NactiKrivkuCsv(hodnota, k.jazyk); cteni.krivka) {
+            uprava.vlastnosti = std::move(cteni.krivka);
+        } else {
+            Hlas(Text(id::ChybaSouboru, k.jazyk), cteni.chyba);
+            chybna = true;
+        }
+    }
+    if (chybna) {
+        return std::nullopt;
+    }
+    return uprava;
+}
+
+int NactiUlohu(const Kontext& k, const Uprava& uprava, NactenaUloha& n) {
+    PrecteniSouboru precteni = NactiSoubor(k.soubor, false, vychoziUloha(), k.jazyk);
+    if (!precteni.obsah) {
+        return Ohlas(precteni.chyba);
+    }
+    Uloha& u = precteni.obsah->uloha;
+    n.otisk = OtiskUlohy(u);
+    n.komentar = precteni.obsah->komentare.isEmpty() ? QString() : precteni.obsah->komentare.last();
+    uprava.pouzij(u);
+    if (u.Lambda > 0.0f && !u.zRozmeru()) {
+        Hlas(QString(), QStringLiteral("--conductivity: ") + ZpravaJadra(KonecJadra::BezRozmeru, k.jazyk));
+        return kNepouzitelnyVstup;
+    }
+    n.uloha = u;
+    return kUspech;
+}
+
+int Vypocti(const Kontext& k, const Uloha& u, const NactenaUloha& n, std::shared_ptr<Vysledek>& vysledek) {
+    VysledekVypoctu r = Spocti(u);
+    if (std::optional<Chyba> chyba = ChybaVypoctu(r, r.vysledek ? r.vysledek->Uloha : u, k.jazyk)) {
+        // A refused case names the file it came from.
+        if (chyba->druh == DruhChyby::Zadani) {
+            chyba->text = QDir::toNativeSeparators(k.soubor) + QLatin1Char('\n') + chyba->text;
+        }
+        return Ohlas(*chyba);
+    }
+    vysledek = std::move(r.vysledek);
+    // The warning the window shows beside the core time.
+    if (const QString varovani = VarovaniJadra(*vysledek, k.jazyk); !varovani.isEmpty()) {
+        Hlas(QString(), varovani);
+    }
+    if (OtiskUlohy(u) == n.otisk) {
+        vysledek->Soubor = QFileInfo(k.soubor).fileName().toStdString();
+        vysledek->Komentar = n.komentar.toStdString();
+    }
+    return kUspech;
+}
+
+int VysledekSouboru(const Kontext& k, std::shared_ptr<const Vysledek>& vysledek) {
+    const bool vysledky = QFileInfo(k.soubor).suffix().compare(QLatin1String("odp"), Qt::CaseInsensitive) == 0;
+    const std::optional<Uprava> uprava = UpravaArgumentu(k);
+    if (!uprava) {
+        return kNepouzitelnyVstup;
+    }
+    if (!vysledky) {
+        NactenaUloha n;
+        if (const int kod = NactiUlohu(k, *uprava, n); kod != kUspech) {
+            return kod;
+        }
+        std::shared_ptr<Vysledek> spocteny;
+        const int kod = Vypocti(k, n.uloha, n, spocteny);
+        vysledek = std::move(spocteny);
+        return kod;
+    }
+    PrecteniSouboru precteni = NactiSoubor(k.soubor, true, vychoziUloha(), k.jazyk);
+    if (!precteni.obsah) {
+        return Ohlas(precteni.chyba);
+    }
+    // A results file is shown as it was computed: of the options only the losses of a furnace
+    // without an installed power, which change what its power frame shows and nothing else.
+    auto kopie = std::make_shared<Vysledek>(*precteni.obsah->vysledek);
+    for (const auto& [pole, hodnota] : uprava->hodnoty) {
+        if (pole->velicina != Velicina::Ztraty || kopie->Uloha.Prikon > 0.0f) {
+            Hlas(QString(), QStringLiteral("--%1 applies to a problem that is computed, not to a results file")
+                                .arg(QLatin1String(pole->volba)));
+            return kNepouzitelnyVstup;
+        }
+        NastavHodnotu(kopie->Uloha, *pole, hodnota);
+    }
+    if (uprava->vlastnosti) {
+        Hlas(QString(), QStringLiteral("--properties applies to a problem that is computed, not to a results file"));
+        return kNepouzitelnyVstup;
+    }
+    vysledek = std::move(kopie);
+    return kUspech;
+}
+
+int ZkontrolujVystupy(const Kontext& k, const QList<QString>& vystupy) {
+    QList<QString> videne{kanonicka(k.soubor)};
+    for (const QString& vystup : vystupy) {
+        const QString kanon = kanonicka(vystup);
+        if (videne.contains(kanon)) {
+            Hlas(Text(id::ChybaSouboru, k.jazyk),
+                 QDir::toNativeSeparators(vystup) + QLatin1Char('\n') +
+                     (kanon == videne.front() ? QStringLiteral("this is the file the command reads; it is not replaced.")
+                                              : QStringLiteral("another output of the command names this file too.")));
+            return kNepouzitelnyVstup;
+        }
+        videne.append(kanon);
+    }
+    return kUspech;
+}
+
+int Dokonci(const Kontext& k, const std::shared_ptr<Vysledek>& vysledek, const QString& prvni) {
+    const QCommandLineParser& p = k.parser;
+    const QString komentar = p.value(k.v.komentar);
+    if (const std::optional<QString> chyba = ChybaKomentare(komentar, k.jazyk)) {
+        Hlas(QString(), QStringLiteral("--comment: ") + *chyba);
+        return kNepouzitelnyVstup;
+    }
+    // The files first, all of them or none: a run whose files could not be written prints no
+    // result and leaves every file as it was.
+    QList<std::pair<QString, QByteArray>> soubory;
+    if (p.isSet(k.v.vysledky)) {
+        soubory.append({p.value(k.v.vysledky), BajtySouboru(vysledek->Uloha, vysledek.get(), komentar, k.jazyk)});
+    }
+    if (p.isSet(k.v.csv)) {
+        soubory.append({p.value(k.v.csv), TabulkaCsv(*vysledek).toUtf8()});
+    }
+    QList<QString> cesty;
+    for (const auto& s : soubory) {
+        cesty.append(s.first);
+    }
+    if (const int kod = ZkontrolujVystupy(k, cesty); kod != kUspech) {
+        return kod;
+    }
+    QString kde;
+    QString duvod;
+    if (!writeAllOrNone(soubory, &kde, &duvod)) {
+        Hlas(Text(id::ChybaSouboru, k.jazyk), QDir::toNativeSeparators(kde) + QLatin1Char('\n') + duvod);
+        return kNepouzitelnyVstup;
+    }
+    const Jazyk j = k.jazyk;
+    QString out = prvni.isEmpty() ? QString() : prvni + QLatin1Char('\n');
+    out += ZpravaKonecneTeploty(*vysledek, j) + QLatin1Char('\n');
+    out += BezAkceleratoru(Text(id::Ztraty, j)) + QLatin1String(": ") + QString::number(vysledek->Uloha.Ztraty) +
+           QLatin1Char('\n');
+    const std::optional<VykonSpotreba> vykon = VykonASpotreba(*vysledek);
+    out += BezAkceleratoru(Text(id::Prikon, j)) + QLatin1String(": ") + (vykon ? TextObecny(vykon->P) : QString()) +
+           QLatin1Char('\n');
+    out += BezAkceleratoru(Text(id::Spotreba, j)) + QLatin1String(": ") + (vykon ? TextObecny(vykon->E) : QString()) +
+           QLatin1Char('\n');
+    if (vykon && vykon->jadra) {
+        out += CasVykonu(*vykon, j) + QLatin1Char('\n');
+    }
+    out += RadkyJadra(*vysledek, j);
+    out += RadkyRozsireni(*vysledek, j);
+    Vypis(stdout, out);
+    if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0) {
+        return kNepouzitelnyVstup;
+    }
+    return kUspech;
+}
+
+}  // namespace zorvet::davka

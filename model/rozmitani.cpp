@@ -1,0 +1,140 @@
+#include "model/rozmitani.h"
+
+#include <algorithm>
+#include <atomic>
+#include <cmath>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
+
+namespace zorvet {
+
+namespace {
+
+BodRozmitani spoctiBod(const Uloha& zaklad, std::span<const OsaRozmitani> osy, std::size_t i) {
+    BodRozmitani bod;
+    const Uloha u = UlohaBodu(zaklad, osy, i);
+    std::size_t zbytek = i;
+    for (std::size_t a = osy.size(); a-- > 0;) {
+        bod.hodnoty[a] = osy[a].hodnoty[zbytek % osy[a].hodnoty.size()];
+        zbytek /= osy[a].hodnoty.size();
+    }
+    bod.vypocet = Spocti(u);
+    if (const std::shared_ptr<Vysledek>& v = bod.vypocet.vysledek) {
+        bod.spocten = true;
+        bod.cas = v->casOhrevu();
+        if (v->Jadro && v->Jadro->konec == KonecJadra::Dosazeno) {
+            bod.casJadra = v->Jadro->cas;
+        }
+        bod.vykon = VykonASpotreba(*v);
+    }
+    bod.vypocet.vysledek.reset();
+    return bod;
+}
+
+}  // namespace
+
+std::optional<std::vector<double>> HodnotyRozmitani(double od, double po, double krok) {
+    if (!std::isfinite(od) || !std::isfinite(po) || !std::isfinite(krok) || !(krok > 0.0)) {
+        return std::nullopt;
+    }
+    const double kroku = std::floor(std::fabs(po - od) / krok + 1e-6);
+    if (!(kroku < static_cast<double>(kNejviceBodu))) {
+        return std::nullopt;
+    }
+    const double smer = po < od ? -1.0 : 1.0;
+    std::vector<double> hodnoty;
+    hodnoty.reserve(static_cast<std::size_t>(kroku) + 1);
+    for (double i = 0.0; i <= kroku; i += 1.0) {
+        hodnoty.push_back(od + smer * i * krok);
+    }
+    return hodnoty;
+}
+
+std::size_t PocetBodu(std::span<const OsaRozmitani> osy) {
+    std::size_t n = osy.empty() ? 0 : 1;
+    for (const OsaRozmitani& o : osy) {
+        n *= o.hodnoty.size();
+    }
+    return n;
+}
+
+Uloha UlohaBodu(const Uloha& zaklad, std::span<const OsaRozmitani> osy, std::size_t i) {
+    Uloha u = zaklad;
+    for (std::size_t a = osy.size(); a-- > 0;) {
+        NastavHodnotu(u, *osy[a].pole, osy[a].hodnoty[i % osy[a].hodnoty.size()]);
+        i /= osy[a].hodnoty.size();
+    }
+    return u;
+}
+
+void Rozmitej(const Uloha& zaklad, std::span<const OsaRozmitani> osy,
+              const std::function<bool(std::size_t, const BodRozmitani&)>& zapis, unsigned vlaken) {
+    const std::size_t n = PocetBodu(osy);
+    if (vlaken == 0) {
+        vlaken = std::max(1u, std::thread::hardware_concurrency());
+    }
+    vlaken = static_cast<unsigned>(std::min<std::size_t>(vlaken, std::max<std::size_t>(n, 1)));
+    if (vlaken <= 1) {
+        for (std::size_t i = 0; i < n; ++i) {
+            if (!zapis(i, spoctiBod(zaklad, osy, i))) {
+                return;
+            }
+        }
+        return;
+    }
+    // The points computed and not yet handed over wait in a ring of a few per thread.
+    const std::size_t okno = 64 * static_cast<std::size_t>(vlaken);
+    std::vector<std::optional<BodRozmitani>> kruh(okno);
+    std::mutex zamek;
+    std::condition_variable hotovo, volno;
+    std::size_t predano = 0;  // the points handed over
+    std::atomic<std::size_t> dalsi{0};
+    bool konec = false;
+    const auto pracuj = [&] {
+        for (;;) {
+            const std::size_t i = dalsi.fetch_add(1);
+            if (i >= n) {
+                return;
+            }
+            {
+                std::unique_lock z(zamek);
+                volno.wait(z, [&] { return konec || i < predano + okno; });
+                if (konec) {
+                    return;
+                }
+            }
+            BodRozmitani bod = spoctiBod(zaklad, osy, i);
+            {
+                const std::lock_guard z(zamek);
+                kruh[i % okno] = std::move(bod);
+            }
+            hotovo.notify_one();
+        }
+    };
+    std::vector<std::jthread> prace;
+    for (unsigned t = 0; t < vlaken; ++t) {
+        prace.emplace_back(pracuj);
+    }
+    for (std::size_t i = 0; i < n; ++i) {
+        std::optional<BodRozmitani> bod;
+        {
+            std::unique_lock z(zamek);
+            hotovo.wait(z, [&] { return kruh[i % okno].has_value(); });
+            bod = std::move(kruh[i % okno]);
+            kruh[i % okno].reset();
+        }
+        const bool dal = zapis(i, *bod);
+        {
+            const std::lock_guard z(zamek);
+            predano = i + 1;
+            konec = !dal;
+        }
+        volno.notify_all();
+        if (!dal) {
+            break;
+        }
+    }
+}
+
+}  // namespace zorvet
