@@ -5,6 +5,7 @@
 
 #include "fuzz/fuzz_support.h"
 #include "model/pole.h"
+#include "model/vlastnosti.h"
 #include "model/vykon.h"
 #include "model/vypocet.h"
 
@@ -12,11 +13,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using namespace zorvet;
     fuzz::Bajty b(data, size);
     Uloha u;
-    for (float Uloha::*pole : {&Uloha::Tpece, &Uloha::Tk, &Uloha::Tv, &Uloha::CasKrok, &Uloha::m, &Uloha::c, &Uloha::A,
-                               &Uloha::Eps, &Uloha::KoefK}) {
-        u.*pole = b.single();
+    // Every number and count of the field table, so that a new input is fuzzed as soon as it has
+    // its row; the codes and the property model from a byte each.
+    for (const PopisPole& p : PoleUlohy()) {
+        if (p.cislo != nullptr && p.velicina != Velicina::TeplotaKrivky && p.velicina != Velicina::DobaVydrze) {
+            u.*p.cislo = b.single();
+        } else if (p.pocet != nullptr) {
+            u.*p.pocet = b.cele();
+        }
     }
-    u.Rizeny = (b.bajt() & 1) != 0;
+    const std::uint8_t kody = b.bajt();
+    u.ZadaniHmotnosti = (kody & 1) != 0 ? ZadaniHmotnosti::ZRozmeru : ZadaniHmotnosti::Zadana;
+    u.Profil = static_cast<Profil>((kody >> 1) % 4);
+    if ((kody & 8) != 0) {
+        u.Vlastnosti = VestaveneVlastnosti((kody & 16) != 0 ? kUhlikovaOcel : kNerezovaOcel);
+    }
+    u.Rizeny = (kody & 32) != 0;
     u.PocetKrivek = b.cele();
     for (auto& bod : u.Krivka) {
         bod = {b.single(), b.single()};

@@ -9,6 +9,8 @@
 #include <cstring>
 #include <vector>
 
+#include "files/soubor.h"
+#include "model/pole.h"
 #include "support/lokal.h"
 
 namespace {
@@ -230,6 +232,36 @@ TEST_F(Davka, ReportsTheCaseInOnePage) {
     for (const char* hledany : {"1 20 600 600", "2 600 1000 900", "3 1000 1000 3600"}) {
         EXPECT_TRUE(t.contains(QString::fromUtf8(hledany))) << hledany << "\n" << t.toStdString();
     }
+}
+
+// Every option of the field table reaches the case: computed with it, the results file holds the
+// value given (the thick billet, whose core the conductivity computes and whose heat the power limits).
+TEST_F(Davka, EveryFieldOptionReachesTheCase) {
+    int voleb = 0;
+    for (const zorvet::PopisPole& p : zorvet::PoleUlohy()) {
+        if (p.volba == nullptr) {
+            continue;
+        }
+        const double hodnota = p.velicina == zorvet::Velicina::Prikon ? 150000.0
+                               : p.velicina == zorvet::Velicina::Ztraty ? 7.0
+                               : p.max < 2.0                             ? 0.75
+                                                                         : 37.0;
+        const std::string volba = std::string("--") + p.volba, text = QString::number(hodnota).toStdString();
+        std::vector<const char*> argumenty{"compute", "ex:thick_round_bar.cfg", volba.c_str(), text.c_str(),
+                                           "--results", "@v.odp"};
+        if (p.velicina == zorvet::Velicina::Ztraty) {  // the losses the file keeps are those of an installed power
+            argumenty.insert(argumenty.end(), {"--power-limit", "150000"});
+        }
+        const Beh b = spust(argumenty);
+        ASSERT_EQ(b.kod, 0) << p.volba << " " << b.err.toStdString();
+        zorvet::Uloha zacatek;
+        zacatek.KoefK = 1.0f;
+        const zorvet::PrecteniSouboru s = zorvet::NactiSoubor(soubor("v.odp"), true, zacatek, zorvet::Jazyk::Anglicky);
+        ASSERT_TRUE(s.obsah) << p.volba;
+        EXPECT_EQ(zorvet::Hodnota(p, s.obsah->vysledek->Uloha), static_cast<double>(static_cast<float>(hodnota))) << p.volba;
+        ++voleb;
+    }
+    EXPECT_GE(voleb, 5);
 }
 
 struct Odmitnuti {

@@ -176,6 +176,26 @@ TEST(Vlastnosti, EnthalpyOfALinearHeatCapacityAndItsInverse) {
     EXPECT_EQ(ZkontrolujKrivku(VlastnostiMaterialu{"x", {{20, 500, 30}, {90, 500, 0}}}).bod, 1);
 }
 
+// The enthalpy of each built-in steel is the integral of its specific heat: dH/dT = c(T) by a
+// central difference of 0.01 K, away from the points where c(T) is not smooth, from 0 to 1200 °C.
+TEST(Vlastnosti, EnthalpyOfTheBuiltInSteelsRisesByItsSpecificHeat) {
+    for (const char* klic : {kUhlikovaOcel, kNerezovaOcel}) {
+        const Vlastnosti v(VestaveneVlastnosti(klic));
+        int bodu = 0;
+        for (double t = 3.7; t < 1200.0; t += 7.3) {
+            const double h = 0.005;
+            const double c = v.c(t);
+            if (std::fabs(v.c(t - h) - c) > 1e-3 * c || std::fabs(v.c(t + h) - c) > 1e-3 * c) {
+                continue;  // a kink of c(T) within the difference
+            }
+            EXPECT_NEAR((v.entalpie(t + h) - v.entalpie(t - h)) / (2 * h), c, 1e-4 * c) << klic << " " << t;
+            EXPECT_NEAR(v.teplota(v.entalpie(t)), t, 1e-6) << klic << " " << t;
+            ++bodu;
+        }
+        EXPECT_GT(bodu, 150) << klic;
+    }
+}
+
 // The worked example with 1 s steps: the standard's carbon steel takes 713 s (an independent
 // solver's figure), and the heat the march puts in is the enthalpy the charge holds.
 TEST(Vypocet, PropertyCurveMarchesInEnthalpy) {
