@@ -227,7 +227,7 @@ private:
         const qsizetype zaUlohou = dalsi_;
         bool nadpis = false;
         std::optional<QString> r;
-        while ((r = radek()) && !JePravitko(*r) && !ZacinaTextem(*r, id::SouborDobaOhrevu)) {
+        while ((r = radek()) && !JePravitko(*r) && !JeRadekDobyOhrevu(*r)) {
             nadpis = nadpis || ObsahujeText(*r, id::SouborKrivka);
         }
         if (!r || !JePravitko(*r)) {
@@ -272,7 +272,7 @@ private:
                 return true;
             }
             alfa = alfa || r->contains(QLatin1String("Alfa"));
-            if (!r->trimmed().isEmpty() && !ZacinaTextem(*r, id::SouborDobaOhrevu) &&
+            if (!r->trimmed().isEmpty() && !JeRadekDobyOhrevu(*r) &&
                 !ZacinaTextem(*r, id::SloupecCas) && !r->contains(QLatin1String("Alfa"))) {
                 odmitni(id::RadekCizi, *r);
             }
@@ -363,7 +363,7 @@ private:
             if (r->trimmed().isEmpty()) {
                 continue;
             }
-            if (ZacinaTextem(*r, id::SouborDobaOhrevu)) {
+            if (JeRadekDobyOhrevu(*r)) {
                 --dalsi_;
                 return true;
             }

@@ -188,6 +188,16 @@ bool ZacinaTextem(const QString& radek, int id) {
     return radek.startsWith(Text(id, Jazyk::Anglicky)) || radek.startsWith(Text(id, Jazyk::Cesky));
 }
 
+bool JeRadekDobyOhrevu(const QString& radek) {
+    for (const Jazyk j : {Jazyk::Anglicky, Jazyk::Cesky}) {
+        const QString p = Text(id::SouborDobaOhrevu, j);
+        if (radek.startsWith(p) && radek.mid(p.size()).trimmed().startsWith(QLatin1Char('['))) {
+            return true;
+        }
+    }
+    return false;
+}
+
 bool JeRadek1(const QString& radek) {
     return ZacinaTextem(radek, id::SouborTpece) && radek.size() >= 39 && radek[38] == QLatin1Char(':');
 }

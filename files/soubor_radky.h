@@ -75,6 +75,9 @@ std::string OdkryjNazev(const QString& text);
 bool JePravitko(const QString& radek);
 bool ObsahujeText(const QString& radek, int id);
 bool ZacinaTextem(const QString& radek, int id);
+// The line of the results section's heading, "Heating Period [s] : 470", in either language: its
+// label, blanks, the unit (not "Core Heat-up Time", whose Czech label starts with the same words).
+bool JeRadekDobyOhrevu(const QString& radek);
 // Line 1 as every writer lays it out: the label in column 1 and the colon in column 39.
 bool JeRadek1(const QString& radek);
 // The label (or heading) of a line of the section, in either language: the text from column 1,
