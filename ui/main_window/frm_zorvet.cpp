@@ -25,7 +25,7 @@
 #include "ui/main_window/frm_uvitani.h"
 #include "ui/planning/frm_cil.h"
 #include "ui/planning/frm_rozmitani.h"
-#include "ui/planning/navrh.h"
+#include "ui/common/navrh.h"
 #include "ui/problem_dialog/frm_zadani.h"
 #include "ui/common/kurzor.h"
 #include "ui/views/pohled_grafu.h"

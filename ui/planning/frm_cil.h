@@ -10,7 +10,7 @@
 #include "model/nastaveni.h"
 #include "model/uloha.h"
 #include "ui/common/dialogy.h"
-#include "ui/planning/navrh.h"
+#include "ui/common/navrh.h"
 
 class QComboBox;
 class QLabel;

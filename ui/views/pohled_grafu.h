@@ -17,7 +17,7 @@
 #include "model/planovani.h"
 #include "model/vysledek.h"
 #include "ui/common/dialogy.h"
-#include "ui/planning/navrh.h"
+#include "ui/common/navrh.h"
 #include "ui/views/export_grafu.h"
 #include "ui/views/graf_vysledku.h"
 #include "ui/views/zprava.h"

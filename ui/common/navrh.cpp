@@ -1,4 +1,4 @@
-#include "ui/planning/navrh.h"
+#include "ui/common/navrh.h"
 
 #include "files/cisla.h"
 #include "files/zpravy.h"
