@@ -19,6 +19,14 @@ BodRozmitani spoctiBod(const Uloha& zaklad, std::span<const OsaRozmitani> osy, s
         bod.hodnoty[a] = osy[a].hodnoty[zbytek % osy[a].hodnoty.size()];
         zbytek /= osy[a].hodnoty.size();
     }
+    // A swept value is a typed one: an installed power of 0 is refused, not taken for none.
+    for (std::size_t a = 0; a < osy.size(); ++a) {
+        if (const std::optional<Vada> vada = ZkontrolujZadanou(*osy[a].pole, bod.hodnoty[a], u)) {
+            bod.vypocet.konec = KonecVypoctu::Odmitnuto;
+            bod.vypocet.zavada = Zavada{osy[a].pole->velicina, *vada, 0, {}};
+            return bod;
+        }
+    }
     bod.vypocet = Spocti(u);
     if (const std::shared_ptr<Vysledek>& v = bod.vypocet.vysledek) {
         bod.spocten = true;

@@ -131,6 +131,12 @@ TEST_F(Davka, PlansALoad) {
     EXPECT_EQ(dve.out, QStringLiteral("mass,furnace,time_s,power_W,energy_Wh,status\n100,1000,470,93617.02,12222.223,\n"
                                       "100,1100,320,137500,12222.223,\n200,1000,940,93617.02,24444.445,\n"
                                       "200,1100,630,139682.55,24444.445,\n"));
+    // A swept installed power of 0 is refused as a typed one is; the losses count in every point.
+    const Beh prikon = spust({"sweep", "ex:uncontrolled.cfg", "--vary", "power=0:20000:20000", "--losses", "5"});
+    const QStringList body = prikon.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_EQ(body.size(), 3) << prikon.out.toStdString();
+    EXPECT_EQ(body[1], QStringLiteral("0,,,,Installed Power [kW] must be greater than zero."));
+    EXPECT_TRUE(body[2].startsWith(QStringLiteral("20000,2320,"))) << body[2].toStdString();
     const Beh cil = spust({"goal", "ex:uncontrolled.cfg", "--time", "600", "--find", "mass"});
     ASSERT_EQ(cil.kod, 0) << cil.err.toStdString();
     EXPECT_TRUE(cil.out.startsWith(QStringLiteral("Heating Material Weight [kg]: 127.9\nFinal temperature 900 °C "
