@@ -60,10 +60,13 @@ struct ZadaniVedeni {
     double tv = 0.0, tk = 0.0;  // degrees C, initial and final
     double krok = 0.0;          // s, time step
     long maxKroku = 0;          // give up after this many steps
-    std::function<double(long k)> pec;  // furnace temperature of step k (k >= 1), degrees C
-    // Refinement for convergence checks, 1..16: multiplies the cells per direction and the sub-steps
-    // (the sub-step error tolerance shrinks by its square, the largest sub-step is krok/zjemneni;
-    // the explicit march's sub-steps shrink by its square with the cells).
+    std::function<double(long k)> pec;  // the furnace's own temperature of step k (k >= 1), degrees C
+    // W: the most heat this piece may take through its heated faces (0: unlimited). While the
+    // faces would take more at pec(k), the furnace is the cooler one at which they take exactly
+    // this. It needs the length L (delka) of the piece, also when its ends are not heated.
+    double prikon = 0.0;
+    // Refinement for convergence checks, 1..16: multiplies the cells per direction and divides
+    // the error tolerance of the internal steps by its fourth power.
     int zjemneni = 1;
 };
 
@@ -79,6 +82,15 @@ struct VysledekVedeni {
     std::vector<float> jadro;   // per step 0..last: core temperature, degrees C
     long krokJadra = -1;        // first step whose core reached tk (Dosazeno), else -1
     double casJadra = 0.0;      // krokJadra * krok, s
+    // Per step 0..last: the furnace temperature the piece saw at the step's end (row 0: at the
+    // start of step 1), degrees C: pec(k), or the cooler one the power limit gives.
+    std::vector<float> pec;
+    // Per step 0..last: the temperature of the piece's mean enthalpy, degrees C: the one
+    // temperature a charge holding the same heat would have.
+    std::vector<float> stredni;
+    double omezenoDo = 0.0;     // s: the end of the last step the power limited; 0 for none
+    long uzlu = 0;              // nodes of the grids computed
+    long vnitrnichKroku = 0;    // internal steps taken on them
 };
 
 // Marches the piece from tv, step k ending at k*krok with the furnace at pec(k).
@@ -92,6 +104,10 @@ struct VysledekVedeni {
 // keeping the rows computed before that step. tk == tv is reached at step 0. The core is the
 // coldest point when heating (tk > tv), the hottest when cooling.
 VysledekVedeni SpoctiVedeni(const ZadaniVedeni& z);
+
+// m2: the heated surface of one piece, the faces its counts name (the long faces with the
+// length delka); 0 for an unknown profile.
+double OhrevanaPlocha(const ZadaniVedeni& z);
 
 // Bi = alfaMax * (objem / plocha) / lambda; alfaMax in W/(m2 K), objem in m3, plocha in m2.
 // 0 when an input is not finite, plocha or lambda is not positive, or alfaMax or objem is negative.

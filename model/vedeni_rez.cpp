@@ -1,20 +1,21 @@
+// The implicit march of a long bar of constant properties: backward Euler split into the
+// directions of its section, each a tridiagonal solve per line with the nonlinear face law
+// solved for the face temperatures; a step is the Richardson extrapolation of one and two half
+// steps, second order and L-stable, and their difference is its local error.
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
+#include <memory>
 #include <vector>
 
-#include "model/vedeni_pochody.h"
+#include "model/vedeni_pochod.h"
 #include "model/vedeni_sit.h"
 
 namespace zorvet::vedeni {
 
 namespace {
 
-// Sub-step control: the local error of a backward Euler sub-step (estimated from two half
-// steps) must stay below this fraction of the temperature scale of the step.
-constexpr double kTolerance = 2.0e-4;
 constexpr int kMaxNewton = 40;
-constexpr long kMaxPokusu = 1000;  // sub-step attempts per step and unit of zjemneni (ordinary steps: < 250)
 
 // Thomas pivots of the line block p0..p1 (nodes outside it known), written without
 // subtraction: pivot = ex + G_p with the excess ex_p = s_p + G_(p-1) ex_(p-1) / pivot_(p-1) >= s_p.
@@ -192,18 +193,18 @@ void transponuj(const double* vstup, double* vystup, std::size_t radku, std::siz
 }
 
 // The march. The state is stored x-major: node (i, j) at i * (ny + 1) + j.
-class Rez {
+class Rez final : public Pochod {
 public:
-    explicit Rez(const ZadaniVedeni& z) : z_(z) {}
+    Rez(const ZadaniVedeni& z, Pec& pec, const Prestup& prestup) : Pochod(z, pec), prestup_(prestup) {}
 
     // False when the faces give no computable section.
-    bool sestav() {
+    bool sestav(int deleni) {
         const std::vector<Smer> smery = smeryTepla(z_, false);
         if (smery.empty()) {
             return false;
         }
-        sestavOsy(smery, z_.zjemneni, z_.hustota * z_.c, z_.lambda, osy_);
-        radialniX_ = smery[0].radialni;
+        const double rc = z_.hustota * z_.c;
+        sestavOsy(smery, deleni, rc, z_.lambda, osy_);
         dvaD_ = smery.size() == 2;
         rozestup_ = dvaD_ ? std::min(x_.rozestup, y_.rozestup) : x_.rozestup;
         nx_ = static_cast<std::size_t>(x_.n) + 1;
@@ -214,81 +215,144 @@ public:
         }
         u0_.assign(std::max(nx_, ny_), 0.0);
         uN_.assign(std::max(nx_, ny_), 0.0);
+        // The heat capacity of each node and the heated faces (per unit length, per radian).
+        vahy_.resize(uzlu);
+        for (std::size_t i = 0; i < nx_; ++i) {
+            for (std::size_t j = 0; j < ny_; ++j) {
+                vahy_[i * ny_ + j] = dvaD_ ? x_.kapacita[i] * y_.kapacita[j] / rc : x_.kapacita[i];
+            }
+        }
+        const std::size_t n = nx_ - 1, m = ny_ - 1;
+        const auto plocha = [this](std::size_t u, double a) {
+            plochy_.push_back({u, a});
+            plochaCelkem_ += a;
+        };
+        if (!dvaD_) {
+            if (x_.ohrev0) {
+                plocha(0, x_.plocha0);
+            }
+            if (x_.ohrevN) {
+                plocha(n, x_.plochaN);
+            }
+        } else {
+            for (std::size_t j = 0; j <= m; ++j) {
+                if (x_.ohrev0) {
+                    plocha(j, y_.delka[j]);
+                }
+                if (x_.ohrevN) {
+                    plocha(n * ny_ + j, y_.delka[j]);
+                }
+            }
+            for (std::size_t i = 0; i <= n; ++i) {
+                if (y_.ohrev0) {
+                    plocha(i * ny_, x_.delka[i]);
+                }
+                if (y_.ohrevN) {
+                    plocha(i * ny_ + m, x_.delka[i]);
+                }
+            }
+        }
         return true;
     }
 
-    VysledekVedeni spust() {
-        VysledekVedeni v;
-        const long mez = z_.maxKroku;
-        if (zacni(z_, v)) {
-            return v;
-        }
-        const bool ohrev = z_.tk > z_.tv;
-        const double rozsah = std::fabs(z_.tk - z_.tv);
-        const double zjemneni = z_.zjemneni;
-        const double maxDt = z_.krok / zjemneni;
-        const double minDt = z_.krok * 1e-9;
-        const long mezPokusu = kMaxPokusu * z_.zjemneni;
-        // Start at the diffusion time of the finest cell; the control grows it from there.
-        double navrh = std::clamp(z_.hustota * z_.c * rozestup_ * rozestup_ / z_.lambda, minDt, maxDt);
-        double dolni = z_.tv, horni = z_.tv;
-        for (long k = 1; k <= mez; ++k) {
-            const double tf = z_.pec(k);
-            if (!platnaTeplota(tf)) {
-                v.konec = KonecVedeni::NeplatneZadani;
-                return v;
-            }
-            prestup_.nastav(tf, z_.eps, z_.koefK, z_.konvekce);
-            dolni = std::min(dolni, tf);
-            horni = std::max(horni, tf);
-            prestup_.meze(dolni, horni);
-            // The core time is most sensitive where the core creeps towards tk: the scale is the
-            // smaller of the two differences, but not below 2 % of the whole change.
-            const double meritko = std::max(std::min(rozsah, std::fabs(tf - z_.tk)), 0.02 * rozsah);
-            // Floored well above the rounding of the temperatures themselves.
-            const double tolerance = std::max(kTolerance * meritko / (zjemneni * zjemneni),
-                                              1e-9 * (std::fabs(dolni) + std::fabs(horni) + kKelvin));
-            double zbyva = z_.krok;
-            long pokusu = 0;
-            while (zbyva > 0.0) {
-                double dt = std::min(navrh, maxDt);
-                bool posledni = false;
-                if (dt >= zbyva * (1.0 - 1e-12)) {
-                    dt = zbyva;
-                    posledni = true;
-                } else if (dt > 0.7 * zbyva) {
-                    dt = zbyva / 2.0;  // no sliver at the end of the step
-                }
-                const double chyba = krokRichardson(dt) / tolerance;
-                // Past the cap (only absurd inputs get there) the rest of the step runs in
-                // growing sub-steps without error control: the scheme is L-stable, so that costs
-                // accuracy, never stability, and the march always ends.
-                const bool kontrola = ++pokusu <= mezPokusu;
-                if (kontrola && chyba > 1.0 && dt > minDt) {
-                    navrh = dt * std::max(0.2, 0.9 / std::sqrt(chyba));
-                    continue;
-                }
-                t_.swap(cely_);
-                zbyva = posledni ? 0.0 : zbyva - dt;
-                const double rust = chyba > 0.0 && kontrola ? std::min(4.0, 0.9 / std::sqrt(chyba)) : 4.0;
-                navrh = dt < navrh && rust >= 1.0 ? std::max(navrh, dt * rust) : dt * rust;
-            }
-            const double jadro = ohrev ? *std::min_element(t_.begin(), t_.end())
-                                       : *std::max_element(t_.begin(), t_.end());
-            v.povrch.push_back(static_cast<float>(povrch()));
-            v.jadro.push_back(static_cast<float>(jadro));
-            if (ohrev ? jadro >= z_.tk : jadro <= z_.tk) {
-                v.konec = KonecVedeni::Dosazeno;
-                v.krokJadra = k;
-                v.casJadra = static_cast<double>(k) * z_.krok;
-                return v;
-            }
-        }
-        v.konec = KonecVedeni::Nedosazeno;
-        return v;
-    }
+    long uzlu() const override { return static_cast<long>(t_.size()); }
 
 private:
+    void nastavPec(double tf, double dolni, double horni) override {
+        pec_ = tf;
+        prestup_.nastav(tf);
+        prestup_.meze(dolni, horni);
+    }
+
+    // One step by Richardson extrapolation of a full and two half Euler steps: second order
+    // and still L-stable, so the sharp start of heating does not ring. The result goes to
+    // cely_; returns the estimated local error of the Euler step (max over the nodes).
+    double zkus(double dt) override {
+        rozkladX_[0].priprav(x_, dt);
+        rozkladX_[1].priprav(x_, dt / 2.0);
+        if (dvaD_) {
+            rozkladY_[0].priprav(y_, dt);
+            rozkladY_[1].priprav(y_, dt / 2.0);
+        }
+        euler(t_.data(), cely_.data(), 0, dt);
+        euler(t_.data(), pul_.data(), 1, dt / 2.0);
+        euler(pul_.data(), pulPul_.data(), 1, dt / 2.0);
+        double chyba = 0.0;
+        for (std::size_t i = 0; i < cely_.size(); ++i) {
+            const double rozdil = pulPul_[i] - cely_[i];
+            chyba = std::max(chyba, std::fabs(rozdil));
+            cely_[i] = prestup_.omez(pulPul_[i] + rozdil);
+        }
+        return chyba;
+    }
+
+    void prijmi() override { t_.swap(cely_); }
+
+    Vzorek stav() const override {
+        double soucet = 0.0, g = 0.0;
+        for (const Plocha& p : plochy_) {
+            soucet += p.plocha * t_[p.uzel];
+            g += p.plocha * prestup_.g(t_[p.uzel]);
+        }
+        double teplo = 0.0, kapacita = 0.0;
+        for (std::size_t i = 0; i < t_.size(); ++i) {
+            teplo += vahy_[i] * t_[i];
+            kapacita += vahy_[i];
+        }
+        const double jadro = z_.tk > z_.tv ? *std::min_element(t_.begin(), t_.end())
+                                           : *std::max_element(t_.begin(), t_.end());
+        return {soucet / plochaCelkem_, jadro, teplo / kapacita,
+                prestup_.mezniPec(g / plochaCelkem_, pec_)};
+    }
+
+    // Start at the diffusion time of the finest cell; the control grows it from there.
+    double prvniKrok() const override {
+        return std::min(z_.hustota * z_.c * rozestup_ * rozestup_ / z_.lambda, z_.krok);
+    }
+    double rad() const override { return 2.0; }
+
+    // Backward Euler over dt. Under the power limit the furnace of the solve is the one at which
+    // the faces take exactly the limited heat over it (secant steps on the heat the solve takes
+    // in, which rises with the furnace), so the heat of the step is the limited one to rounding.
+    void euler(const double* vstup, double* vystup, int ktery, double dt) {
+        prestup_.nastav(pec_);
+        krokEuler(vstup, vystup, ktery);
+        if (!prestup_.omezeni()) {
+            return;
+        }
+        const double p = prestup_.tokMax() * plochaCelkem_;
+        double t0 = pec_, q0 = teplo(vstup, vystup, dt);
+        if (!(q0 > p)) {
+            return;
+        }
+        double g = 0.0;
+        for (const Plocha& f : plochy_) {
+            g += f.plocha * prestup_.g(vstup[f.uzel]);
+        }
+        double t1 = std::min(prestup_.mezniPec(g / plochaCelkem_, pec_), pec_);
+        for (int i = 0; i < 60; ++i) {
+            prestup_.nastav(t1);
+            krokEuler(vstup, vystup, ktery);
+            const double q1 = teplo(vstup, vystup, dt);
+            if (std::fabs(q1 - p) <= 1e-12 * p || q1 == q0) {
+                break;
+            }
+            const double t2 = std::clamp(t1 + (p - q1) * (t1 - t0) / (q1 - q0), -kKelvin, pec_);
+            t0 = t1;
+            q0 = q1;
+            t1 = t2;
+        }
+    }
+
+    // W (per unit length, per radian): the heat a solve took in over dt.
+    double teplo(const double* vstup, const double* vystup, double dt) const {
+        double q = 0.0;
+        for (std::size_t i = 0; i < vahy_.size(); ++i) {
+            q += vahy_[i] * (vystup[i] - vstup[i]);
+        }
+        return q / dt;
+    }
+
     // Backward Euler split into the x and y directions (Lie splitting; each direction
     // unconditionally stable and damping).
     void krokEuler(const double* vstup, double* vystup, int ktery) {
@@ -304,92 +368,34 @@ private:
         transponuj(pomocY2_.data(), vystup, ny_, nx_);
     }
 
-    // One sub-step by Richardson extrapolation of a full and two half Euler steps: second order
-    // and still L-stable, so the sharp start of heating does not ring. The result goes to
-    // cely_; returns the estimated local error of the Euler step (max over the nodes).
-    double krokRichardson(double dt) {
-        rozkladX_[0].priprav(x_, dt);
-        rozkladX_[1].priprav(x_, dt / 2.0);
-        if (dvaD_) {
-            rozkladY_[0].priprav(y_, dt);
-            rozkladY_[1].priprav(y_, dt / 2.0);
-        }
-        krokEuler(t_.data(), cely_.data(), 0);
-        krokEuler(t_.data(), pul_.data(), 1);
-        krokEuler(pul_.data(), pulPul_.data(), 1);
-        double chyba = 0.0;
-        for (std::size_t i = 0; i < cely_.size(); ++i) {
-            const double rozdil = pulPul_[i] - cely_[i];
-            chyba = std::max(chyba, std::fabs(rozdil));
-            cely_[i] = prestup_.omez(pulPul_[i] + rozdil);
-        }
-        return chyba;
-    }
+    struct Plocha {
+        std::size_t uzel;
+        double plocha;  // area of the face at the node, per unit length (per radian)
+    };
 
-    // Area-weighted mean over the heated faces.
-    double povrch() const {
-        if (radialniX_) {
-            return t_.back();
-        }
-        double soucet = 0.0, plocha = 0.0;
-        const std::size_t n = nx_ - 1, m = ny_ - 1;
-        if (!dvaD_) {
-            if (x_.ohrev0) {
-                soucet += t_.front();
-                plocha += 1.0;
-            }
-            if (x_.ohrevN) {
-                soucet += t_.back();
-                plocha += 1.0;
-            }
-            return soucet / plocha;
-        }
-        for (std::size_t j = 0; j <= m; ++j) {
-            const double d = y_.delka[j];
-            if (x_.ohrev0) {
-                soucet += d * t_[j];
-                plocha += d;
-            }
-            if (x_.ohrevN) {
-                soucet += d * t_[n * ny_ + j];
-                plocha += d;
-            }
-        }
-        for (std::size_t i = 0; i <= n; ++i) {
-            const double d = x_.delka[i];
-            if (y_.ohrev0) {
-                soucet += d * t_[i * ny_];
-                plocha += d;
-            }
-            if (y_.ohrevN) {
-                soucet += d * t_[i * ny_ + m];
-                plocha += d;
-            }
-        }
-        return soucet / plocha;
-    }
-
-    const ZadaniVedeni& z_;
+    Prestup prestup_;
+    double pec_ = 0.0;  // the furnace's own temperature
     Osa osy_[2];  // at most two directions: the section of a long bar
     Osa& x_ = osy_[0];
     Osa& y_ = osy_[1];
     bool dvaD_ = false;
-    bool radialniX_ = false;
     std::size_t nx_ = 0, ny_ = 0;
     double rozestup_ = 0.0;  // m, the finest node spacing
     Rozklad rozkladX_[2], rozkladY_[2];
-    Prestup prestup_;
     std::vector<double> t_, cely_, pul_, pulPul_, pomocX_, pomocY_, pomocY2_, u0_, uN_;
+    std::vector<double> vahy_;  // heat capacity of each node
+    std::vector<Plocha> plochy_;
+    double plochaCelkem_ = 0.0;
 };
 
 }  // namespace
 
-VysledekVedeni SpustRez(const ZadaniVedeni& z) {
-    Rez rez(z);
-    if (!rez.sestav()) {
-        return {};
+std::unique_ptr<Pochod> NovyRez(const ZadaniVedeni& z, Pec& pec, const Prestup& prestup, int deleni) {
+    auto rez = std::make_unique<Rez>(z, pec, prestup);
+    if (!rez->sestav(deleni)) {
+        return nullptr;
     }
-    return rez.spust();
+    return rez;
 }
 
 }  // namespace zorvet::vedeni

@@ -7,13 +7,12 @@ namespace zorvet::vedeni {
 
 namespace {
 
-// Intervals per direction at zjemneni 1, all even so that a centre is a node. Chosen so that
-// doubling them moves the core time by well under 0.1 %.
-constexpr int kDeleni1D = 64;       // across a plate
-constexpr int kDeleniPolomer = 48;  // along the radius of a round bar
-constexpr int kDeleniHloubky = 12;  // along the least depth (Smer::hloubka) of a 2-D section or 3-D piece
-constexpr int kDeleniPolomerRZ = 24;  // along the radius of a round bar computed with its length
-constexpr double kRustSite = 0.1;   // growth of the spacing along a deeper direction, m per m
+// Growth of the spacing along a deeper direction, m per m, times the intervals along the least
+// depth: fine where the heat of the faces enters (the corner layers), coarser inwards.
+constexpr double kRustSite = 1.2;
+// Intervals along the radius of a round bar computed with its length, per interval along the
+// least depth: the radial grid is even, and the curvature asks for more.
+constexpr int kPomerPolomeru = 2;
 
 // Node spacing hKraj at the faces, growing by `rust` per metre of distance from the nearer face
 // up to hMax; symmetric, with a node in the middle. Uniform when hKraj == hMax.
@@ -94,20 +93,6 @@ void pulka(Osa& o) {
 
 }  // namespace
 
-// Row 0 of a march, both temperatures at tv; true when that already reaches tk.
-bool zacni(const ZadaniVedeni& z, VysledekVedeni& v) {
-    v.povrch.reserve(static_cast<std::size_t>(std::min(z.maxKroku, 32767L)) + 1);
-    v.jadro.reserve(v.povrch.capacity());
-    v.povrch.push_back(static_cast<float>(z.tv));
-    v.jadro.push_back(static_cast<float>(z.tv));
-    if (z.tk == z.tv) {
-        v.konec = KonecVedeni::Dosazeno;
-        v.krokJadra = 0;
-        return true;
-    }
-    return false;
-}
-
 std::vector<Smer> smeryTepla(const ZadaniVedeni& z, bool sKonci) {
     std::vector<Smer> smery;
     if (z.profil == 'K') {
@@ -150,35 +135,68 @@ std::vector<Smer> smeryTepla(const ZadaniVedeni& z, bool sKonci) {
     return smery;
 }
 
-// The grids of the directions, in osy[0..smery.size()). One direction takes the fine grid of a
-// plate or a bar. More take the grid of a section: a direction heated on both faces is computed
-// from one face to its middle, one heated on one face from that face to the unheated one, which
-// is the same grid (the middle of a piece twice as deep). The spacing is even along the least
-// depth and grows inwards along the deeper directions, fine where the heat of the faces enters
-// (the corner layers) and coarser where the temperature is flat.
-void sestavOsy(const std::vector<Smer>& smery, int zjemneni, double rc, double lambda, Osa* osy) {
+// The grids of the directions. One direction is even: a direction heated on both faces is
+// computed from one face to its middle, one heated on one face from that face to the other.
+// More take the grid of a section: a direction heated on both faces is computed from one face
+// to its middle, one heated on one face from that face to the unheated one, which is the same
+// grid (the middle of a piece twice as deep). The spacing is even along the least depth and
+// grows inwards along the deeper directions.
+void sestavOsy(const std::vector<Smer>& smery, int deleni, double rc, double lambda, Osa* osy) {
     double nejmensi = std::numeric_limits<double>::infinity();
     for (const Smer& s : smery) {
         nejmensi = std::min(nejmensi, s.hloubka());
     }
-    const int k = zjemneni;
     for (std::size_t d = 0; d < smery.size(); ++d) {
         const Smer& s = smery[d];
         Osa& o = osy[d];
         if (s.radialni) {
-            radialni(o, s.delka, (smery.size() == 1 ? kDeleniPolomer : kDeleniPolomerRZ) * k, rc, lambda);
+            radialni(o, s.delka, smery.size() == 1 ? deleni : kPomerPolomeru * deleni, rc, lambda);
         } else if (smery.size() == 1) {
-            kartezska(o, s.delka, kDeleni1D * k, rc, lambda, s.ohrevy);
+            kartezska(o, s.delka, s.ohrevy == 2 ? 2 * deleni : deleni, rc, lambda, s.ohrevy);
             if (s.ohrevy == 2) {
                 pulka(o);
             }
         } else {
             const double dvojnasobek = 2.0 * s.hloubka();
-            kartezska(o, dvojnasobek, nejmensi / (kDeleniHloubky * k), s.hloubka() / (kDeleniHloubky * k),
-                      kRustSite / k, rc, lambda, 2);
+            kartezska(o, dvojnasobek, nejmensi / deleni, s.hloubka() / deleni, kRustSite / deleni, rc, lambda, 2);
             pulka(o);
         }
     }
+}
+
+double Prestup::mezniPec(double stredniG, double start) const {
+    if (!omezeni()) {
+        return kNekonecno;
+    }
+    const double cil = stredniG + tokMax_ / koef_;
+    double t = std::max(start, -kKelvin + 1e-3);
+    for (int i = 0; i < 200; ++i) {
+        const double k = std::max(t + kKelvin, 0.0) / 100.0;
+        const double sklon = konvekce_ + es_ * 0.04 * k * k * k;
+        const double dalsi = std::max(t - (g(t) - cil) / sklon, -kKelvin);
+        if (std::fabs(dalsi - t) <= 1e-13 * (std::fabs(t) + kKelvin)) {
+            return dalsi;
+        }
+        t = dalsi;
+    }
+    return t;
+}
+
+double Pec::operator()(long k) {
+    while (static_cast<long>(hodnoty_.size()) <= k) {
+        const double t = z_.pec(static_cast<long>(hodnoty_.size()));
+        hodnoty_.push_back(platnaTeplota(t) ? t : std::numeric_limits<double>::quiet_NaN());
+    }
+    return hodnoty_[static_cast<std::size_t>(k)];
+}
+
+long Pec::konecUseku(long k, long kDo) {
+    const double t = (*this)(k);
+    long j = k;
+    while (j < kDo && (*this)(j + 1) == t) {
+        ++j;
+    }
+    return j;
 }
 
 }  // namespace zorvet::vedeni

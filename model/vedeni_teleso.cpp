@@ -1,12 +1,12 @@
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
-#include <limits>
+#include <memory>
 #include <vector>
 
-#include "model/vedeni_pochody.h"
+#include "model/vedeni_material.h"
+#include "model/vedeni_pochod.h"
 #include "model/vedeni_sit.h"
-#include "model/vlastnosti.h"
 
 namespace zorvet::vedeni {
 
@@ -27,12 +27,13 @@ namespace {
 // 2014), whose s stages reach (s^2 + s - 2) / 4 times the forward Euler limit, so the cost grows
 // with the square root of the stiffness, not with the stiffness. s is odd: the stiff components
 // are then damped to below 0.8 per step (an even s leaves the stiffest undamped), so the sudden
-// start of heating does not ring. Each step takes at least three sweeps of the grid.
+// start of heating does not ring. Each step takes at least three sweeps of the grid. Its local
+// error is estimated as in RKC (Sommeijer, Shampine, Verwer 1998, J. Comput. Appl. Math. 88,
+// 315-326, doi:10.1016/S0377-0427(97)00219-7): (12 (y0 - y1) + 6 tau (f0 + f1)) / 15, from the
+// rates at both ends of the step, which the next step starts from anyway.
 
-// The typical work of the implicit march per node and step, in stages of the explicit one. Its
-// sub-step (three backward Euler solves, each a Thomas sweep per direction and a Newton solve
-// per heated line) costs 6 to 8 stages; the error control takes about one sub-step a step when
-// the steps are short against the heating, three or four when a heat-up takes only a hundred.
+// The work of the implicit march per node and step, in stages of the explicit one: three
+// backward Euler solves, each a Thomas sweep per direction and a Newton solve per heated line.
 constexpr double kPraceRezu = 8.0;
 
 // Stages of one step: odd, 3..kMaxStupnu.
@@ -40,107 +41,6 @@ constexpr int kMaxStupnu = 63;
 // The share of the stability limit used (the limit is a Gershgorin bound over the whole range of
 // the table, so it already holds for every state the step can meet).
 constexpr double kRezerva = 0.9;
-// The grid of the temperature table, K, and the most points the tables may take.
-constexpr double kKrokTabulky = 0.5;
-constexpr std::size_t kMaxBoduTabulky = std::size_t{1} << 18;
-
-// The material over a range of temperatures. h(T) is exact at the points of a fine temperature
-// grid and linear between them; Phi(T) is integrated by trapezoids from lambda at the same
-// points. Both are read back by enthalpy from an even grid of h, so a node's temperature and
-// potential take one interpolation each, without a search.
-class Material {
-public:
-    explicit Material(const ZadaniVedeni& z) : z_(z) {}
-
-    double entalpie(double t) const { return z_.krivkaC ? z_.krivkaC->entalpie(t) : z_.c * (t - 20.0); }
-
-    // Tabulates dolni..horni with a margin, unless the present table holds them already; true
-    // when it did.
-    bool pokryj(double dolni, double horni) {
-        if (!body_.empty() && dolni >= tMin_ && horni <= tMax_) {
-            return false;
-        }
-        const double okraj = std::max(50.0, 0.25 * (horni - dolni));
-        tMin_ = std::max(dolni - okraj, -kKelvin);
-        tMax_ = horni + okraj;
-        const std::size_t n = std::clamp<std::size_t>(
-            static_cast<std::size_t>(std::ceil((tMax_ - tMin_) / kKrokTabulky)), 16, kMaxBoduTabulky);
-        const double dt = (tMax_ - tMin_) / static_cast<double>(n);
-        std::vector<double> h(n + 1), phi(n + 1);
-        double lambdaPred = 0.0;
-        for (std::size_t k = 0; k <= n; ++k) {
-            const double t = tMin_ + static_cast<double>(k) * dt;
-            const double l = z_.krivkaLambda ? z_.krivkaLambda->lambda(t) : z_.lambda;
-            h[k] = entalpie(t);
-            phi[k] = k == 0 ? 0.0 : phi[k - 1] + dt * (lambdaPred + l) / 2.0;
-            lambdaPred = l;
-        }
-        // The bounds of the slopes that set the stable step: the least c and the largest
-        // dPhi/dh = lambda / c of the linear pieces.
-        cMin_ = std::numeric_limits<double>::infinity();
-        kappa_ = 0.0;
-        for (std::size_t k = 0; k < n; ++k) {
-            const double dh = h[k + 1] - h[k];
-            cMin_ = std::min(cMin_, dh / dt);
-            kappa_ = std::max(kappa_, (phi[k + 1] - phi[k]) / dh);
-        }
-        // The even enthalpy grid, about as fine as the temperature grid where c is least.
-        const double rozsah = h[n] - h[0];
-        const std::size_t m = std::clamp<std::size_t>(static_cast<std::size_t>(std::ceil(rozsah / (cMin_ * dt))),
-                                                      n, kMaxBoduTabulky);
-        h0_ = h[0];
-        const double krokH = rozsah / static_cast<double>(m);
-        naBod_ = 1.0 / krokH;
-        xMax_ = static_cast<double>(m);
-        body_.resize(m + 1);
-        std::size_t k = 0;
-        for (std::size_t j = 0; j <= m; ++j) {
-            const double hj = j == m ? h[n] : h0_ + static_cast<double>(j) * krokH;
-            while (k + 1 < n && h[k + 1] <= hj) {
-                ++k;
-            }
-            const double f = std::clamp((hj - h[k]) / (h[k + 1] - h[k]), 0.0, 1.0);
-            body_[j].t = tMin_ + (static_cast<double>(k) + f) * dt;
-            body_[j].phi = phi[k] + f * (phi[k + 1] - phi[k]);
-        }
-        for (std::size_t j = 0; j < m; ++j) {
-            body_[j].dt = body_[j + 1].t - body_[j].t;
-            body_[j].dphi = body_[j + 1].phi - body_[j].phi;
-        }
-        body_[m].dt = body_[m].dphi = 0.0;
-        return true;
-    }
-
-    // The potentials of n nodes from their enthalpies; an enthalpy beyond the table reads as its
-    // end.
-    void potencialy(const double* h, double* phi, std::size_t n) const {
-        const Bod* body = body_.data();
-        for (std::size_t i = 0; i < n; ++i) {
-            const double x = std::min(std::max((h[i] - h0_) * naBod_, 0.0), xMax_);
-            const std::ptrdiff_t j = static_cast<std::ptrdiff_t>(x);  // one instruction, unlike size_t
-            phi[i] = body[j].phi + (x - static_cast<double>(j)) * body[j].dphi;
-        }
-    }
-
-    double teplota(double h) const {
-        const double x = std::min(std::max((h - h0_) * naBod_, 0.0), xMax_);
-        const std::size_t j = static_cast<std::size_t>(static_cast<std::ptrdiff_t>(x));
-        return body_[j].t + (x - static_cast<double>(j)) * body_[j].dt;
-    }
-
-    double tMax() const { return tMax_; }
-    double cMin() const { return cMin_; }      // J/(kg K)
-    double kappa() const { return kappa_; }    // the largest dPhi/dh, kg/(m s)
-
-private:
-    struct Bod {
-        double t, dt, phi, dphi;
-    };
-    const ZadaniVedeni& z_;
-    std::vector<Bod> body_;
-    double tMin_ = 0.0, tMax_ = 0.0, h0_ = 0.0, naBod_ = 0.0, xMax_ = 0.0;
-    double cMin_ = 0.0, kappa_ = 0.0;
-};
 
 // The coefficients of an s-stage Runge-Kutta-Legendre step of second order.
 struct Legendre {
@@ -229,12 +129,13 @@ void etapaLinky(const Linka& l, std::size_t n, const double* __restrict a2, cons
     }
 }
 
-class Teleso {
+class Teleso final : public Pochod {
 public:
-    explicit Teleso(const ZadaniVedeni& z) : z_(z), material_(z) {}
+    Teleso(const ZadaniVedeni& z, Pec& pec, const Prestup& prestup)
+        : Pochod(z, pec), prestup_(prestup), material_(z) {}
 
     // False when the faces give no computable piece.
-    bool sestav() {
+    bool sestav(int deleni) {
         std::vector<Smer> smery = smeryTepla(z_, true);
         if (smery.empty()) {
             return false;
@@ -250,77 +151,27 @@ public:
             o.kapacita.assign(1, 1.0);
             o.vodivost.clear();
         }
-        sestavOsy(smery, z_.zjemneni, 1.0, 1.0, osy_ + prvni);
+        sestavOsy(smery, deleni, 1.0, 1.0, osy_ + prvni);
         sit();
+        std::fill(h_.begin(), h_.end(), material_.entalpie(z_.tv));
         return true;
     }
 
-    VysledekVedeni spust() {
-        VysledekVedeni v;
-        const long mez = z_.maxKroku;
-        if (zacni(z_, v)) {
-            return v;
-        }
-        const bool ohrev = z_.tk > z_.tv;
-        std::fill(h_.begin(), h_.end(), material_.entalpie(z_.tv));
-        double dolni = z_.tv, horni = z_.tv;
-        for (long k = 1; k <= mez; ++k) {
-            const double tf = z_.pec(k);
-            if (!platnaTeplota(tf)) {
-                v.konec = KonecVedeni::NeplatneZadani;
-                return v;
-            }
-            dolni = std::min(dolni, tf);
-            horni = std::max(horni, tf);
-            const Rozvrh r = rozvrh(tf, dolni, horni);
-            const long kroku = static_cast<long>(r.kroku);
-            const double tau = z_.krok / r.kroku;
-            legendre_.priprav(r.stupnu);
-            for (long i = 0; i < kroku; ++i) {
-                krokLegendre(tau);
-            }
-            // The enthalpy rises with the temperature: the core holds the least (the most).
-            const double jadro = material_.teplota(krajni(h_, ohrev ? 1.0 : -1.0));
-            double soucet = 0.0, plocha = 0.0;
-            for (const Plocha& p : plochy_) {
-                soucet += p.plocha * material_.teplota(h_[p.uzel]);
-                plocha += p.plocha;
-            }
-            v.povrch.push_back(static_cast<float>(soucet / plocha));
-            v.jadro.push_back(static_cast<float>(jadro));
-            if (ohrev ? jadro >= z_.tk : jadro <= z_.tk) {
-                v.konec = KonecVedeni::Dosazeno;
-                v.krokJadra = k;
-                v.casJadra = static_cast<double>(k) * z_.krok;
-                return v;
-            }
-        }
-        v.konec = KonecVedeni::Nedosazeno;
-        return v;
-    }
+    long uzlu() const override { return static_cast<long>(h_.size()); }
 
-    // The stages of the first step, summed over its sub-steps: the work of a step per node, of
-    // the later steps too unless the furnace gets hotter.
-    double stupnuPrvnihoKroku() {
-        const double tf = z_.maxKroku >= 1 ? z_.pec(1) : z_.tv;
-        const double t1 = platnaTeplota(tf) ? tf : z_.tv;
-        const Rozvrh r = rozvrh(t1, std::min(z_.tv, t1), std::max(z_.tv, t1));
-        return r.kroku * r.stupnu;
+    // The stages of a step of dt in the furnace tf from tv.
+    int stupnu(double dt, double tf) {
+        nastavPec(tf, std::min(z_.tv, tf), std::max(z_.tv, tf));
+        return stupnuKroku(dt);
     }
 
 private:
-    struct Rozvrh {
-        double kroku;  // sub-steps of the step, a whole number
-        int stupnu;    // stages of each
-    };
-
-    // The sub-steps of a step with the furnace at tf and the stages of each, for the temperatures
-    // dolni..horni met so far. Sets the flux law and covers the range with the table.
-    Rozvrh rozvrh(double tf, double dolni, double horni) {
-        prestup_.nastav(tf, z_.eps, z_.koefK, z_.konvekce);
+    void nastavPec(double tf, double dolni, double horni) override {
+        pec_ = tf;
+        prestup_.nastav(tf);
         // The forward Euler limit: Gershgorin's bound of the Jacobian in h, with the largest
         // lambda / c and face coefficient the table's range allows (the flux law's slope is
-        // steepest at the hottest temperature).
+        // steepest at the hottest temperature; a limited furnace is cooler).
         if (material_.pokryj(dolni, horni) || dtFE_ == 0.0) {
             const double kappa2 = 2.0 * material_.kappa();
             const double alfa = -prestup_.derivace(material_.tMax()) / material_.cMin();
@@ -330,17 +181,81 @@ private:
             }
             dtFE_ = 2.0 / polomer;
         }
-        double kroku = z_.zjemneni;
-        if (Legendre::dosah(kMaxStupnu, dtFE_) * kroku < z_.krok) {
-            kroku = std::ceil(z_.krok / Legendre::dosah(kMaxStupnu, dtFE_));
-        }
-        const double tau = z_.krok / kroku;
+        sazbyPlatne_ = false;
+    }
+
+    int stupnuKroku(double tau) const {
         int s = 3;
         while (Legendre::dosah(s, dtFE_) < tau && s < kMaxStupnu) {
             s += 2;
         }
-        return {kroku, s};
+        return s;
     }
+
+    // One Runge-Kutta-Legendre step of tau from h_; the result in vysledek_, its rates in m1_.
+    double zkus(double tau) override {
+        if (!sazbyPlatne_) {
+            etapa<false>(h_.data(), m0_.data(), nullptr, 0.0, 0.0, 0.0, 0.0);
+            sazbyPlatne_ = true;
+        }
+        legendre_.priprav(stupnuKroku(tau));
+        const Legendre& l = legendre_;
+        const std::size_t n = h_.size();
+        const double* y0 = h_.data();
+        const double* m0 = m0_.data();
+        // Y(j-2), Y(j-1) and Y(j) in the buffers; Y(j-2) is h_ (Y0) at first.
+        int pred = -1;
+        std::size_t akt = 0, nova = 1, volna = 2;
+        const double a1 = l.muT[1] * tau;
+        for (std::size_t i = 0; i < n; ++i) {
+            buf_[akt][i] = y0[i] + a1 * m0[i];
+        }
+        for (std::size_t j = 2; j <= static_cast<std::size_t>(l.s); ++j) {
+            etapa<true>(buf_[akt].data(), buf_[nova].data(), pred < 0 ? y0 : buf_[pred].data(), l.mu[j], l.nu[j],
+                        l.muT[j] * tau, l.gamaT[j] * tau);
+            // Y(j-2) leaves; its buffer takes the next stage (h_ holds Y0 to the end).
+            const std::size_t uvolnena = pred < 0 ? volna : static_cast<std::size_t>(pred);
+            pred = static_cast<int>(akt);
+            akt = nova;
+            nova = uvolnena;
+        }
+        vysledek_ = akt;
+        const double* y1 = buf_[akt].data();
+        etapa<false>(y1, m1_.data(), nullptr, 0.0, 0.0, 0.0, 0.0);
+        double chyba = 0.0;
+        for (std::size_t i = 0; i < n; ++i) {
+            const double odhad = (12.0 * (y0[i] - y1[i]) + 6.0 * tau * (m0[i] + m1_[i])) / 15.0;
+            chyba = std::max(chyba, std::fabs(odhad) * material_.sklon(y1[i]));
+        }
+        return chyba;
+    }
+
+    void prijmi() override {
+        h_.swap(buf_[vysledek_]);
+        m0_.swap(m1_);
+    }
+
+    Vzorek stav() const override {
+        double soucet = 0.0, g = 0.0, plocha = 0.0;
+        for (const Plocha& p : plochy_) {
+            const double t = material_.teplota(h_[p.uzel]);
+            soucet += p.plocha * t;
+            g += p.plocha * prestup_.g(t);
+            plocha += p.plocha;
+        }
+        double teplo = 0.0, objem = 0.0;
+        for (std::size_t i = 0; i < h_.size(); ++i) {
+            teplo += objemy_[i] * h_[i];
+            objem += objemy_[i];
+        }
+        // The enthalpy rises with the temperature: the core holds the least (the most).
+        const double jadro = material_.teplota(krajni(h_, z_.tk > z_.tv ? 1.0 : -1.0));
+        return {soucet / plocha, jadro, material_.teplota(teplo / objem), prestup_.mezniPec(g / plocha, pec_)};
+    }
+
+    double prvniKrok() const override { return std::min(Legendre::dosah(3, dtFE_), z_.krok); }
+    double nejdelsiKrok() const override { return Legendre::dosah(kMaxStupnu, dtFE_); }
+    double rad() const override { return 3.0; }
 
     // The node arrays of the grid: node (i, j, k) at (i * n1 + j) * n2 + k.
     void sit() {
@@ -348,7 +263,7 @@ private:
             n_[d] = static_cast<std::size_t>(osy_[d].n) + 1;
         }
         const std::size_t uzlu = n_[0] * n_[1] * n_[2];
-        for (auto* pole : {&h_, &y0_, &y1_, &y2_, &m0_, &vodivost_, &plochaUzlu_}) {
+        for (auto* pole : {&h_, &buf_[0], &buf_[1], &buf_[2], &m0_, &m1_, &vodivost_, &plochaUzlu_, &objemy_}) {
             pole->assign(uzlu, 0.0);
         }
         phi_.assign(uzlu + 2, 0.0);  // padded: the sweep reads one beyond each end, at zero weight
@@ -375,6 +290,7 @@ private:
                         objem *= osy_[d].kapacita[index[d]];
                         vodivost_[u] += dolu_[d][index[d]] + nahoru_[d][index[d]];
                     }
+                    objemy_[u] = objem;
                     for (std::size_t d = 0; d < 3; ++d) {
                         const Osa& o = osy_[d];
                         const double prurez = objem / o.kapacita[index[d]];
@@ -389,9 +305,12 @@ private:
                 }
             }
         }
+        plochaCelkem_ = 0.0;
         for (const Plocha& p : plochy_) {
             plochaUzlu_[p.uzel] += p.vaha;
+            plochaCelkem_ += p.plocha;
         }
+        teplotyPloch_.assign(plochy_.size(), 0.0);
     }
 
     // One stage: for the enthalpies akt, vystup = mu akt + nu pred + zbytek Y0 + mt M(akt) + gt M(Y0),
@@ -418,36 +337,20 @@ private:
                 }
             }
         }
+        // The faces at their temperatures; under the power limit the furnace of this state is
+        // the one at which they take exactly the limited heat.
+        double g = 0.0;
+        for (std::size_t f = 0; f < plochy_.size(); ++f) {
+            teplotyPloch_[f] = material_.teplota(akt[plochy_[f].uzel]);
+            g += plochy_[f].plocha * prestup_.g(teplotyPloch_[f]);
+        }
+        if (prestup_.omezeni()) {
+            prestup_.nastav(prestup_.pecPro(pec_, g / plochaCelkem_));
+        }
         const double vahaToku = Kombinace ? mt : 1.0;
-        for (const Plocha& f : plochy_) {
-            vystup[f.uzel] += vahaToku * f.vaha * prestup_.tok(material_.teplota(akt[f.uzel]));
+        for (std::size_t f = 0; f < plochy_.size(); ++f) {
+            vystup[plochy_[f].uzel] += vahaToku * plochy_[f].vaha * prestup_.tok(teplotyPloch_[f]);
         }
-    }
-
-    // One Runge-Kutta-Legendre step of tau from h_.
-    void krokLegendre(double tau) {
-        const Legendre& l = legendre_;
-        const std::size_t n = h_.size();
-        etapa<false>(h_.data(), m0_.data(), nullptr, 0.0, 0.0, 0.0, 0.0);
-        const double* y0 = h_.data();
-        const double* m0 = m0_.data();
-        double* pred = h_.data();  // Y(j-2)
-        double* akt = y1_.data();  // Y(j-1)
-        double* nova = y2_.data();
-        double* volna = y0_.data();
-        const double a1 = l.muT[1] * tau;
-        for (std::size_t i = 0; i < n; ++i) {
-            akt[i] = y0[i] + a1 * m0[i];
-        }
-        for (std::size_t j = 2; j <= static_cast<std::size_t>(l.s); ++j) {
-            etapa<true>(akt, nova, pred, l.mu[j], l.nu[j], l.muT[j] * tau, l.gamaT[j] * tau);
-            // Y(j-2) leaves; its buffer takes the next stage (h_ holds Y0 to the end).
-            double* uvolnena = pred == h_.data() ? volna : pred;
-            pred = akt;
-            akt = nova;
-            nova = uvolnena;
-        }
-        std::copy(akt, akt + n, h_.begin());
     }
 
     struct Plocha {
@@ -456,30 +359,41 @@ private:
         double vaha;    // plocha / (rho V)
     };
 
-    const ZadaniVedeni& z_;
-    Material material_;
     Prestup prestup_;
+    Material material_;
     Legendre legendre_;
+    double pec_ = 0.0;   // the furnace's own temperature
     double dtFE_ = 0.0;  // s, the forward Euler limit over the table's range
     Osa osy_[3];
     std::size_t n_[3] = {1, 1, 1};
     std::vector<double> dolu_[3], nahoru_[3];
-    std::vector<double> h_, y0_, y1_, y2_, m0_, phi_;
-    std::vector<double> vodivost_, plochaUzlu_;  // per node: sum of dolu_ and nahoru_; face area / (rho V)
+    std::vector<double> h_, buf_[3], m0_, m1_, phi_;
+    std::size_t vysledek_ = 0;   // the buffer that holds the attempted step
+    bool sazbyPlatne_ = false;   // m0_ holds the rates of h_ in the present furnace
+    std::vector<double> vodivost_, plochaUzlu_, objemy_;  // per node: sum of dolu_ and nahoru_; face area / (rho V); volume
     std::vector<Plocha> plochy_;
+    std::vector<double> teplotyPloch_;
+    double plochaCelkem_ = 0.0;
 };
 
 }  // namespace
 
-std::optional<VysledekVedeni> SpustTeleso(const ZadaniVedeni& z, bool stacilBy) {
-    Teleso teleso(z);
-    if (!teleso.sestav()) {
-        return VysledekVedeni{};
+std::unique_ptr<Pochod> NovyPochod(const ZadaniVedeni& z, Pec& pec, const Prestup& prestup, int deleni,
+                                   double typickyKrok) {
+    auto teleso = std::make_unique<Teleso>(z, pec, prestup);
+    if (!teleso->sestav(deleni)) {
+        return nullptr;
     }
-    if (stacilBy && teleso.stupnuPrvnihoKroku() >= kPraceRezu * static_cast<double>(z.zjemneni)) {
-        return std::nullopt;
+    // A long bar of constant properties: both marches serve, on the same grid, and the cheaper
+    // is taken. The explicit march's work per step is its stages at the typical step in the
+    // first step's furnace; the implicit march's is kPraceRezu. A stiff piece (a huge
+    // conductivity, fine cells against long steps) needs many stages and so takes the implicit
+    // march, stable at any step.
+    const bool konstanty = z.krivkaC == nullptr && z.krivkaLambda == nullptr && z.plochyAB == 0;
+    if (konstanty && teleso->stupnu(typickyKrok, pec(1)) >= kPraceRezu) {
+        return NovyRez(z, pec, prestup, deleni);
     }
-    return teleso.spust();
+    return teleso;
 }
 
 double NejvetsiDifuzivita(const ZadaniVedeni& z, double dolni, double horni) {
