@@ -59,13 +59,20 @@ KonecJadra spoctiJadro(Vysledek& v) {
     z.krok = static_cast<double>(u.CasKrok);
     z.maxKroku = 10L * v.posledniRadek();
     const PrubehPece pec(u);
-    // The furnace as the run saw it: where the installed power limited a step, the temperature
-    // that gave the limited heat.
+    // The furnace as the run saw it. Under an installed power the piece is driven by the set
+    // furnace and takes its share of the power left after the losses, by heated area (× KoefK,
+    // which both sides share); the conduction lowers the furnace where its faces would take more.
     const long posledni = v.posledniRadek();
-    const auto videna = [&pec, &v, posledni](long k) {
-        return k <= posledni ? v.TeplotaPece[static_cast<std::size_t>(k)] : pec(k);
+    const double prikon = static_cast<double>(u.Prikon);  // W
+    const bool omezeny = prikon > 0.0 && u.A > 0.0f;
+    const auto videna = [&pec, &v, posledni, omezeny](long k) {
+        return k <= posledni && !omezeny ? v.TeplotaPece[static_cast<std::size_t>(k)] : pec(k);
     };
     z.pec = [&videna](long k) { return static_cast<double>(videna(k)); };
+    if (omezeny) {
+        z.prikon = prikon / (1.0 + static_cast<double>(u.Ztraty) / 100.0) * (OhrevanaPlocha(z) * z.koefK) /
+                   (static_cast<double>(u.A) * z.koefK);
+    }
     VysledekVedeni vedeni = SpoctiVedeni(z);
     if (vedeni.konec == KonecVedeni::NeplatneZadani) {
         return KonecJadra::Chyba;
@@ -86,9 +93,11 @@ KonecJadra spoctiJadro(Vysledek& v) {
         lambda = std::min(lambda, vlastnosti->lambda(static_cast<double>(u.Tk)));
     }
     const KonecJadra konec = vedeni.konec == KonecVedeni::Dosazeno ? KonecJadra::Dosazeno : KonecJadra::Nedosazeno;
-    std::vector<float> peceJadra(vedeni.jadro.size());
-    for (std::size_t k = 0; k < peceJadra.size(); ++k) {
-        peceJadra[k] = videna(static_cast<long>(k));
+    std::vector<float> peceJadra = std::move(vedeni.pec);
+    if (!omezeny) {
+        for (std::size_t k = 0; k < peceJadra.size(); ++k) {
+            peceJadra[k] = videna(static_cast<long>(k));
+        }
     }
     v.Jadro = zorvet::Jadro{konec,
                             std::move(vedeni.povrch),
@@ -98,7 +107,7 @@ KonecJadra spoctiJadro(Vysledek& v) {
                             vedeni.casJadra,
                             BiotovoCislo(static_cast<double>(alfaMax) * static_cast<double>(u.KoefK),
                                          ObjemKusu(u).value_or(0.0), static_cast<double>(u.A), lambda),
-                            v.OmezenoDo};
+                            omezeny ? static_cast<float>(vedeni.omezenoDo) : v.OmezenoDo};
     return konec;
 }
 

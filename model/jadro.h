@@ -16,7 +16,11 @@ namespace zorvet {
 // With a property curve the conduction takes c(T), and λ(T) unless a conductivity is given. Bi
 // uses the largest heat-transfer coefficient of the single-temperature run times the reduction
 // factor, the volume of all pieces per heat-exchange surface, and the smallest conductivity
-// between the start and the final temperature.
+// between the start and the final temperature. The conduction is driven by the set furnace (Tpece
+// or the curve); under an installed power the piece takes at most its share of the power left
+// after the losses, Prikon / (1 + Ztraty/100) × its heated faces / A, the furnace of a step so
+// limited being the one at which its faces take just that (Jadro::pec, Jadro::omezenoDo).
+// Without an installed power the core sees the furnace of the single-temperature rows.
 KonecJadra SpoctiJadro(Vysledek& vysledek);
 
 // Whether a run computes the core: a conductivity is given, or the property curve holds one and
