@@ -45,6 +45,7 @@ QString TextSelhani(DruhSelhani druh, Jazyk jazyk) {
         case DruhSelhani::Chybi:
             return qt_error_string(ENOENT);
         case DruhSelhani::PrilisVelky:
+        case DruhSelhani::Stejny:
         case DruhSelhani::Systemove:
         case DruhSelhani::Zadne:
             break;

@@ -19,6 +19,7 @@ enum class DruhSelhani {
     JeSlozka,     // a folder
     NeniSoubor,   // a device, a pipe or a socket
     PrilisVelky,  // larger than its reader takes
+    Stejny,       // an output that names the same file as another input or output
     Systemove,    // the system refused it (the text is the system's reason)
 };
 
@@ -51,7 +52,7 @@ CelySoubor NactiCelySoubor(const QString& cesta, qint64 nejvic, Jazyk jazyk);
 // regular file, Chybi for nothing, else JeSlozka, NeniSoubor or Systemove.
 DruhSelhani DruhCesty(const QString& cesta);
 
-// The text of a kind (Systemove and Zadne have none of their own: the system's is used).
+// The text of a kind (PrilisVelky, Stejny, Systemove and Zadne need more words and have none).
 QString TextSelhani(DruhSelhani druh, Jazyk jazyk);
 
 // The reason a file is too large: its size and the limit.

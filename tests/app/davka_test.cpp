@@ -325,7 +325,7 @@ INSTANTIATE_TEST_SUITE_P(
         Odmitnuti{{"compute", "data:unrelated.txt"}, 2, "The file holds no problem setting."},
         Odmitnuti{{"compute", "@chybi.cfg"}, 2, "File Error"},
         Odmitnuti{{"table", "ex:uncontrolled.cfg"}, 2, "The file holds no results."},
-        Odmitnuti{{"compute", "ex:uncontrolled.cfg", "--results", "/dev/full"}, 2, "No space left on device"},
+        Odmitnuti{{"compute", "ex:uncontrolled.cfg", "--results", "/dev/full"}, 2, "This is no regular file"},
         Odmitnuti{{"frobnicate", "ex:uncontrolled.cfg"}, 2, "unknown command"},
         Odmitnuti{{"compute"}, 2, "needs exactly one file"},
         Odmitnuti{{}, 2, "the window needs a display"},
