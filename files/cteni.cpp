@@ -231,9 +231,13 @@ std::optional<double> parseNumber(QStringView text) {
     if (const std::optional<double> x = ctiProsteCislo(t)) {
         return x;
     }
-    // The locale's own forms: digit grouping, its minus sign. Not "nan" or "inf", which it
-    // takes too: no person or writer means a number by them.
-    const std::optional<double> x = ctiVLokalu(QLocale(), t);
+    // The locale's own forms, such as its minus sign; not digit grouping, which no writer
+    // writes and which reads "1,500" as fifteen hundred under a point locale but as one and a
+    // half under a comma locale. Not "nan" or "inf" either, which it takes too: no person or
+    // writer means a number by them.
+    QLocale lokal;
+    lokal.setNumberOptions(lokal.numberOptions() | QLocale::RejectGroupSeparator);
+    const std::optional<double> x = ctiVLokalu(lokal, t);
     return x && std::isfinite(*x) ? x : std::nullopt;
 }
 

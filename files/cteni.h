@@ -41,7 +41,7 @@ std::optional<std::int16_t> wholeInt16(double x);
 // The number a person typed into a field, or a value of a problem or results file: the whole
 // text (surrounding blanks aside) must be a number in the user's locale or a plain number
 // written with the comma or the point as the decimal separator, whatever the locale. No value
-// for an empty text or for anything else ("95O", "1.2.3", "nan").
+// for an empty text or for anything else ("95O", "1.2.3", "nan", the grouped "1,000,000").
 std::optional<double> parseNumber(QStringView text);
 
 // Reads a data file's text from the start, line by line or field by field (as the original
