@@ -153,8 +153,8 @@ UlozeniMaterialu ulozZaznam(const QString& cesta, const std::string& jmeno, cons
     if (!text) {
         return selhani(popis);
     }
-    if (zkouska().poCteni) {
-        zkouska().poCteni();
+    if (const std::function<void()> poCteni = zkouska().poCteni) {
+        poCteni();
     }
     const std::string nazev = upravJmeno(QString::fromStdString(jmeno));
     const QList<Zaznam> zaznamy = ctiZaznamy(*text, static_cast<int>(cisla.size()));
@@ -302,8 +302,8 @@ UlozeniMaterialu ulozVlastnost(const QString& slozka, QString nazev, const QStri
     if (!text) {
         return selhani(popis);
     }
-    if (zkouska().poCteni) {
-        zkouska().poCteni();
+    if (const std::function<void()> poCteni = zkouska().poCteni) {
+        poCteni();
     }
     for (const QChar znak : {QLatin1Char('\t'), QLatin1Char('\r'), QLatin1Char('\n')}) {
         nazev.replace(znak, QLatin1Char(' '));

@@ -2,6 +2,7 @@
 
 #include <QLocale>
 #include <QStringList>
+#include <algorithm>
 #include <cmath>
 
 #include "files/cisla.h"
@@ -21,8 +22,17 @@ CteniMereni chyba(const QString& cesta, const QString& duvod) {
     return c;
 }
 
-// A text of the file as a message quotes it: a line of a file that is no log may be long.
-QString ukazka(const QString& text) { return text.size() <= 100 ? text : text.left(99) + QChar(0x2026); }
+// A text of the file as a message quotes it: a line of a file that is no log may be long and
+// hold control characters, which are left out.
+QString ukazka(const QString& text) {
+    QString t;
+    for (const QChar ch : text) {
+        if (ch.category() != QChar::Other_Control) {
+            t += ch;
+        }
+    }
+    return t.size() <= 100 ? t : t.left(99) + QChar(0x2026);
+}
 
 // The lines of the file, each without its line end, or no value (and the reason) when the file
 // cannot be read.
@@ -222,11 +232,13 @@ CteniMereni NactiMereniCsv(const QString& cesta, float tv, Jazyk j, const std::o
             continue;
         }
         const QString cislo = QString::number(i + 1);
-        const QStringList pole = rozdel(radek, oddelovac);
-        if (pole.size() != sloupcu) {
+        QStringList pole = rozdel(radek, oddelovac);
+        const int posledni = std::max({sloupce->cas, sloupce->vsazka, sloupce->pec.value_or(0)});
+        if (pole.size() > sloupcu || pole.size() <= posledni) {
             return chyba(cesta,
                          Text(id::MereniSloupcu, j).arg(cislo, ukazka(radek.trimmed()), QString::number(sloupcu)));
         }
+        pole.resize(sloupcu);  // the empty fields at its end that the row left out
         const QString& textCasu = pole.at(sloupce->cas);
         if (c.body.empty()) {
             zHodin = textCasu.contains(QLatin1Char(':'));
