@@ -30,9 +30,7 @@ inline constexpr qint64 kNejvetsiSeznamMaterialu = 4LL * 1024 * 1024;     // Mat
 inline constexpr qint64 kNejvetsiVlastnostiMaterialu = 16LL * 1024 * 1024;  // MaterialProperties.txt
 inline constexpr qint64 kNejvetsiTabulkaEps = 1LL * 1024 * 1024;          // Eps.eng, Eps.cz
 inline constexpr qint64 kNejvetsiNastaveni = 1LL * 1024 * 1024;           // the settings file
-// A problem or results file: 10001 rows of results are about 300 kB, with the power-limited
-// steps twice that.
-inline constexpr qint64 kNejvetsiSouborUlohy = 16LL * 1024 * 1024;
+// A problem or results file: kNejvetsiSoubor (files/soubor.h).
 
 struct CelySoubor {
     QByteArray bajty;                      // the whole file, when druh is Zadne

@@ -18,6 +18,7 @@
 #include "files/krivka_csv.h"
 #include "files/materialy.h"
 #include "files/mereni_csv.h"
+#include "files/soubor.h"
 #include "files/windows1250.h"
 #include "files/zapis.h"
 #include "support/lokal.h"
@@ -84,6 +85,28 @@ TEST_F(Slozka, APropertyTableOverItsLimitIsRefusedNotCut) {
     EXPECT_EQ(k.chyba, cesta(QStringLiteral("velka.csv")) + QStringLiteral("\nThe file is too large: 16777223 bytes, at most 16777216."));
     const PrecteniKrivky roura_ = NactiKrivkuCsv(roura(QStringLiteral("r.csv")), Jazyk::Anglicky);
     EXPECT_TRUE(roura_.chyba.endsWith(QStringLiteral("\nThis is no regular file (a device or a pipe).")));
+}
+
+// A problem or results file is read only when regular and within its size: a pipe that nobody
+// writes is named at once, a file past the limit (sparse, so the test writes nothing) refused.
+TEST_F(Slozka, TheProblemReaderTakesOnlyARegularFileWithinItsSize) {
+    QFile velky(cesta(QStringLiteral("velky.cfg")));
+    ASSERT_TRUE(velky.open(QIODevice::WriteOnly) && velky.resize(kNejvetsiSoubor + 1));
+    velky.close();
+    const struct {
+        QString cesta;
+        QString chyba;
+    } pripady[] = {
+        {roura(QStringLiteral("roura.cfg")), QStringLiteral("This is no regular file (a device or a pipe).")},
+        {velky.fileName(), QStringLiteral("The file holds %1 bytes, more than the %2 bytes a problem or results file "
+                                          "can hold.").arg(kNejvetsiSoubor + 1).arg(kNejvetsiSoubor)},
+    };
+    for (const auto& p : pripady) {
+        const PrecteniSouboru r = NactiSoubor(p.cesta, false, Uloha{}, Jazyk::Anglicky);
+        EXPECT_FALSE(r.obsah);
+        EXPECT_EQ(r.chyba.druh, DruhChyby::Soubor);
+        EXPECT_EQ(r.chyba.text, p.cesta + QLatin1Char('\n') + p.chyba);
+    }
 }
 
 // A device, a pipe that nobody reads or a folder is refused before anything is written, and a
