@@ -457,14 +457,15 @@ TEST(UlozSoubor, FailureLeavesTheOldFile) {
     rlimit male = predtim;
     male.rlim_cur = 1024;
     setrlimit(RLIMIT_FSIZE, &male);
-    const std::optional<QString> chyba = UlozSoubor(cesta, u, Spocti(u).vysledek.get(), QString(), Jazyk::Anglicky);
+    const std::optional<Chyba> chyba = UlozSoubor(cesta, u, Spocti(u).vysledek.get(), QString(), Jazyk::Anglicky);
     setrlimit(RLIMIT_FSIZE, &predtim);
     ASSERT_TRUE(chyba);
-    EXPECT_TRUE(chyba->startsWith(QDir::toNativeSeparators(cesta) + QLatin1Char('\n')));
+    EXPECT_EQ(chyba->druh, DruhChyby::Soubor);
+    EXPECT_TRUE(chyba->text.startsWith(QDir::toNativeSeparators(cesta) + QLatin1Char('\n')));
     EXPECT_EQ(obsah(cesta), stary);
-    const std::optional<QString> plny = UlozSoubor(QStringLiteral("/dev/full"), u, nullptr, QString(), Jazyk::Anglicky);
+    const std::optional<Chyba> plny = UlozSoubor(QStringLiteral("/dev/full"), u, nullptr, QString(), Jazyk::Anglicky);
     ASSERT_TRUE(plny);
-    EXPECT_TRUE(plny->contains(QStringLiteral("This is no regular file"))) << plny->toStdString();
+    EXPECT_TRUE(plny->text.contains(QStringLiteral("This is no regular file"))) << plny->text.toStdString();
 }
 
 // Several files as one: when one cannot be written, none is.
