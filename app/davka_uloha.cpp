@@ -128,7 +128,7 @@ std::optional<Uprava> UpravaArgumentu(const Kontext& k) {
         } else if (PrecteniKrivky cteni = NactiKrivkuCsv(hodnota, k.jazyk); cteni.krivka) {
             uprava.vlastnosti = std::move(cteni.krivka);
         } else {
-            Hlas(Text(id::ChybaSouboru, k.jazyk), cteni.chyba);
+            Hlas(cteni.chyba.titulek, cteni.chyba.text);
             chybna = true;
         }
     }

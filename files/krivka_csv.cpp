@@ -81,7 +81,8 @@ std::optional<QString> ChybaBodu(const std::vector<RadekBodu>& radky, qsizetype 
 
 PrecteniKrivky NactiKrivkuCsv(const QString& cesta, Jazyk j) {
     const auto selhani = [&](const QString& popis) {
-        return PrecteniKrivky{std::nullopt, QDir::toNativeSeparators(cesta) + QLatin1Char('\n') + popis};
+        return PrecteniKrivky{std::nullopt, Chyba{DruhChyby::Soubor, Text(id::ChybaSouboru, j),
+                                                  QDir::toNativeSeparators(cesta) + QLatin1Char('\n') + popis}};
     };
     const CelySoubor soubor = NactiCelySoubor(cesta, kNejvetsiTabulkaVlastnosti, j);
     if (!soubor.precten()) {
@@ -129,7 +130,7 @@ PrecteniKrivky NactiKrivkuCsv(const QString& cesta, Jazyk j) {
     for (const RadekBodu& r : body) {
         v.Body.push_back(r.bod);
     }
-    return PrecteniKrivky{std::move(v), QString()};
+    return PrecteniKrivky{std::move(v), {}};
 }
 
 }  // namespace zorvet

@@ -16,10 +16,8 @@ namespace {
 
 constexpr double kDen = 86400.0;
 
-CteniMereni chyba(const QString& cesta, const QString& duvod) {
-    CteniMereni c;
-    c.chyba = ZpravaSouboru(cesta, duvod);
-    return c;
+Chyba chybaSouboru(const QString& cesta, const QString& duvod, Jazyk j) {
+    return Chyba{DruhChyby::Soubor, Text(id::ChybaSouboru, j), ZpravaSouboru(cesta, duvod)};
 }
 
 // A text of the file as a message quotes it: a line of a file that is no log may be long and
@@ -186,7 +184,7 @@ HlavickaMereni CtiHlavickuMereni(const QString& cesta, Jazyk j) {
     QString duvod;
     const std::optional<QStringList> radky = ctiRadky(cesta, j, &duvod);
     if (!radky) {
-        h.chyba = ZpravaSouboru(cesta, duvod);
+        h.chyba = chybaSouboru(cesta, duvod, j);
         return h;
     }
     const QString hlavicka = radky->value(0);
@@ -196,6 +194,11 @@ HlavickaMereni CtiHlavickuMereni(const QString& cesta, Jazyk j) {
 }
 
 CteniMereni NactiMereniCsv(const QString& cesta, float tv, Jazyk j, const std::optional<SloupceMereni>& zvolene) {
+    const auto chyba = [&](const QString& c, const QString& duvod) {
+        CteniMereni m;
+        m.chyba = chybaSouboru(c, duvod, j);
+        return m;
+    };
     QString duvod;
     const std::optional<QStringList> radky = ctiRadky(cesta, j, &duvod);
     if (!radky) {

@@ -16,6 +16,7 @@
 #include <optional>
 #include <vector>
 
+#include "files/chyba.h"
 #include "model/nastaveni.h"
 #include "model/planovani.h"
 
@@ -24,7 +25,7 @@ namespace zorvet {
 struct CteniMereni {
     std::vector<BodMereni> body;  // empty when the log could not be used
     bool sPeci = false;           // the log holds the furnace temperature
-    QString chyba;                // then the file and the reason, the line named
+    Chyba chyba;                  // then the File Error: the file and the reason, the line named
 };
 
 // The columns of a log by their 0-based index in the header: the time, the charge temperature
@@ -45,7 +46,7 @@ CteniMereni NactiMereniCsv(const QString& cesta, float tv, Jazyk jazyk,
 struct HlavickaMereni {
     QStringList nazvy;                       // the header's column names, quotes and blanks removed
     std::optional<SloupceMereni> podleNazvu;  // the columns those names give, when they name them
-    QString chyba;                           // the file and the reason when it cannot be read
+    Chyba chyba;                             // the File Error when it cannot be read
 };
 
 // The header of a log, so that a window can offer its columns when the names are not the known

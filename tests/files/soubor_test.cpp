@@ -413,11 +413,11 @@ TEST_P(KrivkaCsv, ReadsOrNamesTheFault) {
     const PrecteniKrivky k = NactiKrivkuCsv(cesta, Jazyk::Anglicky);
     if (*p.chyba != '\0') {
         EXPECT_FALSE(k.krivka);
-        EXPECT_TRUE(k.chyba.startsWith(QDir::toNativeSeparators(cesta) + QLatin1Char('\n') + QString::fromUtf8(p.chyba)))
-            << k.chyba.toStdString();
+        EXPECT_TRUE(k.chyba.text.startsWith(QDir::toNativeSeparators(cesta) + QLatin1Char('\n') + QString::fromUtf8(p.chyba)))
+            << k.chyba.text.toStdString();
         return;
     }
-    ASSERT_TRUE(k.krivka) << k.chyba.toStdString();
+    ASSERT_TRUE(k.krivka) << k.chyba.text.toStdString();
     const float lambda0 = p.lambda > 0.0f ? 54.0f : 0.0f;
     EXPECT_EQ(*k.krivka, (VlastnostiMaterialu{"ocel.c45", {{20.0f, 460.5f, lambda0}, {1200.0f, 650.0f, p.lambda}}}));
 }

@@ -82,9 +82,9 @@ TEST_F(Slozka, APropertyTableOverItsLimitIsRefusedNotCut) {
     tabulka += "600,5000\n1200,5000\n";
     const PrecteniKrivky k = NactiKrivkuCsv(zapis(QStringLiteral("velka.csv"), tabulka), Jazyk::Anglicky);
     EXPECT_FALSE(k.krivka);
-    EXPECT_EQ(k.chyba, cesta(QStringLiteral("velka.csv")) + QStringLiteral("\nThe file is too large: 16777223 bytes, at most 16777216."));
+    EXPECT_EQ(k.chyba.text, cesta(QStringLiteral("velka.csv")) + QStringLiteral("\nThe file is too large: 16777223 bytes, at most 16777216."));
     const PrecteniKrivky roura_ = NactiKrivkuCsv(roura(QStringLiteral("r.csv")), Jazyk::Anglicky);
-    EXPECT_TRUE(roura_.chyba.endsWith(QStringLiteral("\nThis is no regular file (a device or a pipe).")));
+    EXPECT_TRUE(roura_.chyba.text.endsWith(QStringLiteral("\nThis is no regular file (a device or a pipe).")));
 }
 
 // A problem or results file is read only when regular and within its size: a pipe that nobody
@@ -320,7 +320,7 @@ TEST_P(MereniZ, ReadsEveryFormOrSaysWhyWithTheLine) {
         const test::Lokal l(lokal);
         const QString cesta = QStringLiteral(ZORVET_TEST_DATA "/") + QString::fromLatin1(p.soubor);
         const CteniMereni c = NactiMereniCsv(cesta, 20.0f, Jazyk::Anglicky, p.sloupce);
-        EXPECT_EQ(c.chyba, *p.chyba ? cesta + QLatin1Char('\n') + QString::fromUtf8(p.chyba) : QString()) << p.soubor;
+        EXPECT_EQ(c.chyba.text, *p.chyba ? cesta + QLatin1Char('\n') + QString::fromUtf8(p.chyba) : QString()) << p.soubor;
         std::vector<double> casy, teploty;
         for (const BodMereni& b : c.body) {
             casy.push_back(b.cas);
@@ -362,7 +362,7 @@ TEST(HlavickaMereni, NamesTheColumnsForAWindowToOffer) {
     EXPECT_EQ(z.podleNazvu->cas, 1);
     EXPECT_EQ(z.podleNazvu->vsazka, 0);
     EXPECT_FALSE(z.podleNazvu->pec);
-    EXPECT_EQ(CtiHlavickuMereni(QStringLiteral("/dev/zero"), Jazyk::Anglicky).chyba,
+    EXPECT_EQ(CtiHlavickuMereni(QStringLiteral("/dev/zero"), Jazyk::Anglicky).chyba.text,
               QStringLiteral("/dev/zero\nThis is no regular file (a device or a pipe)."));
 }
 
