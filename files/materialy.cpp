@@ -252,7 +252,8 @@ void ctiVlastnosti(const QString& text, DatabazeMaterialu& db) {
     const QStringList radky = radkyTextu(text);
     std::set<std::string> videne;
     for (const ZaznamVlastnosti& z : zaznamyVlastnosti(radky)) {
-        if (!videne.insert(z.nazev).second) {
+        // A record without a name belongs to no material (its lines stay in the file).
+        if (z.nazev.empty() || !videne.insert(z.nazev).second) {
             continue;
         }
         VlastnostiMaterialu krivka{z.nazev, {}};
