@@ -370,7 +370,7 @@ QString SouborVlastnosti() { return kSouborVlastnosti; }
 
 void NastavZkouskuUkladani(ZkouskaUkladani z) { zkouska() = std::move(z); }
 
-DatabazeMaterialu NactiMaterialy(const QString& slozka, Jazyk jazyk, QStringList* chyby) {
+DatabazeMaterialu NactiMaterialy(const QString& slozka, Jazyk jazyk, QList<Chyba>* chyby) {
     const QDir dir(slozka);
     DatabazeMaterialu db;
     const auto cti = [&](const QString& jmeno, qint64 nejvic) {
@@ -378,7 +378,7 @@ DatabazeMaterialu NactiMaterialy(const QString& slozka, Jazyk jazyk, QStringList
         QString chyba;
         std::optional<QString> text = ctiSoubor(cesta, nejvic, jazyk, &chyba);
         if (!text && chyby != nullptr) {
-            chyby->append(ZpravaSouboru(cesta, chyba));
+            chyby->append(Chyba{DruhChyby::Soubor, Text(id::ChybaSouboru, jazyk), ZpravaSouboru(cesta, chyba)});
         }
         return text;
     };
@@ -423,19 +423,37 @@ DatabazeMaterialu NactiMaterialy(const QString& slozka, Jazyk jazyk, QStringList
     return db;
 }
 
-UlozeniMaterialu UlozMaterial(const QString& slozka, const Material& material, bool prepsat, QString* chyba,
-                              Jazyk jazyk) {
-    return ulozZaznam(QDir(slozka).filePath(kSouborMaterialu), material.Nazev, {material.c, material.Gama}, prepsat,
-                      kPocetMaterialu, jazyk, chyba);
+namespace {
+
+// A save, its failure given as the File Error it is.
+UlozeniMaterialu sChybou(Jazyk j, Chyba* chyba, const std::function<UlozeniMaterialu(QString*)>& ulozeni) {
+    QString popis;
+    const UlozeniMaterialu u = ulozeni(&popis);
+    if (u == UlozeniMaterialu::Chyba && chyba != nullptr) {
+        *chyba = Chyba{DruhChyby::Soubor, Text(id::ChybaSouboru, j), popis};
+    }
+    return u;
 }
 
-UlozeniMaterialu UlozVodivost(const QString& slozka, const std::string& nazev, float lambda, QString* chyba,
+}  // namespace
+
+UlozeniMaterialu UlozMaterial(const QString& slozka, const Material& material, bool prepsat, Chyba* chyba,
                               Jazyk jazyk) {
-    return ulozVlastnost(slozka, QString::fromStdString(upravJmeno(QString::fromStdString(nazev))), kLambda,
-                         {cisloVlastnosti(lambda)}, true, jazyk, chyba);
+    return sChybou(jazyk, chyba, [&](QString* popis) {
+        return ulozZaznam(QDir(slozka).filePath(kSouborMaterialu), material.Nazev, {material.c, material.Gama},
+                          prepsat, kPocetMaterialu, jazyk, popis);
+    });
 }
 
-UlozeniMaterialu UlozKrivku(const QString& slozka, const VlastnostiMaterialu& krivka, bool prepsat, QString* chyba,
+UlozeniMaterialu UlozVodivost(const QString& slozka, const std::string& nazev, float lambda, Chyba* chyba,
+                              Jazyk jazyk) {
+    return sChybou(jazyk, chyba, [&](QString* popis) {
+        return ulozVlastnost(slozka, QString::fromStdString(upravJmeno(QString::fromStdString(nazev))), kLambda,
+                             {cisloVlastnosti(lambda)}, true, jazyk, popis);
+    });
+}
+
+UlozeniMaterialu UlozKrivku(const QString& slozka, const VlastnostiMaterialu& krivka, bool prepsat, Chyba* chyba,
                             Jazyk jazyk) {
     const bool lambda =
         std::any_of(krivka.Body.begin(), krivka.Body.end(), [](const BodVlastnosti& b) { return b.lambda != 0.0f; });
@@ -447,7 +465,9 @@ UlozeniMaterialu UlozKrivku(const QString& slozka, const VlastnostiMaterialu& kr
         }
         body.append(bod);
     }
-    return ulozVlastnost(slozka, QString::fromStdString(krivka.Nazev), kBod, body, prepsat, jazyk, chyba);
+    return sChybou(jazyk, chyba, [&](QString* popis) {
+        return ulozVlastnost(slozka, QString::fromStdString(krivka.Nazev), kBod, body, prepsat, jazyk, popis);
+    });
 }
 
 }  // namespace zorvet

@@ -32,10 +32,12 @@
 #pragma once
 
 #include <QString>
+#include <QList>
 #include <QStringList>
 #include <cstdint>
 #include <functional>
 
+#include "files/chyba.h"
 #include "model/nastaveni.h"
 #include "model/material.h"
 
@@ -47,8 +49,8 @@ namespace zorvet {
 // counts; a number that cannot be read is NaN, so that the curve's check names it) and the
 // emissivity text of the language's file (empty when it is missing). A file that is there but
 // cannot be read (a folder, a pipe, a device, too large, refused by the system) counts as
-// missing, and its message (the path, a line end, the reason) is added to chyby when given.
-DatabazeMaterialu NactiMaterialy(const QString& slozka, Jazyk jazyk, QStringList* chyby = nullptr);
+// missing, and its File Error (the path, a line end, the reason) is added to chyby when given.
+DatabazeMaterialu NactiMaterialy(const QString& slozka, Jazyk jazyk, QList<Chyba>* chyby = nullptr);
 
 enum class UlozeniMaterialu {
     Pridan,    // appended to the file
@@ -65,19 +67,19 @@ inline constexpr int kCekaniNaUlozeni = 5000;
 // Saves one material: the file is read again, and only that material's two lines are
 // added or (with prepsat) replaced; everything else in the file stays as it is, also what
 // was changed in it since it was last read. The file is replaced only when the new one is
-// complete. chyba gets the File Error message's text on a failure, in the language jazyk.
-UlozeniMaterialu UlozMaterial(const QString& slozka, const Material& material, bool prepsat, QString* chyba,
+// complete. chyba gets the File Error on a failure, in the language jazyk.
+UlozeniMaterialu UlozMaterial(const QString& slozka, const Material& material, bool prepsat, Chyba* chyba,
                               Jazyk jazyk = Jazyk::Anglicky);
 
 // Adds or replaces the thermal conductivity of a material in MaterialProperties.txt, the same
 // way: only that record's lambda line changes. The name is stored as Material.lst stores it.
 // The problem and results files never hold it.
-UlozeniMaterialu UlozVodivost(const QString& slozka, const std::string& nazev, float lambda, QString* chyba,
+UlozeniMaterialu UlozVodivost(const QString& slozka, const std::string& nazev, float lambda, Chyba* chyba,
                               Jazyk jazyk = Jazyk::Anglicky);
 
 // Saves a user's property curve under its name in MaterialProperties.txt: only the point lines
 // of that record change (Existuje when it holds points and prepsat is false).
-UlozeniMaterialu UlozKrivku(const QString& slozka, const VlastnostiMaterialu& krivka, bool prepsat, QString* chyba,
+UlozeniMaterialu UlozKrivku(const QString& slozka, const VlastnostiMaterialu& krivka, bool prepsat, Chyba* chyba,
                             Jazyk jazyk = Jazyk::Anglicky);
 
 // The companion file's name, for messages.

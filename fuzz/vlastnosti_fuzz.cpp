@@ -16,11 +16,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         ZORVET_OVER(!nazev.empty() && std::isfinite(lambda));
     }
     const std::string novy = "Nový, materiál";
-    QString chyba;
+    Chyba chyba;
     const UlozeniMaterialu u = UlozVodivost(slozka, novy, 45.5f, &chyba);
     const DatabazeMaterialu po = NactiMaterialy(slozka, Jazyk::Anglicky);
     if (u != UlozeniMaterialu::Pridan && u != UlozeniMaterialu::Prepsan) {
-        ZORVET_OVER(!chyba.isEmpty());
+        ZORVET_OVER(!chyba.text.isEmpty());
         return 0;
     }
     ZORVET_OVER(po.Vodivosti.count(novy) == 1 && po.Vodivosti.at(novy) == 45.5f);

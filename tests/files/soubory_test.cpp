@@ -185,7 +185,7 @@ TEST_F(Slozka, SameFileByAnyName) {
 // Two saves of the data folder's file at once: the second, started while the first holds the
 // lock between reading and writing, fails with a message instead of being lost.
 TEST_F(Slozka, SavesThatMeetAreSerialisedAndNoneIsLost) {
-    QString chyba2;
+    Chyba chyba2;
     std::optional<UlozeniMaterialu> druhy;
     std::optional<UlozeniMaterialu> druhaVodivost;
     NastavZkouskuUkladani({[&] {
@@ -194,7 +194,7 @@ TEST_F(Slozka, SavesThatMeetAreSerialisedAndNoneIsLost) {
                                druhaVodivost = UlozVodivost(dir_.path(), "Druhy", 45.0f, &chyba2, Jazyk::Cesky);
                            },
                            20});
-    QString chyba;
+    Chyba chyba;
     EXPECT_EQ(UlozMaterial(dir_.path(), Material{"Prvni", 1, 2}, false, &chyba), UlozeniMaterialu::Pridan);
     EXPECT_EQ(druhy, UlozeniMaterialu::Chyba);
     EXPECT_EQ(druhaVodivost, UlozeniMaterialu::Pridan);  // another file, another lock
@@ -206,7 +206,7 @@ TEST_F(Slozka, SavesThatMeetAreSerialisedAndNoneIsLost) {
     EXPECT_EQ(UlozVodivost(dir_.path(), "Treti", 40.0f, &chyba), UlozeniMaterialu::Pridan);
     NastavZkouskuUkladani({});
     EXPECT_EQ(druhaVodivost, UlozeniMaterialu::Chyba);
-    EXPECT_EQ(chyba2, cesta(QStringLiteral("MaterialProperties.txt")) +
+    EXPECT_EQ(chyba2.text, cesta(QStringLiteral("MaterialProperties.txt")) +
                           QStringLiteral("\nDo souboru právě ukládá někdo jiný, a tak nebylo uloženo nic. Zkuste to znovu."));
     const DatabazeMaterialu db = NactiMaterialy(dir_.path(), Jazyk::Anglicky);
     EXPECT_EQ(db.Materialy, (std::vector<Material>{{"Prvni", 1, 2}}));
@@ -225,8 +225,8 @@ TEST_F(Slozka, TheLockOfAnEndedProcessIsTakenOver) {
     int stav = -1;
     ASSERT_EQ(::waitpid(dite, &stav, 0), dite);
     ASSERT_TRUE(WIFEXITED(stav) && WEXITSTATUS(stav) == 0 && QFile::exists(zamek));
-    QString chyba;
-    EXPECT_EQ(UlozMaterial(dir_.path(), Material{"M", 1, 2}, false, &chyba), UlozeniMaterialu::Pridan) << chyba.toStdString();
+    Chyba chyba;
+    EXPECT_EQ(UlozMaterial(dir_.path(), Material{"M", 1, 2}, false, &chyba), UlozeniMaterialu::Pridan) << chyba.text.toStdString();
     EXPECT_FALSE(QFile::exists(zamek));
 }
 
@@ -259,7 +259,7 @@ TEST_F(Slozka, MaterialsInUtf16AreReadAndWrittenBackInOneEncoding) {
         const std::vector<Material> pred = NactiMaterialy(dir_.path(), Jazyk::Anglicky).Materialy;
         ASSERT_FALSE(pred.empty()) << jmeno;
         EXPECT_EQ(pred.front().Nazev, jmeno[5] == 'l' ? "Ocel S235" : "Mosaz, CuZn37");
-        QString chyba;
+        Chyba chyba;
         ASSERT_EQ(UlozMaterial(dir_.path(), Material{"Nový", 1, 2}, false, &chyba), UlozeniMaterialu::Pridan);
         const QByteArray bajty = obsah(QStringLiteral("Material.lst"));
         std::vector<Material> po = pred;
@@ -275,15 +275,19 @@ TEST_F(Slozka, APipeAmongTheMaterialFilesIsNamedNotRead) {
     roura(QStringLiteral("Material.lst"));
     roura(QStringLiteral("Eps.eng"));
     QDir().mkdir(cesta(QStringLiteral("Conductivity.lst")));
-    QStringList chyby;
+    QList<Chyba> chyby;
     EXPECT_TRUE(NactiMaterialy(dir_.path(), Jazyk::Anglicky, &chyby).Materialy.empty());
+    QStringList texty;
+    for (const Chyba& c : chyby) {
+        texty.append(c.text);
+    }
     const QString roura_ = QStringLiteral("\nThis is no regular file (a device or a pipe).");
-    EXPECT_EQ(chyby, (QStringList{cesta(QStringLiteral("Material.lst")) + roura_,
+    EXPECT_EQ(texty, (QStringList{cesta(QStringLiteral("Material.lst")) + roura_,
                                   cesta(QStringLiteral("Conductivity.lst")) + QStringLiteral("\nThis is a folder, not a file."),
                                   cesta(QStringLiteral("Eps.eng")) + roura_}));
-    QString chyba;
+    Chyba chyba;
     EXPECT_EQ(UlozMaterial(dir_.path(), Material{"M", 1, 2}, false, &chyba), UlozeniMaterialu::Chyba);
-    EXPECT_EQ(chyba, cesta(QStringLiteral("Material.lst")) + roura_);
+    EXPECT_EQ(chyba.text, cesta(QStringLiteral("Material.lst")) + roura_);
 }
 
 // A settings file that is a pipe is no setting: English, at once; nothing is stored into it.
