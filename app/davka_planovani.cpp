@@ -293,8 +293,7 @@ int Prizpusob(const Kontext& k) {
     }
     const CteniMereni log = NactiMereniCsv(k.parser.value(k.v.mereni), n.uloha.Tv, k.jazyk);
     if (log.body.empty()) {
-        Hlas(Text(id::ChybaSouboru, k.jazyk), log.chyba);
-        return kNepouzitelnyVstup;
+        return Ohlas(log.chyba);
     }
     const VysledekPrizpusobeni f = PrizpusobEmisivitu(n.uloha, log.body);
     if (!f.uspech) {

@@ -3,11 +3,13 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLocale>
+#include <algorithm>
 #include <cmath>
 #include <csignal>
 
 #include "app/davka_spolecne.h"
 #include "files/cisla.h"
+#include "files/cteni_souboru.h"
 #include "files/krivka_csv.h"
 #include "files/retezce.h"
 #include "files/soubor.h"
@@ -34,13 +36,6 @@ Uloha vychoziUloha() {
         }
     }
     return u;
-}
-
-// A path as the file system knows it: resolved when it exists, else made absolute and clean.
-QString kanonicka(const QString& cesta) {
-    const QFileInfo info(cesta);
-    const QString kanon = info.canonicalFilePath();
-    return kanon.isEmpty() ? QDir::cleanPath(info.absoluteFilePath()) : kanon;
 }
 
 }  // namespace
@@ -133,7 +128,7 @@ std::optional<Uprava> UpravaArgumentu(const Kontext& k) {
         } else if (PrecteniKrivky cteni = NactiKrivkuCsv(hodnota, k.jazyk); cteni.krivka) {
             uprava.vlastnosti = std::move(cteni.krivka);
         } else {
-            Hlas(Text(id::ChybaSouboru, k.jazyk), cteni.chyba);
+            Hlas(cteni.chyba.titulek, cteni.chyba.text);
             chybna = true;
         }
     }
@@ -221,17 +216,23 @@ int VysledekSouboru(const Kontext& k, std::shared_ptr<const Vysledek>& vysledek)
 }
 
 int ZkontrolujVystupy(const Kontext& k, const QList<QString>& vystupy) {
-    QList<QString> videne{kanonicka(k.soubor)};
-    for (const QString& vystup : vystupy) {
-        const QString kanon = kanonicka(vystup);
-        if (videne.contains(kanon)) {
-            Hlas(Text(id::ChybaSouboru, k.jazyk),
-                 QDir::toNativeSeparators(vystup) + QLatin1Char('\n') +
-                     (kanon == videne.front() ? QStringLiteral("this is the file the command reads; it is not replaced.")
-                                              : QStringLiteral("another output of the command names this file too.")));
+    for (qsizetype i = 0; i < vystupy.size(); ++i) {
+        const QString& vystup = vystupy[i];
+        QString duvod;
+        // An output is a regular file or a new one: a folder, a device or a pipe is refused
+        // before anything is computed or written, without being opened.
+        if (const DruhSelhani druh = DruhCesty(vystup); druh == DruhSelhani::JeSlozka || druh == DruhSelhani::NeniSoubor) {
+            duvod = TextSelhani(druh, k.jazyk);
+        } else if (!k.soubor.isEmpty() && StejnySoubor(vystup, k.soubor)) {
+            duvod = QStringLiteral("this is the file the command reads; it is not replaced.");
+        } else if (std::any_of(vystupy.begin(), vystupy.begin() + i,
+                               [&](const QString& jiny) { return StejnySoubor(jiny, vystup); })) {
+            duvod = QStringLiteral("another output of the command names this file too.");
+        }
+        if (!duvod.isEmpty()) {
+            Hlas(Text(id::ChybaSouboru, k.jazyk), QDir::toNativeSeparators(vystup) + QLatin1Char('\n') + duvod);
             return kNepouzitelnyVstup;
         }
-        videne.append(kanon);
     }
     return kUspech;
 }
@@ -243,27 +244,29 @@ int Dokonci(const Kontext& k, const std::shared_ptr<Vysledek>& vysledek, const Q
         Hlas(QString(), QStringLiteral("--comment: ") + *chyba);
         return kNepouzitelnyVstup;
     }
-    // The files first, all of them or none: a run whose files could not be written prints no
-    // result and leaves every file as it was.
-    QList<std::pair<QString, QByteArray>> soubory;
+    // Every file is prepared beside its target, then the result is printed, then the files are
+    // put in place: a run that could not write a file or print leaves every file as it was.
+    QList<QString> cesty;
     if (p.isSet(k.v.vysledky)) {
-        soubory.append({p.value(k.v.vysledky), BajtySouboru(vysledek->Uloha, vysledek.get(), komentar, k.jazyk)});
+        cesty.append(p.value(k.v.vysledky));
     }
     if (p.isSet(k.v.csv)) {
-        soubory.append({p.value(k.v.csv), TabulkaCsv(*vysledek).toUtf8()});
-    }
-    QList<QString> cesty;
-    for (const auto& s : soubory) {
-        cesty.append(s.first);
+        cesty.append(p.value(k.v.csv));
     }
     if (const int kod = ZkontrolujVystupy(k, cesty); kod != kUspech) {
         return kod;
     }
-    QString kde;
-    QString duvod;
-    if (!writeAllOrNone(soubory, &kde, &duvod)) {
-        Hlas(Text(id::ChybaSouboru, k.jazyk), QDir::toNativeSeparators(kde) + QLatin1Char('\n') + duvod);
+    SadaVystupu sada(k.jazyk);
+    const auto selhalo = [&] {
+        Hlas(Text(id::ChybaSouboru, k.jazyk), QDir::toNativeSeparators(sada.cesta()) + QLatin1Char('\n') + sada.chyba());
         return kNepouzitelnyVstup;
+    };
+    if (p.isSet(k.v.vysledky) &&
+        !sada.pridej(p.value(k.v.vysledky), BajtySouboru(vysledek->Uloha, vysledek.get(), komentar, k.jazyk))) {
+        return selhalo();
+    }
+    if (p.isSet(k.v.csv) && !sada.pridej(p.value(k.v.csv), TabulkaCsv(*vysledek).toUtf8())) {
+        return selhalo();
     }
     const Jazyk j = k.jazyk;
     QString out = prvni.isEmpty() ? QString() : prvni + QLatin1Char('\n');
@@ -282,9 +285,9 @@ int Dokonci(const Kontext& k, const std::shared_ptr<Vysledek>& vysledek, const Q
     out += RadkyRozsireni(*vysledek, j);
     Vypis(stdout, out);
     if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0) {
-        return kNepouzitelnyVstup;
+        return kNepouzitelnyVstup;  // the set ends uncommitted: no file is changed
     }
-    return kUspech;
+    return sada.potvrd() ? kUspech : selhalo();
 }
 
 }  // namespace zorvet::davka

@@ -1,5 +1,6 @@
 // Zorvet: the window, or the batch command line ("zorvet compute ...", "zorvet chart ...",
 // "zorvet --help").
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 
@@ -22,6 +23,9 @@ bool maDisplej() {
 
 int main(int argc, char** argv) {
     if (zorvet::JeDavka(argc, argv)) {
+        // A standard output closed by its reader (zorvet ... | head) is a failed write that the
+        // batch sees and reports, not a kill in the middle of its work.
+        std::signal(SIGPIPE, SIG_IGN);
         // Only the chart needs the widgets; compute and table run on QtCore alone.
         return zorvet::JeGrafDavka(argc, argv) ? zorvet::SpustGrafDavku(argc, argv) : zorvet::SpustDavku(argc, argv);
     }

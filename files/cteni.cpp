@@ -231,9 +231,13 @@ std::optional<double> parseNumber(QStringView text) {
     if (const std::optional<double> x = ctiProsteCislo(t)) {
         return x;
     }
-    // The locale's own forms: digit grouping, its minus sign. Not "nan" or "inf", which it
-    // takes too: no person or writer means a number by them.
-    const std::optional<double> x = ctiVLokalu(QLocale(), t);
+    // The locale's own forms, such as its minus sign; not digit grouping, which no writer
+    // writes and which reads "1,500" as fifteen hundred under a point locale but as one and a
+    // half under a comma locale. Not "nan" or "inf" either, which it takes too: no person or
+    // writer means a number by them.
+    QLocale lokal;
+    lokal.setNumberOptions(lokal.numberOptions() | QLocale::RejectGroupSeparator);
+    const std::optional<double> x = ctiVLokalu(lokal, t);
     return x && std::isfinite(*x) ? x : std::nullopt;
 }
 
@@ -262,9 +266,32 @@ std::optional<QString> CteckaTextu::radek() {
     while (pozice_ < text_.size() && !jeKonecRadku(pozice_)) {
         ++pozice_;
     }
+    prohlednuto_ += pozice_ - zacatek + 1;
     QString r = text_.sliced(zacatek, pozice_ - zacatek);
     preskocKonecRadku();
     return r;
+}
+
+void CteckaTextu::preskocPrazdneRadky() {
+    // Looks no further than the first character that is no white space: a line of content is
+    // not read to its end here, only by the read that consumes it.
+    qsizetype i = pozice_;
+    while (i < text_.size() && !jeKonecRadku(i) && text_[i].isSpace()) {
+        ++i;
+    }
+    prohlednuto_ += i - pozice_ + 1;
+    while (i == text_.size() || jeKonecRadku(i)) {
+        pozice_ = i;
+        preskocKonecRadku();
+        if (naKonci()) {
+            return;
+        }
+        i = pozice_;
+        while (i < text_.size() && !jeKonecRadku(i) && text_[i].isSpace()) {
+            ++i;
+        }
+        prohlednuto_ += i - pozice_ + 1;
+    }
 }
 
 void CteckaTextu::zaPolem() {
@@ -272,6 +299,7 @@ void CteckaTextu::zaPolem() {
     while (pozice_ < text_.size() && text_[pozice_] == QLatin1Char(' ')) {
         ++pozice_;
     }
+    prohlednuto_ += pozice_ - zaPolem + 1;
     if (pozice_ < text_.size() && text_[pozice_] == QLatin1Char(',')) {
         // After blanks, a comma with a digit after it is the next number, a value below 1
         // written under the decimal comma (" 600  ,5 "), not a separator.
@@ -285,9 +313,11 @@ void CteckaTextu::zaPolem() {
 }
 
 std::optional<QString> CteckaTextu::textovePole() {
+    const qsizetype predMezerami = pozice_;
     while (pozice_ < text_.size() && text_[pozice_] == QLatin1Char(' ')) {
         ++pozice_;
     }
+    prohlednuto_ += pozice_ - predMezerami + 1;
     if (naKonci()) {
         return std::nullopt;
     }
@@ -300,6 +330,7 @@ std::optional<QString> CteckaTextu::textovePole() {
         while (konec < text_.size() && text_[konec] != QLatin1Char('"') && !jeKonecRadku(konec)) {
             ++konec;
         }
+        prohlednuto_ += konec - pozice_ + 1;
         pole = text_.sliced(zacatek, konec - zacatek);
         pozice_ = konec < text_.size() && text_[konec] == QLatin1Char('"') ? konec + 1 : konec;
     } else {
@@ -307,6 +338,7 @@ std::optional<QString> CteckaTextu::textovePole() {
         while (pozice_ < text_.size() && text_[pozice_] != QLatin1Char(',') && !jeKonecRadku(pozice_)) {
             ++pozice_;
         }
+        prohlednuto_ += pozice_ - zacatek + 1;
         pole = text_.sliced(zacatek, pozice_ - zacatek);
     }
     zaPolem();
@@ -317,6 +349,13 @@ std::optional<double> CteckaTextu::ciselnePole() {
     qsizetype i = pozice_;
     while (i < text_.size() && (text_[i] == QLatin1Char(' ') || jeKonecRadku(i))) {
         ++i;
+    }
+    prohlednuto_ += i - pozice_ + 1;
+    // A double quote starts no number of any form or locale. Such a field is the rest of a
+    // run of quoted names ("""""..."), which would otherwise be scanned to its end once for
+    // every name in it.
+    if (i < text_.size() && text_[i] == QLatin1Char('"')) {
+        return std::nullopt;
     }
     const qsizetype zacatek = i;
     bool oddelovac = false;
@@ -333,6 +372,8 @@ std::optional<double> CteckaTextu::ciselnePole() {
         }
         ++i;
     }
+    // The scan, and the reading of what it found.
+    prohlednuto_ += 2 * (i - zacatek);
     if (i == zacatek) {
         return std::nullopt;
     }

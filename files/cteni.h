@@ -41,12 +41,14 @@ std::optional<std::int16_t> wholeInt16(double x);
 // The number a person typed into a field, or a value of a problem or results file: the whole
 // text (surrounding blanks aside) must be a number in the user's locale or a plain number
 // written with the comma or the point as the decimal separator, whatever the locale. No value
-// for an empty text or for anything else ("95O", "1.2.3", "nan").
+// for an empty text or for anything else ("95O", "1.2.3", "nan", the grouped "1,000,000").
 std::optional<double> parseNumber(QStringView text);
 
 // Reads a data file's text from the start, line by line or field by field (as the original
 // program's sequential input did). Line ends are CR LF, LF or CR. No read goes past the end:
-// every read at the end gives no value, so a loop over the reads always ends.
+// every read at the end gives no value, so a loop over the reads always ends. Each read costs
+// in proportion to the text it consumes, or to a bounded stretch of it when it consumes nothing,
+// so that reading a whole text field by field takes time linear in its length, whatever it holds.
 class CteckaTextu {
 public:
     explicit CteckaTextu(QString text);
@@ -60,6 +62,10 @@ public:
     // The next line without its line end.
     std::optional<QString> radek();
 
+    // Skips the lines that hold nothing but white space (QChar::isSpace), each with its line
+    // end, and stops at the start of the first other line (or at the end).
+    void preskocPrazdneRadky();
+
     // A text field: leading blanks skipped; between double quotes when it starts with one
     // (up to the line end when the closing quote is missing), else up to the next comma or
     // line end.
@@ -71,6 +77,9 @@ public:
     // consumed, when the field is not a number or the text has ended.
     std::optional<double> ciselnePole();
 
+    // The characters the reads have looked at so far: the measure of their work.
+    qsizetype prohlednuto() const { return prohlednuto_; }
+
 private:
     // After a field: the blanks, then one comma or one line end.
     void zaPolem();
@@ -79,6 +88,7 @@ private:
 
     QString text_;
     qsizetype pozice_ = 0;
+    qsizetype prohlednuto_ = 0;
 };
 
 }  // namespace zorvet

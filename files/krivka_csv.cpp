@@ -1,21 +1,18 @@
 #include "files/krivka_csv.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QLocale>
 #include <algorithm>
 #include <cmath>
 
+#include "files/cteni_souboru.h"
 #include "files/retezce.h"
 #include "files/windows1250.h"
 
 namespace zorvet {
 
 namespace {
-
-// Nothing a table of points needs comes near it.
-constexpr qint64 kNejvetsiTabulka = 16LL * 1024 * 1024;
 
 const char* const kSloupce[] = {"temperature_C", "c_J_kgK", "lambda_W_mK"};
 
@@ -84,24 +81,14 @@ std::optional<QString> ChybaBodu(const std::vector<RadekBodu>& radky, qsizetype 
 
 PrecteniKrivky NactiKrivkuCsv(const QString& cesta, Jazyk j) {
     const auto selhani = [&](const QString& popis) {
-        return PrecteniKrivky{std::nullopt, QDir::toNativeSeparators(cesta) + QLatin1Char('\n') + popis};
+        return PrecteniKrivky{std::nullopt, Chyba{DruhChyby::Soubor, Text(id::ChybaSouboru, j),
+                                                  QDir::toNativeSeparators(cesta) + QLatin1Char('\n') + popis}};
     };
-    const QFileInfo info(cesta);
-    if (info.isDir()) {
-        return selhani(Text(id::JeSlozka, j));
+    const CelySoubor soubor = NactiCelySoubor(cesta, kNejvetsiTabulkaVlastnosti, j);
+    if (!soubor.precten()) {
+        return selhani(soubor.chyba);
     }
-    if (info.exists() && !info.isFile()) {
-        return selhani(Text(id::NeniSoubor, j));
-    }
-    QFile soubor(cesta);
-    if (!soubor.open(QIODevice::ReadOnly)) {
-        return selhani(soubor.errorString());
-    }
-    const QByteArray bajty = soubor.read(kNejvetsiTabulka);
-    if (soubor.error() != QFileDevice::NoError) {
-        return selhani(soubor.errorString());
-    }
-    QString text = decodeDataFile(bajty);
+    QString text = decodeDataFile(soubor.bajty);
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     QStringList radky = text.split(QLatin1Char('\n'));
@@ -139,11 +126,11 @@ PrecteniKrivky NactiKrivkuCsv(const QString& cesta, Jazyk j) {
     if (const std::optional<QString> chyba = ChybaBodu(body, radky.size() + 1, sloupcu == 3, j)) {
         return selhani(*chyba);
     }
-    VlastnostiMaterialu v{info.completeBaseName().toStdString(), {}};
+    VlastnostiMaterialu v{QFileInfo(cesta).completeBaseName().toStdString(), {}};
     for (const RadekBodu& r : body) {
         v.Body.push_back(r.bod);
     }
-    return PrecteniKrivky{std::move(v), QString()};
+    return PrecteniKrivky{std::move(v), {}};
 }
 
 }  // namespace zorvet

@@ -12,6 +12,7 @@
 #include <optional>
 #include <vector>
 
+#include "files/chyba.h"
 #include "model/nastaveni.h"
 #include "model/vlastnosti.h"
 
@@ -19,7 +20,7 @@ namespace zorvet {
 
 struct PrecteniKrivky {
     std::optional<VlastnostiMaterialu> krivka;  // nothing when the file could not be read
-    QString chyba;                              // then the file and the reason, its line and column
+    Chyba chyba;  // then the File Error: the file and the reason, its line and column
 };
 
 // Reads the table at cesta into a curve named after the file (its name without the last

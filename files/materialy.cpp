@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QList>
+#include <QLockFile>
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -11,6 +12,7 @@
 
 #include "files/cisla.h"
 #include "files/cteni.h"
+#include "files/cteni_souboru.h"
 #include "files/retezce.h"
 #include "files/windows1250.h"
 #include "files/zapis.h"
@@ -25,8 +27,6 @@ const QString kSouborVlastnosti = QStringLiteral("MaterialProperties.txt");
 const QString kMaterial = QStringLiteral("material");
 const QString kLambda = QStringLiteral("lambda");
 const QString kBod = QStringLiteral("point");
-
-bool jePrazdny(const QString& radek) { return radek.trimmed().isEmpty(); }
 
 // A record and where its lines lie in the file's text.
 struct Zaznam {
@@ -45,14 +45,8 @@ QList<Zaznam> ctiZaznamy(const QString& text, int pocetCisel) {
     QList<Zaznam> zaznamy;
     CteckaTextu cteni(text);
     for (;;) {
-        qsizetype pozice = cteni.pozice();
-        while (const std::optional<QString> r = cteni.radek()) {
-            if (!jePrazdny(*r)) {
-                break;
-            }
-            pozice = cteni.pozice();
-        }
-        cteni.nastavPozici(pozice);
+        cteni.preskocPrazdneRadky();
+        const qsizetype pozice = cteni.pozice();
         const std::optional<QString> nazev = cteni.textovePole();
         if (!nazev) {
             break;
@@ -69,24 +63,44 @@ QList<Zaznam> ctiZaznamy(const QString& text, int pocetCisel) {
     return zaznamy;
 }
 
-// The text of a file of the folder; the empty text when it is missing, no value when it
-// exists and cannot be read.
-std::optional<QString> ctiSoubor(const QString& cesta, QString* chyba) {
-    QFile soubor(cesta);
-    if (!soubor.exists()) {
+// The text of a file of the folder; the empty text when it is missing, no value (and the
+// reason in chyba) when it is anything but a regular file within the limit, or cannot be read.
+std::optional<QString> ctiSoubor(const QString& cesta, qint64 nejvic, Jazyk jazyk, QString* chyba) {
+    const CelySoubor soubor = NactiCelySoubor(cesta, nejvic, jazyk);
+    if (soubor.druh == DruhSelhani::Chybi) {
         return QString();
     }
-    if (!soubor.open(QIODevice::ReadOnly)) {
-        *chyba = soubor.errorString();
+    if (!soubor.precten()) {
+        *chyba = soubor.chyba;
         return std::nullopt;
     }
-    const QByteArray bajty = soubor.readAll();
-    if (soubor.error() != QFileDevice::NoError) {
-        *chyba = soubor.errorString();
-        return std::nullopt;
-    }
-    return decodeDataFile(bajty);
+    return decodeDataFile(soubor.bajty);
 }
+
+ZkouskaUkladani& zkouska() {
+    static ZkouskaUkladani z;
+    return z;
+}
+
+// Holds the lock of a data file for one save: while one save reads, merges and writes the
+// file, no other (of this or another process) can, so no save reported as done is lost.
+class ZamekUlozeni {
+public:
+    explicit ZamekUlozeni(const QString& cesta) : zamek_(cesta + QStringLiteral(".lock")) {}
+    // No value once the lock is held; else why not.
+    std::optional<QString> zamkni(Jazyk jazyk) {
+        if (zamek_.tryLock(zkouska().cekaniMs)) {
+            return std::nullopt;
+        }
+        if (zamek_.error() == QLockFile::LockFailedError) {
+            return Text(id::UkladaniObsazeno, jazyk);
+        }
+        return Text(id::ZamekNelze, jazyk).arg(QDir::toNativeSeparators(zamek_.fileName()));
+    }
+
+private:
+    QLockFile zamek_;
+};
 
 // A name with a comma ends at it when read, and leading blanks are skipped: such a name is
 // written between double quotes (a double quote inside it becomes an apostrophe, since it
@@ -125,15 +139,22 @@ std::string upravJmeno(QString nazev) {
 // Adds or (with prepsat) replaces the record of that name in the file, keeping everything
 // else as it is; at most limit records are added to.
 UlozeniMaterialu ulozZaznam(const QString& cesta, const std::string& jmeno, const std::vector<float>& cisla,
-                            bool prepsat, int limit, QString* chyba) {
+                            bool prepsat, int limit, Jazyk jazyk, QString* chyba) {
     const auto selhani = [&](const QString& popis) {
-        *chyba = QDir::toNativeSeparators(cesta) + QLatin1Char('\n') + popis;
+        *chyba = ZpravaSouboru(cesta, popis);
         return UlozeniMaterialu::Chyba;
     };
+    ZamekUlozeni zamek(cesta);
+    if (const std::optional<QString> proc = zamek.zamkni(jazyk)) {
+        return selhani(*proc);
+    }
     QString popis;
-    std::optional<QString> text = ctiSoubor(cesta, &popis);
+    std::optional<QString> text = ctiSoubor(cesta, kNejvetsiSeznamMaterialu, jazyk, &popis);
     if (!text) {
         return selhani(popis);
+    }
+    if (const std::function<void()> poCteni = zkouska().poCteni) {
+        poCteni();
     }
     const std::string nazev = upravJmeno(QString::fromStdString(jmeno));
     const QList<Zaznam> zaznamy = ctiZaznamy(*text, static_cast<int>(cisla.size()));
@@ -231,7 +252,8 @@ void ctiVlastnosti(const QString& text, DatabazeMaterialu& db) {
     const QStringList radky = radkyTextu(text);
     std::set<std::string> videne;
     for (const ZaznamVlastnosti& z : zaznamyVlastnosti(radky)) {
-        if (!videne.insert(z.nazev).second) {
+        // A record without a name belongs to no material (its lines stay in the file).
+        if (z.nazev.empty() || !videne.insert(z.nazev).second) {
             continue;
         }
         VlastnostiMaterialu krivka{z.nazev, {}};
@@ -266,16 +288,23 @@ QString cisloVlastnosti(float x) {
 // at the end when the file has none); every other line stays as it is. Existuje when the
 // record holds such lines and prepsat is false.
 UlozeniMaterialu ulozVlastnost(const QString& slozka, QString nazev, const QString& klic, const QStringList& nove,
-                               bool prepsat, QString* chyba) {
+                               bool prepsat, Jazyk jazyk, QString* chyba) {
     const QString cesta = QDir(slozka).filePath(kSouborVlastnosti);
     const auto selhani = [&](const QString& popis) {
-        *chyba = QDir::toNativeSeparators(cesta) + QLatin1Char('\n') + popis;
+        *chyba = ZpravaSouboru(cesta, popis);
         return UlozeniMaterialu::Chyba;
     };
+    ZamekUlozeni zamek(cesta);
+    if (const std::optional<QString> proc = zamek.zamkni(jazyk)) {
+        return selhani(*proc);
+    }
     QString popis;
-    const std::optional<QString> text = ctiSoubor(cesta, &popis);
+    const std::optional<QString> text = ctiSoubor(cesta, kNejvetsiVlastnostiMaterialu, jazyk, &popis);
     if (!text) {
         return selhani(popis);
+    }
+    if (const std::function<void()> poCteni = zkouska().poCteni) {
+        poCteni();
     }
     for (const QChar znak : {QLatin1Char('\t'), QLatin1Char('\r'), QLatin1Char('\n')}) {
         nazev.replace(znak, QLatin1Char(' '));
@@ -339,11 +368,21 @@ UlozeniMaterialu ulozVlastnost(const QString& slozka, QString nazev, const QStri
 
 QString SouborVlastnosti() { return kSouborVlastnosti; }
 
-DatabazeMaterialu NactiMaterialy(const QString& slozka, Jazyk jazyk) {
+void NastavZkouskuUkladani(ZkouskaUkladani z) { zkouska() = std::move(z); }
+
+DatabazeMaterialu NactiMaterialy(const QString& slozka, Jazyk jazyk, QList<Chyba>* chyby) {
     const QDir dir(slozka);
     DatabazeMaterialu db;
-    QString chyba;
-    if (const std::optional<QString> text = ctiSoubor(dir.filePath(kSouborMaterialu), &chyba)) {
+    const auto cti = [&](const QString& jmeno, qint64 nejvic) {
+        const QString cesta = dir.filePath(jmeno);
+        QString chyba;
+        std::optional<QString> text = ctiSoubor(cesta, nejvic, jazyk, &chyba);
+        if (!text && chyby != nullptr) {
+            chyby->append(Chyba{DruhChyby::Soubor, Text(id::ChybaSouboru, jazyk), ZpravaSouboru(cesta, chyba)});
+        }
+        return text;
+    };
+    if (const std::optional<QString> text = cti(kSouborMaterialu, kNejvetsiSeznamMaterialu)) {
         const QList<Zaznam> zaznamy = ctiZaznamy(*text, 2);
         for (const Zaznam& z : zaznamy) {
             if (db.Materialy.size() == static_cast<std::size_t>(kPocetMaterialu)) {
@@ -359,16 +398,16 @@ DatabazeMaterialu NactiMaterialy(const QString& slozka, Jazyk jazyk) {
             db.Orezany = db.Materialy.back();
         }
     }
-    if (const std::optional<QString> text = ctiSoubor(dir.filePath(kSouborVodivosti), &chyba)) {
+    if (const std::optional<QString> text = cti(kSouborVodivosti, kNejvetsiSeznamMaterialu)) {
         for (const Zaznam& z : ctiZaznamy(*text, 1)) {
             // The first record of a name counts, as the material list finds the first.
             db.Vodivosti.emplace(z.nazev, z.cisla[0]);
         }
     }
-    if (const std::optional<QString> text = ctiSoubor(dir.filePath(kSouborVlastnosti), &chyba)) {
+    if (const std::optional<QString> text = cti(kSouborVlastnosti, kNejvetsiVlastnostiMaterialu)) {
         ctiVlastnosti(*text, db);
     }
-    if (const std::optional<QString> eps = ctiSoubor(dir.filePath(Text(id::SouborEps, jazyk)), &chyba)) {
+    if (const std::optional<QString> eps = cti(Text(id::SouborEps, jazyk), kNejvetsiTabulkaEps)) {
         CteckaTextu cteni(*eps);
         QString tabulka;
         while (const std::optional<QString> material = cteni.radek()) {
@@ -384,17 +423,38 @@ DatabazeMaterialu NactiMaterialy(const QString& slozka, Jazyk jazyk) {
     return db;
 }
 
-UlozeniMaterialu UlozMaterial(const QString& slozka, const Material& material, bool prepsat, QString* chyba) {
-    return ulozZaznam(QDir(slozka).filePath(kSouborMaterialu), material.Nazev, {material.c, material.Gama}, prepsat,
-                      kPocetMaterialu, chyba);
+namespace {
+
+// A save, its failure given as the File Error it is.
+UlozeniMaterialu sChybou(Jazyk j, Chyba* chyba, const std::function<UlozeniMaterialu(QString*)>& ulozeni) {
+    QString popis;
+    const UlozeniMaterialu u = ulozeni(&popis);
+    if (u == UlozeniMaterialu::Chyba && chyba != nullptr) {
+        *chyba = Chyba{DruhChyby::Soubor, Text(id::ChybaSouboru, j), popis};
+    }
+    return u;
 }
 
-UlozeniMaterialu UlozVodivost(const QString& slozka, const std::string& nazev, float lambda, QString* chyba) {
-    return ulozVlastnost(slozka, QString::fromStdString(upravJmeno(QString::fromStdString(nazev))), kLambda,
-                         {cisloVlastnosti(lambda)}, true, chyba);
+}  // namespace
+
+UlozeniMaterialu UlozMaterial(const QString& slozka, const Material& material, bool prepsat, Chyba* chyba,
+                              Jazyk jazyk) {
+    return sChybou(jazyk, chyba, [&](QString* popis) {
+        return ulozZaznam(QDir(slozka).filePath(kSouborMaterialu), material.Nazev, {material.c, material.Gama},
+                          prepsat, kPocetMaterialu, jazyk, popis);
+    });
 }
 
-UlozeniMaterialu UlozKrivku(const QString& slozka, const VlastnostiMaterialu& krivka, bool prepsat, QString* chyba) {
+UlozeniMaterialu UlozVodivost(const QString& slozka, const std::string& nazev, float lambda, Chyba* chyba,
+                              Jazyk jazyk) {
+    return sChybou(jazyk, chyba, [&](QString* popis) {
+        return ulozVlastnost(slozka, QString::fromStdString(upravJmeno(QString::fromStdString(nazev))), kLambda,
+                             {cisloVlastnosti(lambda)}, true, jazyk, popis);
+    });
+}
+
+UlozeniMaterialu UlozKrivku(const QString& slozka, const VlastnostiMaterialu& krivka, bool prepsat, Chyba* chyba,
+                            Jazyk jazyk) {
     const bool lambda =
         std::any_of(krivka.Body.begin(), krivka.Body.end(), [](const BodVlastnosti& b) { return b.lambda != 0.0f; });
     QStringList body;
@@ -405,7 +465,9 @@ UlozeniMaterialu UlozKrivku(const QString& slozka, const VlastnostiMaterialu& kr
         }
         body.append(bod);
     }
-    return ulozVlastnost(slozka, QString::fromStdString(krivka.Nazev), kBod, body, prepsat, chyba);
+    return sChybou(jazyk, chyba, [&](QString* popis) {
+        return ulozVlastnost(slozka, QString::fromStdString(krivka.Nazev), kBod, body, prepsat, jazyk, popis);
+    });
 }
 
 }  // namespace zorvet

@@ -71,9 +71,9 @@ QByteArray BajtySouboru(const Uloha& uloha, const Vysledek* vysledek, const QStr
 
 // Writes that text to cesta, encoded; the old file is replaced only when the new one is
 // complete. A comment a reader would take for the problem is refused. No value on success;
-// otherwise the File Error message's text.
-std::optional<QString> UlozSoubor(const QString& cesta, const Uloha& uloha, const Vysledek* vysledek,
-                                  const QString& komentar, Jazyk jazyk);
+// otherwise the File Error message.
+std::optional<Chyba> UlozSoubor(const QString& cesta, const Uloha& uloha, const Vysledek* vysledek,
+                                const QString& komentar, Jazyk jazyk);
 
 // The problem as a saved file states it, to tell whether it changed since it was saved
 // (the comment and the language play no part).

@@ -1,6 +1,5 @@
 // The reader of problem and results files.
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <algorithm>
 #include <cmath>
@@ -9,6 +8,7 @@
 
 #include "files/cisla.h"
 #include "files/cteni.h"
+#include "files/cteni_souboru.h"
 #include "files/krivka_csv.h"
 #include "files/soubor.h"
 #include "files/soubor_radky.h"
@@ -531,24 +531,15 @@ PrecteniSouboru selhani(const QString& cesta, const QString& popis, Jazyk jazyk)
 PrecteniSouboru NactiSoubor(const QString& cesta, bool sVysledky, const Uloha& vychozi, Jazyk jazyk) {
     // Only a regular file holds a problem: a folder is none, and a device or pipe may never end
     // (/dev/zero) or never begin (a pipe without a writer).
-    const QFileInfo info(cesta);
-    if (info.isDir()) {
-        return selhani(cesta, Text(id::JeSlozka, jazyk), jazyk);
+    const CelySoubor soubor = NactiCelySoubor(cesta, kNejvetsiSoubor, jazyk);
+    if (soubor.druh == DruhSelhani::PrilisVelky) {
+        return selhani(cesta, Text(id::PrilisVelkySoubor, jazyk).arg(QFileInfo(cesta).size()).arg(kNejvetsiSoubor),
+                       jazyk);
     }
-    if (info.exists() && !info.isFile()) {
-        return selhani(cesta, Text(id::NeniSoubor, jazyk), jazyk);
+    if (!soubor.precten()) {
+        return selhani(cesta, soubor.chyba, jazyk);
     }
-    QFile soubor(cesta);
-    if (!soubor.open(QIODevice::ReadOnly)) {
-        return selhani(cesta, soubor.errorString(), jazyk);
-    }
-    if (soubor.size() > kNejvetsiSoubor) {
-        return selhani(cesta, Text(id::PrilisVelkySoubor, jazyk).arg(soubor.size()).arg(kNejvetsiSoubor), jazyk);
-    }
-    const QByteArray bajty = soubor.readAll();
-    if (soubor.error() != QFileDevice::NoError) {
-        return selhani(cesta, soubor.errorString(), jazyk);
-    }
+    const QByteArray& bajty = soubor.bajty;
 
     auto obsah = std::make_unique<ObsahSouboru>();
     obsah->uloha = vychozi;

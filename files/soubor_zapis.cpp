@@ -218,14 +218,14 @@ QByteArray BajtySouboru(const Uloha& uloha, const Vysledek* vysledek, const QStr
     return encodeDataFile(TextSouboru(uloha, vysledek, komentar, jazyk));
 }
 
-std::optional<QString> UlozSoubor(const QString& cesta, const Uloha& uloha, const Vysledek* vysledek,
-                                  const QString& komentar, Jazyk jazyk) {
+std::optional<Chyba> UlozSoubor(const QString& cesta, const Uloha& uloha, const Vysledek* vysledek,
+                                const QString& komentar, Jazyk jazyk) {
     if (const std::optional<QString> chyba = ChybaKomentare(komentar, jazyk)) {
-        return *chyba;
+        return Chyba{DruhChyby::Soubor, Text(id::ChybaSouboru, jazyk), *chyba};
     }
     QString popis;
-    if (!writeWhole(cesta, BajtySouboru(uloha, vysledek, komentar, jazyk), &popis)) {
-        return QDir::toNativeSeparators(cesta) + QLatin1Char('\n') + popis;
+    if (!writeWhole(cesta, BajtySouboru(uloha, vysledek, komentar, jazyk), &popis, jazyk)) {
+        return Chyba{DruhChyby::Soubor, Text(id::ChybaSouboru, jazyk), QDir::toNativeSeparators(cesta) + QLatin1Char('\n') + popis};
     }
     return std::nullopt;
 }

@@ -80,6 +80,15 @@ std::optional<QByteArray> toWindows1250(const QString& text) {
 
 QString decodeDataFile(const QByteArray& bajty) {
     QByteArrayView obsah(bajty);
+    // UTF-16, as Windows editors save "Unicode", is told by its byte order mark alone: its text
+    // is full of zero bytes, which neither other encoding gives a data file.
+    const bool le = obsah.startsWith("\xFF\xFE");
+    if (le || obsah.startsWith("\xFE\xFF")) {
+        QStringDecoder utf16(le ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE);
+        QString text = utf16(obsah.sliced(2));
+        text.remove(QChar(0xFEFF));
+        return text;
+    }
     const QByteArrayView bom("\xEF\xBB\xBF");
     if (obsah.startsWith(bom)) {
         obsah = obsah.sliced(bom.size());

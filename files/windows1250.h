@@ -1,5 +1,5 @@
-// Text of the data files: Windows-1250 (the code page the Czech Windows program wrote) or
-// UTF-8, with CR LF or LF line ends.
+// Text of the data files: Windows-1250 (the code page the Czech Windows program wrote), UTF-8
+// or (read only) UTF-16, with CR LF, LF or CR line ends.
 #pragma once
 
 #include <QByteArray>
@@ -15,8 +15,8 @@ QString fromWindows1250(const QByteArray& bajty);
 // Text to Windows-1250; no value when a character has no Windows-1250 byte.
 std::optional<QByteArray> toWindows1250(const QString& text);
 
-// The contents of a data file as text: UTF-8 when the bytes are valid UTF-8 (a byte order
-// mark is dropped), Windows-1250 otherwise.
+// The contents of a data file as text: UTF-16 (little or big endian) after its byte order mark,
+// UTF-8 when the bytes are valid UTF-8 (a byte order mark is dropped), Windows-1250 otherwise.
 QString decodeDataFile(const QByteArray& bajty);
 
 // The bytes of a data file: Windows-1250 as the original program wrote them; UTF-8 only for

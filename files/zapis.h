@@ -1,23 +1,81 @@
-// Writing a whole file at once.
+// Writing files whole: every output is either written completely or left as it was.
+//
+// Outputs are regular files: a new file, or an existing regular file (symbolic links followed)
+// that is replaced. A folder, a device, a pipe or a socket is refused before anything is
+// written, without being opened: what is written to a device or a pipe cannot be taken back,
+// and a pipe that nobody reads never lets the writer go.
 #pragma once
 
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <memory>
 #include <utility>
+#include <vector>
+
+#include "files/cteni_souboru.h"
+#include "model/nastaveni.h"
+
+class QSaveFile;
 
 namespace zorvet {
 
-// Writes bajty to cesta. A regular file (or a new one) is replaced only when the new contents
-// are complete, so a failure leaves the old file as it was. A device or pipe (/dev/full,
-// /dev/stdout) has no file to replace and is written directly. False, with the system's
-// description of the error in chyba, when anything failed.
-bool writeWhole(const QString& cesta, const QByteArray& bajty, QString* chyba);
+// Several outputs written as one: each is first written in full to a temporary file beside its
+// target, and only when every one is complete are they put in place of their targets. A batch
+// prepares every output, then prints to standard output, then commits, so that a failure at
+// any step leaves every file as it was:
+//
+//     SadaVystupu sada(jazyk);
+//     if (!sada.pridej(vysledky, bajty) || !sada.pridej(csv, text) || !tisk() || !sada.potvrd())
+//         -> message: File Error, sada.cesta(), sada.chyba(); nothing was changed
+//
+// What is not committed is removed when the set ends.
+class SadaVystupu {
+public:
+    explicit SadaVystupu(Jazyk jazyk = Jazyk::Anglicky);
+    ~SadaVystupu();
+    SadaVystupu(const SadaVystupu&) = delete;
+    SadaVystupu& operator=(const SadaVystupu&) = delete;
 
-// Writes several files as one: every regular file is first written beside its place, and only
-// when all of them are complete do they replace the old ones; a device or pipe is written
-// last. False when anything failed, with the path in cesta and the system's description in
-// chyba; then no regular file was changed.
-bool writeAllOrNone(const QList<std::pair<QString, QByteArray>>& soubory, QString* cesta, QString* chyba);
+    // Checks cesta as an output and writes bajty to a temporary file beside it. False when cesta
+    // is no output (druh JeSlozka, NeniSoubor, or Stejny for a file the set already writes) or
+    // the writing failed (Systemove); the set is then dropped: it holds no output any more.
+    bool pridej(const QString& cesta, const QByteArray& bajty);
+
+    // Puts every prepared file in place of its target. False when one of them could not be; the
+    // targets replaced before it are then put back as they were, and no temporary file is left.
+    bool potvrd();
+
+    // Drops every prepared output; no target is changed.
+    void zrus();
+
+    // The failure: its kind, the output concerned (as it was named) and the reason.
+    DruhSelhani druh() const { return druh_; }
+    const QString& cesta() const { return cesta_; }
+    const QString& chyba() const { return chyba_; }
+
+private:
+    struct Vystup;
+    bool selhani(DruhSelhani druh, const QString& cesta, const QString& chyba);
+
+    Jazyk jazyk_;
+    std::vector<std::unique_ptr<Vystup>> vystupy_;
+    DruhSelhani druh_ = DruhSelhani::Zadne;
+    QString cesta_;
+    QString chyba_;
+};
+
+// Whether two paths name the same file: an existing file by its device and inode (so symbolic
+// and hard links, "./x" and "x" are told), a file still to be written by its resolved path.
+bool StejnySoubor(const QString& a, const QString& b);
+
+// Writes bajty to cesta as a set of one output. False, with the reason in chyba, when anything
+// failed; the old file is then as it was.
+bool writeWhole(const QString& cesta, const QByteArray& bajty, QString* chyba, Jazyk jazyk = Jazyk::Anglicky);
+
+// Writes several files as one set (SadaVystupu). False when anything failed, with the path in
+// cesta and the reason in chyba; then no file was changed.
+bool writeAllOrNone(const QList<std::pair<QString, QByteArray>>& soubory, QString* cesta, QString* chyba,
+                    Jazyk jazyk = Jazyk::Anglicky);
 
 }  // namespace zorvet

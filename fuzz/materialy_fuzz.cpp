@@ -17,7 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         ZORVET_OVER(std::isfinite(m.c) && std::isfinite(m.Gama) && !m.Nazev.empty());
     }
     const Material novy{"Nový, materiál", 460.5f, 7850.0f};
-    QString chyba;
+    Chyba chyba;
     const UlozeniMaterialu u = UlozMaterial(slozka, novy, true, &chyba);
     const DatabazeMaterialu po = NactiMaterialy(slozka, Jazyk::Anglicky);
     if (u == UlozeniMaterialu::Pridan) {

@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.."
 PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-charts-dev qt6-svg-dev libgl-dev
           libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth fonts-dejavu-core
           desktop-file-utils appstream shared-mime-info libglib2.0-bin clang libclang-rt-14-dev
-          poppler-utils)
+          poppler-utils file dpkg-dev)
 
 missing=()
 for p in "${PACKAGES[@]}"; do

@@ -2,11 +2,13 @@
 // its settings in a fresh folder, the locale given and no display.
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <cstring>
+#include <sys/stat.h>
 #include <vector>
 
 #include "files/soubor.h"
@@ -270,6 +272,26 @@ TEST_F(Davka, EveryFieldOptionReachesTheCase) {
     EXPECT_GE(voleb, 5);
 }
 
+// What cannot be printed leaves every file as it was: the files are put in place after the print.
+TEST_F(Davka, AFailedPrintChangesNoFile) {
+    {
+        QFile stary(soubor("x.odp"));
+        ASSERT_TRUE(stary.open(QIODevice::WriteOnly) && stary.write("stary") == 5);
+    }
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), soubor("config"));
+    p.setProcessEnvironment(env);
+    p.setStandardOutputFile(QStringLiteral("/dev/full"));
+    p.start(QStringLiteral(ZORVET_PROGRAM), {QStringLiteral("compute"), QStringLiteral(ZORVET_EXAMPLES "/uncontrolled.cfg"),
+                                            QStringLiteral("--results"), soubor("x.odp"), QStringLiteral("--csv"),
+                                            soubor("x.csv")});
+    ASSERT_TRUE(p.waitForFinished(60000));
+    EXPECT_EQ(p.exitCode(), 2);
+    EXPECT_EQ(obsah("x.odp"), "stary");
+    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("x.odp")});
+}
+
 struct Odmitnuti {
     std::vector<const char*> argumenty;
     int kod;
@@ -287,6 +309,8 @@ TEST_P(Chyba, SaysWhyAndWritesNothing) {
     problem("nedosazitelna.cfg", {{"Final", " 1000 "}});
     problem("kratky_krok.cfg", {{"Time Step", " .001 "}});
     problem("prumer.cfg", {{"Charge Diameter", " .3 "}}, "thick_round_bar.cfg");
+    problem("vlastni.cfg", {});
+    ASSERT_EQ(::mkfifo(QFile::encodeName(soubor("roura.png")).constData(), 0600), 0);  // opened by nobody
     for (const auto& [jmeno, text] : {std::pair{"log.csv", "time_s,charge_C\n0,20\n0,30\n"},
                                       std::pair{"malo.csv", "time_s,charge_C\n0,20\n10,30\n"},
                                       std::pair{"studeny.csv", "time_s,charge_C\n0,20\n10,20\n20,15\n"},
@@ -319,13 +343,21 @@ INSTANTIATE_TEST_SUITE_P(
         // Every output is checked before any is written.
         Odmitnuti{{"compute", "ex:uncontrolled.cfg", "--results", "@x.odp", "--csv", "/nonexistent/x.csv"}, 2,
                   "File Error: /nonexistent/x.csv"},
+        // An output is no input and no other output, by any name, and a regular file or a new one.
+        Odmitnuti{{"compute", "@vlastni.cfg", "--csv", "@./vlastni.cfg"}, 2, "this is the file the command reads"},
+        Odmitnuti{{"compute", "ex:uncontrolled.cfg", "--results", "@x.odp", "--csv", "@x.odp"}, 2,
+                  "another output of the command names this file too."},
+        Odmitnuti{{"report", "@x.pdf", "--output", "@x.pdf"}, 2, "this is the file the command reads"},
+        Odmitnuti{{"compute", "ex:uncontrolled.cfg", "--results", "@x.odp", "--csv", "@roura.png"}, 2,
+                  "roura.png: This is no regular file"},
+        Odmitnuti{{"chart", "ex:uncontrolled.cfg", "--output", "@roura.png"}, 2, "This is no regular file"},
         Odmitnuti{{"compute", "@nedosazitelna.cfg"}, 2, "The final temperature 1000 °C is never reached"},
         Odmitnuti{{"compute", "@kratky_krok.cfg", "--results", "@x.odp"}, 1, "Within evaluation array overload."},
         Odmitnuti{{"compute", "data:truncated_problem.cfg"}, 2, "The file ends before the problem setting is complete."},
         Odmitnuti{{"compute", "data:unrelated.txt"}, 2, "The file holds no problem setting."},
         Odmitnuti{{"compute", "@chybi.cfg"}, 2, "File Error"},
         Odmitnuti{{"table", "ex:uncontrolled.cfg"}, 2, "The file holds no results."},
-        Odmitnuti{{"compute", "ex:uncontrolled.cfg", "--results", "/dev/full"}, 2, "No space left on device"},
+        Odmitnuti{{"compute", "ex:uncontrolled.cfg", "--results", "/dev/full"}, 2, "This is no regular file"},
         Odmitnuti{{"frobnicate", "ex:uncontrolled.cfg"}, 2, "unknown command"},
         Odmitnuti{{"compute"}, 2, "needs exactly one file"},
         Odmitnuti{{}, 2, "the window needs a display"},

@@ -32,11 +32,11 @@ protected:
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
     UlozeniMaterialu uloz(const char* nazev, float c, float gama, bool prepsat) {
-        chyba_.clear();
+        chyba_ = {};
         return UlozMaterial(dir_.path(), Material{nazev, c, gama}, prepsat, &chyba_);
     }
     QTemporaryDir dir_;
-    QString chyba_;
+    Chyba chyba_;
 };
 
 TEST_F(Databaze, ReadsRecordsInFileOrderWithEitherSeparatorAndTheEmissivityTable) {
@@ -102,7 +102,7 @@ TEST_F(Databaze, NewFileFullTableAndFailures) {
     EXPECT_EQ(uloz("M50", 3.0f, 4.0f, true), UlozeniMaterialu::Prepsan);
     EXPECT_EQ(obsah().size(), plny.size());
     EXPECT_EQ(UlozMaterial(QStringLiteral("/dev/null/nic"), Material{"X", 1, 2}, false, &chyba_), UlozeniMaterialu::Chyba);
-    EXPECT_TRUE(chyba_.startsWith(QStringLiteral("/dev/null/nic/Material.lst\n")));
+    EXPECT_TRUE(chyba_.text.startsWith(QStringLiteral("/dev/null/nic/Material.lst\n")));
 }
 
 // The conductivities and the user's curves live in MaterialProperties.txt beside the materials;

@@ -413,11 +413,11 @@ TEST_P(KrivkaCsv, ReadsOrNamesTheFault) {
     const PrecteniKrivky k = NactiKrivkuCsv(cesta, Jazyk::Anglicky);
     if (*p.chyba != '\0') {
         EXPECT_FALSE(k.krivka);
-        EXPECT_TRUE(k.chyba.startsWith(QDir::toNativeSeparators(cesta) + QLatin1Char('\n') + QString::fromUtf8(p.chyba)))
-            << k.chyba.toStdString();
+        EXPECT_TRUE(k.chyba.text.startsWith(QDir::toNativeSeparators(cesta) + QLatin1Char('\n') + QString::fromUtf8(p.chyba)))
+            << k.chyba.text.toStdString();
         return;
     }
-    ASSERT_TRUE(k.krivka) << k.chyba.toStdString();
+    ASSERT_TRUE(k.krivka) << k.chyba.text.toStdString();
     const float lambda0 = p.lambda > 0.0f ? 54.0f : 0.0f;
     EXPECT_EQ(*k.krivka, (VlastnostiMaterialu{"ocel.c45", {{20.0f, 460.5f, lambda0}, {1200.0f, 650.0f, p.lambda}}}));
 }
@@ -457,14 +457,15 @@ TEST(UlozSoubor, FailureLeavesTheOldFile) {
     rlimit male = predtim;
     male.rlim_cur = 1024;
     setrlimit(RLIMIT_FSIZE, &male);
-    const std::optional<QString> chyba = UlozSoubor(cesta, u, Spocti(u).vysledek.get(), QString(), Jazyk::Anglicky);
+    const std::optional<Chyba> chyba = UlozSoubor(cesta, u, Spocti(u).vysledek.get(), QString(), Jazyk::Anglicky);
     setrlimit(RLIMIT_FSIZE, &predtim);
     ASSERT_TRUE(chyba);
-    EXPECT_TRUE(chyba->startsWith(QDir::toNativeSeparators(cesta) + QLatin1Char('\n')));
+    EXPECT_EQ(chyba->druh, DruhChyby::Soubor);
+    EXPECT_TRUE(chyba->text.startsWith(QDir::toNativeSeparators(cesta) + QLatin1Char('\n')));
     EXPECT_EQ(obsah(cesta), stary);
-    const std::optional<QString> plny = UlozSoubor(QStringLiteral("/dev/full"), u, nullptr, QString(), Jazyk::Anglicky);
+    const std::optional<Chyba> plny = UlozSoubor(QStringLiteral("/dev/full"), u, nullptr, QString(), Jazyk::Anglicky);
     ASSERT_TRUE(plny);
-    EXPECT_TRUE(plny->contains(QStringLiteral("No space left on device"))) << plny->toStdString();
+    EXPECT_TRUE(plny->text.contains(QStringLiteral("This is no regular file"))) << plny->text.toStdString();
 }
 
 // Several files as one: when one cannot be written, none is.

@@ -31,9 +31,9 @@ std::optional<Soubor> UlozSDialogem(Dialogy& dialogy, Relace& relace, Jazyk j, c
     // The comment asked for stays, whether or not the file can be written.
     relace.komentar = komentar.trimmed().isEmpty() ? QString() : komentar;
     KurzorCekani kurzor(dialogy);
-    if (const std::optional<QString> chyba = UlozSoubor(*cesta, uloha, vysledek, relace.komentar, j)) {
+    if (const std::optional<Chyba> chyba = UlozSoubor(*cesta, uloha, vysledek, relace.komentar, j)) {
         kurzor.uvolni();
-        dialogy.zprava(Ikona::Vykricnik, Text(id::ChybaSouboru, j), *chyba);
+        Ohlas(dialogy, *chyba);
         return std::nullopt;
     }
     return Soubor{*cesta, relace.komentar};

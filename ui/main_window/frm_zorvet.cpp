@@ -583,7 +583,7 @@ void FrmZorvet::ImportujMereni() {
     // A log that cannot be used changes nothing; its fault names the line.
     CteniMereni mereni = NactiMereniCsv(*cesta, sezeni_.vysledek()->Uloha.Tv, j);
     if (mereni.body.empty()) {
-        dialogy_.zprava(Ikona::Vykricnik, Text(id::ChybaSouboru, j), mereni.chyba);
+        Ohlas(dialogy_, mereni.chyba);
         return;
     }
     graf_->nastavMereni(std::move(mereni.body));

@@ -279,7 +279,7 @@ void ZadaniMaterialu::cmdUlozMaterialClick() {
         }
     }
     const Material novy{nazev.toStdString(), u.c, u.Gama};
-    QString popis;
+    Chyba popis;
     UlozeniMaterialu vysledek = UlozMaterial(slozka_, novy, false, &popis);
     if (vysledek == UlozeniMaterialu::Existuje) {
         if (!dialogy_.otazka(Text(id::Dotaz, j), Text(id::Material, j) + nazev + Text(id::UzExistuje, j) +
@@ -303,7 +303,7 @@ void ZadaniMaterialu::cmdUlozMaterialClick() {
             dialogy_.zprava(Ikona::Vykricnik, Text(id::Zorvet, j), Text(id::DatabazePlna, j));
             return;
         case UlozeniMaterialu::Chyba:
-            dialogy_.zprava(Ikona::Vykricnik, Text(id::ChybaSouboru, j), popis);
+            Ohlas(dialogy_, popis);
             return;
         case UlozeniMaterialu::Existuje:
             return;
@@ -604,7 +604,7 @@ void ZadaniMaterialu::cmdUlozKrivkuClick() {
         return;
     }
     const VlastnostiMaterialu krivka = *formular_.uloha().Vlastnosti;
-    QString popis;
+    Chyba popis;
     UlozeniMaterialu vysledek = UlozKrivku(slozka_, krivka, false, &popis);
     if (vysledek == UlozeniMaterialu::Existuje) {
         if (!dialogy_.otazka(Text(id::Dotaz, j), Text(id::KrivkaJizExistuje, j).arg(nazev))) {
@@ -613,7 +613,7 @@ void ZadaniMaterialu::cmdUlozKrivkuClick() {
         vysledek = UlozKrivku(slozka_, krivka, true, &popis);
     }
     if (vysledek == UlozeniMaterialu::Chyba) {
-        dialogy_.zprava(Ikona::Vykricnik, Text(id::ChybaSouboru, j), popis);
+        Ohlas(dialogy_, popis);
         return;
     }
     dialogy_.zprava(Ikona::Informace, Text(id::DoplneniDatabaze, j),

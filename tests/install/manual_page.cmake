@@ -1,0 +1,16 @@
+# Every option and command that zorvet --help lists is in the manual page.
+# Run with: cmake -DPROGRAM=... -DPAGE=... -P manual_page.cmake
+execute_process(COMMAND ${PROGRAM} --help OUTPUT_VARIABLE pomoc RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+    message(FATAL_ERROR "zorvet --help failed (${status})")
+endif()
+file(READ ${PAGE} stranka)
+string(REPLACE "\\-" "-" stranka "${stranka}")
+string(REGEX MATCHALL "--[a-z][a-z-]*" volby "${pomoc}")
+set(prikazy compute table chart report goal sweep fit)
+foreach(hledany IN LISTS volby prikazy)
+    string(FIND "${stranka}" "${hledany}" kde)
+    if(kde EQUAL -1)
+        message(SEND_ERROR "The manual page lacks ${hledany}")
+    endif()
+endforeach()
