@@ -1,6 +1,7 @@
 // The result views of the main window, on results opened from a file: the table with the
 // power frame, the chart with Print and Export, and Esc that closes either.
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -263,6 +264,25 @@ private slots:
         QApplication::sendPostedEvents();
         QCOMPARE(g->width(), sirka + 300);
         QCOMPARE(o.w<QPushButton>("cmdOK")->x(), o.w<QPushButton>("cmdStorno")->x());
+    }
+
+    // The table grows with the window as the chart does: more rows, and OK clear of the frame.
+    void tabulkaRoste() {
+        Okno o(Priklad());
+        o.okno.ZobrazTabulku();
+        auto* grid = o.w<QTableView>("grdTabulka");
+        QVERIFY(grid->isVisible());
+        QCOMPARE(o.okno.maximumHeight(), QWIDGETSIZE_MAX);
+        const int vyska = grid->height();
+        const int radek = grid->verticalHeader()->defaultSectionSize();
+        o.okno.resize(o.okno.size() + QSize(300, 200));
+        QApplication::sendPostedEvents();
+        QCOMPARE(o.okno.height(), o.okno.minimumHeight() + 200);
+        QVERIFY2(grid->height() >= vyska + 4 * radek, qPrintable(QString::number(grid->height())));
+        QVERIFY(grid->geometry().bottom() < o.okno.centralWidget()->height());
+        const QRect ok = o.w<QPushButton>("cmdOK")->geometry();
+        QVERIFY(!ok.intersects(o.w<QWidget>("fraVykon")->geometry()) && !ok.intersects(grid->geometry()));
+        QVERIFY(o.zavriEsc());
     }
 
     // Results compared get a named curve each, until cleared; a log that cannot be read changes
