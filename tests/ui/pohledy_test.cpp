@@ -1,6 +1,9 @@
 // The result views of the main window, on results opened from a file: the table with the
 // power frame, the chart with Print and Export, and Esc that closes either.
 #include <QComboBox>
+#include <QtCharts/QValueAxis>
+#include <cmath>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -263,6 +266,58 @@ private slots:
         QApplication::sendPostedEvents();
         QCOMPARE(g->width(), sirka + 300);
         QCOMPARE(o.w<QPushButton>("cmdOK")->x(), o.w<QPushButton>("cmdStorno")->x());
+    }
+
+    // The table grows with the window as the chart does: more rows, and OK clear of the frame.
+    void tabulkaRoste() {
+        Okno o(Priklad());
+        o.okno.ZobrazTabulku();
+        auto* grid = o.w<QTableView>("grdTabulka");
+        QVERIFY(grid->isVisible());
+        QCOMPARE(o.okno.maximumHeight(), QWIDGETSIZE_MAX);
+        const int vyska = grid->height();
+        const int radek = grid->verticalHeader()->defaultSectionSize();
+        o.okno.resize(o.okno.size() + QSize(300, 200));
+        QApplication::sendPostedEvents();
+        QCOMPARE(o.okno.height(), o.okno.minimumHeight() + 200);
+        QVERIFY2(grid->height() >= vyska + 4 * radek, qPrintable(QString::number(grid->height())));
+        QVERIFY(grid->geometry().bottom() < o.okno.centralWidget()->height());
+        const QRect ok = o.w<QPushButton>("cmdOK")->geometry();
+        QVERIFY(!ok.intersects(o.w<QWidget>("fraVykon")->geometry()) && !ok.intersects(grid->geometry()));
+        QVERIFY(o.zavriEsc());
+    }
+
+    // Zoomed axes tick on 1, 2 or 5 times a power of ten with the
+    // user's decimal separator, and zooming out ends at the whole chart.
+    void osy() {
+        Lokal cesky("cs_CZ");
+        Graf g;
+        g.resize(520, 360);
+        g.nastavPismo(QFont(QStringLiteral("Arial"), 16));
+        g.nastavRady({{"aktuální", Qt::blue, {{0, 20}, {600, 900}}, Qt::SolidLine, false},
+                      {"porovnani_dlouhy_nazev.odp", Qt::red, {{0, 20}, {700, 950}}, Qt::SolidLine, false},
+                      {"Naměřeno", Qt::black, {{0, 25}, {650, 880}}, Qt::SolidLine, true}});
+        g.nastavCteni(true);
+        g.show();
+        QApplication::sendPostedEvents();
+        const QRectF cely = g.rozsahOs();
+        const QPoint p = g.mapFromScene(g.chart()->mapToScene(g.chart()->plotArea().center()));
+        const auto kolo = [&](int o) {
+            QWheelEvent e(p, g.viewport()->mapToGlobal(p), {}, {0, o}, Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(g.viewport(), &e);
+        };
+        kolo(360);
+        auto* x = qobject_cast<QValueAxis*>(g.chart()->axes(Qt::Horizontal).first());
+        QCOMPARE(x->tickType(), QValueAxis::TicksDynamic);
+        const double mantisa = x->tickInterval() / std::pow(10.0, std::floor(std::log10(x->tickInterval())));
+        QVERIFY2(qAbs(mantisa - 1) < 1e-9 || qAbs(mantisa - 2) < 1e-9 || qAbs(mantisa - 5) < 1e-9,
+                 qPrintable(QString::number(x->tickInterval())));
+        QVERIFY(g.chart()->localizeNumbers() && g.chart()->locale().decimalPoint() == QStringLiteral(","));
+        for (int i = 0; i < 6; ++i) {
+            kolo(-360);
+        }
+        QCOMPARE(g.rozsahOs(), cely);
+        QCOMPARE(x->tickType(), QValueAxis::TicksFixed);
     }
 
     // Results compared get a named curve each, until cleared; a log that cannot be read changes

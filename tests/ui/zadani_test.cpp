@@ -230,6 +230,33 @@ private slots:
         QCOMPARE(z.okno.prijata()->PocetKrivek, 1);
     }
 
+    // Every tab and state of the dialog fits a 1366 × 768 screen (39 lines of its font leave room
+    // for the title bar and a panel), and the dialog shrinks back when the property table goes.
+    void miraObrazovky() {
+        Zadani z;
+        auto* vlastnosti = Dite<QComboBox>(&z.okno, "cboVlastnosti");
+        auto* zalozky = Dite<QTabWidget>(&z.okno, "TabStrip1");
+        const int radek = z.okno.fontMetrics().lineSpacing();
+        const int vyska = z.okno.height();
+        for (const QString& stav : {QString(), QStringLiteral("table"), QStringLiteral("optRizeny")}) {
+            if (stav == QLatin1String("table")) {
+                vlastnosti->setCurrentIndex(3);
+            } else if (!stav.isEmpty()) {
+                Proved(&z.okno, {stav});
+            }
+            for (int i = 0; i < zalozky->count(); ++i) {
+                zalozky->setCurrentIndex(i);
+                QVERIFY2(z.okno.minimumSizeHint().height() <= 39 * radek && z.okno.height() <= 39 * radek,
+                         qPrintable(QStringLiteral("%1: %2").arg(stav).arg(z.okno.height())));
+            }
+        }
+        Proved(&z.okno, {"optNerizenyO"});
+        zalozky->setCurrentIndex(2);
+        QVERIFY(z.okno.height() > vyska);
+        vlastnosti->setCurrentIndex(0);
+        QCOMPARE(z.okno.height(), vyska);
+    }
+
     // The material list and Save go to the data folder's Material.lst, not to the one of the
     // folder the problem came from (where choosing it in a file dialog moves the working
     // directory).

@@ -18,6 +18,7 @@
 #include <cmath>
 #include <limits>
 #include <optional>
+#include <tuple>
 
 namespace zorvet {
 
@@ -83,7 +84,7 @@ Graf::Graf(QWidget* parent) : QChartView(parent) {
     // Nothing in a chart answers the keyboard: Tab passes it by.
     setFocusPolicy(Qt::NoFocus);
     pismo_ = font();
-    // Over the plot's top left corner; the pointer passes through it to the chart.
+    // In a corner of the plot; the pointer passes through it to the chart.
     lblHodnota_ = new QLabel(viewport());
     lblHodnota_->setObjectName(QStringLiteral("lblHodnota"));
     lblHodnota_->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -98,6 +99,9 @@ void Graf::sestav() {
     // laid out once.
     auto* graf = new QChart;
     graf->setBackgroundRoundness(0);
+    // The axes write numbers with the user's decimal separator.
+    graf->setLocalizeNumbers(true);
+    graf->setLocale(QLocale());
     graf->setTitle(titulek_);
     graf->setTitleFont(pismo_);
     auto* x = new QValueAxis;
@@ -127,6 +131,8 @@ void Graf::sestav() {
     nastavRozsah(x, minX, maxX);
     nastavRozsah(y, minY, maxY);
     celyRozsah_ = QRectF(QPointF(x->min(), y->min()), QPointF(x->max(), y->max()));
+    tickyX_ = x->tickCount();
+    tickyY_ = y->tickCount();
 
     QLegend* legenda = graf->legend();
     legenda->setAlignment(Qt::AlignBottom);
@@ -259,8 +265,38 @@ QRectF Graf::rozsahOs() const {
 }
 
 void Graf::nastavRozsahOs(const QRectF& rozsah) {
-    osa(chart(), Qt::Horizontal)->setRange(rozsah.left(), rozsah.right());
-    osa(chart(), Qt::Vertical)->setRange(rozsah.top(), rozsah.bottom());
+    // Within the whole chart: zooming out ends at it, and a zoomed view keeps inside it.
+    QRectF r = rozsah;
+    if (!celyRozsah_.isEmpty()) {
+        const auto drz = [](double od, double do_, double cOd, double cDo) {
+            const double rozpeti = std::min(do_ - od, cDo - cOd);
+            od = std::clamp(od, cOd, cDo - rozpeti);
+            return std::pair{od, od + rozpeti};
+        };
+        const auto [x0, x1] = drz(r.left(), r.right(), celyRozsah_.left(), celyRozsah_.right());
+        const auto [y0, y1] = drz(r.top(), r.bottom(), celyRozsah_.top(), celyRozsah_.bottom());
+        r = QRectF(QPointF(x0, y0), QPointF(x1, y1));
+    }
+    const bool cely = r == celyRozsah_;
+    for (const auto& [o, od, do_, pocet] : {std::tuple{osa(chart(), Qt::Horizontal), r.left(), r.right(), tickyX_},
+                                           std::tuple{osa(chart(), Qt::Vertical), r.top(), r.bottom(), tickyY_}}) {
+        o->setRange(od, do_);
+        if (cely) {
+            // The whole chart keeps the ticks its series were laid out with.
+            o->setTickType(QValueAxis::TicksFixed);
+            o->setTickCount(pocet);
+        } else {
+            // A zoomed axis ticks on round numbers: 1, 2 or 5 times a power of ten, about
+            // five of them over the span.
+            const double hruby = (do_ - od) / 5.0;
+            const double rad = std::pow(10.0, std::floor(std::log10(hruby)));
+            const double krok = hruby / rad < 1.5 ? rad : hruby / rad < 3.5 ? 2.0 * rad : hruby / rad < 7.5 ? 5.0 * rad
+                                                                                                       : 10.0 * rad;
+            o->setTickAnchor(0.0);
+            o->setTickInterval(krok);
+            o->setTickType(QValueAxis::TicksDynamic);
+        }
+    }
 }
 
 bool Graf::priblizeno() const { return rozsahOs() != celyRozsah_; }
@@ -291,7 +327,34 @@ void Graf::ukazHodnotu(const QPointF& bod) {
     }
     lblHodnota_->setText(radky.join(QLatin1Char('\n')));
     lblHodnota_->adjustSize();
-    lblHodnota_->move(mapFromScene(chart()->mapToScene(plocha.topLeft())) + QPoint(6, 6));
+    // In the corner of the plot that the fewest points of the curves pass through, so that it
+    // hides as little of them as it can.
+    const QRectF naViewport(QPointF(mapFromScene(chart()->mapToScene(plocha.topLeft()))),
+                            QPointF(mapFromScene(chart()->mapToScene(plocha.bottomRight()))));
+    const QSizeF velikost = QSizeF(lblHodnota_->size()) + QSizeF(12, 12);
+    const QPointF rohy[] = {naViewport.topLeft(), naViewport.topRight() - QPointF(velikost.width(), 0),
+                            naViewport.bottomRight() - QPointF(velikost.width(), velikost.height()),
+                            naViewport.bottomLeft() - QPointF(0, velikost.height())};
+    qsizetype nejmene = std::numeric_limits<qsizetype>::max();
+    QPointF kam = rohy[0];
+    for (const QPointF& roh : rohy) {
+        const QRectF obdelnik(roh, velikost);
+        const QPointF a = chart()->mapToValue(chart()->mapFromScene(mapToScene(obdelnik.bottomLeft().toPoint())));
+        const QPointF b = chart()->mapToValue(chart()->mapFromScene(mapToScene(obdelnik.topRight().toPoint())));
+        qsizetype bodu = 0;
+        for (const Rada& r : rady_) {
+            const auto od = std::lower_bound(r.body.begin(), r.body.end(), a.x(),
+                                             [](const QPointF& p, double t) { return p.x() < t; });
+            for (auto i = od; i != r.body.end() && i->x() <= b.x(); ++i) {
+                bodu += i->y() >= a.y() && i->y() <= b.y() ? 1 : 0;
+            }
+        }
+        if (bodu < nejmene) {
+            nejmene = bodu;
+            kam = roh;
+        }
+    }
+    lblHodnota_->move((kam + QPointF(6, 6)).toPoint());
     lblHodnota_->show();
 }
 
@@ -306,6 +369,7 @@ void Graf::mouseDoubleClickEvent(QMouseEvent* udalost) {
         return;
     }
     nastavRozsahOs(celyRozsah_);
+    ukazHodnotu(udalost->position());
     udalost->accept();
 }
 

@@ -97,6 +97,8 @@ private:
     bool znacky_ = false;
     QList<Rada> rady_;
     QRectF celyRozsah_;  // the axes' ranges as the series laid them out
+    int tickyX_ = 5;     // and their ticks
+    int tickyY_ = 5;
     bool cteni_ = false;
     QLabel* lblHodnota_ = nullptr;
 };

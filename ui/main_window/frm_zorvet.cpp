@@ -79,6 +79,7 @@ FrmZorvet::FrmZorvet(Nastaveni& nastaveni, Dialogy& dialogy, QWidget* parent)
             cmdOK_->move(graf_->sloupecTlacitek(), NaPixely(960));
         }
     });
+    connect(tabulka_, &PohledTabulky::rozvrzeno, this, &FrmZorvet::umistiOKTabulky);
     connect(graf_, &PohledGrafu::emisivitaPouzita, this, [this](const NavrzenaHodnota& hodnota) {
         ZavriPohled();
         pouzij(hodnota);
@@ -278,6 +279,12 @@ void FrmZorvet::ZobrazTabulku() {
     SkryjMenu();
     tabulka_->zobraz(sezeni_.vysledek(), nastaveni_.Jazyk, vnejsiTwipy());
     ukazTlacitkoOK();
+    umistiOKTabulky();
+    // The window may grow while the table is shown, as it may for the chart.
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+}
+
+void FrmZorvet::umistiOKTabulky() {
     // The button keeps clear of the power frame and the lines below it.
     const QRect obsazeno = tabulka_->obsazeno();
     const QRect navrh = Twipy(7200, 960, 1215, 495);

@@ -97,6 +97,7 @@ private:
     bool menuAktivni(const QAction* polozka) const;
     QSize vnejsiTwipy() const;
     void ukazTlacitkoOK();
+    void umistiOKTabulky();
     void obnovTitulek();
     // Unsaved work: asks Save / Discard / Cancel; true when the work may go.
     bool smiZahodit();

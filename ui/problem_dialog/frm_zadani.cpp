@@ -1,5 +1,6 @@
 #include "ui/problem_dialog/frm_zadani.h"
 
+#include <QLayout>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -76,6 +77,19 @@ FrmZadani::FrmZadani(Formular& formular, bool zadaniUplne, Relace& relace, const
     // Without the preview of a controlled curve the dialog needs less room.
     const auto prizpusob = [this] {
         if (isVisible()) {
+            // A control shown or hidden tells the layouts above it only through posted events:
+            // each layout from the tab up to the dialog learns it now, so that the dialog takes
+            // the size of what is in sight, smaller as well as larger.
+            for (QWidget* w = TabStrip1->currentWidget(); w != nullptr; w = w->parentWidget()) {
+                if (w->layout() != nullptr) {
+                    w->layout()->invalidate();
+                    w->layout()->activate();
+                }
+                w->updateGeometry();
+                if (w == this) {
+                    break;
+                }
+            }
             adjustSize();
         }
     };

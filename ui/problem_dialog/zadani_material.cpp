@@ -117,7 +117,8 @@ ZadaniMaterialu::ZadaniMaterialu(Formular& formular, Dialogy& dialogy, QWidget* 
     tblKrivka = named(new QTableWidget(1, kSloupcu, fraKrivka), "tblKrivka");
     tblKrivka->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     tblKrivka->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
-    tblKrivka->setMinimumHeight(fontMetrics().height() * 14);
+    // Ten rows in sight: with its plot beside it the dialog keeps within a 768 pixel screen.
+    tblKrivka->setMinimumHeight(fontMetrics().height() * 10);
     tblKrivka->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
     // Ctrl+V takes lines of a spreadsheet; Delete empties the cells selected.
     auto* vlozit = new QAction(tblKrivka);
@@ -129,7 +130,7 @@ ZadaniMaterialu::ZadaniMaterialu(Formular& formular, Dialogy& dialogy, QWidget* 
     smazat->setShortcutContext(Qt::WidgetShortcut);
     tblKrivka->addAction(smazat);
     grfKrivka = named(new QChartView(fraKrivka), "grfKrivka");
-    grfKrivka->setMinimumSize(fontMetrics().height() * 22, fontMetrics().height() * 14);
+    grfKrivka->setMinimumSize(fontMetrics().height() * 22, fontMetrics().height() * 10);
     grfKrivka->setRenderHint(QPainter::Antialiasing);
     auto* obsah = new QHBoxLayout;
     obsah->addWidget(tblKrivka);

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QClipboard>
 #include <QComboBox>
+#include <QEvent>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QHeaderView>
@@ -46,6 +47,9 @@ QLabel* popisek(QWidget* rodic, const char* jmeno, const QRect& kde) {
 
 PohledTabulky::PohledTabulky(Dialogy& dialogy, QWidget* parent) : QWidget(parent), dialogy_(dialogy) {
     setObjectName(QStringLiteral("pohledTabulky"));
+    if (parent != nullptr) {
+        parent->installEventFilter(this);
+    }
 
     fraVykon_ = new QGroupBox(this);
     fraVykon_->setObjectName(QStringLiteral("fraVykon"));
@@ -167,13 +171,27 @@ void PohledTabulky::zobraz(std::shared_ptr<const Vysledek> sdileny, Jazyk jazyk,
     vysledek_ = std::move(sdileny);
     const Vysledek& vysledek = *vysledek_;
     jazyk_ = jazyk;
-    const int W = vnejsiTwipy.width();
-    const int H = vnejsiTwipy.height();
-    const bool rizeny = PecSeMeni(vysledek);
 
     tabulka_->obnov(&vysledek, jazyk);
     mnuKopirovat_->setText(Text(id::Kopirovat, jazyk));
     mnuUlozitCsv_->setText(Text(id::UlozitCsv, jazyk));
+    rozvrhni(vnejsiTwipy);
+    grdTabulka_->scrollToTop();
+    grdTabulka_->setCurrentIndex(tabulka_->index(0, 1));
+    {
+        // The losses the result is shown with.
+        const QSignalBlocker blokovano(cboZtraty_);
+        cboZtraty_->setCurrentIndex(cboZtraty_->findText(QString::number(vysledek.Uloha.Ztraty)));
+        cboZtraty_->setEditText(QString::number(vysledek.Uloha.Ztraty));
+    }
+    show();
+    zmenaZtrat();
+}
+
+void PohledTabulky::rozvrhni(QSize vnejsiTwipy) {
+    const int W = vnejsiTwipy.width();
+    const int H = vnejsiTwipy.height();
+    const bool rizeny = PecSeMeni(*vysledek_);
     // Widths of the grid and its columns in twips; W / 2.5 is deliberately not rounded. A
     // column whose numbers would not fit is widened, and the grid with it.
     const double G = rizeny ? W / 2.5 : static_cast<double>(W / 4);
@@ -207,8 +225,8 @@ void PohledTabulky::zobraz(std::shared_ptr<const Vysledek> sdileny, Jazyk jazyk,
     const int okraj = NaPixely(W / 50);
     grdTabulka_->setGeometry(okraj, okraj, sirkaBunek + posuvnik + ramecek, h * n + ramecek);
     // The installed power, when the furnace has one, in the frame made taller for it.
-    const bool prikon = vysledek.Uloha.Prikon > 0.0f;
-    lblInstalovanyH_->setText(prikon ? TextObecny(static_cast<float>(ZobrazenaHodnota(Pole(Velicina::Prikon), vysledek.Uloha)))
+    const bool prikon = vysledek_->Uloha.Prikon > 0.0f;
+    lblInstalovanyH_->setText(prikon ? TextObecny(static_cast<float>(ZobrazenaHodnota(Pole(Velicina::Prikon), vysledek_->Uloha)))
                                      : QString());
     lblInstalovany_->setVisible(prikon);
     lblInstalovanyH_->setVisible(prikon);
@@ -217,8 +235,8 @@ void PohledTabulky::zobraz(std::shared_ptr<const Vysledek> sdileny, Jazyk jazyk,
     fraVykon_->move(std::max(Twipy(4200, 120, 0, 0).left(), grdTabulka_->geometry().right() + okraj),
                     fraVykon_->y());
     // The core of a thick charge below the frame, and the warning when it lags.
-    const QString jadro = RadkyJadra(vysledek, jazyk).trimmed();
-    const QString varovani = VarovaniJadra(vysledek, jazyk);
+    const QString jadro = RadkyJadra(*vysledek_, jazyk_).trimmed();
+    const QString varovani = VarovaniJadra(*vysledek_, jazyk_);
     const int sirka = width() - fraVykon_->x() - okraj;
     lblChybaZtrat_->setGeometry(fraVykon_->x(), fraVykon_->geometry().bottom() + okraj, sirka,
                                 2 * lblChybaZtrat_->fontMetrics().lineSpacing() + 4);
@@ -230,16 +248,19 @@ void PohledTabulky::zobraz(std::shared_ptr<const Vysledek> sdileny, Jazyk jazyk,
                               lblVarovani_->heightForWidth(sirka));
     lblJadro_->setVisible(!jadro.isEmpty());
     lblVarovani_->setVisible(!varovani.isEmpty());
-    grdTabulka_->scrollToTop();
-    grdTabulka_->setCurrentIndex(tabulka_->index(0, 1));
-    {
-        // The losses the result is shown with.
-        const QSignalBlocker blokovano(cboZtraty_);
-        cboZtraty_->setCurrentIndex(cboZtraty_->findText(QString::number(vysledek.Uloha.Ztraty)));
-        cboZtraty_->setEditText(QString::number(vysledek.Uloha.Ztraty));
+}
+
+bool PohledTabulky::eventFilter(QObject* objekt, QEvent* udalost) {
+    // A window made larger while the table is shown gives the grid more rows and the columns
+    // their share of the new width, as the design size does.
+    if (objekt == parentWidget() && udalost->type() == QEvent::Resize && isVisible() && vysledek_ != nullptr) {
+        const QSize rodic = parentWidget()->size();
+        resize(std::max(width(), rodic.width()), std::max(height(), rodic.height()));
+        const QSize vnejsi = window()->frameGeometry().size();
+        rozvrhni({vnejsi.width() * kTwipu, vnejsi.height() * kTwipu});
+        emit rozvrzeno();
     }
-    show();
-    zmenaZtrat();
+    return QWidget::eventFilter(objekt, udalost);
 }
 
 QRect PohledTabulky::obsazeno() const {

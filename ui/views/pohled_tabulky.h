@@ -60,7 +60,16 @@ public:
     // The losses shown, when they are a whole percentage in range.
     std::optional<std::int16_t> platneZtraty() const { return platneZtraty_; }
 
+signals:
+    // The grid and the frame took new places in a window of another size.
+    void rozvrzeno();
+
+protected:
+    bool eventFilter(QObject* objekt, QEvent* udalost) override;
+
 private:
+    // The grid's columns and rows and the frame's place for a window of that outer size.
+    void rozvrhni(QSize vnejsiTwipy);
     void zmenaZtrat();
     int sirkaSloupce(int sloupec) const;
 
