@@ -25,6 +25,8 @@ public:
     // The irradiation of every facet for the emissive powers E of the facets and Ef of the furnace.
     void ozareni(const double* e, double ef, double* g) const;
     double eps(std::size_t i) const { return eps_[i]; }
+    // The share of the furnace's emissive power in the irradiation of facet i.
+    double zPece(std::size_t i) const { return g_[i]; }
 
     // Net flux into each facet (W/m^2) at facet temperatures t (degrees C), the furnace at tf, the
     // convective coefficient h on every facet; and, when j is given, the radiosities.
