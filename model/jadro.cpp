@@ -8,6 +8,7 @@
 #include "model/vedeni.h"
 #include "model/vlastnosti.h"
 #include "model/prubeh_pece.h"
+#include "model/usporadani.h"
 
 namespace zorvet {
 
@@ -66,6 +67,9 @@ KonecJadra spoctiJadro(Vysledek& v) {
         return k <= posledni ? v.TeplotaPece[static_cast<std::size_t>(k)] : pec(k);
     };
     z.pec = [&videna](long k) { return static_cast<double>(videna(k)); };
+    if (MaUsporadani(u)) {
+        return SpoctiUsporadani(v, z, videna);
+    }
     VysledekVedeni vedeni = SpoctiVedeni(z);
     if (vedeni.konec == KonecVedeni::NeplatneZadani) {
         return KonecJadra::Chyba;
