@@ -38,6 +38,49 @@ Uloha vychoziUloha() {
     return u;
 }
 
+// The arrangement of the load and the soak: what it is, the slowest and the fastest piece of an
+// array, a bundle's effective conductivity at Tk, the cycle time and the soak's energy.
+QString radkyUsporadani(const Vysledek& v, Jazyk j) {
+    if (!v.Usporadani) {
+        return {};
+    }
+    const VysledekUsporadani& r = *v.Usporadani;
+    const Uloha& u = v.Uloha;
+    const auto cislo = [](double x) { return TextObecny(static_cast<float>(x)); };
+    const auto radek = [](const QString& popisek, const QString& hodnota) {
+        return popisek + QLatin1String(": ") + hodnota + QLatin1Char('\n');
+    };
+    QString text;
+    if (r.pole) {
+        text += radek(Text(id::Usporadani, j), Text(id::UsporadaniPole, j)
+                                                   .arg(u.PoleX)
+                                                   .arg(u.PoleY)
+                                                   .arg(cislo(static_cast<double>(u.MezeraX)),
+                                                        cislo(static_cast<double>(u.MezeraY))));
+        text += radek(Text(id::NejpomalejsiKus, j), QStringLiteral("%1 %2").arg(r.radek).arg(r.sloupec));
+        if (r.casNejrychlejsiho > 0.0) {
+            text += radek(Text(id::CasNejrychlejsiho, j), cislo(r.casNejrychlejsiho));
+        }
+    }
+    if (r.svazek) {
+        const QString d = cislo(static_cast<double>(u.StranaA));
+        const QString phi = cislo(r.porozita);
+        text += radek(Text(id::Usporadani, j),
+                      u.SvazekB > 0.0f ? Text(id::UsporadaniSvazekObdelnik, j)
+                                             .arg(cislo(static_cast<double>(u.SvazekA)),
+                                                  cislo(static_cast<double>(u.SvazekB)), d, phi)
+                                       : Text(id::UsporadaniSvazek, j).arg(cislo(static_cast<double>(u.SvazekA)), d, phi));
+        text += radek(Text(id::EfektivniVodivost, j), cislo(r.kef));
+    }
+    if (r.casCyklu > 0.0) {
+        text += radek(Text(id::CasCyklu, j), cislo(r.casCyklu));
+    }
+    if (r.teploVydrze) {
+        text += radek(Text(id::EnergieVydrze, j), cislo(*r.teploVydrze / 3.6e6));
+    }
+    return text;
+}
+
 }  // namespace
 
 void Vypis(std::FILE* kam, const QString& text) {
@@ -103,12 +146,45 @@ std::optional<Uprava> UpravaArgumentu(const Kontext& k) {
             continue;
         }
         const QString text = k.parser.value(volba);
-        const std::optional<double> x = CisloArgumentu(text);
+        // The values the option's text gives: one number, two with a separator, or a word.
+        std::vector<std::pair<const PopisPole*, double>> hodnoty;
         std::optional<Zavada> zavada;
-        if (!x) {
-            zavada = Zavada{pole->velicina, Vada::NeniCislo, 0, text.toStdString()};
-        } else if (const std::optional<Vada> vada = ZkontrolujZadanou(*pole, *x, Uloha{})) {
-            zavada = Zavada{pole->velicina, *vada, 0, {}};
+        const auto cti = [&](const PopisPole& p, const QString& cast) {
+            const std::optional<double> x = CisloArgumentu(cast);
+            if (!x) {
+                zavada = Zavada{p.velicina, Vada::NeniCislo, 0, cast.toStdString()};
+            } else if (const std::optional<Vada> vada = ZkontrolujZadanou(p, *x * pole->meritkoVolby, Uloha{})) {
+                zavada = Zavada{p.velicina, *vada, 0, {}};
+            } else {
+                hodnoty.emplace_back(&p, *x * pole->meritkoVolby);
+            }
+        };
+        if (pole->slovaVolby != nullptr) {
+            const QStringList slova = QString::fromLatin1(pole->slovaVolby).split(QLatin1Char('|'));
+            const qsizetype i = slova.indexOf(text.trimmed());
+            if (i < 0) {
+                Hlas(QString(), QStringLiteral("--%1 is %2, not \"%3\".")
+                                    .arg(volba.names().constFirst(), slova.join(QLatin1String(" or ")), text));
+                chybna = true;
+                continue;
+            } else {
+                hodnoty.emplace_back(pole, static_cast<double>(i));
+            }
+        } else if (pole->oddelovacVolby != 0) {
+            const QStringList casti = text.split(QLatin1Char(pole->oddelovacVolby), Qt::KeepEmptyParts, Qt::CaseInsensitive);
+            const PopisPole& druha = Pole(pole->druhaVolby);
+            if (casti.size() > 2) {
+                zavada = Zavada{pole->velicina, Vada::NeniCislo, 0, text.toStdString()};
+            } else {
+                cti(*pole, casti.at(0));
+                if (!zavada && casti.size() == 2) {
+                    cti(druha, casti.at(1));
+                } else if (!zavada) {
+                    hodnoty.emplace_back(&druha, pole->druhaJakoPrvni ? hodnoty.front().second : druha.vychozi);
+                }
+            }
+        } else {
+            cti(*pole, text);
         }
         if (zavada) {
             Hlas(QString(), QStringLiteral("--%1: ").arg(volba.names().constFirst()) +
@@ -116,7 +192,7 @@ std::optional<Uprava> UpravaArgumentu(const Kontext& k) {
             chybna = true;
             continue;
         }
-        uprava.hodnoty.emplace_back(pole, *x);
+        uprava.hodnoty.insert(uprava.hodnoty.end(), hodnoty.begin(), hodnoty.end());
     }
     if (k.parser.isSet(k.v.vlastnosti)) {
         const QString hodnota = k.parser.value(k.v.vlastnosti);
@@ -282,6 +358,7 @@ int Dokonci(const Kontext& k, const std::shared_ptr<Vysledek>& vysledek, const Q
         out += CasVykonu(*vykon, j) + QLatin1Char('\n');
     }
     out += RadkyJadra(*vysledek, j);
+    out += radkyUsporadani(*vysledek, j);
     out += RadkyRozsireni(*vysledek, j);
     Vypis(stdout, out);
     if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0) {

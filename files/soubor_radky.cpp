@@ -208,6 +208,11 @@ bool JePopisek(const QString& radek, int id) {
         if (radek.startsWith(p) && (radek.size() == p.size() || radek[p.size()] == QLatin1Char(' '))) {
             return true;
         }
+        // A caption longer than its column is written cut to the column, its unit right after.
+        if (p.size() > kSirkaPopisku && radek.size() > kSirkaPopisku && radek[kSirkaPopisku] == QLatin1Char('[') &&
+            radek.startsWith(p.left(kSirkaPopisku))) {
+            return true;
+        }
     }
     return false;
 }

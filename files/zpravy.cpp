@@ -210,6 +210,16 @@ QString ZpravaZavady(const Zavada& z, const Uloha& u, Jazyk j) {
         }
         case Vada::VadnaKrivka:
             return Text(id::VadnaKrivka, j);
+        case Vada::BezRozmeruUsporadani:
+            return Text(id::UsporadaniBezRozmeru, j).arg(nazev);
+        case Vada::BezVodivostiUsporadani:
+            return Text(id::UsporadaniBezVodivosti, j).arg(nazev);
+        case Vada::ProfilUsporadani:
+            return Text(id::UsporadaniProfil, j).arg(nazev);
+        case Vada::SvazekMensi:
+            return Text(id::SvazekMensi, j).arg(nazev, cislo(static_cast<double>(u.StranaA)));
+        case Vada::PoleISvazek:
+            return Text(id::PoleISvazek, j).arg(nazev);
         case Vada::Nedosazitelna:
             return Text(id::Nedosazitelna, j)
                 .arg(cislo(static_cast<double>(u.Tk)), cislo(static_cast<double>(NejvyssiTeplotaPece(u))));

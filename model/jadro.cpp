@@ -8,6 +8,7 @@
 #include "model/vedeni.h"
 #include "model/vlastnosti.h"
 #include "model/prubeh_pece.h"
+#include "model/usporadani.h"
 
 namespace zorvet {
 
@@ -72,6 +73,20 @@ KonecJadra spoctiJadro(Vysledek& v) {
     if (omezeny) {
         z.prikon = prikon / (1.0 + static_cast<double>(u.Ztraty) / 100.0) * (OhrevanaPlocha(z) * z.koefK) /
                    (static_cast<double>(u.A) * z.koefK);
+    }
+    if (MaUsporadani(u)) {
+        // An array of bars of a known length takes the share of its pieces under the set furnace; a
+        // bundle (or bars per metre) keeps the furnace the charge's own march saw.
+        const bool poleSPrikonem = omezeny && u.PoleX > 0 && u.PoleY > 0 && z.delka > 0.0;
+        const auto lumpovana = [&pec, &v, posledni](long k) {
+            return k <= posledni ? v.TeplotaPece[static_cast<std::size_t>(k)] : pec(k);
+        };
+        if (poleSPrikonem) {
+            z.prikon *= static_cast<double>(u.PoleX) * static_cast<double>(u.PoleY);
+            return SpoctiUsporadani(v, z, videna);
+        }
+        z.prikon = 0.0;
+        return SpoctiUsporadani(v, z, lumpovana);
     }
     VysledekVedeni vedeni = SpoctiVedeni(z);
     if (vedeni.konec == KonecVedeni::NeplatneZadani) {

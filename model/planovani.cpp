@@ -65,7 +65,8 @@ VysledekHledani HledejCil(const Uloha& u, Velicina co, double cas, const std::fu
         NastavHodnotu(w, pole, x);
         return w;
     };
-    const auto splneno = [cas](const VysledekVypoctu& r) { return r.uspech() && *r.vysledek->rozhodujiciCas() <= cas; };
+    // With a soak the time to meet is the cycle's.
+    const auto splneno = [cas](const VysledekVypoctu& r) { return r.uspech() && *r.vysledek->casCyklu() <= cas; };
     MoznostiBehu pokus;
     pokus.radaKroku = false;
     const auto splne = [&](double x) { return splneno(Spocti(sHodnotou(x), pokus)); };

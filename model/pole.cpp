@@ -17,6 +17,8 @@ constexpr double kNejvetsiPocet = std::numeric_limits<std::int16_t>::max();
 // keyboard: every physical value of a charge stays far above the denormal range of a single,
 // where the march's products lose their digits (1E-45 kg computes nothing).
 constexpr double kNejmensi = 1.0e-6;
+// The most pieces of an array in a row and rows: the view factors grow with the square of all.
+constexpr double kNejvicKusuPole = 20.0;
 
 using enum Velicina;
 
@@ -124,6 +126,60 @@ constexpr PopisPole kPole[] = {
      .prazdne = Kdy::Vzdy, .vychozi = kKonvekce, .volba = "convection", .jednotkaVolby = "H",
      .popisVolby = "Convective heat-transfer coefficient in W/m2/K, from 0 (a vacuum furnace) to 1000 (default 15).", .nazev = "convection",
      .cislo = &Uloha::Konvekce},
+    // How the load stands in the furnace (model/usporadani.h): none of it is the free piece. No
+    // control of the dialog shows these yet (Kdy::Nikdy): the arrangement's check holds their
+    // ranges (ZkontrolujUsporadani).
+    {.velicina = PoleX, .druh = DruhPole::Pocet, .popisek = id::SouborPoleX, .kdy = Kdy::Nikdy, .jednotkaText = "[-]",
+     .rozsirenyPopisek = id::SouborPoleX, .min = 1.0, .max = kNejvicKusuPole, .vychozi = 1.0, .volba = "array",
+     .jednotkaVolby = "NXxNY",
+     .popisVolby = "Pieces side by side: NX in a row by NY rows (NY left out: 1; 1x1 is the free piece), long "
+                   "round or square bars with the mass from the dimensions and a conductivity.",
+     .oddelovacVolby = 'x', .druhaVolby = PoleY, .nazev = "array-columns", .pocet = &Uloha::PoleX},
+    {.velicina = PoleY, .druh = DruhPole::Pocet, .popisek = id::SouborPoleY, .kdy = Kdy::Nikdy, .jednotkaText = "[-]",
+     .rozsirenyPopisek = id::SouborPoleY, .min = 1.0, .max = kNejvicKusuPole, .vychozi = 1.0,
+     .nazev = "array-rows", .pocet = &Uloha::PoleY},
+    {.velicina = MezeraX, .druh = DruhPole::Cislo, .popisek = id::SouborMezeraX, .kdy = Kdy::Nikdy, .jednotkaText = "[m]",
+     .rozsirenyPopisek = id::SouborMezeraX, .rozsirenyKdy = Kdy::VPoli, .min = 0.0, .max = 10.0, .volba = "gap",
+     .jednotkaVolby = "GX[:GY]",
+     .popisVolby = "Clear gaps of an --array in m: between neighbours in a row and between rows (GY left out: "
+                   "GX); 0: the pieces touch, with no conduction through the contact.",
+     .oddelovacVolby = ':', .druhaVolby = MezeraY, .druhaJakoPrvni = true, .nazev = "gap-x",
+     .cislo = &Uloha::MezeraX},
+    {.velicina = MezeraY, .druh = DruhPole::Cislo, .popisek = id::SouborMezeraY, .kdy = Kdy::Nikdy, .jednotkaText = "[m]",
+     .rozsirenyPopisek = id::SouborMezeraY, .rozsirenyKdy = Kdy::VPoli, .min = 0.0, .max = 10.0, .nazev = "gap-y",
+     .cislo = &Uloha::MezeraY},
+    {.velicina = SvazekA, .druh = DruhPole::Cislo, .popisek = id::SouborSvazekA, .kdy = Kdy::Nikdy, .jednotkaText = "[m]",
+     .rozsirenyPopisek = id::SouborSvazekA, .min = kNejmensi, .max = 100.0, .nic = Kdy::Vzdy, .nulaPsana = false,
+     .volba = "bundle", .jednotkaVolby = "D|AxB",
+     .popisVolby = "The round bars packed into a bundle of diameter D or of A x B in m, heated on its outer "
+                   "surface as one body of an effective conductivity.",
+     .oddelovacVolby = 'x', .druhaVolby = SvazekB, .nazev = "bundle", .cislo = &Uloha::SvazekA},
+    {.velicina = SvazekB, .druh = DruhPole::Cislo, .popisek = id::SouborSvazekB, .kdy = Kdy::Nikdy, .jednotkaText = "[m]",
+     .rozsirenyPopisek = id::SouborSvazekB, .rozsirenyKdy = Kdy::VeSvazku, .min = kNejmensi, .max = 100.0,
+     .nic = Kdy::Vzdy, .nazev = "bundle-b", .cislo = &Uloha::SvazekB},
+    {.velicina = Baleni, .druh = DruhPole::Pocet, .popisek = id::SouborBaleni, .kdy = Kdy::Nikdy, .jednotkaText = "[-]",
+     .rozsirenyPopisek = id::SouborBaleni, .rozsirenyKdy = Kdy::VeSvazku, .min = 0.0, .max = 1.0,
+     .volba = "packing", .jednotkaVolby = "square|hexagonal",
+     .popisVolby = "Packing of the bars of a --bundle (default square).", .slovaVolby = "square|hexagonal",
+     .pocet = &Uloha::Baleni},
+    // From hexagonal packing, 1 - pi / (2 sqrt 3) = 0.09310, up to where the model holds.
+    {.velicina = Porozita, .druh = DruhPole::Cislo, .popisek = id::SouborPorozita, .kdy = Kdy::Nikdy, .jednotkaText = "[-]",
+     .rozsirenyPopisek = id::SouborPorozita, .rozsirenyKdy = Kdy::VeSvazku, .min = 0.0932, .max = 0.9,
+     .nic = Kdy::Vzdy, .nulaPsana = false, .volba = "porosity", .jednotkaVolby = "P",
+     .popisVolby = "Porosity of a --bundle, from 0.0932 to 0.9, in place of its packing's.", .nazev = "porosity",
+     .cislo = &Uloha::Porozita},
+    {.velicina = KefSvazku, .druh = DruhPole::Cislo, .popisek = id::SouborKefSvazku, .kdy = Kdy::Nikdy, .jednotkaText = "[W/m/K]",
+     .rozsirenyPopisek = id::SouborKefSvazku, .rozsirenyKdy = Kdy::VeSvazku, .min = 1.0e-3, .max = 1.0e3,
+     .nic = Kdy::Vzdy, .nulaPsana = false, .volba = "effective-conductivity", .jednotkaVolby = "K",
+     .popisVolby = "Effective conductivity of a --bundle in W/m/K, in place of the model's.",
+     .nazev = "effective-conductivity", .cislo = &Uloha::KefSvazku},
+    // Typed in minutes; the record holds seconds.
+    {.velicina = Vydrz, .druh = DruhPole::Cislo, .popisek = id::SouborVydrz, .kdy = Kdy::Nikdy, .jednotkaText = "[min]",
+     .rozsirenyPopisek = id::SouborVydrz, .min = 0.0, .max = 1.0e7, .meritko = 60.0, .volba = "soak",
+     .jednotkaVolby = "MINUTES",
+     .popisVolby = "Soak after the slowest point of the load is at the final temperature, in minutes: the cycle "
+                   "time is the heat-up and the soak (a goal seek then meets the cycle time).",
+     .meritkoVolby = 60.0, .nazev = "soak", .cislo = &Uloha::Vydrz},
 };
 
 std::optional<Zavada> zavada(Velicina v, std::optional<Vada> vada, int bod = 0) {
@@ -199,6 +255,10 @@ bool Plati(Kdy kdy, const Uloha& u) {
             return u.Prikon > 0.0f;
         case Kdy::SKrivkou:
             return u.Vlastnosti.has_value();
+        case Kdy::VPoli:
+            return u.PoleX > 1 || u.PoleY > 1;
+        case Kdy::VeSvazku:
+            return u.SvazekA > 0.0f;
     }
     return false;
 }

@@ -28,6 +28,8 @@ enum class Velicina {
     A, PocetAB, PocetAL, PocetBL,
     CasKrok,
     Prikon, Ztraty, Konvekce,  // the furnace, beyond the documented problem (tab 6)
+    // How the load stands in the furnace and its soak (no control of the dialog yet).
+    PoleX, PoleY, MezeraX, MezeraY, SvazekA, SvazekB, Baleni, Porozita, KefSvazku, Vydrz,
 };
 
 enum class DruhPole {
@@ -38,7 +40,10 @@ enum class DruhPole {
 };
 
 // When a field belongs to the case: the dialog shows it, a file holds its line, it is checked.
-enum class Kdy { Vzdy, Nikdy, Nerizeny, Rizeny, ZRozmeru, ZRozmeruObdelnik, BezRozmeru, SPrikonem, SKrivkou };
+enum class Kdy { Vzdy, Nikdy, Nerizeny, Rizeny, ZRozmeru, ZRozmeruObdelnik, BezRozmeru, SPrikonem, SKrivkou,
+                 VPoli,     // an array other than 1 x 1
+                 VeSvazku,  // a bundle
+};
 
 // Whether a goal seek can find a value of the field, and on which side of the boundary the time
 // is met: smaller values (a larger mass takes longer) or larger ones (a hotter furnace, more power).
@@ -77,6 +82,15 @@ struct PopisPole {
     const char* volba = nullptr;
     const char* jednotkaVolby = nullptr;  // as the help names the option's value
     const char* popisVolby = nullptr;     // the help's sentence on the option
+    // An option whose text is not one number: two values with a separator ("5x3", "0.01:0.02"),
+    // the second for the field druhaVolby; left out, it is the first (druhaJakoPrvni) or the
+    // default of its field. Or one of the words of slovaVolby ("square|hexagonal"), whose place
+    // is the value. And the record's value of one unit of the option (60: minutes into seconds).
+    char oddelovacVolby = 0;
+    Velicina druhaVolby = Velicina::Tpece;
+    bool druhaJakoPrvni = false;
+    const char* slovaVolby = nullptr;
+    double meritkoVolby = 1.0;
     const char* nazev = nullptr;
     Hledani hledani = Hledani::Ne;
     int platnaMista = 0;               // a found value: its significant digits, or
@@ -122,6 +136,12 @@ enum class Vada {
     HmotnostNesouhlasi,  // the mass differs from the one the dimensions and the density give
     Nedosazitelna,     // the furnace never gets as hot as the final temperature
     VadnaKrivka,       // the property curve of the material is unsound (model/vlastnosti.h)
+    // The arrangement of the load (model/usporadani.h) asks what the case does not give.
+    BezRozmeruUsporadani,  // an array or a bundle without the mass from the dimensions
+    BezVodivostiUsporadani,  // without a conductivity of the charge
+    ProfilUsporadani,      // an array of rectangular bars, a bundle of other than round bars
+    SvazekMensi,           // a bundle no larger than one of its bars
+    PoleISvazek,           // an array and a bundle at once
 };
 
 struct Zavada {

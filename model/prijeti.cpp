@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "model/geometrie.h"
+#include "model/usporadani.h"
 
 namespace zorvet {
 
@@ -74,6 +75,9 @@ std::optional<Zavada> PrijmiUlohu(const Uloha& u, Pravidlo pravidlo) {
         if (vetsi) {
             return Zavada{Velicina::A, Vada::PlochaVetsi, 0, {}};
         }
+    }
+    if (auto z = ZkontrolujUsporadani(u)) {
+        return z;
     }
     // The charge only nears the furnace temperature: a Tk at or above the hottest furnace is
     // never reached.

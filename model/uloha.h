@@ -76,6 +76,20 @@ struct Uloha {
     std::int16_t Ztraty = 0;       // % heat losses: they raise the power required, and the
                                    // installed power covers them before it heats the charge
     std::optional<VlastnostiMaterialu> Vlastnosti;  // c(T) and λ(T) in place of c and Lambda
+    // How the pieces stand in the furnace (model/usporadani.h): long bars side by side in an
+    // array of PoleX pieces a row by PoleY rows with clear gaps (0: touching), or round bars
+    // packed into a bundle of diameter SvazekA (SvazekB 0) or of SvazekA × SvazekB; 1 × 1 and no
+    // bundle is the free piece. Then the soak after the load is at temperature.
+    std::int16_t PoleX = 1;       // pieces in a row
+    std::int16_t PoleY = 1;       // rows
+    float MezeraX = 0.0f;         // m clear gap between neighbours in a row
+    float MezeraY = 0.0f;         // m between rows
+    float SvazekA = 0.0f;         // m diameter of a round bundle, or side a; 0: no bundle
+    float SvazekB = 0.0f;         // m side b of a rectangular bundle; 0: a round one
+    std::int16_t Baleni = 0;      // packing of the bars: 0 square, 1 hexagonal
+    float Porozita = 0.0f;        // porosity of the bundle; 0: the packing's
+    float KefSvazku = 0.0f;       // W/m/K effective conductivity typed; 0: the model's
+    float Vydrz = 0.0f;           // s soak after the slowest point reached Tk
 
     bool operator==(const Uloha&) const = default;
 

@@ -8,6 +8,7 @@
 #include "model/konstanty.h"
 #include "model/pochod.h"
 #include "model/prubeh_pece.h"
+#include "model/usporadani.h"
 #include "model/vlastnosti.h"
 
 namespace zorvet {
@@ -104,6 +105,7 @@ VysledekVypoctu Spocti(const Uloha& u, const MoznostiBehu& moznosti) {
     if (MaJadro(pripad) && !moznosti.bezJadra) {
         r.jadro = SpoctiJadro(*vysledek);
     }
+    DoplnVydrz(*vysledek);
     r.radek = vysledek->PocetKroku;
     r.vysledek = std::move(vysledek);
     return r;

@@ -48,6 +48,18 @@ struct Jadro {
     float omezenoDo = 0.0f;      // s, the end of the last step the installed power limited
 };
 
+// What the arrangement of the load adds to a result (model/usporadani.h), and the soak.
+struct VysledekUsporadani {
+    bool pole = false;                // an array (else a bundle, or only a soak)
+    bool svazek = false;
+    int radek = 0, sloupec = 0;       // the slowest piece of an array, from 1
+    double casNejrychlejsiho = 0.0;   // s, the first piece whose core reached Tk; 0 for none
+    double porozita = 0.0;            // of a bundle
+    double kef = 0.0;                 // W/m/K, a bundle's effective conductivity at Tk
+    double casCyklu = 0.0;            // s, the decisive heat-up and the soak; 0 without a soak
+    std::optional<double> teploVydrze;  // J that still entered the load during the soak
+};
+
 struct Vysledek {
     zorvet::Uloha Uloha;  // the case exactly as it was computed
     zorvet::Vysledky Vysledky;
@@ -55,6 +67,7 @@ struct Vysledek {
     std::vector<float> TeplotaPece;     // °C furnace temperature per row
     std::optional<zorvet::Jadro> Jadro;  // the core, when it was computed
     float OmezenoDo = 0.0f;  // s, the end of the last step the installed power limited; 0 for none
+    std::optional<VysledekUsporadani> Usporadani;  // an array, a bundle or a soak
 
     // What is printed with it. The file is the results file it was saved to or opened from,
     // or the problem file it was computed from when the problem is what that file holds.
@@ -81,6 +94,14 @@ struct Vysledek {
             return std::nullopt;
         }
         return casOhrevu();
+    }
+    // What a goal seek meets: the decisive time, and the soak after it.
+    std::optional<double> casCyklu() const {
+        const std::optional<double> t = rozhodujiciCas();
+        if (!t || !(Uloha.Vydrz > 0.0f)) {
+            return t;
+        }
+        return *t + static_cast<double>(Uloha.Vydrz);
     }
     // The core was computed and reached Tk, or none was asked for.
     bool jadroDosazeno() const { return !Jadro || Jadro->konec == KonecJadra::Dosazeno; }

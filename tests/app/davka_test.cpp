@@ -250,15 +250,33 @@ TEST_F(Davka, EveryFieldOptionReachesTheCase) {
         if (p.volba == nullptr) {
             continue;
         }
+        const bool slova = p.slovaVolby != nullptr;  // the second word of "square|hexagonal"
         const double hodnota = p.velicina == zorvet::Velicina::Prikon ? 150000.0
                                : p.velicina == zorvet::Velicina::Ztraty ? 7.0
+                               : slova                                   ? 1.0
+                               : p.velicina == zorvet::Velicina::SvazekA ? 0.875
+                               : p.velicina == zorvet::Velicina::MezeraX ? 0.03125
+                               : p.velicina == zorvet::Velicina::Vydrz   ? 600.0
                                : p.max < 2.0                             ? 0.75
+                               : p.max < 37.0                            ? 3.0
                                                                          : 37.0;
-        const std::string volba = std::string("--") + p.volba, text = QString::number(hodnota).toStdString();
+        const std::string volba = std::string("--") + p.volba;
+        const std::string text = slova ? std::string(std::strchr(p.slovaVolby, '|') + 1)
+                                       : QString::number(hodnota / p.meritkoVolby).toStdString();
         std::vector<const char*> argumenty{"compute", "ex:thick_round_bar.cfg", volba.c_str(), text.c_str(),
                                            "--results", "@v.odp"};
         if (p.velicina == zorvet::Velicina::Ztraty) {  // the losses the file keeps are those of an installed power
             argumenty.insert(argumenty.end(), {"--power-limit", "150000"});
+        }
+        // The arrangement's inputs belong to an array or to a bundle of the bars, of a known conductivity.
+        if (p.kdy == zorvet::Kdy::Nikdy) {
+            argumenty.insert(argumenty.end(), {"--conductivity", "40"});
+        }
+        if (p.rozsirenyKdy == zorvet::Kdy::VPoli) {
+            argumenty.insert(argumenty.end(), {"--array", "2x2"});
+        }
+        if (p.rozsirenyKdy == zorvet::Kdy::VeSvazku) {
+            argumenty.insert(argumenty.end(), {"--bundle", "0.75"});
         }
         const Beh b = spust(argumenty);
         ASSERT_EQ(b.kod, 0) << p.volba << " " << b.err.toStdString();

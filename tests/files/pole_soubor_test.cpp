@@ -31,6 +31,25 @@ Uloha pripadPole(const PopisPole& p) {
         HmotnostZRozmeru(u, u.Gama);
         TeplosmennaPlocha(u);
     }
+    // The arrangement's fields: round bars of a known length in an array, or in a bundle.
+    if (p.rozsirenyKdy == Kdy::VPoli || p.rozsirenyKdy == Kdy::VeSvazku || p.kdy == Kdy::Nikdy) {
+        u.ZadaniHmotnosti = ZadaniHmotnosti::ZRozmeru;
+        u.Profil = Profil::Kruhovy;
+        u.StranaA = 0.05f;
+        u.DelkaL = 1.0f;
+        u.PocetProfilu = 6;
+        u.Gama = 7850.0f;
+        u.PocetAL = 8;
+        HmotnostZRozmeru(u, u.Gama);
+        TeplosmennaPlocha(u);
+    }
+    if (p.rozsirenyKdy == Kdy::VPoli) {
+        u.PoleX = 3;
+        u.PoleY = 2;
+    }
+    if (p.rozsirenyKdy == Kdy::VeSvazku) {
+        u.SvazekA = 0.3f;
+    }
     if (p.rozsirenyKdy == Kdy::SPrikonem) {
         u.Prikon = 50000.0f;
     }
@@ -61,7 +80,8 @@ TEST(PoleSouboru, EveryFieldAFileHoldsComesBack) {
             continue;
         }
         Uloha u = pripadPole(p);
-        ASSERT_TRUE(Plati(p.kdy, u)) << p.ovladac;
+        ASSERT_TRUE(Plati(p.kdy, u) || p.kdy == Kdy::Nikdy) << p.ovladac;
+        ASSERT_TRUE(Plati(p.rozsirenyKdy, u)) << p.ovladac;
         const double x = jinaHodnota(p, Hodnota(p, u));
         ASSERT_TRUE(NastavHodnotu(u, p, x)) << p.ovladac;
         ++poli;

@@ -1,0 +1,191 @@
+#include "model/usporadani.h"
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+
+#include "model/geometrie.h"
+#include "model/pole_kusu.h"
+#include "model/svazek.h"
+#include "model/vedeni.h"
+#include "model/vlastnosti.h"
+
+namespace zorvet {
+
+namespace {
+
+constexpr double kPiPresne = 3.14159265358979323846;
+
+bool jePole(const Uloha& u) { return u.PoleX > 1 || u.PoleY > 1; }
+bool jeSvazek(const Uloha& u) { return u.SvazekA > 0.0f; }
+
+// The Biot number the free piece's core gives: the largest heat-transfer coefficient of the
+// charge's run times the reduction factor, the piece's V / A, the smallest conductivity met.
+double biot(const Vysledek& v, const ZadaniVedeni& z, double plocha, double objem, double lambda) {
+    float alfaMax = 0.0f;
+    for (int i = 1; i <= v.posledniRadek(); ++i) {
+        alfaMax = std::max(alfaMax, v.Vysledky.Alfa[static_cast<std::size_t>(i)]);
+    }
+    double nejmensi = lambda;
+    if (!(nejmensi > 0.0) && z.krivkaLambda != nullptr) {
+        nejmensi = z.krivkaLambda->lambda(z.tv);
+        for (double t = std::min(z.tv, z.tk); t <= std::max(z.tv, z.tk); t += 1.0) {
+            nejmensi = std::min(nejmensi, z.krivkaLambda->lambda(t));
+        }
+    }
+    return BiotovoCislo(static_cast<double>(alfaMax) * z.koefK, objem, plocha, nejmensi);
+}
+
+std::vector<float> peceKroku(std::size_t kroku, const std::function<float(long)>& videna) {
+    std::vector<float> pec(kroku);
+    for (std::size_t k = 0; k < kroku; ++k) {
+        pec[k] = videna(static_cast<long>(k));
+    }
+    return pec;
+}
+
+// The rows of the heat-up: up to the step the core reached Tk (the soak's rows are the
+// arrangement's own).
+template <class T>
+std::vector<T> doKroku(std::vector<T> radky, long krok) {
+    if (krok >= 0 && static_cast<std::size_t>(krok) + 1 < radky.size()) {
+        radky.resize(static_cast<std::size_t>(krok) + 1);
+    }
+    return radky;
+}
+
+}  // namespace
+
+bool MaUsporadani(const Uloha& u) { return jePole(u) || jeSvazek(u); }
+
+std::optional<Zavada> ZkontrolujUsporadani(const Uloha& u) {
+    for (const Velicina v : {Velicina::PoleX, Velicina::PoleY, Velicina::MezeraX, Velicina::MezeraY, Velicina::SvazekA,
+                             Velicina::SvazekB, Velicina::Baleni, Velicina::Porozita, Velicina::KefSvazku,
+                             Velicina::Vydrz}) {
+        const PopisPole& p = Pole(v);
+        if (const std::optional<Vada> vada = ZkontrolujHodnotu(p, Hodnota(p, u), u)) {
+            return Zavada{v, *vada, 0, {}};
+        }
+    }
+    if (!MaUsporadani(u)) {
+        return std::nullopt;
+    }
+    const Velicina pole = jeSvazek(u) ? Velicina::SvazekA : Velicina::PoleX;
+    if (jePole(u) && jeSvazek(u)) {
+        return Zavada{Velicina::SvazekA, Vada::PoleISvazek, 0, {}};
+    }
+    if (!u.zRozmeru()) {
+        return Zavada{pole, Vada::BezRozmeruUsporadani, 0, {}};
+    }
+    const bool vodiva = u.Lambda > 0.0f || (u.Vlastnosti && Vlastnosti(*u.Vlastnosti).maLambda());
+    if (!vodiva) {
+        return Zavada{pole, Vada::BezVodivostiUsporadani, 0, {}};
+    }
+    if (jeSvazek(u) ? u.Profil != Profil::Kruhovy : u.Profil == Profil::Obdelnikovy) {
+        return Zavada{pole, Vada::ProfilUsporadani, 0, {}};
+    }
+    if (jeSvazek(u) && (!(u.SvazekA > u.StranaA) || (u.SvazekB > 0.0f && !(u.SvazekB > u.StranaA)))) {
+        return Zavada{u.SvazekA > u.StranaA ? Velicina::SvazekB : Velicina::SvazekA, Vada::SvazekMensi, 0, {}};
+    }
+    return std::nullopt;
+}
+
+KonecJadra SpoctiUsporadani(Vysledek& v, const ZadaniVedeni& z, const std::function<float(long)>& videna) {
+    const Uloha& u = v.Uloha;
+    VysledekUsporadani r;
+    const double vydrz = static_cast<double>(u.Vydrz);
+    // The soak's rows beyond the heat-up, within the table's ten times the charge's rows.
+    const long maxKroku = z.maxKroku + static_cast<long>(std::ceil(vydrz / z.krok));
+    const auto pec = [&videna](long k) { return static_cast<double>(videna(k)); };
+    KonecJadra konec = KonecJadra::Chyba;
+    Jadro jadro;
+    std::vector<double> teplo;
+    if (jePole(u)) {
+        ZadaniPole p;
+        p.usporadani = Usporadani{z.profil, z.a, u.PoleX, u.PoleY, static_cast<double>(u.MezeraX),
+                                  static_cast<double>(u.MezeraY)};
+        p.lambda = z.lambda, p.c = z.c, p.hustota = z.hustota, p.krivkaC = z.krivkaC, p.krivkaLambda = z.krivkaLambda;
+        p.eps = z.eps, p.koefK = z.koefK, p.konvekce = z.konvekce;
+        p.tv = z.tv, p.tk = z.tk, p.krok = z.krok, p.maxKroku = maxKroku, p.pec = pec;
+        p.delka = z.delka, p.plochyAB = z.plochyAB, p.vydrz = vydrz, p.prikon = z.prikon;
+        VysledekPole vp = SpoctiPole(p);
+        if (vp.konec == KonecPole::NeplatneZadani || vp.konec == KonecPole::NeplatnaPec) {
+            return KonecJadra::Chyba;
+        }
+        konec = vp.konec == KonecPole::Dosazeno && vp.krokJadra <= z.maxKroku ? KonecJadra::Dosazeno
+                                                                               : KonecJadra::Nedosazeno;
+        const auto kus = static_cast<std::size_t>(vp.nejpomalejsiKus.radek * vp.sloupcu + vp.nejpomalejsiKus.sloupec);
+        jadro.povrch = doKroku(vp.povrch[kus], vp.krokJadra);
+        jadro.teplota = doKroku(vp.nejpomalejsi, vp.krokJadra);
+        jadro.krok = konec == KonecJadra::Dosazeno ? vp.krokJadra : -1;
+        jadro.cas = konec == KonecJadra::Dosazeno ? vp.casJadra : 0.0;
+        r.pole = true;
+        r.radek = vp.nejpomalejsiKus.radek + 1;
+        r.sloupec = vp.nejpomalejsiKus.sloupec + 1;
+        r.casNejrychlejsiho = vp.krokNejrychlejsiho >= 0 ? vp.casNejrychlejsiho : 0.0;
+        teplo = std::move(vp.teplo);
+        const double objem = z.profil == 'K' ? kPiPresne * z.a * z.a / 4.0 : z.a * z.a;
+        const double obvod = z.profil == 'K' ? kPiPresne * z.a : 4.0 * z.a;
+        jadro.biot = biot(v, z, obvod, objem, z.lambda);
+    } else {
+        ZadaniSvazku s;
+        s.tvar = u.SvazekB > 0.0f ? 'O' : 'K';
+        s.a = static_cast<double>(u.SvazekA);
+        s.b = static_cast<double>(u.SvazekB);
+        s.d = z.a;
+        s.baleni = u.Porozita > 0.0f ? Baleni::Porozita : u.Baleni == 1 ? Baleni::Sestiuhelne : Baleni::Ctvercove;
+        s.porozita = static_cast<double>(u.Porozita);
+        s.kef = static_cast<double>(u.KefSvazku);
+        s.lambda = z.lambda, s.c = z.c, s.hustota = z.hustota, s.krivkaC = z.krivkaC, s.krivkaLambda = z.krivkaLambda;
+        s.eps = z.eps, s.koefK = z.koefK, s.konvekce = z.konvekce;
+        s.tv = z.tv, s.tk = z.tk, s.krok = z.krok, s.maxKroku = z.maxKroku, s.pec = pec;
+        s.delka = z.delka, s.vydrz = vydrz;
+        VysledekSvazku vs = SpoctiSvazek(s);
+        if (vs.konec == KonecSvazku::NeplatneZadani) {
+            return KonecJadra::Chyba;
+        }
+        konec = vs.konec == KonecSvazku::Dosazeno ? KonecJadra::Dosazeno : KonecJadra::Nedosazeno;
+        jadro.povrch = doKroku(std::move(vs.vedeni.povrch), vs.vedeni.krokJadra);
+        jadro.teplota = doKroku(std::move(vs.vedeni.jadro), vs.vedeni.krokJadra);
+        jadro.krok = vs.vedeni.krokJadra;
+        jadro.cas = vs.vedeni.casJadra;
+        r.svazek = true;
+        r.porozita = vs.porozita;
+        r.kef = vs.kefKonecna;
+        teplo = std::move(vs.teplo);
+        // The bundle as one body: its V / A and its effective conductivity at Tk.
+        const double objem = s.tvar == 'K' ? kPiPresne * s.a * s.a / 4.0 : s.a * s.b;
+        const double obvod = s.tvar == 'K' ? kPiPresne * s.a : 2.0 * (s.a + s.b);
+        ZadaniVedeni bezKrivky = z;
+        bezKrivky.krivkaLambda = nullptr;
+        jadro.biot = biot(v, bezKrivky, obvod, objem, r.kef);
+    }
+    jadro.konec = konec;
+    jadro.pec = peceKroku(jadro.teplota.size(), videna);
+    jadro.omezenoDo = v.OmezenoDo;
+    v.Jadro = std::move(jadro);
+    if (konec == KonecJadra::Dosazeno && vydrz > 0.0) {
+        const Vydrz w = SpoctiVydrz(teplo, z.krok, v.Jadro->krok, vydrz);
+        if (w.konec == KonecVydrze::Spocteno) {
+            r.teploVydrze = w.teplo;
+        }
+    }
+    v.Usporadani = r;
+    return konec;
+}
+
+void DoplnVydrz(Vysledek& v) {
+    if (!(v.Uloha.Vydrz > 0.0f)) {
+        return;
+    }
+    const std::optional<double> cyklus = v.casCyklu();
+    if (!cyklus) {
+        return;
+    }
+    if (!v.Usporadani) {
+        v.Usporadani = VysledekUsporadani{};
+    }
+    v.Usporadani->casCyklu = *cyklus;
+}
+
+}  // namespace zorvet
