@@ -8,6 +8,7 @@
 #include "model/konstanty.h"
 #include "model/pole_kusu_sit.h"
 #include "model/salani.h"
+#include "model/vedeni_material.h"
 #include "model/vlastnosti.h"
 
 namespace zorvet {
@@ -108,7 +109,7 @@ private:
     const ZadaniPole& z_;
     SitKusu sit_;
     Symetrie sym_;
-    TabulkaMaterialu mat_;
+    vedeni::Material mat_;
     std::unique_ptr<Salani> salani_;
     Legendre legendre_;
     std::size_t kusu_ = 0, uzlu_ = 0;
@@ -141,9 +142,9 @@ double Pole::sazby(const double* h, double* vystup, double& tf) {
     const std::size_t vse = kusu_ * uzlu_;
     for (std::size_t i = 0; i < vse; ++i) {
         t_[i] = mat_.teplota(h[i]);
-        phi_[i] = mat_.potencial(h[i]);
         vystup[i] = 0.0;
     }
+    mat_.potencialy(h, phi_.data(), vse);
     for (std::size_t p = 0; p < kusu_; ++p) {
         const double* phi = phi_.data() + p * uzlu_;
         double* r = vystup + p * uzlu_;

@@ -3,11 +3,9 @@
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
-#include <limits>
 #include <numbers>
 
 #include "model/konstanty.h"
-#include "model/vlastnosti.h"
 
 namespace zorvet {
 
@@ -17,8 +15,6 @@ constexpr double kPi = std::numbers::pi;
 constexpr int kFaset = 32;       // facets per piece at refinement 1
 constexpr int kDeleniPolomer = 16;
 constexpr int kDeleniStrany = 20;
-constexpr double kKrokTabulky = 0.5;  // K
-constexpr std::size_t kMaxBoduTabulky = std::size_t{1} << 18;
 
 std::uint32_t u32(std::size_t i) { return static_cast<std::uint32_t>(i); }
 
@@ -126,83 +122,6 @@ int FasetNaKus(int zjemneni) { return kFaset * zjemneni; }
 
 SitKusu SestavSit(char profil, double d, int zjemneni) {
     return profil == 'K' ? kruhova(d, zjemneni) : ctvercova(d, zjemneni);
-}
-
-TabulkaMaterialu::TabulkaMaterialu(double c, double lambda, const Vlastnosti* krivkaC, const Vlastnosti* krivkaLambda)
-    : c_(c), lambda_(lambda), krivkaC_(krivkaC), krivkaLambda_(krivkaLambda),
-      konstantni_(krivkaC == nullptr && krivkaLambda == nullptr) {
-    if (konstantni_) {
-        tMin_ = -kKelvin;
-        tMax_ = std::numeric_limits<double>::infinity();
-        cMin_ = c_;
-        kappa_ = lambda_ / c_;
-    }
-}
-
-double TabulkaMaterialu::entalpie(double t) const { return krivkaC_ ? krivkaC_->entalpie(t) : c_ * (t - 20.0); }
-
-bool TabulkaMaterialu::pokryj(double dolni, double horni) {
-    if (konstantni_ || (!body_.empty() && dolni >= tMin_ && horni <= tMax_)) {
-        return false;
-    }
-    const double okraj = std::max(50.0, 0.25 * (horni - dolni));
-    tMin_ = std::max(dolni - okraj, -kKelvin);
-    tMax_ = horni + okraj;
-    const std::size_t n = std::clamp<std::size_t>(
-        static_cast<std::size_t>(std::ceil((tMax_ - tMin_) / kKrokTabulky)), 16, kMaxBoduTabulky);
-    const double dt = (tMax_ - tMin_) / static_cast<double>(n);
-    std::vector<double> h(n + 1), phi(n + 1);
-    double lPred = 0.0;
-    for (std::size_t k = 0; k <= n; ++k) {
-        const double t = tMin_ + static_cast<double>(k) * dt;
-        const double l = krivkaLambda_ ? krivkaLambda_->lambda(t) : lambda_;
-        h[k] = entalpie(t);
-        phi[k] = k == 0 ? 0.0 : phi[k - 1] + dt * (lPred + l) / 2.0;
-        lPred = l;
-    }
-    cMin_ = std::numeric_limits<double>::infinity();
-    kappa_ = 0.0;
-    for (std::size_t k = 0; k < n; ++k) {
-        const double dh = h[k + 1] - h[k];
-        cMin_ = std::min(cMin_, dh / dt);
-        kappa_ = std::max(kappa_, (phi[k + 1] - phi[k]) / dh);
-    }
-    const double rozsah = h[n] - h[0];
-    const std::size_t m =
-        std::clamp<std::size_t>(static_cast<std::size_t>(std::ceil(rozsah / (cMin_ * dt))), n, kMaxBoduTabulky);
-    h0_ = h[0];
-    const double krokH = rozsah / static_cast<double>(m);
-    naBod_ = 1.0 / krokH;
-    xMax_ = static_cast<double>(m);
-    body_.resize(m + 1);
-    std::size_t k = 0;
-    for (std::size_t j = 0; j <= m; ++j) {
-        const double hj = j == m ? h[n] : h0_ + static_cast<double>(j) * krokH;
-        while (k + 1 < n && h[k + 1] <= hj) ++k;
-        const double f = std::clamp((hj - h[k]) / (h[k + 1] - h[k]), 0.0, 1.0);
-        body_[j].t = tMin_ + (static_cast<double>(k) + f) * dt;
-        body_[j].phi = phi[k] + f * (phi[k + 1] - phi[k]);
-    }
-    for (std::size_t j = 0; j < m; ++j) {
-        body_[j].dt = body_[j + 1].t - body_[j].t;
-        body_[j].dphi = body_[j + 1].phi - body_[j].phi;
-    }
-    body_[m].dt = body_[m].dphi = 0.0;
-    return true;
-}
-
-double TabulkaMaterialu::teplota(double h) const {
-    if (konstantni_) return 20.0 + h / c_;
-    const double x = std::min(std::max((h - h0_) * naBod_, 0.0), xMax_);
-    const std::size_t j = static_cast<std::size_t>(static_cast<std::ptrdiff_t>(x));
-    return body_[j].t + (x - static_cast<double>(j)) * body_[j].dt;
-}
-
-double TabulkaMaterialu::potencial(double h) const {
-    if (konstantni_) return lambda_ * (20.0 + h / c_);
-    const double x = std::min(std::max((h - h0_) * naBod_, 0.0), xMax_);
-    const std::size_t j = static_cast<std::size_t>(static_cast<std::ptrdiff_t>(x));
-    return body_[j].phi + (x - static_cast<double>(j)) * body_[j].dphi;
 }
 
 }  // namespace zorvet

@@ -24,8 +24,8 @@ bool Material::pokryj(double dolni, double horni) {
     tMin_ = std::max(dolni - okraj, -kKelvin);
     tMax_ = horni + okraj;
     if (linearni_) {
-        cMin_ = z_.c;
-        kappa_ = z_.lambda / z_.c;
+        cMin_ = c_;
+        kappa_ = lambda_ / c_;
         return true;
     }
     const std::size_t n = std::clamp<std::size_t>(
@@ -35,7 +35,7 @@ bool Material::pokryj(double dolni, double horni) {
     double lambdaPred = 0.0;
     for (std::size_t k = 0; k <= n; ++k) {
         const double t = tMin_ + static_cast<double>(k) * dt;
-        const double l = z_.krivkaLambda ? z_.krivkaLambda->lambda(t) : z_.lambda;
+        const double l = krivkaLambda_ ? krivkaLambda_->lambda(t) : lambda_;
         h[k] = entalpie(t);
         phi[k] = k == 0 ? 0.0 : phi[k - 1] + dt * (lambdaPred + l) / 2.0;
         lambdaPred = l;

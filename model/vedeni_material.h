@@ -1,5 +1,5 @@
-// The material of the enthalpy march (vedeni_teleso.cpp): the enthalpy h(T) and the Kirchhoff
-// potential Phi(T), the integral of lambda dT, read back by enthalpy.
+// The material of the enthalpy marches (vedeni_teleso.cpp, pole_kusu.cpp): the enthalpy h(T) and
+// the Kirchhoff potential Phi(T), the integral of lambda dT, read back by enthalpy.
 #pragma once
 
 #include <algorithm>
@@ -18,10 +18,13 @@ namespace zorvet::vedeni {
 // properties both are linear in h, and exact.
 class Material {
 public:
-    explicit Material(const ZadaniVedeni& z)
-        : z_(z), linearni_(z.krivkaC == nullptr && z.krivkaLambda == nullptr) {}
+    // c in J/(kg K) and lambda in W/(m K) count where their curve (not owned) is null.
+    Material(double c, double lambda, const Vlastnosti* krivkaC, const Vlastnosti* krivkaLambda)
+        : c_(c), lambda_(lambda), krivkaC_(krivkaC), krivkaLambda_(krivkaLambda),
+          linearni_(krivkaC == nullptr && krivkaLambda == nullptr) {}
+    explicit Material(const ZadaniVedeni& z) : Material(z.c, z.lambda, z.krivkaC, z.krivkaLambda) {}
 
-    double entalpie(double t) const { return z_.krivkaC ? z_.krivkaC->entalpie(t) : z_.c * (t - 20.0); }
+    double entalpie(double t) const { return krivkaC_ ? krivkaC_->entalpie(t) : c_ * (t - 20.0); }
 
     // Tabulates dolni..horni with a margin, unless the present table holds them already; true
     // when it did.
@@ -47,7 +50,7 @@ public:
 
     double teplota(double h) const {
         if (linearni_) {
-            return 20.0 + h / z_.c;
+            return 20.0 + h / c_;
         }
         const double x = std::min(std::max((h - h0_) * naBod_, 0.0), xMax_);
         const std::size_t j = static_cast<std::size_t>(static_cast<std::ptrdiff_t>(x));
@@ -56,7 +59,7 @@ public:
     // dT/dh at h, K kg/J.
     double sklon(double h) const {
         if (linearni_) {
-            return 1.0 / z_.c;
+            return 1.0 / c_;
         }
         const double x = std::min(std::max((h - h0_) * naBod_, 0.0), xMax_ - 1.0);
         return body_[static_cast<std::size_t>(static_cast<std::ptrdiff_t>(x))].dt * naBod_;
@@ -70,7 +73,9 @@ private:
     struct Bod {
         double t, dt, phi, dphi;
     };
-    const ZadaniVedeni& z_;
+    double c_, lambda_;
+    const Vlastnosti* krivkaC_;
+    const Vlastnosti* krivkaLambda_;
     bool linearni_;
     std::vector<Bod> body_;
     double tMin_ = 0.0, tMax_ = 0.0, h0_ = 0.0, naBod_ = 0.0, xMax_ = 0.0;
