@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "model/konstanty.h"
+#include "model/legendre.h"
 #include "model/pole_kusu_sit.h"
 #include "model/salani.h"
 #include "model/vedeni_material.h"
@@ -13,11 +14,12 @@
 
 namespace zorvet {
 
+using vedeni::kMaxStupnu;
+using vedeni::Legendre;
+
 namespace {
 
 constexpr double kMaxTeplota = 1.0e5;  // degrees C
-constexpr int kMaxStupnu = 63;         // stages of one step: odd, 3..kMaxStupnu
-constexpr double kRezerva = 0.9;       // share of the stability limit used
 constexpr int kMaxZjemneni = 4;
 
 bool platnaTeplota(double t) { return std::isfinite(t) && t >= -kKelvin && t <= kMaxTeplota; }
@@ -27,38 +29,6 @@ double derivaceZarivosti(double t) {
     const double k = std::max(t + kKelvin, 0.0) / 100.0;
     return 4.0 * kSigma * k * k * k / 100.0;
 }
-
-// The coefficients of an s-stage Runge-Kutta-Legendre step of second order (Meyer, Balsara,
-// Aslam 2014, eqs. 16-17): an odd s damps the stiffest components below 0.8 per step.
-struct Legendre {
-    int s = 0;
-    std::vector<double> mu, nu, muT, gamaT;
-
-    void priprav(int stupnu) {
-        if (stupnu == s) return;
-        s = stupnu;
-        const std::size_t n = static_cast<std::size_t>(s) + 1;
-        std::vector<double> b(n);
-        for (std::size_t j = 0; j < n; ++j) {
-            const double x = static_cast<double>(j);
-            b[j] = j < 2 ? 1.0 / 3.0 : (x * x + x - 2.0) / (2.0 * x * (x + 1.0));
-        }
-        const double w1 = 4.0 / (static_cast<double>(s) * s + s - 2.0);
-        mu.assign(n, 0.0), nu.assign(n, 0.0), muT.assign(n, 0.0), gamaT.assign(n, 0.0);
-        muT[1] = b[1] * w1;
-        for (std::size_t j = 2; j < n; ++j) {
-            const double x = static_cast<double>(j);
-            mu[j] = (2.0 * x - 1.0) / x * b[j] / b[j - 1];
-            nu[j] = -(x - 1.0) / x * b[j] / b[j - 2];
-            muT[j] = mu[j] * w1;
-            gamaT[j] = -(1.0 - b[j - 1]) * muT[j];
-        }
-    }
-    static double dosah(int stupnu, double dtFE) {
-        const double x = stupnu;
-        return kRezerva * dtFE * (x * x + x - 2.0) / 4.0;
-    }
-};
 
 bool platneZadani(const ZadaniPole& z) {
     const auto kladne = [](double x) { return std::isfinite(x) && x >= 1e-9 && x <= 1e9; };
