@@ -149,14 +149,15 @@ std::optional<Uprava> UpravaArgumentu(const Kontext& k) {
         // The values the option's text gives: one number, two with a separator, or a word.
         std::vector<std::pair<const PopisPole*, double>> hodnoty;
         std::optional<Zavada> zavada;
+        const double meritko = pole->meritkoVolby;  // a lambda takes no structured binding in every compiler
         const auto cti = [&](const PopisPole& p, const QString& cast) {
             const std::optional<double> x = CisloArgumentu(cast);
             if (!x) {
                 zavada = Zavada{p.velicina, Vada::NeniCislo, 0, cast.toStdString()};
-            } else if (const std::optional<Vada> vada = ZkontrolujZadanou(p, *x * pole->meritkoVolby, Uloha{})) {
+            } else if (const std::optional<Vada> vada = ZkontrolujZadanou(p, *x * meritko, Uloha{})) {
                 zavada = Zavada{p.velicina, *vada, 0, {}};
             } else {
-                hodnoty.emplace_back(&p, *x * pole->meritkoVolby);
+                hodnoty.emplace_back(&p, *x * meritko);
             }
         };
         if (pole->slovaVolby != nullptr) {
