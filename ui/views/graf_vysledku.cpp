@@ -88,12 +88,12 @@ QList<Graf::Rada> radyVysledku(const Vysledek& vysledek, Jazyk j, bool pojmenova
         // slowest piece's, and the fastest piece's core dotted.
         const VysledekUsporadani* pole =
             vysledek.Usporadani && vysledek.Usporadani->pole ? &*vysledek.Usporadani : nullptr;
-        rady.append({Text(pole != nullptr ? id::PovrchNejpomalejsiho : id::PovrchGraf, j), kOranzova,
+        rady.append({Text(pole != nullptr ? id::PovrchNejpomalejsihoGraf : id::PovrchGraf, j), kOranzova,
                      krivkaJadra(vysledek, true), Qt::DashLine});
-        rady.append({Text(pole != nullptr ? id::JadroNejpomalejsiho : id::JadroGraf, j), kZelena,
+        rady.append({Text(pole != nullptr ? id::JadroNejpomalejsihoGraf : id::JadroGraf, j), kZelena,
                      krivkaJadra(vysledek, false), Qt::DashLine});
         if (pole != nullptr && !pole->jadroNejrychlejsiho.empty()) {
-            rady.append({Text(id::JadroNejrychlejsiho, j), kTyrkysova, krivkaKroku(vysledek, pole->jadroNejrychlejsiho),
+            rady.append({Text(id::JadroNejrychlejsihoGraf, j), kTyrkysova, krivkaKroku(vysledek, pole->jadroNejrychlejsiho),
                          Qt::DotLine});
         }
     }

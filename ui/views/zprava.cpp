@@ -142,9 +142,14 @@ bool pouzito(const PopisPole& p, const Uloha& u) {
             return u.Prikon > 0.0f;
         case Velicina::Konvekce:
             return u.Konvekce != Uloha{}.Konvekce;
+        // The arrangement's own lines state the array, the bundle and its porosity; the
+        // problem lists what they do not, where it is used.
+        case Velicina::Baleni:
+        case Velicina::KefSvazku:
+        case Velicina::Vydrz:
+            return Hodnota(p, u) != p.vychozi;
         default:
-            // Of the arrangement and the soak what differs from the free piece without a soak.
-            return p.zalozka != Pole(Velicina::PoleX).zalozka || Hodnota(p, u) != p.vychozi;
+            return p.zalozka != Pole(Velicina::PoleX).zalozka;
     }
 }
 
@@ -237,8 +242,8 @@ void usporadani(Sazec& s, const Vysledek& v, Jazyk j, QPainter& p) {
     nakres.svazek = r.svazek;
     nakres.svazekA = static_cast<double>(u.SvazekA), nakres.svazekB = static_cast<double>(u.SvazekB);
     const bool nakreslit = r.pole || r.svazek;
-    // 40 mm by 30 mm at the right of the lines.
-    const QRectF misto(kSirka - kOkraj - 400.0, s.y(), 400.0, 300.0);
+    // 40 mm by 25 mm at the right of the lines.
+    const QRectF misto(kSirka - kOkraj - 400.0, s.y(), 400.0, 250.0);
     if (nakreslit) {
         s.nastavPravyOkraj(misto.left() - 30.0);
     }
