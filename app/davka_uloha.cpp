@@ -38,49 +38,6 @@ Uloha vychoziUloha() {
     return u;
 }
 
-// The arrangement of the load and the soak: what it is, the slowest and the fastest piece of an
-// array, a bundle's effective conductivity at Tk, the cycle time and the soak's energy.
-QString radkyUsporadani(const Vysledek& v, Jazyk j) {
-    if (!v.Usporadani) {
-        return {};
-    }
-    const VysledekUsporadani& r = *v.Usporadani;
-    const Uloha& u = v.Uloha;
-    const auto cislo = [](double x) { return TextObecny(static_cast<float>(x)); };
-    const auto radek = [](const QString& popisek, const QString& hodnota) {
-        return popisek + QLatin1String(": ") + hodnota + QLatin1Char('\n');
-    };
-    QString text;
-    if (r.pole) {
-        text += radek(Text(id::Usporadani, j), Text(id::UsporadaniPole, j)
-                                                   .arg(u.PoleX)
-                                                   .arg(u.PoleY)
-                                                   .arg(cislo(static_cast<double>(u.MezeraX)),
-                                                        cislo(static_cast<double>(u.MezeraY))));
-        text += radek(Text(id::NejpomalejsiKus, j), QStringLiteral("%1 %2").arg(r.radek).arg(r.sloupec));
-        if (r.casNejrychlejsiho > 0.0) {
-            text += radek(Text(id::CasNejrychlejsiho, j), cislo(r.casNejrychlejsiho));
-        }
-    }
-    if (r.svazek) {
-        const QString d = cislo(static_cast<double>(u.StranaA));
-        const QString phi = cislo(r.porozita);
-        text += radek(Text(id::Usporadani, j),
-                      u.SvazekB > 0.0f ? Text(id::UsporadaniSvazekObdelnik, j)
-                                             .arg(cislo(static_cast<double>(u.SvazekA)),
-                                                  cislo(static_cast<double>(u.SvazekB)), d, phi)
-                                       : Text(id::UsporadaniSvazek, j).arg(cislo(static_cast<double>(u.SvazekA)), d, phi));
-        text += radek(Text(id::EfektivniVodivost, j), cislo(r.kef));
-    }
-    if (r.casCyklu > 0.0) {
-        text += radek(Text(id::CasCyklu, j), cislo(r.casCyklu));
-    }
-    if (r.teploVydrze) {
-        text += radek(Text(id::EnergieVydrze, j), cislo(*r.teploVydrze / 3.6e6));
-    }
-    return text;
-}
-
 }  // namespace
 
 void Vypis(std::FILE* kam, const QString& text) {
@@ -359,7 +316,7 @@ int Dokonci(const Kontext& k, const std::shared_ptr<Vysledek>& vysledek, const Q
         out += CasVykonu(*vykon, j) + QLatin1Char('\n');
     }
     out += RadkyJadra(*vysledek, j);
-    out += radkyUsporadani(*vysledek, j);
+    out += RadkyUsporadani(*vysledek, j);
     out += RadkyRozsireni(*vysledek, j);
     Vypis(stdout, out);
     if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0) {

@@ -113,6 +113,47 @@ QString RadkyRozsireni(const Vysledek& v, Jazyk j) {
     return text;
 }
 
+QString RadkyUsporadani(const Vysledek& v, Jazyk j) {
+    if (!v.Usporadani) {
+        return {};
+    }
+    const VysledekUsporadani& r = *v.Usporadani;
+    const Uloha& u = v.Uloha;
+    const auto obecne = [](double x) { return TextObecny(static_cast<float>(x)); };
+    const auto radek = [](const QString& popisek, const QString& hodnota) {
+        return popisek + QLatin1String(": ") + hodnota + QLatin1Char('\n');
+    };
+    QString text;
+    if (r.pole) {
+        text += radek(Text(id::Usporadani, j), Text(id::UsporadaniPole, j)
+                                                   .arg(u.PoleX)
+                                                   .arg(u.PoleY)
+                                                   .arg(obecne(static_cast<double>(u.MezeraX)),
+                                                        obecne(static_cast<double>(u.MezeraY))));
+        text += radek(Text(id::NejpomalejsiKus, j), QStringLiteral("%1 %2").arg(r.radek).arg(r.sloupec));
+        if (r.casNejrychlejsiho > 0.0) {
+            text += radek(Text(id::CasNejrychlejsiho, j), obecne(r.casNejrychlejsiho));
+        }
+    }
+    if (r.svazek) {
+        const QString d = obecne(static_cast<double>(u.StranaA));
+        const QString phi = obecne(r.porozita);
+        text += radek(Text(id::Usporadani, j),
+                      u.SvazekB > 0.0f ? Text(id::UsporadaniSvazekObdelnik, j)
+                                             .arg(obecne(static_cast<double>(u.SvazekA)),
+                                                  obecne(static_cast<double>(u.SvazekB)), d, phi)
+                                       : Text(id::UsporadaniSvazek, j).arg(obecne(static_cast<double>(u.SvazekA)), d, phi));
+        text += radek(Text(id::EfektivniVodivost, j), obecne(r.kef));
+    }
+    if (r.casCyklu > 0.0) {
+        text += radek(Text(id::CasCyklu, j), obecne(r.casCyklu));
+    }
+    if (r.teploVydrze) {
+        text += radek(Text(id::EnergieVydrze, j), obecne(*r.teploVydrze / 3.6e6));
+    }
+    return text;
+}
+
 QString ZpravaJadra(KonecJadra konec, Jazyk j) {
     switch (konec) {
         case KonecJadra::Dosazeno:

@@ -43,6 +43,13 @@ QString RadkyJadra(const Vysledek& vysledek, Jazyk jazyk);
 // the installed power limited the heating (the core's run, for a thick charge). Empty for neither.
 QString RadkyRozsireni(const Vysledek& vysledek, Jazyk jazyk);
 
+// How the load stood and its soak, each line ended by a line feed: "Arrangement: array of
+// 5 x 3 pieces, gaps 0.01 m and 0.01 m", "Slowest Piece: 2 3" and "Fastest Piece Core Heat-up
+// Time [s]: 2050" of an array, "Effective Conductivity [W/m/K]: 3.2" of a bundle (at the final
+// temperature), "Cycle Time [s]" and "Soak Energy [kWh]" with a soak. Empty for the free piece
+// without a soak.
+QString RadkyUsporadani(const Vysledek& vysledek, Jazyk jazyk);
+
 // The name of a property curve: the built-in steel's, or the user's own.
 QString NazevVlastnosti(const VlastnostiMaterialu& vlastnosti, Jazyk jazyk);
 

@@ -101,13 +101,76 @@ constexpr PopisPole kPole[] = {
     {.velicina = PocetBL, .druh = DruhPole::Pocet, .ovladac = "cboBL", .zalozka = 4, .popisek = id::PocetBL,
      .kdy = Kdy::ZRozmeruObdelnik, .radekSouboru = 19, .souborPopisek = id::SouborPocetBL, .jednotkaText = "[-]",
      .min = 0.0, .max = kNejvetsiPocet, .prazdne = Kdy::Vzdy, .pocet = &Uloha::PocetBL},
+    // How the load stands in the furnace (model/usporadani.h): their defaults are the free piece.
+    // An array is of round or square bars, a bundle of round bars, both with the mass from the
+    // dimensions (the arrangement's check, ZkontrolujUsporadani, asks the rest). An empty field
+    // is its default: one piece, touching pieces, no bundle, the packing's porosity, the
+    // model's conductivity, no soak.
+    {.velicina = PoleX, .druh = DruhPole::Pocet, .ovladac = "txtPoleX", .zalozka = 5, .popisek = id::PoleXPopisek,
+     .kdy = Kdy::ZRozmeruTyce, .jednotkaText = "[-]", .rozsirenyPopisek = id::SouborPoleX, .min = 1.0,
+     .max = kNejvicKusuPole, .prazdne = Kdy::Vzdy, .vychozi = 1.0, .volba = "array", .jednotkaVolby = "NXxNY",
+     .popisVolby = "Pieces side by side: NX in a row by NY rows (NY left out: 1; 1x1 is the free piece), long "
+                   "round or square bars with the mass from the dimensions and a conductivity.",
+     .oddelovacVolby = 'x', .druhaVolby = PoleY, .nazev = "array-columns", .pocet = &Uloha::PoleX},
+    {.velicina = PoleY, .druh = DruhPole::Pocet, .ovladac = "txtPoleY", .zalozka = 5, .popisek = id::PoleYPopisek,
+     .kdy = Kdy::ZRozmeruTyce, .jednotkaText = "[-]", .rozsirenyPopisek = id::SouborPoleY, .min = 1.0,
+     .max = kNejvicKusuPole, .prazdne = Kdy::Vzdy, .vychozi = 1.0, .nazev = "array-rows", .pocet = &Uloha::PoleY},
+    {.velicina = MezeraX, .druh = DruhPole::Cislo, .ovladac = "txtMezeraX", .zalozka = 5, .popisek = id::MezeraXPopisek,
+     .kdy = Kdy::ZRozmeruTyce, .jednotkaText = "[m]", .rozsirenyPopisek = id::SouborMezeraX,
+     .rozsirenyKdy = Kdy::VPoli, .min = 0.0, .max = 10.0, .prazdne = Kdy::Vzdy, .volba = "gap",
+     .jednotkaVolby = "GX[:GY]",
+     .popisVolby = "Clear gaps of an --array in m: between neighbours in a row and between rows (GY left out: "
+                   "GX); 0: the pieces touch, with no conduction through the contact.",
+     .oddelovacVolby = ':', .druhaVolby = MezeraY, .druhaJakoPrvni = true, .nazev = "gap-x",
+     .cislo = &Uloha::MezeraX},
+    {.velicina = MezeraY, .druh = DruhPole::Cislo, .ovladac = "txtMezeraY", .zalozka = 5, .popisek = id::MezeraYPopisek,
+     .kdy = Kdy::ZRozmeruTyce, .jednotkaText = "[m]", .rozsirenyPopisek = id::SouborMezeraY,
+     .rozsirenyKdy = Kdy::VPoli, .min = 0.0, .max = 10.0, .prazdne = Kdy::Vzdy, .nazev = "gap-y",
+     .cislo = &Uloha::MezeraY},
+    {.velicina = SvazekA, .druh = DruhPole::Cislo, .ovladac = "txtSvazekA", .zalozka = 5, .popisek = id::SvazekAPopisek,
+     .kdy = Kdy::ZRozmeruKruh, .jednotkaText = "[m]", .rozsirenyPopisek = id::SouborSvazekA, .min = kNejmensi,
+     .max = 100.0, .nic = Kdy::Vzdy, .nulaPsana = false, .prazdne = Kdy::Vzdy, .volba = "bundle",
+     .jednotkaVolby = "D|AxB",
+     .popisVolby = "The round bars packed into a bundle of diameter D or of A x B in m, heated on its outer "
+                   "surface as one body of an effective conductivity.",
+     .oddelovacVolby = 'x', .druhaVolby = SvazekB, .nazev = "bundle", .cislo = &Uloha::SvazekA},
+    {.velicina = SvazekB, .druh = DruhPole::Cislo, .ovladac = "txtSvazekB", .zalozka = 5, .popisek = id::SvazekBPopisek,
+     .kdy = Kdy::ZRozmeruKruh, .jednotkaText = "[m]", .rozsirenyPopisek = id::SouborSvazekB,
+     .rozsirenyKdy = Kdy::VeSvazku, .min = kNejmensi, .max = 100.0, .nic = Kdy::Vzdy, .nulaPsana = false,
+     .prazdne = Kdy::Vzdy, .nazev = "bundle-b", .cislo = &Uloha::SvazekB},
+    {.velicina = Baleni, .druh = DruhPole::Pocet, .ovladac = "cboBaleni", .zalozka = 5, .popisek = id::BaleniPopisek,
+     .kdy = Kdy::ZRozmeruKruh, .jednotkaText = "[-]", .rozsirenyPopisek = id::SouborBaleni,
+     .rozsirenyKdy = Kdy::VeSvazku, .min = 0.0, .max = 1.0, .prazdne = Kdy::Vzdy, .volba = "packing",
+     .jednotkaVolby = "square|hexagonal",
+     .popisVolby = "Packing of the bars of a --bundle (default square).", .slovaVolby = "square|hexagonal",
+     .pocet = &Uloha::Baleni},
+    // From hexagonal packing, 1 - pi / (2 sqrt 3) = 0.09310, up to where the model holds.
+    {.velicina = Porozita, .druh = DruhPole::Cislo, .ovladac = "txtPorozita", .zalozka = 5,
+     .popisek = id::PorozitaPopisek, .kdy = Kdy::ZRozmeruKruh, .jednotkaText = "[-]",
+     .rozsirenyPopisek = id::SouborPorozita, .rozsirenyKdy = Kdy::VeSvazku, .min = 0.0932, .max = 0.9,
+     .nic = Kdy::Vzdy, .nulaPsana = false, .prazdne = Kdy::Vzdy, .volba = "porosity", .jednotkaVolby = "P",
+     .popisVolby = "Porosity of a --bundle, from 0.0932 to 0.9, in place of its packing's.", .nazev = "porosity",
+     .cislo = &Uloha::Porozita},
+    {.velicina = KefSvazku, .druh = DruhPole::Cislo, .ovladac = "txtKefSvazku", .zalozka = 5, .popisek = id::KefPopisek,
+     .kdy = Kdy::ZRozmeruKruh, .jednotkaText = "[W/m/K]", .rozsirenyPopisek = id::SouborKefSvazku,
+     .rozsirenyKdy = Kdy::VeSvazku, .min = 1.0e-3, .max = 1.0e3, .nic = Kdy::Vzdy, .nulaPsana = false,
+     .prazdne = Kdy::Vzdy, .volba = "effective-conductivity", .jednotkaVolby = "K",
+     .popisVolby = "Effective conductivity of a --bundle in W/m/K, in place of the model's.",
+     .nazev = "effective-conductivity", .cislo = &Uloha::KefSvazku},
+    // Typed in minutes; the record holds seconds. Any case may have a soak.
+    {.velicina = Vydrz, .druh = DruhPole::Cislo, .ovladac = "txtVydrz", .zalozka = 5, .popisek = id::VydrzPopisek,
+     .jednotkaText = "[min]", .rozsirenyPopisek = id::SouborVydrz, .min = 0.0, .max = 1.0e7, .prazdne = Kdy::Vzdy,
+     .meritko = 60.0, .volba = "soak", .jednotkaVolby = "MINUTES",
+     .popisVolby = "Soak after the slowest point of the load is at the final temperature, in minutes: the cycle "
+                   "time is the heat-up and the soak (a goal seek then meets the cycle time).",
+     .meritkoVolby = 60.0, .nazev = "soak", .cislo = &Uloha::Vydrz},
     // The iteration step.
-    {.velicina = CasKrok, .druh = DruhPole::Cislo, .ovladac = "txtCasKrok", .zalozka = 5, .popisek = id::CasKrok,
+    {.velicina = CasKrok, .druh = DruhPole::Cislo, .ovladac = "txtCasKrok", .zalozka = 6, .popisek = id::CasKrok,
      .radekSouboru = 4, .souborPopisek = id::SouborCasKrok, .jednotka = id::JednotkaSekundy, .min = kNejmensi,
      .max = 86400.0, .nazev = "time-step", .cislo = &Uloha::CasKrok},
     // The furnace beyond the documented problem. No installed power (an empty field) is an
     // unlimited one; a power of 0 would heat nothing.
-    {.velicina = Prikon, .druh = DruhPole::Cislo, .ovladac = "txtPrikon", .zalozka = 6,
+    {.velicina = Prikon, .druh = DruhPole::Cislo, .ovladac = "txtPrikon", .zalozka = 7,
      .popisek = id::InstalovanyPrikon, .jednotkaText = "[kW]", .rozsirenyPopisek = id::SouborPrikon, .min = 0.0,
      .max = 1.0e9, .minVcetne = false, .nic = Kdy::Vzdy, .nulaPsana = false, .prazdne = Kdy::Vzdy,
      .meritko = 1000.0, .volba = "power-limit", .jednotkaVolby = "WATTS",
@@ -115,71 +178,17 @@ constexpr PopisPole kPole[] = {
                    "the --losses.", .nazev = "power",
      .hledani = Hledani::Vetsi, .krokHodnoty = 1.0, .cislo = &Uloha::Prikon},
     // The one figure of heat losses: the power frame's, and what the installed power covers.
-    {.velicina = Ztraty, .druh = DruhPole::Pocet, .ovladac = "txtZtratyPrikonu", .zalozka = 6,
+    {.velicina = Ztraty, .druh = DruhPole::Pocet, .ovladac = "txtZtratyPrikonu", .zalozka = 7,
      .popisek = id::ZtratyPrikonu, .jednotkaText = "[%]", .rozsirenyPopisek = id::SouborZtratyPrikonu,
      .rozsirenyKdy = Kdy::SPrikonem, .min = 0.0, .max = kNejvetsiPocet, .prazdne = Kdy::Vzdy, .volba = "losses",
      .jednotkaVolby = "PERCENT",
      .popisVolby = "Heat losses in per cent (default 0): they raise the power required, and an installed power "
                    "covers them before it heats the charge.", .nazev = "losses", .pocet = &Uloha::Ztraty},
-    {.velicina = Konvekce, .druh = DruhPole::Cislo, .ovladac = "txtKonvekce", .zalozka = 6, .popisek = id::Konvekce,
+    {.velicina = Konvekce, .druh = DruhPole::Cislo, .ovladac = "txtKonvekce", .zalozka = 7, .popisek = id::Konvekce,
      .jednotkaText = "[W/m2/K]", .rozsirenyPopisek = id::SouborKonvekce, .min = 0.0, .max = 1000.0,
      .prazdne = Kdy::Vzdy, .vychozi = kKonvekce, .volba = "convection", .jednotkaVolby = "H",
      .popisVolby = "Convective heat-transfer coefficient in W/m2/K, from 0 (a vacuum furnace) to 1000 (default 15).", .nazev = "convection",
      .cislo = &Uloha::Konvekce},
-    // How the load stands in the furnace (model/usporadani.h): none of it is the free piece. No
-    // control of the dialog shows these yet (Kdy::Nikdy): the arrangement's check holds their
-    // ranges (ZkontrolujUsporadani).
-    {.velicina = PoleX, .druh = DruhPole::Pocet, .popisek = id::SouborPoleX, .kdy = Kdy::Nikdy, .jednotkaText = "[-]",
-     .rozsirenyPopisek = id::SouborPoleX, .min = 1.0, .max = kNejvicKusuPole, .vychozi = 1.0, .volba = "array",
-     .jednotkaVolby = "NXxNY",
-     .popisVolby = "Pieces side by side: NX in a row by NY rows (NY left out: 1; 1x1 is the free piece), long "
-                   "round or square bars with the mass from the dimensions and a conductivity.",
-     .oddelovacVolby = 'x', .druhaVolby = PoleY, .nazev = "array-columns", .pocet = &Uloha::PoleX},
-    {.velicina = PoleY, .druh = DruhPole::Pocet, .popisek = id::SouborPoleY, .kdy = Kdy::Nikdy, .jednotkaText = "[-]",
-     .rozsirenyPopisek = id::SouborPoleY, .min = 1.0, .max = kNejvicKusuPole, .vychozi = 1.0,
-     .nazev = "array-rows", .pocet = &Uloha::PoleY},
-    {.velicina = MezeraX, .druh = DruhPole::Cislo, .popisek = id::SouborMezeraX, .kdy = Kdy::Nikdy, .jednotkaText = "[m]",
-     .rozsirenyPopisek = id::SouborMezeraX, .rozsirenyKdy = Kdy::VPoli, .min = 0.0, .max = 10.0, .volba = "gap",
-     .jednotkaVolby = "GX[:GY]",
-     .popisVolby = "Clear gaps of an --array in m: between neighbours in a row and between rows (GY left out: "
-                   "GX); 0: the pieces touch, with no conduction through the contact.",
-     .oddelovacVolby = ':', .druhaVolby = MezeraY, .druhaJakoPrvni = true, .nazev = "gap-x",
-     .cislo = &Uloha::MezeraX},
-    {.velicina = MezeraY, .druh = DruhPole::Cislo, .popisek = id::SouborMezeraY, .kdy = Kdy::Nikdy, .jednotkaText = "[m]",
-     .rozsirenyPopisek = id::SouborMezeraY, .rozsirenyKdy = Kdy::VPoli, .min = 0.0, .max = 10.0, .nazev = "gap-y",
-     .cislo = &Uloha::MezeraY},
-    {.velicina = SvazekA, .druh = DruhPole::Cislo, .popisek = id::SouborSvazekA, .kdy = Kdy::Nikdy, .jednotkaText = "[m]",
-     .rozsirenyPopisek = id::SouborSvazekA, .min = kNejmensi, .max = 100.0, .nic = Kdy::Vzdy, .nulaPsana = false,
-     .volba = "bundle", .jednotkaVolby = "D|AxB",
-     .popisVolby = "The round bars packed into a bundle of diameter D or of A x B in m, heated on its outer "
-                   "surface as one body of an effective conductivity.",
-     .oddelovacVolby = 'x', .druhaVolby = SvazekB, .nazev = "bundle", .cislo = &Uloha::SvazekA},
-    {.velicina = SvazekB, .druh = DruhPole::Cislo, .popisek = id::SouborSvazekB, .kdy = Kdy::Nikdy, .jednotkaText = "[m]",
-     .rozsirenyPopisek = id::SouborSvazekB, .rozsirenyKdy = Kdy::VeSvazku, .min = kNejmensi, .max = 100.0,
-     .nic = Kdy::Vzdy, .nazev = "bundle-b", .cislo = &Uloha::SvazekB},
-    {.velicina = Baleni, .druh = DruhPole::Pocet, .popisek = id::SouborBaleni, .kdy = Kdy::Nikdy, .jednotkaText = "[-]",
-     .rozsirenyPopisek = id::SouborBaleni, .rozsirenyKdy = Kdy::VeSvazku, .min = 0.0, .max = 1.0,
-     .volba = "packing", .jednotkaVolby = "square|hexagonal",
-     .popisVolby = "Packing of the bars of a --bundle (default square).", .slovaVolby = "square|hexagonal",
-     .pocet = &Uloha::Baleni},
-    // From hexagonal packing, 1 - pi / (2 sqrt 3) = 0.09310, up to where the model holds.
-    {.velicina = Porozita, .druh = DruhPole::Cislo, .popisek = id::SouborPorozita, .kdy = Kdy::Nikdy, .jednotkaText = "[-]",
-     .rozsirenyPopisek = id::SouborPorozita, .rozsirenyKdy = Kdy::VeSvazku, .min = 0.0932, .max = 0.9,
-     .nic = Kdy::Vzdy, .nulaPsana = false, .volba = "porosity", .jednotkaVolby = "P",
-     .popisVolby = "Porosity of a --bundle, from 0.0932 to 0.9, in place of its packing's.", .nazev = "porosity",
-     .cislo = &Uloha::Porozita},
-    {.velicina = KefSvazku, .druh = DruhPole::Cislo, .popisek = id::SouborKefSvazku, .kdy = Kdy::Nikdy, .jednotkaText = "[W/m/K]",
-     .rozsirenyPopisek = id::SouborKefSvazku, .rozsirenyKdy = Kdy::VeSvazku, .min = 1.0e-3, .max = 1.0e3,
-     .nic = Kdy::Vzdy, .nulaPsana = false, .volba = "effective-conductivity", .jednotkaVolby = "K",
-     .popisVolby = "Effective conductivity of a --bundle in W/m/K, in place of the model's.",
-     .nazev = "effective-conductivity", .cislo = &Uloha::KefSvazku},
-    // Typed in minutes; the record holds seconds.
-    {.velicina = Vydrz, .druh = DruhPole::Cislo, .popisek = id::SouborVydrz, .kdy = Kdy::Nikdy, .jednotkaText = "[min]",
-     .rozsirenyPopisek = id::SouborVydrz, .min = 0.0, .max = 1.0e7, .meritko = 60.0, .volba = "soak",
-     .jednotkaVolby = "MINUTES",
-     .popisVolby = "Soak after the slowest point of the load is at the final temperature, in minutes: the cycle "
-                   "time is the heat-up and the soak (a goal seek then meets the cycle time).",
-     .meritkoVolby = 60.0, .nazev = "soak", .cislo = &Uloha::Vydrz},
 };
 
 std::optional<Zavada> zavada(Velicina v, std::optional<Vada> vada, int bod = 0) {
@@ -259,6 +268,10 @@ bool Plati(Kdy kdy, const Uloha& u) {
             return u.PoleX > 1 || u.PoleY > 1;
         case Kdy::VeSvazku:
             return u.SvazekA > 0.0f;
+        case Kdy::ZRozmeruTyce:
+            return u.zRozmeru() && (u.Profil == zorvet::Profil::Kruhovy || u.Profil == zorvet::Profil::Ctvercovy);
+        case Kdy::ZRozmeruKruh:
+            return u.zRozmeru() && u.Profil == zorvet::Profil::Kruhovy;
     }
     return false;
 }

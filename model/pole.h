@@ -27,8 +27,8 @@ enum class Velicina {
     ZadaniHmotnosti, Profil, PocetProfilu, StranaA, StranaB, DelkaL, m,
     A, PocetAB, PocetAL, PocetBL,
     CasKrok,
-    Prikon, Ztraty, Konvekce,  // the furnace, beyond the documented problem (tab 6)
-    // How the load stands in the furnace and its soak (no control of the dialog yet).
+    Prikon, Ztraty, Konvekce,  // the furnace, beyond the documented problem (tab 7)
+    // How the load stands in the furnace and its soak (tab 5).
     PoleX, PoleY, MezeraX, MezeraY, SvazekA, SvazekB, Baleni, Porozita, KefSvazku, Vydrz,
 };
 
@@ -43,6 +43,8 @@ enum class DruhPole {
 enum class Kdy { Vzdy, Nikdy, Nerizeny, Rizeny, ZRozmeru, ZRozmeruObdelnik, BezRozmeru, SPrikonem, SKrivkou,
                  VPoli,     // an array other than 1 x 1
                  VeSvazku,  // a bundle
+                 ZRozmeruTyce,  // round or square bars with the mass from the dimensions: an array
+                 ZRozmeruKruh,  // round bars with the mass from the dimensions: a bundle
 };
 
 // Whether a goal seek can find a value of the field, and on which side of the boundary the time
@@ -53,7 +55,7 @@ struct PopisPole {
     Velicina velicina;
     DruhPole druh;
     const char* ovladac = nullptr;     // the dialog's control
-    int zalozka = -1;                  // the dialog's tab that holds it, 0..6; -1 for none
+    int zalozka = -1;                  // the dialog's tab that holds it, 0..7; -1 for none
     int popisek = 0;                   // string ID of the control's caption; 0: the text below
     const char* popisekText = nullptr;
     Kdy kdy = Kdy::Vzdy;

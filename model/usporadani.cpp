@@ -123,6 +123,11 @@ KonecJadra SpoctiUsporadani(Vysledek& v, const ZadaniVedeni& z, const std::funct
         r.radek = vp.nejpomalejsiKus.radek + 1;
         r.sloupec = vp.nejpomalejsiKus.sloupec + 1;
         r.casNejrychlejsiho = vp.krokNejrychlejsiho >= 0 ? vp.casNejrychlejsiho : 0.0;
+        if (vp.krokNejrychlejsiho >= 0) {
+            const auto rychly =
+                static_cast<std::size_t>(vp.nejrychlejsiKus.radek * vp.sloupcu + vp.nejrychlejsiKus.sloupec);
+            r.jadroNejrychlejsiho = doKroku(vp.jadro[rychly], vp.krokJadra);
+        }
         teplo = std::move(vp.teplo);
         const double objem = z.profil == 'K' ? kPiPresne * z.a * z.a / 4.0 : z.a * z.a;
         const double obvod = z.profil == 'K' ? kPiPresne * z.a : 4.0 * z.a;

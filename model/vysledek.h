@@ -54,6 +54,8 @@ struct VysledekUsporadani {
     bool svazek = false;
     int radek = 0, sloupec = 0;       // the slowest piece of an array, from 1
     double casNejrychlejsiho = 0.0;   // s, the first piece whose core reached Tk; 0 for none
+    std::vector<float> jadroNejrychlejsiho;  // per step 0..: that piece's core, °C, as far as
+                                             // the slowest point's rows; empty for none
     double porozita = 0.0;            // of a bundle
     double kef = 0.0;                 // W/m/K, a bundle's effective conductivity at Tk
     double casCyklu = 0.0;            // s, the decisive heat-up and the soak; 0 without a soak

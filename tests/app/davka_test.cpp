@@ -269,7 +269,7 @@ TEST_F(Davka, EveryFieldOptionReachesTheCase) {
             argumenty.insert(argumenty.end(), {"--power-limit", "150000"});
         }
         // The arrangement's inputs belong to an array or to a bundle of the bars, of a known conductivity.
-        if (p.kdy == zorvet::Kdy::Nikdy) {
+        if (p.zalozka == zorvet::Pole(zorvet::Velicina::PoleX).zalozka) {
             argumenty.insert(argumenty.end(), {"--conductivity", "40"});
         }
         if (p.rozsirenyKdy == zorvet::Kdy::VPoli) {

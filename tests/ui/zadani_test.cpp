@@ -93,9 +93,9 @@ private slots:
         QTest::newRow("weight beyond a single")
             << nerizeny << QStringList{"txtm=1e39"} << "Weight [kg] is too large: at most 1000000." << 3 << "txtm" << "";
         QTest::newRow("time step zero") << nerizeny << QStringList{"txtCasKrok=0"}
-                                        << "Time Step [s] must be at least 0.000001." << 5 << "txtCasKrok" << "";
+                                        << "Time Step [s] must be at least 0.000001." << 6 << "txtCasKrok" << "";
         QTest::newRow("installed power below zero") << nerizeny << QStringList{"txtPrikon=-5"}
-                                                    << "Installed Power [kW] must be greater than zero." << 6
+                                                    << "Installed Power [kW] must be greater than zero." << 7
                                                     << "txtPrikon" << "";
         QTest::newRow("dimension no number") << "mass_from_dimensions.cfg" << QStringList{"txtA2=0,1x"}
                                              << "A [m]: “0,1x” is not a number." << 3 << "txtA2" << "";

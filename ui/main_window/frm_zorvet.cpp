@@ -453,6 +453,7 @@ void FrmZorvet::Zadani() {
     SkryjMenu();
     {
         FrmZadani zadani(formular(), sezeni_.lzeSpocitat(), relace_, nastaveni_, dialogy_, this);
+        zadani.ukazVysledek(sezeni_.vysledek());
         const bool ok = zadani.exec() == QDialog::Accepted;
         if (zadani.prijata()) {
             sezeni_.prijmi(*zadani.prijata(), !ok);

@@ -58,9 +58,10 @@ Formular::Formular(QObject* parent) : QObject(parent) {
             pole_[{p.velicina, 0}] = StavPole{};
         }
     }
-    // The furnace shows its defaults: no installed power, no losses, the usual convection.
+    // The furnace shows its defaults: no installed power, no losses, the usual convection; and
+    // the load is one piece.
     for (Velicina v : {Velicina::KoefK, Velicina::PocetProfilu, Velicina::Prikon, Velicina::Ztraty,
-                       Velicina::Konvekce}) {
+                       Velicina::Konvekce, Velicina::PoleX, Velicina::PoleY}) {
         ukazHodnotu(v);
     }
     for (int i = 0; i < kPocetBodu; ++i) {
@@ -469,7 +470,8 @@ Uloha Formular::sNulami() const {
         if (float* x = cisloV(u, klic.first, klic.second)) {
             *x = static_cast<float>(prazdnaHodnota(klic.first));
         } else if (const PopisPole& p = Pole(klic.first); p.pocet != nullptr) {
-            u.*p.pocet = 0;
+            // A count that may be empty is its default (one piece in a row), any other 0.
+            u.*p.pocet = static_cast<std::int16_t>(Plati(p.prazdne, u) ? p.vychozi : 0.0);
         }
     }
     return u;

@@ -21,6 +21,7 @@
 #include "ui/problem_dialog/zadani_pec.h"
 #include "ui/problem_dialog/zadani_plochy.h"
 #include "ui/problem_dialog/zadani_teploty.h"
+#include "ui/problem_dialog/zadani_usporadani.h"
 
 namespace zorvet {
 
@@ -32,18 +33,20 @@ FrmZadani::FrmZadani(Formular& formular, bool zadaniUplne, Relace& relace, const
     setModal(true);
     auto* hlavni = new QVBoxLayout(this);
     TabStrip1 = named(new QTabWidget(this), "TabStrip1");
-    // All seven tabs stay in sight: the dialog is as wide as their titles need.
+    // All eight tabs stay in sight: the dialog is as wide as their titles need.
     TabStrip1->tabBar()->setUsesScrollButtons(false);
     TabStrip1->tabBar()->setElideMode(Qt::ElideNone);
     hlavni->addWidget(TabStrip1, 1);
 
     auto* krivka = new ZadaniKrivky(formular_);
     material_ = new ZadaniMaterialu(formular_, dialogy_);
+    usporadani_ = new ZadaniUsporadani(formular_);
     Zalozka* stranky[kPocetZalozek] = {krivka,
                                        new ZadaniTeplot(formular_),
                                        material_,
                                        new ZalozkaHmotnosti(formular_),
                                        new ZadaniPloch(formular_),
+                                       usporadani_,
                                        new ZadaniKroku(formular_),
                                        new ZadaniPece(formular_)};
     for (int i = 0; i < kPocetZalozek; ++i) {
@@ -113,8 +116,9 @@ FrmZadani::~FrmZadani() = default;
 
 void FrmZadani::NastavPopisy() {
     const Jazyk j = nastaveni_.Jazyk;
-    const int zalozky[kPocetZalozek] = {id::ZalozkaOhrev,  id::ZalozkaTeploty, id::Material, id::ZalozkaHmotnost,
-                                        id::ZalozkaPlochy, id::ZalozkaKrok,    id::ZalozkaPec};
+    const int zalozky[kPocetZalozek] = {id::ZalozkaOhrev,  id::ZalozkaTeploty,      id::Material,
+                                        id::ZalozkaHmotnost, id::ZalozkaPlochy,    id::ZalozkaUsporadani,
+                                        id::ZalozkaKrok,     id::ZalozkaPec};
     for (int i = 0; i < kPocetZalozek; ++i) {
         TabStrip1->setTabText(i, Text(zalozky[i], j));
         frm1[i]->NastavPopisy(j);
@@ -125,6 +129,10 @@ void FrmZadani::NastavPopisy() {
     cmdStorno->setText(Text(id::Storno, j));
     cmdNactiCfg->setText(Text(id::Nacti, j));
     cmdUlozCfg->setText(Text(id::Uloz, j));
+}
+
+void FrmZadani::ukazVysledek(std::shared_ptr<const Vysledek> vysledek) {
+    usporadani_->nastavVysledek(std::move(vysledek));
 }
 
 void FrmZadani::obnov() {

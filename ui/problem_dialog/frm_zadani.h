@@ -1,16 +1,18 @@
-// The problem dialog: seven tabs for the furnace regime, temperatures, material, mass, surfaces,
-// the iteration step and the furnace's power and convection, over the problem form (ui/problem_dialog/formular.h), which outlives
+// The problem dialog: eight tabs for the furnace regime, temperatures, material, mass, surfaces,
+// the arrangement of the load, the iteration step and the furnace's power and convection, over the problem form (ui/problem_dialog/formular.h), which outlives
 // it. OK accepts the problem when every field holds a usable value and the problem can be
 // computed; Cancel closes it, keeping all that was typed, and takes a complete problem without
 // a word when none was accepted before; Load and Save read and write problem files.
 #pragma once
 
 #include <QDialog>
+#include <memory>
 #include <optional>
 
 #include "model/nastaveni.h"
 #include "model/pole.h"
 #include "model/uloha.h"
+#include "model/vysledek.h"
 #include "ui/common/dialogy.h"
 #include "ui/common/relace.h"
 
@@ -22,6 +24,7 @@ namespace zorvet {
 class Formular;
 class Zalozka;
 class ZadaniMaterialu;
+class ZadaniUsporadani;
 
 class FrmZadani : public QDialog {
     Q_OBJECT
@@ -33,6 +36,9 @@ public:
 
     // The problem the dialog took for computing, when it took one.
     const std::optional<Uloha>& prijata() const { return prijata_; }
+
+    // The result the main window shows: the arrangement's sketch marks its slowest piece.
+    void ukazVysledek(std::shared_ptr<const Vysledek> vysledek);
 
     // The dialog's base caption: "Setting " / "Zadání ".
     QString titulekZadani() const { return titulekZadani_; }
@@ -64,9 +70,10 @@ private:
     QString titulekZadani_;
 
     QTabWidget* TabStrip1 = nullptr;
-    static constexpr int kPocetZalozek = 7;
+    static constexpr int kPocetZalozek = 8;
     Zalozka* frm1[kPocetZalozek] = {};
     ZadaniMaterialu* material_ = nullptr;
+    ZadaniUsporadani* usporadani_ = nullptr;
 
     QPushButton* cmdOK = nullptr;
     QPushButton* cmdStorno = nullptr;

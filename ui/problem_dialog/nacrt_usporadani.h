@@ -4,6 +4,8 @@
 #pragma once
 
 #include <QWidget>
+
+class QPainter;
 #include <optional>
 #include <utility>
 
@@ -18,6 +20,11 @@ struct Rozestaveni {
     double svazekA = 0.0, svazekB = 0.0;  // m, its diameter (B 0) or its sides
     std::optional<std::pair<int, int>> nejpomalejsi;  // row and column from 1
 };
+
+// Draws r to scale, centred in misto: the bars in ocel, the slowest one in zvyraznena, the
+// lines in pero. The widget below and the report draw it so.
+void KresliRozestaveni(QPainter& p, const QRectF& misto, const Rozestaveni& r, const QColor& pero,
+                       const QColor& ocel, const QColor& zvyraznena);
 
 class NacrtUsporadani : public QWidget {
     Q_OBJECT
@@ -36,11 +43,6 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    // Metres to pixels, and the top left of the drawing.
-    double meritko() const;
-    QPointF pocatek() const;
-    QSizeF rozmer() const;  // m, the whole cross-section
-
     Rozestaveni r_;
 };
 

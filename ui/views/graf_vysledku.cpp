@@ -25,17 +25,23 @@ const std::array<QColor, kNejvicVysledku> kBarvySrovnani{
 // Up to this many steps every point is marked; longer series are bare lines.
 constexpr int kZnackyDo = 50;
 
-// The core of a thick charge over time, when it was computed.
-QList<QPointF> krivkaJadra(const Vysledek& v, bool povrch) {
+const QColor kTyrkysova(0, 150, 160);
+
+// A column of the core's rows over time.
+QList<QPointF> krivkaKroku(const Vysledek& v, const std::vector<float>& t) {
     QList<QPointF> body;
-    if (!v.Jadro) {
-        return body;
-    }
-    const std::vector<float>& t = povrch ? v.Jadro->povrch : v.Jadro->teplota;
     for (std::size_t i = 0; i < t.size(); ++i) {
         body.append(QPointF(static_cast<double>(i) * static_cast<double>(v.Uloha.CasKrok), static_cast<double>(t[i])));
     }
     return body;
+}
+
+// The core of a thick charge over time, when it was computed.
+QList<QPointF> krivkaJadra(const Vysledek& v, bool povrch) {
+    if (!v.Jadro) {
+        return {};
+    }
+    return krivkaKroku(v, povrch ? v.Jadro->povrch : v.Jadro->teplota);
 }
 
 QList<QPointF> krivkaVsazky(const Vysledek& v) {
@@ -78,9 +84,18 @@ QList<Graf::Rada> radyVysledku(const Vysledek& vysledek, Jazyk j, bool pojmenova
         rady.append({Text(id::Pec, j), kCervena, pec});
     }
     if (jadro) {
-        // The surface and the core of a thick charge, dashed, at the same times.
-        rady.append({Text(id::PovrchGraf, j), kOranzova, krivkaJadra(vysledek, true), Qt::DashLine});
-        rady.append({Text(id::JadroGraf, j), kZelena, krivkaJadra(vysledek, false), Qt::DashLine});
+        // The surface and the core of a thick charge, dashed, at the same times; of an array the
+        // slowest piece's, and the fastest piece's core dotted.
+        const VysledekUsporadani* pole =
+            vysledek.Usporadani && vysledek.Usporadani->pole ? &*vysledek.Usporadani : nullptr;
+        rady.append({Text(pole != nullptr ? id::PovrchNejpomalejsihoGraf : id::PovrchGraf, j), kOranzova,
+                     krivkaJadra(vysledek, true), Qt::DashLine});
+        rady.append({Text(pole != nullptr ? id::JadroNejpomalejsihoGraf : id::JadroGraf, j), kZelena,
+                     krivkaJadra(vysledek, false), Qt::DashLine});
+        if (pole != nullptr && !pole->jadroNejrychlejsiho.empty()) {
+            rady.append({Text(id::JadroNejrychlejsihoGraf, j), kTyrkysova, krivkaKroku(vysledek, pole->jadroNejrychlejsiho),
+                         Qt::DotLine});
+        }
     }
     return rady;
 }

@@ -11,6 +11,11 @@ namespace zorvet {
 
 TabulkaVysledku::TabulkaVysledku(QObject* parent) : QAbstractTableModel(parent) {}
 
+const VysledekUsporadani* TabulkaVysledku::pole() const {
+    return vysledek_ != nullptr && vysledek_->Usporadani && vysledek_->Usporadani->pole ? &*vysledek_->Usporadani
+                                                                                         : nullptr;
+}
+
 void TabulkaVysledku::obnov(const Vysledek* vysledek, Jazyk jazyk) {
     beginResetModel();
     vysledek_ = vysledek;
@@ -26,6 +31,9 @@ void TabulkaVysledku::obnov(const Vysledek* vysledek, Jazyk jazyk) {
         if (vysledek->Jadro && !vysledek->Jadro->povrch.empty()) {
             druhy_.append({Sloupec::Povrch, Sloupec::Jadro});
             radky_ = std::max<int>(radky_, static_cast<int>(vysledek->Jadro->teplota.size()));
+            if (pole() != nullptr && !pole()->jadroNejrychlejsiho.empty()) {
+                druhy_.append(Sloupec::Nejrychlejsi);
+            }
         }
     }
     jazyk_ = jazyk;
@@ -48,6 +56,8 @@ QString TabulkaVysledku::text(int radek, Sloupec druh) const {
             return i < jadro ? TextObecny(v.Jadro->povrch[i]) : QString();
         case Sloupec::Jadro:
             return i < jadro ? TextObecny(v.Jadro->teplota[i]) : QString();
+        case Sloupec::Nejrychlejsi:
+            return i < pole()->jadroNejrychlejsiho.size() ? TextObecny(pole()->jadroNejrychlejsiho[i]) : QString();
     }
     return {};
 }
@@ -103,9 +113,11 @@ QVariant TabulkaVysledku::headerData(int section, Qt::Orientation orientation, i
         case Sloupec::Pec:
             return Text(id::SouborTpece, jazyk_) + stupne;
         case Sloupec::Povrch:
-            return Text(id::Povrch, jazyk_) + stupne;
+            return Text(pole() != nullptr ? id::PovrchNejpomalejsiho : id::Povrch, jazyk_) + stupne;
         case Sloupec::Jadro:
-            return Text(id::Jadro, jazyk_) + stupne;
+            return Text(pole() != nullptr ? id::JadroNejpomalejsiho : id::Jadro, jazyk_) + stupne;
+        case Sloupec::Nejrychlejsi:
+            return Text(id::JadroNejrychlejsiho, jazyk_) + stupne;
     }
     return {};
 }

@@ -22,7 +22,8 @@ public:
     // Shows a result in a language: rows 0..PocetKroku, two columns (time, charge) or three
     // (time, charge, furnace) for a controlled heat-up, and the surface and core of a thick
     // charge when they were computed (their rows may run on; a column is blank after its
-    // end). The result must outlive the view of it.
+    // end): of an array the slowest piece's, and the fastest piece's core after them. The
+    // result must outlive the view of it.
     void obnov(const Vysledek* vysledek, Jazyk jazyk);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -38,8 +39,10 @@ public:
     QString textBloku(QList<int> radky, QList<int> sloupce) const;
 
 private:
-    enum class Sloupec { Cas, Vsazka, Pec, Povrch, Jadro };
+    enum class Sloupec { Cas, Vsazka, Pec, Povrch, Jadro, Nejrychlejsi };
     QString text(int radek, Sloupec druh) const;
+    // What an array adds to the result shown; none for another.
+    const VysledekUsporadani* pole() const;
 
     const Vysledek* vysledek_ = nullptr;
     QList<Sloupec> druhy_;

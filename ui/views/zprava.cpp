@@ -16,6 +16,7 @@
 #include "model/pole.h"
 #include "model/vykon.h"
 #include "ui/common/graf.h"
+#include "ui/problem_dialog/nacrt_usporadani.h"
 #include "ui/views/graf_vysledku.h"
 
 namespace zorvet {
@@ -53,7 +54,7 @@ public:
     void radek(const QString& popisek, const QString& hodnota) {
         const double sloupec = kOkraj + 800.0;
         p_.drawText(QRectF(kOkraj, y_, sloupec - kOkraj - 20.0, kRadek), Qt::AlignLeft | Qt::AlignTop, popisek);
-        const QRectF misto(sloupec, y_, kSirka - kOkraj - sloupec, 4 * kRadek);
+        const QRectF misto(sloupec, y_, pravyOkraj_ - sloupec, 4 * kRadek);
         const QRectF obsazeno = p_.boundingRect(misto, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, hodnota);
         p_.drawText(misto, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, hodnota);
         y_ += std::max(kRadek, obsazeno.height() + 8.0);
@@ -80,11 +81,15 @@ public:
         y_ += 30.0;
     }
     double y() const { return y_; }
+    void posun(double y) { y_ = std::max(y_, y); }
+    // Where the values end: short of a drawing beside them.
+    void nastavPravyOkraj(double x) { pravyOkraj_ = x; }
 
 private:
     QPainter& p_;
     Jazyk j_;
     double y_ = kOkraj;
+    double pravyOkraj_ = kSirka - kOkraj;
 };
 
 QString bez(int id, Jazyk j) { return BezAkceleratoru(Text(id, j)).trimmed(); }
@@ -110,6 +115,9 @@ QString hodnotaZpravy(const PopisPole& p, const Vysledek& v, Jazyk j) {
         case DruhPole::Text:
             return QString::fromStdString(u.NazevMaterialu);
         case DruhPole::Pocet:
+            if (p.velicina == Velicina::Baleni) {
+                return Text(u.Baleni == 1 ? id::BaleniSestiuhelne : id::BaleniCtvercove, j);
+            }
             return QString::number(u.*p.pocet);
         case DruhPole::Kod: {
             const int profil = u.Profil == Profil::Kruhovy ? id::ProfilK : u.Profil == Profil::Ctvercovy ? id::ProfilC : id::ProfilO;
@@ -126,7 +134,7 @@ QString hodnotaZpravy(const PopisPole& p, const Vysledek& v, Jazyk j) {
 }
 
 // The furnace beyond the documented problem is listed only when it is used: an installed
-// power with its losses, a convection other than the usual one.
+// power with its losses, a convection other than the usual one; so is the arrangement.
 bool pouzito(const PopisPole& p, const Uloha& u) {
     switch (p.velicina) {
         case Velicina::Prikon:
@@ -134,8 +142,14 @@ bool pouzito(const PopisPole& p, const Uloha& u) {
             return u.Prikon > 0.0f;
         case Velicina::Konvekce:
             return u.Konvekce != Uloha{}.Konvekce;
+        // The arrangement's own lines state the array, the bundle and its porosity; the
+        // problem lists what they do not, where it is used.
+        case Velicina::Baleni:
+        case Velicina::KefSvazku:
+        case Velicina::Vydrz:
+            return Hodnota(p, u) != p.vychozi;
         default:
-            return true;
+            return p.zalozka != Pole(Velicina::PoleX).zalozka;
     }
 }
 
@@ -207,6 +221,42 @@ void srovnani(Sazec& s, const PodkladyZpravy& podklady, Jazyk j) {
     }
 }
 
+// How the load stood: the lines the batch prints, and the cross-section beside them, the
+// slowest piece of an array marked.
+void usporadani(Sazec& s, const Vysledek& v, Jazyk j, QPainter& p) {
+    const QString radky = RadkyUsporadani(v, j);
+    if (radky.isEmpty()) {
+        return;
+    }
+    s.nadpis(Text(id::OddilUsporadani, j), 38);
+    const VysledekUsporadani& r = *v.Usporadani;
+    const Uloha& u = v.Uloha;
+    Rozestaveni nakres;
+    nakres.kruhove = u.Profil == Profil::Kruhovy;
+    nakres.d = static_cast<double>(u.StranaA);
+    if (r.pole) {
+        nakres.nx = u.PoleX, nakres.ny = u.PoleY;
+        nakres.gx = static_cast<double>(u.MezeraX), nakres.gy = static_cast<double>(u.MezeraY);
+        nakres.nejpomalejsi = std::pair{r.radek, r.sloupec};
+    }
+    nakres.svazek = r.svazek;
+    nakres.svazekA = static_cast<double>(u.SvazekA), nakres.svazekB = static_cast<double>(u.SvazekB);
+    const bool nakreslit = r.pole || r.svazek;
+    // 40 mm by 25 mm at the right of the lines.
+    const QRectF misto(kSirka - kOkraj - 400.0, s.y(), 400.0, 250.0);
+    if (nakreslit) {
+        s.nastavPravyOkraj(misto.left() - 30.0);
+    }
+    for (const QString& radek : radky.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        s.radek(radek.section(QLatin1String(": "), 0, 0), radek.section(QLatin1String(": "), 1));
+    }
+    s.nastavPravyOkraj(kSirka - kOkraj);
+    if (nakreslit) {
+        KresliRozestaveni(p, misto, nakres, Qt::black, QColor(170, 170, 170), QColor(0, 128, 0));
+        s.posun(misto.bottom() + 10.0);
+    }
+}
+
 }  // namespace
 
 void KresliZpravu(QPainter& painter, const QRectF& stranka, const PodkladyZpravy& podklady) {
@@ -267,6 +317,7 @@ void KresliZpravu(QPainter& painter, const QRectF& stranka, const PodkladyZpravy
         }
     }
 
+    usporadani(s, v, j, painter);
     if (!podklady.srovnani.isEmpty()) {
         srovnani(s, podklady, j);
     }

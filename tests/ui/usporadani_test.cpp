@@ -1,0 +1,292 @@
+// The arrangement tab of the problem dialog and what a computed array shows: the controls the
+// case allows, the values typed in the case and back from its file, the slowest piece marked
+// on the sketch, and the fastest piece's core in the table and on the chart.
+#include <QHeaderView>
+#include <cmath>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTemporaryDir>
+
+#include "files/soubor.h"
+#include "support/dialogy_test.h"
+#include "support/lokal.h"
+#include "support/okna.h"
+#include "ui/common/graf.h"
+#include "ui/main_window/frm_zorvet.h"
+#include "ui/problem_dialog/formular.h"
+#include "ui/problem_dialog/frm_zadani.h"
+#include "ui/problem_dialog/nacrt_usporadani.h"
+
+namespace zorvet::test {
+
+namespace {
+
+QString Soubor(const QString& jmeno) { return QStringLiteral(ZORVET_EXAMPLES "/") + jmeno; }
+
+// The dialog as the main window opens it, an example loaded through Load.
+struct Zadani {
+    Relace relace;
+    Nastaveni nastaveni;
+    TestDialogy d;
+    Formular formular;
+    FrmZadani okno{formular, false, relace, nastaveni, d};
+
+    explicit Zadani(const QString& cesta, Jazyk jazyk = Jazyk::Anglicky) : nastaveni{jazyk} {
+        okno.setProperty("zorvetObslouzeno", true);
+        okno.show();
+        QApplication::setActiveWindow(&okno);
+        d.soubory.append(cesta);
+        Dite<QPushButton>(&okno, "cmdNactiCfg")->click();
+    }
+    QWidget* w(const char* jmeno) { return Dite<QWidget>(&okno, jmeno); }
+};
+
+// The rows of the tab: the fields whose control is on the arrangement's tab.
+QList<const PopisPole*> RadkyZalozky() {
+    QList<const PopisPole*> radky;
+    for (const PopisPole& p : PoleUlohy()) {
+        if (p.zalozka == Pole(Velicina::PoleX).zalozka) {
+            radky.append(&p);
+        }
+    }
+    return radky;
+}
+
+const PopisPole& PodleOvladace(const QString& jmeno) {
+    for (const PopisPole* p : RadkyZalozky()) {
+        if (jmeno == QLatin1String(p->ovladac)) {
+            return *p;
+        }
+    }
+    qFatal("no field %s", qPrintable(jmeno));
+}
+
+// An array's fields belong to round or square bars, a bundle's to round bars; the soak to all.
+bool VeVolbe(const PopisPole& p, const QString& volba) {
+    if (p.kdy == Kdy::ZRozmeruTyce) {
+        return volba == QLatin1String("optPoleKusu");
+    }
+    if (p.kdy == Kdy::ZRozmeruKruh) {
+        return volba == QLatin1String("optSvazek");
+    }
+    return true;
+}
+
+// A row of three 100 mm round bars, 10 mm apart, of a known conductivity.
+const QStringList kRadaTri{"txtLambda=40", "txtA2=0.1", "optPoleKusu", "txtPoleX=3", "txtMezeraX=0.01"};
+
+}  // namespace
+
+class UsporadaniTest : public QObject {
+    Q_OBJECT
+private slots:
+    void cleanup() {
+        const QStringList cizi = std::exchange(CiziOkna(), {});
+        QVERIFY2(cizi.isEmpty(), qPrintable(cizi.join(QLatin1Char(' '))));
+    }
+
+    void povoleni_data() {
+        QTest::addColumn<QString>("soubor");
+        QTest::addColumn<QStringList>("kroky");
+        QTest::addColumn<QString>("volby");  // "choice:fields enabled;..." for each choice enabled
+        QTest::newRow("typed mass") << "uncontrolled.cfg" << QStringList{} << "optVolnyKus:1";
+        QTest::newRow("rectangular bars") << "mass_from_dimensions.cfg" << QStringList{} << "optVolnyKus:1";
+        QTest::newRow("square bars") << "mass_from_dimensions.cfg" << QStringList{"optProfilC"}
+                                     << "optVolnyKus:1;optPoleKusu:5";
+        QTest::newRow("round bar") << "thick_round_bar.cfg" << QStringList{} << "optVolnyKus:1;optPoleKusu:5;optSvazek:6";
+    }
+
+    // A control is enabled exactly where its row applies to the case and belongs to the
+    // arrangement chosen; a choice is offered only where its arrangement can be.
+    void povoleni() {
+        QFETCH(QString, soubor);
+        QFETCH(QStringList, kroky);
+        QFETCH(QString, volby);
+        Lokal l("en_US");
+        Zadani z(Soubor(soubor));
+        Proved(&z.okno, kroky);
+        QStringList nabidnute;
+        for (const char* volba : {"optVolnyKus", "optPoleKusu", "optSvazek"}) {
+            auto* o = Dite<QRadioButton>(&z.okno, volba);
+            if (!o->isEnabled()) {
+                continue;
+            }
+            Proved(&z.okno, {QString::fromLatin1(volba)});
+            QVERIFY(o->isChecked());
+            int povoleno = 0;
+            for (const PopisPole* p : RadkyZalozky()) {
+                const bool ma = Plati(p->kdy, z.formular.uloha()) && VeVolbe(*p, QLatin1String(volba));
+                QVERIFY2(z.w(p->ovladac)->isEnabled() == ma, p->ovladac);
+                povoleno += ma ? 1 : 0;
+            }
+            nabidnute << QStringLiteral("%1:%2").arg(QLatin1String(volba)).arg(povoleno);
+        }
+        QCOMPARE(nabidnute.join(QLatin1Char(';')), volby);
+    }
+
+    void akceleratory_data() {
+        QTest::addColumn<Jazyk>("jazyk");
+        QTest::newRow("English") << Jazyk::Anglicky;
+        QTest::newRow("Czech") << Jazyk::Cesky;
+    }
+
+    // Every caption and choice of the tab has a letter of its own, which neither another of
+    // the tab nor a button of the dialog takes.
+    void akceleratory() {
+        QFETCH(Jazyk, jazyk);
+        Zadani z(Soubor(QStringLiteral("thick_round_bar.cfg")), jazyk);
+        QStringList texty;
+        for (const char* tlacitko : {"cmdNactiCfg", "cmdUlozCfg", "cmdOK", "cmdStorno"}) {
+            texty << Dite<QPushButton>(&z.okno, tlacitko)->text();
+        }
+        QWidget* zalozka = Dite<QTabWidget>(&z.okno, "TabStrip1")->widget(Pole(Velicina::PoleX).zalozka);
+        for (const QLabel* l : zalozka->findChildren<QLabel*>()) {
+            if (l->buddy() != nullptr) {
+                texty << l->text();
+            }
+        }
+        for (const QRadioButton* o : zalozka->findChildren<QRadioButton*>()) {
+            texty << o->text();
+        }
+        QCOMPARE(texty.size(), 4 + RadkyZalozky().size() + 3);
+        QStringList pismena;
+        for (const QString& text : texty) {
+            const qsizetype i = text.indexOf(QLatin1Char('&'));
+            QVERIFY2(i >= 0 && i + 1 < text.size(), qPrintable(text));
+            const QString pismeno = text.mid(i + 1, 1).toLower();
+            QVERIFY2(!pismena.contains(pismeno), qPrintable(text));
+            pismena << pismeno;
+        }
+    }
+
+    void hodnoty_data() {
+        QTest::addColumn<QStringList>("kroky");
+        QTest::addColumn<QString>("volba");
+        QTest::addColumn<QString>("pole");  // "control=text;..." as the fields show them
+        QTest::newRow("array") << (QStringList{"txtLambda=40", "optPoleKusu", "txtPoleX=3", "txtPoleY=2",
+                                               "txtMezeraX=0.01", "txtMezeraY=0.02", "txtVydrz=30"})
+                               << "optPoleKusu" << "txtPoleX=3;txtPoleY=2;txtMezeraX=0.01;txtMezeraY=0.02;txtVydrz=30";
+        QTest::newRow("bundle") << (QStringList{"txtLambda=40", "txtA2=0.02", "optSvazek", "txtSvazekA=0.3",
+                                                "txtSvazekB=0.2", "cboBaleni=Hexagonal", "txtPorozita=0.3",
+                                                "txtKefSvazku=5"})
+                                << "optSvazek"
+                                << "txtSvazekA=0.3;txtSvazekB=0.2;cboBaleni=Hexagonal;txtPorozita=0.3;txtKefSvazku=5";
+        // Another choice sets the fields of the one left back to the free piece.
+        QTest::newRow("array, then the free piece")
+            << (QStringList{"txtLambda=40", "optPoleKusu", "txtPoleX=3", "txtMezeraX=0.01", "optVolnyKus"})
+            << "optVolnyKus" << "txtPoleX=1;txtPoleY=1;txtMezeraX=0";
+        QTest::newRow("bundle, then an array")
+            << (QStringList{"txtLambda=40", "txtA2=0.02", "optSvazek", "txtSvazekA=0.3", "txtPorozita=0.3",
+                            "optPoleKusu", "txtPoleX=2"})
+            << "optPoleKusu" << "txtSvazekA=;txtPorozita=;txtPoleX=2";
+    }
+
+    // What is typed reaches the case OK accepts, in the record's units (the soak in seconds);
+    // saved and loaded again, the file fills the fields and the choice as they were.
+    void hodnoty() {
+        QFETCH(QStringList, kroky);
+        QFETCH(QString, volba);
+        QFETCH(QString, pole);
+        Lokal l("en_US");
+        QTemporaryDir t;
+        const QString cesta = t.filePath(QStringLiteral("usporadani.cfg"));
+        {
+            Zadani z(Soubor(QStringLiteral("thick_round_bar.cfg")));
+            Proved(&z.okno, kroky);
+            z.d.soubory = {cesta};
+            z.d.odpovedi = {false};
+            Proved(&z.okno, {"cmdUlozCfg", "cmdOK"});
+            QVERIFY2(z.okno.prijata().has_value(), qPrintable(z.d.posledni()));
+            const Uloha& u = *z.okno.prijata();
+            for (const QString& par : pole.split(QLatin1Char(';'))) {
+                const PopisPole& p = PodleOvladace(par.section(QLatin1Char('='), 0, 0));
+                const QString text = par.section(QLatin1Char('='), 1);
+                const double ocekavano = p.velicina == Velicina::Baleni ? (text == QLatin1String("Hexagonal") ? 1.0 : 0.0)
+                                                                        : static_cast<double>(static_cast<float>(
+                                                                              text.toDouble() * p.meritko));
+                QVERIFY2(Hodnota(p, u) == ocekavano, p.ovladac);
+            }
+        }
+        Zadani z(cesta);
+        QVERIFY(Dite<QRadioButton>(&z.okno, qPrintable(volba))->isChecked());
+        for (const QString& par : pole.split(QLatin1Char(';'))) {
+            QWidget* w = z.w(qPrintable(par.section(QLatin1Char('='), 0, 0)));
+            const auto* seznam = qobject_cast<QComboBox*>(w);
+            QCOMPARE(seznam != nullptr ? seznam->currentText() : qobject_cast<QLineEdit*>(w)->text(),
+                     par.section(QLatin1Char('='), 1));
+        }
+    }
+
+    // A row of three bars computed in the main window: its middle bar, shaded by both
+    // neighbours, is the slowest, and the sketch marks it while the dialog holds that array; the
+    // table and the chart show the fastest piece's core beside the slowest piece's.
+    void vypoctenePole() {
+        Lokal l("en_US");
+        TestDialogy d;
+        Nastaveni nastaveni;
+        FrmZorvet okno{nastaveni, d};
+        okno.Nacti(false);
+        okno.show();
+        QApplication::setActiveWindow(&okno);
+        const auto zadej = [&](const std::function<void(QWidget*)>& co) {
+            NaOkno na("frmZadani", [&co](QWidget* z) {
+                co(z);
+                if (z->isVisible()) {
+                    static_cast<QDialog*>(z)->reject();
+                }
+            });
+            okno.Zadani();
+            QVERIFY(na.probehlo());
+        };
+        d.soubory = {Soubor(QStringLiteral("thick_round_bar.cfg"))};
+        zadej([](QWidget* z) { Proved(z, QStringList{"cmdNactiCfg"} << kRadaTri << "cmdOK"); });
+        d.zpravy.clear();  // the file's comment
+        okno.Vypocti();
+        QCOMPARE(d.zpravy.size(), 1);
+        zadej([](QWidget* z) {
+            QCOMPARE(Dite<NacrtUsporadani>(z, "ShpUsporadani")->rozestaveni().nejpomalejsi, std::pair(1, 2));
+            QCOMPARE(Dite<QLabel>(z, "lblNejpomalejsi")->text(), QStringLiteral("Slowest piece: row 1, column 2"));
+            // Another array is not the one computed.
+            Proved(z, {"txtPoleX=4"});
+            QVERIFY(!Dite<NacrtUsporadani>(z, "ShpUsporadani")->rozestaveni().nejpomalejsi);
+            QCOMPARE(Dite<QLabel>(z, "lblNejpomalejsi")->text(), QString());
+        });
+
+        okno.ZobrazTabulku();
+        const QAbstractItemModel* tabulka = Dite<QTableView>(&okno, "grdTabulka")->model();
+        const auto nazev = [tabulka](int c) {
+            return tabulka->headerData(c, Qt::Horizontal).toString().section(QLatin1Char('\n'), 0, 0);
+        };
+        QCOMPARE(tabulka->columnCount(), 5);
+        QCOMPARE(nazev(3), QStringLiteral("Slowest Piece Core"));
+        QCOMPARE(nazev(4), QStringLiteral("Fastest Piece Core"));
+        // The outer bars heat sooner: the fastest core is never behind the slowest, and it
+        // reaches the final temperature at the fastest piece's time.
+        const Vysledek* v = okno.vysledek();
+        const auto k = static_cast<int>(std::lround(v->Usporadani->casNejrychlejsiho / static_cast<double>(v->Uloha.CasKrok)));
+        const auto t = [tabulka](int r, int c) { return tabulka->index(r, c).data().toString().toDouble(); };
+        QVERIFY(k > 0 && k < tabulka->rowCount());
+        const auto tk = static_cast<double>(v->Uloha.Tk);
+        QVERIFY(t(k, 4) >= tk && t(k - 1, 4) < tk);
+        for (int r = 0; r < tabulka->rowCount(); ++r) {
+            QVERIFY(t(r, 4) >= t(r, 3));
+        }
+        okno.ZavriPohled();
+        okno.ZobrazGraf();
+        auto* graf = Dite<Graf>(&okno, "FlpGrf1");
+        QStringList rady;
+        for (int i = 0; i < graf->pocetRad(); ++i) {
+            rady << graf->nazevRady(i);
+        }
+        QCOMPARE(rady, (QStringList{"Charge", "Slowest Surface", "Slowest Core", "Fastest Core"}));
+    }
+};
+
+ZORVET_TEST_OKEN(UsporadaniTest);
+
+}  // namespace zorvet::test
+
+#include "usporadani_test.moc"

@@ -1,0 +1,62 @@
+// The arrangement tab of the problem dialog: the free piece, an array of bars side by side or a
+// bundle of round bars, their fields as the field table lists them for this tab, the soak, and
+// the cross-section drawn to scale beside them. A field is enabled where its row applies to the
+// case and it belongs to the arrangement chosen; choosing one sets the other's fields back to
+// their defaults, so that the case is never an array and a bundle at once.
+#pragma once
+
+#include <QList>
+#include <memory>
+
+#include "model/vysledek.h"
+#include "ui/problem_dialog/zalozka.h"
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QRadioButton;
+
+namespace zorvet {
+
+class NacrtUsporadani;
+
+class ZadaniUsporadani : public Zalozka {
+    Q_OBJECT
+public:
+    explicit ZadaniUsporadani(Formular& formular, QWidget* parent = nullptr);
+
+    void NastavPopisy(Jazyk jazyk) override;
+    void obnov() override;
+    void vybrana() override;
+
+    // The result shown in the main window: the sketch marks its slowest piece while the form
+    // holds the array it was computed for.
+    void nastavVysledek(std::shared_ptr<const Vysledek> vysledek);
+
+    enum class Druh { Volny, Pole, Svazek };
+
+private:
+    struct Ovladac {
+        const PopisPole* pole;
+        QLabel* popisek;
+        QWidget* vstup;
+    };
+    void zvol(Druh druh);
+
+    Jazyk jazyk_ = Jazyk::Anglicky;
+    Druh druh_ = Druh::Volny;
+    std::shared_ptr<const Vysledek> vysledek_;
+    QList<Ovladac> ovladace_;
+    QRadioButton* optVolnyKus = nullptr;
+    QRadioButton* optPoleKusu = nullptr;
+    QRadioButton* optSvazek = nullptr;
+    QGroupBox* frmPole = nullptr;
+    QGroupBox* frmSvazek = nullptr;
+    QComboBox* cboBaleni = nullptr;
+    QLabel* lblNacrt = nullptr;
+    QLabel* lblNejpomalejsi = nullptr;
+    QLabel* lblNelze = nullptr;
+    NacrtUsporadani* nacrt_ = nullptr;
+};
+
+}  // namespace zorvet
