@@ -121,8 +121,8 @@ void BM_Spocti_Svazek_300(benchmark::State& state) {
 }
 BENCHMARK(BM_Spocti_Svazek_300)->Unit(benchmark::kMillisecond);
 
-// A fit of a log of the free 100 mm bar's core, every 100 s: each trial marches the core on to
-// ten times the log's length.
+// A fit of a log of the free 100 mm bar's core, every 100 s: each trial marches the core to the
+// last logged time.
 void BM_Prizpusob_Jadro_Tyc100(benchmark::State& state) {
     Uloha u = Pripad(false);
     u.PoleX = u.PoleY = 1, u.MezeraX = u.MezeraY = 0.0f, u.PocetProfilu = u.PocetAL = 1;

@@ -90,7 +90,8 @@ std::optional<Zavada> ZkontrolujUsporadani(const Uloha& u) {
     return std::nullopt;
 }
 
-KonecJadra SpoctiUsporadani(Vysledek& v, const ZadaniVedeni& z, const std::function<float(long)>& videna) {
+KonecJadra SpoctiUsporadani(Vysledek& v, const ZadaniVedeni& z, const std::function<float(long)>& videna,
+                            bool doMaxKroku) {
     const Uloha& u = v.Uloha;
     VysledekUsporadani r;
     const double vydrz = static_cast<double>(u.Vydrz);
@@ -144,19 +145,21 @@ KonecJadra SpoctiUsporadani(Vysledek& v, const ZadaniVedeni& z, const std::funct
         // the soak's rows beyond.
         const double phi = s.baleni == Baleni::Porozita ? s.porozita : PorozitaBaleni(s.baleni);
         const double vNaA = s.tvar == 'K' ? s.a / 4.0 : s.a * s.b / (2.0 * (s.a + s.b));
-        const double meritko = std::max(1.0, (1.0 - phi) * vNaA / (z.a / 4.0));
+        const double meritko = doMaxKroku ? 1.0 : std::max(1.0, (1.0 - phi) * vNaA / (z.a / 4.0));
         s.tv = z.tv, s.tk = z.tk, s.krok = z.krok, s.pec = pec;
-        s.maxKroku = static_cast<long>(std::ceil(static_cast<double>(z.maxKroku) * meritko)) + (maxKroku - z.maxKroku);
+        const long doJadra = static_cast<long>(std::ceil(static_cast<double>(z.maxKroku) * meritko));
+        s.maxKroku = doJadra + (maxKroku - z.maxKroku);
         s.delka = z.delka, s.vydrz = vydrz;
         VysledekSvazku vs = SpoctiSvazek(s);
         if (vs.konec == KonecSvazku::NeplatneZadani) {
             return KonecJadra::Chyba;
         }
-        konec = vs.konec == KonecSvazku::Dosazeno ? KonecJadra::Dosazeno : KonecJadra::Nedosazeno;
+        konec = vs.konec == KonecSvazku::Dosazeno && vs.vedeni.krokJadra <= doJadra ? KonecJadra::Dosazeno
+                                                                                     : KonecJadra::Nedosazeno;
         jadro.povrch = doKroku(std::move(vs.vedeni.povrch), vs.vedeni.krokJadra);
         jadro.teplota = doKroku(std::move(vs.vedeni.jadro), vs.vedeni.krokJadra);
-        jadro.krok = vs.vedeni.krokJadra;
-        jadro.cas = vs.vedeni.casJadra;
+        jadro.krok = konec == KonecJadra::Dosazeno ? vs.vedeni.krokJadra : -1;
+        jadro.cas = konec == KonecJadra::Dosazeno ? vs.vedeni.casJadra : 0.0;
         r.svazek = true;
         r.porozita = vs.porozita;
         r.kef = vs.kefKonecna;
