@@ -57,7 +57,11 @@ Volby::Volby()
                  QStringLiteral("PICTURE")},
       velikost{QStringLiteral("size"),
                QStringLiteral("chart: width and height in pixels at 300 dpi (default 2400x1800, 8 x 6 inches)."),
-               QStringLiteral("WxH")} {
+               QStringLiteral("WxH")},
+      termoclanek{QStringLiteral("thermocouple"),
+                  QStringLiteral("fit: where the log was read: the mean of the heated surface, the core (of a load: "
+                                 "of its slowest piece) or the charge's single temperature (default)."),
+                  QStringLiteral("surface|core|charge")} {
     for (const PopisPole& p : PoleUlohy()) {
         if (p.volba != nullptr) {
             pole.emplace_back(&p, QCommandLineOption(QLatin1String(p.volba), QLatin1String(p.popisVolby),
@@ -68,7 +72,7 @@ Volby::Volby()
 
 QList<QCommandLineOption> Volby::vsechny() const {
     QList<QCommandLineOption> v{vysledky, csv,    jazyk,  komentar, vystup,     vlastnosti,
-                                cas,      hledej, menit,  mereni,   grafMereni, velikost};
+                                cas,      hledej, menit,  mereni,   grafMereni, velikost, termoclanek};
     for (const auto& [p, volba] : pole) {
         v.append(volba);
     }
@@ -199,7 +203,7 @@ const Prikaz kPrikazy[] = {
     {"goal", {&Volby::cas, &Volby::hledej, &Volby::vysledky, &Volby::csv, &Volby::komentar, &Volby::vlastnosti}, true,
      false, Cil},
     {"sweep", {&Volby::menit, &Volby::csv, &Volby::vlastnosti}, true, false, Rozmitej},
-    {"fit", {&Volby::mereni, &Volby::grafMereni, &Volby::vlastnosti}, true, true, Prizpusob},
+    {"fit", {&Volby::mereni, &Volby::grafMereni, &Volby::termoclanek, &Volby::vlastnosti}, true, true, Prizpusob},
 };
 
 const Prikaz* najdiPrikaz(const char* nazev) {
@@ -239,7 +243,7 @@ const char* kPopis =
     "                    power that meets the time, then the output of compute for it\n"
     "  sweep PROBLEM --vary NAME=FROM:TO:STEP [--vary ...]\n"
     "                    compute every point of one or two quantities' values into CSV\n"
-    "  fit PROBLEM --measured LOG.csv\n"
+    "  fit PROBLEM --measured LOG.csv [--thermocouple surface|core|charge]\n"
     "                    the emissivity that matches a measured log best\n\n"
     "Exit status: 0 success, 1 the computation failed, 2 unusable input, 130 stopped by Ctrl-C.\n"
     "Without a command the window starts.";

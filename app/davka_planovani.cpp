@@ -274,6 +274,14 @@ int Prizpusob(const Kontext& k) {
         Hlas(QString(), QStringLiteral("fit needs --measured LOG.csv\nsee zorvet --help"));
         return kNepouzitelnyVstup;
     }
+    const QString kde = k.parser.value(k.v.termoclanek);
+    const Termoclanek termoclanek = kde == QLatin1String("surface") ? Termoclanek::Povrch
+                                    : kde == QLatin1String("core")  ? Termoclanek::Jadro
+                                                                    : Termoclanek::Vsazka;
+    if (k.parser.isSet(k.v.termoclanek) && termoclanek == Termoclanek::Vsazka && kde != QLatin1String("charge")) {
+        Hlas(QString(), QStringLiteral("--thermocouple is surface, core or charge, not \"%1\".").arg(kde));
+        return kNepouzitelnyVstup;
+    }
     if (k.parser.isSet(k.v.grafMereni) && ZkontrolujVystupy(k, {obrazek, k.parser.value(k.v.mereni)}) != kUspech) {
         return kNepouzitelnyVstup;
     }
@@ -295,7 +303,12 @@ int Prizpusob(const Kontext& k) {
     if (log.body.empty()) {
         return Ohlas(log.chyba);
     }
-    const VysledekPrizpusobeni f = PrizpusobEmisivitu(n.uloha, log.body);
+    const VysledekPrizpusobeni f = PrizpusobEmisivitu(n.uloha, log.body, termoclanek);
+    if (f.bezJadra) {
+        Hlas(TitulekZavady(k.jazyk), QDir::toNativeSeparators(k.soubor) + QLatin1Char('\n') +
+                                         Text(id::TermoclanekBezJadra, k.jazyk));
+        return kNepouzitelnyVstup;
+    }
     if (!f.uspech) {
         Hlas(TitulekSelhani(k.jazyk),
              Text(id::FitNelze, k.jazyk) + QLatin1Char('\n') + ZpravaSelhani(f.selhani, n.uloha, k.jazyk));
@@ -303,7 +316,8 @@ int Prizpusob(const Kontext& k) {
     }
     if (k.parser.isSet(k.v.grafMereni)) {
         if (const std::optional<QString> duvod =
-                k.kreslic->kresliMereni(*f.prubeh, log.body, k.jazyk, obrazek, k.kreslic->vychoziVelikost)) {
+                k.kreslic->kresliMereni(PodleTermoclanku(*f.prubeh, termoclanek), log.body, k.jazyk, obrazek,
+                                        k.kreslic->vychoziVelikost)) {
             Hlas(Text(id::ChybaSouboru, k.jazyk), obrazek + QLatin1Char('\n') + Text(id::GrafNeulozen, k.jazyk) +
                                                       (duvod->isEmpty() ? QString() : QLatin1Char(' ') + *duvod));
             return kNepouzitelnyVstup;

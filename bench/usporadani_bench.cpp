@@ -1,13 +1,19 @@
 // The load as it stands in the furnace: a 5 x 3 array of 100 mm round carbon-steel bars with
 // 10 mm gaps (furnace 1000 degrees C, 20 -> 850 at the core, eps 0.8, steps of 10 s), its view
 // factors alone, and a round bundle of 300 mm of 20 mm bars against the conduction core of a solid
-// bar of the same size.
+// bar of the same size; and both as the whole case through the pipeline (the lumped march, the
+// view factors and the load's march, the rows read off), with a fit of a core log.
 #include <benchmark/benchmark.h>
 
+#include <vector>
+
+#include "model/geometrie.h"
+#include "model/planovani.h"
 #include "model/pole_kusu.h"
 #include "model/svazek.h"
 #include "model/vedeni.h"
 #include "model/vlastnosti.h"
+#include "model/vypocet.h"
 
 namespace zorvet {
 namespace {
@@ -69,6 +75,73 @@ void BM_Svazek_PlnaTyc300(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(SpoctiVedeni(z).jadro.data());
 }
 BENCHMARK(BM_Svazek_PlnaTyc300)->Unit(benchmark::kMillisecond);
+
+// The case of the 100 mm bar, 1 m long, its mantle heated all round, carbon steel, in a furnace at
+// 1000 degrees C from 20 to 850, eps 0.8, steps of 10 s: in a 5 x 3 array with gaps of 10 mm, or
+// as 177 bars of 20 mm in a round bundle of 300 mm (square packing).
+Uloha Pripad(bool svazek) {
+    Uloha u;
+    u.Tpece = 1000.0f, u.Tv = 20.0f, u.Tk = 850.0f, u.CasKrok = 10.0f, u.Eps = 0.8f, u.KoefK = 1.0f;
+    u.c = 600.0f, u.Gama = 7850.0f;
+    u.ZadaniHmotnosti = ZadaniHmotnosti::ZRozmeru;
+    u.Profil = Profil::Kruhovy, u.StranaA = svazek ? 0.02f : 0.1f, u.DelkaL = 1.0f;
+    u.PocetProfilu = u.PocetAL = svazek ? 177 : 15;
+    HmotnostZRozmeru(u, u.Gama);
+    TeplosmennaPlocha(u);
+    u.Vlastnosti = VestaveneVlastnosti(kUhlikovaOcel);
+    if (svazek) {
+        u.SvazekA = 0.3f;
+    } else {
+        u.PoleX = 5, u.PoleY = 3, u.MezeraX = u.MezeraY = 0.01f;
+    }
+    return u;
+}
+
+void BM_Spocti_Pole_5x3(benchmark::State& state) {
+    const Uloha u = Pripad(false);
+    double cas = 0.0;
+    for (auto _ : state) {
+        const VysledekVypoctu r = Spocti(u);
+        cas = r.vysledek && r.vysledek->Jadro ? r.vysledek->Jadro->cas : -1.0;
+        benchmark::DoNotOptimize(r.vysledek.get());
+    }
+    state.counters["core_s"] = cas;
+}
+BENCHMARK(BM_Spocti_Pole_5x3)->Unit(benchmark::kMillisecond);
+
+void BM_Spocti_Svazek_300(benchmark::State& state) {
+    const Uloha u = Pripad(true);
+    double cas = 0.0;
+    for (auto _ : state) {
+        const VysledekVypoctu r = Spocti(u);
+        cas = r.vysledek && r.vysledek->Jadro ? r.vysledek->Jadro->cas : -1.0;
+        benchmark::DoNotOptimize(r.vysledek.get());
+    }
+    state.counters["core_s"] = cas;
+}
+BENCHMARK(BM_Spocti_Svazek_300)->Unit(benchmark::kMillisecond);
+
+// A fit of a log of the free 100 mm bar's core, every 100 s: each trial marches the core to the
+// last logged time.
+void BM_Prizpusob_Jadro_Tyc100(benchmark::State& state) {
+    Uloha u = Pripad(false);
+    u.PoleX = u.PoleY = 1, u.MezeraX = u.MezeraY = 0.0f, u.PocetProfilu = u.PocetAL = 1;
+    HmotnostZRozmeru(u, u.Gama);
+    TeplosmennaPlocha(u);
+    const VysledekVypoctu r = Spocti(u);
+    std::vector<BodMereni> log;
+    for (std::size_t k = 0; r.vysledek && k < r.vysledek->Jadro->teplota.size(); k += 10) {
+        log.push_back({static_cast<double>(k) * 10.0, static_cast<double>(r.vysledek->Jadro->teplota[k]), {}});
+    }
+    u.Eps = 0.5f;
+    double eps = 0.0;
+    for (auto _ : state) {
+        eps = PrizpusobEmisivitu(u, log, Termoclanek::Jadro).eps;
+        benchmark::DoNotOptimize(eps);
+    }
+    state.counters["eps"] = eps;
+}
+BENCHMARK(BM_Prizpusob_Jadro_Tyc100)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace zorvet

@@ -16,6 +16,8 @@
 #include "model/geometrie.h"
 #include "model/konstanty.h"
 #include "model/prubeh_pece.h"
+#include "model/svazek.h"
+#include "model/usporadani.h"
 
 namespace zorvet {
 
@@ -75,6 +77,16 @@ public:
                 }
             }
             v->Jadro = std::move(*jadro_);
+        }
+        // The arrangement's result: what its lines hold, the porosity from the case, and the cycle.
+        if (usporadani_ && MaUsporadani(u_)) {
+            usporadani_->pole = u_.PoleX > 1 || u_.PoleY > 1;
+            usporadani_->svazek = !usporadani_->pole;
+            if (usporadani_->svazek) {
+                usporadani_->porozita = u_.Porozita > 0.0f ? static_cast<double>(u_.Porozita)
+                                        : PorozitaBaleni(u_.Baleni == 1 ? Baleni::Sestiuhelne : Baleni::Ctvercove);
+            }
+            v->Usporadani = std::move(usporadani_);
         }
         return Konec::Ok;
     }
@@ -356,8 +368,10 @@ private:
             NastavHodnotu(u_, *p, p->velicina == Velicina::c ? static_cast<double>(u_.c) : p->vychozi);
         }
         // The other lines of the section; the property model and a property curve are one input.
-        const int ostatni[] = {id::SouborModelVlastnosti, id::SouborOmezenoDo, id::SouborOmezeneKroky,
-                               id::SouborBiot,           id::SouborCasJadra,  id::SouborJadro};
+        const int ostatni[] = {id::SouborModelVlastnosti,    id::SouborOmezenoDo,        id::SouborOmezeneKroky,
+                               id::SouborBiot,               id::SouborCasJadra,         id::SouborJadro,
+                               id::SouborNejpomalejsiRada,   id::SouborNejpomalejsiSloupec,
+                               id::SouborCasNejrychlejsiho,  id::SouborEfektivniVodivost, id::SouborEnergieVydrze};
         std::vector<int> precteno;
         while ((r = radek())) {
             if (r->trimmed().isEmpty()) {
@@ -394,11 +408,31 @@ private:
                 jadro().biot = cisloRadku(*r).value_or(0.0);
             } else if (popisek == id::SouborCasJadra) {
                 casJadra_ = cisloRadku(*r).value_or(0.0);
+            } else if (popisek == id::SouborNejpomalejsiRada || popisek == id::SouborNejpomalejsiSloupec) {
+                const std::optional<double> x = cisloRadku(*r);
+                const std::optional<std::int16_t> n = x ? wholeInt16(*x) : std::nullopt;
+                if (!n || *n != *x || *n < 1) {
+                    odmitni(id::RadekNeniCele, r->mid(kSloupecHodnoty - 1));
+                }
+                (popisek == id::SouborNejpomalejsiRada ? usporadani().radek : usporadani().sloupec) = *n;
+            } else if (popisek == id::SouborCasNejrychlejsiho) {
+                usporadani().casNejrychlejsiho = cisloRadku(*r).value_or(0.0);
+            } else if (popisek == id::SouborEfektivniVodivost) {
+                usporadani().kef = cisloRadku(*r).value_or(0.0);
+            } else if (popisek == id::SouborEnergieVydrze) {
+                usporadani().teploVydrze = cisloRadku(*r).value_or(0.0) * 3.6e6;
             } else {
                 ctiJadro();
             }
         }
         return true;
+    }
+
+    VysledekUsporadani& usporadani() {
+        if (!usporadani_) {
+            usporadani_.emplace();
+        }
+        return *usporadani_;
     }
 
     zorvet::Jadro& jadro() {
@@ -517,6 +551,7 @@ private:
     std::vector<Omezeny> omezene_;
     std::unique_ptr<zorvet::Jadro> jadro_;
     std::optional<double> casJadra_;
+    std::optional<VysledekUsporadani> usporadani_;
 };
 
 PrecteniSouboru selhani(const QString& cesta, const QString& popis, Jazyk jazyk) {
@@ -580,6 +615,7 @@ PrecteniSouboru NactiSoubor(const QString& cesta, bool sVysledky, const Uloha& v
         vysledek->Komentar = obsah->komentare.isEmpty() ? std::string() : obsah->komentare.last().toStdString();
         // A file of the documented form holds no reduction factor; the extended setting does.
         vysledek->ZnamyKoefK = rozsireni;
+        DoplnVydrz(*vysledek);  // the cycle: the core time and the soak of the case
         obsah->vysledek = std::move(vysledek);
     }
     return PrecteniSouboru{std::move(obsah), Chyba{}, false};

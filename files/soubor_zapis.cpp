@@ -118,6 +118,27 @@ void zapisJadro(Zapisovac& z, const Vysledek& v) {
     if (jadro.krok >= 0) {
         z.hodnota(id::SouborCasJadra, Text(id::JednotkaSekundy, j), CisloSouboru(static_cast<float>(jadro.cas)), false);
     }
+    // What the arrangement adds and the rows cannot give back: the cycle time and a bundle's
+    // porosity follow from the case and the core time when the file is read.
+    if (v.Usporadani) {
+        const VysledekUsporadani& r = *v.Usporadani;
+        const auto cislo = [&z](int popisek, const QString& jednotka, double x) {
+            z.hodnota(popisek, jednotka, CisloSouboru(static_cast<float>(x)), false);
+        };
+        if (r.pole) {
+            cislo(id::SouborNejpomalejsiRada, QStringLiteral("[-]"), r.radek);
+            cislo(id::SouborNejpomalejsiSloupec, QStringLiteral("[-]"), r.sloupec);
+            if (r.casNejrychlejsiho > 0.0) {
+                cislo(id::SouborCasNejrychlejsiho, Text(id::JednotkaSekundy, j), r.casNejrychlejsiho);
+            }
+        }
+        if (r.svazek) {
+            cislo(id::SouborEfektivniVodivost, QStringLiteral("[W/m/K]"), r.kef);
+        }
+        if (r.teploVydrze) {
+            cislo(id::SouborEnergieVydrze, QStringLiteral("[kWh]"), *r.teploVydrze / 3.6e6);
+        }
+    }
     z.radek(Text(id::SouborJadro, j));
     z.radek(HlavickaJadra(j));
     const double krok = static_cast<double>(v.Uloha.CasKrok);

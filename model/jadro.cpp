@@ -18,7 +18,7 @@ bool MaJadro(const Uloha& u) {
 
 namespace {
 
-KonecJadra spoctiJadro(Vysledek& v) {
+KonecJadra spoctiJadro(Vysledek& v, long doKroku) {
     const Uloha& u = v.Uloha;
     if (!u.zRozmeru()) {
         return KonecJadra::BezRozmeru;
@@ -58,7 +58,7 @@ KonecJadra spoctiJadro(Vysledek& v) {
     z.tv = static_cast<double>(u.Tv);
     z.tk = static_cast<double>(u.Tk);
     z.krok = static_cast<double>(u.CasKrok);
-    z.maxKroku = 10L * v.posledniRadek();
+    z.maxKroku = doKroku >= 0 ? doKroku : 10L * v.posledniRadek();
     const PrubehPece pec(u);
     // The furnace as the run saw it. Under an installed power the piece is driven by the set
     // furnace and takes its share of the power left after the losses, by heated area (× KoefK,
@@ -83,10 +83,10 @@ KonecJadra spoctiJadro(Vysledek& v) {
         };
         if (poleSPrikonem) {
             z.prikon *= static_cast<double>(u.PoleX) * static_cast<double>(u.PoleY);
-            return SpoctiUsporadani(v, z, videna);
+            return SpoctiUsporadani(v, z, videna, doKroku >= 0);
         }
         z.prikon = 0.0;
-        return SpoctiUsporadani(v, z, lumpovana);
+        return SpoctiUsporadani(v, z, lumpovana, doKroku >= 0);
     }
     VysledekVedeni vedeni = SpoctiVedeni(z);
     if (vedeni.konec == KonecVedeni::NeplatneZadani) {
@@ -128,8 +128,8 @@ KonecJadra spoctiJadro(Vysledek& v) {
 
 }  // namespace
 
-KonecJadra SpoctiJadro(Vysledek& v) {
-    const KonecJadra konec = spoctiJadro(v);
+KonecJadra SpoctiJadro(Vysledek& v, long doKroku) {
+    const KonecJadra konec = spoctiJadro(v, doKroku);
     if (!v.Jadro) {
         v.Jadro = zorvet::Jadro{};
         v.Jadro->konec = konec;

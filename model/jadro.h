@@ -20,8 +20,9 @@ namespace zorvet {
 // or the curve); under an installed power the piece takes at most its share of the power left
 // after the losses, Prikon / (1 + Ztraty/100) × its heated faces / A, the furnace of a step so
 // limited being the one at which its faces take just that (Jadro::pec, Jadro::omezenoDo).
-// Without an installed power the core sees the furnace of the single-temperature rows.
-KonecJadra SpoctiJadro(Vysledek& vysledek);
+// Without an installed power the core sees the furnace of the single-temperature rows. With
+// doKroku >= 0 the core marches at most doKroku steps (a run to a time: the core to the same time).
+KonecJadra SpoctiJadro(Vysledek& vysledek, long doKroku = -1);
 
 // Whether a run computes the core: a conductivity is given, or the property curve holds one and
 // the pieces have dimensions.

@@ -6,6 +6,8 @@
 #include <utility>
 #include <vector>
 
+#include "model/jadro.h"
+
 namespace zorvet {
 
 namespace {
@@ -179,23 +181,59 @@ VysledekHledani HledejCil(const Uloha& u, Velicina co, double cas, const std::fu
     return h;
 }
 
-std::optional<double> TeplotaVCase(const Vysledek& v, double cas) {
+namespace {
+
+// The column of a run that the thermocouple reads; none without a core.
+const std::vector<float>* radaTermoclanku(const Vysledek& v, Termoclanek kde) {
+    if (kde == Termoclanek::Vsazka) {
+        return &v.Vysledky.TeplotaVsazky;
+    }
+    if (!v.Jadro) {
+        return nullptr;
+    }
+    return kde == Termoclanek::Povrch ? &v.Jadro->povrch : &v.Jadro->teplota;
+}
+
+}  // namespace
+
+std::optional<double> TeplotaVCase(const Vysledek& v, double cas, Termoclanek kde) {
+    const std::vector<float>* rada = radaTermoclanku(v, kde);
     const double krok = static_cast<double>(v.Uloha.CasKrok);
-    const int posledni = v.posledniRadek();
-    if (!(krok > 0.0) || posledni < 1 || cas < 0.0 || cas > v.casOhrevu()) {
+    const int posledni = rada == nullptr ? -1 : std::min(v.posledniRadek(), static_cast<int>(rada->size()) - 1);
+    if (!(krok > 0.0) || posledni < 1 || cas < 0.0 ||
+        cas > static_cast<double>(v.Vysledky.Cas[static_cast<std::size_t>(posledni)])) {
         return std::nullopt;
     }
     const auto i = std::min(static_cast<std::size_t>(cas / krok), static_cast<std::size_t>(posledni - 1));
     const double t0 = static_cast<double>(v.Vysledky.Cas[i]);
     const double t1 = static_cast<double>(v.Vysledky.Cas[i + 1]);
-    const double y0 = static_cast<double>(v.Vysledky.TeplotaVsazky[i]);
-    const double y1 = static_cast<double>(v.Vysledky.TeplotaVsazky[i + 1]);
+    const double y0 = static_cast<double>((*rada)[i]);
+    const double y1 = static_cast<double>((*rada)[i + 1]);
     return y0 + (y1 - y0) * (cas - t0) / (t1 - t0);
 }
 
-VysledekPrizpusobeni PrizpusobEmisivitu(const Uloha& u, std::span<const BodMereni> log) {
+Vysledek PodleTermoclanku(const Vysledek& v, Termoclanek kde) {
+    Vysledek kopie = v;
+    const std::vector<float>* rada = radaTermoclanku(v, kde);
+    if (rada == nullptr || kde == Termoclanek::Vsazka) {
+        return kopie;
+    }
+    const int posledni = std::min(v.posledniRadek(), static_cast<int>(rada->size()) - 1);
+    kopie.PocetKroku = static_cast<std::int16_t>(std::max(posledni, 0));
+    for (int i = 0; i <= posledni; ++i) {
+        kopie.Vysledky.TeplotaVsazky[static_cast<std::size_t>(i)] = (*rada)[static_cast<std::size_t>(i)];
+    }
+    return kopie;
+}
+
+VysledekPrizpusobeni PrizpusobEmisivitu(const Uloha& u, std::span<const BodMereni> log, Termoclanek kde) {
     VysledekPrizpusobeni vysledek;
     if (log.empty()) {
+        return vysledek;
+    }
+    const bool sJadrem = kde != Termoclanek::Vsazka;
+    if (sJadrem && !MaJadro(u)) {
+        vysledek.bezJadra = true;
         return vysledek;
     }
     // A measured furnace: linear between its logged times, held after the last.
@@ -224,12 +262,16 @@ VysledekPrizpusobeni PrizpusobEmisivitu(const Uloha& u, std::span<const BodMeren
         };
     }
     moznosti.doCasu = log.back().cas;
-    moznosti.bezJadra = true;
+    moznosti.bezJadra = !sJadrem;
     moznosti.radaKroku = false;
     std::shared_ptr<const Vysledek> nejlepsi;
     const auto odchylka = [&](double eps, std::shared_ptr<const Vysledek>* prubeh) {
         Uloha w = u;
         w.Eps = static_cast<float>(eps);
+        if (sJadrem) {
+            // A final temperature the core never reaches: its column runs as far as the log.
+            w.Tk = static_cast<float>(Pole(Velicina::Tk).max);
+        }
         VysledekVypoctu r = Spocti(w, moznosti);
         if (r.konec != KonecVypoctu::Uspech) {
             vysledek.selhani = r;
@@ -237,7 +279,7 @@ VysledekPrizpusobeni PrizpusobEmisivitu(const Uloha& u, std::span<const BodMeren
         }
         double soucet = 0.0;
         for (const BodMereni& b : log) {
-            const std::optional<double> t = TeplotaVCase(*r.vysledek, b.cas);
+            const std::optional<double> t = TeplotaVCase(*r.vysledek, b.cas, kde);
             if (!t) {
                 return std::numeric_limits<double>::infinity();
             }

@@ -1,5 +1,5 @@
 // Planning a load: the value that meets a cycle time (goal seek) and the emissivity that matches
-// a measured log (fit). Both compute every trial through the pipeline (model/vypocet.h); a sweep
+// a measured log (fit), read at the surface, in the core or as the charge's single temperature. Both compute every trial through the pipeline (model/vypocet.h); a sweep
 // is in model/rozmitani.h.
 #pragma once
 
@@ -60,20 +60,33 @@ struct BodMereni {
     bool operator==(const BodMereni&) const = default;
 };
 
+// Where the thermocouple of a measured log sits: the single temperature of the charge's run, the
+// mean of the heated surface, or the point that heats slowest (of a load: of its slowest piece).
+enum class Termoclanek { Vsazka, Povrch, Jadro };
+
 struct VysledekPrizpusobeni {
     bool uspech = false;
+    bool bezJadra = false;  // a surface or core thermocouple, and the case computes no core
     double eps = 0.0;
     double rms = 0.0;  // K, the root mean square of the charge's deviation at the logged times
     std::shared_ptr<const Vysledek> prubeh;  // the run with that emissivity, to the last logged time
     VysledekVypoctu selhani;  // the run that failed, when none succeeded
 };
 
-// The emissivity (0 < ε ≤ 1) whose computed charge temperature matches the log best in the least
-// squares at its times; a measured furnace temperature replaces the case's (linear between
-// the logged times, held after the last). The log is in time order.
-VysledekPrizpusobeni PrizpusobEmisivitu(const Uloha& u, std::span<const BodMereni> log);
+// The emissivity (0 < ε ≤ 1) whose computed temperature where the thermocouple sits matches the
+// log best in the least squares at its times; a measured furnace temperature replaces the
+// case's (linear between the logged times, held after the last). The log is in time order. A
+// surface or core thermocouple needs the core (a conductivity and the pieces' dimensions); its
+// runs march the core to the last logged time, past the final temperature.
+VysledekPrizpusobeni PrizpusobEmisivitu(const Uloha& u, std::span<const BodMereni> log,
+                                        Termoclanek kde = Termoclanek::Vsazka);
 
-// The charge temperature of a run at a time, linear between its rows; none past its last row.
-std::optional<double> TeplotaVCase(const Vysledek& v, double cas);
+// The temperature of a run where the thermocouple sits at a time, linear between its rows; none
+// past the last row of the charge's run or of the core's column.
+std::optional<double> TeplotaVCase(const Vysledek& v, double cas, Termoclanek kde = Termoclanek::Vsazka);
+
+// The run as the thermocouple read it, to draw against its log: a copy whose charge column holds
+// the thermocouple's temperature, as far as both go.
+Vysledek PodleTermoclanku(const Vysledek& v, Termoclanek kde);
 
 }  // namespace zorvet

@@ -90,7 +90,8 @@ std::optional<Zavada> ZkontrolujUsporadani(const Uloha& u) {
     return std::nullopt;
 }
 
-KonecJadra SpoctiUsporadani(Vysledek& v, const ZadaniVedeni& z, const std::function<float(long)>& videna) {
+KonecJadra SpoctiUsporadani(Vysledek& v, const ZadaniVedeni& z, const std::function<float(long)>& videna,
+                            bool doMaxKroku) {
     const Uloha& u = v.Uloha;
     VysledekUsporadani r;
     const double vydrz = static_cast<double>(u.Vydrz);
@@ -143,17 +144,27 @@ KonecJadra SpoctiUsporadani(Vysledek& v, const ZadaniVedeni& z, const std::funct
         s.kef = static_cast<double>(u.KefSvazku);
         s.lambda = z.lambda, s.c = z.c, s.hustota = z.hustota, s.krivkaC = z.krivkaC, s.krivkaLambda = z.krivkaLambda;
         s.eps = z.eps, s.koefK = z.koefK, s.konvekce = z.konvekce;
-        s.tv = z.tv, s.tk = z.tk, s.krok = z.krok, s.maxKroku = z.maxKroku, s.pec = pec;
+        // The bundle takes its heat through its envelope only: one body of the solid fraction of its
+        // section per envelope length, (1 - phi) D / 4 for a round one, against a bar's d / 4, so its
+        // single-temperature time is that many times its bars'. The core gets ten times that, and
+        // the soak's rows beyond.
+        const double phi = s.baleni == Baleni::Porozita ? s.porozita : PorozitaBaleni(s.baleni);
+        const double vNaA = s.tvar == 'K' ? s.a / 4.0 : s.a * s.b / (2.0 * (s.a + s.b));
+        const double meritko = doMaxKroku ? 1.0 : std::max(1.0, (1.0 - phi) * vNaA / (z.a / 4.0));
+        s.tv = z.tv, s.tk = z.tk, s.krok = z.krok, s.pec = pec;
+        const long doJadra = static_cast<long>(std::ceil(static_cast<double>(z.maxKroku) * meritko));
+        s.maxKroku = doJadra + (maxKroku - z.maxKroku);
         s.delka = z.delka, s.vydrz = vydrz;
         VysledekSvazku vs = SpoctiSvazek(s);
         if (vs.konec == KonecSvazku::NeplatneZadani) {
             return KonecJadra::Chyba;
         }
-        konec = vs.konec == KonecSvazku::Dosazeno ? KonecJadra::Dosazeno : KonecJadra::Nedosazeno;
+        konec = vs.konec == KonecSvazku::Dosazeno && vs.vedeni.krokJadra <= doJadra ? KonecJadra::Dosazeno
+                                                                                     : KonecJadra::Nedosazeno;
         jadro.povrch = doKroku(std::move(vs.vedeni.povrch), vs.vedeni.krokJadra);
         jadro.teplota = doKroku(std::move(vs.vedeni.jadro), vs.vedeni.krokJadra);
-        jadro.krok = vs.vedeni.krokJadra;
-        jadro.cas = vs.vedeni.casJadra;
+        jadro.krok = konec == KonecJadra::Dosazeno ? vs.vedeni.krokJadra : -1;
+        jadro.cas = konec == KonecJadra::Dosazeno ? vs.vedeni.casJadra : 0.0;
         r.svazek = true;
         r.porozita = vs.porozita;
         r.kef = vs.kefKonecna;

@@ -26,8 +26,11 @@ std::optional<Zavada> ZkontrolujUsporadani(const Uloha& u);
 
 // The core of a case with an arrangement: z is the free piece's conduction input as the core
 // builds it (the piece, its faces, the material, the furnace), videna the furnace each step as
-// the charge's run saw it. Sets v.Jadro (the slowest point of the load) and v.Usporadani.
-KonecJadra SpoctiUsporadani(Vysledek& v, const ZadaniVedeni& z, const std::function<float(long)>& videna);
+// the charge's run saw it. Sets v.Jadro (the slowest point of the load) and v.Usporadani. With
+// doMaxKroku the core marches at most z.maxKroku steps (and a soak's rows beyond), else a bundle
+// as many more as it takes longer than its bars.
+KonecJadra SpoctiUsporadani(Vysledek& v, const ZadaniVedeni& z, const std::function<float(long)>& videna,
+                            bool doMaxKroku = false);
 
 // The soak of a result: the cycle time and, where the arrangement's run went on through the
 // soak, its energy; nothing without a soak or when the heat-up has no decisive time.

@@ -103,7 +103,8 @@ VysledekVypoctu Spocti(const Uloha& u, const MoznostiBehu& moznosti) {
         return r;
     }
     if (MaJadro(pripad) && !moznosti.bezJadra) {
-        r.jadro = SpoctiJadro(*vysledek);
+        // A run to a time takes the core to that time, no further.
+        r.jadro = SpoctiJadro(*vysledek, moznosti.doCasu > 0.0 ? static_cast<long>(vysledek->posledniRadek()) : -1);
     }
     DoplnVydrz(*vysledek);
     r.radek = vysledek->PocetKroku;

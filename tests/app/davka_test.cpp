@@ -290,6 +290,59 @@ TEST_F(Davka, EveryFieldOptionReachesTheCase) {
     EXPECT_GE(voleb, 5);
 }
 
+// The load as it stands: after the core time (the slowest point of the load) the arrangement, the
+// slowest piece (the middle of a row of three, by symmetry), the fastest piece's time, a bundle's
+// conductivity, and with a soak of 10 min the cycle, 600 s after the core time.
+TEST_F(Davka, PrintsTheLoadAsItStands) {
+    const QRegularExpression pole(QStringLiteral(
+        "\nCore Heat-up Time \\[s\\]: (\\d+)\nArrangement: array of 3 x 1 pieces, gaps 0.01 m and 0.01 m\n"
+        "Slowest Piece: 1 2\nFastest Piece Core Heat-up Time \\[s\\]: (\\d+)\nCycle Time \\[s\\]: (\\d+)\n"
+        "Soak Energy \\[kWh\\]: [0-9.]+\n$"));
+    const Beh b = spust({"compute", "ex:thick_round_bar.cfg", "--conductivity", "40", "--array", "3x1", "--gap", "0.01",
+                         "--soak", "10"});
+    ASSERT_EQ(b.kod, 0) << b.err.toStdString();
+    const QRegularExpressionMatch m = pole.match(b.out);
+    ASSERT_TRUE(m.hasMatch()) << b.out.toStdString();
+    EXPECT_LT(m.captured(2).toInt(), m.captured(1).toInt());
+    EXPECT_EQ(m.captured(3).toInt(), m.captured(1).toInt() + 600);
+    const Beh s = spust({"compute", "ex:thick_round_bar.cfg", "--conductivity", "40", "--bundle", "0.75"});
+    ASSERT_EQ(s.kod, 0) << s.err.toStdString();
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("\nCore Heat-up Time \\[s\\]: \\d+\nArrangement: round bundle of 0.75 m "
+                                                  "of bars of 0.25 m, porosity 0.2146018\nEffective Conductivity "
+                                                  "\\[W/m/K\\]: [0-9.]+\n$"))
+                    .match(s.out)
+                    .hasMatch())
+        << s.out.toStdString();
+}
+
+// A log read off the core column of a computed run is fitted back to its emissivity with the
+// thermocouple in the core, not as the charge's temperature; a thermocouple needs a core, and is
+// at one of three places.
+TEST_F(Davka, FitsTheLogWhereTheThermocoupleSits) {
+    ASSERT_EQ(spust({"compute", "ex:thick_round_bar.cfg", "--conductivity", "40", "--csv", "@j.csv"}).kod, 0);
+    QString log = QStringLiteral("time_s,charge_C\n");
+    const QStringList radky = QString::fromUtf8(obsah("j.csv")).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    for (qsizetype i = 1; i < radky.size(); ++i) {
+        const QStringList pole = radky[i].split(QLatin1Char(','));
+        log += pole[0] + QLatin1Char(',') + pole[3] + QLatin1Char('\n');
+    }
+    QFile f(soubor("core.csv"));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(log.toUtf8()) > 0);
+    f.close();
+    const Beh jadro = spust({"fit", "ex:thick_round_bar.cfg", "--conductivity", "40", "--measured", "@core.csv",
+                             "--thermocouple", "core"});
+    EXPECT_EQ(jadro.out, QStringLiteral("Emissivity [-]: 0.8000\nRMS Deviation [K]: 0.02\n")) << jadro.err.toStdString();
+    const Beh vsazka = spust({"fit", "ex:thick_round_bar.cfg", "--conductivity", "40", "--measured", "@core.csv"});
+    ASSERT_EQ(vsazka.kod, 0);
+    EXPECT_FALSE(vsazka.out.startsWith(QStringLiteral("Emissivity [-]: 0.8"))) << vsazka.out.toStdString();
+    const Beh bez = spust({"fit", "ex:thick_round_bar.cfg", "--measured", "@core.csv", "--thermocouple", "surface"});
+    EXPECT_EQ(bez.kod, 2);
+    EXPECT_TRUE(bez.err.contains(QStringLiteral("needs the core of the charge"))) << bez.err.toStdString();
+    const Beh spatne = spust({"fit", "ex:thick_round_bar.cfg", "--measured", "@core.csv", "--thermocouple", "kore"});
+    EXPECT_EQ(spatne.kod, 2);
+    EXPECT_EQ(spatne.err, QStringLiteral("zorvet: --thermocouple is surface, core or charge, not \"kore\".\n"));
+}
+
 // What cannot be printed leaves every file as it was: the files are put in place after the print.
 TEST_F(Davka, AFailedPrintChangesNoFile) {
     {

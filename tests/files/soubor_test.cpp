@@ -513,3 +513,93 @@ TEST(Priklady, AreWhatTheProgramWrites) {
 
 }  // namespace
 }  // namespace zorvet
+
+namespace zorvet {
+namespace {
+
+// 100 mm round bars of lambda 40, 1 m long, in 10 s steps from 20 to 850 degrees C at 1000, with a
+// soak of 10 min: three in a row with gaps of 10 mm, or 50 mm bars packed hexagonally in a round
+// bundle of 300 mm.
+Uloha Zalozena(bool svazek) {
+    Uloha u = test::Priklad();
+    u.Tk = 850.0f, u.Gama = 7850.0f, u.Lambda = 40.0f, u.Vydrz = 600.0f;
+    u.ZadaniHmotnosti = ZadaniHmotnosti::ZRozmeru;
+    u.Profil = Profil::Kruhovy, u.StranaA = svazek ? 0.05f : 0.1f, u.DelkaL = 1.0f, u.PocetProfilu = 3, u.PocetAL = 3;
+    HmotnostZRozmeru(u, u.Gama);
+    TeplosmennaPlocha(u);
+    if (svazek) {
+        u.SvazekA = 0.3f, u.Baleni = 1;
+    } else {
+        u.PoleX = 3, u.MezeraX = u.MezeraY = 0.01f;
+    }
+    return u;
+}
+
+// A results file of a load as it stands comes back whole, in either language: the slowest and
+// the fastest piece of an array, a bundle's conductivity and porosity, the cycle and the soak's
+// energy, each to the seven digits of a single the file writes; a misspelt line of the
+// arrangement is refused with its line.
+TEST(RozsirenySoubor, TheLoadAsItStandsComesBack) {
+    const Lokal l("en_US");
+    QTemporaryDir dir;
+    const QString cesta = dir.filePath(QStringLiteral("u.odp"));
+    const auto zapis = [&](const QString& text) {
+        QFile f(cesta);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(encodeDataFile(text));
+    };
+    for (const bool svazek : {false, true}) {
+        const VysledekVypoctu r = Spocti(Zalozena(svazek));
+        ASSERT_TRUE(r.uspech() && r.vysledek->Usporadani && r.vysledek->Usporadani->teploVydrze);
+        const VysledekUsporadani& a = *r.vysledek->Usporadani;
+        for (const Jazyk jazyk : {Jazyk::Anglicky, Jazyk::Cesky}) {
+            zapis(TextSouboru(r.vysledek->Uloha, r.vysledek.get(), QString(), jazyk));
+            const PrecteniSouboru s = NactiSoubor(cesta, true, Uloha{}, Jazyk::Anglicky);
+            ASSERT_TRUE(s.obsah && s.obsah->vysledek->Usporadani) << s.chyba.text.toStdString();
+            const VysledekUsporadani& b = *s.obsah->vysledek->Usporadani;
+            EXPECT_EQ(b.pole, a.pole);
+            EXPECT_EQ(b.svazek, a.svazek);
+            EXPECT_EQ(b.radek, a.radek);
+            EXPECT_EQ(b.sloupec, a.sloupec);
+            EXPECT_EQ(b.casNejrychlejsiho, a.casNejrychlejsiho);
+            EXPECT_NEAR(b.kef, a.kef, 1e-6 * a.kef);
+            EXPECT_EQ(b.porozita, a.porozita);
+            EXPECT_EQ(b.casCyklu, a.casCyklu);
+            EXPECT_NEAR(*b.teploVydrze, *a.teploVydrze, 1e-6 * *a.teploVydrze);
+        }
+    }
+    const struct {
+        bool svazek;
+        const char* radek;  // the start of the line changed
+        const char* novy;
+        int zprava;
+    } preklepy[] = {{false, "Pieces in a Row", "Pieces in a Rwo               [-]     :   3", id::RadekRozsireni},
+                    {false, "Slowest Piece Row", "Slowest Piece Rwo             [-]     :   1", id::RadekRozsireni},
+                    {false, "Slowest Piece Column", "Slowest Piece Column          [-]     :   1.5", id::RadekNeniCele},
+                    {false, "Gap in a Row", "Gap in a Row                  [m]     :   .O1", id::RadekNeniCislo},
+                    {true, "Bundle Packing", "Bundle Packing (0 Square, 1 Hx[-]     :   0", id::RadekRozsireni}};
+    for (const auto& p : preklepy) {
+        const VysledekVypoctu r = Spocti(Zalozena(p.svazek));
+        QStringList radky = TextSouboru(r.vysledek->Uloha, r.vysledek.get(), QString(), Jazyk::Anglicky).split(QStringLiteral("\r\n"));
+        qsizetype cislo = -1;
+        for (qsizetype i = 0; i < radky.size() && cislo < 0; ++i) {
+            if (radky[i].startsWith(QLatin1String(p.radek))) {
+                radky[i] = QString::fromLatin1(p.novy);
+                cislo = i + 1;
+            }
+        }
+        ASSERT_GT(cislo, 0) << p.radek;
+        zapis(radky.join(QStringLiteral("\r\n")));
+        const PrecteniSouboru s = NactiSoubor(cesta, true, Uloha{}, Jazyk::Anglicky);
+        ASSERT_FALSE(s.obsah) << p.novy;
+        const QString hodnota = QString::fromLatin1(p.novy).mid(41).trimmed();
+        EXPECT_EQ(s.chyba.text.section(QLatin1Char('\n'), 1),
+                  Text(p.zprava, Jazyk::Anglicky)
+                      .arg(cislo)
+                      .arg(p.zprava == id::RadekRozsireni ? QString::fromLatin1(p.novy).trimmed() : hodnota))
+            << p.novy;
+    }
+}
+
+}  // namespace
+}  // namespace zorvet

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <utility>
+#include <vector>
 
 #include "model/geometrie.h"
 #include "model/planovani.h"
@@ -89,6 +91,75 @@ TEST(JadroPrikon, GoalSeekFindsThePowerOfTheCore) {
     const VysledekVypoctu r = Spocti(w);
     ASSERT_TRUE(r.uspech());
     EXPECT_GT(r.vysledek->rozhodujiciCas().value_or(1e9), 2400.0);
+}
+
+// A 1 x 1 array is the free piece: with gaps, an installed power or the carbon-steel curves the
+// pipeline computes it exactly as the free piece, every row and the core's numbers alike.
+TEST(Usporadani, OneByOneArrayIsTheFreePieceBitForBit) {
+    for (const auto& [prikon, ocel] : {std::pair{0.0f, false}, std::pair{150000.0f, false}, std::pair{0.0f, true}}) {
+        const Uloha volny = Sochor(0.25f, prikon, 0, ocel);
+        Uloha pole = volny;
+        pole.MezeraX = 0.05f, pole.MezeraY = 0.02f;
+        const VysledekVypoctu a = Spocti(volny), b = Spocti(pole);
+        ASSERT_TRUE(a.uspech() && b.uspech() && a.vysledek->Jadro && b.vysledek->Jadro);
+        const Jadro &ja = *a.vysledek->Jadro, &jb = *b.vysledek->Jadro;
+        EXPECT_EQ(ja.teplota, jb.teplota);
+        EXPECT_EQ(ja.povrch, jb.povrch);
+        EXPECT_EQ(ja.pec, jb.pec);
+        EXPECT_EQ(ja.krok, jb.krok);
+        EXPECT_EQ(ja.biot, jb.biot);
+        EXPECT_EQ(a.vysledek->Vysledky.TeplotaVsazky, b.vysledek->Vysledky.TeplotaVsazky);
+        EXPECT_FALSE(b.vysledek->Usporadani);
+    }
+}
+
+// With a soak the goal is the cycle: the furnace found for 3000 s with a soak of 600 s is the one
+// found for a heat-up of 2400 s without it; it meets the cycle time, 0.998 of it does not.
+TEST(Usporadani, GoalSeekMeetsTheCycleTime) {
+    Uloha u = Sochor(0.25f, 0.0f, 0, false);
+    const VysledekHledani bez = HledejCil(u, Velicina::Tpece, 2400.0);
+    u.Vydrz = 600.0f;
+    const VysledekHledani h = HledejCil(u, Velicina::Tpece, 3000.0);
+    ASSERT_EQ(h.konec, KonecHledani::Nalezeno);
+    ASSERT_EQ(bez.konec, KonecHledani::Nalezeno);
+    EXPECT_EQ(h.hodnota, bez.hodnota);
+    ASSERT_TRUE(h.reseni.uspech() && h.reseni.vysledek->Usporadani);
+    const Vysledek& v = *h.reseni.vysledek;
+    EXPECT_EQ(v.Usporadani->casCyklu, v.Jadro->cas + 600.0);
+    EXPECT_LE(v.Usporadani->casCyklu, 3000.0);
+    u.Tpece = static_cast<float>(0.998 * h.hodnota);
+    const VysledekVypoctu r = Spocti(u);
+    ASSERT_TRUE(r.uspech());
+    EXPECT_GT(r.vysledek->casCyklu().value_or(0.0), 3000.0);
+}
+
+// A log read off the surface or the core column of a run with eps 0.6 is fitted back to 0.6 with
+// the thermocouple where the log was read; as the charge's single temperature, which runs ahead
+// of the core and behind the surface, the same core log gives another emissivity. Without a
+// conductivity there is no core to fit.
+TEST(PrizpusobEmisivitu, FitsTheLogWhereTheThermocoupleSits) {
+    Uloha u = Sochor(0.25f, 0.0f, 0, false);
+    u.Eps = 0.6f;
+    const VysledekVypoctu r = Spocti(u);
+    ASSERT_TRUE(r.uspech() && r.vysledek->Jadro);
+    const Jadro& j = *r.vysledek->Jadro;
+    u.Eps = 0.3f;
+    for (const auto& [kde, rada] : {std::pair{Termoclanek::Jadro, &j.teplota}, std::pair{Termoclanek::Povrch, &j.povrch}}) {
+        std::vector<BodMereni> log;
+        for (std::size_t k = 0; k + 1 < rada->size(); k += 10) {
+            log.push_back({double(k) * double(u.CasKrok), double((*rada)[k]), {}});
+        }
+        const VysledekPrizpusobeni f = PrizpusobEmisivitu(u, log, kde);
+        ASSERT_TRUE(f.uspech);
+        EXPECT_NEAR(f.eps, 0.6, 0.005);
+        EXPECT_LT(f.rms, 1.0);
+        const VysledekPrizpusobeni vsazka = PrizpusobEmisivitu(u, log);
+        ASSERT_TRUE(vsazka.uspech);
+        EXPECT_GT(std::fabs(vsazka.eps - 0.6), 0.05);
+        EXPECT_GT(vsazka.rms, 5.0);
+    }
+    u.Lambda = 0.0f;
+    EXPECT_TRUE(PrizpusobEmisivitu(u, std::vector<BodMereni>{{0.0, 20.0, {}}}, Termoclanek::Jadro).bezJadra);
 }
 
 }  // namespace
