@@ -22,7 +22,9 @@
 #include "model/vypocet.h"
 #include "files/retezce.h"
 #include "files/tabulka_csv.h"
+#include "ui/views/graf_vysledku.h"
 #include "ui/views/pohled_tabulky.h"
+#include <QPainter>
 #include "support/dialogy_test.h"
 #include "support/lokal.h"
 #include "support/okna.h"
@@ -188,7 +190,7 @@ private slots:
         QVERIFY(graf->isVisible());
         QVERIFY(o.okno.rect().contains(graf->geometry()));
         // A legend only when the curves have names.
-        QCOMPARE(graf->chart()->legend()->isVisible(), rizeny);
+        QCOMPARE(!graf->legenda().isEmpty(), rizeny);
         QStringList nazvy;
         for (int i = 0; i < graf->pocetRad(); ++i) {
             nazvy << graf->nazevRady(i);
@@ -318,6 +320,71 @@ private slots:
         }
         QCOMPARE(g.rozsahOs(), cely);
         QCOMPARE(x->tickType(), QValueAxis::TicksFixed);
+    }
+
+    void legenda_data() {
+        QTest::addColumn<int>("jazyk");
+        QTest::addColumn<QSize>("obraz");  // an export of that size; none: the widget on screen
+        QTest::addColumn<QStringList>("nazvy");
+        const QStringList en{"current", "cs.2026-12-07 night shift, charge 14.odp",
+                             "comparison of the slow furnace after its repair.odp", "Fitted", "Measured"};
+        const QStringList cs{"aktuální", "cs.2026-12-07 night shift, charge 14.odp",
+                             "comparison of the slow furnace after its repair.odp", "Proloženo", "Naměřeno"};
+        QTest::newRow("English, 1366 x 768 screen") << 0 << QSize() << en;
+        QTest::newRow("Czech, 1366 x 768 screen") << 1 << QSize() << cs;
+        QTest::newRow("English, 2400 x 1800 export") << 0 << QSize(2400, 1800) << en;
+        QTest::newRow("Czech, 2400 x 1800 export") << 1 << QSize(2400, 1800) << cs;
+        QTest::newRow("Czech, narrow 600 x 1800 export") << 1 << QSize(600, 1800) << cs;
+    }
+
+    // A comparison with long file names, a fit and a measured log: the legend names every curve
+    // whole, below the plot, each name clear of the others and inside the chart, on screen and
+    // in an export.
+    void legenda() {
+        QFETCH(int, jazyk);
+        QFETCH(QSize, obraz);
+        QFETCH(QStringList, nazvy);
+        const Jazyk j = jazyk == 0 ? Jazyk::Anglicky : Jazyk::Cesky;
+        ObsahGrafu obsah;
+        obsah.vysledek = Spocti(Priklad()).vysledek;
+        for (int i = 1; i <= 2; ++i) {
+            obsah.srovnani.append({nazvy.at(i), Spocti(Priklad(true)).vysledek});
+        }
+        obsah.prolozeni = obsah.vysledek;
+        for (int t = 0; t <= 400; t += 100) {
+            obsah.mereni.push_back({static_cast<double>(t), 20.0 + 2.0 * t, std::nullopt});
+        }
+        Graf g;
+        NaplnGraf(g, obsah, j);
+        if (obraz.isEmpty()) {
+            // The chart of the main window maximised on a 1366 x 768 screen.
+            g.resize(1366, 640);
+            g.show();
+            QApplication::sendPostedEvents();
+        } else {
+            // As an export lays it out: 800 x 600 pixels' area in the picture's proportions.
+            const double k = std::sqrt(800.0 * 600.0 / (obraz.width() * obraz.height()));
+            const QSize plocha(qRound(obraz.width() * k), qRound(obraz.height() * k));
+            g.resize(plocha);
+            g.chart()->resize(QSizeF(plocha));
+            QImage img(obraz, QImage::Format_RGB32);
+            QPainter painter(&img);
+            g.vykresli(painter, QRectF(QPointF(0, 0), QSizeF(obraz)));
+        }
+        const QList<LegendaGrafu::Umisteni> legenda = g.legenda();
+        QStringList texty;
+        const QRectF graf(QPointF(0, 0), g.chart()->size());
+        QVERIFY(graf.width() <= g.width() && graf.height() <= g.height());
+        for (qsizetype i = 0; i < legenda.size(); ++i) {
+            texty << legenda.at(i).text;
+            const QRectF r = legenda.at(i).obdelnik;
+            QVERIFY2(graf.contains(r), qPrintable(legenda.at(i).text));
+            QVERIFY2(r.top() >= g.chart()->plotArea().bottom(), qPrintable(legenda.at(i).text));
+            for (qsizetype k = 0; k < i; ++k) {
+                QVERIFY2(!r.intersects(legenda.at(k).obdelnik), qPrintable(legenda.at(i).text));
+            }
+        }
+        QCOMPARE(texty, (QStringList{nazvy.at(0), nazvy.at(1), nazvy.at(2), nazvy.at(3), nazvy.at(4)}));
     }
 
     // Results compared get a named curve each, until cleared; a log that cannot be read changes

@@ -1,5 +1,6 @@
 #include "ui/common/graf.h"
 
+#include <QGraphicsLayout>
 #include <QGraphicsScene>
 #include <QLabel>
 #include <QLocale>
@@ -119,7 +120,6 @@ void Graf::sestav() {
     double maxX = -minX;
     double minY = minX;
     double maxY = -minX;
-    bool nejakyNazev = false;
     for (const Rada& r : rady_) {
         for (const QPointF& b : r.body) {
             minX = std::min(minX, b.x());
@@ -134,9 +134,10 @@ void Graf::sestav() {
     tickyX_ = x->tickCount();
     tickyY_ = y->tickCount();
 
+    // The chart's own legend stays hidden: it would shorten long names. Ours stands under the
+    // plot and shows them whole.
     QLegend* legenda = graf->legend();
-    legenda->setAlignment(Qt::AlignBottom);
-    legenda->setFont(pismo_);
+    legenda->setVisible(false);
     // The lines, then their markers, then the points alone on top (a measured log over its fit).
     std::vector<const Rada*> poradi;
     for (const Rada& r : rady_) {
@@ -164,9 +165,6 @@ void Graf::sestav() {
             graf->addSeries(body);
             body->attachAxis(x);
             body->attachAxis(y);
-            for (QLegendMarker* m : legenda->markers(body)) {
-                m->setVisible(false);
-            }
         }
     };
     bool znackyPridany = false;
@@ -188,15 +186,16 @@ void Graf::sestav() {
         graf->addSeries(s);
         s->attachAxis(x);
         s->attachAxis(y);
-        for (QLegendMarker* m : legenda->markers(s)) {
-            m->setVisible(!r.nazev.isEmpty());
-        }
-        nejakyNazev = nejakyNazev || !r.nazev.isEmpty();
     }
     if (!znackyPridany) {
         pridejZnacky();
     }
-    legenda->setVisible(nejakyNazev);
+    QList<LegendaGrafu::Polozka> polozky;
+    for (const Rada* r : poradi) {
+        polozky.append({r->nazev, r->barva, r->styl, r->jenBody});
+    }
+    legenda_.nastav(graf, polozky, pismo_);
+    connect(graf, &QGraphicsWidget::geometryChanged, this, [this] { legenda_.rozvrhni(); });
 
     QChart* stary = chart();
     setChart(graf);
@@ -240,7 +239,7 @@ void Graf::nastavPismo(const QFont& pismo) {
     chart()->setTitleFont(pismo);
     osa(chart(), Qt::Horizontal)->setTitleFont(pismo);
     osa(chart(), Qt::Vertical)->setTitleFont(pismo);
-    chart()->legend()->setFont(pismo);
+    legenda_.nastavPismo(pismo);
 }
 
 void Graf::nastavZnacky(bool zapnuto) {
@@ -416,10 +415,17 @@ QList<QPointF> Graf::bodyRady(int index) const {
     return index >= 0 && index < rady_.size() ? rady_.at(index).body : QList<QPointF>();
 }
 
+QList<LegendaGrafu::Umisteni> Graf::legenda() const { return legenda_.umisteni(); }
+
 void Graf::vykresli(QPainter& painter, const QRectF& cil) {
     // A chart that was never laid out on screen has no size yet; give it the widget's.
     if (chart()->size().isEmpty()) {
         chart()->resize(size().isEmpty() ? QSizeF(640, 480) : QSizeF(size()));
+    }
+    // The legend's rows follow the chart's width; the plot makes room for them before drawing.
+    legenda_.rozvrhni();
+    if (chart()->layout() != nullptr) {
+        chart()->layout()->activate();
     }
     const QRectF zdroj = chart()->sceneBoundingRect();
     if (zdroj.isEmpty() || cil.isEmpty()) {

@@ -13,6 +13,8 @@
 #include <QString>
 #include <QtCharts/QChartView>
 
+#include "ui/common/legenda.h"
+
 class QLabel;
 class QPainter;
 
@@ -74,6 +76,10 @@ public:
     Qt::PenStyle stylRady(int index) const;
     QList<QPointF> bodyRady(int index) const;
 
+    // The legend's items as they stand now: the whole names of the named series, in the
+    // chart's coordinates.
+    QList<LegendaGrafu::Umisteni> legenda() const;
+
     // Draws the chart as it is shown into cil of painter (a printer page, an image),
     // keeping its proportions and centring it in cil.
     void vykresli(QPainter& painter, const QRectF& cil);
@@ -101,6 +107,7 @@ private:
     int tickyY_ = 5;
     bool cteni_ = false;
     QLabel* lblHodnota_ = nullptr;
+    LegendaGrafu legenda_;
 };
 
 }  // namespace zorvet
