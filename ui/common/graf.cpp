@@ -129,6 +129,12 @@ void Graf::sestav() {
         }
     }
     nastavRozsah(x, minX, maxX);
+    if (odstup_ && minY <= maxY) {
+        const double okraj = std::max(maxY - minY, 1.0) / 20.0;
+        // A curve above 0 keeps 0 as its lowest tick; one touching 0 or below gets room under it.
+        minY = minY > 0.0 ? std::max(0.0, minY - okraj) : minY - okraj;
+        maxY += okraj;
+    }
     nastavRozsah(y, minY, maxY);
     celyRozsah_ = QRectF(QPointF(x->min(), y->min()), QPointF(x->max(), y->max()));
     tickyX_ = x->tickCount();
@@ -245,6 +251,13 @@ void Graf::nastavPismo(const QFont& pismo) {
 void Graf::nastavZnacky(bool zapnuto) {
     if (zapnuto != znacky_) {
         znacky_ = zapnuto;
+        sestav();
+    }
+}
+
+void Graf::nastavOdstup(bool zapnuto) {
+    if (zapnuto != odstup_) {
+        odstup_ = zapnuto;
         sestav();
     }
 }

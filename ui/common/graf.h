@@ -55,6 +55,11 @@ public:
     // as a bare line).
     void nastavZnacky(bool zapnuto);
 
+    // The temperature axis reaches a twentieth of the curves' span beyond their highest and
+    // lowest points (not below 0 for curves that stay above it), so that no curve runs along
+    // the frame.
+    void nastavOdstup(bool zapnuto);
+
     // The chart to be read: the label lblHodnota shows, while the pointer is over the plot,
     // the value of the time axis there and of every series at that time (linear between its
     // points; a series that does not reach that far is left out). The wheel zooms about the
@@ -101,6 +106,7 @@ private:
     QString popisY_;
     QFont pismo_;
     bool znacky_ = false;
+    bool odstup_ = false;
     QList<Rada> rady_;
     QRectF celyRozsah_;  // the axes' ranges as the series laid them out
     int tickyX_ = 5;     // and their ticks
