@@ -302,6 +302,16 @@ private slots:
         g.nastavCteni(true);
         g.show();
         QApplication::sendPostedEvents();
+        // The time axis's first label, "0", stands under the plot's corner: the labels are written.
+        const QPoint roh = g.mapFromScene(g.chart()->mapToScene(g.chart()->plotArea().bottomLeft()));
+        const QImage obraz = g.grab().toImage();
+        int tmavych = 0;
+        for (int y = roh.y() + 7; y < roh.y() + 7 + g.fontMetrics().height(); ++y) {
+            for (int x = roh.x() - 8; x <= roh.x() + 8; ++x) {
+                tmavych += qGray(obraz.pixel(x, y)) < 128 ? 1 : 0;
+            }
+        }
+        QVERIFY(tmavych > 0);
         const QRectF cely = g.rozsahOs();
         const QPoint p = g.mapFromScene(g.chart()->mapToScene(g.chart()->plotArea().center()));
         const auto kolo = [&](int o) {
@@ -320,6 +330,32 @@ private slots:
         }
         QCOMPARE(g.rozsahOs(), cely);
         QCOMPARE(x->tickType(), QValueAxis::TicksFixed);
+    }
+
+    void omezeni_data() {
+        QTest::addColumn<float>("prikon");
+        QTest::addColumn<QString>("sloupec");
+        QTest::addColumn<QString>("legenda");
+        QTest::newRow("controlled") << 0.0f << "Furnace Temperature\n[°C]" << "Furnace";
+        QTest::newRow("controlled, limited to 30 kW")
+            << 30000.0f << "Furnace Temperature\n(equivalent under the power limit)\n[°C]"
+            << "Furnace (equivalent, power-limited)";
+    }
+
+    // Under a power limit the furnace column and curve are the equivalent temperatures of the
+    // limited power, and their heading and legend say so.
+    void omezeni() {
+        QFETCH(float, prikon);
+        QFETCH(QString, sloupec);
+        QFETCH(QString, legenda);
+        Uloha u = Priklad(true);
+        u.Prikon = prikon;
+        Okno o(u);
+        o.okno.ZobrazTabulku();
+        QCOMPARE(o.w<QTableView>("grdTabulka")->model()->headerData(2, Qt::Horizontal).toString(), sloupec);
+        o.okno.ZavriPohled();
+        o.okno.ZobrazGraf();
+        QCOMPARE(o.nazvy(), (QStringList{"Charge", legenda}));
     }
 
     void legenda_data() {

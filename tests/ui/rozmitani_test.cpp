@@ -60,6 +60,8 @@ private slots:
         QVERIFY(precteno.obsah != nullptr);
         Okno o(precteno.obsah->uloha);
         o.vyber("cboRozmitatVelicinu", Velicina::Tpece);
+        // A temperature is offered with its unit, as its axis is titled.
+        QCOMPARE(o.w<QComboBox>("cboRozmitatVelicinu")->currentText(), QStringLiteral("Furnace Temperature [°C]"));
         o.rozsah("txtRozmitaniOd", "txtRozmitaniDo", "txtRozmitaniKrok", "1300", "1000", "-100");
         o.vyber("cboRozmitatVelicinu2", Velicina::Eps);
         o.rozsah("txtRozmitaniOd2", "txtRozmitaniDo2", "txtRozmitaniKrok2", "0.5", "0.9", "0.2");

@@ -100,15 +100,18 @@ void Graf::sestav() {
     // laid out once.
     auto* graf = new QChart;
     graf->setBackgroundRoundness(0);
-    // The axes write numbers with the user's decimal separator.
+    // The axes write numbers with the user's decimal separator and no group separator. A
+    // localised label format needs its precision: a bare "%g" leaves every label empty.
     graf->setLocalizeNumbers(true);
-    graf->setLocale(QLocale());
+    QLocale lokal;
+    lokal.setNumberOptions(QLocale::OmitGroupSeparator);
+    graf->setLocale(lokal);
     graf->setTitle(titulek_);
     graf->setTitleFont(pismo_);
     auto* x = new QValueAxis;
     auto* y = new QValueAxis;
     for (QValueAxis* o : {x, y}) {
-        o->setLabelFormat(QStringLiteral("%g"));
+        o->setLabelFormat(QStringLiteral("%.6g"));
         o->setTitleFont(pismo_);
     }
     x->setTitleText(popisX_);

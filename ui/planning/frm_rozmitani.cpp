@@ -48,12 +48,15 @@ QString cisloRozsahu(double x) {
 
 QString NazevRozmitani(const PopisPole& p, const Uloha& uloha, Jazyk jazyk) {
     const QString nazev = NazevPole(p.velicina, 0, uloha, jazyk);
-    const QString jednotka = p.jednotka != 0 ? Text(p.jednotka, jazyk) : QString::fromLatin1(p.jednotkaText);
+    QString jednotka = (p.jednotka != 0 ? Text(p.jednotka, jazyk) : QString::fromLatin1(p.jednotkaText)).trimmed();
     // Most captions carry their unit; the temperatures have theirs beside the field.
-    if (nazev.contains(QLatin1Char('[')) || jednotka.trimmed().isEmpty()) {
+    if (nazev.contains(QLatin1Char('[')) || jednotka.isEmpty()) {
         return nazev;
     }
-    return nazev + QStringLiteral(" [") + jednotka.trimmed() + QLatin1Char(']');
+    if (!jednotka.startsWith(QLatin1Char('['))) {
+        jednotka = QLatin1Char('[') + jednotka + QLatin1Char(']');
+    }
+    return nazev + QLatin1Char(' ') + jednotka;
 }
 
 FrmRozmitani::FrmRozmitani(const Uloha& uloha, Jazyk jazyk, Dialogy& dialogy, QWidget* parent)
