@@ -432,6 +432,12 @@ private slots:
         o.d.soubory = {b};
         o.okno.PorovnejS();
         QCOMPARE(o.nazvy(), (QStringList{"current", "b.odp"}));
+        // The same file again, by another path to it: told, and not drawn twice.
+        o.okno.ZavriPohled();
+        o.d.soubory = {o.slozka.filePath(QStringLiteral("./b.odp"))};
+        o.okno.PorovnejS();
+        QCOMPARE(o.nazvy(), (QStringList{"current", "b.odp"}));
+        QCOMPARE(o.d.posledni(), QStringLiteral("b.odp is already in the comparison."));
         QVERIFY(o.w<Graf>("FlpGrf1")->barvaRady(0) != o.w<Graf>("FlpGrf1")->barvaRady(1));
         o.okno.ZavriPohled();
         o.okno.ZrusPorovnani();
@@ -452,11 +458,16 @@ private slots:
             o.d.soubory = {f.fileName()};
             o.okno.ImportujMereni();
         }
-        QVERIFY(o.d.zpravy.value(0).text.contains("Line 1: “ime_s,charge_C”"));
+        QVERIFY(o.d.zpravy.value(1).text.contains("Line 1: “ime_s,charge_C”"));
         QCOMPARE(o.nazvy(), (QStringList{"Charge", "Measured"}));
         o.w<QPushButton>("cmdPrizpusob")->click();
-        QVERIFY2(o.w<QLabel>("lblPrizpusobeni")->text().startsWith("Emissivity (Material+Inwall) [-]: 0.6"),
-                 qPrintable(o.w<QLabel>("lblPrizpusobeni")->text()));
+        auto* odpoved = o.w<QLabel>("lblPrizpusobeni");
+        QVERIFY2(odpoved->text().startsWith("Emissivity (Material+Inwall) [-]: 0.6"), qPrintable(odpoved->text()));
+        // Each line of the answer whole on a line of its own, under the chart.
+        for (const QString& radek : odpoved->text().split(QLatin1Char('\n'))) {
+            QVERIFY2(odpoved->width() >= odpoved->fontMetrics().horizontalAdvance(radek), qPrintable(radek));
+        }
+        QVERIFY(odpoved->geometry().top() >= o.w<Graf>("FlpGrf1")->geometry().bottom());
         o.w<QPushButton>("cmdPouzijEps")->click();
         QVERIFY(!o.w<Graf>("FlpGrf1")->isVisible() && qAbs(o.okno.uloha().Eps - 0.6f) < 0.001f);
         QVERIFY(o.d.posledni().startsWith("The problem now holds Emissivity (Material+Inwall) [-]: 0.6"));

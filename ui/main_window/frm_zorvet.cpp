@@ -566,7 +566,7 @@ void FrmZorvet::PorovnejS() {
         Ohlas(dialogy_, precteni.chyba);
         return;
     }
-    graf_->pridejSrovnani(Srovnani{QFileInfo(*cesta).fileName(), std::move(precteni.obsah->vysledek)});
+    graf_->pridejSrovnani(Srovnani{QFileInfo(*cesta).fileName(), std::move(precteni.obsah->vysledek), *cesta});
     obnovPrikazy();
     ZobrazGraf();
 }
