@@ -20,6 +20,7 @@
 #include <algorithm>
 
 #include "files/cisla.h"
+#include "files/soubor.h"
 #include "model/planovani.h"
 #include "model/vypocet.h"
 #include "support/dialogy_test.h"
@@ -453,6 +454,24 @@ private slots:
         QVERIFY(o.zadej({"cmdNactiCfg", "cmdStorno"}));
         QCOMPARE(o.okno.vysledek()->Soubor, "");
         QCOMPARE(o.okno.vysledek()->Komentar, "");
+    }
+
+    // A results file named when the program starts shows its comment as File, Open does, and
+    // the comment goes on with the results.
+    void komentarPriStartu() {
+        QTemporaryDir t;
+        const QString cesta = t.filePath("r.odp");
+        QVERIFY(!UlozSoubor(cesta, Priklad(), Spocti(Priklad()).vysledek.get(), "night shift, charge 14", Jazyk::Anglicky));
+        Okno menu;
+        menu.d.soubory = {cesta};
+        menu.okno.Otevri();
+        Okno start;
+        start.okno.OtevriSoubor(cesta);
+        QCOMPARE(start.d.zpravy.size(), 1);
+        QCOMPARE(start.d.zpravy.size(), menu.d.zpravy.size());
+        QCOMPARE(start.d.zpravy[0].titulek, menu.d.zpravy[0].titulek);
+        QCOMPARE(start.d.zpravy[0].text, QStringLiteral("night shift, charge 14"));
+        QCOMPARE(start.okno.relace().komentar, menu.okno.relace().komentar);
     }
 
     // A problem file named when the program starts goes into the problem dialog.
