@@ -490,6 +490,28 @@ private slots:
         QVERIFY(o.d.posledni().endsWith(QStringLiteral("Line 21: a row of results needs 2 numbers, not “40”.")));
     }
 
+    // The comment box holds a line of sixty letters and grows with its window.
+    void komentarovePole() {
+        Nastaveni nastaveni;
+        DialogyQt dialogy(nastaveni);
+        int sirka = 0;
+        int sirsi = 0;
+        int pismeno = 0;
+        NaOkno box("QInputDialog", [&](QWidget* w) {
+            auto* pole = w->findChild<QLineEdit*>();
+            sirka = pole->width();
+            pismeno = pole->fontMetrics().averageCharWidth();
+            w->resize(w->width() + 300, w->height());
+            QApplication::sendPostedEvents();
+            sirsi = pole->width();
+            static_cast<QDialog*>(w)->accept();
+        });
+        QVERIFY(dialogy.vstup("Text", "Comment", "night shift").has_value());
+        QVERIFY(box.probehlo());
+        QVERIFY2(sirka >= 50 * pismeno, qPrintable(QString::number(sirka)));
+        QCOMPARE(sirsi, sirka + 300);
+    }
+
     // An output named without an extension takes the one of the pattern chosen.
     void priponaVystupu() {
         QTemporaryDir t;
