@@ -1,6 +1,8 @@
 // The sweep window on its own: a family of curves for two quantities, a falling range, the
 // points saved as the batch writes them, and a range refused that leaves nothing behind.
+#include <QApplication>
 #include <QFile>
+#include <QtCharts/QChart>
 #include <QLabel>
 #include <QProcess>
 #include <QPushButton>
@@ -65,9 +67,19 @@ private slots:
         o.rozsah("txtRozmitaniOd", "txtRozmitaniDo", "txtRozmitaniKrok", "1300", "1000", "-100");
         o.vyber("cboRozmitatVelicinu2", Velicina::Eps);
         o.rozsah("txtRozmitaniOd2", "txtRozmitaniDo2", "txtRozmitaniKrok2", "0.5", "0.9", "0.2");
+        // Shown by the test itself: not a stray modal window for the guard to close.
+        o.okno.setProperty("zorvetObslouzeno", true);
+        o.okno.show();
         o.w<QPushButton>("cmdRozmitaniSpocti")->click();
+        QApplication::sendPostedEvents();
         QCOMPARE(o.poznamka(), QString());
         auto* graf = o.w<Graf>("grfRozmitani");
+        // The family's legend inside the chart, and the chart inside its widget.
+        QVERIFY(graf->chart()->size().height() <= graf->height());
+        QCOMPARE(graf->legenda().size(), 3);
+        for (const LegendaGrafu::Umisteni& l : graf->legenda()) {
+            QVERIFY2(QRectF(QPointF(0, 0), graf->chart()->size()).contains(l.obdelnik), qPrintable(l.text));
+        }
         QCOMPARE(graf->pocetRad(), 3);
         QStringList nazvy;
         for (int i = 0; i < graf->pocetRad(); ++i) {

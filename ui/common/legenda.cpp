@@ -63,7 +63,9 @@ void LegendaGrafu::rozvrhni() {
         return;
     }
     QMargins okraje = okraje_;
-    if (texty_.isEmpty()) {
+    // A chart not yet given its size is laid out when it gets it: rows as narrow as nothing
+    // would make a tall margin, and the chart would keep the height that asks for.
+    if (texty_.isEmpty() || graf_->size().isEmpty()) {
         if (graf_->margins() != okraje) {
             graf_->setMargins(okraje);
         }
