@@ -8,6 +8,7 @@
 #include "files/cisla.h"
 #include "files/mereni_csv.h"
 #include "files/retezce.h"
+#include "files/rozmitani_csv.h"
 #include "files/tabulka_csv.h"
 #include "files/zpravy.h"
 #include "model/jadro.h"
@@ -60,16 +61,6 @@ QString nazvy(Hledani jen) {
         }
     }
     return n.join(QLatin1String(", "));
-}
-
-// A field of the sweep's CSV: between double quotes when it holds a comma, a quote or a line end.
-QString poleCsv(const QString& text) {
-    if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')) && !text.contains(QLatin1Char('\n'))) {
-        return text;
-    }
-    QString t = text;
-    t.replace(QLatin1Char('"'), QLatin1String("\"\""));
-    return QLatin1Char('"') + t + QLatin1Char('"');
 }
 
 }  // namespace
@@ -202,9 +193,7 @@ int Rozmitej(const Kontext& k) {
     if (k.parser.isSet(k.v.csv) && ZkontrolujVystupy(k, {k.parser.value(k.v.csv)}) != kUspech) {
         return kNepouzitelnyVstup;
     }
-    const bool sJadrem = MaJadro(n.uloha) || std::any_of(osy.begin(), osy.end(), [](const OsaRozmitani& o) {
-                             return o.pole->velicina == Velicina::Lambda;
-                         });
+    const bool sJadrem = RozmitaniSJadrem(n.uloha, osy);
     // The rows go out as they are computed: to a file beside the target, which replaces it only
     // when the sweep is complete, or to standard output.
     QSaveFile soubor(k.parser.value(k.v.csv));
@@ -222,32 +211,11 @@ int Rozmitej(const Kontext& k) {
         return std::fwrite(b.constData(), 1, static_cast<std::size_t>(b.size()), stdout) ==
                static_cast<std::size_t>(b.size());
     };
-    QString hlavicka = nazvyOs.join(QLatin1Char(',')) + QLatin1Char(',');
-    hlavicka += QLatin1String("time_s,power_W,energy_Wh") + (sJadrem ? QLatin1String(",core_s") : QLatin1String()) +
-                QLatin1String(",status\n");
-    bool zapsano = zapis(hlavicka);
+    bool zapsano = zapis(HlavickaRozmitaniCsv(nazvyOs, sJadrem));
     SledujPreruseni();
     Postup postup;
     zorvet::Rozmitej(n.uloha, osy, [&](std::size_t i, const BodRozmitani& bod) {
-        QString radek;
-        for (std::size_t a = 0; a < osy.size(); ++a) {
-            radek += QString::number(bod.hodnoty[a], 'g', 10) + QLatin1Char(',');
-        }
-        if (bod.spocten) {
-            radek += TextCsv(static_cast<float>(bod.cas)) + QLatin1Char(',') +
-                     (bod.vykon ? TextCsv(bod.vykon->P) + QLatin1Char(',') + TextCsv(bod.vykon->E) : QStringLiteral(","));
-            if (sJadrem) {
-                radek += QLatin1Char(',') + (bod.casJadra ? TextCsv(static_cast<float>(*bod.casJadra)) : QString());
-            }
-        } else {
-            radek += sJadrem ? QStringLiteral(",,,") : QStringLiteral(",,");
-        }
-        QString stav;
-        if (const std::optional<Chyba> chyba = ChybaVypoctu(bod.vypocet, UlohaBodu(n.uloha, osy, i), k.jazyk)) {
-            stav = chyba->text;
-            stav.replace(QLatin1String("\r\n"), QLatin1String(" "));
-        }
-        zapsano = zapsano && zapis(radek + QLatin1Char(',') + poleCsv(stav) + QLatin1Char('\n'));
+        zapsano = zapsano && zapis(RadekRozmitaniCsv(n.uloha, osy, i, bod, sJadrem, k.jazyk));
         postup.hlas(QStringLiteral("sweep: %1 of %2 points").arg(i + 1).arg(bodu));
         return zapsano && !Preruseno();
     });

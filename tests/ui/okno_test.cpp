@@ -20,6 +20,7 @@
 #include <algorithm>
 
 #include "files/cisla.h"
+#include "files/soubor.h"
 #include "model/planovani.h"
 #include "model/vypocet.h"
 #include "support/dialogy_test.h"
@@ -455,6 +456,24 @@ private slots:
         QCOMPARE(o.okno.vysledek()->Komentar, "");
     }
 
+    // A results file named when the program starts shows its comment as File, Open does, and
+    // the comment goes on with the results.
+    void komentarPriStartu() {
+        QTemporaryDir t;
+        const QString cesta = t.filePath("r.odp");
+        QVERIFY(!UlozSoubor(cesta, Priklad(), Spocti(Priklad()).vysledek.get(), "night shift, charge 14", Jazyk::Anglicky));
+        Okno menu;
+        menu.d.soubory = {cesta};
+        menu.okno.Otevri();
+        Okno start;
+        start.okno.OtevriSoubor(cesta);
+        QCOMPARE(start.d.zpravy.size(), 1);
+        QCOMPARE(start.d.zpravy.size(), menu.d.zpravy.size());
+        QCOMPARE(start.d.zpravy[0].titulek, menu.d.zpravy[0].titulek);
+        QCOMPARE(start.d.zpravy[0].text, QStringLiteral("night shift, charge 14"));
+        QCOMPARE(start.okno.relace().komentar, menu.okno.relace().komentar);
+    }
+
     // A problem file named when the program starts goes into the problem dialog.
     void souborPriStartu() {
         Okno o;
@@ -469,6 +488,28 @@ private slots:
         // A results file with a row cut short is refused, not taken for its problem alone.
         o.okno.OtevriSoubor(QStringLiteral(ZORVET_TEST_DATA "/truncated_results.odp"));
         QVERIFY(o.d.posledni().endsWith(QStringLiteral("Line 21: a row of results needs 2 numbers, not “40”.")));
+    }
+
+    // The comment box holds a line of sixty letters and grows with its window.
+    void komentarovePole() {
+        Nastaveni nastaveni;
+        DialogyQt dialogy(nastaveni);
+        int sirka = 0;
+        int sirsi = 0;
+        int pismeno = 0;
+        NaOkno box("QInputDialog", [&](QWidget* w) {
+            auto* pole = w->findChild<QLineEdit*>();
+            sirka = pole->width();
+            pismeno = pole->fontMetrics().averageCharWidth();
+            w->resize(w->width() + 300, w->height());
+            QApplication::sendPostedEvents();
+            sirsi = pole->width();
+            static_cast<QDialog*>(w)->accept();
+        });
+        QVERIFY(dialogy.vstup("Text", "Comment", "night shift").has_value());
+        QVERIFY(box.probehlo());
+        QVERIFY2(sirka >= 50 * pismeno, qPrintable(QString::number(sirka)));
+        QCOMPARE(sirsi, sirka + 300);
     }
 
     // An output named without an extension takes the one of the pattern chosen.

@@ -22,7 +22,9 @@
 #include "model/vypocet.h"
 #include "files/retezce.h"
 #include "files/tabulka_csv.h"
+#include "ui/views/graf_vysledku.h"
 #include "ui/views/pohled_tabulky.h"
+#include <QPainter>
 #include "support/dialogy_test.h"
 #include "support/lokal.h"
 #include "support/okna.h"
@@ -188,7 +190,7 @@ private slots:
         QVERIFY(graf->isVisible());
         QVERIFY(o.okno.rect().contains(graf->geometry()));
         // A legend only when the curves have names.
-        QCOMPARE(graf->chart()->legend()->isVisible(), rizeny);
+        QCOMPARE(!graf->legenda().isEmpty(), rizeny);
         QStringList nazvy;
         for (int i = 0; i < graf->pocetRad(); ++i) {
             nazvy << graf->nazevRady(i);
@@ -300,6 +302,16 @@ private slots:
         g.nastavCteni(true);
         g.show();
         QApplication::sendPostedEvents();
+        // The time axis's first label, "0", stands under the plot's corner: the labels are written.
+        const QPoint roh = g.mapFromScene(g.chart()->mapToScene(g.chart()->plotArea().bottomLeft()));
+        const QImage obraz = g.grab().toImage();
+        int tmavych = 0;
+        for (int y = roh.y() + 7; y < roh.y() + 7 + g.fontMetrics().height(); ++y) {
+            for (int x = roh.x() - 8; x <= roh.x() + 8; ++x) {
+                tmavych += qGray(obraz.pixel(x, y)) < 128 ? 1 : 0;
+            }
+        }
+        QVERIFY(tmavych > 0);
         const QRectF cely = g.rozsahOs();
         const QPoint p = g.mapFromScene(g.chart()->mapToScene(g.chart()->plotArea().center()));
         const auto kolo = [&](int o) {
@@ -320,6 +332,97 @@ private slots:
         QCOMPARE(x->tickType(), QValueAxis::TicksFixed);
     }
 
+    void omezeni_data() {
+        QTest::addColumn<float>("prikon");
+        QTest::addColumn<QString>("sloupec");
+        QTest::addColumn<QString>("legenda");
+        QTest::newRow("controlled") << 0.0f << "Furnace Temperature\n[°C]" << "Furnace";
+        QTest::newRow("controlled, limited to 30 kW")
+            << 30000.0f << "Furnace Temperature\n(equivalent under the power limit)\n[°C]"
+            << "Furnace (equivalent, power-limited)";
+    }
+
+    // Under a power limit the furnace column and curve are the equivalent temperatures of the
+    // limited power, and their heading and legend say so.
+    void omezeni() {
+        QFETCH(float, prikon);
+        QFETCH(QString, sloupec);
+        QFETCH(QString, legenda);
+        Uloha u = Priklad(true);
+        u.Prikon = prikon;
+        Okno o(u);
+        o.okno.ZobrazTabulku();
+        QCOMPARE(o.w<QTableView>("grdTabulka")->model()->headerData(2, Qt::Horizontal).toString(), sloupec);
+        o.okno.ZavriPohled();
+        o.okno.ZobrazGraf();
+        QCOMPARE(o.nazvy(), (QStringList{"Charge", legenda}));
+    }
+
+    void legenda_data() {
+        QTest::addColumn<int>("jazyk");
+        QTest::addColumn<QSize>("obraz");  // an export of that size; none: the widget on screen
+        QTest::addColumn<QStringList>("nazvy");
+        const QStringList en{"current", "cs.2026-12-07 night shift, charge 14.odp",
+                             "comparison of the slow furnace after its repair.odp", "Fitted", "Measured"};
+        const QStringList cs{"aktuální", "cs.2026-12-07 night shift, charge 14.odp",
+                             "comparison of the slow furnace after its repair.odp", "Proloženo", "Naměřeno"};
+        QTest::newRow("English, 1366 x 768 screen") << 0 << QSize() << en;
+        QTest::newRow("Czech, 1366 x 768 screen") << 1 << QSize() << cs;
+        QTest::newRow("English, 2400 x 1800 export") << 0 << QSize(2400, 1800) << en;
+        QTest::newRow("Czech, 2400 x 1800 export") << 1 << QSize(2400, 1800) << cs;
+        QTest::newRow("Czech, narrow 600 x 1800 export") << 1 << QSize(600, 1800) << cs;
+    }
+
+    // A comparison with long file names, a fit and a measured log: the legend names every curve
+    // whole, below the plot, each name clear of the others and inside the chart, on screen and
+    // in an export.
+    void legenda() {
+        QFETCH(int, jazyk);
+        QFETCH(QSize, obraz);
+        QFETCH(QStringList, nazvy);
+        const Jazyk j = jazyk == 0 ? Jazyk::Anglicky : Jazyk::Cesky;
+        ObsahGrafu obsah;
+        obsah.vysledek = Spocti(Priklad()).vysledek;
+        for (int i = 1; i <= 2; ++i) {
+            obsah.srovnani.append({nazvy.at(i), Spocti(Priklad(true)).vysledek});
+        }
+        obsah.prolozeni = obsah.vysledek;
+        for (int t = 0; t <= 400; t += 100) {
+            obsah.mereni.push_back({static_cast<double>(t), 20.0 + 2.0 * t, std::nullopt});
+        }
+        Graf g;
+        NaplnGraf(g, obsah, j);
+        if (obraz.isEmpty()) {
+            // The chart of the main window maximised on a 1366 x 768 screen.
+            g.resize(1366, 640);
+            g.show();
+            QApplication::sendPostedEvents();
+        } else {
+            // As an export lays it out: 800 x 600 pixels' area in the picture's proportions.
+            const double k = std::sqrt(800.0 * 600.0 / (obraz.width() * obraz.height()));
+            const QSize plocha(qRound(obraz.width() * k), qRound(obraz.height() * k));
+            g.resize(plocha);
+            g.chart()->resize(QSizeF(plocha));
+            QImage img(obraz, QImage::Format_RGB32);
+            QPainter painter(&img);
+            g.vykresli(painter, QRectF(QPointF(0, 0), QSizeF(obraz)));
+        }
+        const QList<LegendaGrafu::Umisteni> legenda = g.legenda();
+        QStringList texty;
+        const QRectF graf(QPointF(0, 0), g.chart()->size());
+        QVERIFY(graf.width() <= g.width() && graf.height() <= g.height());
+        for (qsizetype i = 0; i < legenda.size(); ++i) {
+            texty << legenda.at(i).text;
+            const QRectF r = legenda.at(i).obdelnik;
+            QVERIFY2(graf.contains(r), qPrintable(legenda.at(i).text));
+            QVERIFY2(r.top() >= g.chart()->plotArea().bottom(), qPrintable(legenda.at(i).text));
+            for (qsizetype k = 0; k < i; ++k) {
+                QVERIFY2(!r.intersects(legenda.at(k).obdelnik), qPrintable(legenda.at(i).text));
+            }
+        }
+        QCOMPARE(texty, (QStringList{nazvy.at(0), nazvy.at(1), nazvy.at(2), nazvy.at(3), nazvy.at(4)}));
+    }
+
     // Results compared get a named curve each, until cleared; a log that cannot be read changes
     // nothing; a good one is fitted and its emissivity put into the problem.
     void pridane() {
@@ -329,6 +432,12 @@ private slots:
         o.d.soubory = {b};
         o.okno.PorovnejS();
         QCOMPARE(o.nazvy(), (QStringList{"current", "b.odp"}));
+        // The same file again, by another path to it: told, and not drawn twice.
+        o.okno.ZavriPohled();
+        o.d.soubory = {o.slozka.filePath(QStringLiteral("./b.odp"))};
+        o.okno.PorovnejS();
+        QCOMPARE(o.nazvy(), (QStringList{"current", "b.odp"}));
+        QCOMPARE(o.d.posledni(), QStringLiteral("b.odp is already in the comparison."));
         QVERIFY(o.w<Graf>("FlpGrf1")->barvaRady(0) != o.w<Graf>("FlpGrf1")->barvaRady(1));
         o.okno.ZavriPohled();
         o.okno.ZrusPorovnani();
@@ -349,11 +458,16 @@ private slots:
             o.d.soubory = {f.fileName()};
             o.okno.ImportujMereni();
         }
-        QVERIFY(o.d.zpravy.value(0).text.contains("Line 1: “ime_s,charge_C”"));
+        QVERIFY(o.d.zpravy.value(1).text.contains("Line 1: “ime_s,charge_C”"));
         QCOMPARE(o.nazvy(), (QStringList{"Charge", "Measured"}));
         o.w<QPushButton>("cmdPrizpusob")->click();
-        QVERIFY2(o.w<QLabel>("lblPrizpusobeni")->text().startsWith("Emissivity (Material+Inwall) [-]: 0.6"),
-                 qPrintable(o.w<QLabel>("lblPrizpusobeni")->text()));
+        auto* odpoved = o.w<QLabel>("lblPrizpusobeni");
+        QVERIFY2(odpoved->text().startsWith("Emissivity (Material+Inwall) [-]: 0.6"), qPrintable(odpoved->text()));
+        // Each line of the answer whole on a line of its own, under the chart.
+        for (const QString& radek : odpoved->text().split(QLatin1Char('\n'))) {
+            QVERIFY2(odpoved->width() >= odpoved->fontMetrics().horizontalAdvance(radek), qPrintable(radek));
+        }
+        QVERIFY(odpoved->geometry().top() >= o.w<Graf>("FlpGrf1")->geometry().bottom());
         o.w<QPushButton>("cmdPouzijEps")->click();
         QVERIFY(!o.w<Graf>("FlpGrf1")->isVisible() && qAbs(o.okno.uloha().Eps - 0.6f) < 0.001f);
         QVERIFY(o.d.posledni().startsWith("The problem now holds Emissivity (Material+Inwall) [-]: 0.6"));

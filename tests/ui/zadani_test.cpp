@@ -200,6 +200,36 @@ private slots:
         QCOMPARE(Dite<TvarProfilu>(&z.okno, "ShpPudorys")->druh(), TvarProfilu::Druh::Ctverec);
     }
 
+    void nahledKrivky_data() {
+        QTest::addColumn<QStringList>("kroky");
+        QTest::addColumn<QList<QPointF>>("body");
+        const QStringList prvni{"optRizeny", "cboPocetKrivek=3", "txtPocTep=20", "txtKonTep=1000", "txtDobaVydrze=600"};
+        QTest::newRow("nothing typed") << QStringList{"optRizeny"} << QList<QPointF>{{0, 0}};
+        QTest::newRow("the start alone") << QStringList{"optRizeny", "txtPocTep=20"} << QList<QPointF>{{0, 20}};
+        QTest::newRow("the first of three segments") << prvni << QList<QPointF>{{0, 20}, {600, 1000}};
+        QTest::newRow("the third typed, the second not")
+            << (QStringList(prvni) << "cboUsekC=3" << "txtKonTep=900" << "txtDobaVydrze=300")
+            << QList<QPointF>{{0, 20}, {600, 1000}};
+        QTest::newRow("a hold at the highest temperature")
+            << (QStringList(prvni) << "cboUsekC=2" << "txtKonTep=1000" << "txtDobaVydrze=1200")
+            << QList<QPointF>{{0, 20}, {600, 1000}, {1800, 1000}};
+    }
+
+    // The preview draws the segments filled and no more (one without its duration is not yet a
+    // segment, and does not drop to 0 °C), every point inside the frame.
+    void nahledKrivky() {
+        QFETCH(QStringList, kroky);
+        QFETCH(QList<QPointF>, body);
+        Zadani z;
+        Proved(&z.okno, kroky);
+        auto* graf = Dite<Graf>(&z.okno, "FlpGrf1");
+        QCOMPARE(graf->bodyRady(0), body);
+        const QRectF ramec = graf->rozsahOs();
+        for (const QPointF& b : body) {
+            QVERIFY(b.y() > ramec.top() && b.y() < ramec.bottom());
+        }
+    }
+
     // The sketch of the furnace curve: each segment ends at its end temperature after its
     // duration. A curve of one segment is shown as it is and accepted.
     void nacrtKrivky() {

@@ -1,5 +1,7 @@
 #include "ui/common/dialogy_okna.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QApplication>
 #include <QDir>
@@ -144,6 +146,8 @@ std::optional<QString> DialogyQt::vstup(const QString& vyzva, const QString& tit
     box.setWindowTitle(titulek);
     box.setLabelText(vyzva);
     box.setTextValue(vychozi);
+    // Room for a comment of a line, not the input box's 200 pixels; wider with the box.
+    box.resize(std::max(box.sizeHint().width(), 60 * box.fontMetrics().averageCharWidth()), box.sizeHint().height());
     if (box.exec() != QDialog::Accepted) {
         return std::nullopt;
     }

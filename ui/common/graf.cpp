@@ -1,5 +1,6 @@
 #include "ui/common/graf.h"
 
+#include <QGraphicsLayout>
 #include <QGraphicsScene>
 #include <QLabel>
 #include <QLocale>
@@ -99,15 +100,18 @@ void Graf::sestav() {
     // laid out once.
     auto* graf = new QChart;
     graf->setBackgroundRoundness(0);
-    // The axes write numbers with the user's decimal separator.
+    // The axes write numbers with the user's decimal separator and no group separator. A
+    // localised label format needs its precision: a bare "%g" leaves every label empty.
     graf->setLocalizeNumbers(true);
-    graf->setLocale(QLocale());
+    QLocale lokal;
+    lokal.setNumberOptions(QLocale::OmitGroupSeparator);
+    graf->setLocale(lokal);
     graf->setTitle(titulek_);
     graf->setTitleFont(pismo_);
     auto* x = new QValueAxis;
     auto* y = new QValueAxis;
     for (QValueAxis* o : {x, y}) {
-        o->setLabelFormat(QStringLiteral("%g"));
+        o->setLabelFormat(QStringLiteral("%.6g"));
         o->setTitleFont(pismo_);
     }
     x->setTitleText(popisX_);
@@ -119,7 +123,6 @@ void Graf::sestav() {
     double maxX = -minX;
     double minY = minX;
     double maxY = -minX;
-    bool nejakyNazev = false;
     for (const Rada& r : rady_) {
         for (const QPointF& b : r.body) {
             minX = std::min(minX, b.x());
@@ -129,14 +132,21 @@ void Graf::sestav() {
         }
     }
     nastavRozsah(x, minX, maxX);
+    if (odstup_ && minY <= maxY) {
+        const double okraj = std::max(maxY - minY, 1.0) / 20.0;
+        // A curve above 0 keeps 0 as its lowest tick; one touching 0 or below gets room under it.
+        minY = minY > 0.0 ? std::max(0.0, minY - okraj) : minY - okraj;
+        maxY += okraj;
+    }
     nastavRozsah(y, minY, maxY);
     celyRozsah_ = QRectF(QPointF(x->min(), y->min()), QPointF(x->max(), y->max()));
     tickyX_ = x->tickCount();
     tickyY_ = y->tickCount();
 
+    // The chart's own legend stays hidden: it would shorten long names. Ours stands under the
+    // plot and shows them whole.
     QLegend* legenda = graf->legend();
-    legenda->setAlignment(Qt::AlignBottom);
-    legenda->setFont(pismo_);
+    legenda->setVisible(false);
     // The lines, then their markers, then the points alone on top (a measured log over its fit).
     std::vector<const Rada*> poradi;
     for (const Rada& r : rady_) {
@@ -164,9 +174,6 @@ void Graf::sestav() {
             graf->addSeries(body);
             body->attachAxis(x);
             body->attachAxis(y);
-            for (QLegendMarker* m : legenda->markers(body)) {
-                m->setVisible(false);
-            }
         }
     };
     bool znackyPridany = false;
@@ -188,15 +195,16 @@ void Graf::sestav() {
         graf->addSeries(s);
         s->attachAxis(x);
         s->attachAxis(y);
-        for (QLegendMarker* m : legenda->markers(s)) {
-            m->setVisible(!r.nazev.isEmpty());
-        }
-        nejakyNazev = nejakyNazev || !r.nazev.isEmpty();
     }
     if (!znackyPridany) {
         pridejZnacky();
     }
-    legenda->setVisible(nejakyNazev);
+    QList<LegendaGrafu::Polozka> polozky;
+    for (const Rada* r : poradi) {
+        polozky.append({r->nazev, r->barva, r->styl, r->jenBody});
+    }
+    legenda_.nastav(graf, polozky, pismo_);
+    connect(graf, &QGraphicsWidget::geometryChanged, this, [this] { legenda_.rozvrhni(); });
 
     QChart* stary = chart();
     setChart(graf);
@@ -240,12 +248,19 @@ void Graf::nastavPismo(const QFont& pismo) {
     chart()->setTitleFont(pismo);
     osa(chart(), Qt::Horizontal)->setTitleFont(pismo);
     osa(chart(), Qt::Vertical)->setTitleFont(pismo);
-    chart()->legend()->setFont(pismo);
+    legenda_.nastavPismo(pismo);
 }
 
 void Graf::nastavZnacky(bool zapnuto) {
     if (zapnuto != znacky_) {
         znacky_ = zapnuto;
+        sestav();
+    }
+}
+
+void Graf::nastavOdstup(bool zapnuto) {
+    if (zapnuto != odstup_) {
+        odstup_ = zapnuto;
         sestav();
     }
 }
@@ -416,10 +431,17 @@ QList<QPointF> Graf::bodyRady(int index) const {
     return index >= 0 && index < rady_.size() ? rady_.at(index).body : QList<QPointF>();
 }
 
+QList<LegendaGrafu::Umisteni> Graf::legenda() const { return legenda_.umisteni(); }
+
 void Graf::vykresli(QPainter& painter, const QRectF& cil) {
     // A chart that was never laid out on screen has no size yet; give it the widget's.
     if (chart()->size().isEmpty()) {
         chart()->resize(size().isEmpty() ? QSizeF(640, 480) : QSizeF(size()));
+    }
+    // The legend's rows follow the chart's width; the plot makes room for them before drawing.
+    legenda_.rozvrhni();
+    if (chart()->layout() != nullptr) {
+        chart()->layout()->activate();
     }
     const QRectF zdroj = chart()->sceneBoundingRect();
     if (zdroj.isEmpty() || cil.isEmpty()) {

@@ -13,6 +13,8 @@
 #include <QString>
 #include <QtCharts/QChartView>
 
+#include "ui/common/legenda.h"
+
 class QLabel;
 class QPainter;
 
@@ -53,6 +55,11 @@ public:
     // as a bare line).
     void nastavZnacky(bool zapnuto);
 
+    // The temperature axis reaches a twentieth of the curves' span beyond their highest and
+    // lowest points (not below 0 for curves that stay above it), so that no curve runs along
+    // the frame.
+    void nastavOdstup(bool zapnuto);
+
     // The chart to be read: the label lblHodnota shows, while the pointer is over the plot,
     // the value of the time axis there and of every series at that time (linear between its
     // points; a series that does not reach that far is left out). The wheel zooms about the
@@ -73,6 +80,10 @@ public:
     QColor barvaRady(int index) const;
     Qt::PenStyle stylRady(int index) const;
     QList<QPointF> bodyRady(int index) const;
+
+    // The legend's items as they stand now: the whole names of the named series, in the
+    // chart's coordinates.
+    QList<LegendaGrafu::Umisteni> legenda() const;
 
     // Draws the chart as it is shown into cil of painter (a printer page, an image),
     // keeping its proportions and centring it in cil.
@@ -95,12 +106,14 @@ private:
     QString popisY_;
     QFont pismo_;
     bool znacky_ = false;
+    bool odstup_ = false;
     QList<Rada> rady_;
     QRectF celyRozsah_;  // the axes' ranges as the series laid them out
     int tickyX_ = 5;     // and their ticks
     int tickyY_ = 5;
     bool cteni_ = false;
     QLabel* lblHodnota_ = nullptr;
+    LegendaGrafu legenda_;
 };
 
 }  // namespace zorvet

@@ -422,10 +422,7 @@ void FrmZorvet::OtevriSoubor(const QString& cesta) {
         Ohlas(dialogy_, precteni.chyba);
         return;
     }
-    const QString komentar = precteni.obsah->komentare.isEmpty() ? QString() : precteni.obsah->komentare.last();
-    if (!komentar.isEmpty()) {
-        relace_.komentar = komentar;
-    }
+    const QString komentar = UkazKomentare(dialogy_, relace_, cesta, precteni.obsah->komentare, nastaveni_.Jazyk);
     if (precteni.obsah->vysledek) {
         otevreno(cesta, komentar, *precteni.obsah);
         return;
@@ -567,7 +564,7 @@ void FrmZorvet::PorovnejS() {
         Ohlas(dialogy_, precteni.chyba);
         return;
     }
-    graf_->pridejSrovnani(Srovnani{QFileInfo(*cesta).fileName(), std::move(precteni.obsah->vysledek)});
+    graf_->pridejSrovnani(Srovnani{QFileInfo(*cesta).fileName(), std::move(precteni.obsah->vysledek), *cesta});
     obnovPrikazy();
     ZobrazGraf();
 }

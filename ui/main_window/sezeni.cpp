@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 
+#include "files/retezce.h"
 #include "files/zpravy.h"
 #include "model/vypocet.h"
 #include "ui/common/ukladani.h"
@@ -144,6 +145,18 @@ std::optional<Zavada> Sezeni::pouzij(Velicina velicina, double hodnota, const QS
 
 bool Sezeni::vysledekFormulare() const {
     return vysledek_ != nullptr && formular_.otisk() == OtiskUlohy(vysledek_->Uloha);
+}
+
+QString UkazKomentare(Dialogy& dialogy, Relace& relace, const QString& cesta, const QStringList& komentare, Jazyk j) {
+    const QString titulek = Text(id::KomentarSouboru, j) + QLatin1Char('"') + QFileInfo(cesta).fileName() + QLatin1Char('"');
+    for (const QString& k : komentare) {
+        dialogy.zprava(Ikona::Informace, titulek, k);
+    }
+    const QString komentar = komentare.isEmpty() ? QString() : komentare.last();
+    if (!komentar.isEmpty()) {
+        relace.komentar = komentar;
+    }
+    return komentar;
 }
 
 }  // namespace zorvet

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <memory>
 #include <optional>
 
@@ -13,6 +14,8 @@
 #include "files/soubor.h"
 #include "model/nastaveni.h"
 #include "model/vysledek.h"
+#include "ui/common/dialogy.h"
+#include "ui/common/relace.h"
 #include "ui/problem_dialog/formular.h"
 
 namespace zorvet {
@@ -85,5 +88,10 @@ private:
     bool ulozeniPovoleno_ = false;
     bool vysledekNeulozen_ = false;
 };
+
+// The comments of a file opened, shown as File, Open shows them: each in a message titled with
+// the file's name. The last one becomes the session's comment (a file without one leaves it as
+// it was) and is returned.
+QString UkazKomentare(Dialogy& dialogy, Relace& relace, const QString& cesta, const QStringList& komentare, Jazyk jazyk);
 
 }  // namespace zorvet

@@ -5,19 +5,20 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <array>
 #include <cmath>
-#include <optional>
 
 #include "files/cisla.h"
 #include "files/cteni.h"
 #include "files/retezce.h"
+#include "files/rozmitani_csv.h"
+#include "files/zapis.h"
 #include "files/zpravy.h"
 #include "model/planovani.h"
-#include "model/rozmitani.h"
-#include "ui/common/graf.h"
 #include "ui/common/kurzor.h"
 #include "ui/views/export_grafu.h"
 
@@ -26,6 +27,9 @@ namespace zorvet {
 namespace {
 
 constexpr int kZnackyDo = 50;
+// The curves of a family, one colour each in turn.
+const std::array<QColor, 8> kBarvy{QColor(0, 0, 255), QColor(255, 0, 0), QColor(0, 128, 0), QColor(230, 120, 0),
+                                   QColor(200, 0, 200), QColor(0, 150, 160), QColor(120, 80, 0), QColor(0, 0, 0)};
 
 QLineEdit* pole(QWidget* rodic, const char* jmeno) {
     auto* t = new QLineEdit(rodic);
@@ -33,7 +37,27 @@ QLineEdit* pole(QWidget* rodic, const char* jmeno) {
     return t;
 }
 
+// A bound or a step as typed, readable at any size: a tiny step is no "0".
+QString cisloRozsahu(double x) {
+    QLocale lokal;
+    lokal.setNumberOptions(QLocale::OmitGroupSeparator);
+    return lokal.toString(x, 'g', 7);
+}
+
 }  // namespace
+
+QString NazevRozmitani(const PopisPole& p, const Uloha& uloha, Jazyk jazyk) {
+    const QString nazev = NazevPole(p.velicina, 0, uloha, jazyk);
+    QString jednotka = (p.jednotka != 0 ? Text(p.jednotka, jazyk) : QString::fromLatin1(p.jednotkaText)).trimmed();
+    // Most captions carry their unit; the temperatures have theirs beside the field.
+    if (nazev.contains(QLatin1Char('[')) || jednotka.isEmpty()) {
+        return nazev;
+    }
+    if (!jednotka.startsWith(QLatin1Char('['))) {
+        jednotka = QLatin1Char('[') + jednotka + QLatin1Char(']');
+    }
+    return nazev + QLatin1Char(' ') + jednotka;
+}
 
 FrmRozmitani::FrmRozmitani(const Uloha& uloha, Jazyk jazyk, Dialogy& dialogy, QWidget* parent)
     : QDialog(parent), uloha_(uloha), jazyk_(jazyk), dialogy_(dialogy) {
@@ -43,26 +67,36 @@ FrmRozmitani::FrmRozmitani(const Uloha& uloha, Jazyk jazyk, Dialogy& dialogy, QW
 
     cboRozmitatVelicinu_ = new QComboBox(this);
     cboRozmitatVelicinu_->setObjectName(QStringLiteral("cboRozmitatVelicinu"));
+    cboRozmitatVelicinu2_ = new QComboBox(this);
+    cboRozmitatVelicinu2_->setObjectName(QStringLiteral("cboRozmitatVelicinu2"));
+    cboRozmitatVelicinu2_->addItem(Text(id::RozmitaniZadna, jazyk), -1);
     // The fields a sweep varies; a mass that follows from the dimensions, and the furnace of a
     // curve, are no inputs a value could be given to.
     for (const PopisPole& p : PoleUlohy()) {
         if (p.nazev != nullptr && LzeMenit(uloha, p.velicina) == Nemenitelna::Ne) {
-            cboRozmitatVelicinu_->addItem(NazevPole(p.velicina, 0, uloha, jazyk), static_cast<int>(p.velicina));
+            for (QComboBox* cbo : {cboRozmitatVelicinu_, cboRozmitatVelicinu2_}) {
+                cbo->addItem(NazevRozmitani(p, uloha, jazyk), static_cast<int>(p.velicina));
+            }
         }
     }
     txtRozmitaniOd_ = pole(this, "txtRozmitaniOd");
     txtRozmitaniDo_ = pole(this, "txtRozmitaniDo");
     txtRozmitaniKrok_ = pole(this, "txtRozmitaniKrok");
+    txtRozmitaniOd2_ = pole(this, "txtRozmitaniOd2");
+    txtRozmitaniDo2_ = pole(this, "txtRozmitaniDo2");
+    txtRozmitaniKrok2_ = pole(this, "txtRozmitaniKrok2");
     auto* cmdRozmitaniSpocti = new QPushButton(Text(id::Spocitej, jazyk), this);
     cmdRozmitaniSpocti->setObjectName(QStringLiteral("cmdRozmitaniSpocti"));
     cmdRozmitaniSpocti->setDefault(true);
     cmdRozmitaniExport_ = new QPushButton(Text(id::Export, jazyk), this);
     cmdRozmitaniExport_->setObjectName(QStringLiteral("cmdRozmitaniExport"));
-    cmdRozmitaniExport_->setAutoDefault(false);
-    cmdRozmitaniExport_->setEnabled(false);
+    cmdRozmitaniCsv_ = new QPushButton(Text(id::RozmitaniCsv, jazyk), this);
+    cmdRozmitaniCsv_->setObjectName(QStringLiteral("cmdRozmitaniCsv"));
     auto* cmdRozmitaniOK = new QPushButton(Text(id::Ok, jazyk), this);
     cmdRozmitaniOK->setObjectName(QStringLiteral("cmdRozmitaniOK"));
-    cmdRozmitaniOK->setAutoDefault(false);
+    for (QPushButton* t : {cmdRozmitaniExport_, cmdRozmitaniCsv_, cmdRozmitaniOK}) {
+        t->setAutoDefault(false);
+    }
     lblRozmitaniPoznamka_ = new QLabel(this);
     lblRozmitaniPoznamka_->setObjectName(QStringLiteral("lblRozmitaniPoznamka"));
     lblRozmitaniPoznamka_->setWordWrap(true);
@@ -85,9 +119,14 @@ FrmRozmitani::FrmRozmitani(const Uloha& uloha, Jazyk jazyk, Dialogy& dialogy, QW
     pridej(id::RozmitaniOd, "lblRozmitaniOd", txtRozmitaniOd_);
     pridej(id::RozmitaniDo, "lblRozmitaniDo", txtRozmitaniDo_);
     pridej(id::RozmitaniKrok, "lblRozmitaniKrok", txtRozmitaniKrok_);
+    mrizka->setRowMinimumHeight(radek++, fontMetrics().height());
+    pridej(id::RozmitatVelicinu2, "lblRozmitatVelicinu2", cboRozmitatVelicinu2_);
+    pridej(id::RozmitaniOd2, "lblRozmitaniOd2", txtRozmitaniOd2_);
+    pridej(id::RozmitaniDo2, "lblRozmitaniDo2", txtRozmitaniDo2_);
+    pridej(id::RozmitaniKrok2, "lblRozmitaniKrok2", txtRozmitaniKrok2_);
     auto* vlevo = new QVBoxLayout;
     vlevo->addLayout(mrizka);
-    for (QPushButton* t : {cmdRozmitaniSpocti, cmdRozmitaniExport_, cmdRozmitaniOK}) {
+    for (QPushButton* t : {cmdRozmitaniSpocti, cmdRozmitaniExport_, cmdRozmitaniCsv_, cmdRozmitaniOK}) {
         vlevo->addWidget(t);
     }
     vlevo->addStretch();
@@ -99,17 +138,31 @@ FrmRozmitani::FrmRozmitani(const Uloha& uloha, Jazyk jazyk, Dialogy& dialogy, QW
     okno->addLayout(vpravo, 1);
 
     connect(cboRozmitatVelicinu_, &QComboBox::currentIndexChanged, this, &FrmRozmitani::vybrano);
+    connect(cboRozmitatVelicinu2_, &QComboBox::currentIndexChanged, this, &FrmRozmitani::vybranoDruha);
     connect(cmdRozmitaniSpocti, &QPushButton::clicked, this, &FrmRozmitani::Rozmitej);
     connect(cmdRozmitaniExport_, &QPushButton::clicked, this, &FrmRozmitani::Exportuj);
+    connect(cmdRozmitaniCsv_, &QPushButton::clicked, this, &FrmRozmitani::UlozCsv);
     connect(cmdRozmitaniOK, &QPushButton::clicked, this, &QDialog::accept);
     vybrano();
-    naplnGraf(*grfRozmitani_);
+    vybranoDruha();
+    zapomen();
 }
 
-Velicina FrmRozmitani::velicina() const { return static_cast<Velicina>(cboRozmitatVelicinu_->currentData().toInt()); }
+std::optional<Velicina> FrmRozmitani::velicina(const QComboBox* cbo) const {
+    const int v = cbo->currentData().toInt();
+    return v < 0 ? std::nullopt : std::optional<Velicina>(static_cast<Velicina>(v));
+}
 
 void FrmRozmitani::vybrano() {
-    txtRozmitaniOd_->setText(TextObecny(static_cast<float>(ZobrazenaHodnota(Pole(velicina()), uloha_))));
+    txtRozmitaniOd_->setText(TextObecny(static_cast<float>(ZobrazenaHodnota(Pole(*velicina(cboRozmitatVelicinu_)), uloha_))));
+}
+
+void FrmRozmitani::vybranoDruha() {
+    const std::optional<Velicina> v = velicina(cboRozmitatVelicinu2_);
+    for (QLineEdit* t : {txtRozmitaniOd2_, txtRozmitaniDo2_, txtRozmitaniKrok2_}) {
+        t->setEnabled(v.has_value());
+    }
+    txtRozmitaniOd2_->setText(v ? TextObecny(static_cast<float>(ZobrazenaHodnota(Pole(*v), uloha_))) : QString());
 }
 
 void FrmRozmitani::naplnGraf(Graf& graf) const {
@@ -117,46 +170,108 @@ void FrmRozmitani::naplnGraf(Graf& graf) const {
     graf.nastavTitulek(Text(id::TitulekRozmitani, jazyk_));
     graf.nastavPopisOsyX(osaX_);
     graf.nastavPopisOsyY(Text(id::OsaDoby, jazyk_));
-    graf.nastavZnacky(body_.size() <= kZnackyDo);
-    graf.nastavRady({{QString(), QColor(0, 0, 255), body_}});
+    bool kratke = true;
+    for (const Graf::Rada& r : rady_) {
+        kratke = kratke && r.body.size() <= kZnackyDo;
+    }
+    graf.nastavZnacky(kratke);
+    graf.nastavRady(rady_);
 }
 
-void FrmRozmitani::Rozmitej() {
+void FrmRozmitani::zapomen() {
+    rady_.clear();
+    csv_.clear();
+    naplnGraf(*grfRozmitani_);
+    cmdRozmitaniExport_->setEnabled(false);
+    cmdRozmitaniCsv_->setEnabled(false);
+}
+
+std::optional<std::vector<double>> FrmRozmitani::rozsah(const PopisPole& p, QLineEdit* od, QLineEdit* po,
+                                                        QLineEdit* krok, const int (&popisky)[3]) {
     const Jazyk j = jazyk_;
     // The three numbers of the range, each named by its caption when it is none.
     std::array<double, 3> x{};
-    const std::array<std::pair<QLineEdit*, int>, 3> pole{
-        {{txtRozmitaniOd_, id::RozmitaniOd}, {txtRozmitaniDo_, id::RozmitaniDo}, {txtRozmitaniKrok_, id::RozmitaniKrok}}};
+    const std::array<QLineEdit*, 3> pole{od, po, krok};
     for (std::size_t i = 0; i < pole.size(); ++i) {
-        const QString nazev = BezAkceleratoru(Text(pole[i].second, j)).trimmed();
-        const QString text = pole[i].first->text().trimmed();
+        const QString nazev = BezAkceleratoru(Text(popisky[i], j)).trimmed();
+        const QString text = pole[i]->text().trimmed();
         const std::optional<double> cislo = parseNumber(text);
         if (!cislo || !std::isfinite(*cislo)) {
             lblRozmitaniPoznamka_->setText(text.isEmpty() ? Text(id::ChybiHodnota, j).arg(nazev)
                                                           : Text(id::NeniCislo, j).arg(nazev, text));
-            return;
+            return std::nullopt;
         }
         x[i] = *cislo;
     }
-    const auto [od, do_, krok] = x;
-    // The values as the field shows them; the case holds them in its own unit.
-    const PopisPole& p = Pole(velicina());
-    std::optional<std::vector<double>> hodnoty = HodnotyRozmitani(od * p.meritko, do_ * p.meritko, krok * p.meritko);
+    // The values as the field shows them; the case holds them in its own unit. The direction
+    // follows from the bounds: a falling range may be typed with a negative step as well.
+    const auto [a, b, k] = x;
+    std::optional<std::vector<double>> hodnoty = HodnotyRozmitani(a * p.meritko, b * p.meritko, std::abs(k) * p.meritko);
     if (!hodnoty || hodnoty->size() > static_cast<std::size_t>(kNejvicBodu)) {
         lblRozmitaniPoznamka_->setText(Text(id::RozmitaniRozsah, j)
-                                           .arg(TextObecny(static_cast<float>(od)), TextObecny(static_cast<float>(do_)),
-                                                TextObecny(static_cast<float>(krok)), QString::number(kNejvicBodu)));
+                                           .arg(cisloRozsahu(a), cisloRozsahu(b), cisloRozsahu(k), QString::number(kNejvicBodu)));
+        return std::nullopt;
+    }
+    return hodnoty;
+}
+
+void FrmRozmitani::Rozmitej() {
+    const Jazyk j = jazyk_;
+    zapomen();
+    const PopisPole& p = Pole(*velicina(cboRozmitatVelicinu_));
+    std::vector<OsaRozmitani> osy;
+    std::optional<std::vector<double>> hodnoty =
+        rozsah(p, txtRozmitaniOd_, txtRozmitaniDo_, txtRozmitaniKrok_, {id::RozmitaniOd, id::RozmitaniDo, id::RozmitaniKrok});
+    if (!hodnoty) {
         return;
     }
+    osy.push_back({&p, std::move(*hodnoty)});
+    const std::optional<Velicina> druha = velicina(cboRozmitatVelicinu2_);
+    if (druha) {
+        const PopisPole& p2 = Pole(*druha);
+        if (p2.velicina == p.velicina) {
+            lblRozmitaniPoznamka_->setText(Text(id::RozmitaniStejna, j));
+            return;
+        }
+        hodnoty = rozsah(p2, txtRozmitaniOd2_, txtRozmitaniDo2_, txtRozmitaniKrok2_,
+                         {id::RozmitaniOd2, id::RozmitaniDo2, id::RozmitaniKrok2});
+        if (!hodnoty) {
+            return;
+        }
+        osy.push_back({&p2, std::move(*hodnoty)});
+    }
+    const std::size_t n = PocetBodu(osy);
+    if (n > static_cast<std::size_t>(kNejvicBodu)) {
+        lblRozmitaniPoznamka_->setText(Text(id::RozmitaniBodu, j).arg(n).arg(kNejvicBodu));
+        return;
+    }
+
     KurzorCekani cekani(dialogy_);
-    body_.clear();
+    // One curve for each value of the second quantity (the last quantity varies fastest).
+    const std::size_t krivek = osy.size() > 1 ? osy[1].hodnoty.size() : 1;
+    QList<Graf::Rada> rady;
+    for (std::size_t k = 0; k < krivek; ++k) {
+        QString nazev;
+        if (osy.size() > 1) {
+            const PopisPole& p2 = *osy[1].pole;
+            nazev = NazevRozmitani(p2, uloha_, j) + QStringLiteral(" = ") +
+                    cisloRozsahu(osy[1].hodnoty[k] / p2.meritko);
+        }
+        rady.append({nazev, kBarvy[k % kBarvy.size()], {}});
+    }
+    QStringList nazvy;
+    for (const OsaRozmitani& o : osy) {
+        nazvy.append(QLatin1String(o.pole->nazev));
+    }
+    const bool sJadrem = RozmitaniSJadrem(uloha_, osy);
+    QString csv = HlavickaRozmitaniCsv(nazvy, sJadrem);
     int vynechano = 0;
     QString prvni;  // why the first point left out could not be computed
-    const std::vector<OsaRozmitani> osy{{&p, std::move(*hodnoty)}};
     zorvet::Rozmitej(uloha_, osy, [&](std::size_t i, const BodRozmitani& bod) {
+        csv += RadekRozmitaniCsv(uloha_, osy, i, bod, sJadrem, j);
         const std::optional<double> cas = bod.casJadra ? bod.casJadra : std::optional<double>(bod.cas);
         if (bod.vypocet.uspech()) {
-            body_.append(QPointF(bod.hodnoty[0] / p.meritko, *cas));
+            rady[static_cast<qsizetype>(i % krivek)].body.append(QPointF(bod.hodnoty[0] / p.meritko, *cas));
             return true;
         }
         if (++vynechano == 1) {
@@ -166,21 +281,61 @@ void FrmRozmitani::Rozmitej() {
         }
         return true;
     });
-    osaX_ = cboRozmitatVelicinu_->currentText();
+    // A curve is read along rising values, whichever way the range ran.
+    bool schody = false;
+    for (Graf::Rada& r : rady) {
+        std::sort(r.body.begin(), r.body.end(), [](const QPointF& a, const QPointF& b) { return a.x() < b.x(); });
+        for (qsizetype i = 1; i < r.body.size(); ++i) {
+            schody = schody || r.body.at(i).y() == r.body.at(i - 1).y();
+        }
+    }
+    rady.removeIf([](const Graf::Rada& r) { return r.body.isEmpty(); });
+    rady_ = rady;
+    csv_ = csv;
+    osaX_ = NazevRozmitani(p, uloha_, j);
     naplnGraf(*grfRozmitani_);
     cekani.uvolni();
-    const int n = static_cast<int>(osy[0].hodnoty.size());
-    lblRozmitaniPoznamka_->setText(vynechano > 0 ? Text(id::RozmitaniVynechano, j).arg(vynechano).arg(n) +
-                                                       (prvni.isEmpty() ? QString() : QLatin1Char('\n') + prvni)
-                                                 : QString());
-    cmdRozmitaniExport_->setEnabled(!body_.isEmpty());
+    QStringList poznamka;
+    if (vynechano > 0) {
+        poznamka << Text(id::RozmitaniVynechano, j).arg(vynechano).arg(n);
+        if (!prvni.isEmpty()) {
+            poznamka << prvni;
+        }
+    }
+    // The heat-up time is a whole number of time steps: where neighbouring points take the
+    // same number, the curve is flat between them.
+    if (schody && p.velicina != Velicina::CasKrok && (osy.size() < 2 || osy[1].pole->velicina != Velicina::CasKrok)) {
+        poznamka << Text(id::RozmitaniSchody, j).arg(TextObecny(uloha_.CasKrok));
+    }
+    lblRozmitaniPoznamka_->setText(poznamka.join(QLatin1Char('\n')));
+    cmdRozmitaniExport_->setEnabled(!rady_.isEmpty());
+    cmdRozmitaniCsv_->setEnabled(true);
 }
 
 void FrmRozmitani::Exportuj() {
-    if (body_.isEmpty()) {
+    if (rady_.isEmpty()) {
         return;
     }
     ExportujSDialogem(dialogy_, jazyk_, [this](Graf& graf) { naplnGraf(graf); }, Text(id::TitulekRozmitani, jazyk_));
+}
+
+void FrmRozmitani::UlozCsv() {
+    if (csv_.isEmpty()) {
+        return;
+    }
+    const std::optional<QString> cesta = dialogy_.ulozitVystup(Text(id::FiltrCsv, jazyk_), 2);
+    if (!cesta) {
+        return;
+    }
+    KurzorCekani cekani(dialogy_);
+    QString duvod;
+    const bool zapsano = writeWhole(*cesta, csv_.toUtf8(), &duvod, jazyk_);
+    cekani.uvolni();
+    if (!zapsano) {
+        dialogy_.zprava(Ikona::Vykricnik, Text(id::ChybaSouboru, jazyk_),
+                        *cesta + QLatin1Char('\n') + Text(id::RozmitaniNeulozeno, jazyk_) +
+                            (duvod.isEmpty() ? QString() : QLatin1Char('\n') + duvod));
+    }
 }
 
 }  // namespace zorvet

@@ -1,17 +1,24 @@
 // Sweep: the decisive time of the accepted problem against one of its inputs, computed point
 // by point (each a copy of the problem with that value) from one value to another in equal
-// steps. Points that cannot be computed are left out and counted; the chart is read as the
-// chart view is and exported as its pictures are.
+// steps, rising or falling. A second quantity makes a family: one curve for each of its
+// values. Points that cannot be computed are left out and counted, the first one's reason
+// told; the chart is read as the chart view is and exported as its pictures are, and the
+// points are saved as the batch "sweep" command writes them.
 #pragma once
 
 #include <QDialog>
 #include <QList>
 #include <QPointF>
+#include <QString>
+#include <optional>
+#include <vector>
 
 #include "model/nastaveni.h"
 #include "model/pole.h"
+#include "model/rozmitani.h"
 #include "model/uloha.h"
 #include "ui/common/dialogy.h"
+#include "ui/common/graf.h"
 
 class QComboBox;
 class QLabel;
@@ -20,9 +27,7 @@ class QPushButton;
 
 namespace zorvet {
 
-class Graf;
-
-// The most points a sweep computes.
+// The most points a sweep computes, over both quantities.
 inline constexpr int kNejvicBodu = 200;
 
 class FrmRozmitani : public QDialog {
@@ -30,30 +35,49 @@ class FrmRozmitani : public QDialog {
 public:
     FrmRozmitani(const Uloha& uloha, Jazyk jazyk, Dialogy& dialogy, QWidget* parent = nullptr);
 
-    // Compute: the points of the range typed, the chart and the note of those left out.
+    // Compute: the points of the ranges typed, the chart and the note of those left out. A
+    // range that is refused leaves no chart and nothing to export or save.
     void Rozmitej();
     // Export...: the chart as a PNG, SVG or PDF picture.
     void Exportuj();
+    // Save as CSV...: the points computed, as the batch writes them.
+    void UlozCsv();
 
 private:
-    Velicina velicina() const;
-    // The quantity chosen: its value in the problem is where the range starts.
+    // The quantity of a box; none for the second box's "(none)".
+    std::optional<Velicina> velicina(const QComboBox* cbo) const;
+    // A quantity chosen: its value in the problem is where its range starts.
     void vybrano();
+    void vybranoDruha();
+    // The range of one quantity from its three fields, or the reason it is refused.
+    std::optional<std::vector<double>> rozsah(const PopisPole& p, QLineEdit* od, QLineEdit* po, QLineEdit* krok,
+                                              const int (&popisky)[3]);
+    // Forgets the points computed: no chart, nothing to export or save.
+    void zapomen();
     void naplnGraf(Graf& graf) const;
 
     Uloha uloha_;
     Jazyk jazyk_;
     Dialogy& dialogy_;
-    QList<QPointF> body_;  // the value swept, the decisive time
-    QString osaX_;         // the caption of the quantity they were computed for
+    QList<Graf::Rada> rady_;  // the value swept, the decisive time; one series per second value
+    QString osaX_;            // the caption of the quantity they were computed for
+    QString csv_;             // the points as the sweep's CSV
 
     QComboBox* cboRozmitatVelicinu_ = nullptr;
     QLineEdit* txtRozmitaniOd_ = nullptr;
     QLineEdit* txtRozmitaniDo_ = nullptr;
     QLineEdit* txtRozmitaniKrok_ = nullptr;
+    QComboBox* cboRozmitatVelicinu2_ = nullptr;
+    QLineEdit* txtRozmitaniOd2_ = nullptr;
+    QLineEdit* txtRozmitaniDo2_ = nullptr;
+    QLineEdit* txtRozmitaniKrok2_ = nullptr;
     QPushButton* cmdRozmitaniExport_ = nullptr;
+    QPushButton* cmdRozmitaniCsv_ = nullptr;
     QLabel* lblRozmitaniPoznamka_ = nullptr;
     Graf* grfRozmitani_ = nullptr;
 };
+
+// The caption of a swept quantity with its unit, as its axis and its box show it.
+QString NazevRozmitani(const PopisPole& pole, const Uloha& uloha, Jazyk jazyk);
 
 }  // namespace zorvet

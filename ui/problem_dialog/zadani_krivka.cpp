@@ -66,6 +66,8 @@ ZadaniKrivky::ZadaniKrivky(Formular& formular, QWidget* parent) : Zalozka(formul
     FlpGrf1->setMinimumSize(fontMetrics().height() * 30, fontMetrics().height() * 17);
     FlpGrf1->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     FlpGrf1->nastavZnacky(true);
+    // A hold at the highest temperature is drawn inside the frame, not on its edge.
+    FlpGrf1->nastavOdstup(true);
     svisle->addWidget(FlpGrf1, 100);
     // Keeps the fields at the top while the preview is hidden.
     svisle->addStretch(1);
@@ -156,11 +158,19 @@ void ZadaniKrivky::KresliKrivku() {
     const int pocet = PocetUseku(u);
     QList<QPointF> body;
     body.reserve(pocet + 1);
+    // Only what is filled: the start, then each segment as far as its duration is over 0 and
+    // both its fields are numbers. A segment not yet given its duration is none, and its end
+    // temperature (0 until typed) is not drawn.
+    const auto vyplneno = [this](Velicina v, int bod) { return !formular_.chybaPole(v, bod).has_value(); };
     body.append(QPointF(0.0, static_cast<double>(u.Krivka[0].Teplota)));
     // Whole seconds, rounded after each addition (halves to even). The sum is kept wide
     // enough for curves of any length.
     double cas = 0.0;
     for (int k = 1; k <= pocet; ++k) {
+        if (!vyplneno(Velicina::DobaVydrze, k - 1) || !(u.Krivka[static_cast<std::size_t>(k - 1)].DobaVydrze > 0.0f) ||
+            !vyplneno(Velicina::TeplotaKrivky, k)) {
+            break;
+        }
         cas = std::nearbyint(cas + static_cast<double>(u.Krivka[static_cast<std::size_t>(k - 1)].DobaVydrze));
         body.append(QPointF(cas, static_cast<double>(u.Krivka[static_cast<std::size_t>(k)].Teplota)));
     }

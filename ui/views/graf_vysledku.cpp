@@ -81,7 +81,8 @@ QList<Graf::Rada> radyVysledku(const Vysledek& vysledek, Jazyk j, bool pojmenova
             pec.append(QPointF(static_cast<double>(i) * static_cast<double>(vysledek.Uloha.CasKrok),
                                static_cast<double>(vysledek.teplotaPece(static_cast<long>(i)))));
         }
-        rady.append({Text(id::Pec, j), kCervena, pec});
+        // Under a power limit the curve is the equivalent furnace temperature of the limited power.
+        rady.append({Text(vysledek.omezenoDo() > 0.0f ? id::PecOmezena : id::Pec, j), kCervena, pec});
     }
     if (jadro) {
         // The surface and the core of a thick charge, dashed, at the same times; of an array the

@@ -28,6 +28,7 @@ void NaplnGrafVysledku(Graf& graf, const Vysledek& vysledek, Jazyk jazyk);
 struct Srovnani {
     QString nazev;  // the file's name, without its folder
     std::shared_ptr<const Vysledek> vysledek;
+    QString cesta{};  // the file, to tell the same one compared twice
 };
 
 // The most results a chart compares, the one shown among them.

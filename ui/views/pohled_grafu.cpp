@@ -7,6 +7,7 @@
 
 #include "files/cisla.h"
 #include "files/retezce.h"
+#include "files/zapis.h"
 #include "ui/common/graf.h"
 #include "ui/common/kurzor.h"
 #include "ui/common/twipy.h"
@@ -85,13 +86,16 @@ int PohledGrafu::sloupecTlacitek() const { return width() - NaPixely(kSloupecOdP
 void PohledGrafu::rozvrhni() {
     const int okraj = NaPixely(kOkraj);
     const int sloupec = sloupecTlacitek();
-    FlpGrf1_->setGeometry(okraj, okraj, std::max(1, sloupec - NaPixely(kMezera) - okraj), std::max(1, height() - 2 * okraj));
+    const int sirka = std::max(1, sloupec - NaPixely(kMezera) - okraj);
+    // The fit's answer stands under the chart, as wide as it: the column of the buttons would
+    // wrap it word by word. The chart gives up the room it takes.
+    const int odpoved = mereni_.empty() ? 0 : std::max(2 * fontMetrics().height(), lblPrizpusobeni_->heightForWidth(sirka));
+    FlpGrf1_->setGeometry(okraj, okraj, sirka, std::max(1, height() - 2 * okraj - (odpoved > 0 ? odpoved + okraj : 0)));
     cmdStorno_->move(sloupec, NaPixely(1920));
     cmdExport_->move(sloupec, NaPixely(2880));
     cmdPrizpusob_->move(sloupec, NaPixely(3840));
     cmdPouzijEps_->move(sloupec, NaPixely(4440));
-    lblPrizpusobeni_->setGeometry(sloupec, NaPixely(5040), std::max(1, width() - sloupec - okraj),
-                                  std::max(1, height() - NaPixely(5040) - okraj));
+    lblPrizpusobeni_->setGeometry(okraj, height() - okraj - odpoved, sirka, std::max(1, odpoved));
     emit rozvrzeno();
 }
 
@@ -140,6 +144,14 @@ bool PohledGrafu::pridejSrovnani(Srovnani srovnani) {
     if (srovnani_.size() + 1 >= kNejvicVysledku || srovnani.vysledek == nullptr) {
         return false;
     }
+    // A file compared once is not drawn twice under one name.
+    for (const Srovnani& s : srovnani_) {
+        if (!srovnani.cesta.isEmpty() && StejnySoubor(s.cesta, srovnani.cesta)) {
+            const Jazyk j = zprava_.jazyk;
+            dialogy_.zprava(Ikona::Informace, Text(id::Zorvet, j), Text(id::SrovnaniDvakrat, j).arg(srovnani.nazev));
+            return false;
+        }
+    }
     srovnani_.append(std::move(srovnani));
     prekresli();
     return true;
@@ -151,6 +163,7 @@ void PohledGrafu::nastavMereni(std::vector<BodMereni> mereni) {
     prolozenoK_.reset();
     emisivita_.reset();
     lblPrizpusobeni_->clear();
+    rozvrhni();
     prekresli();
 }
 
@@ -177,6 +190,7 @@ void PohledGrafu::Prizpusob() {
     } else {
         lblPrizpusobeni_->setText(Text(id::FitNelze, j));
     }
+    rozvrhni();
     prekresli();
 }
 

@@ -46,7 +46,8 @@ public:
     // the save dialog.
     void ExportujGraf();
 
-    // A result to compare with the one shown; false when the chart holds kNejvicVysledku already.
+    // A result to compare with the one shown; false when the chart holds kNejvicVysledku already,
+    // or holds the same file (which the user is told).
     bool pridejSrovnani(Srovnani srovnani);
     int pocetSrovnani() const { return static_cast<int>(srovnani_.size()); }
     // A measured log over the result, in place of one before; the fit made for that goes.

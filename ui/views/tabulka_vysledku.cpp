@@ -111,7 +111,11 @@ QVariant TabulkaVysledku::headerData(int section, Qt::Orientation orientation, i
         case Sloupec::Vsazka:
             return Text(id::TeplotaVsazky, jazyk_) + stupne;
         case Sloupec::Pec:
-            return Text(id::SouborTpece, jazyk_) + stupne;
+            // Where the installed power limited a step, the column holds the furnace temperature
+            // that would give the limited power: the heading says so.
+            return Text(id::SouborTpece, jazyk_) +
+                   (vysledek_->omezenoDo() > 0.0f ? QLatin1Char('\n') + Text(id::PecEkvivalentni, jazyk_) : QString()) +
+                   stupne;
         case Sloupec::Povrch:
             return Text(pole() != nullptr ? id::PovrchNejpomalejsiho : id::Povrch, jazyk_) + stupne;
         case Sloupec::Jadro:
