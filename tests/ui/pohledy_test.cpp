@@ -220,7 +220,10 @@ private slots:
         o.w<QPushButton>("cmdStorno")->click();
         QFile soubor(pdf);
         QVERIFY(soubor.open(QIODevice::ReadOnly) && soubor.read(4) == "%PDF");
-        QCOMPARE(o.d.posledni(), Text(id::TiskDoPdf, Jazyk::Anglicky));
+        // Why a file is asked for, then where the page went.
+        QCOMPARE(o.d.zpravy.size(), 2);
+        QCOMPARE(o.d.zpravy.first().text, Text(id::TiskDoPdf, Jazyk::Anglicky));
+        QCOMPARE(o.d.posledni(), QStringLiteral("The page was saved as a PDF document in %1.").arg(pdf));
         o.d.zpravy.clear();
 
         const QString obrazek = o.slozka.filePath(QStringLiteral("graf.png"));
