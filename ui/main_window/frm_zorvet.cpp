@@ -23,6 +23,7 @@
 #include "model/planovani.h"
 #include "model/vypocet.h"
 #include "ui/main_window/frm_uvitani.h"
+#include "ui/main_window/sloupce_mereni.h"
 #include "ui/planning/frm_cil.h"
 #include "ui/planning/frm_rozmitani.h"
 #include "ui/common/navrh.h"
@@ -424,8 +425,18 @@ void FrmZorvet::ImportujMereni() {
     if (!cesta) {
         return;
     }
+    // A header of other names than the log's own: the user picks the columns, or cancels.
+    const HlavickaMereni hlavicka = CtiHlavickuMereni(*cesta, j);
+    std::optional<SloupceMereni> sloupce;
+    if (hlavicka.chyba.text.isEmpty() && !hlavicka.podleNazvu && hlavicka.nazvy.size() >= 2) {
+        FrmSloupceMereni volba(hlavicka.nazvy, QFileInfo(*cesta).fileName(), j, this);
+        if (volba.exec() != QDialog::Accepted) {
+            return;
+        }
+        sloupce = volba.sloupce();
+    }
     // A log that cannot be used changes nothing; its fault names the line.
-    CteniMereni mereni = NactiMereniCsv(*cesta, sezeni_.vysledek()->Uloha.Tv, j);
+    CteniMereni mereni = NactiMereniCsv(*cesta, sezeni_.vysledek()->Uloha.Tv, j, sloupce);
     if (mereni.body.empty()) {
         Ohlas(dialogy_, mereni.chyba);
         return;
