@@ -51,6 +51,8 @@ FrmSloupceMereni::FrmSloupceMereni(const QStringList& nazvy, const QString& soub
     connect(tlacitka, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(tlacitka, &QDialogButtonBox::rejected, this, &QDialog::reject);
     sloupec->addWidget(tlacitka);
+    // Wide enough for the explanation to wrap into two or three lines.
+    setMinimumWidth(fontMetrics().averageCharWidth() * 56);
 }
 
 SloupceMereni FrmSloupceMereni::sloupce() const {
