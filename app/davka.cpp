@@ -51,6 +51,10 @@ Volby::Volby()
       mereni{QStringLiteral("measured"),
              QStringLiteral("fit: the measured log, CSV with the header time_s,charge_C[,furnace_C]."),
              QStringLiteral("LOG.csv")},
+      sloupce{QStringLiteral("columns"),
+              QStringLiteral("fit: the log's columns of the time, the charge and the furnace when its header names "
+                             "them otherwise: header names or numbers from 1."),
+              QStringLiteral("TIME,CHARGE[,FURNACE]")},
       grafMereni{QStringLiteral("chart"),
                  QStringLiteral("fit: also draw the logged points over the fitted curve into a .png, .svg or .pdf "
                                 "picture."),
@@ -71,8 +75,8 @@ Volby::Volby()
 }
 
 QList<QCommandLineOption> Volby::vsechny() const {
-    QList<QCommandLineOption> v{vysledky, csv,    jazyk,  komentar, vystup,     vlastnosti,
-                                cas,      hledej, menit,  mereni,   grafMereni, velikost, termoclanek};
+    QList<QCommandLineOption> v{vysledky, csv,    jazyk,  komentar, vystup,     vlastnosti, cas,
+                                hledej,   menit,  mereni, sloupce,  grafMereni, velikost,   termoclanek};
     for (const auto& [p, volba] : pole) {
         v.append(volba);
     }
@@ -203,7 +207,8 @@ const Prikaz kPrikazy[] = {
     {"goal", {&Volby::cas, &Volby::hledej, &Volby::vysledky, &Volby::csv, &Volby::komentar, &Volby::vlastnosti}, true,
      false, Cil},
     {"sweep", {&Volby::menit, &Volby::csv, &Volby::vlastnosti}, true, false, Rozmitej},
-    {"fit", {&Volby::mereni, &Volby::grafMereni, &Volby::termoclanek, &Volby::vlastnosti}, true, true, Prizpusob},
+    {"fit", {&Volby::mereni, &Volby::sloupce, &Volby::grafMereni, &Volby::termoclanek, &Volby::vlastnosti}, true, true,
+     Prizpusob},
 };
 
 const Prikaz* najdiPrikaz(const char* nazev) {

@@ -267,7 +267,24 @@ int Prizpusob(const Kontext& k) {
                                          ZpravaZavady(*prijaty.zavada, prijaty.pripad, k.jazyk));
         return kNepouzitelnyVstup;
     }
-    const CteniMereni log = NactiMereniCsv(k.parser.value(k.v.mereni), n.uloha.Tv, k.jazyk);
+    const QString zaznam = k.parser.value(k.v.mereni);
+    std::optional<SloupceMereni> sloupce;
+    if (k.parser.isSet(k.v.sloupce)) {
+        const HlavickaMereni h = CtiHlavickuMereni(zaznam, k.jazyk);
+        if (!h.chyba.text.isEmpty()) {
+            return Ohlas(h.chyba);
+        }
+        sloupce = ZvoleneSloupce(h.nazvy, k.parser.value(k.v.sloupce));
+        if (!sloupce) {
+            Hlas(QString(), QStringLiteral("--columns names the time, the charge and the furnace by the names of the "
+                                           "header of %1 or by numbers from 1 to %2, not \"%3\".")
+                                .arg(QDir::toNativeSeparators(zaznam))
+                                .arg(h.nazvy.size())
+                                .arg(k.parser.value(k.v.sloupce)));
+            return kNepouzitelnyVstup;
+        }
+    }
+    const CteniMereni log = NactiMereniCsv(zaznam, n.uloha.Tv, k.jazyk, sloupce);
     if (log.body.empty()) {
         return Ohlas(log.chyba);
     }

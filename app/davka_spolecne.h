@@ -31,8 +31,8 @@ std::optional<double> CisloArgumentu(QString text);
 
 struct Volby {
     Volby();
-    QCommandLineOption vysledky, csv, jazyk, komentar, vystup, vlastnosti, cas, hledej, menit, mereni, grafMereni,
-        velikost, termoclanek;
+    QCommandLineOption vysledky, csv, jazyk, komentar, vystup, vlastnosti, cas, hledej, menit, mereni, sloupce,
+        grafMereni, velikost, termoclanek;
     // One option for every field of the table that has one.
     std::vector<std::pair<const PopisPole*, QCommandLineOption>> pole;
     QList<QCommandLineOption> vsechny() const;

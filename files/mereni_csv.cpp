@@ -193,6 +193,26 @@ HlavickaMereni CtiHlavickuMereni(const QString& cesta, Jazyk j) {
     return h;
 }
 
+std::optional<SloupceMereni> ZvoleneSloupce(const QStringList& nazvy, const QString& zadani) {
+    const QStringList casti = zadani.split(QLatin1Char(','));
+    if (casti.size() != 2 && casti.size() != 3) {
+        return std::nullopt;
+    }
+    std::optional<int> sloupce[3];
+    for (qsizetype i = 0; i < casti.size(); ++i) {
+        const QString cast = casti[i].trimmed();
+        qsizetype s = nazvy.indexOf(cast);
+        if (s < 0 && jenCislice(cast) && cast.size() <= 6) {
+            s = cast.toInt() - 1;
+        }
+        if (s < 0 || s >= nazvy.size()) {
+            return std::nullopt;
+        }
+        sloupce[i] = static_cast<int>(s);
+    }
+    return SloupceMereni{*sloupce[0], *sloupce[1], sloupce[2]};
+}
+
 CteniMereni NactiMereniCsv(const QString& cesta, float tv, Jazyk j, const std::optional<SloupceMereni>& zvolene) {
     const auto chyba = [&](const QString& c, const QString& duvod) {
         CteniMereni m;

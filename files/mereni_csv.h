@@ -53,4 +53,9 @@ struct HlavickaMereni {
 // ones.
 HlavickaMereni CtiHlavickuMereni(const QString& cesta, Jazyk jazyk);
 
+// The columns a user names for a log with the header nazvy: "TIME,CHARGE[,FURNACE]", each a
+// name of the header as it stands (blanks around it aside) or a number counted from 1. No value
+// when a part names no column of the header, or there are not two or three parts.
+std::optional<SloupceMereni> ZvoleneSloupce(const QStringList& nazvy, const QString& zadani);
+
 }  // namespace zorvet

@@ -104,8 +104,8 @@ QString NazevVlastnosti(const VlastnostiMaterialu& vlastnosti, Jazyk j) {
 QString RadkyRozsireni(const Vysledek& v, Jazyk j) {
     QString text;
     if (v.Uloha.Vlastnosti) {
-        text += Text(id::ModelVlastnosti, j) + QLatin1String(": ") + NazevVlastnosti(*v.Uloha.Vlastnosti, j) +
-                QLatin1Char('\n');
+        text += BezAkceleratoru(Text(id::ModelVlastnosti, j)) + QLatin1String(": ") +
+                NazevVlastnosti(*v.Uloha.Vlastnosti, j) + QLatin1Char('\n');
     }
     if (v.omezenoDo() > 0.0f) {
         text += Text(id::OmezenoDo, j) + QLatin1String(": ") + TextObecny(v.omezenoDo()) + QLatin1Char('\n');

@@ -1,6 +1,8 @@
-// The measured log on any bytes, read by the header's names and by chosen columns: either at
-// least three points at finite times from 0 s, strictly rising, with finite temperatures, one
-// above the start, or a File Error that names the file.
+// The measured log on any bytes, read by the header's names, by chosen columns and by columns
+// named as the command line names them: either at least three points at finite times from 0 s,
+// strictly rising, with finite temperatures, one above the start, or a File Error that names
+// the file.
+#include <algorithm>
 #include <cmath>
 
 #include "files/mereni_csv.h"
@@ -42,6 +44,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const SloupceMereni s{static_cast<int>(size % 2), static_cast<int>(1 - size % 2),
                               n > 2 ? std::optional<int>(n - 1) : std::nullopt};
         over(NactiMereniCsv(cesta, tv, Jazyk::Cesky, s), cesta, tv);
+        // The columns named as on the command line, by the header's own names: each names a
+        // column of the header.
+        const QString zadani = h.nazvy.mid(0, std::min<qsizetype>(3, h.nazvy.size())).join(QLatin1Char(','));
+        if (const std::optional<SloupceMereni> z = ZvoleneSloupce(h.nazvy, zadani)) {
+            ZORVET_OVER(z->cas >= 0 && z->cas < n && z->vsazka >= 0 && z->vsazka < n && (!z->pec || *z->pec < n));
+            over(NactiMereniCsv(cesta, tv, Jazyk::Anglicky, z), cesta, tv);
+        }
     }
     return 0;
 }

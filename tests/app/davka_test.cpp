@@ -151,6 +151,18 @@ TEST_F(Davka, PlansALoad) {
     const Beh fit = spust({"fit", "ex:uncontrolled.cfg", "--measured", "@log.csv", "--chart", "@fit.png"});
     EXPECT_EQ(fit.out, QStringLiteral("Emissivity [-]: 0.8000\nRMS Deviation [K]: 0.00\n")) << fit.err.toStdString();
     EXPECT_TRUE(obsah("fit.png").startsWith("\x89PNG"));
+    // The same log as a Czech spreadsheet writes it, its columns named or counted.
+    QString cesky = spust({"table", "@r.odp"}).out;
+    cesky.replace(QLatin1Char(','), QLatin1Char(';')).replace(QLatin1Char('.'), QLatin1Char(','));
+    cesky = QStringLiteral("\"čas\";\"teplota vsázky\"") + cesky.mid(cesky.indexOf(QLatin1Char('\n'))).replace(QLatin1Char('\n'), QLatin1Char('\r'));
+    QFile csv(soubor("cesky.csv"));
+    ASSERT_TRUE(csv.open(QIODevice::WriteOnly));
+    csv.write(cesky.toUtf8());
+    csv.close();
+    for (const char* sloupce : {"čas,teplota vsázky", "1,2"}) {
+        const Beh b = spust({"fit", "ex:uncontrolled.cfg", "--measured", "@cesky.csv", "--columns", sloupce});
+        EXPECT_EQ(b.out, fit.out) << sloupce << b.err.toStdString();
+    }
 }
 
 // With the conductivity, the Biot number and the core time follow; the CSV gains the surface
@@ -466,6 +478,8 @@ INSTANTIATE_TEST_SUITE_P(
         Odmitnuti{{"fit", "ex:uncontrolled.cfg", "--measured", "@malo.csv"}, 2, "at least 3 points, not 2"},
         Odmitnuti{{"fit", "ex:uncontrolled.cfg", "--measured", "@studeny.csv"}, 2, "above the starting temperature 20 °C"},
         Odmitnuti{{"fit", "ex:uncontrolled.cfg", "--measured", "@cislo.csv"}, 2, "Line 3, column 2: “3O” is not a number"},
-        Odmitnuti{{"fit", "ex:uncontrolled.cfg", "--measured", "@hlava.csv"}, 2, "“time,charge” is not the header"}));
+        Odmitnuti{{"fit", "ex:uncontrolled.cfg", "--measured", "@hlava.csv"}, 2, "“time,charge” is not the header"},
+        Odmitnuti{{"fit", "ex:uncontrolled.cfg", "--measured", "@hlava.csv", "--columns", "time,3"}, 2,
+                  "hlava.csv or by numbers from 1 to 2, not \"time,3\"."}));
 
 }  // namespace

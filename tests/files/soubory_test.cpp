@@ -357,6 +357,38 @@ INSTANTIATE_TEST_SUITE_P(
         Log{"log_not_a_log.csv", {}, "Line 1: “ELF” is not the header of a measured log, which "
             "reads time_s,charge_C or, with a measured furnace, time_s,charge_C,furnace_C.", {}, {}, {}}));
 
+// The columns a user names on the command line: by the header's names or by numbers from 1.
+TEST(HlavickaMereni, ColumnsNamedByTheUser) {
+    const QStringList hlavicka{"čas", "vsázka", "pec", "12"};
+    const struct {
+        const char* zadani;
+        std::optional<SloupceMereni> sloupce;
+    } pripady[] = {
+        {"čas,vsázka,pec", SloupceMereni{0, 1, 2}},
+        {" vsázka , čas", SloupceMereni{1, 0, {}}},
+        {"1,3,2", SloupceMereni{0, 2, 1}},
+        {"12,1", SloupceMereni{3, 0, {}}},  // a name before a number
+        {"4,2", SloupceMereni{3, 1, {}}},
+        {"čas", {}},
+        {"1,2,3,4", {}},
+        {"0,1", {}},
+        {"1,5", {}},
+        {"1,-2", {}},
+        {"čas,Vsázka", {}},
+        {"1,,2", {}},
+        {"99999999999,1", {}},
+    };
+    for (const auto& p : pripady) {
+        const std::optional<SloupceMereni> s = ZvoleneSloupce(hlavicka, QString::fromUtf8(p.zadani));
+        ASSERT_EQ(s.has_value(), p.sloupce.has_value()) << p.zadani;
+        if (s) {
+            EXPECT_EQ(s->cas, p.sloupce->cas) << p.zadani;
+            EXPECT_EQ(s->vsazka, p.sloupce->vsazka) << p.zadani;
+            EXPECT_EQ(s->pec, p.sloupce->pec) << p.zadani;
+        }
+    }
+}
+
 TEST(HlavickaMereni, NamesTheColumnsForAWindowToOffer) {
     const HlavickaMereni h = CtiHlavickuMereni(QStringLiteral(ZORVET_TEST_DATA "/log_windows1250_columns.csv"), Jazyk::Anglicky);
     EXPECT_EQ(h.nazvy, (QStringList{"čas", "vsázka", "pec", "poznámka"}));

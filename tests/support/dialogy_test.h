@@ -30,6 +30,7 @@ public:
     QList<int> vybery;                       // volba
     QList<std::optional<QString>> soubory;   // every file dialog
     VysledekTisku tisk = VysledekTisku::Vytisteno;
+    bool dokumentOtevren = true;             // otevriDokument
 
     // What was shown.
     QList<Hlaseni> zpravy;
@@ -38,6 +39,7 @@ public:
     QStringList pripony;  // the extension each save dialog adds
     QStringList tisky;    // document names
     QImage stranka;       // the page of the last print
+    QStringList dokumenty;  // documents opened on the desktop
     int neocekavane = 0;
     int cekani = 0;
 
@@ -85,6 +87,11 @@ public:
             kresli(p, QRectF(QPointF(0, 0), QSizeF(stranka.size())));
         }
         return tisk;
+    }
+
+    bool otevriDokument(const QString& cesta) override {
+        dokumenty.append(cesta);
+        return dokumentOtevren;
     }
 
 private:

@@ -16,6 +16,8 @@
 #include <QMessageBox>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QPushButton>
+#include <QRegularExpression>
 #include <QTimer>
 #include <algorithm>
 
@@ -29,6 +31,7 @@
 #include "support/priklady.h"
 #include "ui/common/dialogy_okna.h"
 #include "ui/main_window/frm_zorvet.h"
+#include "ui/main_window/napoveda.h"
 #include "ui/common/graf.h"
 #include "files/retezce.h"
 #include "ui/common/ukladani.h"
@@ -373,7 +376,8 @@ private slots:
         QCOMPARE(dialogy.volba(QStringLiteral("Zorvet"), QStringLiteral("?"), {"A", "B", "C"}), 2);
     }
 
-    // The splash goes on Esc and stays on Enter; the About window waits without a timer.
+    // The splash goes on Esc and stays on Enter; About shows the version and the licence and
+    // stays until Close.
     void uvitani() {
         Nastaveni nastaveni;
         TestDialogy d;
@@ -387,12 +391,120 @@ private slots:
         });
         okno.Nacti(true);
         okno.show();
-        NaOkno oProgramu("frmUvitani", [&stav](QWidget* w) {
-            stav << (Dite<QTimer>(w, "Tmr1")->isActive() ? "timer on" : "timer off");
-            QTest::keyClick(w, Qt::Key_Escape);
-        });
-        okno.OProgramu();
-        QCOMPARE(stav, QStringList({"open after Enter", "closed by Esc", "timer off"}));
+        for (const Jazyk j : {Jazyk::Anglicky, Jazyk::Cesky}) {
+            okno.ZmenJazyk(j);
+            NaOkno oProgramu("frmOProgramu", [&stav](QWidget* w) {
+                stav << Dite<QLabel>(w, "lblVerze")->text().section(QLatin1Char(' '), 0, 0)
+                     << (QRegularExpression(QStringLiteral(" \\d+\\.\\d+\\.\\d+$")).match(Dite<QLabel>(w, "lblVerze")->text()).hasMatch()
+                             ? "x.y.z"
+                             : "no version")
+                     << Dite<QLabel>(w, "lblLicence")->text().left(14) << Dite<QPushButton>(w, "cmdZavrit")->text();
+                Dite<QPushButton>(w, "cmdZavrit")->click();
+                stav << (w->isVisible() ? "open after Close" : "closed by Close");
+            });
+            okno.OProgramu();
+            QVERIFY(oProgramu.probehlo());
+        }
+        QCOMPARE(stav, QStringList({"open after Enter", "closed by Esc", "Version", "x.y.z", "Copyright 2026", "&Close",
+                                    "closed by Close", "Verze", "x.y.z", "Copyright 2026", "&Zavřít", "closed by Close"}));
+    }
+
+    void mistaPrirucky_data() {
+        QTest::addColumn<QString>("prirucka");  // the guide's place below the folder of the prefix
+        QTest::addColumn<QString>("program");   // the program's folder below it
+        QTest::newRow("installed") << "share/doc/zorvet/docs/user-guide.md" << "bin";
+        QTest::newRow("docs beside") << "kopie/docs/user-guide.md" << "kopie";
+        QTest::newRow("beside") << "kopie/user-guide.md" << "kopie";
+        QTest::newRow("none") << "" << "bin";
+        QTest::newRow("not beside another folder") << "jinde/user-guide.md" << "bin";
+    }
+
+    // The user guide is found where an installation into a prefix puts it (GNU layout), or
+    // beside a copy of the program.
+    void mistaPrirucky() {
+        QFETCH(QString, prirucka);
+        QFETCH(QString, program);
+        QTemporaryDir t;
+        const QDir koren(t.path());
+        QVERIFY(koren.mkpath(program));
+        QString cesta;
+        if (!prirucka.isEmpty()) {
+            cesta = koren.filePath(prirucka);
+            QVERIFY(koren.mkpath(QFileInfo(cesta).path()));
+            QFile f(cesta);
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write("# Guide\n") > 0);
+        }
+        const QString nalezena = NajdiPrirucku(koren.filePath(program));
+        QCOMPARE(nalezena, prirucka.startsWith(QLatin1String("jinde")) ? QString() : cesta);
+        QVERIFY(MistaPrirucky(koren.filePath(program)).contains(koren.filePath(program + "/user-guide.md")));
+    }
+
+    // Help, User Guide opens the guide on the desktop; a desktop that cannot, or a guide not
+    // there, is told with the places it was looked for.
+    void prirucka() {
+        Okno o;
+        const QString beside = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("user-guide.md"));
+        QVERIFY(NajdiPrirucku(QCoreApplication::applicationDirPath()).isEmpty());
+        o.okno.Prirucka();
+        QCOMPARE(o.d.dokumenty, QStringList());
+        QVERIFY(o.d.posledni().startsWith(QStringLiteral("The user guide is not installed")));
+        QVERIFY(o.d.posledni().endsWith(beside));
+        {
+            QFile f(beside);
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write("# Guide\n") > 0);
+        }
+        o.d.zpravy.clear();
+        o.okno.Prirucka();
+        o.d.dokumentOtevren = false;
+        o.okno.Prirucka();
+        QFile::remove(beside);
+        QCOMPARE(o.d.dokumenty, QStringList({beside, beside}));
+        QCOMPARE(o.d.zpravy.size(), 1);
+        QCOMPARE(o.d.posledni(),
+                 QStringLiteral("The user guide %1 could not be opened: the desktop has no program to show it.").arg(beside));
+        // The menu holds it with its shortcut, above About.
+        auto* menu = Dite<QMenu>(&o.okno, "mnuNapoveda");
+        QCOMPARE(menu->actions().first()->text(), QStringLiteral("&User Guide"));
+        QCOMPARE(menu->actions().first()->shortcut(), QKeySequence(QKeySequence::HelpContents));
+        QCOMPARE(menu->actions().last()->text(), QStringLiteral("&About"));
+    }
+
+    void pocatecniSlozka_data() {
+        QTest::addColumn<bool>("vlastniSlozka");  // the program may write in its own folder
+        QTest::newRow("a copy of its own") << true;
+        QTest::newRow("installed") << false;
+    }
+
+    // The file dialogs of a copy that keeps its data beside it start in the working directory;
+    // those of an installed program in the home folder, then in the folder used last.
+    void pocatecniSlozka() {
+        QFETCH(bool, vlastniSlozka);
+        QTemporaryDir t;
+        const QString pracovni = QDir::currentPath();
+        QVERIFY(QDir(t.path()).mkdir(QStringLiteral("prace")) && QDir(t.path()).mkdir(QStringLiteral("obrazky")));
+        QDir::setCurrent(QDir(t.path()).filePath(QStringLiteral("prace")));
+        Nastaveni nastaveni;
+        DialogyQt dialogy(nastaveni, [vlastniSlozka](const QString&) { return vlastniSlozka; });
+        QStringList zacatky;
+        const auto vyber = [&](const QString& jmeno) {
+            NaOkno soubor("CMDialog1", [&](QWidget* w) {
+                auto* d = static_cast<QFileDialog*>(w);
+                zacatky << QDir(d->directory()).absolutePath();
+                d->setDirectory(QDir(t.path()).filePath(QStringLiteral("obrazky")));
+                auto* nazev = Dite<QLineEdit>(w, "fileNameEdit");
+                QTest::keyClicks(nazev, jmeno);
+                QTest::keyClick(nazev, Qt::Key_Return);
+            });
+            return dialogy.ulozitVystup(Text(id::FiltrExportu, Jazyk::Anglicky), 4).has_value() && soubor.probehlo();
+        };
+        QVERIFY(vyber(QStringLiteral("graf1")));
+        QVERIFY(vyber(QStringLiteral("graf2")));
+        const QString zde = QDir::currentPath();
+        QDir::setCurrent(pracovni);
+        const QString prace = QDir(t.path()).filePath(QStringLiteral("prace"));
+        const QString obrazky = QDir(t.path()).filePath(QStringLiteral("obrazky"));
+        QCOMPARE(zde, prace);
+        QCOMPARE(zacatky, vlastniSlozka ? QStringList({prace, prace}) : QStringList({QDir::homePath(), obrazky}));
     }
 
     // Cancel keeps everything typed, valid or not, for the next opening; what was typed is

@@ -13,8 +13,15 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QTemporaryDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QSet>
+#include <algorithm>
+#include <map>
 
+#include "files/cisla.h"
 #include "files/soubor.h"
+#include "model/vlastnosti.h"
 #include "support/dialogy_test.h"
 #include "support/lokal.h"
 #include "support/okna.h"
@@ -50,8 +57,13 @@ struct Zadani {
     Formular formular;
     FrmZadani okno;
 
-    explicit Zadani(const QString& data = QString(), bool prijata = false)
-        : relace{data, {}}, okno(formular, prijata, relace, nastaveni, d) {
+    explicit Zadani(const QString& data = QString(), bool prijata = false, Jazyk jazyk = Jazyk::Anglicky)
+        : relace{data, {}}, nastaveni([jazyk] {
+              Nastaveni n;
+              n.Jazyk = jazyk;
+              return n;
+          }()),
+          okno(formular, prijata, relace, nastaveni, d) {
         // Shown by the test itself: not a stray modal window for the guard to close.
         okno.setProperty("zorvetObslouzeno", true);
         okno.show();
@@ -66,11 +78,85 @@ struct Zadani {
     }
 };
 
+
+// The accelerator letter of a caption ("&Load" is L, "&&" is no accelerator), lower case;
+// empty when it has none.
+QString Akcelerator(const QString& text) {
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] == QLatin1Char('&')) {
+            if (text[i + 1] == QLatin1Char('&')) {
+                ++i;
+                continue;
+            }
+            return text.mid(i + 1, 1).toLower();
+        }
+    }
+    return {};
+}
+
+// The controls of the documented problem dialog whose captions share a letter.
+const QSet<QString> kDokumentovane{"cmdStorno",   "cmdOK",     "cmdNactiCfg", "cmdUlozCfg", "optRizeny", "optNerizenyO",
+                                   "lblUsekC",    "lblKonTep", "lblTpece",    "lblTk",      "lblTv",     "optProfilK",
+                                   "optProfilO",  "optProfilC", "optMza",     "lblL2",      "lblAL"};
+
+// Every caption with an accelerator on a page, with the control's object name.
+void Akceleratory(QWidget* stranka, std::multimap<QString, QString>* pismena) {
+    for (QWidget* w : stranka->findChildren<QWidget*>()) {
+        QString text;
+        if (auto* l = qobject_cast<QLabel*>(w); l != nullptr && l->buddy() != nullptr) {
+            text = l->text();
+        } else if (auto* b = qobject_cast<QAbstractButton*>(w)) {
+            text = b->text();
+        } else if (auto* g = qobject_cast<QGroupBox*>(w); g != nullptr && g->isCheckable()) {
+            text = g->title();
+        }
+        if (const QString a = Akcelerator(text); !a.isEmpty()) {
+            pismena->emplace(a, w->objectName());
+        }
+    }
+}
+
 }  // namespace
 
 class ZadaniTest : public QObject {
     Q_OBJECT
 private slots:
+    void akceleratory_data() {
+        QTest::addColumn<int>("jazyk");
+        QTest::newRow("English") << 0;
+        QTest::newRow("Czech") << 1;
+    }
+
+    // On every tab, with every control it may show, a caption added to the documented window
+    // takes a letter that no other control on its tab nor a button of the dialog uses. The
+    // documented captions stay as they are, letters they share included.
+    void akceleratory() {
+        QFETCH(int, jazyk);
+        Zadani z(QString(), false, jazyk == 0 ? Jazyk::Anglicky : Jazyk::Cesky);
+        std::multimap<QString, QString> tlacitka;
+        for (const char* b : {"cmdNactiCfg", "cmdUlozCfg", "cmdOK", "cmdStorno"}) {
+            tlacitka.emplace(Akcelerator(Dite<QPushButton>(&z.okno, b)->text()), QString::fromLatin1(b));
+        }
+        auto* zalozky = Dite<QTabWidget>(&z.okno, "TabStrip1");
+        QStringList dvakrat;
+        for (int i = 0; i < zalozky->count(); ++i) {
+            std::multimap<QString, QString> pismena = tlacitka;
+            Akceleratory(zalozky->widget(i), &pismena);
+            for (auto it = pismena.begin(); it != pismena.end(); it = pismena.upper_bound(it->first)) {
+                const auto [od, po] = pismena.equal_range(it->first);
+                const bool pridany = std::any_of(od, po, [](const auto& p) { return !kDokumentovane.contains(p.second); });
+                if (pismena.count(it->first) > 1 && pridany) {
+                    QStringList kdo;
+                    for (auto [a, b] = pismena.equal_range(it->first); a != b; ++a) {
+                        kdo << a->second;
+                    }
+                    dvakrat << QStringLiteral("%1 Alt+%2: %3").arg(zalozky->tabText(i), it->first, kdo.join(QLatin1Char(' ')));
+                }
+            }
+        }
+        QVERIFY2(dvakrat.isEmpty(), qPrintable(dvakrat.join(QLatin1String("; "))));
+    }
+
     void cleanup() {
         const QStringList cizi = std::exchange(CiziOkna(), {});
         QVERIFY2(cizi.isEmpty(), qPrintable(cizi.join(QLatin1Char(' '))));
@@ -364,6 +450,83 @@ private slots:
         QCOMPARE(z.d.neocekavane, 0);
     }
 
+
+    // Tab runs down the material tab as its rows stand, through the user's table and out of
+    // it again.
+    void poradiMaterialu() {
+        Zadani z;
+        Proved(&z.okno, {"cboVlastnosti=User's table"});
+        auto* material = Dite<QComboBox>(&z.okno, "cboMaterial");
+        material->setFocus(Qt::TabFocusReason);
+        QStringList poradi;
+        for (int i = 0; i < 13 && QApplication::focusWidget() != nullptr; ++i) {
+            QWidget* w = QApplication::focusWidget();
+            while (w != nullptr && w->objectName().isEmpty()) {
+                w = w->parentWidget();
+            }
+            poradi << (w != nullptr ? w->objectName() : QStringLiteral("?"));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QCOMPARE(poradi.mid(0, 10), QStringList({"cboMaterial", "cmdUlozMaterial", "txtGama", "cboVlastnosti", "txtc",
+                                                 "txtEps", "txtKoefK", "txtLambda", "txtNazevKrivky", "cmdUlozKrivku"}));
+        // One Tab into the table, the next one out of it.
+        QCOMPARE(poradi.count(QStringLiteral("tblKrivka")), 1);
+        QCOMPARE(poradi.at(10), QStringLiteral("tblKrivka"));
+    }
+
+    void hustotaMaterialu_data() {
+        QTest::addColumn<QStringList>("kroky");
+        QTest::addColumn<QString>("krivka");   // the model the material's own curve offers; empty: none
+        QTest::addColumn<QString>("hustota");  // after a built-in curve and back
+        QTest::newRow("stainless of the database")
+            << QStringList{"cboMaterial=Stainless steel X5CrNi18-10 (304)"} << "Austenitic stainless steel (EN 1993-1-2)"
+            << "7900";
+        QTest::newRow("structural steel of the database")
+            << QStringList{"cboMaterial=Structural steel S235"} << "Carbon steel (EN 1993-1-2)" << "7850";
+        QTest::newRow("alloy steel of the database") << QStringList{"cboMaterial=Alloy steel 42CrMo4"} << "" << "7720";
+        QTest::newRow("copper of the database") << QStringList{"cboMaterial=Copper Cu-ETP"} << "" << "8930";
+        QTest::newRow("typed") << QStringList{"cboMaterial=Moje ocel", "txtGama=7800"} << "" << "7800";
+    }
+
+    // A material of the database with a curve of its grade offers it, and the problem keeps
+    // its model until the curve is taken; a built-in curve brings its density, and a constant
+    // specific heat again gives the material's own back.
+    void hustotaMaterialu() {
+        QFETCH(QStringList, kroky);
+        QFETCH(QString, krivka);
+        QFETCH(QString, hustota);
+        Lokal lokal("en_US");
+        QTemporaryDir data;
+        QVERIFY(QFile::copy(QStringLiteral(ZORVET_BESIDE "/Material.lst"), data.filePath("Material.lst")));
+        Zadani z(data.path());
+        auto* seznam = Dite<QComboBox>(&z.okno, "cboMaterial");
+        auto* model = Dite<QComboBox>(&z.okno, "cboVlastnosti");
+        auto* nabidka = Dite<QPushButton>(&z.okno, "cmdKrivkaMaterialu");
+        for (const QString& krok : kroky) {
+            const int i = seznam->findText(krok.section(QLatin1Char('='), 1));
+            if (krok.startsWith(QLatin1String("cboMaterial")) && i >= 0) {
+                Dite<QTabWidget>(&z.okno, "TabStrip1")->setCurrentIndex(2);
+                seznam->setCurrentIndex(i);
+                emit seznam->activated(i);
+            } else {
+                Proved(&z.okno, {krok});
+            }
+        }
+        QCOMPARE(model->currentIndex(), 0);
+        QCOMPARE(nabidka->isVisible(), !krivka.isEmpty());
+        if (!krivka.isEmpty()) {
+            nabidka->click();
+            QCOMPARE(model->currentText(), krivka);
+            QVERIFY(z.formular.uloha().Vlastnosti.has_value() && !nabidka->isVisible());
+        }
+        Proved(&z.okno, {"cboVlastnosti=Carbon steel (EN 1993-1-2)", "cboVlastnosti=Austenitic stainless steel (EN 1993-1-2)"});
+        QCOMPARE(Dite<QLineEdit>(&z.okno, "txtGama")->text(), TextObecny(HustotaVestavene(*z.formular.uloha().Vlastnosti)));
+        Proved(&z.okno, {"cboVlastnosti=Constant specific heat"});
+        QCOMPARE(Dite<QLineEdit>(&z.okno, "txtGama")->text(), hustota);
+        QCOMPARE(z.formular.uloha().Gama, hustota.toFloat());
+        QCOMPARE(z.d.neocekavane, 0);
+    }
+
     // A caption's letter takes the focus to its field.
     void klavesy_data() {
         QTest::addColumn<int>("karta");
@@ -372,6 +535,8 @@ private slots:
         QTest::newRow("density") << 2 << int(Qt::Key_D) << "txtGama";
         QTest::newRow("heat capacity") << 2 << int(Qt::Key_H) << "txtc";
         QTest::newRow("emissivity") << 2 << int(Qt::Key_E) << "txtEps";
+        QTest::newRow("property model") << 2 << int(Qt::Key_P) << "cboVlastnosti";
+        QTest::newRow("heat losses") << 7 << int(Qt::Key_H) << "txtZtratyPrikonu";
     }
     void klavesy() {
         QFETCH(int, karta);

@@ -1,5 +1,6 @@
 // Everything the windows ask of the user or show outside their own widgets: message boxes,
-// the input box, the file dialogs, the busy pointer and printing. The windows answer with
+// the input box, the file dialogs, the busy pointer, printing and the documents opened on the
+// desktop. The windows answer with
 // real dialogs (ui/dialogy_okna.h); tests answer in code.
 #pragma once
 
@@ -62,6 +63,9 @@ public:
     // preview; the user prints from the preview, on the default printer or, when more than
     // one printer is installed, on the one the user picks.
     virtual VysledekTisku tiskni(const QString& nazevDokumentu, bool nastojato, const Kresleni& kresli) = 0;
+    // Opens a document of the program (the user guide) in the desktop's own program for it,
+    // the browser for a page of text; false when the desktop has none.
+    virtual bool otevriDokument(const QString& cesta) = 0;
 };
 
 // A failure in its message box: the information icon for a table too short, the exclamation

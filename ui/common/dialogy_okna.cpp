@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -17,6 +18,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QRegularExpression>
+#include <QUrl>
 
 #include "files/retezce.h"
 
@@ -58,7 +60,15 @@ QWidget* RodicDialogu() {
     return QApplication::activeWindow();
 }
 
-DialogyQt::DialogyQt(const Nastaveni& nastaveni) : nastaveni_(nastaveni) {}
+DialogyQt::DialogyQt(const Nastaveni& nastaveni, ZkouskaZapisu lzeZapisovat)
+    : nastaveni_(nastaveni), lzeZapisovat_(std::move(lzeZapisovat)) {}
+
+QString DialogyQt::pocatecniSlozka() {
+    if (lzeZapisovat_(QCoreApplication::applicationDirPath())) {
+        return QDir::currentPath();
+    }
+    return posledniSlozka_.isEmpty() ? QDir::homePath() : posledniSlozka_;
+}
 
 void DialogyQt::jazykQt() {
     const bool cesky = nastaveni_.Jazyk == Jazyk::Cesky;
@@ -174,7 +184,7 @@ std::optional<QString> DialogyQt::souborovyDialog(const QString& filtr, int inde
     // before replacing a file, on every desktop alike.
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setOption(QFileDialog::HideNameFilterDetails);
-    dialog.setDirectory(QDir::currentPath());
+    dialog.setDirectory(pocatecniSlozka());
     if (druh == Druh::Otevrit) {
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(QFileDialog::ExistingFile);
@@ -214,6 +224,7 @@ std::optional<QString> DialogyQt::souborovyDialog(const QString& filtr, int inde
         return std::nullopt;
     }
     const QString cesta = QDir::toNativeSeparators(QFileInfo(vybrane.first()).absoluteFilePath());
+    posledniSlozka_ = QFileInfo(cesta).absolutePath();
     if (druh != Druh::Vystup) {
         // Files named without a folder (the material database, the emissivity table) are
         // looked up next to the file the user last chose.
@@ -306,6 +317,10 @@ VysledekTisku DialogyQt::tiskni(const QString& nazevDokumentu, bool nastojato, c
     tiskarna.setDocName(nazevDokumentu);
     tiskarna.setPageOrientation(nastojato ? QPageLayout::Portrait : QPageLayout::Landscape);
     return TiskniSNahledem(tiskarna, vsechny.size() > 1, Text(id::NahledTisku, nastaveni_.Jazyk), kresli, RodicDialogu());
+}
+
+bool DialogyQt::otevriDokument(const QString& cesta) {
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(cesta));
 }
 
 }  // namespace zorvet

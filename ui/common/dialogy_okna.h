@@ -8,6 +8,7 @@
 #include <QTranslator>
 #include <functional>
 
+#include "files/datova_slozka.h"
 #include "model/nastaveni.h"
 #include "ui/common/dialogy.h"
 
@@ -35,15 +36,20 @@ QString PopisFiltru(const QString& filtrQt);
 class DialogyQt : public Dialogy {
 public:
     // Buttons and the file dialogs follow the language of the settings when Qt's own Czech
-    // texts are installed.
-    explicit DialogyQt(const Nastaveni& nastaveni);
+    // texts are installed. lzeZapisovat tells whether the program may write in its own
+    // folder, which decides where the file dialogs start.
+    explicit DialogyQt(const Nastaveni& nastaveni, ZkouskaZapisu lzeZapisovat = LzeZapisovat);
 
     void zprava(Ikona ikona, const QString& titulek, const QString& text) override;
     bool otazka(const QString& titulek, const QString& text) override;
     Volba otazkaUlozit(const QString& titulek, const QString& text, Jazyk jazyk) override;
     int volba(const QString& titulek, const QString& text, const QStringList& tlacitka) override;
     std::optional<QString> vstup(const QString& vyzva, const QString& titulek, const QString& vychozi) override;
-    // The dialog starts in the working directory.
+    // Where a file dialog starts: a copy that may write in its own folder keeps its data
+    // there and starts in the working directory, which is that folder until a file has been
+    // chosen and then the folder of the file chosen last in Open or Save. An installed program
+    // starts in the folder of the file chosen last in any file dialog, at first in the user's
+    // home folder (not in the folder of the executable or of its data).
     std::optional<QString> otevritSoubor(const QString& filtr, int index) override;
     std::optional<QString> ulozitSoubor(const QString& filtr, int index, const QString& pripona) override;
     std::optional<QString> ulozitVystup(const QString& filtr, int index) override;
@@ -52,13 +58,19 @@ public:
     // No printer installed: ZadnaTiskarna without a dialog. Otherwise the preview on the
     // default printer (the first installed when none is the default), the page turned as asked.
     VysledekTisku tiskni(const QString& nazevDokumentu, bool nastojato, const Kresleni& kresli) override;
+    // QDesktopServices: the desktop's program for the file's type.
+    bool otevriDokument(const QString& cesta) override;
 
 private:
     enum class Druh { Otevrit, Ulozit, Vystup };
     std::optional<QString> souborovyDialog(const QString& filtr, int index, Druh druh, const QString& pripona);
     void jazykQt();
 
+    QString pocatecniSlozka();
+
     const Nastaveni& nastaveni_;
+    ZkouskaZapisu lzeZapisovat_;
+    QString posledniSlozka_;  // the folder of the file chosen last in any file dialog
     QTranslator cestina_;
     bool cestinaNactena_ = false;
     bool cestinaInstalovana_ = false;

@@ -1,30 +1,16 @@
 #include "ui/problem_dialog/zadani_material.h"
 
-#include <QAction>
-#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QEvent>
 #include <QFormLayout>
-#include <QGroupBox>
-#include <QGuiApplication>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalBlocker>
-#include <QStyle>
-#include <QTableWidget>
 #include <QTimer>
-#include <QVBoxLayout>
-#include <QtCharts/QChart>
-#include <QtCharts/QChartView>
-#include <QtCharts/QLegend>
-#include <QtCharts/QLineSeries>
-#include <QtCharts/QValueAxis>
-#include <cmath>
-#include <limits>
 
 #include "files/cisla.h"
 #include "files/cteni.h"
@@ -39,22 +25,6 @@ namespace {
 
 // The entries of the property model's list before the user's saved curves.
 enum PolozkaVlastnosti { kKonstantniC, kUhlikova, kNerezova, kVlastniTabulka, kPrvniUlozena };
-
-constexpr int kSloupcu = 3;  // T, c, λ
-
-// Equal points, a value that is no number (NaN) equal to another.
-bool stejne(const VlastnostiMaterialu& a, const VlastnostiMaterialu& b) {
-    const auto hodnota = [](float x, float y) { return x == y || (std::isnan(x) && std::isnan(y)); };
-    const auto bod = [&hodnota](const BodVlastnosti& x, const BodVlastnosti& y) {
-        return hodnota(x.T, y.T) && hodnota(x.c, y.c) && hodnota(x.lambda, y.lambda);
-    };
-    return a.Nazev == b.Nazev && a.Body.size() == b.Body.size() &&
-           std::equal(a.Body.begin(), a.Body.end(), b.Body.begin(), bod);
-}
-
-bool maLambdu(const VlastnostiMaterialu& v) {
-    return JeVestavena(v) || (!v.Body.empty() && v.Body.front().lambda > 0.0f);
-}
 
 }  // namespace
 
@@ -91,53 +61,35 @@ ZadaniMaterialu::ZadaniMaterialu(Formular& formular, Dialogy& dialogy, QWidget* 
     cboVlastnosti = named(new QComboBox(this), "cboVlastnosti");
     cboVlastnosti->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     lblVlastnosti = caption(this, "lblVlastnosti", cboVlastnosti);
+    cmdKrivkaMaterialu = named(new QPushButton(this), "cmdKrivkaMaterialu");
+    cmdKrivkaMaterialu->setAutoDefault(false);
+    cmdKrivkaMaterialu->hide();
+    auto* model = new QHBoxLayout;
+    model->addWidget(cboVlastnosti);
+    model->addWidget(cmdKrivkaMaterialu);
+    model->addStretch(1);
     lblcKrivky = named(new QLabel(this), "lblcKrivky");
     auto* kapacita = new QHBoxLayout;
     kapacita->addWidget(txtc);
     kapacita->addWidget(lblcKrivky, 1);
     f->addRow(lblGama, txtGama);
-    f->addRow(lblVlastnosti, cboVlastnosti);
+    f->addRow(lblVlastnosti, model);
     f->addRow(lblc, kapacita);
     f->addRow(lblEps, txtEps);
     f->addRow(lblKoefK, txtKoefK);
     f->addRow(lblLambda, txtLambda);
 
     // A user's curve: its name, its table and its plot.
-    fraKrivka = named(new QGroupBox(this), "fraKrivka");
-    auto* krivka = new QVBoxLayout(fraKrivka);
-    txtNazevKrivky = named(new QLineEdit(fraKrivka), "txtNazevKrivky");
-    lblNazevKrivky = caption(fraKrivka, "lblNazevKrivky", txtNazevKrivky);
-    cmdUlozKrivku = named(new QPushButton(fraKrivka), "cmdUlozKrivku");
-    cmdUlozKrivku->setAutoDefault(false);
-    auto* nazev = new QHBoxLayout;
-    nazev->addWidget(lblNazevKrivky);
-    nazev->addWidget(txtNazevKrivky, 1);
-    nazev->addWidget(cmdUlozKrivku);
-    krivka->addLayout(nazev);
-    tblKrivka = named(new QTableWidget(1, kSloupcu, fraKrivka), "tblKrivka");
-    tblKrivka->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    tblKrivka->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
-    // Ten rows in sight: with its plot beside it the dialog keeps within a 768 pixel screen.
-    tblKrivka->setMinimumHeight(fontMetrics().height() * 10);
-    tblKrivka->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
-    // Ctrl+V takes lines of a spreadsheet; Delete empties the cells selected.
-    auto* vlozit = new QAction(tblKrivka);
-    vlozit->setShortcut(QKeySequence::Paste);
-    vlozit->setShortcutContext(Qt::WidgetShortcut);
-    tblKrivka->addAction(vlozit);
-    auto* smazat = new QAction(tblKrivka);
-    smazat->setShortcut(QKeySequence::Delete);
-    smazat->setShortcutContext(Qt::WidgetShortcut);
-    tblKrivka->addAction(smazat);
-    grfKrivka = named(new QChartView(fraKrivka), "grfKrivka");
-    grfKrivka->setMinimumSize(fontMetrics().height() * 22, fontMetrics().height() * 10);
-    grfKrivka->setRenderHint(QPainter::Antialiasing);
-    auto* obsah = new QHBoxLayout;
-    obsah->addWidget(tblKrivka);
-    obsah->addWidget(grfKrivka, 1);
-    krivka->addLayout(obsah);
+    fraKrivka = new EditorKrivky(formular_, dialogy_, this);
     fraKrivka->hide();
     f->addRow(fraKrivka);
+    // Tab runs down the rows as they stand, then into the curve's editor.
+    QWidget* poradi[] = {cboMaterial, cmdUlozMaterial, txtGama, cboVlastnosti, cmdKrivkaMaterialu,
+                         txtc,        txtEps,          txtKoefK, txtLambda};
+    for (std::size_t i = 0; i + 1 < std::size(poradi); ++i) {
+        setTabOrder(poradi[i], poradi[i + 1]);
+    }
+    setTabOrder(txtLambda, fraKrivka);
     svaz(cboMaterial, Velicina::NazevMaterialu);
     svaz(txtGama, Velicina::Gama);
     svaz(txtc, Velicina::c);
@@ -152,12 +104,15 @@ ZadaniMaterialu::ZadaniMaterialu(Formular& formular, Dialogy& dialogy, QWidget* 
     lblEps->installEventFilter(this);
     connect(cboMaterial, &QComboBox::activated, this, &ZadaniMaterialu::cboMaterialClick);
     connect(cmdUlozMaterial, &QPushButton::clicked, this, &ZadaniMaterialu::cmdUlozMaterialClick);
+    connect(fraKrivka, &EditorKrivky::krivkaUlozena, this, [this] {
+        // The list offers the curves as the file holds them now.
+        const DatabazeMaterialu znovu = zorvet::NactiMaterialy(slozka_, jazyk_);
+        databaze_.Krivky = znovu.Krivky;
+        databaze_.Vodivosti = znovu.Vodivosti;
+        naplnVlastnosti();
+    });
     connect(cboVlastnosti, &QComboBox::currentIndexChanged, this, &ZadaniMaterialu::cboVlastnostiClick);
-    connect(cmdUlozKrivku, &QPushButton::clicked, this, &ZadaniMaterialu::cmdUlozKrivkuClick);
-    connect(tblKrivka, &QTableWidget::itemChanged, this, &ZadaniMaterialu::tabulkaUpravena);
-    connect(txtNazevKrivky, &QLineEdit::textEdited, this, &ZadaniMaterialu::tabulkaUpravena);
-    connect(vlozit, &QAction::triggered, this, &ZadaniMaterialu::vlozZeSchranky);
-    connect(smazat, &QAction::triggered, this, &ZadaniMaterialu::smazBunky);
+    connect(cmdKrivkaMaterialu, &QPushButton::clicked, this, &ZadaniMaterialu::cmdKrivkaMaterialuClick);
 }
 
 void ZadaniMaterialu::NastavPopisy(Jazyk j) {
@@ -172,24 +127,14 @@ void ZadaniMaterialu::NastavPopisy(Jazyk j) {
     lblKoefK->setToolTip(Text(id::KoefKTip, j));
     lblLambda->setText(Text(id::Lambda, j));
     lblVlastnosti->setText(Text(id::ModelVlastnosti, j));
-    fraKrivka->setTitle(Text(id::VlastniTabulka, j));
-    lblNazevKrivky->setText(Text(id::NazevKrivky, j));
-    cmdUlozKrivku->setText(Text(id::UlozKrivku, j));
-    tblKrivka->setHorizontalHeaderLabels(
-        {Text(id::SloupecTeploty, j), Text(id::SloupecTepelneKapacity, j), Text(id::SloupecVodivosti, j)});
-    // Every column in sight, each wide enough for its caption and a number like -1234.567.
-    int sirka = tblKrivka->verticalHeader()->sizeHint().width() + 2 * tblKrivka->frameWidth() +
-                tblKrivka->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, tblKrivka) + 4;
-    const int cislo = tblKrivka->fontMetrics().horizontalAdvance(QStringLiteral("-1234.567")) + 12;
-    for (int s = 0; s < kSloupcu; ++s) {
-        sirka += std::max(tblKrivka->horizontalHeader()->sectionSizeHint(s), cislo);
-    }
-    tblKrivka->setMinimumWidth(sirka);
+    cmdKrivkaMaterialu->setText(Text(id::KrivkaMaterialu, j));
+    fraKrivka->NastavPopisy(j);
     naplnVlastnosti();
 }
 
 void ZadaniMaterialu::NactiMaterialy(const QString& slozka, Jazyk jazyk) {
     slozka_ = slozka;
+    fraKrivka->nastavSlozku(slozka);
     databaze_ = zorvet::NactiMaterialy(slozka, jazyk);
     naplnSeznam();
     naplnVlastnosti();
@@ -339,17 +284,12 @@ void ZadaniMaterialu::obnov() {
         // A saved curve as it was saved is shown by its name.
         const auto ulozena = databaze_.Krivky.find(v->Nazev);
         for (int i = kPrvniUlozena; i < cboVlastnosti->count(); ++i) {
-            if (ulozena != databaze_.Krivky.end() && stejne(ulozena->second, *v) &&
+            if (ulozena != databaze_.Krivky.end() && StejneKrivky(ulozena->second, *v) &&
                 cboVlastnosti->itemText(i).toStdString() == v->Nazev) {
                 polozka = i;
             }
         }
-        if (!zTabulky_ || !stejne(*zTabulky_, *v)) {
-            ukazKrivku(*v);
-        }
-        if (!nakreslena_ || !stejne(*nakreslena_, *v)) {
-            nakresliKrivku(*v);
-        }
+        fraKrivka->ukaz(*v);
     }
     {
         const QSignalBlocker blokovano(cboVlastnosti);
@@ -360,11 +300,19 @@ void ZadaniMaterialu::obnov() {
     txtc->setToolTip(v ? Text(id::CZKrivkyTip, jazyk_) : QString());
     lblcKrivky->setText(Text(id::CZKrivky, jazyk_).arg(TextObecny(u.Tv), TextObecny(u.Tk)));
     lblcKrivky->setVisible(v.has_value());
-    const bool lambda = v && maLambdu(*v);
+    const bool lambda = v && MaLambdu(*v);
     txtLambda->setPlaceholderText(lambda ? Text(id::LambdaZKrivky, jazyk_) : QString());
     const int sirka = txtLambda->fontMetrics().horizontalAdvance(txtLambda->placeholderText()) + 16;
     txtLambda->setMinimumWidth(std::max(txtc->minimumWidth(), sirka));
     txtLambda->setToolTip(lambda ? Text(id::LambdaZKrivkyTip, jazyk_) : QString());
+    // The material's own curve is offered while another model is chosen.
+    const std::optional<VlastnostiMaterialu> vlastni = krivkaMaterialu(formular_.text(Velicina::NazevMaterialu).toStdString());
+    cmdKrivkaMaterialu->setVisible(vlastni && vlastni != v);
+    if (vlastni) {
+        const QString jeji = JeVestavena(*vlastni) ? cboVlastnosti->itemText(vlastni->Nazev == kUhlikovaOcel ? kUhlikova : kNerezova)
+                                                   : QString::fromStdString(vlastni->Nazev);
+        cmdKrivkaMaterialu->setToolTip(Text(id::KrivkaMaterialuTip, jazyk_).arg(formular_.text(Velicina::NazevMaterialu), jeji));
+    }
     const bool bylaVidet = !fraKrivka->isHidden();
     fraKrivka->setVisible(tabulka);
     Zalozka::obnov();
@@ -374,256 +322,88 @@ void ZadaniMaterialu::obnov() {
 }
 
 void ZadaniMaterialu::cboVlastnostiClick(int index) {
+    const std::optional<VlastnostiMaterialu> byla = formular_.uloha().Vlastnosti;
+    const bool zVestavene = byla && JeVestavena(*byla);
+    if (!zVestavene && (index == kUhlikova || index == kNerezova)) {
+        // The density the built-in curve replaces.
+        hustotaMaterialu_ = formular_.text(Velicina::Gama);
+    }
     switch (index) {
         case kKonstantniC:
             formular_.nastavVlastnosti(std::nullopt);
-            return;
+            break;
         case kUhlikova:
             formular_.nastavVlastnosti(VestaveneVlastnosti(kUhlikovaOcel));
-            return;
+            break;
         case kNerezova:
             formular_.nastavVlastnosti(VestaveneVlastnosti(kNerezovaOcel));
-            return;
-        case kVlastniTabulka: {
+            break;
+        case kVlastniTabulka:
             // The table as it was left.
-            const std::optional<VlastnostiMaterialu>& v = formular_.uloha().Vlastnosti;
-            if (!v || JeVestavena(*v)) {
-                zTabulky_ = krivkaTabulky();
-                formular_.nastavVlastnosti(zTabulky_);
+            if (!byla || zVestavene) {
+                formular_.nastavVlastnosti(fraKrivka->zTabulky());
             }
-            return;
-        }
+            break;
         default:
-            if (index < kPrvniUlozena) {
-                return;
-            }
             if (const auto ulozena = databaze_.Krivky.find(cboVlastnosti->itemText(index).toStdString());
-                ulozena != databaze_.Krivky.end()) {
+                index >= kPrvniUlozena && ulozena != databaze_.Krivky.end()) {
                 formular_.nastavVlastnosti(ulozena->second);
             }
     }
-}
-
-QString ZadaniMaterialu::bunka(int radek, int sloupec) const {
-    const QTableWidgetItem* polozka = tblKrivka->item(radek, sloupec);
-    return polozka != nullptr ? polozka->text().trimmed() : QString();
-}
-
-VlastnostiMaterialu ZadaniMaterialu::krivkaTabulky() {
-    // Empty rows are no points; a text that is no number is NaN, which the curve's check names.
-    const auto cislo = [](const QString& text) {
-        const std::optional<double> x = parseNumber(text);
-        return x ? static_cast<float>(*x) : std::numeric_limits<float>::quiet_NaN();
-    };
-    VlastnostiMaterialu krivka{txtNazevKrivky->text().trimmed().toStdString(), {}};
-    radkyBodu_.clear();
-    for (int r = 0; r < tblKrivka->rowCount(); ++r) {
-        if (bunka(r, 0).isEmpty() && bunka(r, 1).isEmpty() && bunka(r, 2).isEmpty()) {
-            continue;
-        }
-        radkyBodu_.push_back(r);
-        krivka.Body.push_back({cislo(bunka(r, 0)), cislo(bunka(r, 1)), bunka(r, 2).isEmpty() ? 0.0f : cislo(bunka(r, 2))});
+    const std::optional<VlastnostiMaterialu>& je = formular_.uloha().Vlastnosti;
+    if (zVestavene && !(je && JeVestavena(*je))) {
+        vratHustotu();
     }
-    return krivka;
 }
 
-void ZadaniMaterialu::ukazKrivku(const VlastnostiMaterialu& krivka) {
-    const QSignalBlocker blokovano(tblKrivka);
-    const bool lambda = maLambdu(krivka);
-    const auto text = [](float x) { return std::isnan(x) ? QString() : TextObecny(x); };
-    tblKrivka->setRowCount(static_cast<int>(krivka.Body.size()) + 1);
-    radkyBodu_.clear();
-    for (int r = 0; r < tblKrivka->rowCount(); ++r) {
-        const bool bod = static_cast<std::size_t>(r) < krivka.Body.size();
-        const BodVlastnosti b = bod ? krivka.Body[static_cast<std::size_t>(r)] : BodVlastnosti{};
-        const QString texty[kSloupcu] = {bod ? text(b.T) : QString(), bod ? text(b.c) : QString(),
-                                         bod && (lambda || b.lambda != 0.0f) ? text(b.lambda) : QString()};
-        for (int s = 0; s < kSloupcu; ++s) {
-            tblKrivka->setItem(r, s, new QTableWidgetItem(texty[s]));
-        }
-        if (bod) {
-            radkyBodu_.push_back(r);
+void ZadaniMaterialu::vratHustotu() {
+    // The density of the material of the database named, else the one typed before.
+    QString hustota = hustotaMaterialu_;
+    const std::string nazev = formular_.text(Velicina::NazevMaterialu).toStdString();
+    for (const Material& m : databaze_.Materialy) {
+        if (m.Nazev == nazev) {
+            hustota = TextObecny(m.Gama);
         }
     }
-    txtNazevKrivky->setText(QString::fromStdString(krivka.Nazev));
-    zTabulky_ = krivka;
+    if (!hustota.isEmpty() && hustota != formular_.text(Velicina::Gama)) {
+        formular_.pis(Velicina::Gama, 0, hustota);
+        formular_.opusteno(Velicina::Gama);
+    }
 }
 
-void ZadaniMaterialu::tabulkaUpravena() {
-    {
-        // A row to type the next point into.
-        const QSignalBlocker blokovano(tblKrivka);
-        const int posledni = tblKrivka->rowCount() - 1;
-        if (posledni < 0 || !bunka(posledni, 0).isEmpty() || !bunka(posledni, 1).isEmpty() ||
-            !bunka(posledni, 2).isEmpty()) {
-            tblKrivka->insertRow(posledni + 1);
-        }
+std::optional<VlastnostiMaterialu> ZadaniMaterialu::krivkaMaterialu(const std::string& nazev) const {
+    if (const auto ulozena = databaze_.Krivky.find(nazev); ulozena != databaze_.Krivky.end()) {
+        return ulozena->second;
     }
-    zTabulky_ = krivkaTabulky();
-    formular_.nastavVlastnosti(zTabulky_);
+    // EN 1993-1-2 gives its carbon steel curve for the structural steels S235 to S460 and its
+    // stainless curve for the austenitic grades, the EN 10088 names X..CrNi.. and numbers
+    // 1.43xx to 1.45xx.
+    static const QRegularExpression nerezova(QStringLiteral("\\bX\\d+CrNi|\\b1\\.4[345]\\d\\d\\b"));
+    static const QRegularExpression uhlikova(QStringLiteral("\\bS(235|275|355|420|460)"));
+    const QString text = QString::fromStdString(nazev);
+    if (nerezova.match(text).hasMatch()) {
+        return VestaveneVlastnosti(kNerezovaOcel);
+    }
+    if (uhlikova.match(text).hasMatch()) {
+        return VestaveneVlastnosti(kUhlikovaOcel);
+    }
+    return std::nullopt;
 }
 
-void ZadaniMaterialu::vlozZeSchranky() {
-    const QStringList radky = QGuiApplication::clipboard()->text().split(QLatin1Char('\n'));
-    int r = std::max(tblKrivka->currentRow(), 0);
-    const int s0 = std::max(tblKrivka->currentColumn(), 0);
-    {
-        const QSignalBlocker blokovano(tblKrivka);
-        for (QString radek : radky) {
-            radek.remove(QLatin1Char('\r'));
-            if (radek.trimmed().isEmpty()) {
-                continue;
-            }
-            // A spreadsheet copies tab-separated lines; a CSV file has semicolons or commas.
-            const QChar oddelovac = radek.contains(QLatin1Char('\t'))  ? QLatin1Char('\t')
-                                    : radek.contains(QLatin1Char(';')) ? QLatin1Char(';')
-                                                                       : QLatin1Char(',');
-            const QStringList bunky = radek.split(oddelovac);
-            // A header, a line without any number, is left out.
-            if (std::none_of(bunky.begin(), bunky.end(), [](const QString& b) { return parseNumber(b).has_value(); })) {
-                continue;
-            }
-            if (r >= tblKrivka->rowCount()) {
-                tblKrivka->setRowCount(r + 1);
-            }
-            for (qsizetype i = 0; i < bunky.size() && s0 + i < kSloupcu; ++i) {
-                tblKrivka->setItem(r, s0 + static_cast<int>(i), new QTableWidgetItem(bunky[i].trimmed()));
-            }
-            ++r;
-        }
-    }
-    tabulkaUpravena();
-}
-
-void ZadaniMaterialu::smazBunky() {
-    {
-        const QSignalBlocker blokovano(tblKrivka);
-        for (QTableWidgetItem* polozka : tblKrivka->selectedItems()) {
-            polozka->setText(QString());
-        }
-    }
-    tabulkaUpravena();
-}
-
-void ZadaniMaterialu::nakresliKrivku(const VlastnostiMaterialu& krivka) {
-    auto* graf = new QChart;
-    graf->legend()->setAlignment(Qt::AlignBottom);
-    graf->setMargins(QMargins(2, 2, 2, 2));
-    auto* osaT = new QValueAxis;
-    osaT->setTitleText(tblKrivka->horizontalHeaderItem(0)->text());
-    osaT->setLabelFormat(QStringLiteral("%g"));
-    graf->addAxis(osaT, Qt::AlignBottom);
-    const bool lambda = maLambdu(krivka);
-    for (int s = 1; s <= (lambda ? 2 : 1); ++s) {
-        auto* rada = new QLineSeries;
-        rada->setName(s == 1 ? QStringLiteral("c(T)") : QStringLiteral("λ(T)"));
-        for (const BodVlastnosti& b : krivka.Body) {
-            const float y = s == 1 ? b.c : b.lambda;
-            if (std::isfinite(b.T) && std::isfinite(y)) {
-                rada->append(static_cast<double>(b.T), static_cast<double>(y));
-            }
-        }
-        rada->setPointsVisible(true);
-        graf->addSeries(rada);
-        auto* osa = new QValueAxis;
-        osa->setTitleText(tblKrivka->horizontalHeaderItem(s)->text().section(QStringLiteral(" ("), 0, 0));
-        osa->setLabelFormat(QStringLiteral("%g"));
-        osa->setLinePenColor(rada->color());
-        graf->addAxis(osa, s == 1 ? Qt::AlignLeft : Qt::AlignRight);
-        rada->attachAxis(osaT);
-        rada->attachAxis(osa);
-    }
-    QFont pismo = graf->font();
-    pismo.setPointSizeF(std::min(pismo.pointSizeF(), 8.0));
-    for (QAbstractAxis* osa : graf->axes()) {
-        osa->setLabelsFont(pismo);
-        osa->setTitleFont(pismo);
-    }
-    graf->legend()->setFont(pismo);
-    QChart* stary = grfKrivka->chart();
-    grfKrivka->setChart(graf);
-    delete stary;
-    nakreslena_ = krivka;
-}
-
-bool ZadaniMaterialu::ukazChybuKrivky() {
-    const std::optional<VlastnostiMaterialu>& v = formular_.uloha().Vlastnosti;
-    if (!v) {
-        return false;
-    }
-    const ZavadaKrivky z = ZkontrolujKrivku(*v);
-    if (z.vada == VadaKrivky::Zadna) {
-        return false;
-    }
-    const Jazyk j = jazyk_;
-    const auto bod = static_cast<std::size_t>(z.bod);
-    const int radek = bod < radkyBodu_.size() ? radkyBodu_[bod] : z.bod;
-    // The column's caption without the note that λ may be left out.
-    const QString sloupec = tblKrivka->horizontalHeaderItem(z.sloupec)->text().section(QStringLiteral(" ("), 0, 0);
-    const QString cislo = QString::number(radek + 1);
-    QString zprava;
-    switch (z.vada) {
-        case VadaKrivky::MaloBodu:
-            zprava = Text(id::TabulkaMaloBodu, j);
-            break;
-        case VadaKrivky::NekonecnaHodnota:
-            zprava = bunka(radek, z.sloupec).isEmpty()
-                         ? Text(id::BunkaChybi, j).arg(cislo, sloupec)
-                         : Text(id::BunkaNeniCislo, j).arg(cislo, sloupec, bunka(radek, z.sloupec));
-            break;
-        case VadaKrivky::NerostouciTeplota:
-            zprava = Text(id::BunkaNerostouci, j).arg(cislo, sloupec);
-            break;
-        case VadaKrivky::NekladnaHodnota: {
-            // A conductivity in some rows only, or one that is not positive.
-            const auto& b = v->Body;
-            const bool jenNekde = z.sloupec == 2 && (b.front().lambda == 0.0f || b[bod].lambda == 0.0f);
-            zprava = Text(jenNekde ? id::BunkaLambda : id::BunkaNekladna, j).arg(cislo, sloupec);
-            break;
-        }
-        case VadaKrivky::Zadna:
-            break;
-    }
-    dialogy_.zprava(Ikona::Vykricnik, TitulekZavady(j), zprava);
-    if (z.vada != VadaKrivky::MaloBodu) {
-        tblKrivka->setCurrentCell(radek, z.sloupec);
-    }
-    tblKrivka->setFocus(Qt::OtherFocusReason);
-    return true;
-}
-
-void ZadaniMaterialu::cmdUlozKrivkuClick() {
-    const Jazyk j = jazyk_;
-    const QString nazev = txtNazevKrivky->text().trimmed();
-    if (nazev.isEmpty()) {
-        dialogy_.zprava(Ikona::Vykricnik, TitulekZavady(j),
-                        Text(id::ChybiHodnota, j).arg(BezAkceleratoru(Text(id::NazevKrivky, j))));
-        txtNazevKrivky->setFocus(Qt::OtherFocusReason);
+void ZadaniMaterialu::cmdKrivkaMaterialuClick() {
+    const std::optional<VlastnostiMaterialu> krivka =
+        krivkaMaterialu(formular_.text(Velicina::NazevMaterialu).toStdString());
+    if (!krivka) {
         return;
     }
-    if (ukazChybuKrivky() || !formular_.uloha().Vlastnosti) {
-        return;
+    int polozka = krivka->Nazev == kUhlikovaOcel ? kUhlikova : kNerezova;
+    if (!JeVestavena(*krivka)) {
+        polozka = cboVlastnosti->findText(QString::fromStdString(krivka->Nazev));
     }
-    const VlastnostiMaterialu krivka = *formular_.uloha().Vlastnosti;
-    Chyba popis;
-    UlozeniMaterialu vysledek = UlozKrivku(slozka_, krivka, false, &popis);
-    if (vysledek == UlozeniMaterialu::Existuje) {
-        if (!dialogy_.otazka(Text(id::Dotaz, j), Text(id::KrivkaJizExistuje, j).arg(nazev))) {
-            return;
-        }
-        vysledek = UlozKrivku(slozka_, krivka, true, &popis);
-    }
-    if (vysledek == UlozeniMaterialu::Chyba) {
-        Ohlas(dialogy_, popis);
-        return;
-    }
-    dialogy_.zprava(Ikona::Informace, Text(id::DoplneniDatabaze, j),
-                    Text(id::KrivkaUlozena, j).arg(nazev, SouborVlastnosti()));
-    // The list offers the curves as the file holds them now.
-    const DatabazeMaterialu znovu = zorvet::NactiMaterialy(slozka_, j);
-    databaze_.Krivky = znovu.Krivky;
-    databaze_.Vodivosti = znovu.Vodivosti;
-    naplnVlastnosti();
+    cboVlastnosti->setCurrentIndex(polozka);
+    cboVlastnosti->setFocus(Qt::OtherFocusReason);
 }
+
+bool ZadaniMaterialu::ukazChybuKrivky() { return fraKrivka->ukazChybu(); }
 
 }  // namespace zorvet

@@ -1,11 +1,14 @@
 // The material tab of the problem dialog: the material list from the data folder's
 // Material.lst (picking one fills the density, the heat capacity and the conductivity),
 // saving a material, the property model (a constant specific heat, a built-in steel or a
-// user's curve, which MaterialProperties.txt keeps by name), the emissivity with its help
-// table, the reduction factor of the surface and the thermal conductivity.
+// user's curve, which MaterialProperties.txt keeps by name, edited in
+// ui/problem_dialog/krivka_vlastnosti.h), the emissivity with its help table, the reduction
+// factor of the surface and the thermal conductivity.
 //
-// A user's curve is a table of points, typed or pasted from a spreadsheet (tab-, semicolon- or
-// comma-separated lines), drawn beside it as c(T) and λ(T), and saved under its name.
+// A material of the database that has a property curve of its own (a saved curve of its
+// name, or a grade that a built-in curve describes) offers it beside the property model; the
+// problem keeps the model chosen until the user takes it. A built-in curve brings its density;
+// going back to a constant specific heat or a user's curve restores the material's own.
 #pragma once
 
 #include <QString>
@@ -14,15 +17,13 @@
 
 #include "model/material.h"
 #include "ui/common/dialogy.h"
+#include "ui/problem_dialog/krivka_vlastnosti.h"
 #include "ui/problem_dialog/zalozka.h"
 
-class QChartView;
 class QComboBox;
-class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QTableWidget;
 class QTimer;
 
 namespace zorvet {
@@ -47,6 +48,11 @@ public:
     // table, and puts the focus in that cell; false when nothing is.
     bool ukazChybuKrivky();
 
+    // The curve of a material of the database: a saved curve of its name, else the built-in
+    // curve of its grade (an austenitic stainless steel, a structural carbon steel); none
+    // for another material.
+    std::optional<VlastnostiMaterialu> krivkaMaterialu(const std::string& nazev) const;
+
 signals:
     // The table of a user's curve came into sight or went.
     void tabulkaZmenena();
@@ -62,15 +68,9 @@ private:
 
     void naplnVlastnosti();
     void cboVlastnostiClick(int index);
-    void cmdUlozKrivkuClick();
-    // The table and the name into the form, as the user left them.
-    void tabulkaUpravena();
-    void vlozZeSchranky();
-    void smazBunky();
-    void ukazKrivku(const VlastnostiMaterialu& krivka);
-    VlastnostiMaterialu krivkaTabulky();
-    void nakresliKrivku(const VlastnostiMaterialu& krivka);
-    QString bunka(int radek, int sloupec) const;
+    void cmdKrivkaMaterialuClick();
+    // The density the material has without a built-in curve, back in its field.
+    void vratHustotu();
 
     Dialogy& dialogy_;
     QString slozka_;
@@ -94,16 +94,10 @@ private:
 
     QLabel* lblVlastnosti = nullptr;
     QComboBox* cboVlastnosti = nullptr;
+    QPushButton* cmdKrivkaMaterialu = nullptr;  // the material's own curve, when it has one
     QLabel* lblcKrivky = nullptr;  // where the heat capacity comes from while a curve gives it
-    QGroupBox* fraKrivka = nullptr;
-    QLabel* lblNazevKrivky = nullptr;
-    QLineEdit* txtNazevKrivky = nullptr;
-    QPushButton* cmdUlozKrivku = nullptr;
-    QTableWidget* tblKrivka = nullptr;
-    QChartView* grfKrivka = nullptr;
-    std::vector<int> radkyBodu_;                    // the table's row of each point of the curve
-    std::optional<VlastnostiMaterialu> zTabulky_;  // the curve the table shows
-    std::optional<VlastnostiMaterialu> nakreslena_;  // the curve the plot shows
+    EditorKrivky* fraKrivka = nullptr;
+    QString hustotaMaterialu_;  // the density shown before a built-in curve brought its own
 };
 
 }  // namespace zorvet

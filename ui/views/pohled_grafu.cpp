@@ -236,7 +236,9 @@ void PohledGrafu::TiskniGraf() {
         dialogy_.zprava(Ikona::Vykricnik, Text(id::ChybaSouboru, j),
                         *cesta + QLatin1Char('\n') + Text(zprava ? id::ZpravaNeulozena : id::GrafNeulozen, j) +
                             (duvod->isEmpty() ? QString() : QLatin1Char('\n') + *duvod));
+        return;
     }
+    dialogy_.zprava(Ikona::Informace, Text(id::TitulekTisku, j), Text(id::PdfUlozen, j).arg(*cesta));
 }
 
 void PohledGrafu::ExportujGraf() {
