@@ -296,7 +296,7 @@ VysledekPole Pole::spust() {
         if (konecVydrze >= 0) continue;
         bool vsechny = true;
         for (std::size_t p = 0; p < kusu_; ++p) {
-            if (dosazeno[p] < 0 && dosahl(jadro[p].back())) dosazeno[p] = k;
+            if (dosazeno[p] < 0 && dosahl(static_cast<double>(jadro[p].back()))) dosazeno[p] = k;
             vsechny = vsechny && dosazeno[p] >= 0;
         }
         if (vsechny) {
@@ -320,7 +320,7 @@ VysledekPole Pole::spust() {
         // fastest: reached first, and of those the farthest past it.
         std::size_t pomaly = 0, rychly = 0;
         const auto pres = [&](std::size_t p, long k) {
-            const double t = jadro[p][static_cast<std::size_t>(k)];
+            const double t = static_cast<double>(jadro[p][static_cast<std::size_t>(k)]);
             return ohrev ? t - z_.tk : z_.tk - t;
         };
         for (std::size_t p = 1; p < kusu_; ++p) {

@@ -461,7 +461,9 @@ private slots:
         cesky.chop(2);
         QList<QPointF> body;
         const std::pair<QString, int> logy[] = {{log.mid(1), 0}, {cesky, 1}, {log, 2}};
-        for (const auto& [obsah, krok] : logy) {
+        for (const auto& polozka : logy) {
+            const QString& obsah = polozka.first;
+            const int krok = polozka.second;  // a lambda takes no structured binding in every compiler
             o.okno.ZobrazGraf();
             o.okno.ZavriPohled();
             QFile f(o.slozka.filePath("log.csv"));
