@@ -97,8 +97,9 @@ Uloha Pripad(bool svazek) {
     return u;
 }
 
-void BM_Spocti_Pole_5x3(benchmark::State& state) {
-    const Uloha u = Pripad(false);
+// The whole case through the pipeline: the 5 x 3 array (0) or the 300 mm bundle (1).
+void BM_Spocti_Usporadani(benchmark::State& state) {
+    const Uloha u = Pripad(state.range(0) == 1);
     double cas = 0.0;
     for (auto _ : state) {
         const VysledekVypoctu r = Spocti(u);
@@ -107,19 +108,7 @@ void BM_Spocti_Pole_5x3(benchmark::State& state) {
     }
     state.counters["core_s"] = cas;
 }
-BENCHMARK(BM_Spocti_Pole_5x3)->Unit(benchmark::kMillisecond);
-
-void BM_Spocti_Svazek_300(benchmark::State& state) {
-    const Uloha u = Pripad(true);
-    double cas = 0.0;
-    for (auto _ : state) {
-        const VysledekVypoctu r = Spocti(u);
-        cas = r.vysledek && r.vysledek->Jadro ? r.vysledek->Jadro->cas : -1.0;
-        benchmark::DoNotOptimize(r.vysledek.get());
-    }
-    state.counters["core_s"] = cas;
-}
-BENCHMARK(BM_Spocti_Svazek_300)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Spocti_Usporadani)->ArgName("bundle")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 // A fit of a log of the free 100 mm bar's core, every 100 s: each trial marches the core to the
 // last logged time.
