@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "model/konstanty.h"
+#include "model/mocnina.h"
 #include "model/prubeh_pece.h"
 #include "model/vlastnosti.h"
 
@@ -59,6 +60,13 @@ public:
             pmax_ = static_cast<double>(u_.Prikon) / (1.0 + static_cast<double>(u_.Ztraty) / 100.0);
         }
         meniSePec_ = u_.Rizeny || moznosti_.pec || pmax_ > 0.0;
+        d_.A = static_cast<double>(u_.A);
+        d_.KoefK = static_cast<double>(u_.KoefK);
+        d_.dt = static_cast<double>(u_.CasKrok);
+        d_.mc = static_cast<double>(u_.m) * static_cast<double>(c_);
+        d_.pulK = d_.KoefK * 0.5;
+        d_.epsSigma = static_cast<double>(u_.Eps) * kSigma;
+        d_.konvekce = static_cast<double>(u_.Konvekce);
     }
 
     void spust() {
@@ -114,27 +122,39 @@ public:
     }
 
     int krok() const { return krok_; }
+    // The columns end with the last row the march came to.
+    void zkrat() {
+        for (std::vector<float>* s : {&v_.Cas, &v_.Odhad, &v_.Alfa, &v_.TeplotaVsazky, &s_.TeplotaPece}) {
+            s->resize(vyplneno_);
+        }
+    }
     float tpece() const { return tpece_; }
 
 private:
     static std::size_t r(int k) { return static_cast<std::size_t>(k); }
 
-    // The rows up to k exist: their times, and the furnace temperature the case sets.
+    // The rows up to k exist: their times, and the furnace temperature the case sets. The
+    // columns grow ahead of the march; their rows are filled as it comes to them.
     void zajisti(int k) {
-        const std::size_t n = v_.Cas.size();
-        if (r(k) < n) {
-            return;
+        if (r(k) >= vyplneno_) {
+            dopln(k);
         }
-        const std::size_t nove = std::max(r(k) + 1, 2 * n);
-        v_.Cas.resize(nove);
-        v_.Odhad.resize(nove);
-        v_.Alfa.resize(nove);
-        v_.TeplotaVsazky.resize(nove);
-        s_.TeplotaPece.resize(nove);
-        for (std::size_t i = n; i < nove; ++i) {
+    }
+
+    void dopln(int k) {
+        if (r(k) >= v_.Cas.size()) {
+            constexpr std::size_t kPrvnich = 128;
+            const std::size_t nove =
+                std::max(r(k) + 1, std::min(std::max(kPrvnich, 2 * v_.Cas.size()), r(kPocetRadku)));
+            for (std::vector<float>* s : {&v_.Cas, &v_.Odhad, &v_.Alfa, &v_.TeplotaVsazky, &s_.TeplotaPece}) {
+                s->resize(nove);
+            }
+        }
+        for (std::size_t i = vyplneno_; i <= r(k); ++i) {
             v_.Cas[i] = naSingle(static_cast<double>(i) * static_cast<double>(u_.CasKrok));
             s_.TeplotaPece[i] = nastavena(static_cast<long>(i));
         }
+        vyplneno_ = r(k) + 1;
     }
 
     // The furnace temperature the case sets for step k.
@@ -150,7 +170,7 @@ private:
 
     void nastavKelvin() {
         teplotaPeceK_ = naSingle(static_cast<double>(tpece_) + kKelvin);
-        zarenePece_ = std::pow(static_cast<double>(teplotaPeceK_) / 100.0, 4.0);
+        zarenePece_ = CtvrtaMocnina(static_cast<double>(teplotaPeceK_) / 100.0);
     }
 
     void nastavPec(int k) {
@@ -176,9 +196,9 @@ private:
             naSingle((static_cast<double>(v_.TeplotaVsazky[r(k - 1)]) + static_cast<double>(v_.TeplotaVsazky[r(k)])) / 2.0);
         const double tmK = static_cast<double>(tm) + kKelvin;
         const float rozdil = tpece_ - tm;  // taken in single precision
-        const double zareni = zarenePece_ - std::pow(tmK / 100.0, 4.0);
+        const double zareni = zarenePece_ - CtvrtaMocnina(tmK / 100.0);
         const double alfa =
-            static_cast<double>(u_.Konvekce) + vydel((static_cast<double>(u_.Eps) * kSigma) * zareni, static_cast<double>(rozdil));
+            d_.konvekce + vydel(d_.epsSigma * zareni, static_cast<double>(rozdil));
         v_.Alfa[r(k)] = naSingle(alfa);
     }
 
@@ -188,14 +208,9 @@ private:
             return;
         }
         const double alfa = static_cast<double>(v_.Alfa[r(k)]);
-        const double dt = static_cast<double>(u_.CasKrok);
         const double t0 = static_cast<double>(v_.TeplotaVsazky[r(k - 1)]);
-        const double mc = static_cast<double>(u_.m) * static_cast<double>(c_);
-        const double citatel =
-            alfa * 0.5 * static_cast<double>(u_.A) * static_cast<double>(u_.KoefK) * dt *
-                (2.0 * static_cast<double>(tpece_) - t0) +
-            mc * t0;
-        const double jmenovatel = static_cast<double>(u_.KoefK) * 0.5 * alfa * static_cast<double>(u_.A) * dt + mc;
+        const double citatel = alfa * 0.5 * d_.A * d_.KoefK * d_.dt * (2.0 * static_cast<double>(tpece_) - t0) + d_.mc * t0;
+        const double jmenovatel = d_.pulK * alfa * d_.A * d_.dt + d_.mc;
         v_.TeplotaVsazky[r(k)] = naSingle(vydel(citatel, jmenovatel));
     }
 
@@ -247,12 +262,12 @@ private:
     // the furnace's own temperature, where it is too high, comes down to the root.
     double pecProPrikon(double tm, float vlastni) const {
         const double ak = static_cast<double>(u_.A) * static_cast<double>(u_.KoefK);
-        const double tmK = std::pow((tm + kKelvin) / 100.0, 4.0);
+        const double tmK = CtvrtaMocnina((tm + kKelvin) / 100.0);
         const double es = static_cast<double>(u_.Eps) * kSigma;
         const double hc = static_cast<double>(u_.Konvekce);
         double tf = static_cast<double>(vlastni);
         for (int i = 0; i < 100; ++i) {
-            const double q = ak * (hc * (tf - tm) + es * (std::pow((tf + kKelvin) / 100.0, 4.0) - tmK)) - pmax_;
+            const double q = ak * (hc * (tf - tm) + es * (CtvrtaMocnina((tf + kKelvin) / 100.0) - tmK)) - pmax_;
             const double dq = ak * (hc + es * 0.04 * std::pow((tf + kKelvin) / 100.0, 3.0));
             const double dalsi = tf - vydel(q, dq);
             if (std::fabs(dalsi - tf) <= 1e-9 * (std::fabs(tf) + kKelvin)) {
@@ -347,6 +362,12 @@ private:
     double pmax_ = 0.0;                     // W the installed power gives the charge; 0 for unlimited
     bool meniSePec_ = false;                // the furnace temperature may change from step to step
     float c_ = u_.c;                        // J/kg/K of the documented march
+    // The case's values the steps take, widened once; the products are the ones the steps form
+    // first, so each step computes as it always did.
+    struct {
+        double A, KoefK, dt, mc, pulK, epsSigma, konvekce;
+    } d_{};
+    std::size_t vyplneno_ = 0;              // the rows filled so far
 };
 
 }  // namespace
@@ -355,6 +376,7 @@ VysledekVypoctu Pochod(Vysledek& v, const MoznostiBehu& moznosti) {
     Beh beh(v, moznosti);
     try {
         beh.spust();
+        beh.zkrat();
     } catch (const Selhani& s) {
         VysledekVypoctu selhani;
         selhani.konec = s.konec;

@@ -1,5 +1,7 @@
 #include "model/pole.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 
@@ -227,12 +229,24 @@ std::optional<Zavada> zkontrolujKrivku(const Uloha& u) {
 std::span<const PopisPole> PoleUlohy() { return kPole; }
 
 const PopisPole& Pole(Velicina velicina) {
-    for (const PopisPole& p : kPole) {
-        if (p.velicina == velicina) {
-            return p;
+    // Every computation asks for its fields by name: the rows by Velicina, found once.
+    constexpr std::size_t kVelicin = [] {
+        std::size_t n = 0;
+        for (const PopisPole& p : kPole) {
+            n = std::max(n, static_cast<std::size_t>(p.velicina) + 1);
         }
-    }
-    return kPole[0];  // every Velicina has its row
+        return n;
+    }();
+    static const std::array<const PopisPole*, kVelicin> radky = [] {
+        std::array<const PopisPole*, kVelicin> r{};
+        r.fill(&kPole[0]);  // every Velicina has its row
+        for (const PopisPole& p : kPole) {
+            r[static_cast<std::size_t>(p.velicina)] = &p;
+        }
+        return r;
+    }();
+    const auto i = static_cast<std::size_t>(velicina);
+    return i < kVelicin ? *radky[i] : kPole[0];
 }
 
 const PopisPole* PoleNazvu(std::string_view nazev) {

@@ -9,6 +9,7 @@
 
 #include "model/geometrie.h"
 #include "model/jadro.h"
+#include "model/mocnina.h"
 #include "model/pochod.h"
 #include "model/pole.h"
 #include "model/vykon.h"
@@ -135,6 +136,29 @@ TEST(Vypocet, RandomProblemsAgreeBitForBitWithTheDocumentedRules) {
         EXPECT_EQ(v.vysledek->Uloha.Tk, u.Tk);
     }
     EXPECT_GT(uspechu, 200);
+}
+
+// The march's fourth power is pow's, bit for bit, by either way of forming it: at the edges of
+// its fast range, at powers of two and next to them, and across the temperatures of a furnace.
+TEST(CtvrtaMocnina, IsPowsOwnValue) {
+    std::vector<double> x{0.0, -0.0, 1.0, 2.0, 0.5, -3.0, 0x1p-120, 0x1p120, 0x1p-121, 0x1p121, 1e-300, 1e300,
+                          std::numeric_limits<double>::infinity(), std::numeric_limits<double>::quiet_NaN(),
+                          std::numeric_limits<double>::denorm_min()};
+    for (double d = 0x1p-3; d < 0x1p10; d *= 2.0) {
+        x.insert(x.end(), {d, std::nextafter(d, 0.0), std::nextafter(d, 1e9), std::sqrt(d), std::sqrt(std::sqrt(d))});
+    }
+    std::mt19937_64 g(4);
+    std::uniform_real_distribution<double> kelvin(0.0, 40.0);  // (T + 273.15) / 100 up to 3700 °C
+    for (int i = 0; i < 400000; ++i) {
+        x.push_back(kelvin(g));
+        x.push_back(std::bit_cast<double>(g()));
+    }
+    for (const bool fma : {false, detail::kMaFma}) {
+        for (const double v : x) {
+            ASSERT_EQ(std::bit_cast<std::uint64_t>(detail::Ctvrta(v, fma)), std::bit_cast<std::uint64_t>(std::pow(v, 4.0)))
+                << std::hexfloat << v << " fma " << fma;
+        }
+    }
 }
 
 TEST(Vypocet, WorkedExamplesEndWhereTheyAlwaysDid) {
