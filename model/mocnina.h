@@ -41,19 +41,10 @@ inline DvojiceDoubles CtvrtaDekker(double ax) {
     return {hi, e2 + 2.0 * p * e1};
 }
 
-// The same by fused multiply-adds, where the processor has them (model/mocnina.cpp).
-DvojiceDoubles CtvrtaFma(double ax);
-extern const bool kMaFma;
-
-// By fused multiply-adds or by Dekker's products: both give pow's own value.
-inline double Ctvrta(double x, bool fma) {
-    const double ax = std::fabs(x);
-    if (!(ax > 0x1p-120 && ax < 0x1p120)) {
-        return std::pow(x, 4.0);  // zero, far from 1, infinite or NaN
-    }
-    const auto [hi, lo] = fma ? CtvrtaFma(ax) : CtvrtaDekker(ax);
-    const double r = hi + lo;
-    const double zbytek = lo - (r - hi);  // (hi + lo) − r, exact as |lo| ≤ |hi|
+// The nearest double to hi + lo = x⁴ when pow can return nothing else, else pow's.
+inline double Nejblizsi(double x, DvojiceDoubles x4) {
+    const double r = x4.hi + x4.lo;
+    const double zbytek = x4.lo - (r - x4.hi);  // (hi + lo) − r, exact as |lo| ≤ |hi|
     const auto bity = std::bit_cast<std::uint64_t>(r);
     const double ulp = std::bit_cast<double>(bity & 0x7FF0000000000000ULL) * 0x1p-52;
     // Below a power of two the doubles are twice as dense: there ask pow.
@@ -63,6 +54,22 @@ inline double Ctvrta(double x, bool fma) {
     }
     return std::pow(x, 4.0);
 }
+
+// Zero, far from 1, infinite or NaN: pow itself.
+inline bool MimoRozsah(double ax) { return !(ax > 0x1p-120 && ax < 0x1p120); }
+
+inline double CtvrtaDekkerem(double x) {
+    const double ax = std::fabs(x);
+    return MimoRozsah(ax) ? std::pow(x, 4.0) : Nejblizsi(x, CtvrtaDekker(ax));
+}
+
+// The same by fused multiply-adds, built for and called only on the processors that have them
+// (model/mocnina.cpp).
+double CtvrtaFma(double x);
+extern const bool kMaFma;
+
+// By fused multiply-adds or by Dekker's products: both give pow's own value.
+inline double Ctvrta(double x, bool fma) { return fma ? CtvrtaFma(x) : CtvrtaDekkerem(x); }
 
 }  // namespace detail
 

@@ -125,7 +125,7 @@ public:
     // The columns end with the last row the march came to.
     void zkrat() {
         for (std::vector<float>* s : {&v_.Cas, &v_.Odhad, &v_.Alfa, &v_.TeplotaVsazky, &s_.TeplotaPece}) {
-            s->resize(vyplneno_);
+            s->resize(dosazeno_);
         }
     }
     float tpece() const { return tpece_; }
@@ -136,12 +136,18 @@ private:
     // The rows up to k exist: their times, and the furnace temperature the case sets. The
     // columns grow ahead of the march; their rows are filled as it comes to them.
     void zajisti(int k) {
-        if (r(k) >= vyplneno_) {
-            dopln(k);
+        if (r(k) >= dosazeno_) {
+            dosahni(k);
         }
     }
 
-    void dopln(int k) {
+    void dosahni(int k) {
+        dosazeno_ = r(k) + 1;
+        if (dosazeno_ <= vyplneno_) {
+            return;
+        }
+        // Filled some rows ahead at a time; the columns end at the last row reached (zkrat).
+        constexpr std::size_t kNaJednou = 32;
         if (r(k) >= v_.Cas.size()) {
             constexpr std::size_t kPrvnich = 128;
             const std::size_t nove =
@@ -150,11 +156,20 @@ private:
                 s->resize(nove);
             }
         }
-        for (std::size_t i = vyplneno_; i <= r(k); ++i) {
-            v_.Cas[i] = naSingle(static_cast<double>(i) * static_cast<double>(u_.CasKrok));
-            s_.TeplotaPece[i] = nastavena(static_cast<long>(i));
+        const std::size_t konec = std::min(v_.Cas.size(), std::max(dosazeno_, vyplneno_ + kNaJednou));
+        const double dt = static_cast<double>(u_.CasKrok);
+        for (std::size_t i = vyplneno_; i < konec; ++i) {
+            v_.Cas[i] = naSingle(static_cast<double>(i) * dt);
         }
-        vyplneno_ = r(k) + 1;
+        if (stalaPec_) {
+            std::fill(s_.TeplotaPece.begin() + static_cast<std::ptrdiff_t>(vyplneno_),
+                      s_.TeplotaPece.begin() + static_cast<std::ptrdiff_t>(konec), u_.Tpece);
+        } else {
+            for (std::size_t i = vyplneno_; i < konec; ++i) {
+                s_.TeplotaPece[i] = nastavena(static_cast<long>(i));
+            }
+        }
+        vyplneno_ = konec;
     }
 
     // The furnace temperature the case sets for step k.
@@ -368,6 +383,8 @@ private:
         double A, KoefK, dt, mc, pulK, epsSigma, konvekce;
     } d_{};
     std::size_t vyplneno_ = 0;              // the rows filled so far
+    std::size_t dosazeno_ = 0;              // the rows the march has come to
+    bool stalaPec_ = !u_.Rizeny && !moznosti_.pec;  // the furnace the case sets is Tpece throughout
 };
 
 }  // namespace
