@@ -142,12 +142,8 @@ private:
     }
 
     void dosahni(int k) {
+        const std::size_t od = dosazeno_;
         dosazeno_ = r(k) + 1;
-        if (dosazeno_ <= vyplneno_) {
-            return;
-        }
-        // Filled some rows ahead at a time; the columns end at the last row reached (zkrat).
-        constexpr std::size_t kNaJednou = 32;
         if (r(k) >= v_.Cas.size()) {
             constexpr std::size_t kPrvnich = 128;
             const std::size_t nove =
@@ -156,20 +152,10 @@ private:
                 s->resize(nove);
             }
         }
-        const std::size_t konec = std::min(v_.Cas.size(), std::max(dosazeno_, vyplneno_ + kNaJednou));
-        const double dt = static_cast<double>(u_.CasKrok);
-        for (std::size_t i = vyplneno_; i < konec; ++i) {
-            v_.Cas[i] = naSingle(static_cast<double>(i) * dt);
+        for (std::size_t i = od; i < dosazeno_; ++i) {
+            v_.Cas[i] = naSingle(static_cast<double>(i) * static_cast<double>(u_.CasKrok));
+            s_.TeplotaPece[i] = stalaPec_ ? u_.Tpece : nastavena(static_cast<long>(i));
         }
-        if (stalaPec_) {
-            std::fill(s_.TeplotaPece.begin() + static_cast<std::ptrdiff_t>(vyplneno_),
-                      s_.TeplotaPece.begin() + static_cast<std::ptrdiff_t>(konec), u_.Tpece);
-        } else {
-            for (std::size_t i = vyplneno_; i < konec; ++i) {
-                s_.TeplotaPece[i] = nastavena(static_cast<long>(i));
-            }
-        }
-        vyplneno_ = konec;
     }
 
     // The furnace temperature the case sets for step k.
@@ -382,8 +368,7 @@ private:
     struct {
         double A, KoefK, dt, mc, pulK, epsSigma, konvekce;
     } d_{};
-    std::size_t vyplneno_ = 0;              // the rows filled so far
-    std::size_t dosazeno_ = 0;              // the rows the march has come to
+    std::size_t dosazeno_ = 0;              // the rows the march has come to and filled
     bool stalaPec_ = !u_.Rizeny && !moznosti_.pec;  // the furnace the case sets is Tpece throughout
 };
 

@@ -7,38 +7,59 @@
 #include <mutex>
 #include <thread>
 
+#include "model/pochod_ctyri.h"
+
 namespace zorvet {
 
 namespace {
 
-BodRozmitani spoctiBod(const Uloha& zaklad, std::span<const OsaRozmitani> osy, std::size_t i) {
-    BodRozmitani bod;
-    const Uloha u = UlohaBodu(zaklad, osy, i);
-    std::size_t zbytek = i;
-    for (std::size_t a = osy.size(); a-- > 0;) {
-        bod.hodnoty[a] = osy[a].hodnoty[zbytek % osy[a].hodnoty.size()];
-        zbytek /= osy[a].hodnoty.size();
-    }
-    // A swept value is a typed one: an installed power of 0 is refused, not taken for none.
-    for (std::size_t a = 0; a < osy.size(); ++a) {
-        if (const std::optional<Vada> vada = ZkontrolujZadanou(*osy[a].pole, bod.hodnoty[a], u)) {
-            bod.vypocet.konec = KonecVypoctu::Odmitnuto;
-            bod.vypocet.zavada = Zavada{osy[a].pole->velicina, *vada, 0, {}};
-            return bod;
+// Points od..od+n-1 of the sweep, computed together (four at a time where the lanes take them).
+std::vector<BodRozmitani> spoctiBody(const Uloha& zaklad, std::span<const OsaRozmitani> osy, std::size_t od,
+                                     std::size_t n) {
+    std::vector<BodRozmitani> body(n);
+    std::vector<Uloha> ulohy;
+    std::vector<std::size_t> pocitane;
+    for (std::size_t j = 0; j < n; ++j) {
+        BodRozmitani& bod = body[j];
+        Uloha u = UlohaBodu(zaklad, osy, od + j);
+        std::size_t zbytek = od + j;
+        for (std::size_t a = osy.size(); a-- > 0;) {
+            bod.hodnoty[a] = osy[a].hodnoty[zbytek % osy[a].hodnoty.size()];
+            zbytek /= osy[a].hodnoty.size();
+        }
+        // A swept value is a typed one: an installed power of 0 is refused, not taken for none.
+        bool odmitnut = false;
+        for (std::size_t a = 0; a < osy.size() && !odmitnut; ++a) {
+            if (const std::optional<Vada> vada = ZkontrolujZadanou(*osy[a].pole, bod.hodnoty[a], u)) {
+                bod.vypocet.konec = KonecVypoctu::Odmitnuto;
+                bod.vypocet.zavada = Zavada{osy[a].pole->velicina, *vada, 0, {}};
+                odmitnut = true;
+            }
+        }
+        if (!odmitnut) {
+            ulohy.push_back(std::move(u));
+            pocitane.push_back(j);
         }
     }
-    bod.vypocet = Spocti(u);
-    if (const std::shared_ptr<Vysledek>& v = bod.vypocet.vysledek) {
-        bod.spocten = true;
-        bod.cas = v->casOhrevu();
-        if (v->Jadro && v->Jadro->konec == KonecJadra::Dosazeno) {
-            bod.casJadra = v->Jadro->cas;
+    std::vector<VysledekVypoctu> vysledky = SpoctiVice(ulohy);
+    for (std::size_t q = 0; q < pocitane.size(); ++q) {
+        BodRozmitani& bod = body[pocitane[q]];
+        bod.vypocet = std::move(vysledky[q]);
+        if (const std::shared_ptr<Vysledek>& v = bod.vypocet.vysledek) {
+            bod.spocten = true;
+            bod.cas = v->casOhrevu();
+            if (v->Jadro && v->Jadro->konec == KonecJadra::Dosazeno) {
+                bod.casJadra = v->Jadro->cas;
+            }
+            bod.vykon = VykonASpotreba(*v);
         }
-        bod.vykon = VykonASpotreba(*v);
+        bod.vypocet.vysledek.reset();
     }
-    bod.vypocet.vysledek.reset();
-    return bod;
+    return body;
 }
+
+// Points are taken this many at a time: one to a lane.
+constexpr std::size_t kNaJednou = kPruhu;
 
 }  // namespace
 
@@ -84,9 +105,12 @@ void Rozmitej(const Uloha& zaklad, std::span<const OsaRozmitani> osy,
     }
     vlaken = static_cast<unsigned>(std::min<std::size_t>(vlaken, std::max<std::size_t>(n, 1)));
     if (vlaken <= 1) {
-        for (std::size_t i = 0; i < n; ++i) {
-            if (!zapis(i, spoctiBod(zaklad, osy, i))) {
-                return;
+        for (std::size_t i = 0; i < n; i += kNaJednou) {
+            const std::vector<BodRozmitani> body = spoctiBody(zaklad, osy, i, std::min(kNaJednou, n - i));
+            for (std::size_t j = 0; j < body.size(); ++j) {
+                if (!zapis(i + j, body[j])) {
+                    return;
+                }
             }
         }
         return;
@@ -101,21 +125,24 @@ void Rozmitej(const Uloha& zaklad, std::span<const OsaRozmitani> osy,
     bool konec = false;
     const auto pracuj = [&] {
         for (;;) {
-            const std::size_t i = dalsi.fetch_add(1);
+            const std::size_t i = dalsi.fetch_add(kNaJednou);
             if (i >= n) {
                 return;
             }
+            const std::size_t pocet = std::min(kNaJednou, n - i);
             {
                 std::unique_lock z(zamek);
-                volno.wait(z, [&] { return konec || i < predano + okno; });
+                volno.wait(z, [&] { return konec || i + pocet <= predano + okno; });
                 if (konec) {
                     return;
                 }
             }
-            BodRozmitani bod = spoctiBod(zaklad, osy, i);
+            std::vector<BodRozmitani> body = spoctiBody(zaklad, osy, i, pocet);
             {
                 const std::lock_guard z(zamek);
-                kruh[i % okno] = std::move(bod);
+                for (std::size_t j = 0; j < pocet; ++j) {
+                    kruh[(i + j) % okno] = std::move(body[j]);
+                }
             }
             hotovo.notify_one();
         }

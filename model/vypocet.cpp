@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <cmath>
+#include <variant>
 
 #include "model/geometrie.h"
 #include "model/jadro.h"
 #include "model/konstanty.h"
 #include "model/pochod.h"
+#include "model/pochod_ctyri.h"
 #include "model/prubeh_pece.h"
 #include "model/usporadani.h"
 #include "model/vlastnosti.h"
@@ -74,18 +76,11 @@ PrijatyPripad PrijmiPripad(const Uloha& u, Pravidlo pravidlo) {
     return p;
 }
 
-VysledekVypoctu Spocti(const Uloha& u, const MoznostiBehu& moznosti) {
-    PrijatyPripad prijaty = PrijmiPripad(u, moznosti.doCasu > 0.0 ? Pravidlo::DoCasu : Pravidlo::Ok);
-    if (prijaty.zavada) {
-        VysledekVypoctu odmitnuti;
-        odmitnuti.konec = KonecVypoctu::Odmitnuto;
-        odmitnuti.zavada = prijaty.zavada;
-        return odmitnuti;
-    }
-    auto vysledek = std::make_shared<Vysledek>();
-    vysledek->Uloha = std::move(prijaty.pripad);
+namespace {
+
+// What follows the march of an accepted case: the advice on a step too long, the core, the soak.
+VysledekVypoctu Dokonci(std::shared_ptr<Vysledek> vysledek, VysledekVypoctu r, const MoznostiBehu& moznosti) {
     const Uloha& pripad = vysledek->Uloha;
-    VysledekVypoctu r = Pochod(*vysledek, moznosti);
     if (r.konec == KonecVypoctu::Prekmit && moznosti.radaKroku) {
         r.nejdelsiKrok = overenyKrok(pripad, moznosti);
         r.malaVsazka = r.nejdelsiKrok > 0.0 && r.nejdelsiKrok < 1.0;
@@ -110,6 +105,81 @@ VysledekVypoctu Spocti(const Uloha& u, const MoznostiBehu& moznosti) {
     r.radek = vysledek->PocetKroku;
     r.vysledek = std::move(vysledek);
     return r;
+}
+
+// The accepted case into a result of its own, or the refusal.
+std::variant<std::shared_ptr<Vysledek>, VysledekVypoctu> Prijmi(const Uloha& u, const MoznostiBehu& moznosti) {
+    PrijatyPripad prijaty = PrijmiPripad(u, moznosti.doCasu > 0.0 ? Pravidlo::DoCasu : Pravidlo::Ok);
+    if (prijaty.zavada) {
+        VysledekVypoctu odmitnuti;
+        odmitnuti.konec = KonecVypoctu::Odmitnuto;
+        odmitnuti.zavada = prijaty.zavada;
+        return odmitnuti;
+    }
+    auto vysledek = std::make_shared<Vysledek>();
+    vysledek->Uloha = std::move(prijaty.pripad);
+    return vysledek;
+}
+
+}  // namespace
+
+VysledekVypoctu Spocti(const Uloha& u, const MoznostiBehu& moznosti) {
+    auto prijaty = Prijmi(u, moznosti);
+    if (auto* odmitnuti = std::get_if<VysledekVypoctu>(&prijaty)) {
+        return std::move(*odmitnuti);
+    }
+    std::shared_ptr<Vysledek> vysledek = std::get<std::shared_ptr<Vysledek>>(std::move(prijaty));
+    VysledekVypoctu r = Pochod(*vysledek, moznosti);
+    return Dokonci(std::move(vysledek), std::move(r), moznosti);
+}
+
+std::vector<VysledekVypoctu> SpoctiVice(std::span<const Uloha> ulohy) {
+    const MoznostiBehu moznosti;
+    std::vector<VysledekVypoctu> vysledky(ulohy.size());
+    std::array<std::shared_ptr<Vysledek>, kPruhu> pruhy{};
+    std::array<std::size_t, kPruhu> kde{};
+    std::size_t obsazeno = 0;
+    // The lanes marched; a lane that met anything else is marched alone, which tells what.
+    const auto spoctiPruhy = [&] {
+        std::array<Vysledek*, kPruhu> v{};
+        for (std::size_t i = 0; i < obsazeno; ++i) {
+            v[i] = pruhy[i].get();
+        }
+        const std::array<bool, kPruhu> hotovo = PochodCtyr(v);
+        for (std::size_t i = 0; i < obsazeno; ++i) {
+            VysledekVypoctu r;
+            if (!hotovo[i]) {
+                auto znovu = std::make_shared<Vysledek>();
+                znovu->Uloha = std::move(pruhy[i]->Uloha);
+                pruhy[i] = std::move(znovu);
+                r = Pochod(*pruhy[i], moznosti);
+            }
+            vysledky[kde[i]] = Dokonci(std::move(pruhy[i]), std::move(r), moznosti);
+        }
+        obsazeno = 0;
+    };
+    for (std::size_t j = 0; j < ulohy.size(); ++j) {
+        auto prijaty = Prijmi(ulohy[j], moznosti);
+        if (auto* odmitnuti = std::get_if<VysledekVypoctu>(&prijaty)) {
+            vysledky[j] = std::move(*odmitnuti);
+            continue;
+        }
+        std::shared_ptr<Vysledek> vysledek = std::get<std::shared_ptr<Vysledek>>(std::move(prijaty));
+        if (!DoPruhu(vysledek->Uloha, moznosti)) {
+            VysledekVypoctu r = Pochod(*vysledek, moznosti);
+            vysledky[j] = Dokonci(std::move(vysledek), std::move(r), moznosti);
+            continue;
+        }
+        pruhy[obsazeno] = std::move(vysledek);
+        kde[obsazeno++] = j;
+        if (obsazeno == kPruhu) {
+            spoctiPruhy();
+        }
+    }
+    if (obsazeno > 0) {
+        spoctiPruhy();
+    }
+    return vysledky;
 }
 
 }  // namespace zorvet

@@ -14,6 +14,8 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <span>
+#include <vector>
 #include <string>
 
 #include "model/pole.h"
@@ -77,5 +79,9 @@ PrijatyPripad PrijmiPripad(const Uloha& u, Pravidlo pravidlo = Pravidlo::Ok);
 
 // Computes a case.
 VysledekVypoctu Spocti(const Uloha& u, const MoznostiBehu& moznosti = {});
+
+// Computes several cases, each exactly as Spocti computes it, four at a time where the processor
+// and the case allow (model/pochod_ctyri.h).
+std::vector<VysledekVypoctu> SpoctiVice(std::span<const Uloha> ulohy);
 
 }  // namespace zorvet

@@ -1,0 +1,26 @@
+// Four cases marched at once, one to each lane of the processor's vectors, every row exactly as
+// the march of one case (model/pochod.h) computes it: the same operations in the same order on
+// the same singles and doubles, lane by lane. A sweep or a goal seek computes its points four at
+// a time this way. Only the pipeline (model/vypocet.h) calls it.
+#pragma once
+
+#include <array>
+#include <cstddef>
+
+#include "model/vypocet.h"
+
+namespace zorvet {
+
+inline constexpr std::size_t kPruhu = 4;
+
+// The case can take a lane: a furnace held at Tpece, one specific heat, no installed power, a
+// march to Tk; and the processor has the vector instructions (AVX2 and FMA) the lanes use.
+bool DoPruhu(const Uloha& u, const MoznostiBehu& moznosti);
+
+// Marches the accepted cases of v (null for an empty lane) that DoPruhu admits. A lane that
+// reaches Tk holds its rows and PocetKroku as Pochod leaves them, and its entry is true; a lane
+// that meets anything else (a failure of any kind, the end of the table) is false, and its
+// Vysledek, left as it was given, is for Pochod to march and tell.
+std::array<bool, kPruhu> PochodCtyr(const std::array<Vysledek*, kPruhu>& v);
+
+}  // namespace zorvet
