@@ -145,7 +145,7 @@ private:
         const std::size_t od = dosazeno_;
         dosazeno_ = r(k) + 1;
         if (r(k) >= v_.Cas.size()) {
-            constexpr std::size_t kPrvnich = 128;
+            constexpr std::size_t kPrvnich = 64;
             const std::size_t nove =
                 std::max(r(k) + 1, std::min(std::max(kPrvnich, 2 * v_.Cas.size()), r(kPocetRadku)));
             for (std::vector<float>* s : {&v_.Cas, &v_.Odhad, &v_.Alfa, &v_.TeplotaVsazky, &s_.TeplotaPece}) {
@@ -306,7 +306,7 @@ private:
         s_.OmezenoDo = v_.Cas[r(k)];
     }
 
-    void vyresKrok(int k) {
+    [[gnu::always_inline]] void vyresKrok(int k) {
         v_.TeplotaVsazky[r(k)] = v_.Odhad[r(k)];
         for (int iterace = 0;; ++iterace) {
             if (iterace == kMaxIteraci) {

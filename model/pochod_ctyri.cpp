@@ -51,7 +51,6 @@ inline F4 uzky(D4 d) { return __builtin_convertvector(d, F4); }
 inline M4 maska(N4 n) { return __builtin_convertvector(n, M4); }
 inline D4 vsude(double x) { return D4{x, x, x, x}; }
 inline F4 vsudeF(float x) { return F4{x, x, x, x}; }
-inline D4 vyber(M4 m, D4 a, D4 b) { return reinterpret_cast<D4>((reinterpret_cast<M4>(a) & m) | (reinterpret_cast<M4>(b) & ~m)); }
 inline F4 vyberF(M4 m, F4 a, F4 b) {
     const N4 n = __builtin_convertvector(m, N4);
     return reinterpret_cast<F4>((reinterpret_cast<N4>(a) & n) | (reinterpret_cast<N4>(b) & ~n));
