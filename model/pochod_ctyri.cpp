@@ -99,10 +99,98 @@ struct Pruhy {
     F4 tpece, tolerance, tk, tv;
 };
 
+// One step of the lanes of jde as Pochod solves it, by fixed-point iteration from the start
+// values in t: t0 the temperatures of the row before; out the step's temperatures, the
+// last-but-one iterate and the coefficient of the last iteration, and the lanes that met
+// anything but the plain march (a value beyond a single, a division by zero, an iteration that
+// does not settle, a step that carries the charge past the furnace).
+M4 krokPruhu(const Pruhy& c, F4 t0, F4& t, F4& odhad, F4& alfa, M4 jde) {
+    const D4 t0d = siroky(t0);
+    M4 vadne{};
+    M4 iteruje = jde;
+    for (int iterace = 0; nektery(iteruje); ++iterace) {
+        if (iterace == kMaxIteraci) {
+            vadne |= iteruje;
+            break;
+        }
+        const F4 x = t;
+        const D4 soucet = (t0d + siroky(t)) * vsude(0.5);  // as / 2, exactly
+        M4 vada = neniSingle(soucet);
+        const F4 tm = uzky(soucet);
+        const D4 tmK = siroky(tm) + vsude(kKelvin);
+        const F4 rozdil = c.tpece - tm;  // taken in single precision
+        const D4 zareni = c.zarenePece - ctvrta(tmK / vsude(100.0));
+        const D4 rozdilD = siroky(rozdil);
+        vada |= rozdilD == vsude(0.0);
+        const D4 a = c.konvekce + (c.epsSigma * zareni) / rozdilD;
+        vada |= neniSingle(a);
+        const F4 af = uzky(a);
+        const D4 ad = siroky(af);
+        const D4 citatel = ad * vsude(0.5) * c.A * c.KoefK * c.dt * (vsude(2.0) * c.tpeceD - t0d) + c.mc * t0d;
+        const D4 jmenovatel = c.pulK * ad * c.A * c.dt + c.mc;
+        vada |= jmenovatel == vsude(0.0);
+        const D4 nova = citatel / jmenovatel;
+        vada |= neniSingle(nova);
+        vada &= iteruje;
+        vadne |= vada;
+        iteruje &= ~vada;
+        const F4 tn = uzky(nova);
+        odhad = vyberF(iteruje, x, odhad);
+        alfa = vyberF(iteruje, af, alfa);
+        t = vyberF(iteruje, tn, t);
+        const F4 d = x - tn;
+        const F4 absd = reinterpret_cast<F4>(reinterpret_cast<N4>(d) & N4{0x7FFFFFFF, 0x7FFFFFFF, 0x7FFFFFFF, 0x7FFFFFFF});
+        iteruje &= ~maska(absd < c.tolerance);
+    }
+    const D4 d0 = t0d - c.tpeceD, d1 = siroky(t) - c.tpeceD;
+    const D4 nula = vsude(0.0);
+    return (vadne | ((d0 < nula) & (d1 > nula)) | ((d0 > nula) & (d1 < nula))) & jde;
+}
+
+// The start value at time c2 on the line through (c0, t0) and (c1, t1), as Pochod extrapolates;
+// vada gains the lanes where a value is beyond a single or the times coincide.
+F4 primka(D4 c0, D4 c1, D4 c2, D4 t0, D4 t1, M4& vada) {
+    const D4 dc = c1 - c0;
+    vada |= dc == vsude(0.0);
+    const D4 s = (t1 - t0) / dc;
+    vada |= neniSingle(s);
+    const D4 smernice = siroky(uzky(s));
+    const D4 q = t0 - smernice * c0;
+    vada |= neniSingle(q);
+    const D4 o = smernice * c2 + siroky(uzky(q));
+    vada |= neniSingle(o);
+    return uzky(o);
+}
+
 // The march of four cases in lanes: the rows of all four in one table, a row a vector of four
 // singles, every operation of Pochod done on the four at once. A lane whose case meets anything
 // but the plain march (a value beyond a single, a division by zero, an overshoot, the end of the
 // table, an iteration that does not settle) leaves the lanes; Pochod tells what it met.
+// Lane i takes the values of case u as Pochod widens them; false for a case Pochod refuses to
+// start (a time step that is none, a furnace beyond a single).
+bool nastavPruh(Pruhy& c, int i, const Uloha& u) {
+    float ci = u.c;
+    if (u.Vlastnosti) {
+        ci = *Vlastnosti(*u.Vlastnosti).stalaC();
+    }
+    c.A[i] = static_cast<double>(u.A);
+    c.KoefK[i] = static_cast<double>(u.KoefK);
+    c.dt[i] = static_cast<double>(u.CasKrok);
+    c.mc[i] = static_cast<double>(u.m) * static_cast<double>(ci);
+    c.pulK[i] = c.KoefK[i] * 0.5;
+    c.epsSigma[i] = static_cast<double>(u.Eps) * kSigma;
+    c.konvekce[i] = static_cast<double>(u.Konvekce);
+    c.tpece[i] = u.Tpece;
+    c.tpeceD[i] = static_cast<double>(u.Tpece);
+    c.tv[i] = u.Tv;
+    c.tk[i] = u.Tk;
+    c.tolerance[i] = static_cast<float>(static_cast<double>(u.CasKrok) / 10.0);
+    const double tpK = static_cast<double>(u.Tpece) + kKelvin;
+    const bool single = !std::isnan(tpK) && std::fabs(tpK) <= static_cast<double>(std::numeric_limits<float>::max());
+    c.zarenePece[i] = CtvrtaMocnina(static_cast<double>(static_cast<float>(tpK)) / 100.0);
+    return single && u.CasKrok > 0.0f && !std::isinf(u.CasKrok);
+}
+
 // The lanes' rows, kept from one march to the next by the thread that marches.
 struct RadkyPruhu {
     std::vector<F4> odhad, alfa, t;
@@ -122,26 +210,7 @@ public:
         for (int i = 0; i < kN; ++i) {
             const Uloha& u = v_[static_cast<std::size_t>(i)] ? v_[static_cast<std::size_t>(i)]->Uloha : *vzor;
             platny_[i] = v_[static_cast<std::size_t>(i)] ? -1 : 0;
-            float c = u.c;
-            if (u.Vlastnosti) {
-                c = *Vlastnosti(*u.Vlastnosti).stalaC();
-            }
-            c_.A[i] = static_cast<double>(u.A);
-            c_.KoefK[i] = static_cast<double>(u.KoefK);
-            c_.dt[i] = static_cast<double>(u.CasKrok);
-            c_.mc[i] = static_cast<double>(u.m) * static_cast<double>(c);
-            c_.pulK[i] = c_.KoefK[i] * 0.5;
-            c_.epsSigma[i] = static_cast<double>(u.Eps) * kSigma;
-            c_.konvekce[i] = static_cast<double>(u.Konvekce);
-            c_.tpece[i] = u.Tpece;
-            c_.tpeceD[i] = static_cast<double>(u.Tpece);
-            c_.tv[i] = u.Tv;
-            c_.tk[i] = u.Tk;
-            c_.tolerance[i] = static_cast<float>(static_cast<double>(u.CasKrok) / 10.0);
-            const double tpK = static_cast<double>(u.Tpece) + kKelvin;
-            const bool single = !std::isnan(tpK) && std::fabs(tpK) <= static_cast<double>(std::numeric_limits<float>::max());
-            c_.zarenePece[i] = CtvrtaMocnina(static_cast<double>(static_cast<float>(tpK)) / 100.0);
-            if (!single || !(u.CasKrok > 0.0f) || std::isinf(u.CasKrok)) {
+            if (!nastavPruh(c_, i, u)) {
                 platny_[i] = 0;
             }
         }
@@ -228,73 +297,22 @@ private:
     // Step k of the lanes of jde, by fixed-point iteration from Odhad(k).
     void vyres(int k, M4& jde) {
         zajisti(k);
-        const F4 t0 = t_[r(k - 1)];
-        const D4 t0d = siroky(t0);
         F4 t = odhad_[r(k)];
         F4 odhad = t, alfa = alfa_[r(k)];
-        M4 iteruje = jde;
-        for (int iterace = 0; nektery(iteruje); ++iterace) {
-            if (iterace == kMaxIteraci) {
-                vyrad(iteruje, jde);
-                break;
-            }
-            const F4 x = t;
-            const D4 soucet = (t0d + siroky(t)) * vsude(0.5);  // as / 2, exactly
-            M4 vada = neniSingle(soucet);
-            const F4 tm = uzky(soucet);
-            const D4 tmK = siroky(tm) + vsude(kKelvin);
-            const F4 rozdil = c_.tpece - tm;  // taken in single precision
-            const D4 zareni = c_.zarenePece - ctvrta(tmK / vsude(100.0));
-            const D4 rozdilD = siroky(rozdil);
-            vada |= rozdilD == vsude(0.0);
-            const D4 a = c_.konvekce + (c_.epsSigma * zareni) / rozdilD;
-            vada |= neniSingle(a);
-            const F4 af = uzky(a);
-            const D4 ad = siroky(af);
-            const D4 citatel =
-                ad * vsude(0.5) * c_.A * c_.KoefK * c_.dt * (vsude(2.0) * c_.tpeceD - t0d) + c_.mc * t0d;
-            const D4 jmenovatel = c_.pulK * ad * c_.A * c_.dt + c_.mc;
-            vada |= jmenovatel == vsude(0.0);
-            const D4 nova = citatel / jmenovatel;
-            vada |= neniSingle(nova);
-            vada &= iteruje;
-            if (nektery(vada)) {
-                vyrad(vada, jde);
-                iteruje &= ~vada;
-            }
-            const F4 tn = uzky(nova);
-            odhad = vyberF(iteruje, x, odhad);
-            alfa = vyberF(iteruje, af, alfa);
-            t = vyberF(iteruje, tn, t);
-            const F4 d = x - tn;
-            const F4 absd = reinterpret_cast<F4>(reinterpret_cast<N4>(d) & N4{0x7FFFFFFF, 0x7FFFFFFF, 0x7FFFFFFF, 0x7FFFFFFF});
-            iteruje &= ~maska(absd < c_.tolerance);
-        }
+        vyrad(krokPruhu(c_, t_[r(k - 1)], t, odhad, alfa, jde), jde);
         odhad_[r(k)] = vyberF(jde, odhad, odhad_[r(k)]);
         alfa_[r(k)] = vyberF(jde, alfa, alfa_[r(k)]);
         t_[r(k)] = vyberF(jde, t, t_[r(k)]);
-        // A step that carries the charge past the furnace temperature is Pochod's to tell.
-        const D4 d0 = t0d - c_.tpeceD, d1 = siroky(t) - c_.tpeceD;
-        const D4 nula = vsude(0.0);
-        vyrad(((d0 < nula) & (d1 > nula)) | ((d0 > nula) & (d1 < nula)), jde);
     }
 
     // Start value of step k+1 of the lanes of jde on the line through steps k-1 and k.
     void extrapoluj(int k, M4& jde) {
         zajisti(k + 1);
         const D4 c0 = cas(k - 1, jde), c1 = cas(k, jde), c2 = cas(k + 1, jde);
-        const D4 t0 = siroky(t_[r(k - 1)]), t1 = siroky(t_[r(k)]);
-        const D4 dc = c1 - c0;
-        M4 vada = dc == vsude(0.0);
-        const D4 s = (t1 - t0) / dc;
-        vada |= neniSingle(s);
-        const D4 smernice = siroky(uzky(s));
-        const D4 q = t0 - smernice * c0;
-        vada |= neniSingle(q);
-        const D4 o = smernice * c2 + siroky(uzky(q));
-        vada |= neniSingle(o);
+        M4 vada{};
+        const F4 o = primka(c0, c1, c2, siroky(t_[r(k - 1)]), siroky(t_[r(k)]), vada);
         vyrad(vada & jde, jde);
-        odhad_[r(k + 1)] = vyberF(jde, uzky(o), odhad_[r(k + 1)]);
+        odhad_[r(k + 1)] = vyberF(jde, o, odhad_[r(k + 1)]);
     }
 
     // The lanes of jde that reached Tk at step k end their pass there.
