@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <optional>
 #include <vector>
 
 #include "model/konstanty.h"
@@ -104,7 +105,7 @@ struct Pruhy {
 // last-but-one iterate and the coefficient of the last iteration, and the lanes that met
 // anything but the plain march (a value beyond a single, a division by zero, an iteration that
 // does not settle, a step that carries the charge past the furnace).
-M4 krokPruhu(const Pruhy& c, F4 t0, F4& t, F4& odhad, F4& alfa, M4 jde) {
+[[gnu::always_inline]] inline M4 krokPruhu(const Pruhy& c, F4 t0, F4& t, F4& odhad, F4& alfa, M4 jde) {
     const D4 t0d = siroky(t0);
     M4 vadne{};
     M4 iteruje = jde;
@@ -149,7 +150,7 @@ M4 krokPruhu(const Pruhy& c, F4 t0, F4& t, F4& odhad, F4& alfa, M4 jde) {
 
 // The start value at time c2 on the line through (c0, t0) and (c1, t1), as Pochod extrapolates;
 // vada gains the lanes where a value is beyond a single or the times coincide.
-F4 primka(D4 c0, D4 c1, D4 c2, D4 t0, D4 t1, M4& vada) {
+[[gnu::always_inline]] inline F4 primka(D4 c0, D4 c1, D4 c2, D4 t0, D4 t1, M4& vada) {
     const D4 dc = c1 - c0;
     vada |= dc == vsude(0.0);
     const D4 s = (t1 - t0) / dc;
@@ -216,7 +217,7 @@ public:
         }
     }
 
-    std::array<bool, kPruhu> spust() {
+    std::array<std::optional<VysledekVypoctu>, kPruhu> spust() {
         zajisti(1);
         odhad_[0] = c_.tv;
         t_[0] = c_.tv;
@@ -231,7 +232,7 @@ public:
         vyres(1, jde);
         do {
             if (k + 1 > kPosledniRadek) {
-                vyrad(jde, jde);
+                pretece(jde, k);
                 break;
             }
             extrapoluj(k, jde);
@@ -245,7 +246,7 @@ public:
         k = 0;
         do {
             if (k + 1 > kPosledniRadek) {
-                vyrad(jde, jde);
+                pretece(jde, k);
                 break;
             }
             zajisti(k + 1);
@@ -262,15 +263,30 @@ public:
             dokonciPruchod(k, jde, konec2_);
         } while (nektery(jde));
 
-        std::array<bool, kPruhu> hotovo{};
         for (int i = 0; i < kN; ++i) {
-            hotovo[static_cast<std::size_t>(i)] = platny_[i] != 0 && zapis(i);
+            if (platny_[i] != 0 && zapis(i)) {
+                odpovedi_[static_cast<std::size_t>(i)] = VysledekVypoctu{};
+            }
         }
-        return hotovo;
+        return odpovedi_;
     }
 
 private:
     static std::size_t r(int k) { return static_cast<std::size_t>(k); }
+
+    // The lanes of jde need a row beyond the table after step k: they end as Pochod ends them,
+    // whatever came before was the plain march, row for row.
+    void pretece(M4& jde, int k) {
+        const M4 vCase = ~neniSingle(vsude(static_cast<double>(k)) * c_.dt);
+        for (int i = 0; i < kN; ++i) {
+            if ((jde[i] & vCase[i]) != 0) {
+                VysledekVypoctu& o = odpovedi_[static_cast<std::size_t>(i)].emplace();
+                o.konec = KonecVypoctu::Preteceni;
+                o.radek = k;
+            }
+        }
+        vyrad(jde, jde);
+    }
 
     // The lanes of vada leave the march, and the lanes of jde with them.
     void vyrad(M4 vada, M4& jde) {
@@ -288,11 +304,9 @@ private:
     }
 
     // The time of row k as Pochod stores it, widened again.
-    D4 cas(int k, M4& jde) {
-        const D4 t = vsude(static_cast<double>(k)) * c_.dt;
-        vyrad(neniSingle(t) & jde, jde);
-        return siroky(uzky(t));
-    }
+    // (A time beyond a single is Pochod's Overflow: the time of a lane's last row is checked
+    // before it is answered for, and the times rise with the rows.)
+    D4 cas(int k) const { return siroky(uzky(vsude(static_cast<double>(k)) * c_.dt)); }
 
     // Step k of the lanes of jde, by fixed-point iteration from Odhad(k).
     void vyres(int k, M4& jde) {
@@ -308,7 +322,7 @@ private:
     // Start value of step k+1 of the lanes of jde on the line through steps k-1 and k.
     void extrapoluj(int k, M4& jde) {
         zajisti(k + 1);
-        const D4 c0 = cas(k - 1, jde), c1 = cas(k, jde), c2 = cas(k + 1, jde);
+        const D4 c0 = cas(k - 1), c1 = cas(k), c2 = cas(k + 1);
         M4 vada{};
         const F4 o = primka(c0, c1, c2, siroky(t_[r(k - 1)]), siroky(t_[r(k)]), vada);
         vyrad(vada & jde, jde);
@@ -360,6 +374,7 @@ private:
     std::vector<F4>& alfa_;
     std::vector<F4>& t_;
     std::array<int, kPruhu> konec1_{}, konec2_{};
+    std::array<std::optional<VysledekVypoctu>, kPruhu> odpovedi_{};
 };
 
 }  // namespace
@@ -377,7 +392,7 @@ bool DoPruhu(const Uloha& u, const MoznostiBehu& moznosti) {
     return !u.Vlastnosti || Vlastnosti(*u.Vlastnosti).stalaC().has_value();
 }
 
-std::array<bool, kPruhu> PochodCtyr(const std::array<Vysledek*, kPruhu>& v) {
+std::array<std::optional<VysledekVypoctu>, kPruhu> PochodCtyr(const std::array<Vysledek*, kPruhu>& v) {
     for (const Vysledek* p : v) {
         if (p) {
             thread_local RadkyPruhu radky;
@@ -390,7 +405,7 @@ std::array<bool, kPruhu> PochodCtyr(const std::array<Vysledek*, kPruhu>& v) {
 #else
 
 bool DoPruhu(const Uloha&, const MoznostiBehu&) { return false; }
-std::array<bool, kPruhu> PochodCtyr(const std::array<Vysledek*, kPruhu>&) { return {}; }
+std::array<std::optional<VysledekVypoctu>, kPruhu> PochodCtyr(const std::array<Vysledek*, kPruhu>&) { return {}; }
 
 #endif  // ZORVET_PRUHY
 

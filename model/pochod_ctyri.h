@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 
 #include "model/vypocet.h"
 
@@ -17,10 +18,11 @@ inline constexpr std::size_t kPruhu = 4;
 // march to Tk; and the processor has the vector instructions (AVX2 and FMA) the lanes use.
 bool DoPruhu(const Uloha& u, const MoznostiBehu& moznosti);
 
-// Marches the accepted cases of v (null for an empty lane) that DoPruhu admits. A lane that
-// reaches Tk holds its rows and PocetKroku as Pochod leaves them, and its entry is true; a lane
-// that meets anything else (a failure of any kind, the end of the table) is false, and its
-// Vysledek, left as it was given, is for Pochod to march and tell.
-std::array<bool, kPruhu> PochodCtyr(const std::array<Vysledek*, kPruhu>& v);
+// Marches the accepted cases of v (null for an empty lane) that DoPruhu admits, and answers for
+// each lane what Pochod answers: a lane that reaches Tk holds its rows and PocetKroku as Pochod
+// leaves them, one that needs a row beyond the table fails as Pochod fails. A lane that meets
+// anything else (a value beyond a single, an overshoot, an iteration that does not settle) has
+// no answer, and its Vysledek, left as it was given, is for Pochod to march and tell.
+std::array<std::optional<VysledekVypoctu>, kPruhu> PochodCtyr(const std::array<Vysledek*, kPruhu>& v);
 
 }  // namespace zorvet

@@ -139,21 +139,15 @@ std::vector<VysledekVypoctu> SpoctiVice(std::span<const Uloha> ulohy) {
     std::array<std::shared_ptr<Vysledek>, kPruhu> pruhy{};
     std::array<std::size_t, kPruhu> kde{};
     std::size_t obsazeno = 0;
-    // The lanes marched; a lane that met anything else is marched alone, which tells what.
+    // The lanes marched; a lane without an answer is marched alone, which tells what it met.
     const auto spoctiPruhy = [&] {
         std::array<Vysledek*, kPruhu> v{};
         for (std::size_t i = 0; i < obsazeno; ++i) {
             v[i] = pruhy[i].get();
         }
-        const std::array<bool, kPruhu> hotovo = PochodCtyr(v);
+        std::array<std::optional<VysledekVypoctu>, kPruhu> odpovedi = PochodCtyr(v);
         for (std::size_t i = 0; i < obsazeno; ++i) {
-            VysledekVypoctu r;
-            if (!hotovo[i]) {
-                auto znovu = std::make_shared<Vysledek>();
-                znovu->Uloha = std::move(pruhy[i]->Uloha);
-                pruhy[i] = std::move(znovu);
-                r = Pochod(*pruhy[i], moznosti);
-            }
+            VysledekVypoctu r = odpovedi[i] ? std::move(*odpovedi[i]) : Pochod(*pruhy[i], moznosti);
             vysledky[kde[i]] = Dokonci(std::move(pruhy[i]), std::move(r), moznosti);
         }
         obsazeno = 0;
