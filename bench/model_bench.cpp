@@ -152,6 +152,25 @@ void BM_Rozmitani10000(benchmark::State& state) {
 }
 BENCHMARK(BM_Rozmitani10000)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+// A thousand cases of the worked example, masses 10 to 10 000 kg: computed one by one (argument
+// 0) and together, four at a time in the lanes of the processor's vectors (argument 1).
+void BM_SpoctiVice(benchmark::State& state) {
+    std::vector<Uloha> ulohy(1000, test::Priklad());
+    for (std::size_t i = 0; i < ulohy.size(); ++i) {
+        ulohy[i].m = static_cast<float>(10 + 10 * i);
+    }
+    for (auto _ : state) {
+        if (state.range(0) == 0) {
+            for (const Uloha& u : ulohy) {
+                benchmark::DoNotOptimize(Spocti(u));
+            }
+        } else {
+            benchmark::DoNotOptimize(SpoctiVice(ulohy));
+        }
+    }
+}
+BENCHMARK(BM_SpoctiVice)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
 // The emissivity of a log of the worked example at 1 s steps, every 20th row.
 void BM_PrizpusobEmisivitu(benchmark::State& state) {
     Uloha u = test::Priklad();
