@@ -62,7 +62,7 @@ inline D4 absD(D4 d) { return reinterpret_cast<D4>(reinterpret_cast<M4>(d) & M4{
 // A double stored as a single: NaN or beyond the single's range is no value (Pochod's Overflow).
 inline M4 neniSingle(D4 x) {
     const double nej = static_cast<double>(std::numeric_limits<float>::max());
-    return (x != x) | (absD(x) > vsude(nej));
+    return ~(absD(x) <= vsude(nej));  // a NaN is not below it either
 }
 
 // pow(x, 4) lane by lane, as CtvrtaMocnina gives it.
