@@ -1,7 +1,7 @@
 // Four cases marched at once, one to each lane of the processor's vectors, every row exactly as
 // the march of one case (model/pochod.h) computes it: the same operations in the same order on
-// the same singles and doubles, lane by lane. A sweep or a goal seek computes its points four at
-// a time this way. Only the pipeline (model/vypocet.h) calls it.
+// the same singles and doubles, lane by lane. A sweep computes its points four at a time this way
+// (SpoctiVice). Only the pipeline (model/vypocet.h) calls it.
 #pragma once
 
 #include <array>
