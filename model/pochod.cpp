@@ -229,7 +229,7 @@ private:
         // From the trapezoidal step with the mean specific heat up to the iteration's estimate,
         // which is the root itself once the iteration has settled.
         const double odhad = static_cast<double>(v_.TeplotaVsazky[r(k)]);
-        const double c = t0 == odhad ? vlastnosti_->c(t0) : (vlastnosti_->entalpie(odhad) - h0) / (odhad - t0);  // ΔH / ΔT
+        const double c = vlastnosti_->stredniC(t0, odhad, h0);
         v_.TeplotaVsazky[r(k)] = naSingle(koren(f, [&](double t) { return m * vlastnosti_->c(t) + g / 2.0; },
                                                 (g * (2.0 * tf - t0) / 2.0 + m * c * t0) / (g / 2.0 + m * c)));
     }

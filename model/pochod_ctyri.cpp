@@ -1,6 +1,5 @@
 #include "model/pochod_ctyri.h"
 
-#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <limits>

@@ -220,11 +220,13 @@ std::optional<float> Vlastnosti::stalaC() const {
     return body_.front().c;
 }
 
-double Vlastnosti::stredniC(double t0, double t1) const {
+double Vlastnosti::stredniC(double t0, double t1) const { return stredniC(t0, t1, entalpie(t0)); }
+
+double Vlastnosti::stredniC(double t0, double t1, double h0) const {
     if (t0 == t1) {
         return c(t0);
     }
-    return (entalpie(t1) - entalpie(t0)) / (t1 - t0);
+    return (entalpie(t1) - h0) / (t1 - t0);
 }
 
 }  // namespace zorvet

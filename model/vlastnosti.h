@@ -64,6 +64,8 @@ public:
     std::optional<float> stalaC() const;
     // The mean specific heat between two temperatures, ΔH / ΔT (c itself when they are equal).
     double stredniC(double t0, double t1) const;
+    // The same, given the enthalpy at t0.
+    double stredniC(double t0, double t1, double h0) const;
 
 private:
     enum class Druh { Uhlikova, Nerezova, Tabulka } druh_;
