@@ -106,7 +106,7 @@ std::optional<QSize> velikostArgumentu(const QString& text, const GrafDavky& gra
     return QSize(w, h);
 }
 
-int vypocti(const Kontext& k) {
+int prikazVypoctu(const Kontext& k) {
     const std::optional<Uprava> uprava = UpravaArgumentu(k);
     if (!uprava) {
         return kNepouzitelnyVstup;
@@ -122,7 +122,7 @@ int vypocti(const Kontext& k) {
     return Dokonci(k, vysledek);
 }
 
-int tabulka(const Kontext& k) {
+int prikazTabulky(const Kontext& k) {
     PrecteniSouboru precteni = NactiSoubor(k.soubor, true, Uloha{}, k.jazyk);
     if (!precteni.obsah) {
         return Ohlas(precteni.chyba);
@@ -131,7 +131,7 @@ int tabulka(const Kontext& k) {
     return std::fflush(stdout) == 0 ? kUspech : kNepouzitelnyVstup;
 }
 
-int zprava(const Kontext& k) {
+int prikazZpravy(const Kontext& k) {
     const QString vystup = k.parser.value(k.v.vystup);
     if (!vystup.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)) {
         Hlas(QString(), QStringLiteral("report needs --output FILE.pdf\nsee zorvet --help"));
@@ -152,7 +152,7 @@ int zprava(const Kontext& k) {
     return kUspech;
 }
 
-int graf(const Kontext& k) {
+int prikazGrafu(const Kontext& k) {
     if (!k.parser.isSet(k.v.vystup)) {
         Hlas(QString(), QStringLiteral("chart needs --output FILE.png, .svg or .pdf\nsee zorvet --help"));
         return kNepouzitelnyVstup;
@@ -200,15 +200,15 @@ struct Prikaz {
 };
 
 const Prikaz kPrikazy[] = {
-    {"compute", {&Volby::vysledky, &Volby::csv, &Volby::komentar, &Volby::vlastnosti}, true, false, vypocti},
-    {"table", {}, false, false, tabulka},
-    {"chart", {&Volby::vystup, &Volby::velikost, &Volby::vlastnosti}, true, true, graf},
-    {"report", {&Volby::vystup, &Volby::vlastnosti}, true, true, zprava},
+    {"compute", {&Volby::vysledky, &Volby::csv, &Volby::komentar, &Volby::vlastnosti}, true, false, prikazVypoctu},
+    {"table", {}, false, false, prikazTabulky},
+    {"chart", {&Volby::vystup, &Volby::velikost, &Volby::vlastnosti}, true, true, prikazGrafu},
+    {"report", {&Volby::vystup, &Volby::vlastnosti}, true, true, prikazZpravy},
     {"goal", {&Volby::cas, &Volby::hledej, &Volby::vysledky, &Volby::csv, &Volby::komentar, &Volby::vlastnosti}, true,
-     false, Cil},
-    {"sweep", {&Volby::menit, &Volby::csv, &Volby::vlastnosti}, true, false, Rozmitej},
+     false, PrikazCil},
+    {"sweep", {&Volby::menit, &Volby::csv, &Volby::vlastnosti}, true, false, PrikazRozmitani},
     {"fit", {&Volby::mereni, &Volby::sloupce, &Volby::grafMereni, &Volby::termoclanek, &Volby::vlastnosti}, true, true,
-     Prizpusob},
+     PrikazPrizpusobeni},
 };
 
 const Prikaz* najdiPrikaz(const char* nazev) {

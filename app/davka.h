@@ -12,9 +12,9 @@
 
 #include <cstdint>
 
-#include "model/nastaveni.h"
-#include "model/planovani.h"
-#include "model/vysledek.h"
+#include "model/case/nastaveni.h"
+#include "model/planning/planovani.h"
+#include "model/case/vysledek.h"
 
 namespace zorvet {
 

@@ -11,9 +11,9 @@
 #include "files/rozmitani_csv.h"
 #include "files/tabulka_csv.h"
 #include "files/zpravy.h"
-#include "model/jadro.h"
-#include "model/planovani.h"
-#include "model/rozmitani.h"
+#include "model/conduction/jadro.h"
+#include "model/planning/planovani.h"
+#include "model/planning/rozmitani.h"
 
 namespace zorvet::davka {
 
@@ -65,7 +65,7 @@ QString nazvy(Hledani jen) {
 
 }  // namespace
 
-int Cil(const Kontext& k) {
+int PrikazCil(const Kontext& k) {
     const std::optional<double> cas = CisloArgumentu(k.parser.value(k.v.cas));
     if (!k.parser.isSet(k.v.cas) || !cas || !(*cas > 0.0)) {
         Hlas(QString(), QStringLiteral("goal needs --time with a number over 0, not \"%1\".\nsee zorvet --help")
@@ -134,7 +134,7 @@ int Cil(const Kontext& k) {
     return Dokonci(k, vysledek, Text(popisek, j) + QLatin1String(": ") + QString::number(h.hodnota, 'g', 10));
 }
 
-int Rozmitej(const Kontext& k) {
+int PrikazRozmitani(const Kontext& k) {
     const QStringList vary = k.parser.values(k.v.menit);
     if (vary.isEmpty() || vary.size() > 2) {
         Hlas(QString(), QStringLiteral("sweep needs one or two --vary NAME=FROM:TO:STEP\nsee zorvet --help"));
@@ -232,7 +232,7 @@ int Rozmitej(const Kontext& k) {
     return kUspech;
 }
 
-int Prizpusob(const Kontext& k) {
+int PrikazPrizpusobeni(const Kontext& k) {
     const QString obrazek = k.parser.value(k.v.grafMereni);
     if (k.parser.isSet(k.v.grafMereni) && (k.kreslic == nullptr || !k.kreslic->znaFormat(obrazek))) {
         Hlas(QString(), QStringLiteral("--chart names a .png, .svg or .pdf file, not \"%1\".").arg(obrazek));

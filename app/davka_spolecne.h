@@ -14,8 +14,8 @@
 
 #include "app/davka.h"
 #include "files/chyba.h"
-#include "model/pole.h"
-#include "model/vypocet.h"
+#include "model/case/pole.h"
+#include "model/pipeline/vypocet.h"
 
 namespace zorvet::davka {
 
@@ -84,9 +84,9 @@ int ZkontrolujVystupy(const Kontext& k, const QList<QString>& vystupy);
 int Dokonci(const Kontext& k, const std::shared_ptr<Vysledek>& vysledek, const QString& prvni = QString());
 
 // Goal seek, sweep and fit (app/davka_planovani.cpp).
-int Cil(const Kontext& k);
-int Rozmitej(const Kontext& k);
-int Prizpusob(const Kontext& k);
+int PrikazCil(const Kontext& k);
+int PrikazRozmitani(const Kontext& k);
+int PrikazPrizpusobeni(const Kontext& k);
 
 // Ctrl-C asked the command to stop (set only while a long command watches for it).
 void SledujPreruseni();

@@ -16,7 +16,7 @@
 #include "files/tabulka_csv.h"
 #include "files/zapis.h"
 #include "files/zpravy.h"
-#include "model/vykon.h"
+#include "model/pipeline/vykon.h"
 
 namespace zorvet::davka {
 

@@ -3,10 +3,10 @@
 #include <cmath>
 #include <vector>
 
-#include "model/planovani.h"
-#include "model/rozmitani.h"
-#include "model/prubeh_pece.h"
-#include "model/vypocet.h"
+#include "model/planning/planovani.h"
+#include "model/planning/rozmitani.h"
+#include "model/march/prubeh_pece.h"
+#include "model/pipeline/vypocet.h"
 #include "support/priklady.h"
 
 namespace zorvet {

@@ -7,13 +7,13 @@
 
 #include <vector>
 
-#include "model/geometrie.h"
-#include "model/planovani.h"
-#include "model/pole_kusu.h"
-#include "model/svazek.h"
-#include "model/vedeni.h"
-#include "model/vlastnosti.h"
-#include "model/vypocet.h"
+#include "model/case/geometrie.h"
+#include "model/planning/planovani.h"
+#include "model/load/mrizka.h"
+#include "model/load/svazek.h"
+#include "model/conduction/vedeni.h"
+#include "model/properties/vlastnosti.h"
+#include "model/pipeline/vypocet.h"
 
 namespace zorvet {
 namespace {
@@ -24,14 +24,14 @@ const Vlastnosti& Ocel() {
 }
 
 void BM_Pole_5x3_Tyce100(benchmark::State& state) {
-    ZadaniPole z;
+    ZadaniMrizky z;
     z.usporadani = {'K', 0.1, 5, 3, 0.01, 0.01};
     z.krivkaC = z.krivkaLambda = &Ocel();
     z.hustota = 7850, z.eps = 0.8, z.tv = 20, z.tk = 850, z.krok = 10, z.maxKroku = 5000;
     z.pec = [](long) { return 1000.0; };
     long kroku = 0;
     for (auto _ : state) {
-        const VysledekPole v = SpoctiPole(z);
+        const VysledekMrizky v = SpoctiMrizku(z);
         kroku = v.krokJadra;
         benchmark::DoNotOptimize(v.nejpomalejsi.data());
     }
@@ -92,7 +92,7 @@ Uloha Pripad(bool svazek) {
     if (svazek) {
         u.SvazekA = 0.3f;
     } else {
-        u.PoleX = 5, u.PoleY = 3, u.MezeraX = u.MezeraY = 0.01f;
+        u.MrizkaX = 5, u.MrizkaY = 3, u.MezeraX = u.MezeraY = 0.01f;
     }
     return u;
 }
@@ -114,7 +114,7 @@ BENCHMARK(BM_Spocti_Usporadani)->ArgName("bundle")->Arg(0)->Arg(1)->Unit(benchma
 // last logged time.
 void BM_Prizpusob_Jadro_Tyc100(benchmark::State& state) {
     Uloha u = Pripad(false);
-    u.PoleX = u.PoleY = 1, u.MezeraX = u.MezeraY = 0.0f, u.PocetProfilu = u.PocetAL = 1;
+    u.MrizkaX = u.MrizkaY = 1, u.MezeraX = u.MezeraY = 0.0f, u.PocetProfilu = u.PocetAL = 1;
     HmotnostZRozmeru(u, u.Gama);
     TeplosmennaPlocha(u);
     const VysledekVypoctu r = Spocti(u);

@@ -4,8 +4,8 @@
 // round bar under an installed-power limit. docs/performance.md lists the figures.
 #include <benchmark/benchmark.h>
 
-#include "model/vedeni.h"
-#include "model/vlastnosti.h"
+#include "model/conduction/vedeni.h"
+#include "model/properties/vlastnosti.h"
 
 namespace zorvet {
 namespace {

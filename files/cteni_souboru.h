@@ -7,7 +7,7 @@
 #include <QByteArray>
 #include <QString>
 
-#include "model/nastaveni.h"
+#include "model/case/nastaveni.h"
 
 namespace zorvet {
 

@@ -10,7 +10,7 @@
 
 #include "files/jazyk.h"
 #include "files/retezce.h"
-#include "model/nastaveni.h"
+#include "model/case/nastaveni.h"
 
 // The shipped data relative to the installed program; the build passes the path that its
 // install rules use.

@@ -13,7 +13,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "model/nastaveni.h"
+#include "model/case/nastaveni.h"
 
 namespace zorvet {
 

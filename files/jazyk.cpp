@@ -7,7 +7,7 @@
 
 #include "files/cteni_souboru.h"
 #include "files/retezce.h"
-#include "model/nastaveni.h"
+#include "model/case/nastaveni.h"
 
 namespace zorvet {
 

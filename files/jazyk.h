@@ -5,7 +5,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "model/nastaveni.h"
+#include "model/case/nastaveni.h"
 
 namespace zorvet {
 

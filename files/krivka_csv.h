@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "files/chyba.h"
-#include "model/nastaveni.h"
-#include "model/vlastnosti.h"
+#include "model/case/nastaveni.h"
+#include "model/properties/vlastnosti.h"
 
 namespace zorvet {
 

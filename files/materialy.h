@@ -38,8 +38,8 @@
 #include <functional>
 
 #include "files/chyba.h"
-#include "model/nastaveni.h"
-#include "model/material.h"
+#include "model/case/nastaveni.h"
+#include "model/properties/material.h"
 
 namespace zorvet {
 

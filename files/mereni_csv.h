@@ -17,8 +17,8 @@
 #include <vector>
 
 #include "files/chyba.h"
-#include "model/nastaveni.h"
-#include "model/planovani.h"
+#include "model/case/nastaveni.h"
+#include "model/planning/planovani.h"
 
 namespace zorvet {
 

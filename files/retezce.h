@@ -7,7 +7,7 @@
 #include <cstdint>
 
 #include "model/retezce_id.h"
-#include "model/nastaveni.h"
+#include "model/case/nastaveni.h"
 
 namespace zorvet {
 

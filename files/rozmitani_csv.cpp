@@ -4,7 +4,7 @@
 
 #include "files/tabulka_csv.h"
 #include "files/zpravy.h"
-#include "model/jadro.h"
+#include "model/conduction/jadro.h"
 
 namespace zorvet {
 

@@ -10,8 +10,8 @@
 #include <cstddef>
 #include <span>
 
-#include "model/nastaveni.h"
-#include "model/rozmitani.h"
+#include "model/case/nastaveni.h"
+#include "model/planning/rozmitani.h"
 
 namespace zorvet {
 

@@ -14,8 +14,8 @@
 #include <optional>
 
 #include "files/chyba.h"
-#include "model/nastaveni.h"
-#include "model/vysledek.h"
+#include "model/case/nastaveni.h"
+#include "model/case/vysledek.h"
 
 namespace zorvet {
 

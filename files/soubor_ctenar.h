@@ -13,9 +13,9 @@
 #include "files/retezce.h"
 #include "files/soubor.h"
 #include "files/soubor_radky.h"
-#include "model/konstanty.h"
-#include "model/pole.h"
-#include "model/vysledek.h"
+#include "model/case/konstanty.h"
+#include "model/case/pole.h"
+#include "model/case/vysledek.h"
 
 namespace zorvet::soubor {
 

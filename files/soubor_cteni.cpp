@@ -13,11 +13,11 @@
 #include "files/soubor.h"
 #include "files/soubor_radky.h"
 #include "files/windows1250.h"
-#include "model/geometrie.h"
-#include "model/konstanty.h"
-#include "model/prubeh_pece.h"
-#include "model/svazek.h"
-#include "model/usporadani.h"
+#include "model/case/geometrie.h"
+#include "model/case/konstanty.h"
+#include "model/march/prubeh_pece.h"
+#include "model/load/svazek.h"
+#include "model/load/usporadani.h"
 #include "files/soubor_ctenar.h"
 
 namespace zorvet::soubor {
@@ -60,8 +60,8 @@ Ctenar::Konec Ctenar::cti(bool sVysledky, Vysledek* v, bool& rozsireni) {
     }
     // The arrangement's result: what its lines hold, the porosity from the case, and the cycle.
     if (usporadani_ && MaUsporadani(u_)) {
-        usporadani_->pole = u_.PoleX > 1 || u_.PoleY > 1;
-        usporadani_->svazek = !usporadani_->pole;
+        usporadani_->mrizka = u_.MrizkaX > 1 || u_.MrizkaY > 1;
+        usporadani_->svazek = !usporadani_->mrizka;
         if (usporadani_->svazek) {
             usporadani_->porozita = u_.Porozita > 0.0f ? static_cast<double>(u_.Porozita)
                                     : PorozitaBaleni(u_.Baleni == 1 ? Baleni::Sestiuhelne : Baleni::Ctvercove);
@@ -352,7 +352,7 @@ PrecteniSouboru NactiSoubor(const QString& cesta, bool sVysledky, const Uloha& v
         vysledek->Komentar = obsah->komentare.isEmpty() ? std::string() : obsah->komentare.last().toStdString();
         // A file of the documented form holds no reduction factor; the extended setting does.
         vysledek->ZnamyKoefK = rozsireni;
-        DoplnVydrz(*vysledek);  // the cycle: the core time and the soak of the case
+        DoplnProdlevu(*vysledek);  // the cycle: the core time and the soak of the case
         obsah->vysledek = std::move(vysledek);
     }
     return PrecteniSouboru{std::move(obsah), Chyba{}, false};

@@ -28,7 +28,7 @@ bool Ctenar::ctiRozsireni() {
     const int ostatni[] = {id::SouborModelVlastnosti,    id::SouborOmezenoDo,        id::SouborOmezeneKroky,
                            id::SouborBiot,               id::SouborCasJadra,         id::SouborJadro,
                            id::SouborNejpomalejsiRada,   id::SouborNejpomalejsiSloupec,
-                           id::SouborCasNejrychlejsiho,  id::SouborEfektivniVodivost, id::SouborEnergieVydrze};
+                           id::SouborCasNejrychlejsiho,  id::SouborEfektivniVodivost, id::SouborEnergieProdlevy};
     std::vector<int> precteno;
     while ((r = radek())) {
         if (r->trimmed().isEmpty()) {
@@ -76,8 +76,8 @@ bool Ctenar::ctiRozsireni() {
             usporadani().casNejrychlejsiho = cisloRadku(*r).value_or(0.0);
         } else if (popisek == id::SouborEfektivniVodivost) {
             usporadani().kef = cisloRadku(*r).value_or(0.0);
-        } else if (popisek == id::SouborEnergieVydrze) {
-            usporadani().teploVydrze = cisloRadku(*r).value_or(0.0) * 3.6e6;
+        } else if (popisek == id::SouborEnergieProdlevy) {
+            usporadani().teploProdlevy = cisloRadku(*r).value_or(0.0) * 3.6e6;
         } else {
             ctiJadro();
         }

@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "files/retezce.h"
-#include "model/nastaveni.h"
-#include "model/pole.h"
+#include "model/case/nastaveni.h"
+#include "model/case/pole.h"
 
 namespace zorvet::soubor {
 

@@ -8,7 +8,7 @@
 #include "files/soubor_radky.h"
 #include "files/windows1250.h"
 #include "files/zapis.h"
-#include "model/prubeh_pece.h"
+#include "model/march/prubeh_pece.h"
 
 namespace zorvet {
 
@@ -65,7 +65,7 @@ void zapisKrivku(Zapisovac& z, const Uloha& u) {
     z.radek();
     z.radek(Text(id::SouborKrivka, j));
     z.radek();
-    z.zony({Text(id::SloupecTeplota, j), Text(id::SloupecVydrz, j)});
+    z.zony({Text(id::SloupecTeplota, j), Text(id::SloupecProdleva, j)});
     z.radek(kPravitko);
     const int posledni = PocetUseku(u);
     for (int i = 0; i <= posledni; ++i) {
@@ -125,7 +125,7 @@ void zapisJadro(Zapisovac& z, const Vysledek& v) {
         const auto cislo = [&z](int popisek, const QString& jednotka, double x) {
             z.hodnota(popisek, jednotka, CisloSouboru(static_cast<float>(x)), false);
         };
-        if (r.pole) {
+        if (r.mrizka) {
             cislo(id::SouborNejpomalejsiRada, QStringLiteral("[-]"), r.radek);
             cislo(id::SouborNejpomalejsiSloupec, QStringLiteral("[-]"), r.sloupec);
             if (r.casNejrychlejsiho > 0.0) {
@@ -135,8 +135,8 @@ void zapisJadro(Zapisovac& z, const Vysledek& v) {
         if (r.svazek) {
             cislo(id::SouborEfektivniVodivost, QStringLiteral("[W/m/K]"), r.kef);
         }
-        if (r.teploVydrze) {
-            cislo(id::SouborEnergieVydrze, QStringLiteral("[kWh]"), *r.teploVydrze / 3.6e6);
+        if (r.teploProdlevy) {
+            cislo(id::SouborEnergieProdlevy, QStringLiteral("[kWh]"), *r.teploProdlevy / 3.6e6);
         }
     }
     z.radek(Text(id::SouborJadro, j));

@@ -4,7 +4,7 @@
 #include <charconv>
 
 #include "files/zapis.h"
-#include "model/vypocet.h"
+#include "model/pipeline/vypocet.h"
 
 namespace zorvet {
 

@@ -9,7 +9,7 @@
 #include <QString>
 #include <optional>
 
-#include "model/vysledek.h"
+#include "model/case/vysledek.h"
 
 namespace zorvet {
 

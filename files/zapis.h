@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "files/cteni_souboru.h"
-#include "model/nastaveni.h"
+#include "model/case/nastaveni.h"
 
 class QSaveFile;
 

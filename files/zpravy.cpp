@@ -5,7 +5,7 @@
 
 #include "files/cisla.h"
 #include "files/retezce.h"
-#include "model/geometrie.h"
+#include "model/case/geometrie.h"
 
 namespace zorvet {
 
@@ -33,7 +33,7 @@ QString ZpravaSelhani(const VysledekVypoctu& v, const Uloha& u, Jazyk jazyk) {
         case KonecVypoctu::Odmitnuto:
             return v.zavada ? ZpravaZavady(*v.zavada, u, jazyk) : QString();
         case KonecVypoctu::Preteceni:
-            return Text(id::PreteceniPole, jazyk) + QStringLiteral("\r\n") + Text(id::DelsiKrok, jazyk);
+            return Text(id::PreteceniTabulky, jazyk) + QStringLiteral("\r\n") + Text(id::DelsiKrok, jazyk);
         case KonecVypoctu::Nekonverguje:
             return Text(id::Nekonverguje, jazyk);
         case KonecVypoctu::NeplatnyKrok:
@@ -124,10 +124,10 @@ QString RadkyUsporadani(const Vysledek& v, Jazyk j) {
         return popisek + QLatin1String(": ") + hodnota + QLatin1Char('\n');
     };
     QString text;
-    if (r.pole) {
-        text += radek(Text(id::Usporadani, j), Text(id::UsporadaniPole, j)
-                                                   .arg(u.PoleX)
-                                                   .arg(u.PoleY)
+    if (r.mrizka) {
+        text += radek(Text(id::Usporadani, j), Text(id::UsporadaniMrizka, j)
+                                                   .arg(u.MrizkaX)
+                                                   .arg(u.MrizkaY)
                                                    .arg(obecne(static_cast<double>(u.MezeraX)),
                                                         obecne(static_cast<double>(u.MezeraY))));
         text += radek(Text(id::NejpomalejsiKus, j), QStringLiteral("%1 %2").arg(r.radek).arg(r.sloupec));
@@ -148,8 +148,8 @@ QString RadkyUsporadani(const Vysledek& v, Jazyk j) {
     if (r.casCyklu > 0.0) {
         text += radek(Text(id::CasCyklu, j), obecne(r.casCyklu));
     }
-    if (r.teploVydrze) {
-        text += radek(Text(id::EnergieVydrze, j), obecne(*r.teploVydrze / 3.6e6));
+    if (r.teploProdlevy) {
+        text += radek(Text(id::EnergieProdlevy, j), obecne(*r.teploProdlevy / 3.6e6));
     }
     return text;
 }
@@ -259,8 +259,8 @@ QString ZpravaZavady(const Zavada& z, const Uloha& u, Jazyk j) {
             return Text(id::UsporadaniProfil, j).arg(nazev);
         case Vada::SvazekMensi:
             return Text(id::SvazekMensi, j).arg(nazev, cislo(static_cast<double>(u.StranaA)));
-        case Vada::PoleISvazek:
-            return Text(id::PoleISvazek, j).arg(nazev);
+        case Vada::MrizkaISvazek:
+            return Text(id::MrizkaISvazek, j).arg(nazev);
         case Vada::Nedosazitelna:
             return Text(id::Nedosazitelna, j)
                 .arg(cislo(static_cast<double>(u.Tk)), cislo(static_cast<double>(NejvyssiTeplotaPece(u))));

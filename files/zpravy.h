@@ -5,10 +5,10 @@
 #include <QString>
 
 #include "files/chyba.h"
-#include "model/nastaveni.h"
-#include "model/pole.h"
-#include "model/vykon.h"
-#include "model/vypocet.h"
+#include "model/case/nastaveni.h"
+#include "model/case/pole.h"
+#include "model/pipeline/vykon.h"
+#include "model/pipeline/vypocet.h"
 
 namespace zorvet {
 

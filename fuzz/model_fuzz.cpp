@@ -7,10 +7,10 @@
 #include <vector>
 
 #include "fuzz/fuzz_support.h"
-#include "model/pole.h"
-#include "model/vlastnosti.h"
-#include "model/vykon.h"
-#include "model/vypocet.h"
+#include "model/case/pole.h"
+#include "model/properties/vlastnosti.h"
+#include "model/pipeline/vykon.h"
+#include "model/pipeline/vypocet.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace zorvet;

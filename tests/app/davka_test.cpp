@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "files/soubor.h"
-#include "model/pole.h"
+#include "model/case/pole.h"
 #include "support/lokal.h"
 
 namespace {
@@ -268,7 +268,7 @@ TEST_F(Davka, EveryFieldOptionReachesTheCase) {
                                : slova                                   ? 1.0
                                : p.velicina == zorvet::Velicina::SvazekA ? 0.875
                                : p.velicina == zorvet::Velicina::MezeraX ? 0.03125
-                               : p.velicina == zorvet::Velicina::Vydrz   ? 600.0
+                               : p.velicina == zorvet::Velicina::Prodleva   ? 600.0
                                : p.max < 2.0                             ? 0.75
                                : p.max < 37.0                            ? 3.0
                                                                          : 37.0;
@@ -281,10 +281,10 @@ TEST_F(Davka, EveryFieldOptionReachesTheCase) {
             argumenty.insert(argumenty.end(), {"--power-limit", "150000"});
         }
         // The arrangement's inputs belong to an array or to a bundle of the bars, of a known conductivity.
-        if (p.zalozka == zorvet::Pole(zorvet::Velicina::PoleX).zalozka) {
+        if (p.zalozka == zorvet::Pole(zorvet::Velicina::MrizkaX).zalozka) {
             argumenty.insert(argumenty.end(), {"--conductivity", "40"});
         }
-        if (p.rozsirenyKdy == zorvet::Kdy::VPoli) {
+        if (p.rozsirenyKdy == zorvet::Kdy::VMrizce) {
             argumenty.insert(argumenty.end(), {"--array", "2x2"});
         }
         if (p.rozsirenyKdy == zorvet::Kdy::VeSvazku) {

@@ -14,7 +14,7 @@
 #include "files/jazyk.h"
 #include "files/retezce.h"
 #include "files/tabulka_csv.h"
-#include "model/vypocet.h"
+#include "model/pipeline/vypocet.h"
 #include "files/windows1250.h"
 #include "files/zpravy.h"
 #include "support/lokal.h"

@@ -10,7 +10,7 @@
 #include "files/datova_slozka.h"
 #include "files/materialy.h"
 #include "files/windows1250.h"
-#include "model/nastaveni.h"
+#include "model/case/nastaveni.h"
 #include "support/lokal.h"
 
 namespace zorvet {

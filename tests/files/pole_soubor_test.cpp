@@ -6,9 +6,9 @@
 #include <cstring>
 
 #include "files/soubor.h"
-#include "model/geometrie.h"
-#include "model/pole.h"
-#include "model/vlastnosti.h"
+#include "model/case/geometrie.h"
+#include "model/case/pole.h"
+#include "model/properties/vlastnosti.h"
 #include "support/lokal.h"
 #include "support/priklady.h"
 
@@ -43,9 +43,9 @@ Uloha pripadPole(const PopisPole& p) {
         HmotnostZRozmeru(u, u.Gama);
         TeplosmennaPlocha(u);
     }
-    if (p.rozsirenyKdy == Kdy::VPoli) {
-        u.PoleX = 3;
-        u.PoleY = 2;
+    if (p.rozsirenyKdy == Kdy::VMrizce) {
+        u.MrizkaX = 3;
+        u.MrizkaY = 2;
     }
     if (p.rozsirenyKdy == Kdy::VeSvazku) {
         u.SvazekA = 0.3f;

@@ -13,8 +13,8 @@
 #include "files/soubor.h"
 #include "files/windows1250.h"
 #include "files/zapis.h"
-#include "model/geometrie.h"
-#include "model/vypocet.h"
+#include "model/case/geometrie.h"
+#include "model/pipeline/vypocet.h"
 #include "support/lokal.h"
 #include "support/priklady.h"
 
@@ -522,7 +522,7 @@ namespace {
 // bundle of 300 mm.
 Uloha Zalozena(bool svazek) {
     Uloha u = test::Priklad();
-    u.Tk = 850.0f, u.Gama = 7850.0f, u.Lambda = 40.0f, u.Vydrz = 600.0f;
+    u.Tk = 850.0f, u.Gama = 7850.0f, u.Lambda = 40.0f, u.Prodleva = 600.0f;
     u.ZadaniHmotnosti = ZadaniHmotnosti::ZRozmeru;
     u.Profil = Profil::Kruhovy, u.StranaA = svazek ? 0.05f : 0.1f, u.DelkaL = 1.0f, u.PocetProfilu = 3, u.PocetAL = 3;
     HmotnostZRozmeru(u, u.Gama);
@@ -530,7 +530,7 @@ Uloha Zalozena(bool svazek) {
     if (svazek) {
         u.SvazekA = 0.3f, u.Baleni = 1;
     } else {
-        u.PoleX = 3, u.MezeraX = u.MezeraY = 0.01f;
+        u.MrizkaX = 3, u.MezeraX = u.MezeraY = 0.01f;
     }
     return u;
 }
@@ -550,14 +550,14 @@ TEST(RozsirenySoubor, TheLoadAsItStandsComesBack) {
     };
     for (const bool svazek : {false, true}) {
         const VysledekVypoctu r = Spocti(Zalozena(svazek));
-        ASSERT_TRUE(r.uspech() && r.vysledek->Usporadani && r.vysledek->Usporadani->teploVydrze);
+        ASSERT_TRUE(r.uspech() && r.vysledek->Usporadani && r.vysledek->Usporadani->teploProdlevy);
         const VysledekUsporadani& a = *r.vysledek->Usporadani;
         for (const Jazyk jazyk : {Jazyk::Anglicky, Jazyk::Cesky}) {
             zapis(TextSouboru(r.vysledek->Uloha, r.vysledek.get(), QString(), jazyk));
             const PrecteniSouboru s = NactiSoubor(cesta, true, Uloha{}, Jazyk::Anglicky);
             ASSERT_TRUE(s.obsah && s.obsah->vysledek->Usporadani) << s.chyba.text.toStdString();
             const VysledekUsporadani& b = *s.obsah->vysledek->Usporadani;
-            EXPECT_EQ(b.pole, a.pole);
+            EXPECT_EQ(b.mrizka, a.mrizka);
             EXPECT_EQ(b.svazek, a.svazek);
             EXPECT_EQ(b.radek, a.radek);
             EXPECT_EQ(b.sloupec, a.sloupec);
@@ -565,7 +565,7 @@ TEST(RozsirenySoubor, TheLoadAsItStandsComesBack) {
             EXPECT_NEAR(b.kef, a.kef, 1e-6 * a.kef);
             EXPECT_EQ(b.porozita, a.porozita);
             EXPECT_EQ(b.casCyklu, a.casCyklu);
-            EXPECT_NEAR(*b.teploVydrze, *a.teploVydrze, 1e-6 * *a.teploVydrze);
+            EXPECT_NEAR(*b.teploProdlevy, *a.teploProdlevy, 1e-6 * *a.teploProdlevy);
         }
     }
     const struct {

@@ -4,9 +4,9 @@
 #include <utility>
 #include <vector>
 
-#include "model/geometrie.h"
-#include "model/planovani.h"
-#include "model/vypocet.h"
+#include "model/case/geometrie.h"
+#include "model/planning/planovani.h"
+#include "model/pipeline/vypocet.h"
 #include "support/priklady.h"
 
 namespace zorvet {
@@ -118,7 +118,7 @@ TEST(Usporadani, OneByOneArrayIsTheFreePieceBitForBit) {
 TEST(Usporadani, GoalSeekMeetsTheCycleTime) {
     Uloha u = Sochor(0.25f, 0.0f, 0, false);
     const VysledekHledani bez = HledejCil(u, Velicina::Tpece, 2400.0);
-    u.Vydrz = 600.0f;
+    u.Prodleva = 600.0f;
     const VysledekHledani h = HledejCil(u, Velicina::Tpece, 3000.0);
     ASSERT_EQ(h.konec, KonecHledani::Nalezeno);
     ASSERT_EQ(bez.konec, KonecHledani::Nalezeno);

@@ -8,15 +8,15 @@
 #include <string>
 #include <vector>
 
-#include "model/geometrie.h"
-#include "model/jadro.h"
-#include "model/mocnina.h"
-#include "model/pochod.h"
-#include "model/pochod_ctyri.h"
-#include "model/pole.h"
-#include "model/vykon.h"
-#include "model/prubeh_pece.h"
-#include "model/vypocet.h"
+#include "model/case/geometrie.h"
+#include "model/conduction/jadro.h"
+#include "model/march/mocnina.h"
+#include "model/march/pochod.h"
+#include "model/march/pochod_ctyri.h"
+#include "model/case/pole.h"
+#include "model/pipeline/vykon.h"
+#include "model/march/prubeh_pece.h"
+#include "model/pipeline/vypocet.h"
 #include "support/priklady.h"
 
 namespace zorvet {

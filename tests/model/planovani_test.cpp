@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "model/planovani.h"
+#include "model/planning/planovani.h"
 #include "support/priklady.h"
 
 namespace zorvet {

@@ -5,7 +5,7 @@
 #include <tuple>
 #include <vector>
 
-#include "model/pohledove_faktory.h"
+#include "model/load/pohledove_faktory.h"
 
 namespace zorvet {
 namespace {

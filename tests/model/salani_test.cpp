@@ -3,9 +3,9 @@
 #include <cmath>
 #include <vector>
 
-#include "model/konstanty.h"
-#include "model/pohledove_faktory.h"
-#include "model/salani.h"
+#include "model/case/konstanty.h"
+#include "model/load/pohledove_faktory.h"
+#include "model/load/salani.h"
 
 namespace zorvet {
 namespace {

@@ -4,8 +4,8 @@
 #include <tuple>
 
 #include "model/rada_valce.h"
-#include "model/svazek.h"
-#include "model/vlastnosti.h"
+#include "model/load/svazek.h"
+#include "model/properties/vlastnosti.h"
 
 namespace zorvet {
 namespace {
@@ -72,7 +72,7 @@ TEST(Svazek, TypedConductivityFollowsTheSeriesOfAHomogeneousCylinder) {
 // takes from 20 degrees C to the furnace's: between m (h(tk) - h(tv)) and m (h(Tf) - h(tv)), 1 %.
 TEST(Svazek, HeatOfTheRowsIsWhatTheMassTakes) {
     ZadaniSvazku z = Svazek(0.1, 0.01);
-    z.tk = 900, z.vydrz = 20000, z.delka = 3;
+    z.tk = 900, z.prodleva = 20000, z.delka = 3;
     const VysledekSvazku v = SpoctiSvazek(z);
     ASSERT_EQ(v.konec, KonecSvazku::Dosazeno);
     ASSERT_EQ(v.teplo.size(), static_cast<std::size_t>(v.vedeni.krokJadra + 2001));

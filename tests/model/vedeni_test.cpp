@@ -7,8 +7,8 @@
 #include <utility>
 #include <vector>
 
-#include "model/vedeni.h"
-#include "model/vlastnosti.h"
+#include "model/conduction/vedeni.h"
+#include "model/properties/vlastnosti.h"
 
 namespace zorvet {
 namespace {

@@ -3,7 +3,7 @@
 // 20 °C to 1000 °C in 600 s and a hold of 1200 s (ends at row 90, 900 s).
 #pragma once
 
-#include "model/uloha.h"
+#include "model/case/uloha.h"
 
 namespace zorvet::test {
 

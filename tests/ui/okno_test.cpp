@@ -23,8 +23,8 @@
 
 #include "files/cisla.h"
 #include "files/soubor.h"
-#include "model/planovani.h"
-#include "model/vypocet.h"
+#include "model/planning/planovani.h"
+#include "model/pipeline/vypocet.h"
 #include "support/dialogy_test.h"
 #include "support/lokal.h"
 #include "support/okna.h"

@@ -18,8 +18,8 @@
 #include <QWheelEvent>
 
 #include "files/soubor.h"
-#include "model/planovani.h"
-#include "model/vypocet.h"
+#include "model/planning/planovani.h"
+#include "model/pipeline/vypocet.h"
 #include "files/retezce.h"
 #include "files/tabulka_csv.h"
 #include "ui/views/graf_vysledku.h"

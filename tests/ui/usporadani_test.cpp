@@ -48,7 +48,7 @@ struct Zadani {
 QList<const PopisPole*> RadkyZalozky() {
     QList<const PopisPole*> radky;
     for (const PopisPole& p : PoleUlohy()) {
-        if (p.zalozka == Pole(Velicina::PoleX).zalozka) {
+        if (p.zalozka == Pole(Velicina::MrizkaX).zalozka) {
             radky.append(&p);
         }
     }
@@ -67,7 +67,7 @@ const PopisPole& PodleOvladace(const QString& jmeno) {
 // An array's fields belong to round or square bars, a bundle's to round bars; the soak to all.
 bool VeVolbe(const PopisPole& p, const QString& volba) {
     if (p.kdy == Kdy::ZRozmeruTyce) {
-        return volba == QLatin1String("optPoleKusu");
+        return volba == QLatin1String("optMrizka");
     }
     if (p.kdy == Kdy::ZRozmeruKruh) {
         return volba == QLatin1String("optSvazek");
@@ -76,7 +76,7 @@ bool VeVolbe(const PopisPole& p, const QString& volba) {
 }
 
 // A row of three 100 mm round bars, 10 mm apart, of a known conductivity.
-const QStringList kRadaTri{"txtLambda=40", "txtA2=0.1", "optPoleKusu", "txtPoleX=3", "txtMezeraX=0.01"};
+const QStringList kRadaTri{"txtLambda=40", "txtA2=0.1", "optMrizka", "txtMrizkaX=3", "txtMezeraX=0.01"};
 
 }  // namespace
 
@@ -95,8 +95,8 @@ private slots:
         QTest::newRow("typed mass") << "uncontrolled.cfg" << QStringList{} << "optVolnyKus:1";
         QTest::newRow("rectangular bars") << "mass_from_dimensions.cfg" << QStringList{} << "optVolnyKus:1";
         QTest::newRow("square bars") << "mass_from_dimensions.cfg" << QStringList{"optProfilC"}
-                                     << "optVolnyKus:1;optPoleKusu:5";
-        QTest::newRow("round bar") << "thick_round_bar.cfg" << QStringList{} << "optVolnyKus:1;optPoleKusu:5;optSvazek:6";
+                                     << "optVolnyKus:1;optMrizka:5";
+        QTest::newRow("round bar") << "thick_round_bar.cfg" << QStringList{} << "optVolnyKus:1;optMrizka:5;optSvazek:6";
     }
 
     // A control is enabled exactly where its row applies to the case and belongs to the
@@ -109,7 +109,7 @@ private slots:
         Zadani z(Soubor(soubor));
         Proved(&z.okno, kroky);
         QStringList nabidnute;
-        for (const char* volba : {"optVolnyKus", "optPoleKusu", "optSvazek"}) {
+        for (const char* volba : {"optVolnyKus", "optMrizka", "optSvazek"}) {
             auto* o = Dite<QRadioButton>(&z.okno, volba);
             if (!o->isEnabled()) {
                 continue;
@@ -142,7 +142,7 @@ private slots:
         for (const char* tlacitko : {"cmdNactiCfg", "cmdUlozCfg", "cmdOK", "cmdStorno"}) {
             texty << Dite<QPushButton>(&z.okno, tlacitko)->text();
         }
-        QWidget* zalozka = Dite<QTabWidget>(&z.okno, "TabStrip1")->widget(Pole(Velicina::PoleX).zalozka);
+        QWidget* zalozka = Dite<QTabWidget>(&z.okno, "TabStrip1")->widget(Pole(Velicina::MrizkaX).zalozka);
         for (const QLabel* l : zalozka->findChildren<QLabel*>()) {
             if (l->buddy() != nullptr) {
                 texty << l->text();
@@ -166,9 +166,9 @@ private slots:
         QTest::addColumn<QStringList>("kroky");
         QTest::addColumn<QString>("volba");
         QTest::addColumn<QString>("pole");  // "control=text;..." as the fields show them
-        QTest::newRow("array") << (QStringList{"txtLambda=40", "optPoleKusu", "txtPoleX=3", "txtPoleY=2",
-                                               "txtMezeraX=0.01", "txtMezeraY=0.02", "txtVydrz=30"})
-                               << "optPoleKusu" << "txtPoleX=3;txtPoleY=2;txtMezeraX=0.01;txtMezeraY=0.02;txtVydrz=30";
+        QTest::newRow("array") << (QStringList{"txtLambda=40", "optMrizka", "txtMrizkaX=3", "txtMrizkaY=2",
+                                               "txtMezeraX=0.01", "txtMezeraY=0.02", "txtProdleva=30"})
+                               << "optMrizka" << "txtMrizkaX=3;txtMrizkaY=2;txtMezeraX=0.01;txtMezeraY=0.02;txtProdleva=30";
         QTest::newRow("bundle") << (QStringList{"txtLambda=40", "txtA2=0.02", "optSvazek", "txtSvazekA=0.3",
                                                 "txtSvazekB=0.2", "cboBaleni=Hexagonal", "txtPorozita=0.3",
                                                 "txtKefSvazku=5"})
@@ -176,12 +176,12 @@ private slots:
                                 << "txtSvazekA=0.3;txtSvazekB=0.2;cboBaleni=Hexagonal;txtPorozita=0.3;txtKefSvazku=5";
         // Another choice sets the fields of the one left back to the free piece.
         QTest::newRow("array, then the free piece")
-            << (QStringList{"txtLambda=40", "optPoleKusu", "txtPoleX=3", "txtMezeraX=0.01", "optVolnyKus"})
-            << "optVolnyKus" << "txtPoleX=1;txtPoleY=1;txtMezeraX=0";
+            << (QStringList{"txtLambda=40", "optMrizka", "txtMrizkaX=3", "txtMezeraX=0.01", "optVolnyKus"})
+            << "optVolnyKus" << "txtMrizkaX=1;txtMrizkaY=1;txtMezeraX=0";
         QTest::newRow("bundle, then an array")
             << (QStringList{"txtLambda=40", "txtA2=0.02", "optSvazek", "txtSvazekA=0.3", "txtPorozita=0.3",
-                            "optPoleKusu", "txtPoleX=2"})
-            << "optPoleKusu" << "txtSvazekA=;txtPorozita=;txtPoleX=2";
+                            "optMrizka", "txtMrizkaX=2"})
+            << "optMrizka" << "txtSvazekA=;txtPorozita=;txtMrizkaX=2";
     }
 
     // What is typed reaches the case OK accepts, in the record's units (the soak in seconds);
@@ -223,7 +223,7 @@ private slots:
     // A row of three bars computed in the main window: its middle bar, shaded by both
     // neighbours, is the slowest, and the sketch marks it while the dialog holds that array; the
     // table and the chart show the fastest piece's core beside the slowest piece's.
-    void vypoctenePole() {
+    void vypoctenaMrizka() {
         Lokal l("en_US");
         TestDialogy d;
         Nastaveni nastaveni;
@@ -250,7 +250,7 @@ private slots:
             QCOMPARE(Dite<NacrtUsporadani>(z, "ShpUsporadani")->rozestaveni().nejpomalejsi, std::pair(1, 2));
             QCOMPARE(Dite<QLabel>(z, "lblNejpomalejsi")->text(), QStringLiteral("Slowest piece: row 1, column 2"));
             // Another array is not the one computed.
-            Proved(z, {"txtPoleX=4"});
+            Proved(z, {"txtMrizkaX=4"});
             QVERIFY(!Dite<NacrtUsporadani>(z, "ShpUsporadani")->rozestaveni().nejpomalejsi);
             QCOMPARE(Dite<QLabel>(z, "lblNejpomalejsi")->text(), QString());
         });

@@ -21,7 +21,7 @@
 
 #include "files/cisla.h"
 #include "files/soubor.h"
-#include "model/vlastnosti.h"
+#include "model/properties/vlastnosti.h"
 #include "support/dialogy_test.h"
 #include "support/lokal.h"
 #include "support/okna.h"

@@ -12,7 +12,7 @@
 #include <optional>
 
 #include "files/chyba.h"
-#include "model/nastaveni.h"
+#include "model/case/nastaveni.h"
 
 class QPainter;
 

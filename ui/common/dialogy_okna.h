@@ -9,7 +9,7 @@
 #include <functional>
 
 #include "files/datova_slozka.h"
-#include "model/nastaveni.h"
+#include "model/case/nastaveni.h"
 #include "ui/common/dialogy.h"
 
 class QPainter;

@@ -4,8 +4,8 @@
 
 #include <QString>
 
-#include "model/nastaveni.h"
-#include "model/pole.h"
+#include "model/case/nastaveni.h"
+#include "model/case/pole.h"
 
 namespace zorvet {
 

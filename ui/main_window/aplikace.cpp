@@ -4,7 +4,7 @@
 #include <QFileInfo>
 #include <QIcon>
 
-#include "model/nastaveni.h"
+#include "model/case/nastaveni.h"
 #include "ui/common/dialogy_okna.h"
 #include "ui/main_window/frm_zorvet.h"
 

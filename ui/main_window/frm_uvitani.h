@@ -6,7 +6,7 @@
 #include <QString>
 #include <cstdint>
 
-#include "model/nastaveni.h"
+#include "model/case/nastaveni.h"
 
 class QLabel;
 class QTimer;

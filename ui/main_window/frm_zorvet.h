@@ -14,9 +14,9 @@
 #include <memory>
 #include <optional>
 
-#include "model/nastaveni.h"
+#include "model/case/nastaveni.h"
 #include "files/soubor.h"
-#include "model/vysledek.h"
+#include "model/case/vysledek.h"
 #include "ui/common/dialogy.h"
 #include "ui/common/relace.h"
 #include "ui/main_window/sezeni.h"

@@ -9,7 +9,7 @@
 
 #include "files/jazyk.h"
 #include "files/retezce.h"
-#include "model/planovani.h"
+#include "model/planning/planovani.h"
 #include "ui/main_window/frm_zorvet.h"
 #include "ui/main_window/napoveda.h"
 #include "ui/views/pohled_grafu.h"

@@ -4,7 +4,7 @@
 
 #include "files/retezce.h"
 #include "files/zpravy.h"
-#include "model/vypocet.h"
+#include "model/pipeline/vypocet.h"
 #include "ui/common/ukladani.h"
 
 namespace zorvet {

@@ -1,7 +1,7 @@
 // The session of the main window, without its widgets: the problem being edited (the problem
 // form), the case accepted for computing with the file it came from, the result shown (which
 // carries the case it was computed from), and what has not been saved. Every computation goes
-// through the pipeline (model/vypocet.h). The window asks it what its commands may do and tells
+// through the pipeline (model/pipeline/vypocet.h). The window asks it what its commands may do and tells
 // it what the user did; tests drive it without a window.
 #pragma once
 
@@ -12,8 +12,8 @@
 
 #include "files/chyba.h"
 #include "files/soubor.h"
-#include "model/nastaveni.h"
-#include "model/vysledek.h"
+#include "model/case/nastaveni.h"
+#include "model/case/vysledek.h"
 #include "ui/common/dialogy.h"
 #include "ui/common/relace.h"
 #include "ui/problem_dialog/formular.h"

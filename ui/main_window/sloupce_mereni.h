@@ -8,7 +8,7 @@
 #include <QStringList>
 
 #include "files/mereni_csv.h"
-#include "model/nastaveni.h"
+#include "model/case/nastaveni.h"
 
 class QComboBox;
 

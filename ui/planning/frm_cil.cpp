@@ -13,14 +13,14 @@
 #include "files/cteni.h"
 #include "files/retezce.h"
 #include "files/zpravy.h"
-#include "model/planovani.h"
+#include "model/planning/planovani.h"
 #include "ui/common/kurzor.h"
 
 namespace zorvet {
 
 namespace {
 
-// The words of the list for the fields a goal seek finds (model/pole.h), in its order: what is
+// The words of the list for the fields a goal seek finds (model/case/pole.h), in its order: what is
 // sought, and why no value meets the time. The model rounds the answer.
 struct Cil {
     Velicina velicina;

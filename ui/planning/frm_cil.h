@@ -7,8 +7,8 @@
 #include <QDialog>
 #include <optional>
 
-#include "model/nastaveni.h"
-#include "model/uloha.h"
+#include "model/case/nastaveni.h"
+#include "model/case/uloha.h"
 #include "ui/common/dialogy.h"
 #include "ui/common/navrh.h"
 

@@ -18,7 +18,7 @@
 #include "files/rozmitani_csv.h"
 #include "files/zapis.h"
 #include "files/zpravy.h"
-#include "model/planovani.h"
+#include "model/planning/planovani.h"
 #include "ui/common/kurzor.h"
 #include "ui/views/export_grafu.h"
 
@@ -139,7 +139,7 @@ FrmRozmitani::FrmRozmitani(const Uloha& uloha, Jazyk jazyk, Dialogy& dialogy, QW
 
     connect(cboRozmitatVelicinu_, &QComboBox::currentIndexChanged, this, &FrmRozmitani::vybrano);
     connect(cboRozmitatVelicinu2_, &QComboBox::currentIndexChanged, this, &FrmRozmitani::vybranoDruha);
-    connect(cmdRozmitaniSpocti, &QPushButton::clicked, this, &FrmRozmitani::Rozmitej);
+    connect(cmdRozmitaniSpocti, &QPushButton::clicked, this, &FrmRozmitani::spust);
     connect(cmdRozmitaniExport_, &QPushButton::clicked, this, &FrmRozmitani::Exportuj);
     connect(cmdRozmitaniCsv_, &QPushButton::clicked, this, &FrmRozmitani::UlozCsv);
     connect(cmdRozmitaniOK, &QPushButton::clicked, this, &QDialog::accept);
@@ -215,7 +215,7 @@ std::optional<std::vector<double>> FrmRozmitani::rozsah(const PopisPole& p, QLin
     return hodnoty;
 }
 
-void FrmRozmitani::Rozmitej() {
+void FrmRozmitani::spust() {
     const Jazyk j = jazyk_;
     zapomen();
     const PopisPole& p = Pole(*velicina(cboRozmitatVelicinu_));

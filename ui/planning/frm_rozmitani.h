@@ -13,10 +13,10 @@
 #include <optional>
 #include <vector>
 
-#include "model/nastaveni.h"
-#include "model/pole.h"
-#include "model/rozmitani.h"
-#include "model/uloha.h"
+#include "model/case/nastaveni.h"
+#include "model/case/pole.h"
+#include "model/planning/rozmitani.h"
+#include "model/case/uloha.h"
 #include "ui/common/dialogy.h"
 #include "ui/common/graf.h"
 
@@ -37,7 +37,7 @@ public:
 
     // Compute: the points of the ranges typed, the chart and the note of those left out. A
     // range that is refused leaves no chart and nothing to export or save.
-    void Rozmitej();
+    void spust();
     // Export...: the chart as a PNG, SVG or PDF picture.
     void Exportuj();
     // Save as CSV...: the points computed, as the batch writes them.

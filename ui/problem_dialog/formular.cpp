@@ -8,8 +8,8 @@
 #include "files/cisla.h"
 #include "files/cteni.h"
 #include "files/soubor.h"
-#include "model/geometrie.h"
-#include "model/vypocet.h"
+#include "model/case/geometrie.h"
+#include "model/pipeline/vypocet.h"
 
 namespace zorvet {
 
@@ -55,13 +55,13 @@ Formular::Formular(QObject* parent) : QObject(parent) {
     uloha_.PocetProfilu = 1;
     for (const PopisPole& p : PoleUlohy()) {
         if (p.zalozka >= 0 && (p.druh == DruhPole::Cislo || p.druh == DruhPole::Pocet)) {
-            pole_[{p.velicina, 0}] = StavPole{};
+            texty_[{p.velicina, 0}] = StavTextu{};
         }
     }
     // The furnace shows its defaults: no installed power, no losses, the usual convection; and
     // the load is one piece.
     for (Velicina v : {Velicina::KoefK, Velicina::PocetProfilu, Velicina::Prikon, Velicina::Ztraty,
-                       Velicina::Konvekce, Velicina::PoleX, Velicina::PoleY}) {
+                       Velicina::Konvekce, Velicina::MrizkaX, Velicina::MrizkaY}) {
         ukazHodnotu(v);
     }
     for (int i = 0; i < kPocetBodu; ++i) {
@@ -75,7 +75,7 @@ void Formular::nastav(const Uloha& uloha) {
     if (uloha_.KoefK == 0.0f) {
         uloha_.KoefK = 1.0f;
     }
-    pole_.clear();
+    texty_.clear();
     zmeneno_.reset();
     for (const PopisPole& p : PoleUlohy()) {
         if (p.zalozka >= 0 && p.druh != DruhPole::Kod && p.velicina != Velicina::TeplotaKrivky &&
@@ -93,20 +93,20 @@ void Formular::nastav(const Uloha& uloha) {
         uloha_.CelkovaPlocha = CelkovaPlochaProfilu(uloha_).value_or(0.0f);
     }
     // The heat capacity of a problem computed with a curve is the curve's: it is what waits.
-    cZadane_ = pole_[{Velicina::c, 0}];
+    cZadane_ = texty_[{Velicina::c, 0}];
     cZadaneHodnota_ = uloha_.c;
     cZKrivky();
     emit zmeneno();
 }
 
 QString Formular::text(Velicina v, int bod) const {
-    const auto it = pole_.find({v, bod});
-    return it != pole_.end() ? it->second.text : QString();
+    const auto it = texty_.find({v, bod});
+    return it != texty_.end() ? it->second.text : QString();
 }
 
 Formular::Cteni Formular::cti(Velicina v, int bod) const {
-    const auto it = pole_.find({v, bod});
-    if (it == pole_.end() || it->second.text.trimmed().isEmpty()) {
+    const auto it = texty_.find({v, bod});
+    if (it == texty_.end() || it->second.text.trimmed().isEmpty()) {
         return {};
     }
     if (it->second.zHodnoty) {
@@ -136,12 +136,12 @@ void Formular::zapisDoZaznamu(Velicina v, int bod, double x) {
     }
 }
 
-void Formular::ukaz(Velicina v, int bod, const QString& text) { pole_[{v, bod}] = StavPole{text, !text.isEmpty()}; }
+void Formular::ukaz(Velicina v, int bod, const QString& text) { texty_[{v, bod}] = StavTextu{text, !text.isEmpty()}; }
 
 void Formular::ukazHodnotu(Velicina v, int bod) {
     const PopisPole& p = Pole(v);
     if (p.druh == DruhPole::Text) {
-        pole_[{v, bod}] = StavPole{QString::fromStdString(uloha_.NazevMaterialu), false};
+        texty_[{v, bod}] = StavTextu{QString::fromStdString(uloha_.NazevMaterialu), false};
     } else if (p.druh == DruhPole::Pocet) {
         ukaz(v, bod, QString::number(uloha_.*p.pocet));
     } else if (p.nic == Kdy::Vzdy && Hodnota(p, uloha_) == 0.0) {
@@ -154,11 +154,11 @@ void Formular::ukazHodnotu(Velicina v, int bod) {
 }
 
 void Formular::pis(Velicina v, int bod, const QString& text) {
-    StavPole& pole = pole_[{v, bod}];
+    StavTextu& pole = texty_[{v, bod}];
     if (pole.text == text) {
         return;
     }
-    pole = StavPole{text, false};
+    pole = StavTextu{text, false};
     zmeneno_ = Klic{v, bod};
     if (v == Velicina::NazevMaterialu) {
         uloha_.NazevMaterialu = text.toStdString();
@@ -349,7 +349,7 @@ void Formular::vyberMaterial(const Material& material, float lambda) {
         ukazHodnotu(v);
     }
     if (uloha_.Vlastnosti) {
-        cZadane_ = pole_[{Velicina::c, 0}];
+        cZadane_ = texty_[{Velicina::c, 0}];
         cZadaneHodnota_ = uloha_.c;
         cZKrivky();
     }
@@ -360,10 +360,10 @@ void Formular::vyberMaterial(const Material& material, float lambda) {
 void Formular::nastavVlastnosti(std::optional<VlastnostiMaterialu> vlastnosti) {
     const std::optional<VlastnostiMaterialu> byla = std::exchange(uloha_.Vlastnosti, std::move(vlastnosti));
     if (!byla && uloha_.Vlastnosti) {
-        cZadane_ = pole_[{Velicina::c, 0}];
+        cZadane_ = texty_[{Velicina::c, 0}];
         cZadaneHodnota_ = uloha_.c;
     } else if (byla && !uloha_.Vlastnosti) {
-        pole_[{Velicina::c, 0}] = cZadane_;
+        texty_[{Velicina::c, 0}] = cZadane_;
         uloha_.c = cZadaneHodnota_;
     }
     if (uloha_.Vlastnosti && JeVestavena(*uloha_.Vlastnosti) && byla != uloha_.Vlastnosti) {
@@ -463,7 +463,7 @@ std::optional<Zavada> Formular::zkontroluj(Pravidlo pravidlo) {
 
 Uloha Formular::sNulami() const {
     Uloha u = uloha_;
-    for (const auto& [klic, pole] : pole_) {
+    for (const auto& [klic, pole] : texty_) {
         if (!pole.text.trimmed().isEmpty() || klic.first == Velicina::NazevMaterialu) {
             continue;
         }
@@ -500,7 +500,7 @@ std::optional<Zavada> Formular::proUlozeni(Uloha* uloha) {
 
 QString Formular::otisk() const {
     QString spatne;
-    for (const auto& [klic, pole] : pole_) {
+    for (const auto& [klic, pole] : texty_) {
         const Obsah obsah = klic.first == Velicina::NazevMaterialu ? Obsah::Prazdne : cti(klic.first, klic.second).obsah;
         if (obsah == Obsah::NeniCislo || obsah == Obsah::NeniCele) {
             spatne += QLatin1Char('\n') + pole.text;

@@ -13,10 +13,10 @@
 #include <optional>
 #include <utility>
 
-#include "model/material.h"
-#include "model/pole.h"
-#include "model/prijeti.h"
-#include "model/uloha.h"
+#include "model/properties/material.h"
+#include "model/case/pole.h"
+#include "model/case/prijeti.h"
+#include "model/case/uloha.h"
 #include "ui/common/ukladani.h"
 
 namespace zorvet {
@@ -97,7 +97,7 @@ signals:
 
 private:
     using Klic = std::pair<Velicina, int>;
-    struct StavPole {
+    struct StavTextu {
         QString text;
         bool zHodnoty = false;  // shown from the record: the record's value is exact
     };
@@ -124,11 +124,11 @@ private:
     Uloha sNulami() const;
 
     Uloha uloha_;
-    std::map<Klic, StavPole> pole_;
+    std::map<Klic, StavTextu> texty_;
     int pocetUseku_ = 0;
     int usek_ = 0;
     std::optional<Klic> zmeneno_;  // typed into since it was entered, not yet left
-    StavPole cZadane_;             // the heat capacity typed, while a curve gives it
+    StavTextu cZadane_;             // the heat capacity typed, while a curve gives it
     float cZadaneHodnota_ = 0.0f;
 };
 

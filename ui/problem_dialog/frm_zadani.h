@@ -9,10 +9,10 @@
 #include <memory>
 #include <optional>
 
-#include "model/nastaveni.h"
-#include "model/pole.h"
-#include "model/uloha.h"
-#include "model/vysledek.h"
+#include "model/case/nastaveni.h"
+#include "model/case/pole.h"
+#include "model/case/uloha.h"
+#include "model/case/vysledek.h"
 #include "ui/common/dialogy.h"
 #include "ui/common/relace.h"
 

@@ -27,7 +27,7 @@
 #include "files/retezce.h"
 #include "files/zpravy.h"
 #include "ui/problem_dialog/formular.h"
-#include "ui/problem_dialog/pole.h"
+#include "ui/problem_dialog/vazba.h"
 
 namespace zorvet {
 

@@ -8,8 +8,8 @@
 #include <optional>
 #include <vector>
 
-#include "model/material.h"
-#include "model/vlastnosti.h"
+#include "model/properties/material.h"
+#include "model/properties/vlastnosti.h"
 #include "ui/common/dialogy.h"
 
 class QChartView;

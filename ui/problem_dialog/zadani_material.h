@@ -15,7 +15,7 @@
 #include <optional>
 #include <vector>
 
-#include "model/material.h"
+#include "model/properties/material.h"
 #include "ui/common/dialogy.h"
 #include "ui/problem_dialog/krivka_vlastnosti.h"
 #include "ui/problem_dialog/zalozka.h"

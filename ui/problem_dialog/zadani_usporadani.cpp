@@ -27,7 +27,7 @@ constexpr int kZalozka = 5;
 // the bundle's to round bars; the soak to every case.
 std::optional<ZadaniUsporadani::Druh> skupina(const PopisPole& p) {
     if (p.kdy == Kdy::ZRozmeruTyce) {
-        return ZadaniUsporadani::Druh::Pole;
+        return ZadaniUsporadani::Druh::Mrizka;
     }
     if (p.kdy == Kdy::ZRozmeruKruh) {
         return ZadaniUsporadani::Druh::Svazek;
@@ -53,8 +53,8 @@ int prazdnyText(Velicina v) {
 }
 
 // The same array: the piece, the counts and the gaps.
-bool stejnePole(const Uloha& a, const Uloha& b) {
-    return a.Profil == b.Profil && a.StranaA == b.StranaA && a.PoleX == b.PoleX && a.PoleY == b.PoleY &&
+bool stejnaMrizka(const Uloha& a, const Uloha& b) {
+    return a.Profil == b.Profil && a.StranaA == b.StranaA && a.MrizkaX == b.MrizkaX && a.MrizkaY == b.MrizkaY &&
            a.MezeraX == b.MezeraX && a.MezeraY == b.MezeraY;
 }
 
@@ -62,25 +62,25 @@ bool stejnePole(const Uloha& a, const Uloha& b) {
 
 ZadaniUsporadani::ZadaniUsporadani(Formular& formular, QWidget* parent) : Zalozka(formular, parent) {
     optVolnyKus = named(new QRadioButton(this), "optVolnyKus");
-    optPoleKusu = named(new QRadioButton(this), "optPoleKusu");
+    optMrizka = named(new QRadioButton(this), "optMrizka");
     optSvazek = named(new QRadioButton(this), "optSvazek");
     auto* volby = new QButtonGroup(this);
     auto* radek = new QHBoxLayout;
-    for (QRadioButton* o : {optVolnyKus, optPoleKusu, optSvazek}) {
+    for (QRadioButton* o : {optVolnyKus, optMrizka, optSvazek}) {
         volby->addButton(o);
         radek->addWidget(o);
     }
     radek->addStretch(1);
     optVolnyKus->setChecked(true);
 
-    frmPole = named(new QGroupBox(this), "frmPole");
+    frmMrizka = named(new QGroupBox(this), "frmMrizka");
     frmSvazek = named(new QGroupBox(this), "frmSvazek");
-    auto* formPole = formLayout(frmPole);
+    auto* formMrizka = formLayout(frmMrizka);
     auto* formSvazek = formLayout(frmSvazek);
-    auto* formVydrz = new QFormLayout;
-    formVydrz->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
-    formVydrz->setLabelAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    formVydrz->setHorizontalSpacing(fontMetrics().height());
+    auto* formProdleva = new QFormLayout;
+    formProdleva->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
+    formProdleva->setLabelAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    formProdleva->setHorizontalSpacing(fontMetrics().height());
     // The fields of this tab, in the table's order: a count or a number in a line edit, the
     // packing in a list of its two kinds.
     for (const PopisPole& p : PoleUlohy()) {
@@ -88,7 +88,7 @@ ZadaniUsporadani::ZadaniUsporadani(Formular& formular, QWidget* parent) : Zalozk
             continue;
         }
         const std::optional<Druh> druh = skupina(p);
-        QWidget* rodic = druh == Druh::Pole ? frmPole : druh == Druh::Svazek ? frmSvazek : static_cast<QWidget*>(this);
+        QWidget* rodic = druh == Druh::Mrizka ? frmMrizka : druh == Druh::Svazek ? frmSvazek : static_cast<QWidget*>(this);
         QWidget* vstup = nullptr;
         if (p.velicina == Velicina::Baleni) {
             cboBaleni = named(new QComboBox(rodic), p.ovladac);
@@ -100,7 +100,7 @@ ZadaniUsporadani::ZadaniUsporadani(Formular& formular, QWidget* parent) : Zalozk
             vstup = edit;
         }
         QLabel* popisek = caption(rodic, qPrintable(QLatin1String("lbl") + QLatin1String(p.ovladac).mid(3)), vstup);
-        (druh == Druh::Pole ? formPole : druh == Druh::Svazek ? formSvazek : formVydrz)->addRow(popisek, vstup);
+        (druh == Druh::Mrizka ? formMrizka : druh == Druh::Svazek ? formSvazek : formProdleva)->addRow(popisek, vstup);
         ovladace_.append({&p, popisek, vstup});
     }
     connect(cboBaleni, &QComboBox::currentIndexChanged, this,
@@ -116,10 +116,10 @@ ZadaniUsporadani::ZadaniUsporadani(Formular& formular, QWidget* parent) : Zalozk
     auto* levy = new QVBoxLayout;
     levy->addLayout(radek);
     auto* skupiny = new QHBoxLayout;
-    skupiny->addWidget(frmPole, 0, Qt::AlignTop);
+    skupiny->addWidget(frmMrizka, 0, Qt::AlignTop);
     skupiny->addWidget(frmSvazek, 0, Qt::AlignTop);
     levy->addLayout(skupiny);
-    levy->addLayout(formVydrz);
+    levy->addLayout(formProdleva);
     levy->addWidget(lblNelze);
     levy->addStretch(1);
     auto* pravy = new QVBoxLayout;
@@ -130,7 +130,7 @@ ZadaniUsporadani::ZadaniUsporadani(Formular& formular, QWidget* parent) : Zalozk
     vse->addLayout(levy);
     vse->addLayout(pravy, 1);
 
-    for (auto [o, druh] : {std::pair{optVolnyKus, Druh::Volny}, std::pair{optPoleKusu, Druh::Pole},
+    for (auto [o, druh] : {std::pair{optVolnyKus, Druh::Volny}, std::pair{optMrizka, Druh::Mrizka},
                            std::pair{optSvazek, Druh::Svazek}}) {
         connect(o, &QRadioButton::toggled, this, [this, d = druh](bool zapnuto) {
             if (zapnuto) {
@@ -143,9 +143,9 @@ ZadaniUsporadani::ZadaniUsporadani(Formular& formular, QWidget* parent) : Zalozk
 void ZadaniUsporadani::NastavPopisy(Jazyk j) {
     jazyk_ = j;
     optVolnyKus->setText(Text(id::VolnyKus, j));
-    optPoleKusu->setText(Text(id::PoleKusu, j));
+    optMrizka->setText(Text(id::Mrizka, j));
     optSvazek->setText(Text(id::SvazekTyci, j));
-    frmPole->setTitle(BezAkceleratoru(Text(id::PoleKusu, j)));
+    frmMrizka->setTitle(BezAkceleratoru(Text(id::Mrizka, j)));
     frmSvazek->setTitle(BezAkceleratoru(Text(id::SvazekTyci, j)));
     for (const Ovladac& o : ovladace_) {
         o.popisek->setText(Text(o.pole->popisek, j));
@@ -181,19 +181,19 @@ void ZadaniUsporadani::zvol(Druh druh) {
 void ZadaniUsporadani::obnov() {
     const Uloha& u = formular_.uloha();
     // A case that is an array or a bundle shows it chosen; the free piece keeps the choice made.
-    if (Plati(Kdy::VPoli, u)) {
-        druh_ = Druh::Pole;
+    if (Plati(Kdy::VMrizce, u)) {
+        druh_ = Druh::Mrizka;
     } else if (Plati(Kdy::VeSvazku, u)) {
         druh_ = Druh::Svazek;
     }
-    QRadioButton* zvolena = druh_ == Druh::Pole ? optPoleKusu : druh_ == Druh::Svazek ? optSvazek : optVolnyKus;
+    QRadioButton* zvolena = druh_ == Druh::Mrizka ? optMrizka : druh_ == Druh::Svazek ? optSvazek : optVolnyKus;
     if (!zvolena->isChecked()) {
         const QSignalBlocker blokovano(zvolena);
         zvolena->setChecked(true);
     }
     const bool pole = Plati(Kdy::ZRozmeruTyce, u);
     const bool svazek = Plati(Kdy::ZRozmeruKruh, u);
-    optPoleKusu->setEnabled(pole || druh_ == Druh::Pole);
+    optMrizka->setEnabled(pole || druh_ == Druh::Mrizka);
     optSvazek->setEnabled(svazek || druh_ == Druh::Svazek);
     lblNelze->setVisible(!pole);
     for (const Ovladac& o : ovladace_) {
@@ -212,9 +212,9 @@ void ZadaniUsporadani::obnov() {
     Rozestaveni r;
     r.kruhove = u.Profil == Profil::Kruhovy;
     r.d = pole ? static_cast<double>(u.StranaA) : 0.0;
-    if (druh_ == Druh::Pole) {
-        r.nx = std::max<int>(u.PoleX, 1);
-        r.ny = std::max<int>(u.PoleY, 1);
+    if (druh_ == Druh::Mrizka) {
+        r.nx = std::max<int>(u.MrizkaX, 1);
+        r.ny = std::max<int>(u.MrizkaY, 1);
         r.gx = static_cast<double>(u.MezeraX);
         r.gy = static_cast<double>(u.MezeraY);
     }
@@ -222,7 +222,7 @@ void ZadaniUsporadani::obnov() {
     r.svazekA = static_cast<double>(u.SvazekA);
     r.svazekB = static_cast<double>(u.SvazekB);
     const VysledekUsporadani* v = vysledek_ && vysledek_->Usporadani ? &*vysledek_->Usporadani : nullptr;
-    if (v != nullptr && v->pole && druh_ == Druh::Pole && stejnePole(vysledek_->Uloha, u)) {
+    if (v != nullptr && v->mrizka && druh_ == Druh::Mrizka && stejnaMrizka(vysledek_->Uloha, u)) {
         r.nejpomalejsi = std::pair{v->radek, v->sloupec};
     }
     nacrt_->nastav(r);

@@ -8,7 +8,7 @@
 #include <QList>
 #include <memory>
 
-#include "model/vysledek.h"
+#include "model/case/vysledek.h"
 #include "ui/problem_dialog/zalozka.h"
 
 class QComboBox;
@@ -33,7 +33,7 @@ public:
     // holds the array it was computed for.
     void nastavVysledek(std::shared_ptr<const Vysledek> vysledek);
 
-    enum class Druh { Volny, Pole, Svazek };
+    enum class Druh { Volny, Mrizka, Svazek };
 
 private:
     struct Ovladac {
@@ -48,9 +48,9 @@ private:
     std::shared_ptr<const Vysledek> vysledek_;
     QList<Ovladac> ovladace_;
     QRadioButton* optVolnyKus = nullptr;
-    QRadioButton* optPoleKusu = nullptr;
+    QRadioButton* optMrizka = nullptr;
     QRadioButton* optSvazek = nullptr;
-    QGroupBox* frmPole = nullptr;
+    QGroupBox* frmMrizka = nullptr;
     QGroupBox* frmSvazek = nullptr;
     QComboBox* cboBaleni = nullptr;
     QLabel* lblNacrt = nullptr;

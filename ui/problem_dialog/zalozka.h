@@ -6,8 +6,8 @@
 #include <QList>
 #include <QWidget>
 
-#include "model/nastaveni.h"
-#include "ui/problem_dialog/pole.h"
+#include "model/case/nastaveni.h"
+#include "ui/problem_dialog/vazba.h"
 
 namespace zorvet {
 

@@ -10,8 +10,8 @@
 
 #include <cstdint>
 
-#include "model/vysledek.h"
-#include "model/nastaveni.h"
+#include "model/case/vysledek.h"
+#include "model/case/nastaveni.h"
 #include "ui/common/dialogy.h"
 
 namespace zorvet {

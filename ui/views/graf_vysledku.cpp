@@ -88,7 +88,7 @@ QList<Graf::Rada> radyVysledku(const Vysledek& vysledek, Jazyk j, bool pojmenova
         // The surface and the core of a thick charge, dashed, at the same times; of an array the
         // slowest piece's, and the fastest piece's core dotted.
         const VysledekUsporadani* pole =
-            vysledek.Usporadani && vysledek.Usporadani->pole ? &*vysledek.Usporadani : nullptr;
+            vysledek.Usporadani && vysledek.Usporadani->mrizka ? &*vysledek.Usporadani : nullptr;
         rady.append({Text(pole != nullptr ? id::PovrchNejpomalejsihoGraf : id::PovrchGraf, j), kOranzova,
                      krivkaJadra(vysledek, true), Qt::DashLine});
         rady.append({Text(pole != nullptr ? id::JadroNejpomalejsihoGraf : id::JadroGraf, j), kZelena,

@@ -8,9 +8,9 @@
 #include <memory>
 #include <vector>
 
-#include "model/nastaveni.h"
-#include "model/planovani.h"
-#include "model/vysledek.h"
+#include "model/case/nastaveni.h"
+#include "model/planning/planovani.h"
+#include "model/case/vysledek.h"
 
 namespace zorvet {
 

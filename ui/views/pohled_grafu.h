@@ -14,8 +14,8 @@
 #include <optional>
 #include <vector>
 
-#include "model/planovani.h"
-#include "model/vysledek.h"
+#include "model/planning/planovani.h"
+#include "model/case/vysledek.h"
 #include "ui/common/dialogy.h"
 #include "ui/common/navrh.h"
 #include "ui/views/export_grafu.h"

@@ -9,9 +9,9 @@
 #include <memory>
 #include <optional>
 
-#include "model/vysledek.h"
+#include "model/case/vysledek.h"
 #include "ui/common/dialogy.h"
-#include "model/nastaveni.h"
+#include "model/case/nastaveni.h"
 
 class QAction;
 class QComboBox;

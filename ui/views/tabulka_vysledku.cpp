@@ -12,7 +12,7 @@ namespace zorvet {
 TabulkaVysledku::TabulkaVysledku(QObject* parent) : QAbstractTableModel(parent) {}
 
 const VysledekUsporadani* TabulkaVysledku::pole() const {
-    return vysledek_ != nullptr && vysledek_->Usporadani && vysledek_->Usporadani->pole ? &*vysledek_->Usporadani
+    return vysledek_ != nullptr && vysledek_->Usporadani && vysledek_->Usporadani->mrizka ? &*vysledek_->Usporadani
                                                                                          : nullptr;
 }
 

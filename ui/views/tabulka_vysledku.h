@@ -9,8 +9,8 @@
 #include <cstdint>
 #include <optional>
 
-#include "model/nastaveni.h"
-#include "model/vysledek.h"
+#include "model/case/nastaveni.h"
+#include "model/case/vysledek.h"
 
 namespace zorvet {
 

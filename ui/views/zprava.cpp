@@ -13,8 +13,8 @@
 #include "files/retezce.h"
 #include "files/zapis.h"
 #include "files/zpravy.h"
-#include "model/pole.h"
-#include "model/vykon.h"
+#include "model/case/pole.h"
+#include "model/pipeline/vykon.h"
 #include "ui/common/graf.h"
 #include "ui/problem_dialog/nacrt_usporadani.h"
 #include "ui/views/graf_vysledku.h"
@@ -146,10 +146,10 @@ bool pouzito(const PopisPole& p, const Uloha& u) {
         // problem lists what they do not, where it is used.
         case Velicina::Baleni:
         case Velicina::KefSvazku:
-        case Velicina::Vydrz:
+        case Velicina::Prodleva:
             return Hodnota(p, u) != p.vychozi;
         default:
-            return p.zalozka != Pole(Velicina::PoleX).zalozka;
+            return p.zalozka != Pole(Velicina::MrizkaX).zalozka;
     }
 }
 
@@ -234,14 +234,14 @@ void usporadani(Sazec& s, const Vysledek& v, Jazyk j, QPainter& p) {
     Rozestaveni nakres;
     nakres.kruhove = u.Profil == Profil::Kruhovy;
     nakres.d = static_cast<double>(u.StranaA);
-    if (r.pole) {
-        nakres.nx = u.PoleX, nakres.ny = u.PoleY;
+    if (r.mrizka) {
+        nakres.nx = u.MrizkaX, nakres.ny = u.MrizkaY;
         nakres.gx = static_cast<double>(u.MezeraX), nakres.gy = static_cast<double>(u.MezeraY);
         nakres.nejpomalejsi = std::pair{r.radek, r.sloupec};
     }
     nakres.svazek = r.svazek;
     nakres.svazekA = static_cast<double>(u.SvazekA), nakres.svazekB = static_cast<double>(u.SvazekB);
-    const bool nakreslit = r.pole || r.svazek;
+    const bool nakreslit = r.mrizka || r.svazek;
     // 40 mm by 25 mm at the right of the lines.
     const QRectF misto(kSirka - kOkraj - 400.0, s.y(), 400.0, 250.0);
     if (nakreslit) {

@@ -11,8 +11,8 @@
 #include <memory>
 #include <optional>
 
-#include "model/vysledek.h"
-#include "model/nastaveni.h"
+#include "model/case/vysledek.h"
+#include "model/case/nastaveni.h"
 #include "ui/views/graf_vysledku.h"
 
 class QPainter;

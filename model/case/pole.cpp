@@ -1,0 +1,420 @@
+#include "model/case/pole.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <limits>
+
+#include "model/case/konstanty.h"
+
+namespace zorvet {
+
+namespace {
+
+// No charge is colder than absolute zero, and no furnace is hotter than this.
+constexpr double kNejnizsiTeplota = -kKelvin;
+constexpr double kNejvyssiTeplota = 3000.0;
+constexpr double kNejvetsiPocet = std::numeric_limits<std::int16_t>::max();
+// The smallest mass, specific heat, surface, dimension and time step that are no slip of the
+// keyboard: every physical value of a charge stays far above the denormal range of a single,
+// where the march's products lose their digits (1E-45 kg computes nothing).
+constexpr double kNejmensi = 1.0e-6;
+// The most pieces of an array in a row and rows: the view factors grow with the square of all.
+constexpr double kNejvicKusuMrizky = 20.0;
+
+using enum Velicina;
+
+constexpr PopisPole kPole[] = {
+    // The regime and the curve (tab 1).
+    {.velicina = TeplotaKrivky, .druh = DruhPole::Cislo, .ovladac = "txtKonTep", .zalozka = 0, .popisek = id::KonTep,
+     .kdy = Kdy::Rizeny, .min = kNejnizsiTeplota, .max = kNejvyssiTeplota},
+    {.velicina = DobaVydrze, .druh = DruhPole::Cislo, .ovladac = "txtDobaVydrze", .zalozka = 0,
+     .popisek = id::DobaVydrze, .kdy = Kdy::Rizeny, .min = 0.0, .max = 1.0e7, .minVcetne = false},
+    // The temperatures.
+    {.velicina = Tpece, .druh = DruhPole::Cislo, .ovladac = "txtTpece", .zalozka = 1, .popisek = id::Tpece,
+     .kdy = Kdy::Nerizeny, .radekSouboru = 1, .souborPopisek = id::SouborTpece, .jednotka = id::JednotkaStupne,
+     .min = kNejnizsiTeplota, .max = kNejvyssiTeplota, .nazev = "furnace", .hledani = Hledani::Vetsi,
+     .krokHodnoty = 0.1, .cislo = &Uloha::Tpece},
+    {.velicina = Tv, .druh = DruhPole::Cislo, .ovladac = "txtTv", .zalozka = 1, .popisek = id::Tv,
+     .radekSouboru = 2, .souborPopisek = id::SouborTv, .jednotka = id::JednotkaStupne, .min = kNejnizsiTeplota,
+     .max = kNejvyssiTeplota, .nazev = "start", .cislo = &Uloha::Tv},
+    {.velicina = Tk, .druh = DruhPole::Cislo, .ovladac = "txtTk", .zalozka = 1, .popisek = id::Tk,
+     .radekSouboru = 3, .souborPopisek = id::SouborTk, .jednotka = id::JednotkaStupne, .min = kNejnizsiTeplota,
+     .max = kNejvyssiTeplota, .nazev = "final", .cislo = &Uloha::Tk},
+    // The material.
+    {.velicina = NazevMaterialu, .druh = DruhPole::Text, .ovladac = "cboMaterial", .zalozka = 2, .popisek = id::Druh,
+     .radekSouboru = 5, .souborPopisek = id::Material, .jednotkaText = "[-]"},
+    // A density is needed for the mass from the dimensions; with a typed mass it is kept for
+    // the file only, and none (0) will do.
+    {.velicina = Gama, .druh = DruhPole::Cislo, .ovladac = "txtGama", .zalozka = 2, .popisek = id::Gama,
+     .radekSouboru = 10, .souborPopisek = id::SouborHustota, .jednotkaText = "[kg/m3]", .min = 0.0, .max = 1.0e5,
+     .minVcetne = false, .nic = Kdy::BezRozmeru, .prazdne = Kdy::BezRozmeru, .cislo = &Uloha::Gama},
+    {.velicina = c, .druh = DruhPole::Cislo, .ovladac = "txtc", .zalozka = 2, .popisek = id::c, .radekSouboru = 8,
+     .souborPopisek = id::SouborTeplKapacita, .jednotkaText = "[J/kg/K]", .rozsirenyPopisek = id::SouborStalaC,
+     .rozsirenyKdy = Kdy::SKrivkou, .min = kNejmensi, .max = 1.0e5, .cislo = &Uloha::c},
+    {.velicina = Eps, .druh = DruhPole::Cislo, .ovladac = "txtEps", .zalozka = 2, .popisek = id::Eps,
+     .radekSouboru = 9, .souborPopisek = id::SouborEmisivita, .jednotkaText = "[-]", .min = 0.0, .max = 1.0,
+     .minVcetne = false, .nazev = "emissivity", .cislo = &Uloha::Eps},
+    // The same caption in both languages; only its tooltip is translated.
+    {.velicina = KoefK, .druh = DruhPole::Cislo, .ovladac = "txtKoefK", .zalozka = 2,
+     .popisekText = "Korekční koe&ficient     [-]", .jednotkaText = "[-]", .rozsirenyPopisek = id::SouborKoefK,
+     .min = 0.0, .max = 1.0, .minVcetne = false, .vychozi = 1.0, .volba = "reduction", .jednotkaVolby = "K",
+     .popisVolby = "Reduction factor of the heat-exchange surface, over 0 up to 1 (default 1).",
+     .nazev = "reduction", .cislo = &Uloha::KoefK},
+    // No conductivity (an empty field) computes no core; a typed 0 would conduct nothing.
+    {.velicina = Lambda, .druh = DruhPole::Cislo, .ovladac = "txtLambda", .zalozka = 2, .popisek = id::Lambda,
+     .jednotkaText = "[W/m/K]", .rozsirenyPopisek = id::SouborLambda, .min = 1.0e-9, .max = 1.0e4,
+     .nic = Kdy::Vzdy, .nulaPsana = false, .prazdne = Kdy::Vzdy, .volba = "conductivity", .jednotkaVolby = "L",
+     .popisVolby = "Thermal conductivity of the charge in W/m/K: the core of a thick charge is computed too "
+                   "(needs the mass from the dimensions).",
+     .nazev = "conductivity", .cislo = &Uloha::Lambda},
+    // The mass, typed or from the dimensions.
+    {.velicina = ZadaniHmotnosti, .druh = DruhPole::Kod, .ovladac = "optMza", .zalozka = 3,
+     .popisek = id::ZalozkaHmotnost, .radekSouboru = 11, .souborPopisek = id::SouborZadaniHmotnosti,
+     .jednotka = id::JednotkaZV},
+    {.velicina = Profil, .druh = DruhPole::Kod, .ovladac = "optProfilO", .zalozka = 3, .popisek = id::Profil,
+     .kdy = Kdy::ZRozmeru, .radekSouboru = 12, .souborPopisek = id::SouborProfil, .jednotka = id::JednotkaKCO},
+    {.velicina = PocetProfilu, .druh = DruhPole::Pocet, .ovladac = "txtPocetProfilu", .zalozka = 3,
+     .popisek = id::PocetProfilu, .kdy = Kdy::ZRozmeru, .radekSouboru = 16, .souborPopisek = id::SouborPocetProfilu,
+     .jednotkaText = "[-]", .min = 1.0, .max = kNejvetsiPocet, .vychozi = 1.0, .pocet = &Uloha::PocetProfilu},
+    {.velicina = StranaA, .druh = DruhPole::Cislo, .ovladac = "txtA2", .zalozka = 3, .popisekText = "A [m]",
+     .kdy = Kdy::ZRozmeru, .radekSouboru = 13, .souborPopisek = id::SouborStranaA,
+     .souborPopisekKruh = id::SouborPrumer, .jednotkaText = "[m]", .min = kNejmensi, .max = 100.0,
+     .cislo = &Uloha::StranaA},
+    {.velicina = StranaB, .druh = DruhPole::Cislo, .ovladac = "txtB2", .zalozka = 3, .popisekText = "B [m]",
+     .kdy = Kdy::ZRozmeruObdelnik, .radekSouboru = 14, .souborPopisek = id::SouborStranaB, .jednotkaText = "[m]",
+     .min = kNejmensi, .max = 100.0, .cislo = &Uloha::StranaB},
+    {.velicina = DelkaL, .druh = DruhPole::Cislo, .ovladac = "txtL2", .zalozka = 3, .popisekText = "L [m]",
+     .kdy = Kdy::ZRozmeru, .radekSouboru = 15, .souborPopisek = id::SouborDelka, .jednotkaText = "[m]",
+     .min = kNejmensi, .max = 100.0, .cislo = &Uloha::DelkaL},
+    {.velicina = m, .druh = DruhPole::Cislo, .ovladac = "txtm", .zalozka = 3, .popisek = id::m, .radekSouboru = 6,
+     .souborPopisek = id::SouborHmotnost, .jednotka = id::JednotkaKg, .min = kNejmensi, .max = 1.0e6,
+     .nazev = "mass", .hledani = Hledani::Mensi, .platnaMista = 4, .cislo = &Uloha::m},
+    // The surfaces.
+    {.velicina = A, .druh = DruhPole::Cislo, .ovladac = "txtA", .zalozka = 4, .popisek = id::A, .radekSouboru = 7,
+     .souborPopisek = id::SouborPlocha, .jednotka = id::JednotkaM2, .min = kNejmensi, .max = 1.0e4,
+     .cislo = &Uloha::A},
+    {.velicina = PocetAB, .druh = DruhPole::Pocet, .ovladac = "cboAB", .zalozka = 4, .popisek = id::PocetAB,
+     .kdy = Kdy::ZRozmeru, .radekSouboru = 17, .souborPopisek = id::SouborPocetAB, .jednotkaText = "[-]",
+     .min = 0.0, .max = kNejvetsiPocet, .prazdne = Kdy::Vzdy, .pocet = &Uloha::PocetAB},
+    {.velicina = PocetAL, .druh = DruhPole::Pocet, .ovladac = "cboAL", .zalozka = 4, .popisek = id::PocetAL,
+     .kdy = Kdy::ZRozmeru, .radekSouboru = 18, .souborPopisek = id::SouborPocetAL, .jednotkaText = "[-]",
+     .min = 0.0, .max = kNejvetsiPocet, .prazdne = Kdy::Vzdy, .pocet = &Uloha::PocetAL},
+    {.velicina = PocetBL, .druh = DruhPole::Pocet, .ovladac = "cboBL", .zalozka = 4, .popisek = id::PocetBL,
+     .kdy = Kdy::ZRozmeruObdelnik, .radekSouboru = 19, .souborPopisek = id::SouborPocetBL, .jednotkaText = "[-]",
+     .min = 0.0, .max = kNejvetsiPocet, .prazdne = Kdy::Vzdy, .pocet = &Uloha::PocetBL},
+    // How the load stands in the furnace (model/load/usporadani.h): their defaults are the free piece.
+    // An array is of round or square bars, a bundle of round bars, both with the mass from the
+    // dimensions (the arrangement's check, ZkontrolujUsporadani, asks the rest). An empty field
+    // is its default: one piece, touching pieces, no bundle, the packing's porosity, the
+    // model's conductivity, no soak.
+    {.velicina = MrizkaX, .druh = DruhPole::Pocet, .ovladac = "txtMrizkaX", .zalozka = 5, .popisek = id::MrizkaXPopisek,
+     .kdy = Kdy::ZRozmeruTyce, .jednotkaText = "[-]", .rozsirenyPopisek = id::SouborMrizkaX, .min = 1.0,
+     .max = kNejvicKusuMrizky, .prazdne = Kdy::Vzdy, .vychozi = 1.0, .volba = "array", .jednotkaVolby = "NXxNY",
+     .popisVolby = "Pieces side by side: NX in a row by NY rows (NY left out: 1; 1x1 is the free piece), long "
+                   "round or square bars with the mass from the dimensions and a conductivity.",
+     .oddelovacVolby = 'x', .druhaVolby = MrizkaY, .nazev = "array-columns", .pocet = &Uloha::MrizkaX},
+    {.velicina = MrizkaY, .druh = DruhPole::Pocet, .ovladac = "txtMrizkaY", .zalozka = 5, .popisek = id::MrizkaYPopisek,
+     .kdy = Kdy::ZRozmeruTyce, .jednotkaText = "[-]", .rozsirenyPopisek = id::SouborMrizkaY, .min = 1.0,
+     .max = kNejvicKusuMrizky, .prazdne = Kdy::Vzdy, .vychozi = 1.0, .nazev = "array-rows", .pocet = &Uloha::MrizkaY},
+    {.velicina = MezeraX, .druh = DruhPole::Cislo, .ovladac = "txtMezeraX", .zalozka = 5, .popisek = id::MezeraXPopisek,
+     .kdy = Kdy::ZRozmeruTyce, .jednotkaText = "[m]", .rozsirenyPopisek = id::SouborMezeraX,
+     .rozsirenyKdy = Kdy::VMrizce, .min = 0.0, .max = 10.0, .prazdne = Kdy::Vzdy, .volba = "gap",
+     .jednotkaVolby = "GX[:GY]",
+     .popisVolby = "Clear gaps of an --array in m: between neighbours in a row and between rows (GY left out: "
+                   "GX); 0: the pieces touch, with no conduction through the contact.",
+     .oddelovacVolby = ':', .druhaVolby = MezeraY, .druhaJakoPrvni = true, .nazev = "gap-x",
+     .cislo = &Uloha::MezeraX},
+    {.velicina = MezeraY, .druh = DruhPole::Cislo, .ovladac = "txtMezeraY", .zalozka = 5, .popisek = id::MezeraYPopisek,
+     .kdy = Kdy::ZRozmeruTyce, .jednotkaText = "[m]", .rozsirenyPopisek = id::SouborMezeraY,
+     .rozsirenyKdy = Kdy::VMrizce, .min = 0.0, .max = 10.0, .prazdne = Kdy::Vzdy, .nazev = "gap-y",
+     .cislo = &Uloha::MezeraY},
+    {.velicina = SvazekA, .druh = DruhPole::Cislo, .ovladac = "txtSvazekA", .zalozka = 5, .popisek = id::SvazekAPopisek,
+     .kdy = Kdy::ZRozmeruKruh, .jednotkaText = "[m]", .rozsirenyPopisek = id::SouborSvazekA, .min = kNejmensi,
+     .max = 100.0, .nic = Kdy::Vzdy, .nulaPsana = false, .prazdne = Kdy::Vzdy, .volba = "bundle",
+     .jednotkaVolby = "D|AxB",
+     .popisVolby = "The round bars packed into a bundle of diameter D or of A x B in m, heated on its outer "
+                   "surface as one body of an effective conductivity.",
+     .oddelovacVolby = 'x', .druhaVolby = SvazekB, .nazev = "bundle", .cislo = &Uloha::SvazekA},
+    {.velicina = SvazekB, .druh = DruhPole::Cislo, .ovladac = "txtSvazekB", .zalozka = 5, .popisek = id::SvazekBPopisek,
+     .kdy = Kdy::ZRozmeruKruh, .jednotkaText = "[m]", .rozsirenyPopisek = id::SouborSvazekB,
+     .rozsirenyKdy = Kdy::VeSvazku, .min = kNejmensi, .max = 100.0, .nic = Kdy::Vzdy, .nulaPsana = false,
+     .prazdne = Kdy::Vzdy, .nazev = "bundle-b", .cislo = &Uloha::SvazekB},
+    {.velicina = Baleni, .druh = DruhPole::Pocet, .ovladac = "cboBaleni", .zalozka = 5, .popisek = id::BaleniPopisek,
+     .kdy = Kdy::ZRozmeruKruh, .jednotkaText = "[-]", .rozsirenyPopisek = id::SouborBaleni,
+     .rozsirenyKdy = Kdy::VeSvazku, .min = 0.0, .max = 1.0, .prazdne = Kdy::Vzdy, .volba = "packing",
+     .jednotkaVolby = "square|hexagonal",
+     .popisVolby = "Packing of the bars of a --bundle (default square).", .slovaVolby = "square|hexagonal",
+     .pocet = &Uloha::Baleni},
+    // From hexagonal packing, 1 - pi / (2 sqrt 3) = 0.09310, up to where the model holds.
+    {.velicina = Porozita, .druh = DruhPole::Cislo, .ovladac = "txtPorozita", .zalozka = 5,
+     .popisek = id::PorozitaPopisek, .kdy = Kdy::ZRozmeruKruh, .jednotkaText = "[-]",
+     .rozsirenyPopisek = id::SouborPorozita, .rozsirenyKdy = Kdy::VeSvazku, .min = 0.0932, .max = 0.9,
+     .nic = Kdy::Vzdy, .nulaPsana = false, .prazdne = Kdy::Vzdy, .volba = "porosity", .jednotkaVolby = "P",
+     .popisVolby = "Porosity of a --bundle, from 0.0932 to 0.9, in place of its packing's.", .nazev = "porosity",
+     .cislo = &Uloha::Porozita},
+    {.velicina = KefSvazku, .druh = DruhPole::Cislo, .ovladac = "txtKefSvazku", .zalozka = 5, .popisek = id::KefPopisek,
+     .kdy = Kdy::ZRozmeruKruh, .jednotkaText = "[W/m/K]", .rozsirenyPopisek = id::SouborKefSvazku,
+     .rozsirenyKdy = Kdy::VeSvazku, .min = 1.0e-3, .max = 1.0e3, .nic = Kdy::Vzdy, .nulaPsana = false,
+     .prazdne = Kdy::Vzdy, .volba = "effective-conductivity", .jednotkaVolby = "K",
+     .popisVolby = "Effective conductivity of a --bundle in W/m/K, in place of the model's.",
+     .nazev = "effective-conductivity", .cislo = &Uloha::KefSvazku},
+    // Typed in minutes; the record holds seconds. Any case may have a soak.
+    {.velicina = Prodleva, .druh = DruhPole::Cislo, .ovladac = "txtProdleva", .zalozka = 5, .popisek = id::ProdlevaPopisek,
+     .jednotkaText = "[min]", .rozsirenyPopisek = id::SouborProdleva, .min = 0.0, .max = 1.0e7, .prazdne = Kdy::Vzdy,
+     .meritko = 60.0, .volba = "soak", .jednotkaVolby = "MINUTES",
+     .popisVolby = "Soak after the slowest point of the load is at the final temperature, in minutes: the cycle "
+                   "time is the heat-up and the soak (a goal seek then meets the cycle time).",
+     .meritkoVolby = 60.0, .nazev = "soak", .cislo = &Uloha::Prodleva},
+    // The iteration step.
+    {.velicina = CasKrok, .druh = DruhPole::Cislo, .ovladac = "txtCasKrok", .zalozka = 6, .popisek = id::CasKrok,
+     .radekSouboru = 4, .souborPopisek = id::SouborCasKrok, .jednotka = id::JednotkaSekundy, .min = kNejmensi,
+     .max = 86400.0, .nazev = "time-step", .cislo = &Uloha::CasKrok},
+    // The furnace beyond the documented problem. No installed power (an empty field) is an
+    // unlimited one; a power of 0 would heat nothing.
+    {.velicina = Prikon, .druh = DruhPole::Cislo, .ovladac = "txtPrikon", .zalozka = 7,
+     .popisek = id::InstalovanyPrikon, .jednotkaText = "[kW]", .rozsirenyPopisek = id::SouborPrikon, .min = 0.0,
+     .max = 1.0e9, .minVcetne = false, .nic = Kdy::Vzdy, .nulaPsana = false, .prazdne = Kdy::Vzdy,
+     .meritko = 1000.0, .volba = "power-limit", .jednotkaVolby = "WATTS",
+     .popisVolby = "Installed power of the furnace in W: the heat given to the charge never exceeds it, less "
+                   "the --losses.", .nazev = "power",
+     .hledani = Hledani::Vetsi, .krokHodnoty = 1.0, .cislo = &Uloha::Prikon},
+    // The one figure of heat losses: the power frame's, and what the installed power covers.
+    {.velicina = Ztraty, .druh = DruhPole::Pocet, .ovladac = "txtZtratyPrikonu", .zalozka = 7,
+     .popisek = id::ZtratyPrikonu, .jednotkaText = "[%]", .rozsirenyPopisek = id::SouborZtratyPrikonu,
+     .rozsirenyKdy = Kdy::SPrikonem, .min = 0.0, .max = kNejvetsiPocet, .prazdne = Kdy::Vzdy, .volba = "losses",
+     .jednotkaVolby = "PERCENT",
+     .popisVolby = "Heat losses in per cent (default 0): they raise the power required, and an installed power "
+                   "covers them before it heats the charge.", .nazev = "losses", .pocet = &Uloha::Ztraty},
+    {.velicina = Konvekce, .druh = DruhPole::Cislo, .ovladac = "txtKonvekce", .zalozka = 7, .popisek = id::Konvekce,
+     .jednotkaText = "[W/m2/K]", .rozsirenyPopisek = id::SouborKonvekce, .min = 0.0, .max = 1000.0,
+     .prazdne = Kdy::Vzdy, .vychozi = kKonvekce, .volba = "convection", .jednotkaVolby = "H",
+     .popisVolby = "Convective heat-transfer coefficient in W/m2/K, from 0 (a vacuum furnace) to 1000 (default 15).", .nazev = "convection",
+     .cislo = &Uloha::Konvekce},
+};
+
+std::optional<Zavada> zavada(Velicina v, std::optional<Vada> vada, int bod = 0) {
+    if (!vada) {
+        return std::nullopt;
+    }
+    return Zavada{v, *vada, bod, {}};
+}
+
+// Segment by segment: the start of the first, then each end temperature and duration.
+std::optional<Zavada> zkontrolujKrivku(const Uloha& u) {
+    const PopisPole& teplota = Pole(TeplotaKrivky);
+    const PopisPole& doba = Pole(DobaVydrze);
+    if (auto z = zavada(TeplotaKrivky, ZkontrolujHodnotu(teplota, static_cast<double>(u.Krivka[0].Teplota), u), 0)) {
+        return z;
+    }
+    for (int k = 1; k <= PocetUseku(u); ++k) {
+        const auto i = static_cast<std::size_t>(k);
+        if (auto z =
+                zavada(TeplotaKrivky, ZkontrolujHodnotu(teplota, static_cast<double>(u.Krivka[i].Teplota), u), k)) {
+            return z;
+        }
+        const float trvani = u.Krivka[i - 1].DobaVydrze;
+        if (trvani <= 0.0f) {
+            return Zavada{DobaVydrze, Vada::NulovaDoba, k - 1, {}};
+        }
+        if (auto z = zavada(DobaVydrze, ZkontrolujHodnotu(doba, static_cast<double>(trvani), u), k - 1)) {
+            return z;
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::span<const PopisPole> PoleUlohy() { return kPole; }
+
+const PopisPole& Pole(Velicina velicina) {
+    // Every computation asks for its fields by name: the rows by Velicina, found once.
+    constexpr std::size_t kVelicin = [] {
+        std::size_t n = 0;
+        for (const PopisPole& p : kPole) {
+            n = std::max(n, static_cast<std::size_t>(p.velicina) + 1);
+        }
+        return n;
+    }();
+    static const std::array<const PopisPole*, kVelicin> radky = [] {
+        std::array<const PopisPole*, kVelicin> r{};
+        r.fill(&kPole[0]);  // every Velicina has its row
+        for (const PopisPole& p : kPole) {
+            r[static_cast<std::size_t>(p.velicina)] = &p;
+        }
+        return r;
+    }();
+    const auto i = static_cast<std::size_t>(velicina);
+    return i < kVelicin ? *radky[i] : kPole[0];
+}
+
+const PopisPole* PoleNazvu(std::string_view nazev) {
+    for (const PopisPole& p : kPole) {
+        if (p.nazev != nullptr && nazev == p.nazev) {
+            return &p;
+        }
+    }
+    return nullptr;
+}
+
+bool Plati(Kdy kdy, const Uloha& u) {
+    switch (kdy) {
+        case Kdy::Vzdy:
+            return true;
+        case Kdy::Nikdy:
+            return false;
+        case Kdy::Nerizeny:
+            return !u.Rizeny;
+        case Kdy::Rizeny:
+            return u.Rizeny;
+        case Kdy::ZRozmeru:
+            return u.zRozmeru();
+        case Kdy::ZRozmeruObdelnik:
+            return u.zRozmeru() && u.Profil == zorvet::Profil::Obdelnikovy;
+        case Kdy::BezRozmeru:
+            return !u.zRozmeru();
+        case Kdy::SPrikonem:
+            return u.Prikon > 0.0f;
+        case Kdy::SKrivkou:
+            return u.Vlastnosti.has_value();
+        case Kdy::VMrizce:
+            return u.MrizkaX > 1 || u.MrizkaY > 1;
+        case Kdy::VeSvazku:
+            return u.SvazekA > 0.0f;
+        case Kdy::ZRozmeruTyce:
+            return u.zRozmeru() && (u.Profil == zorvet::Profil::Kruhovy || u.Profil == zorvet::Profil::Ctvercovy);
+        case Kdy::ZRozmeruKruh:
+            return u.zRozmeru() && u.Profil == zorvet::Profil::Kruhovy;
+    }
+    return false;
+}
+
+double Hodnota(const PopisPole& pole, const Uloha& u) {
+    if (pole.cislo != nullptr) {
+        return static_cast<double>(u.*pole.cislo);
+    }
+    if (pole.pocet != nullptr) {
+        return static_cast<double>(u.*pole.pocet);
+    }
+    return 0.0;
+}
+
+bool NastavHodnotu(Uloha& u, const PopisPole& pole, double hodnota) {
+    if (pole.cislo != nullptr) {
+        u.*pole.cislo = static_cast<float>(hodnota);
+        return true;
+    }
+    if (pole.pocet != nullptr && std::isfinite(hodnota) && std::fabs(hodnota) <= kNejvetsiPocet) {
+        u.*pole.pocet = static_cast<std::int16_t>(std::lround(hodnota));
+        return true;
+    }
+    return false;
+}
+
+bool PouzivaRozsireni(const Uloha& u) {
+    if (u.Vlastnosti) {
+        return true;
+    }
+    for (const PopisPole& p : kPole) {
+        // The heat capacity of the extended setting goes with a property curve only.
+        if (p.rozsirenyPopisek != 0 && p.velicina != c && Plati(p.rozsirenyKdy, u) && Hodnota(p, u) != p.vychozi) {
+            return true;
+        }
+    }
+    return false;
+}
+
+std::optional<Vada> ZkontrolujHodnotu(const PopisPole& pole, double x, const Uloha& u) {
+    if (std::isnan(x)) {
+        return Vada::NekonecnaHodnota;
+    }
+    if (pole.druh == DruhPole::Pocet && std::isfinite(x) && x != std::nearbyint(x)) {
+        return Vada::NeniCele;
+    }
+    if (x == 0.0 && Plati(pole.nic, u)) {
+        return std::nullopt;
+    }
+    if (x < pole.min || (x == pole.min && !pole.minVcetne)) {
+        return Vada::PodRozsahem;
+    }
+    if (x > pole.max) {
+        return Vada::NadRozsahem;
+    }
+    return std::nullopt;
+}
+
+std::optional<Vada> ZkontrolujZadanou(const PopisPole& pole, double x, const Uloha& u) {
+    if (x == 0.0 && !pole.nulaPsana && Plati(pole.nic, u)) {
+        return Vada::PodRozsahem;
+    }
+    return ZkontrolujHodnotu(pole, x, u);
+}
+
+int NejvicPloch(Velicina pocet, const Uloha& u) {
+    const int n = u.PocetProfilu;
+    if (pocet == PocetAL) {
+        // One mantle per cylinder, four long faces per square bar, two A*L faces per rectangle.
+        return u.Profil == zorvet::Profil::Kruhovy ? n : (u.Profil == zorvet::Profil::Ctvercovy ? 4 * n : 2 * n);
+    }
+    return 2 * n;
+}
+
+std::optional<Zavada> ZkontrolujHodnoty(const Uloha& u) {
+    for (const PopisPole& p : kPole) {
+        if (!Plati(p.kdy, u)) {
+            continue;
+        }
+        switch (p.druh) {
+            case DruhPole::Text:
+                break;
+            case DruhPole::Kod:
+                if ((p.velicina == Velicina::ZadaniHmotnosti && u.ZadaniHmotnosti == zorvet::ZadaniHmotnosti::Nezvoleno) ||
+                    (p.velicina == Velicina::Profil && u.Profil == zorvet::Profil::Zadny)) {
+                    return Zavada{p.velicina, Vada::ChybiHodnota, 0, {}};
+                }
+                break;
+            case DruhPole::Cislo:
+            case DruhPole::Pocet:
+                if (p.velicina == TeplotaKrivky) {
+                    if (auto z = zkontrolujKrivku(u)) {
+                        return z;
+                    }
+                    break;
+                }
+                if (p.velicina == DobaVydrze) {
+                    break;  // with the temperatures, segment by segment
+                }
+                if (auto z = zavada(p.velicina, ZkontrolujHodnotu(p, Hodnota(p, u), u))) {
+                    return z;
+                }
+                if ((p.velicina == PocetAB || p.velicina == PocetAL || p.velicina == PocetBL) &&
+                    Hodnota(p, u) > NejvicPloch(p.velicina, u)) {
+                    return Zavada{p.velicina, Vada::PrilisMnohoPloch, 0, {}};
+                }
+                break;
+        }
+    }
+    return std::nullopt;
+}
+
+double ZaokrouhliNalezenou(const PopisPole& pole, double hodnota) {
+    if (!std::isfinite(hodnota) || hodnota == 0.0) {
+        return hodnota;
+    }
+    const bool dolu = pole.hledani == Hledani::Mensi;
+    double krok = pole.krokHodnoty;
+    if (pole.platnaMista > 0) {
+        krok = std::pow(10.0, std::floor(std::log10(std::fabs(hodnota))) - (pole.platnaMista - 1));
+    }
+    if (!(krok > 0.0)) {
+        return hodnota;
+    }
+    // A step below 1 is a whole number of them per unit, so that 933.4 stays 933.4.
+    const double naJednotku = krok < 1.0 ? std::nearbyint(1.0 / krok) : 0.0;
+    const double kroku = naJednotku > 0.0 ? hodnota * naJednotku : hodnota / krok;
+    const double zaokrouhleno = dolu ? std::floor(kroku) : std::ceil(kroku);
+    return naJednotku > 0.0 ? zaokrouhleno / naJednotku : zaokrouhleno * krok;
+}
+
+}  // namespace zorvet

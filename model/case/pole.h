@@ -1,0 +1,178 @@
+// The field table: every input of a case, once. Each row says which control of the problem dialog
+// shows it and on which tab, its caption, when it belongs to the case, where a file keeps it (a
+// numbered line of the documented problem section, or a labelled line of the extended setting),
+// its unit and the scale the windows and files show it in, the values it may have and its
+// default, its command-line option, and whether a sweep and a goal seek can vary it and how a
+// found value is rounded. The problem dialog, the file reader and writer, the command-line
+// options, the sweep and goal names, the value checks and the report walk this table: a new
+// input is a row here, its member of Uloha and its widget.
+//
+// The rule that accepts a case for computing is in model/case/prijeti.h.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+
+#include "model/retezce_id.h"
+#include "model/case/uloha.h"
+
+namespace zorvet {
+
+enum class Velicina {
+    TeplotaKrivky, DobaVydrze,
+    Tpece, Tv, Tk,
+    NazevMaterialu, Gama, c, Eps, KoefK, Lambda,
+    ZadaniHmotnosti, Profil, PocetProfilu, StranaA, StranaB, DelkaL, m,
+    A, PocetAB, PocetAL, PocetBL,
+    CasKrok,
+    Prikon, Ztraty, Konvekce,  // the furnace, beyond the documented problem (tab 7)
+    // How the load stands in the furnace and its soak (tab 5).
+    MrizkaX, MrizkaY, MezeraX, MezeraY, SvazekA, SvazekB, Baleni, Porozita, KefSvazku, Prodleva,
+};
+
+enum class DruhPole {
+    Cislo,  // a single
+    Pocet,  // a 16-bit whole number
+    Text,   // kept as written (the material's name)
+    Kod,    // one letter of a few (the mass setting, the profile)
+};
+
+// When a field belongs to the case: the dialog shows it, a file holds its line, it is checked.
+enum class Kdy { Vzdy, Nikdy, Nerizeny, Rizeny, ZRozmeru, ZRozmeruObdelnik, BezRozmeru, SPrikonem, SKrivkou,
+                 VMrizce,     // an array other than 1 x 1
+                 VeSvazku,  // a bundle
+                 ZRozmeruTyce,  // round or square bars with the mass from the dimensions: an array
+                 ZRozmeruKruh,  // round bars with the mass from the dimensions: a bundle
+};
+
+// Whether a goal seek can find a value of the field, and on which side of the boundary the time
+// is met: smaller values (a larger mass takes longer) or larger ones (a hotter furnace, more power).
+enum class Hledani { Ne, Mensi, Vetsi };
+
+struct PopisPole {
+    Velicina velicina;
+    DruhPole druh;
+    const char* ovladac = nullptr;     // the dialog's control
+    int zalozka = -1;                  // the dialog's tab that holds it, 0..7; -1 for none
+    int popisek = 0;                   // string ID of the control's caption; 0: the text below
+    const char* popisekText = nullptr;
+    Kdy kdy = Kdy::Vzdy;
+    // A documented line of a problem file.
+    int radekSouboru = 0;              // 1..19; 0 for none
+    int souborPopisek = 0;             // string ID of that line's label
+    int souborPopisekKruh = 0;         // the label of a circular bar, when it differs
+    int jednotka = 0;                  // string ID of the unit a file, the dialog and the report
+    const char* jednotkaText = nullptr;  // show; 0: this text
+    // A line of the extended setting, written when the value differs from the default and the
+    // condition holds; read back strictly.
+    int rozsirenyPopisek = 0;          // string ID of its label; 0 for none
+    Kdy rozsirenyKdy = Kdy::Vzdy;
+    // The values the field may have, in the record's unit.
+    double min = 0.0;
+    double max = 0.0;
+    bool minVcetne = true;             // min itself is allowed
+    Kdy nic = Kdy::Nikdy;              // when 0 in the record means "none" and is allowed
+    bool nulaPsana = true;             // where it is, a typed 0 means none too (else it is refused)
+    Kdy prazdne = Kdy::Nikdy;          // when an empty field is allowed: it holds the default
+    double vychozi = 0.0;              // the default, in the record's unit
+    double meritko = 1.0;              // the record's value of one unit shown (dialog, file,
+                                       // report): 1000 for a power in W shown in kW
+    // The command line: the option that sets it for a computed case (record units), and the
+    // name under which a sweep and a goal seek vary it.
+    const char* volba = nullptr;
+    const char* jednotkaVolby = nullptr;  // as the help names the option's value
+    const char* popisVolby = nullptr;     // the help's sentence on the option
+    // An option whose text is not one number: two values with a separator ("5x3", "0.01:0.02"),
+    // the second for the field druhaVolby; left out, it is the first (druhaJakoPrvni) or the
+    // default of its field. Or one of the words of slovaVolby ("square|hexagonal"), whose place
+    // is the value. And the record's value of one unit of the option (60: minutes into seconds).
+    char oddelovacVolby = 0;
+    Velicina druhaVolby = Velicina::Tpece;
+    bool druhaJakoPrvni = false;
+    const char* slovaVolby = nullptr;
+    double meritkoVolby = 1.0;
+    const char* nazev = nullptr;
+    Hledani hledani = Hledani::Ne;
+    int platnaMista = 0;               // a found value: its significant digits, or
+    double krokHodnoty = 0.0;          // its resolution in the record's unit
+    float Uloha::*cislo = nullptr;
+    std::int16_t Uloha::*pocet = nullptr;
+};
+
+// Every field, in the order of the dialog's tabs and of the fields on them.
+std::span<const PopisPole> PoleUlohy();
+const PopisPole& Pole(Velicina velicina);
+// The field of a sweep's or a goal seek's name ("mass"), or none.
+const PopisPole* PoleNazvu(std::string_view nazev);
+
+// The condition holds for the case.
+bool Plati(Kdy kdy, const Uloha& u);
+
+// The value of a number or count field, in the record's unit; and as it is shown.
+double Hodnota(const PopisPole& pole, const Uloha& u);
+inline double ZobrazenaHodnota(const PopisPole& pole, const Uloha& u) { return Hodnota(pole, u) / pole.meritko; }
+// Sets a number or count field from a value in the record's unit; false for a field of neither
+// kind or a count out of its range.
+bool NastavHodnotu(Uloha& u, const PopisPole& pole, double hodnota);
+
+// Whether the case uses anything beyond the documented problem: a field of the extended setting
+// away from its default, or a property curve.
+bool PouzivaRozsireni(const Uloha& u);
+
+// What is wrong with a value, or with the case as a whole.
+enum class Vada {
+    NeniCislo,         // the text is no number (the text is in Zavada::text)
+    ChybiHodnota,      // empty where a value is needed, or nothing chosen
+    NeniCele,          // a count with a fraction
+    NekonecnaHodnota,  // not a number at all (NaN)
+    PodRozsahem,       // below the values the field may have
+    NadRozsahem,       // above them
+    PrilisMnohoPloch,  // a face count above the faces the pieces have
+    NulovaDoba,        // a segment of the curve without a duration
+    Neuplna,           // a zero where a value is needed (the documented completeness)
+    PodTv,             // the final temperature not above the start
+    PlochaVetsi,       // the surface greater than the total surface of the pieces
+    PlochaNesouhlasi,  // the surface differs from the one the counted faces give
+    HmotnostNesouhlasi,  // the mass differs from the one the dimensions and the density give
+    Nedosazitelna,     // the furnace never gets as hot as the final temperature
+    VadnaKrivka,       // the property curve of the material is unsound (model/properties/vlastnosti.h)
+    // The arrangement of the load (model/load/usporadani.h) asks what the case does not give.
+    BezRozmeruUsporadani,  // an array or a bundle without the mass from the dimensions
+    BezVodivostiUsporadani,  // without a conductivity of the charge
+    ProfilUsporadani,      // an array of rectangular bars, a bundle of other than round bars
+    SvazekMensi,           // a bundle no larger than one of its bars
+    MrizkaISvazek,           // an array and a bundle at once
+};
+
+struct Zavada {
+    Velicina velicina;
+    Vada vada;
+    int bod = 0;       // the curve point: of its temperature, or of the duration that starts there
+    std::string text{};  // the text that is no number (UTF-8)
+
+    bool operator==(const Zavada&) const = default;
+};
+
+// A value of the field as the record holds it: its range, whole numbers for counts, 0 allowed
+// where it means "none". For a single the value is checked as stored.
+std::optional<Vada> ZkontrolujHodnotu(const PopisPole& pole, double x, const Uloha& u);
+// A value a person typed or gave an option, in the record's unit: as above, but a typed 0 of a
+// field whose 0 means none is refused where typing it is not allowed (an installed power of 0 is
+// no power; an empty field is unlimited).
+std::optional<Vada> ZkontrolujZadanou(const PopisPole& pole, double x, const Uloha& u);
+
+// Every value of the case that belongs to it, in the order of the dialog: the curve of a
+// controlled heat-up (each segment needs a duration), the temperatures, the material, the
+// mass or the dimensions, the surfaces, the time step, the furnace.
+std::optional<Zavada> ZkontrolujHodnoty(const Uloha& u);
+
+// The largest count of faces of a kind that the pieces of a problem in mode "V" have.
+int NejvicPloch(Velicina pocet, const Uloha& u);
+
+// A value a goal seek found, given as its field gives it: rounded to its significant digits or
+// its resolution, towards the side on which the time is still met.
+double ZaokrouhliNalezenou(const PopisPole& pole, double hodnota);
+
+}  // namespace zorvet

@@ -1,0 +1,90 @@
+#include "model/case/prijeti.h"
+
+#include <charconv>
+#include <cmath>
+
+#include "model/case/geometrie.h"
+#include "model/load/usporadani.h"
+
+namespace zorvet {
+
+namespace {
+
+double naTriMista(float x) { return std::nearbyint(static_cast<double>(x) * 1000.0) / 1000.0; }
+
+// A value held equals the one the dimensions give at the precision of a written number (7
+// significant digits).
+bool souhlasi(float drzena, float zRozmeru) {
+    return std::fabs(static_cast<double>(drzena) - static_cast<double>(zRozmeru)) <=
+           1.0e-6 * std::fabs(static_cast<double>(zRozmeru));
+}
+
+// The mass the problem dialog shows for its dimensions, 7.85E+02, read back: a mass computed there
+// and written by a program that took it from the field so holds three significant digits.
+bool jakoVDialogu(float drzena, float zRozmeru) {
+    char text[32];
+    const auto konec = std::to_chars(text, text + sizeof text, static_cast<double>(zRozmeru),
+                                     std::chars_format::scientific, 2);
+    double x = 0.0;
+    return konec.ec == std::errc() && std::from_chars(text, konec.ptr, x).ec == std::errc() &&
+           drzena == static_cast<float>(x);
+}
+
+}  // namespace
+
+std::optional<Zavada> PrijmiUlohu(const Uloha& u, Pravidlo pravidlo) {
+    if (auto z = ZkontrolujHodnoty(u)) {
+        return z;
+    }
+    if (u.Vlastnosti && ZkontrolujKrivku(*u.Vlastnosti).vada != VadaKrivky::Zadna) {
+        return Zavada{Velicina::c, Vada::VadnaKrivka, 0, {}};
+    }
+    if (!OverZadani(u)) {
+        // The values above refuse every other zero; a temperature of 0 °C stays what the
+        // completeness calls missing.
+        for (Velicina v : {Velicina::Tpece, Velicina::Tv, Velicina::Tk, Velicina::m, Velicina::A, Velicina::c,
+                           Velicina::Eps, Velicina::CasKrok}) {
+            const PopisPole& p = Pole(v);
+            if (Plati(p.kdy, u) && !(Hodnota(p, u) < 0.0 || Hodnota(p, u) > 0.0)) {
+                return Zavada{v, Vada::Neuplna, 0, {}};
+            }
+        }
+        return Zavada{Velicina::Tk, Vada::Neuplna, 0, {}};
+    }
+    // A charge already at its final temperature has no heat-up to compute.
+    if (!(u.Tk > u.Tv) && pravidlo != Pravidlo::DoCasu) {
+        return Zavada{Velicina::Tk, Vada::PodTv, 0, {}};
+    }
+    if (u.zRozmeru()) {
+        // Counted faces make the surface; none counted leaves it to the field.
+        const bool obdelnik = u.Profil == Profil::Obdelnikovy;
+        if (u.PocetAB > 0 || u.PocetAL > 0 || (obdelnik && u.PocetBL > 0)) {
+            Uloha zPloch = u;
+            TeplosmennaPlocha(zPloch);
+            if (!souhlasi(u.A, zPloch.A)) {
+                return Zavada{Velicina::A, Vada::PlochaNesouhlasi, 0, {}};
+            }
+        }
+        Uloha zRozmeru = u;
+        HmotnostZRozmeru(zRozmeru, u.Gama);
+        if (!souhlasi(u.m, zRozmeru.m) && !jakoVDialogu(u.m, zRozmeru.m)) {
+            return Zavada{Velicina::m, Vada::HmotnostNesouhlasi, 0, {}};
+        }
+        const float celkova = CelkovaPlochaProfilu(u).value_or(0.0f);
+        const bool vetsi = pravidlo != Pravidlo::Storno ? naTriMista(u.A) > naTriMista(celkova) : u.A > celkova;
+        if (vetsi) {
+            return Zavada{Velicina::A, Vada::PlochaVetsi, 0, {}};
+        }
+    }
+    if (auto z = ZkontrolujUsporadani(u)) {
+        return z;
+    }
+    // The charge only nears the furnace temperature: a Tk at or above the hottest furnace is
+    // never reached.
+    if (!(NejvyssiTeplotaPece(u) > u.Tk) && pravidlo != Pravidlo::DoCasu) {
+        return Zavada{Velicina::Tk, Vada::Nedosazitelna, 0, {}};
+    }
+    return std::nullopt;
+}
+
+}  // namespace zorvet

@@ -1,0 +1,140 @@
+#include "model/conduction/jadro.h"
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+
+#include "model/case/geometrie.h"
+#include "model/conduction/vedeni.h"
+#include "model/properties/vlastnosti.h"
+#include "model/march/prubeh_pece.h"
+#include "model/load/usporadani.h"
+
+namespace zorvet {
+
+bool MaJadro(const Uloha& u) {
+    return u.Lambda > 0.0f || (u.Vlastnosti && Vlastnosti(*u.Vlastnosti).maLambda() && u.zRozmeru());
+}
+
+namespace {
+
+KonecJadra spoctiJadro(Vysledek& v, long doKroku) {
+    const Uloha& u = v.Uloha;
+    if (!u.zRozmeru()) {
+        return KonecJadra::BezRozmeru;
+    }
+    const double kusy = std::max<int>(u.PocetProfilu, 1);
+    const auto naKus = [kusy](std::int16_t pocet, int nejvic) {
+        return std::clamp(static_cast<int>(std::floor(pocet / kusy)), 0, nejvic);
+    };
+    ZadaniVedeni z;
+    z.profil = u.Profil == Profil::Kruhovy ? 'K' : u.Profil == Profil::Ctvercovy ? 'C' : u.Profil == Profil::Obdelnikovy ? 'O' : 'X';
+    z.a = static_cast<double>(u.StranaA);
+    z.b = static_cast<double>(u.StranaB);
+    z.plast = naKus(u.PocetAL, 1) > 0;
+    z.plochyAL = naKus(u.PocetAL, z.profil == 'C' ? 4 : 2);
+    z.plochyBL = naKus(u.PocetBL, 2);
+    z.plochyAB = naKus(u.PocetAB, 2);
+    z.delka = static_cast<double>(u.DelkaL);
+    const bool dlouhe = z.profil == 'K' ? z.plast : z.plochyAL + (z.profil == 'O' ? z.plochyBL : 0) > 0;
+    if (!dlouhe && z.plochyAB == 0) {
+        return KonecJadra::BezPloch;
+    }
+    // The curves of the material: c(T) always, λ(T) unless a conductivity is given.
+    z.lambda = static_cast<double>(u.Lambda);
+    std::optional<Vlastnosti> vlastnosti;
+    if (u.Vlastnosti) {
+        vlastnosti.emplace(*u.Vlastnosti);
+        z.krivkaC = &*vlastnosti;
+        if (!(u.Lambda > 0.0f) && vlastnosti->maLambda()) {
+            z.krivkaLambda = &*vlastnosti;
+        }
+    }
+    z.konvekce = static_cast<double>(u.Konvekce);
+    z.c = static_cast<double>(u.c);
+    z.hustota = static_cast<double>(u.Gama);
+    z.eps = static_cast<double>(u.Eps);
+    z.koefK = static_cast<double>(u.KoefK);
+    z.tv = static_cast<double>(u.Tv);
+    z.tk = static_cast<double>(u.Tk);
+    z.krok = static_cast<double>(u.CasKrok);
+    z.maxKroku = doKroku >= 0 ? doKroku : 10L * v.posledniRadek();
+    const PrubehPece pec(u);
+    // The furnace as the run saw it. Under an installed power the piece is driven by the set
+    // furnace and takes its share of the power left after the losses, by heated area (× KoefK,
+    // which both sides share); the conduction lowers the furnace where its faces would take more.
+    const long posledni = v.posledniRadek();
+    const double prikon = static_cast<double>(u.Prikon);  // W
+    const bool omezeny = prikon > 0.0 && u.A > 0.0f;
+    const auto videna = [&pec, &v, posledni, omezeny](long k) {
+        return k <= posledni && !omezeny ? v.TeplotaPece[static_cast<std::size_t>(k)] : pec(k);
+    };
+    z.pec = [&videna](long k) { return static_cast<double>(videna(k)); };
+    if (omezeny) {
+        z.prikon = prikon / (1.0 + static_cast<double>(u.Ztraty) / 100.0) * (OhrevanaPlocha(z) * z.koefK) /
+                   (static_cast<double>(u.A) * z.koefK);
+    }
+    if (MaUsporadani(u)) {
+        // An array of bars of a known length takes the share of its pieces under the set furnace; a
+        // bundle (or bars per metre) keeps the furnace the charge's own march saw.
+        const bool mrizkaSPrikonem = omezeny && u.MrizkaX > 0 && u.MrizkaY > 0 && z.delka > 0.0;
+        const auto lumpovana = [&pec, &v, posledni](long k) {
+            return k <= posledni ? v.TeplotaPece[static_cast<std::size_t>(k)] : pec(k);
+        };
+        if (mrizkaSPrikonem) {
+            z.prikon *= static_cast<double>(u.MrizkaX) * static_cast<double>(u.MrizkaY);
+            return SpoctiUsporadani(v, z, videna, doKroku >= 0);
+        }
+        z.prikon = 0.0;
+        return SpoctiUsporadani(v, z, lumpovana, doKroku >= 0);
+    }
+    VysledekVedeni vedeni = SpoctiVedeni(z);
+    if (vedeni.konec == KonecVedeni::NeplatneZadani) {
+        return KonecJadra::Chyba;
+    }
+    float alfaMax = 0.0f;
+    for (int i = 1; i <= v.posledniRadek(); ++i) {
+        alfaMax = std::max(alfaMax, v.Vysledky.Alfa[static_cast<std::size_t>(i)]);
+    }
+    // The surface takes up heat at α K; of a conductivity curve the smallest between the start
+    // and the final temperature counts.
+    double lambda = static_cast<double>(u.Lambda);
+    if (!(lambda > 0.0) && vlastnosti) {
+        lambda = vlastnosti->lambda(static_cast<double>(u.Tv));
+        for (double t = static_cast<double>(std::min(u.Tv, u.Tk)); t <= static_cast<double>(std::max(u.Tv, u.Tk));
+             t += 1.0) {
+            lambda = std::min(lambda, vlastnosti->lambda(t));
+        }
+        lambda = std::min(lambda, vlastnosti->lambda(static_cast<double>(u.Tk)));
+    }
+    const KonecJadra konec = vedeni.konec == KonecVedeni::Dosazeno ? KonecJadra::Dosazeno : KonecJadra::Nedosazeno;
+    std::vector<float> peceJadra = std::move(vedeni.pec);
+    if (!omezeny) {
+        for (std::size_t k = 0; k < peceJadra.size(); ++k) {
+            peceJadra[k] = videna(static_cast<long>(k));
+        }
+    }
+    v.Jadro = zorvet::Jadro{konec,
+                            std::move(vedeni.povrch),
+                            std::move(vedeni.jadro),
+                            std::move(peceJadra),
+                            vedeni.krokJadra,
+                            vedeni.casJadra,
+                            BiotovoCislo(static_cast<double>(alfaMax) * static_cast<double>(u.KoefK),
+                                         ObjemKusu(u).value_or(0.0), static_cast<double>(u.A), lambda),
+                            omezeny ? static_cast<float>(vedeni.omezenoDo) : v.OmezenoDo};
+    return konec;
+}
+
+}  // namespace
+
+KonecJadra SpoctiJadro(Vysledek& v, long doKroku) {
+    const KonecJadra konec = spoctiJadro(v, doKroku);
+    if (!v.Jadro) {
+        v.Jadro = zorvet::Jadro{};
+        v.Jadro->konec = konec;
+    }
+    return konec;
+}
+
+}  // namespace zorvet

@@ -1,0 +1,91 @@
+#include "model/load/salani.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "model/case/konstanty.h"
+
+namespace zorvet {
+
+double Zarivost(double t) {
+    const double k = std::max(t + kKelvin, 0.0) / 100.0;
+    const double k2 = k * k;
+    return kSigma * (k2 * k2);
+}
+
+Salani::Salani(const std::vector<double>& F, const std::vector<double>& Fpec, const std::vector<double>& eps)
+    : n_(Fpec.size()), m_(n_ * n_, 0.0), g_(Fpec), eps_(eps) {
+    const std::size_t n = n_;
+    bool cerne = true;
+    for (const double e : eps_) cerne = cerne && e == 1.0;
+    if (cerne) {  // nothing is reflected: G = F E + Fpec Ef
+        m_ = F;
+        return;
+    }
+    // A = I - F diag(1 - eps), factored with partial pivoting; its columns are diagonally
+    // dominant (the rows of F sum to at most 1), so pivoting rarely swaps.
+    std::vector<double> a(n * n);
+    for (std::size_t i = 0; i < n; ++i) {
+        for (std::size_t j = 0; j < n; ++j) {
+            a[i * n + j] = (i == j ? 1.0 : 0.0) - F[i * n + j] * (1.0 - eps_[j]);
+            m_[i * n + j] = F[i * n + j] * eps_[j];
+        }
+    }
+    std::vector<std::size_t> radky(n);
+    for (std::size_t k = 0; k < n; ++k) {
+        std::size_t p = k;
+        for (std::size_t i = k + 1; i < n; ++i) {
+            if (std::fabs(a[i * n + k]) > std::fabs(a[p * n + k])) p = i;
+        }
+        if (p != k) {
+            std::swap_ranges(a.begin() + static_cast<std::ptrdiff_t>(k * n),
+                             a.begin() + static_cast<std::ptrdiff_t>(k * n + n),
+                             a.begin() + static_cast<std::ptrdiff_t>(p * n));
+            std::swap_ranges(m_.begin() + static_cast<std::ptrdiff_t>(k * n),
+                             m_.begin() + static_cast<std::ptrdiff_t>(k * n + n),
+                             m_.begin() + static_cast<std::ptrdiff_t>(p * n));
+            std::swap(g_[k], g_[p]);
+        }
+        const double pivot = a[k * n + k];
+        for (std::size_t i = k + 1; i < n; ++i) {
+            const double l = a[i * n + k] / pivot;
+            if (l == 0.0) continue;
+            for (std::size_t j = k + 1; j < n; ++j) a[i * n + j] -= l * a[k * n + j];
+            for (std::size_t j = 0; j < n; ++j) m_[i * n + j] -= l * m_[k * n + j];
+            g_[i] -= l * g_[k];
+        }
+    }
+    for (std::size_t k = n; k-- > 0;) {
+        const double pivot = a[k * n + k];
+        for (std::size_t i = k + 1; i < n; ++i) {
+            const double u = a[k * n + i];
+            if (u == 0.0) continue;
+            for (std::size_t j = 0; j < n; ++j) m_[k * n + j] -= u * m_[i * n + j];
+            g_[k] -= u * g_[i];
+        }
+        for (std::size_t j = 0; j < n; ++j) m_[k * n + j] /= pivot;
+        g_[k] /= pivot;
+    }
+}
+
+void Salani::ozareni(const double* e, double ef, double* g) const {
+    const std::size_t n = n_;
+    for (std::size_t i = 0; i < n; ++i) {
+        const double* radek = m_.data() + i * n;
+        double s = 0.0;
+        for (std::size_t j = 0; j < n; ++j) s += radek[j] * e[j];
+        g[i] = s + g_[i] * ef;
+    }
+}
+
+void Salani::toky(const double* t, double tf, double h, double* q, double* j) const {
+    std::vector<double> e(n_), g(n_);
+    for (std::size_t i = 0; i < n_; ++i) e[i] = Zarivost(t[i]);
+    ozareni(e.data(), Zarivost(tf), g.data());
+    for (std::size_t i = 0; i < n_; ++i) {
+        q[i] = eps_[i] * (g[i] - e[i]) + h * (tf - t[i]);
+        if (j != nullptr) j[i] = eps_[i] * e[i] + (1.0 - eps_[i]) * g[i];
+    }
+}
+
+}  // namespace zorvet

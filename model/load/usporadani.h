@@ -1,0 +1,39 @@
+// How the load stands in the furnace, in a case: an array of long bars side by side
+// (model/load/mrizka.h) or a bundle of round bars (model/load/svazek.h) in place of the free piece,
+// and the soak after the load is at temperature. The one pipeline computes the core of such a
+// case here: the core's rows are those of the slowest point of the load, and the result keeps
+// what the arrangement adds (model/case/vysledek.h, VysledekUsporadani). A 1 x 1 array without a
+// bundle is the free piece and never comes here, so it computes exactly as it always did.
+#pragma once
+
+#include <functional>
+#include <optional>
+
+#include "model/case/pole.h"
+#include "model/case/vysledek.h"
+
+namespace zorvet {
+
+struct ZadaniVedeni;
+
+// An array other than 1 x 1, or a bundle.
+bool MaUsporadani(const Uloha& u);
+
+// What the arrangement asks of the case: the mass from the dimensions and a conductivity (the
+// pieces conduct), round or square bars for an array, round bars smaller than the bundle for a
+// bundle, and not both at once. The fault names the arrangement's field.
+std::optional<Zavada> ZkontrolujUsporadani(const Uloha& u);
+
+// The core of a case with an arrangement: z is the free piece's conduction input as the core
+// builds it (the piece, its faces, the material, the furnace), videna the furnace each step as
+// the charge's run saw it. Sets v.Jadro (the slowest point of the load) and v.Usporadani. With
+// doMaxKroku the core marches at most z.maxKroku steps (and a soak's rows beyond), else a bundle
+// as many more as it takes longer than its bars.
+KonecJadra SpoctiUsporadani(Vysledek& v, const ZadaniVedeni& z, const std::function<float(long)>& videna,
+                            bool doMaxKroku = false);
+
+// The soak of a result: the cycle time and, where the arrangement's run went on through the
+// soak, its energy; nothing without a soak or when the heat-up has no decisive time.
+void DoplnProdlevu(Vysledek& v);
+
+}  // namespace zorvet

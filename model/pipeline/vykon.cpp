@@ -1,0 +1,42 @@
+#include "model/pipeline/vykon.h"
+
+#include <cmath>
+#include <limits>
+
+namespace zorvet {
+
+namespace {
+bool vejdeSe(double x) {
+    return std::isfinite(x) && std::fabs(x) <= static_cast<double>(std::numeric_limits<float>::max());
+}
+}  // namespace
+
+std::optional<VykonSpotreba> VykonASpotreba(const Vysledek& vysledek, std::int16_t z) {
+    const Uloha& u = vysledek.Uloha;
+    const std::optional<double> cas = vysledek.rozhodujiciCas();
+    const double e = (static_cast<double>(u.Tk) - static_cast<double>(u.Tv)) *
+                     (static_cast<double>(UcinnaC(u)) * static_cast<double>(u.m)) / 3600.0;
+    if (!cas) {
+        return std::nullopt;
+    }
+    // The time of a row is a single; the core's is a whole number of steps of it.
+    const double t = static_cast<double>(static_cast<float>(*cas)) / 3600.0;
+    if (t == 0.0 || !vejdeSe(e)) {
+        return std::nullopt;
+    }
+    const float E = static_cast<float>(e);
+    const double p = static_cast<double>(E) / t;
+    if (!vejdeSe(p)) {
+        return std::nullopt;
+    }
+    const float P = static_cast<float>(p);
+    const double podil = static_cast<double>(P) / 100.0 * z;  // share of the losses
+    if (!vejdeSe(podil) || !vejdeSe(static_cast<double>(P) + static_cast<double>(static_cast<float>(podil)))) {
+        return std::nullopt;
+    }
+    const float ztraty = static_cast<float>(podil);
+    return VykonSpotreba{static_cast<float>(static_cast<double>(P) + static_cast<double>(ztraty)), E, *cas,
+                         vysledek.Jadro.has_value() && vysledek.Jadro->konec == KonecJadra::Dosazeno};
+}
+
+}  // namespace zorvet

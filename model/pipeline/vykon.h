@@ -1,0 +1,28 @@
+// Power required and energy taken up by the charge of a result, for a percentage of losses.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include "model/case/vysledek.h"
+
+namespace zorvet {
+
+struct VykonSpotreba {
+    float P = 0.0f;     // W, raised by the losses
+    float E = 0.0f;     // Wh, heat taken up between Tv and Tk
+    double cas = 0.0;   // s, the heat-up time the power belongs to: the decisive one
+    bool jadra = false; // it is the core's heat-up time
+};
+
+// The energy with the specific heat the charge takes its heat up with (the mean of a property
+// curve), over the decisive heat-up time (the core's, when it was computed and reached). No value
+// when there is no heat-up time to divide by (no result yet, a core that was not reached) or the
+// figures do not fit a single.
+std::optional<VykonSpotreba> VykonASpotreba(const Vysledek& vysledek, std::int16_t z);
+// With the losses of the result's case.
+inline std::optional<VykonSpotreba> VykonASpotreba(const Vysledek& vysledek) {
+    return VykonASpotreba(vysledek, vysledek.Uloha.Ztraty);
+}
+
+}  // namespace zorvet

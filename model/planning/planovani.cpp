@@ -1,0 +1,332 @@
+#include "model/planning/planovani.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <utility>
+#include <vector>
+
+#include "model/conduction/jadro.h"
+
+namespace zorvet {
+
+namespace {
+
+// Bisection of a monotone question to its boundary: splne(x) holds on one side only. dobre is
+// a value where it holds, spatne one where it does not; both move to the boundary, within the
+// relative (or, at zero, absolute) tolerance.
+bool rozpul(const std::function<bool(double)>& splne, double& dobre, double& spatne, double relativni,
+            double absolutni, const std::function<bool()>& pokracovat) {
+    for (int i = 0; i < 200; ++i) {
+        if (std::fabs(dobre - spatne) <= std::max(relativni * std::fabs(dobre), absolutni)) {
+            break;
+        }
+        if (pokracovat && !pokracovat()) {
+            return false;
+        }
+        const double stred = (dobre + spatne) / 2.0;
+        (splne(stred) ? dobre : spatne) = stred;
+    }
+    return true;
+}
+
+}  // namespace
+
+Nemenitelna LzeMenit(const Uloha& u, Velicina velicina) {
+    const PopisPole& p = Pole(velicina);
+    if (p.nazev == nullptr || p.velicina != velicina) {
+        return Nemenitelna::NeniVelicina;
+    }
+    if (velicina == Velicina::Tpece && u.Rizeny) {
+        return Nemenitelna::RizenaPec;
+    }
+    if (velicina == Velicina::m && u.zRozmeru()) {
+        return Nemenitelna::HmotnostZRozmeru;
+    }
+    if (velicina == Velicina::Lambda && !u.zRozmeru()) {
+        return Nemenitelna::JadroBezRozmeru;
+    }
+    return Nemenitelna::Ne;
+}
+
+VysledekHledani HledejCil(const Uloha& u, Velicina co, double cas, const std::function<bool()>& pokracovat) {
+    VysledekHledani h;
+    const PopisPole& pole = Pole(co);
+    h.nemenitelna = pole.hledani == Hledani::Ne ? Nemenitelna::NeniVelicina : LzeMenit(u, co);
+    if (h.nemenitelna != Nemenitelna::Ne) {
+        h.konec = KonecHledani::Nemenitelna;
+        return h;
+    }
+    // The case as it is must compute: a fault of its own is no answer of the goal seek.
+    h.reseni = Spocti(u);
+    if (h.reseni.konec != KonecVypoctu::Uspech && h.reseni.konec != KonecVypoctu::Preteceni) {
+        return h;
+    }
+    const auto sHodnotou = [&](double x) {
+        Uloha w = u;
+        NastavHodnotu(w, pole, x);
+        return w;
+    };
+    // With a soak the time to meet is the cycle's.
+    const auto splneno = [cas](const VysledekVypoctu& r) { return r.uspech() && *r.vysledek->casCyklu() <= cas; };
+    MoznostiBehu pokus;
+    pokus.radaKroku = false;
+    const auto splne = [&](double x) { return splneno(Spocti(sHodnotou(x), pokus)); };
+    // Where no value meets the time: the table, the installed power, or nothing can.
+    const auto nelze = [&](const VysledekVypoctu& r) {
+        h.konec = r.konec == KonecVypoctu::Preteceni ? KonecHledani::Tabulkou : KonecHledani::Nelze;
+        h.reseni = r;
+        return h;
+    };
+    double dobre = 0.0, spatne = 0.0;
+    if (co == Velicina::m) {
+        const double nejvic = pole.max;
+        double x = static_cast<double>(u.m);
+        if (splne(x)) {
+            while (x < nejvic && splne(std::min(2.0 * x, nejvic))) {
+                x = std::min(2.0 * x, nejvic);
+                if (pokracovat && !pokracovat()) {
+                    h.konec = KonecHledani::Preruseno;
+                    return h;
+                }
+            }
+            dobre = x;
+            spatne = x < nejvic ? std::min(2.0 * x, nejvic) : x;
+        } else {
+            while (!splne(x / 2.0)) {
+                x /= 2.0;
+                if (x < 1e-6 || (pokracovat && !pokracovat())) {
+                    h.konec = x < 1e-6 ? KonecHledani::Nelze : KonecHledani::Preruseno;
+                    return h;
+                }
+            }
+            dobre = x / 2.0;
+            spatne = x;
+        }
+        if (!rozpul(splne, dobre, spatne, 1e-4, 0.0, pokracovat)) {
+            h.konec = KonecHledani::Preruseno;
+            return h;
+        }
+    } else if (co == Velicina::Tpece) {
+        const VysledekVypoctu nejteplejsi = Spocti(sHodnotou(kNejvyssiCilovaPec));
+        if (!splneno(nejteplejsi)) {
+            if (nejteplejsi.konec != KonecVypoctu::Preteceni && u.Prikon > 0.0f) {
+                Uloha neomezena = sHodnotou(kNejvyssiCilovaPec);
+                neomezena.Prikon = 0.0f;
+                if (splneno(Spocti(neomezena))) {
+                    h.konec = KonecHledani::Prikonem;
+                    h.reseni = nejteplejsi;
+                    return h;
+                }
+            }
+            return nelze(nejteplejsi);
+        }
+        dobre = kNejvyssiCilovaPec;
+        spatne = static_cast<double>(u.Tk);
+        if (!rozpul(splne, dobre, spatne, 0.0, 0.05, pokracovat)) {
+            h.konec = KonecHledani::Preruseno;
+            return h;
+        }
+    } else {
+        // Unlimited first: a power that never limits a step meets the time if anything does.
+        Uloha bez = u;
+        bez.Prikon = 0.0f;
+        const VysledekVypoctu r = Spocti(bez);
+        if (!splneno(r)) {
+            return nelze(r);
+        }
+        const Vysledek& v = *r.vysledek;
+        const double ak = static_cast<double>(u.A) * static_cast<double>(u.KoefK);
+        double nejvic = 0.0;
+        for (std::size_t k = 1; k <= static_cast<std::size_t>(v.posledniRadek()); ++k) {
+            const double tm = (static_cast<double>(v.Vysledky.TeplotaVsazky[k - 1]) +
+                               static_cast<double>(v.Vysledky.TeplotaVsazky[k])) / 2.0;
+            nejvic = std::max(nejvic, static_cast<double>(v.Vysledky.Alfa[k]) * ak *
+                                          (static_cast<double>(v.TeplotaPece[k]) - tm));
+        }
+        // Enough to cover the losses too; a core takes its heat later, so more may be needed.
+        dobre = nejvic * (1.0 + static_cast<double>(u.Ztraty) / 100.0) * 1.001 + 1.0;
+        while (!splne(dobre)) {
+            dobre *= 2.0;
+            if (dobre > pole.max) {
+                return nelze(r);
+            }
+        }
+        spatne = dobre / 2.0;
+        while (splne(spatne)) {
+            dobre = spatne;
+            spatne /= 2.0;
+            if (spatne < 1e-3) {
+                break;
+            }
+        }
+        if (!rozpul(splne, dobre, spatne, 1e-4, 0.0, pokracovat)) {
+            h.konec = KonecHledani::Preruseno;
+            return h;
+        }
+    }
+    // A boundary the table draws is no answer: the values beyond it need more rows.
+    if (spatne != dobre) {
+        const VysledekVypoctu zaHranici = Spocti(sHodnotou(spatne));
+        if (zaHranici.konec == KonecVypoctu::Preteceni) {
+            h.konec = KonecHledani::Tabulkou;
+            h.hodnota = dobre;
+            h.reseni = zaHranici;
+            return h;
+        }
+    }
+    h.hodnota = ZaokrouhliNalezenou(pole, dobre);
+    h.reseni = Spocti(sHodnotou(h.hodnota));
+    h.konec = splneno(h.reseni) ? KonecHledani::Nalezeno : KonecHledani::Odmitnuto;
+    return h;
+}
+
+namespace {
+
+// The column of a run that the thermocouple reads; none without a core.
+const std::vector<float>* radaTermoclanku(const Vysledek& v, Termoclanek kde) {
+    if (kde == Termoclanek::Vsazka) {
+        return &v.Vysledky.TeplotaVsazky;
+    }
+    if (!v.Jadro) {
+        return nullptr;
+    }
+    return kde == Termoclanek::Povrch ? &v.Jadro->povrch : &v.Jadro->teplota;
+}
+
+}  // namespace
+
+std::optional<double> TeplotaVCase(const Vysledek& v, double cas, Termoclanek kde) {
+    const std::vector<float>* rada = radaTermoclanku(v, kde);
+    const double krok = static_cast<double>(v.Uloha.CasKrok);
+    const int posledni = rada == nullptr ? -1 : std::min(v.posledniRadek(), static_cast<int>(rada->size()) - 1);
+    if (!(krok > 0.0) || posledni < 1 || cas < 0.0 ||
+        cas > static_cast<double>(v.Vysledky.Cas[static_cast<std::size_t>(posledni)])) {
+        return std::nullopt;
+    }
+    const auto i = std::min(static_cast<std::size_t>(cas / krok), static_cast<std::size_t>(posledni - 1));
+    const double t0 = static_cast<double>(v.Vysledky.Cas[i]);
+    const double t1 = static_cast<double>(v.Vysledky.Cas[i + 1]);
+    const double y0 = static_cast<double>((*rada)[i]);
+    const double y1 = static_cast<double>((*rada)[i + 1]);
+    return y0 + (y1 - y0) * (cas - t0) / (t1 - t0);
+}
+
+Vysledek PodleTermoclanku(const Vysledek& v, Termoclanek kde) {
+    Vysledek kopie = v;
+    const std::vector<float>* rada = radaTermoclanku(v, kde);
+    if (rada == nullptr || kde == Termoclanek::Vsazka) {
+        return kopie;
+    }
+    const int posledni = std::min(v.posledniRadek(), static_cast<int>(rada->size()) - 1);
+    kopie.PocetKroku = static_cast<std::int16_t>(std::max(posledni, 0));
+    for (int i = 0; i <= posledni; ++i) {
+        kopie.Vysledky.TeplotaVsazky[static_cast<std::size_t>(i)] = (*rada)[static_cast<std::size_t>(i)];
+    }
+    return kopie;
+}
+
+VysledekPrizpusobeni PrizpusobEmisivitu(const Uloha& u, std::span<const BodMereni> log, Termoclanek kde) {
+    VysledekPrizpusobeni vysledek;
+    if (log.empty()) {
+        return vysledek;
+    }
+    const bool sJadrem = kde != Termoclanek::Vsazka;
+    if (sJadrem && !MaJadro(u)) {
+        vysledek.bezJadra = true;
+        return vysledek;
+    }
+    // A measured furnace: linear between its logged times, held after the last.
+    MoznostiBehu moznosti;
+    std::vector<std::pair<double, double>> body;
+    for (const BodMereni& b : log) {
+        if (b.pec) {
+            body.emplace_back(b.cas, *b.pec);
+        }
+    }
+    if (!body.empty()) {
+        const double krok = static_cast<double>(u.CasKrok);
+        moznosti.pec = [body, krok](long k) {
+            const double t = static_cast<double>(k) * krok;
+            const auto za = std::upper_bound(body.begin(), body.end(), t,
+                                             [](double x, const std::pair<double, double>& b) { return x < b.first; });
+            if (za == body.begin()) {
+                return static_cast<float>(body.front().second);
+            }
+            if (za == body.end()) {
+                return static_cast<float>(body.back().second);
+            }
+            const auto& [t0, y0] = *(za - 1);
+            const auto& [t1, y1] = *za;
+            return static_cast<float>(y0 + (y1 - y0) * (t - t0) / (t1 - t0));
+        };
+    }
+    moznosti.doCasu = log.back().cas;
+    moznosti.bezJadra = !sJadrem;
+    moznosti.radaKroku = false;
+    std::shared_ptr<const Vysledek> nejlepsi;
+    const auto odchylka = [&](double eps, std::shared_ptr<const Vysledek>* prubeh) {
+        Uloha w = u;
+        w.Eps = static_cast<float>(eps);
+        if (sJadrem) {
+            // A final temperature the core never reaches: its column runs as far as the log.
+            w.Tk = static_cast<float>(Pole(Velicina::Tk).max);
+        }
+        VysledekVypoctu r = Spocti(w, moznosti);
+        if (r.konec != KonecVypoctu::Uspech) {
+            vysledek.selhani = r;
+            return std::numeric_limits<double>::infinity();
+        }
+        double soucet = 0.0;
+        for (const BodMereni& b : log) {
+            const std::optional<double> t = TeplotaVCase(*r.vysledek, b.cas, kde);
+            if (!t) {
+                return std::numeric_limits<double>::infinity();
+            }
+            soucet += (*t - b.teplota) * (*t - b.teplota);
+        }
+        if (prubeh != nullptr) {
+            *prubeh = std::move(r.vysledek);
+        }
+        return std::sqrt(soucet / static_cast<double>(log.size()));
+    };
+    // Golden-section search over the emissivity.
+    const double zlaty = (std::sqrt(5.0) - 1.0) / 2.0;
+    double a = 0.001, b = 1.0;
+    double x1 = b - zlaty * (b - a), x2 = a + zlaty * (b - a);
+    double f1 = odchylka(x1, nullptr), f2 = odchylka(x2, nullptr);
+    while (b - a > 1e-5) {
+        if (f1 <= f2) {
+            b = x2;
+            x2 = x1;
+            f2 = f1;
+            x1 = b - zlaty * (b - a);
+            f1 = odchylka(x1, nullptr);
+        } else {
+            a = x1;
+            x1 = x2;
+            f1 = f2;
+            x2 = a + zlaty * (b - a);
+            f2 = odchylka(x2, nullptr);
+        }
+    }
+    // The ends of the range are candidates too: the best fit may lie on the boundary.
+    double eps = (a + b) / 2.0;
+    double rms = odchylka(eps, &nejlepsi);
+    std::shared_ptr<const Vysledek> naKonci;
+    if (const double f = odchylka(1.0, &naKonci); f < rms) {
+        eps = 1.0;
+        rms = f;
+        nejlepsi = std::move(naKonci);
+    }
+    if (!std::isfinite(rms) || !nejlepsi) {
+        return vysledek;
+    }
+    vysledek.uspech = true;
+    vysledek.eps = eps;
+    vysledek.rms = rms;
+    vysledek.prubeh = std::move(nejlepsi);
+    return vysledek;
+}
+
+}  // namespace zorvet
