@@ -1,6 +1,6 @@
 // The coefficients of an s-stage Runge-Kutta-Legendre step of second order (Meyer, Balsara,
 // Aslam, J. Comput. Phys. 257 (2014) 594-626, doi:10.1016/j.jcp.2013.08.021, eqs. 16-17), the
-// explicit step of the enthalpy marches (vedeni_teleso.cpp, pole_kusu.cpp): an odd s damps the
+// explicit step of the enthalpy marches (vedeni_teleso.cpp, mrizka.cpp): an odd s damps the
 // stiffest components below 0.8 per step.
 #pragma once
 

@@ -1,6 +1,6 @@
 // The conduction through one piece: the two grids whose rows are extrapolated, whether a piece
 // with heated ends needs its length, and the power limit. The grids are in vedeni_sit.cpp, the
-// internal steps in vedeni_pochod.cpp, the implicit march in vedeni_rez.cpp, the enthalpy march
+// internal steps in vedeni_prostup.cpp, the implicit march in vedeni_rez.cpp, the enthalpy march
 // in vedeni_teleso.cpp.
 #include "model/conduction/vedeni.h"
 

@@ -1,4 +1,4 @@
-// The material of the enthalpy marches (vedeni_teleso.cpp, pole_kusu.cpp): the enthalpy h(T) and
+// The material of the enthalpy marches (vedeni_teleso.cpp, mrizka.cpp): the enthalpy h(T) and
 // the Kirchhoff potential Phi(T), the integral of lambda dT, read back by enthalpy.
 #pragma once
 

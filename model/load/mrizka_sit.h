@@ -1,5 +1,5 @@
-// The finite-volume grid of one piece of an array (model/load/mrizka.h); shared by pole_kusu.cpp
-// and pole_kusu_sit.cpp only.
+// The finite-volume grid of one piece of an array (model/load/mrizka.h); shared by mrizka.cpp
+// and mrizka_sit.cpp only.
 #pragma once
 
 #include <cstdint>
