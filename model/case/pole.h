@@ -97,6 +97,10 @@ struct PopisPole {
     Hledani hledani = Hledani::Ne;
     int platnaMista = 0;               // a found value: its significant digits, or
     double krokHodnoty = 0.0;          // its resolution in the record's unit
+    // A mass in kg that heats with the charge at its temperature (fixtures, baskets): its heat
+    // capacity, the value times this specific heat in J/kg/K, adds to the charge's in every march
+    // (model/march/vsazka.h). 0: the field is no such mass.
+    double cHmoty = 0.0;
     float Uloha::*cislo = nullptr;
     std::int16_t Uloha::*pocet = nullptr;
 };
