@@ -6,6 +6,8 @@
 #include "files/cisla.h"
 #include "files/retezce.h"
 #include "model/case/geometrie.h"
+#include "model/load/pohledove_faktory.h"
+#include "model/load/usporadani.h"
 
 namespace zorvet {
 
@@ -261,6 +263,18 @@ QString ZpravaZavady(const Zavada& z, const Uloha& u, Jazyk j) {
             return Text(id::SvazekMensi, j).arg(nazev, cislo(static_cast<double>(u.StranaA)));
         case Vada::MrizkaISvazek:
             return Text(id::MrizkaISvazek, j).arg(nazev);
+        case Vada::VelkaMrizka:
+            return Text(id::VelkaMrizka, j)
+                .arg(nazev, QString::number(u.MrizkaX), QString::number(u.MrizkaY),
+                     QString::number(u.MrizkaX * u.MrizkaY), QString::number(kNejviceKusuMrizky));
+        case Vada::PocetVMrizce:
+            return Text(id::PocetVMrizce, j)
+                .arg(nazev, QString::number(u.MrizkaX), QString::number(u.MrizkaY),
+                     QString::number(u.MrizkaX * u.MrizkaY), QString::number(u.PocetProfilu));
+        case Vada::PocetVeSvazku:
+            return Text(id::PocetVeSvazku, j)
+                .arg(nazev, QString::number(std::lround(TyciVeSvazku(u))), cislo(static_cast<double>(u.StranaA)),
+                     cislo(PorozitaSvazku(u)), QString::number(u.PocetProfilu));
         case Vada::Nedosazitelna:
             return Text(id::Nedosazitelna, j)
                 .arg(cislo(static_cast<double>(u.Tk)), cislo(static_cast<double>(NejvyssiTeplotaPece(u))));

@@ -148,6 +148,9 @@ enum class Vada {
     ProfilUsporadani,      // an array of rectangular bars, a bundle of other than round bars
     SvazekMensi,           // a bundle no larger than one of its bars
     MrizkaISvazek,           // an array and a bundle at once
+    VelkaMrizka,           // an array of more pieces than are computed (kNejviceKusuMrizky)
+    PocetVMrizce,          // the pieces are not the NX x NY of the array
+    PocetVeSvazku,         // the pieces are not the bars the bundle holds
 };
 
 struct Zavada {

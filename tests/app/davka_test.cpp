@@ -7,12 +7,14 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <cmath>
 #include <cstring>
 #include <sys/stat.h>
 #include <vector>
 
 #include "files/soubor.h"
 #include "model/case/pole.h"
+#include "model/load/usporadani.h"
 #include "support/lokal.h"
 
 namespace {
@@ -68,6 +70,17 @@ protected:
         QFile f(soubor(jmeno));
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(text);
+    }
+    // The thick billet of the examples as a load of n of its pieces (the problem describes the
+    // whole load): n times its mass and its mantle.
+    void sochory(const char* jmeno, int n) {
+        const QByteArray kusu = ' ' + QByteArray::number(n) + ' ';
+        const QByteArray m = ' ' + QByteArray::number(770.67196 * n, 'g', 7) + ' ';
+        const QByteArray a = ' ' + QByteArray::number(1.5707963 * n, 'g', 7) + ' ';
+        problem(jmeno,
+                {{"Weight", m.constData()}, {"Interchange Surface", a.constData()}, {"Number of Pieces", kusu.constData()},
+                 {"Number of Sides A*L", kusu.constData()}},
+                "thick_round_bar.cfg");
     }
     QTemporaryDir dir_;
 };
@@ -275,8 +288,15 @@ TEST_F(Davka, EveryFieldOptionReachesTheCase) {
         const std::string volba = std::string("--") + p.volba;
         const std::string text = slova ? std::string(std::strchr(p.slovaVolby, '|') + 1)
                                        : QString::number(hodnota / p.meritkoVolby).toStdString();
-        std::vector<const char*> argumenty{"compute", "ex:thick_round_bar.cfg", volba.c_str(), text.c_str(),
-                                           "--results", "@v.odp"};
+        // The billet as the whole load the arrangement holds: an array's pieces, or a bundle's bars.
+        zorvet::Uloha w;
+        w.StranaA = 0.25f;
+        w.MrizkaX = w.MrizkaY = p.rozsirenyKdy == zorvet::Kdy::VMrizce ? 2 : 1;
+        w.SvazekA = p.rozsirenyKdy == zorvet::Kdy::VeSvazku ? 0.75f : 0.0f;
+        zorvet::NastavHodnotu(w, p, hodnota);
+        sochory("kusy.cfg", zorvet::MaUsporadani(w) && w.SvazekA > 0.0f ? static_cast<int>(std::lround(zorvet::TyciVeSvazku(w)))
+                                                                       : w.MrizkaX * w.MrizkaY);
+        std::vector<const char*> argumenty{"compute", "@kusy.cfg", volba.c_str(), text.c_str(), "--results", "@v.odp"};
         if (p.velicina == zorvet::Velicina::Ztraty) {  // the losses the file keeps are those of an installed power
             argumenty.insert(argumenty.end(), {"--power-limit", "150000"});
         }
@@ -310,14 +330,16 @@ TEST_F(Davka, PrintsTheLoadAsItStands) {
         "\nCore Heat-up Time \\[s\\]: (\\d+)\nArrangement: array of 3 x 1 pieces, gaps 0.01 m and 0.01 m\n"
         "Slowest Piece: 1 2\nFastest Piece Core Heat-up Time \\[s\\]: (\\d+)\nCycle Time \\[s\\]: (\\d+)\n"
         "Soak Energy \\[kWh\\]: [0-9.]+\n$"));
-    const Beh b = spust({"compute", "ex:thick_round_bar.cfg", "--conductivity", "40", "--array", "3x1", "--gap", "0.01",
+    sochory("tri.cfg", 3);
+    sochory("sedm.cfg", 7);
+    const Beh b = spust({"compute", "@tri.cfg", "--conductivity", "40", "--array", "3x1", "--gap", "0.01",
                          "--soak", "10"});
     ASSERT_EQ(b.kod, 0) << b.err.toStdString();
     const QRegularExpressionMatch m = pole.match(b.out);
     ASSERT_TRUE(m.hasMatch()) << b.out.toStdString();
     EXPECT_LT(m.captured(2).toInt(), m.captured(1).toInt());
     EXPECT_EQ(m.captured(3).toInt(), m.captured(1).toInt() + 600);
-    const Beh s = spust({"compute", "ex:thick_round_bar.cfg", "--conductivity", "40", "--bundle", "0.75"});
+    const Beh s = spust({"compute", "@sedm.cfg", "--conductivity", "40", "--bundle", "0.75"});
     ASSERT_EQ(s.kod, 0) << s.err.toStdString();
     EXPECT_TRUE(QRegularExpression(QStringLiteral("\nCore Heat-up Time \\[s\\]: \\d+\nArrangement: round bundle of 0.75 m "
                                                   "of bars of 0.25 m, porosity 0.2146018\nEffective Conductivity "
@@ -468,6 +490,13 @@ INSTANTIATE_TEST_SUITE_P(
         Odmitnuti{{"compute", "ex:thick_round_bar.cfg", "--conductivity", "1e-3"}, 1,
                   "The core does not reach the final temperature within ten times"},
         Odmitnuti{{"compute", "ex:uncontrolled.cfg", "--power-limit", "0"}, 2, "must be greater than zero"},
+        // The problem is the whole load: one billet is no array of nine, nor the seven bars of a bundle.
+        Odmitnuti{{"compute", "ex:thick_round_bar.cfg", "--conductivity", "40", "--array", "3x3"}, 2,
+                  "an array of 3 x 3 holds 9 pieces, but the problem's number of pieces is 1."},
+        Odmitnuti{{"compute", "ex:thick_round_bar.cfg", "--conductivity", "40", "--bundle", "0.75"}, 2,
+                  "the bundle holds 7 bars of .25 m at a porosity of .2146018, but the problem's number of pieces is 1."},
+        Odmitnuti{{"compute", "ex:thick_round_bar.cfg", "--conductivity", "40", "--array", "11x10"}, 2,
+                  "an array of 11 x 10 is 110 pieces; at most 100 pieces in an array are computed."},
         Odmitnuti{{"compute", "ex:uncontrolled.cfg", "--convection", "-1"}, 2, "must be 0 or more"},
         Odmitnuti{{"compute", "ex:uncontrolled.cfg", "--properties", "data:"}, 2, "File Error"},
         Odmitnuti{{"goal", "ex:controlled_curve.cfg", "--time", "900", "--find", "furnace"}, 2, "follows its furnace curve"},

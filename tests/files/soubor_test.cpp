@@ -11,6 +11,7 @@
 #include "files/krivka_csv.h"
 #include "files/retezce.h"
 #include "files/soubor.h"
+#include "files/tabulka_csv.h"
 #include "files/windows1250.h"
 #include "files/zapis.h"
 #include "model/case/geometrie.h"
@@ -518,13 +519,14 @@ namespace zorvet {
 namespace {
 
 // 100 mm round bars of lambda 40, 1 m long, in 10 s steps from 20 to 850 degrees C at 1000, with a
-// soak of 10 min: three in a row with gaps of 10 mm, or 50 mm bars packed hexagonally in a round
-// bundle of 300 mm.
+// soak of 10 min: three in a row with gaps of 10 mm, or the 33 bars of 50 mm packed hexagonally in
+// a round bundle of 300 mm.
 Uloha Zalozena(bool svazek) {
     Uloha u = test::Priklad();
     u.Tk = 850.0f, u.Gama = 7850.0f, u.Lambda = 40.0f, u.Prodleva = 600.0f;
     u.ZadaniHmotnosti = ZadaniHmotnosti::ZRozmeru;
-    u.Profil = Profil::Kruhovy, u.StranaA = svazek ? 0.05f : 0.1f, u.DelkaL = 1.0f, u.PocetProfilu = 3, u.PocetAL = 3;
+    const std::int16_t kusu = svazek ? 33 : 3;
+    u.Profil = Profil::Kruhovy, u.StranaA = svazek ? 0.05f : 0.1f, u.DelkaL = 1.0f, u.PocetProfilu = kusu, u.PocetAL = kusu;
     HmotnostZRozmeru(u, u.Gama);
     TeplosmennaPlocha(u);
     if (svazek) {
@@ -533,6 +535,47 @@ Uloha Zalozena(bool svazek) {
         u.MrizkaX = 3, u.MezeraX = u.MezeraY = 0.01f;
     }
     return u;
+}
+
+// The numbers of a CSV table, row by row.
+std::vector<std::vector<double>> Cisla(const QString& csv) {
+    std::vector<std::vector<double>> radky;
+    for (const QString& r : csv.split(QLatin1Char('\n'), Qt::SkipEmptyParts).mid(1)) {
+        radky.emplace_back();
+        for (const QString& x : r.split(QLatin1Char(','))) radky.back().push_back(x.isEmpty() ? -1e30 : x.toDouble());
+    }
+    return radky;
+}
+
+// Under an installed power the load's furnace is its own, lower than the set one from the start,
+// and the table of a computed result is the table of its results file read back, whichever
+// command writes it: the same columns and rows, each value to the seven digits the file holds.
+TEST(RozsirenySoubor, OneTableOfALimitedLoad) {
+    const Lokal l("en_US");
+    QTemporaryDir dir;
+    const QString cesta = dir.filePath(QStringLiteral("u.odp"));
+    for (const bool svazek : {false, true}) {
+        Uloha u = Zalozena(svazek);
+        u.Prikon = svazek ? 20000.0f : 8000.0f;
+        const VysledekVypoctu r = Spocti(u);
+        ASSERT_TRUE(r.uspech() && r.vysledek->omezenoDo() > 0.0f);
+        ASSERT_LT(r.vysledek->teplotaPece(1), 950.0f);
+        QFile f(cesta);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(encodeDataFile(TextSouboru(r.vysledek->Uloha, r.vysledek.get(), QString(), Jazyk::Anglicky)));
+        f.close();
+        const PrecteniSouboru s = NactiSoubor(cesta, true, Uloha{}, Jazyk::Anglicky);
+        ASSERT_TRUE(s.obsah) << s.chyba.text.toStdString();
+        const QString a = TabulkaCsv(*r.vysledek), b = TabulkaCsv(*s.obsah->vysledek);
+        ASSERT_EQ(a.section(QLatin1Char('\n'), 0, 0), QStringLiteral("time_s,charge_C,furnace_C,surface_C,core_C"));
+        EXPECT_EQ(a.section(QLatin1Char('\n'), 0, 0), b.section(QLatin1Char('\n'), 0, 0));
+        const auto ca = Cisla(a), cb = Cisla(b);
+        ASSERT_EQ(ca.size(), cb.size());
+        for (std::size_t i = 0; i < ca.size(); ++i) {
+            ASSERT_EQ(ca[i].size(), cb[i].size()) << i;
+            for (std::size_t j = 0; j < ca[i].size(); ++j) EXPECT_NEAR(ca[i][j], cb[i][j], 5e-7 * std::fabs(ca[i][j])) << i;
+        }
+    }
 }
 
 // A results file of a load as it stands comes back whole, in either language: the slowest and

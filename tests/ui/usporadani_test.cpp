@@ -75,8 +75,10 @@ bool VeVolbe(const PopisPole& p, const QString& volba) {
     return true;
 }
 
-// A row of three 100 mm round bars, 10 mm apart, of a known conductivity.
-const QStringList kRadaTri{"txtLambda=40", "txtA2=0.1", "optMrizka", "txtMrizkaX=3", "txtMezeraX=0.01"};
+// A row of three 100 mm round bars, 10 mm apart, of a known conductivity: the problem is the
+// whole load of three pieces.
+const QStringList kRadaTri{"txtLambda=40",  "txtA2=0.1",    "txtPocetProfilu=3", "cboAL=3",
+                           "optMrizka",     "txtMrizkaX=3", "txtMezeraX=0.01"};
 
 }  // namespace
 
@@ -166,10 +168,13 @@ private slots:
         QTest::addColumn<QStringList>("kroky");
         QTest::addColumn<QString>("volba");
         QTest::addColumn<QString>("pole");  // "control=text;..." as the fields show them
-        QTest::newRow("array") << (QStringList{"txtLambda=40", "optMrizka", "txtMrizkaX=3", "txtMrizkaY=2",
+        QTest::newRow("array") << (QStringList{"txtLambda=40", "txtPocetProfilu=6", "cboAL=6", "optMrizka",
+                                               "txtMrizkaX=3", "txtMrizkaY=2",
                                                "txtMezeraX=0.01", "txtMezeraY=0.02", "txtProdleva=30"})
                                << "optMrizka" << "txtMrizkaX=3;txtMrizkaY=2;txtMezeraX=0.01;txtMezeraY=0.02;txtProdleva=30";
-        QTest::newRow("bundle") << (QStringList{"txtLambda=40", "txtA2=0.02", "optSvazek", "txtSvazekA=0.3",
+        // 134 bars of 20 mm in a bundle of 0.3 x 0.2 m at a porosity of 0.3.
+        QTest::newRow("bundle") << (QStringList{"txtLambda=40", "txtA2=0.02", "txtPocetProfilu=134", "cboAL=134",
+                                                "optSvazek", "txtSvazekA=0.3",
                                                 "txtSvazekB=0.2", "cboBaleni=Hexagonal", "txtPorozita=0.3",
                                                 "txtKefSvazku=5"})
                                 << "optSvazek"
@@ -180,7 +185,7 @@ private slots:
             << "optVolnyKus" << "txtMrizkaX=1;txtMrizkaY=1;txtMezeraX=0";
         QTest::newRow("bundle, then an array")
             << (QStringList{"txtLambda=40", "txtA2=0.02", "optSvazek", "txtSvazekA=0.3", "txtPorozita=0.3",
-                            "optMrizka", "txtMrizkaX=2"})
+                            "optMrizka", "txtMrizkaX=2", "txtPocetProfilu=2", "cboAL=2"})
             << "optMrizka" << "txtSvazekA=;txtPorozita=;txtMrizkaX=2";
     }
 
