@@ -16,6 +16,7 @@
 #include "files/tabulka_csv.h"
 #include "files/zapis.h"
 #include "files/zpravy.h"
+#include "files/zpravy_planovani.h"
 #include "model/pipeline/vykon.h"
 
 namespace zorvet::davka {
@@ -181,9 +182,13 @@ int NactiUlohu(const Kontext& k, const Uprava& uprava, NactenaUloha& n) {
     n.otisk = OtiskUlohy(u);
     n.komentar = precteni.obsah->komentare.isEmpty() ? QString() : precteni.obsah->komentare.last();
     uprava.pouzij(u);
-    if (u.Lambda > 0.0f && !u.zRozmeru()) {
-        Hlas(QString(), QStringLiteral("--conductivity: ") + ZpravaJadra(KonecJadra::BezRozmeru, k.jazyk));
-        return kNepouzitelnyVstup;
+    // An option whose value would not act in this case is refused, as a sweep of it is.
+    for (const auto& [pole, volba] : k.v.pole) {
+        if (k.parser.isSet(volba) && LzeMenit(u, pole->velicina) == Nemenitelna::Pripadem) {
+            Hlas(QString(), QStringLiteral("--%1: ").arg(volba.names().constFirst()) +
+                                ZpravaNemenitelne(*pole, u, k.jazyk));
+            return kNepouzitelnyVstup;
+        }
     }
     n.uloha = u;
     return kUspech;
