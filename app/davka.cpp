@@ -143,7 +143,7 @@ int prikazTabulky(const Kontext& k) {
     if (!precteni.obsah) {
         return Ohlas(precteni.chyba);
     }
-    Vypis(stdout, TabulkaCsv(*precteni.obsah->vysledek));
+    Vypis(stdout, TabulkaCsv(*DokonciNacteny(std::move(precteni.obsah->vysledek))));
     return std::fflush(stdout) == 0 ? kUspech : kNepouzitelnyVstup;
 }
 
@@ -157,10 +157,11 @@ int prikazZpravy(const Kontext& k) {
         return kNepouzitelnyVstup;
     }
     std::shared_ptr<const Vysledek> vysledek;
-    if (const int kod = VysledekSouboru(k, vysledek); kod != kUspech) {
+    std::int16_t ztraty = 0;
+    if (const int kod = VysledekSouboru(k, vysledek, ztraty); kod != kUspech) {
         return kod;
     }
-    if (const std::optional<QString> duvod = k.kreslic->zprava(std::move(vysledek), k.jazyk, vystup)) {
+    if (const std::optional<QString> duvod = k.kreslic->zprava(std::move(vysledek), ztraty, k.jazyk, vystup)) {
         Hlas(Text(id::ChybaSouboru, k.jazyk), vystup + QLatin1Char('\n') + Text(id::ZpravaNeulozena, k.jazyk) +
                                                   (duvod->isEmpty() ? QString() : QLatin1Char(' ') + *duvod));
         return kNepouzitelnyVstup;
@@ -194,7 +195,8 @@ int prikazGrafu(const Kontext& k) {
         velikost = *zadana;
     }
     std::shared_ptr<const Vysledek> vysledek;
-    if (const int kod = VysledekSouboru(k, vysledek); kod != kUspech) {
+    std::int16_t ztraty = 0;
+    if (const int kod = VysledekSouboru(k, vysledek, ztraty); kod != kUspech) {
         return kod;
     }
     if (const std::optional<QString> duvod = k.kreslic->kresli(*vysledek, k.jazyk, vystup, velikost)) {
