@@ -11,8 +11,9 @@ cd "$(dirname "$0")/.."
 
 # Without recommended packages: a desktop has them already, and elsewhere they would only slow
 # the set-up (systemd, GTK, Vulkan drivers). What the program uses at run time is named: Qt's
-# own translations (the file dialogs speak Czech in a Czech session) and a font.
-RUN_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-charts-dev qt6-svg-dev libgl-dev qt6-translations-l10n
+# own translations (the file dialogs speak Czech in a Czech session) and a font. Qt Charts'
+# CMake files ask for Qt OpenGL's, which qt6-base-dev only recommends.
+RUN_PACKAGES=(cmake ninja-build g++ qt6-base-dev libqt6opengl6-dev qt6-charts-dev qt6-svg-dev libgl-dev qt6-translations-l10n
               fonts-dejavu-core)
 # llvm-14 brings llvm-symbolizer, which names the source lines in a sanitizer's report.
 TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth desktop-file-utils appstream
