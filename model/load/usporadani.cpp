@@ -2,9 +2,12 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <limits>
 #include <optional>
 
 #include "model/case/geometrie.h"
+#include "model/case/konstanty.h"
 #include "model/load/mrizka.h"
 #include "model/load/svazek.h"
 #include "model/conduction/vedeni.h"
@@ -14,7 +17,6 @@ namespace zorvet {
 
 namespace {
 
-constexpr double kPiPresne = 3.14159265358979323846;
 // How far the pieces of a bundle may lie from the bars its section holds at its porosity: a real
 // bundle's packing is never exact.
 constexpr double kOdchylkaSvazku = 0.02;
@@ -104,6 +106,32 @@ std::optional<Zavada> ZkontrolujUsporadani(const Uloha& u) {
         }
     }
     return std::nullopt;
+}
+
+void KusySleduji(const Uloha& zaklad, Uloha& u) {
+    const auto pocetVadny = [](const Uloha& x) {
+        const std::optional<Zavada> z = ZkontrolujUsporadani(x);
+        return z && (z->vada == Vada::PocetVMrizce || z->vada == Vada::PocetVeSvazku);
+    };
+    if (pocetVadny(zaklad) || !pocetVadny(u) || u.PocetProfilu < 1) {
+        return;
+    }
+    const double kusu = jeSvazek(u) ? std::round(TyciVeSvazku(u)) : static_cast<double>(u.MrizkaX) * u.MrizkaY;
+    // The counted faces are the whole load's: each piece keeps its own.
+    const double podil = kusu / u.PocetProfilu;
+    for (std::int16_t Uloha::*plochy : {&Uloha::PocetProfilu, &Uloha::PocetAB, &Uloha::PocetAL, &Uloha::PocetBL}) {
+        if (!(std::round(u.*plochy * podil) <= std::numeric_limits<std::int16_t>::max())) {
+            return;
+        }
+    }
+    const bool pocitaPlochy = u.PocetAB > 0 || u.PocetAL > 0 || u.PocetBL > 0;
+    for (std::int16_t Uloha::*plochy : {&Uloha::PocetProfilu, &Uloha::PocetAB, &Uloha::PocetAL, &Uloha::PocetBL}) {
+        u.*plochy = static_cast<std::int16_t>(std::round(u.*plochy * podil));
+    }
+    if (pocitaPlochy) {
+        TeplosmennaPlocha(u);
+    }
+    HmotnostZRozmeru(u, u.Gama);
 }
 
 double TyciVeSvazku(const Uloha& u) {

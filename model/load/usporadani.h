@@ -29,6 +29,11 @@ std::optional<Zavada> ZkontrolujUsporadani(const Uloha& u);
 // The bars of the case's diameter a bundle holds: the solid fraction of its section (1 minus the
 // porosity typed or of the packing) over a bar's section; 0 without a bundle.
 double TyciVeSvazku(const Uloha& u);
+// The case as a point of a sweep of its arrangement: where zaklad's pieces were its arrangement's and
+// the point's arrangement holds another number (an array of other columns, a bundle of another size),
+// the point's pieces become its own (NX x NY, or the bars its bundle holds), with the faces counted,
+// the surface and the mass of as many pieces; else u is left as it is.
+void KusySleduji(const Uloha& zaklad, Uloha& u);
 // The porosity of the case's bundle: the one typed, else its packing's.
 double PorozitaSvazku(const Uloha& u);
 
