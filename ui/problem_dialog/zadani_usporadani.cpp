@@ -36,7 +36,7 @@ std::optional<ZadaniUsporadani::Druh> skupina(const PopisPole& p) {
 }
 
 // The text of a field at its default: no bundle is an empty field, one piece "1", no gap "0".
-QString vychoziText(const PopisPole& p) { return p.nic == Kdy::Vzdy ? QString() : QString::number(p.vychozi); }
+QString vychoziText(const PopisPole& p) { return p.prazdne == Prazdne::Nic ? QString() : QString::number(p.vychozi); }
 
 // The placeholder of a field whose empty text is the model's own value.
 int prazdnyText(Velicina v) {
