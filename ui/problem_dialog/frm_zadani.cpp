@@ -75,7 +75,11 @@ FrmZadani::FrmZadani(Formular& formular, bool zadaniUplne, Relace& relace, const
     obnov();
 }
 
-FrmZadani::~FrmZadani() = default;
+FrmZadani::~FrmZadani() {
+    // The form outlives the dialog. A list that loses the focus while the dialog goes still tells
+    // the form what it holds; the form must not show it in a dialog that is half gone.
+    disconnect(&formular_, nullptr, this, nullptr);
+}
 
 QHBoxLayout* FrmZadani::tlacitka() {
     auto* tlacitka = new QHBoxLayout;
