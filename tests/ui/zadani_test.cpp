@@ -553,6 +553,9 @@ private slots:
         QCOMPARE(Dite<Graf>(&z.okno, "FlpGrf1")->bodyRady(0), body);
         QCOMPARE(Dite<Graf>(&z.okno, "FlpGrf1")->barvaRady(0), QColor(0, 0, 255));
         QCOMPARE(Dite<QComboBox>(&z.okno, "cboPocetKrivek")->count(), 20);
+        // One segment picked from the list lists one segment.
+        Proved(&z.okno, {"cboPocetKrivek=1"});
+        QCOMPARE(Dite<QComboBox>(&z.okno, "cboUsekC")->count(), 1);
         QTemporaryDir t;
         Uloha u = Priklad(QStringLiteral("controlled_curve.cfg"));
         u.PocetKrivek = 1;
@@ -562,6 +565,8 @@ private slots:
         z.nacti(t.filePath("jeden.cfg"));
         QCOMPARE(Dite<QComboBox>(&z.okno, "cboPocetKrivek")->currentText(), QStringLiteral("1"));
         QCOMPARE(Dite<QComboBox>(&z.okno, "cboUsekC")->count(), 1);
+        QCOMPARE(Dite<QComboBox>(&z.okno, "cboUsekC")->currentText(), QStringLiteral("1"));
+        QCOMPARE(Dite<QLineEdit>(&z.okno, "txtKonTep")->text(), QStringLiteral("1000"));
         QCOMPARE(Dite<Graf>(&z.okno, "FlpGrf1")->bodyRady(0), (QList<QPointF>{{0, 20}, {600, 1000}}));
         Proved(&z.okno, {"cmdOK"});
         QVERIFY(z.okno.prijata().has_value());
