@@ -188,7 +188,8 @@ QString NazevPole(Velicina v, int bod, const Uloha& u, Jazyk j) {
         case Velicina::DelkaL: {
             // A dimension by its letter and its unit: "D [m]", the diameter of a round bar.
             const PopisPole& p = Pole(v);
-            const QString pismeno = v == Velicina::StranaA && kruh ? QStringLiteral("D") : BezAkceleratoru(QString::fromUtf8(p.popisekText));
+            const QString pismeno =
+                v == Velicina::StranaA && kruh ? QStringLiteral("D") : BezAkceleratoru(QString::fromUtf8(p.popisekText));
             return pismeno + QLatin1Char(' ') + QString::fromLatin1(p.jednotkaText);
         }
         case Velicina::PocetAB:

@@ -21,13 +21,16 @@ constexpr double kNejvetsiPocet = std::numeric_limits<std::int16_t>::max();
 constexpr double kNejmensi = 1.0e-6;
 // The most pieces of an array in a row and rows: the view factors grow with the square of all.
 constexpr double kNejvicKusuMrizky = 20.0;
+// The hottest furnace a goal seek tries.
+constexpr double kNejvyssiCilovaPec = 1600.0;
 
 using enum Velicina;
 
 constexpr PopisPole kPole[] = {
     // The regime and the curve (tab 1).
     {.velicina = TeplotaKrivky, .druh = DruhPole::Cislo, .ovladac = "txtKonTep", .zalozka = 0, .popisek = id::KonTep,
-     .kdy = Kdy::Rizeny, .min = kNejnizsiTeplota, .max = kNejvyssiTeplota, .zprava = VeZprave::Jinde},
+     .kdy = Kdy::Rizeny, .min = kNejnizsiTeplota, .max = kNejvyssiTeplota,
+     .zprava = VeZprave::Jinde},
     {.velicina = DobaVydrze, .druh = DruhPole::Cislo, .ovladac = "txtDobaVydrze", .zalozka = 0,
      .popisek = id::DobaVydrze, .kdy = Kdy::Rizeny, .min = 0.0, .max = 1.0e7, .minVcetne = false,
      .zprava = VeZprave::Jinde},
@@ -35,7 +38,9 @@ constexpr PopisPole kPole[] = {
     {.velicina = Tpece, .druh = DruhPole::Cislo, .ovladac = "txtTpece", .zalozka = 1, .popisek = id::Tpece,
      .kdy = Kdy::Nerizeny, .radekSouboru = 1, .souborPopisek = id::SouborTpece, .jednotka = id::JednotkaStupne,
      .min = kNejnizsiTeplota, .max = kNejvyssiTeplota, .nazev = "furnace", .hledani = Hledani::Vetsi,
-     .krokHodnoty = 0.1, .cislo = &Uloha::Tpece},
+     .krokHodnoty = 0.1, .cislo = &Uloha::Tpece, .menitelna = Kdy::Nerizeny, .nemenitelna = id::CilRizena,
+     .cil = {.zacatek = ZacatekHledani::Rozsah, .po = kNejvyssiCilovaPec, .odPole = &Uloha::Tk, .absolutne = 0.05,
+             .volba = id::CilNejnizsiPec, .popisek = id::CilPec, .nelze = id::NelzePec}},
     {.velicina = Tv, .druh = DruhPole::Cislo, .ovladac = "txtTv", .zalozka = 1, .popisek = id::Tv,
      .radekSouboru = 2, .souborPopisek = id::SouborTv, .jednotka = id::JednotkaStupne, .min = kNejnizsiTeplota,
      .max = kNejvyssiTeplota, .nazev = "start", .cislo = &Uloha::Tv},
@@ -61,18 +66,22 @@ constexpr PopisPole kPole[] = {
      .popisekText = "Korekční koe&ficient     [-]", .jednotkaText = "[-]", .rozsirenyPopisek = id::SouborKoefK,
      .min = 0.0, .max = 1.0, .minVcetne = false, .vychozi = 1.0, .volba = "reduction", .jednotkaVolby = "K",
      .popisVolby = "Reduction factor of the heat-exchange surface, over 0 up to 1 (default 1).",
-     .nazev = "reduction", .cislo = &Uloha::KoefK, .tip = id::KoefKTip, .zprava = VeZprave::Vzdy},
+     .nazev = "reduction", .cislo = &Uloha::KoefK,
+     .tip = id::KoefKTip, .zprava = VeZprave::Vzdy},
     // No conductivity (an empty field) computes no core; a typed 0 would conduct nothing.
     {.velicina = Lambda, .druh = DruhPole::Cislo, .ovladac = "txtLambda", .zalozka = 2, .popisek = id::Lambda,
      .jednotkaText = "[W/m/K]", .rozsirenyPopisek = id::SouborLambda, .min = 1.0e-9, .max = 1.0e4,
      .prazdne = Prazdne::Nic, .volba = "conductivity", .jednotkaVolby = "L",
      .popisVolby = "Thermal conductivity of the charge in W/m/K: the core of a thick charge is computed too "
                    "(needs the mass from the dimensions).",
-     .nazev = "conductivity", .cislo = &Uloha::Lambda, .zprava = VeZprave::Jinde},
+     .nazev = "conductivity", .cislo = &Uloha::Lambda, .menitelna = Kdy::ZRozmeru,
+     .nemenitelna = id::JadroBezRozmeru,
+     .zprava = VeZprave::Jinde},
     // The mass, typed or from the dimensions.
     {.velicina = ZadaniHmotnosti, .druh = DruhPole::Kod, .ovladac = "optMza", .zalozka = 3,
      .popisek = id::ZalozkaHmotnost, .radekSouboru = 11, .souborPopisek = id::SouborZadaniHmotnosti,
-     .jednotka = id::JednotkaZV, .zprava = VeZprave::Jinde},
+     .jednotka = id::JednotkaZV,
+     .zprava = VeZprave::Jinde},
     {.velicina = Profil, .druh = DruhPole::Kod, .ovladac = "optProfilO", .zalozka = 3, .popisek = id::Profil,
      .kdy = Kdy::ZRozmeru, .radekSouboru = 12, .souborPopisek = id::SouborProfil, .jednotka = id::JednotkaKCO},
     {.velicina = PocetProfilu, .druh = DruhPole::Pocet, .ovladac = "txtPocetProfilu", .zalozka = 3,
@@ -82,16 +91,22 @@ constexpr PopisPole kPole[] = {
     {.velicina = StranaA, .druh = DruhPole::Cislo, .ovladac = "txtA2", .zalozka = 3, .popisekText = "&A",
      .kdy = Kdy::ZRozmeru, .radekSouboru = 13, .souborPopisek = id::SouborStranaA,
      .souborPopisekKruh = id::SouborPrumer, .jednotkaText = "[m]", .min = kNejmensi, .max = 100.0,
-     .cislo = &Uloha::StranaA, .ramec = "frmRozmery"},
+     .cislo = &Uloha::StranaA,
+     .ramec = "frmRozmery"},
     {.velicina = StranaB, .druh = DruhPole::Cislo, .ovladac = "txtB2", .zalozka = 3, .popisekText = "&B",
      .kdy = Kdy::ZRozmeruObdelnik, .radekSouboru = 14, .souborPopisek = id::SouborStranaB, .jednotkaText = "[m]",
-     .min = kNejmensi, .max = 100.0, .cislo = &Uloha::StranaB, .ramec = "frmRozmery"},
+     .min = kNejmensi, .max = 100.0, .cislo = &Uloha::StranaB,
+     .ramec = "frmRozmery"},
     {.velicina = DelkaL, .druh = DruhPole::Cislo, .ovladac = "txtL2", .zalozka = 3, .popisekText = "&L",
      .kdy = Kdy::ZRozmeru, .radekSouboru = 15, .souborPopisek = id::SouborDelka, .jednotkaText = "[m]",
-     .min = kNejmensi, .max = 100.0, .cislo = &Uloha::DelkaL, .ramec = "frmRozmery"},
+     .min = kNejmensi, .max = 100.0, .cislo = &Uloha::DelkaL,
+     .ramec = "frmRozmery"},
     {.velicina = m, .druh = DruhPole::Cislo, .ovladac = "txtm", .zalozka = 3, .popisek = id::m, .radekSouboru = 6,
      .souborPopisek = id::SouborHmotnost, .jednotka = id::JednotkaKg, .min = kNejmensi, .max = 1.0e6,
-     .nazev = "mass", .hledani = Hledani::Mensi, .platnaMista = 4, .cislo = &Uloha::m},
+     .nazev = "mass", .hledani = Hledani::Mensi, .platnaMista = 4, .cislo = &Uloha::m,
+     .menitelna = Kdy::BezRozmeru, .nemenitelna = id::CilZRozmeru,
+     .cil = {.relativne = 1e-4, .volba = id::CilNejvetsiHmotnost, .popisek = id::CilHmotnost,
+             .nelze = id::NelzeHmotnost}},
     // The surfaces.
     {.velicina = A, .druh = DruhPole::Cislo, .ovladac = "txtA", .zalozka = 4, .popisek = id::A, .radekSouboru = 7,
      .souborPopisek = id::SouborPlocha, .jednotka = id::JednotkaM2, .min = kNejmensi, .max = 1.0e4,
@@ -120,7 +135,8 @@ constexpr PopisPole kPole[] = {
     {.velicina = MrizkaY, .druh = DruhPole::Pocet, .ovladac = "txtMrizkaY", .zalozka = 5, .popisek = id::MrizkaYPopisek,
      .kdy = Kdy::ZRozmeruTyce, .jednotkaText = "[-]", .rozsirenyPopisek = id::SouborMrizkaY, .min = 1.0,
      .max = kNejvicKusuMrizky, .prazdne = Prazdne::Vychozi, .vychozi = 1.0, .nazev = "array-rows",
-     .pocet = &Uloha::MrizkaY, .ramec = "frmMrizka", .zprava = VeZprave::Jinde},
+     .pocet = &Uloha::MrizkaY,
+     .ramec = "frmMrizka", .zprava = VeZprave::Jinde},
     {.velicina = MezeraX, .druh = DruhPole::Cislo, .ovladac = "txtMezeraX", .zalozka = 5, .popisek = id::MezeraXPopisek,
      .kdy = Kdy::ZRozmeruTyce, .jednotkaText = "[m]", .rozsirenyPopisek = id::SouborMezeraX,
      .rozsirenyKdy = Kdy::VMrizce, .min = 0.0, .max = 10.0, .prazdne = Prazdne::Vychozi, .volba = "gap",
@@ -128,11 +144,13 @@ constexpr PopisPole kPole[] = {
      .popisVolby = "Clear gaps of an --array in m: between neighbours in a row and between rows (GY left out: "
                    "GX); 0: the pieces touch, with no conduction through the contact.",
      .oddelovacVolby = ':', .druhaVolby = MezeraY, .druhaJakoPrvni = true, .nazev = "gap-x",
-     .cislo = &Uloha::MezeraX, .ramec = "frmMrizka", .zprava = VeZprave::Jinde},
+     .cislo = &Uloha::MezeraX, .menitelna = Kdy::VMrizce, .nemenitelna = id::NepusobiMimoMrizku,
+     .ramec = "frmMrizka", .zprava = VeZprave::Jinde},
     {.velicina = MezeraY, .druh = DruhPole::Cislo, .ovladac = "txtMezeraY", .zalozka = 5, .popisek = id::MezeraYPopisek,
      .kdy = Kdy::ZRozmeruTyce, .jednotkaText = "[m]", .rozsirenyPopisek = id::SouborMezeraY,
      .rozsirenyKdy = Kdy::VMrizce, .min = 0.0, .max = 10.0, .prazdne = Prazdne::Vychozi, .nazev = "gap-y",
-     .cislo = &Uloha::MezeraY, .ramec = "frmMrizka", .zprava = VeZprave::Jinde},
+     .cislo = &Uloha::MezeraY, .menitelna = Kdy::VMrizce, .nemenitelna = id::NepusobiMimoMrizku,
+     .ramec = "frmMrizka", .zprava = VeZprave::Jinde},
     {.velicina = SvazekA, .druh = DruhPole::Cislo, .ovladac = "txtSvazekA", .zalozka = 5, .popisek = id::SvazekAPopisek,
      .kdy = Kdy::ZRozmeruKruh, .jednotkaText = "[m]", .rozsirenyPopisek = id::SouborSvazekA, .min = kNejmensi,
      .max = 100.0, .prazdne = Prazdne::Nic, .volba = "bundle",
@@ -143,31 +161,37 @@ constexpr PopisPole kPole[] = {
      .ramec = "frmSvazek", .zprava = VeZprave::Jinde},
     {.velicina = SvazekB, .druh = DruhPole::Cislo, .ovladac = "txtSvazekB", .zalozka = 5, .popisek = id::SvazekBPopisek,
      .kdy = Kdy::ZRozmeruKruh, .jednotkaText = "[m]", .rozsirenyPopisek = id::SouborSvazekB,
-     .rozsirenyKdy = Kdy::VeSvazku, .min = kNejmensi, .max = 100.0, .prazdne = Prazdne::Nic, .nazev = "bundle-b", .cislo = &Uloha::SvazekB,
+     .rozsirenyKdy = Kdy::VeSvazku, .min = kNejmensi, .max = 100.0, .prazdne = Prazdne::Nic, .nazev = "bundle-b",
+     .cislo = &Uloha::SvazekB, .menitelna = Kdy::VeSvazku,
+     .nemenitelna = id::NepusobiMimoSvazek,
      .ramec = "frmSvazek", .prazdnyText = id::SvazekKruhovy, .zprava = VeZprave::Jinde},
     {.velicina = Baleni, .druh = DruhPole::Pocet, .ovladac = "cboBaleni", .zalozka = 5, .popisek = id::BaleniPopisek,
      .kdy = Kdy::ZRozmeruKruh, .jednotkaText = "[-]", .rozsirenyPopisek = id::SouborBaleni,
      .rozsirenyKdy = Kdy::VeSvazku, .min = 0.0, .max = 1.0, .prazdne = Prazdne::Vychozi, .volba = "packing",
      .jednotkaVolby = "square|hexagonal",
      .popisVolby = "Packing of the bars of a --bundle (default square).", .slovaVolby = "square|hexagonal",
-     .pocet = &Uloha::Baleni, .ramec = "frmSvazek"},
+     .pocet = &Uloha::Baleni, .menitelna = Kdy::VeSvazku, .nemenitelna = id::NepusobiMimoSvazek,
+     .ramec = "frmSvazek"},
     // From hexagonal packing, 1 - pi / (2 sqrt 3) = 0.09310, up to where the model holds.
     {.velicina = Porozita, .druh = DruhPole::Cislo, .ovladac = "txtPorozita", .zalozka = 5,
      .popisek = id::PorozitaPopisek, .kdy = Kdy::ZRozmeruKruh, .jednotkaText = "[-]",
      .rozsirenyPopisek = id::SouborPorozita, .rozsirenyKdy = Kdy::VeSvazku, .min = 0.0932, .max = 0.9,
      .prazdne = Prazdne::Nic, .volba = "porosity", .jednotkaVolby = "P",
      .popisVolby = "Porosity of a --bundle, from 0.0932 to 0.9, in place of its packing's.", .nazev = "porosity",
-     .cislo = &Uloha::Porozita, .ramec = "frmSvazek", .prazdnyText = id::PorozitaBaleni,
-     .zprava = VeZprave::Jinde},
+     .cislo = &Uloha::Porozita, .menitelna = Kdy::VeSvazku, .nemenitelna = id::NepusobiMimoSvazek,
+     .ramec = "frmSvazek", .prazdnyText = id::PorozitaBaleni, .zprava = VeZprave::Jinde},
     {.velicina = KefSvazku, .druh = DruhPole::Cislo, .ovladac = "txtKefSvazku", .zalozka = 5, .popisek = id::KefPopisek,
      .kdy = Kdy::ZRozmeruKruh, .jednotkaText = "[W/m/K]", .rozsirenyPopisek = id::SouborKefSvazku,
-     .rozsirenyKdy = Kdy::VeSvazku, .min = 1.0e-3, .max = 1.0e3, .prazdne = Prazdne::Nic, .volba = "effective-conductivity", .jednotkaVolby = "K",
+     .rozsirenyKdy = Kdy::VeSvazku, .min = 1.0e-3, .max = 1.0e3, .prazdne = Prazdne::Nic,
+     .volba = "effective-conductivity", .jednotkaVolby = "K",
      .popisVolby = "Effective conductivity of a --bundle in W/m/K, in place of the model's.",
-     .nazev = "effective-conductivity", .cislo = &Uloha::KefSvazku,
+     .nazev = "effective-conductivity", .cislo = &Uloha::KefSvazku, .menitelna = Kdy::VeSvazku,
+     .nemenitelna = id::NepusobiMimoSvazek,
      .ramec = "frmSvazek", .prazdnyText = id::KefModelu},
     // Typed in minutes; the record holds seconds. Any case may have a soak.
     {.velicina = Prodleva, .druh = DruhPole::Cislo, .ovladac = "txtProdleva", .zalozka = 5, .popisek = id::ProdlevaPopisek,
-     .jednotkaText = "[min]", .rozsirenyPopisek = id::SouborProdleva, .min = 0.0, .max = 1.0e7, .prazdne = Prazdne::Vychozi,
+     .jednotkaText = "[min]", .rozsirenyPopisek = id::SouborProdleva, .min = 0.0, .max = 1.0e7,
+     .prazdne = Prazdne::Vychozi,
      .meritko = 60.0, .volba = "soak", .jednotkaVolby = "MINUTES",
      .popisVolby = "Soak after the slowest point of the load is at the final temperature, in minutes: the cycle "
                    "time is the heat-up and the soak (a goal seek then meets the cycle time).",
@@ -185,6 +209,8 @@ constexpr PopisPole kPole[] = {
      .popisVolby = "Installed power of the furnace in W: the heat given to the charge never exceeds it, less "
                    "the --losses.", .nazev = "power",
      .hledani = Hledani::Vetsi, .krokHodnoty = 1.0, .cislo = &Uloha::Prikon,
+     .cil = {.zacatek = ZacatekHledani::Tok, .od = 1e-3, .relativne = 1e-4, .volba = id::CilNejmensiPrikon,
+             .popisek = id::CilPrikon, .nelze = id::NelzePrikon},
      .prazdnyText = id::PrikonNeomezeny},
     // The one figure of heat losses: the power frame's, and what the installed power covers.
     {.velicina = Ztraty, .druh = DruhPole::Pocet, .ovladac = "txtZtratyPrikonu", .zalozka = 7,
@@ -202,7 +228,8 @@ constexpr PopisPole kPole[] = {
 };
 
 // None is held as 0: a row whose empty field is none has 0 for its default.
-static_assert(std::ranges::all_of(kPole, [](const PopisPole& p) { return p.prazdne != Prazdne::Nic || p.vychozi == 0.0; }));
+static_assert(std::ranges::all_of(kPole,
+                                  [](const PopisPole& p) { return p.prazdne != Prazdne::Nic || p.vychozi == 0.0; }));
 
 std::optional<Zavada> zavada(Velicina v, std::optional<Vada> vada, int bod = 0) {
     if (!vada) {
@@ -239,18 +266,23 @@ std::optional<Zavada> zkontrolujKrivku(const Uloha& u) {
 
 std::span<const PopisPole> PoleUlohy() { return kPole; }
 
+// Every quantity has its row, and one only.
+constexpr std::size_t kVelicin = static_cast<std::size_t>(Velicina::PocetVelicin);
+static_assert(std::size(kPole) == kVelicin, "a quantity without its row in the field table, or a row twice");
+static_assert(
+    [] {
+        std::array<bool, kVelicin> je{};
+        for (const PopisPole& p : kPole) {
+            je[static_cast<std::size_t>(p.velicina)] = true;
+        }
+        return std::all_of(je.begin(), je.end(), [](bool b) { return b; });
+    }(),
+    "a quantity twice in the field table");
+
 const PopisPole& Pole(Velicina velicina) {
     // Every computation asks for its fields by name: the rows by Velicina, found once.
-    constexpr std::size_t kVelicin = [] {
-        std::size_t n = 0;
-        for (const PopisPole& p : kPole) {
-            n = std::max(n, static_cast<std::size_t>(p.velicina) + 1);
-        }
-        return n;
-    }();
     static const std::array<const PopisPole*, kVelicin> radky = [] {
         std::array<const PopisPole*, kVelicin> r{};
-        r.fill(&kPole[0]);  // every Velicina has its row
         for (const PopisPole& p : kPole) {
             r[static_cast<std::size_t>(p.velicina)] = &p;
         }
@@ -267,6 +299,16 @@ const PopisPole* PoleNazvu(std::string_view nazev) {
         }
     }
     return nullptr;
+}
+
+std::string NazvyPoli(Hledani jen, std::string_view oddelovac) {
+    std::string nazvy;
+    for (const PopisPole& p : kPole) {
+        if (p.nazev != nullptr && (jen == Hledani::Ne || p.hledani != Hledani::Ne)) {
+            nazvy += (nazvy.empty() ? std::string() : std::string(oddelovac)) + p.nazev;
+        }
+    }
+    return nazvy;
 }
 
 bool Plati(Kdy kdy, const Uloha& u) {

@@ -253,7 +253,7 @@ void usporadani(Sazec& s, const Vysledek& v, Jazyk j, QPainter& p) {
 // limited the heat, and the emissivity a measured log gave.
 void vysledky(Sazec& s, const PodkladyZpravy& podklady, Jazyk j) {
     const Vysledek& v = *podklady.vysledek;
-    const std::int16_t ztraty = v.Uloha.Ztraty;
+    const std::int16_t ztraty = podklady.ztraty.value_or(v.Uloha.Ztraty);
     s.nadpis(Text(id::OddilVysledku, j), 45);
     s.odstavec(ZpravaKonecneTeploty(v, j));
     s.radek(bez(id::Ztraty, j), QString::number(ztraty));
