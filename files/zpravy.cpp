@@ -186,7 +186,14 @@ QString NazevPole(Velicina v, int bod, const Uloha& u, Jazyk j) {
         case Velicina::DobaVydrze:
             return bezAkc(id::DobaVydrze) + QLatin1Char(' ') + QString::number(bod + 1) + QStringLiteral(" [s]");
         case Velicina::StranaA:
-            return kruh ? QStringLiteral("D [m]") : QStringLiteral("A [m]");
+        case Velicina::StranaB:
+        case Velicina::DelkaL: {
+            // A dimension by its letter and its unit: "D [m]", the diameter of a round bar.
+            const PopisPole& p = Pole(v);
+            const QString pismeno =
+                v == Velicina::StranaA && kruh ? QStringLiteral("D") : BezAkceleratoru(QString::fromUtf8(p.popisekText));
+            return pismeno + QLatin1Char(' ') + QString::fromLatin1(p.jednotkaText);
+        }
         case Velicina::PocetAB:
             return bezAkc(kruh ? id::PocetD : (u.Profil == Profil::Ctvercovy ? id::PocetAA : id::PocetAB));
         case Velicina::PocetAL:

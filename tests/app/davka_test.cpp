@@ -249,6 +249,20 @@ TEST_F(Davka, ReportsTheCaseInOnePage) {
     EXPECT_TRUE(text("en.pdf", "pdfinfo").contains(QStringLiteral("Pages: 1")));
     EXPECT_FALSE(t.contains(QStringLiteral("Time Tenacity")));  // no curve for one furnace temperature
     EXPECT_FALSE(t.contains(QStringLiteral("Property Model")));  // nor a model for one specific heat
+    // The problem lists the inputs beyond the documented ones only while they are used; the mass
+    // setting and the conductivity have lines of their own.
+    for (const char* jinde : {"Setting of Weight", "Thermal Conductivity", "Installed Power", "Convection", "Soak"}) {
+        EXPECT_FALSE(t.contains(QString::fromUtf8(jinde))) << jinde;
+    }
+    EXPECT_EQ(t.count(QStringLiteral("Heat Losses [%]")), 1);  // the power frame's
+    b = spust({"report", "ex:uncontrolled.cfg", "--output", "@p.pdf", "--power-limit", "60000", "--convection", "20",
+               "--soak", "30"});
+    ASSERT_EQ(b.kod, 0) << b.err.toStdString();
+    t = text("p.pdf", "pdftotext");
+    for (const char* hledany : {"Installed Power [kW] 60", "Convection Coefficient [W/m2/K] 20", "Soak Time [min] 30"}) {
+        EXPECT_TRUE(t.contains(QString::fromUtf8(hledany))) << hledany << "\n" << t.toStdString();
+    }
+    EXPECT_EQ(t.count(QStringLiteral("Heat Losses [%]")), 2);  // and the 0 % the installed power covers
     b = spust({"report", "ex:mass_from_dimensions.cfg", "--output", "@cs.pdf", "--language", "cs"}, "cs_CZ.UTF-8");
     ASSERT_EQ(b.kod, 0) << b.err.toStdString();
     t = text("cs.pdf", "pdftotext");

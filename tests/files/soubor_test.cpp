@@ -33,19 +33,43 @@ QByteArray obsah(const QString& cesta) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-// The file of the worked example, as every version of the program has written it: Czech
-// labels in the code page, the decimal comma, the comment on one line, the curve and the rows.
-TEST(UlozSoubor, WritesTheReportLayoutInTheCodePage) {
-    const Lokal l("cs_CZ");
+struct Vzor {
+    const char* nazev;
+    const char* lokal;
+    Jazyk jazyk;
+    bool omezeny;  // by an installed power, else the controlled worked example
+    const char* soubor;
+};
+
+class VzorSouboru : public testing::TestWithParam<Vzor> {};
+
+// Results files byte for byte. The worked example as every version of the program has written
+// it: Czech labels in the code page, the decimal comma, the comment on one line, the curve and
+// the rows. A run limited by the installed power: the section beyond the documented problem
+// with the power, its losses, where the limit ended and the furnace of every step it limited.
+TEST_P(VzorSouboru, IsWrittenByteForByte) {
+    const Vzor& p = GetParam();
+    const Lokal l(p.lokal);
     QTemporaryDir dir;
     const QString cesta = dir.filePath(QStringLiteral("p.odp"));
-    Uloha u = test::Priklad(true);
+    Uloha u = test::Priklad(!p.omezeny);
     u.NazevMaterialu = "Uhlíková ocel";
     u.Gama = 7850.5f;
+    if (p.omezeny) {
+        u.Prikon = 60000.0f;
+        u.Ztraty = 10;
+    }
     const VysledekVypoctu v = Spocti(u);
-    ASSERT_FALSE(UlozSoubor(cesta, u, v.vysledek.get(), QStringLiteral("Zakázka 12\nřádek"), Jazyk::Cesky));
-    EXPECT_EQ(obsah(cesta), obsah(data("written_czech_comma.odp")));
+    ASSERT_TRUE(v.vysledek != nullptr && (v.vysledek->OmezenoDo > 0.0f) == p.omezeny);
+    ASSERT_FALSE(UlozSoubor(cesta, u, v.vysledek.get(), QStringLiteral("Zakázka 12\nřádek"), p.jazyk));
+    EXPECT_EQ(obsah(cesta), obsah(data(p.soubor)));
 }
+
+INSTANTIATE_TEST_SUITE_P(, VzorSouboru,
+                         testing::Values(Vzor{"WorkedExampleInCzech", "cs_CZ", Jazyk::Cesky, false, "written_czech_comma.odp"},
+                                         Vzor{"PowerLimitedInEnglish", "en_US", Jazyk::Anglicky, true,
+                                              "written_power_limited.odp"}),
+                         [](const auto& p) { return std::string(p.param.nazev); });
 
 struct Obeh {
     const char* nazev;

@@ -432,6 +432,24 @@ private slots:
         QCOMPARE(texty, (QStringList{nazvy.at(0), nazvy.at(1), nazvy.at(2), nazvy.at(3), nazvy.at(4)}));
     }
 
+    // Results compared are drawn each in a colour of its own, the one shown in the blue of a
+    // result alone, the others in the order they came; no more than the chart compares.
+    void barvySrovnani() {
+        ObsahGrafu obsah;
+        obsah.vysledek = Spocti(Priklad()).vysledek;
+        for (int i = 1; i <= kNejvicVysledku; ++i) {
+            obsah.srovnani.append({QStringLiteral("%1.odp").arg(i), Spocti(Priklad(true)).vysledek});
+        }
+        Graf g;
+        NaplnGraf(g, obsah, Jazyk::Anglicky);
+        QList<QColor> barvy;
+        for (int i = 0; i < g.pocetRad(); ++i) {
+            barvy << g.barvaRady(i);
+        }
+        QCOMPARE(barvy, (QList<QColor>{QColor(0, 0, 255), QColor(255, 0, 0), QColor(0, 128, 0), QColor(230, 120, 0),
+                                       QColor(200, 0, 200), QColor(0, 150, 160)}));
+    }
+
     // Results compared get a named curve each, until cleared; a log that cannot be read changes
     // nothing; a good one is fitted and its emissivity put into the problem.
     void pridane() {
