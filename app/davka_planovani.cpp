@@ -295,8 +295,7 @@ int PrikazPrizpusobeni(const Kontext& k) {
         return kNepouzitelnyVstup;
     }
     if (!f.uspech) {
-        Hlas(TitulekSelhani(k.jazyk),
-             Text(id::FitNelze, k.jazyk) + QLatin1Char('\n') + ZpravaSelhani(f.selhani, n.uloha, k.jazyk));
+        Hlas(TitulekSelhani(k.jazyk), ZpravaPrizpusobeni(f, n.uloha, k.jazyk));
         return kVypocetSelhal;
     }
     if (k.parser.isSet(k.v.grafMereni)) {

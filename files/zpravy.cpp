@@ -59,6 +59,20 @@ QString ZpravaSelhani(const VysledekVypoctu& v, const Uloha& u, Jazyk jazyk) {
 
 QString TitulekSelhani(Jazyk jazyk) { return Text(id::ChybaVypoctu, jazyk); }
 
+QString ZpravaPrizpusobeni(const VysledekPrizpusobeni& f, const Uloha& u, Jazyk j) {
+    // The emissivity and the deviations as the fit's answer gives them.
+    const auto kelvinu = [](double x) { return QString::number(x, 'f', 2); };
+    if (f.naMezi) {
+        const bool horni = f.eps > (kNejmensiEps + kNejvetsiEps) / 2.0;
+        return Text(horni ? id::FitHorniMez : id::FitDolniMez, j)
+            .arg(QString::number(horni ? kNejvetsiEps : kNejmensiEps, 'g', 7), kelvinu(f.rms));
+    }
+    if (f.eps > 0.0) {
+        return Text(id::FitRozptyl, j).arg(QString::number(f.eps, 'f', 4), kelvinu(f.rms), kelvinu(f.rozptyl));
+    }
+    return Text(id::FitNelze, j) + QLatin1Char('\n') + ZpravaSelhani(f.selhani, u, j);
+}
+
 std::optional<Chyba> ChybaVypoctu(const VysledekVypoctu& v, const Uloha& u, Jazyk j) {
     if (v.konec == KonecVypoctu::Odmitnuto) {
         return Chyba{DruhChyby::Zadani, TitulekZavady(j), ZpravaSelhani(v, u, j)};

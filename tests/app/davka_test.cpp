@@ -398,7 +398,11 @@ TEST_P(Chyba, SaysWhyAndWritesNothing) {
                                       std::pair{"malo.csv", "time_s,charge_C\n0,20\n10,30\n"},
                                       std::pair{"studeny.csv", "time_s,charge_C\n0,20\n10,20\n20,15\n"},
                                       std::pair{"cislo.csv", "time_s,charge_C\n0,20\n10,3O\n"},
-                                      std::pair{"hlava.csv", "time,charge\n0,20\n"}}) {
+                                      std::pair{"hlava.csv", "time,charge\n0,20\n"},
+                                      std::pair{"pec.csv", "time_s,charge_C,furnace_C\n0,20,1000\n60,90,-1000\n"},
+                                      std::pair{"nad_peci.csv", "time_s,charge_C,furnace_C\n0,20,400\n600,700,400\n"
+                                                                "1200,900,400\n"},
+                                      std::pair{"vlastnosti.csv", "temperature_C,c_J_kgK\n-500,460\n1200,650\n"}}) {
         QFile log(soubor(jmeno));
         ASSERT_TRUE(log.open(QIODevice::WriteOnly) && log.write(text) > 0);
     }
@@ -479,6 +483,11 @@ INSTANTIATE_TEST_SUITE_P(
         Odmitnuti{{"fit", "ex:uncontrolled.cfg", "--measured", "@studeny.csv"}, 2, "above the starting temperature 20 °C"},
         Odmitnuti{{"fit", "ex:uncontrolled.cfg", "--measured", "@cislo.csv"}, 2, "Line 3, column 2: “3O” is not a number"},
         Odmitnuti{{"fit", "ex:uncontrolled.cfg", "--measured", "@hlava.csv"}, 2, "“time,charge” is not the header"},
+        // Logs that cannot be true, and a log no emissivity explains.
+        Odmitnuti{{"fit", "ex:uncontrolled.cfg", "--measured", "@pec.csv"}, 2,
+                  "Line 3, column 3: “-1000” °C is no temperature of a charge or a furnace"},
+        Odmitnuti{{"fit", "ex:uncontrolled.cfg", "--measured", "@nad_peci.csv"}, 1,
+                  "the log heats as fast as ε 1 allows or faster"},
         Odmitnuti{{"fit", "ex:uncontrolled.cfg", "--measured", "@hlava.csv", "--columns", "time,3"}, 2,
                   "hlava.csv or by numbers from 1 to 2, not \"time,3\"."}));
 
