@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -35,17 +36,20 @@ protected:
                                                                  : s);
         }
         QProcess p;
+        p.setProcessEnvironment(prostredi(lokal));
+        p.start(QStringLiteral(ZORVET_PROGRAM), argumenty);
+        EXPECT_TRUE(p.waitForFinished(60000));
+        return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardOutput()),
+                QString::fromUtf8(p.readAllStandardError())};
+    }
+    QProcessEnvironment prostredi(const char* lokal = "en_US.UTF-8") const {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), soubor("config"));
         env.insert(QStringLiteral("LC_ALL"), QString::fromLatin1(lokal));
         for (const char* promenna : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
             env.remove(QString::fromLatin1(promenna));
         }
-        p.setProcessEnvironment(env);
-        p.start(QStringLiteral(ZORVET_PROGRAM), argumenty);
-        EXPECT_TRUE(p.waitForFinished(60000));
-        return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardOutput()),
-                QString::fromUtf8(p.readAllStandardError())};
+        return env;
     }
     QString soubor(const char* jmeno) const { return dir_.filePath(QString::fromUtf8(jmeno)); }
     QByteArray obsah(const char* jmeno) const {
@@ -373,6 +377,47 @@ TEST_F(Davka, AFailedPrintChangesNoFile) {
     EXPECT_EQ(p.exitCode(), 2);
     EXPECT_EQ(obsah("x.odp"), "stary");
     EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("x.odp")});
+}
+
+// Two runs that write the same results file and table at once leave both from one run. The
+// first holds its outputs' lock between its two commits (a hook of the tests); the second, started
+// then, finds the lock taken and waits; so both files are the second's, as when the runs took
+// turns, and no lock file stays behind.
+TEST_F(Davka, RunsThatMeetLeaveOnePairOfOutputs) {
+    ASSERT_TRUE(QDir(dir_.path()).mkdir(QStringLiteral("sam")));
+    const std::vector<const char*> druhe{"compute", "ex:uncontrolled.cfg", "--reduction", "0.5"};
+    std::vector<const char*> samotne = druhe;
+    samotne.insert(samotne.end(), {"--results", "@sam/r.odp", "--csv", "@sam/r.csv"});
+    ASSERT_EQ(spust(samotne).kod, 0);
+    QProcessEnvironment env = prostredi();
+    env.insert(QStringLiteral("ZORVET_TEST_COMMIT_PAUSE"), QStringLiteral("1"));
+    const auto zacni = [&](QProcess& p, QStringList argumenty, const char* ceka) {
+        p.setProcessEnvironment(env);
+        p.setReadChannel(QProcess::StandardError);
+        argumenty << QStringLiteral("--results") << soubor("r.odp") << QStringLiteral("--csv") << soubor("r.csv");
+        p.start(QStringLiteral(ZORVET_PROGRAM), argumenty);
+        QByteArray err;
+        while (!err.contains(ceka) && p.waitForReadyRead(60000)) {
+            err += p.readAllStandardError();
+        }
+        return err.contains(ceka);
+    };
+    const QString priklad = QStringLiteral(ZORVET_EXAMPLES "/uncontrolled.cfg");
+    QProcess prvni, druhy;
+    ASSERT_TRUE(zacni(prvni, {QStringLiteral("compute"), priklad}, "committed"));
+    druhy.setStandardInputFile(QProcess::nullDevice());  // it goes on at once between its own commits
+    EXPECT_TRUE(zacni(druhy, {QStringLiteral("compute"), priklad, QStringLiteral("--reduction"), QStringLiteral("0.5")},
+                      "waiting"));
+    prvni.write("\n");
+    prvni.closeWriteChannel();
+    for (QProcess* p : {&prvni, &druhy}) {
+        ASSERT_TRUE(p->state() == QProcess::NotRunning || p->waitForFinished(60000));
+    }
+    EXPECT_EQ(prvni.exitCode(), 0);
+    EXPECT_EQ(druhy.exitCode(), 0);
+    EXPECT_EQ(obsah("r.odp"), obsah("sam/r.odp"));
+    EXPECT_EQ(obsah("r.csv"), obsah("sam/r.csv"));
+    EXPECT_FALSE(QFileInfo::exists(soubor(".zorvet.lock")));
 }
 
 struct Odmitnuti {
