@@ -207,6 +207,9 @@ QString NazevPole(Velicina v, int bod, const Uloha& u, Jazyk j) {
             break;
     }
     const PopisPole& p = Pole(v);
+    if (p.popisekZpravy != 0) {
+        return bezAkc(p.popisekZpravy) + QLatin1Char(' ') + QString::fromUtf8(p.jednotkaText);
+    }
     return p.popisek != 0 ? bezAkc(p.popisek) : BezAkceleratoru(QString::fromUtf8(p.popisekText)).simplified();
 }
 

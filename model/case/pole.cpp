@@ -55,9 +55,11 @@ constexpr PopisPole kPole[] = {
     {.velicina = Eps, .druh = DruhPole::Cislo, .ovladac = "txtEps", .zalozka = 2, .popisek = id::Eps,
      .radekSouboru = 9, .souborPopisek = id::SouborEmisivita, .jednotkaText = "[-]", .min = 0.0, .max = 1.0,
      .minVcetne = false, .nazev = "emissivity", .cislo = &Uloha::Eps},
-    // The same caption in both languages; only its tooltip is translated.
+    // The same caption in both languages; only its tooltip is translated, and messages name it
+    // in the user's language.
     {.velicina = KoefK, .druh = DruhPole::Cislo, .ovladac = "txtKoefK", .zalozka = 2,
-     .popisekText = "Korekční koe&ficient     [-]", .jednotkaText = "[-]", .rozsirenyPopisek = id::SouborKoefK,
+     .popisekText = "Korekční koe&ficient     [-]", .popisekZpravy = id::KoefKZpravy, .jednotkaText = "[-]",
+     .rozsirenyPopisek = id::SouborKoefK,
      .min = 0.0, .max = 1.0, .minVcetne = false, .vychozi = 1.0, .volba = "reduction", .jednotkaVolby = "K",
      .popisVolby = "Reduction factor of the heat-exchange surface, over 0 up to 1 (default 1).",
      .nazev = "reduction", .cislo = &Uloha::KoefK},
