@@ -495,7 +495,8 @@ INSTANTIATE_TEST_SUITE_P(
         Odmitnuti{{}, 2, "the window needs a display"},
         // A file alone is what a file manager starts: it opens in the window; a name of no file is a command.
         Odmitnuti{{"ex:uncontrolled.cfg"}, 2, "the window needs a display"},
-        Odmitnuti{{"@chybi.cfg"}, 2, "unknown command"},
+        Odmitnuti{{"@chybi.cfg"}, 2, "File Error: "},
+        Odmitnuti{{"nic"}, 2, "unknown command"},
         Odmitnuti{{"compute", "ex:uncontrolled.cfg", "--losses", "40000"}, 2,
                   "--losses: Heat Losses [%] is too large: at most 32767."},
         Odmitnuti{{"compute", "ex:uncontrolled.cfg", "--losses", "2,5"}, 2,
