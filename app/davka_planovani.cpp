@@ -110,6 +110,11 @@ int PrikazCil(const Kontext& k) {
                             : pole->velicina == Velicina::Tpece ? Text(id::NelzePec, j).arg(casText).arg(kNejvyssiCilovaPec)
                                                                 : Text(id::NelzePrikon, j).arg(casText));
             return kVypocetSelhal;
+        case KonecHledani::Prodlevou:
+            Hlas(QString(), Text(id::NelzeProdlevou, j)
+                                .arg(casText, TextObecny(static_cast<float>(ZobrazenaHodnota(Pole(Velicina::Prodleva),
+                                                                                              n.uloha)))));
+            return kVypocetSelhal;
         case KonecHledani::Prikonem:
             Hlas(QString(), Text(id::NelzePrikonem, j)
                                 .arg(casText, TextObecny(static_cast<float>(static_cast<double>(n.uloha.Prikon) / 1000.0))));

@@ -63,6 +63,10 @@ VysledekHledani HledejCil(const Uloha& u, Velicina co, double cas, const std::fu
     if (h.reseni.konec != KonecVypoctu::Uspech && h.reseni.konec != KonecVypoctu::Preteceni) {
         return h;
     }
+    if (static_cast<double>(u.Prodleva) >= cas) {
+        h.konec = KonecHledani::Prodlevou;
+        return h;
+    }
     const auto sHodnotou = [&](double x) {
         Uloha w = u;
         NastavHodnotu(w, pole, x);

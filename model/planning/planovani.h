@@ -26,6 +26,7 @@ Nemenitelna LzeMenit(const Uloha& u, Velicina velicina);
 enum class KonecHledani {
     Nalezeno,    // hodnota meets the time
     Nelze,       // no value can (the time is too short, or would need a furnace above 1600 °C)
+    Prodlevou,   // the soak alone is as long as the time or longer: no heat-up is short enough
     Prikonem,    // the installed power limits the heating: no furnace temperature meets the time
     Tabulkou,    // the values that would meet the time need more rows than the table holds
     Nemenitelna, // the quantity cannot be sought for this case (nemenitelna says why)

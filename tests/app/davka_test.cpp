@@ -519,6 +519,8 @@ INSTANTIATE_TEST_SUITE_P(
                   "The core does not reach the final temperature within ten times"},
         Odmitnuti{{"compute", "ex:uncontrolled.cfg", "--power-limit", "0"}, 2, "must be greater than zero"},
         Odmitnuti{{"table", "data:results_beyond_single.odp"}, 2, "Line 20: “1E+39” is no temperature"},
+        Odmitnuti{{"goal", "ex:uncontrolled.cfg", "--time", "600", "--soak", "10", "--find", "furnace"}, 1,
+                  "the soak of 10 min alone takes that long or longer"},
         Odmitnuti{{"compute", "ex:uncontrolled.cfg", "--convection", "-1"}, 2, "must be 0 or more"},
         Odmitnuti{{"compute", "ex:uncontrolled.cfg", "--properties", "data:"}, 2, "File Error"},
         Odmitnuti{{"goal", "ex:controlled_curve.cfg", "--time", "900", "--find", "furnace"}, 2, "follows its furnace curve"},

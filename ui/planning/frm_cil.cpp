@@ -133,6 +133,10 @@ void FrmCil::Najdi() {
                           ? Text(cil.nelze, j).arg(sekund, TextObecny(static_cast<float>(kNejvyssiCilovaPec)))
                           : Text(cil.nelze, j).arg(sekund);
             break;
+        case KonecHledani::Prodlevou:
+            odpoved = Text(id::NelzeProdlevou, j)
+                          .arg(sekund, TextObecny(static_cast<float>(ZobrazenaHodnota(Pole(Velicina::Prodleva), uloha_))));
+            break;
         case KonecHledani::Prikonem:
             odpoved = Text(id::NelzePrikonem, j)
                           .arg(sekund, TextObecny(static_cast<float>(ZobrazenaHodnota(Pole(Velicina::Prikon), uloha_))));
