@@ -334,6 +334,12 @@ std::optional<Vada> ZkontrolujHodnotu(const PopisPole& pole, double x, const Ulo
     if (pole.druh == DruhPole::Pocet && std::isfinite(x) && x != std::nearbyint(x)) {
         return Vada::NeniCele;
     }
+    // A value above 0 that a single holds only as a denormal, or as 0, is none of a quantity that
+    // must be above 0: an installed power of 1E-320 W would be stored as 0, no limit at all.
+    if (pole.druh == DruhPole::Cislo && pole.min == 0.0 && !pole.minVcetne && x > 0.0 &&
+        x < static_cast<double>(std::numeric_limits<float>::min())) {
+        return Vada::PodRozsahem;
+    }
     if (x == 0.0 && Plati(pole.nic, u)) {
         return std::nullopt;
     }
