@@ -8,7 +8,10 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <cerrno>
+#include <csignal>
 #include <cstring>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <vector>
 
@@ -418,6 +421,26 @@ TEST_F(Davka, RunsThatMeetLeaveOnePairOfOutputs) {
     EXPECT_EQ(obsah("r.odp"), obsah("sam/r.odp"));
     EXPECT_EQ(obsah("r.csv"), obsah("sam/r.csv"));
     EXPECT_FALSE(QFileInfo::exists(soubor(".zorvet.lock")));
+}
+
+// A sweep's CSV that the disk cuts short (no file may grow past 1 kB) names the system's reason,
+// as the other outputs do, and leaves no file.
+TEST_F(Davka, ASweepCutShortSaysWhy) {
+    QProcess p;
+    p.setProcessEnvironment(prostredi());
+    p.setChildProcessModifier([] {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit male{1024, 1024};
+        setrlimit(RLIMIT_FSIZE, &male);
+    });
+    p.start(QStringLiteral(ZORVET_PROGRAM), {QStringLiteral("sweep"), QStringLiteral(ZORVET_EXAMPLES "/uncontrolled.cfg"),
+                                            QStringLiteral("--vary"), QStringLiteral("mass=1:200:1"),
+                                            QStringLiteral("--csv"), soubor("s.csv")});
+    ASSERT_TRUE(p.waitForFinished(60000));
+    EXPECT_EQ(p.exitCode(), 2);
+    EXPECT_EQ(QString::fromUtf8(p.readAllStandardError()),
+              QStringLiteral("zorvet: File Error: %1: %2\n").arg(soubor("s.csv"), qt_error_string(EFBIG)));
+    EXPECT_FALSE(QFileInfo::exists(soubor("s.csv")));
 }
 
 struct Odmitnuti {
