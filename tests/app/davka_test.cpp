@@ -542,6 +542,7 @@ INSTANTIATE_TEST_SUITE_P(
                   "The core does not reach the final temperature within ten times"},
         Odmitnuti{{"compute", "ex:uncontrolled.cfg", "--power-limit", "0"}, 2, "must be greater than zero"},
         Odmitnuti{{"compute", "ex:uncontrolled.cfg", "--power-limit", "1e-320"}, 2, "must be greater than zero"},
+        Odmitnuti{{"compute", "ex:uncontrolled.cfg", "--properties", ""}, 2, "--properties needs carbon-steel"},
         Odmitnuti{{"compute", "ex:uncontrolled.cfg", "--properties", "@vlastnosti.csv"}, 2,
                   "Line 2, column 1: the temperature “-500” lies outside those a charge may have, from -273.15 to 3000"},
         Odmitnuti{{"table", "data:results_beyond_single.odp"}, 2, "Line 20: “1E+39” is no temperature"},
