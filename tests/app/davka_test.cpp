@@ -542,6 +542,8 @@ INSTANTIATE_TEST_SUITE_P(
                   "The core does not reach the final temperature within ten times"},
         Odmitnuti{{"compute", "ex:uncontrolled.cfg", "--power-limit", "0"}, 2, "must be greater than zero"},
         Odmitnuti{{"compute", "ex:uncontrolled.cfg", "--power-limit", "1e-320"}, 2, "must be greater than zero"},
+        // The soak's bound in the minutes it is given in, one that the check takes.
+        Odmitnuti{{"compute", "ex:uncontrolled.cfg", "--soak", "166666.7"}, 2, "Soak Time [min] is too large: at most 166666.6."},
         Odmitnuti{{"compute", "ex:uncontrolled.cfg", "--properties", ""}, 2, "--properties needs carbon-steel"},
         Odmitnuti{{"compute", "ex:uncontrolled.cfg", "--properties", "@vlastnosti.csv"}, 2,
                   "Line 2, column 1: the temperature “-500” lies outside those a charge may have, from -273.15 to 3000"},
