@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "app/davka_spolecne.h"
+#include "files/cteni_souboru.h"
 #include "files/jazyk.h"
 #include "files/retezce.h"
 #include "files/soubor.h"
@@ -327,6 +328,16 @@ int ProvedDavku(const GrafDavky* kreslic) {
     const QStringList argumenty = parser.positionalArguments();
     const QString nazev = argumenty.value(0);
     const Prikaz* prikaz = najdiPrikaz(nazev.toUtf8().constData());
+    // A file alone is what a file manager starts the program with: one that is gone since (or is
+    // no regular file) is told as the file it is.
+    const bool jenSoubor =
+        argumenty.size() == 1 && (nazev.contains(QLatin1Char('/')) || nazev.contains(QLatin1Char('.')));
+    if (prikaz == nullptr && jenSoubor) {
+        const Jazyk jazyk = NactiJazyk();
+        Hlas(Text(id::ChybaSouboru, jazyk), QDir::toNativeSeparators(nazev) + QLatin1Char('\n') +
+                                                NactiCelySoubor(nazev, kNejvetsiSoubor, jazyk).chyba);
+        return kNepouzitelnyVstup;
+    }
     if (prikaz == nullptr) {
         Hlas(QString(), QStringLiteral("unknown command \"%1\"\nsee zorvet --help").arg(nazev));
         return kNepouzitelnyVstup;

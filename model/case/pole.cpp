@@ -61,9 +61,11 @@ constexpr PopisPole kPole[] = {
     {.velicina = Eps, .druh = DruhPole::Cislo, .ovladac = "txtEps", .zalozka = 2, .popisek = id::Eps,
      .radekSouboru = 9, .souborPopisek = id::SouborEmisivita, .jednotkaText = "[-]", .min = 0.0, .max = 1.0,
      .minVcetne = false, .nazev = "emissivity", .cislo = &Uloha::Eps},
-    // The same caption in both languages; only its tooltip is translated.
+    // The same caption in both languages; only its tooltip is translated, and messages name it
+    // in the user's language.
     {.velicina = KoefK, .druh = DruhPole::Cislo, .ovladac = "txtKoefK", .zalozka = 2,
-     .popisekText = "Korekční koe&ficient     [-]", .jednotkaText = "[-]", .rozsirenyPopisek = id::SouborKoefK,
+     .popisekText = "Korekční koe&ficient     [-]", .popisekZpravy = id::KoefKZpravy, .jednotkaText = "[-]",
+     .rozsirenyPopisek = id::SouborKoefK,
      .min = 0.0, .max = 1.0, .minVcetne = false, .vychozi = 1.0, .volba = "reduction", .jednotkaVolby = "K",
      .popisVolby = "Reduction factor of the heat-exchange surface, over 0 up to 1 (default 1).",
      .nazev = "reduction", .cislo = &Uloha::KoefK,
@@ -396,6 +398,12 @@ std::optional<Vada> ZkontrolujHodnotu(const PopisPole& pole, double x, const Ulo
     }
     if (pole.druh == DruhPole::Pocet && std::isfinite(x) && x != std::nearbyint(x)) {
         return Vada::NeniCele;
+    }
+    // A value above 0 that a single holds only as a denormal, or as 0, is none of a quantity that
+    // must be above 0: an installed power of 1E-320 W would be stored as 0, no limit at all.
+    if (pole.druh == DruhPole::Cislo && pole.min == 0.0 && !pole.minVcetne && x > 0.0 &&
+        x < static_cast<double>(std::numeric_limits<float>::min())) {
+        return Vada::PodRozsahem;
     }
     if (x == pole.vychozi && MuzeBytPrazdne(pole, u)) {
         return std::nullopt;

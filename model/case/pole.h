@@ -108,6 +108,8 @@ struct PopisPole {
     int zalozka = -1;                  // the dialog's tab that holds it, 0..7; -1 for none
     int popisek = 0;                   // string ID of the control's caption; 0: the text below
     const char* popisekText = nullptr;
+    int popisekZpravy = 0;             // string ID of the name messages give it, where the caption
+                                       // is the same in both languages; 0: the caption
     Kdy kdy = Kdy::Vzdy;
     // A documented line of a problem file.
     int radekSouboru = 0;              // 1..19; 0 for none

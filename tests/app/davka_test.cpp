@@ -4,12 +4,16 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <cmath>
+#include <cerrno>
+#include <csignal>
 #include <cstring>
 #include <map>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <vector>
 
@@ -39,17 +43,20 @@ protected:
                                                                  : s);
         }
         QProcess p;
+        p.setProcessEnvironment(prostredi(lokal));
+        p.start(QStringLiteral(ZORVET_PROGRAM), argumenty);
+        EXPECT_TRUE(p.waitForFinished(60000));
+        return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardOutput()),
+                QString::fromUtf8(p.readAllStandardError())};
+    }
+    QProcessEnvironment prostredi(const char* lokal = "en_US.UTF-8") const {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), soubor("config"));
         env.insert(QStringLiteral("LC_ALL"), QString::fromLatin1(lokal));
         for (const char* promenna : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
             env.remove(QString::fromLatin1(promenna));
         }
-        p.setProcessEnvironment(env);
-        p.start(QStringLiteral(ZORVET_PROGRAM), argumenty);
-        EXPECT_TRUE(p.waitForFinished(60000));
-        return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardOutput()),
-                QString::fromUtf8(p.readAllStandardError())};
+        return env;
     }
     QString soubor(const char* jmeno) const { return dir_.filePath(QString::fromUtf8(jmeno)); }
     QByteArray obsah(const char* jmeno) const {
@@ -504,6 +511,67 @@ TEST_F(Davka, AFailedPrintChangesNoFile) {
     EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("x.odp")});
 }
 
+// Two runs that write the same results file and table at once leave both from one run. The
+// first holds its outputs' lock between its two commits (a hook of the tests); the second, started
+// then, finds the lock taken and waits; so both files are the second's, as when the runs took
+// turns, and no lock file stays behind.
+TEST_F(Davka, RunsThatMeetLeaveOnePairOfOutputs) {
+    ASSERT_TRUE(QDir(dir_.path()).mkdir(QStringLiteral("sam")));
+    const std::vector<const char*> druhe{"compute", "ex:uncontrolled.cfg", "--reduction", "0.5"};
+    std::vector<const char*> samotne = druhe;
+    samotne.insert(samotne.end(), {"--results", "@sam/r.odp", "--csv", "@sam/r.csv"});
+    ASSERT_EQ(spust(samotne).kod, 0);
+    QProcessEnvironment env = prostredi();
+    env.insert(QStringLiteral("ZORVET_TEST_COMMIT_PAUSE"), QStringLiteral("1"));
+    const auto zacni = [&](QProcess& p, QStringList argumenty, const char* ceka) {
+        p.setProcessEnvironment(env);
+        p.setReadChannel(QProcess::StandardError);
+        argumenty << QStringLiteral("--results") << soubor("r.odp") << QStringLiteral("--csv") << soubor("r.csv");
+        p.start(QStringLiteral(ZORVET_PROGRAM), argumenty);
+        QByteArray err;
+        while (!err.contains(ceka) && p.waitForReadyRead(60000)) {
+            err += p.readAllStandardError();
+        }
+        return err.contains(ceka);
+    };
+    const QString priklad = QStringLiteral(ZORVET_EXAMPLES "/uncontrolled.cfg");
+    QProcess prvni, druhy;
+    ASSERT_TRUE(zacni(prvni, {QStringLiteral("compute"), priklad}, "committed"));
+    druhy.setStandardInputFile(QProcess::nullDevice());  // it goes on at once between its own commits
+    EXPECT_TRUE(zacni(druhy, {QStringLiteral("compute"), priklad, QStringLiteral("--reduction"), QStringLiteral("0.5")},
+                      "waiting"));
+    prvni.write("\n");
+    prvni.closeWriteChannel();
+    for (QProcess* p : {&prvni, &druhy}) {
+        ASSERT_TRUE(p->state() == QProcess::NotRunning || p->waitForFinished(60000));
+    }
+    EXPECT_EQ(prvni.exitCode(), 0);
+    EXPECT_EQ(druhy.exitCode(), 0);
+    EXPECT_EQ(obsah("r.odp"), obsah("sam/r.odp"));
+    EXPECT_EQ(obsah("r.csv"), obsah("sam/r.csv"));
+    EXPECT_FALSE(QFileInfo::exists(soubor(".zorvet.lock")));
+}
+
+// A sweep's CSV that the disk cuts short (no file may grow past 1 kB) names the system's reason,
+// as the other outputs do, and leaves no file.
+TEST_F(Davka, ASweepCutShortSaysWhy) {
+    QProcess p;
+    p.setProcessEnvironment(prostredi());
+    p.setChildProcessModifier([] {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit male{1024, 1024};
+        setrlimit(RLIMIT_FSIZE, &male);
+    });
+    p.start(QStringLiteral(ZORVET_PROGRAM), {QStringLiteral("sweep"), QStringLiteral(ZORVET_EXAMPLES "/uncontrolled.cfg"),
+                                            QStringLiteral("--vary"), QStringLiteral("mass=1:200:1"),
+                                            QStringLiteral("--csv"), soubor("s.csv")});
+    ASSERT_TRUE(p.waitForFinished(60000));
+    EXPECT_EQ(p.exitCode(), 2);
+    EXPECT_EQ(QString::fromUtf8(p.readAllStandardError()),
+              QStringLiteral("zorvet: File Error: %1: %2\n").arg(soubor("s.csv"), qt_error_string(EFBIG)));
+    EXPECT_FALSE(QFileInfo::exists(soubor("s.csv")));
+}
+
 struct Odmitnuti {
     std::vector<const char*> argumenty;
     int kod;
@@ -527,7 +595,11 @@ TEST_P(Chyba, SaysWhyAndWritesNothing) {
                                       std::pair{"malo.csv", "time_s,charge_C\n0,20\n10,30\n"},
                                       std::pair{"studeny.csv", "time_s,charge_C\n0,20\n10,20\n20,15\n"},
                                       std::pair{"cislo.csv", "time_s,charge_C\n0,20\n10,3O\n"},
-                                      std::pair{"hlava.csv", "time,charge\n0,20\n"}}) {
+                                      std::pair{"hlava.csv", "time,charge\n0,20\n"},
+                                      std::pair{"pec.csv", "time_s,charge_C,furnace_C\n0,20,1000\n60,90,-1000\n"},
+                                      std::pair{"nad_peci.csv", "time_s,charge_C,furnace_C\n0,20,400\n600,700,400\n"
+                                                                "1200,900,400\n"},
+                                      std::pair{"vlastnosti.csv", "temperature_C,c_J_kgK\n-500,460\n1200,650\n"}}) {
         QFile log(soubor(jmeno));
         ASSERT_TRUE(log.open(QIODevice::WriteOnly) && log.write(text) > 0);
     }
@@ -575,13 +647,14 @@ INSTANTIATE_TEST_SUITE_P(
         Odmitnuti{{}, 2, "the window needs a display"},
         // A file alone is what a file manager starts: it opens in the window; a name of no file is a command.
         Odmitnuti{{"ex:uncontrolled.cfg"}, 2, "the window needs a display"},
-        Odmitnuti{{"@chybi.cfg"}, 2, "unknown command"},
+        Odmitnuti{{"@chybi.cfg"}, 2, "File Error: "},
+        Odmitnuti{{"nic"}, 2, "unknown command"},
         Odmitnuti{{"compute", "ex:uncontrolled.cfg", "--losses", "40000"}, 2,
                   "--losses: Heat Losses [%] is too large: at most 32767."},
         Odmitnuti{{"compute", "ex:uncontrolled.cfg", "--losses", "2,5"}, 2,
                   "--losses: Heat Losses [%] must be a whole number."},
-        Odmitnuti{{"compute", "ex:uncontrolled.cfg", "--reduction", "0"}, 2, "--reduction: Korekční koeficient [-] must be greater than 0 and at most 1."},
-        Odmitnuti{{"compute", "ex:uncontrolled.cfg", "--reduction", "1.5"}, 2, "--reduction: Korekční koeficient [-] must be greater than 0 and at most 1."},
+        Odmitnuti{{"compute", "ex:uncontrolled.cfg", "--reduction", "0"}, 2, "--reduction: Reduction Factor of the Surface [-] must be greater than 0 and at most 1."},
+        Odmitnuti{{"compute", "ex:uncontrolled.cfg", "--reduction", "1.5"}, 2, "--reduction: Reduction Factor of the Surface [-] must be greater than 0 and at most 1."},
         Odmitnuti{{"compute", "ex:uncontrolled.cfg", "--language", "de"}, 2, "--language is en or cs"},
         Odmitnuti{{"table", "ex:uncontrolled.cfg", "--losses", "5"}, 2, "--losses is not an option of table"},
         Odmitnuti{{"chart", "ex:uncontrolled.cfg"}, 2, "chart needs --output"},
@@ -603,6 +676,15 @@ INSTANTIATE_TEST_SUITE_P(
                   "the bundle holds 7 bars of .25 m at a porosity of .2146018, but the problem's number of pieces is 1."},
         Odmitnuti{{"compute", "ex:thick_round_bar.cfg", "--conductivity", "40", "--array", "11x10"}, 2,
                   "an array of 11 x 10 is 110 pieces; at most 100 pieces in an array are computed."},
+        Odmitnuti{{"compute", "ex:uncontrolled.cfg", "--power-limit", "1e-320"}, 2, "must be greater than zero"},
+        // The soak's bound in the minutes it is given in, one that the check takes.
+        Odmitnuti{{"compute", "ex:uncontrolled.cfg", "--soak", "166666.7"}, 2, "Soak Time [min] is too large: at most 166666.6."},
+        Odmitnuti{{"compute", "ex:uncontrolled.cfg", "--properties", ""}, 2, "--properties needs carbon-steel"},
+        Odmitnuti{{"compute", "ex:uncontrolled.cfg", "--properties", "@vlastnosti.csv"}, 2,
+                  "Line 2, column 1: the temperature “-500” lies outside those a charge may have, from -273.15 to 3000"},
+        Odmitnuti{{"table", "data:results_beyond_single.odp"}, 2, "Line 20: “1E+39” is no temperature"},
+        Odmitnuti{{"goal", "ex:uncontrolled.cfg", "--time", "600", "--soak", "10", "--find", "furnace"}, 1,
+                  "the soak of 10 min alone takes that long or longer"},
         Odmitnuti{{"compute", "ex:uncontrolled.cfg", "--convection", "-1"}, 2, "must be 0 or more"},
         Odmitnuti{{"compute", "ex:uncontrolled.cfg", "--properties", "data:"}, 2, "File Error"},
         Odmitnuti{{"goal", "ex:uncontrolled.cfg", "--time", "100", "--find", "power"}, 1, "Even with unlimited power"},
@@ -617,6 +699,11 @@ INSTANTIATE_TEST_SUITE_P(
         Odmitnuti{{"fit", "ex:uncontrolled.cfg", "--measured", "@studeny.csv"}, 2, "above the starting temperature 20 °C"},
         Odmitnuti{{"fit", "ex:uncontrolled.cfg", "--measured", "@cislo.csv"}, 2, "Line 3, column 2: “3O” is not a number"},
         Odmitnuti{{"fit", "ex:uncontrolled.cfg", "--measured", "@hlava.csv"}, 2, "“time,charge” is not the header"},
+        // Logs that cannot be true, and a log no emissivity explains.
+        Odmitnuti{{"fit", "ex:uncontrolled.cfg", "--measured", "@pec.csv"}, 2,
+                  "Line 3, column 3: “-1000” °C is no temperature of a charge or a furnace"},
+        Odmitnuti{{"fit", "ex:uncontrolled.cfg", "--measured", "@nad_peci.csv"}, 1,
+                  "the log heats as fast as ε 1 allows or faster"},
         Odmitnuti{{"fit", "ex:uncontrolled.cfg", "--measured", "@hlava.csv", "--columns", "time,3"}, 2,
                   "hlava.csv or by numbers from 1 to 2, not \"time,3\"."}));
 

@@ -4,10 +4,12 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <csignal>
 #include <sys/resource.h>
 
+#include "files/cisla.h"
 #include "files/krivka_csv.h"
 #include "files/retezce.h"
 #include "files/soubor.h"
@@ -320,6 +322,8 @@ INSTANTIATE_TEST_SUITE_P(
                 "Line 27: “1000          0” follows the end of the furnace curve, a segment without a duration."},
         Preklep{"ResultTypo", " 130           ", " 130           3O8.5 ", "Line 87: “3O8.5” is not a number."},
         Preklep{"ResultNaN", " 130           ", " 130           nan ", "Line 87: “nan” is not a number."},
+        Preklep{"ResultBeyondSingle", " 130           ", " 130           1E+39 ",
+                "Line 87: “1E+39” is no temperature (a finite number of degrees above absolute zero)."},
         Preklep{"ResultRowTypo", " 130           ", " 13O           308.5 ", "Line 87: “13O” is not a number."},
         Preklep{"ResultOneNumber", " 130           ", " 130 ",
                 "Line 87: a row of results needs 2 numbers, not “130”."},
@@ -459,6 +463,10 @@ INSTANTIATE_TEST_SUITE_P(
         Tabulka{"NotANumber", "temperature_C,c_J_kgK\n20,460\n1200,65O\n", "Line 3, column 2: “65O” is not a number."},
         Tabulka{"NaN", "temperature_C,c_J_kgK\n20,nan\n1200,650\n", "Line 2, column 2: “nan” is not finite or too large."},
         Tabulka{"BeyondSingle", "temperature_C,c_J_kgK\n1e39,460\n1200,650\n", "Line 2, column 1: “1e39” is not finite or too large."},
+        Tabulka{"BelowAbsoluteZero", "temperature_C,c_J_kgK\n-500,460\n1200,650\n",
+                "Line 2, column 1: the temperature “-500” lies outside those a charge may have, from -273.15 to 3000 °C."},
+        Tabulka{"HotterThanAnyFurnace", "temperature_C,c_J_kgK\n20,460\n1e30,650\n",
+                "Line 3, column 1: the temperature “1e30” lies outside those a charge may have"},
         Tabulka{"ZeroC", "temperature_C,c_J_kgK\n20,460\n1200,0\n", "Line 3, column 2: “0” must be greater than zero."},
         Tabulka{"FirstLambdaZero", "temperature_C,c_J_kgK,lambda_W_mK\n20,460,0\n1200,650,27\n", "Line 2, column 3: “0” must be greater than zero."},
         Tabulka{"AllLambdaZero", "temperature_C,c_J_kgK,lambda_W_mK\n20,460,0\n1200,650,0\n", "Line 2, column 3: “0” must be greater than zero."},
@@ -645,7 +653,8 @@ TEST(RozsirenySoubor, TheLoadAsItStandsComesBack) {
                     {false, "Slowest Piece Row", "Slowest Piece Rwo             [-]     :   1", id::RadekRozsireni},
                     {false, "Slowest Piece Column", "Slowest Piece Column          [-]     :   1.5", id::RadekNeniCele},
                     {false, "Gap in a Row", "Gap in a Row                  [m]     :   .O1", id::RadekNeniCislo},
-                    {true, "Bundle Packing", "Bundle Packing (0 Square, 1 Hx[-]     :   0", id::RadekRozsireni}};
+                    {true, "Bundle Packing", "Bundle Packing (0 Square, 1 Hx[-]     :   0", id::RadekRozsireni},
+                    {true, "Soak Energy", "Soak Energy                   [kWh]   :   1E+39", id::RadekMimoSingle}};
     for (const auto& p : preklepy) {
         const VysledekVypoctu r = Spocti(Zalozena(p.svazek));
         QStringList radky = TextSouboru(r.vysledek->Uloha, r.vysledek.get(), QString(), Jazyk::Anglicky).split(QStringLiteral("\r\n"));
@@ -666,6 +675,30 @@ TEST(RozsirenySoubor, TheLoadAsItStandsComesBack) {
                       .arg(cislo)
                       .arg(p.zprava == id::RadekRozsireni ? QString::fromLatin1(p.novy).trimmed() : hodnota))
             << p.novy;
+    }
+    // The core time is that of a row of the core: its last (where the march stopped) is read as
+    // reached, a time after it or before the first is refused with its line.
+    const VysledekVypoctu r = Spocti(Zalozena(false));
+    const QStringList radky = TextSouboru(r.vysledek->Uloha, r.vysledek.get(), QString(), Jazyk::Anglicky)
+                                  .split(QStringLiteral("\r\n"));
+    const qsizetype cislo = radky.indexOf(QRegularExpression(QStringLiteral("Core Heat-up Time .*"))) + 1;
+    ASSERT_GT(cislo, 0);
+    const double posledni = r.vysledek->Jadro->cas;
+    for (const double cas : {posledni, posledni + 10.0, -10.0}) {
+        QStringList zmenene = radky;
+        zmenene[cislo - 1] = zmenene[cislo - 1].left(41) + CisloSouboru(static_cast<float>(cas));
+        zapis(zmenene.join(QStringLiteral("\r\n")));
+        const PrecteniSouboru c = NactiSoubor(cesta, true, Uloha{}, Jazyk::Anglicky);
+        if (cas == posledni) {
+            ASSERT_TRUE(c.obsah) << c.chyba.text.toStdString();
+            EXPECT_EQ(c.obsah->vysledek->Jadro->krok, r.vysledek->Jadro->krok);
+            continue;
+        }
+        ASSERT_FALSE(c.obsah) << cas;
+        EXPECT_EQ(c.chyba.text.section(QLatin1Char('\n'), 1),
+                  Text(id::RadekCasJadra, Jazyk::Anglicky)
+                      .arg(cislo)
+                      .arg(CisloSouboru(static_cast<float>(cas)).trimmed(), QString::number(posledni)));
     }
 }
 

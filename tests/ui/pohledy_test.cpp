@@ -534,6 +534,23 @@ private slots:
         o.w<QPushButton>("cmdPouzijEps")->click();
         QVERIFY(!o.w<Graf>("FlpGrf1")->isVisible() && qAbs(o.okno.uloha().Eps - 0.6f) < 0.001f);
         QVERIFY(o.d.posledni().startsWith("The problem now holds Emissivity (Material+Inwall) [-]: 0.6"));
+        // The same log twice as fast: no emissivity up to 1 heats the charge so, and the window
+        // says so rather than offer one.
+        QString rychly = QStringLiteral("time_s,charge_C\n");
+        for (int t = 0; t <= 600; t += 50) {
+            rychly += QStringLiteral("%1,%2\n").arg(t / 2).arg(*TeplotaVCase(*beh.vysledek, t));
+        }
+        QFile f(o.slozka.filePath("rychly.csv"));
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(rychly.toUtf8()) > 0);
+        f.close();
+        o.okno.Vypocti();
+        o.d.soubory = {f.fileName()};
+        o.okno.ImportujMereni();
+        o.w<QPushButton>("cmdPrizpusob")->click();
+        QVERIFY2(o.w<QLabel>("lblPrizpusobeni")->text().startsWith("No emissivity fits the measured log: the best lies "
+                                                                   "at the end of the range, ε 1"),
+                 qPrintable(o.w<QLabel>("lblPrizpusobeni")->text()));
+        QVERIFY(!o.w<QPushButton>("cmdPouzijEps")->isEnabled());
     }
 };
 

@@ -678,6 +678,50 @@ private slots:
     }
 
 
+    void prepsani_data() {
+        QTest::addColumn<bool>("krivka");
+        QTest::addColumn<bool>("ano");
+        QTest::newRow("material, Yes") << false << true;
+        QTest::newRow("material, No") << false << false;
+        QTest::newRow("curve, Yes") << true << true;
+        QTest::newRow("curve, No") << true << false;
+    }
+
+    // Saving a material or a curve under a name the database holds asks first: Yes puts the new
+    // values on disk in place of the old ones and says so, No leaves the file as it was and says
+    // nothing of a save.
+    void prepsani() {
+        QFETCH(bool, krivka);
+        QFETCH(bool, ano);
+        Lokal lokal("en_US");
+        QTemporaryDir data;
+        const QString soubor = data.filePath(krivka ? "MaterialProperties.txt" : "Material.lst");
+        const QByteArray stary = krivka ? "material\tMoje\npoint\t20\t400\npoint\t900\t450\n" : "Litina\r\n 500  7000 \r\n";
+        QFile f(soubor);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(stary) == stary.size());
+        f.close();
+        Zadani z(data.path());
+        z.nacti(Soubor(QStringLiteral("uncontrolled.cfg")));
+        z.d.odpovedi = {ano};
+        if (krivka) {
+            Proved(&z.okno, {"cboVlastnosti=User's table"});
+            auto* tabulka = Dite<QTableWidget>(&z.okno, "tblKrivka");
+            QGuiApplication::clipboard()->setText(QStringLiteral("T;c\r\n20;460\r\n900;500\r\n"));
+            tabulka->setFocus();
+            QTest::keyClick(tabulka, Qt::Key_V, Qt::ControlModifier);
+            Proved(&z.okno, {"txtNazevKrivky=Moje", "cmdUlozKrivku"});
+        } else {
+            Proved(&z.okno, {"cboMaterial=Litina", "txtc=540", "txtGama=7200", "cmdUlozMaterial"});
+        }
+        QCOMPARE(z.d.otazky.size(), 1);
+        const QByteArray novy = krivka ? "material\tMoje\npoint\t20\t460\npoint\t900\t500\n" : "Litina\r\n 540  7200 \r\n";
+        QCOMPARE(Obsah(soubor), ano ? novy : stary);
+        const QString hlaseni = krivka ? QStringLiteral("The curve “Moje” has been saved in MaterialProperties.txt.")
+                                       : QStringLiteral("Material have been overwrited successful.");
+        QCOMPARE(z.d.posledni(), ano ? hlaseni : QString());
+        QCOMPARE(z.d.neocekavane, 0);
+    }
+
     // Tab runs down the material tab as its rows stand, through the user's table and out of
     // it again.
     void poradiMaterialu() {

@@ -96,9 +96,6 @@ QString bez(int id, Jazyk j) { return BezAkceleratoru(Text(id, j)).trimmed(); }
 
 // The caption of a field on the page: its label in a file, or its caption in the dialog.
 QString popisekZpravy(const PopisPole& p, const Uloha& u, Jazyk j) {
-    if (p.velicina == Velicina::KoefK) {
-        return Text(id::KoefKZpravy, j) + QStringLiteral(" [-]");
-    }
     if (p.souborPopisek == 0) {
         return NazevPole(p.velicina, 0, u, j);
     }
