@@ -17,6 +17,7 @@
 #include "files/zapis.h"
 #include "files/zpravy.h"
 #include "files/zpravy_planovani.h"
+#include "files/zpravy_vysledku.h"
 #include "model/pipeline/vykon.h"
 
 namespace zorvet::davka {
@@ -318,9 +319,7 @@ int Dokonci(const Kontext& k, const std::shared_ptr<Vysledek>& vysledek, const Q
     if (vykon && vykon->jadra) {
         out += CasVykonu(*vykon, j) + QLatin1Char('\n');
     }
-    out += RadkyJadra(*vysledek, j);
-    out += RadkyUsporadani(*vysledek, j);
-    out += RadkyRozsireni(*vysledek, j);
+    out += RadkyVysledku(*vysledek, j);
     Vypis(stdout, out);
     if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0) {
         return kNepouzitelnyVstup;  // the set ends uncommitted: no file is changed

@@ -18,6 +18,7 @@
 #include "files/retezce.h"
 #include "files/soubor.h"
 #include "files/zpravy.h"
+#include "files/zpravy_vysledku.h"
 #include "model/case/geometrie.h"
 #include "model/conduction/jadro.h"
 #include "model/planning/planovani.h"
@@ -346,17 +347,10 @@ void FrmZorvet::Vypocti() {
         return;
     }
     const Vysledek& v = *sezeni_.vysledek();
-    QString zprava = ZpravaKonecneTeploty(v, j);
-    if (v.omezenoDo() > 0.0f) {
-        zprava += QLatin1Char('\n') + Text(id::OmezenoPrikonem, j).arg(TextZpravy(v.omezenoDo(), QLatin1Char('.')).trimmed());
-    }
-    if (v.Jadro) {
-        for (const QString& dalsi :
-             {RadkyJadra(v, j).trimmed(), chyba ? chyba->text : QString(), VarovaniJadra(v, j)}) {
-            if (!dalsi.isEmpty()) {
-                zprava += QStringLiteral("\n\n") + dalsi;
-            }
-        }
+    // The decisive time leads; a core that was not reached says so in the lead.
+    QString zprava = OdpovedVysledku(v, j);
+    if (const QString varovani = VarovaniJadra(v, j); !varovani.isEmpty()) {
+        zprava += QStringLiteral("\n\n") + varovani;
     }
     dialogy_.zprava(Ikona::Informace, TitulekKonecneTeploty(j), zprava);
 }

@@ -20,6 +20,7 @@
 #include "files/retezce.h"
 #include "files/tabulka_csv.h"
 #include "files/zpravy.h"
+#include "files/zpravy_vysledku.h"
 #include "model/case/pole.h"
 #include "model/pipeline/vykon.h"
 #include "ui/common/kurzor.h"
@@ -237,7 +238,10 @@ void PohledTabulky::rozvrhni(QSize vnejsiTwipy) {
     fraVykon_->move(std::max(Twipy(4200, 120, 0, 0).left(), grdTabulka_->geometry().right() + okraj),
                     fraVykon_->y());
     // The core of a thick charge below the frame, and the warning when it lags.
-    const QString jadro = RadkyJadra(*vysledek_, jazyk_).trimmed();
+    // The answer leads with the decisive time where one is beyond the single temperature.
+    const QString jadro = (VedeniVysledku(*vysledek_, jazyk_).isEmpty() ? RadkyVysledku(*vysledek_, jazyk_)
+                                                                        : OdpovedVysledku(*vysledek_, jazyk_))
+                              .trimmed();
     const QString varovani = VarovaniJadra(*vysledek_, jazyk_);
     const int sirka = width() - fraVykon_->x() - okraj;
     lblChybaZtrat_->setGeometry(fraVykon_->x(), fraVykon_->geometry().bottom() + okraj, sirka,

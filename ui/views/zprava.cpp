@@ -13,6 +13,7 @@
 #include "files/retezce.h"
 #include "files/zapis.h"
 #include "files/zpravy.h"
+#include "files/zpravy_vysledku.h"
 #include "model/case/pole.h"
 #include "model/pipeline/vykon.h"
 #include "ui/common/graf.h"
@@ -252,7 +253,14 @@ void vysledky(Sazec& s, const PodkladyZpravy& podklady, Jazyk j) {
     const Vysledek& v = *podklady.vysledek;
     const std::int16_t ztraty = podklady.ztraty.value_or(v.Uloha.Ztraty);
     s.nadpis(Text(id::OddilVysledku, j), 45);
-    s.odstavec(ZpravaKonecneTeploty(v, j));
+    // The decisive time leads; the single charge temperature's sentence follows, named as such
+    // beside a core.
+    const QString vedeni = VedeniVysledku(v, j);
+    for (const QString& veta : vedeni.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        s.odstavec(veta);
+    }
+    const QString konecna = ZpravaKonecneTeploty(v, j);
+    s.odstavec(v.Jadro && !vedeni.isEmpty() ? Text(id::JednaTeplota, j).arg(konecna) : konecna);
     s.radek(bez(id::Ztraty, j), QString::number(ztraty));
     const std::optional<VykonSpotreba> vykon = VykonASpotreba(v, ztraty);
     s.radek(bez(id::Prikon, j), vykon ? TextObecny(vykon->P) : QString());

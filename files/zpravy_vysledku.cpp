@@ -1,0 +1,83 @@
+#include "files/zpravy_vysledku.h"
+
+#include <cmath>
+
+#include "files/cisla.h"
+#include "files/retezce.h"
+#include "files/zpravy.h"
+#include "model/case/pole.h"
+
+namespace zorvet {
+
+QString DobaVHodinach(double s, Jazyk j) {
+    const QString sekundy = TextObecny(static_cast<float>(s)) + QLatin1Char(' ') + Text(id::JednotkaS, j);
+    if (!(s >= 60.0) || !std::isfinite(s)) {
+        return sekundy;
+    }
+    // Whole hours and minutes; the rest in seconds as the step made them (a tenth of a second
+    // stays a tenth).
+    const double hodiny = std::floor(s / 3600.0);
+    const double minuty = std::floor((s - hodiny * 3600.0) / 60.0);
+    const double zbytek = s - hodiny * 3600.0 - minuty * 60.0;
+    QStringList casti;
+    if (hodiny > 0.0) {
+        casti << QString::number(hodiny, 'f', 0) + QLatin1Char(' ') + Text(id::JednotkaH, j);
+    }
+    if (minuty > 0.0) {
+        casti << QString::number(minuty, 'f', 0) + QLatin1Char(' ') + Text(id::JednotkaMin, j);
+    }
+    if (zbytek > 0.0) {
+        casti << TextObecny(static_cast<float>(zbytek)) + QLatin1Char(' ') + Text(id::JednotkaS, j);
+    }
+    return sekundy + QStringLiteral(" (") + casti.join(QLatin1Char(' ')) + QLatin1Char(')');
+}
+
+QString VedeniVysledku(const Vysledek& v, Jazyk j) {
+    if (v.Jadro && v.Jadro->konec != KonecJadra::Dosazeno) {
+        return ZpravaJadra(v.Jadro->konec, j) + QLatin1Char('\n');
+    }
+    const VysledekUsporadani* r = v.Usporadani ? &*v.Usporadani : nullptr;
+    QString text;
+    if (r != nullptr && r->casCyklu > 0.0) {
+        const double prodleva = ZobrazenaHodnota(Pole(Velicina::Prodleva), v.Uloha);
+        text += Text(id::VedeCyklus, j).arg(TextObecny(static_cast<float>(prodleva)), DobaVHodinach(r->casCyklu, j)) +
+                QLatin1Char('\n');
+    }
+    if (v.Jadro) {
+        const QString doba = DobaVHodinach(v.Jadro->cas, j);
+        if (r != nullptr && r->mrizka) {
+            text += Text(id::VedeMrizka, j).arg(QString::number(r->radek), QString::number(r->sloupec), doba);
+        } else if (r != nullptr && r->svazek) {
+            text += Text(id::VedeSvazek, j).arg(doba);
+        } else {
+            text += Text(id::VedeJadro, j).arg(doba);
+        }
+        text += QLatin1Char('\n');
+    } else if (!text.isEmpty()) {
+        // A soak after the single charge temperature: that temperature's time is the heat-up.
+        text += Text(id::VedeOhrev, j).arg(DobaVHodinach(v.casOhrevu(), j)) + QLatin1Char('\n');
+    }
+    return text;
+}
+
+QString RadkyVysledku(const Vysledek& v, Jazyk j) {
+    return RadkyJadra(v, j) + RadkyUsporadani(v, j) + RadkyRozsireni(v, j);
+}
+
+QString OdpovedVysledku(const Vysledek& v, Jazyk j) {
+    const QString vedeni = VedeniVysledku(v, j);
+    const QString konecna = ZpravaKonecneTeploty(v, j);
+    if (vedeni.isEmpty()) {
+        QString zprava = konecna;
+        if (v.omezenoDo() > 0.0f) {
+            zprava += QLatin1Char('\n') +
+                      Text(id::OmezenoPrikonem, j).arg(TextZpravy(v.omezenoDo(), QLatin1Char('.')).trimmed());
+        }
+        return zprava;
+    }
+    // The single charge temperature is named as such where a core was computed beside it.
+    const QString jedna = v.Jadro ? Text(id::JednaTeplota, j).arg(konecna) : konecna;
+    return vedeni + QLatin1Char('\n') + RadkyVysledku(v, j) + QLatin1Char('\n') + jedna;
+}
+
+}  // namespace zorvet
