@@ -3,8 +3,11 @@
 // array saw, and the comparison and the log that belong to the case they were made for.
 #include <QAbstractButton>
 #include <QDialog>
+#include <QComboBox>
 #include <QLabel>
+#include <QTableView>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QTemporaryDir>
 
 #include "files/soubor.h"
@@ -14,6 +17,7 @@
 #include "support/lokal.h"
 #include "support/okna.h"
 #include "support/priklady.h"
+#include "ui/common/graf.h"
 #include "ui/main_window/frm_zorvet.h"
 
 Q_DECLARE_METATYPE(zorvet::Uloha)
@@ -183,6 +187,134 @@ private slots:
         QVERIFY(panel->isVisible());
         QVERIFY(panel->text().startsWith(m.captured(0)));
         QVERIFY(panel->text().contains(QLatin1Char('\n') + jedna));
+    }
+
+    void vykonCitelny_data() {
+        QTest::addColumn<Uloha>("uloha");
+        QTest::addColumn<Jazyk>("jazyk");
+        QTest::addColumn<int>("sloupcu");
+        Uloha omezeny = Priklad();
+        omezeny.Prikon = 40000.0f;
+        omezeny.Ztraty = 10;
+        Uloha mrizka = Tyce(3, 0.1f);
+        mrizka.MrizkaX = 3;
+        mrizka.MezeraX = 0.01f;
+        Uloha omezenaMrizka = mrizka;
+        omezenaMrizka.Prikon = 60000.0f;
+        omezenaMrizka.Prodleva = 1800.0f;
+        for (const Jazyk j : {Jazyk::Anglicky, Jazyk::Cesky}) {
+            const char* jazyk = j == Jazyk::Cesky ? ", Czech" : "";
+            QTest::addRow("documented%s", jazyk) << Priklad() << j << 2;
+            QTest::addRow("thick%s", jazyk) << Tyce(1, 0.25f) << j << 4;
+            QTest::addRow("power-limited with losses%s", jazyk) << omezeny << j << 3;
+            QTest::addRow("array%s", jazyk) << mrizka << j << 5;
+            QTest::addRow("power-limited array with a soak%s", jazyk) << omezenaMrizka << j << 6;
+        }
+    }
+
+    // In a window of 1366 x 768 every figure of the power frame, the panel below it and the
+    // OK button lie whole inside the window, each state and language; the losses typed
+    // too large say so there as well.
+    void vykonCitelny() {
+        QFETCH(Uloha, uloha);
+        QFETCH(Jazyk, jazyk);
+        QFETCH(int, sloupcu);
+        Lokal l(jazyk == Jazyk::Cesky ? "cs_CZ" : "en_US");
+        Okno o(jazyk);
+        o.okno.resize(1366, 768);
+        QVERIFY(o.zadej(uloha));
+        o.okno.Vypocti();
+        o.okno.ZobrazTabulku();
+        QCOMPARE(o.w<QTableView>("grdTabulka")->model()->columnCount(), sloupcu);
+        for (const QString& ztraty : {QStringLiteral("10"), QStringLiteral("40000")}) {
+            o.w<QComboBox>("cboZtraty")->setEditText(ztraty);
+            const QRect okno = o.okno.centralWidget()->rect();
+            QStringList videt{"fraVykon", "cboZtraty", "lblZtraty", "lblPrikon", "lblPrikonH", "lblSpotreba",
+                              "lblSpotrebaH", "cmdOK", "grdTabulka"};
+            if (uloha.Prikon > 0.0f) {
+                videt << "lblInstalovany" << "lblInstalovanyH";
+            }
+            if (uloha.Lambda > 0.0f) {
+                videt << "lblJadro" << "lblVarovani";
+            }
+            if (ztraty != QLatin1String("10")) {
+                videt << "lblChybaZtrat";
+            }
+            for (const QString& jmeno : videt) {
+                auto* w = o.w<QWidget>(qPrintable(jmeno));
+                QVERIFY2(w->isVisible(), qPrintable(jmeno));
+                const QRect kde(w->mapTo(o.okno.centralWidget(), QPoint(0, 0)), w->size());
+                QVERIFY2(okno.contains(kde), qPrintable(QStringLiteral("%1 at %2,%3 %4x%5").arg(jmeno).arg(kde.x()).arg(kde.y()).arg(kde.width()).arg(kde.height())));
+                // Inside its frame too, and its text not cut.
+                if (w->parentWidget() != nullptr && w->parentWidget()->objectName() == QLatin1String("fraVykon")) {
+                    QVERIFY2(w->parentWidget()->rect().contains(w->geometry()), qPrintable(jmeno));
+                }
+                if (auto* popisek = qobject_cast<QLabel*>(w); popisek != nullptr && !popisek->text().isEmpty()) {
+                    const QSize treba = popisek->wordWrap() ? QSize(popisek->width(), popisek->heightForWidth(popisek->width()))
+                                                            : popisek->sizeHint();
+                    QVERIFY2(treba.width() <= popisek->width() && treba.height() <= popisek->height(),
+                             qPrintable(jmeno + QStringLiteral(": ") + popisek->text()));
+                }
+            }
+            QVERIFY(!o.w<QLabel>("lblPrikonH")->text().isEmpty() || ztraty != QLatin1String("10"));
+        }
+    }
+
+    // The window opens larger than its design size, within the screen, and keeps the size the
+    // user gave it when a view opens and closes.
+    void velikost() {
+        Okno o;
+        const QSize navrh = o.okno.minimumSize();
+        QVERIFY(o.okno.width() > navrh.width() && o.okno.height() > navrh.height());
+        QVERIFY(o.okno.frameGeometry().width() <= o.okno.screen()->availableGeometry().width());
+        const QSize dana(1200, 700);
+        o.okno.resize(dana);
+        QVERIFY(o.zadej(Priklad()));
+        o.okno.Vypocti();
+        for (void (FrmZorvet::*pohled)() : {&FrmZorvet::ZobrazTabulku, &FrmZorvet::ZobrazGraf}) {
+            (o.okno.*pohled)();
+            QCOMPARE(o.okno.size(), dana);
+            o.okno.ZavriPohled();
+            QApplication::sendPostedEvents();
+            QCOMPARE(o.okno.size(), dana);
+        }
+    }
+
+    // An array in a furnace of 60 kW: the furnace column and the chart's furnace curve are the
+    // equivalent furnace temperature the array saw, below the set 1000 °C while the power
+    // limited the heating (up to the end of its last step), rising, and the set temperature after.
+    void pecMrizky() {
+        Lokal l("en_US");
+        Uloha u = Tyce(3, 0.1f);
+        u.MrizkaX = 3;
+        u.MezeraX = 0.01f;
+        u.Prikon = 60000.0f;
+        Okno o;
+        QVERIFY(o.zadej(u));
+        o.okno.Vypocti();
+        const float omezeno = o.okno.vysledek()->omezenoDo();
+        QVERIFY(omezeno > 0.0f);
+        o.okno.ZobrazTabulku();
+        const QAbstractItemModel* t = o.w<QTableView>("grdTabulka")->model();
+        QVERIFY(t->headerData(2, Qt::Horizontal).toString().contains(QStringLiteral("equivalent")));
+        QList<QPointF> sloupec;
+        for (int r = 0; r < t->rowCount(); ++r) {
+            sloupec.append({t->index(r, 0).data().toDouble(), t->index(r, 2).data().toDouble()});
+        }
+        QVERIFY2(sloupec.first().y() < 900.0, qPrintable(QString::number(sloupec.first().y())));
+        for (qsizetype i = 1; i < sloupec.size(); ++i) {
+            QVERIFY(sloupec[i].y() >= sloupec[i - 1].y());
+            QVERIFY2((sloupec[i].y() < 1000.0) == (sloupec[i].x() <= static_cast<double>(omezeno)), qPrintable(QStringLiteral("%1 %2 %3").arg(sloupec[i].x()).arg(sloupec[i].y()).arg(omezeno)));
+        }
+        o.okno.ZavriPohled();
+        o.okno.ZobrazGraf();
+        auto* graf = o.w<Graf>("FlpGrf1");
+        QCOMPARE(graf->nazevRady(1), QStringLiteral("Furnace (equivalent, power-limited)"));
+        const QList<QPointF> krivka = graf->bodyRady(1);
+        QCOMPARE(krivka.size(), sloupec.size());
+        for (qsizetype i = 0; i < krivka.size(); ++i) {
+            QVERIFY(qAbs(krivka[i].y() - sloupec[i].y()) <= 1e-4 * sloupec[i].y());
+        }
     }
 };
 

@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
 
 #include "files/cisla.h"
@@ -41,15 +42,14 @@ namespace {
 
 constexpr int kSirkaPlochy = 9045;  // client area, twips
 constexpr int kVyskaPlochy = 6150;
+constexpr int kSirkaOtevreni = 1100;  // pixels the window opens at, where the screen has them
+constexpr int kVyskaOtevreni = 740;
 
 }  // namespace
 
 FrmZorvet::FrmZorvet(Nastaveni& nastaveni, Dialogy& dialogy, QWidget* parent)
     : QMainWindow(parent), nastaveni_(nastaveni), dialogy_(dialogy) {
     setObjectName(QStringLiteral("frmZorvet"));
-    // A fixed single border: minimize, but no maximize.
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     vytvorMenu();
 
     auto* plocha = new QWidget(this);
@@ -57,10 +57,8 @@ FrmZorvet::FrmZorvet(Nastaveni& nastaveni, Dialogy& dialogy, QWidget* parent)
     setCentralWidget(plocha);
     tabulka_ = new PohledTabulky(dialogy_, plocha);
     graf_ = new PohledGrafu(dialogy_, plocha);
-    for (QWidget* pohled : {static_cast<QWidget*>(tabulka_), static_cast<QWidget*>(graf_)}) {
-        pohled->setGeometry(0, 0, NaPixely(kSirkaPlochy), NaPixely(kVyskaPlochy) + 40);
-        pohled->hide();
-    }
+    tabulka_->hide();
+    graf_->hide();
     cmdOK_ = new QPushButton(QStringLiteral("&OK"), plocha);
     cmdOK_->setObjectName(QStringLiteral("cmdOK"));
     cmdOK_->setGeometry(Twipy(7200, 960, 1215, 495));
@@ -87,9 +85,7 @@ FrmZorvet::FrmZorvet(Nastaveni& nastaveni, Dialogy& dialogy, QWidget* parent)
         pouzij(hodnota);
     });
 
-    // The client area is the design size below the menu bar; when the menu bar vanishes
-    // the window keeps its outer size and the client area grows.
-    setFixedSize(NaPixely(kSirkaPlochy), NaPixely(kVyskaPlochy) + menuBar()->sizeHint().height());
+    nastavVelikost();
     obnovPrikazy();
 }
 
@@ -108,13 +104,27 @@ void FrmZorvet::Nacti(bool sUvitanim) {
     }
     NastavPopisy();
     // The menu bar's height is known once its menus have captions.
-    setFixedSize(NaPixely(kSirkaPlochy), NaPixely(kVyskaPlochy) + menuBar()->sizeHint().height());
+    nastavVelikost();
+    Vycentruj(this);
     tabulka_->naplnZtraty();
     if (!slozka.chyba.isEmpty()) {
         // The program works on, with the shipped data read-only; the user learns why a
         // material saved later cannot be kept.
         dialogy_.zprava(Ikona::Vykricnik, Text(id::Zorvet, nastaveni_.Jazyk), slozka.chyba);
     }
+}
+
+void FrmZorvet::nastavVelikost() {
+    // Never smaller than the design client area below the menu bar (when the menu bar vanishes
+    // the client area grows); it opens larger, so that a load's table, its power frame and the
+    // lines below it can be read, within the screen. The user's size is kept from then on.
+    const QSize navrh(NaPixely(kSirkaPlochy), NaPixely(kVyskaPlochy) + menuBar()->sizeHint().height());
+    setMinimumSize(navrh);
+    QSize velikost(kSirkaOtevreni, kVyskaOtevreni);
+    if (const QScreen* obrazovka = screen(); obrazovka != nullptr) {
+        velikost = velikost.boundedTo(obrazovka->availableGeometry().size() * 0.9);
+    }
+    resize(velikost.expandedTo(navrh));
 }
 
 QSize FrmZorvet::vnejsiTwipy() const {
@@ -145,8 +155,6 @@ void FrmZorvet::ZobrazTabulku() {
     tabulka_->zobraz(sezeni_.vysledek(), nastaveni_.Jazyk, vnejsiTwipy(), sezeni_.ztraty());
     ukazTlacitkoOK();
     umistiOKTabulky();
-    // The window may grow while the table is shown, as it may for the chart.
-    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
 }
 
 void FrmZorvet::umistiOKTabulky() {
@@ -170,8 +178,6 @@ void FrmZorvet::ZobrazGraf() {
     graf_->zobraz(podklady, vnejsiTwipy());
     ukazTlacitkoOK();
     cmdOK_->move(graf_->sloupecTlacitek(), NaPixely(960));
-    // The window may grow while the chart is shown, never below its design size.
-    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
 }
 
 void FrmZorvet::ZavriPohled() {
@@ -181,7 +187,6 @@ void FrmZorvet::ZavriPohled() {
     if (z) {
         sezeni_.nastavZtraty(*z);
     }
-    setMaximumSize(minimumSize());
     graf_->hide();
     tabulka_->hide();
     cmdOK_->hide();

@@ -1,6 +1,6 @@
 // The main window: the menu bar through which every command is reached, and the two result
-// views (the table with the power frame, and the chart). Fixed size; its client area stays
-// empty until a view is shown.
+// views (the table with the power frame, and the chart). No smaller than its design size, and
+// as large as the user makes it; its client area stays empty until a view is shown.
 //
 // It owns the session (ui/main_window/sezeni.h): the problem being edited, the case accepted
 // for computing, the result shown and what has not been saved. A run that fails leaves the
@@ -98,6 +98,8 @@ private:
     // Which commands are enabled follows from the session, here only.
     void obnovPrikazy();
     bool menuAktivni(const QAction* polozka) const;
+    // The smallest size (the design client area) and the size the window opens at.
+    void nastavVelikost();
     QSize vnejsiTwipy() const;
     void ukazTlacitkoOK();
     void umistiOKTabulky();

@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStyle>
@@ -48,8 +49,10 @@ QLabel* popisek(QWidget* rodic, const char* jmeno, const QRect& kde) {
 
 PohledTabulky::PohledTabulky(Dialogy& dialogy, QWidget* parent) : QWidget(parent), dialogy_(dialogy) {
     setObjectName(QStringLiteral("pohledTabulky"));
+    // The view covers its parent, whatever size the user gives the window.
     if (parent != nullptr) {
         parent->installEventFilter(this);
+        setGeometry(parent->rect());
     }
 
     fraVykon_ = new QGroupBox(this);
@@ -174,6 +177,9 @@ void PohledTabulky::zobraz(std::shared_ptr<const Vysledek> sdileny, Jazyk jazyk,
     const Vysledek& vysledek = *vysledek_;
     jazyk_ = jazyk;
 
+    if (parentWidget() != nullptr) {
+        setGeometry(parentWidget()->rect());
+    }
     tabulka_->obnov(&vysledek, jazyk);
     mnuKopirovat_->setText(Text(id::Kopirovat, jazyk));
     mnuUlozitCsv_->setText(Text(id::UlozitCsv, jazyk));
@@ -195,28 +201,42 @@ void PohledTabulky::rozvrhni(QSize vnejsiTwipy) {
     const int W = vnejsiTwipy.width();
     const int H = vnejsiTwipy.height();
     const bool rizeny = PecSeMeni(*vysledek_);
-    // Widths of the grid and its columns in twips; W / 2.5 is deliberately not rounded. A
-    // column whose numbers would not fit is widened, and the grid with it.
+    // Widths of the grid and its columns in twips; W / 2.5 is deliberately not rounded. The
+    // temperature columns share what the time column leaves (the surface and the core of a
+    // thick charge too, so that the grid keeps its width). A column whose numbers, or a word of
+    // whose heading, would not fit is widened, and the grid with it.
     const double G = rizeny ? W / 2.5 : static_cast<double>(W / 4);
+    const long long teplot = std::max(1, tabulka_->columnCount() - 1);
     long long sloupec0 = 0;
     long long dalsi = 0;
     if (rizeny) {
         sloupec0 = celeDeleni(G, 5);
-        dalsi = celeDeleni(G - static_cast<double>(sloupec0), 2);
+        dalsi = celeDeleni(G - static_cast<double>(sloupec0), teplot);
     } else {
         sloupec0 = celeDeleni(G, 3);
-        dalsi = static_cast<long long>(G) - sloupec0;
+        dalsi = (static_cast<long long>(G) - sloupec0) / teplot;
     }
+    const QFontMetrics hlavicka = grdTabulka_->horizontalHeader()->fontMetrics();
+    const int h = grdTabulka_->verticalHeader()->defaultSectionSize();
+    int vyskaHlavicky = 3 * h;
     for (int c = 0; c < tabulka_->columnCount(); ++c) {
+        const QString nazev = tabulka_->headerData(c, Qt::Horizontal).toString();
+        int slovo = 0;
+        for (const QString& s : nazev.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts)) {
+            slovo = std::max(slovo, hlavicka.horizontalAdvance(s) + 2 * h / 3);
+        }
         const int navrh = NaPixely(static_cast<double>(c == 0 ? sloupec0 : dalsi));
-        grdTabulka_->setColumnWidth(c, std::max(navrh, sirkaSloupce(c)));
+        const int sirka = std::max({navrh, sirkaSloupce(c), slovo});
+        grdTabulka_->setColumnWidth(c, sirka);
+        // The header row is three rows tall and holds two lines; a longer heading makes it taller.
+        const QRect text = hlavicka.boundingRect(QRect(0, 0, sirka - 2 * h / 3, 100 * h),
+                                                 Qt::AlignCenter | Qt::TextWordWrap, nazev);
+        vyskaHlavicky = std::max(vyskaHlavicky, text.height() + h / 2);
     }
 
-    // Whole rows only, within nine tenths of the window's height; the header row is
-    // three rows tall and holds two lines.
-    const int h = grdTabulka_->verticalHeader()->defaultSectionSize();
+    // Whole rows only, within nine tenths of the window's height.
     const int n = static_cast<std::int16_t>(((H * 9) / 10) / (h * kTwipu));
-    grdTabulka_->horizontalHeader()->setFixedHeight(3 * h);
+    grdTabulka_->horizontalHeader()->setFixedHeight(vyskaHlavicky);
     // The cells get the documented width and height; the frame and the scroll bar lie
     // outside them.
     const int ramecek = 2 * grdTabulka_->frameWidth();
@@ -257,14 +277,15 @@ void PohledTabulky::rozvrhni(QSize vnejsiTwipy) {
 }
 
 bool PohledTabulky::eventFilter(QObject* objekt, QEvent* udalost) {
-    // A window made larger while the table is shown gives the grid more rows and the columns
-    // their share of the new width, as the design size does.
-    if (objekt == parentWidget() && udalost->type() == QEvent::Resize && isVisible() && vysledek_ != nullptr) {
-        const QSize rodic = parentWidget()->size();
-        resize(std::max(width(), rodic.width()), std::max(height(), rodic.height()));
-        const QSize vnejsi = window()->frameGeometry().size();
-        rozvrhni({vnejsi.width() * kTwipu, vnejsi.height() * kTwipu});
-        emit rozvrzeno();
+    // A window of another size gives the grid more or fewer rows and the columns their share
+    // of the new width, as the design size does.
+    if (objekt == parentWidget() && udalost->type() == QEvent::Resize) {
+        setGeometry(parentWidget()->rect());
+        if (isVisible() && vysledek_ != nullptr) {
+            const QSize vnejsi = window()->frameGeometry().size();
+            rozvrhni({vnejsi.width() * kTwipu, vnejsi.height() * kTwipu});
+            emit rozvrzeno();
+        }
     }
     return QWidget::eventFilter(objekt, udalost);
 }
