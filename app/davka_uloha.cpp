@@ -97,6 +97,26 @@ void Uprava::pouzij(Uloha& u) const {
     }
 }
 
+namespace {
+
+// The number of an option's text and the record's value of one of its unit: a unit of the
+// field's after the number, with a blank or without ("60kW", "60 kW"); else the option's own.
+std::pair<QString, double> JednotkaArgumentu(const PopisPole& p, const QString& text, double vlastni) {
+    const QString t = text.trimmed();
+    const QStringList jednotky =
+        p.jednotkyVolby != nullptr ? QString::fromLatin1(p.jednotkyVolby).split(QLatin1Char(' ')) : QStringList();
+    for (const QString& jednotka : jednotky) {
+        const QString nazev = jednotka.section(QLatin1Char('='), 0, 0);
+        const qsizetype pred = t.size() - nazev.size() - 1;
+        if (pred >= 0 && t.endsWith(nazev) && !t.at(pred).isLetter()) {
+            return {t.first(pred + 1), jednotka.section(QLatin1Char('='), 1).toDouble()};
+        }
+    }
+    return {t, vlastni};
+}
+
+}  // namespace
+
 std::optional<Uprava> UpravaArgumentu(const Kontext& k) {
     Uprava uprava;
     bool chybna = false;
@@ -108,8 +128,8 @@ std::optional<Uprava> UpravaArgumentu(const Kontext& k) {
         // The values the option's text gives: one number, two with a separator, or a word.
         std::vector<std::pair<const PopisPole*, double>> hodnoty;
         std::optional<Zavada> zavada;
-        const double meritko = pole->meritkoVolby;  // a lambda takes no structured binding in every compiler
-        const auto cti = [&](const PopisPole& p, const QString& cast) {
+        const auto cti = [&](const PopisPole& p, const QString& sJednotkou) {
+            const auto [cast, meritko] = JednotkaArgumentu(p, sJednotkou, pole->meritkoVolby);
             const std::optional<double> x = CisloArgumentu(cast);
             if (!x) {
                 zavada = Zavada{p.velicina, Vada::NeniCislo, 0, cast.toStdString()};

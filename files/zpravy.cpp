@@ -5,6 +5,7 @@
 
 #include "files/cisla.h"
 #include "files/retezce.h"
+#include "files/zpravy_vysledku.h"
 #include "model/case/geometrie.h"
 #include "model/load/pohledove_faktory.h"
 #include "model/load/usporadani.h"
@@ -35,6 +36,9 @@ QString ZpravaSelhani(const VysledekVypoctu& v, const Uloha& u, Jazyk jazyk) {
         case KonecVypoctu::Odmitnuto:
             return v.zavada ? ZpravaZavady(*v.zavada, u, jazyk) : QString();
         case KonecVypoctu::Preteceni:
+            if (const std::optional<QString> prikon = ZpravaMalehoPrikonu(u, jazyk)) {
+                return *prikon;
+            }
             return Text(id::PreteceniTabulky, jazyk) + QStringLiteral("\r\n") + Text(id::DelsiKrok, jazyk);
         case KonecVypoctu::Nekonverguje:
             return Text(id::Nekonverguje, jazyk);

@@ -6,6 +6,7 @@
 #include "files/retezce.h"
 #include "files/zpravy.h"
 #include "model/case/pole.h"
+#include "model/march/vsazka.h"
 
 namespace zorvet {
 
@@ -78,6 +79,25 @@ QString OdpovedVysledku(const Vysledek& v, Jazyk j) {
     // The single charge temperature is named as such where a core was computed beside it.
     const QString jedna = v.Jadro ? Text(id::JednaTeplota, j).arg(konecna) : konecna;
     return vedeni + QLatin1Char('\n') + RadkyVysledku(v, j) + QLatin1Char('\n') + jedna;
+}
+
+std::optional<QString> ZpravaMalehoPrikonu(const Uloha& u, Jazyk j) {
+    if (!(u.Prikon > 0.0f) || !(u.CasKrok > 0.0f) || !(u.Tk > u.Tv)) {
+        return std::nullopt;
+    }
+    // The heat the charge takes from Tv to Tk cannot enter faster than the installed power
+    // less its losses gives it.
+    const double teplo = (static_cast<double>(u.Tk) - static_cast<double>(u.Tv)) * Vsazka(u).kapacitaOhrevu(u);
+    const double vykon = static_cast<double>(u.Prikon) / (1.0 + static_cast<double>(u.Ztraty) / 100.0);
+    const double nejmene = teplo / vykon;
+    const double tabulka = static_cast<double>(kPosledniRadek) * static_cast<double>(u.CasKrok);
+    if (!(nejmene > tabulka) || !std::isfinite(nejmene)) {
+        return std::nullopt;
+    }
+    return Text(id::PrikonNestaci, j)
+        .arg(TextObecny(static_cast<float>(ZobrazenaHodnota(Pole(Velicina::Prikon), u))), QString::number(u.Ztraty),
+             TextObecny(static_cast<float>(teplo / 3.6e6)), DobaVHodinach(std::ceil(nejmene), j),
+             QString::number(kPosledniRadek), DobaVHodinach(tabulka, j));
 }
 
 }  // namespace zorvet

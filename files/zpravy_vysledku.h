@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 #include "model/case/nastaveni.h"
 #include "model/case/vysledek.h"
@@ -29,5 +30,11 @@ QString RadkyVysledku(const Vysledek& vysledek, Jazyk jazyk);
 // decides; otherwise the lead, the lines, and the single charge temperature's sentence named
 // as such.
 QString OdpovedVysledku(const Vysledek& vysledek, Jazyk jazyk);
+
+// Why a run with an installed power ran out of the table: that power, less its losses, cannot
+// give the charge the heat it takes from the initial to the final temperature within the
+// table's rows, whatever the radiation could do. None when it could (a longer time step mends
+// the overflow then).
+std::optional<QString> ZpravaMalehoPrikonu(const Uloha& uloha, Jazyk jazyk);
 
 }  // namespace zorvet

@@ -208,8 +208,9 @@ constexpr PopisPole kPole[] = {
      .popisek = id::InstalovanyPrikon, .jednotkaText = "[kW]", .rozsirenyPopisek = id::SouborPrikon, .min = 0.0,
      .max = 1.0e9, .minVcetne = false, .prazdne = Prazdne::Nic,
      .meritko = 1000.0, .volba = "power-limit", .jednotkaVolby = "WATTS",
-     .popisVolby = "Installed power of the furnace in W: the heat given to the charge never exceeds it, less "
-                   "the --losses.", .nazev = "power",
+     .popisVolby = "Installed power of the furnace in W, or with its unit W, kW or MW (60kW): the heat given to "
+                   "the charge never exceeds it, less the --losses.", .jednotkyVolby = "W=1 kW=1000 MW=1000000",
+     .nazev = "power",
      .hledani = Hledani::Vetsi, .krokHodnoty = 1.0, .cislo = &Uloha::Prikon,
      .cil = {.zacatek = ZacatekHledani::Tok, .od = 1e-3, .relativne = 1e-4, .volba = id::CilNejmensiPrikon,
              .popisek = id::CilPrikon, .nelze = id::NelzePrikon},

@@ -146,6 +146,9 @@ struct PopisPole {
     bool druhaJakoPrvni = false;
     const char* slovaVolby = nullptr;
     double meritkoVolby = 1.0;
+    // Units the option's number may carry ("60kW", "60 kW"), each with the record's value of one
+    // of it: "W=1 kW=1000 MW=1000000". A bare number is in the option's own unit (meritkoVolby).
+    const char* jednotkyVolby = nullptr;
     const char* nazev = nullptr;
     Hledani hledani = Hledani::Ne;
     int platnaMista = 0;               // a found value: its significant digits, or

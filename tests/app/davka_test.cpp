@@ -187,6 +187,18 @@ TEST_F(Davka, PlansALoad) {
     }
 }
 
+// The installed power with its unit or without (watts): one case, one output.
+TEST_F(Davka, PowerLimitTakesItsUnit) {
+    const Beh watty = spust({"compute", "ex:uncontrolled.cfg", "--power-limit", "60000"});
+    ASSERT_EQ(watty.kod, 0) << watty.err.toStdString();
+    EXPECT_TRUE(watty.out.contains(QStringLiteral("Power-Limited Until [s]: ")));
+    for (const char* prikon : {"60kW", "60 kW", "60000W", "0.06MW", "60,0kW"}) {
+        const Beh b = spust({"compute", "ex:uncontrolled.cfg", "--power-limit", prikon});
+        EXPECT_EQ(b.kod, 0) << prikon << b.err.toStdString();
+        EXPECT_EQ(b.out, watty.out) << prikon;
+    }
+}
+
 // With the conductivity, the Biot number and the core time follow; the CSV gains the surface
 // and core columns and runs to the core's end.
 TEST_F(Davka, ConductivityAddsTheCore) {
@@ -637,6 +649,11 @@ INSTANTIATE_TEST_SUITE_P(
         Odmitnuti{{"chart", "ex:uncontrolled.cfg", "--output", "@roura.png"}, 2, "This is no regular file"},
         Odmitnuti{{"compute", "@nedosazitelna.cfg"}, 2, "The final temperature 1000 °C is never reached"},
         Odmitnuti{{"compute", "@kratky_krok.cfg", "--results", "@x.odp"}, 1, "Within evaluation array overload."},
+        // 60 W: no step mends a power that cannot give the charge its heat within the table.
+        Odmitnuti{{"compute", "ex:uncontrolled.cfg", "--power-limit", "60", "--results", "@x.odp"}, 1,
+                  "The installed power of 0.06 kW cannot bring the charge to the final temperature within the table: "
+                  "less the 0 % losses, it gives the 12.22222 kWh the charge takes in no less than 733334 s"},
+        Odmitnuti{{"compute", "ex:uncontrolled.cfg", "--power-limit", "60KW"}, 2, "“60KW” is not a number."},
         Odmitnuti{{"compute", "data:truncated_problem.cfg"}, 2, "The file ends before the problem setting is complete."},
         Odmitnuti{{"compute", "data:unrelated.txt"}, 2, "The file holds no problem setting."},
         Odmitnuti{{"compute", "@chybi.cfg"}, 2, "File Error"},
