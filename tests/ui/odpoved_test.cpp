@@ -3,6 +3,8 @@
 // array saw, and the comparison and the log that belong to the case they were made for.
 #include <QAbstractButton>
 #include <QDialog>
+#include <QFile>
+#include <QPushButton>
 #include <QComboBox>
 #include <QLabel>
 #include <QTableView>
@@ -10,9 +12,11 @@
 #include <QScreen>
 #include <QTemporaryDir>
 
+#include "files/retezce.h"
 #include "files/soubor.h"
 #include "files/zpravy_vysledku.h"
 #include "model/case/geometrie.h"
+#include "model/pipeline/vypocet.h"
 #include "support/dialogy_test.h"
 #include "support/lokal.h"
 #include "support/okna.h"
@@ -315,6 +319,63 @@ private slots:
         for (qsizetype i = 0; i < krivka.size(); ++i) {
             QVERIFY(qAbs(krivka[i].y() - sloupec[i].y()) <= 1e-4 * sloupec[i].y());
         }
+    }
+
+    void pridane_data() {
+        QTest::addColumn<bool>("otevrit");  // another results file opened, else another case computed
+        QTest::addColumn<bool>("ponechat");
+        QTest::newRow("opened, dropped") << true << false;
+        QTest::newRow("opened, kept") << true << true;
+        QTest::newRow("computed, dropped") << false << false;
+        QTest::newRow("computed, kept") << false << true;
+    }
+
+    // A comparison and a measured log made for the worked example: when another result comes
+    // they go with Fit, unless the user keeps them; kept, each is named by its file.
+    void pridane() {
+        QFETCH(bool, otevrit);
+        QFETCH(bool, ponechat);
+        Lokal l("en_US");
+        Okno o;
+        QVERIFY(o.zadej(Priklad()));
+        o.okno.Vypocti();
+        const QString b = o.slozka.filePath(QStringLiteral("b.odp"));
+        QVERIFY(!UlozSoubor(b, Priklad(true), Spocti(Priklad(true)).vysledek.get(), QString(), Jazyk::Anglicky));
+        QFile log(o.slozka.filePath(QStringLiteral("log.csv")));
+        QVERIFY(log.open(QIODevice::WriteOnly) && log.write("time_s,charge_C\n0,20\n100,300\n200,500\n") > 0);
+        log.close();
+        o.d.soubory = {b, log.fileName()};
+        o.okno.PorovnejS();
+        o.okno.ZavriPohled();
+        o.okno.ImportujMereni();
+        o.okno.ZavriPohled();
+        Uloha mrizka = Tyce(3, 0.1f);
+        mrizka.MrizkaX = 3;
+        mrizka.MezeraX = 0.01f;
+        o.d.zpravy.clear();
+        o.d.otazky.clear();
+        o.d.odpovedi = {ponechat};
+        if (otevrit) {
+            const QString a = o.slozka.filePath(QStringLiteral("pole.odp"));
+            QVERIFY(!UlozSoubor(a, mrizka, Spocti(mrizka).vysledek.get(), QString(), Jazyk::Anglicky));
+            o.d.soubory = {a};
+            o.d.volby = {Volba::Zahodit};  // the example's result was never saved
+            o.okno.Otevri();
+        } else {
+            QVERIFY(o.zadej(mrizka));
+            o.okno.Vypocti();
+        }
+        QCOMPARE(o.d.otazky.last(), Text(id::PonechatPridane, Jazyk::Anglicky));
+        o.okno.ZobrazGraf();
+        QStringList nazvy;
+        for (int i = 0; i < o.w<Graf>("FlpGrf1")->pocetRad(); ++i) {
+            nazvy << o.w<Graf>("FlpGrf1")->nazevRady(i);
+        }
+        QCOMPARE(nazvy.contains(QStringLiteral("b.odp")), ponechat);
+        QCOMPARE(nazvy.contains(QStringLiteral("Measured: log.csv")), ponechat);
+        QVERIFY(!nazvy.contains(QStringLiteral("current")) || !otevrit);
+        QCOMPARE(o.w<QPushButton>("cmdPrizpusob")->isVisible(), ponechat);
+        QCOMPARE(o.d.neocekavane, 0);
     }
 };
 

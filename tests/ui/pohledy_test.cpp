@@ -459,12 +459,12 @@ private slots:
         QVERIFY(!UlozSoubor(b, Priklad(true), Spocti(Priklad(true)).vysledek.get(), QString(), Jazyk::Anglicky));
         o.d.soubory = {b};
         o.okno.PorovnejS();
-        QCOMPARE(o.nazvy(), (QStringList{"current", "b.odp"}));
+        QCOMPARE(o.nazvy(), (QStringList{"vysledky.odp", "b.odp"}));
         // The same file again, by another path to it: told, and not drawn twice.
         o.okno.ZavriPohled();
         o.d.soubory = {o.slozka.filePath(QStringLiteral("./b.odp"))};
         o.okno.PorovnejS();
-        QCOMPARE(o.nazvy(), (QStringList{"current", "b.odp"}));
+        QCOMPARE(o.nazvy(), (QStringList{"vysledky.odp", "b.odp"}));
         QCOMPARE(o.d.posledni(), QStringLiteral("b.odp is already in the comparison."));
         QVERIFY(o.w<Graf>("FlpGrf1")->barvaRady(0) != o.w<Graf>("FlpGrf1")->barvaRady(1));
         o.okno.ZavriPohled();
@@ -521,7 +521,7 @@ private slots:
                 body = o.w<Graf>("FlpGrf1")->bodyRady(1);
             }
         }
-        QCOMPARE(o.nazvy(), (QStringList{"Charge", "Measured"}));
+        QCOMPARE(o.nazvy(), (QStringList{"Charge", "Measured: log.csv"}));
         QCOMPARE(body.size(), 13);
         QCOMPARE(o.w<Graf>("FlpGrf1")->bodyRady(1), body);
         o.w<QPushButton>("cmdPrizpusob")->click();
@@ -544,7 +544,9 @@ private slots:
         QFile f(o.slozka.filePath("rychly.csv"));
         QVERIFY(f.open(QIODevice::WriteOnly) && f.write(rychly.toUtf8()) > 0);
         f.close();
+        o.d.odpovedi = {false};  // the log of the result before goes
         o.okno.Vypocti();
+        QCOMPARE(o.d.otazky.size(), 1);
         o.d.soubory = {f.fileName()};
         o.okno.ImportujMereni();
         o.w<QPushButton>("cmdPrizpusob")->click();

@@ -271,6 +271,7 @@ void FrmZorvet::otevreno(const QString& cesta, const QString& komentar, ObsahSou
     sezeni_.otevreno(cesta, komentar, obsah, lambda != databaze.Vodivosti.end() ? lambda->second : 0.0f);
     obnovTitulek();
     obnovPrikazy();
+    prevezmiPridane();
 }
 
 void FrmZorvet::Otevri() {
@@ -358,6 +359,20 @@ void FrmZorvet::Vypocti() {
         zprava += QStringLiteral("\n\n") + varovani;
     }
     dialogy_.zprava(Ikona::Informace, TitulekKonecneTeploty(j), zprava);
+    prevezmiPridane();
+}
+
+void FrmZorvet::prevezmiPridane() {
+    // Results compared and a measured log were laid over the result before: they stay over the
+    // new one only when the user says so (each is named by its file).
+    if (graf_->pocetSrovnani() == 0 && !graf_->maMereni()) {
+        return;
+    }
+    const Jazyk j = nastaveni_.Jazyk;
+    if (!dialogy_.otazka(Text(id::Zorvet, j), Text(id::PonechatPridane, j))) {
+        graf_->zrusPridane();
+    }
+    obnovPrikazy();
 }
 
 void FrmZorvet::pouzij(const NavrzenaHodnota& hodnota) {
@@ -441,7 +456,7 @@ void FrmZorvet::ImportujMereni() {
         Ohlas(dialogy_, mereni.chyba);
         return;
     }
-    graf_->nastavMereni(std::move(mereni.body));
+    graf_->nastavMereni(std::move(mereni.body), QFileInfo(*cesta).fileName());
     obnovPrikazy();
     ZobrazGraf();
 }

@@ -114,6 +114,9 @@ private:
     // and into the form's field, as the problem dialog's OK would take it; the user is told
     // that computing it is next.
     void pouzij(const NavrzenaHodnota& hodnota);
+    // A new result shown: what was laid over the chart of the one before goes, unless the user
+    // keeps it.
+    void prevezmiPridane();
 
     Nastaveni& nastaveni_;
     Dialogy& dialogy_;

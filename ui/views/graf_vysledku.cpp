@@ -103,6 +103,10 @@ QList<Graf::Rada> radyVysledku(const Vysledek& vysledek, Jazyk j, bool pojmenova
 
 }  // namespace
 
+QString NazevVysledku(const Vysledek& vysledek, Jazyk j) {
+    return vysledek.Soubor.empty() ? Text(id::Aktualni, j) : QString::fromStdString(vysledek.Soubor);
+}
+
 void NaplnGrafVysledku(Graf& graf, const Vysledek& vysledek, Jazyk j) {
     popisy(graf, j);
     graf.nastavZnacky(vysledek.posledniRadek() <= kZnackyDo);
@@ -132,7 +136,7 @@ void NaplnGraf(Graf& graf, const ObsahGrafu& obsah, Jazyk j) {
             }
         };
         if (obsah.vysledek != nullptr) {
-            pridej(Text(id::Aktualni, j), kBarvySrovnani[0], *obsah.vysledek);
+            pridej(NazevVysledku(*obsah.vysledek, j), kBarvySrovnani[0], *obsah.vysledek);
         }
         for (qsizetype i = 0; i < obsah.srovnani.size() && i + 1 < kNejvicVysledku; ++i) {
             const Srovnani& s = obsah.srovnani.at(i);
@@ -143,7 +147,9 @@ void NaplnGraf(Graf& graf, const ObsahGrafu& obsah, Jazyk j) {
         rady.append({Text(id::Prolozeno, j), kFialova, krivkaVsazky(*obsah.prolozeni), Qt::DashLine});
     }
     if (!obsah.mereni.empty()) {
-        Graf::Rada log{Text(id::Namereno, j), Qt::black, {}};
+        Graf::Rada log{obsah.souborMereni.isEmpty() ? Text(id::Namereno, j)
+                                                    : Text(id::NamerenoSoubor, j).arg(obsah.souborMereni),
+                       Qt::black, {}};
         for (const BodMereni& b : obsah.mereni) {
             log.body.append(QPointF(b.cas, b.teplota));
         }

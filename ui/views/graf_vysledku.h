@@ -40,11 +40,16 @@ struct ObsahGrafu {
     QList<Srovnani> srovnani{};                // at most kNejvicVysledku - 1
     std::vector<BodMereni> mereni{};           // a measured log
     std::shared_ptr<const Vysledek> prolozeni{};  // the run fitted to the log
+    QString souborMereni{};                       // the log's file, without its folder
 };
 
+// How a chart and a report name a result among others: by its file, or "current".
+QString NazevVysledku(const Vysledek& vysledek, Jazyk jazyk);
+
 // A result alone as NaplnGrafVysledku draws it. With results to compare, the charge curve of
-// each in a colour of its own, the one shown first as "current" and the others under their
-// files' names; a measured log in black, as points up to 50 of them, as a line beyond; the
+// each in a colour of its own, the one shown first and the others under their files' names
+// (the one shown "current" without a file); a measured log in black, named with its file, as
+// points up to 50 of them, as a line beyond; the
 // fitted run's charge dashed in purple. Every curve is then named.
 void NaplnGraf(Graf& graf, const ObsahGrafu& obsah, Jazyk jazyk);
 

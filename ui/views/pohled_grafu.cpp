@@ -118,7 +118,9 @@ void PohledGrafu::zobraz(const PodkladyZpravy& zprava, QSize /*vnejsiTwipy*/) {
     show();
 }
 
-ObsahGrafu PohledGrafu::obsah() const { return ObsahGrafu{zprava_.vysledek, srovnani_, mereni_, prolozeni_}; }
+ObsahGrafu PohledGrafu::obsah() const {
+    return ObsahGrafu{zprava_.vysledek, srovnani_, mereni_, prolozeni_, souborMereni_};
+}
 
 NaplneniGrafu PohledGrafu::naplneni() const {
     const std::optional<QRectF> rozsah = FlpGrf1_->priblizeno() ? std::optional<QRectF>(FlpGrf1_->rozsahOs()) : std::nullopt;
@@ -158,8 +160,9 @@ bool PohledGrafu::pridejSrovnani(Srovnani srovnani) {
     return true;
 }
 
-void PohledGrafu::nastavMereni(std::vector<BodMereni> mereni) {
+void PohledGrafu::nastavMereni(std::vector<BodMereni> mereni, const QString& soubor) {
     mereni_ = std::move(mereni);
+    souborMereni_ = mereni_.empty() ? QString() : soubor;
     prolozeni_.reset();
     prolozenoK_.reset();
     emisivita_.reset();

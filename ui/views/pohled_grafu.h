@@ -50,8 +50,9 @@ public:
     // or holds the same file (which the user is told).
     bool pridejSrovnani(Srovnani srovnani);
     int pocetSrovnani() const { return static_cast<int>(srovnani_.size()); }
-    // A measured log over the result, in place of one before; the fit made for that goes.
-    void nastavMereni(std::vector<BodMereni> mereni);
+    // A measured log over the result, read from the file named soubor (without its folder), in
+    // place of one before; the fit made for that goes.
+    void nastavMereni(std::vector<BodMereni> mereni, const QString& soubor = QString());
     bool maMereni() const { return !mereni_.empty(); }
     // The comparisons and the log go.
     void zrusPridane();
@@ -88,6 +89,7 @@ private:
     PodkladyZpravy zprava_;
     QList<Srovnani> srovnani_;
     std::vector<BodMereni> mereni_;
+    QString souborMereni_;
     std::shared_ptr<const Vysledek> prolozeni_;  // the fitted run
     std::shared_ptr<const Vysledek> prolozenoK_;  // the result whose problem was fitted
     std::optional<NavrzenaHodnota> emisivita_;

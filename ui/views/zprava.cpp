@@ -205,7 +205,7 @@ void srovnani(Sazec& s, const PodkladyZpravy& podklady, Jazyk j) {
         const std::optional<double> t = v.rozhodujiciCas();
         return t ? TextObecny(static_cast<float>(*t)) : QStringLiteral("—");
     };
-    s.bunky({Text(id::Aktualni, j), cas(*podklady.vysledek)}, x);
+    s.bunky({NazevVysledku(*podklady.vysledek, j), cas(*podklady.vysledek)}, x);
     for (const Srovnani& dalsi : podklady.srovnani) {
         s.bunky({dalsi.nazev, cas(*dalsi.vysledek)}, x);
     }
