@@ -81,6 +81,19 @@ QString OdpovedVysledku(const Vysledek& v, Jazyk j) {
     return vedeni + QLatin1Char('\n') + RadkyVysledku(v, j) + QLatin1Char('\n') + jedna;
 }
 
+QString NazevSJednotkou(Velicina velicina, const Uloha& uloha, Jazyk jazyk) {
+    const PopisPole& p = Pole(velicina);
+    const QString nazev = NazevPole(velicina, 0, uloha, jazyk);
+    QString jednotka = (p.jednotka != 0 ? Text(p.jednotka, jazyk) : QString::fromUtf8(p.jednotkaText)).trimmed();
+    if (nazev.contains(QLatin1Char('[')) || jednotka.isEmpty()) {
+        return nazev;
+    }
+    if (!jednotka.startsWith(QLatin1Char('['))) {
+        jednotka = QLatin1Char('[') + jednotka + QLatin1Char(']');
+    }
+    return nazev + QLatin1Char(' ') + jednotka;
+}
+
 std::optional<QString> ZpravaMalehoPrikonu(const Uloha& u, Jazyk j) {
     if (!(u.Prikon > 0.0f) || !(u.CasKrok > 0.0f) || !(u.Tk > u.Tv)) {
         return std::nullopt;

@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "model/case/nastaveni.h"
+#include "model/case/pole.h"
 #include "model/case/vysledek.h"
 
 namespace zorvet {
@@ -30,6 +31,10 @@ QString RadkyVysledku(const Vysledek& vysledek, Jazyk jazyk);
 // decides; otherwise the lead, the lines, and the single charge temperature's sentence named
 // as such.
 QString OdpovedVysledku(const Vysledek& vysledek, Jazyk jazyk);
+
+// The caption of a field with its unit, as an answer names the value: "Furnace Temperature
+// [°C]" (the temperatures have their unit beside the field, the other captions carry it).
+QString NazevSJednotkou(Velicina velicina, const Uloha& uloha, Jazyk jazyk);
 
 // Why a run with an installed power ran out of the table: that power, less its losses, cannot
 // give the charge the heat it takes from the initial to the final temperature within the

@@ -14,6 +14,7 @@
 #include <QPointer>
 #include <QStringList>
 #include <QWidget>
+#include <QtTest/QSignalSpy>
 #include <QtTest/QTest>
 #include <functional>
 #include <map>
@@ -114,6 +115,17 @@ inline void Proved(QWidget* dialog, const QStringList& kroky) {
             QTest::keyClick(w, Qt::Key_Tab);
         }
     }
+}
+
+// Long work a click started off a window's thread (a goal seek, a sweep): its end awaited
+// through the signal it ends with, however long the work takes on a busy machine.
+template <typename Okno, typename Signal>
+bool Dockej(Okno* okno, Signal konec) {
+    if (!okno->bezi()) {
+        return true;
+    }
+    QSignalSpy spy(okno, konec);
+    return spy.wait(3600 * 1000);
 }
 
 }  // namespace zorvet::test

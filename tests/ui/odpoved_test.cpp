@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTableView>
 #include <QRegularExpression>
 #include <QScreen>
@@ -17,12 +18,16 @@
 #include "files/zpravy_vysledku.h"
 #include "model/case/geometrie.h"
 #include "model/pipeline/vypocet.h"
+#include "model/planning/planovani.h"
+#include "files/cisla.h"
 #include "support/dialogy_test.h"
 #include "support/lokal.h"
 #include "support/okna.h"
 #include "support/priklady.h"
 #include "ui/common/graf.h"
 #include "ui/main_window/frm_zorvet.h"
+#include "ui/planning/frm_cil.h"
+#include "ui/planning/frm_rozmitani.h"
 
 Q_DECLARE_METATYPE(zorvet::Uloha)
 
@@ -376,6 +381,79 @@ private slots:
         QVERIFY(!nazvy.contains(QStringLiteral("current")) || !otevrit);
         QCOMPARE(o.w<QPushButton>("cmdPrizpusob")->isVisible(), ponechat);
         QCOMPARE(o.d.neocekavane, 0);
+    }
+
+    void cil_data() {
+        QTest::addColumn<bool>("zrusit");
+        QTest::newRow("found") << false;
+        QTest::newRow("cancelled") << true;
+    }
+
+    // Goal seek off the window's thread: the target names the cycle with the soak; while it
+    // searches, Find and the inputs are locked and the progress shows; Cancel stops the search
+    // (the dialog stays), else the answer carries its unit.
+    void cil() {
+        QFETCH(bool, zrusit);
+        Lokal l("en_US");
+        Uloha u = Priklad();
+        u.Prodleva = 600.0f;
+        TestDialogy d;
+        FrmCil cil(u, Jazyk::Anglicky, d);
+        QCOMPARE(Dite<QLabel>(&cil, "lblCilCas")->text(), QStringLiteral("Target Cycle &Time, Soak Included [s]"));
+        Dite<QLineEdit>(&cil, "txtCilCas")->setText(QStringLiteral("1200"));
+        auto* cbo = Dite<QComboBox>(&cil, "cboCilHledat");
+        cbo->setCurrentIndex(cbo->findData(static_cast<int>(Velicina::Tpece)));
+        QSignalSpy zavreno(&cil, &QDialog::rejected);
+        bool zamceno = false;
+        connect(&cil, &FrmCil::spusteno, this, [&] {
+            zamceno = !Dite<QPushButton>(&cil, "cmdCilNajdi")->isEnabled() && !cbo->isEnabled() &&
+                      !Dite<QWidget>(&cil, "prbCil")->isHidden() && !Dite<QPushButton>(&cil, "cmdCilPouzij")->isEnabled();
+            if (zrusit) {
+                Dite<QPushButton>(&cil, "cmdCilStorno")->click();
+            }
+        });
+        Dite<QPushButton>(&cil, "cmdCilNajdi")->click();
+        QVERIFY(Dockej(&cil, &FrmCil::dokonceno));
+        QVERIFY(zamceno);
+        QVERIFY(Dite<QPushButton>(&cil, "cmdCilNajdi")->isEnabled() && Dite<QWidget>(&cil, "prbCil")->isHidden());
+        QCOMPARE(zavreno.size(), 0);
+        const QString odpoved = Dite<QLabel>(&cil, "lblCilOdpoved")->text();
+        QCOMPARE(Dite<QPushButton>(&cil, "cmdCilPouzij")->isEnabled(), !zrusit);
+        if (zrusit) {
+            QCOMPARE(odpoved, Text(id::CilZastaven, Jazyk::Anglicky));
+        } else {
+            // The cycle of 1200 s is the heat-up of the worked example's 600 s and the soak.
+            QCOMPARE(odpoved, QStringLiteral("Furnace Temperature [°C]: ") +
+                                  TextObecny(static_cast<float>(HledejCil(Priklad(), Velicina::Tpece, 600.0).hodnota)));
+        }
+        // Cancel with nothing running closes.
+        Dite<QPushButton>(&cil, "cmdCilStorno")->click();
+        QCOMPARE(zavreno.size(), 1);
+    }
+
+    // A sweep cancelled as it starts stops after its first point: the chart shows that one,
+    // the note says so, and Compute is offered again.
+    void rozmitaniZrusene() {
+        Lokal l("en_US");
+        TestDialogy d;
+        FrmRozmitani r(Priklad(), Jazyk::Anglicky, d);
+        auto* cbo = Dite<QComboBox>(&r, "cboRozmitatVelicinu");
+        cbo->setCurrentIndex(cbo->findData(static_cast<int>(Velicina::Tpece)));
+        Dite<QLineEdit>(&r, "txtRozmitaniOd")->setText(QStringLiteral("1000"));
+        Dite<QLineEdit>(&r, "txtRozmitaniDo")->setText(QStringLiteral("1300"));
+        Dite<QLineEdit>(&r, "txtRozmitaniKrok")->setText(QStringLiteral("50"));
+        bool zamceno = false;
+        connect(&r, &FrmRozmitani::spusteno, this, [&] {
+            zamceno = !Dite<QPushButton>(&r, "cmdRozmitaniSpocti")->isEnabled() &&
+                      !Dite<QPushButton>(&r, "cmdRozmitaniOK")->isEnabled() && !Dite<QWidget>(&r, "prbRozmitani")->isHidden();
+            Dite<QPushButton>(&r, "cmdRozmitaniZrus")->click();
+        });
+        Dite<QPushButton>(&r, "cmdRozmitaniSpocti")->click();
+        QVERIFY(Dockej(&r, &FrmRozmitani::dokonceno));
+        QVERIFY(zamceno);
+        QCOMPARE(Dite<QLabel>(&r, "lblRozmitaniPoznamka")->text(), Text(id::RozmitaniZastaveno, Jazyk::Anglicky).arg(1).arg(7));
+        QCOMPARE(Dite<Graf>(&r, "grfRozmitani")->bodyRady(0).size(), 1);
+        QVERIFY(Dite<QPushButton>(&r, "cmdRozmitaniSpocti")->isEnabled() && !Dite<QPushButton>(&r, "cmdRozmitaniZrus")->isEnabled());
     }
 };
 

@@ -31,6 +31,8 @@
 #include "support/priklady.h"
 #include "ui/common/dialogy_okna.h"
 #include "ui/main_window/frm_zorvet.h"
+#include "ui/planning/frm_cil.h"
+#include "ui/planning/frm_rozmitani.h"
 #include "ui/main_window/napoveda.h"
 #include "ui/common/graf.h"
 #include "files/retezce.h"
@@ -719,6 +721,7 @@ private slots:
             auto* cbo = Dite<QComboBox>(w, "cboCilHledat");
             cbo->setCurrentIndex(cbo->findData(static_cast<int>(co)));
             Dite<QAbstractButton>(w, "cmdCilNajdi")->click();
+            QVERIFY(Dockej(static_cast<FrmCil*>(w), &FrmCil::dokonceno));
             ukazano = Dite<QLabel>(w, "lblCilOdpoved")->text();
             pouzitelne = Dite<QAbstractButton>(w, "cmdCilPouzij")->isEnabled();
             Dite<QAbstractButton>(w, pouzitelne ? "cmdCilPouzij" : "cmdCilStorno")->click();
@@ -751,6 +754,7 @@ private slots:
             Dite<QLineEdit>(w, "txtRozmitaniDo")->setText("1.2");
             Dite<QLineEdit>(w, "txtRozmitaniKrok")->setText("0.2");
             Dite<QAbstractButton>(w, "cmdRozmitaniSpocti")->click();
+            QVERIFY(Dockej(static_cast<FrmRozmitani*>(w), &FrmRozmitani::dokonceno));
             poznamka = Dite<QLabel>(w, "lblRozmitaniPoznamka")->text();
             body = Dite<Graf>(w, "grfRozmitani")->bodyRady(0);
             o.d.soubory = {slozka.filePath("r.svg")};

@@ -2,6 +2,7 @@
 
 #include "files/cisla.h"
 #include "files/zpravy.h"
+#include "files/zpravy_vysledku.h"
 
 namespace zorvet {
 
@@ -13,7 +14,7 @@ NavrzenaHodnota Navrh(Velicina velicina, double x, const Uloha& uloha, Jazyk jaz
     const auto zobrazena = static_cast<float>(x / pole.meritko);
     h.text = TextObecny(zobrazena);
     h.hodnota = static_cast<double>(zobrazena) * pole.meritko;
-    h.popis = NazevPole(velicina, 0, uloha, jazyk) + QStringLiteral(": ") + h.text;
+    h.popis = NazevSJednotkou(velicina, uloha, jazyk) + QStringLiteral(": ") + h.text;
     return h;
 }
 

@@ -5,16 +5,18 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <cmath>
+#include <memory>
 
 #include "files/cisla.h"
 #include "files/cteni.h"
 #include "files/retezce.h"
 #include "files/zpravy.h"
 #include "files/zpravy_planovani.h"
+#include "model/conduction/jadro.h"
 #include "model/planning/planovani.h"
-#include "ui/common/kurzor.h"
 
 namespace zorvet {
 
@@ -35,7 +37,9 @@ FrmCil::FrmCil(const Uloha& uloha, Jazyk jazyk, Dialogy& dialogy, QWidget* paren
                                    static_cast<int>(p.velicina));
         }
     }
-    auto* lblCilCas = new QLabel(Text(id::CilCas, jazyk), this);
+    // The target names what it is met by: the cycle with its soak, the core, or the heat-up.
+    const int cilCas = uloha.Prodleva > 0.0f ? id::CilCasCyklu : MaJadro(uloha) ? id::CilCasJadra : id::CilCas;
+    auto* lblCilCas = new QLabel(Text(cilCas, jazyk), this);
     lblCilCas->setObjectName(QStringLiteral("lblCilCas"));
     lblCilCas->setBuddy(txtCilCas_);
     auto* lblCilHledat = new QLabel(Text(id::CilHledat, jazyk), this);
@@ -55,9 +59,14 @@ FrmCil::FrmCil(const Uloha& uloha, Jazyk jazyk, Dialogy& dialogy, QWidget* paren
     cmdCilPouzij_->setObjectName(QStringLiteral("cmdCilPouzij"));
     cmdCilPouzij_->setEnabled(false);
     cmdCilPouzij_->setAutoDefault(false);
-    auto* cmdCilStorno = new QPushButton(Text(id::Storno, jazyk), this);
-    cmdCilStorno->setObjectName(QStringLiteral("cmdCilStorno"));
-    cmdCilStorno->setAutoDefault(false);
+    cmdCilStorno_ = new QPushButton(Text(id::Storno, jazyk), this);
+    cmdCilStorno_->setObjectName(QStringLiteral("cmdCilStorno"));
+    cmdCilStorno_->setAutoDefault(false);
+    prbCil_ = new QProgressBar(this);
+    prbCil_->setObjectName(QStringLiteral("prbCil"));
+    prbCil_->setRange(0, 0);  // a search does not know how many trials it takes
+    prbCil_->setTextVisible(false);
+    prbCil_->hide();
 
     auto* mrizka = new QGridLayout(this);
     mrizka->addWidget(lblCilCas, 0, 0);
@@ -65,17 +74,21 @@ FrmCil::FrmCil(const Uloha& uloha, Jazyk jazyk, Dialogy& dialogy, QWidget* paren
     mrizka->addWidget(lblCilHledat, 1, 0);
     mrizka->addWidget(cboCilHledat_, 1, 1);
     mrizka->addWidget(lblCilOdpoved_, 2, 0, 1, 2);
+    mrizka->addWidget(prbCil_, 4, 0, 1, 2);
     auto* tlacitka = new QHBoxLayout;
     tlacitka->addStretch();
     tlacitka->addWidget(cmdCilNajdi_);
     tlacitka->addWidget(cmdCilPouzij_);
-    tlacitka->addWidget(cmdCilStorno);
+    tlacitka->addWidget(cmdCilStorno_);
     mrizka->addLayout(tlacitka, 3, 0, 1, 2);
     mrizka->setColumnMinimumWidth(1, fontMetrics().averageCharWidth() * 32);
 
     connect(cmdCilNajdi_, &QPushButton::clicked, this, &FrmCil::Najdi);
     connect(cmdCilPouzij_, &QPushButton::clicked, this, &FrmCil::Pouzij);
-    connect(cmdCilStorno, &QPushButton::clicked, this, &QDialog::reject);
+    connect(cmdCilStorno_, &QPushButton::clicked, this, &FrmCil::reject);
+    connect(&prace_, &Prace::postup, this, [this](int pokusu, int) {
+        lblCilOdpoved_->setText(Text(id::CilHleda, jazyk_).arg(pokusu));
+    });
     connect(txtCilCas_, &QLineEdit::textEdited, this, &FrmCil::zneplatni);
     connect(cboCilHledat_, &QComboBox::currentIndexChanged, this, &FrmCil::zneplatni);
 }
@@ -105,20 +118,59 @@ void FrmCil::Najdi() {
         return;
     }
     const auto co = static_cast<Velicina>(cboCilHledat_->currentData().toInt());
-    KurzorCekani cekani(dialogy_);
-    const VysledekHledani h = HledejCil(uloha_, co, *cas);
-    cekani.uvolni();
+    // The search on a thread of its own, the window answering; its answer comes back here.
+    auto h = std::make_shared<VysledekHledani>();
+    const double doba = *cas;
+    QObject* konec = new QObject(this);
+    connect(&prace_, &Prace::dokonceno, konec, [this, h, co, doba, konec] {
+        konec->deleteLater();
+        nalezeno(*h, co, doba);
+    });
+    zamkni(true);
+    lblCilOdpoved_->setText(Text(id::CilHleda, j).arg(0));
+    prace_.spust([u = uloha_, co, doba, h](const Prace::Dal& dal) {
+        int pokusu = 0;
+        *h = HledejCil(u, co, doba, [&] { return dal(++pokusu, 0); });
+    });
+    emit spusteno();
+}
+
+void FrmCil::zamkni(bool hleda) {
+    cmdCilNajdi_->setEnabled(!hleda);
+    txtCilCas_->setEnabled(!hleda);
+    cboCilHledat_->setEnabled(!hleda);
+    prbCil_->setVisible(hleda);
+    if (hleda) {
+        cmdCilPouzij_->setEnabled(false);
+    }
+}
+
+void FrmCil::reject() {
+    if (prace_.bezi()) {
+        prace_.zrus();
+        return;
+    }
+    QDialog::reject();
+}
+
+void FrmCil::nalezeno(const VysledekHledani& h, Velicina co, double cas) {
+    const Jazyk j = jazyk_;
+    zamkni(false);
     QString odpoved;
     if (h.konec == KonecHledani::Nalezeno) {
         nalezena_ = Navrh(co, h.hodnota, uloha_, j);
         odpoved = nalezena_->popis;
-    } else if (h.konec == KonecHledani::Odmitnuto || h.konec == KonecHledani::Preruseno) {
+    } else if (prace_.zruseno() || h.konec == KonecHledani::Preruseno) {
+        odpoved = Text(id::CilZastaven, j);
+    } else if (h.konec == KonecHledani::Odmitnuto) {
         odpoved = ZpravaSelhani(h.reseni, uloha_, j);
     } else {
-        odpoved = ZpravaHledani(h, Pole(co), uloha_, *cas, j);
+        odpoved = ZpravaHledani(h, Pole(co), uloha_, cas, j);
     }
     lblCilOdpoved_->setText(odpoved);
     cmdCilPouzij_->setEnabled(nalezena_.has_value());
+    cmdCilNajdi_->setFocus();
+    emit dokonceno();
 }
 
 void FrmCil::Pouzij() {

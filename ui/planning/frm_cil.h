@@ -1,7 +1,8 @@
 // Goal Seek: the value of one input with which the accepted problem heats up within a target
 // time (the largest mass, the lowest furnace temperature or the smallest installed power).
-// Find shows the value or why there is none; Use It closes the dialog with the value as it
-// was shown, for the main window to put into the problem.
+// Find searches off the window's thread, the progress shown, and shows the value or why there is
+// none; Cancel stops a search that runs, else closes. Use It closes the dialog with the value as
+// it was shown, for the main window to put into the problem.
 #pragma once
 
 #include <QDialog>
@@ -9,12 +10,15 @@
 
 #include "model/case/nastaveni.h"
 #include "model/case/uloha.h"
+#include "model/planning/planovani.h"
 #include "ui/common/dialogy.h"
 #include "ui/common/navrh.h"
+#include "ui/common/prace.h"
 
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QProgressBar;
 class QPushButton;
 
 namespace zorvet {
@@ -29,8 +33,18 @@ public:
 
     void Najdi();
     void Pouzij();
+    // Cancel: stops the search that runs, or closes the dialog.
+    void reject() override;
+    bool bezi() const { return prace_.bezi(); }
+
+signals:
+    // A search started (its controls already locked), and ended with its answer shown.
+    void spusteno();
+    void dokonceno();
 
 private:
+    void nalezeno(const VysledekHledani& h, Velicina co, double cas);
+    void zamkni(bool hleda);
     // A changed time or choice leaves no answer to use.
     void zneplatni();
 
@@ -45,6 +59,9 @@ private:
     QLabel* lblCilOdpoved_ = nullptr;
     QPushButton* cmdCilNajdi_ = nullptr;
     QPushButton* cmdCilPouzij_ = nullptr;
+    QPushButton* cmdCilStorno_ = nullptr;
+    QProgressBar* prbCil_ = nullptr;
+    Prace prace_;
 };
 
 }  // namespace zorvet

@@ -6,11 +6,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <memory>
 
 #include "files/cisla.h"
 #include "files/cteni.h"
@@ -19,6 +21,7 @@
 #include "files/zapis.h"
 #include "files/zpravy.h"
 #include "files/zpravy_planovani.h"
+#include "files/zpravy_vysledku.h"
 #include "model/planning/planovani.h"
 #include "ui/common/kurzor.h"
 #include "ui/views/export_grafu.h"
@@ -48,16 +51,7 @@ QString cisloRozsahu(double x) {
 }  // namespace
 
 QString NazevRozmitani(const PopisPole& p, const Uloha& uloha, Jazyk jazyk) {
-    const QString nazev = NazevPole(p.velicina, 0, uloha, jazyk);
-    QString jednotka = (p.jednotka != 0 ? Text(p.jednotka, jazyk) : QString::fromLatin1(p.jednotkaText)).trimmed();
-    // Most captions carry their unit; the temperatures have theirs beside the field.
-    if (nazev.contains(QLatin1Char('[')) || jednotka.isEmpty()) {
-        return nazev;
-    }
-    if (!jednotka.startsWith(QLatin1Char('['))) {
-        jednotka = QLatin1Char('[') + jednotka + QLatin1Char(']');
-    }
-    return nazev + QLatin1Char(' ') + jednotka;
+    return NazevSJednotkou(p.velicina, uloha, jazyk);
 }
 
 FrmRozmitani::FrmRozmitani(const Uloha& uloha, Jazyk jazyk, Dialogy& dialogy, QWidget* parent)
@@ -86,16 +80,23 @@ FrmRozmitani::FrmRozmitani(const Uloha& uloha, Jazyk jazyk, Dialogy& dialogy, QW
     txtRozmitaniOd2_ = pole(this, "txtRozmitaniOd2");
     txtRozmitaniDo2_ = pole(this, "txtRozmitaniDo2");
     txtRozmitaniKrok2_ = pole(this, "txtRozmitaniKrok2");
-    auto* cmdRozmitaniSpocti = new QPushButton(Text(id::Spocitej, jazyk), this);
-    cmdRozmitaniSpocti->setObjectName(QStringLiteral("cmdRozmitaniSpocti"));
-    cmdRozmitaniSpocti->setDefault(true);
+    cmdRozmitaniSpocti_ = new QPushButton(Text(id::Spocitej, jazyk), this);
+    cmdRozmitaniSpocti_->setObjectName(QStringLiteral("cmdRozmitaniSpocti"));
+    cmdRozmitaniSpocti_->setDefault(true);
+    cmdRozmitaniZrus_ = new QPushButton(Text(id::Storno, jazyk), this);
+    cmdRozmitaniZrus_->setObjectName(QStringLiteral("cmdRozmitaniZrus"));
+    cmdRozmitaniZrus_->setEnabled(false);
+    prbRozmitani_ = new QProgressBar(this);
+    prbRozmitani_->setObjectName(QStringLiteral("prbRozmitani"));
+    prbRozmitani_->setFormat(Text(id::RozmitaniPostup, jazyk));
+    prbRozmitani_->hide();
     cmdRozmitaniExport_ = new QPushButton(Text(id::Export, jazyk), this);
     cmdRozmitaniExport_->setObjectName(QStringLiteral("cmdRozmitaniExport"));
     cmdRozmitaniCsv_ = new QPushButton(Text(id::RozmitaniCsv, jazyk), this);
     cmdRozmitaniCsv_->setObjectName(QStringLiteral("cmdRozmitaniCsv"));
-    auto* cmdRozmitaniOK = new QPushButton(Text(id::Ok, jazyk), this);
-    cmdRozmitaniOK->setObjectName(QStringLiteral("cmdRozmitaniOK"));
-    for (QPushButton* t : {cmdRozmitaniExport_, cmdRozmitaniCsv_, cmdRozmitaniOK}) {
+    cmdRozmitaniOK_ = new QPushButton(Text(id::Ok, jazyk), this);
+    cmdRozmitaniOK_->setObjectName(QStringLiteral("cmdRozmitaniOK"));
+    for (QPushButton* t : {cmdRozmitaniZrus_, cmdRozmitaniExport_, cmdRozmitaniCsv_, cmdRozmitaniOK_}) {
         t->setAutoDefault(false);
     }
     lblRozmitaniPoznamka_ = new QLabel(this);
@@ -127,9 +128,10 @@ FrmRozmitani::FrmRozmitani(const Uloha& uloha, Jazyk jazyk, Dialogy& dialogy, QW
     pridej(id::RozmitaniKrok2, "lblRozmitaniKrok2", txtRozmitaniKrok2_);
     auto* vlevo = new QVBoxLayout;
     vlevo->addLayout(mrizka);
-    for (QPushButton* t : {cmdRozmitaniSpocti, cmdRozmitaniExport_, cmdRozmitaniCsv_, cmdRozmitaniOK}) {
+    for (QPushButton* t : {cmdRozmitaniSpocti_, cmdRozmitaniZrus_, cmdRozmitaniExport_, cmdRozmitaniCsv_, cmdRozmitaniOK_}) {
         vlevo->addWidget(t);
     }
+    vlevo->addWidget(prbRozmitani_);
     vlevo->addStretch();
     auto* vpravo = new QVBoxLayout;
     vpravo->addWidget(grfRozmitani_, 1);
@@ -140,10 +142,15 @@ FrmRozmitani::FrmRozmitani(const Uloha& uloha, Jazyk jazyk, Dialogy& dialogy, QW
 
     connect(cboRozmitatVelicinu_, &QComboBox::currentIndexChanged, this, &FrmRozmitani::vybrano);
     connect(cboRozmitatVelicinu2_, &QComboBox::currentIndexChanged, this, &FrmRozmitani::vybranoDruha);
-    connect(cmdRozmitaniSpocti, &QPushButton::clicked, this, &FrmRozmitani::spust);
+    connect(cmdRozmitaniSpocti_, &QPushButton::clicked, this, &FrmRozmitani::spust);
+    connect(cmdRozmitaniZrus_, &QPushButton::clicked, this, &FrmRozmitani::zastav);
+    connect(&prace_, &Prace::postup, this, [this](int hotovo, int celkem) {
+        prbRozmitani_->setRange(0, celkem);
+        prbRozmitani_->setValue(hotovo);
+    });
     connect(cmdRozmitaniExport_, &QPushButton::clicked, this, &FrmRozmitani::Exportuj);
     connect(cmdRozmitaniCsv_, &QPushButton::clicked, this, &FrmRozmitani::UlozCsv);
-    connect(cmdRozmitaniOK, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cmdRozmitaniOK_, &QPushButton::clicked, this, &QDialog::accept);
     vybrano();
     vybranoDruha();
     zapomen();
@@ -252,7 +259,7 @@ std::optional<std::vector<OsaRozmitani>> FrmRozmitani::osy() {
     return std::nullopt;
 }
 
-FrmRozmitani::Body FrmRozmitani::spocti(std::span<const OsaRozmitani> osy) const {
+FrmRozmitani::Body FrmRozmitani::spocti(std::span<const OsaRozmitani> osy, const Prace::Dal& dal) const {
     const Jazyk j = jazyk_;
     const PopisPole& p = *osy[0].pole;
     Body b;
@@ -268,19 +275,25 @@ FrmRozmitani::Body FrmRozmitani::spocti(std::span<const OsaRozmitani> osy) const
     }
     const SloupceRozmitani sloupce = SloupceBodu(uloha_, osy);
     b.csv = HlavickaRozmitaniCsv(osy, sloupce);
+    const int celkem = static_cast<int>(PocetBodu(osy));
+    int hotovo = 0;
     zorvet::Rozmitej(uloha_, osy, [&](std::size_t i, const BodRozmitani& bod) {
         b.csv += RadekRozmitaniCsv(uloha_, osy, i, bod, sloupce, j);
+        const bool dal_ = dal(++hotovo, celkem);
+        if (!dal_) {
+            b.zastaveno = hotovo;
+        }
         const std::optional<double> cas = bod.casJadra ? bod.casJadra : std::optional<double>(bod.cas);
         if (bod.vypocet.uspech()) {
             b.rady[static_cast<qsizetype>(i % krivek)].body.append(QPointF(bod.hodnoty[0] / p.meritko, *cas));
-            return true;
+            return dal_;
         }
         if (++b.vynechano == 1) {
             if (const std::optional<Chyba> chyba = ChybaVypoctu(bod.vypocet, UlohaBodu(uloha_, osy, i), j)) {
                 b.prvni = chyba->text;
             }
         }
-        return true;
+        return dal_;
     });
     // A curve is read along rising values, whichever way the range ran.
     for (Graf::Rada& r : b.rady) {
@@ -294,29 +307,75 @@ FrmRozmitani::Body FrmRozmitani::spocti(std::span<const OsaRozmitani> osy) const
 }
 
 void FrmRozmitani::spust() {
-    const Jazyk j = jazyk_;
     zapomen();
     const std::optional<std::vector<OsaRozmitani>> osy = this->osy();
     if (!osy) {
         return;
     }
-    KurzorCekani cekani(dialogy_);
-    const Body b = spocti(*osy);
+    // The points on a thread of their own, the window answering; the chart when they are done.
+    auto b = std::make_shared<Body>();
+    auto os = std::make_shared<std::vector<OsaRozmitani>>(std::move(*osy));
+    QObject* konec = new QObject(this);
+    connect(&prace_, &Prace::dokonceno, konec, [this, b, os, konec] {
+        konec->deleteLater();
+        spocteno(*b, *os);
+    });
+    zamkni(true);
+    prbRozmitani_->setRange(0, static_cast<int>(PocetBodu(*os)));
+    prbRozmitani_->setValue(0);
+    prace_.spust([this, b, os](const Prace::Dal& dal) { *b = spocti(*os, dal); });
+    emit spusteno();
+}
+
+void FrmRozmitani::zamkni(bool pocita) {
+    for (QWidget* w : std::initializer_list<QWidget*>{cboRozmitatVelicinu_, txtRozmitaniOd_, txtRozmitaniDo_,
+                                                      txtRozmitaniKrok_, cboRozmitatVelicinu2_, txtRozmitaniOd2_,
+                                                      txtRozmitaniDo2_, txtRozmitaniKrok2_, cmdRozmitaniSpocti_,
+                                                      cmdRozmitaniOK_}) {
+        w->setEnabled(!pocita);
+    }
+    cmdRozmitaniZrus_->setEnabled(pocita);
+    prbRozmitani_->setVisible(pocita);
+    if (pocita) {
+        cmdRozmitaniExport_->setEnabled(false);
+        cmdRozmitaniCsv_->setEnabled(false);
+    } else {
+        cmdRozmitaniSpocti_->setFocus();
+    }
+}
+
+void FrmRozmitani::reject() {
+    if (prace_.bezi()) {
+        prace_.zrus();
+        return;
+    }
+    QDialog::reject();
+}
+
+void FrmRozmitani::spocteno(const Body& b, const std::vector<OsaRozmitani>& osy) {
+    const Jazyk j = jazyk_;
+    zamkni(false);
+    // The second range stays disabled while its box says "(none)".
+    for (QLineEdit* t : {txtRozmitaniOd2_, txtRozmitaniDo2_, txtRozmitaniKrok2_}) {
+        t->setEnabled(velicina(cboRozmitatVelicinu2_).has_value());
+    }
     rady_ = b.rady;
     csv_ = b.csv;
-    osaX_ = NazevRozmitani(*osy->front().pole, uloha_, j);
+    osaX_ = NazevRozmitani(*osy.front().pole, uloha_, j);
     naplnGraf(*grfRozmitani_);
-    cekani.uvolni();
     QStringList poznamka;
+    if (b.zastaveno > 0) {
+        poznamka << Text(id::RozmitaniZastaveno, j).arg(b.zastaveno).arg(PocetBodu(osy));
+    }
     if (b.vynechano > 0) {
-        poznamka << Text(id::RozmitaniVynechano, j).arg(b.vynechano).arg(PocetBodu(*osy));
+        poznamka << Text(id::RozmitaniVynechano, j).arg(b.vynechano).arg(PocetBodu(osy));
         if (!b.prvni.isEmpty()) {
             poznamka << b.prvni;
         }
     }
     // The heat-up time is a whole number of time steps: where neighbouring points take the
     // same number, the curve is flat between them.
-    const bool krok = std::any_of(osy->begin(), osy->end(),
+    const bool krok = std::any_of(osy.begin(), osy.end(),
                                   [](const OsaRozmitani& o) { return o.pole->velicina == Velicina::CasKrok; });
     if (b.schody && !krok) {
         poznamka << Text(id::RozmitaniSchody, j).arg(TextObecny(uloha_.CasKrok));
@@ -324,6 +383,7 @@ void FrmRozmitani::spust() {
     lblRozmitaniPoznamka_->setText(poznamka.join(QLatin1Char('\n')));
     cmdRozmitaniExport_->setEnabled(!rady_.isEmpty());
     cmdRozmitaniCsv_->setEnabled(true);
+    emit dokonceno();
 }
 
 void FrmRozmitani::Exportuj() {

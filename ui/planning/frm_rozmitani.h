@@ -21,10 +21,12 @@
 #include "model/case/uloha.h"
 #include "ui/common/dialogy.h"
 #include "ui/common/graf.h"
+#include "ui/common/prace.h"
 
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QProgressBar;
 class QPushButton;
 
 namespace zorvet {
@@ -34,13 +36,25 @@ class FrmRozmitani : public QDialog {
 public:
     FrmRozmitani(const Uloha& uloha, Jazyk jazyk, Dialogy& dialogy, QWidget* parent = nullptr);
 
-    // Compute: the points of the ranges typed, the chart and the note of those left out. A
-    // range that is refused leaves no chart and nothing to export or save.
+    // Compute: the points of the ranges typed, off the window's thread with their progress
+    // shown, then the chart and the note of those left out. A range that is refused leaves no
+    // chart and nothing to export or save.
     void spust();
+    // Cancel: stops the sweep that runs; the points computed so far are kept. Esc does it too,
+    // and closes the window when nothing runs.
+    void zastav() { prace_.zrus(); }
+    void reject() override;
+    bool bezi() const { return prace_.bezi(); }
+
     // Export...: the chart as a PNG, SVG or PDF picture.
     void Exportuj();
     // Save as CSV...: the points computed, as the batch writes them.
     void UlozCsv();
+
+signals:
+    // A sweep started (its controls already locked), and ended with its chart shown.
+    void spusteno();
+    void dokonceno();
 
 private:
     // The quantity of a box; none for the second box's "(none)".
@@ -60,8 +74,11 @@ private:
         int vynechano = 0;
         QString prvni;
         bool schody = false;  // neighbouring points of a curve with the same time
+        int zastaveno = 0;    // the points computed when the sweep was stopped; 0: not stopped
     };
-    Body spocti(std::span<const OsaRozmitani> osy) const;
+    Body spocti(std::span<const OsaRozmitani> osy, const Prace::Dal& dal) const;
+    void spocteno(const Body& b, const std::vector<OsaRozmitani>& osy);
+    void zamkni(bool pocita);
     // Forgets the points computed: no chart, nothing to export or save.
     void zapomen();
     void naplnGraf(Graf& graf) const;
@@ -81,10 +98,15 @@ private:
     QLineEdit* txtRozmitaniOd2_ = nullptr;
     QLineEdit* txtRozmitaniDo2_ = nullptr;
     QLineEdit* txtRozmitaniKrok2_ = nullptr;
+    QPushButton* cmdRozmitaniSpocti_ = nullptr;
+    QPushButton* cmdRozmitaniZrus_ = nullptr;
+    QPushButton* cmdRozmitaniOK_ = nullptr;
+    QProgressBar* prbRozmitani_ = nullptr;
     QPushButton* cmdRozmitaniExport_ = nullptr;
     QPushButton* cmdRozmitaniCsv_ = nullptr;
     QLabel* lblRozmitaniPoznamka_ = nullptr;
     Graf* grfRozmitani_ = nullptr;
+    Prace prace_;  // the last member: it stops and waits for its work first
 };
 
 // The caption of a swept quantity with its unit, as its axis and its box show it.
