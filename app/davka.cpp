@@ -313,7 +313,8 @@ int ProvedDavku(const GrafDavky* kreslic) {
     parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("the problem or results file"));
 
     if (!parser.parse(QCoreApplication::arguments())) {
-        Hlas(QString(), parser.errorText() + QStringLiteral("\nsee zorvet --help"));
+        // One sentence and the pointer to the help: "Unknown option 'bogus'. See zorvet --help."
+        Hlas(QString(), parser.errorText() + QStringLiteral(" See zorvet --help."));
         return kNepouzitelnyVstup;
     }
     if (parser.isSet(pomoc) || parser.isSet(QStringLiteral("help-all"))) {

@@ -301,9 +301,9 @@ int PrikazPrizpusobeni(const Kontext& k) {
             return kNepouzitelnyVstup;
         }
     }
-    Vypis(stdout, Text(id::EmisivitaFit, k.jazyk) + QLatin1String(": ") + QString::number(f.eps, 'f', 4) +
+    Vypis(stdout, Text(id::EmisivitaFit, k.jazyk) + QLatin1String(": ") + QString::number(f.eps, 'f', 4).replace(QLatin1Char('.'), OddelovacLokalu()) +
                       QLatin1Char('\n') + Text(id::OdchylkaFit, k.jazyk) + QLatin1String(": ") +
-                      QString::number(f.rms, 'f', 2) + QLatin1Char('\n'));
+                      QString::number(f.rms, 'f', 2).replace(QLatin1Char('.'), OddelovacLokalu()) + QLatin1Char('\n'));
     return kUspech;
 }
 

@@ -67,14 +67,16 @@ QString TitulekSelhani(Jazyk jazyk) { return Text(id::ChybaVypoctu, jazyk); }
 
 QString ZpravaPrizpusobeni(const VysledekPrizpusobeni& f, const Uloha& u, Jazyk j) {
     // The emissivity and the deviations as the fit's answer gives them.
-    const auto kelvinu = [](double x) { return QString::number(x, 'f', 2); };
+    const auto kelvinu = [](double x) { return QString::number(x, 'f', 2).replace(QLatin1Char('.'), OddelovacLokalu()); };
     if (f.naMezi) {
         const bool horni = f.eps > (kNejmensiEps + kNejvetsiEps) / 2.0;
         return Text(horni ? id::FitHorniMez : id::FitDolniMez, j)
-            .arg(QString::number(horni ? kNejvetsiEps : kNejmensiEps, 'g', 7), kelvinu(f.rms));
+            .arg(TextObecny(static_cast<float>(horni ? kNejvetsiEps : kNejmensiEps)), kelvinu(f.rms));
     }
     if (f.eps > 0.0) {
-        return Text(id::FitRozptyl, j).arg(QString::number(f.eps, 'f', 4), kelvinu(f.rms), kelvinu(f.rozptyl));
+        return Text(id::FitRozptyl, j)
+            .arg(QString::number(f.eps, 'f', 4).replace(QLatin1Char('.'), OddelovacLokalu()), kelvinu(f.rms),
+                 kelvinu(f.rozptyl));
     }
     return Text(id::FitNelze, j) + QLatin1Char('\n') + ZpravaSelhani(f.selhani, u, j);
 }

@@ -43,9 +43,9 @@ QString ZpravaHledani(const VysledekHledani& h, const PopisPole& pole, const Ulo
 
 QString RadekOdpovedi(const PopisPole& pole, double hodnota, const Uloha& u, Jazyk j) {
     if (pole.cil.popisek != 0) {
-        return Text(pole.cil.popisek, j) + QLatin1String(": ") + QString::number(hodnota, 'g', 10);
+        return Text(pole.cil.popisek, j) + QLatin1String(": ") + QString::number(hodnota, 'g', 10).replace(QLatin1Char('.'), OddelovacLokalu());
     }
-    return NazevPole(pole.velicina, 0, u, j) + QLatin1String(": ") + QString::number(hodnota / pole.meritko, 'g', 10);
+    return NazevPole(pole.velicina, 0, u, j) + QLatin1String(": ") + QString::number(hodnota / pole.meritko, 'g', 10).replace(QLatin1Char('.'), OddelovacLokalu());
 }
 
 }  // namespace zorvet

@@ -187,6 +187,24 @@ TEST_F(Davka, PlansALoad) {
     }
 }
 
+// A Czech output has the decimal comma in every number: the value a goal seek finds and the
+// emissivity fitted as well as the power.
+TEST_F(Davka, CzechOutputHasOneDecimalSeparator) {
+    ASSERT_EQ(spust({"compute", "ex:uncontrolled.cfg", "--results", "@r.odp"}).kod, 0);
+    QFile log(soubor("log.csv"));
+    ASSERT_TRUE(log.open(QIODevice::WriteOnly));
+    log.write(spust({"table", "@r.odp"}).out.toUtf8());
+    log.close();
+    for (const std::vector<const char*>& prikaz :
+         {std::vector<const char*>{"goal", "ex:uncontrolled.cfg", "--time", "600", "--find", "mass", "--language", "cs"},
+          std::vector<const char*>{"fit", "ex:uncontrolled.cfg", "--measured", "@log.csv", "--language", "cs"}}) {
+        const Beh b = spust(prikaz, "cs_CZ.UTF-8");
+        ASSERT_EQ(b.kod, 0) << b.err.toStdString();
+        EXPECT_TRUE(b.out.contains(QRegularExpression(QStringLiteral("\\d,\\d")))) << b.out.toStdString();
+        EXPECT_FALSE(b.out.contains(QRegularExpression(QStringLiteral("\\d\\.\\d")))) << b.out.toStdString();
+    }
+}
+
 // The installed power with its unit or without (watts): one case, one output.
 TEST_F(Davka, PowerLimitTakesItsUnit) {
     const Beh watty = spust({"compute", "ex:uncontrolled.cfg", "--power-limit", "60000"});
@@ -654,6 +672,7 @@ INSTANTIATE_TEST_SUITE_P(
                   "The installed power of 0.06 kW cannot bring the charge to the final temperature within the table: "
                   "less the 0 % losses, it gives the 12.22222 kWh the charge takes in no less than 733334 s"},
         Odmitnuti{{"compute", "ex:uncontrolled.cfg", "--power-limit", "60KW"}, 2, "“60KW” is not a number."},
+        Odmitnuti{{"compute", "ex:uncontrolled.cfg", "--bogus"}, 2, "Unknown option 'bogus'. See zorvet --help."},
         Odmitnuti{{"compute", "data:truncated_problem.cfg"}, 2, "The file ends before the problem setting is complete."},
         Odmitnuti{{"compute", "data:unrelated.txt"}, 2, "The file holds no problem setting."},
         Odmitnuti{{"compute", "@chybi.cfg"}, 2, "File Error"},

@@ -35,6 +35,7 @@ public:
     // What was shown.
     QList<Hlaseni> zpravy;
     QStringList otazky;
+    QList<QStringList> tlacitka;  // the buttons each choice offered
     QStringList filtry;
     QStringList pripony;  // the extension each save dialog adds
     QStringList tisky;    // document names
@@ -56,9 +57,10 @@ public:
         otazky.append(text);
         return vezmi(volby, Volba::Zrusit);
     }
-    int volba(const QString&, const QString& text, const QStringList& tlacitka) override {
+    int volba(const QString&, const QString& text, const QStringList& nabidka) override {
         otazky.append(text);
-        return vezmi(vybery, static_cast<int>(tlacitka.size()) - 1);
+        tlacitka.append(nabidka);
+        return vezmi(vybery, static_cast<int>(nabidka.size()) - 1);
     }
     std::optional<QString> vstup(const QString&, const QString&, const QString&) override {
         return vezmi(vstupy, std::optional<QString>());

@@ -1,6 +1,7 @@
 #include "ui/views/zprava.h"
 
 #include <QBuffer>
+#include <QLocale>
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPageSize>
@@ -273,8 +274,8 @@ void vysledky(Sazec& s, const PodkladyZpravy& podklady, Jazyk j) {
     }
     if (podklady.prizpusobeni) {
         s.nadpis(Text(id::Namereno, j), 38);
-        s.radek(Text(id::EmisivitaFit, j), QString::number(podklady.prizpusobeni->eps, 'f', 4));
-        s.radek(Text(id::OdchylkaFit, j), QString::number(podklady.prizpusobeni->rms, 'f', 2));
+        s.radek(Text(id::EmisivitaFit, j), QString::number(podklady.prizpusobeni->eps, 'f', 4).replace(QLatin1Char('.'), OddelovacLokalu()));
+        s.radek(Text(id::OdchylkaFit, j), QString::number(podklady.prizpusobeni->rms, 'f', 2).replace(QLatin1Char('.'), OddelovacLokalu()));
     }
 }
 
@@ -335,7 +336,7 @@ void KresliZpravu(QPainter& painter, const QRectF& stranka, const PodkladyZpravy
 
     Sazec s(painter, j);
     s.nadpis(Text(id::NazevProgramu, j) + QStringLiteral(" — ") + Text(id::TitulekZpravy, j), 60);
-    s.radek(Text(id::Datum, j), podklady.datum.toString(Qt::ISODate));
+    s.radek(Text(id::Datum, j), QLocale().toString(podklady.datum, QLocale::ShortFormat));
     if (!v.Soubor.empty()) {
         s.radek(Text(id::SouborZpravy, j), QString::fromStdString(v.Soubor));
     }
