@@ -12,6 +12,8 @@
 #include <QRegularExpression>
 #include <QScreen>
 #include <QTemporaryDir>
+#include <QtCharts/QAbstractAxis>
+#include <QtCharts/QChart>
 
 #include "files/retezce.h"
 #include "files/soubor.h"
@@ -475,6 +477,38 @@ private slots:
                 pismena << t.mid(i + 1, 1).toLower();
             }
         }
+    }
+
+    void legenda_data() {
+        QTest::addColumn<int>("rad");
+        QTest::newRow("three") << 3;
+        QTest::newRow("six") << 6;
+    }
+
+    // Results compared with their cores, in a chart of the window's design size: the legend
+    // keeps to a quarter of the chart, and the temperature axis keeps room for its whole title.
+    void legenda() {
+        QFETCH(int, rad);
+        Graf g;
+        g.resize(560, 400);
+        g.nastavPismo(QFont(QStringLiteral("Arial"), 16));
+        g.nastavPopisOsyY(QStringLiteral("Temperature [°C]"));
+        QList<Graf::Rada> rady;
+        for (int i = 0; i < rad; ++i) {
+            rady.append({QStringLiteral("porovnani_dlouhy_nazev_%1.odp – Core").arg(i), Qt::blue,
+                         {{0, 20}, {600.0 + 10 * i, 900}}, Qt::SolidLine, false});
+        }
+        g.nastavRady(rady);
+        g.show();
+        QApplication::sendPostedEvents();
+        const qreal vyska = g.chart()->size().height();
+        QRectF legenda;
+        for (const LegendaGrafu::Umisteni& m : g.legenda()) {
+            legenda = legenda.united(m.obdelnik);
+        }
+        QVERIFY2(legenda.height() <= vyska / 4.0, qPrintable(QStringLiteral("%1 of %2").arg(legenda.height()).arg(vyska)));
+        const QAbstractAxis* y = g.chart()->axes(Qt::Vertical).first();
+        QVERIFY(g.chart()->plotArea().height() >= QFontMetricsF(y->titleFont()).horizontalAdvance(y->titleText()));
     }
 };
 

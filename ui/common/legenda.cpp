@@ -71,47 +71,61 @@ void LegendaGrafu::rozvrhni() {
         }
         return;
     }
-    const QFontMetricsF miry(pismo_);
-    const qreal em = miry.height();
-    const qreal vzorek = 2.0 * em;  // a sample of the line
-    const qreal mezera = 0.4 * em;  // between the sample and its name
-    const qreal odstup = 1.2 * em;  // between two items of a row
-    const qreal sirka = std::max(graf_->size().width() - okraje_.left() - okraje_.right(), 4.0 * em);
-
-    // Each item at its natural width, a longer one wrapped to the row's.
+    // The legend takes at most a quarter of the chart's height, so that the plot keeps room for
+    // its curves and the temperature axis its whole title: a long one is set in a smaller
+    // font, down to nearly half the chart's.
     struct Misto {
         qreal w, h;
     };
-    QList<Misto> mista;
-    for (QGraphicsTextItem* t : texty_) {
-        t->setTextWidth(-1);
-        if (t->boundingRect().width() > sirka - vzorek - mezera) {
-            t->setTextWidth(std::max(sirka - vzorek - mezera, em));
-        }
-        const QRectF r = t->boundingRect();
-        mista.append({vzorek + mezera + r.width(), std::max(r.height(), em)});
-    }
-    // Rows as wide as the chart, each centred.
     struct Radek {
         qsizetype od, po;
         qreal w, h;
     };
+    const qreal sirka = std::max(graf_->size().width() - okraje_.left() - okraje_.right(), 4.0 * QFontMetricsF(pismo_).height());
+    QFont pismo = pismo_;
+    QList<Misto> mista;
     QList<Radek> radky;
-    for (qsizetype i = 0; i < mista.size(); ++i) {
-        if (radky.isEmpty() || radky.last().w + odstup + mista[i].w > sirka) {
-            radky.append({i, i + 1, mista[i].w, mista[i].h});
-        } else {
-            Radek& r = radky.last();
-            r.po = i + 1;
-            r.w += odstup + mista[i].w;
-            r.h = std::max(r.h, mista[i].h);
-        }
-    }
     qreal vyska = 0.0;
-    for (const Radek& r : radky) {
-        vyska += r.h;
+    for (int pokus = 0; pokus < 6; ++pokus) {
+        const QFontMetricsF m(pismo);
+        const qreal em = m.height();
+        mista.clear();
+        radky.clear();
+        // Each item at its natural width, a longer one wrapped to the row's.
+        for (QGraphicsTextItem* t : texty_) {
+            t->setFont(pismo);
+            t->setTextWidth(-1);
+            if (t->boundingRect().width() > sirka - 2.4 * em) {
+                t->setTextWidth(std::max(sirka - 2.4 * em, em));
+            }
+            const QRectF r = t->boundingRect();
+            mista.append({2.4 * em + r.width(), std::max(r.height(), em)});
+        }
+        // Rows as wide as the chart, each centred.
+        for (qsizetype i = 0; i < mista.size(); ++i) {
+            if (radky.isEmpty() || radky.last().w + 1.2 * em + mista[i].w > sirka) {
+                radky.append({i, i + 1, mista[i].w, mista[i].h});
+            } else {
+                Radek& r = radky.last();
+                r.po = i + 1;
+                r.w += 1.2 * em + mista[i].w;
+                r.h = std::max(r.h, mista[i].h);
+            }
+        }
+        vyska = 0.3 * em * static_cast<qreal>(radky.size() - 1);
+        for (const Radek& r : radky) {
+            vyska += r.h;
+        }
+        if (vyska <= graf_->size().height() / 4.0 || pismo.pointSizeF() * 0.87 < pismo_.pointSizeF() * 0.45) {
+            break;
+        }
+        pismo.setPointSizeF(pismo.pointSizeF() * 0.87);
     }
-    vyska += 0.3 * em * static_cast<qreal>(radky.size() - 1);
+    const QFontMetricsF miry(pismo);
+    const qreal em = miry.height();
+    const qreal vzorek = 2.0 * em;  // a sample of the line
+    const qreal mezera = 0.4 * em;  // between the sample and its name
+    const qreal odstup = 1.2 * em;  // between two items of a row
     // The legend stands in the bottom margin, below the time axis's title.
     qreal y = graf_->size().height() - okraje_.bottom() / 2.0 - vyska;
     for (const Radek& r : radky) {
