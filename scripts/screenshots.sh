@@ -75,7 +75,7 @@ problem="$work/controlled_example.cfg"
 results="$work/controlled_example.odp"
 "$program" compute "$problem" --language en --results "$results"
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+Xvfb -displayfd 3 -screen 0 1366x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
 xvfb_pid=$!
 wait_for test -s "$work/display"
 export DISPLAY=":$(head -n1 "$work/display")"
