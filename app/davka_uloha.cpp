@@ -128,8 +128,9 @@ std::optional<Uprava> UpravaArgumentu(const Kontext& k) {
         // The values the option's text gives: one number, two with a separator, or a word.
         std::vector<std::pair<const PopisPole*, double>> hodnoty;
         std::optional<Zavada> zavada;
+        const double vlastni = pole->meritkoVolby;  // a lambda takes no structured binding in every compiler
         const auto cti = [&](const PopisPole& p, const QString& sJednotkou) {
-            const auto [cast, meritko] = JednotkaArgumentu(p, sJednotkou, pole->meritkoVolby);
+            const auto [cast, meritko] = JednotkaArgumentu(p, sJednotkou, vlastni);
             const std::optional<double> x = CisloArgumentu(cast);
             if (!x) {
                 zavada = Zavada{p.velicina, Vada::NeniCislo, 0, cast.toStdString()};
