@@ -1,0 +1,51 @@
+#include "model/furnace/vsazka_pece.h"
+
+#include <cmath>
+#include <utility>
+
+#include "model/case/konstanty.h"
+#include "model/furnace/koren.h"
+
+namespace zorvet {
+
+namespace {
+
+double ctvrta(double x) {
+    const double x2 = x * x;
+    return x2 * x2;
+}
+
+}  // namespace
+
+SoustredenaVsazka::SoustredenaVsazka(ZadaniSoustredene z) : z_(std::move(z)) {
+    if (z_.vlastnosti) {
+        krivka_.emplace(*z_.vlastnosti);
+    }
+    nalozit();
+}
+
+void SoustredenaVsazka::nalozit() { t_ = zkouska_ = z_.tv; }
+
+double SoustredenaVsazka::entalpie(double t) const { return krivka_ ? krivka_->entalpie(t) : z_.c * t; }
+
+TeploVsazky SoustredenaVsazka::zkus(double dt, double tf) {
+    const double t0 = t_;
+    const double h0 = entalpie(t0);
+    const double ak = z_.A * z_.koefK * dt;
+    const double es = z_.eps * kSigma;
+    const double tpK = ctvrta((tf + kKelvin) / 100.0);
+    const double mcf = z_.hmotnostPripravku * z_.cPripravku;
+    // The charge's heat minus what the furnace gives it over the step at the mean temperature;
+    // it rises with the end temperature t1.
+    const auto zbytek = [&](double t1) {
+        const double tm = (t0 + t1) / 2.0;
+        const double prijato = ak * (z_.konvekce * (tf - tm) + es * (tpK - ctvrta((tm + kKelvin) / 100.0)));
+        return z_.m * (entalpie(t1) - h0) + mcf * (t1 - t0) - prijato;
+    };
+    zkouska_ = Koren(zbytek, t0, 1.0, -kKelvin, 1e6, 1e-10 * (std::fabs(t0) + kKelvin)).value_or(t0);
+    return TeploVsazky{z_.m * (entalpie(zkouska_) - h0), mcf * (zkouska_ - t0)};
+}
+
+void SoustredenaVsazka::prijmi() { t_ = zkouska_; }
+
+}  // namespace zorvet
