@@ -23,15 +23,15 @@ void Spust(benchmark::State& state, bool cihla, StartPece start) {
     pec.Start = start;
     const bool cyklus = start == StartPece::Cyklicky;
     pec.DvereSirka = pec.DvereVyska = cyklus ? 0.8f : 0.0f;
-    pec.DobaOtevreni = cyklus ? 180.0f : 0.0f;
     ZadaniSoustredene z{.m = 400, .c = 0, .A = 2, .eps = 0.8, .tv = 20, .tk = 900, .hmotnostPripravku = 0,
                         .cPripravku = 0, .vlastnosti = VestaveneVlastnosti(kUhlikovaOcel)};
     const RezimPece r{.krok = 10, .nastavena = [](long) { return 950.0; }, .prikon = 60e3,
-                      .prodleva = cyklus ? 1800.0 : 0.0, .maxKroku = 100000, .radky = true};
+                      .otevreno = cyklus ? 180.0 : 0.0, .prodleva = cyklus ? 1800.0 : 0.0, .maxKroku = 100000,
+                      .radky = true};
     StartPeceVysledek v;
     for (auto _ : state) {
         SoustredenaVsazka vsazka(z);
-        v = SpoctiStart(pec, vsazka, r);
+        v = SpoctiStart(pec, OkoliPece{}, vsazka, r);
         benchmark::DoNotOptimize(v.cyklus.pec.data());
     }
     state.counters["heatup_s"] = static_cast<double>(v.cyklus.krokOhrevu) * r.krok;

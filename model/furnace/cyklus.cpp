@@ -83,14 +83,14 @@ std::vector<double> nejmensiCtverce(const std::deque<std::vector<double>>& df, c
 // method from the state the furnace is in; false when it does not settle (the furnace is left in
 // the last iterate). The cycle whose soak ends with a step would jump by a step where the
 // heat-up does, and have no fixed point; the smooth one ends the soak within a step.
-bool pevnyBod(PecVProvozu& pec, VsazkaVPeci& vsazka, const Pec& popis, const RezimPece& rezim, int& iteraci) {
+bool pevnyBod(PecVProvozu& pec, VsazkaVPeci& vsazka, const RezimPece& rezim, int& iteraci) {
     std::vector<double> x = pec.stav();
     std::deque<std::vector<double>> df, dg;
     std::vector<double> fPred, gPred;
     for (int i = 0; i < kNejviceIteraci; ++i) {
         ++iteraci;
         pec.nastavStav(x);
-        if (!SpoctiCyklus(pec, vsazka, popis, rezim, true).ohrato) {
+        if (!SpoctiCyklus(pec, vsazka, rezim, true).ohrato) {
             return false;
         }
         const std::vector<double> g = pec.stav();
@@ -132,11 +132,10 @@ void BilancePece::pridej(const KrokPece& k, double dt) {
     dvere += k.dvere;
 }
 
-CyklusPece SpoctiCyklus(PecVProvozu& pec, VsazkaVPeci& vsazka, const Pec& popis, const RezimPece& rezim,
-                        bool spojity) {
+CyklusPece SpoctiCyklus(PecVProvozu& pec, VsazkaVPeci& vsazka, const RezimPece& rezim, bool spojity) {
     CyklusPece c;
     const double dt = rezim.krok;
-    const double otevreno = static_cast<double>(popis.DobaOtevreni);
+    const double otevreno = rezim.otevreno;
     vsazka.nalozit();
     if (rezim.radky) {
         c.pec.push_back(pec.teplota());
@@ -179,8 +178,9 @@ CyklusPece SpoctiCyklus(PecVProvozu& pec, VsazkaVPeci& vsazka, const Pec& popis,
     return c;
 }
 
-StartPeceVysledek SpoctiStart(const Pec& popis, VsazkaVPeci& vsazka, const RezimPece& rezim, double prvek) {
-    PecVProvozu pec(popis, prvek);
+StartPeceVysledek SpoctiStart(const Pec& popis, const OkoliPece& okoli, VsazkaVPeci& vsazka, const RezimPece& rezim,
+                              double prvek) {
+    PecVProvozu pec(popis, okoli, prvek);
     StartPeceVysledek v;
     RezimPece bezRadku = rezim;
     bezRadku.radky = false;
@@ -194,18 +194,18 @@ StartPeceVysledek SpoctiStart(const Pec& popis, VsazkaVPeci& vsazka, const Rezim
         case StartPece::PoCyklech:
             pec.studena();
             for (; v.cyklu < popis.Cyklu; ++v.cyklu) {
-                if (!SpoctiCyklus(pec, vsazka, popis, bezRadku).ohrato) {
+                if (!SpoctiCyklus(pec, vsazka, bezRadku).ohrato) {
                     break;
                 }
             }
             break;
         case StartPece::Cyklicky:
             pec.horka(rezim.nastavena(0));
-            v.ustaleno = pevnyBod(pec, vsazka, popis, bezRadku, v.cyklu);
+            v.ustaleno = pevnyBod(pec, vsazka, bezRadku, v.cyklu);
             break;
     }
     v.stav = pec.stav();
-    v.cyklus = SpoctiCyklus(pec, vsazka, popis, rezim);
+    v.cyklus = SpoctiCyklus(pec, vsazka, rezim);
     return v;
 }
 

@@ -36,6 +36,7 @@ struct RezimPece {
     double krok = 10.0;                         // s time step
     std::function<double(long)> nastavena;      // °C the set temperature of step k (k ≥ 0)
     double prikon = 0.0;                        // W installed; 0: unlimited
+    double otevreno = 0.0;                      // s the door stands open from the loading
     double prodleva = 0.0;                      // s soak after the heat-up
     long maxKroku = 10000;                      // steps a cycle may take
     bool radky = true;                          // keep every step's values
@@ -57,8 +58,7 @@ struct CyklusPece {
 // One cycle from the state the furnace is in; it leaves the furnace in the state at its end. The
 // smooth cycle (spojity) ends its soak after the time at which the charge crossed its final
 // temperature, linear within that step, with a last step as long as it takes.
-CyklusPece SpoctiCyklus(PecVProvozu& pec, VsazkaVPeci& vsazka, const Pec& popis, const RezimPece& rezim,
-                        bool spojity = false);
+CyklusPece SpoctiCyklus(PecVProvozu& pec, VsazkaVPeci& vsazka, const RezimPece& rezim, bool spojity = false);
 
 struct StartPeceVysledek {
     CyklusPece cyklus;           // the cycle the start leads to
@@ -68,7 +68,7 @@ struct StartPeceVysledek {
 };
 
 // The cycle from the description's start.
-StartPeceVysledek SpoctiStart(const Pec& popis, VsazkaVPeci& vsazka, const RezimPece& rezim,
+StartPeceVysledek SpoctiStart(const Pec& popis, const OkoliPece& okoli, VsazkaVPeci& vsazka, const RezimPece& rezim,
                               double prvek = kPrvekVyzdivky);
 
 }  // namespace zorvet

@@ -66,19 +66,10 @@ ZavadaPece ZkontrolujPec(const Pec& p) {
             return z;
         }
     }
-    if (!(std::isfinite(p.EpsVnejsi) && p.EpsVnejsi > 0.0f && p.EpsVnejsi <= 1.0f) || !nezaporne(p.KonvekceVnejsi) ||
-        !std::isfinite(p.Okoli) || !(p.Okoli > -273.15f)) {
-        return {VadaPece::Vnejsi, CastPece::Steny, 0, {}};
-    }
     const bool otvor = p.DvereSirka > 0.0f || p.DvereVyska > 0.0f;
-    if (!nezaporne(p.DvereSirka) || !nezaporne(p.DvereVyska) || !nezaporne(p.DobaOtevreni) ||
-        (otvor && !(p.DvereSirka > 0.0f && p.DvereVyska > 0.0f)) || (p.DobaOtevreni > 0.0f && !otvor) ||
+    if (!nezaporne(p.DvereSirka) || !nezaporne(p.DvereVyska) || (otvor && !(p.DvereSirka > 0.0f && p.DvereVyska > 0.0f)) ||
         p.DvereVyska > p.Vyska || p.DvereSirka > std::max(p.Sirka, p.Hloubka)) {
         return {VadaPece::Dvere, CastPece::Steny, 0, {}};
-    }
-    if (!nezaporne(p.HmotnostPripravku) || !nezaporne(p.CPripravku) ||
-        (p.HmotnostPripravku > 0.0f && !(p.CPripravku > 0.0f))) {
-        return {VadaPece::Pripravky, CastPece::Steny, 0, {}};
     }
     if (p.Cyklu < 0 || p.Cyklu > kNejviceCyklu || (p.Start == StartPece::PoCyklech && p.Cyklu < 1)) {
         return {VadaPece::Cykly, CastPece::Steny, 0, {}};
@@ -86,7 +77,7 @@ ZavadaPece ZkontrolujPec(const Pec& p) {
     return {};
 }
 
-GeometriePece Geometrie(const Pec& p) {
+GeometriePece Geometrie(const Pec& p, const OkoliPece& okoli) {
     const double w = static_cast<double>(p.Sirka);
     const double d = static_cast<double>(p.Hloubka);
     const double h = static_cast<double>(p.Vyska);
@@ -112,9 +103,9 @@ GeometriePece Geometrie(const Pec& p) {
         s.orientace = cast == CastPece::Steny ? Orientace::Svisla : cast == CastPece::Strop ? Orientace::Nahoru
                                                                                            : Orientace::Dolu;
         s.delka = cast == CastPece::Steny ? vnejsiVyska : vodorovna;
-        s.eps = static_cast<double>(p.EpsVnejsi);
-        s.konvekce = static_cast<double>(p.KonvekceVnejsi);
-        s.okoli = static_cast<double>(p.Okoli);
+        s.eps = okoli.eps;
+        s.konvekce = okoli.konvekce;
+        s.okoli = okoli.teplota;
     }
     const double dw = static_cast<double>(p.DvereSirka);
     const double dh = static_cast<double>(p.DvereVyska);

@@ -1,7 +1,8 @@
 // The furnace as a thermal system: the chamber, its lining of layers (walls, roof and hearth),
-// the outer surface and the room around it, the door, the fixtures heated with the charge, and
-// how the lining stands when the charge is loaded. Every value in SI units, temperatures in °C;
-// the values a person types are singles, as in the case.
+// the door, and how the lining stands when the charge is loaded; apart from it, the room around
+// the furnace and its outer surface. Every value in SI units, temperatures in °C; the values a
+// person types are singles, as in the case, which holds the furnace's plain numbers (the ambient,
+// the outer surface, the door's time, the fixtures) as fields of their own.
 #pragma once
 
 #include <array>
@@ -42,18 +43,19 @@ struct Pec {
     Vyzdivka Strop;        // the roof; none: as the walls
     Vyzdivka Nistej;       // the hearth; none: as the walls
     PlochaSten Plocha = PlochaSten::Zaoblena;
-    float EpsVnejsi = 0.9f;       // emissivity of the outer surface
-    float KonvekceVnejsi = 0.0f;  // W/m²/K given outside; 0: natural convection
-    float Okoli = 20.0f;          // °C ambient
-    float DvereSirka = 0.0f;      // m door (an opening through the walls' lining)
+    float DvereSirka = 0.0f;      // m door (an opening through the walls' lining); 0: none
     float DvereVyska = 0.0f;      // m
-    float DobaOtevreni = 0.0f;    // s the door stands open at each loading
-    float HmotnostPripravku = 0.0f;  // kg fixtures (baskets, trays), at the charge's temperature
-    float CPripravku = 0.0f;         // J/kg/K
     StartPece Start = StartPece::Horky;
     std::int16_t Cyklu = 0;       // the cycles from cold before the one computed (PoCyklech)
 
     bool operator==(const Pec&) const = default;
+};
+
+// The room and the outer surface of the lining.
+struct OkoliPece {
+    double teplota = 20.0;  // °C the ambient air and surroundings
+    double eps = 0.9;       // emissivity of the outer surface
+    double konvekce = 0.0;  // W/m²/K given outside; 0: natural convection
 };
 
 // The three parts of the lining.
@@ -71,9 +73,9 @@ struct PlochaToku {
 };
 
 // What is wrong with a furnace description: a dimension, a lining without layers, a layer's
-// thickness or refractory, the outside, the door (larger than a wall, or open without a size),
-// the fixtures, the number of cycles.
-enum class VadaPece { Zadna, Komora, BezVrstev, Tloustka, Refraktor, Vnejsi, Dvere, Pripravky, Cykly };
+// thickness or refractory, the door (one side without the other, or larger than a wall), the
+// number of cycles.
+enum class VadaPece { Zadna, Komora, BezVrstev, Tloustka, Refraktor, Dvere, Cykly };
 struct ZavadaPece {
     VadaPece vada = VadaPece::Zadna;
     CastPece cast = CastPece::Steny;
@@ -97,6 +99,6 @@ struct GeometriePece {
 // parts by their inner areas; the plane wall keeps each part's inner area. The side walls'
 // natural convection takes the outer height, the roof and the hearth the outer area over its
 // perimeter.
-GeometriePece Geometrie(const Pec& p);
+GeometriePece Geometrie(const Pec& p, const OkoliPece& okoli);
 
 }  // namespace zorvet

@@ -17,8 +17,8 @@ constexpr double kNejvetsiZmena = 200.0;
 
 }  // namespace
 
-PecVProvozu::PecVProvozu(const Pec& pec, double prvek)
-    : geometrie_(Geometrie(pec)), okoli_(static_cast<double>(pec.Okoli)) {
+PecVProvozu::PecVProvozu(const Pec& pec, const OkoliPece& okoli, double prvek)
+    : geometrie_(Geometrie(pec, okoli)), okoli_(okoli.teplota) {
     for (CastPece cast : kCastiPece) {
         const std::size_t i = static_cast<std::size_t>(cast);
         casti_.emplace_back(VyzdivkaCasti(pec, cast), geometrie_.plocha[i], geometrie_.povrch[i], prvek);

@@ -36,7 +36,7 @@ inline constexpr double kPrvekVyzdivky = 0.01;
 
 class PecVProvozu {
 public:
-    PecVProvozu(const Pec& pec, double prvek = kPrvekVyzdivky);
+    PecVProvozu(const Pec& pec, const OkoliPece& okoli, double prvek = kPrvekVyzdivky);
 
     // Every part at the ambient; or in its steady state with the hot face at tf.
     void studena();

@@ -167,21 +167,17 @@ Pec Box(const Pripad& p) {
     pec.Plocha = p.plocha;
     pec.Start = p.start;
     pec.DvereSirka = pec.DvereVyska = p.dvere > 0 ? 0.8f : 0.0f;
-    pec.DobaOtevreni = p.dvere;
-    pec.HmotnostPripravku = p.pripravky;
-    pec.CPripravku = p.pripravky > 0 ? 500.0f : 0.0f;
     return pec;
 }
 
 StartPeceVysledek Spust(const Pripad& p, double prvek, double dt, double nastavena = 950) {
     const Pec pec = Box(p);
-    ZadaniSoustredene z{.m = 400, .c = 0, .A = 2, .eps = 0.8, .tv = 20, .tk = 900,
-                        .hmotnostPripravku = pec.HmotnostPripravku, .cPripravku = pec.CPripravku,
-                        .vlastnosti = VestaveneVlastnosti(kUhlikovaOcel)};
+    ZadaniSoustredene z{.m = 400, .c = 0, .A = 2, .eps = 0.8, .tv = 20, .tk = 900, .hmotnostPripravku = p.pripravky,
+                        .cPripravku = 500, .vlastnosti = VestaveneVlastnosti(kUhlikovaOcel)};
     SoustredenaVsazka vsazka(z);
-    RezimPece r{.krok = dt, .nastavena = [=](long) { return nastavena; }, .prikon = p.prikon,
+    RezimPece r{.krok = dt, .nastavena = [=](long) { return nastavena; }, .prikon = p.prikon, .otevreno = p.dvere,
                 .prodleva = p.start == StartPece::Cyklicky ? 1800.0 : 0.0, .maxKroku = 100000};
-    return SpoctiStart(pec, vsazka, r, prvek);
+    return SpoctiStart(pec, OkoliPece{}, vsazka, r, prvek);
 }
 
 const Pripad kPripady[] = {
@@ -239,9 +235,9 @@ TEST(Pec, CyclicSteadyStateIsWhereMarchedCyclesSettle) {
     ZadaniSoustredene z{.m = 400, .A = 2, .eps = 0.8, .tv = 20, .tk = 900, .hmotnostPripravku = 100,
                         .cPripravku = 500, .vlastnosti = VestaveneVlastnosti(kUhlikovaOcel)};
     SoustredenaVsazka vsazka(z);
-    const CyklusPece c = SpoctiStart(pec, vsazka,
-                                     RezimPece{.krok = 20, .nastavena = [](long) { return 950.0; },
-                                               .prikon = p.prikon, .prodleva = 1800, .maxKroku = 100000},
+    const CyklusPece c = SpoctiStart(pec, OkoliPece{}, vsazka,
+                                     RezimPece{.krok = 20, .nastavena = [](long) { return 950.0; }, .prikon = p.prikon,
+                                               .otevreno = 180, .prodleva = 1800, .maxKroku = 100000},
                                      0.02)
                              .cyklus;
     EXPECT_NEAR(c.cas(c.kroku, 20), ustaleny.cas(ustaleny.kroku, 20), 20);
@@ -253,11 +249,10 @@ TEST(Pec, CyclicSteadyStateIsWhereMarchedCyclesSettle) {
 // roof and hearth: each the closed form of its lining and outer surface.
 TEST(Pec, HotEmptyFurnaceDrawsTheSteadyLoss) {
     Pec pec = Box({true, PlochaSten::Vnitrni, StartPece::Horky, 0, 0, 0});
-    pec.KonvekceVnejsi = 10;
-    pec.EpsVnejsi = 1e-9f;
+    const OkoliPece okoli{20.0, 1e-9, 10.0};
     ZadaniSoustredene z{.m = 1e-9, .c = 500, .A = 1e-9, .eps = 0.8, .tv = 20, .tk = 900, .vlastnosti = {}};
     SoustredenaVsazka prazdna(z);
-    PecVProvozu provoz(pec, 0.02);
+    PecVProvozu provoz(pec, okoli, 0.02);
     provoz.horka(950);
     const double q = UstalenyTok(pec.Steny, {0.23 / 6.0, 0.115 / 6.0}, 6.0, 10, 950, 20) +
                      2 * UstalenyTok(pec.Steny, {0.23 / 2.0, 0.115 / 2.0}, 2.0, 10, 950, 20);
@@ -268,7 +263,7 @@ TEST(Pec, HotEmptyFurnaceDrawsTheSteadyLoss) {
     }
     // The door open for half a step radiates σ·F·A·(Tf⁴ − Ta⁴) for that half.
     pec.DvereSirka = pec.DvereVyska = 0.8f;
-    PecVProvozu sDvermi(pec, 0.02);
+    PecVProvozu sDvermi(pec, okoli, 0.02);
     sDvermi.horka(950);
     const KrokPece k = sDvermi.krok(60, 950, 30, 0, prazdna);
     EXPECT_NEAR(k.dvere / (kSigmaSI * FaktorOtvoru(0.8, 0.8, 0.345) * 0.64 * (std::pow(1223.15, 4) - std::pow(293.15, 4)) * 30),
@@ -286,7 +281,7 @@ TEST(Pec, HotEmptyFurnaceDrawsTheSteadyLoss) {
 TEST(Pec, LiningHoldsTheHeatOfItsVolume) {
     for (const PlochaSten plocha : {PlochaSten::Vnitrni, PlochaSten::Zaoblena}) {
         Pec pec = Box({false, plocha, StartPece::Horky, 0, 0, 0});
-        PecVProvozu provoz(pec, 0.02);
+        PecVProvozu provoz(pec, OkoliPece{}, 0.02);
         provoz.studena();
         const double pred = provoz.teplo();
         provoz.nastavStav(std::vector<double>(provoz.stav().size(), 120.0));
@@ -303,10 +298,8 @@ TEST(Pec, FaultsOfTheDescription) {
         {[](Pec& p) { p.Steny.clear(); }, VadaPece::BezVrstev},
         {[](Pec& p) { p.Strop = {{kVlakno, 0}}; }, VadaPece::Tloustka},
         {[](Pec& p) { p.Steny[1].Material.Vodivost = {{400, 0.2f}, {300, 0.3f}}; }, VadaPece::Refraktor},
-        {[](Pec& p) { p.EpsVnejsi = 1.5f; }, VadaPece::Vnejsi},
         {[](Pec& p) { p.DvereVyska = 1.5f; }, VadaPece::Dvere},
-        {[](Pec& p) { p.DvereSirka = p.DvereVyska = 0; }, VadaPece::Dvere},
-        {[](Pec& p) { p.CPripravku = 0; }, VadaPece::Pripravky},
+        {[](Pec& p) { p.DvereSirka = 0; }, VadaPece::Dvere},
         {[](Pec& p) { p.Start = StartPece::PoCyklech; }, VadaPece::Cykly},
     };
     for (const auto& [zmena, vada] : vady) {
