@@ -65,7 +65,35 @@ Volby::Volby()
       termoclanek{QStringLiteral("thermocouple"),
                   QStringLiteral("fit: where the log was read: the mean of the heated surface, the core (of a load: "
                                  "of its slowest piece) or the charge's single temperature (default)."),
-                  QStringLiteral("surface|core|charge")} {
+                  QStringLiteral("surface|core|charge")},
+      komora{QStringLiteral("chamber"),
+             QStringLiteral("compute: describe the furnace as a thermal system, its chamber's inner width, depth and "
+                            "height in m (with --lining)."),
+             QStringLiteral("WxDxH")},
+      vyzdivka{QStringLiteral("lining"),
+               QStringLiteral("compute: the lining of a --chamber furnace, layers from the hot face out, each a "
+                              "refractory and its thickness in m (walls, roof and hearth alike)."),
+               QStringLiteral("MATERIAL:THICKNESS[,MATERIAL:THICKNESS...]")},
+      strop{QStringLiteral("roof-lining"), QStringLiteral("compute: the roof's lining, when it is not the walls'."),
+            QStringLiteral("MATERIAL:THICKNESS[,...]")},
+      nistej{QStringLiteral("hearth-lining"), QStringLiteral("compute: the hearth's lining, when it is not the walls'."),
+             QStringLiteral("MATERIAL:THICKNESS[,...]")},
+      refraktory{QStringLiteral("refractories"),
+                 QStringLiteral("compute: refractories of the linings, one a line: NAME DENSITY SPECIFIC_HEAT T:K "
+                                "[T:K ...]; found before those of Refractories.lst."),
+                 QStringLiteral("FILE")},
+      plochaSten{QStringLiteral("wall-area"),
+                 QStringLiteral("compute: the heat-flow area of the lining: the inner area, or the offset box with "
+                                "rounded edges and corners (default rounded)."),
+                 QStringLiteral("inner|rounded")},
+      dvere{QStringLiteral("door"),
+            QStringLiteral("compute: the door of a --chamber furnace, width and height in m, and the seconds it stands "
+                           "open at each loading."),
+            QStringLiteral("WxH:SECONDS")},
+      start{QStringLiteral("start"),
+            QStringLiteral("compute: how the lining of a --chamber furnace stands at the loading: hot (steady at the "
+                           "set temperature, the default), cold, after N cycles from cold, or the cyclic steady state."),
+            QStringLiteral("hot|cold|cyclic|after:N")} {
     for (const PopisPole& p : PoleUlohy()) {
         if (p.volba != nullptr) {
             pole.emplace_back(&p, QCommandLineOption(QLatin1String(p.volba), QLatin1String(p.popisVolby),
@@ -74,9 +102,18 @@ Volby::Volby()
     }
 }
 
+QStringList Volby::pece() const {
+    QStringList jmena;
+    for (const QCommandLineOption* o : {&komora, &vyzdivka, &strop, &nistej, &refraktory, &plochaSten, &dvere, &start}) {
+        jmena.append(o->names().constFirst());
+    }
+    return jmena;
+}
+
 QList<QCommandLineOption> Volby::vsechny() const {
     QList<QCommandLineOption> v{vysledky, csv,    jazyk,  komentar, vystup,     vlastnosti, cas,
-                                hledej,   menit,  mereni, sloupce,  grafMereni, velikost,   termoclanek};
+                                hledej,   menit,  mereni, sloupce,  grafMereni, velikost,   termoclanek,
+                                komora,   vyzdivka, strop, nistej, refraktory, plochaSten, dvere, start};
     for (const auto& [p, volba] : pole) {
         v.append(volba);
     }
@@ -325,7 +362,8 @@ int ProvedDavku(const GrafDavky* kreslic) {
                                        [&](QCommandLineOption Volby::*p) { return (v.*p).names() == o.names(); }) ||
                            (prikaz->upravuje && std::any_of(v.pole.begin(), v.pole.end(), [&](const auto& p) {
                                 return p.second.names() == o.names();
-                            }));
+                            })) ||
+                           (prikaz->upravuje && v.pece().contains(o.names().constFirst()));
         if (parser.isSet(o) && !svoje) {
             Hlas(QString(), QStringLiteral("--%1 is not an option of %2\nsee zorvet --help").arg(jmeno, nazev));
             return kNepouzitelnyVstup;

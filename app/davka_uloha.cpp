@@ -87,6 +87,7 @@ void SledujPreruseni() {
 bool Preruseno() { return preruseni != 0; }
 
 void Uprava::pouzij(Uloha& u) const {
+    pec.pouzij(u);
     for (const auto& [pole, hodnota] : hodnoty) {
         NastavHodnotu(u, *pole, hodnota);
     }
@@ -117,7 +118,11 @@ std::optional<Uprava> UpravaArgumentu(const Kontext& k) {
                 hodnoty.emplace_back(&p, *x * meritko);
             }
         };
-        if (pole->slovaVolby != nullptr) {
+        // A number field whose option also takes a word for its 0 ("natural").
+        const bool slovo = pole->slovaVolby != nullptr &&
+                           (pole->druh != DruhPole::Cislo ||
+                            QString::fromLatin1(pole->slovaVolby).split(QLatin1Char('|')).contains(text.trimmed()));
+        if (slovo) {
             const QStringList slova = QString::fromLatin1(pole->slovaVolby).split(QLatin1Char('|'));
             const qsizetype i = slova.indexOf(text.trimmed());
             if (i < 0) {
@@ -166,6 +171,9 @@ std::optional<Uprava> UpravaArgumentu(const Kontext& k) {
             chybna = true;
         }
     }
+    if (!UpravaPeceArgumentu(k, uprava.pec)) {
+        chybna = true;
+    }
     if (chybna) {
         return std::nullopt;
     }
@@ -181,6 +189,12 @@ int NactiUlohu(const Kontext& k, const Uprava& uprava, NactenaUloha& n) {
     n.otisk = OtiskUlohy(u);
     n.komentar = precteni.obsah->komentare.isEmpty() ? QString() : precteni.obsah->komentare.last();
     uprava.pouzij(u);
+    // The furnace's options and plain numbers belong to a furnace the file or the options describe.
+    const auto pecna = [](const std::pair<const PopisPole*, double>& h) { return h.first->kdy == Kdy::SPeci; };
+    if (!u.Pec && (!uprava.pec.prazdna() || std::any_of(uprava.hodnoty.begin(), uprava.hodnoty.end(), pecna))) {
+        Hlas(QString(), QStringLiteral("--chamber and --lining describe the furnace that the furnace's options need."));
+        return kNepouzitelnyVstup;
+    }
     if (u.Lambda > 0.0f && !u.zRozmeru()) {
         Hlas(QString(), QStringLiteral("--conductivity: ") + ZpravaJadra(KonecJadra::BezRozmeru, k.jazyk));
         return kNepouzitelnyVstup;
@@ -318,6 +332,7 @@ int Dokonci(const Kontext& k, const std::shared_ptr<Vysledek>& vysledek, const Q
     out += RadkyJadra(*vysledek, j);
     out += RadkyUsporadani(*vysledek, j);
     out += RadkyRozsireni(*vysledek, j);
+    out += RadkyPece(*vysledek, j);
     Vypis(stdout, out);
     if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0) {
         return kNepouzitelnyVstup;  // the set ends uncommitted: no file is changed

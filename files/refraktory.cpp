@@ -138,9 +138,13 @@ QString body(const std::vector<BodRefraktoru>& b, QChar mezi) {
 
 }  // namespace
 
+std::optional<Refraktor> CtiRadekRefraktoru(const QString& text, qsizetype radek, Jazyk jazyk, QString* chyba) {
+    static const QRegularExpression kMezery(QStringLiteral("\\s+"));
+    return refraktor(text.trimmed().split(kMezery, Qt::SkipEmptyParts), Radek(radek, jazyk), chyba);
+}
+
 PrecteniRefraktoru CtiRefraktory(const QString& text, Jazyk jazyk) {
     static const QRegularExpression kKonec(QStringLiteral("\r\n|\r|\n"));
-    static const QRegularExpression kMezery(QStringLiteral("\\s+"));
     PrecteniRefraktoru p;
     std::map<QString, qsizetype> jmena;
     const QStringList radky = text.split(kKonec);
@@ -149,9 +153,8 @@ PrecteniRefraktoru CtiRefraktory(const QString& text, Jazyk jazyk) {
         if (obsah.isEmpty()) {
             continue;
         }
-        const Radek r(i + 1, jazyk);
         QString chyba;
-        const std::optional<Refraktor> v = refraktor(obsah.split(kMezery, Qt::SkipEmptyParts), r, &chyba);
+        const std::optional<Refraktor> v = CtiRadekRefraktoru(obsah, i + 1, jazyk, &chyba);
         if (!v) {
             p.chyba = chyba;
             return p;

@@ -32,6 +32,10 @@ struct PrecteniRefraktoru {
     std::optional<QString> chyba;       // the line refused, and why (the language asked for)
 };
 
+// The refractory of one line's text (without a comment), the line's number for the message; or
+// no value and why.
+std::optional<Refraktor> CtiRadekRefraktoru(const QString& text, qsizetype radek, Jazyk jazyk, QString* chyba);
+
 // The refractories of a text; each name once.
 PrecteniRefraktoru CtiRefraktory(const QString& text, Jazyk jazyk);
 

@@ -191,6 +191,45 @@ constexpr PopisPole kPole[] = {
      .prazdne = Kdy::Vzdy, .vychozi = kKonvekce, .volba = "convection", .jednotkaVolby = "H",
      .popisVolby = "Convective heat-transfer coefficient in W/m2/K, from 0 (a vacuum furnace) to 1000 (default 15).", .nazev = "convection",
      .cislo = &Uloha::Konvekce},
+    // The furnace as a thermal system: its description (the chamber, the linings, the door, the
+    // start; given by its own options and lines), and its plain numbers, which belong to the case
+    // only with it.
+    {.velicina = Pec, .druh = DruhPole::Text, .popisek = id::PecPopisek, .kdy = Kdy::SPeci},
+    {.velicina = Okoli, .druh = DruhPole::Cislo, .popisek = id::OkoliPopisek, .kdy = Kdy::SPeci,
+     .jednotka = id::JednotkaStupne, .rozsirenyPopisek = id::SouborOkoli, .rozsirenyKdy = Kdy::SPeci, .min = -60.0,
+     .max = 100.0, .prazdne = Kdy::Vzdy, .vychozi = 20.0, .volba = "ambient", .jednotkaVolby = "T",
+     .popisVolby = "Ambient temperature around a --chamber furnace in degrees C (default 20).", .nazev = "ambient",
+     .cislo = &Uloha::Okoli},
+    {.velicina = EpsVnejsi, .druh = DruhPole::Cislo, .popisek = id::EpsVnejsiPopisek, .kdy = Kdy::SPeci,
+     .jednotkaText = "[-]", .rozsirenyPopisek = id::SouborEpsVnejsi, .rozsirenyKdy = Kdy::SPeci, .min = 0.0,
+     .max = 1.0, .minVcetne = false, .prazdne = Kdy::Vzdy, .vychozi = 0.9, .volba = "outer-emissivity",
+     .jednotkaVolby = "E", .popisVolby = "Emissivity of the outer surface of a --chamber furnace (default 0.9).",
+     .nazev = "outer-emissivity", .cislo = &Uloha::EpsVnejsi},
+    // 0 is natural convection, by the correlations of each face (model/furnace/vnejsi.h).
+    {.velicina = KonvekceVnejsi, .druh = DruhPole::Cislo, .popisek = id::KonvekceVnejsiPopisek, .kdy = Kdy::SPeci,
+     .jednotkaText = "[W/m2/K]", .rozsirenyPopisek = id::SouborKonvekceVnejsi, .rozsirenyKdy = Kdy::SPeci,
+     .min = 0.0, .max = 1000.0, .nic = Kdy::Vzdy, .prazdne = Kdy::Vzdy, .volba = "outer-convection",
+     .jednotkaVolby = "natural|H",
+     .popisVolby = "Convection outside a --chamber furnace: natural (by the correlations of its walls, roof and "
+                   "hearth; the default) or a coefficient in W/m2/K.",
+     .slovaVolby = "natural", .cislo = &Uloha::KonvekceVnejsi},
+    {.velicina = DobaOtevreni, .druh = DruhPole::Cislo, .popisek = id::DobaOtevreniPopisek, .kdy = Kdy::SPeci,
+     .jednotkaText = "[s]", .rozsirenyPopisek = id::SouborDobaOtevreni, .rozsirenyKdy = Kdy::SPeci, .min = 0.0,
+     .max = 1.0e6, .prazdne = Kdy::Vzdy, .nazev = "door-time", .cislo = &Uloha::DobaOtevreni},
+    {.velicina = HmotnostPripravku, .druh = DruhPole::Cislo, .popisek = id::HmotnostPripravkuPopisek,
+     .kdy = Kdy::SPeci, .jednotkaText = "[kg]", .rozsirenyPopisek = id::SouborHmotnostPripravku,
+     .rozsirenyKdy = Kdy::SPeci, .min = 0.0, .max = 1.0e6, .prazdne = Kdy::Vzdy, .volba = "fixtures",
+     .jednotkaVolby = "KG:C",
+     .popisVolby = "Fixtures heated with the charge in a --chamber furnace (baskets, trays): their mass in kg and "
+                   "specific heat in J/kg/K (default 500).",
+     .oddelovacVolby = ':', .druhaVolby = CPripravku, .nazev = "fixture-mass", .cislo = &Uloha::HmotnostPripravku},
+    {.velicina = CPripravku, .druh = DruhPole::Cislo, .popisek = id::CPripravkuPopisek, .kdy = Kdy::SPeci,
+     .jednotkaText = "[J/kg/K]", .rozsirenyPopisek = id::SouborCPripravku, .rozsirenyKdy = Kdy::SPeci,
+     .min = kNejmensi, .max = 1.0e5, .prazdne = Kdy::Vzdy, .vychozi = 500.0, .cislo = &Uloha::CPripravku},
+    {.velicina = CenaEnergie, .druh = DruhPole::Cislo, .popisek = id::CenaEnergiePopisek, .kdy = Kdy::SPeci,
+     .jednotkaText = "[-]", .rozsirenyPopisek = id::SouborCenaEnergie, .rozsirenyKdy = Kdy::SPeci, .min = 0.0,
+     .max = 1.0e6, .prazdne = Kdy::Vzdy, .volba = "energy-price", .jednotkaVolby = "PRICE",
+     .popisVolby = "Price of a kWh, for the cost of a cycle of a --chamber furnace.", .cislo = &Uloha::CenaEnergie},
 };
 
 std::optional<Zavada> zavada(Velicina v, std::optional<Vada> vada, int bod = 0) {
@@ -286,6 +325,8 @@ bool Plati(Kdy kdy, const Uloha& u) {
             return u.zRozmeru() && (u.Profil == zorvet::Profil::Kruhovy || u.Profil == zorvet::Profil::Ctvercovy);
         case Kdy::ZRozmeruKruh:
             return u.zRozmeru() && u.Profil == zorvet::Profil::Kruhovy;
+        case Kdy::SPeci:
+            return u.Pec.has_value();
     }
     return false;
 }
@@ -313,7 +354,7 @@ bool NastavHodnotu(Uloha& u, const PopisPole& pole, double hodnota) {
 }
 
 bool PouzivaRozsireni(const Uloha& u) {
-    if (u.Vlastnosti) {
+    if (u.Vlastnosti || u.Pec) {
         return true;
     }
     for (const PopisPole& p : kPole) {

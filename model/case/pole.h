@@ -30,6 +30,8 @@ enum class Velicina {
     Prikon, Ztraty, Konvekce,  // the furnace, beyond the documented problem (tab 7)
     // How the load stands in the furnace and its soak (tab 5).
     MrizkaX, MrizkaY, MezeraX, MezeraY, SvazekA, SvazekB, Baleni, Porozita, KefSvazku, Prodleva,
+    // The furnace as a thermal system: its description, and its plain numbers.
+    Pec, Okoli, EpsVnejsi, KonvekceVnejsi, DobaOtevreni, HmotnostPripravku, CPripravku, CenaEnergie,
 };
 
 enum class DruhPole {
@@ -45,6 +47,7 @@ enum class Kdy { Vzdy, Nikdy, Nerizeny, Rizeny, ZRozmeru, ZRozmeruObdelnik, BezR
                  VeSvazku,  // a bundle
                  ZRozmeruTyce,  // round or square bars with the mass from the dimensions: an array
                  ZRozmeruKruh,  // round bars with the mass from the dimensions: a bundle
+                 SPeci,         // a furnace as a thermal system is described
 };
 
 // Whether a goal seek can find a value of the field, and on which side of the boundary the time
@@ -144,6 +147,11 @@ enum class Vada {
     ProfilUsporadani,      // an array of rectangular bars, a bundle of other than round bars
     SvazekMensi,           // a bundle no larger than one of its bars
     MrizkaISvazek,           // an array and a bundle at once
+    // The furnace as a thermal system.
+    VadnaPec,              // its description is unsound (Zavada::pec says how)
+    PecBezPrikonu,         // a start from cold or after cycles without an installed power
+    DvereBezOtvoru,        // the door's time without a door
+    PecSVedenim,           // a core, an array or a bundle in it
 };
 
 struct Zavada {
@@ -151,6 +159,7 @@ struct Zavada {
     Vada vada;
     int bod = 0;       // the curve point: of its temperature, or of the duration that starts there
     std::string text{};  // the text that is no number (UTF-8)
+    ZavadaPece pec{};    // VadnaPec: what is wrong with the furnace
 
     bool operator==(const Zavada&) const = default;
 };

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "model/case/geometrie.h"
+#include "model/conduction/jadro.h"
 #include "model/load/usporadani.h"
 
 namespace zorvet {
@@ -28,6 +29,29 @@ bool jakoVDialogu(float drzena, float zRozmeru) {
     double x = 0.0;
     return konec.ec == std::errc() && std::from_chars(text, konec.ptr, x).ec == std::errc() &&
            drzena == static_cast<float>(x);
+}
+
+// The furnace as a thermal system: a sound description, a door for the door's time, an installed
+// power for a start from cold (whose first step would take any power), and the charge's single
+// temperature.
+std::optional<Zavada> zkontrolujPec(const Uloha& u) {
+    if (!u.Pec) {
+        return std::nullopt;
+    }
+    if (const ZavadaPece z = ZkontrolujPec(*u.Pec); z.vada != VadaPece::Zadna) {
+        return Zavada{Velicina::Pec, Vada::VadnaPec, 0, {}, z};
+    }
+    if (u.DobaOtevreni > 0.0f && !(u.Pec->DvereSirka > 0.0f)) {
+        return Zavada{Velicina::DobaOtevreni, Vada::DvereBezOtvoru, 0, {}};
+    }
+    const bool zeStudena = u.Pec->Start == StartPece::Studeny || u.Pec->Start == StartPece::PoCyklech;
+    if (zeStudena && !(u.Prikon > 0.0f)) {
+        return Zavada{Velicina::Prikon, Vada::PecBezPrikonu, 0, {}};
+    }
+    if (MaJadro(u) || MaUsporadani(u)) {
+        return Zavada{Velicina::Pec, Vada::PecSVedenim, 0, {}};
+    }
+    return std::nullopt;
 }
 
 }  // namespace
@@ -77,6 +101,9 @@ std::optional<Zavada> PrijmiUlohu(const Uloha& u, Pravidlo pravidlo) {
         }
     }
     if (auto z = ZkontrolujUsporadani(u)) {
+        return z;
+    }
+    if (auto z = zkontrolujPec(u)) {
         return z;
     }
     // The charge only nears the furnace temperature: a Tk at or above the hottest furnace is

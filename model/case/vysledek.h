@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "model/case/uloha.h"
+#include "model/furnace/cyklus.h"
 
 namespace zorvet {
 
@@ -62,6 +63,19 @@ struct VysledekUsporadani {
     std::optional<double> teploProdlevy;  // J that still entered the load during the soak
 };
 
+// What the furnace as a thermal system adds to a result (model/furnace/cyklus.h): the cycle from
+// the case's start, step by step from the loading (row 0) to the end of the soak.
+struct VysledekPece {
+    double casOhrevu = 0.0;     // s
+    double casCyklu = 0.0;      // s, the heat-up and the soak
+    BilancePece ohrev;          // J, of the heat-up
+    BilancePece cyklus;         // J, of the cycle
+    double spicka = 0.0;        // W, the highest power of a step of the cycle
+    std::vector<float> pec;     // °C, the furnace (the lining's hot face) per step
+    std::vector<float> prikon;  // W, the power drawn over each step (row 0: 0)
+    int cyklu = 0;              // cycles marched before, or iterations of the cyclic steady state
+};
+
 struct Vysledek {
     zorvet::Uloha Uloha;  // the case exactly as it was computed
     zorvet::Vysledky Vysledky;
@@ -70,6 +84,7 @@ struct Vysledek {
     std::optional<zorvet::Jadro> Jadro;  // the core, when it was computed
     float OmezenoDo = 0.0f;  // s, the end of the last step the installed power limited; 0 for none
     std::optional<VysledekUsporadani> Usporadani;  // an array, a bundle or a soak
+    std::optional<VysledekPece> Pec;  // the furnace as a thermal system, when the case describes one
 
     // What is printed with it. The file is the results file it was saved to or opened from,
     // or the problem file it was computed from when the problem is what that file holds.
@@ -99,6 +114,9 @@ struct Vysledek {
     }
     // What a goal seek meets: the decisive time, and the soak after it.
     std::optional<double> casCyklu() const {
+        if (Pec) {
+            return Pec->casCyklu;
+        }
         const std::optional<double> t = rozhodujiciCas();
         if (!t || !(Uloha.Prodleva > 0.0f)) {
             return t;

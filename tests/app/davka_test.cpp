@@ -262,7 +262,8 @@ TEST_F(Davka, EveryFieldOptionReachesTheCase) {
         if (p.volba == nullptr) {
             continue;
         }
-        const bool slova = p.slovaVolby != nullptr;  // the second word of "square|hexagonal"
+        // The second word of "square|hexagonal"; a number field that takes a word for its 0 a number.
+        const bool slova = p.slovaVolby != nullptr && p.druh != zorvet::DruhPole::Cislo;
         const double hodnota = p.velicina == zorvet::Velicina::Prikon ? 150000.0
                                : p.velicina == zorvet::Velicina::Ztraty ? 7.0
                                : slova                                   ? 1.0
@@ -275,8 +276,13 @@ TEST_F(Davka, EveryFieldOptionReachesTheCase) {
         const std::string volba = std::string("--") + p.volba;
         const std::string text = slova ? std::string(std::strchr(p.slovaVolby, '|') + 1)
                                        : QString::number(hodnota / p.meritkoVolby).toStdString();
-        std::vector<const char*> argumenty{"compute", "ex:thick_round_bar.cfg", volba.c_str(), text.c_str(),
-                                           "--results", "@v.odp"};
+        // The furnace's numbers belong to a furnace, which heats a charge of one temperature.
+        const bool pec = p.kdy == zorvet::Kdy::SPeci;
+        std::vector<const char*> argumenty{"compute", pec ? "ex:uncontrolled.cfg" : "ex:thick_round_bar.cfg", volba.c_str(),
+                                           text.c_str(), "--results", "@v.odp"};
+        if (pec) {
+            argumenty.insert(argumenty.end(), {"--chamber", "1x1x1", "--lining", "fibre-128:0.2"});
+        }
         if (p.velicina == zorvet::Velicina::Ztraty) {  // the losses the file keeps are those of an installed power
             argumenty.insert(argumenty.end(), {"--power-limit", "150000"});
         }
@@ -481,5 +487,57 @@ INSTANTIATE_TEST_SUITE_P(
         Odmitnuti{{"fit", "ex:uncontrolled.cfg", "--measured", "@hlava.csv"}, 2, "“time,charge” is not the header"},
         Odmitnuti{{"fit", "ex:uncontrolled.cfg", "--measured", "@hlava.csv", "--columns", "time,3"}, 2,
                   "hlava.csv or by numbers from 1 to 2, not \"time,3\"."}));
+
+}  // namespace
+
+namespace {
+
+// The furnace as a thermal system from the options: its lines after today's, in both languages;
+// the cost is the cycle's electric energy at the price; a results file reopens to the same lines.
+TEST_F(Davka, FurnaceOfItsOwnOptions) {
+    const std::vector<const char*> pec{"compute", "ex:uncontrolled.cfg", "--chamber", "1x1x1", "--lining",
+                                       "fibre-128:0.2", "--power-limit", "100000", "--start", "cold", "--door",
+                                       "0.5x0.5:60", "--soak", "10", "--energy-price", "0.25", "--results", "@pec.odp"};
+    const Beh b = spust(pec);
+    ASSERT_EQ(b.kod, 0) << b.err.toStdString();
+    const QString x = QStringLiteral("-?[0-9.]+(?:E[-+][0-9]+)?");
+    const QRegularExpression cyklus(QStringLiteral("Energy Balance of the Cycle \\[kWh\\]: electric (%1), charge %1, "
+                                                   "fixtures 0, lining %1, walls %1, opening %1\n"
+                                                   "Peak Power \\[kW\\]: 100\nCost per Cycle: (%1)\n$").arg(x));
+    const QRegularExpressionMatch m = cyklus.match(b.out);
+    ASSERT_TRUE(m.hasMatch()) << b.out.toStdString();
+    EXPECT_NEAR(m.captured(2).toDouble(), 0.25 * m.captured(1).toDouble(), 1e-4 * m.captured(2).toDouble());
+    EXPECT_TRUE(b.out.contains(QStringLiteral("Cycle Time [s]: ")));
+    EXPECT_TRUE(b.out.contains(QStringLiteral("Energy Balance of the Heat-up [kWh]: electric ")));
+    const Beh znovu = spust({"compute", "@pec.odp"});
+    EXPECT_EQ(znovu.out, b.out);
+    std::vector<const char*> cesky = pec;
+    cesky.insert(cesky.end(), {"--language", "cs"});
+    EXPECT_TRUE(spust(cesky, "cs_CZ.UTF-8").out.contains(QStringLiteral("Energetická bilance cyklu [kWh]: elektřina ")));
+}
+
+// What the furnace's options refuse, each with the exit status of unusable input and its reason.
+TEST_F(Davka, FurnaceOptionsRefused) {
+    const struct {
+        std::vector<const char*> volby;
+        const char* duvod;
+    } pripady[] = {
+        {{"--fixtures", "10:500"}, "--chamber and --lining describe the furnace"},
+        {{"--chamber", "1x1", "--lining", "fibre-128:0.2"}, "--chamber: needs WxDxH"},
+        {{"--chamber", "1x1x1", "--lining", "cork:0.2"}, "\"cork\" is no refractory"},
+        {{"--chamber", "1x1x1", "--lining", "fibre-128:-1"}, "\"-1\" is no refractory"},
+        {{"--chamber", "1x1x1", "--lining", "fibre-128:0.2", "--start", "sometimes"}, "--start: is hot, cold"},
+        {{"--chamber", "1x1x1", "--lining", "fibre-128:0.2", "--start", "cold"}, "needs its installed power"},
+        {{"--chamber", "1x1x1", "--lining", "fibre-128:0.2", "--door", "0.5x0.5"}, "--door: needs WxH:SECONDS"},
+        {{"--chamber", "1x1x1", "--lining", "x:0.2", "--refractories", "data:none.lst"}, "none.lst"},
+    };
+    for (const auto& p : pripady) {
+        std::vector<const char*> argumenty{"compute", "ex:uncontrolled.cfg"};
+        argumenty.insert(argumenty.end(), p.volby.begin(), p.volby.end());
+        const Beh b = spust(argumenty);
+        EXPECT_EQ(b.kod, 2) << p.duvod;
+        EXPECT_TRUE(b.err.contains(QString::fromUtf8(p.duvod))) << b.err.toStdString();
+    }
+}
 
 }  // namespace

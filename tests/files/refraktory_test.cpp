@@ -2,10 +2,14 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include "files/refraktory.h"
+#include "files/soubor.h"
 #include "model/furnace/pec.h"
+#include "support/lokal.h"
+#include "support/priklady.h"
 
 namespace zorvet {
 namespace {
@@ -78,6 +82,71 @@ TEST(Refraktory, FileErrors) {
     const SouborRefraktoru prazdna = NactiDatabaziRefraktoru(dir.path(), Jazyk::Anglicky);
     ASSERT_TRUE(prazdna.refraktory);
     EXPECT_TRUE(prazdna.refraktory->empty());
+}
+
+}  // namespace
+}  // namespace zorvet
+
+namespace zorvet {
+namespace {
+
+// A problem with its furnace, in either language and locale, comes back whole: the chamber, the
+// door, the start, the three linings and their refractories (so it computes the same without the
+// database), and the furnace's plain numbers.
+TEST(PecSouboru, ComesBackWhole) {
+    Uloha u = test::Priklad();
+    u.Pec = test::Box();
+    u.Pec->Strop = {{u.Pec->Steny[1].Material, 0.3f}};
+    u.Pec->Nistej = {u.Pec->Steny[0], {Refraktor{"steel", 7850, {{20, 440}, {500, 670}}, {{20, 53.3f}}}, 0.005f}};
+    u.Pec->Plocha = PlochaSten::Vnitrni;
+    u.Pec->DvereSirka = 0.6f;
+    u.Pec->DvereVyska = 0.7f;
+    u.Pec->Start = StartPece::PoCyklech;
+    u.Pec->Cyklu = 3;
+    u.Okoli = 31.5f, u.DobaOtevreni = 120.0f, u.HmotnostPripravku = 80.0f, u.KonvekceVnejsi = 7.0f;
+    for (const char* lokal : {"en_US", "cs_CZ"}) {
+        for (const Jazyk jazyk : {Jazyk::Anglicky, Jazyk::Cesky}) {
+            QTemporaryDir dir;
+            const QString cesta = dir.filePath(QStringLiteral("pec.cfg"));
+            {
+                const test::Lokal zapis(lokal);
+                ASSERT_FALSE(UlozSoubor(cesta, u, nullptr, QString(), jazyk));
+            }
+            const PrecteniSouboru s = NactiSoubor(cesta, false, test::Priklad(), Jazyk::Anglicky);
+            ASSERT_TRUE(s.obsah) << s.chyba.text.toStdString();
+            EXPECT_EQ(s.obsah->uloha, u) << lokal;
+        }
+    }
+}
+
+// A line of the furnace that no writer writes refuses the file with its line: a layer of a
+// refractory the file does not hold, the furnace's numbers without a furnace.
+TEST(PecSouboru, RefusedLineIsNamed) {
+    Uloha u = test::Priklad();
+    u.Pec = test::Box();
+    QTemporaryDir dir;
+    const QString cesta = dir.filePath(QStringLiteral("pec.cfg"));
+    const auto zkus = [&](const QString& z, const QString& na, const char* zprava) {
+        QString text = TextSouboru(u, nullptr, QString(), Jazyk::Anglicky);
+        ASSERT_TRUE(text.contains(z)) << z.toStdString();
+        text.replace(z, na);
+        QFile f(cesta);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(text.toUtf8());
+        f.close();
+        const PrecteniSouboru s = NactiSoubor(cesta, false, test::Priklad(), Jazyk::Anglicky);
+        ASSERT_FALSE(s.obsah);
+        EXPECT_TRUE(s.chyba.text.contains(QString::fromUtf8(zprava))) << s.chyba.text.toStdString();
+    };
+    zkus(QStringLiteral(" ifb-26        .115"), QStringLiteral(" ifb-28        .115"), "“ifb-28” is no refractory");
+    zkus(QStringLiteral(" fireclay 2050"), QStringLiteral(" fireclay -2050"), "“-2050” must be greater than zero");
+    zkus(QStringLiteral("Wall Area                     [-]     :   rounded"),
+         QStringLiteral("Wall Area                     [-]     :   round"), "“round” is none of inner, rounded");
+    zkus(QStringLiteral("Chamber Width                 [m]     :   1 \r\n"), QString(), "belongs to a furnace");
+    u.Pec.reset();
+    u.Konvekce = 22.0f;
+    zkus(QStringLiteral("Convection Coefficient"),
+         QStringLiteral("Ambient Temperature           [°C]    :   25 \r\nConvection Coefficient"), "belongs to a furnace");
 }
 
 }  // namespace

@@ -8,6 +8,8 @@
 
 #include "model/furnace/cyklus.h"
 #include "model/furnace/stena.h"
+#include "model/pipeline/vypocet.h"
+#include "support/priklady.h"
 
 namespace zorvet {
 namespace {
@@ -288,6 +290,28 @@ TEST(Pec, LiningHoldsTheHeatOfItsVolume) {
         const double d = 0.25, v = plocha == PlochaSten::Vnitrni ? 10 * d : 10 * d + kPi * 4 * d * d + 4 * kPi * d * d * d / 3;
         EXPECT_NEAR((provoz.teplo() - pred) / (128.0 * 1050.0 * 100.0 * v), 1, 1e-12);
     }
+}
+
+// A lining that neither stores nor passes heat is the documented furnace, a wall at the set
+// temperature: through the pipeline the worked example heats row by row as the lumped march heats
+// it (within its tolerance of a tenth of the step in degrees), and the furnace draws m·c·ΔT.
+TEST(Pec, IdealLiningIsTheDocumentedFurnace) {
+    Uloha u = test::Priklad();
+    const VysledekVypoctu bez = Spocti(u);
+    u.Pec = test::Box();
+    u.Pec->Steny = {{Refraktor{"ideal", 1e-6f, {{20, 1}}, {{20, 1e-9f}}}, 0.1f}};
+    const VysledekVypoctu s = Spocti(u);
+    ASSERT_TRUE(s.uspech() && bez.uspech());
+    const Vysledek &a = *s.vysledek, &b = *bez.vysledek;
+    ASSERT_EQ(a.PocetKroku, b.PocetKroku);
+    for (int k = 0; k <= a.PocetKroku; ++k) {
+        const auto r = static_cast<std::size_t>(k);
+        EXPECT_NEAR(a.Vysledky.TeplotaVsazky[r], b.Vysledky.TeplotaVsazky[r], 1.0) << k;
+        EXPECT_NEAR(a.TeplotaPece[r], 1000.0, 1e-6);
+    }
+    const double teplo = 100.0 * 500.0 * (static_cast<double>(a.Vysledky.TeplotaVsazky.back()) - 20.0);
+    EXPECT_NEAR(a.Pec->ohrev.vsazka / teplo, 1, 1e-6);
+    EXPECT_NEAR(a.Pec->ohrev.elektrina / teplo, 1, 1e-6);
 }
 
 TEST(Pec, FaultsOfTheDescription) {
