@@ -22,6 +22,23 @@ namespace zorvet {
 
 namespace davka {
 
+namespace {
+
+// What a goal seek finds, as the help tells it: "the lowest furnace temperature, the largest
+// mass of the charge or the smallest installed power", from the fields of the table.
+QString coHledat() {
+    QStringList co;
+    for (const PopisPole& p : PoleUlohy()) {
+        if (p.hledani != Hledani::Ne) {
+            co.append(QStringLiteral("the ") + Text(p.cil.volba, Jazyk::Anglicky));
+        }
+    }
+    const QString posledni = co.size() > 1 ? co.takeLast() : QString();
+    return co.join(QLatin1String(", ")) + (posledni.isEmpty() ? QString() : QStringLiteral(" or ") + posledni);
+}
+
+}  // namespace
+
 Volby::Volby()
     : vysledky{QStringLiteral("results"), QStringLiteral("Write the results file (*.odp)."), QStringLiteral("FILE.odp")},
       csv{QStringLiteral("csv"), QStringLiteral("Write the result table (sweep: the points) as CSV."),
@@ -41,10 +58,8 @@ Volby::Volby()
                                 "temperature_C,c_J_kgK[,lambda_W_mK]."),
                  QStringLiteral("MODEL")},
       cas{QStringLiteral("time"), QStringLiteral("goal: the heat-up time to meet, in s."), QStringLiteral("SECONDS")},
-      hledej{QStringLiteral("find"),
-             QStringLiteral("goal: what to find: the largest mass, the lowest furnace temperature or the smallest "
-                            "installed power."),
-             QStringLiteral("mass|furnace|power")},
+      hledej{QStringLiteral("find"), QStringLiteral("goal: what to find: ") + coHledat() + QLatin1Char('.'),
+             QString::fromStdString(NazvyPoli(Hledani::Mensi, "|"))},
       menit{QStringLiteral("vary"),
             QStringLiteral("sweep: a quantity and its values, rising or falling; twice for a grid."),
             QStringLiteral("NAME=FROM:TO:STEP")},
@@ -64,8 +79,10 @@ Volby::Volby()
                QStringLiteral("WxH")},
       termoclanek{QStringLiteral("thermocouple"),
                   QStringLiteral("fit: where the log was read: the mean of the heated surface, the core (of a load: "
-                                 "of its slowest piece) or the charge's single temperature (default)."),
+                                 "of its slowest piece) or the charge's single temperature (default). The surface and "
+                                 "the core need the thermal conductivity and the mass from the dimensions."),
                   QStringLiteral("surface|core|charge")},
+
       komora{QStringLiteral("chamber"),
              QStringLiteral("compute: describe the furnace as a thermal system, its chamber's inner width, depth and "
                             "height in m (with --lining)."),
@@ -164,7 +181,7 @@ int prikazTabulky(const Kontext& k) {
     if (!precteni.obsah) {
         return Ohlas(precteni.chyba);
     }
-    Vypis(stdout, TabulkaCsv(*precteni.obsah->vysledek));
+    Vypis(stdout, TabulkaCsv(*DokonciNacteny(std::move(precteni.obsah->vysledek))));
     return std::fflush(stdout) == 0 ? kUspech : kNepouzitelnyVstup;
 }
 
@@ -178,10 +195,11 @@ int prikazZpravy(const Kontext& k) {
         return kNepouzitelnyVstup;
     }
     std::shared_ptr<const Vysledek> vysledek;
-    if (const int kod = VysledekSouboru(k, vysledek); kod != kUspech) {
+    std::int16_t ztraty = 0;
+    if (const int kod = VysledekSouboru(k, vysledek, ztraty); kod != kUspech) {
         return kod;
     }
-    if (const std::optional<QString> duvod = k.kreslic->zprava(std::move(vysledek), k.jazyk, vystup)) {
+    if (const std::optional<QString> duvod = k.kreslic->zprava(std::move(vysledek), ztraty, k.jazyk, vystup)) {
         Hlas(Text(id::ChybaSouboru, k.jazyk), vystup + QLatin1Char('\n') + Text(id::ZpravaNeulozena, k.jazyk) +
                                                   (duvod->isEmpty() ? QString() : QLatin1Char(' ') + *duvod));
         return kNepouzitelnyVstup;
@@ -215,7 +233,8 @@ int prikazGrafu(const Kontext& k) {
         velikost = *zadana;
     }
     std::shared_ptr<const Vysledek> vysledek;
-    if (const int kod = VysledekSouboru(k, vysledek); kod != kUspech) {
+    std::int16_t ztraty = 0;
+    if (const int kod = VysledekSouboru(k, vysledek, ztraty); kod != kUspech) {
         return kod;
     }
     if (const std::optional<QString> duvod = k.kreslic->kresli(*vysledek, k.jazyk, vystup, velikost)) {
@@ -280,9 +299,9 @@ const char* kPopis =
     "  report FILE --output REPORT.pdf\n"
     "                    write the one-page report of the case as a PDF: the problem, the result,\n"
     "                    the power for --losses and the chart; a problem is computed first\n"
-    "  goal PROBLEM --time SECONDS --find mass|furnace|power\n"
-    "                    the largest mass, the lowest furnace temperature or the smallest installed\n"
-    "                    power that meets the time, then the output of compute for it\n"
+    "  goal PROBLEM --time SECONDS --find %1\n"
+    "                    the value that meets the time (see --find), then the output of compute\n"
+    "                    for it\n"
     "  sweep PROBLEM --vary NAME=FROM:TO:STEP [--vary ...]\n"
     "                    compute every point of one or two quantities' values into CSV\n"
     "  fit PROBLEM --measured LOG.csv [--thermocouple surface|core|charge]\n"
@@ -322,7 +341,7 @@ int ProvedDavku(const GrafDavky* kreslic) {
     QCoreApplication::setApplicationVersion(QStringLiteral(ZORVET_VERSION));
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QLatin1String(kPopis));
+    parser.setApplicationDescription(QString::fromLatin1(kPopis).arg(QString::fromStdString(NazvyPoli(Hledani::Mensi, "|"))));
     const QCommandLineOption pomoc = parser.addHelpOption();
     const QCommandLineOption verze = parser.addVersionOption();
     const Volby v;

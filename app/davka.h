@@ -41,9 +41,10 @@ struct GrafDavky {
     std::function<std::optional<QString>(const Vysledek& vysledek, Jazyk jazyk, const QString& cesta,
                                          QSize velikost)>
         kresli;
-    // Writes the one-page report of the result (which carries its file, comment and losses)
-    // as a PDF; the same answer.
-    std::function<std::optional<QString>(std::shared_ptr<const Vysledek> vysledek, Jazyk jazyk, const QString& cesta)>
+    // Writes the one-page report of the result (which carries its file and comment), its power
+    // for the losses ztraty, as a PDF; the same answer.
+    std::function<std::optional<QString>(std::shared_ptr<const Vysledek> vysledek, std::int16_t ztraty, Jazyk jazyk,
+                                         const QString& cesta)>
         zprava;
     // Draws the run fitted to a measured log (its charge curve, dashed) with the logged points
     // over it into cesta, in the formats and sizes of kresli; the same answer.

@@ -55,8 +55,11 @@ int SpustGrafDavku(int argc, char** argv) {
         return UlozGraf([&](Graf& graf) { NaplnGraf(graf, obsah, jazyk); }, Text(id::TitulekGrafu, jazyk), cesta,
                         *format, velikost);
     };
-    kreslic.zprava = [](std::shared_ptr<const Vysledek> vysledek, Jazyk jazyk, const QString& cesta) {
-        return UlozZpravuPdf(PodkladyZpravy{std::move(vysledek), jazyk, QDate::currentDate()}, cesta);
+    kreslic.zprava = [](std::shared_ptr<const Vysledek> vysledek, std::int16_t ztraty, Jazyk jazyk,
+                        const QString& cesta) {
+        PodkladyZpravy podklady{std::move(vysledek), jazyk, QDate::currentDate()};
+        podklady.ztraty = ztraty;
+        return UlozZpravuPdf(podklady, cesta);
     };
     kreslic.vychoziVelikost = kVelikostExportu;
     kreslic.nejmensiStrana = kNejmensiStrana;

@@ -11,6 +11,7 @@
 #include "files/rozmitani_csv.h"
 #include "files/tabulka_csv.h"
 #include "files/zpravy.h"
+#include "files/zpravy_planovani.h"
 #include "model/conduction/jadro.h"
 #include "model/planning/planovani.h"
 #include "model/planning/rozmitani.h"
@@ -37,31 +38,8 @@ private:
 
 constexpr int kPreruseno = 130;  // as a shell reports a command stopped by Ctrl-C
 
-QString proc(Nemenitelna n, Jazyk j) {
-    switch (n) {
-        case Nemenitelna::RizenaPec:
-            return Text(id::CilRizena, j);
-        case Nemenitelna::HmotnostZRozmeru:
-            return Text(id::CilZRozmeru, j);
-        case Nemenitelna::JadroBezRozmeru:
-            return ZpravaJadra(KonecJadra::BezRozmeru, j);
-        case Nemenitelna::NeniVelicina:
-        case Nemenitelna::Ne:
-            break;
-    }
-    return {};
-}
-
 // The names of the quantities that a sweep or a goal seek varies.
-QString nazvy(Hledani jen) {
-    QStringList n;
-    for (const PopisPole& p : PoleUlohy()) {
-        if (p.nazev != nullptr && (jen == Hledani::Ne || p.hledani != Hledani::Ne)) {
-            n.append(QLatin1String(p.nazev));
-        }
-    }
-    return n.join(QLatin1String(", "));
-}
+QString nazvy(Hledani jen) { return QString::fromStdString(NazvyPoli(jen, ", ")); }
 
 }  // namespace
 
@@ -86,8 +64,8 @@ int PrikazCil(const Kontext& k) {
     if (const int kod = NactiUlohu(k, *uprava, n); kod != kUspech) {
         return kod;
     }
-    if (const Nemenitelna nem = LzeMenit(n.uloha, pole->velicina); nem != Nemenitelna::Ne) {
-        Hlas(QString(), QStringLiteral("--find %1: ").arg(co) + proc(nem, k.jazyk));
+    if (LzeMenit(n.uloha, pole->velicina) != Nemenitelna::Ne) {
+        Hlas(QString(), QStringLiteral("--find %1: ").arg(co) + ZpravaNemenitelne(*pole, n.uloha, k.jazyk));
         return kNepouzitelnyVstup;
     }
     SledujPreruseni();
@@ -97,8 +75,6 @@ int PrikazCil(const Kontext& k) {
         postup.hlas(QStringLiteral("goal: %1 trials").arg(++pokusu));
         return !Preruseno();
     });
-    const QString casText = QString::number(*cas);
-    const Jazyk j = k.jazyk;
     switch (h.konec) {
         case KonecHledani::Nalezeno:
             break;
@@ -106,16 +82,9 @@ int PrikazCil(const Kontext& k) {
             Hlas(QString(), QStringLiteral("goal: stopped"));
             return kPreruseno;
         case KonecHledani::Nelze:
-            Hlas(QString(), pole->velicina == Velicina::m       ? Text(id::NelzeHmotnost, j).arg(casText)
-                            : pole->velicina == Velicina::Tpece ? Text(id::NelzePec, j).arg(casText).arg(kNejvyssiCilovaPec)
-                                                                : Text(id::NelzePrikon, j).arg(casText));
-            return kVypocetSelhal;
         case KonecHledani::Prikonem:
-            Hlas(QString(), Text(id::NelzePrikonem, j)
-                                .arg(casText, TextObecny(static_cast<float>(static_cast<double>(n.uloha.Prikon) / 1000.0))));
-            return kVypocetSelhal;
         case KonecHledani::Tabulkou:
-            Hlas(QString(), Text(id::NelzeTabulkou, j).arg(casText, TextObecny(n.uloha.CasKrok)));
+            Hlas(QString(), ZpravaHledani(h, *pole, n.uloha, *cas, k.jazyk));
             return kVypocetSelhal;
         case KonecHledani::Nemenitelna:
         case KonecHledani::Odmitnuto: {
@@ -129,73 +98,58 @@ int PrikazCil(const Kontext& k) {
     if (const int kod = Vypocti(k, h.reseni.vysledek->Uloha, n, vysledek); kod != kUspech) {
         return kod;
     }
-    const int popisek = pole->velicina == Velicina::m ? id::CilHmotnost : pole->velicina == Velicina::Tpece ? id::CilPec
-                                                                                                            : id::CilPrikon;
-    return Dokonci(k, vysledek, Text(popisek, j) + QLatin1String(": ") + QString::number(h.hodnota, 'g', 10));
+    return Dokonci(k, vysledek, RadekOdpovedi(*pole, h.hodnota, n.uloha, k.jazyk));
 }
 
-int PrikazRozmitani(const Kontext& k) {
+namespace {
+
+// The quantities of --vary NAME=FROM:TO:STEP, each checked as the sweep window checks its
+// ranges; none after the message.
+std::optional<std::vector<OsaRozmitani>> osyArgumentu(const Kontext& k, const Uloha& u) {
     const QStringList vary = k.parser.values(k.v.menit);
-    if (vary.isEmpty() || vary.size() > 2) {
-        Hlas(QString(), QStringLiteral("sweep needs one or two --vary NAME=FROM:TO:STEP\nsee zorvet --help"));
-        return kNepouzitelnyVstup;
-    }
-    const std::optional<Uprava> uprava = UpravaArgumentu(k);
-    if (!uprava) {
-        return kNepouzitelnyVstup;
-    }
-    NactenaUloha n;
-    if (const int kod = NactiUlohu(k, *uprava, n); kod != kUspech) {
-        return kod;
-    }
-    std::vector<OsaRozmitani> osy;
-    QStringList nazvyOs;
+    std::vector<RozsahOsy> rozsahy;
     for (const QString& text : vary) {
         const qsizetype rovno = text.indexOf(QLatin1Char('='));
-        const QString nazev = text.left(rovno);
         const QStringList meze = text.mid(rovno + 1).split(QLatin1Char(':'));
-        const auto spatne = [&](const QString& proc) {
-            Hlas(QString(), QStringLiteral("--vary %1: %2").arg(text, proc));
-            return kNepouzitelnyVstup;
-        };
-        const PopisPole* pole = rovno < 0 ? nullptr : PoleNazvu(nazev.toStdString());
-        if (pole == nullptr) {
-            return spatne(QStringLiteral("NAME=FROM:TO:STEP names %1").arg(nazvy(Hledani::Ne)));
-        }
-        if (nazvyOs.contains(nazev)) {
-            return spatne(QStringLiteral("the quantity is swept twice"));
-        }
+        const PopisPole* pole = rovno < 0 ? nullptr : PoleNazvu(text.left(rovno).toStdString());
         std::optional<double> x[3];
         for (qsizetype i = 0; i < 3 && meze.size() == 3; ++i) {
             x[i] = CisloArgumentu(meze.at(i));
         }
-        std::optional<std::vector<double>> hodnoty;
-        if (x[0] && x[1] && x[2]) {
-            hodnoty = HodnotyRozmitani(*x[0], *x[1], *x[2]);
+        if (pole == nullptr) {
+            Hlas(QString(), QStringLiteral("--vary %1: NAME=FROM:TO:STEP names %2").arg(text, nazvy(Hledani::Ne)));
+            return std::nullopt;
         }
         if (!x[0] || !x[1] || !x[2] || !(*x[2] > 0.0)) {
-            return spatne(QStringLiteral("FROM:TO:STEP needs three numbers and a STEP over 0"));
+            Hlas(QString(), QStringLiteral("--vary %1: FROM:TO:STEP needs three numbers and a STEP over 0").arg(text));
+            return std::nullopt;
         }
-        if (!hodnoty) {
-            return spatne(QStringLiteral("more than a million values"));
-        }
-        if (const Nemenitelna nem = LzeMenit(n.uloha, pole->velicina); nem != Nemenitelna::Ne) {
-            return spatne(proc(nem, k.jazyk));
-        }
-        osy.push_back({pole, std::move(*hodnoty)});
-        nazvyOs.append(nazev);
+        rozsahy.push_back({pole, *x[0], *x[1], *x[2]});
     }
-    const std::size_t bodu = PocetBodu(osy);
-    if (bodu > kNejviceBodu) {
-        Hlas(QString(), QStringLiteral("sweep: more than a million points"));
-        return kNepouzitelnyVstup;
+    OsyRozmitani o = PripravOsy(u, rozsahy, kNejviceBodu);
+    const QString osa = vary.value(static_cast<qsizetype>(o.osa));
+    switch (o.vada) {
+        case VadaOs::Zadna:
+            return std::move(o.osy);
+        case VadaOs::Nemenitelna:
+            Hlas(QString(), QStringLiteral("--vary %1: ").arg(osa) + ZpravaNemenitelne(*rozsahy[o.osa].pole, u, k.jazyk));
+            break;
+        case VadaOs::Dvakrat:
+            Hlas(QString(), QStringLiteral("--vary %1: the quantity is swept twice").arg(osa));
+            break;
+        case VadaOs::Rozsah:
+            Hlas(QString(), QStringLiteral("--vary %1: more than a million values").arg(osa));
+            break;
+        case VadaOs::Bodu:
+            Hlas(QString(), QStringLiteral("sweep: more than a million points"));
+            break;
     }
-    if (k.parser.isSet(k.v.csv) && ZkontrolujVystupy(k, {k.parser.value(k.v.csv)}) != kUspech) {
-        return kNepouzitelnyVstup;
-    }
-    const bool sJadrem = RozmitaniSJadrem(n.uloha, osy);
-    // The rows go out as they are computed: to a file beside the target, which replaces it only
-    // when the sweep is complete, or to standard output.
+    return std::nullopt;
+}
+
+// The points of the sweep as they are computed: to a file beside the target, which replaces it
+// only when the sweep is complete, or to standard output.
+int zapisBody(const Kontext& k, const Uloha& u, std::span<const OsaRozmitani> osy) {
     QSaveFile soubor(k.parser.value(k.v.csv));
     const bool doSouboru = k.parser.isSet(k.v.csv);
     if (doSouboru && !soubor.open(QIODevice::WriteOnly)) {
@@ -211,11 +165,13 @@ int PrikazRozmitani(const Kontext& k) {
         return std::fwrite(b.constData(), 1, static_cast<std::size_t>(b.size()), stdout) ==
                static_cast<std::size_t>(b.size());
     };
-    bool zapsano = zapis(HlavickaRozmitaniCsv(nazvyOs, sJadrem));
+    const SloupceRozmitani sloupce = SloupceBodu(u, osy);
+    const std::size_t bodu = PocetBodu(osy);
+    bool zapsano = zapis(HlavickaRozmitaniCsv(osy, sloupce));
     SledujPreruseni();
     Postup postup;
-    zorvet::Rozmitej(n.uloha, osy, [&](std::size_t i, const BodRozmitani& bod) {
-        zapsano = zapsano && zapis(RadekRozmitaniCsv(n.uloha, osy, i, bod, sJadrem, k.jazyk));
+    zorvet::Rozmitej(u, osy, [&](std::size_t i, const BodRozmitani& bod) {
+        zapsano = zapsano && zapis(RadekRozmitaniCsv(u, osy, i, bod, sloupce, k.jazyk));
         postup.hlas(QStringLiteral("sweep: %1 of %2 points").arg(i + 1).arg(bodu));
         return zapsano && !Preruseno();
     });
@@ -230,6 +186,32 @@ int PrikazRozmitani(const Kontext& k) {
         return kNepouzitelnyVstup;
     }
     return kUspech;
+}
+
+}  // namespace
+
+int PrikazRozmitani(const Kontext& k) {
+    const QStringList vary = k.parser.values(k.v.menit);
+    if (vary.isEmpty() || vary.size() > 2) {
+        Hlas(QString(), QStringLiteral("sweep needs one or two --vary NAME=FROM:TO:STEP\nsee zorvet --help"));
+        return kNepouzitelnyVstup;
+    }
+    const std::optional<Uprava> uprava = UpravaArgumentu(k);
+    if (!uprava) {
+        return kNepouzitelnyVstup;
+    }
+    NactenaUloha n;
+    if (const int kod = NactiUlohu(k, *uprava, n); kod != kUspech) {
+        return kod;
+    }
+    const std::optional<std::vector<OsaRozmitani>> osy = osyArgumentu(k, n.uloha);
+    if (!osy) {
+        return kNepouzitelnyVstup;
+    }
+    if (k.parser.isSet(k.v.csv) && ZkontrolujVystupy(k, {k.parser.value(k.v.csv)}) != kUspech) {
+        return kNepouzitelnyVstup;
+    }
+    return zapisBody(k, n.uloha, *osy);
 }
 
 int PrikazPrizpusobeni(const Kontext& k) {

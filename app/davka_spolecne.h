@@ -95,8 +95,10 @@ int NactiUlohu(const Kontext& k, const Uprava& uprava, NactenaUloha& n);
 // is what the file holds. With moznosti the runs of a plan.
 int Vypocti(const Kontext& k, const Uloha& u, const NactenaUloha& n, std::shared_ptr<Vysledek>& vysledek);
 
-// The result of a file: a results file as it was computed, anything else a problem computed.
-int VysledekSouboru(const Kontext& k, std::shared_ptr<const Vysledek>& vysledek);
+// The result of a file: a results file as it was computed, anything else a problem computed;
+// and the losses its power is shown for: the case's, or for a results file without an installed
+// power those of --losses, which change nothing else.
+int VysledekSouboru(const Kontext& k, std::shared_ptr<const Vysledek>& vysledek, std::int16_t& ztraty);
 
 // Refuses an output that names the input file or another output; kUspech or the status.
 int ZkontrolujVystupy(const Kontext& k, const QList<QString>& vystupy);

@@ -16,6 +16,7 @@
 #include "files/tabulka_csv.h"
 #include "files/zapis.h"
 #include "files/zpravy.h"
+#include "files/zpravy_planovani.h"
 #include "model/pipeline/vykon.h"
 
 namespace zorvet::davka {
@@ -189,15 +190,18 @@ int NactiUlohu(const Kontext& k, const Uprava& uprava, NactenaUloha& n) {
     n.otisk = OtiskUlohy(u);
     n.komentar = precteni.obsah->komentare.isEmpty() ? QString() : precteni.obsah->komentare.last();
     uprava.pouzij(u);
-    // The furnace's options and plain numbers belong to a furnace the file or the options describe.
-    const auto pecna = [](const std::pair<const PopisPole*, double>& h) { return h.first->kdy == Kdy::SPeci; };
-    if (!u.Pec && (!uprava.pec.prazdna() || std::any_of(uprava.hodnoty.begin(), uprava.hodnoty.end(), pecna))) {
+    // The furnace's options belong to a furnace the file or the options describe.
+    if (!u.Pec && !uprava.pec.prazdna()) {
         Hlas(QString(), QStringLiteral("--chamber and --lining describe the furnace that the furnace's options need."));
         return kNepouzitelnyVstup;
     }
-    if (u.Lambda > 0.0f && !u.zRozmeru()) {
-        Hlas(QString(), QStringLiteral("--conductivity: ") + ZpravaJadra(KonecJadra::BezRozmeru, k.jazyk));
-        return kNepouzitelnyVstup;
+    // An option whose value would not act in this case is refused, as a sweep of it is.
+    for (const auto& [pole, volba] : k.v.pole) {
+        if (k.parser.isSet(volba) && LzeMenit(u, pole->velicina) == Nemenitelna::Pripadem) {
+            Hlas(QString(), QStringLiteral("--%1: ").arg(volba.names().constFirst()) +
+                                ZpravaNemenitelne(*pole, u, k.jazyk));
+            return kNepouzitelnyVstup;
+        }
     }
     n.uloha = u;
     return kUspech;
@@ -217,14 +221,11 @@ int Vypocti(const Kontext& k, const Uloha& u, const NactenaUloha& n, std::shared
     if (const QString varovani = VarovaniJadra(*vysledek, k.jazyk); !varovani.isEmpty()) {
         Hlas(QString(), varovani);
     }
-    if (OtiskUlohy(u) == n.otisk) {
-        vysledek->Soubor = QFileInfo(k.soubor).fileName().toStdString();
-        vysledek->Komentar = n.komentar.toStdString();
-    }
+    PojmenujVysledek(*vysledek, u, QFileInfo(k.soubor).fileName(), n.komentar, n.otisk);
     return kUspech;
 }
 
-int VysledekSouboru(const Kontext& k, std::shared_ptr<const Vysledek>& vysledek) {
+int VysledekSouboru(const Kontext& k, std::shared_ptr<const Vysledek>& vysledek, std::int16_t& ztraty) {
     const bool vysledky = QFileInfo(k.soubor).suffix().compare(QLatin1String("odp"), Qt::CaseInsensitive) == 0;
     const std::optional<Uprava> uprava = UpravaArgumentu(k);
     if (!uprava) {
@@ -237,6 +238,7 @@ int VysledekSouboru(const Kontext& k, std::shared_ptr<const Vysledek>& vysledek)
         }
         std::shared_ptr<Vysledek> spocteny;
         const int kod = Vypocti(k, n.uloha, n, spocteny);
+        ztraty = n.uloha.Ztraty;
         vysledek = std::move(spocteny);
         return kod;
     }
@@ -244,22 +246,22 @@ int VysledekSouboru(const Kontext& k, std::shared_ptr<const Vysledek>& vysledek)
     if (!precteni.obsah) {
         return Ohlas(precteni.chyba);
     }
+    vysledek = DokonciNacteny(std::move(precteni.obsah->vysledek));
+    ztraty = vysledek->Uloha.Ztraty;
     // A results file is shown as it was computed: of the options only the losses of a furnace
     // without an installed power, which change what its power frame shows and nothing else.
-    auto kopie = std::make_shared<Vysledek>(*precteni.obsah->vysledek);
     for (const auto& [pole, hodnota] : uprava->hodnoty) {
-        if (pole->velicina != Velicina::Ztraty || kopie->Uloha.Prikon > 0.0f) {
+        if (pole->velicina != Velicina::Ztraty || vysledek->Uloha.Prikon > 0.0f) {
             Hlas(QString(), QStringLiteral("--%1 applies to a problem that is computed, not to a results file")
                                 .arg(QLatin1String(pole->volba)));
             return kNepouzitelnyVstup;
         }
-        NastavHodnotu(kopie->Uloha, *pole, hodnota);
+        ztraty = static_cast<std::int16_t>(hodnota);
     }
     if (uprava->vlastnosti) {
         Hlas(QString(), QStringLiteral("--properties applies to a problem that is computed, not to a results file"));
         return kNepouzitelnyVstup;
     }
-    vysledek = std::move(kopie);
     return kUspech;
 }
 

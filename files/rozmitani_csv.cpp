@@ -22,31 +22,42 @@ QString poleCsv(const QString& text) {
 
 }  // namespace
 
-bool RozmitaniSJadrem(const Uloha& zaklad, std::span<const OsaRozmitani> osy) {
-    return MaJadro(zaklad) || std::any_of(osy.begin(), osy.end(), [](const OsaRozmitani& o) {
-               return o.pole->velicina == Velicina::Lambda;
-           });
+SloupceRozmitani SloupceBodu(const Uloha& zaklad, std::span<const OsaRozmitani> osy) {
+    const auto meni = [&osy](Velicina v) {
+        return std::any_of(osy.begin(), osy.end(), [v](const OsaRozmitani& o) { return o.pole->velicina == v; });
+    };
+    return {MaJadro(zaklad) || meni(Velicina::Lambda), zaklad.Prodleva > 0.0f || meni(Velicina::Prodleva)};
 }
 
-QString HlavickaRozmitaniCsv(const QStringList& nazvy, bool sJadrem) {
-    return nazvy.join(QLatin1Char(',')) + QLatin1String(",time_s,power_W,energy_Wh") +
-           (sJadrem ? QLatin1String(",core_s") : QLatin1String()) + QLatin1String(",status\n");
+QString HlavickaRozmitaniCsv(std::span<const OsaRozmitani> osy, SloupceRozmitani sloupce) {
+    QString hlavicka;
+    for (const OsaRozmitani& o : osy) {
+        hlavicka += QLatin1String(o.pole->nazev) + QLatin1Char(',');
+    }
+    return hlavicka + QLatin1String("time_s,power_W,energy_Wh") +
+           (sloupce.jadro ? QLatin1String(",core_s") : QLatin1String()) +
+           (sloupce.cyklus ? QLatin1String(",cycle_s,soak_energy_Wh") : QLatin1String()) + QLatin1String(",status\n");
 }
 
 QString RadekRozmitaniCsv(const Uloha& zaklad, std::span<const OsaRozmitani> osy, std::size_t i,
-                          const BodRozmitani& bod, bool sJadrem, Jazyk jazyk) {
+                          const BodRozmitani& bod, SloupceRozmitani sloupce, Jazyk jazyk) {
     QString radek;
     for (std::size_t a = 0; a < osy.size(); ++a) {
         radek += QString::number(bod.hodnoty[a], 'g', 10) + QLatin1Char(',');
     }
+    const auto cislo = [](const std::optional<double>& x) { return x ? TextCsv(static_cast<float>(*x)) : QString(); };
     if (bod.spocten) {
         radek += TextCsv(static_cast<float>(bod.cas)) + QLatin1Char(',') +
                  (bod.vykon ? TextCsv(bod.vykon->P) + QLatin1Char(',') + TextCsv(bod.vykon->E) : QStringLiteral(","));
-        if (sJadrem) {
-            radek += QLatin1Char(',') + (bod.casJadra ? TextCsv(static_cast<float>(*bod.casJadra)) : QString());
-        }
     } else {
-        radek += sJadrem ? QStringLiteral(",,,") : QStringLiteral(",,");
+        radek += QStringLiteral(",,");
+    }
+    if (sloupce.jadro) {
+        radek += QLatin1Char(',') + cislo(bod.casJadra);
+    }
+    if (sloupce.cyklus) {
+        const std::optional<double> wh = bod.teploProdlevy ? std::optional<double>(*bod.teploProdlevy / 3600.0) : std::nullopt;
+        radek += QLatin1Char(',') + cislo(bod.casCyklu) + QLatin1Char(',') + cislo(wh);
     }
     QString stav;
     if (const std::optional<Chyba> chyba = ChybaVypoctu(bod.vypocet, UlohaBodu(zaklad, osy, i), jazyk)) {

@@ -22,9 +22,10 @@ namespace zorvet {
 // What a file holds.
 struct ObsahSouboru {
     Uloha uloha;
-    std::shared_ptr<const Vysledek> vysledek;  // a results file's result: its problem, the file's
-                                               // name and last comment, no reduction factor, the
-                                               // losses of an installed power
+    // A results file's result as the file holds it: its problem, the file's name and last
+    // comment, no reduction factor, the losses of an installed power. The pipeline finishes it
+    // (DokonciNacteny, model/pipeline/vypocet.h) before it is shown.
+    std::shared_ptr<Vysledek> vysledek;
     QStringList komentare;               // the comment lines before the problem, in order
     bool rozsirene = false;              // it has the extended setting
 };
@@ -78,6 +79,12 @@ std::optional<Chyba> UlozSoubor(const QString& cesta, const Uloha& uloha, const 
 // The problem as a saved file states it, to tell whether it changed since it was saved
 // (the comment and the language play no part).
 QString OtiskUlohy(const Uloha& uloha);
+
+// A result names the file of its problem, with that file's comment, when the case it was
+// computed from is what the file holds (otisk: OtiskUlohy of the file's problem); else none. For
+// the result of a run, before it is shared.
+void PojmenujVysledek(Vysledek& vysledek, const Uloha& uloha, const QString& soubor, const QString& komentar,
+                      const QString& otisk);
 
 // Why a comment cannot go into a file: a reader would take it for the problem's first line
 // (it holds its label, in either language). None for a comment that can.

@@ -357,7 +357,6 @@ PrecteniSouboru NactiSoubor(const QString& cesta, bool sVysledky, const Uloha& v
         vysledek->Komentar = obsah->komentare.isEmpty() ? std::string() : obsah->komentare.last().toStdString();
         // A file of the documented form holds no reduction factor; the extended setting does.
         vysledek->ZnamyKoefK = rozsireni;
-        DoplnProdlevu(*vysledek);  // the cycle: the core time and the soak of the case
         obsah->vysledek = std::move(vysledek);
     }
     return PrecteniSouboru{std::move(obsah), Chyba{}, false};

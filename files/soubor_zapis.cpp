@@ -259,6 +259,13 @@ std::optional<Chyba> UlozSoubor(const QString& cesta, const Uloha& uloha, const 
 
 QString OtiskUlohy(const Uloha& uloha) { return TextSouboru(uloha, nullptr, QString(), Jazyk::Anglicky); }
 
+void PojmenujVysledek(Vysledek& v, const Uloha& uloha, const QString& soubor, const QString& komentar,
+                      const QString& otisk) {
+    const bool tenSamy = !otisk.isEmpty() && OtiskUlohy(uloha) == otisk;
+    v.Soubor = tenSamy ? soubor.toStdString() : std::string();
+    v.Komentar = tenSamy ? komentar.toStdString() : std::string();
+}
+
 std::optional<QString> ChybaKomentare(const QString& komentar, Jazyk jazyk) {
     // A reader takes the first line laid out as line 1, in either language, for it; a comment
     // that merely names the label is read as the comment it is.

@@ -21,6 +21,8 @@ constexpr double kNejvetsiPocet = std::numeric_limits<std::int16_t>::max();
 constexpr double kNejmensi = 1.0e-6;
 // The most pieces of an array in a row and rows: the view factors grow with the square of all.
 constexpr double kNejvicKusuMrizky = 20.0;
+// The hottest furnace a goal seek tries.
+constexpr double kNejvyssiCilovaPec = 1600.0;
 
 using enum Velicina;
 
@@ -34,7 +36,9 @@ constexpr PopisPole kPole[] = {
     {.velicina = Tpece, .druh = DruhPole::Cislo, .ovladac = "txtTpece", .zalozka = 1, .popisek = id::Tpece,
      .kdy = Kdy::Nerizeny, .radekSouboru = 1, .souborPopisek = id::SouborTpece, .jednotka = id::JednotkaStupne,
      .min = kNejnizsiTeplota, .max = kNejvyssiTeplota, .nazev = "furnace", .hledani = Hledani::Vetsi,
-     .krokHodnoty = 0.1, .cislo = &Uloha::Tpece},
+     .krokHodnoty = 0.1, .cislo = &Uloha::Tpece, .menitelna = Kdy::Nerizeny, .nemenitelna = id::CilRizena,
+     .cil = {.zacatek = ZacatekHledani::Rozsah, .po = kNejvyssiCilovaPec, .odPole = &Uloha::Tk, .absolutne = 0.05,
+             .volba = id::CilNejnizsiPec, .popisek = id::CilPec, .nelze = id::NelzePec}},
     {.velicina = Tv, .druh = DruhPole::Cislo, .ovladac = "txtTv", .zalozka = 1, .popisek = id::Tv,
      .radekSouboru = 2, .souborPopisek = id::SouborTv, .jednotka = id::JednotkaStupne, .min = kNejnizsiTeplota,
      .max = kNejvyssiTeplota, .nazev = "start", .cislo = &Uloha::Tv},
@@ -67,7 +71,8 @@ constexpr PopisPole kPole[] = {
      .nic = Kdy::Vzdy, .nulaPsana = false, .prazdne = Kdy::Vzdy, .volba = "conductivity", .jednotkaVolby = "L",
      .popisVolby = "Thermal conductivity of the charge in W/m/K: the core of a thick charge is computed too "
                    "(needs the mass from the dimensions).",
-     .nazev = "conductivity", .cislo = &Uloha::Lambda},
+     .nazev = "conductivity", .cislo = &Uloha::Lambda, .menitelna = Kdy::ZRozmeru,
+     .nemenitelna = id::JadroBezRozmeru},
     // The mass, typed or from the dimensions.
     {.velicina = ZadaniHmotnosti, .druh = DruhPole::Kod, .ovladac = "optMza", .zalozka = 3,
      .popisek = id::ZalozkaHmotnost, .radekSouboru = 11, .souborPopisek = id::SouborZadaniHmotnosti,
@@ -89,7 +94,10 @@ constexpr PopisPole kPole[] = {
      .min = kNejmensi, .max = 100.0, .cislo = &Uloha::DelkaL},
     {.velicina = m, .druh = DruhPole::Cislo, .ovladac = "txtm", .zalozka = 3, .popisek = id::m, .radekSouboru = 6,
      .souborPopisek = id::SouborHmotnost, .jednotka = id::JednotkaKg, .min = kNejmensi, .max = 1.0e6,
-     .nazev = "mass", .hledani = Hledani::Mensi, .platnaMista = 4, .cislo = &Uloha::m},
+     .nazev = "mass", .hledani = Hledani::Mensi, .platnaMista = 4, .cislo = &Uloha::m,
+     .menitelna = Kdy::BezRozmeru, .nemenitelna = id::CilZRozmeru,
+     .cil = {.relativne = 1e-4, .volba = id::CilNejvetsiHmotnost, .popisek = id::CilHmotnost,
+             .nelze = id::NelzeHmotnost}},
     // The surfaces.
     {.velicina = A, .druh = DruhPole::Cislo, .ovladac = "txtA", .zalozka = 4, .popisek = id::A, .radekSouboru = 7,
      .souborPopisek = id::SouborPlocha, .jednotka = id::JednotkaM2, .min = kNejmensi, .max = 1.0e4,
@@ -124,11 +132,11 @@ constexpr PopisPole kPole[] = {
      .popisVolby = "Clear gaps of an --array in m: between neighbours in a row and between rows (GY left out: "
                    "GX); 0: the pieces touch, with no conduction through the contact.",
      .oddelovacVolby = ':', .druhaVolby = MezeraY, .druhaJakoPrvni = true, .nazev = "gap-x",
-     .cislo = &Uloha::MezeraX},
+     .cislo = &Uloha::MezeraX, .menitelna = Kdy::VMrizce, .nemenitelna = id::NepusobiMimoMrizku},
     {.velicina = MezeraY, .druh = DruhPole::Cislo, .ovladac = "txtMezeraY", .zalozka = 5, .popisek = id::MezeraYPopisek,
      .kdy = Kdy::ZRozmeruTyce, .jednotkaText = "[m]", .rozsirenyPopisek = id::SouborMezeraY,
      .rozsirenyKdy = Kdy::VMrizce, .min = 0.0, .max = 10.0, .prazdne = Kdy::Vzdy, .nazev = "gap-y",
-     .cislo = &Uloha::MezeraY},
+     .cislo = &Uloha::MezeraY, .menitelna = Kdy::VMrizce, .nemenitelna = id::NepusobiMimoMrizku},
     {.velicina = SvazekA, .druh = DruhPole::Cislo, .ovladac = "txtSvazekA", .zalozka = 5, .popisek = id::SvazekAPopisek,
      .kdy = Kdy::ZRozmeruKruh, .jednotkaText = "[m]", .rozsirenyPopisek = id::SouborSvazekA, .min = kNejmensi,
      .max = 100.0, .nic = Kdy::Vzdy, .nulaPsana = false, .prazdne = Kdy::Vzdy, .volba = "bundle",
@@ -139,26 +147,28 @@ constexpr PopisPole kPole[] = {
     {.velicina = SvazekB, .druh = DruhPole::Cislo, .ovladac = "txtSvazekB", .zalozka = 5, .popisek = id::SvazekBPopisek,
      .kdy = Kdy::ZRozmeruKruh, .jednotkaText = "[m]", .rozsirenyPopisek = id::SouborSvazekB,
      .rozsirenyKdy = Kdy::VeSvazku, .min = kNejmensi, .max = 100.0, .nic = Kdy::Vzdy, .nulaPsana = false,
-     .prazdne = Kdy::Vzdy, .nazev = "bundle-b", .cislo = &Uloha::SvazekB},
+     .prazdne = Kdy::Vzdy, .nazev = "bundle-b", .cislo = &Uloha::SvazekB, .menitelna = Kdy::VeSvazku,
+     .nemenitelna = id::NepusobiMimoSvazek},
     {.velicina = Baleni, .druh = DruhPole::Pocet, .ovladac = "cboBaleni", .zalozka = 5, .popisek = id::BaleniPopisek,
      .kdy = Kdy::ZRozmeruKruh, .jednotkaText = "[-]", .rozsirenyPopisek = id::SouborBaleni,
      .rozsirenyKdy = Kdy::VeSvazku, .min = 0.0, .max = 1.0, .prazdne = Kdy::Vzdy, .volba = "packing",
      .jednotkaVolby = "square|hexagonal",
      .popisVolby = "Packing of the bars of a --bundle (default square).", .slovaVolby = "square|hexagonal",
-     .pocet = &Uloha::Baleni},
+     .pocet = &Uloha::Baleni, .menitelna = Kdy::VeSvazku, .nemenitelna = id::NepusobiMimoSvazek},
     // From hexagonal packing, 1 - pi / (2 sqrt 3) = 0.09310, up to where the model holds.
     {.velicina = Porozita, .druh = DruhPole::Cislo, .ovladac = "txtPorozita", .zalozka = 5,
      .popisek = id::PorozitaPopisek, .kdy = Kdy::ZRozmeruKruh, .jednotkaText = "[-]",
      .rozsirenyPopisek = id::SouborPorozita, .rozsirenyKdy = Kdy::VeSvazku, .min = 0.0932, .max = 0.9,
      .nic = Kdy::Vzdy, .nulaPsana = false, .prazdne = Kdy::Vzdy, .volba = "porosity", .jednotkaVolby = "P",
      .popisVolby = "Porosity of a --bundle, from 0.0932 to 0.9, in place of its packing's.", .nazev = "porosity",
-     .cislo = &Uloha::Porozita},
+     .cislo = &Uloha::Porozita, .menitelna = Kdy::VeSvazku, .nemenitelna = id::NepusobiMimoSvazek},
     {.velicina = KefSvazku, .druh = DruhPole::Cislo, .ovladac = "txtKefSvazku", .zalozka = 5, .popisek = id::KefPopisek,
      .kdy = Kdy::ZRozmeruKruh, .jednotkaText = "[W/m/K]", .rozsirenyPopisek = id::SouborKefSvazku,
      .rozsirenyKdy = Kdy::VeSvazku, .min = 1.0e-3, .max = 1.0e3, .nic = Kdy::Vzdy, .nulaPsana = false,
      .prazdne = Kdy::Vzdy, .volba = "effective-conductivity", .jednotkaVolby = "K",
      .popisVolby = "Effective conductivity of a --bundle in W/m/K, in place of the model's.",
-     .nazev = "effective-conductivity", .cislo = &Uloha::KefSvazku},
+     .nazev = "effective-conductivity", .cislo = &Uloha::KefSvazku, .menitelna = Kdy::VeSvazku,
+     .nemenitelna = id::NepusobiMimoSvazek},
     // Typed in minutes; the record holds seconds. Any case may have a soak.
     {.velicina = Prodleva, .druh = DruhPole::Cislo, .ovladac = "txtProdleva", .zalozka = 5, .popisek = id::ProdlevaPopisek,
      .jednotkaText = "[min]", .rozsirenyPopisek = id::SouborProdleva, .min = 0.0, .max = 1.0e7, .prazdne = Kdy::Vzdy,
@@ -178,7 +188,9 @@ constexpr PopisPole kPole[] = {
      .meritko = 1000.0, .volba = "power-limit", .jednotkaVolby = "WATTS",
      .popisVolby = "Installed power of the furnace in W: the heat given to the charge never exceeds it, less "
                    "the --losses.", .nazev = "power",
-     .hledani = Hledani::Vetsi, .krokHodnoty = 1.0, .cislo = &Uloha::Prikon},
+     .hledani = Hledani::Vetsi, .krokHodnoty = 1.0, .cislo = &Uloha::Prikon,
+     .cil = {.zacatek = ZacatekHledani::Tok, .od = 1e-3, .relativne = 1e-4, .volba = id::CilNejmensiPrikon,
+             .popisek = id::CilPrikon, .nelze = id::NelzePrikon}},
     // The one figure of heat losses: the power frame's, and what the installed power covers.
     {.velicina = Ztraty, .druh = DruhPole::Pocet, .ovladac = "txtZtratyPrikonu", .zalozka = 7,
      .popisek = id::ZtratyPrikonu, .jednotkaText = "[%]", .rozsirenyPopisek = id::SouborZtratyPrikonu,
@@ -199,12 +211,14 @@ constexpr PopisPole kPole[] = {
      .jednotka = id::JednotkaStupne, .rozsirenyPopisek = id::SouborOkoli, .rozsirenyKdy = Kdy::SPeci, .min = -60.0,
      .max = 100.0, .prazdne = Kdy::Vzdy, .vychozi = 20.0, .volba = "ambient", .jednotkaVolby = "T",
      .popisVolby = "Ambient temperature around a --chamber furnace in degrees C (default 20).", .nazev = "ambient",
-     .cislo = &Uloha::Okoli},
+     .cislo = &Uloha::Okoli,
+     .menitelna = Kdy::SPeci, .nemenitelna = id::BezPece},
     {.velicina = EpsVnejsi, .druh = DruhPole::Cislo, .popisek = id::EpsVnejsiPopisek, .kdy = Kdy::SPeci,
      .jednotkaText = "[-]", .rozsirenyPopisek = id::SouborEpsVnejsi, .rozsirenyKdy = Kdy::SPeci, .min = 0.0,
      .max = 1.0, .minVcetne = false, .prazdne = Kdy::Vzdy, .vychozi = 0.9, .volba = "outer-emissivity",
      .jednotkaVolby = "E", .popisVolby = "Emissivity of the outer surface of a --chamber furnace (default 0.9).",
-     .nazev = "outer-emissivity", .cislo = &Uloha::EpsVnejsi},
+     .nazev = "outer-emissivity", .cislo = &Uloha::EpsVnejsi,
+     .menitelna = Kdy::SPeci, .nemenitelna = id::BezPece},
     // 0 is natural convection, by the correlations of each face (model/furnace/vnejsi.h).
     {.velicina = KonvekceVnejsi, .druh = DruhPole::Cislo, .popisek = id::KonvekceVnejsiPopisek, .kdy = Kdy::SPeci,
      .jednotkaText = "[W/m2/K]", .rozsirenyPopisek = id::SouborKonvekceVnejsi, .rozsirenyKdy = Kdy::SPeci,
@@ -212,24 +226,29 @@ constexpr PopisPole kPole[] = {
      .jednotkaVolby = "natural|H",
      .popisVolby = "Convection outside a --chamber furnace: natural (by the correlations of its walls, roof and "
                    "hearth; the default) or a coefficient in W/m2/K.",
-     .slovaVolby = "natural", .cislo = &Uloha::KonvekceVnejsi},
+     .slovaVolby = "natural", .cislo = &Uloha::KonvekceVnejsi,
+     .menitelna = Kdy::SPeci, .nemenitelna = id::BezPece},
     {.velicina = DobaOtevreni, .druh = DruhPole::Cislo, .popisek = id::DobaOtevreniPopisek, .kdy = Kdy::SPeci,
      .jednotkaText = "[s]", .rozsirenyPopisek = id::SouborDobaOtevreni, .rozsirenyKdy = Kdy::SPeci, .min = 0.0,
-     .max = 1.0e6, .prazdne = Kdy::Vzdy, .nazev = "door-time", .cislo = &Uloha::DobaOtevreni},
+     .max = 1.0e6, .prazdne = Kdy::Vzdy, .nazev = "door-time", .cislo = &Uloha::DobaOtevreni,
+     .menitelna = Kdy::SPeci, .nemenitelna = id::BezPece},
     {.velicina = HmotnostPripravku, .druh = DruhPole::Cislo, .popisek = id::HmotnostPripravkuPopisek,
      .kdy = Kdy::SPeci, .jednotkaText = "[kg]", .rozsirenyPopisek = id::SouborHmotnostPripravku,
      .rozsirenyKdy = Kdy::SPeci, .min = 0.0, .max = 1.0e6, .prazdne = Kdy::Vzdy, .volba = "fixtures",
      .jednotkaVolby = "KG:C",
      .popisVolby = "Fixtures heated with the charge in a --chamber furnace (baskets, trays): their mass in kg and "
                    "specific heat in J/kg/K (default 500).",
-     .oddelovacVolby = ':', .druhaVolby = CPripravku, .nazev = "fixture-mass", .cislo = &Uloha::HmotnostPripravku},
+     .oddelovacVolby = ':', .druhaVolby = CPripravku, .nazev = "fixture-mass", .cislo = &Uloha::HmotnostPripravku,
+     .menitelna = Kdy::SPeci, .nemenitelna = id::BezPece},
     {.velicina = CPripravku, .druh = DruhPole::Cislo, .popisek = id::CPripravkuPopisek, .kdy = Kdy::SPeci,
      .jednotkaText = "[J/kg/K]", .rozsirenyPopisek = id::SouborCPripravku, .rozsirenyKdy = Kdy::SPeci,
-     .min = kNejmensi, .max = 1.0e5, .prazdne = Kdy::Vzdy, .vychozi = 500.0, .cislo = &Uloha::CPripravku},
+     .min = kNejmensi, .max = 1.0e5, .prazdne = Kdy::Vzdy, .vychozi = 500.0, .cislo = &Uloha::CPripravku,
+     .menitelna = Kdy::SPeci, .nemenitelna = id::BezPece},
     {.velicina = CenaEnergie, .druh = DruhPole::Cislo, .popisek = id::CenaEnergiePopisek, .kdy = Kdy::SPeci,
      .jednotkaText = "[-]", .rozsirenyPopisek = id::SouborCenaEnergie, .rozsirenyKdy = Kdy::SPeci, .min = 0.0,
      .max = 1.0e6, .prazdne = Kdy::Vzdy, .volba = "energy-price", .jednotkaVolby = "PRICE",
-     .popisVolby = "Price of a kWh, for the cost of a cycle of a --chamber furnace.", .cislo = &Uloha::CenaEnergie},
+     .popisVolby = "Price of a kWh, for the cost of a cycle of a --chamber furnace.", .cislo = &Uloha::CenaEnergie,
+     .menitelna = Kdy::SPeci, .nemenitelna = id::BezPece},
 };
 
 std::optional<Zavada> zavada(Velicina v, std::optional<Vada> vada, int bod = 0) {
@@ -267,18 +286,23 @@ std::optional<Zavada> zkontrolujKrivku(const Uloha& u) {
 
 std::span<const PopisPole> PoleUlohy() { return kPole; }
 
+// Every quantity has its row, and one only.
+constexpr std::size_t kVelicin = static_cast<std::size_t>(Velicina::PocetVelicin);
+static_assert(std::size(kPole) == kVelicin, "a quantity without its row in the field table, or a row twice");
+static_assert(
+    [] {
+        std::array<bool, kVelicin> je{};
+        for (const PopisPole& p : kPole) {
+            je[static_cast<std::size_t>(p.velicina)] = true;
+        }
+        return std::all_of(je.begin(), je.end(), [](bool b) { return b; });
+    }(),
+    "a quantity twice in the field table");
+
 const PopisPole& Pole(Velicina velicina) {
     // Every computation asks for its fields by name: the rows by Velicina, found once.
-    constexpr std::size_t kVelicin = [] {
-        std::size_t n = 0;
-        for (const PopisPole& p : kPole) {
-            n = std::max(n, static_cast<std::size_t>(p.velicina) + 1);
-        }
-        return n;
-    }();
     static const std::array<const PopisPole*, kVelicin> radky = [] {
         std::array<const PopisPole*, kVelicin> r{};
-        r.fill(&kPole[0]);  // every Velicina has its row
         for (const PopisPole& p : kPole) {
             r[static_cast<std::size_t>(p.velicina)] = &p;
         }
@@ -295,6 +319,16 @@ const PopisPole* PoleNazvu(std::string_view nazev) {
         }
     }
     return nullptr;
+}
+
+std::string NazvyPoli(Hledani jen, std::string_view oddelovac) {
+    std::string nazvy;
+    for (const PopisPole& p : kPole) {
+        if (p.nazev != nullptr && (jen == Hledani::Ne || p.hledani != Hledani::Ne)) {
+            nazvy += (nazvy.empty() ? std::string() : std::string(oddelovac)) + p.nazev;
+        }
+    }
+    return nazvy;
 }
 
 bool Plati(Kdy kdy, const Uloha& u) {

@@ -32,6 +32,9 @@ enum class Velicina {
     MrizkaX, MrizkaY, MezeraX, MezeraY, SvazekA, SvazekB, Baleni, Porozita, KefSvazku, Prodleva,
     // The furnace as a thermal system: its description, and its plain numbers.
     Pec, Okoli, EpsVnejsi, KonvekceVnejsi, DobaOtevreni, HmotnostPripravku, CPripravku, CenaEnergie,
+    // No quantity: the count of those above. The table has one row for each (pole.cpp checks
+    // it as it compiles), so a new quantity without its row does not build.
+    PocetVelicin,
 };
 
 enum class DruhPole {
@@ -53,6 +56,31 @@ enum class Kdy { Vzdy, Nikdy, Nerizeny, Rizeny, ZRozmeru, ZRozmeruObdelnik, BezR
 // Whether a goal seek can find a value of the field, and on which side of the boundary the time
 // is met: smaller values (a larger mass takes longer) or larger ones (a hotter furnace, more power).
 enum class Hledani { Ne, Mensi, Vetsi };
+
+// Where a goal seek starts on the way to the boundary of the time.
+enum class ZacatekHledani {
+    Hodnota,  // at the case's own value, doubling or halving it until the boundary lies between two
+    Tok,      // the same from the most heat the charge took in a step at the favourable end, where
+              // the field's 0 (none: an unlimited power) is the favourable end
+    Rozsah,   // the whole range, halved from its favourable end
+};
+
+// How a goal seek seeks a field (with PopisPole::hledani, the side that meets the time).
+struct CilPole {
+    ZacatekHledani zacatek = ZacatekHledani::Hodnota;
+    // The range, in the record's unit: the field's own when both are 0; the lower end the case's
+    // value of odPole when it is given (the furnace: the final temperature).
+    double od = 0.0;
+    double po = 0.0;
+    float Uloha::*odPole = nullptr;
+    // The boundary is found within this share of the value, or within this much of it.
+    double relativne = 0.0;
+    double absolutne = 0.0;
+    int volba = 0;    // string ID of the goal list's entry ("largest mass of the charge")
+    int popisek = 0;  // of the answer's label with the record's unit ("Heating Material Weight [kg]")
+    int nelze = 0;    // of the answer when no value of the range meets the time: %1 the time in s,
+                      // %2 the favourable end of the range as the field shows it
+};
 
 struct PopisPole {
     Velicina velicina;
@@ -102,6 +130,13 @@ struct PopisPole {
     double krokHodnoty = 0.0;          // its resolution in the record's unit
     float Uloha::*cislo = nullptr;
     std::int16_t Uloha::*pocet = nullptr;
+
+    // Planning. A value given to the field acts on the result only where menitelna holds: a
+    // sweep, a goal seek and a command-line option that would vary it elsewhere are refused with
+    // the text of nemenitelna (string ID). How a goal seek seeks it.
+    Kdy menitelna = Kdy::Vzdy;
+    int nemenitelna = 0;
+    CilPole cil{};
 };
 
 // Every field, in the order of the dialog's tabs and of the fields on them.
@@ -109,6 +144,9 @@ std::span<const PopisPole> PoleUlohy();
 const PopisPole& Pole(Velicina velicina);
 // The field of a sweep's or a goal seek's name ("mass"), or none.
 const PopisPole* PoleNazvu(std::string_view nazev);
+// The names of the fields a sweep varies (jen Hledani::Ne), or of those a goal seek finds, in
+// the order of the table, joined by oddelovac: "furnace|mass|power".
+std::string NazvyPoli(Hledani jen, std::string_view oddelovac);
 
 // The condition holds for the case.
 bool Plati(Kdy kdy, const Uloha& u);

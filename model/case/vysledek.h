@@ -1,8 +1,8 @@
 // A computed (or opened) heat-up: the case it was computed from, the result rows, the furnace
 // temperature of every step, the core of a thick charge, and what is printed with it. A result
 // is never edited after it is made: a new run makes a new one, which replaces the shown one only
-// when the run succeeds; saving it, or choosing other losses for its power, makes a copy that
-// says so.
+// when the run succeeds; saving it makes a copy that names its file. Other losses chosen for its
+// power are a setting of the views, or a new run where the installed power covers them.
 #pragma once
 
 #include <algorithm>

@@ -11,7 +11,6 @@ namespace zorvet {
 
 namespace {
 
-constexpr double kPi = std::numbers::pi;
 constexpr int kFaset = 32;       // facets per piece at refinement 1
 constexpr int kDeleniPolomer = 16;
 constexpr int kDeleniStrany = 20;
@@ -33,7 +32,7 @@ SitKusu kruhova(double d, int zjemneni) {
     naKruh[0] = 1;
     for (int k = 1; k <= n; ++k) {
         int pocet = m;
-        while (pocet > 4 && pocet % 2 == 0 && k * dr * 2.0 * kPi / pocet < 0.9 * dr) pocet /= 2;
+        while (pocet > 4 && pocet % 2 == 0 && k * dr * 2.0 * kPiPresne / pocet < 0.9 * dr) pocet /= 2;
         naKruh[static_cast<std::size_t>(k)] = pocet;
     }
     std::vector<std::size_t> prvni(static_cast<std::size_t>(n) + 2, 0);
@@ -42,11 +41,11 @@ SitKusu kruhova(double d, int zjemneni) {
     s.objem.assign(uzlu, 0.0);
     s.plochaUzlu.assign(uzlu, 0.0);
     s.vodivostUzlu.assign(uzlu, 0.0);
-    s.objem[0] = kPi * dr * dr / 4.0;
+    s.objem[0] = kPiPresne * dr * dr / 4.0;
     for (int k = 1; k <= n; ++k) {
         const std::size_t kk = static_cast<std::size_t>(k);
         const int mk = naKruh[kk];
-        const double dTheta = 2.0 * kPi / mk;
+        const double dTheta = 2.0 * kPiPresne / mk;
         const double vnitrni = (k - 0.5) * dr, vnejsi = std::min(k + 0.5, static_cast<double>(n)) * dr;
         for (int j = 0; j < mk; ++j) {
             const std::size_t u = prvni[kk] + static_cast<std::size_t>(j);
@@ -61,7 +60,7 @@ SitKusu kruhova(double d, int zjemneni) {
         }
     }
     s.fasetNaKus = m;
-    s.delkaFasety = r * 2.0 * kPi / m;
+    s.delkaFasety = r * 2.0 * kPiPresne / m;
     for (int j = 0; j < m; ++j) {
         const std::size_t u = prvni[static_cast<std::size_t>(n)] + static_cast<std::size_t>(j);
         s.kousky.push_back({u32(u), static_cast<std::uint32_t>(j), s.delkaFasety});

@@ -5,11 +5,12 @@
 #include <cstddef>
 #include <numbers>
 
+#include "model/case/konstanty.h"
+
 namespace zorvet {
 
 namespace {
 
-constexpr double kPi = std::numbers::pi;
 constexpr int kMaxKusu = 100;
 
 struct Vektor {
@@ -28,7 +29,7 @@ struct Tvar {
 
     void bod(double t, Vektor& p, Vektor& n) const {
         if (profil == 'K') {
-            const double theta = 2.0 * kPi * t / m;
+            const double theta = 2.0 * kPiPresne * t / m;
             n = {std::cos(theta), std::sin(theta)};
             p = {r * n.x, r * n.y};
             return;
@@ -48,8 +49,8 @@ struct Tvar {
         double t = 0.0;
         if (profil == 'K') {
             double theta = std::atan2(p.y, p.x);
-            if (theta < 0.0) theta += 2.0 * kPi;
-            t = theta * m / (2.0 * kPi);
+            if (theta < 0.0) theta += 2.0 * kPiPresne;
+            t = theta * m / (2.0 * kPiPresne);
         } else {
             const double e = 1e-9 * r;
             const double s = std::fabs(p.y + r) < e   ? p.x + r
@@ -67,7 +68,7 @@ void gaussLegendre(int n, std::vector<double>& x, std::vector<double>& w) {
     x.assign(static_cast<std::size_t>(n), 0.0);
     w.assign(static_cast<std::size_t>(n), 0.0);
     for (int i = 0; i < n; ++i) {
-        double z = std::cos(kPi * (i + 0.75) / (n + 0.5));
+        double z = std::cos(kPiPresne * (i + 0.75) / (n + 0.5));
         double dp = 1.0;
         for (int k = 0; k < 100; ++k) {
             double p0 = 1.0, p1 = z;
@@ -197,7 +198,7 @@ public:
                     a = std::min(a, f), b = std::max(b, f);
                 }
             }
-            a = std::max(a, -kPi / 2.0), b = std::min(b, kPi / 2.0);
+            a = std::max(a, -kPiPresne / 2.0), b = std::min(b, kPiPresne / 2.0);
             if (!(a < b)) continue;
             pokryti_.zbytek(a, b, viditelne_);
             if (!viditelne_.empty()) {
@@ -212,7 +213,7 @@ public:
                     // The arc seen from the point: half-angle psi about the direction to it.
                     const double beta = std::atan2(bodP.y - c.y, bodP.x - c.x);
                     const double psi = std::acos(std::min(1.0, r / vzdalenost));
-                    const double dTheta = 2.0 * kPi / m_;
+                    const double dTheta = 2.0 * kPiPresne / m_;
                     const int prvni = static_cast<int>(std::floor((beta - psi) / dTheta));
                     const int posledni = static_cast<int>(std::floor((beta + psi) / dTheta));
                     for (int i = prvni; i <= posledni; ++i) {
@@ -315,7 +316,7 @@ PohledoveFaktory SpoctiFaktory(const Usporadani& u, int m, const Symetrie& s, in
     }
     v.fasetNaKus = m;
     v.kusu = u.nx * u.ny;
-    v.delkaFasety = (u.profil == 'K' ? kPi * u.d : 4.0 * u.d) / m;
+    v.delkaFasety = (u.profil == 'K' ? kPiPresne * u.d : 4.0 * u.d) / m;
     const std::size_t sloupcu = static_cast<std::size_t>(v.kusu) * static_cast<std::size_t>(m);
     const std::size_t radku = s.reprezentanti().size() * static_cast<std::size_t>(m);
     v.F.assign(radku * sloupcu, 0.0);

@@ -14,7 +14,6 @@ namespace zorvet {
 
 namespace {
 
-constexpr double kPiPresne = std::numbers::pi;
 // The table of k_ef(T) handed to the conduction core: every 5 K over 0..1500 degrees C (held
 // beyond), linear between, so within 0.1 % of the model.
 constexpr double kTabulkaOd = 0.0, kTabulkaDo = 1500.0, kTabulkaKrok = 5.0;

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "model/case/geometrie.h"
+#include "model/case/konstanty.h"
 #include "model/load/mrizka.h"
 #include "model/load/svazek.h"
 #include "model/conduction/vedeni.h"
@@ -14,7 +15,6 @@ namespace zorvet {
 
 namespace {
 
-constexpr double kPiPresne = 3.14159265358979323846;
 
 bool jeMrizka(const Uloha& u) { return u.MrizkaX > 1 || u.MrizkaY > 1; }
 bool jeSvazek(const Uloha& u) { return u.SvazekA > 0.0f; }

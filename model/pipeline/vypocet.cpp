@@ -186,4 +186,11 @@ std::vector<VysledekVypoctu> SpoctiVice(std::span<const Uloha> ulohy) {
     return vysledky;
 }
 
+std::shared_ptr<const Vysledek> DokonciNacteny(std::shared_ptr<Vysledek> nacteny) {
+    if (nacteny) {
+        DoplnProdlevu(*nacteny);
+    }
+    return nacteny;
+}
+
 }  // namespace zorvet

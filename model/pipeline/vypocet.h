@@ -84,4 +84,9 @@ VysledekVypoctu Spocti(const Uloha& u, const MoznostiBehu& moznosti = {});
 // and the case allow (model/march/pochod_ctyri.h).
 std::vector<VysledekVypoctu> SpoctiVice(std::span<const Uloha> ulohy);
 
+// A result as a results file holds it, finished as a run finishes it: what follows from its case
+// and its rows (the cycle of a soak). The window and the batch call it on every results file they
+// open, before the result is shown or printed; the file's reader gives only what the file holds.
+std::shared_ptr<const Vysledek> DokonciNacteny(std::shared_ptr<Vysledek> nacteny);
+
 }  // namespace zorvet

@@ -34,20 +34,146 @@ bool rozpul(const std::function<bool(double)>& splne, double& dobre, double& spa
 
 Nemenitelna LzeMenit(const Uloha& u, Velicina velicina) {
     const PopisPole& p = Pole(velicina);
-    if (p.nazev == nullptr || p.velicina != velicina) {
+    if (p.nazev == nullptr && p.volba == nullptr) {
         return Nemenitelna::NeniVelicina;
     }
-    if (velicina == Velicina::Tpece && u.Rizeny) {
-        return Nemenitelna::RizenaPec;
-    }
-    if (velicina == Velicina::m && u.zRozmeru()) {
-        return Nemenitelna::HmotnostZRozmeru;
-    }
-    if (velicina == Velicina::Lambda && !u.zRozmeru()) {
-        return Nemenitelna::JadroBezRozmeru;
-    }
-    return Nemenitelna::Ne;
+    return Plati(p.menitelna, u) ? Nemenitelna::Ne : Nemenitelna::Pripadem;
 }
+
+std::pair<double, double> RozsahHledani(const PopisPole& pole, const Uloha& u) {
+    const CilPole& c = pole.cil;
+    const double od = c.odPole != nullptr ? static_cast<double>(u.*c.odPole) : c.od != 0.0 ? c.od : pole.min;
+    return {od, c.po != 0.0 ? c.po : pole.max};
+}
+
+namespace {
+
+// One goal seek as it runs: the case, the field sought, its range and the time to meet.
+struct Hledac {
+    const Uloha& u;
+    const PopisPole& pole;
+    double cas;
+    const std::function<bool()>& pokracovat;
+    std::pair<double, double> rozsah = RozsahHledani(pole, u);
+
+    Uloha sHodnotou(double x) const {
+        Uloha w = u;
+        NastavHodnotu(w, pole, x);
+        return w;
+    }
+    // With a soak the time to meet is the cycle's.
+    bool splneno(const VysledekVypoctu& r) const { return r.uspech() && *r.vysledek->casCyklu() <= cas; }
+    // A trial: no advice on the time step is needed.
+    bool splne(double x) const {
+        MoznostiBehu pokus;
+        pokus.radaKroku = false;
+        return splneno(Spocti(sHodnotou(x), pokus));
+    }
+    bool dal() const { return !pokracovat || pokracovat(); }
+    // A larger value takes longer (a mass), or a smaller one does (a furnace, a power).
+    bool vetsiDele() const { return pole.hledani == Hledani::Mensi; }
+};
+
+// The values on either side of the boundary: dobre meets the time, spatne does not.
+struct Zavorka {
+    double dobre = 0.0;
+    double spatne = 0.0;
+};
+
+// The favourable end of the range: the value that meets the time if any does. A field whose 0
+// is none (an unlimited power) has it there.
+double priznivyKraj(const Hledac& s) {
+    if (s.pole.cil.zacatek == ZacatekHledani::Tok) {
+        return 0.0;
+    }
+    return s.vetsiDele() ? s.rozsah.first : s.rozsah.second;
+}
+
+// Nothing at the favourable end meets the time: the table, the installed power (when the case
+// without it would), or nothing can.
+VysledekHledani nelze(const Hledac& s, double kraj, VysledekVypoctu r, VysledekHledani h) {
+    if (r.konec != KonecVypoctu::Preteceni) {
+        Uloha neomezena = s.sHodnotou(kraj);
+        if (neomezena.Prikon > 0.0f) {
+            neomezena.Prikon = 0.0f;
+            if (s.splneno(Spocti(neomezena))) {
+                h.konec = KonecHledani::Prikonem;
+                h.reseni = std::move(r);
+                return h;
+            }
+        }
+    }
+    h.konec = r.konec == KonecVypoctu::Preteceni ? KonecHledani::Tabulkou : KonecHledani::Nelze;
+    h.reseni = std::move(r);
+    return h;
+}
+
+// The most heat the charge took in a step of a run, as a power that covers the losses too; a
+// core takes its heat later, so more may be needed.
+double nejvetsiTok(const Vysledek& v, const Uloha& u) {
+    const double ak = static_cast<double>(u.A) * static_cast<double>(u.KoefK);
+    double nejvic = 0.0;
+    for (std::size_t k = 1; k <= static_cast<std::size_t>(v.posledniRadek()); ++k) {
+        const double tm = (static_cast<double>(v.Vysledky.TeplotaVsazky[k - 1]) +
+                           static_cast<double>(v.Vysledky.TeplotaVsazky[k])) / 2.0;
+        nejvic = std::max(nejvic, static_cast<double>(v.Vysledky.Alfa[k]) * ak *
+                                      (static_cast<double>(v.TeplotaPece[k]) - tm));
+    }
+    return nejvic * (1.0 + static_cast<double>(u.Ztraty) / 100.0) * 1.001 + 1.0;
+}
+
+// From x, doubling or halving within the range: towards values that take longer while the time
+// is met, towards those that take less while it is not. The bracket, or none (h says why).
+std::optional<Zavorka> zavorka(const Hledac& s, double x, VysledekHledani& h) {
+    const auto [od, po] = s.rozsah;
+    const bool nahoru = s.vetsiDele();
+    const bool splneno = s.splne(x);
+    for (;;) {
+        // Met: a value that takes longer, within the range; not met: one that takes less.
+        const double y = splneno == nahoru ? std::min(2.0 * x, po) : std::max(x / 2.0, od);
+        if (!splneno && (nahoru ? x / 2.0 < od : 2.0 * x > po)) {
+            h.konec = KonecHledani::Nelze;
+            return std::nullopt;
+        }
+        if (y == x) {
+            return Zavorka{x, x};  // met at the end of the range
+        }
+        if (s.splne(y) != splneno) {
+            return splneno ? Zavorka{x, y} : Zavorka{y, x};
+        }
+        x = y;
+        if (!s.dal()) {
+            h.konec = KonecHledani::Preruseno;
+            return std::nullopt;
+        }
+    }
+}
+
+// The bracket halved to the field's tolerance, and the value found: rounded to the side that
+// meets the time and computed, unless the table draws the boundary.
+VysledekHledani najdi(const Hledac& s, Zavorka z, VysledekHledani h) {
+    if (!rozpul([&s](double x) { return s.splne(x); }, z.dobre, z.spatne, s.pole.cil.relativne,
+                 s.pole.cil.absolutne, s.pokracovat)) {
+        h.konec = KonecHledani::Preruseno;
+        return h;
+    }
+    // A boundary the table draws is no answer: the values beyond it need more rows.
+    if (z.spatne != z.dobre) {
+        VysledekVypoctu zaHranici = Spocti(s.sHodnotou(z.spatne));
+        if (zaHranici.konec == KonecVypoctu::Preteceni) {
+            h.konec = KonecHledani::Tabulkou;
+            h.hodnota = z.dobre;
+            h.reseni = std::move(zaHranici);
+            return h;
+        }
+    }
+    h.hodnota = ZaokrouhliNalezenou(s.pole, z.dobre);
+    h.reseni = Spocti(s.sHodnotou(h.hodnota));
+    h.konec = s.splneno(h.reseni) ? KonecHledani::Nalezeno : KonecHledani::Odmitnuto;
+    return h;
+}
+
+}  // namespace
 
 VysledekHledani HledejCil(const Uloha& u, Velicina co, double cas, const std::function<bool()>& pokracovat) {
     VysledekHledani h;
@@ -62,123 +188,23 @@ VysledekHledani HledejCil(const Uloha& u, Velicina co, double cas, const std::fu
     if (h.reseni.konec != KonecVypoctu::Uspech && h.reseni.konec != KonecVypoctu::Preteceni) {
         return h;
     }
-    const auto sHodnotou = [&](double x) {
-        Uloha w = u;
-        NastavHodnotu(w, pole, x);
-        return w;
-    };
-    // With a soak the time to meet is the cycle's.
-    const auto splneno = [cas](const VysledekVypoctu& r) { return r.uspech() && *r.vysledek->casCyklu() <= cas; };
-    MoznostiBehu pokus;
-    pokus.radaKroku = false;
-    const auto splne = [&](double x) { return splneno(Spocti(sHodnotou(x), pokus)); };
-    // Where no value meets the time: the table, the installed power, or nothing can.
-    const auto nelze = [&](const VysledekVypoctu& r) {
-        h.konec = r.konec == KonecVypoctu::Preteceni ? KonecHledani::Tabulkou : KonecHledani::Nelze;
-        h.reseni = r;
-        return h;
-    };
-    double dobre = 0.0, spatne = 0.0;
-    if (co == Velicina::m) {
-        const double nejvic = pole.max;
-        double x = static_cast<double>(u.m);
-        if (splne(x)) {
-            while (x < nejvic && splne(std::min(2.0 * x, nejvic))) {
-                x = std::min(2.0 * x, nejvic);
-                if (pokracovat && !pokracovat()) {
-                    h.konec = KonecHledani::Preruseno;
-                    return h;
-                }
-            }
-            dobre = x;
-            spatne = x < nejvic ? std::min(2.0 * x, nejvic) : x;
-        } else {
-            while (!splne(x / 2.0)) {
-                x /= 2.0;
-                if (x < 1e-6 || (pokracovat && !pokracovat())) {
-                    h.konec = x < 1e-6 ? KonecHledani::Nelze : KonecHledani::Preruseno;
-                    return h;
-                }
-            }
-            dobre = x / 2.0;
-            spatne = x;
-        }
-        if (!rozpul(splne, dobre, spatne, 1e-4, 0.0, pokracovat)) {
-            h.konec = KonecHledani::Preruseno;
-            return h;
-        }
-    } else if (co == Velicina::Tpece) {
-        const VysledekVypoctu nejteplejsi = Spocti(sHodnotou(kNejvyssiCilovaPec));
-        if (!splneno(nejteplejsi)) {
-            if (nejteplejsi.konec != KonecVypoctu::Preteceni && u.Prikon > 0.0f) {
-                Uloha neomezena = sHodnotou(kNejvyssiCilovaPec);
-                neomezena.Prikon = 0.0f;
-                if (splneno(Spocti(neomezena))) {
-                    h.konec = KonecHledani::Prikonem;
-                    h.reseni = nejteplejsi;
-                    return h;
-                }
-            }
-            return nelze(nejteplejsi);
-        }
-        dobre = kNejvyssiCilovaPec;
-        spatne = static_cast<double>(u.Tk);
-        if (!rozpul(splne, dobre, spatne, 0.0, 0.05, pokracovat)) {
-            h.konec = KonecHledani::Preruseno;
-            return h;
-        }
-    } else {
-        // Unlimited first: a power that never limits a step meets the time if anything does.
-        Uloha bez = u;
-        bez.Prikon = 0.0f;
-        const VysledekVypoctu r = Spocti(bez);
-        if (!splneno(r)) {
-            return nelze(r);
-        }
-        const Vysledek& v = *r.vysledek;
-        const double ak = static_cast<double>(u.A) * static_cast<double>(u.KoefK);
-        double nejvic = 0.0;
-        for (std::size_t k = 1; k <= static_cast<std::size_t>(v.posledniRadek()); ++k) {
-            const double tm = (static_cast<double>(v.Vysledky.TeplotaVsazky[k - 1]) +
-                               static_cast<double>(v.Vysledky.TeplotaVsazky[k])) / 2.0;
-            nejvic = std::max(nejvic, static_cast<double>(v.Vysledky.Alfa[k]) * ak *
-                                          (static_cast<double>(v.TeplotaPece[k]) - tm));
-        }
-        // Enough to cover the losses too; a core takes its heat later, so more may be needed.
-        dobre = nejvic * (1.0 + static_cast<double>(u.Ztraty) / 100.0) * 1.001 + 1.0;
-        while (!splne(dobre)) {
-            dobre *= 2.0;
-            if (dobre > pole.max) {
-                return nelze(r);
-            }
-        }
-        spatne = dobre / 2.0;
-        while (splne(spatne)) {
-            dobre = spatne;
-            spatne /= 2.0;
-            if (spatne < 1e-3) {
-                break;
-            }
-        }
-        if (!rozpul(splne, dobre, spatne, 1e-4, 0.0, pokracovat)) {
-            h.konec = KonecHledani::Preruseno;
-            return h;
-        }
+    const Hledac s{u, pole, cas, pokracovat};
+    if (pole.cil.zacatek == ZacatekHledani::Hodnota) {
+        const std::optional<Zavorka> z = zavorka(s, Hodnota(pole, u), h);
+        return z ? najdi(s, *z, std::move(h)) : h;
     }
-    // A boundary the table draws is no answer: the values beyond it need more rows.
-    if (spatne != dobre) {
-        const VysledekVypoctu zaHranici = Spocti(sHodnotou(spatne));
-        if (zaHranici.konec == KonecVypoctu::Preteceni) {
-            h.konec = KonecHledani::Tabulkou;
-            h.hodnota = dobre;
-            h.reseni = zaHranici;
-            return h;
-        }
+    // The favourable end first: where it does not meet the time, nothing does.
+    const double kraj = priznivyKraj(s);
+    VysledekVypoctu r = Spocti(s.sHodnotou(kraj));
+    if (!s.splneno(r)) {
+        return nelze(s, kraj, std::move(r), std::move(h));
     }
-    h.hodnota = ZaokrouhliNalezenou(pole, dobre);
-    h.reseni = Spocti(sHodnotou(h.hodnota));
-    h.konec = splneno(h.reseni) ? KonecHledani::Nalezeno : KonecHledani::Odmitnuto;
-    return h;
+    if (pole.cil.zacatek == ZacatekHledani::Rozsah) {
+        const double druhy = kraj == s.rozsah.first ? s.rozsah.second : s.rozsah.first;
+        return najdi(s, Zavorka{kraj, druhy}, std::move(h));
+    }
+    const std::optional<Zavorka> z = zavorka(s, nejvetsiTok(*r.vysledek, u), h);
+    return z ? najdi(s, *z, std::move(h)) : h;
 }
 
 namespace {

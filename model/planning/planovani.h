@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 #include <span>
+#include <utility>
 
 #include "model/case/pole.h"
 #include "model/pipeline/vypocet.h"
@@ -15,18 +16,20 @@ namespace zorvet {
 
 // Why a quantity of a case cannot be sought or swept.
 enum class Nemenitelna {
-    Ne,                // it can
-    NeniVelicina,      // it is no number of the case that a sweep or goal seek varies
-    RizenaPec,         // the furnace temperature of a controlled heat-up is its curve
-    HmotnostZRozmeru,  // the mass follows from the dimensions
-    JadroBezRozmeru,   // a conductivity computes a core only for pieces with dimensions
+    Ne,            // it can
+    NeniVelicina,  // it is no number of the case that a sweep or goal seek varies
+    Pripadem,      // a value of it would not act in this case: its field's text says why
+                   // (PopisPole::nemenitelna: a controlled furnace, the mass from the dimensions)
 };
+// Whether a sweep, a goal seek or an option can vary the quantity in the case: the field's
+// condition (PopisPole::menitelna).
 Nemenitelna LzeMenit(const Uloha& u, Velicina velicina);
 
 enum class KonecHledani {
     Nalezeno,    // hodnota meets the time
-    Nelze,       // no value can (the time is too short, or would need a furnace above 1600 °C)
-    Prikonem,    // the installed power limits the heating: no furnace temperature meets the time
+    Nelze,       // no value of the field's range can (the time is too short, or would need a
+                 // furnace above its hottest)
+    Prikonem,    // the installed power limits the heating: no value within the range meets the time
     Tabulkou,    // the values that would meet the time need more rows than the table holds
     Nemenitelna, // the quantity cannot be sought for this case (nemenitelna says why)
     Odmitnuto,   // the case itself is refused or fails (reseni says why)
@@ -40,14 +43,15 @@ struct VysledekHledani {
     VysledekVypoctu reseni;  // the case with that value (Nalezeno), or the run that failed
 };
 
-// The highest furnace temperature a goal seek tries.
-inline constexpr double kNejvyssiCilovaPec = 1600.0;
+// The range a goal seek searches for the field in the case, in the record's unit (CilPole).
+std::pair<double, double> RozsahHledani(const PopisPole& pole, const Uloha& u);
 
-// The value of a field that goal seek can find (Hledani::Mensi: the largest mass; Vetsi: the
-// lowest furnace temperature, the smallest installed power) with which the decisive time is at
-// most cas seconds, within 0.01 % (0.05 K) of the boundary the time steps draw, rounded to the
-// field's resolution on the side that meets the time. pokracovat, when given, is asked between
-// trials; false stops the search (Preruseno).
+// The value of a field that goal seek can find (PopisPole::hledani; Mensi: the largest mass;
+// Vetsi: the lowest furnace temperature, the smallest installed power) with which the time of
+// the cycle is at most cas seconds, within the field's tolerance of the boundary the time steps
+// draw (CilPole), rounded to the field's resolution on the side that meets the time. One search
+// for every field: it starts where the field's CilPole says and halves the bracket it finds.
+// pokracovat, when given, is asked between trials; false stops the search (Preruseno).
 VysledekHledani HledejCil(const Uloha& u, Velicina co, double cas,
                           const std::function<bool()>& pokracovat = {});
 

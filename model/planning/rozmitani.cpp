@@ -8,6 +8,7 @@
 #include <thread>
 
 #include "model/march/pochod_ctyri.h"
+#include "model/planning/planovani.h"
 
 namespace zorvet {
 
@@ -52,6 +53,10 @@ std::vector<BodRozmitani> spoctiBody(const Uloha& zaklad, std::span<const OsaRoz
                 bod.casJadra = v->Jadro->cas;
             }
             bod.vykon = VykonASpotreba(*v);
+            if (v->Usporadani && v->Usporadani->casCyklu > 0.0) {
+                bod.casCyklu = v->Usporadani->casCyklu;
+                bod.teploProdlevy = v->Usporadani->teploProdlevy;
+            }
         }
         bod.vypocet.vysledek.reset();
     }
@@ -61,14 +66,130 @@ std::vector<BodRozmitani> spoctiBody(const Uloha& zaklad, std::span<const OsaRoz
 // Points are taken this many at a time: one to a lane.
 constexpr std::size_t kNaJednou = kPruhu;
 
+using Zapis = std::function<bool(std::size_t, const BodRozmitani&)>;
+
+// On the calling thread: the points in turn, until zapis says stop.
+void rozmitejSam(const Uloha& zaklad, std::span<const OsaRozmitani> osy, std::size_t n, const Zapis& zapis) {
+    for (std::size_t i = 0; i < n; i += kNaJednou) {
+        const std::vector<BodRozmitani> body = spoctiBody(zaklad, osy, i, std::min(kNaJednou, n - i));
+        for (std::size_t j = 0; j < body.size(); ++j) {
+            if (!zapis(i + j, body[j])) {
+                return;
+            }
+        }
+    }
+}
+
+// The points computed by the threads and handed over in their order on the calling thread: those
+// computed and not yet handed over wait in a ring of a few per thread.
+class Kruh {
+public:
+    Kruh(std::size_t n, unsigned vlaken) : n_(n), okno_(64 * static_cast<std::size_t>(vlaken)), kruh_(okno_) {}
+
+    // A thread's work: the next points, computed once the ring has room for them.
+    void pracuj(const Uloha& zaklad, std::span<const OsaRozmitani> osy) {
+        for (;;) {
+            const std::size_t i = dalsi_.fetch_add(kNaJednou);
+            if (i >= n_) {
+                return;
+            }
+            const std::size_t pocet = std::min(kNaJednou, n_ - i);
+            {
+                std::unique_lock z(zamek_);
+                volno_.wait(z, [&] { return konec_ || i + pocet <= predano_ + okno_; });
+                if (konec_) {
+                    return;
+                }
+            }
+            std::vector<BodRozmitani> body = spoctiBody(zaklad, osy, i, pocet);
+            {
+                const std::lock_guard z(zamek_);
+                for (std::size_t j = 0; j < pocet; ++j) {
+                    kruh_[(i + j) % okno_] = std::move(body[j]);
+                }
+            }
+            hotovo_.notify_one();
+        }
+    }
+
+    // The calling thread's: each point in its turn to zapis, until it says stop.
+    void predavej(const Zapis& zapis) {
+        for (std::size_t i = 0; i < n_; ++i) {
+            std::optional<BodRozmitani> bod;
+            {
+                std::unique_lock z(zamek_);
+                hotovo_.wait(z, [&] { return kruh_[i % okno_].has_value(); });
+                bod = std::move(kruh_[i % okno_]);
+                kruh_[i % okno_].reset();
+            }
+            const bool dal = zapis(i, *bod);
+            {
+                const std::lock_guard z(zamek_);
+                predano_ = i + 1;
+                konec_ = !dal;
+            }
+            volno_.notify_all();
+            if (!dal) {
+                return;
+            }
+        }
+    }
+
+private:
+    std::size_t n_;
+    std::size_t okno_;
+    std::vector<std::optional<BodRozmitani>> kruh_;
+    std::mutex zamek_;
+    std::condition_variable hotovo_, volno_;
+    std::size_t predano_ = 0;  // the points handed over
+    std::atomic<std::size_t> dalsi_{0};
+    bool konec_ = false;
+};
+
+// Why a quantity is refused, without the total of points.
+VadaOs vadaOsy(const Uloha& zaklad, std::span<const RozsahOsy> rozsahy, std::size_t a, std::size_t nejvice,
+               std::optional<std::vector<double>>& hodnoty) {
+    const RozsahOsy& r = rozsahy[a];
+    if (LzeMenit(zaklad, r.pole->velicina) != Nemenitelna::Ne) {
+        return VadaOs::Nemenitelna;
+    }
+    for (std::size_t b = 0; b < a; ++b) {
+        if (rozsahy[b].pole == r.pole) {
+            return VadaOs::Dvakrat;
+        }
+    }
+    hodnoty = HodnotyRozmitani(r.od, r.po, r.krok, nejvice);
+    return hodnoty ? VadaOs::Zadna : VadaOs::Rozsah;
+}
+
 }  // namespace
 
-std::optional<std::vector<double>> HodnotyRozmitani(double od, double po, double krok) {
+OsyRozmitani PripravOsy(const Uloha& zaklad, std::span<const RozsahOsy> rozsahy, std::size_t nejvice) {
+    OsyRozmitani o;
+    for (std::size_t a = 0; a < rozsahy.size(); ++a) {
+        std::optional<std::vector<double>> hodnoty;
+        o.vada = vadaOsy(zaklad, rozsahy, a, nejvice, hodnoty);
+        if (o.vada != VadaOs::Zadna) {
+            o.osa = a;
+            o.osy.clear();
+            return o;
+        }
+        o.osy.push_back({rozsahy[a].pole, std::move(*hodnoty)});
+    }
+    o.bodu = PocetBodu(o.osy);
+    if (o.bodu > nejvice) {
+        o.vada = VadaOs::Bodu;
+        o.osy.clear();
+    }
+    return o;
+}
+
+std::optional<std::vector<double>> HodnotyRozmitani(double od, double po, double krok, std::size_t nejvice) {
     if (!std::isfinite(od) || !std::isfinite(po) || !std::isfinite(krok) || !(krok > 0.0)) {
         return std::nullopt;
     }
     const double kroku = std::floor(std::fabs(po - od) / krok + 1e-6);
-    if (!(kroku < static_cast<double>(kNejviceBodu))) {
+    if (!(kroku < static_cast<double>(nejvice))) {
         return std::nullopt;
     }
     const double smer = po < od ? -1.0 : 1.0;
@@ -97,79 +218,22 @@ Uloha UlohaBodu(const Uloha& zaklad, std::span<const OsaRozmitani> osy, std::siz
     return u;
 }
 
-void Rozmitej(const Uloha& zaklad, std::span<const OsaRozmitani> osy,
-              const std::function<bool(std::size_t, const BodRozmitani&)>& zapis, unsigned vlaken) {
+void Rozmitej(const Uloha& zaklad, std::span<const OsaRozmitani> osy, const Zapis& zapis, unsigned vlaken) {
     const std::size_t n = PocetBodu(osy);
     if (vlaken == 0) {
         vlaken = std::max(1u, std::thread::hardware_concurrency());
     }
     vlaken = static_cast<unsigned>(std::min<std::size_t>(vlaken, std::max<std::size_t>(n, 1)));
     if (vlaken <= 1) {
-        for (std::size_t i = 0; i < n; i += kNaJednou) {
-            const std::vector<BodRozmitani> body = spoctiBody(zaklad, osy, i, std::min(kNaJednou, n - i));
-            for (std::size_t j = 0; j < body.size(); ++j) {
-                if (!zapis(i + j, body[j])) {
-                    return;
-                }
-            }
-        }
+        rozmitejSam(zaklad, osy, n, zapis);
         return;
     }
-    // The points computed and not yet handed over wait in a ring of a few per thread.
-    const std::size_t okno = 64 * static_cast<std::size_t>(vlaken);
-    std::vector<std::optional<BodRozmitani>> kruh(okno);
-    std::mutex zamek;
-    std::condition_variable hotovo, volno;
-    std::size_t predano = 0;  // the points handed over
-    std::atomic<std::size_t> dalsi{0};
-    bool konec = false;
-    const auto pracuj = [&] {
-        for (;;) {
-            const std::size_t i = dalsi.fetch_add(kNaJednou);
-            if (i >= n) {
-                return;
-            }
-            const std::size_t pocet = std::min(kNaJednou, n - i);
-            {
-                std::unique_lock z(zamek);
-                volno.wait(z, [&] { return konec || i + pocet <= predano + okno; });
-                if (konec) {
-                    return;
-                }
-            }
-            std::vector<BodRozmitani> body = spoctiBody(zaklad, osy, i, pocet);
-            {
-                const std::lock_guard z(zamek);
-                for (std::size_t j = 0; j < pocet; ++j) {
-                    kruh[(i + j) % okno] = std::move(body[j]);
-                }
-            }
-            hotovo.notify_one();
-        }
-    };
+    Kruh kruh(n, vlaken);
     std::vector<std::jthread> prace;
     for (unsigned t = 0; t < vlaken; ++t) {
-        prace.emplace_back(pracuj);
+        prace.emplace_back([&] { kruh.pracuj(zaklad, osy); });
     }
-    for (std::size_t i = 0; i < n; ++i) {
-        std::optional<BodRozmitani> bod;
-        {
-            std::unique_lock z(zamek);
-            hotovo.wait(z, [&] { return kruh[i % okno].has_value(); });
-            bod = std::move(kruh[i % okno]);
-            kruh[i % okno].reset();
-        }
-        const bool dal = zapis(i, *bod);
-        {
-            const std::lock_guard z(zamek);
-            predano = i + 1;
-            konec = !dal;
-        }
-        volno.notify_all();
-        if (!dal) {
-            break;
-        }
-    }
+    kruh.predavej(zapis);
 }
 
 }  // namespace zorvet

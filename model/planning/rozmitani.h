@@ -15,19 +15,47 @@
 
 namespace zorvet {
 
-// At most this many points in one sweep.
+// At most this many values of a quantity and points in all: of a sweep of the command line,
+// which writes its points as they come, and of the sweep window, which draws them all.
 inline constexpr std::size_t kNejviceBodu = 1000000;
+inline constexpr std::size_t kNejviceBoduGrafu = 200;
 
 // The values from od towards po in steps of krok (> 0): od, od ± krok, ... as far as po (a value
 // within a millionth of a step beyond po still counts), rising or falling as po lies. None for a
-// bound that is not finite, a step not over 0, or more than kNejviceBodu values.
-std::optional<std::vector<double>> HodnotyRozmitani(double od, double po, double krok);
+// bound that is not finite, a step not over 0, or more than nejvice values.
+std::optional<std::vector<double>> HodnotyRozmitani(double od, double po, double krok,
+                                                    std::size_t nejvice = kNejviceBodu);
 
 // One quantity of a sweep: its field and its values in the record's unit.
 struct OsaRozmitani {
     const PopisPole* pole = nullptr;
     std::vector<double> hodnoty;
 };
+
+// One quantity as it was asked for: its field and its range in the record's unit.
+struct RozsahOsy {
+    const PopisPole* pole = nullptr;
+    double od = 0.0;
+    double po = 0.0;
+    double krok = 0.0;
+};
+
+// Why the quantities of a sweep are refused, in the order they are checked: for each, whether a
+// value of it acts in the case (model/planning/planovani.h: LzeMenit), whether an earlier one is
+// the same, whether its range gives 1 to nejvice values; then whether all give at most nejvice
+// points.
+enum class VadaOs { Zadna, Nemenitelna, Dvakrat, Rozsah, Bodu };
+
+struct OsyRozmitani {
+    std::vector<OsaRozmitani> osy;
+    VadaOs vada = VadaOs::Zadna;
+    std::size_t osa = 0;   // the quantity refused
+    std::size_t bodu = 0;  // the points of all (VadaOs::Bodu)
+};
+
+// The quantities of a sweep of the case, checked as above: one rule for the window and the
+// command line, each with its own most points.
+OsyRozmitani PripravOsy(const Uloha& zaklad, std::span<const RozsahOsy> rozsahy, std::size_t nejvice);
 
 // One point as a row of the sweep shows it; its rows are not kept.
 struct BodRozmitani {
@@ -36,6 +64,8 @@ struct BodRozmitani {
     double cas = 0.0;                  // s, the charge's heat-up time (when the march succeeded)
     std::optional<double> casJadra;    // s, the core's, when a core was computed and reached
     std::optional<VykonSpotreba> vykon;
+    std::optional<double> casCyklu;    // s, the decisive time and the soak, with a soak
+    std::optional<double> teploProdlevy;  // J, what entered the load during the soak
     bool spocten = false;              // the march succeeded
 };
 

@@ -554,9 +554,10 @@ TEST(RozsirenySoubor, TheLoadAsItStandsComesBack) {
         const VysledekUsporadani& a = *r.vysledek->Usporadani;
         for (const Jazyk jazyk : {Jazyk::Anglicky, Jazyk::Cesky}) {
             zapis(TextSouboru(r.vysledek->Uloha, r.vysledek.get(), QString(), jazyk));
-            const PrecteniSouboru s = NactiSoubor(cesta, true, Uloha{}, Jazyk::Anglicky);
+            PrecteniSouboru s = NactiSoubor(cesta, true, Uloha{}, Jazyk::Anglicky);
             ASSERT_TRUE(s.obsah && s.obsah->vysledek->Usporadani) << s.chyba.text.toStdString();
-            const VysledekUsporadani& b = *s.obsah->vysledek->Usporadani;
+            const std::shared_ptr<const Vysledek> v = DokonciNacteny(std::move(s.obsah->vysledek));
+            const VysledekUsporadani& b = *v->Usporadani;
             EXPECT_EQ(b.mrizka, a.mrizka);
             EXPECT_EQ(b.svazek, a.svazek);
             EXPECT_EQ(b.radek, a.radek);

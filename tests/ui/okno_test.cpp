@@ -37,6 +37,7 @@
 #include "ui/common/ukladani.h"
 
 Q_DECLARE_METATYPE(zorvet::Volba)
+Q_DECLARE_METATYPE(zorvet::Velicina)
 
 namespace zorvet::test {
 
@@ -689,31 +690,32 @@ private slots:
     }
     void cil_data() {
         QTest::addColumn<bool>("rizeny");
-        QTest::addColumn<int>("volba");
+        QTest::addColumn<Velicina>("co");
         QTest::addColumn<QString>("cas");
         QTest::addColumn<QString>("odpoved");  // empty: a value found
-        QTest::newRow("largest mass") << false << 0 << "300" << "";
-        QTest::newRow("lowest furnace") << false << 1 << "300" << "";
-        QTest::newRow("furnace of a curve") << true << 1 << "900" << Text(id::CilRizena, Jazyk::Anglicky);
-        QTest::newRow("no power is enough") << false << 2 << "10" << Text(id::NelzePrikon, Jazyk::Anglicky).arg(10);
+        QTest::newRow("largest mass") << false << Velicina::m << "300" << "";
+        QTest::newRow("lowest furnace") << false << Velicina::Tpece << "300" << "";
+        QTest::newRow("furnace of a curve") << true << Velicina::Tpece << "900" << Text(id::CilRizena, Jazyk::Anglicky);
+        QTest::newRow("no power is enough") << false << Velicina::Prikon << "10"
+                                            << Text(id::NelzePrikon, Jazyk::Anglicky).arg(10);
     }
 
     // Goal Seek answers as the goal seek does, rounded to the side that still meets the time;
     // Use It puts that value into the problem, which then computes within the time.
     void cil() {
         QFETCH(bool, rizeny);
-        QFETCH(int, volba);
+        QFETCH(Velicina, co);
         QFETCH(QString, cas);
         QFETCH(QString, odpoved);
         Okno o;
         QVERIFY(o.zadej(PrikladVDialogu(rizeny)));
-        const Velicina co = volba == 0 ? Velicina::m : Velicina::Tpece;
         const double hledano = odpoved.isEmpty() ? HledejCil(o.okno.uloha(), co, cas.toDouble()).hodnota : 0.0;
         QString ukazano;
         bool pouzitelne = false;
         NaOkno na("frmCil", [&](QWidget* w) {
             Dite<QLineEdit>(w, "txtCilCas")->setText(cas);
-            Dite<QComboBox>(w, "cboCilHledat")->setCurrentIndex(volba);
+            auto* cbo = Dite<QComboBox>(w, "cboCilHledat");
+            cbo->setCurrentIndex(cbo->findData(static_cast<int>(co)));
             Dite<QAbstractButton>(w, "cmdCilNajdi")->click();
             ukazano = Dite<QLabel>(w, "lblCilOdpoved")->text();
             pouzitelne = Dite<QAbstractButton>(w, "cmdCilPouzij")->isEnabled();

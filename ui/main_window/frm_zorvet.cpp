@@ -141,7 +141,7 @@ void FrmZorvet::ZobrazTabulku() {
     }
     KurzorCekani kurzor(dialogy_);
     SkryjMenu();
-    tabulka_->zobraz(sezeni_.vysledek(), nastaveni_.Jazyk, vnejsiTwipy());
+    tabulka_->zobraz(sezeni_.vysledek(), nastaveni_.Jazyk, vnejsiTwipy(), sezeni_.ztraty());
     ukazTlacitkoOK();
     umistiOKTabulky();
     // The window may grow while the table is shown, as it may for the chart.
@@ -164,7 +164,9 @@ void FrmZorvet::ZobrazGraf() {
     }
     KurzorCekani kurzor(dialogy_);
     SkryjMenu();
-    graf_->zobraz(PodkladyZpravy{sezeni_.vysledek(), nastaveni_.Jazyk, QDate::currentDate()}, vnejsiTwipy());
+    PodkladyZpravy podklady{sezeni_.vysledek(), nastaveni_.Jazyk, QDate::currentDate()};
+    podklady.ztraty = sezeni_.ztraty();
+    graf_->zobraz(podklady, vnejsiTwipy());
     ukazTlacitkoOK();
     cmdOK_->move(graf_->sloupecTlacitek(), NaPixely(960));
     // The window may grow while the chart is shown, never below its design size.
@@ -402,7 +404,8 @@ void FrmZorvet::PorovnejS() {
         Ohlas(dialogy_, precteni.chyba);
         return;
     }
-    graf_->pridejSrovnani(Srovnani{QFileInfo(*cesta).fileName(), std::move(precteni.obsah->vysledek), *cesta});
+    graf_->pridejSrovnani(
+        Srovnani{QFileInfo(*cesta).fileName(), DokonciNacteny(std::move(precteni.obsah->vysledek)), *cesta});
     obnovPrikazy();
     ZobrazGraf();
 }

@@ -34,10 +34,9 @@ std::optional<Chyba> Sezeni::spocti(Jazyk jazyk) {
     VysledekVypoctu r = Spocti(*prijata_);
     std::optional<Chyba> chyba = ChybaVypoctu(r, r.vysledek ? r.vysledek->Uloha : *prijata_, jazyk);
     if (r.vysledek) {
-        // The result names the file of its problem when that file holds it.
-        r.vysledek->Soubor = puvodPrijate_.soubor.toStdString();
-        r.vysledek->Komentar = puvodPrijate_.komentar.toStdString();
+        PojmenujVysledek(*r.vysledek, *prijata_, puvodPrijate_.soubor, puvodPrijate_.komentar, puvodPrijate_.otisk);
         vysledek_ = std::move(r.vysledek);
+        ztratyPohledu_.reset();
         vysledkyPristupne_ = true;
         ulozeniPovoleno_ = true;
         vysledekNeulozen_ = true;
@@ -54,7 +53,8 @@ void Sezeni::otevreno(const QString& cesta, const QString& komentar, ObsahSoubor
     }
     formular_.nastav(u);
     formular_.puvod = PuvodZeSouboru(Soubor{cesta, komentar}, obsah.uloha);
-    vysledek_ = std::move(obsah.vysledek);
+    vysledek_ = DokonciNacteny(std::move(obsah.vysledek));
+    ztratyPohledu_.reset();
     vysledkyPristupne_ = true;
     vysledekNeulozen_ = false;
     // Computing, when it is offered, computes the problem shown now, if it can be accepted.
@@ -98,25 +98,23 @@ void Sezeni::ulohaUlozena(const QString& cesta, const QString& komentar, const U
 }
 
 bool Sezeni::nastavZtraty(std::int16_t ztraty) {
-    if (vysledek_ == nullptr || vysledek_->Uloha.Ztraty == ztraty) {
+    if (vysledek_ == nullptr || this->ztraty() == ztraty) {
         return true;
     }
-    Uloha u = vysledek_->Uloha;
-    u.Ztraty = ztraty;
-    std::shared_ptr<Vysledek> novy;
-    if (u.Prikon > 0.0f) {
+    if (vysledek_->Uloha.Prikon > 0.0f) {
         // The installed power covers the losses before it heats the charge: another march.
+        Uloha u = vysledek_->Uloha;
+        u.Ztraty = ztraty;
         VysledekVypoctu r = Spocti(u);
         if (!r.vysledek) {
             return false;
         }
-        novy = std::move(r.vysledek);
+        vysledek_ = std::move(r.vysledek);
+        ztratyPohledu_.reset();
         vysledekNeulozen_ = true;
     } else {
-        novy = std::make_shared<Vysledek>(*vysledek_);
-        novy->Uloha.Ztraty = ztraty;
+        ztratyPohledu_ = ztraty;
     }
-    vysledek_ = std::move(novy);
     // One case has one figure: the problem and the accepted case take it too.
     if (formular_.uloha().Ztraty != ztraty) {
         formular_.pis(Velicina::Ztraty, 0, QString::number(ztraty));
@@ -126,6 +124,10 @@ bool Sezeni::nastavZtraty(std::int16_t ztraty) {
         prijata_->Ztraty = ztraty;
     }
     return true;
+}
+
+std::int16_t Sezeni::ztraty() const {
+    return ztratyPohledu_.value_or(vysledek_ != nullptr ? vysledek_->Uloha.Ztraty : std::int16_t{0});
 }
 
 std::optional<Zavada> Sezeni::pouzij(Velicina velicina, double hodnota, const QString& text) {

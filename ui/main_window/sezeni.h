@@ -57,9 +57,13 @@ public:
     void ulohaUlozena(const QString& cesta, const QString& komentar, const Uloha& uloha);
 
     // The losses of the power frame: they become the case's one losses figure. A case whose
-    // installed power covers them is computed again with them (the march changes); the result
-    // shown says so. False when that computation failed (the result stays).
+    // installed power covers them is computed again with them (the march changes: a new
+    // result); otherwise they change only the power shown, a setting of the views, and the
+    // result stays as it was computed. False when that computation failed (the result stays).
     bool nastavZtraty(std::int16_t ztraty);
+    // The losses the power of the result is shown for: those chosen in the power frame, else
+    // its case's.
+    std::int16_t ztraty() const;
 
     // A value found (by goal seek, by a fit) into the accepted case and the form's field, as the
     // problem dialog's OK would take it. The fault when the case then cannot be accepted.
@@ -83,6 +87,7 @@ private:
     std::optional<Uloha> prijata_;
     PuvodUlohy puvodPrijate_;  // the file the accepted case came from, when it holds it
     std::shared_ptr<const Vysledek> vysledek_;
+    std::optional<std::int16_t> ztratyPohledu_;  // chosen for the result shown, when not its case's
     QString souborOkna_;
     bool vysledkyPristupne_ = false;
     bool ulozeniPovoleno_ = false;

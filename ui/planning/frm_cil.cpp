@@ -6,34 +6,17 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <array>
 #include <cmath>
 
 #include "files/cisla.h"
 #include "files/cteni.h"
 #include "files/retezce.h"
 #include "files/zpravy.h"
+#include "files/zpravy_planovani.h"
 #include "model/planning/planovani.h"
 #include "ui/common/kurzor.h"
 
 namespace zorvet {
-
-namespace {
-
-// The words of the list for the fields a goal seek finds (model/case/pole.h), in its order: what is
-// sought, and why no value meets the time. The model rounds the answer.
-struct Cil {
-    Velicina velicina;
-    int volba;  // the list's entry
-    int nelze;  // why no value meets the time
-};
-constexpr std::array<Cil, 3> kCile{{
-    {Velicina::m, id::CilNejvetsiHmotnost, id::NelzeHmotnost},
-    {Velicina::Tpece, id::CilNejnizsiPec, id::NelzePec},
-    {Velicina::Prikon, id::CilNejmensiPrikon, id::NelzePrikon},
-}};
-
-}  // namespace
 
 FrmCil::FrmCil(const Uloha& uloha, Jazyk jazyk, Dialogy& dialogy, QWidget* parent)
     : QDialog(parent), uloha_(uloha), jazyk_(jazyk), dialogy_(dialogy) {
@@ -45,8 +28,12 @@ FrmCil::FrmCil(const Uloha& uloha, Jazyk jazyk, Dialogy& dialogy, QWidget* paren
     txtCilCas_->setObjectName(QStringLiteral("txtCilCas"));
     cboCilHledat_ = new QComboBox(this);
     cboCilHledat_->setObjectName(QStringLiteral("cboCilHledat"));
-    for (const Cil& c : kCile) {
-        cboCilHledat_->addItem(Text(c.volba, jazyk));
+    // The fields a goal seek finds, in the order of the table.
+    for (const PopisPole& p : PoleUlohy()) {
+        if (p.hledani != Hledani::Ne) {
+            cboCilHledat_->addItem(p.cil.volba != 0 ? Text(p.cil.volba, jazyk) : NazevPole(p.velicina, 0, uloha, jazyk),
+                                   static_cast<int>(p.velicina));
+        }
     }
     auto* lblCilCas = new QLabel(Text(id::CilCas, jazyk), this);
     lblCilCas->setObjectName(QStringLiteral("lblCilCas"));
@@ -117,36 +104,18 @@ void FrmCil::Najdi() {
         lblCilOdpoved_->setText(Text(id::MusiBytKladne, j).arg(nazev));
         return;
     }
-    const Cil& cil = kCile[static_cast<std::size_t>(std::max(0, cboCilHledat_->currentIndex()))];
+    const auto co = static_cast<Velicina>(cboCilHledat_->currentData().toInt());
     KurzorCekani cekani(dialogy_);
-    const VysledekHledani h = HledejCil(uloha_, cil.velicina, *cas);
+    const VysledekHledani h = HledejCil(uloha_, co, *cas);
     cekani.uvolni();
-    const QString sekund = TextObecny(static_cast<float>(*cas));
     QString odpoved;
-    switch (h.konec) {
-        case KonecHledani::Nalezeno:
-            nalezena_ = Navrh(cil.velicina, h.hodnota, uloha_, j);
-            odpoved = nalezena_->popis;
-            break;
-        case KonecHledani::Nelze:
-            odpoved = cil.velicina == Velicina::Tpece
-                          ? Text(cil.nelze, j).arg(sekund, TextObecny(static_cast<float>(kNejvyssiCilovaPec)))
-                          : Text(cil.nelze, j).arg(sekund);
-            break;
-        case KonecHledani::Prikonem:
-            odpoved = Text(id::NelzePrikonem, j)
-                          .arg(sekund, TextObecny(static_cast<float>(ZobrazenaHodnota(Pole(Velicina::Prikon), uloha_))));
-            break;
-        case KonecHledani::Tabulkou:
-            odpoved = Text(id::NelzeTabulkou, j).arg(sekund, TextObecny(uloha_.CasKrok));
-            break;
-        case KonecHledani::Nemenitelna:
-            odpoved = Text(h.nemenitelna == Nemenitelna::RizenaPec ? id::CilRizena : id::CilZRozmeru, j);
-            break;
-        case KonecHledani::Odmitnuto:
-        case KonecHledani::Preruseno:
-            odpoved = ZpravaSelhani(h.reseni, uloha_, j);
-            break;
+    if (h.konec == KonecHledani::Nalezeno) {
+        nalezena_ = Navrh(co, h.hodnota, uloha_, j);
+        odpoved = nalezena_->popis;
+    } else if (h.konec == KonecHledani::Odmitnuto || h.konec == KonecHledani::Preruseno) {
+        odpoved = ZpravaSelhani(h.reseni, uloha_, j);
+    } else {
+        odpoved = ZpravaHledani(h, Pole(co), uloha_, *cas, j);
     }
     lblCilOdpoved_->setText(odpoved);
     cmdCilPouzij_->setEnabled(nalezena_.has_value());

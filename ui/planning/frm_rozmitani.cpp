@@ -18,6 +18,7 @@
 #include "files/rozmitani_csv.h"
 #include "files/zapis.h"
 #include "files/zpravy.h"
+#include "files/zpravy_planovani.h"
 #include "model/planning/planovani.h"
 #include "ui/common/kurzor.h"
 #include "ui/views/export_grafu.h"
@@ -186,8 +187,8 @@ void FrmRozmitani::zapomen() {
     cmdRozmitaniCsv_->setEnabled(false);
 }
 
-std::optional<std::vector<double>> FrmRozmitani::rozsah(const PopisPole& p, QLineEdit* od, QLineEdit* po,
-                                                        QLineEdit* krok, const int (&popisky)[3]) {
+std::optional<std::array<double, 3>> FrmRozmitani::rozsah(QLineEdit* od, QLineEdit* po, QLineEdit* krok,
+                                                          const int (&popisky)[3]) {
     const Jazyk j = jazyk_;
     // The three numbers of the range, each named by its caption when it is none.
     std::array<double, 3> x{};
@@ -203,108 +204,121 @@ std::optional<std::vector<double>> FrmRozmitani::rozsah(const PopisPole& p, QLin
         }
         x[i] = *cislo;
     }
-    // The values as the field shows them; the case holds them in its own unit. The direction
-    // follows from the bounds: a falling range may be typed with a negative step as well.
-    const auto [a, b, k] = x;
-    std::optional<std::vector<double>> hodnoty = HodnotyRozmitani(a * p.meritko, b * p.meritko, std::abs(k) * p.meritko);
-    if (!hodnoty || hodnoty->size() > static_cast<std::size_t>(kNejvicBodu)) {
-        lblRozmitaniPoznamka_->setText(Text(id::RozmitaniRozsah, j)
-                                           .arg(cisloRozsahu(a), cisloRozsahu(b), cisloRozsahu(k), QString::number(kNejvicBodu)));
-        return std::nullopt;
-    }
-    return hodnoty;
+    return x;
 }
 
-void FrmRozmitani::spust() {
+std::optional<std::vector<OsaRozmitani>> FrmRozmitani::osy() {
     const Jazyk j = jazyk_;
-    zapomen();
-    const PopisPole& p = Pole(*velicina(cboRozmitatVelicinu_));
-    std::vector<OsaRozmitani> osy;
-    std::optional<std::vector<double>> hodnoty =
-        rozsah(p, txtRozmitaniOd_, txtRozmitaniDo_, txtRozmitaniKrok_, {id::RozmitaniOd, id::RozmitaniDo, id::RozmitaniKrok});
-    if (!hodnoty) {
-        return;
+    std::vector<std::array<double, 3>> typed;
+    std::vector<RozsahOsy> rozsahy;
+    // The values as the field shows them; the case holds them in its own unit. The direction
+    // follows from the bounds: a falling range may be typed with a negative step as well.
+    const auto pridej = [&](const PopisPole& p, const std::optional<std::array<double, 3>>& x) {
+        if (x) {
+            typed.push_back(*x);
+            rozsahy.push_back({&p, (*x)[0] * p.meritko, (*x)[1] * p.meritko, std::abs((*x)[2]) * p.meritko});
+        }
+        return x.has_value();
+    };
+    if (!pridej(Pole(*velicina(cboRozmitatVelicinu_)),
+                rozsah(txtRozmitaniOd_, txtRozmitaniDo_, txtRozmitaniKrok_,
+                       {id::RozmitaniOd, id::RozmitaniDo, id::RozmitaniKrok}))) {
+        return std::nullopt;
     }
-    osy.push_back({&p, std::move(*hodnoty)});
-    const std::optional<Velicina> druha = velicina(cboRozmitatVelicinu2_);
-    if (druha) {
-        const PopisPole& p2 = Pole(*druha);
-        if (p2.velicina == p.velicina) {
+    if (const std::optional<Velicina> druha = velicina(cboRozmitatVelicinu2_);
+        druha && !pridej(Pole(*druha), rozsah(txtRozmitaniOd2_, txtRozmitaniDo2_, txtRozmitaniKrok2_,
+                                              {id::RozmitaniOd2, id::RozmitaniDo2, id::RozmitaniKrok2}))) {
+        return std::nullopt;
+    }
+    OsyRozmitani o = PripravOsy(uloha_, rozsahy, kNejviceBoduGrafu);
+    const std::array<double, 3>& x = typed[o.osa];
+    switch (o.vada) {
+        case VadaOs::Zadna:
+            return std::move(o.osy);
+        case VadaOs::Nemenitelna:
+            lblRozmitaniPoznamka_->setText(ZpravaNemenitelne(*rozsahy[o.osa].pole, uloha_, j));
+            break;
+        case VadaOs::Dvakrat:
             lblRozmitaniPoznamka_->setText(Text(id::RozmitaniStejna, j));
-            return;
-        }
-        hodnoty = rozsah(p2, txtRozmitaniOd2_, txtRozmitaniDo2_, txtRozmitaniKrok2_,
-                         {id::RozmitaniOd2, id::RozmitaniDo2, id::RozmitaniKrok2});
-        if (!hodnoty) {
-            return;
-        }
-        osy.push_back({&p2, std::move(*hodnoty)});
+            break;
+        case VadaOs::Rozsah:
+            lblRozmitaniPoznamka_->setText(Text(id::RozmitaniRozsah, j).arg(
+                cisloRozsahu(x[0]), cisloRozsahu(x[1]), cisloRozsahu(x[2]), QString::number(kNejviceBoduGrafu)));
+            break;
+        case VadaOs::Bodu:
+            lblRozmitaniPoznamka_->setText(Text(id::RozmitaniBodu, j).arg(o.bodu).arg(kNejviceBoduGrafu));
+            break;
     }
-    const std::size_t n = PocetBodu(osy);
-    if (n > static_cast<std::size_t>(kNejvicBodu)) {
-        lblRozmitaniPoznamka_->setText(Text(id::RozmitaniBodu, j).arg(n).arg(kNejvicBodu));
-        return;
-    }
+    return std::nullopt;
+}
 
-    KurzorCekani cekani(dialogy_);
+FrmRozmitani::Body FrmRozmitani::spocti(std::span<const OsaRozmitani> osy) const {
+    const Jazyk j = jazyk_;
+    const PopisPole& p = *osy[0].pole;
+    Body b;
     // One curve for each value of the second quantity (the last quantity varies fastest).
     const std::size_t krivek = osy.size() > 1 ? osy[1].hodnoty.size() : 1;
-    QList<Graf::Rada> rady;
     for (std::size_t k = 0; k < krivek; ++k) {
         QString nazev;
         if (osy.size() > 1) {
             const PopisPole& p2 = *osy[1].pole;
-            nazev = NazevRozmitani(p2, uloha_, j) + QStringLiteral(" = ") +
-                    cisloRozsahu(osy[1].hodnoty[k] / p2.meritko);
+            nazev = NazevRozmitani(p2, uloha_, j) + QStringLiteral(" = ") + cisloRozsahu(osy[1].hodnoty[k] / p2.meritko);
         }
-        rady.append({nazev, kBarvy[k % kBarvy.size()], {}});
+        b.rady.append({nazev, kBarvy[k % kBarvy.size()], {}});
     }
-    QStringList nazvy;
-    for (const OsaRozmitani& o : osy) {
-        nazvy.append(QLatin1String(o.pole->nazev));
-    }
-    const bool sJadrem = RozmitaniSJadrem(uloha_, osy);
-    QString csv = HlavickaRozmitaniCsv(nazvy, sJadrem);
-    int vynechano = 0;
-    QString prvni;  // why the first point left out could not be computed
+    const SloupceRozmitani sloupce = SloupceBodu(uloha_, osy);
+    b.csv = HlavickaRozmitaniCsv(osy, sloupce);
     zorvet::Rozmitej(uloha_, osy, [&](std::size_t i, const BodRozmitani& bod) {
-        csv += RadekRozmitaniCsv(uloha_, osy, i, bod, sJadrem, j);
+        b.csv += RadekRozmitaniCsv(uloha_, osy, i, bod, sloupce, j);
         const std::optional<double> cas = bod.casJadra ? bod.casJadra : std::optional<double>(bod.cas);
         if (bod.vypocet.uspech()) {
-            rady[static_cast<qsizetype>(i % krivek)].body.append(QPointF(bod.hodnoty[0] / p.meritko, *cas));
+            b.rady[static_cast<qsizetype>(i % krivek)].body.append(QPointF(bod.hodnoty[0] / p.meritko, *cas));
             return true;
         }
-        if (++vynechano == 1) {
+        if (++b.vynechano == 1) {
             if (const std::optional<Chyba> chyba = ChybaVypoctu(bod.vypocet, UlohaBodu(uloha_, osy, i), j)) {
-                prvni = chyba->text;
+                b.prvni = chyba->text;
             }
         }
         return true;
     });
     // A curve is read along rising values, whichever way the range ran.
-    bool schody = false;
-    for (Graf::Rada& r : rady) {
-        std::sort(r.body.begin(), r.body.end(), [](const QPointF& a, const QPointF& b) { return a.x() < b.x(); });
+    for (Graf::Rada& r : b.rady) {
+        std::sort(r.body.begin(), r.body.end(), [](const QPointF& a, const QPointF& c) { return a.x() < c.x(); });
         for (qsizetype i = 1; i < r.body.size(); ++i) {
-            schody = schody || r.body.at(i).y() == r.body.at(i - 1).y();
+            b.schody = b.schody || r.body.at(i).y() == r.body.at(i - 1).y();
         }
     }
-    rady.removeIf([](const Graf::Rada& r) { return r.body.isEmpty(); });
-    rady_ = rady;
-    csv_ = csv;
-    osaX_ = NazevRozmitani(p, uloha_, j);
+    b.rady.removeIf([](const Graf::Rada& r) { return r.body.isEmpty(); });
+    return b;
+}
+
+void FrmRozmitani::spust() {
+    const Jazyk j = jazyk_;
+    zapomen();
+    const std::optional<std::vector<OsaRozmitani>> osy = this->osy();
+    if (!osy) {
+        return;
+    }
+    KurzorCekani cekani(dialogy_);
+    const Body b = spocti(*osy);
+    rady_ = b.rady;
+    csv_ = b.csv;
+    osaX_ = NazevRozmitani(*osy->front().pole, uloha_, j);
     naplnGraf(*grfRozmitani_);
     cekani.uvolni();
     QStringList poznamka;
-    if (vynechano > 0) {
-        poznamka << Text(id::RozmitaniVynechano, j).arg(vynechano).arg(n);
-        if (!prvni.isEmpty()) {
-            poznamka << prvni;
+    if (b.vynechano > 0) {
+        poznamka << Text(id::RozmitaniVynechano, j).arg(b.vynechano).arg(PocetBodu(*osy));
+        if (!b.prvni.isEmpty()) {
+            poznamka << b.prvni;
         }
     }
     // The heat-up time is a whole number of time steps: where neighbouring points take the
     // same number, the curve is flat between them.
-    if (schody && p.velicina != Velicina::CasKrok && (osy.size() < 2 || osy[1].pole->velicina != Velicina::CasKrok)) {
+    const bool krok = std::any_of(osy->begin(), osy->end(),
+                                  [](const OsaRozmitani& o) { return o.pole->velicina == Velicina::CasKrok; });
+    if (b.schody && !krok) {
         poznamka << Text(id::RozmitaniSchody, j).arg(TextObecny(uloha_.CasKrok));
     }
     lblRozmitaniPoznamka_->setText(poznamka.join(QLatin1Char('\n')));

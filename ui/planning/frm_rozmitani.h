@@ -10,7 +10,9 @@
 #include <QList>
 #include <QPointF>
 #include <QString>
+#include <array>
 #include <optional>
+#include <span>
 #include <vector>
 
 #include "model/case/nastaveni.h"
@@ -26,9 +28,6 @@ class QLineEdit;
 class QPushButton;
 
 namespace zorvet {
-
-// The most points a sweep computes, over both quantities.
-inline constexpr int kNejvicBodu = 200;
 
 class FrmRozmitani : public QDialog {
     Q_OBJECT
@@ -49,9 +48,20 @@ private:
     // A quantity chosen: its value in the problem is where its range starts.
     void vybrano();
     void vybranoDruha();
-    // The range of one quantity from its three fields, or the reason it is refused.
-    std::optional<std::vector<double>> rozsah(const PopisPole& p, QLineEdit* od, QLineEdit* po, QLineEdit* krok,
-                                              const int (&popisky)[3]);
+    // The three numbers of a range as typed, or none after the message of one that is no number.
+    std::optional<std::array<double, 3>> rozsah(QLineEdit* od, QLineEdit* po, QLineEdit* krok, const int (&popisky)[3]);
+    // The quantities of the boxes and their ranges, checked as the command line checks them
+    // (PripravOsy) with at most kNejviceBoduGrafu points; none after the message.
+    std::optional<std::vector<OsaRozmitani>> osy();
+    // The points computed: the curves, the CSV, those left out and why the first was.
+    struct Body {
+        QList<Graf::Rada> rady;
+        QString csv;
+        int vynechano = 0;
+        QString prvni;
+        bool schody = false;  // neighbouring points of a curve with the same time
+    };
+    Body spocti(std::span<const OsaRozmitani> osy) const;
     // Forgets the points computed: no chart, nothing to export or save.
     void zapomen();
     void naplnGraf(Graf& graf) const;

@@ -167,7 +167,8 @@ int PohledTabulky::sirkaSloupce(int sloupec) const {
     return sirka + okraj + 4;
 }
 
-void PohledTabulky::zobraz(std::shared_ptr<const Vysledek> sdileny, Jazyk jazyk, QSize vnejsiTwipy) {
+void PohledTabulky::zobraz(std::shared_ptr<const Vysledek> sdileny, Jazyk jazyk, QSize vnejsiTwipy,
+                           std::optional<std::int16_t> ztraty) {
     vysledek_ = std::move(sdileny);
     const Vysledek& vysledek = *vysledek_;
     jazyk_ = jazyk;
@@ -180,9 +181,10 @@ void PohledTabulky::zobraz(std::shared_ptr<const Vysledek> sdileny, Jazyk jazyk,
     grdTabulka_->setCurrentIndex(tabulka_->index(0, 1));
     {
         // The losses the result is shown with.
+        const QString z = QString::number(ztraty.value_or(vysledek.Uloha.Ztraty));
         const QSignalBlocker blokovano(cboZtraty_);
-        cboZtraty_->setCurrentIndex(cboZtraty_->findText(QString::number(vysledek.Uloha.Ztraty)));
-        cboZtraty_->setEditText(QString::number(vysledek.Uloha.Ztraty));
+        cboZtraty_->setCurrentIndex(cboZtraty_->findText(z));
+        cboZtraty_->setEditText(z);
     }
     show();
     zmenaZtrat();

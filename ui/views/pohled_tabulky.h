@@ -35,9 +35,10 @@ public:
     void naplnZtraty();
 
     // Fills the grid from the result for a window of the given outer size in twips, and shows
-    // the view with the power figures for the result's losses and, below them, the core of a
-    // thick charge when it was computed.
-    void zobraz(std::shared_ptr<const Vysledek> vysledek, Jazyk jazyk, QSize vnejsiTwipy);
+    // the view with the power figures for the losses ztraty (none: the result's) and, below
+    // them, the core of a thick charge when it was computed.
+    void zobraz(std::shared_ptr<const Vysledek> vysledek, Jazyk jazyk, QSize vnejsiTwipy,
+                std::optional<std::int16_t> ztraty = std::nullopt);
 
     // Shows the power required and the energy taken up for z % of losses; the labels are
     // empty when there is nothing to show.

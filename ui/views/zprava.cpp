@@ -261,7 +261,7 @@ void usporadani(Sazec& s, const Vysledek& v, Jazyk j, QPainter& p) {
 
 void KresliZpravu(QPainter& painter, const QRectF& stranka, const PodkladyZpravy& podklady) {
     const Vysledek& v = *podklady.vysledek;
-    const std::int16_t ztraty = v.Uloha.Ztraty;
+    const std::int16_t ztraty = podklady.ztraty.value_or(v.Uloha.Ztraty);
     const Jazyk j = podklady.jazyk;
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);

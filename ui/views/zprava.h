@@ -19,8 +19,8 @@ class QPainter;
 
 namespace zorvet {
 
-// The result carries all the page prints: its problem, its file and comment, the losses of
-// its power.
+// The result carries all the page prints: its problem, its file and comment; and the losses
+// its power is shown for.
 struct PodkladyZpravy {
     std::shared_ptr<const Vysledek> vysledek;
     Jazyk jazyk = Jazyk::Anglicky;
@@ -32,6 +32,9 @@ struct PodkladyZpravy {
     // emissivity and the deviation, its chart draws the log and the fitted run.
     std::vector<BodMereni> mereni{};
     std::optional<VysledekPrizpusobeni> prizpusobeni{};
+    // The losses the power is shown for, where the view chose others than the case's (a furnace
+    // without an installed power, whose march they do not change); none: the case's.
+    std::optional<std::int16_t> ztraty{};
 };
 
 // Draws the page into stranka, a rectangle of the page in the painter's device pixels; the
