@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "app/davka_spolecne.h"
+#include "files/cteni_souboru.h"
 #include "files/jazyk.h"
 #include "files/retezce.h"
 #include "files/soubor.h"
@@ -84,32 +85,35 @@ Volby::Volby()
                   QStringLiteral("surface|core|charge")},
 
       komora{QStringLiteral("chamber"),
-             QStringLiteral("compute: describe the furnace as a thermal system, its chamber's inner width, depth and "
-                            "height in m (with --lining)."),
+             QStringLiteral("Describe the furnace as a thermal system, its chamber's inner width, depth and height in "
+                            "m (with --lining): its lining conducts, its walls, roof and hearth lose heat outside, its "
+                            "door radiates while open, and the installed power limits it."),
              QStringLiteral("WxDxH")},
       vyzdivka{QStringLiteral("lining"),
-               QStringLiteral("compute: the lining of a --chamber furnace, layers from the hot face out, each a "
-                              "refractory and its thickness in m (walls, roof and hearth alike)."),
-               QStringLiteral("MATERIAL:THICKNESS[,MATERIAL:THICKNESS...]")},
-      strop{QStringLiteral("roof-lining"), QStringLiteral("compute: the roof's lining, when it is not the walls'."),
-            QStringLiteral("MATERIAL:THICKNESS[,...]")},
-      nistej{QStringLiteral("hearth-lining"), QStringLiteral("compute: the hearth's lining, when it is not the walls'."),
-             QStringLiteral("MATERIAL:THICKNESS[,...]")},
+               QStringLiteral("The layers of the lining from the hot face out, separated by commas, each "
+                              "MATERIAL:THICKNESS, a refractory and its thickness in m; walls, roof and hearth alike."),
+               QStringLiteral("LAYERS")},
+      strop{QStringLiteral("roof-lining"),
+            QStringLiteral("The roof's lining, when it is not the walls' (the same form as --lining)."),
+            QStringLiteral("LAYERS")},
+      nistej{QStringLiteral("hearth-lining"),
+             QStringLiteral("The hearth's lining, when it is not the walls' (the same form as --lining)."),
+             QStringLiteral("LAYERS")},
       refraktory{QStringLiteral("refractories"),
-                 QStringLiteral("compute: refractories of the linings, one a line: NAME DENSITY SPECIFIC_HEAT T:K "
-                                "[T:K ...]; found before those of Refractories.lst."),
+                 QStringLiteral("Refractories of the linings, one a line: NAME DENSITY SPECIFIC_HEAT T:K [T:K ...], "
+                                "blanks between, \"#\" starts a comment; found before those of Refractories.lst."),
                  QStringLiteral("FILE")},
       plochaSten{QStringLiteral("wall-area"),
-                 QStringLiteral("compute: the heat-flow area of the lining: the inner area, or the offset box with "
-                                "rounded edges and corners (default rounded)."),
+                 QStringLiteral("The heat-flow area of the lining: the inner area at every depth, or the offset box "
+                                "with rounded edges and corners (default rounded)."),
                  QStringLiteral("inner|rounded")},
       dvere{QStringLiteral("door"),
-            QStringLiteral("compute: the door of a --chamber furnace, width and height in m, and the seconds it stands "
-                           "open at each loading."),
+            QStringLiteral("The door: its width and height in m and the seconds it stands open at each loading."),
             QStringLiteral("WxH:SECONDS")},
       start{QStringLiteral("start"),
-            QStringLiteral("compute: how the lining of a --chamber furnace stands at the loading: hot (steady at the "
-                           "set temperature, the default), cold, after N cycles from cold, or the cyclic steady state."),
+            QStringLiteral("How the lining stands when the charge is loaded: hot (steady at the set temperature, empty "
+                           "and closed; the default), cold (at the ambient), after N cycles from cold, or the cyclic "
+                           "steady state. A start from cold needs --power-limit."),
             QStringLiteral("hot|cold|cyclic|after:N")} {
     for (const PopisPole& p : PoleUlohy()) {
         if (p.volba != nullptr) {
@@ -365,6 +369,16 @@ int ProvedDavku(const GrafDavky* kreslic) {
     const QStringList argumenty = parser.positionalArguments();
     const QString nazev = argumenty.value(0);
     const Prikaz* prikaz = najdiPrikaz(nazev.toUtf8().constData());
+    // A file alone is what a file manager starts the program with: one that is gone since (or is
+    // no regular file) is told as the file it is.
+    const bool jenSoubor =
+        argumenty.size() == 1 && (nazev.contains(QLatin1Char('/')) || nazev.contains(QLatin1Char('.')));
+    if (prikaz == nullptr && jenSoubor) {
+        const Jazyk jazyk = NactiJazyk();
+        Hlas(Text(id::ChybaSouboru, jazyk), QDir::toNativeSeparators(nazev) + QLatin1Char('\n') +
+                                                NactiCelySoubor(nazev, kNejvetsiSoubor, jazyk).chyba);
+        return kNepouzitelnyVstup;
+    }
     if (prikaz == nullptr) {
         Hlas(QString(), QStringLiteral("unknown command \"%1\"\nsee zorvet --help").arg(nazev));
         return kNepouzitelnyVstup;

@@ -2,6 +2,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QSaveFile>
+#include <cerrno>
 #include <cmath>
 
 #include "app/davka_spolecne.h"
@@ -10,6 +11,7 @@
 #include "files/retezce.h"
 #include "files/rozmitani_csv.h"
 #include "files/tabulka_csv.h"
+#include "files/zapis.h"
 #include "files/zpravy.h"
 #include "files/zpravy_planovani.h"
 #include "model/conduction/jadro.h"
@@ -82,6 +84,7 @@ int PrikazCil(const Kontext& k) {
             Hlas(QString(), QStringLiteral("goal: stopped"));
             return kPreruseno;
         case KonecHledani::Nelze:
+        case KonecHledani::Prodlevou:
         case KonecHledani::Prikonem:
         case KonecHledani::Tabulkou:
             Hlas(QString(), ZpravaHledani(h, *pole, n.uloha, *cas, k.jazyk));
@@ -152,18 +155,21 @@ std::optional<std::vector<OsaRozmitani>> osyArgumentu(const Kontext& k, const Ul
 int zapisBody(const Kontext& k, const Uloha& u, std::span<const OsaRozmitani> osy) {
     QSaveFile soubor(k.parser.value(k.v.csv));
     const bool doSouboru = k.parser.isSet(k.v.csv);
-    if (doSouboru && !soubor.open(QIODevice::WriteOnly)) {
+    if (doSouboru && !soubor.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         Hlas(Text(id::ChybaSouboru, k.jazyk), QDir::toNativeSeparators(soubor.fileName()) + QLatin1Char('\n') +
                                                   soubor.errorString());
         return kNepouzitelnyVstup;
     }
+    QString proc;  // the system's reason when a write failed
     const auto zapis = [&](const QString& text) {
         const QByteArray b = text.toUtf8();
-        if (doSouboru) {
-            return soubor.write(b) == b.size();
+        const bool zapsan = doSouboru ? ZapisCely(soubor, b)
+                                      : std::fwrite(b.constData(), 1, static_cast<std::size_t>(b.size()), stdout) ==
+                                            static_cast<std::size_t>(b.size());
+        if (!zapsan && proc.isEmpty()) {
+            proc = doSouboru ? soubor.errorString() : qt_error_string(errno);
         }
-        return std::fwrite(b.constData(), 1, static_cast<std::size_t>(b.size()), stdout) ==
-               static_cast<std::size_t>(b.size());
+        return zapsan;
     };
     const SloupceRozmitani sloupce = SloupceBodu(u, osy);
     const std::size_t bodu = PocetBodu(osy);
@@ -179,10 +185,16 @@ int zapisBody(const Kontext& k, const Uloha& u, std::span<const OsaRozmitani> os
         Hlas(QString(), QStringLiteral("sweep: stopped"));
         return kPreruseno;
     }
-    if (!zapsano || (doSouboru && !soubor.commit()) || (!doSouboru && std::fflush(stdout) != 0)) {
+    if (zapsano && doSouboru && !soubor.commit()) {
+        zapsano = false;
+        proc = soubor.errorString();
+    } else if (zapsano && !doSouboru && std::fflush(stdout) != 0) {
+        zapsano = false;
+        proc = qt_error_string(errno);
+    }
+    if (!zapsano) {
         Hlas(Text(id::ChybaSouboru, k.jazyk),
-             QDir::toNativeSeparators(doSouboru ? soubor.fileName() : QStringLiteral("-")) + QLatin1Char('\n') +
-                 soubor.errorString());
+             QDir::toNativeSeparators(doSouboru ? soubor.fileName() : QStringLiteral("-")) + QLatin1Char('\n') + proc);
         return kNepouzitelnyVstup;
     }
     return kUspech;
@@ -277,8 +289,7 @@ int PrikazPrizpusobeni(const Kontext& k) {
         return kNepouzitelnyVstup;
     }
     if (!f.uspech) {
-        Hlas(TitulekSelhani(k.jazyk),
-             Text(id::FitNelze, k.jazyk) + QLatin1Char('\n') + ZpravaSelhani(f.selhani, n.uloha, k.jazyk));
+        Hlas(TitulekSelhani(k.jazyk), ZpravaPrizpusobeni(f, n.uloha, k.jazyk));
         return kVypocetSelhal;
     }
     if (k.parser.isSet(k.v.grafMereni)) {

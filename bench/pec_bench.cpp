@@ -23,8 +23,8 @@ void Spust(benchmark::State& state, bool cihla, StartPece start) {
     pec.Start = start;
     const bool cyklus = start == StartPece::Cyklicky;
     pec.DvereSirka = pec.DvereVyska = cyklus ? 0.8f : 0.0f;
-    ZadaniSoustredene z{.m = 400, .c = 0, .A = 2, .eps = 0.8, .tv = 20, .tk = 900, .hmotnostPripravku = 0,
-                        .cPripravku = 0, .vlastnosti = VestaveneVlastnosti(kUhlikovaOcel)};
+    ZadaniSoustredene z{.m = 400, .c = 0, .A = 2, .eps = 0.8, .tv = 20, .tk = 900,
+                        .vlastnosti = VestaveneVlastnosti(kUhlikovaOcel)};
     const RezimPece r{.krok = 10, .nastavena = [](long) { return 950.0; }, .prikon = 60e3,
                       .otevreno = cyklus ? 180.0 : 0.0, .prodleva = cyklus ? 1800.0 : 0.0, .maxKroku = 100000,
                       .radky = true};

@@ -203,10 +203,14 @@ QStringList RozdelRadek(QStringView radek) {
     return pole;
 }
 
-float toSingle(std::optional<double> x) {
+bool JeSingle(double x) {
     // Values up to half a unit above the largest single still round to it.
     static const double kMez = std::ldexp(1.0, 128) - std::ldexp(1.0, 103);
-    if (!x || !std::isfinite(*x) || std::fabs(*x) >= kMez) {
+    return std::isfinite(x) && std::fabs(x) < kMez;
+}
+
+float toSingle(std::optional<double> x) {
+    if (!x || !JeSingle(*x)) {
         return 0.0f;
     }
     return static_cast<float>(*x);

@@ -28,6 +28,10 @@ QString CtiText(QStringView radek);
 // The blank-separated fields of a table row; empty for a blank line.
 QStringList RozdelRadek(QStringView radek);
 
+// Whether a single holds x: finite, and rounded to a single no larger than the largest one
+// (1E+39 is a finite double but an infinite single).
+bool JeSingle(double x);
+
 // A number read from a file as a single: no value, a non-finite value and a value beyond
 // the single's range all read as 0, so nothing unusable enters the state.
 float toSingle(std::optional<double> x);

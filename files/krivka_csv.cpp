@@ -6,9 +6,11 @@
 #include <algorithm>
 #include <cmath>
 
+#include "files/cisla.h"
 #include "files/cteni_souboru.h"
 #include "files/retezce.h"
 #include "files/windows1250.h"
+#include "model/case/pole.h"
 
 namespace zorvet {
 
@@ -74,9 +76,18 @@ std::optional<QString> ChybaBodu(const std::vector<RadekBodu>& radky, qsizetype 
         case VadaKrivky::NekonecnaHodnota:
             id = id::KrivkaNekonecna;
             break;
+        case VadaKrivky::MimoTeploty:
+            id = id::KrivkaMimoTeploty;
+            break;
     }
     const RadekBodu& r = radky[static_cast<std::size_t>(z.bod)];
-    return zprava(id, j, r.radek, z.sloupec + 1, r.texty.value(z.sloupec));
+    const QString text = zprava(id, j, r.radek, z.sloupec + 1, r.texty.value(z.sloupec));
+    if (z.vada != VadaKrivky::MimoTeploty) {
+        return text;
+    }
+    const PopisPole& teploty = Pole(Velicina::Tv);
+    return text.arg(TextZpravy(static_cast<float>(teploty.min), QLatin1Char('.')).trimmed(),
+                    TextZpravy(static_cast<float>(teploty.max), QLatin1Char('.')).trimmed());
 }
 
 PrecteniKrivky NactiKrivkuCsv(const QString& cesta, Jazyk j) {

@@ -213,116 +213,167 @@ std::optional<SloupceMereni> ZvoleneSloupce(const QStringList& nazvy, const QStr
     return SloupceMereni{*sloupce[0], *sloupce[1], sloupce[2]};
 }
 
+namespace {
+
+// The columns of a log: those the caller names, or those its header names, each one of the
+// header's and each a column of its own. No value, and the reason, when they cannot be used.
+std::optional<SloupceMereni> sloupceZaznamu(const QStringList& nazvy, const QString& hlavicka,
+                                           const std::optional<SloupceMereni>& zvolene, Jazyk j, QString* duvod) {
+    const std::optional<SloupceMereni> sloupce = zvolene ? zvolene : podleNazvu(nazvy);
+    if (!sloupce) {
+        *duvod = Text(id::MereniHlavicka, j).arg(ukazka(hlavicka.trimmed()));
+        return std::nullopt;
+    }
+    const std::optional<int> pouzite[] = {sloupce->cas, sloupce->vsazka, sloupce->pec};
+    for (const std::optional<int> s : pouzite) {
+        if (s && (*s < 0 || *s >= nazvy.size())) {
+            *duvod = Text(id::MereniBezSloupce, j).arg(nazvy.size()).arg(*s + 1);
+            return std::nullopt;
+        }
+    }
+    if (sloupce->cas == sloupce->vsazka || sloupce->pec == sloupce->cas || sloupce->pec == sloupce->vsazka) {
+        *duvod = Text(id::MereniStejneSloupce, j);
+        return std::nullopt;
+    }
+    return sloupce;
+}
+
+// The rows of a log into its points, one at a time, each checked against the ones before.
+class CteniZaznamu {
+public:
+    CteniZaznamu(const SloupceMereni& sloupce, qsizetype sloupcu, QChar oddelovac, Jazyk j)
+        : s_(sloupce), sloupcu_(sloupcu), oddelovac_(oddelovac), j_(j) {}
+
+    // The point of the row on the 1-based line radek, or the reason why the row holds none.
+    std::optional<QString> pridej(const QString& text, qsizetype radek);
+
+    std::vector<BodMereni> body;
+
+private:
+    // The time of a row: after the time of the row before, the first at 0 s or later.
+    std::optional<QString> cas(const QString& text, const QString& radek, double* cas);
+    // A temperature of a charge or a furnace: not below absolute zero, nor above the hottest
+    // furnace a case may have.
+    std::optional<QString> teplota(const QString& text, const QString& radek, int sloupec, double* t) const;
+
+    SloupceMereni s_;
+    qsizetype sloupcu_;
+    QChar oddelovac_;
+    Jazyk j_;
+    bool zHodin_ = false;
+    double posun_ = 0.0;         // s of the midnights passed
+    double predHodiny_ = 0.0;    // the clock time of the row before
+    double zacatekHodin_ = 0.0;  // the clock time of the first row
+};
+
+std::optional<QString> CteniZaznamu::cas(const QString& text, const QString& radek, double* cas) {
+    const bool prvni = body.empty();
+    if (prvni) {
+        zHodin_ = text.contains(QLatin1Char(':'));
+    }
+    const std::optional<CasHodin> h = zHodin_ ? casHodin(text) : std::nullopt;
+    const std::optional<double> s = zHodin_ ? std::nullopt : hodnota(text, oddelovac_);
+    if (!h && !s) {
+        return Text(id::MereniNeniCas, j_).arg(radek, QString::number(s_.cas + 1), ukazka(text));
+    }
+    if (h) {
+        if (prvni) {
+            zacatekHodin_ = h->s;
+        } else if (h->denni && predHodiny_ < kDen && h->s < predHodiny_ && h->s + kDen - predHodiny_ <= kDen / 2) {
+            posun_ += kDen;
+        }
+        predHodiny_ = h->s;
+    }
+    *cas = h ? h->s + posun_ - zacatekHodin_ : *s;
+    if (prvni && *cas < 0.0) {
+        return Text(id::MereniPredZacatkem, j_).arg(radek, ukazka(text));
+    }
+    if (!prvni && !(*cas > body.back().cas)) {
+        return Text(id::MereniPoradi, j_).arg(radek, ukazka(text));
+    }
+    return std::nullopt;
+}
+
+std::optional<QString> CteniZaznamu::teplota(const QString& text, const QString& radek, int sloupec,
+                                             double* t) const {
+    const std::optional<double> x = hodnota(text, oddelovac_);
+    const QString kde = QString::number(sloupec + 1);
+    if (!x) {
+        return Text(id::KrivkaNeniCislo, j_).arg(radek, kde, ukazka(text));
+    }
+    const PopisPole& pec = Pole(Velicina::Tpece);
+    if (*x < pec.min || *x > pec.max) {
+        return Text(id::MereniTeplota, j_).arg(radek, kde, ukazka(text),
+                                               TextZpravy(static_cast<float>(pec.min), QLatin1Char('.')).trimmed(),
+                                               TextZpravy(static_cast<float>(pec.max), QLatin1Char('.')).trimmed());
+    }
+    *t = *x;
+    return std::nullopt;
+}
+
+std::optional<QString> CteniZaznamu::pridej(const QString& text, qsizetype radek) {
+    const QString cislo = QString::number(radek);
+    QStringList pole = rozdel(text, oddelovac_);
+    const int posledni = std::max({s_.cas, s_.vsazka, s_.pec.value_or(0)});
+    if (pole.size() > sloupcu_ || pole.size() <= posledni) {
+        return Text(id::MereniSloupcu, j_).arg(cislo, ukazka(text.trimmed()), QString::number(sloupcu_));
+    }
+    pole.resize(sloupcu_);  // the empty fields at its end that the row left out
+    BodMereni b;
+    if (std::optional<QString> proc = cas(pole.at(s_.cas), cislo, &b.cas)) {
+        return proc;
+    }
+    if (std::optional<QString> proc = teplota(pole.at(s_.vsazka), cislo, s_.vsazka, &b.teplota)) {
+        return proc;
+    }
+    if (s_.pec) {
+        double t = 0.0;
+        if (std::optional<QString> proc = teplota(pole.at(*s_.pec), cislo, *s_.pec, &t)) {
+            return proc;
+        }
+        b.pec = t;
+    }
+    body.push_back(b);
+    return std::nullopt;
+}
+
+}  // namespace
+
 CteniMereni NactiMereniCsv(const QString& cesta, float tv, Jazyk j, const std::optional<SloupceMereni>& zvolene) {
-    const auto chyba = [&](const QString& c, const QString& duvod) {
+    const auto chyba = [&](const QString& duvod) {
         CteniMereni m;
-        m.chyba = chybaSouboru(c, duvod, j);
+        m.chyba = chybaSouboru(cesta, duvod, j);
         return m;
     };
     QString duvod;
     const std::optional<QStringList> radky = ctiRadky(cesta, j, &duvod);
     if (!radky) {
-        return chyba(cesta, duvod);
+        return chyba(duvod);
     }
     const QString hlavicka = radky->value(0);
     const QChar oddelovac = oddelovacPoli(hlavicka);
     const QStringList nazvy = rozdel(hlavicka, oddelovac);
-    const qsizetype sloupcu = nazvy.size();
-    std::optional<SloupceMereni> sloupce = zvolene ? zvolene : podleNazvu(nazvy);
+    const std::optional<SloupceMereni> sloupce = sloupceZaznamu(nazvy, hlavicka, zvolene, j, &duvod);
     if (!sloupce) {
-        return chyba(cesta, Text(id::MereniHlavicka, j).arg(ukazka(hlavicka.trimmed())));
+        return chyba(duvod);
     }
-    const std::optional<int> pouzite[] = {sloupce->cas, sloupce->vsazka, sloupce->pec};
-    for (const std::optional<int> s : pouzite) {
-        if (s && (*s < 0 || *s >= sloupcu)) {
-            return chyba(cesta, Text(id::MereniBezSloupce, j).arg(sloupcu).arg(*s + 1));
-        }
-    }
-    if (sloupce->cas == sloupce->vsazka || sloupce->pec == sloupce->cas || sloupce->pec == sloupce->vsazka) {
-        return chyba(cesta, Text(id::MereniStejneSloupce, j));
-    }
-
-    CteniMereni c;
-    c.sPeci = sloupce->pec.has_value();
-    bool nadStartem = false;
-    bool zHodin = false;
-    double posun = 0.0;        // s of the midnights passed
-    double predHodiny = 0.0;   // the clock time of the row before
-    double zacatekHodin = 0.0;  // the clock time of the first row
+    CteniZaznamu zaznam(*sloupce, nazvy.size(), oddelovac, j);
     for (qsizetype i = 1; i < radky->size(); ++i) {
-        const QString& radek = radky->at(i);
-        if (radek.trimmed().isEmpty()) {
+        if (radky->at(i).trimmed().isEmpty()) {
             continue;
         }
-        const QString cislo = QString::number(i + 1);
-        QStringList pole = rozdel(radek, oddelovac);
-        const int posledni = std::max({sloupce->cas, sloupce->vsazka, sloupce->pec.value_or(0)});
-        if (pole.size() > sloupcu || pole.size() <= posledni) {
-            return chyba(cesta,
-                         Text(id::MereniSloupcu, j).arg(cislo, ukazka(radek.trimmed()), QString::number(sloupcu)));
+        if (const std::optional<QString> proc = zaznam.pridej(radky->at(i), i + 1)) {
+            return chyba(*proc);
         }
-        pole.resize(sloupcu);  // the empty fields at its end that the row left out
-        const QString& textCasu = pole.at(sloupce->cas);
-        if (c.body.empty()) {
-            zHodin = textCasu.contains(QLatin1Char(':'));
-        }
-        double cas = 0.0;
-        const auto neniCas = [&] {
-            return chyba(cesta,
-                         Text(id::MereniNeniCas, j).arg(cislo, QString::number(sloupce->cas + 1), ukazka(textCasu)));
-        };
-        if (zHodin) {
-            const std::optional<CasHodin> h = casHodin(textCasu);
-            if (!h) {
-                return neniCas();
-            }
-            if (c.body.empty()) {
-                zacatekHodin = h->s;
-            } else if (h->denni && predHodiny < kDen && h->s < predHodiny &&
-                       h->s + kDen - predHodiny <= kDen / 2) {
-                posun += kDen;
-            }
-            predHodiny = h->s;
-            cas = h->s + posun - zacatekHodin;
-        } else if (const std::optional<double> s = hodnota(textCasu, oddelovac)) {
-            cas = *s;
-        } else {
-            return neniCas();
-        }
-        double teplota[2] = {};
-        const std::optional<int> sloupceTeplot[2] = {sloupce->vsazka, sloupce->pec};
-        for (int k = 0; k < 2; ++k) {
-            if (!sloupceTeplot[k]) {
-                continue;
-            }
-            const QString& text = pole.at(*sloupceTeplot[k]);
-            const std::optional<double> x = hodnota(text, oddelovac);
-            if (!x) {
-                return chyba(cesta, Text(id::KrivkaNeniCislo, j)
-                                        .arg(cislo, QString::number(*sloupceTeplot[k] + 1), ukazka(text)));
-            }
-            teplota[k] = *x;
-        }
-        if (c.body.empty() && cas < 0.0) {
-            return chyba(cesta, Text(id::MereniPredZacatkem, j).arg(cislo, ukazka(textCasu)));
-        }
-        if (!c.body.empty() && !(cas > c.body.back().cas)) {
-            return chyba(cesta, Text(id::MereniPoradi, j).arg(cislo, ukazka(textCasu)));
-        }
-        BodMereni b{cas, teplota[0], std::nullopt};
-        if (c.sPeci) {
-            b.pec = teplota[1];
-        }
-        nadStartem = nadStartem || teplota[0] > static_cast<double>(tv);
-        c.body.push_back(b);
     }
-    if (c.body.size() < 3) {
-        return chyba(cesta, Text(id::MereniMaloBodu, j).arg(c.body.size()));
+    if (zaznam.body.size() < 3) {
+        return chyba(Text(id::MereniMaloBodu, j).arg(zaznam.body.size()));
     }
-    if (!nadStartem) {
-        return chyba(cesta, Text(id::MereniNadStartem, j).arg(TextZpravy(tv, QLatin1Char('.')).trimmed()));
+    const double start = static_cast<double>(tv);
+    if (std::none_of(zaznam.body.begin(), zaznam.body.end(), [start](const BodMereni& b) { return b.teplota > start; })) {
+        return chyba(Text(id::MereniNadStartem, j).arg(TextZpravy(tv, QLatin1Char('.')).trimmed()));
     }
-    return c;
+    return CteniMereni{std::move(zaznam.body), sloupce->pec.has_value(), Chyba{}};
 }
 
 }  // namespace zorvet

@@ -11,6 +11,7 @@
 #include <optional>
 #include <vector>
 
+#include "files/cteni.h"
 #include "files/retezce.h"
 #include "files/soubor.h"
 #include "files/soubor_radky.h"
@@ -25,8 +26,8 @@ struct ChybaRadku {
     QString text;
 };
 
-// A temperature a file can hold.
-inline bool jeTeplota(double t) { return std::isfinite(t) && t >= -kKelvin; }
+// A temperature a file can hold: a single, not below absolute zero.
+inline bool jeTeplota(double t) { return JeSingle(t) && t >= -kKelvin; }
 
 class Ctenar {
 public:
@@ -73,6 +74,8 @@ private:
 
     // The number of a value line: empty is no value (0); anything but a number is refused.
     std::optional<double> cisloRadku(const QString& radek);
+    // A number of a result's line: as cisloRadku, and refused beyond a single.
+    double cisloVysledku(const QString& radek);
 
     // A value line into its field, from the unit the file shows it in.
     void ctiHodnotu(const PopisPole& p, const QString& radek);
@@ -143,7 +146,8 @@ private:
     // up to a blank line or the end.
     void ctiJadro();
 
-    // The core time is that of one of its rows; without it the core did not get there.
+    // The core time is that of one of its rows (a time beyond them is refused); without it the
+    // core did not get there.
     void dokonciJadro();
 
     // Each limited step's furnace temperature into the row of its time, in the order of the rows.
@@ -195,6 +199,7 @@ private:
     std::vector<Omezeny> omezene_;
     std::unique_ptr<zorvet::Jadro> jadro_;
     std::optional<double> casJadra_;
+    qsizetype radekCasuJadra_ = 0;
     std::optional<VysledekUsporadani> usporadani_;
     CteniPece pec_;
     qsizetype prvniRadekPece_ = 0;  // a plain number of the furnace, its line

@@ -52,7 +52,7 @@ Ctenar::Konec Ctenar::cti(bool sVysledky, Vysledek* v, bool& rozsireni) {
     if (!vlozPec(*v)) {
         return Konec::BezVysledku;
     }
-    if (jadro_) {
+    if (jadro_ || casJadra_) {
         dokonciJadro();
         jadro_->omezenoDo = 0.0f;
         for (std::size_t k = 0; k < jadro_->pec.size(); ++k) {
@@ -109,6 +109,14 @@ std::optional<double> Ctenar::cisloRadku(const QString& radek) {
     const std::optional<double> x = parseNumber(text);
     if (!x) {
         odmitni(id::RadekNeniCislo, text);
+    }
+    return x;
+}
+
+double Ctenar::cisloVysledku(const QString& radek) {
+    const double x = cisloRadku(radek).value_or(0.0);
+    if (!JeSingle(x)) {
+        odmitni(id::RadekMimoSingle, radek.mid(kSloupecHodnoty - 1));
     }
     return x;
 }
@@ -260,7 +268,7 @@ bool Ctenar::ctiVysledky(Vysledek& v) {
             odmitni(id::RadekCasu, RozdelRadek(*r).value(0), QString::number(i),
                     TextZpravy(static_cast<float>(cas), QLatin1Char('.')).trimmed());
         }
-        if (!jeTeplota(hodnoty[1]) || (alfa && !std::isfinite(hodnoty[2]))) {
+        if (!jeTeplota(hodnoty[1]) || (alfa && !JeSingle(hodnoty[2]))) {
             odmitni(id::RadekTeploty, RozdelRadek(*r).value(jeTeplota(hodnoty[1]) ? 2 : 1));
         }
         v.Vysledky.Cas.push_back(static_cast<float>(hodnoty[0]));

@@ -65,13 +65,14 @@ bool Ctenar::ctiRozsireni() {
         } else if (popisek == id::SouborModelVlastnosti) {
             JePopisek(*r, id::SouborKrivkaVlastnosti) ? ctiKrivkuVlastnosti(*r) : ctiModel(*r);
         } else if (popisek == id::SouborOmezenoDo) {
-            omezenoDo_ = static_cast<float>(cisloRadku(*r).value_or(0.0));
+            omezenoDo_ = static_cast<float>(cisloVysledku(*r));
         } else if (popisek == id::SouborOmezeneKroky) {
             ctiOmezene();
         } else if (popisek == id::SouborBiot) {
-            jadro().biot = cisloRadku(*r).value_or(0.0);
+            jadro().biot = cisloVysledku(*r);
         } else if (popisek == id::SouborCasJadra) {
-            casJadra_ = cisloRadku(*r).value_or(0.0);
+            casJadra_ = cisloVysledku(*r);
+            radekCasuJadra_ = cislo();
         } else if (popisek == id::SouborNejpomalejsiRada || popisek == id::SouborNejpomalejsiSloupec) {
             const std::optional<double> x = cisloRadku(*r);
             const std::optional<std::int16_t> n = x ? wholeInt16(*x) : std::nullopt;
@@ -80,11 +81,11 @@ bool Ctenar::ctiRozsireni() {
             }
             (popisek == id::SouborNejpomalejsiRada ? usporadani().radek : usporadani().sloupec) = *n;
         } else if (popisek == id::SouborCasNejrychlejsiho) {
-            usporadani().casNejrychlejsiho = cisloRadku(*r).value_or(0.0);
+            usporadani().casNejrychlejsiho = cisloVysledku(*r);
         } else if (popisek == id::SouborEfektivniVodivost) {
-            usporadani().kef = cisloRadku(*r).value_or(0.0);
+            usporadani().kef = cisloVysledku(*r);
         } else if (popisek == id::SouborEnergieProdlevy) {
-            usporadani().teploProdlevy = cisloRadku(*r).value_or(0.0) * 3.6e6;
+            usporadani().teploProdlevy = cisloVysledku(*r) * 3.6e6;
         } else {
             ctiJadro();
         }
@@ -155,8 +156,15 @@ void Ctenar::ctiJadro() {
 void Ctenar::dokonciJadro() {
     zorvet::Jadro& j = jadro();
     const double krok = static_cast<double>(u_.CasKrok);
-    const double kroku = casJadra_ ? std::nearbyint(*casJadra_ / krok) : -1.0;
-    if (kroku >= 0.0 && kroku < static_cast<double>(j.teplota.size())) {
+    if (casJadra_) {
+        // The core time is the time of one of the core's rows: a time beyond them has no row
+        // the core reached it in.
+        const double kroku = std::nearbyint(*casJadra_ / krok);
+        if (!(kroku >= 0.0 && kroku < static_cast<double>(j.teplota.size()))) {
+            odmitniNa(radekCasuJadra_, id::RadekCasJadra, radky_[radekCasuJadra_ - 1].mid(kSloupecHodnoty - 1),
+                      TextZpravy(static_cast<float>(static_cast<double>(j.teplota.size()) * krok - krok),
+                                 QLatin1Char('.')).trimmed());
+        }
         j.krok = static_cast<long>(kroku);
         j.cas = *casJadra_;
     }

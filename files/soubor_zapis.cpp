@@ -89,11 +89,11 @@ void zapisKrivku(Zapisovac& z, const Uloha& u) {
 
 // Whether a field's line is written: it differs from its default, where its line belongs.
 bool zapsatRadek(const PopisPole& p, const Uloha& u) {
-    if (!Plati(p.rozsirenyKdy, u)) {
-        return false;
-    }
     // The heat capacity typed, while a curve gives c(T), where it is not what line 8 shows.
-    return p.velicina == Velicina::c ? u.c != UcinnaC(u) : Hodnota(p, u) != p.vychozi;
+    if (p.velicina == Velicina::c) {
+        return Plati(p.rozsirenyKdy, u) && u.c != UcinnaC(u);
+    }
+    return Pouzito(p, u);
 }
 
 // The rows of a result whose furnace temperature is not the one the case's furnace gives: the

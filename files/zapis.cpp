@@ -5,7 +5,11 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QSaveFile>
+#include <algorithm>
 #include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -14,22 +18,6 @@
 namespace zorvet {
 
 namespace {
-
-// Every byte, written without Qt's buffer: a buffered write that the disk cuts short (a full
-// disk takes the first bytes and refuses the rest) is flushed as if it had succeeded, and the
-// commit then puts the cut file in place of the old one. Written directly, the short write
-// shows, and the retry of the rest brings the system's reason ("No space left on device").
-bool zapisVse(QFileDevice& soubor, const QByteArray& bajty) {
-    qint64 hotovo = 0;
-    while (hotovo < bajty.size()) {
-        const qint64 n = soubor.write(bajty.constData() + hotovo, bajty.size() - hotovo);
-        if (n <= 0) {
-            return false;
-        }
-        hotovo += n;
-    }
-    return true;
-}
 
 // The file that writing to cesta changes: symbolic links followed (at most 40, as the system
 // does), the path absolute and clean; for a file still to be made, its folder resolved.
@@ -76,7 +64,98 @@ QString zalohuj(const QString& cil, QString* chyba) {
     return {};
 }
 
+// For tests of runs that meet, with the environment variable ZORVET_TEST_COMMIT_PAUSE set: a set
+// says on standard error when it finds a folder locked by another ("waiting"), and after each of
+// its commits but the last says so ("committed") and waits for a line (or the end) on standard
+// input, holding its locks.
+bool zkouskaSoubehu() {
+    static const bool zkouska = !qEnvironmentVariableIsEmpty("ZORVET_TEST_COMMIT_PAUSE");
+    return zkouska;
+}
+
+void hlasZkousce(const char* co) {
+    if (zkouskaSoubehu()) {
+        std::fprintf(stderr, "%s\n", co);
+        std::fflush(stderr);
+    }
+}
+
+void pockejNaZkousku() {
+    if (zkouskaSoubehu()) {
+        hlasZkousce("committed");
+        for (int znak = std::getchar(); znak != EOF && znak != '\n'; znak = std::getchar()) {
+        }
+    }
+}
+
+// The lock of the outputs of one folder, held while a set puts its files in place there: two
+// runs that write the same targets at once leave each target from one of them and every set
+// whole, never the files of one beside the files of the other. An advisory lock (flock) on the
+// file .zorvet.lock of the folder: the system lets it go when its holder ends in any way, so no
+// lock goes stale. The holder removes the file before it lets go, and a taker keeps the lock
+// only while the file it locked is still the one of that name (else it takes the new one).
+class ZamekSlozky {
+public:
+    explicit ZamekSlozky(const QString& slozka) : cesta_(QFile::encodeName(slozka + QStringLiteral("/.zorvet.lock"))) {}
+    ~ZamekSlozky() {
+        if (fd_ >= 0) {
+            ::unlink(cesta_.constData());
+            ::close(fd_);
+        }
+    }
+    ZamekSlozky(const ZamekSlozky&) = delete;
+    ZamekSlozky& operator=(const ZamekSlozky&) = delete;
+
+    // Waits until the lock is held. A folder where the file can be neither made nor opened (one
+    // that cannot be written, whose outputs then fail on their own) is written without it.
+    void zamkni() {
+        for (;;) {
+            int fd = ::open(cesta_.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0666);
+            if (fd < 0 && errno == EACCES) {
+                fd = ::open(cesta_.constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+            }
+            if (fd < 0) {
+                return;
+            }
+            if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+                hlasZkousce("waiting");
+                int r = 0;
+                while ((r = ::flock(fd, LOCK_EX)) != 0 && errno == EINTR) {
+                }
+                if (r != 0) {
+                    ::close(fd);
+                    return;
+                }
+            }
+            struct stat zamceny {};
+            struct stat jmeno {};
+            if (::fstat(fd, &zamceny) == 0 && ::stat(cesta_.constData(), &jmeno) == 0 &&
+                zamceny.st_dev == jmeno.st_dev && zamceny.st_ino == jmeno.st_ino) {
+                fd_ = fd;
+                return;
+            }
+            ::close(fd);  // its holder removed it on letting go
+        }
+    }
+
+private:
+    QByteArray cesta_;
+    int fd_ = -1;
+};
+
 }  // namespace
+
+bool ZapisCely(QFileDevice& soubor, const QByteArray& bajty) {
+    qint64 hotovo = 0;
+    while (hotovo < bajty.size()) {
+        const qint64 n = soubor.write(bajty.constData() + hotovo, bajty.size() - hotovo);
+        if (n <= 0) {
+            return false;
+        }
+        hotovo += n;
+    }
+    return true;
+}
 
 struct SadaVystupu::Vystup {
     QString jmeno;  // as the output was named
@@ -135,7 +214,7 @@ bool SadaVystupu::pridej(const QString& cesta, const QByteArray& bajty) {
         }
     }
     v->soubor = std::make_unique<QSaveFile>(v->cil);
-    if (!v->soubor->open(QIODevice::WriteOnly | QIODevice::Unbuffered) || !zapisVse(*v->soubor, bajty)) {
+    if (!v->soubor->open(QIODevice::WriteOnly | QIODevice::Unbuffered) || !ZapisCely(*v->soubor, bajty)) {
         const QString proc = v->soubor->errorString();
         v->soubor->cancelWriting();
         return selhani(DruhSelhani::Systemove, cesta, proc);
@@ -144,11 +223,36 @@ bool SadaVystupu::pridej(const QString& cesta, const QByteArray& bajty) {
     return true;
 }
 
+namespace {
+
+// The locks of the folders of the targets, each taken once and in one order, so that two sets
+// that share folders never wait for each other both.
+std::vector<std::unique_ptr<ZamekSlozky>> zamkniSlozky(QStringList slozky) {
+    slozky.sort();
+    slozky.removeDuplicates();
+    std::vector<std::unique_ptr<ZamekSlozky>> zamky;
+    for (const QString& slozka : slozky) {
+        zamky.push_back(std::make_unique<ZamekSlozky>(slozka));
+        zamky.back()->zamkni();
+    }
+    return zamky;
+}
+
+}  // namespace
+
 bool SadaVystupu::potvrd() {
+    QStringList slozky;
+    for (const auto& v : vystupy_) {
+        slozky.append(QFileInfo(v->cil).absolutePath());
+    }
+    const std::vector<std::unique_ptr<ZamekSlozky>> zamky = zamkniSlozky(slozky);
     // The targets replaced first must be able to come back should a later one fail: each but the
-    // last keeps its present file under a second name until all are in place.
+    // last keeps its present file under a second name until all are in place. Whether a target
+    // is there is asked again under the lock: another run may have made it meanwhile.
     for (std::size_t i = 0; i + 1 < vystupy_.size(); ++i) {
         Vystup& v = *vystupy_[i];
+        struct stat st {};
+        v.existoval = ::stat(QFile::encodeName(v.cil).constData(), &st) == 0;
         if (v.existoval) {
             QString proc;
             v.zaloha = zalohuj(v.cil, &proc);
@@ -161,6 +265,9 @@ bool SadaVystupu::potvrd() {
         Vystup& v = *vystupy_[i];
         if (v.soubor->commit()) {
             v.potvrzen = true;
+            if (i + 1 < vystupy_.size()) {
+                pockejNaZkousku();
+            }
             continue;
         }
         const QString proc = v.soubor->errorString();

@@ -16,6 +16,7 @@
 #include "files/cteni_souboru.h"
 #include "model/case/nastaveni.h"
 
+class QFileDevice;
 class QSaveFile;
 
 namespace zorvet {
@@ -29,7 +30,9 @@ namespace zorvet {
 //     if (!sada.pridej(vysledky, bajty) || !sada.pridej(csv, text) || !tisk() || !sada.potvrd())
 //         -> message: File Error, sada.cesta(), sada.chyba(); nothing was changed
 //
-// What is not committed is removed when the set ends.
+// What is not committed is removed when the set ends. While it commits, the set holds the lock
+// of each target's folder (the file .zorvet.lock there, gone again afterwards): two runs that
+// write the same targets at once leave all of them from one run, never some from each.
 class SadaVystupu {
 public:
     explicit SadaVystupu(Jazyk jazyk = Jazyk::Anglicky);
@@ -64,6 +67,13 @@ private:
     QString cesta_;
     QString chyba_;
 };
+
+// Writes every byte to a file opened unbuffered (QIODevice::Unbuffered). A buffered write that the
+// disk cuts short (a full disk takes the first bytes and refuses the rest) is flushed as if it had
+// succeeded, and the commit then puts the cut file in place of the old one, or fails with no
+// reason to give. Written directly, the short write shows, and the retry of the rest brings the
+// system's reason ("No space left on device") into the file's errorString().
+bool ZapisCely(QFileDevice& soubor, const QByteArray& bajty);
 
 // Whether two paths name the same file: an existing file by its device and inode (so symbolic
 // and hard links, "./x" and "x" are told), a file still to be written by its resolved path.

@@ -6,6 +6,8 @@
 #include "files/cisla.h"
 #include "files/retezce.h"
 #include "model/case/geometrie.h"
+#include "model/load/pohledove_faktory.h"
+#include "model/load/usporadani.h"
 
 namespace zorvet {
 
@@ -58,6 +60,20 @@ QString ZpravaSelhani(const VysledekVypoctu& v, const Uloha& u, Jazyk jazyk) {
 }
 
 QString TitulekSelhani(Jazyk jazyk) { return Text(id::ChybaVypoctu, jazyk); }
+
+QString ZpravaPrizpusobeni(const VysledekPrizpusobeni& f, const Uloha& u, Jazyk j) {
+    // The emissivity and the deviations as the fit's answer gives them.
+    const auto kelvinu = [](double x) { return QString::number(x, 'f', 2); };
+    if (f.naMezi) {
+        const bool horni = f.eps > (kNejmensiEps + kNejvetsiEps) / 2.0;
+        return Text(horni ? id::FitHorniMez : id::FitDolniMez, j)
+            .arg(QString::number(horni ? kNejvetsiEps : kNejmensiEps, 'g', 7), kelvinu(f.rms));
+    }
+    if (f.eps > 0.0) {
+        return Text(id::FitRozptyl, j).arg(QString::number(f.eps, 'f', 4), kelvinu(f.rms), kelvinu(f.rozptyl));
+    }
+    return Text(id::FitNelze, j) + QLatin1Char('\n') + ZpravaSelhani(f.selhani, u, j);
+}
 
 std::optional<Chyba> ChybaVypoctu(const VysledekVypoctu& v, const Uloha& u, Jazyk j) {
     if (v.konec == KonecVypoctu::Odmitnuto) {
@@ -218,7 +234,14 @@ QString NazevPole(Velicina v, int bod, const Uloha& u, Jazyk j) {
         case Velicina::DobaVydrze:
             return bezAkc(id::DobaVydrze) + QLatin1Char(' ') + QString::number(bod + 1) + QStringLiteral(" [s]");
         case Velicina::StranaA:
-            return kruh ? QStringLiteral("D [m]") : QStringLiteral("A [m]");
+        case Velicina::StranaB:
+        case Velicina::DelkaL: {
+            // A dimension by its letter and its unit: "D [m]", the diameter of a round bar.
+            const PopisPole& p = Pole(v);
+            const QString pismeno =
+                v == Velicina::StranaA && kruh ? QStringLiteral("D") : BezAkceleratoru(QString::fromUtf8(p.popisekText));
+            return pismeno + QLatin1Char(' ') + QString::fromLatin1(p.jednotkaText);
+        }
         case Velicina::PocetAB:
             return bezAkc(kruh ? id::PocetD : (u.Profil == Profil::Ctvercovy ? id::PocetAA : id::PocetAB));
         case Velicina::PocetAL:
@@ -227,6 +250,9 @@ QString NazevPole(Velicina v, int bod, const Uloha& u, Jazyk j) {
             break;
     }
     const PopisPole& p = Pole(v);
+    if (p.popisekZpravy != 0) {
+        return bezAkc(p.popisekZpravy) + QLatin1Char(' ') + QString::fromUtf8(p.jednotkaText);
+    }
     return p.popisek != 0 ? bezAkc(p.popisek) : BezAkceleratoru(QString::fromUtf8(p.popisekText)).simplified();
 }
 
@@ -267,10 +293,19 @@ QString ZpravaZavady(const Zavada& z, const Uloha& u, Jazyk j) {
     const PopisPole& p = Pole(z.velicina);
     // The emissivity and the reduction factor lie between 0 and 1, both ends told at once.
     const bool podil = p.min == 0.0 && p.max == 1.0;
-    // The bounds in the unit the field shows; a tiny one in plain decimals ("0.000001").
-    const auto mez = [&p](double x) {
+    // The bounds in the unit the field shows; a tiny one in plain decimals ("0.000001"). Seven
+    // digits, rounded into the range, so that the bound told passes the check: a soak of at most
+    // 1e7 s is "at most 166666.6" minutes, not the 166666.7 that is refused.
+    const auto mez = [&p](double x, bool horni) {
         const double v = x / p.meritko;
-        return v > 0.0 && v < 1.0e-3 ? QString::number(v, 'f', static_cast<int>(std::ceil(-std::log10(v)))) : cislo(v);
+        if (v > 0.0 && v < 1.0e-3) {
+            return QString::number(v, 'f', static_cast<int>(std::ceil(-std::log10(v))));
+        }
+        if (v == 0.0) {
+            return cislo(v);
+        }
+        const double rad = std::pow(10.0, std::floor(std::log10(std::fabs(v))) - 6.0);
+        return cislo((horni ? std::floor(v / rad + 1e-9) : std::ceil(v / rad - 1e-9)) * rad);
     };
     switch (z.vada) {
         case Vada::NeniCislo:
@@ -289,11 +324,11 @@ QString ZpravaZavady(const Zavada& z, const Uloha& u, Jazyk j) {
                 return Text(id::PodNulou, j).arg(nazev);
             }
             if (p.min > 0.0 && p.minVcetne) {
-                return Text(id::NejmeneHodnota, j).arg(nazev, mez(p.min));
+                return Text(id::NejmeneHodnota, j).arg(nazev, mez(p.min, false));
             }
             return Text(p.minVcetne && p.min == 0.0 ? id::NezapornyPocet : id::MusiBytKladne, j).arg(nazev);
         case Vada::NadRozsahem:
-            return podil ? Text(id::EmisivitaRozsah, j).arg(nazev) : Text(id::PrilisVelke, j).arg(nazev, mez(p.max));
+            return podil ? Text(id::EmisivitaRozsah, j).arg(nazev) : Text(id::PrilisVelke, j).arg(nazev, mez(p.max, true));
         case Vada::PrilisMnohoPloch:
             return Text(id::PrilisMnohoPloch, j).arg(nazev, QString::number(NejvicPloch(z.velicina, u)));
         case Vada::NulovaDoba:
@@ -327,6 +362,18 @@ QString ZpravaZavady(const Zavada& z, const Uloha& u, Jazyk j) {
             return Text(id::SvazekMensi, j).arg(nazev, cislo(static_cast<double>(u.StranaA)));
         case Vada::MrizkaISvazek:
             return Text(id::MrizkaISvazek, j).arg(nazev);
+        case Vada::VelkaMrizka:
+            return Text(id::VelkaMrizka, j)
+                .arg(nazev, QString::number(u.MrizkaX), QString::number(u.MrizkaY),
+                     QString::number(u.MrizkaX * u.MrizkaY), QString::number(kNejviceKusuMrizky));
+        case Vada::PocetVMrizce:
+            return Text(id::PocetVMrizce, j)
+                .arg(nazev, QString::number(u.MrizkaX), QString::number(u.MrizkaY),
+                     QString::number(u.MrizkaX * u.MrizkaY), QString::number(u.PocetProfilu));
+        case Vada::PocetVeSvazku:
+            return Text(id::PocetVeSvazku, j)
+                .arg(nazev, QString::number(std::lround(TyciVeSvazku(u))), cislo(static_cast<double>(u.StranaA)),
+                     cislo(PorozitaSvazku(u)), QString::number(u.PocetProfilu));
         case Vada::Nedosazitelna:
             return Text(id::Nedosazitelna, j)
                 .arg(cislo(static_cast<double>(u.Tk)), cislo(static_cast<double>(NejvyssiTeplotaPece(u))));

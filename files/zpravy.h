@@ -9,6 +9,7 @@
 #include "model/case/pole.h"
 #include "model/pipeline/vykon.h"
 #include "model/pipeline/vypocet.h"
+#include "model/planning/planovani.h"
 
 namespace zorvet {
 
@@ -23,6 +24,11 @@ QString TitulekKonecneTeploty(Jazyk jazyk);
 // Text and title of the box that reports a failed run of the problem (a refused case too).
 QString ZpravaSelhani(const VysledekVypoctu& vysledek, const Uloha& uloha, Jazyk jazyk);
 QString TitulekSelhani(Jazyk jazyk);
+
+// Why a fit of the emissivity found none (not for a thermocouple without a core): the log lies
+// beyond what an emissivity of the range explains, the closest deviates no less than the log
+// spreads, or no run could be computed (the run's own message after the first line).
+QString ZpravaPrizpusobeni(const VysledekPrizpusobeni& fit, const Uloha& uloha, Jazyk jazyk);
 
 // What went wrong with a computation, for the window and the batch alike: a refused case, a
 // failed march, a core that was not reached; none for a success. The overflow report, and a

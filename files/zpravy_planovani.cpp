@@ -23,6 +23,9 @@ QString ZpravaHledani(const VysledekHledani& h, const PopisPole& pole, const Ulo
             const QString text = Text(pole.cil.nelze, j).arg(sekund);
             return text.contains(QLatin1String("%2")) ? text.arg(TextObecny(static_cast<float>(kraj))) : text;
         }
+        case KonecHledani::Prodlevou:
+            return Text(id::NelzeProdlevou, j)
+                .arg(sekund, TextObecny(static_cast<float>(ZobrazenaHodnota(Pole(Velicina::Prodleva), u))));
         case KonecHledani::Prikonem:
             return Text(id::NelzePrikonem, j)
                 .arg(sekund, TextObecny(static_cast<float>(ZobrazenaHodnota(Pole(Velicina::Prikon), u))));

@@ -14,7 +14,8 @@ namespace zorvet {
 QString ZpravaNemenitelne(const PopisPole& pole, const Uloha& uloha, Jazyk jazyk);
 
 // The answer of a goal seek for the field of the case that found no value within cas seconds:
-// none in the range, the installed power, the table, or the field that cannot be sought here.
+// none in the range, the soak alone, the installed power, the table, or the field that cannot be
+// sought here.
 // Empty for a value found, a refused case and a search that was stopped (their own messages).
 QString ZpravaHledani(const VysledekHledani& hledani, const PopisPole& pole, const Uloha& uloha, double cas,
                       Jazyk jazyk);

@@ -29,9 +29,11 @@ using enum Velicina;
 constexpr PopisPole kPole[] = {
     // The regime and the curve (tab 1).
     {.velicina = TeplotaKrivky, .druh = DruhPole::Cislo, .ovladac = "txtKonTep", .zalozka = 0, .popisek = id::KonTep,
-     .kdy = Kdy::Rizeny, .min = kNejnizsiTeplota, .max = kNejvyssiTeplota},
+     .kdy = Kdy::Rizeny, .min = kNejnizsiTeplota, .max = kNejvyssiTeplota,
+     .zprava = VeZprave::Jinde},
     {.velicina = DobaVydrze, .druh = DruhPole::Cislo, .ovladac = "txtDobaVydrze", .zalozka = 0,
-     .popisek = id::DobaVydrze, .kdy = Kdy::Rizeny, .min = 0.0, .max = 1.0e7, .minVcetne = false},
+     .popisek = id::DobaVydrze, .kdy = Kdy::Rizeny, .min = 0.0, .max = 1.0e7, .minVcetne = false,
+     .zprava = VeZprave::Jinde},
     // The temperatures.
     {.velicina = Tpece, .druh = DruhPole::Cislo, .ovladac = "txtTpece", .zalozka = 1, .popisek = id::Tpece,
      .kdy = Kdy::Nerizeny, .radekSouboru = 1, .souborPopisek = id::SouborTpece, .jednotka = id::JednotkaStupne,
@@ -52,46 +54,55 @@ constexpr PopisPole kPole[] = {
     // the file only, and none (0) will do.
     {.velicina = Gama, .druh = DruhPole::Cislo, .ovladac = "txtGama", .zalozka = 2, .popisek = id::Gama,
      .radekSouboru = 10, .souborPopisek = id::SouborHustota, .jednotkaText = "[kg/m3]", .min = 0.0, .max = 1.0e5,
-     .minVcetne = false, .nic = Kdy::BezRozmeru, .prazdne = Kdy::BezRozmeru, .cislo = &Uloha::Gama},
+     .minVcetne = false, .prazdne = Prazdne::Vychozi, .prazdneKdy = Kdy::BezRozmeru, .cislo = &Uloha::Gama},
     {.velicina = c, .druh = DruhPole::Cislo, .ovladac = "txtc", .zalozka = 2, .popisek = id::c, .radekSouboru = 8,
      .souborPopisek = id::SouborTeplKapacita, .jednotkaText = "[J/kg/K]", .rozsirenyPopisek = id::SouborStalaC,
      .rozsirenyKdy = Kdy::SKrivkou, .min = kNejmensi, .max = 1.0e5, .cislo = &Uloha::c},
     {.velicina = Eps, .druh = DruhPole::Cislo, .ovladac = "txtEps", .zalozka = 2, .popisek = id::Eps,
      .radekSouboru = 9, .souborPopisek = id::SouborEmisivita, .jednotkaText = "[-]", .min = 0.0, .max = 1.0,
      .minVcetne = false, .nazev = "emissivity", .cislo = &Uloha::Eps},
-    // The same caption in both languages; only its tooltip is translated.
+    // The same caption in both languages; only its tooltip is translated, and messages name it
+    // in the user's language.
     {.velicina = KoefK, .druh = DruhPole::Cislo, .ovladac = "txtKoefK", .zalozka = 2,
-     .popisekText = "Korekční koe&ficient     [-]", .jednotkaText = "[-]", .rozsirenyPopisek = id::SouborKoefK,
+     .popisekText = "Korekční koe&ficient     [-]", .popisekZpravy = id::KoefKZpravy, .jednotkaText = "[-]",
+     .rozsirenyPopisek = id::SouborKoefK,
      .min = 0.0, .max = 1.0, .minVcetne = false, .vychozi = 1.0, .volba = "reduction", .jednotkaVolby = "K",
      .popisVolby = "Reduction factor of the heat-exchange surface, over 0 up to 1 (default 1).",
-     .nazev = "reduction", .cislo = &Uloha::KoefK},
+     .nazev = "reduction", .cislo = &Uloha::KoefK,
+     .tip = id::KoefKTip, .zprava = VeZprave::Vzdy},
     // No conductivity (an empty field) computes no core; a typed 0 would conduct nothing.
     {.velicina = Lambda, .druh = DruhPole::Cislo, .ovladac = "txtLambda", .zalozka = 2, .popisek = id::Lambda,
      .jednotkaText = "[W/m/K]", .rozsirenyPopisek = id::SouborLambda, .min = 1.0e-9, .max = 1.0e4,
-     .nic = Kdy::Vzdy, .nulaPsana = false, .prazdne = Kdy::Vzdy, .volba = "conductivity", .jednotkaVolby = "L",
+     .prazdne = Prazdne::Nic, .volba = "conductivity", .jednotkaVolby = "L",
      .popisVolby = "Thermal conductivity of the charge in W/m/K: the core of a thick charge is computed too "
                    "(needs the mass from the dimensions).",
      .nazev = "conductivity", .cislo = &Uloha::Lambda, .menitelna = Kdy::ZRozmeru,
-     .nemenitelna = id::JadroBezRozmeru},
+     .nemenitelna = id::JadroBezRozmeru,
+     .zprava = VeZprave::Jinde},
     // The mass, typed or from the dimensions.
     {.velicina = ZadaniHmotnosti, .druh = DruhPole::Kod, .ovladac = "optMza", .zalozka = 3,
      .popisek = id::ZalozkaHmotnost, .radekSouboru = 11, .souborPopisek = id::SouborZadaniHmotnosti,
-     .jednotka = id::JednotkaZV},
+     .jednotka = id::JednotkaZV,
+     .zprava = VeZprave::Jinde},
     {.velicina = Profil, .druh = DruhPole::Kod, .ovladac = "optProfilO", .zalozka = 3, .popisek = id::Profil,
      .kdy = Kdy::ZRozmeru, .radekSouboru = 12, .souborPopisek = id::SouborProfil, .jednotka = id::JednotkaKCO},
     {.velicina = PocetProfilu, .druh = DruhPole::Pocet, .ovladac = "txtPocetProfilu", .zalozka = 3,
      .popisek = id::PocetProfilu, .kdy = Kdy::ZRozmeru, .radekSouboru = 16, .souborPopisek = id::SouborPocetProfilu,
-     .jednotkaText = "[-]", .min = 1.0, .max = kNejvetsiPocet, .vychozi = 1.0, .pocet = &Uloha::PocetProfilu},
-    {.velicina = StranaA, .druh = DruhPole::Cislo, .ovladac = "txtA2", .zalozka = 3, .popisekText = "A [m]",
+     .jednotkaText = "[-]", .min = 1.0, .max = kNejvetsiPocet, .vychozi = 1.0, .pocet = &Uloha::PocetProfilu,
+     .ramec = "frmProfil"},
+    {.velicina = StranaA, .druh = DruhPole::Cislo, .ovladac = "txtA2", .zalozka = 3, .popisekText = "&A",
      .kdy = Kdy::ZRozmeru, .radekSouboru = 13, .souborPopisek = id::SouborStranaA,
      .souborPopisekKruh = id::SouborPrumer, .jednotkaText = "[m]", .min = kNejmensi, .max = 100.0,
-     .cislo = &Uloha::StranaA},
-    {.velicina = StranaB, .druh = DruhPole::Cislo, .ovladac = "txtB2", .zalozka = 3, .popisekText = "B [m]",
+     .cislo = &Uloha::StranaA,
+     .ramec = "frmRozmery"},
+    {.velicina = StranaB, .druh = DruhPole::Cislo, .ovladac = "txtB2", .zalozka = 3, .popisekText = "&B",
      .kdy = Kdy::ZRozmeruObdelnik, .radekSouboru = 14, .souborPopisek = id::SouborStranaB, .jednotkaText = "[m]",
-     .min = kNejmensi, .max = 100.0, .cislo = &Uloha::StranaB},
-    {.velicina = DelkaL, .druh = DruhPole::Cislo, .ovladac = "txtL2", .zalozka = 3, .popisekText = "L [m]",
+     .min = kNejmensi, .max = 100.0, .cislo = &Uloha::StranaB,
+     .ramec = "frmRozmery"},
+    {.velicina = DelkaL, .druh = DruhPole::Cislo, .ovladac = "txtL2", .zalozka = 3, .popisekText = "&L",
      .kdy = Kdy::ZRozmeru, .radekSouboru = 15, .souborPopisek = id::SouborDelka, .jednotkaText = "[m]",
-     .min = kNejmensi, .max = 100.0, .cislo = &Uloha::DelkaL},
+     .min = kNejmensi, .max = 100.0, .cislo = &Uloha::DelkaL,
+     .ramec = "frmRozmery"},
     {.velicina = m, .druh = DruhPole::Cislo, .ovladac = "txtm", .zalozka = 3, .popisek = id::m, .radekSouboru = 6,
      .souborPopisek = id::SouborHmotnost, .jednotka = id::JednotkaKg, .min = kNejmensi, .max = 1.0e6,
      .nazev = "mass", .hledani = Hledani::Mensi, .platnaMista = 4, .cislo = &Uloha::m,
@@ -104,13 +115,13 @@ constexpr PopisPole kPole[] = {
      .cislo = &Uloha::A},
     {.velicina = PocetAB, .druh = DruhPole::Pocet, .ovladac = "cboAB", .zalozka = 4, .popisek = id::PocetAB,
      .kdy = Kdy::ZRozmeru, .radekSouboru = 17, .souborPopisek = id::SouborPocetAB, .jednotkaText = "[-]",
-     .min = 0.0, .max = kNejvetsiPocet, .prazdne = Kdy::Vzdy, .pocet = &Uloha::PocetAB},
+     .min = 0.0, .max = kNejvetsiPocet, .prazdne = Prazdne::Vychozi, .pocet = &Uloha::PocetAB},
     {.velicina = PocetAL, .druh = DruhPole::Pocet, .ovladac = "cboAL", .zalozka = 4, .popisek = id::PocetAL,
      .kdy = Kdy::ZRozmeru, .radekSouboru = 18, .souborPopisek = id::SouborPocetAL, .jednotkaText = "[-]",
-     .min = 0.0, .max = kNejvetsiPocet, .prazdne = Kdy::Vzdy, .pocet = &Uloha::PocetAL},
+     .min = 0.0, .max = kNejvetsiPocet, .prazdne = Prazdne::Vychozi, .pocet = &Uloha::PocetAL},
     {.velicina = PocetBL, .druh = DruhPole::Pocet, .ovladac = "cboBL", .zalozka = 4, .popisek = id::PocetBL,
      .kdy = Kdy::ZRozmeruObdelnik, .radekSouboru = 19, .souborPopisek = id::SouborPocetBL, .jednotkaText = "[-]",
-     .min = 0.0, .max = kNejvetsiPocet, .prazdne = Kdy::Vzdy, .pocet = &Uloha::PocetBL},
+     .min = 0.0, .max = kNejvetsiPocet, .prazdne = Prazdne::Vychozi, .pocet = &Uloha::PocetBL},
     // How the load stands in the furnace (model/load/usporadani.h): their defaults are the free piece.
     // An array is of round or square bars, a bundle of round bars, both with the mass from the
     // dimensions (the arrangement's check, ZkontrolujUsporadani, asks the rest). An empty field
@@ -118,60 +129,71 @@ constexpr PopisPole kPole[] = {
     // model's conductivity, no soak.
     {.velicina = MrizkaX, .druh = DruhPole::Pocet, .ovladac = "txtMrizkaX", .zalozka = 5, .popisek = id::MrizkaXPopisek,
      .kdy = Kdy::ZRozmeruTyce, .jednotkaText = "[-]", .rozsirenyPopisek = id::SouborMrizkaX, .min = 1.0,
-     .max = kNejvicKusuMrizky, .prazdne = Kdy::Vzdy, .vychozi = 1.0, .volba = "array", .jednotkaVolby = "NXxNY",
+     .max = kNejvicKusuMrizky, .prazdne = Prazdne::Vychozi, .vychozi = 1.0, .volba = "array", .jednotkaVolby = "NXxNY",
      .popisVolby = "Pieces side by side: NX in a row by NY rows (NY left out: 1; 1x1 is the free piece), long "
                    "round or square bars with the mass from the dimensions and a conductivity.",
-     .oddelovacVolby = 'x', .druhaVolby = MrizkaY, .nazev = "array-columns", .pocet = &Uloha::MrizkaX},
+     .oddelovacVolby = 'x', .druhaVolby = MrizkaY, .nazev = "array-columns", .pocet = &Uloha::MrizkaX,
+     .ramec = "frmMrizka", .zprava = VeZprave::Jinde},
     {.velicina = MrizkaY, .druh = DruhPole::Pocet, .ovladac = "txtMrizkaY", .zalozka = 5, .popisek = id::MrizkaYPopisek,
      .kdy = Kdy::ZRozmeruTyce, .jednotkaText = "[-]", .rozsirenyPopisek = id::SouborMrizkaY, .min = 1.0,
-     .max = kNejvicKusuMrizky, .prazdne = Kdy::Vzdy, .vychozi = 1.0, .nazev = "array-rows", .pocet = &Uloha::MrizkaY},
+     .max = kNejvicKusuMrizky, .prazdne = Prazdne::Vychozi, .vychozi = 1.0, .nazev = "array-rows",
+     .pocet = &Uloha::MrizkaY,
+     .ramec = "frmMrizka", .zprava = VeZprave::Jinde},
     {.velicina = MezeraX, .druh = DruhPole::Cislo, .ovladac = "txtMezeraX", .zalozka = 5, .popisek = id::MezeraXPopisek,
      .kdy = Kdy::ZRozmeruTyce, .jednotkaText = "[m]", .rozsirenyPopisek = id::SouborMezeraX,
-     .rozsirenyKdy = Kdy::VMrizce, .min = 0.0, .max = 10.0, .prazdne = Kdy::Vzdy, .volba = "gap",
+     .rozsirenyKdy = Kdy::VMrizce, .min = 0.0, .max = 10.0, .prazdne = Prazdne::Vychozi, .volba = "gap",
      .jednotkaVolby = "GX[:GY]",
      .popisVolby = "Clear gaps of an --array in m: between neighbours in a row and between rows (GY left out: "
                    "GX); 0: the pieces touch, with no conduction through the contact.",
      .oddelovacVolby = ':', .druhaVolby = MezeraY, .druhaJakoPrvni = true, .nazev = "gap-x",
-     .cislo = &Uloha::MezeraX, .menitelna = Kdy::VMrizce, .nemenitelna = id::NepusobiMimoMrizku},
+     .cislo = &Uloha::MezeraX, .menitelna = Kdy::VMrizce, .nemenitelna = id::NepusobiMimoMrizku,
+     .ramec = "frmMrizka", .zprava = VeZprave::Jinde},
     {.velicina = MezeraY, .druh = DruhPole::Cislo, .ovladac = "txtMezeraY", .zalozka = 5, .popisek = id::MezeraYPopisek,
      .kdy = Kdy::ZRozmeruTyce, .jednotkaText = "[m]", .rozsirenyPopisek = id::SouborMezeraY,
-     .rozsirenyKdy = Kdy::VMrizce, .min = 0.0, .max = 10.0, .prazdne = Kdy::Vzdy, .nazev = "gap-y",
-     .cislo = &Uloha::MezeraY, .menitelna = Kdy::VMrizce, .nemenitelna = id::NepusobiMimoMrizku},
+     .rozsirenyKdy = Kdy::VMrizce, .min = 0.0, .max = 10.0, .prazdne = Prazdne::Vychozi, .nazev = "gap-y",
+     .cislo = &Uloha::MezeraY, .menitelna = Kdy::VMrizce, .nemenitelna = id::NepusobiMimoMrizku,
+     .ramec = "frmMrizka", .zprava = VeZprave::Jinde},
     {.velicina = SvazekA, .druh = DruhPole::Cislo, .ovladac = "txtSvazekA", .zalozka = 5, .popisek = id::SvazekAPopisek,
      .kdy = Kdy::ZRozmeruKruh, .jednotkaText = "[m]", .rozsirenyPopisek = id::SouborSvazekA, .min = kNejmensi,
-     .max = 100.0, .nic = Kdy::Vzdy, .nulaPsana = false, .prazdne = Kdy::Vzdy, .volba = "bundle",
+     .max = 100.0, .prazdne = Prazdne::Nic, .volba = "bundle",
      .jednotkaVolby = "D|AxB",
      .popisVolby = "The round bars packed into a bundle of diameter D or of A x B in m, heated on its outer "
                    "surface as one body of an effective conductivity.",
-     .oddelovacVolby = 'x', .druhaVolby = SvazekB, .nazev = "bundle", .cislo = &Uloha::SvazekA},
+     .oddelovacVolby = 'x', .druhaVolby = SvazekB, .nazev = "bundle", .cislo = &Uloha::SvazekA,
+     .ramec = "frmSvazek", .zprava = VeZprave::Jinde},
     {.velicina = SvazekB, .druh = DruhPole::Cislo, .ovladac = "txtSvazekB", .zalozka = 5, .popisek = id::SvazekBPopisek,
      .kdy = Kdy::ZRozmeruKruh, .jednotkaText = "[m]", .rozsirenyPopisek = id::SouborSvazekB,
-     .rozsirenyKdy = Kdy::VeSvazku, .min = kNejmensi, .max = 100.0, .nic = Kdy::Vzdy, .nulaPsana = false,
-     .prazdne = Kdy::Vzdy, .nazev = "bundle-b", .cislo = &Uloha::SvazekB, .menitelna = Kdy::VeSvazku,
-     .nemenitelna = id::NepusobiMimoSvazek},
+     .rozsirenyKdy = Kdy::VeSvazku, .min = kNejmensi, .max = 100.0, .prazdne = Prazdne::Nic, .nazev = "bundle-b",
+     .cislo = &Uloha::SvazekB, .menitelna = Kdy::VeSvazku,
+     .nemenitelna = id::NepusobiMimoSvazek,
+     .ramec = "frmSvazek", .prazdnyText = id::SvazekKruhovy, .zprava = VeZprave::Jinde},
     {.velicina = Baleni, .druh = DruhPole::Pocet, .ovladac = "cboBaleni", .zalozka = 5, .popisek = id::BaleniPopisek,
      .kdy = Kdy::ZRozmeruKruh, .jednotkaText = "[-]", .rozsirenyPopisek = id::SouborBaleni,
-     .rozsirenyKdy = Kdy::VeSvazku, .min = 0.0, .max = 1.0, .prazdne = Kdy::Vzdy, .volba = "packing",
+     .rozsirenyKdy = Kdy::VeSvazku, .min = 0.0, .max = 1.0, .prazdne = Prazdne::Vychozi, .volba = "packing",
      .jednotkaVolby = "square|hexagonal",
      .popisVolby = "Packing of the bars of a --bundle (default square).", .slovaVolby = "square|hexagonal",
-     .pocet = &Uloha::Baleni, .menitelna = Kdy::VeSvazku, .nemenitelna = id::NepusobiMimoSvazek},
+     .pocet = &Uloha::Baleni, .menitelna = Kdy::VeSvazku, .nemenitelna = id::NepusobiMimoSvazek,
+     .ramec = "frmSvazek"},
     // From hexagonal packing, 1 - pi / (2 sqrt 3) = 0.09310, up to where the model holds.
     {.velicina = Porozita, .druh = DruhPole::Cislo, .ovladac = "txtPorozita", .zalozka = 5,
      .popisek = id::PorozitaPopisek, .kdy = Kdy::ZRozmeruKruh, .jednotkaText = "[-]",
      .rozsirenyPopisek = id::SouborPorozita, .rozsirenyKdy = Kdy::VeSvazku, .min = 0.0932, .max = 0.9,
-     .nic = Kdy::Vzdy, .nulaPsana = false, .prazdne = Kdy::Vzdy, .volba = "porosity", .jednotkaVolby = "P",
+     .prazdne = Prazdne::Nic, .volba = "porosity", .jednotkaVolby = "P",
      .popisVolby = "Porosity of a --bundle, from 0.0932 to 0.9, in place of its packing's.", .nazev = "porosity",
-     .cislo = &Uloha::Porozita, .menitelna = Kdy::VeSvazku, .nemenitelna = id::NepusobiMimoSvazek},
+     .cislo = &Uloha::Porozita, .menitelna = Kdy::VeSvazku, .nemenitelna = id::NepusobiMimoSvazek,
+     .ramec = "frmSvazek", .prazdnyText = id::PorozitaBaleni, .zprava = VeZprave::Jinde},
     {.velicina = KefSvazku, .druh = DruhPole::Cislo, .ovladac = "txtKefSvazku", .zalozka = 5, .popisek = id::KefPopisek,
      .kdy = Kdy::ZRozmeruKruh, .jednotkaText = "[W/m/K]", .rozsirenyPopisek = id::SouborKefSvazku,
-     .rozsirenyKdy = Kdy::VeSvazku, .min = 1.0e-3, .max = 1.0e3, .nic = Kdy::Vzdy, .nulaPsana = false,
-     .prazdne = Kdy::Vzdy, .volba = "effective-conductivity", .jednotkaVolby = "K",
+     .rozsirenyKdy = Kdy::VeSvazku, .min = 1.0e-3, .max = 1.0e3, .prazdne = Prazdne::Nic,
+     .volba = "effective-conductivity", .jednotkaVolby = "K",
      .popisVolby = "Effective conductivity of a --bundle in W/m/K, in place of the model's.",
      .nazev = "effective-conductivity", .cislo = &Uloha::KefSvazku, .menitelna = Kdy::VeSvazku,
-     .nemenitelna = id::NepusobiMimoSvazek},
+     .nemenitelna = id::NepusobiMimoSvazek,
+     .ramec = "frmSvazek", .prazdnyText = id::KefModelu},
     // Typed in minutes; the record holds seconds. Any case may have a soak.
     {.velicina = Prodleva, .druh = DruhPole::Cislo, .ovladac = "txtProdleva", .zalozka = 5, .popisek = id::ProdlevaPopisek,
-     .jednotkaText = "[min]", .rozsirenyPopisek = id::SouborProdleva, .min = 0.0, .max = 1.0e7, .prazdne = Kdy::Vzdy,
+     .jednotkaText = "[min]", .rozsirenyPopisek = id::SouborProdleva, .min = 0.0, .max = 1.0e7,
+     .prazdne = Prazdne::Vychozi,
      .meritko = 60.0, .volba = "soak", .jednotkaVolby = "MINUTES",
      .popisVolby = "Soak after the slowest point of the load is at the final temperature, in minutes: the cycle "
                    "time is the heat-up and the soak (a goal seek then meets the cycle time).",
@@ -184,45 +206,47 @@ constexpr PopisPole kPole[] = {
     // unlimited one; a power of 0 would heat nothing.
     {.velicina = Prikon, .druh = DruhPole::Cislo, .ovladac = "txtPrikon", .zalozka = 7,
      .popisek = id::InstalovanyPrikon, .jednotkaText = "[kW]", .rozsirenyPopisek = id::SouborPrikon, .min = 0.0,
-     .max = 1.0e9, .minVcetne = false, .nic = Kdy::Vzdy, .nulaPsana = false, .prazdne = Kdy::Vzdy,
+     .max = 1.0e9, .minVcetne = false, .prazdne = Prazdne::Nic,
      .meritko = 1000.0, .volba = "power-limit", .jednotkaVolby = "WATTS",
      .popisVolby = "Installed power of the furnace in W: the heat given to the charge never exceeds it, less "
                    "the --losses.", .nazev = "power",
      .hledani = Hledani::Vetsi, .krokHodnoty = 1.0, .cislo = &Uloha::Prikon,
      .cil = {.zacatek = ZacatekHledani::Tok, .od = 1e-3, .relativne = 1e-4, .volba = id::CilNejmensiPrikon,
-             .popisek = id::CilPrikon, .nelze = id::NelzePrikon}},
+             .popisek = id::CilPrikon, .nelze = id::NelzePrikon},
+     .prazdnyText = id::PrikonNeomezeny},
     // The one figure of heat losses: the power frame's, and what the installed power covers.
     {.velicina = Ztraty, .druh = DruhPole::Pocet, .ovladac = "txtZtratyPrikonu", .zalozka = 7,
      .popisek = id::ZtratyPrikonu, .jednotkaText = "[%]", .rozsirenyPopisek = id::SouborZtratyPrikonu,
-     .rozsirenyKdy = Kdy::SPrikonem, .min = 0.0, .max = kNejvetsiPocet, .prazdne = Kdy::Vzdy, .volba = "losses",
+     .rozsirenyKdy = Kdy::SPrikonem, .min = 0.0, .max = kNejvetsiPocet, .prazdne = Prazdne::Vychozi, .volba = "losses",
      .jednotkaVolby = "PERCENT",
      .popisVolby = "Heat losses in per cent (default 0): they raise the power required, and an installed power "
-                   "covers them before it heats the charge.", .nazev = "losses", .pocet = &Uloha::Ztraty},
+                   "covers them before it heats the charge.", .nazev = "losses", .pocet = &Uloha::Ztraty,
+     .zprava = VeZprave::Vzdy},
     {.velicina = Konvekce, .druh = DruhPole::Cislo, .ovladac = "txtKonvekce", .zalozka = 7, .popisek = id::Konvekce,
      .jednotkaText = "[W/m2/K]", .rozsirenyPopisek = id::SouborKonvekce, .min = 0.0, .max = 1000.0,
-     .prazdne = Kdy::Vzdy, .vychozi = kKonvekce, .volba = "convection", .jednotkaVolby = "H",
+     .prazdne = Prazdne::Vychozi, .vychozi = kKonvekce, .volba = "convection", .jednotkaVolby = "H",
      .popisVolby = "Convective heat-transfer coefficient in W/m2/K, from 0 (a vacuum furnace) to 1000 (default 15).", .nazev = "convection",
      .cislo = &Uloha::Konvekce},
     // The furnace as a thermal system: its description (the chamber, the linings, the door, the
     // start; given by its own options and lines), and its plain numbers, which belong to the case
     // only with it.
-    {.velicina = Pec, .druh = DruhPole::Text, .popisek = id::PecPopisek, .kdy = Kdy::SPeci},
+    {.velicina = PopisPece, .druh = DruhPole::Text, .popisek = id::PecPopisek, .kdy = Kdy::SPeci},
     {.velicina = Okoli, .druh = DruhPole::Cislo, .popisek = id::OkoliPopisek, .kdy = Kdy::SPeci,
      .jednotka = id::JednotkaStupne, .rozsirenyPopisek = id::SouborOkoli, .rozsirenyKdy = Kdy::SPeci, .min = -60.0,
-     .max = 100.0, .prazdne = Kdy::Vzdy, .vychozi = 20.0, .volba = "ambient", .jednotkaVolby = "T",
+     .max = 100.0, .prazdne = Prazdne::Vychozi, .vychozi = 20.0, .volba = "ambient", .jednotkaVolby = "T",
      .popisVolby = "Ambient temperature around a --chamber furnace in degrees C (default 20).", .nazev = "ambient",
      .cislo = &Uloha::Okoli,
      .menitelna = Kdy::SPeci, .nemenitelna = id::BezPece},
     {.velicina = EpsVnejsi, .druh = DruhPole::Cislo, .popisek = id::EpsVnejsiPopisek, .kdy = Kdy::SPeci,
      .jednotkaText = "[-]", .rozsirenyPopisek = id::SouborEpsVnejsi, .rozsirenyKdy = Kdy::SPeci, .min = 0.0,
-     .max = 1.0, .minVcetne = false, .prazdne = Kdy::Vzdy, .vychozi = 0.9, .volba = "outer-emissivity",
+     .max = 1.0, .minVcetne = false, .prazdne = Prazdne::Vychozi, .vychozi = 0.9, .volba = "outer-emissivity",
      .jednotkaVolby = "E", .popisVolby = "Emissivity of the outer surface of a --chamber furnace (default 0.9).",
      .nazev = "outer-emissivity", .cislo = &Uloha::EpsVnejsi,
      .menitelna = Kdy::SPeci, .nemenitelna = id::BezPece},
     // 0 is natural convection, by the correlations of each face (model/furnace/vnejsi.h).
     {.velicina = KonvekceVnejsi, .druh = DruhPole::Cislo, .popisek = id::KonvekceVnejsiPopisek, .kdy = Kdy::SPeci,
      .jednotkaText = "[W/m2/K]", .rozsirenyPopisek = id::SouborKonvekceVnejsi, .rozsirenyKdy = Kdy::SPeci,
-     .min = 0.0, .max = 1000.0, .nic = Kdy::Vzdy, .prazdne = Kdy::Vzdy, .volba = "outer-convection",
+     .min = 0.0, .max = 1000.0, .prazdne = Prazdne::Nic, .volba = "outer-convection",
      .jednotkaVolby = "natural|H",
      .popisVolby = "Convection outside a --chamber furnace: natural (by the correlations of its walls, roof and "
                    "hearth; the default) or a coefficient in W/m2/K.",
@@ -230,11 +254,11 @@ constexpr PopisPole kPole[] = {
      .menitelna = Kdy::SPeci, .nemenitelna = id::BezPece},
     {.velicina = DobaOtevreni, .druh = DruhPole::Cislo, .popisek = id::DobaOtevreniPopisek, .kdy = Kdy::SPeci,
      .jednotkaText = "[s]", .rozsirenyPopisek = id::SouborDobaOtevreni, .rozsirenyKdy = Kdy::SPeci, .min = 0.0,
-     .max = 1.0e6, .prazdne = Kdy::Vzdy, .nazev = "door-time", .cislo = &Uloha::DobaOtevreni,
+     .max = 1.0e6, .prazdne = Prazdne::Vychozi, .nazev = "door-time", .cislo = &Uloha::DobaOtevreni,
      .menitelna = Kdy::SPeci, .nemenitelna = id::BezPece},
     {.velicina = HmotnostPripravku, .druh = DruhPole::Cislo, .popisek = id::HmotnostPripravkuPopisek,
      .kdy = Kdy::SPeci, .jednotkaText = "[kg]", .rozsirenyPopisek = id::SouborHmotnostPripravku,
-     .rozsirenyKdy = Kdy::SPeci, .min = 0.0, .max = 1.0e6, .prazdne = Kdy::Vzdy, .volba = "fixtures",
+     .rozsirenyKdy = Kdy::SPeci, .min = 0.0, .max = 1.0e6, .prazdne = Prazdne::Vychozi, .volba = "fixtures",
      .jednotkaVolby = "KG:C",
      .popisVolby = "Fixtures heated with the charge in a --chamber furnace (baskets, trays): their mass in kg and "
                    "specific heat in J/kg/K (default 500).",
@@ -242,14 +266,18 @@ constexpr PopisPole kPole[] = {
      .menitelna = Kdy::SPeci, .nemenitelna = id::BezPece},
     {.velicina = CPripravku, .druh = DruhPole::Cislo, .popisek = id::CPripravkuPopisek, .kdy = Kdy::SPeci,
      .jednotkaText = "[J/kg/K]", .rozsirenyPopisek = id::SouborCPripravku, .rozsirenyKdy = Kdy::SPeci,
-     .min = kNejmensi, .max = 1.0e5, .prazdne = Kdy::Vzdy, .vychozi = 500.0, .cislo = &Uloha::CPripravku,
+     .min = kNejmensi, .max = 1.0e5, .prazdne = Prazdne::Vychozi, .vychozi = 500.0, .cislo = &Uloha::CPripravku,
      .menitelna = Kdy::SPeci, .nemenitelna = id::BezPece},
     {.velicina = CenaEnergie, .druh = DruhPole::Cislo, .popisek = id::CenaEnergiePopisek, .kdy = Kdy::SPeci,
      .jednotkaText = "[-]", .rozsirenyPopisek = id::SouborCenaEnergie, .rozsirenyKdy = Kdy::SPeci, .min = 0.0,
-     .max = 1.0e6, .prazdne = Kdy::Vzdy, .volba = "energy-price", .jednotkaVolby = "PRICE",
+     .max = 1.0e6, .prazdne = Prazdne::Vychozi, .volba = "energy-price", .jednotkaVolby = "PRICE",
      .popisVolby = "Price of a kWh, for the cost of a cycle of a --chamber furnace.", .cislo = &Uloha::CenaEnergie,
      .menitelna = Kdy::SPeci, .nemenitelna = id::BezPece},
 };
+
+// None is held as 0: a row whose empty field is none has 0 for its default.
+static_assert(std::ranges::all_of(kPole,
+                                  [](const PopisPole& p) { return p.prazdne != Prazdne::Nic || p.vychozi == 0.0; }));
 
 std::optional<Zavada> zavada(Velicina v, std::optional<Vada> vada, int bod = 0) {
     if (!vada) {
@@ -387,13 +415,25 @@ bool NastavHodnotu(Uloha& u, const PopisPole& pole, double hodnota) {
     return false;
 }
 
+bool MuzeBytPrazdne(const PopisPole& pole, const Uloha& u) {
+    return pole.prazdne != Prazdne::Nelze && Plati(pole.prazdneKdy, u);
+}
+
+bool JeNic(const PopisPole& pole, double x, const Uloha& u) {
+    return pole.prazdne == Prazdne::Nic && x == 0.0 && Plati(pole.prazdneKdy, u);
+}
+
+bool Pouzito(const PopisPole& pole, const Uloha& u) {
+    return pole.rozsirenyPopisek != 0 && Plati(pole.rozsirenyKdy, u) && Hodnota(pole, u) != pole.vychozi;
+}
+
 bool PouzivaRozsireni(const Uloha& u) {
     if (u.Vlastnosti || u.Pec) {
         return true;
     }
     for (const PopisPole& p : kPole) {
         // The heat capacity of the extended setting goes with a property curve only.
-        if (p.rozsirenyPopisek != 0 && p.velicina != c && Plati(p.rozsirenyKdy, u) && Hodnota(p, u) != p.vychozi) {
+        if (p.velicina != c && Pouzito(p, u)) {
             return true;
         }
     }
@@ -407,7 +447,13 @@ std::optional<Vada> ZkontrolujHodnotu(const PopisPole& pole, double x, const Ulo
     if (pole.druh == DruhPole::Pocet && std::isfinite(x) && x != std::nearbyint(x)) {
         return Vada::NeniCele;
     }
-    if (x == 0.0 && Plati(pole.nic, u)) {
+    // A value above 0 that a single holds only as a denormal, or as 0, is none of a quantity that
+    // must be above 0: an installed power of 1E-320 W would be stored as 0, no limit at all.
+    if (pole.druh == DruhPole::Cislo && pole.min == 0.0 && !pole.minVcetne && x > 0.0 &&
+        x < static_cast<double>(std::numeric_limits<float>::min())) {
+        return Vada::PodRozsahem;
+    }
+    if (x == pole.vychozi && MuzeBytPrazdne(pole, u)) {
         return std::nullopt;
     }
     if (x < pole.min || (x == pole.min && !pole.minVcetne)) {
@@ -420,7 +466,7 @@ std::optional<Vada> ZkontrolujHodnotu(const PopisPole& pole, double x, const Ulo
 }
 
 std::optional<Vada> ZkontrolujZadanou(const PopisPole& pole, double x, const Uloha& u) {
-    if (x == 0.0 && !pole.nulaPsana && Plati(pole.nic, u)) {
+    if (JeNic(pole, x, u)) {
         return Vada::PodRozsahem;
     }
     return ZkontrolujHodnotu(pole, x, u);

@@ -4,8 +4,8 @@
 // its unit and the scale the windows and files show it in, the values it may have and its
 // default, its command-line option, and whether a sweep and a goal seek can vary it and how a
 // found value is rounded. The problem dialog, the file reader and writer, the command-line
-// options, the sweep and goal names, the value checks and the report walk this table: a new
-// input is a row here, its member of Uloha and its widget.
+// options, the sweep and goal names, the value checks, the dialog's tabs and the report walk
+// this table: a new input is a row here and its member of Uloha.
 //
 // The rule that accepts a case for computing is in model/case/prijeti.h.
 #pragma once
@@ -31,7 +31,7 @@ enum class Velicina {
     // How the load stands in the furnace and its soak (tab 5).
     MrizkaX, MrizkaY, MezeraX, MezeraY, SvazekA, SvazekB, Baleni, Porozita, KefSvazku, Prodleva,
     // The furnace as a thermal system: its description, and its plain numbers.
-    Pec, Okoli, EpsVnejsi, KonvekceVnejsi, DobaOtevreni, HmotnostPripravku, CPripravku, CenaEnergie,
+    PopisPece, Okoli, EpsVnejsi, KonvekceVnejsi, DobaOtevreni, HmotnostPripravku, CPripravku, CenaEnergie,
     // No quantity: the count of those above. The table has one row for each (pole.cpp checks
     // it as it compiles), so a new quantity without its row does not build.
     PocetVelicin,
@@ -51,6 +51,28 @@ enum class Kdy { Vzdy, Nikdy, Nerizeny, Rizeny, ZRozmeru, ZRozmeruObdelnik, BezR
                  ZRozmeruTyce,  // round or square bars with the mass from the dimensions: an array
                  ZRozmeruKruh,  // round bars with the mass from the dimensions: a bundle
                  SPeci,         // a furnace as a thermal system is described
+};
+
+// What a field left empty means: an empty field of the dialog, a line of the extended setting
+// left out, an option not given. The one place that says it; the checks, the dialog, the files
+// and the options all ask MuzeBytPrazdne and JeNic below.
+enum class Prazdne {
+    Nelze,    // a value is needed: an empty field is refused; 0 is a value like another, judged by
+              // the range
+    Vychozi,  // empty is the default (vychozi), a value like another: it is allowed whatever the
+              // range says, and a field shows it as its number (a loaded density of 0 shows "0")
+    Nic,      // empty is none, which the record holds as 0 (the default): a 0 held, loaded or
+              // left by an empty field, is allowed and shows as an empty field, but a 0 typed or
+              // given an option is refused (an installed power of 0 would heat nothing)
+};
+
+// How the report lists a field that belongs to the case.
+enum class VeZprave {
+    Obvykle,  // a line of the documented problem always; one of the extended setting while the
+              // case uses it: where its line belongs (rozsirenyKdy) and away from its default
+    Vzdy,     // where its line belongs, at its default too (the reduction factor, the losses an
+              // installed power covers)
+    Jinde,    // not among the fields: lines of their own state it (the curve, the arrangement)
 };
 
 // Whether a goal seek can find a value of the field, and on which side of the boundary the time
@@ -89,6 +111,8 @@ struct PopisPole {
     int zalozka = -1;                  // the dialog's tab that holds it, 0..7; -1 for none
     int popisek = 0;                   // string ID of the control's caption; 0: the text below
     const char* popisekText = nullptr;
+    int popisekZpravy = 0;             // string ID of the name messages give it, where the caption
+                                       // is the same in both languages; 0: the caption
     Kdy kdy = Kdy::Vzdy;
     // A documented line of a problem file.
     int radekSouboru = 0;              // 1..19; 0 for none
@@ -100,13 +124,14 @@ struct PopisPole {
     // condition holds; read back strictly.
     int rozsirenyPopisek = 0;          // string ID of its label; 0 for none
     Kdy rozsirenyKdy = Kdy::Vzdy;
-    // The values the field may have, in the record's unit.
+    // The values the field may have, in the record's unit; and what an empty field means,
+    // where prazdneKdy holds (elsewhere a value is needed: a density with the mass from the
+    // dimensions).
     double min = 0.0;
     double max = 0.0;
     bool minVcetne = true;             // min itself is allowed
-    Kdy nic = Kdy::Nikdy;              // when 0 in the record means "none" and is allowed
-    bool nulaPsana = true;             // where it is, a typed 0 means none too (else it is refused)
-    Kdy prazdne = Kdy::Nikdy;          // when an empty field is allowed: it holds the default
+    Prazdne prazdne = Prazdne::Nelze;
+    Kdy prazdneKdy = Kdy::Vzdy;
     double vychozi = 0.0;              // the default, in the record's unit
     double meritko = 1.0;              // the record's value of one unit shown (dialog, file,
                                        // report): 1000 for a power in W shown in kW
@@ -128,6 +153,10 @@ struct PopisPole {
     Hledani hledani = Hledani::Ne;
     int platnaMista = 0;               // a found value: its significant digits, or
     double krokHodnoty = 0.0;          // its resolution in the record's unit
+    // A mass in kg that heats with the charge at its temperature (fixtures, baskets): its heat
+    // capacity, the value times this specific heat in J/kg/K, adds to the charge's in every march
+    // (model/march/vsazka.h). 0: the field is no such mass.
+    double cHmoty = 0.0;
     float Uloha::*cislo = nullptr;
     std::int16_t Uloha::*pocet = nullptr;
 
@@ -137,6 +166,17 @@ struct PopisPole {
     Kdy menitelna = Kdy::Vzdy;
     int nemenitelna = 0;
     CilPole cil{};
+
+    // How the problem dialog lays the field out and the report lists it. A field whose control
+    // is a text box (txt…) needs no code of its tab: the tab builds its caption (popisek, with
+    // the unit it states), the box, the tooltip and the text it shows while empty, binds it to
+    // the form, and shows it where it belongs to the case (kdy).
+    const char* ramec = nullptr;       // the frame of the tab that holds it (its control's name);
+                                       // none: the tab's own fields
+    int tip = 0;                       // string ID of its tooltip; 0 for none
+    int prazdnyText = 0;               // string ID of the text an empty field shows; 0: a default
+                                       // other than 0 shows as its number
+    VeZprave zprava = VeZprave::Obvykle;
 };
 
 // Every field, in the order of the dialog's tabs and of the fields on them.
@@ -157,6 +197,15 @@ inline double ZobrazenaHodnota(const PopisPole& pole, const Uloha& u) { return H
 // Sets a number or count field from a value in the record's unit; false for a field of neither
 // kind or a count out of its range.
 bool NastavHodnotu(Uloha& u, const PopisPole& pole, double hodnota);
+
+// An empty field, a line or an option left out, is allowed for the case: it holds the default.
+bool MuzeBytPrazdne(const PopisPole& pole, const Uloha& u);
+// The value is the field's none: shown as an empty field, refused where it is typed.
+bool JeNic(const PopisPole& pole, double x, const Uloha& u);
+
+// The field of the extended setting is in use: its line belongs to the case and its value is
+// not the default. A file then writes its line.
+bool Pouzito(const PopisPole& pole, const Uloha& u);
 
 // Whether the case uses anything beyond the documented problem: a field of the extended setting
 // away from its default, or a property curve.
@@ -185,6 +234,9 @@ enum class Vada {
     ProfilUsporadani,      // an array of rectangular bars, a bundle of other than round bars
     SvazekMensi,           // a bundle no larger than one of its bars
     MrizkaISvazek,           // an array and a bundle at once
+    VelkaMrizka,           // an array of more pieces than are computed (kNejviceKusuMrizky)
+    PocetVMrizce,          // the pieces are not the NX x NY of the array
+    PocetVeSvazku,         // the pieces are not the bars the bundle holds
     // The furnace as a thermal system.
     VadnaPec,              // its description is unsound (Zavada::pec says how)
     PecBezPrikonu,         // a start from cold or after cycles without an installed power
@@ -202,12 +254,11 @@ struct Zavada {
     bool operator==(const Zavada&) const = default;
 };
 
-// A value of the field as the record holds it: its range, whole numbers for counts, 0 allowed
-// where it means "none". For a single the value is checked as stored.
+// A value of the field as the record holds it: its range, whole numbers for counts, the default
+// allowed where an empty field may hold it. For a single the value is checked as stored.
 std::optional<Vada> ZkontrolujHodnotu(const PopisPole& pole, double x, const Uloha& u);
-// A value a person typed or gave an option, in the record's unit: as above, but a typed 0 of a
-// field whose 0 means none is refused where typing it is not allowed (an installed power of 0 is
-// no power; an empty field is unlimited).
+// A value a person typed or gave an option, in the record's unit: as above, but the none of a
+// field (JeNic) is refused: an installed power of 0 is no power, an empty field is unlimited.
 std::optional<Vada> ZkontrolujZadanou(const PopisPole& pole, double x, const Uloha& u);
 
 // Every value of the case that belongs to it, in the order of the dialog: the curve of a

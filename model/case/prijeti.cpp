@@ -39,7 +39,7 @@ std::optional<Zavada> zkontrolujPec(const Uloha& u) {
         return std::nullopt;
     }
     if (const ZavadaPece z = ZkontrolujPec(*u.Pec); z.vada != VadaPece::Zadna) {
-        return Zavada{Velicina::Pec, Vada::VadnaPec, 0, {}, z};
+        return Zavada{Velicina::PopisPece, Vada::VadnaPec, 0, {}, z};
     }
     if (u.DobaOtevreni > 0.0f && !(u.Pec->DvereSirka > 0.0f)) {
         return Zavada{Velicina::DobaOtevreni, Vada::DvereBezOtvoru, 0, {}};
@@ -49,7 +49,7 @@ std::optional<Zavada> zkontrolujPec(const Uloha& u) {
         return Zavada{Velicina::Prikon, Vada::PecBezPrikonu, 0, {}};
     }
     if (MaJadro(u) || MaUsporadani(u)) {
-        return Zavada{Velicina::Pec, Vada::PecSVedenim, 0, {}};
+        return Zavada{Velicina::PopisPece, Vada::PecSVedenim, 0, {}};
     }
     return std::nullopt;
 }

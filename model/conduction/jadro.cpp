@@ -6,9 +6,10 @@
 
 #include "model/case/geometrie.h"
 #include "model/conduction/vedeni.h"
-#include "model/properties/vlastnosti.h"
-#include "model/march/prubeh_pece.h"
 #include "model/load/usporadani.h"
+#include "model/march/prubeh_pece.h"
+#include "model/march/vsazka.h"
+#include "model/properties/vlastnosti.h"
 
 namespace zorvet {
 
@@ -18,11 +19,9 @@ bool MaJadro(const Uloha& u) {
 
 namespace {
 
-KonecJadra spoctiJadro(Vysledek& v, long doKroku) {
-    const Uloha& u = v.Uloha;
-    if (!u.zRozmeru()) {
-        return KonecJadra::BezRozmeru;
-    }
+// The piece with the fewest faces: of each kind the count of the charge divided by the number of
+// pieces, rounded down. No value when it has no face to take heat through.
+std::optional<ZadaniVedeni> kusSPlochami(const Uloha& u) {
     const double kusy = std::max<int>(u.PocetProfilu, 1);
     const auto naKus = [kusy](std::int16_t pocet, int nejvic) {
         return std::clamp(static_cast<int>(std::floor(pocet / kusy)), 0, nejvic);
@@ -38,11 +37,15 @@ KonecJadra spoctiJadro(Vysledek& v, long doKroku) {
     z.delka = static_cast<double>(u.DelkaL);
     const bool dlouhe = z.profil == 'K' ? z.plast : z.plochyAL + (z.profil == 'O' ? z.plochyBL : 0) > 0;
     if (!dlouhe && z.plochyAB == 0) {
-        return KonecJadra::BezPloch;
+        return std::nullopt;
     }
-    // The curves of the material: c(T) always, λ(T) unless a conductivity is given.
+    return z;
+}
+
+// The material and the heat exchange of the case: the curves, c(T) always, λ(T) unless a
+// conductivity is given (vlastnosti holds them), and what heats with the charge, per kilogram.
+void nastavMaterial(ZadaniVedeni& z, const Uloha& u, std::optional<Vlastnosti>& vlastnosti) {
     z.lambda = static_cast<double>(u.Lambda);
-    std::optional<Vlastnosti> vlastnosti;
     if (u.Vlastnosti) {
         vlastnosti.emplace(*u.Vlastnosti);
         z.krivkaC = &*vlastnosti;
@@ -50,6 +53,7 @@ KonecJadra spoctiJadro(Vysledek& v, long doKroku) {
             z.krivkaLambda = &*vlastnosti;
         }
     }
+    z.cNavic = Vsazka(u).navicNaKg();
     z.konvekce = static_cast<double>(u.Konvekce);
     z.c = static_cast<double>(u.c);
     z.hustota = static_cast<double>(u.Gama);
@@ -58,46 +62,10 @@ KonecJadra spoctiJadro(Vysledek& v, long doKroku) {
     z.tv = static_cast<double>(u.Tv);
     z.tk = static_cast<double>(u.Tk);
     z.krok = static_cast<double>(u.CasKrok);
-    z.maxKroku = doKroku >= 0 ? doKroku : 10L * v.posledniRadek();
-    const PrubehPece pec(u);
-    // The furnace as the run saw it. Under an installed power the piece is driven by the set
-    // furnace and takes its share of the power left after the losses, by heated area (× KoefK,
-    // which both sides share); the conduction lowers the furnace where its faces would take more.
-    const long posledni = v.posledniRadek();
-    const double prikon = static_cast<double>(u.Prikon);  // W
-    const bool omezeny = prikon > 0.0 && u.A > 0.0f;
-    const auto videna = [&pec, &v, posledni, omezeny](long k) {
-        return k <= posledni && !omezeny ? v.TeplotaPece[static_cast<std::size_t>(k)] : pec(k);
-    };
-    z.pec = [&videna](long k) { return static_cast<double>(videna(k)); };
-    if (omezeny) {
-        z.prikon = prikon / (1.0 + static_cast<double>(u.Ztraty) / 100.0) * (OhrevanaPlocha(z) * z.koefK) /
-                   (static_cast<double>(u.A) * z.koefK);
-    }
-    if (MaUsporadani(u)) {
-        // An array of bars of a known length takes the share of its pieces under the set furnace; a
-        // bundle (or bars per metre) keeps the furnace the charge's own march saw.
-        const bool mrizkaSPrikonem = omezeny && u.MrizkaX > 0 && u.MrizkaY > 0 && z.delka > 0.0;
-        const auto lumpovana = [&pec, &v, posledni](long k) {
-            return k <= posledni ? v.TeplotaPece[static_cast<std::size_t>(k)] : pec(k);
-        };
-        if (mrizkaSPrikonem) {
-            z.prikon *= static_cast<double>(u.MrizkaX) * static_cast<double>(u.MrizkaY);
-            return SpoctiUsporadani(v, z, videna, doKroku >= 0);
-        }
-        z.prikon = 0.0;
-        return SpoctiUsporadani(v, z, lumpovana, doKroku >= 0);
-    }
-    VysledekVedeni vedeni = SpoctiVedeni(z);
-    if (vedeni.konec == KonecVedeni::NeplatneZadani) {
-        return KonecJadra::Chyba;
-    }
-    float alfaMax = 0.0f;
-    for (int i = 1; i <= v.posledniRadek(); ++i) {
-        alfaMax = std::max(alfaMax, v.Vysledky.Alfa[static_cast<std::size_t>(i)]);
-    }
-    // The surface takes up heat at α K; of a conductivity curve the smallest between the start
-    // and the final temperature counts.
+}
+
+// The smallest conductivity between the start and the final temperature.
+double nejmensiLambda(const Uloha& u, const std::optional<Vlastnosti>& vlastnosti) {
     double lambda = static_cast<double>(u.Lambda);
     if (!(lambda > 0.0) && vlastnosti) {
         lambda = vlastnosti->lambda(static_cast<double>(u.Tv));
@@ -107,6 +75,22 @@ KonecJadra spoctiJadro(Vysledek& v, long doKroku) {
         }
         lambda = std::min(lambda, vlastnosti->lambda(static_cast<double>(u.Tk)));
     }
+    return lambda;
+}
+
+// The core of the free piece. Under an installed power (omezeny) its rows hold the furnace the
+// piece saw; else the furnace of the single-temperature rows.
+KonecJadra jadroKusu(Vysledek& v, const ZadaniVedeni& z, const std::function<float(long)>& videna, bool omezeny,
+                     double lambda) {
+    const Uloha& u = v.Uloha;
+    VysledekVedeni vedeni = SpoctiVedeni(z);
+    if (vedeni.konec == KonecVedeni::NeplatneZadani) {
+        return KonecJadra::Chyba;
+    }
+    float alfaMax = 0.0f;
+    for (int i = 1; i <= v.posledniRadek(); ++i) {
+        alfaMax = std::max(alfaMax, v.Vysledky.Alfa[static_cast<std::size_t>(i)]);
+    }
     const KonecJadra konec = vedeni.konec == KonecVedeni::Dosazeno ? KonecJadra::Dosazeno : KonecJadra::Nedosazeno;
     std::vector<float> peceJadra = std::move(vedeni.pec);
     if (!omezeny) {
@@ -114,6 +98,7 @@ KonecJadra spoctiJadro(Vysledek& v, long doKroku) {
             peceJadra[k] = videna(static_cast<long>(k));
         }
     }
+    // The surface takes up heat at α K.
     v.Jadro = zorvet::Jadro{konec,
                             std::move(vedeni.povrch),
                             std::move(vedeni.jadro),
@@ -124,6 +109,43 @@ KonecJadra spoctiJadro(Vysledek& v, long doKroku) {
                                          ObjemKusu(u).value_or(0.0), static_cast<double>(u.A), lambda),
                             omezeny ? static_cast<float>(vedeni.omezenoDo) : v.OmezenoDo};
     return konec;
+}
+
+KonecJadra spoctiJadro(Vysledek& v, long doKroku) {
+    const Uloha& u = v.Uloha;
+    if (!u.zRozmeru()) {
+        return KonecJadra::BezRozmeru;
+    }
+    std::optional<ZadaniVedeni> kus = kusSPlochami(u);
+    if (!kus) {
+        return KonecJadra::BezPloch;
+    }
+    ZadaniVedeni& z = *kus;
+    std::optional<Vlastnosti> vlastnosti;
+    nastavMaterial(z, u, vlastnosti);
+    z.maxKroku = doKroku >= 0 ? doKroku : 10L * v.posledniRadek();
+    // The furnace as the run saw it. Under an installed power the load is driven by the set
+    // furnace and takes at most the power left after the losses; the conduction lowers the
+    // furnace where its faces would take more.
+    const PrubehPece pec(u);
+    const long posledni = v.posledniRadek();
+    const double prikon = static_cast<double>(u.Prikon);  // W
+    const bool omezeny = prikon > 0.0 && u.A > 0.0f;
+    const std::function<float(long)> videna = [&pec, &v, posledni, omezeny](long k) {
+        return k <= posledni && !omezeny ? v.TeplotaPece[static_cast<std::size_t>(k)] : pec(k);
+    };
+    z.pec = [&videna](long k) { return static_cast<double>(videna(k)); };
+    if (MaUsporadani(u)) {
+        // The whole load takes the power left after the losses.
+        z.prikon = omezeny ? prikon / (1.0 + static_cast<double>(u.Ztraty) / 100.0) : 0.0;
+        return SpoctiUsporadani(v, z, videna, doKroku >= 0);
+    }
+    // A piece takes its share of it, by heated area (× KoefK, which both sides share).
+    if (omezeny) {
+        z.prikon = prikon / (1.0 + static_cast<double>(u.Ztraty) / 100.0) * (OhrevanaPlocha(z) * z.koefK) /
+                   (static_cast<double>(u.A) * z.koefK);
+    }
+    return jadroKusu(v, z, videna, omezeny, nejmensiLambda(u, vlastnosti));
 }
 
 }  // namespace

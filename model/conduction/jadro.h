@@ -18,9 +18,12 @@ namespace zorvet {
 // factor, the volume of all pieces per heat-exchange surface, and the smallest conductivity
 // between the start and the final temperature. The conduction is driven by the set furnace (Tpece
 // or the curve); under an installed power the piece takes at most its share of the power left
-// after the losses, Prikon / (1 + Ztraty/100) × its heated faces / A, the furnace of a step so
-// limited being the one at which its faces take just that (Jadro::pec, Jadro::omezenoDo).
-// Without an installed power the core sees the furnace of the single-temperature rows. With
+// after the losses, Prikon / (1 + Ztraty/100) × its heated faces / A, and an array or a bundle
+// (the whole load) all of it; the furnace of a step so limited is the one at which the faces take
+// just that (Jadro::pec, Jadro::omezenoDo). Without an installed power the core sees the furnace
+// of the single-temperature rows. What heats with the charge at its temperature (fixtures,
+// model/march/vsazka.h) is spread evenly through the load: it adds its heat capacity per
+// kilogram of the charge to c or c(T), so the whole of it is at the load's mean temperature. With
 // doKroku >= 0 the core marches at most doKroku steps (a run to a time: the core to the same time).
 KonecJadra SpoctiJadro(Vysledek& vysledek, long doKroku = -1);
 

@@ -72,6 +72,31 @@ double spojTeplotu(double a, double b, double tf) {
     return tf + ea * std::cbrt(std::clamp(ea / eb, 0.125, 8.0));
 }
 
+// The rows of step k from the samples a and b of the two grids at the furnace tf; mez the limited
+// furnace of the step before (then of this one), dolni..horni the temperatures met. The core.
+double pridejRadek(VysledekVedeni& v, const ZadaniVedeni& z, long k, double tf, const Vzorek& a, const Vzorek& b,
+                   double& mez, double& dolni, double& horni) {
+    // The furnace the piece saw, and whether the power limited the step: the limit at its
+    // start or its end (the limited furnace changes steadily in between).
+    const double predchozi = mez;
+    mez = std::isfinite(a.mezniPec) ? spoj(a.mezniPec, b.mezniPec) : kNekonecno;
+    const double videna = std::min(tf, mez);
+    if (std::min(predchozi, mez) < tf) {
+        v.omezenoDo = static_cast<double>(k) * z.krok;
+    }
+    // The exact temperatures stay between tv and the furnace (maximum principle); the
+    // extrapolation is kept there too.
+    dolni = std::min(dolni, videna);
+    horni = std::max(horni, videna);
+    const auto meze = [&](double x) { return std::clamp(x, dolni, horni); };
+    const double jadro = meze(spojTeplotu(a.jadro, b.jadro, tf));
+    v.povrch.push_back(static_cast<float>(meze(spojTeplotu(a.povrch, b.povrch, tf))));
+    v.jadro.push_back(static_cast<float>(jadro));
+    v.pec.push_back(static_cast<float>(videna));
+    v.stredni.push_back(static_cast<float>(meze(spojTeplotu(a.stredni, b.stredni, tf))));
+    return jadro;
+}
+
 // The march on two grids, the second with half the intervals, whose rows are extrapolated to
 // the vanishing cell, under the mean flux tokMax of the power limit (W/m2; 0 for none).
 VysledekVedeni spocti(const ZadaniVedeni& z, double tokMax) {
@@ -125,25 +150,7 @@ VysledekVedeni spocti(const ZadaniVedeni& z, double tokMax) {
         if (!std::isfinite(tf)) {
             return konec(KonecVedeni::NeplatneZadani);
         }
-        const Vzorek a = jemna->vzorek(k), b = hruba->vzorek(k);
-        // The furnace the piece saw, and whether the power limited the step: the limit at its
-        // start or its end (the limited furnace changes steadily in between).
-        const double predchozi = mez;
-        mez = std::isfinite(a.mezniPec) ? spoj(a.mezniPec, b.mezniPec) : kNekonecno;
-        const double videna = std::min(tf, mez);
-        if (std::min(predchozi, mez) < tf) {
-            v.omezenoDo = static_cast<double>(k) * z.krok;
-        }
-        // The exact temperatures stay between tv and the furnace (maximum principle); the
-        // extrapolation is kept there too.
-        dolni = std::min(dolni, videna);
-        horni = std::max(horni, videna);
-        const auto meze = [&](double x) { return std::clamp(x, dolni, horni); };
-        const double jadro = meze(spojTeplotu(a.jadro, b.jadro, tf));
-        v.povrch.push_back(static_cast<float>(meze(spojTeplotu(a.povrch, b.povrch, tf))));
-        v.jadro.push_back(static_cast<float>(jadro));
-        v.pec.push_back(static_cast<float>(videna));
-        v.stredni.push_back(static_cast<float>(meze(spojTeplotu(a.stredni, b.stredni, tf))));
+        const double jadro = pridejRadek(v, z, k, tf, jemna->vzorek(k), hruba->vzorek(k), mez, dolni, horni);
         if (ohrev ? jadro >= z.tk : jadro <= z.tk) {
             v.krokJadra = k;
             v.casJadra = static_cast<double>(k) * z.krok;
@@ -173,9 +180,15 @@ bool staciRez(const ZadaniVedeni& z, const VysledekVedeni& rez) {
 
 }  // namespace
 
-VysledekVedeni SpoctiVedeni(const ZadaniVedeni& z) {
-    if (!platneZadani(z)) {
+VysledekVedeni SpoctiVedeni(const ZadaniVedeni& zadani) {
+    if (!platneZadani(zadani) || !std::isfinite(zadani.cNavic) || zadani.cNavic < 0.0) {
         return {};
+    }
+    // What heats with the piece is part of a constant c; a curve's Material adds it.
+    ZadaniVedeni z = zadani;
+    if (z.krivkaC == nullptr) {
+        z.c += z.cNavic;
+        z.cNavic = 0.0;
     }
     // The power limit as a mean flux over the piece's heated faces: the section of a piece
     // computed without its ends takes the share of its own faces.

@@ -71,6 +71,9 @@ struct ZadaniVedeni {
     // stays hustota. Not owned; they must outlive SpoctiVedeni.
     const Vlastnosti* krivkaC = nullptr;       // c(T)
     const Vlastnosti* krivkaLambda = nullptr;  // lambda(T); it must hold a conductivity
+    // J/(kg K) added to c or to c(T): what heats with the charge at its temperature (fixtures),
+    // spread evenly through the piece, per kilogram of the piece; 0 for nothing.
+    double cNavic = 0.0;
     double eps = 0.0;           // emissivity, 0..1
     double koefK = 1.0;         // reduction factor of the heated surface, 0..1
     double konvekce = 15.0;     // W/(m2 K): convective coefficient added to the radiative one

@@ -18,13 +18,15 @@ namespace zorvet::vedeni {
 // properties both are linear in h, and exact.
 class Material {
 public:
-    // c in J/(kg K) and lambda in W/(m K) count where their curve (not owned) is null.
-    Material(double c, double lambda, const Vlastnosti* krivkaC, const Vlastnosti* krivkaLambda)
-        : c_(c), lambda_(lambda), krivkaC_(krivkaC), krivkaLambda_(krivkaLambda),
+    // c in J/(kg K) and lambda in W/(m K) count where their curve (not owned) is null; cNavic in
+    // J/(kg K) adds to c or to c(T) at every temperature (what heats with the load, spread evenly).
+    Material(double c, double lambda, const Vlastnosti* krivkaC, const Vlastnosti* krivkaLambda, double cNavic = 0.0)
+        : c_(krivkaC ? cNavic : c + cNavic), lambda_(lambda), krivkaC_(krivkaC), krivkaLambda_(krivkaLambda),
           linearni_(krivkaC == nullptr && krivkaLambda == nullptr) {}
-    explicit Material(const ZadaniVedeni& z) : Material(z.c, z.lambda, z.krivkaC, z.krivkaLambda) {}
+    explicit Material(const ZadaniVedeni& z) : Material(z.c, z.lambda, z.krivkaC, z.krivkaLambda, z.cNavic) {}
 
-    double entalpie(double t) const { return krivkaC_ ? krivkaC_->entalpie(t) : c_ * (t - 20.0); }
+    // J/kg from 20 degrees C; of a curve and what adds to it, c_ being the latter.
+    double entalpie(double t) const { return krivkaC_ ? krivkaC_->entalpie(t) + c_ * (t - 20.0) : c_ * (t - 20.0); }
 
     // Tabulates dolni..horni with a margin, unless the present table holds them already; true
     // when it did.

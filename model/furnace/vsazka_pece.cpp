@@ -34,7 +34,7 @@ TeploVsazky SoustredenaVsazka::zkus(double dt, double tf) {
     const double ak = z_.A * z_.koefK * dt;
     const double es = z_.eps * kSigma;
     const double tpK = ctvrta((tf + kKelvin) / 100.0);
-    const double mcf = z_.hmotnostPripravku * z_.cPripravku;
+    const double mcf = z_.kapacitaPripravku;
     // The charge's heat minus what the furnace gives it over the step at the mean temperature;
     // it rises with the end temperature t1.
     const auto zbytek = [&](double t1) {

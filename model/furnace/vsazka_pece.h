@@ -39,7 +39,7 @@ public:
 struct ZadaniSoustredene {
     double m = 0.0, c = 0.0, A = 0.0, eps = 0.0, koefK = 1.0, konvekce = 15.0;
     double tv = 20.0, tk = 900.0;
-    double hmotnostPripravku = 0.0, cPripravku = 0.0;
+    double kapacitaPripravku = 0.0;  // J/K of the fixtures
     std::optional<VlastnostiMaterialu> vlastnosti;  // c(T) in place of c
 };
 

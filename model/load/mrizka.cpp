@@ -37,19 +37,19 @@ bool platneZadani(const ZadaniMrizky& z) {
     const bool lambda = z.krivkaLambda != nullptr ? z.krivkaLambda->maLambda() : kladne(z.lambda);
     const bool c = z.krivkaC != nullptr || kladne(z.c);
     const bool delka = nezaporne(z.delka) && ((z.prikon == 0.0 && z.plochyAB == 0) || z.delka > 0.0);
-    return PlatneUsporadani(z.usporadani) && lambda && c && kladne(z.hustota) && podil(z.eps) && podil(z.koefK) &&
+    return PlatneUsporadani(z.usporadani) && lambda && c && nezaporne(z.cNavic) && kladne(z.hustota) && podil(z.eps) && podil(z.koefK) &&
            nezaporne(z.konvekce) && platnaTeplota(z.tv) && platnaTeplota(z.tk) && kladne(z.krok) &&
            z.maxKroku >= 0 && static_cast<bool>(z.pec) && delka && nezaporne(z.prikon) && z.plochyAB >= 0 &&
            z.plochyAB <= 2 && nezaporne(z.prodleva) && z.zjemneni >= 1 && z.zjemneni <= kMaxZjemneni;
 }
 
-class Pole {
+class PochodMrizky {
 public:
-    explicit Pole(const ZadaniMrizky& z)
+    explicit PochodMrizky(const ZadaniMrizky& z)
         : z_(z),
           sit_(SestavSit(z.usporadani.profil, z.usporadani.d, z.zjemneni)),
           sym_(z.usporadani, sit_.fasetNaKus, z.symetrie),
-          mat_(z.c, z.lambda, z.krivkaC, z.krivkaLambda) {
+          mat_(z.c, z.lambda, z.krivkaC, z.krivkaLambda, z.cNavic) {
         const Usporadani& u = z.usporadani;
         PohledoveFaktory f = SpoctiFaktory(u, sit_.fasetNaKus, sym_);
         VyrovnejReciprocitu(f, u, sym_);
@@ -68,10 +68,14 @@ public:
     VysledekMrizky spust();
 
 private:
+    bool krokUzivatele(long k, VysledekMrizky& v);
+    bool vsechnyDosahly(long k);
+    void krajniKusy(VysledekMrizky& v) const;
     // The rates dh/dt of all nodes at the enthalpies h; returns the power the load takes (W per
     // metre of the whole load) and sets the furnace temperature of the stage.
     double sazby(const double* h, double* vystup, double& tf);
     double omezenaPec(double c0, double c4, double c1) const;
+    double pecStupne();
     void krok(double tau);
     double dtFE(double horni) const;
     void zapisRadek(VysledekMrizky& v, std::vector<std::vector<float>>& jadro, std::vector<std::vector<float>>& povrch);
@@ -90,9 +94,12 @@ private:
     double teplo_ = 0.0;    // J per metre since step 0
     double meritko_ = 1.0;
     double h0_ = 0.0;  // the enthalpy of tv
+    double dolni_ = 0.0, horni_ = 0.0, limit_ = 0.0;  // the furnace met so far; the stable reach
+    std::vector<std::vector<float>> jadro_, povrch_;  // per piece computed, per step
+    std::vector<long> dosazeno_;                      // per piece computed: its core reached tk
 };
 
-double Pole::omezenaPec(double c0, double c4, double c1) const {
+double PochodMrizky::omezenaPec(double c0, double c4, double c1) const {
     // The load's power c0 + c4 E(T) + c1 T grows with T: Newton from pec(k), where it is too
     // large, falls monotonically onto the root (the function is convex).
     const double cil = z_.prikon / meritko_;
@@ -108,7 +115,7 @@ double Pole::omezenaPec(double c0, double c4, double c1) const {
     return t;
 }
 
-double Pole::sazby(const double* h, double* vystup, double& tf) {
+double PochodMrizky::sazby(const double* h, double* vystup, double& tf) {
     const std::size_t vse = kusu_ * uzlu_;
     for (std::size_t i = 0; i < vse; ++i) {
         t_[i] = mat_.teplota(h[i]);
@@ -137,27 +144,11 @@ double Pole::sazby(const double* h, double* vystup, double& tf) {
             e_[p * m + k.faseta] += k.delka * e / sit_.delkaFasety;
         }
     }
-    const double eps = z_.eps, hk = z_.konvekce, kk = z_.koefK;
-    if (eps > 0.0) {
+    if (z_.eps > 0.0) {
         salani_->ozareni(e_.data(), 0.0, g_.data());
     }
-    double c0 = 0.0, c4 = 0.0, c1 = 0.0;
-    for (std::size_t p = 0; p < kusu_; ++p) {
-        const double w = sym_.nasobnost(static_cast<int>(p)) * kk;
-        for (std::size_t i = 0; i < nk; ++i) {
-            const SitKusu::Kousek& k = sit_.kousky[i];
-            const std::size_t f = p * m + k.faseta;
-            const double a = w * k.delka;
-            c0 += a * (eps * (g_[f] - zk_[p * nk + i]) - hk * t_[p * uzlu_ + k.uzel]);
-            c4 += a * eps * salani_->zPece(f);
-            c1 += a * hk;
-        }
-    }
-    tf = tfKroku_;
-    if (z_.prikon > 0.0 && c0 + c4 * Zarivost(tf) + c1 * tf > z_.prikon / meritko_) {
-        tf = omezenaPec(c0, c4, c1);
-        omezeno_ = true;
-    }
+    tf = pecStupne();
+    const double eps = z_.eps, hk = z_.konvekce, kk = z_.koefK;
     const double ef = Zarivost(tf);
     double vykon = 0.0;
     for (std::size_t p = 0; p < kusu_; ++p) {
@@ -177,9 +168,34 @@ double Pole::sazby(const double* h, double* vystup, double& tf) {
     return vykon;
 }
 
+// The furnace of a stage: the step's own, or where the whole load would take more than the power
+// gives, the cooler one at which it takes just that (its power c0 + c4 E(Tf) + c1 Tf).
+double PochodMrizky::pecStupne() {
+    const std::size_t m = static_cast<std::size_t>(sit_.fasetNaKus), nk = sit_.kousky.size();
+    const double eps = z_.eps, hk = z_.konvekce, kk = z_.koefK;
+    double c0 = 0.0, c4 = 0.0, c1 = 0.0;
+    for (std::size_t p = 0; p < kusu_; ++p) {
+        const double w = sym_.nasobnost(static_cast<int>(p)) * kk;
+        for (std::size_t i = 0; i < nk; ++i) {
+            const SitKusu::Kousek& k = sit_.kousky[i];
+            const std::size_t f = p * m + k.faseta;
+            const double a = w * k.delka;
+            c0 += a * (eps * (g_[f] - zk_[p * nk + i]) - hk * t_[p * uzlu_ + k.uzel]);
+            c4 += a * eps * salani_->zPece(f);
+            c1 += a * hk;
+        }
+    }
+    double tf = tfKroku_;
+    if (z_.prikon > 0.0 && c0 + c4 * Zarivost(tf) + c1 * tf > z_.prikon / meritko_) {
+        tf = omezenaPec(c0, c4, c1);
+        omezeno_ = true;
+    }
+    return tf;
+}
+
 // One Runge-Kutta-Legendre step of tau from h_; the heat the load took goes by the same
 // recurrence as the enthalpies, from the powers of the stages.
-void Pole::krok(double tau) {
+void PochodMrizky::krok(double tau) {
     const Legendre& l = legendre_;
     const std::size_t n = h_.size();
     double tf = 0.0;
@@ -210,7 +226,7 @@ void Pole::krok(double tau) {
     teplo_ += eAkt;
 }
 
-double Pole::dtFE(double horni) const {
+double PochodMrizky::dtFE(double horni) const {
     const double kappa2 = 2.0 * mat_.kappa();
     const double alfa = 2.0 * z_.koefK * (z_.eps * derivaceZarivosti(horni) + z_.konvekce) / mat_.cMin();
     double polomer = 0.0;
@@ -221,7 +237,7 @@ double Pole::dtFE(double horni) const {
     return 2.0 / polomer;
 }
 
-void Pole::zapisRadek(VysledekMrizky& v, std::vector<std::vector<float>>& jadro, std::vector<std::vector<float>>& povrch) {
+void PochodMrizky::zapisRadek(VysledekMrizky& v, std::vector<std::vector<float>>& jadro, std::vector<std::vector<float>>& povrch) {
     const bool ohrev = z_.tk >= z_.tv;
     double nejhorsi = ohrev ? 1e300 : -1e300, drzi = 0.0;
     for (std::size_t p = 0; p < kusu_; ++p) {
@@ -245,63 +261,108 @@ void Pole::zapisRadek(VysledekMrizky& v, std::vector<std::vector<float>>& jadro,
     v.entalpie.push_back(drzi * meritko_);
 }
 
-VysledekMrizky Pole::spust() {
+// Step k of the user's steps: the stable reach at the furnace met so far, then as many
+// Runge-Kutta-Legendre steps as it takes; the row of its end. False for a furnace that is none.
+bool PochodMrizky::krokUzivatele(long k, VysledekMrizky& v) {
+    tfKroku_ = z_.pec(k);
+    if (!platnaTeplota(tfKroku_)) {
+        v.konec = KonecMrizky::NeplatnaPec;
+        return false;
+    }
+    const double predHorni = horni_;
+    dolni_ = std::min(dolni_, tfKroku_), horni_ = std::max(horni_, tfKroku_);
+    if (mat_.pokryj(dolni_, horni_) || limit_ == 0.0 || horni_ > predHorni) {
+        limit_ = dtFE(std::min(mat_.tMax(), horni_ + 50.0));
+    }
+    double kroku = z_.zjemneni;
+    if (Legendre::dosah(kMaxStupnu, limit_) * kroku < z_.krok) kroku = std::ceil(z_.krok / Legendre::dosah(kMaxStupnu, limit_));
+    const double tau = z_.krok / kroku;
+    int s = 3;
+    while (Legendre::dosah(s, limit_) < tau && s < kMaxStupnu) s += 2;
+    legendre_.priprav(s);
+    omezeno_ = false;
+    for (long i = 0; i < static_cast<long>(kroku); ++i) {
+        krok(tau);
+        if (i == 0) {
+            if (k == 1) v.pec[0] = static_cast<float>(tfPrvni_);
+            v.pec.push_back(static_cast<float>(tfPrvni_));
+        }
+    }
+    if (omezeno_) v.omezenoDo = static_cast<double>(k) * z_.krok;
+    zapisRadek(v, jadro_, povrch_);
+    return true;
+}
+
+// Whether every piece's core has reached tk at step k (each piece's first such step is kept).
+bool PochodMrizky::vsechnyDosahly(long k) {
+    const bool ohrev = z_.tk >= z_.tv;
+    bool vsechny = true;
+    for (std::size_t p = 0; p < kusu_; ++p) {
+        const double t = static_cast<double>(jadro_[p].back());
+        if (dosazeno_[p] < 0 && (ohrev ? t >= z_.tk : t <= z_.tk)) dosazeno_[p] = k;
+        vsechny = vsechny && dosazeno_[p] >= 0;
+    }
+    return vsechny;
+}
+
+// The slowest piece: reached last, and of those the farthest from tk at that step; the fastest:
+// reached first, and of those the farthest past it. The core time is the slowest piece's.
+void PochodMrizky::krajniKusy(VysledekMrizky& v) const {
+    const bool ohrev = z_.tk >= z_.tv;
+    std::size_t pomaly = 0, rychly = 0;
+    const auto pres = [&](std::size_t p, long k) {
+        const double t = static_cast<double>(jadro_[p][static_cast<std::size_t>(k)]);
+        return ohrev ? t - z_.tk : z_.tk - t;
+    };
+    for (std::size_t p = 1; p < kusu_; ++p) {
+        if (dosazeno_[p] > dosazeno_[pomaly] ||
+            (dosazeno_[p] == dosazeno_[pomaly] && pres(p, dosazeno_[p]) < pres(pomaly, dosazeno_[p])))
+            pomaly = p;
+        if (dosazeno_[p] < dosazeno_[rychly] ||
+            (dosazeno_[p] == dosazeno_[rychly] && pres(p, dosazeno_[p]) > pres(rychly, dosazeno_[p])))
+            rychly = p;
+    }
+    const auto poloha = [&](std::size_t p) {
+        const int kus = sym_.reprezentanti()[p];
+        return PolohaKusu{kus / z_.usporadani.nx, kus % z_.usporadani.nx};
+    };
+    v.krokJadra = dosazeno_[pomaly];
+    v.casJadra = static_cast<double>(v.krokJadra) * z_.krok;
+    v.nejpomalejsiKus = poloha(pomaly);
+    v.krokNejrychlejsiho = dosazeno_[rychly];
+    v.casNejrychlejsiho = static_cast<double>(v.krokNejrychlejsiho) * z_.krok;
+    v.nejrychlejsiKus = poloha(rychly);
+    if (z_.plochyAB > 0) {
+        const double a = mat_.kappa() / z_.hustota;
+        v.konceRozhoduji = z_.delka / z_.plochyAB < 5.0 * std::sqrt(a * v.casJadra);
+    }
+}
+
+VysledekMrizky PochodMrizky::spust() {
     VysledekMrizky v;
-    const Usporadani& u = z_.usporadani;
-    v.radku = u.ny, v.sloupcu = u.nx;
+    v.radku = z_.usporadani.ny, v.sloupcu = z_.usporadani.nx;
     h0_ = mat_.entalpie(z_.tv);
     std::fill(h_.begin(), h_.end(), h0_);
-    std::vector<std::vector<float>> jadro(kusu_), povrch(kusu_);
-    std::vector<long> dosazeno(kusu_, -1);
+    jadro_.assign(kusu_, {});
+    povrch_.assign(kusu_, {});
+    dosazeno_.assign(kusu_, -1);
     mat_.pokryj(z_.tv, z_.tv);
-    zapisRadek(v, jadro, povrch);
-    const bool ohrev = z_.tk >= z_.tv;
-    const auto dosahl = [&](double t) { return ohrev ? t >= z_.tk : t <= z_.tk; };
-    double dolni = z_.tv, horni = z_.tv, limit = 0.0;
+    zapisRadek(v, jadro_, povrch_);
+    dolni_ = horni_ = z_.tv;
     long konecProdlevy = -1;
+    const auto prodleva = [this](long k) { return k + static_cast<long>(std::ceil(z_.prodleva / z_.krok - 1e-9)); };
     v.konec = KonecMrizky::Nedosazeno;
     if (z_.tk == z_.tv) {
-        std::fill(dosazeno.begin(), dosazeno.end(), 0L);
-        konecProdlevy = static_cast<long>(std::ceil(z_.prodleva / z_.krok - 1e-9));
+        std::fill(dosazeno_.begin(), dosazeno_.end(), 0L);
+        konecProdlevy = prodleva(0);
         v.konec = KonecMrizky::Dosazeno;
     }
     v.pec.push_back(static_cast<float>(z_.maxKroku >= 1 && platnaTeplota(z_.pec(1)) ? z_.pec(1) : z_.tv));
     for (long k = 1; k <= z_.maxKroku && (konecProdlevy < 0 || k <= konecProdlevy); ++k) {
-        tfKroku_ = z_.pec(k);
-        if (!platnaTeplota(tfKroku_)) {
-            v.konec = KonecMrizky::NeplatnaPec;
-            break;
-        }
-        const double predHorni = horni;
-        dolni = std::min(dolni, tfKroku_), horni = std::max(horni, tfKroku_);
-        if (mat_.pokryj(dolni, horni) || limit == 0.0 || horni > predHorni) {
-            limit = dtFE(std::min(mat_.tMax(), horni + 50.0));
-        }
-        double kroku = z_.zjemneni;
-        if (Legendre::dosah(kMaxStupnu, limit) * kroku < z_.krok) kroku = std::ceil(z_.krok / Legendre::dosah(kMaxStupnu, limit));
-        const double tau = z_.krok / kroku;
-        int s = 3;
-        while (Legendre::dosah(s, limit) < tau && s < kMaxStupnu) s += 2;
-        legendre_.priprav(s);
-        omezeno_ = false;
-        for (long i = 0; i < static_cast<long>(kroku); ++i) {
-            krok(tau);
-            if (i == 0) {
-                if (k == 1) v.pec[0] = static_cast<float>(tfPrvni_);
-                v.pec.push_back(static_cast<float>(tfPrvni_));
-            }
-        }
-        if (omezeno_) v.omezenoDo = static_cast<double>(k) * z_.krok;
-        zapisRadek(v, jadro, povrch);
-        if (konecProdlevy >= 0) continue;
-        bool vsechny = true;
-        for (std::size_t p = 0; p < kusu_; ++p) {
-            if (dosazeno[p] < 0 && dosahl(static_cast<double>(jadro[p].back()))) dosazeno[p] = k;
-            vsechny = vsechny && dosazeno[p] >= 0;
-        }
-        if (vsechny) {
+        if (!krokUzivatele(k, v)) break;
+        if (konecProdlevy < 0 && vsechnyDosahly(k)) {
             v.konec = KonecMrizky::Dosazeno;
-            konecProdlevy = k + static_cast<long>(std::ceil(z_.prodleva / z_.krok - 1e-9));
+            konecProdlevy = prodleva(k);
         }
     }
     // The pieces: mirror images take their representative's rows.
@@ -311,40 +372,12 @@ VysledekMrizky Pole::spust() {
     v.krokKusu.resize(static_cast<std::size_t>(vse));
     for (int k = 0; k < vse; ++k) {
         const std::size_t p = static_cast<std::size_t>(sym_.poradi(k));
-        v.jadro[static_cast<std::size_t>(k)] = jadro[p];
-        v.povrch[static_cast<std::size_t>(k)] = povrch[p];
-        v.krokKusu[static_cast<std::size_t>(k)] = dosazeno[p];
+        v.jadro[static_cast<std::size_t>(k)] = jadro_[p];
+        v.povrch[static_cast<std::size_t>(k)] = povrch_[p];
+        v.krokKusu[static_cast<std::size_t>(k)] = dosazeno_[p];
     }
     if (v.konec == KonecMrizky::Dosazeno) {
-        // The slowest: reached last, and of those the farthest from tk at that step; the
-        // fastest: reached first, and of those the farthest past it.
-        std::size_t pomaly = 0, rychly = 0;
-        const auto pres = [&](std::size_t p, long k) {
-            const double t = static_cast<double>(jadro[p][static_cast<std::size_t>(k)]);
-            return ohrev ? t - z_.tk : z_.tk - t;
-        };
-        for (std::size_t p = 1; p < kusu_; ++p) {
-            if (dosazeno[p] > dosazeno[pomaly] ||
-                (dosazeno[p] == dosazeno[pomaly] && pres(p, dosazeno[p]) < pres(pomaly, dosazeno[p])))
-                pomaly = p;
-            if (dosazeno[p] < dosazeno[rychly] ||
-                (dosazeno[p] == dosazeno[rychly] && pres(p, dosazeno[p]) > pres(rychly, dosazeno[p])))
-                rychly = p;
-        }
-        const auto poloha = [&](std::size_t p) {
-            const int kus = sym_.reprezentanti()[p];
-            return PolohaKusu{kus / u.nx, kus % u.nx};
-        };
-        v.krokJadra = dosazeno[pomaly];
-        v.casJadra = static_cast<double>(v.krokJadra) * z_.krok;
-        v.nejpomalejsiKus = poloha(pomaly);
-        v.krokNejrychlejsiho = dosazeno[rychly];
-        v.casNejrychlejsiho = static_cast<double>(v.krokNejrychlejsiho) * z_.krok;
-        v.nejrychlejsiKus = poloha(rychly);
-        if (z_.plochyAB > 0) {
-            const double a = mat_.kappa() / z_.hustota;
-            v.konceRozhoduji = z_.delka / z_.plochyAB < 5.0 * std::sqrt(a * v.casJadra);
-        }
+        krajniKusy(v);
     }
     return v;
 }
@@ -357,8 +390,8 @@ VysledekMrizky SpoctiMrizku(const ZadaniMrizky& z) {
     if (!platneZadani(z)) {
         return {};
     }
-    Pole pole(z);
-    return pole.spust();
+    PochodMrizky pochod(z);
+    return pochod.spust();
 }
 
 Prodleva SpoctiProdlevu(const std::vector<double>& teplo, double krok, long krokOhrevu, double prodleva) {

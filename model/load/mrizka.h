@@ -45,6 +45,7 @@ struct ZadaniMrizky {
     double hustota = 0.0;  // kg/m3
     const Vlastnosti* krivkaC = nullptr;       // not owned; must outlive SpoctiMrizku
     const Vlastnosti* krivkaLambda = nullptr;  // must hold a conductivity
+    double cNavic = 0.0;   // J/(kg K) added to c or c(T): what heats with the load (ZadaniVedeni)
     double eps = 0.0;        // emissivity of the faces (material and lining together), 0..1
     double koefK = 1.0;      // reduction factor, 0..1
     double konvekce = 15.0;  // W/(m2 K) on every face

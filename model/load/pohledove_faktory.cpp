@@ -11,7 +11,6 @@ namespace zorvet {
 
 namespace {
 
-constexpr int kMaxKusu = 100;
 
 struct Vektor {
     double x = 0.0, y = 0.0;
@@ -265,8 +264,8 @@ private:
 bool PlatneUsporadani(const Usporadani& u) {
     const auto rozmer = [](double x) { return std::isfinite(x) && x >= 1e-6 && x <= 1e3; };
     const auto mezera = [](double x) { return std::isfinite(x) && x >= 0.0 && x <= 1e3; };
-    return (u.profil == 'K' || u.profil == 'C') && rozmer(u.d) && u.nx >= 1 && u.ny >= 1 && u.nx <= kMaxKusu &&
-           u.ny <= kMaxKusu && u.nx * u.ny <= kMaxKusu && mezera(u.gx) && mezera(u.gy);
+    return (u.profil == 'K' || u.profil == 'C') && rozmer(u.d) && u.nx >= 1 && u.ny >= 1 && u.nx <= kNejviceKusuMrizky &&
+           u.ny <= kNejviceKusuMrizky && u.nx * u.ny <= kNejviceKusuMrizky && mezera(u.gx) && mezera(u.gy);
 }
 
 Symetrie::Symetrie(const Usporadani& u, int fasetNaKus, bool vyuzit)

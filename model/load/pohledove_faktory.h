@@ -26,6 +26,10 @@
 
 namespace zorvet {
 
+// The most pieces an array computes: the radiosity exchange of all their facets is dense, so its
+// cost grows with the square of the pieces and its set-up with the cube.
+inline constexpr int kNejviceKusuMrizky = 100;
+
 struct Usporadani {
     char profil = 'K';          // 'K' round bars, 'C' square bars
     double d = 0.0;             // m: diameter or side
@@ -88,8 +92,8 @@ void VyrovnejReciprocitu(PohledoveFaktory& f, const Usporadani& u, const Symetri
 // factors, row i to representative facet j, N x N with N = representatives * M.
 std::vector<double> SlozFaktory(const PohledoveFaktory& f, const Symetrie& s);
 
-// Whether the arrangement is valid: a known profile, d positive and finite (1e-6..1e3 m), 1..100
-// pieces in all (each count 1..100), gaps finite and 0..1e3 m.
+// Whether the arrangement is valid: a known profile, d positive and finite (1e-6..1e3 m), 1 to
+// kNejviceKusuMrizky pieces in all (each count within it too), gaps finite and 0..1e3 m.
 bool PlatneUsporadani(const Usporadani& u);
 
 }  // namespace zorvet

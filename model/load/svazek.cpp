@@ -26,6 +26,35 @@ constexpr double kUzly[8] = {0.0198550717512319, 0.1016667612931866, 0.237233795
 constexpr double kVahy[8] = {0.0506142681451881, 0.1111905172266872, 0.1568533229389436, 0.1813418916891810,
                              0.1813418916891810, 0.1568533229389436, 0.1111905172266872, 0.0506142681451881};
 
+double vodivostOceli(const ZadaniSvazku& z, double t) { return z.krivkaLambda ? z.krivkaLambda->lambda(t) : z.lambda; }
+
+// The model's k_ef(T) as a table of points; none where the model gives no conductivity.
+std::optional<VlastnostiMaterialu> tabulkaKef(const ZadaniSvazku& z, double phi) {
+    VlastnostiMaterialu tabulka{"k_ef", {}};
+    for (double t = kTabulkaOd; t <= kTabulkaDo + 1e-9; t += kTabulkaKrok) {
+        const double k = VodivostSvazku(z.d, phi, vodivostOceli(z, t), t, z.eps).kef;
+        if (!(k > 0.0)) return std::nullopt;
+        tabulka.Body.push_back({static_cast<float>(t), 1.0f, static_cast<float>(k)});
+    }
+    return tabulka;
+}
+
+// The heat that entered through the envelope since step 0, per step: trapezoids of the flux law
+// at the furnace of each step as the bundle saw it (the power may have held it down).
+std::vector<double> teploObalky(const ZadaniSvazku& z, const VysledekVedeni& vedeni) {
+    const double obvod = (z.tvar == 'K' ? kPiPresne * z.a : 2.0 * (z.a + z.b)) * (z.delka > 0.0 ? z.delka : 1.0);
+    std::vector<double> teplo(vedeni.povrch.size(), 0.0);
+    for (std::size_t k = 1; k < teplo.size(); ++k) {
+        const double tf = k < vedeni.pec.size() ? static_cast<double>(vedeni.pec[k]) : z.pec(static_cast<long>(k));
+        const auto tok = [&](float ts) {
+            const double t = static_cast<double>(ts);
+            return z.koefK * (z.eps * (Zarivost(tf) - Zarivost(t)) + z.konvekce * (tf - t));
+        };
+        teplo[k] = teplo[k - 1] + z.krok * obvod * (tok(vedeni.povrch[k - 1]) + tok(vedeni.povrch[k])) / 2.0;
+    }
+    return teplo;
+}
+
 }  // namespace
 
 double PorozitaBaleni(Baleni b) {
@@ -80,21 +109,17 @@ VysledekSvazku SpoctiSvazek(const ZadaniSvazku& z) {
     const double nejmensi = z.tvar == 'K' ? z.a : std::min(z.a, z.b);
     if (!rozmery || !kladne(z.d) || z.d > nejmensi || !std::isfinite(phi) || phi < 0.0 || phi > 0.9 ||
         !std::isfinite(z.kef) || z.kef < 0.0 || !std::isfinite(z.delka) || z.delka < 0.0 || !std::isfinite(z.prodleva) ||
-        z.prodleva < 0.0 || (z.kef == 0.0 && (z.krivkaLambda == nullptr ? !(z.lambda > 0.0) : !z.krivkaLambda->maLambda()))) {
+        z.prodleva < 0.0 || !std::isfinite(z.prikon) || z.prikon < 0.0 || (z.prikon > 0.0 && !(z.delka > 0.0)) ||
+        z.tyci < 0 || (z.kef == 0.0 && (z.krivkaLambda == nullptr ? !(z.lambda > 0.0) : !z.krivkaLambda->maLambda()))) {
         return v;
     }
     // The model's k_ef(T) as a curve of its own; its c column is not read (c stays the steel's).
     std::optional<Vlastnosti> kef;
-    const auto ks = [&](double t) { return z.krivkaLambda ? z.krivkaLambda->lambda(t) : z.lambda; };
     if (z.kef == 0.0) {
-        VlastnostiMaterialu tabulka{"k_ef", {}};
-        for (double t = kTabulkaOd; t <= kTabulkaDo + 1e-9; t += kTabulkaKrok) {
-            const double k = VodivostSvazku(z.d, phi, ks(t), t, z.eps).kef;
-            if (!(k > 0.0)) return v;
-            tabulka.Body.push_back({static_cast<float>(t), 1.0f, static_cast<float>(k)});
-        }
-        kef.emplace(tabulka);
-        v.kefKonecna = VodivostSvazku(z.d, phi, ks(z.tk), z.tk, z.eps).kef;
+        std::optional<VlastnostiMaterialu> tabulka = tabulkaKef(z, phi);
+        if (!tabulka) return v;
+        kef.emplace(*tabulka);
+        v.kefKonecna = VodivostSvazku(z.d, phi, vodivostOceli(z, z.tk), z.tk, z.eps).kef;
     } else {
         v.kefKonecna = z.kef;
     }
@@ -103,8 +128,12 @@ VysledekSvazku SpoctiSvazek(const ZadaniSvazku& z) {
     zv.profil = z.tvar;
     zv.a = z.a, zv.b = z.b, zv.plast = true, zv.plochyAL = 2, zv.plochyBL = 2;
     zv.lambda = z.kef, zv.krivkaLambda = kef ? &*kef : nullptr;
-    zv.c = z.c, zv.krivkaC = z.krivkaC;
-    zv.hustota = (1.0 - phi) * z.hustota;
+    zv.c = z.c, zv.krivkaC = z.krivkaC, zv.cNavic = z.cNavic;
+    const double prurez = z.tvar == 'K' ? kPiPresne * z.a * z.a / 4.0 : z.a * z.b;
+    zv.hustota = z.tyci > 0 ? z.hustota * (z.tyci * (kPiPresne * z.d * z.d / 4.0)) / prurez : (1.0 - phi) * z.hustota;
+    if (z.prikon > 0.0) {
+        zv.prikon = z.prikon, zv.delka = z.delka;
+    }
     zv.eps = z.eps, zv.koefK = z.koefK, zv.konvekce = z.konvekce;
     zv.tv = z.tv, zv.tk = z.tk, zv.krok = z.krok, zv.maxKroku = z.maxKroku, zv.pec = z.pec;
     v.vedeni = SpoctiVedeni(zv);
@@ -121,16 +150,7 @@ VysledekSvazku SpoctiSvazek(const ZadaniSvazku& z) {
         prodleva.konec = v.vedeni.konec, prodleva.krokJadra = v.vedeni.krokJadra, prodleva.casJadra = v.vedeni.casJadra;
         v.vedeni = std::move(prodleva);
     }
-    const double obvod = (z.tvar == 'K' ? kPiPresne * z.a : 2.0 * (z.a + z.b)) * (z.delka > 0.0 ? z.delka : 1.0);
-    v.teplo.assign(v.vedeni.povrch.size(), 0.0);
-    for (std::size_t k = 1; k < v.teplo.size(); ++k) {
-        const double tf = z.pec(static_cast<long>(k));
-        const auto tok = [&](float ts) {
-            const double t = static_cast<double>(ts);
-            return z.koefK * (z.eps * (Zarivost(tf) - Zarivost(t)) + z.konvekce * (tf - t));
-        };
-        v.teplo[k] = v.teplo[k - 1] + z.krok * obvod * (tok(v.vedeni.povrch[k - 1]) + tok(v.vedeni.povrch[k])) / 2.0;
-    }
+    v.teplo = teploObalky(z, v.vedeni);
     return v;
 }
 

@@ -1,5 +1,6 @@
 // A bundle of long round bars heated on its outer surface, computed as one homogeneous body: a
-// round bundle of diameter D or a rectangular one a x b, of density (1 - phi) rho, the steel's
+// round bundle of diameter D or a rectangular one a x b, of density (1 - phi) rho (or that of the
+// steel of the number of bars it is said to hold, spread over its section), the steel's
 // c(T), and an effective conductivity k_ef(T) across the bars, from the model below or typed. Its
 // core (the coldest bar: the bars are thin against the bundle) comes from the conduction core of
 // one piece (model/conduction/vedeni.h), its surface being the bundle's envelope with the eps given.
@@ -56,12 +57,18 @@ struct ZadaniSvazku {
     double lambda = 0.0, c = 0.0, hustota = 0.0;               // of the steel
     const Vlastnosti* krivkaC = nullptr;                       // not owned
     const Vlastnosti* krivkaLambda = nullptr;
+    double cNavic = 0.0;    // J/(kg K) added to c or c(T): what heats with the load (ZadaniVedeni)
     double eps = 0.0;       // of the bundle's envelope and of the bars
     double koefK = 1.0, konvekce = 15.0;
     double tv = 0.0, tk = 0.0, krok = 0.0;
     long maxKroku = 0;
     std::function<double(long k)> pec;
     double delka = 0.0;     // m: the heat in J for the whole bundle (0: per metre)
+    // W: the most heat the bundle may take through its envelope (0: unlimited); needs delka.
+    double prikon = 0.0;
+    // Bars in the bundle: its density is theirs spread over its section, so that it holds the
+    // steel of exactly that many bars (0: the porosity's share of the section).
+    int tyci = 0;
     double prodleva = 0.0;     // s: march on this long past the core's heat-up
 };
 

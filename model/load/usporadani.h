@@ -21,14 +21,28 @@ bool MaUsporadani(const Uloha& u);
 
 // What the arrangement asks of the case: the mass from the dimensions and a conductivity (the
 // pieces conduct), round or square bars for an array, round bars smaller than the bundle for a
-// bundle, and not both at once. The fault names the arrangement's field.
+// bundle, and not both at once. The problem describes the whole load: an array of NX x NY holds
+// that many pieces, a bundle the bars its section holds (TyciVeSvazku, to the nearest whole bar or
+// within 2 % of it). The fault names the arrangement's field.
 std::optional<Zavada> ZkontrolujUsporadani(const Uloha& u);
 
+// The bars of the case's diameter a bundle holds: the solid fraction of its section (1 minus the
+// porosity typed or of the packing) over a bar's section; 0 without a bundle.
+double TyciVeSvazku(const Uloha& u);
+// The case as a point of a sweep of its arrangement: where zaklad's pieces were its arrangement's and
+// the point's arrangement holds another number (an array of other columns, a bundle of another size),
+// the point's pieces become its own (NX x NY, or the bars its bundle holds), with the faces counted,
+// the surface and the mass of as many pieces; else u is left as it is.
+void KusySleduji(const Uloha& zaklad, Uloha& u);
+// The porosity of the case's bundle: the one typed, else its packing's.
+double PorozitaSvazku(const Uloha& u);
+
 // The core of a case with an arrangement: z is the free piece's conduction input as the core
-// builds it (the piece, its faces, the material, the furnace), videna the furnace each step as
-// the charge's run saw it. Sets v.Jadro (the slowest point of the load) and v.Usporadani. With
-// doMaxKroku the core marches at most z.maxKroku steps (and a soak's rows beyond), else a bundle
-// as many more as it takes longer than its bars.
+// builds it (the piece, its faces, the material, the furnace, and in z.prikon the power the whole
+// load may take), videna the furnace each step as the charge's run saw it. Sets v.Jadro (the
+// slowest point of the load, and under a power limit the furnace the load saw) and
+// v.Usporadani. With doMaxKroku the core marches at most z.maxKroku steps (and a soak's rows
+// beyond), else as many more as the load holds its heat longer behind its envelope than a piece.
 KonecJadra SpoctiUsporadani(Vysledek& v, const ZadaniVedeni& z, const std::function<float(long)>& videna,
                             bool doMaxKroku = false);
 

@@ -8,6 +8,7 @@
 #include "model/case/konstanty.h"
 #include "model/march/mocnina.h"
 #include "model/march/prubeh_pece.h"
+#include "model/march/vsazka.h"
 #include "model/properties/vlastnosti.h"
 
 namespace zorvet {
@@ -46,27 +47,12 @@ bool preskocila(float pred, float po, float pec) {
 class Beh {
 public:
     Beh(Vysledek& r, const MoznostiBehu& moznosti)
-        : s_(r), u_(r.Uloha), v_(r.Vysledky), moznosti_(moznosti), prubeh_(r.Uloha) {
-        // A curve of one specific heat marches as that specific heat does, bit for bit.
-        if (u_.Vlastnosti) {
-            vlastnosti_.emplace(*u_.Vlastnosti);
-            if (const std::optional<float> c = vlastnosti_->stalaC()) {
-                c_ = *c;
-                vlastnosti_.reset();
-            }
-        }
+        : s_(r), u_(r.Uloha), v_(r.Vysledky), moznosti_(moznosti), prubeh_(r.Uloha), d_(r.Uloha) {
         // The heat the installed power gives the charge, after the losses.
         if (u_.Prikon > 0.0f) {
             pmax_ = static_cast<double>(u_.Prikon) / (1.0 + static_cast<double>(u_.Ztraty) / 100.0);
         }
         meniSePec_ = u_.Rizeny || moznosti_.pec || pmax_ > 0.0;
-        d_.A = static_cast<double>(u_.A);
-        d_.KoefK = static_cast<double>(u_.KoefK);
-        d_.dt = static_cast<double>(u_.CasKrok);
-        d_.mc = static_cast<double>(u_.m) * static_cast<double>(c_);
-        d_.pulK = d_.KoefK * 0.5;
-        d_.epsSigma = static_cast<double>(u_.Eps) * kSigma;
-        d_.konvekce = static_cast<double>(u_.Konvekce);
     }
 
     void spust() {
@@ -75,7 +61,6 @@ public:
         }
         tpece_ = u_.Tpece;
         nastavKelvin();
-        tolerance_ = naSingle(static_cast<double>(u_.CasKrok) / 10.0);
         zajisti(1);
         v_.Odhad[0] = u_.Tv;
         v_.TeplotaVsazky[0] = u_.Tv;
@@ -204,7 +189,7 @@ private:
     }
 
     void spoctiTeplotu(int k) {
-        if (vlastnosti_) {
+        if (d_.entalpie) {
             spoctiTeplotuEntalpie(k);
             return;
         }
@@ -215,23 +200,27 @@ private:
         v_.TeplotaVsazky[r(k)] = naSingle(vydel(citatel, jmenovatel));
     }
 
-    // The heat balance in enthalpy with the same trapezoidal heat flow:
-    //   m (H(Tk) − H(Tk−1)) = α A K Δt (Tpece − (Tk−1 + Tk) / 2),
+    // The heat balance in enthalpy with the same trapezoidal heat flow, and what heats with the
+    // charge at its temperature (C, J/K):
+    //   m (H(Tk) − H(Tk−1)) + C (Tk − Tk−1) = α A K Δt (Tpece − (Tk−1 + Tk) / 2),
     // increasing in Tk, so Newton kept in a shrinking bracket finds its one root.
     void spoctiTeplotuEntalpie(int k) {
+        const Vlastnosti& krivka = *d_.entalpie;
         const double alfa = static_cast<double>(v_.Alfa[r(k)]);
         const double t0 = static_cast<double>(v_.TeplotaVsazky[r(k - 1)]);
-        const double m = static_cast<double>(u_.m);
-        const double g = alfa * static_cast<double>(u_.A) * static_cast<double>(u_.KoefK) * static_cast<double>(u_.CasKrok);
-        const double h0 = vlastnosti_->entalpie(t0);
+        const double m = d_.m, navic = d_.navic;
+        const double g = alfa * d_.A * d_.KoefK * d_.dt;
+        const double h0 = krivka.entalpie(t0);
         const double tf = static_cast<double>(tpece_);
-        const auto f = [&](double t) { return m * (vlastnosti_->entalpie(t) - h0) - g * (tf - (t0 + t) / 2.0); };
+        const auto f = [&](double t) {
+            return m * (krivka.entalpie(t) - h0) + navic * (t - t0) - g * (tf - (t0 + t) / 2.0);
+        };
         // From the trapezoidal step with the mean specific heat up to the iteration's estimate,
         // which is the root itself once the iteration has settled.
         const double odhad = static_cast<double>(v_.TeplotaVsazky[r(k)]);
-        const double c = vlastnosti_->stredniC(t0, odhad, h0);
-        v_.TeplotaVsazky[r(k)] = naSingle(koren(f, [&](double t) { return m * vlastnosti_->c(t) + g / 2.0; },
-                                                (g * (2.0 * tf - t0) / 2.0 + m * c * t0) / (g / 2.0 + m * c)));
+        const double mc = d_.kapacita(krivka.stredniC(t0, odhad, h0));
+        v_.TeplotaVsazky[r(k)] = naSingle(koren(f, [&](double t) { return d_.kapacita(krivka.c(t)) + g / 2.0; },
+                                                (g * (2.0 * tf - t0) / 2.0 + mc * t0) / (g / 2.0 + mc)));
     }
 
     // The root of an increasing function, from a first guess.
@@ -279,6 +268,19 @@ private:
         return tf;
     }
 
+    // The temperature at which the charge, from t0, has taken the heat the installed power gives
+    // in a step, in enthalpy.
+    double poPrikonu(double t0) const {
+        const Vlastnosti& krivka = *d_.entalpie;
+        const double teplo = pmax_ * d_.dt;
+        if (!(d_.navic > 0.0)) {
+            return krivka.teplota(krivka.entalpie(t0) + teplo / d_.m);
+        }
+        const double h0 = krivka.entalpie(t0);
+        return koren([&](double t) { return d_.m * (krivka.entalpie(t) - h0) + d_.navic * (t - t0) - teplo; },
+                     [&](double t) { return d_.kapacita(krivka.c(t)); }, t0 + teplo / d_.kapacita(krivka.c(t0)));
+    }
+
     // A step that would take more heat than the installed power gives takes just that heat; the
     // furnace then shows the temperature at which the surface takes it up.
     void omezPrikonem(int k) {
@@ -289,15 +291,8 @@ private:
         if (!(alfa * ak * (static_cast<double>(tpece_) - (t0 + t1) / 2.0) > pmax_)) {
             return;
         }
-        const double dt = static_cast<double>(u_.CasKrok);
-        const double m = static_cast<double>(u_.m);
         double t;
-        if (vlastnosti_) {
-            const double h = vlastnosti_->entalpie(t0) + pmax_ * dt / m;
-            t = vlastnosti_->teplota(h);
-        } else {
-            t = t0 + pmax_ * dt / (m * static_cast<double>(c_));
-        }
+        t = d_.entalpie ? poPrikonu(t0) : t0 + pmax_ * d_.dt / d_.mc;
         const double tm = (t0 + t) / 2.0;
         const double tf = pecProPrikon(tm, tpece_);
         v_.TeplotaVsazky[r(k)] = naSingle(t);
@@ -317,7 +312,7 @@ private:
             v_.Odhad[r(k)] = x;
             spoctiAlfa(k);
             spoctiTeplotu(k);
-            if (std::fabs(x - v_.TeplotaVsazky[r(k)]) < tolerance_) {
+            if (std::fabs(x - v_.TeplotaVsazky[r(k)]) < d_.tolerance) {
                 break;
             }
         }
@@ -357,17 +352,10 @@ private:
     float tpece_ = 0.0f;  // the furnace temperature of the step being solved
     float teplotaPeceK_ = 0.0f;
     double zarenePece_ = 0.0;  // (teplotaPeceK_ / 100)^4
-    float tolerance_ = 0.0f;
     int krok_ = 0;
-    std::optional<Vlastnosti> vlastnosti_;  // c(T), when the case has a property curve
     double pmax_ = 0.0;                     // W the installed power gives the charge; 0 for unlimited
     bool meniSePec_ = false;                // the furnace temperature may change from step to step
-    float c_ = u_.c;                        // J/kg/K of the documented march
-    // The case's values the steps take, widened once; the products are the ones the steps form
-    // first, so each step computes as it always did.
-    struct {
-        double A, KoefK, dt, mc, pulK, epsSigma, konvekce;
-    } d_{};
+    const Vsazka d_;                        // the charge as the steps take it
     std::size_t dosazeno_ = 0;              // the rows the march has come to and filled
     bool stalaPec_ = !u_.Rizeny && !moznosti_.pec;  // the furnace the case sets is Tpece throughout
 };

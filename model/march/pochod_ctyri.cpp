@@ -8,6 +8,7 @@
 
 #include "model/case/konstanty.h"
 #include "model/march/mocnina.h"
+#include "model/march/vsazka.h"
 #include "model/properties/vlastnosti.h"
 
 #if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
@@ -93,7 +94,7 @@ inline D4 ctvrta(D4 x) {
     return v;
 }
 
-// What one lane marches: its case's values, widened once as Pochod widens them.
+// What one lane marches: its case's values, widened once as Pochod widens them (Vsazka).
 struct Pruhy {
     D4 A, KoefK, dt, mc, pulK, epsSigma, konvekce, tpeceD, zarenePece;
     F4 tpece, tolerance, tk, tv;
@@ -169,22 +170,19 @@ struct Pruhy {
 // Lane i takes the values of case u as Pochod widens them; false for a case Pochod refuses to
 // start (a time step that is none, a furnace beyond a single).
 bool nastavPruh(Pruhy& c, int i, const Uloha& u) {
-    float ci = u.c;
-    if (u.Vlastnosti) {
-        ci = *Vlastnosti(*u.Vlastnosti).stalaC();
-    }
-    c.A[i] = static_cast<double>(u.A);
-    c.KoefK[i] = static_cast<double>(u.KoefK);
-    c.dt[i] = static_cast<double>(u.CasKrok);
-    c.mc[i] = static_cast<double>(u.m) * static_cast<double>(ci);
-    c.pulK[i] = c.KoefK[i] * 0.5;
-    c.epsSigma[i] = static_cast<double>(u.Eps) * kSigma;
-    c.konvekce[i] = static_cast<double>(u.Konvekce);
+    const Vsazka d(u);
+    c.A[i] = d.A;
+    c.KoefK[i] = d.KoefK;
+    c.dt[i] = d.dt;
+    c.mc[i] = d.mc;
+    c.pulK[i] = d.pulK;
+    c.epsSigma[i] = d.epsSigma;
+    c.konvekce[i] = d.konvekce;
+    c.tolerance[i] = d.tolerance;
     c.tpece[i] = u.Tpece;
     c.tpeceD[i] = static_cast<double>(u.Tpece);
     c.tv[i] = u.Tv;
     c.tk[i] = u.Tk;
-    c.tolerance[i] = static_cast<float>(static_cast<double>(u.CasKrok) / 10.0);
     const double tpK = static_cast<double>(u.Tpece) + kKelvin;
     const bool single = !std::isnan(tpK) && std::fabs(tpK) <= static_cast<double>(std::numeric_limits<float>::max());
     c.zarenePece[i] = CtvrtaMocnina(static_cast<double>(static_cast<float>(tpK)) / 100.0);

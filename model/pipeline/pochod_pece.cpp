@@ -5,6 +5,7 @@
 #include "model/case/konstanty.h"
 #include "model/furnace/cyklus.h"
 #include "model/march/prubeh_pece.h"
+#include "model/march/vsazka.h"
 
 namespace zorvet {
 
@@ -26,8 +27,7 @@ ZadaniSoustredene vsazka(const Uloha& u) {
                              .A = static_cast<double>(u.A), .eps = static_cast<double>(u.Eps),
                              .koefK = static_cast<double>(u.KoefK), .konvekce = static_cast<double>(u.Konvekce),
                              .tv = static_cast<double>(u.Tv), .tk = static_cast<double>(u.Tk),
-                             .hmotnostPripravku = static_cast<double>(u.HmotnostPripravku),
-                             .cPripravku = static_cast<double>(u.CPripravku), .vlastnosti = u.Vlastnosti};
+                             .kapacitaPripravku = Vsazka(u).navic, .vlastnosti = u.Vlastnosti};
 }
 
 }  // namespace

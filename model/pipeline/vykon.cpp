@@ -3,6 +3,8 @@
 #include <cmath>
 #include <limits>
 
+#include "model/march/vsazka.h"
+
 namespace zorvet {
 
 namespace {
@@ -14,8 +16,7 @@ bool vejdeSe(double x) {
 std::optional<VykonSpotreba> VykonASpotreba(const Vysledek& vysledek, std::int16_t z) {
     const Uloha& u = vysledek.Uloha;
     const std::optional<double> cas = vysledek.rozhodujiciCas();
-    const double e = (static_cast<double>(u.Tk) - static_cast<double>(u.Tv)) *
-                     (static_cast<double>(UcinnaC(u)) * static_cast<double>(u.m)) / 3600.0;
+    const double e = (static_cast<double>(u.Tk) - static_cast<double>(u.Tv)) * Vsazka(u).kapacitaOhrevu(u) / 3600.0;
     if (!cas) {
         return std::nullopt;
     }

@@ -15,8 +15,8 @@ struct VykonSpotreba {
     bool jadra = false; // it is the core's heat-up time
 };
 
-// The energy with the specific heat the charge takes its heat up with (the mean of a property
-// curve), over the decisive heat-up time (the core's, when it was computed and reached). No value
+// The energy with the heat capacity the charge takes its heat up with (the mean of a property
+// curve, and what heats with the charge: model/march/vsazka.h), over the decisive heat-up time (the core's, when it was computed and reached). No value
 // when there is no heat-up time to divide by (no result yet, a core that was not reached) or the
 // figures do not fit a single.
 std::optional<VykonSpotreba> VykonASpotreba(const Vysledek& vysledek, std::int16_t z);

@@ -11,6 +11,7 @@
 #include "model/march/pochod_ctyri.h"
 #include "model/pipeline/pochod_pece.h"
 #include "model/march/prubeh_pece.h"
+#include "model/march/vsazka.h"
 #include "model/load/usporadani.h"
 #include "model/properties/vlastnosti.h"
 
@@ -27,21 +28,22 @@ double zaokrouhliKrok(double krok) {
     return std::isfinite(rad) ? std::floor(krok * rad) / rad : 0.0;
 }
 
-// The step below which the trapezoidal factor (1 − r) / (1 + r), r = α A K Δt / (2 m c), stays
+// The step below which the trapezoidal factor (1 − r) / (1 + r), r = α A K Δt / (2 C), stays
 // positive at the largest heat-transfer coefficient the charge can meet, α → Konvekce + 4 ε σ T³
-// as the charge nears its hottest furnace, and the smallest specific heat it passes through.
+// as the charge nears its hottest furnace, and the smallest heat capacity C it passes through.
 double krokBezPrekmitu(const Uloha& u) {
     const double tK = (static_cast<double>(NejvyssiTeplotaPece(u)) + kKelvin) / 100.0;
     const double alfa = static_cast<double>(u.Konvekce) + 0.04 * static_cast<double>(u.Eps) * kSigma * tK * tK * tK;
-    double c = static_cast<double>(u.c);
-    if (u.Vlastnosti && ZkontrolujKrivku(*u.Vlastnosti).vada == VadaKrivky::Zadna) {
-        const Vlastnosti vlastnosti(*u.Vlastnosti);
+    const Vsazka vsazka(u);
+    double c = static_cast<double>(vsazka.c);
+    if (vsazka.entalpie) {
+        const Vlastnosti& vlastnosti = *vsazka.entalpie;
         c = vlastnosti.c(static_cast<double>(u.Tv));
         for (double t = static_cast<double>(u.Tv); t <= static_cast<double>(NejvyssiTeplotaPece(u)); t += 5.0) {
             c = std::min(c, vlastnosti.c(t));
         }
     }
-    return 2.0 * static_cast<double>(u.m) * c / (alfa * static_cast<double>(u.A) * static_cast<double>(u.KoefK));
+    return 2.0 * vsazka.kapacita(c) / (alfa * vsazka.A * vsazka.KoefK);
 }
 
 // The longest time step below the case's own with which the march comes through without a step

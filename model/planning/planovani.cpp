@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <limits>
 #include <utility>
 #include <vector>
@@ -188,6 +189,10 @@ VysledekHledani HledejCil(const Uloha& u, Velicina co, double cas, const std::fu
     if (h.reseni.konec != KonecVypoctu::Uspech && h.reseni.konec != KonecVypoctu::Preteceni) {
         return h;
     }
+    if (static_cast<double>(u.Prodleva) >= cas) {
+        h.konec = KonecHledani::Prodlevou;
+        return h;
+    }
     const Hledac s{u, pole, cas, pokracovat};
     if (pole.cil.zacatek == ZacatekHledani::Hodnota) {
         const std::optional<Zavorka> z = zavorka(s, Hodnota(pole, u), h);
@@ -252,60 +257,66 @@ Vysledek PodleTermoclanku(const Vysledek& v, Termoclanek kde) {
     return kopie;
 }
 
-VysledekPrizpusobeni PrizpusobEmisivitu(const Uloha& u, std::span<const BodMereni> log, Termoclanek kde) {
-    VysledekPrizpusobeni vysledek;
-    if (log.empty()) {
-        return vysledek;
-    }
-    const bool sJadrem = kde != Termoclanek::Vsazka;
-    if (sJadrem && !MaJadro(u)) {
-        vysledek.bezJadra = true;
-        return vysledek;
-    }
-    // A measured furnace: linear between its logged times, held after the last.
-    MoznostiBehu moznosti;
+namespace {
+
+// How near an end of that range a best emissivity says that the log lies beyond it.
+constexpr double kUMeze = 1.0e-4;
+
+// The furnace of a log: linear between its logged times, held before the first and after the
+// last; none when the log has no furnace.
+std::function<float(long)> pecZaznamu(std::span<const BodMereni> log, double krok) {
     std::vector<std::pair<double, double>> body;
     for (const BodMereni& b : log) {
         if (b.pec) {
             body.emplace_back(b.cas, *b.pec);
         }
     }
-    if (!body.empty()) {
-        const double krok = static_cast<double>(u.CasKrok);
-        moznosti.pec = [body, krok](long k) {
-            const double t = static_cast<double>(k) * krok;
-            const auto za = std::upper_bound(body.begin(), body.end(), t,
-                                             [](double x, const std::pair<double, double>& b) { return x < b.first; });
-            if (za == body.begin()) {
-                return static_cast<float>(body.front().second);
-            }
-            if (za == body.end()) {
-                return static_cast<float>(body.back().second);
-            }
-            const auto& [t0, y0] = *(za - 1);
-            const auto& [t1, y1] = *za;
-            return static_cast<float>(y0 + (y1 - y0) * (t - t0) / (t1 - t0));
-        };
+    if (body.empty()) {
+        return {};
     }
-    moznosti.doCasu = log.back().cas;
-    moznosti.bezJadra = !sJadrem;
-    moznosti.radaKroku = false;
-    std::shared_ptr<const Vysledek> nejlepsi;
-    const auto odchylka = [&](double eps, std::shared_ptr<const Vysledek>* prubeh) {
-        Uloha w = u;
+    return [body = std::move(body), krok](long k) {
+        const double t = static_cast<double>(k) * krok;
+        const auto za = std::upper_bound(body.begin(), body.end(), t,
+                                         [](double x, const std::pair<double, double>& b) { return x < b.first; });
+        if (za == body.begin()) {
+            return static_cast<float>(body.front().second);
+        }
+        if (za == body.end()) {
+            return static_cast<float>(body.back().second);
+        }
+        const auto& [t0, y0] = *(za - 1);
+        const auto& [t1, y1] = *za;
+        return static_cast<float>(y0 + (y1 - y0) * (t - t0) / (t1 - t0));
+    };
+}
+
+// The root mean square deviation from the log of the run with an emissivity, where the
+// thermocouple sits.
+class OdchylkaZaznamu {
+public:
+    OdchylkaZaznamu(const Uloha& u, std::span<const BodMereni> log, Termoclanek kde) : u_(u), log_(log), kde_(kde) {
+        moznosti_.pec = pecZaznamu(log, static_cast<double>(u.CasKrok));
+        moznosti_.doCasu = log.back().cas;
+        moznosti_.bezJadra = kde == Termoclanek::Vsazka;
+        moznosti_.radaKroku = false;
+    }
+
+    // In K; infinite when the run fails or ends before the log. The run goes to prubeh when given.
+    double operator()(double eps, std::shared_ptr<const Vysledek>* prubeh = nullptr) {
+        Uloha w = u_;
         w.Eps = static_cast<float>(eps);
-        if (sJadrem) {
+        if (kde_ != Termoclanek::Vsazka) {
             // A final temperature the core never reaches: its column runs as far as the log.
             w.Tk = static_cast<float>(Pole(Velicina::Tk).max);
         }
-        VysledekVypoctu r = Spocti(w, moznosti);
+        VysledekVypoctu r = Spocti(w, moznosti_);
         if (r.konec != KonecVypoctu::Uspech) {
-            vysledek.selhani = r;
+            selhani = r;
             return std::numeric_limits<double>::infinity();
         }
         double soucet = 0.0;
-        for (const BodMereni& b : log) {
-            const std::optional<double> t = TeplotaVCase(*r.vysledek, b.cas, kde);
+        for (const BodMereni& b : log_) {
+            const std::optional<double> t = TeplotaVCase(*r.vysledek, b.cas, kde_);
             if (!t) {
                 return std::numeric_limits<double>::infinity();
             }
@@ -314,44 +325,93 @@ VysledekPrizpusobeni PrizpusobEmisivitu(const Uloha& u, std::span<const BodMeren
         if (prubeh != nullptr) {
             *prubeh = std::move(r.vysledek);
         }
-        return std::sqrt(soucet / static_cast<double>(log.size()));
-    };
-    // Golden-section search over the emissivity.
+        return std::sqrt(soucet / static_cast<double>(log_.size()));
+    }
+
+    VysledekVypoctu selhani;  // the last run that failed
+
+private:
+    const Uloha& u_;
+    std::span<const BodMereni> log_;
+    Termoclanek kde_;
+    MoznostiBehu moznosti_;
+};
+
+// The minimum of f over [a, b] by golden-section search: the middle of the last interval, once
+// it is no wider than sirka.
+double zlatyRez(const std::function<double(double)>& f, double a, double b, double sirka) {
     const double zlaty = (std::sqrt(5.0) - 1.0) / 2.0;
-    double a = 0.001, b = 1.0;
     double x1 = b - zlaty * (b - a), x2 = a + zlaty * (b - a);
-    double f1 = odchylka(x1, nullptr), f2 = odchylka(x2, nullptr);
-    while (b - a > 1e-5) {
+    double f1 = f(x1), f2 = f(x2);
+    while (b - a > sirka) {
         if (f1 <= f2) {
             b = x2;
             x2 = x1;
             f2 = f1;
             x1 = b - zlaty * (b - a);
-            f1 = odchylka(x1, nullptr);
+            f1 = f(x1);
         } else {
             a = x1;
             x1 = x2;
             f1 = f2;
             x2 = a + zlaty * (b - a);
-            f2 = odchylka(x2, nullptr);
+            f2 = f(x2);
         }
     }
-    // The ends of the range are candidates too: the best fit may lie on the boundary.
-    double eps = (a + b) / 2.0;
-    double rms = odchylka(eps, &nejlepsi);
-    std::shared_ptr<const Vysledek> naKonci;
-    if (const double f = odchylka(1.0, &naKonci); f < rms) {
-        eps = 1.0;
-        rms = f;
-        nejlepsi = std::move(naKonci);
+    return (a + b) / 2.0;
+}
+
+// The spread of the log's temperatures about their mean, K: the deviation of a fit that
+// explains nothing of the heating.
+double rozptylZaznamu(std::span<const BodMereni> log) {
+    double prumer = 0.0;
+    for (const BodMereni& b : log) {
+        prumer += b.teplota;
     }
-    if (!std::isfinite(rms) || !nejlepsi) {
+    prumer /= static_cast<double>(log.size());
+    double soucet = 0.0;
+    for (const BodMereni& b : log) {
+        soucet += (b.teplota - prumer) * (b.teplota - prumer);
+    }
+    return std::sqrt(soucet / static_cast<double>(log.size()));
+}
+
+}  // namespace
+
+VysledekPrizpusobeni PrizpusobEmisivitu(const Uloha& u, std::span<const BodMereni> log, Termoclanek kde) {
+    VysledekPrizpusobeni vysledek;
+    if (log.empty()) {
         return vysledek;
     }
-    vysledek.uspech = true;
+    if (kde != Termoclanek::Vsazka && !MaJadro(u)) {
+        vysledek.bezJadra = true;
+        return vysledek;
+    }
+    OdchylkaZaznamu odchylka(u, log, kde);
+    double eps = zlatyRez([&](double x) { return odchylka(x); }, kNejmensiEps, kNejvetsiEps, 1e-5);
+    std::shared_ptr<const Vysledek> prubeh;
+    double rms = odchylka(eps, &prubeh);
+    // The upper end is a candidate too: the search only nears it.
+    std::shared_ptr<const Vysledek> naKonci;
+    if (const double f = odchylka(kNejvetsiEps, &naKonci); f < rms) {
+        eps = kNejvetsiEps;
+        rms = f;
+        prubeh = std::move(naKonci);
+    }
+    vysledek.selhani = std::move(odchylka.selhani);
+    if (!std::isfinite(rms) || !prubeh) {
+        return vysledek;
+    }
     vysledek.eps = eps;
     vysledek.rms = rms;
-    vysledek.prubeh = std::move(nejlepsi);
+    vysledek.rozptyl = rozptylZaznamu(log);
+    // The best at an end of the range may lie beyond it; a deviation no smaller than the log's
+    // own spread explains nothing. Neither is an emissivity of the log.
+    vysledek.naMezi = eps <= kNejmensiEps + kUMeze || eps >= kNejvetsiEps - kUMeze;
+    vysledek.uspech = !vysledek.naMezi && rms < vysledek.rozptyl;
+    if (vysledek.uspech) {
+        vysledek.prubeh = std::move(prubeh);
+    }
     return vysledek;
 }
 

@@ -29,6 +29,7 @@ enum class KonecHledani {
     Nalezeno,    // hodnota meets the time
     Nelze,       // no value of the field's range can (the time is too short, or would need a
                  // furnace above its hottest)
+    Prodlevou,   // the soak alone is as long as the time or longer: no heat-up is short enough
     Prikonem,    // the installed power limits the heating: no value within the range meets the time
     Tabulkou,    // the values that would meet the time need more rows than the table holds
     Nemenitelna, // the quantity cannot be sought for this case (nemenitelna says why)
@@ -68,20 +69,30 @@ struct BodMereni {
 // mean of the heated surface, or the point that heats slowest (of a load: of its slowest piece).
 enum class Termoclanek { Vsazka, Povrch, Jadro };
 
+// The emissivities a fit searches.
+inline constexpr double kNejmensiEps = 0.001;
+inline constexpr double kNejvetsiEps = 1.0;
+
 struct VysledekPrizpusobeni {
     bool uspech = false;
     bool bezJadra = false;  // a surface or core thermocouple, and the case computes no core
+    // The best emissivity and its deviation, also when they are no fit: at an end of the range
+    // searched (naMezi), or deviating no less than the log's temperatures spread (rozptyl).
     double eps = 0.0;
     double rms = 0.0;  // K, the root mean square of the charge's deviation at the logged times
+    bool naMezi = false;
+    double rozptyl = 0.0;  // K, the root mean square of the log's temperatures about their mean
     std::shared_ptr<const Vysledek> prubeh;  // the run with that emissivity, to the last logged time
     VysledekVypoctu selhani;  // the run that failed, when none succeeded
 };
 
-// The emissivity (0 < ε ≤ 1) whose computed temperature where the thermocouple sits matches the
-// log best in the least squares at its times; a measured furnace temperature replaces the
+// The emissivity (0.001 ≤ ε ≤ 1) whose computed temperature where the thermocouple sits matches
+// the log best in the least squares at its times; a measured furnace temperature replaces the
 // case's (linear between the logged times, held after the last). The log is in time order. A
 // surface or core thermocouple needs the core (a conductivity and the pieces' dimensions); its
-// runs march the core to the last logged time, past the final temperature.
+// runs march the core to the last logged time, past the final temperature. A best emissivity
+// within 0.0001 of an end of the range is no fit (the log heats faster or slower than any
+// emissivity explains), nor is one whose deviation is no smaller than the log's spread.
 VysledekPrizpusobeni PrizpusobEmisivitu(const Uloha& u, std::span<const BodMereni> log,
                                         Termoclanek kde = Termoclanek::Vsazka);
 

@@ -7,6 +7,7 @@
 #include <mutex>
 #include <thread>
 
+#include "model/load/usporadani.h"
 #include "model/march/pochod_ctyri.h"
 #include "model/planning/planovani.h"
 
@@ -215,6 +216,8 @@ Uloha UlohaBodu(const Uloha& zaklad, std::span<const OsaRozmitani> osy, std::siz
         NastavHodnotu(u, *osy[a].pole, osy[a].hodnoty[i % osy[a].hodnoty.size()]);
         i /= osy[a].hodnoty.size();
     }
+    // A sweep of the arrangement sweeps the load with it.
+    KusySleduji(zaklad, u);
     return u;
 }
 

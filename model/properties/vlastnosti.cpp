@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "model/case/pole.h"
+
 namespace zorvet {
 
 namespace {
@@ -79,6 +81,10 @@ ZavadaKrivky ZkontrolujKrivku(const VlastnostiMaterialu& v) {
             if (!std::isfinite(hodnoty[s])) {
                 return {VadaKrivky::NekonecnaHodnota, bod, s};
             }
+        }
+        const PopisPole& teploty = Pole(Velicina::Tv);
+        if (static_cast<double>(b[i].T) < teploty.min || static_cast<double>(b[i].T) > teploty.max) {
+            return {VadaKrivky::MimoTeploty, bod, 0};
         }
         if (i > 0 && !(b[i].T > b[i - 1].T)) {
             return {VadaKrivky::NerostouciTeplota, bod, 0};

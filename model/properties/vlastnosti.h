@@ -38,14 +38,15 @@ bool JeVestavena(const VlastnostiMaterialu& v);
 float HustotaVestavene(const VlastnostiMaterialu& v);  // kg/m³; 0 for a user's curve
 
 // What is wrong with a user's curve, with the point (0-based) it is at.
-enum class VadaKrivky { Zadna, MaloBodu, NerostouciTeplota, NekladnaHodnota, NekonecnaHodnota };
+enum class VadaKrivky { Zadna, MaloBodu, NerostouciTeplota, NekladnaHodnota, NekonecnaHodnota, MimoTeploty };
 struct ZavadaKrivky {
     VadaKrivky vada = VadaKrivky::Zadna;
     int bod = 0;
     int sloupec = 0;  // 0 temperature, 1 c, 2 λ
 };
-// At least two points, temperatures finite and strictly increasing, c finite and positive, λ
-// finite and either positive in every point or 0 in every point. A built-in curve is sound.
+// At least two points, temperatures finite and strictly increasing within those a case may have
+// (the field table's, from absolute zero up; else MimoTeploty), c finite and positive, λ finite
+// and either positive in every point or 0 in every point. A built-in curve is sound.
 ZavadaKrivky ZkontrolujKrivku(const VlastnostiMaterialu& v);
 
 // The curve evaluated. Made from a sound curve (ZkontrolujKrivku).

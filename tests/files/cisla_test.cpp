@@ -296,7 +296,7 @@ INSTANTIATE_TEST_SUITE_P(
         Hlaseni{{Velicina::Eps, Vada::NadRozsahem}, false, Jazyk::Cesky,
                 "Emisivita (materiál+pec) [-] musí být větší než 0 a nejvýše 1."},
         Hlaseni{{Velicina::KoefK, Vada::PodRozsahem}, false, Jazyk::Anglicky,
-                "Korekční koeficient [-] must be greater than 0 and at most 1."},
+                "Reduction Factor of the Surface [-] must be greater than 0 and at most 1."},
         Hlaseni{{Velicina::Tv, Vada::PodRozsahem}, false, Jazyk::Anglicky,
                 "Starting Temperature Charge cannot be below absolute zero, −273.15 °C."},
         Hlaseni{{Velicina::Tpece, Vada::NeniCislo, 0, "95O"}, false, Jazyk::Anglicky,

@@ -4,13 +4,16 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <csignal>
 #include <sys/resource.h>
 
+#include "files/cisla.h"
 #include "files/krivka_csv.h"
 #include "files/retezce.h"
 #include "files/soubor.h"
+#include "files/tabulka_csv.h"
 #include "files/windows1250.h"
 #include "files/zapis.h"
 #include "model/case/geometrie.h"
@@ -32,19 +35,43 @@ QByteArray obsah(const QString& cesta) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-// The file of the worked example, as every version of the program has written it: Czech
-// labels in the code page, the decimal comma, the comment on one line, the curve and the rows.
-TEST(UlozSoubor, WritesTheReportLayoutInTheCodePage) {
-    const Lokal l("cs_CZ");
+struct Vzor {
+    const char* nazev;
+    const char* lokal;
+    Jazyk jazyk;
+    bool omezeny;  // by an installed power, else the controlled worked example
+    const char* soubor;
+};
+
+class VzorSouboru : public testing::TestWithParam<Vzor> {};
+
+// Results files byte for byte. The worked example as every version of the program has written
+// it: Czech labels in the code page, the decimal comma, the comment on one line, the curve and
+// the rows. A run limited by the installed power: the section beyond the documented problem
+// with the power, its losses, where the limit ended and the furnace of every step it limited.
+TEST_P(VzorSouboru, IsWrittenByteForByte) {
+    const Vzor& p = GetParam();
+    const Lokal l(p.lokal);
     QTemporaryDir dir;
     const QString cesta = dir.filePath(QStringLiteral("p.odp"));
-    Uloha u = test::Priklad(true);
+    Uloha u = test::Priklad(!p.omezeny);
     u.NazevMaterialu = "Uhlíková ocel";
     u.Gama = 7850.5f;
+    if (p.omezeny) {
+        u.Prikon = 60000.0f;
+        u.Ztraty = 10;
+    }
     const VysledekVypoctu v = Spocti(u);
-    ASSERT_FALSE(UlozSoubor(cesta, u, v.vysledek.get(), QStringLiteral("Zakázka 12\nřádek"), Jazyk::Cesky));
-    EXPECT_EQ(obsah(cesta), obsah(data("written_czech_comma.odp")));
+    ASSERT_TRUE(v.vysledek != nullptr && (v.vysledek->OmezenoDo > 0.0f) == p.omezeny);
+    ASSERT_FALSE(UlozSoubor(cesta, u, v.vysledek.get(), QStringLiteral("Zakázka 12\nřádek"), p.jazyk));
+    EXPECT_EQ(obsah(cesta), obsah(data(p.soubor)));
 }
+
+INSTANTIATE_TEST_SUITE_P(, VzorSouboru,
+                         testing::Values(Vzor{"WorkedExampleInCzech", "cs_CZ", Jazyk::Cesky, false, "written_czech_comma.odp"},
+                                         Vzor{"PowerLimitedInEnglish", "en_US", Jazyk::Anglicky, true,
+                                              "written_power_limited.odp"}),
+                         [](const auto& p) { return std::string(p.param.nazev); });
 
 struct Obeh {
     const char* nazev;
@@ -295,6 +322,8 @@ INSTANTIATE_TEST_SUITE_P(
                 "Line 27: “1000          0” follows the end of the furnace curve, a segment without a duration."},
         Preklep{"ResultTypo", " 130           ", " 130           3O8.5 ", "Line 87: “3O8.5” is not a number."},
         Preklep{"ResultNaN", " 130           ", " 130           nan ", "Line 87: “nan” is not a number."},
+        Preklep{"ResultBeyondSingle", " 130           ", " 130           1E+39 ",
+                "Line 87: “1E+39” is no temperature (a finite number of degrees above absolute zero)."},
         Preklep{"ResultRowTypo", " 130           ", " 13O           308.5 ", "Line 87: “13O” is not a number."},
         Preklep{"ResultOneNumber", " 130           ", " 130 ",
                 "Line 87: a row of results needs 2 numbers, not “130”."},
@@ -434,6 +463,10 @@ INSTANTIATE_TEST_SUITE_P(
         Tabulka{"NotANumber", "temperature_C,c_J_kgK\n20,460\n1200,65O\n", "Line 3, column 2: “65O” is not a number."},
         Tabulka{"NaN", "temperature_C,c_J_kgK\n20,nan\n1200,650\n", "Line 2, column 2: “nan” is not finite or too large."},
         Tabulka{"BeyondSingle", "temperature_C,c_J_kgK\n1e39,460\n1200,650\n", "Line 2, column 1: “1e39” is not finite or too large."},
+        Tabulka{"BelowAbsoluteZero", "temperature_C,c_J_kgK\n-500,460\n1200,650\n",
+                "Line 2, column 1: the temperature “-500” lies outside those a charge may have, from -273.15 to 3000 °C."},
+        Tabulka{"HotterThanAnyFurnace", "temperature_C,c_J_kgK\n20,460\n1e30,650\n",
+                "Line 3, column 1: the temperature “1e30” lies outside those a charge may have"},
         Tabulka{"ZeroC", "temperature_C,c_J_kgK\n20,460\n1200,0\n", "Line 3, column 2: “0” must be greater than zero."},
         Tabulka{"FirstLambdaZero", "temperature_C,c_J_kgK,lambda_W_mK\n20,460,0\n1200,650,27\n", "Line 2, column 3: “0” must be greater than zero."},
         Tabulka{"AllLambdaZero", "temperature_C,c_J_kgK,lambda_W_mK\n20,460,0\n1200,650,0\n", "Line 2, column 3: “0” must be greater than zero."},
@@ -518,13 +551,14 @@ namespace zorvet {
 namespace {
 
 // 100 mm round bars of lambda 40, 1 m long, in 10 s steps from 20 to 850 degrees C at 1000, with a
-// soak of 10 min: three in a row with gaps of 10 mm, or 50 mm bars packed hexagonally in a round
-// bundle of 300 mm.
+// soak of 10 min: three in a row with gaps of 10 mm, or the 33 bars of 50 mm packed hexagonally in
+// a round bundle of 300 mm.
 Uloha Zalozena(bool svazek) {
     Uloha u = test::Priklad();
     u.Tk = 850.0f, u.Gama = 7850.0f, u.Lambda = 40.0f, u.Prodleva = 600.0f;
     u.ZadaniHmotnosti = ZadaniHmotnosti::ZRozmeru;
-    u.Profil = Profil::Kruhovy, u.StranaA = svazek ? 0.05f : 0.1f, u.DelkaL = 1.0f, u.PocetProfilu = 3, u.PocetAL = 3;
+    const std::int16_t kusu = svazek ? 33 : 3;
+    u.Profil = Profil::Kruhovy, u.StranaA = svazek ? 0.05f : 0.1f, u.DelkaL = 1.0f, u.PocetProfilu = kusu, u.PocetAL = kusu;
     HmotnostZRozmeru(u, u.Gama);
     TeplosmennaPlocha(u);
     if (svazek) {
@@ -533,6 +567,47 @@ Uloha Zalozena(bool svazek) {
         u.MrizkaX = 3, u.MezeraX = u.MezeraY = 0.01f;
     }
     return u;
+}
+
+// The numbers of a CSV table, row by row.
+std::vector<std::vector<double>> Cisla(const QString& csv) {
+    std::vector<std::vector<double>> radky;
+    for (const QString& r : csv.split(QLatin1Char('\n'), Qt::SkipEmptyParts).mid(1)) {
+        radky.emplace_back();
+        for (const QString& x : r.split(QLatin1Char(','))) radky.back().push_back(x.isEmpty() ? -1e30 : x.toDouble());
+    }
+    return radky;
+}
+
+// Under an installed power the load's furnace is its own, lower than the set one from the start,
+// and the table of a computed result is the table of its results file read back, whichever
+// command writes it: the same columns and rows, each value to the seven digits the file holds.
+TEST(RozsirenySoubor, OneTableOfALimitedLoad) {
+    const Lokal l("en_US");
+    QTemporaryDir dir;
+    const QString cesta = dir.filePath(QStringLiteral("u.odp"));
+    for (const bool svazek : {false, true}) {
+        Uloha u = Zalozena(svazek);
+        u.Prikon = svazek ? 20000.0f : 8000.0f;
+        const VysledekVypoctu r = Spocti(u);
+        ASSERT_TRUE(r.uspech() && r.vysledek->omezenoDo() > 0.0f);
+        ASSERT_LT(r.vysledek->teplotaPece(1), 950.0f);
+        QFile f(cesta);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(encodeDataFile(TextSouboru(r.vysledek->Uloha, r.vysledek.get(), QString(), Jazyk::Anglicky)));
+        f.close();
+        const PrecteniSouboru s = NactiSoubor(cesta, true, Uloha{}, Jazyk::Anglicky);
+        ASSERT_TRUE(s.obsah) << s.chyba.text.toStdString();
+        const QString a = TabulkaCsv(*r.vysledek), b = TabulkaCsv(*s.obsah->vysledek);
+        ASSERT_EQ(a.section(QLatin1Char('\n'), 0, 0), QStringLiteral("time_s,charge_C,furnace_C,surface_C,core_C"));
+        EXPECT_EQ(a.section(QLatin1Char('\n'), 0, 0), b.section(QLatin1Char('\n'), 0, 0));
+        const auto ca = Cisla(a), cb = Cisla(b);
+        ASSERT_EQ(ca.size(), cb.size());
+        for (std::size_t i = 0; i < ca.size(); ++i) {
+            ASSERT_EQ(ca[i].size(), cb[i].size()) << i;
+            for (std::size_t j = 0; j < ca[i].size(); ++j) EXPECT_NEAR(ca[i][j], cb[i][j], 5e-7 * std::fabs(ca[i][j])) << i;
+        }
+    }
 }
 
 // A results file of a load as it stands comes back whole, in either language: the slowest and
@@ -578,7 +653,8 @@ TEST(RozsirenySoubor, TheLoadAsItStandsComesBack) {
                     {false, "Slowest Piece Row", "Slowest Piece Rwo             [-]     :   1", id::RadekRozsireni},
                     {false, "Slowest Piece Column", "Slowest Piece Column          [-]     :   1.5", id::RadekNeniCele},
                     {false, "Gap in a Row", "Gap in a Row                  [m]     :   .O1", id::RadekNeniCislo},
-                    {true, "Bundle Packing", "Bundle Packing (0 Square, 1 Hx[-]     :   0", id::RadekRozsireni}};
+                    {true, "Bundle Packing", "Bundle Packing (0 Square, 1 Hx[-]     :   0", id::RadekRozsireni},
+                    {true, "Soak Energy", "Soak Energy                   [kWh]   :   1E+39", id::RadekMimoSingle}};
     for (const auto& p : preklepy) {
         const VysledekVypoctu r = Spocti(Zalozena(p.svazek));
         QStringList radky = TextSouboru(r.vysledek->Uloha, r.vysledek.get(), QString(), Jazyk::Anglicky).split(QStringLiteral("\r\n"));
@@ -599,6 +675,30 @@ TEST(RozsirenySoubor, TheLoadAsItStandsComesBack) {
                       .arg(cislo)
                       .arg(p.zprava == id::RadekRozsireni ? QString::fromLatin1(p.novy).trimmed() : hodnota))
             << p.novy;
+    }
+    // The core time is that of a row of the core: its last (where the march stopped) is read as
+    // reached, a time after it or before the first is refused with its line.
+    const VysledekVypoctu r = Spocti(Zalozena(false));
+    const QStringList radky = TextSouboru(r.vysledek->Uloha, r.vysledek.get(), QString(), Jazyk::Anglicky)
+                                  .split(QStringLiteral("\r\n"));
+    const qsizetype cislo = radky.indexOf(QRegularExpression(QStringLiteral("Core Heat-up Time .*"))) + 1;
+    ASSERT_GT(cislo, 0);
+    const double posledni = r.vysledek->Jadro->cas;
+    for (const double cas : {posledni, posledni + 10.0, -10.0}) {
+        QStringList zmenene = radky;
+        zmenene[cislo - 1] = zmenene[cislo - 1].left(41) + CisloSouboru(static_cast<float>(cas));
+        zapis(zmenene.join(QStringLiteral("\r\n")));
+        const PrecteniSouboru c = NactiSoubor(cesta, true, Uloha{}, Jazyk::Anglicky);
+        if (cas == posledni) {
+            ASSERT_TRUE(c.obsah) << c.chyba.text.toStdString();
+            EXPECT_EQ(c.obsah->vysledek->Jadro->krok, r.vysledek->Jadro->krok);
+            continue;
+        }
+        ASSERT_FALSE(c.obsah) << cas;
+        EXPECT_EQ(c.chyba.text.section(QLatin1Char('\n'), 1),
+                  Text(id::RadekCasJadra, Jazyk::Anglicky)
+                      .arg(cislo)
+                      .arg(CisloSouboru(static_cast<float>(cas)).trimmed(), QString::number(posledni)));
     }
 }
 

@@ -352,6 +352,10 @@ INSTANTIATE_TEST_SUITE_P(
             "their own.", {}, {}, {}},
         Log{"log_negative_start.csv", {}, "Line 2: the time “-10” s lies before the start; a log starts at 0 s or "
             "later.", {}, {}, {}},
+        Log{"log_furnace_below_zero.csv", {}, "Line 3, column 3: “-1000” °C is no temperature of a charge or a "
+            "furnace, which lie from -273.15 to 3000 °C.", {}, {}, {}},
+        Log{"log_charge_beyond.csv", {}, "Line 3, column 2: “9e7” °C is no temperature of a charge or a furnace, "
+            "which lie from -273.15 to 3000 °C.", {}, {}, {}},
         Log{"log_bad_clock.csv", {}, "Line 3, column 1: “1:75” is not a time (seconds, hh:mm:ss or mm:ss).", {}, {}, {}},
         Log{"log_decimal_comma_with_commas.csv", {}, "Line 3: a row needs 2 values, not “60,1,435.5”.", {}, {}, {}},
         Log{"log_not_a_log.csv", {}, "Line 1: “ELF” is not the header of a measured log, which "

@@ -174,8 +174,8 @@ Pec Box(const Pripad& p) {
 
 StartPeceVysledek Spust(const Pripad& p, double prvek, double dt, double nastavena = 950) {
     const Pec pec = Box(p);
-    ZadaniSoustredene z{.m = 400, .c = 0, .A = 2, .eps = 0.8, .tv = 20, .tk = 900, .hmotnostPripravku = p.pripravky,
-                        .cPripravku = 500, .vlastnosti = VestaveneVlastnosti(kUhlikovaOcel)};
+    ZadaniSoustredene z{.m = 400, .c = 0, .A = 2, .eps = 0.8, .tv = 20, .tk = 900, .kapacitaPripravku = p.pripravky * 500,
+                        .vlastnosti = VestaveneVlastnosti(kUhlikovaOcel)};
     SoustredenaVsazka vsazka(z);
     RezimPece r{.krok = dt, .nastavena = [=](long) { return nastavena; }, .prikon = p.prikon, .otevreno = p.dvere,
                 .prodleva = p.start == StartPece::Cyklicky ? 1800.0 : 0.0, .maxKroku = 100000};
@@ -234,8 +234,8 @@ TEST(Pec, CyclicSteadyStateIsWhereMarchedCyclesSettle) {
     p.start = StartPece::PoCyklech;
     Pec pec = Box(p);
     pec.Cyklu = 30;
-    ZadaniSoustredene z{.m = 400, .A = 2, .eps = 0.8, .tv = 20, .tk = 900, .hmotnostPripravku = 100,
-                        .cPripravku = 500, .vlastnosti = VestaveneVlastnosti(kUhlikovaOcel)};
+    ZadaniSoustredene z{.m = 400, .A = 2, .eps = 0.8, .tv = 20, .tk = 900, .kapacitaPripravku = 100 * 500,
+                        .vlastnosti = VestaveneVlastnosti(kUhlikovaOcel)};
     SoustredenaVsazka vsazka(z);
     const CyklusPece c = SpoctiStart(pec, OkoliPece{}, vsazka,
                                      RezimPece{.krok = 20, .nastavena = [](long) { return 950.0; }, .prikon = p.prikon,

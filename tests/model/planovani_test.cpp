@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 #include "model/planning/planovani.h"
@@ -66,6 +67,37 @@ TEST(PrizpusobEmisivitu, RecoversTheEmissivityOfALog) {
     u.Tpece = 700.0f;
     EXPECT_NEAR(PrizpusobEmisivitu(u, sPeci).eps, 0.63, 0.005);
 }
+
+struct NemoznyZaznam {
+    const char* nazev;
+    std::vector<BodMereni> log;  // of the worked example, whose ε 1 reaches 336.6 °C in 100 s
+    bool naMezi;                 // the best at an end of the range, else no better than the log's mean
+};
+
+class Nemozny : public testing::TestWithParam<NemoznyZaznam> {};
+
+// A log that no emissivity explains gets none: the best at an end of the range may lie beyond
+// it, and a deviation no smaller than the log's own spread explains nothing.
+TEST_P(Nemozny, GetsNoEmissivity) {
+    const VysledekPrizpusobeni f = PrizpusobEmisivitu(test::Priklad(), GetParam().log);
+    EXPECT_FALSE(f.uspech);
+    EXPECT_FALSE(f.prubeh);
+    EXPECT_EQ(f.naMezi, GetParam().naMezi) << f.eps;
+    if (!GetParam().naMezi) {
+        EXPECT_GE(f.rms, f.rozptyl);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Zaznamy, Nemozny,
+    testing::Values(
+        // Close to the run of ε 1, but a fifth faster: near (79.9 K), yet beyond the range.
+        NemoznyZaznam{"FasterThanEmissivityOne", {{0, 20, {}}, {80, 336.6, {}}, {160, 611.4, {}}, {240, 806.9, {}}}, true},
+        NemoznyZaznam{"SlowerThanAnyEmissivity", {{0, 20, {}}, {600, 21, {}}, {1200, 22, {}}}, true},
+        NemoznyZaznam{"ChargeAboveItsFurnace", {{0, 20, 400.0}, {600, 700, 400.0}, {1200, 900, 400.0}}, true},
+        NemoznyZaznam{"ALogThatCools", {{0, 500, {}}, {100, 400, {}}, {200, 300, {}}, {300, 200, {}}}, false},
+        NemoznyZaznam{"ALogThatJumps", {{0, 20, {}}, {100, 600, {}}, {200, 30, {}}, {300, 600, {}}, {400, 30, {}}}, false}),
+    [](const auto& p) { return std::string(p.param.nazev); });
 
 }  // namespace
 }  // namespace zorvet

@@ -165,7 +165,7 @@ private slots:
                                                        << "Final Temperature Charge must not be below the Starting "
                                                           "Temperature Charge, 20 °C.";
         QTest::newRow("reduction beyond 1") << QStringList{"file uncontrolled.cfg", "txtKoefK=5"} << ""
-                                            << "Korekční koeficient [-] must be greater than 0 and at most 1.";
+                                            << "Reduction Factor of the Surface [-] must be greater than 0 and at most 1.";
         QTest::newRow("no conductivity") << QStringList{"file uncontrolled.cfg", "txtLambda=45", "txtLambda="}
                                          << "txtLambda=" << "";
         // The furnace: an empty convection is the usual one; the losses of the power are whole.

@@ -432,6 +432,24 @@ private slots:
         QCOMPARE(texty, (QStringList{nazvy.at(0), nazvy.at(1), nazvy.at(2), nazvy.at(3), nazvy.at(4)}));
     }
 
+    // Results compared are drawn each in a colour of its own, the one shown in the blue of a
+    // result alone, the others in the order they came; no more than the chart compares.
+    void barvySrovnani() {
+        ObsahGrafu obsah;
+        obsah.vysledek = Spocti(Priklad()).vysledek;
+        for (int i = 1; i <= kNejvicVysledku; ++i) {
+            obsah.srovnani.append({QStringLiteral("%1.odp").arg(i), Spocti(Priklad(true)).vysledek});
+        }
+        Graf g;
+        NaplnGraf(g, obsah, Jazyk::Anglicky);
+        QList<QColor> barvy;
+        for (int i = 0; i < g.pocetRad(); ++i) {
+            barvy << g.barvaRady(i);
+        }
+        QCOMPARE(barvy, (QList<QColor>{QColor(0, 0, 255), QColor(255, 0, 0), QColor(0, 128, 0), QColor(230, 120, 0),
+                                       QColor(200, 0, 200), QColor(0, 150, 160)}));
+    }
+
     // Results compared get a named curve each, until cleared; a log that cannot be read changes
     // nothing; a good one is fitted and its emissivity put into the problem.
     void pridane() {
@@ -516,6 +534,23 @@ private slots:
         o.w<QPushButton>("cmdPouzijEps")->click();
         QVERIFY(!o.w<Graf>("FlpGrf1")->isVisible() && qAbs(o.okno.uloha().Eps - 0.6f) < 0.001f);
         QVERIFY(o.d.posledni().startsWith("The problem now holds Emissivity (Material+Inwall) [-]: 0.6"));
+        // The same log twice as fast: no emissivity up to 1 heats the charge so, and the window
+        // says so rather than offer one.
+        QString rychly = QStringLiteral("time_s,charge_C\n");
+        for (int t = 0; t <= 600; t += 50) {
+            rychly += QStringLiteral("%1,%2\n").arg(t / 2).arg(*TeplotaVCase(*beh.vysledek, t));
+        }
+        QFile f(o.slozka.filePath("rychly.csv"));
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(rychly.toUtf8()) > 0);
+        f.close();
+        o.okno.Vypocti();
+        o.d.soubory = {f.fileName()};
+        o.okno.ImportujMereni();
+        o.w<QPushButton>("cmdPrizpusob")->click();
+        QVERIFY2(o.w<QLabel>("lblPrizpusobeni")->text().startsWith("No emissivity fits the measured log: the best lies "
+                                                                   "at the end of the range, ε 1"),
+                 qPrintable(o.w<QLabel>("lblPrizpusobeni")->text()));
+        QVERIFY(!o.w<QPushButton>("cmdPouzijEps")->isEnabled());
     }
 };
 

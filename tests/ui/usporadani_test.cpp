@@ -2,6 +2,8 @@
 // case allows, the values typed in the case and back from its file, the slowest piece marked
 // on the sketch, and the fastest piece's core in the table and on the chart.
 #include <QHeaderView>
+#include <QImage>
+#include <QPalette>
 #include <cmath>
 #include <QLabel>
 #include <QPushButton>
@@ -75,8 +77,10 @@ bool VeVolbe(const PopisPole& p, const QString& volba) {
     return true;
 }
 
-// A row of three 100 mm round bars, 10 mm apart, of a known conductivity.
-const QStringList kRadaTri{"txtLambda=40", "txtA2=0.1", "optMrizka", "txtMrizkaX=3", "txtMezeraX=0.01"};
+// A row of three 100 mm round bars, 10 mm apart, of a known conductivity: the problem is the
+// whole load of three pieces.
+const QStringList kRadaTri{"txtLambda=40",  "txtA2=0.1",    "txtPocetProfilu=3", "cboAL=3",
+                           "optMrizka",     "txtMrizkaX=3", "txtMezeraX=0.01"};
 
 }  // namespace
 
@@ -166,10 +170,13 @@ private slots:
         QTest::addColumn<QStringList>("kroky");
         QTest::addColumn<QString>("volba");
         QTest::addColumn<QString>("pole");  // "control=text;..." as the fields show them
-        QTest::newRow("array") << (QStringList{"txtLambda=40", "optMrizka", "txtMrizkaX=3", "txtMrizkaY=2",
+        QTest::newRow("array") << (QStringList{"txtLambda=40", "txtPocetProfilu=6", "cboAL=6", "optMrizka",
+                                               "txtMrizkaX=3", "txtMrizkaY=2",
                                                "txtMezeraX=0.01", "txtMezeraY=0.02", "txtProdleva=30"})
                                << "optMrizka" << "txtMrizkaX=3;txtMrizkaY=2;txtMezeraX=0.01;txtMezeraY=0.02;txtProdleva=30";
-        QTest::newRow("bundle") << (QStringList{"txtLambda=40", "txtA2=0.02", "optSvazek", "txtSvazekA=0.3",
+        // 134 bars of 20 mm in a bundle of 0.3 x 0.2 m at a porosity of 0.3.
+        QTest::newRow("bundle") << (QStringList{"txtLambda=40", "txtA2=0.02", "txtPocetProfilu=134", "cboAL=134",
+                                                "optSvazek", "txtSvazekA=0.3",
                                                 "txtSvazekB=0.2", "cboBaleni=Hexagonal", "txtPorozita=0.3",
                                                 "txtKefSvazku=5"})
                                 << "optSvazek"
@@ -180,7 +187,7 @@ private slots:
             << "optVolnyKus" << "txtMrizkaX=1;txtMrizkaY=1;txtMezeraX=0";
         QTest::newRow("bundle, then an array")
             << (QStringList{"txtLambda=40", "txtA2=0.02", "optSvazek", "txtSvazekA=0.3", "txtPorozita=0.3",
-                            "optMrizka", "txtMrizkaX=2"})
+                            "optMrizka", "txtMrizkaX=2", "txtPocetProfilu=2", "cboAL=2"})
             << "optMrizka" << "txtSvazekA=;txtPorozita=;txtMrizkaX=2";
     }
 
@@ -217,6 +224,77 @@ private slots:
             const auto* seznam = qobject_cast<QComboBox*>(w);
             QCOMPARE(seznam != nullptr ? seznam->currentText() : qobject_cast<QLineEdit*>(w)->text(),
                      par.section(QLatin1Char('='), 1));
+        }
+    }
+
+    void meritkoNacrtu_data() {
+        QTest::addColumn<bool>("kruhove");
+        QTest::addColumn<double>("d");
+        QTest::addColumn<int>("nx");
+        QTest::addColumn<int>("ny");
+        QTest::addColumn<double>("gx");
+        QTest::addColumn<double>("gy");
+        QTest::addColumn<double>("svazekA");  // a bundle, of the sides A and B (B 0: round)
+        QTest::addColumn<double>("svazekB");
+        QTest::newRow("three round bars, gaps of half a bar") << true << 0.1 << 3 << 1 << 0.05 << 0.0 << 0.0 << 0.0;
+        QTest::newRow("2 x 3 square bars, rows far apart") << false << 0.05 << 2 << 3 << 0.01 << 0.04 << 0.0 << 0.0;
+        QTest::newRow("round bundle") << true << 0.02 << 1 << 1 << 0.0 << 0.0 << 0.25 << 0.0;
+        QTest::newRow("flat bundle") << true << 0.02 << 1 << 1 << 0.0 << 0.0 << 0.3 << 0.1;
+    }
+
+    // The sketch of the load as painted is to scale: the load fills the room on the side that
+    // limits it, centred, and each bar of an array is as wide as a bar and as far from the next
+    // as the gap, at that scale.
+    void meritkoNacrtu() {
+        QFETCH(bool, kruhove);
+        QFETCH(double, d);
+        QFETCH(int, nx);
+        QFETCH(int, ny);
+        QFETCH(double, gx);
+        QFETCH(double, gy);
+        QFETCH(double, svazekA);
+        QFETCH(double, svazekB);
+        NacrtUsporadani nacrt;
+        QPalette paleta;
+        paleta.setColor(QPalette::Window, Qt::white);
+        nacrt.setPalette(paleta);
+        nacrt.resize(312, 212);  // 300 x 200 inside its margins of 6
+        nacrt.nastav({kruhove, d, nx, ny, gx, gy, svazekA > 0.0, svazekA, svazekB, std::nullopt});
+        QImage obraz(nacrt.size(), QImage::Format_RGB32);
+        obraz.fill(Qt::white);
+        nacrt.render(&obraz);
+        const auto kresba = [&obraz](int x, int y) { return obraz.pixel(x, y) != QColor(Qt::white).rgb(); };
+        QRect obrys;
+        for (int y = 0; y < obraz.height(); ++y) {
+            for (int x = 0; x < obraz.width(); ++x) {
+                obrys |= kresba(x, y) ? QRect(x, y, 1, 1) : QRect();
+            }
+        }
+        const QSizeF m = svazekA > 0.0 ? QSizeF(svazekA, svazekB > 0.0 ? svazekB : svazekA)
+                                       : QSizeF(nx * d + (nx - 1) * gx, ny * d + (ny - 1) * gy);
+        const double k = std::min(300.0 / m.width(), 200.0 / m.height());
+        const QString popis = QStringLiteral("drawn %1 x %2 at %3, %4").arg(obrys.width()).arg(obrys.height())
+                                  .arg(obrys.left()).arg(obrys.top());
+        QVERIFY2(std::abs(obrys.width() - m.width() * k) <= 3.5 && std::abs(obrys.height() - m.height() * k) <= 3.5,
+                 qPrintable(popis));
+        QVERIFY2(std::abs(obrys.center().x() - 155.5) <= 1.5 && std::abs(obrys.center().y() - 105.5) <= 1.5, qPrintable(popis));
+        if (svazekA > 0.0) {
+            return;
+        }
+        // Across the middle of the first row: a run of the drawing for each bar.
+        const int y = obrys.top() + static_cast<int>(d * k / 2.0);
+        QList<QPair<int, int>> kusy;  // first and last column
+        for (int x = 0; x < obraz.width(); ++x) {
+            if (kresba(x, y) && (x == 0 || !kresba(x - 1, y))) {
+                kusy.append({x, x});
+            } else if (kresba(x, y)) {
+                kusy.last().second = x;
+            }
+        }
+        QCOMPARE(kusy.size(), nx);
+        for (qsizetype i = 0; i < kusy.size(); ++i) {
+            QVERIFY2(std::abs(kusy[i].second - kusy[i].first + 1 - d * k) <= 3.5, qPrintable(popis));
+            QVERIFY2(i == 0 || std::abs(kusy[i].first - kusy[i - 1].first - (d + gx) * k) <= 1.5, qPrintable(popis));
         }
     }
 

@@ -16,10 +16,16 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QSet>
+#include <QImage>
+#include <QPalette>
+#include <QTransform>
 #include <algorithm>
+#include <functional>
 #include <map>
+#include <span>
 
 #include "files/cisla.h"
+#include "files/retezce.h"
 #include "files/soubor.h"
 #include "model/properties/vlastnosti.h"
 #include "support/dialogy_test.h"
@@ -94,6 +100,122 @@ QString Akcelerator(const QString& text) {
     return {};
 }
 
+// A problem in which the field belongs to the case, its tab showing it ready for typing: a typed
+// mass, else bars whose mass comes from their dimensions (rectangular, else round), else a
+// controlled furnace; an array or a bundle for the fields of their frames.
+Uloha PripadPole(const PopisPole& p) {
+    Uloha u = Priklad(QStringLiteral("uncontrolled.cfg"));
+    const std::function<void(Uloha&)> zmeny[] = {
+        [](Uloha& x) { x = Priklad(QStringLiteral("mass_from_dimensions.cfg")); },
+        [](Uloha& x) { x.Profil = Profil::Kruhovy; },
+        [](Uloha& x) {
+            x.Rizeny = true;
+            x.PocetKrivek = 2;
+        }};
+    for (const auto& zmena : zmeny) {
+        if (!Plati(p.kdy, u)) {
+            zmena(u);
+        }
+    }
+    const QLatin1String ramec(p.ramec);
+    if (ramec == QLatin1String("frmMrizka")) {
+        u.MrizkaX = 2;
+    } else if (ramec == QLatin1String("frmSvazek")) {
+        u.SvazekA = 0.5f;
+    }
+    return u;
+}
+
+// What a field holds in the record; the curve's are the first segment's.
+double VZaznamu(const PopisPole& p, const Uloha& u) {
+    if (p.velicina == Velicina::TeplotaKrivky) {
+        return static_cast<double>(u.Krivka[1].Teplota);
+    }
+    if (p.velicina == Velicina::DobaVydrze) {
+        return static_cast<double>(u.Krivka[0].DobaVydrze);
+    }
+    return Hodnota(p, u);
+}
+
+// Where a dimension line of the sketch of a piece stands: the line on the left of the shape,
+// read from the picture, in pixels.
+struct Kota {
+    int cara = -1;                  // the line's column
+    int nahore = -1, dole = -1;     // its ends
+    int tvarNahore = -1, tvarDole = -1;  // the rows the shape spans beside it
+    int polosirka = 0;              // how far the arrow heads reach beside the line
+    int hrotNahore = 0, hrotDole = 0;  // how long the heads are, from their points
+};
+
+Kota CtiKotu(const QImage& obraz) {
+    const int sirka = obraz.width();
+    const int vyska = obraz.height();
+    const auto kresba = [&](int x, int y, int mez = 245) { return x >= 0 && x < sirka && qGray(obraz.pixel(x, y)) < mez; };
+    const auto pocet = [&](int x, int mez = 245) {
+        int n = 0;
+        for (int y = 0; y < vyska; ++y) {
+            n += kresba(x, y, mez) ? 1 : 0;
+        }
+        return n;
+    };
+    Kota k;
+    int levy = 0;  // the heads' outer edge
+    while (levy < sirka && pocet(levy) == 0) {
+        ++levy;
+    }
+    k.cara = levy;  // the darkest column near it
+    for (int x = levy; x <= levy + 4; ++x) {
+        k.cara = pocet(x, 150) > pocet(k.cara, 150) ? x : k.cara;
+    }
+    for (int y = 0; y < vyska; ++y) {
+        if (kresba(k.cara, y)) {
+            k.nahore = k.nahore < 0 ? y : k.nahore;
+            k.dole = y;
+        }
+    }
+    // A head reaches out of the line in a row without a break; its base is the row where it
+    // reaches farthest, first from its point.
+    const auto dosah = [&](int y) {
+        int x = k.cara;
+        while (kresba(x - 1, y)) {
+            --x;
+        }
+        return k.cara - x;
+    };
+    for (const int smer : {1, -1}) {
+        const int hrot = smer > 0 ? k.nahore : k.dole;
+        int zakladna = hrot;
+        for (int y = hrot; y != hrot + 12 * smer && y >= 0 && y < vyska; y += smer) {
+            zakladna = dosah(y) > dosah(zakladna) ? y : zakladna;
+        }
+        k.polosirka = std::max(k.polosirka, dosah(zakladna));
+        (smer > 0 ? k.hrotNahore : k.hrotDole) = std::abs(zakladna - hrot);
+    }
+    // The shape: from the first tall column past the heads to the last column drawn; the
+    // longest run of its middle column (the other dimension line runs apart).
+    int od = k.cara + k.polosirka + 1;
+    while (od < sirka && pocet(od) <= (k.dole - k.nahore) / 2) {
+        ++od;
+    }
+    int po = sirka - 1;
+    while (po > od && pocet(po) == 0) {
+        --po;
+    }
+    const int stred = (od + po) / 2;
+    for (int y = 0, zacatek = -1; stred < sirka && y <= vyska; ++y) {
+        if (y < vyska && kresba(stred, y)) {
+            zacatek = zacatek < 0 ? y : zacatek;
+        } else if (zacatek >= 0) {
+            if (y - zacatek > k.tvarDole - k.tvarNahore) {
+                k.tvarNahore = zacatek;
+                k.tvarDole = y - 1;
+            }
+            zacatek = -1;
+        }
+    }
+    return k;
+}
+
 // The controls of the documented problem dialog whose captions share a letter.
 const QSet<QString> kDokumentovane{"cmdStorno",   "cmdOK",     "cmdNactiCfg", "cmdUlozCfg", "optRizeny", "optNerizenyO",
                                    "lblUsekC",    "lblKonTep", "lblTpece",    "lblTk",      "lblTv",     "optProfilK",
@@ -160,6 +282,106 @@ private slots:
     void cleanup() {
         const QStringList cizi = std::exchange(CiziOkna(), {});
         QVERIFY2(cizi.isEmpty(), qPrintable(cizi.join(QLatin1Char(' '))));
+    }
+
+    void polaTabulky_data() {
+        QTest::addColumn<int>("radek");
+        QTest::addColumn<Jazyk>("jazyk");
+        const std::span<const PopisPole> pole = PoleUlohy();
+        for (std::size_t i = 0; i < pole.size(); ++i) {
+            const QByteArray ovladac(pole[i].ovladac);
+            if (ovladac.isEmpty() || ovladac.startsWith("opt")) {
+                continue;  // the mass and profile options are the weight tab's own
+            }
+            for (const Jazyk j : {Jazyk::Anglicky, Jazyk::Cesky}) {
+                QTest::newRow(QByteArray(ovladac + (j == Jazyk::Anglicky ? " en" : " cs")).constData())
+                    << static_cast<int>(i) << j;
+            }
+        }
+    }
+
+    // Every field of the field table stands on its tab under its control's name, captioned by
+    // its row in either language (a curve point's caption goes on with the segment's number),
+    // with the row's tooltip and empty text; what is typed into it, or picked, reaches the problem.
+    void polaTabulky() {
+        QFETCH(int, radek);
+        QFETCH(Jazyk, jazyk);
+        const PopisPole& p = PoleUlohy()[static_cast<std::size_t>(radek)];
+        Lokal lokal("en_US");
+        Zadani z(QString(), false, jazyk);
+        z.formular.nastav(PripadPole(p));
+        QVERIFY(Plati(p.kdy, z.formular.uloha()));
+        auto* zalozky = Dite<QTabWidget>(&z.okno, "TabStrip1");
+        zalozky->setCurrentIndex(p.zalozka);
+        QWidget* w = Dite<QWidget>(zalozky->currentWidget(), p.ovladac);
+        auto* popisek = Dite<QLabel>(zalozky->currentWidget(), QByteArray("lbl" + QByteArray(p.ovladac).mid(3)).constData());
+        QVERIFY(w->isVisible() && w->isEnabled() && popisek->isVisible());
+        QCOMPARE(popisek->buddy(), w);
+        const QString titulek = p.popisek != 0 ? Text(p.popisek, jazyk) : QString::fromUtf8(p.popisekText);
+        QVERIFY2(popisek->text().startsWith(titulek), qPrintable(popisek->text()));
+        if (p.tip != 0) {
+            QCOMPARE(popisek->toolTip(), Text(p.tip, jazyk));
+        }
+        if (p.prazdnyText != 0) {
+            QCOMPARE(qobject_cast<QLineEdit*>(w)->placeholderText(), Text(p.prazdnyText, jazyk));
+        }
+        // A value within the field's range as the field shows it: the middle, or for a count two
+        // above the least; the second entry of a list to pick from.
+        auto* seznam = qobject_cast<QComboBox*>(w);
+        QString text = QStringLiteral("Ocel 12 050");
+        double hodnota = 1.0;
+        if (seznam != nullptr && !seznam->isEditable()) {
+            text = seznam->itemText(1);
+        } else if (p.druh == DruhPole::Pocet) {
+            hodnota = p.min + 2.0;
+            text = QString::number(hodnota);
+        } else if (p.druh == DruhPole::Cislo) {
+            text = QString::number(0.5 * (p.min + p.max) / p.meritko, 'f', 3);
+            hodnota = text.toDouble() * p.meritko;
+        }
+        Proved(&z.okno, {QString::fromLatin1(p.ovladac) + QLatin1Char('=') + text});
+        if (p.druh == DruhPole::Text) {
+            QCOMPARE(QString::fromStdString(z.formular.uloha().NazevMaterialu), text);
+        } else {
+            QCOMPARE(static_cast<float>(VZaznamu(p, z.formular.uloha())), static_cast<float>(hodnota));
+        }
+    }
+
+    void kotyNacrtu_data() {
+        QTest::addColumn<int>("druh");
+        QTest::addColumn<bool>("spodni");  // the line under the view, else the one beside it
+        QTest::newRow("side view, height") << static_cast<int>(TvarProfilu::Druh::Narys) << false;
+        QTest::newRow("side view, length") << static_cast<int>(TvarProfilu::Druh::Narys) << true;
+        QTest::newRow("rectangle, side A") << static_cast<int>(TvarProfilu::Druh::Obdelnik) << false;
+        QTest::newRow("rectangle, side B") << static_cast<int>(TvarProfilu::Druh::Obdelnik) << true;
+        QTest::newRow("circle, diameter") << static_cast<int>(TvarProfilu::Druh::Kruh) << false;
+    }
+
+    // The sketch of a piece as painted: each dimension line runs beside its view, clear of it,
+    // from edge to edge, with an arrow head at each end a few pixels long and narrower than long.
+    void kotyNacrtu() {
+        QFETCH(int, druh);
+        QFETCH(bool, spodni);
+        TvarProfilu tvar(static_cast<TvarProfilu::Druh>(druh));
+        QPalette paleta;
+        paleta.setColor(QPalette::Window, Qt::white);
+        paleta.setColor(QPalette::WindowText, Qt::black);
+        tvar.setPalette(paleta);
+        tvar.resize(tvar.sizeHint());
+        QImage obraz(tvar.size(), QImage::Format_RGB32);
+        obraz.fill(Qt::white);
+        tvar.render(&obraz);
+        if (spodni) {
+            obraz = obraz.transformed(QTransform().rotate(90));  // the line under it to the left
+        }
+        const Kota k = CtiKotu(obraz);
+        const QString popis = QStringLiteral("line %1 from %2 to %3, shape %4 to %5, heads %6 wide, %7 and %8 long")
+                                  .arg(k.cara).arg(k.nahore).arg(k.dole).arg(k.tvarNahore).arg(k.tvarDole)
+                                  .arg(k.polosirka).arg(k.hrotNahore).arg(k.hrotDole);
+        QVERIFY2(k.cara > 0 && k.tvarDole - k.tvarNahore > 10, qPrintable(popis));
+        QVERIFY2(std::abs(k.nahore - k.tvarNahore) <= 2 && std::abs(k.dole - k.tvarDole) <= 2, qPrintable(popis));
+        QVERIFY2(k.polosirka >= 1 && k.polosirka <= 4, qPrintable(popis));
+        QVERIFY2(std::min(k.hrotNahore, k.hrotDole) >= 3 && std::max(k.hrotNahore, k.hrotDole) <= 8, qPrintable(popis));
     }
 
     void chybnaPole_data() {
@@ -331,6 +553,9 @@ private slots:
         QCOMPARE(Dite<Graf>(&z.okno, "FlpGrf1")->bodyRady(0), body);
         QCOMPARE(Dite<Graf>(&z.okno, "FlpGrf1")->barvaRady(0), QColor(0, 0, 255));
         QCOMPARE(Dite<QComboBox>(&z.okno, "cboPocetKrivek")->count(), 20);
+        // One segment picked from the list lists one segment.
+        Proved(&z.okno, {"cboPocetKrivek=1"});
+        QCOMPARE(Dite<QComboBox>(&z.okno, "cboUsekC")->count(), 1);
         QTemporaryDir t;
         Uloha u = Priklad(QStringLiteral("controlled_curve.cfg"));
         u.PocetKrivek = 1;
@@ -340,6 +565,8 @@ private slots:
         z.nacti(t.filePath("jeden.cfg"));
         QCOMPARE(Dite<QComboBox>(&z.okno, "cboPocetKrivek")->currentText(), QStringLiteral("1"));
         QCOMPARE(Dite<QComboBox>(&z.okno, "cboUsekC")->count(), 1);
+        QCOMPARE(Dite<QComboBox>(&z.okno, "cboUsekC")->currentText(), QStringLiteral("1"));
+        QCOMPARE(Dite<QLineEdit>(&z.okno, "txtKonTep")->text(), QStringLiteral("1000"));
         QCOMPARE(Dite<Graf>(&z.okno, "FlpGrf1")->bodyRady(0), (QList<QPointF>{{0, 20}, {600, 1000}}));
         Proved(&z.okno, {"cmdOK"});
         QVERIFY(z.okno.prijata().has_value());
@@ -450,6 +677,50 @@ private slots:
         QCOMPARE(z.d.neocekavane, 0);
     }
 
+
+    void prepsani_data() {
+        QTest::addColumn<bool>("krivka");
+        QTest::addColumn<bool>("ano");
+        QTest::newRow("material, Yes") << false << true;
+        QTest::newRow("material, No") << false << false;
+        QTest::newRow("curve, Yes") << true << true;
+        QTest::newRow("curve, No") << true << false;
+    }
+
+    // Saving a material or a curve under a name the database holds asks first: Yes puts the new
+    // values on disk in place of the old ones and says so, No leaves the file as it was and says
+    // nothing of a save.
+    void prepsani() {
+        QFETCH(bool, krivka);
+        QFETCH(bool, ano);
+        Lokal lokal("en_US");
+        QTemporaryDir data;
+        const QString soubor = data.filePath(krivka ? "MaterialProperties.txt" : "Material.lst");
+        const QByteArray stary = krivka ? "material\tMoje\npoint\t20\t400\npoint\t900\t450\n" : "Litina\r\n 500  7000 \r\n";
+        QFile f(soubor);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(stary) == stary.size());
+        f.close();
+        Zadani z(data.path());
+        z.nacti(Soubor(QStringLiteral("uncontrolled.cfg")));
+        z.d.odpovedi = {ano};
+        if (krivka) {
+            Proved(&z.okno, {"cboVlastnosti=User's table"});
+            auto* tabulka = Dite<QTableWidget>(&z.okno, "tblKrivka");
+            QGuiApplication::clipboard()->setText(QStringLiteral("T;c\r\n20;460\r\n900;500\r\n"));
+            tabulka->setFocus();
+            QTest::keyClick(tabulka, Qt::Key_V, Qt::ControlModifier);
+            Proved(&z.okno, {"txtNazevKrivky=Moje", "cmdUlozKrivku"});
+        } else {
+            Proved(&z.okno, {"cboMaterial=Litina", "txtc=540", "txtGama=7200", "cmdUlozMaterial"});
+        }
+        QCOMPARE(z.d.otazky.size(), 1);
+        const QByteArray novy = krivka ? "material\tMoje\npoint\t20\t460\npoint\t900\t500\n" : "Litina\r\n 540  7200 \r\n";
+        QCOMPARE(Obsah(soubor), ano ? novy : stary);
+        const QString hlaseni = krivka ? QStringLiteral("The curve “Moje” has been saved in MaterialProperties.txt.")
+                                       : QStringLiteral("Material have been overwrited successful.");
+        QCOMPARE(z.d.posledni(), ano ? hlaseni : QString());
+        QCOMPARE(z.d.neocekavane, 0);
+    }
 
     // Tab runs down the material tab as its rows stand, through the user's table and out of
     // it again.

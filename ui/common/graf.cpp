@@ -94,36 +94,48 @@ Graf::Graf(QWidget* parent) : QChartView(parent) {
     sestav();
 }
 
-void Graf::sestav() {
-    // Every change of a chart's axes or layout lays its curves out again, which for ten
-    // thousand points takes milliseconds; a chart put together before it is shown is
-    // laid out once.
+namespace {
+
+// A chart of two value axes, time along the bottom and temperature on the left, whose numbers
+// have the user's decimal separator and no group separator.
+QChart* novyGraf(const QString& titulek, const QString& popisX, const QString& popisY, const QFont& pismo) {
     auto* graf = new QChart;
     graf->setBackgroundRoundness(0);
-    // The axes write numbers with the user's decimal separator and no group separator. A
-    // localised label format needs its precision: a bare "%g" leaves every label empty.
+    // A localised label format needs its precision: a bare "%g" leaves every label empty.
     graf->setLocalizeNumbers(true);
     QLocale lokal;
     lokal.setNumberOptions(QLocale::OmitGroupSeparator);
     graf->setLocale(lokal);
-    graf->setTitle(titulek_);
-    graf->setTitleFont(pismo_);
+    graf->setTitle(titulek);
+    graf->setTitleFont(pismo);
     auto* x = new QValueAxis;
     auto* y = new QValueAxis;
     for (QValueAxis* o : {x, y}) {
         o->setLabelFormat(QStringLiteral("%.6g"));
-        o->setTitleFont(pismo_);
+        o->setTitleFont(pismo);
     }
-    x->setTitleText(popisX_);
-    y->setTitleText(popisY_);
+    x->setTitleText(popisX);
+    y->setTitleText(popisY);
     graf->addAxis(x, Qt::AlignBottom);
     graf->addAxis(y, Qt::AlignLeft);
+    // The chart's own legend stays hidden: it would shorten long names. Ours stands under the
+    // plot and shows them whole.
+    graf->legend()->setVisible(false);
+    return graf;
+}
 
+struct Rozpeti {
+    double minX, maxX, minY, maxY;  // infinite the wrong way round for no point at all
+};
+
+// The span of every point of the series; with odstup a twentieth of the temperatures' span more
+// above and below.
+Rozpeti rozpetiRad(const QList<Graf::Rada>& rady, bool odstup) {
     double minX = std::numeric_limits<double>::infinity();
     double maxX = -minX;
     double minY = minX;
     double maxY = -minX;
-    for (const Rada& r : rady_) {
+    for (const Graf::Rada& r : rady) {
         for (const QPointF& b : r.body) {
             minX = std::min(minX, b.x());
             maxX = std::max(maxX, b.x());
@@ -131,73 +143,69 @@ void Graf::sestav() {
             maxY = std::max(maxY, b.y());
         }
     }
-    nastavRozsah(x, minX, maxX);
-    if (odstup_ && minY <= maxY) {
+    if (odstup && minY <= maxY) {
         const double okraj = std::max(maxY - minY, 1.0) / 20.0;
         // A curve above 0 keeps 0 as its lowest tick; one touching 0 or below gets room under it.
         minY = minY > 0.0 ? std::max(0.0, minY - okraj) : minY - okraj;
         maxY += okraj;
     }
-    nastavRozsah(y, minY, maxY);
-    celyRozsah_ = QRectF(QPointF(x->min(), y->min()), QPointF(x->max(), y->max()));
-    tickyX_ = x->tickCount();
-    tickyY_ = y->tickCount();
+    return {minX, maxX, minY, maxY};
+}
 
-    // The chart's own legend stays hidden: it would shorten long names. Ours stands under the
-    // plot and shows them whole.
-    QLegend* legenda = graf->legend();
-    legenda->setVisible(false);
-    // The lines, then their markers, then the points alone on top (a measured log over its fit).
-    std::vector<const Rada*> poradi;
-    for (const Rada& r : rady_) {
-        if (!r.jenBody) {
-            poradi.push_back(&r);
-        }
-    }
-    for (const Rada& r : rady_) {
-        if (r.jenBody) {
-            poradi.push_back(&r);
-        }
-    }
-    const auto pridejZnacky = [&] {
-        if (!znacky_) {
-            return;
-        }
-        // The markers are dots of their own, a little wider than the line; the line
-        // series' own point drawing does not take a size.
-        for (const Rada& r : rady_) {
-            if (r.jenBody) {
-                continue;
+// The order of drawing: the lines first, the points alone on top (a measured log over its fit).
+std::vector<const Graf::Rada*> poradiRad(const QList<Graf::Rada>& rady) {
+    std::vector<const Graf::Rada*> poradi;
+    for (const bool jenBody : {false, true}) {
+        for (const Graf::Rada& r : rady) {
+            if (r.jenBody == jenBody) {
+                poradi.push_back(&r);
             }
-            QScatterSeries* body = tecky(r.barva);
-            body->replace(r.body);
-            graf->addSeries(body);
-            body->attachAxis(x);
-            body->attachAxis(y);
         }
-    };
-    bool znackyPridany = false;
-    for (const Rada* rada : poradi) {
-        const Rada& r = *rada;
-        if (r.jenBody && !znackyPridany) {
-            pridejZnacky();
+    }
+    return poradi;
+}
+
+void pripoj(QChart* graf, QXYSeries* s) {
+    graf->addSeries(s);
+    for (QAbstractAxis* o : graf->axes()) {
+        s->attachAxis(o);
+    }
+}
+
+// A series as a line in its colour and style, or its points alone.
+QXYSeries* rada(const Graf::Rada& r) {
+    QXYSeries* s = nullptr;
+    if (r.jenBody) {
+        s = tecky(r.barva);
+    } else {
+        s = new QLineSeries;
+        s->setPen(QPen(r.barva, kTloustkaCary, r.styl));
+    }
+    s->setName(r.nazev);
+    s->replace(r.body);
+    return s;
+}
+
+}  // namespace
+
+void Graf::sestav() {
+    // Every change of a chart's axes or layout lays its curves out again, which for ten
+    // thousand points takes milliseconds; a chart put together before it is shown is
+    // laid out once.
+    QChart* graf = novyGraf(titulek_, popisX_, popisY_, pismo_);
+    rozvrhniOsy(graf);
+    const std::vector<const Rada*> poradi = poradiRad(rady_);
+    bool znackyPridany = !znacky_;
+    for (const Rada* r : poradi) {
+        // The markers of the lines lie over the lines and under the points alone.
+        if (r->jenBody && !znackyPridany) {
+            pridejZnacky(graf);
             znackyPridany = true;
         }
-        QXYSeries* s = nullptr;
-        if (r.jenBody) {
-            s = tecky(r.barva);
-        } else {
-            s = new QLineSeries;
-            s->setPen(QPen(r.barva, kTloustkaCary, r.styl));
-        }
-        s->setName(r.nazev);
-        s->replace(r.body);
-        graf->addSeries(s);
-        s->attachAxis(x);
-        s->attachAxis(y);
+        pripoj(graf, rada(*r));
     }
     if (!znackyPridany) {
-        pridejZnacky();
+        pridejZnacky(graf);
     }
     QList<LegendaGrafu::Polozka> polozky;
     for (const Rada* r : poradi) {
@@ -210,6 +218,29 @@ void Graf::sestav() {
     setChart(graf);
     delete stary;
     lblHodnota_->hide();
+}
+
+void Graf::rozvrhniOsy(QChart* graf) {
+    const Rozpeti rozpeti = rozpetiRad(rady_, odstup_);
+    QValueAxis* x = osa(graf, Qt::Horizontal);
+    QValueAxis* y = osa(graf, Qt::Vertical);
+    nastavRozsah(x, rozpeti.minX, rozpeti.maxX);
+    nastavRozsah(y, rozpeti.minY, rozpeti.maxY);
+    celyRozsah_ = QRectF(QPointF(x->min(), y->min()), QPointF(x->max(), y->max()));
+    tickyX_ = x->tickCount();
+    tickyY_ = y->tickCount();
+}
+
+void Graf::pridejZnacky(QChart* graf) const {
+    // The markers are dots of their own, a little wider than the line; the line series' own
+    // point drawing does not take a size.
+    for (const Rada& r : rady_) {
+        if (!r.jenBody) {
+            QScatterSeries* body = tecky(r.barva);
+            body->replace(r.body);
+            pripoj(graf, body);
+        }
+    }
 }
 
 void Graf::vymazRady() {

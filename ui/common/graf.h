@@ -98,6 +98,10 @@ protected:
 private:
     // Builds a new chart from the description below and shows it in place of the old.
     void sestav();
+    // The axes of graf over every series, and the whole chart's ranges and ticks noted.
+    void rozvrhniOsy(QChart* graf);
+    // The point markers of every line into graf.
+    void pridejZnacky(QChart* graf) const;
     // The readout for a point of the view, or hides it outside the plot.
     void ukazHodnotu(const QPointF& bod);
 

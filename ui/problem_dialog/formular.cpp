@@ -144,7 +144,7 @@ void Formular::ukazHodnotu(Velicina v, int bod) {
         texty_[{v, bod}] = StavTextu{QString::fromStdString(uloha_.NazevMaterialu), false};
     } else if (p.druh == DruhPole::Pocet) {
         ukaz(v, bod, QString::number(uloha_.*p.pocet));
-    } else if (p.nic == Kdy::Vzdy && Hodnota(p, uloha_) == 0.0) {
+    } else if (JeNic(p, Hodnota(p, uloha_), uloha_)) {
         ukaz(v, bod, QString());  // none: no conductivity (no core), no installed power (unlimited)
     } else if (v == Velicina::m && uloha_.zRozmeru()) {
         ukaz(v, bod, vedeckyTvar(uloha_.m));
@@ -164,7 +164,7 @@ void Formular::pis(Velicina v, int bod, const QString& text) {
         uloha_.NazevMaterialu = text.toStdString();
     } else if (const Cteni c = cti(v, bod); c.obsah == Obsah::Cislo) {
         zapisDoZaznamu(v, bod, c.hodnota);
-    } else if (c.obsah == Obsah::Prazdne && Plati(Pole(v).prazdne, uloha_)) {
+    } else if (c.obsah == Obsah::Prazdne && MuzeBytPrazdne(Pole(v), uloha_)) {
         // An empty field that may be empty is its default: 0 (a count not given, no
         // conductivity, no installed power), or the usual convection.
         zapisDoZaznamu(v, bod, prazdnaHodnota(v) / Pole(v).meritko);
@@ -399,7 +399,7 @@ std::optional<Zavada> Formular::chybaTextu(Velicina v, int bod, bool prazdnaNula
     switch (c.obsah) {
         case Obsah::Cislo:
             // A field whose empty text means none takes no typed 0 (an installed power of 0).
-            if (c.hodnota == 0.0 && !Pole(v).nulaPsana) {
+            if (JeNic(Pole(v), c.hodnota, uloha_)) {
                 return Zavada{v, Vada::PodRozsahem, bod, {}};
             }
             // A count beyond what the record holds is checked as typed.
@@ -412,7 +412,7 @@ std::optional<Zavada> Formular::chybaTextu(Velicina v, int bod, bool prazdnaNula
         case Obsah::NeniCele:
             return Zavada{v, Vada::NeniCele, bod, {}};
         case Obsah::Prazdne:
-            if (prazdnaNula || Plati(Pole(v).prazdne, uloha_)) {
+            if (prazdnaNula || MuzeBytPrazdne(Pole(v), uloha_)) {
                 return std::nullopt;
             }
             return Zavada{v, Vada::ChybiHodnota, bod, {}};
@@ -471,7 +471,7 @@ Uloha Formular::sNulami() const {
             *x = static_cast<float>(prazdnaHodnota(klic.first));
         } else if (const PopisPole& p = Pole(klic.first); p.pocet != nullptr) {
             // A count that may be empty is its default (one piece in a row), any other 0.
-            u.*p.pocet = static_cast<std::int16_t>(Plati(p.prazdne, u) ? p.vychozi : 0.0);
+            u.*p.pocet = static_cast<std::int16_t>(MuzeBytPrazdne(p, u) ? p.vychozi : 0.0);
         }
     }
     return u;

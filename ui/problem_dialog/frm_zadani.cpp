@@ -16,11 +16,8 @@
 #include "ui/problem_dialog/formular.h"
 #include "ui/problem_dialog/zadani_hmotnost.h"
 #include "ui/problem_dialog/zadani_krivka.h"
-#include "ui/problem_dialog/zadani_krok.h"
 #include "ui/problem_dialog/zadani_material.h"
-#include "ui/problem_dialog/zadani_pec.h"
 #include "ui/problem_dialog/zadani_plochy.h"
-#include "ui/problem_dialog/zadani_teploty.h"
 #include "ui/problem_dialog/zadani_usporadani.h"
 
 namespace zorvet {
@@ -38,23 +35,53 @@ FrmZadani::FrmZadani(Formular& formular, bool zadaniUplne, Relace& relace, const
     TabStrip1->tabBar()->setElideMode(Qt::ElideNone);
     hlavni->addWidget(TabStrip1, 1);
 
-    auto* krivka = new ZadaniKrivky(formular_);
-    material_ = new ZadaniMaterialu(formular_, dialogy_);
-    usporadani_ = new ZadaniUsporadani(formular_);
+    // In the order the field table numbers them; the temperatures, the time step and the
+    // furnace are their rows alone.
+    auto* krivka = new ZadaniKrivky(formular_, 0);
+    material_ = new ZadaniMaterialu(formular_, 2, dialogy_);
+    usporadani_ = new ZadaniUsporadani(formular_, 5);
     Zalozka* stranky[kPocetZalozek] = {krivka,
-                                       new ZadaniTeplot(formular_),
+                                       Zalozka::zTabulky(formular_, 1),
                                        material_,
-                                       new ZalozkaHmotnosti(formular_),
-                                       new ZadaniPloch(formular_),
+                                       new ZalozkaHmotnosti(formular_, 3),
+                                       new ZadaniPloch(formular_, 4),
                                        usporadani_,
-                                       new ZadaniKroku(formular_),
-                                       new ZadaniPece(formular_)};
+                                       Zalozka::zTabulky(formular_, 6),
+                                       Zalozka::zTabulky(formular_, 7)};
     for (int i = 0; i < kPocetZalozek; ++i) {
         frm1[i] = stranky[i];
         frm1[i]->setObjectName(QStringLiteral("frm1_%1").arg(i));
         TabStrip1->addTab(frm1[i], QString());
     }
 
+    hlavni->addLayout(tlacitka());
+
+    connect(TabStrip1, &QTabWidget::currentChanged, this, [this](int i) {
+        if (i >= 0 && i < kPocetZalozek) {
+            frm1[i]->vybrana();
+        }
+    });
+    connect(&formular_, &Formular::zmeneno, this, &FrmZadani::obnov);
+    // Without the preview of a controlled curve the dialog needs less room, nor without the
+    // table of a user's property curve.
+    connect(krivka, &ZadaniKrivky::rezimZmenen, this, &FrmZadani::prizpusob);
+    connect(material_, &ZadaniMaterialu::tabulkaZmenena, this, &FrmZadani::prizpusob);
+
+    // The load sequence: the first tab, the captions, the material database, the form.
+    TabStrip1->setCurrentIndex(0);
+    NastavPopisy();
+    material_->NactiMaterialy(relace_.datovaSlozka, nastaveni_.Jazyk);
+    setWindowTitle(titulekZadani_);
+    obnov();
+}
+
+FrmZadani::~FrmZadani() {
+    // The form outlives the dialog. A list that loses the focus while the dialog goes still tells
+    // the form what it holds; the form must not show it in a dialog that is half gone.
+    disconnect(&formular_, nullptr, this, nullptr);
+}
+
+QHBoxLayout* FrmZadani::tlacitka() {
     auto* tlacitka = new QHBoxLayout;
     cmdNactiCfg = named(new QPushButton(this), "cmdNactiCfg");
     cmdUlozCfg = named(new QPushButton(this), "cmdUlozCfg");
@@ -69,50 +96,32 @@ FrmZadani::FrmZadani(Formular& formular, bool zadaniUplne, Relace& relace, const
     tlacitka->addStretch(1);
     tlacitka->addWidget(cmdOK);
     tlacitka->addWidget(cmdStorno);
-    hlavni->addLayout(tlacitka);
-
-    connect(TabStrip1, &QTabWidget::currentChanged, this, [this](int i) {
-        if (i >= 0 && i < kPocetZalozek) {
-            frm1[i]->vybrana();
-        }
-    });
-    connect(&formular_, &Formular::zmeneno, this, &FrmZadani::obnov);
-    // Without the preview of a controlled curve the dialog needs less room.
-    const auto prizpusob = [this] {
-        if (isVisible()) {
-            // A control shown or hidden tells the layouts above it only through posted events:
-            // each layout from the tab up to the dialog learns it now, so that the dialog takes
-            // the size of what is in sight, smaller as well as larger.
-            for (QWidget* w = TabStrip1->currentWidget(); w != nullptr; w = w->parentWidget()) {
-                if (w->layout() != nullptr) {
-                    w->layout()->invalidate();
-                    w->layout()->activate();
-                }
-                w->updateGeometry();
-                if (w == this) {
-                    break;
-                }
-            }
-            adjustSize();
-        }
-    };
-    connect(krivka, &ZadaniKrivky::rezimZmenen, this, prizpusob);
-    // Nor without the table of a user's property curve.
-    connect(material_, &ZadaniMaterialu::tabulkaZmenena, this, prizpusob);
     connect(cmdOK, &QPushButton::clicked, this, &FrmZadani::cmdOKClick);
     connect(cmdStorno, &QPushButton::clicked, this, &FrmZadani::cmdStornoClick);
     connect(cmdNactiCfg, &QPushButton::clicked, this, &FrmZadani::cmdNactiCfgClick);
     connect(cmdUlozCfg, &QPushButton::clicked, this, &FrmZadani::cmdUlozCfgClick);
-
-    // The load sequence: the first tab, the captions, the material database, the form.
-    TabStrip1->setCurrentIndex(0);
-    NastavPopisy();
-    material_->NactiMaterialy(relace_.datovaSlozka, nastaveni_.Jazyk);
-    setWindowTitle(titulekZadani_);
-    obnov();
+    return tlacitka;
 }
 
-FrmZadani::~FrmZadani() = default;
+void FrmZadani::prizpusob() {
+    if (!isVisible()) {
+        return;
+    }
+    // A control shown or hidden tells the layouts above it only through posted events: each
+    // layout from the tab up to the dialog learns it now, so that the dialog takes the size of
+    // what is in sight, smaller as well as larger.
+    for (QWidget* w = TabStrip1->currentWidget(); w != nullptr; w = w->parentWidget()) {
+        if (w->layout() != nullptr) {
+            w->layout()->invalidate();
+            w->layout()->activate();
+        }
+        w->updateGeometry();
+        if (w == this) {
+            break;
+        }
+    }
+    adjustSize();
+}
 
 void FrmZadani::NastavPopisy() {
     const Jazyk j = nastaveni_.Jazyk;

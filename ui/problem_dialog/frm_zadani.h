@@ -1,6 +1,7 @@
 // The problem dialog: eight tabs for the furnace regime, temperatures, material, mass, surfaces,
-// the arrangement of the load, the iteration step and the furnace's power and convection, over the problem form (ui/problem_dialog/formular.h), which outlives
-// it. OK accepts the problem when every field holds a usable value and the problem can be
+// the arrangement of the load, the iteration step and the furnace's power and convection, laid
+// out from the field table (ui/problem_dialog/zalozka.h), over the problem form
+// (ui/problem_dialog/formular.h), which outlives it. OK accepts the problem when every field holds a usable value and the problem can be
 // computed; Cancel closes it, keeping all that was typed, and takes a complete problem without
 // a word when none was accepted before; Load and Save read and write problem files.
 #pragma once
@@ -16,6 +17,7 @@
 #include "ui/common/dialogy.h"
 #include "ui/common/relace.h"
 
+class QHBoxLayout;
 class QPushButton;
 class QTabWidget;
 
@@ -53,6 +55,10 @@ protected:
 private:
     void NastavPopisy();
     void obnov();
+    // Load, Save, OK and Cancel in a row.
+    QHBoxLayout* tlacitka();
+    // The dialog takes the size of what is in sight.
+    void prizpusob();
     void ukazChybu(const Zavada& zavada);
     void cmdOKClick();
     void cmdStornoClick();

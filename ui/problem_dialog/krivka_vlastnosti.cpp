@@ -295,6 +295,11 @@ bool EditorKrivky::ukazChybu() {
         case VadaKrivky::NerostouciTeplota:
             zprava = Text(id::BunkaNerostouci, j).arg(cislo, sloupec);
             break;
+        case VadaKrivky::MimoTeploty:
+            zprava = Text(id::BunkaMimoTeploty, j)
+                         .arg(cislo, sloupec, TextObecny(static_cast<float>(Pole(Velicina::Tv).min)),
+                              TextObecny(static_cast<float>(Pole(Velicina::Tv).max)));
+            break;
         case VadaKrivky::NekladnaHodnota: {
             // A conductivity in some rows only, or one that is not positive.
             const auto& b = v->Body;

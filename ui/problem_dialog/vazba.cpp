@@ -25,8 +25,8 @@ QLabel* caption(QWidget* parent, const char* name, QWidget* buddy) {
     return label;
 }
 
-QFormLayout* formLayout(QWidget* parent) {
-    auto* form = new QFormLayout(parent);
+QFormLayout* formLayout(QWidget* parent, bool vlastni) {
+    auto* form = vlastni ? new QFormLayout(parent) : new QFormLayout;
     form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     form->setLabelAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     form->setFormAlignment(Qt::AlignLeft | Qt::AlignTop);

@@ -27,8 +27,9 @@ T* named(T* widget, const char* name) {
 QLineEdit* numberField(QWidget* parent, const char* name);
 // A caption with its field as buddy (none for a caption that stands alone).
 QLabel* caption(QWidget* parent, const char* name, QWidget* buddy);
-// A form that keeps its fields at their size.
-QFormLayout* formLayout(QWidget* parent);
+// A form that keeps its fields at their size: the layout of parent, or one to nest in another
+// (vlastni false) spaced for parent's font.
+QFormLayout* formLayout(QWidget* parent, bool vlastni = true);
 
 // Ties a line edit (or the edit of an editable list) to a field of the problem form: what the
 // user types goes to the form at once, leaving the field tells the form (opening a list's

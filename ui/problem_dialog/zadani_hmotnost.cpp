@@ -2,7 +2,6 @@
 
 #include <QButtonGroup>
 #include <QFormLayout>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -36,58 +35,43 @@ void zaskrtni(QButtonGroup* skupina, QRadioButton* volba) {
 
 }  // namespace
 
-ZalozkaHmotnosti::ZalozkaHmotnosti(Formular& formular, QWidget* parent) : Zalozka(formular, parent) {
+ZalozkaHmotnosti::ZalozkaHmotnosti(Formular& formular, int cislo, QWidget* parent) : Zalozka(formular, cislo, parent) {
     auto* svisle = new QVBoxLayout(this);
     optMza = named(new QRadioButton(this), "optMza");
     optMvy = named(new QRadioButton(this), "optMvy");
     skupinaHmotnost_ = new QButtonGroup(this);
     skupinaHmotnost_->addButton(optMza);
     skupinaHmotnost_->addButton(optMvy);
-    txtm = numberField(this, "txtm");
-    lblm = caption(this, "lblm", txtm);
-    auto* horni = new QGridLayout;
-    horni->addWidget(optMza, 0, 0);
-    horni->addWidget(optMvy, 1, 0);
-    horni->setColumnMinimumWidth(1, fontMetrics().height() * 2);
-    horni->addWidget(lblm, 0, 2);
-    horni->addWidget(txtm, 0, 3);
-    horni->setColumnStretch(4, 1);
+    // The mass options, and beside them the tab's own fields: the mass.
+    auto* volby = new QVBoxLayout;
+    volby->addWidget(optMza);
+    volby->addWidget(optMvy);
+    auto* vlastni = formLayout(this, false);
+    rozloz(vlastni);
+    auto* horni = new QHBoxLayout;
+    horni->addLayout(volby);
+    horni->addSpacing(fontMetrics().height() * 2);
+    horni->addLayout(vlastni);
+    horni->addStretch(1);
     svisle->addLayout(horni);
 
+    // The profile with the number of pieces, and the dimensions of one piece.
     frmProfil = named(new QGroupBox(this), "frmProfil");
     optProfilK = named(new QRadioButton(frmProfil), "optProfilK");
     optProfilC = named(new QRadioButton(frmProfil), "optProfilC");
     optProfilO = named(new QRadioButton(frmProfil), "optProfilO");
     skupinaProfil_ = new QButtonGroup(this);
+    auto* profil = new QVBoxLayout(frmProfil);
     for (QRadioButton* o : {optProfilK, optProfilC, optProfilO}) {
         skupinaProfil_->addButton(o);
+        profil->addWidget(o);
     }
-    txtPocetProfilu = numberField(frmProfil, "txtPocetProfilu");
-    lblPocetProfilu = caption(frmProfil, "lblPocetProfilu", txtPocetProfilu);
-    auto* profil = new QVBoxLayout(frmProfil);
-    profil->addWidget(optProfilK);
-    profil->addWidget(optProfilC);
-    profil->addWidget(optProfilO);
-    auto* kusy = new QHBoxLayout;
-    kusy->addWidget(lblPocetProfilu);
-    kusy->addWidget(txtPocetProfilu);
-    kusy->addStretch(1);
+    auto* kusy = formLayout(frmProfil, false);
+    rozloz(kusy, "frmProfil");
     profil->addLayout(kusy);
     profil->addStretch(1);
-
     frmRozmery = named(new QGroupBox(this), "frmRozmery");
-    txtA2 = numberField(frmRozmery, "txtA2");
-    txtB2 = numberField(frmRozmery, "txtB2");
-    txtL2 = numberField(frmRozmery, "txtL2");
-    lblA2 = caption(frmRozmery, "lblA2", txtA2);
-    lblB2 = caption(frmRozmery, "lblB2", txtB2);
-    lblL2 = caption(frmRozmery, "lblL2", txtL2);
-    lblB2->setText(QStringLiteral("&B"));
-    lblL2->setText(QStringLiteral("&L"));
-    auto* rozmery = formLayout(frmRozmery);
-    rozmery->addRow(lblA2, txtA2);
-    rozmery->addRow(lblB2, txtB2);
-    rozmery->addRow(lblL2, txtL2);
+    rozloz(formLayout(frmRozmery), "frmRozmery");
 
     auto* ramy = new QHBoxLayout;
     ramy->addWidget(frmProfil);
@@ -98,11 +82,10 @@ ZalozkaHmotnosti::ZalozkaHmotnosti(Formular& formular, QWidget* parent) : Zalozk
     svisle->addWidget(nacrt_);
     svisle->addStretch(1);
 
-    svaz(txtm, Velicina::m);
-    svaz(txtPocetProfilu, Velicina::PocetProfilu);
-    svaz(txtA2, Velicina::StranaA);
-    svaz(txtB2, Velicina::StranaB);
-    svaz(txtL2, Velicina::DelkaL);
+    pripojVolby();
+}
+
+void ZalozkaHmotnosti::pripojVolby() {
     // An option's handling runs when it becomes selected, by the user or from code.
     connect(optMza, &QRadioButton::toggled, this, [this](bool zapnuto) {
         if (zapnuto) {
@@ -126,14 +109,13 @@ ZalozkaHmotnosti::ZalozkaHmotnosti(Formular& formular, QWidget* parent) : Zalozk
 }
 
 void ZalozkaHmotnosti::NastavPopisy(Jazyk j) {
+    Zalozka::NastavPopisy(j);
     optMza->setText(Text(id::Mza, j));
     optMvy->setText(Text(id::Mvy, j));
-    lblm->setText(Text(id::m, j));
-    frmProfil->setTitle(Text(id::Profil, j));
+    frmProfil->setTitle(Text(Pole(Velicina::Profil).popisek, j));
     optProfilK->setText(Text(id::ProfilK, j));
     optProfilC->setText(Text(id::ProfilC, j));
     optProfilO->setText(Text(id::ProfilO, j));
-    lblPocetProfilu->setText(Text(id::PocetProfilu, j));
     frmRozmery->setTitle(Text(id::Rozmery, j));
 }
 
@@ -141,7 +123,6 @@ void ZalozkaHmotnosti::obnov() {
     const Uloha& u = formular_.uloha();
     const bool zRozmeru = u.zRozmeru();
     zaskrtni(skupinaHmotnost_, u.ZadaniHmotnosti == ZadaniHmotnosti::Zadana ? optMza : zRozmeru ? optMvy : nullptr);
-    txtm->setEnabled(u.ZadaniHmotnosti == ZadaniHmotnosti::Zadana);
     zaskrtni(skupinaProfil_, u.Profil == Profil::Kruhovy     ? optProfilK
                              : u.Profil == Profil::Ctvercovy ? optProfilC
                              : u.Profil == Profil::Obdelnikovy ? optProfilO
@@ -150,24 +131,24 @@ void ZalozkaHmotnosti::obnov() {
                                                        nacrt_->ShpNarys, nacrt_->ShpPudorys}) {
         w->setVisible(zRozmeru);
     }
-    // Side B and its letter belong to the rectangular bar only.
-    const bool obdelnik = u.Profil == Profil::Obdelnikovy;
-    for (QWidget* w : std::initializer_list<QWidget*>{lblB2, txtB2}) {
-        w->setVisible(obdelnik);
-    }
-    nacrt_->lblB1->setVisible(zRozmeru && obdelnik);
+    // Side B and its letter belong to the rectangular bar only (its row says so for its field).
+    nacrt_->lblB1->setVisible(zRozmeru && u.Profil == Profil::Obdelnikovy);
     const bool kruh = u.Profil == Profil::Kruhovy;
     nacrt_->ShpPudorys->nastavDruh(kruh ? TvarProfilu::Druh::Kruh
                                         : u.Profil == Profil::Ctvercovy ? TvarProfilu::Druh::Ctverec
                                                                         : TvarProfilu::Druh::Obdelnik);
     nacrt_->lblA1->setText(kruh ? QStringLiteral("D") : QStringLiteral("A"));
-    lblA2->setText(kruh ? QStringLiteral("&D") : QStringLiteral("&A"));
+    // Side A of a round bar is its diameter.
+    popisek(Velicina::StranaA)->setText(kruh ? QStringLiteral("&D") : QString::fromUtf8(Pole(Velicina::StranaA).popisekText));
     Zalozka::obnov();
+    // The mass is typed only while it is not computed.
+    vstup(Velicina::m)->setEnabled(u.ZadaniHmotnosti == ZadaniHmotnosti::Zadana);
 }
 
 void ZalozkaHmotnosti::vybrana() {
-    if (txtm->isEnabled()) {
-        txtm->setFocus(Qt::TabFocusReason);
+    // The mass when it is typed, and nothing else.
+    if (QWidget* m = vstup(Velicina::m); m->isEnabled()) {
+        m->setFocus(Qt::TabFocusReason);
     }
 }
 

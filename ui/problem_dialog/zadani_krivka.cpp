@@ -2,7 +2,7 @@
 
 #include <QButtonGroup>
 #include <QComboBox>
-#include <QGridLayout>
+#include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,7 +17,7 @@
 
 namespace zorvet {
 
-ZadaniKrivky::ZadaniKrivky(Formular& formular, QWidget* parent) : Zalozka(formular, parent) {
+ZadaniKrivky::ZadaniKrivky(Formular& formular, int cislo, QWidget* parent) : Zalozka(formular, cislo, parent) {
     auto* svisle = new QVBoxLayout(this);
     optNerizenyO = named(new QRadioButton(this), "optNerizenyO");
     optRizeny = named(new QRadioButton(this), "optRizeny");
@@ -38,29 +38,29 @@ ZadaniKrivky::ZadaniKrivky(Formular& formular, QWidget* parent) : Zalozka(formul
         c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     }
     txtPocTep = numberField(this, "txtPocTep");
-    txtKonTep = numberField(this, "txtKonTep");
-    txtDobaVydrze = numberField(this, "txtDobaVydrze");
     lblPocetKrivek = caption(this, "lblPocetKrivek", cboPocetKrivek);
     lblUsekC = caption(this, "lblUsekC", cboUsekC);
     lblPocTep = caption(this, "lblPocTep", txtPocTep);
-    lblKonTep = caption(this, "lblKonTep", txtKonTep);
-    lblDobaVydrze = caption(this, "lblDobaVydrze", txtDobaVydrze);
 
-    // Left: the number of segments and the segment; right: the segment's own values.
-    auto* mrizka = new QGridLayout;
-    mrizka->addWidget(lblPocetKrivek, 0, 0);
-    mrizka->addWidget(cboPocetKrivek, 0, 1, Qt::AlignLeft);
-    mrizka->addWidget(lblUsekC, 1, 0);
-    mrizka->addWidget(cboUsekC, 1, 1, Qt::AlignLeft);
-    mrizka->setColumnMinimumWidth(2, fontMetrics().height() * 2);
-    mrizka->addWidget(lblPocTep, 0, 3);
-    mrizka->addWidget(txtPocTep, 0, 4);
-    mrizka->addWidget(lblKonTep, 1, 3);
-    mrizka->addWidget(txtKonTep, 1, 4);
-    mrizka->addWidget(lblDobaVydrze, 2, 3);
-    mrizka->addWidget(txtDobaVydrze, 2, 4);
-    mrizka->setColumnStretch(5, 1);
-    svisle->addLayout(mrizka);
+    // Left: the number of segments and the segment; right: the segment's own values. The
+    // segment's fields show the points of the segment chosen: the start is the end of the
+    // segment before, typed there, and only the first segment's start is typed here.
+    auto* levy = formLayout(this, false);
+    levy->addRow(lblPocetKrivek, cboPocetKrivek);
+    levy->addRow(lblUsekC, cboUsekC);
+    auto* pravy = formLayout(this, false);
+    pravy->addRow(lblPocTep, txtPocTep);
+    svaz(txtPocTep, Velicina::TeplotaKrivky, [this] { return formular_.usek() - 1; });
+    const Polozka& konec = polozka(Pole(Velicina::TeplotaKrivky), [this] { return formular_.usek(); });
+    polozka(Pole(Velicina::DobaVydrze), [this] { return formular_.usek() - 1; });
+    lblKonTep = konec.popisek;
+    rozloz(pravy);
+    auto* useky = new QHBoxLayout;
+    useky->addLayout(levy);
+    useky->addSpacing(fontMetrics().height() * 2);
+    useky->addLayout(pravy);
+    useky->addStretch(1);
+    svisle->addLayout(useky);
 
     FlpGrf1 = named(new Graf(this), "FlpGrf1");
     FlpGrf1->setMinimumSize(fontMetrics().height() * 30, fontMetrics().height() * 17);
@@ -76,12 +76,10 @@ ZadaniKrivky::ZadaniKrivky(Formular& formular, QWidget* parent) : Zalozka(formul
     for (int i = 1; i <= kMaxUseku; ++i) {
         cboPocetKrivek->addItem(QString::number(i));
     }
-    // The segment's fields show the points of the segment chosen: the start is the end of the
-    // segment before, typed there, and only the first segment's start is typed here.
-    svaz(txtPocTep, Velicina::TeplotaKrivky, [this] { return formular_.usek() - 1; });
-    svaz(txtKonTep, Velicina::TeplotaKrivky, [this] { return formular_.usek(); });
-    svaz(txtDobaVydrze, Velicina::DobaVydrze, [this] { return formular_.usek() - 1; });
+    pripojVolby();
+}
 
+void ZadaniKrivky::pripojVolby() {
     connect(optNerizenyO, &QRadioButton::toggled, this, [this](bool zapnuto) {
         if (zapnuto) {
             formular_.nastavRizeny(false);
@@ -105,15 +103,15 @@ ZadaniKrivky::ZadaniKrivky(Formular& formular, QWidget* parent) : Zalozka(formul
 }
 
 void ZadaniKrivky::NastavPopisy(Jazyk j) {
+    Zalozka::NastavPopisy(j);
     optNerizenyO->setText(Text(id::Nerizeny, j));
     optRizeny->setText(Text(id::Rizeny, j));
     lblPocetKrivek->setText(Text(id::PocetKrivek, j));
     lblUsekC->setText(Text(id::UsekC, j));
     lblPocTep->setText(Text(id::PocTep, j));
+    // The captions of the segment's temperatures end in the segment's number.
     tagPocTep_ = lblPocTep->text() + QLatin1Char(' ');
-    lblKonTep->setText(Text(id::KonTep, j));
     tagKonTep_ = lblKonTep->text() + QLatin1Char(' ');
-    lblDobaVydrze->setText(Text(id::DobaVydrze, j));
     FlpGrf1->nastavPismo(QFont(QStringLiteral("Arial"), 8));
     FlpGrf1->nastavPopisOsyX(Text(id::OsaCasu, j));
     FlpGrf1->nastavPopisOsyY(Text(id::OsaTeploty, j));
@@ -126,9 +124,9 @@ void ZadaniKrivky::obnov() {
     const Uloha& u = formular_.uloha();
     const QSignalBlocker b1(optNerizenyO), b2(optRizeny), b3(cboPocetKrivek), b4(cboUsekC);
     (u.Rizeny ? optRizeny : optNerizenyO)->setChecked(true);
+    // The curve's own fields follow their rows (a controlled heat-up).
     for (QWidget* w : std::initializer_list<QWidget*>{lblPocetKrivek, cboPocetKrivek, lblUsekC, cboUsekC, lblPocTep,
-                                                       lblKonTep, lblDobaVydrze, txtPocTep, txtKonTep, txtDobaVydrze,
-                                                       FlpGrf1}) {
+                                                       txtPocTep, FlpGrf1}) {
         w->setVisible(u.Rizeny);
     }
     const int pocet = formular_.pocetUseku();

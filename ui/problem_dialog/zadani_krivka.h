@@ -20,16 +20,20 @@ class Graf;
 class ZadaniKrivky : public Zalozka {
     Q_OBJECT
 public:
-    explicit ZadaniKrivky(Formular& formular, QWidget* parent = nullptr);
+    ZadaniKrivky(Formular& formular, int cislo, QWidget* parent = nullptr);
 
     void NastavPopisy(Jazyk jazyk) override;
     void obnov() override;
+    // The first tab takes no focus of its own.
+    void vybrana() override {}
 
 signals:
     // The regime changed: the dialog's height follows the preview.
     void rezimZmenen();
 
 private:
+    // The regime, the number of segments and the segment chosen go to the form.
+    void pripojVolby();
     void KresliKrivku();
 
     QString tagPocTep_;
@@ -45,10 +49,7 @@ private:
     QComboBox* cboUsekC = nullptr;
     QLabel* lblPocTep = nullptr;
     QLineEdit* txtPocTep = nullptr;
-    QLabel* lblKonTep = nullptr;
-    QLineEdit* txtKonTep = nullptr;
-    QLabel* lblDobaVydrze = nullptr;
-    QLineEdit* txtDobaVydrze = nullptr;
+    QLabel* lblKonTep = nullptr;  // the end temperature's, a field of its row
     Graf* FlpGrf1 = nullptr;
 };
 

@@ -28,9 +28,8 @@ enum PolozkaVlastnosti { kKonstantniC, kUhlikova, kNerezova, kVlastniTabulka, kP
 
 }  // namespace
 
-ZadaniMaterialu::ZadaniMaterialu(Formular& formular, Dialogy& dialogy, QWidget* parent)
-    : Zalozka(formular, parent), dialogy_(dialogy) {
-    auto* f = formLayout(this);
+ZadaniMaterialu::ZadaniMaterialu(Formular& formular, int cislo, Dialogy& dialogy, QWidget* parent)
+    : Zalozka(formular, cislo, parent), dialogy_(dialogy) {
     cboMaterial = named(new QComboBox(this), "cboMaterial");
     cboMaterial->setEditable(true);
     cboMaterial->setInsertPolicy(QComboBox::NoInsert);
@@ -39,63 +38,35 @@ ZadaniMaterialu::ZadaniMaterialu(Formular& formular, Dialogy& dialogy, QWidget* 
     // A name is taken as typed: no completion to an existing name, which would also make a
     // name differing only in letter case impossible to type.
     cboMaterial->setCompleter(nullptr);
+    svaz(cboMaterial, Velicina::NazevMaterialu);
     cmdUlozMaterial = named(new QPushButton(this), "cmdUlozMaterial");
     cmdUlozMaterial->setAutoDefault(false);
-    auto* druh = new QHBoxLayout;
-    druh->addWidget(cboMaterial);
-    druh->addWidget(cmdUlozMaterial);
-    lblDruh = caption(this, "lblDruh", cboMaterial);
-    f->addRow(lblDruh, druh);
-
-    txtGama = numberField(this, "txtGama");
-    txtc = numberField(this, "txtc");
-    txtEps = numberField(this, "txtEps");
-    txtKoefK = numberField(this, "txtKoefK");
-    txtLambda = numberField(this, "txtLambda");
-    lblGama = caption(this, "lblGama", txtGama);
-    lblc = caption(this, "lblc", txtc);
-    lblEps = caption(this, "lblEps", txtEps);
-    lblEps->setMouseTracking(true);
-    lblKoefK = caption(this, "lblKoefK", txtKoefK);
-    lblLambda = caption(this, "lblLambda", txtLambda);
     cboVlastnosti = named(new QComboBox(this), "cboVlastnosti");
     cboVlastnosti->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     lblVlastnosti = caption(this, "lblVlastnosti", cboVlastnosti);
     cmdKrivkaMaterialu = named(new QPushButton(this), "cmdKrivkaMaterialu");
     cmdKrivkaMaterialu->setAutoDefault(false);
     cmdKrivkaMaterialu->hide();
-    auto* model = new QHBoxLayout;
-    model->addWidget(cboVlastnosti);
-    model->addWidget(cmdKrivkaMaterialu);
-    model->addStretch(1);
     lblcKrivky = named(new QLabel(this), "lblcKrivky");
-    auto* kapacita = new QHBoxLayout;
-    kapacita->addWidget(txtc);
-    kapacita->addWidget(lblcKrivky, 1);
-    f->addRow(lblGama, txtGama);
-    f->addRow(lblVlastnosti, model);
-    f->addRow(lblc, kapacita);
-    f->addRow(lblEps, txtEps);
-    f->addRow(lblKoefK, txtKoefK);
-    f->addRow(lblLambda, txtLambda);
 
+    auto* f = formLayout(this);
+    rozloz(f);
+    txtGama = static_cast<QLineEdit*>(vstup(Velicina::Gama));
+    txtc = static_cast<QLineEdit*>(vstup(Velicina::c));
+    txtLambda = static_cast<QLineEdit*>(vstup(Velicina::Lambda));
+    lblEps = popisek(Velicina::Eps);
+    lblEps->setMouseTracking(true);
     // A user's curve: its name, its table and its plot.
     fraKrivka = new EditorKrivky(formular_, dialogy_, this);
     fraKrivka->hide();
     f->addRow(fraKrivka);
     // Tab runs down the rows as they stand, then into the curve's editor.
-    QWidget* poradi[] = {cboMaterial, cmdUlozMaterial, txtGama, cboVlastnosti, cmdKrivkaMaterialu,
-                         txtc,        txtEps,          txtKoefK, txtLambda};
+    QWidget* poradi[] = {cboMaterial, cmdUlozMaterial,    txtGama,           cboVlastnosti, cmdKrivkaMaterialu,
+                         txtc,        vstup(Velicina::Eps), vstup(Velicina::KoefK), txtLambda};
     for (std::size_t i = 0; i + 1 < std::size(poradi); ++i) {
         setTabOrder(poradi[i], poradi[i + 1]);
     }
     setTabOrder(txtLambda, fraKrivka);
-    svaz(cboMaterial, Velicina::NazevMaterialu);
-    svaz(txtGama, Velicina::Gama);
-    svaz(txtc, Velicina::c);
-    svaz(txtEps, Velicina::Eps);
-    svaz(txtKoefK, Velicina::KoefK);
-    svaz(txtLambda, Velicina::Lambda);
 
     tmrHelp = named(new QTimer(this), "tmrHelp");
     tmrHelp->setInterval(1000);
@@ -115,17 +86,37 @@ ZadaniMaterialu::ZadaniMaterialu(Formular& formular, Dialogy& dialogy, QWidget* 
     connect(cmdKrivkaMaterialu, &QPushButton::clicked, this, &ZadaniMaterialu::cmdKrivkaMaterialuClick);
 }
 
+QWidget* ZadaniMaterialu::vlastniVstup(const PopisPole& p) {
+    return p.velicina == Velicina::NazevMaterialu ? cboMaterial : nullptr;
+}
+
+void ZadaniMaterialu::pridejRadek(QFormLayout* form, const Polozka& polozka) {
+    if (polozka.pole->velicina == Velicina::NazevMaterialu) {
+        // The material and its Save side by side.
+        auto* druh = new QHBoxLayout;
+        druh->addWidget(cboMaterial);
+        druh->addWidget(cmdUlozMaterial);
+        form->addRow(polozka.popisek, druh);
+    } else if (polozka.pole->velicina == Velicina::c) {
+        // The property model decides where the heat capacity comes from: above it, and what a
+        // curve gives said beside it.
+        auto* model = new QHBoxLayout;
+        model->addWidget(cboVlastnosti);
+        model->addWidget(cmdKrivkaMaterialu);
+        model->addStretch(1);
+        form->addRow(lblVlastnosti, model);
+        auto* kapacita = new QHBoxLayout;
+        kapacita->addWidget(polozka.vstup);
+        kapacita->addWidget(lblcKrivky, 1);
+        form->addRow(polozka.popisek, kapacita);
+    } else {
+        Zalozka::pridejRadek(form, polozka);
+    }
+}
+
 void ZadaniMaterialu::NastavPopisy(Jazyk j) {
-    jazyk_ = j;
-    lblDruh->setText(Text(id::Druh, j));
-    lblGama->setText(Text(id::Gama, j));
-    lblc->setText(Text(id::c, j));
-    lblEps->setText(Text(id::Eps, j));
+    Zalozka::NastavPopisy(j);
     cmdUlozMaterial->setText(Text(id::UlozMaterial, j));
-    // The same caption in both languages; only its tooltip is translated.
-    lblKoefK->setText(QString::fromUtf8(Pole(Velicina::KoefK).popisekText));
-    lblKoefK->setToolTip(Text(id::KoefKTip, j));
-    lblLambda->setText(Text(id::Lambda, j));
     lblVlastnosti->setText(Text(id::ModelVlastnosti, j));
     cmdKrivkaMaterialu->setText(Text(id::KrivkaMaterialu, j));
     fraKrivka->NastavPopisy(j);
@@ -170,24 +161,9 @@ bool ZadaniMaterialu::eventFilter(QObject* objekt, QEvent* udalost) {
     return Zalozka::eventFilter(objekt, udalost);
 }
 
-void ZadaniMaterialu::vybrana() { cboMaterial->setFocus(Qt::TabFocusReason); }
-
 float ZadaniMaterialu::vodivost(const std::string& nazev) const {
     const auto lambda = databaze_.Vodivosti.find(nazev);
     return lambda != databaze_.Vodivosti.end() ? lambda->second : 0.0f;
-}
-
-QWidget* ZadaniMaterialu::pole(Velicina v) const {
-    switch (v) {
-        case Velicina::NazevMaterialu:
-            return cboMaterial;
-        case Velicina::c:
-            return txtc;
-        case Velicina::Gama:
-            return txtGama;
-        default:
-            return txtLambda;
-    }
 }
 
 void ZadaniMaterialu::cboMaterialClick(int index) {
@@ -198,13 +174,12 @@ void ZadaniMaterialu::cboMaterialClick(int index) {
     formular_.vyberMaterial(m, vodivost(m.Nazev));
 }
 
-void ZadaniMaterialu::cmdUlozMaterialClick() {
+bool ZadaniMaterialu::materialUplny() {
     const Jazyk j = jazyk_;
     const Uloha& u = formular_.uloha();
     // A material of the database needs its name, heat capacity and density; a conductivity,
     // when given, is saved with it in its companion file.
     std::optional<Zavada> chyba;
-    const QString nazev = formular_.text(Velicina::NazevMaterialu);
     Uloha sHustotou = u;
     sHustotou.ZadaniHmotnosti = ZadaniHmotnosti::ZRozmeru;
     for (Velicina v : {Velicina::NazevMaterialu, Velicina::c, Velicina::Gama, Velicina::Lambda}) {
@@ -220,10 +195,20 @@ void ZadaniMaterialu::cmdUlozMaterialClick() {
         }
         if (chyba) {
             dialogy_.zprava(Ikona::Vykricnik, TitulekZavady(j), ZpravaZavady(*chyba, u, j));
-            pole(v)->setFocus(Qt::OtherFocusReason);
-            return;
+            vstup(v)->setFocus(Qt::OtherFocusReason);
+            return false;
         }
     }
+    return true;
+}
+
+void ZadaniMaterialu::cmdUlozMaterialClick() {
+    if (!materialUplny()) {
+        return;
+    }
+    const Jazyk j = jazyk_;
+    const Uloha& u = formular_.uloha();
+    const QString nazev = formular_.text(Velicina::NazevMaterialu);
     const Material novy{nazev.toStdString(), u.c, u.Gama};
     Chyba popis;
     UlozeniMaterialu vysledek = UlozMaterial(slozka_, novy, false, &popis);

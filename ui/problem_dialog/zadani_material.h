@@ -31,11 +31,10 @@ namespace zorvet {
 class ZadaniMaterialu : public Zalozka {
     Q_OBJECT
 public:
-    ZadaniMaterialu(Formular& formular, Dialogy& dialogy, QWidget* parent = nullptr);
+    ZadaniMaterialu(Formular& formular, int cislo, Dialogy& dialogy, QWidget* parent = nullptr);
 
     void NastavPopisy(Jazyk jazyk) override;
     void obnov() override;
-    void vybrana() override;
 
     // Reads the material database and the emissivity table of the data folder; a last record
     // that may have been cut short is told.
@@ -59,12 +58,15 @@ signals:
 
 protected:
     bool eventFilter(QObject* objekt, QEvent* udalost) override;
+    QWidget* vlastniVstup(const PopisPole& pole) override;
+    void pridejRadek(QFormLayout* form, const Polozka& polozka) override;
 
 private:
     void cboMaterialClick(int index);
     void cmdUlozMaterialClick();
     void naplnSeznam();
-    QWidget* pole(Velicina v) const;
+    // Tells what a material of the database lacks, its field in focus; false then.
+    bool materialUplny();
 
     void naplnVlastnosti();
     void cboVlastnostiClick(int index);
@@ -74,21 +76,14 @@ private:
 
     Dialogy& dialogy_;
     QString slozka_;
-    Jazyk jazyk_ = Jazyk::Anglicky;
     DatabazeMaterialu databaze_;
 
-    QLabel* lblDruh = nullptr;
     QComboBox* cboMaterial = nullptr;
     QPushButton* cmdUlozMaterial = nullptr;
-    QLabel* lblGama = nullptr;
+    // Fields of their rows that this tab changes as the property model stands.
     QLineEdit* txtGama = nullptr;
-    QLabel* lblc = nullptr;
     QLineEdit* txtc = nullptr;
     QLabel* lblEps = nullptr;
-    QLineEdit* txtEps = nullptr;
-    QLabel* lblKoefK = nullptr;
-    QLineEdit* txtKoefK = nullptr;
-    QLabel* lblLambda = nullptr;
     QLineEdit* txtLambda = nullptr;
     QTimer* tmrHelp = nullptr;
 

@@ -37,76 +37,63 @@ void nabidni(QComboBox* seznam, int nejvic) {
 
 }  // namespace
 
-ZadaniPloch::ZadaniPloch(Formular& formular, QWidget* parent) : Zalozka(formular, parent) {
-    auto* f = formLayout(this);
-    txtA = numberField(this, "txtA");
-    lblA = caption(this, "lblA", txtA);
+ZadaniPloch::ZadaniPloch(Formular& formular, int cislo, QWidget* parent) : Zalozka(formular, cislo, parent) {
     lblCelkoveA = caption(this, "lblCelkoveA", nullptr);
     lblCelkoveAH = caption(this, "lblCelkoveAH", nullptr);
     lblCelkoveAH->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    f->addRow(lblA, txtA);
-    f->addRow(lblCelkoveA, lblCelkoveAH);
-    const auto pocty = [this](const char* jmeno) {
-        auto* c = named(new QComboBox(this), jmeno);
-        c->setEditable(true);
-        // A count typed outside the list is taken as typed, not added to the list.
-        c->setInsertPolicy(QComboBox::NoInsert);
-        c->setMinimumContentsLength(6);
-        c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-        // No completion: typing 1 must not turn into 10 or 12.
-        c->setCompleter(nullptr);
-        return c;
-    };
-    cboAB = pocty("cboAB");
-    cboAL = pocty("cboAL");
-    cboBL = pocty("cboBL");
-    lblAB = caption(this, "lblAB", cboAB);
-    lblAL = caption(this, "lblAL", cboAL);
-    lblBL = caption(this, "lblBL", cboBL);
-    f->addRow(lblAB, cboAB);
-    f->addRow(lblAL, cboAL);
-    f->addRow(lblBL, cboBL);
-    svaz(txtA, Velicina::A);
-    for (auto [c, v] : {std::pair{cboAB, Velicina::PocetAB}, std::pair{cboAL, Velicina::PocetAL},
-                        std::pair{cboBL, Velicina::PocetBL}}) {
-        svaz(c, v);
-        // A count picked from the list makes the surface at once.
-        connect(c, &QComboBox::activated, this,
-                [this, c = c, v = v](int index) { formular_.vyberPocet(v, c->itemText(index)); });
+    rozloz(formLayout(this));
+}
+
+QWidget* ZadaniPloch::vlastniVstup(const PopisPole& p) {
+    // A count of faces, picked from the faces the pieces have or typed.
+    auto* c = named(new QComboBox(this), p.ovladac);
+    c->setEditable(true);
+    // A count typed outside the list is taken as typed, not added to the list.
+    c->setInsertPolicy(QComboBox::NoInsert);
+    c->setMinimumContentsLength(6);
+    c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    // No completion: typing 1 must not turn into 10 or 12.
+    c->setCompleter(nullptr);
+    svaz(c, p.velicina);
+    // A count picked from the list makes the surface at once.
+    connect(c, &QComboBox::activated, this,
+            [this, c, v = p.velicina](int index) { formular_.vyberPocet(v, c->itemText(index)); });
+    return c;
+}
+
+void ZadaniPloch::pridejRadek(QFormLayout* form, const Polozka& polozka) {
+    Zalozka::pridejRadek(form, polozka);
+    // The total surface under the surface typed or made of the faces.
+    if (polozka.pole->velicina == Velicina::A) {
+        form->addRow(lblCelkoveA, lblCelkoveAH);
     }
 }
 
 void ZadaniPloch::NastavPopisy(Jazyk j) {
-    jazyk_ = j;
-    lblA->setText(Text(id::A, j));
+    Zalozka::NastavPopisy(j);
     lblCelkoveA->setText(Text(id::CelkoveA, j));
-    lblBL->setText(Text(id::PocetBL, j));
     obnov();
 }
 
 void ZadaniPloch::obnov() {
     const Uloha& u = formular_.uloha();
     const bool zRozmeru = u.zRozmeru();
-    const bool obdelnik = u.Profil == Profil::Obdelnikovy;
-    // In mode "Z" the surface is typed, and only its field is shown.
-    for (QWidget* w : std::initializer_list<QWidget*>{lblCelkoveA, lblCelkoveAH, lblAB, cboAB, lblAL, cboAL}) {
-        w->setVisible(zRozmeru);
-    }
-    lblBL->setVisible(zRozmeru && obdelnik);
-    cboBL->setVisible(zRozmeru && obdelnik);
+    // In mode "Z" the surface is typed, and only its field is shown (the counts' rows say so
+    // for theirs).
+    lblCelkoveA->setVisible(zRozmeru);
+    lblCelkoveAH->setVisible(zRozmeru);
     // The first two counts are named by what they count of the profile.
     const bool kruh = u.Profil == Profil::Kruhovy;
-    lblAB->setText(Text(kruh ? id::PocetD : (u.Profil == Profil::Ctvercovy ? id::PocetAA : id::PocetAB), jazyk_));
-    lblAL->setText(Text(kruh ? id::PocetValcu : id::PocetAL, jazyk_));
+    popisek(Velicina::PocetAB)
+        ->setText(Text(kruh ? id::PocetD : (u.Profil == Profil::Ctvercovy ? id::PocetAA : id::PocetAB), jazyk_));
+    popisek(Velicina::PocetAL)->setText(Text(kruh ? id::PocetValcu : id::PocetAL, jazyk_));
     if (zRozmeru) {
-        nabidni(cboAB, NejvicPloch(Velicina::PocetAB, u));
-        nabidni(cboAL, NejvicPloch(Velicina::PocetAL, u));
-        nabidni(cboBL, NejvicPloch(Velicina::PocetBL, u));
+        for (Velicina v : {Velicina::PocetAB, Velicina::PocetAL, Velicina::PocetBL}) {
+            nabidni(static_cast<QComboBox*>(vstup(v)), NejvicPloch(v, u));
+        }
     }
     lblCelkoveAH->setText(TextObecny(u.CelkovaPlocha));
     Zalozka::obnov();
 }
-
-void ZadaniPloch::vybrana() { txtA->setFocus(Qt::TabFocusReason); }
 
 }  // namespace zorvet

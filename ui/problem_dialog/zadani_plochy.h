@@ -1,5 +1,6 @@
 // The surfaces tab of the problem dialog: the heat-exchange surface, typed or made of the
-// faces of the pieces that take part, and the total surface of the pieces.
+// faces of the pieces that take part (their counts in lists of the faces the pieces have),
+// and the total surface of the pieces.
 #pragma once
 
 #include "ui/problem_dialog/zalozka.h"
@@ -13,24 +14,18 @@ namespace zorvet {
 class ZadaniPloch : public Zalozka {
     Q_OBJECT
 public:
-    explicit ZadaniPloch(Formular& formular, QWidget* parent = nullptr);
+    ZadaniPloch(Formular& formular, int cislo, QWidget* parent = nullptr);
 
     void NastavPopisy(Jazyk jazyk) override;
     void obnov() override;
-    void vybrana() override;
+
+protected:
+    QWidget* vlastniVstup(const PopisPole& pole) override;
+    void pridejRadek(QFormLayout* form, const Polozka& polozka) override;
 
 private:
-    Jazyk jazyk_ = Jazyk::Anglicky;
-    QLabel* lblA = nullptr;
-    QLineEdit* txtA = nullptr;
     QLabel* lblCelkoveA = nullptr;
     QLabel* lblCelkoveAH = nullptr;
-    QLabel* lblAB = nullptr;
-    QComboBox* cboAB = nullptr;
-    QLabel* lblAL = nullptr;
-    QComboBox* cboAL = nullptr;
-    QLabel* lblBL = nullptr;
-    QComboBox* cboBL = nullptr;
 };
 
 }  // namespace zorvet

@@ -21,36 +21,20 @@ namespace zorvet {
 
 namespace {
 
-constexpr int kZalozka = 5;
-
-// The arrangement a field belongs to, by when it applies: the array's to round or square bars,
-// the bundle's to round bars; the soak to every case.
+// The arrangement a field belongs to, by the frame that holds it; the soak belongs to every case.
 std::optional<ZadaniUsporadani::Druh> skupina(const PopisPole& p) {
-    if (p.kdy == Kdy::ZRozmeruTyce) {
+    const QLatin1String ramec(p.ramec);
+    if (ramec == QLatin1String("frmMrizka")) {
         return ZadaniUsporadani::Druh::Mrizka;
     }
-    if (p.kdy == Kdy::ZRozmeruKruh) {
+    if (ramec == QLatin1String("frmSvazek")) {
         return ZadaniUsporadani::Druh::Svazek;
     }
     return std::nullopt;
 }
 
 // The text of a field at its default: no bundle is an empty field, one piece "1", no gap "0".
-QString vychoziText(const PopisPole& p) { return p.nic == Kdy::Vzdy ? QString() : QString::number(p.vychozi); }
-
-// The placeholder of a field whose empty text is the model's own value.
-int prazdnyText(Velicina v) {
-    switch (v) {
-        case Velicina::SvazekB:
-            return id::SvazekKruhovy;
-        case Velicina::Porozita:
-            return id::PorozitaBaleni;
-        case Velicina::KefSvazku:
-            return id::KefModelu;
-        default:
-            return 0;
-    }
-}
+QString vychoziText(const PopisPole& p) { return p.prazdne == Prazdne::Nic ? QString() : QString::number(p.vychozi); }
 
 // The same array: the piece, the counts and the gaps.
 bool stejnaMrizka(const Uloha& a, const Uloha& b) {
@@ -60,7 +44,7 @@ bool stejnaMrizka(const Uloha& a, const Uloha& b) {
 
 }  // namespace
 
-ZadaniUsporadani::ZadaniUsporadani(Formular& formular, QWidget* parent) : Zalozka(formular, parent) {
+ZadaniUsporadani::ZadaniUsporadani(Formular& formular, int cislo, QWidget* parent) : Zalozka(formular, cislo, parent) {
     optVolnyKus = named(new QRadioButton(this), "optVolnyKus");
     optMrizka = named(new QRadioButton(this), "optMrizka");
     optSvazek = named(new QRadioButton(this), "optSvazek");
@@ -73,36 +57,16 @@ ZadaniUsporadani::ZadaniUsporadani(Formular& formular, QWidget* parent) : Zalozk
     radek->addStretch(1);
     optVolnyKus->setChecked(true);
 
+    // The fields of this tab, in the table's order: the array's and the bundle's in their
+    // frames (the packing in a list of its two kinds), the soak below them.
     frmMrizka = named(new QGroupBox(this), "frmMrizka");
     frmSvazek = named(new QGroupBox(this), "frmSvazek");
-    auto* formMrizka = formLayout(frmMrizka);
-    auto* formSvazek = formLayout(frmSvazek);
-    auto* formProdleva = new QFormLayout;
-    formProdleva->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
-    formProdleva->setLabelAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    formProdleva->setHorizontalSpacing(fontMetrics().height());
-    // The fields of this tab, in the table's order: a count or a number in a line edit, the
-    // packing in a list of its two kinds.
-    for (const PopisPole& p : PoleUlohy()) {
-        if (p.zalozka != kZalozka) {
-            continue;
-        }
-        const std::optional<Druh> druh = skupina(p);
-        QWidget* rodic = druh == Druh::Mrizka ? frmMrizka : druh == Druh::Svazek ? frmSvazek : static_cast<QWidget*>(this);
-        QWidget* vstup = nullptr;
-        if (p.velicina == Velicina::Baleni) {
-            cboBaleni = named(new QComboBox(rodic), p.ovladac);
-            cboBaleni->addItems({QString(), QString()});
-            vstup = cboBaleni;
-        } else {
-            auto* edit = numberField(rodic, p.ovladac);
-            svaz(edit, p.velicina);
-            vstup = edit;
-        }
-        QLabel* popisek = caption(rodic, qPrintable(QLatin1String("lbl") + QLatin1String(p.ovladac).mid(3)), vstup);
-        (druh == Druh::Mrizka ? formMrizka : druh == Druh::Svazek ? formSvazek : formProdleva)->addRow(popisek, vstup);
-        ovladace_.append({&p, popisek, vstup});
-    }
+    cboBaleni = named(new QComboBox(this), "cboBaleni");
+    cboBaleni->addItems({QString(), QString()});
+    rozloz(formLayout(frmMrizka), "frmMrizka");
+    rozloz(formLayout(frmSvazek), "frmSvazek");
+    auto* formProdleva = formLayout(this, false);
+    rozloz(formProdleva);
     connect(cboBaleni, &QComboBox::currentIndexChanged, this,
             [this](int i) { formular_.pis(Velicina::Baleni, 0, QString::number(i)); });
 
@@ -140,19 +104,15 @@ ZadaniUsporadani::ZadaniUsporadani(Formular& formular, QWidget* parent) : Zalozk
     }
 }
 
+QWidget* ZadaniUsporadani::vlastniVstup(const PopisPole& p) { return p.velicina == Velicina::Baleni ? cboBaleni : nullptr; }
+
 void ZadaniUsporadani::NastavPopisy(Jazyk j) {
-    jazyk_ = j;
+    Zalozka::NastavPopisy(j);
     optVolnyKus->setText(Text(id::VolnyKus, j));
     optMrizka->setText(Text(id::Mrizka, j));
     optSvazek->setText(Text(id::SvazekTyci, j));
     frmMrizka->setTitle(BezAkceleratoru(Text(id::Mrizka, j)));
     frmSvazek->setTitle(BezAkceleratoru(Text(id::SvazekTyci, j)));
-    for (const Ovladac& o : ovladace_) {
-        o.popisek->setText(Text(o.pole->popisek, j));
-        if (auto* edit = qobject_cast<QLineEdit*>(o.vstup); edit != nullptr && prazdnyText(o.pole->velicina) != 0) {
-            edit->setPlaceholderText(Text(prazdnyText(o.pole->velicina), j));
-        }
-    }
     {
         const QSignalBlocker blokovano(cboBaleni);
         cboBaleni->setItemText(0, Text(id::BaleniCtvercove, j));
@@ -169,10 +129,10 @@ void ZadaniUsporadani::zvol(Druh druh) {
     }
     druh_ = druh;
     // The fields of the arrangements not chosen go back to their defaults.
-    for (const Ovladac& o : ovladace_) {
-        const std::optional<Druh> d = skupina(*o.pole);
+    for (const Polozka& p : polozky_) {
+        const std::optional<Druh> d = skupina(*p.pole);
         if (d && *d != druh) {
-            formular_.pis(o.pole->velicina, 0, vychoziText(*o.pole));
+            formular_.pis(p.pole->velicina, 0, vychoziText(*p.pole));
         }
     }
     obnov();
@@ -196,12 +156,6 @@ void ZadaniUsporadani::obnov() {
     optMrizka->setEnabled(pole || druh_ == Druh::Mrizka);
     optSvazek->setEnabled(svazek || druh_ == Druh::Svazek);
     lblNelze->setVisible(!pole);
-    for (const Ovladac& o : ovladace_) {
-        const std::optional<Druh> d = skupina(*o.pole);
-        const bool povoleno = Plati(o.pole->kdy, u) && (!d || *d == druh_);
-        o.popisek->setEnabled(povoleno);
-        o.vstup->setEnabled(povoleno);
-    }
     {
         const QSignalBlocker blokovano(cboBaleni);
         cboBaleni->setCurrentIndex(u.Baleni == 1 ? 1 : 0);
@@ -237,13 +191,12 @@ void ZadaniUsporadani::nastavVysledek(std::shared_ptr<const Vysledek> vysledek) 
     obnov();
 }
 
-void ZadaniUsporadani::vybrana() {
-    for (const Ovladac& o : ovladace_) {
-        if (o.vstup->isEnabled()) {
-            o.vstup->setFocus(Qt::TabFocusReason);
-            return;
-        }
-    }
+void ZadaniUsporadani::ukazPolozku(const Polozka& polozka, const Uloha& u) {
+    // Every field stays in sight, enabled where it applies to the case and the arrangement chosen.
+    const std::optional<Druh> d = skupina(*polozka.pole);
+    const bool povoleno = Plati(polozka.pole->kdy, u) && (!d || *d == druh_);
+    polozka.popisek->setEnabled(povoleno);
+    polozka.vstup->setEnabled(povoleno);
 }
 
 }  // namespace zorvet

@@ -1,5 +1,6 @@
 // The arrangement tab of the problem dialog: the free piece, an array of bars side by side or a
-// bundle of round bars, their fields as the field table lists them for this tab, the soak, and
+// bundle of round bars, their fields as the field table lists them for this tab (in the frames
+// frmMrizka and frmSvazek), the soak, and
 // the cross-section drawn to scale beside them. A field is enabled where its row applies to the
 // case and it belongs to the arrangement chosen; choosing one sets the other's fields back to
 // their defaults, so that the case is never an array and a bundle at once.
@@ -23,11 +24,10 @@ class NacrtUsporadani;
 class ZadaniUsporadani : public Zalozka {
     Q_OBJECT
 public:
-    explicit ZadaniUsporadani(Formular& formular, QWidget* parent = nullptr);
+    ZadaniUsporadani(Formular& formular, int cislo, QWidget* parent = nullptr);
 
     void NastavPopisy(Jazyk jazyk) override;
     void obnov() override;
-    void vybrana() override;
 
     // The result shown in the main window: the sketch marks its slowest piece while the form
     // holds the array it was computed for.
@@ -35,18 +35,15 @@ public:
 
     enum class Druh { Volny, Mrizka, Svazek };
 
+protected:
+    QWidget* vlastniVstup(const PopisPole& pole) override;
+    void ukazPolozku(const Polozka& polozka, const Uloha& u) override;
+
 private:
-    struct Ovladac {
-        const PopisPole* pole;
-        QLabel* popisek;
-        QWidget* vstup;
-    };
     void zvol(Druh druh);
 
-    Jazyk jazyk_ = Jazyk::Anglicky;
     Druh druh_ = Druh::Volny;
     std::shared_ptr<const Vysledek> vysledek_;
-    QList<Ovladac> ovladace_;
     QRadioButton* optVolnyKus = nullptr;
     QRadioButton* optMrizka = nullptr;
     QRadioButton* optSvazek = nullptr;

@@ -8,6 +8,7 @@
 #include "files/cisla.h"
 #include "files/retezce.h"
 #include "files/zapis.h"
+#include "files/zpravy.h"
 #include "ui/common/graf.h"
 #include "ui/common/kurzor.h"
 #include "ui/common/twipy.h"
@@ -188,7 +189,7 @@ void PohledGrafu::Prizpusob() {
         lblPrizpusobeni_->setText(emisivita_->popis + QLatin1Char('\n') + Text(id::OdchylkaFit, j) + QStringLiteral(": ") +
                                   TextObecny(static_cast<float>(std::round(fit.rms * 100.0) / 100.0)));
     } else {
-        lblPrizpusobeni_->setText(Text(id::FitNelze, j));
+        lblPrizpusobeni_->setText(ZpravaPrizpusobeni(fit, zprava_.vysledek->Uloha, j));
     }
     rozvrhni();
     prekresli();

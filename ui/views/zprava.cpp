@@ -96,9 +96,6 @@ QString bez(int id, Jazyk j) { return BezAkceleratoru(Text(id, j)).trimmed(); }
 
 // The caption of a field on the page: its label in a file, or its caption in the dialog.
 QString popisekZpravy(const PopisPole& p, const Uloha& u, Jazyk j) {
-    if (p.velicina == Velicina::KoefK) {
-        return Text(id::KoefKZpravy, j) + QStringLiteral(" [-]");
-    }
     if (p.souborPopisek == 0) {
         return NazevPole(p.velicina, 0, u, j);
     }
@@ -133,24 +130,20 @@ QString hodnotaZpravy(const PopisPole& p, const Vysledek& v, Jazyk j) {
     return TextObecny(static_cast<float>(ZobrazenaHodnota(p, u)));
 }
 
-// The furnace beyond the documented problem is listed only when it is used: an installed
-// power with its losses, a convection other than the usual one; so is the arrangement.
-bool pouzito(const PopisPole& p, const Uloha& u) {
-    switch (p.velicina) {
-        case Velicina::Prikon:
-        case Velicina::Ztraty:
-            return u.Prikon > 0.0f;
-        case Velicina::Konvekce:
-            return u.Konvekce != Uloha{}.Konvekce;
-        // The arrangement's own lines state the array, the bundle and its porosity; the
-        // problem lists what they do not, where it is used.
-        case Velicina::Baleni:
-        case Velicina::KefSvazku:
-        case Velicina::Prodleva:
-            return Hodnota(p, u) != p.vychozi;
-        default:
-            return p.zalozka != Pole(Velicina::MrizkaX).zalozka;
+// A field of the case as its row says: a line of the documented problem always, the furnace and
+// the soak beyond it while they are used (away from their defaults), the reduction factor and
+// the losses an installed power covers where they belong; the curve and the arrangement have
+// lines of their own.
+bool uvest(const PopisPole& p, const Uloha& u) {
+    switch (p.zprava) {
+        case VeZprave::Obvykle:
+            return p.radekSouboru != 0 || Pouzito(p, u);
+        case VeZprave::Vzdy:
+            return Plati(p.rozsirenyKdy, u);
+        case VeZprave::Jinde:
+            return false;
     }
+    return false;
 }
 
 QString nazevVlastnosti(const VlastnostiMaterialu& v, Jazyk j) {
@@ -166,11 +159,7 @@ QString nazevVlastnosti(const VlastnostiMaterialu& v, Jazyk j) {
 void zadani(Sazec& s, const Vysledek& v, Jazyk j) {
     const Uloha& u = v.Uloha;
     s.nadpis(Text(id::OddilZadani, j), 45);
-    const auto patri = [&u](const PopisPole& p) {
-        return p.zalozka >= 0 && Plati(p.kdy, u) && p.velicina != Velicina::ZadaniHmotnosti &&
-               p.velicina != Velicina::TeplotaKrivky && p.velicina != Velicina::DobaVydrze &&
-               p.velicina != Velicina::Lambda && pouzito(p, u);
-    };
+    const auto patri = [&u](const PopisPole& p) { return p.zalozka >= 0 && Plati(p.kdy, u) && uvest(p, u); };
     const auto geometrie = [](const PopisPole& p) { return p.kdy == Kdy::ZRozmeru || p.kdy == Kdy::ZRozmeruObdelnik; };
     for (const PopisPole& p : PoleUlohy()) {
         if (patri(p) && !geometrie(p)) {
@@ -257,11 +246,75 @@ void usporadani(Sazec& s, const Vysledek& v, Jazyk j, QPainter& p) {
     }
 }
 
+// The result: the final temperature, the power and energy for the losses, where the power
+// limited the heat, and the emissivity a measured log gave.
+void vysledky(Sazec& s, const PodkladyZpravy& podklady, Jazyk j) {
+    const Vysledek& v = *podklady.vysledek;
+    const std::int16_t ztraty = podklady.ztraty.value_or(v.Uloha.Ztraty);
+    s.nadpis(Text(id::OddilVysledku, j), 45);
+    s.odstavec(ZpravaKonecneTeploty(v, j));
+    s.radek(bez(id::Ztraty, j), QString::number(ztraty));
+    const std::optional<VykonSpotreba> vykon = VykonASpotreba(v, ztraty);
+    s.radek(bez(id::Prikon, j), vykon ? TextObecny(vykon->P) : QString());
+    s.radek(bez(id::Spotreba, j), vykon ? TextObecny(vykon->E) : QString());
+    if (vykon && vykon->jadra) {
+        s.odstavec(CasVykonu(*vykon, j));
+    }
+    if (v.omezenoDo() > 0.0f) {
+        s.radek(bez(id::OmezenoDo, j), TextObecny(v.omezenoDo()));
+    }
+    if (podklady.prizpusobeni) {
+        s.nadpis(Text(id::Namereno, j), 38);
+        s.radek(Text(id::EmisivitaFit, j), QString::number(podklady.prizpusobeni->eps, 'f', 4));
+        s.radek(Text(id::OdchylkaFit, j), QString::number(podklady.prizpusobeni->rms, 'f', 2));
+    }
+}
+
+// The core of a thick charge, when it was computed.
+void jadro(Sazec& s, const Vysledek& v, Jazyk j) {
+    if (!v.Jadro || v.Jadro->povrch.empty()) {
+        return;
+    }
+    s.nadpis(Text(id::OddilJadra, j), 38);
+    // No conductivity typed: the core took λ(T) of the property model.
+    if (v.Uloha.Lambda > 0.0f || !v.Uloha.Vlastnosti) {
+        s.cislo(id::Lambda, QString(), v.Uloha.Lambda);
+    } else {
+        s.radek(bez(id::Lambda, j), QStringLiteral("λ(T), ") + nazevVlastnosti(*v.Uloha.Vlastnosti, j));
+    }
+    s.radek(bez(id::Biot, j), TextObecny(static_cast<float>(v.Jadro->biot)));
+    s.radek(Text(id::CasJadra, j), v.Jadro->krok >= 0 ? TextObecny(static_cast<float>(v.Jadro->cas))
+                                                      : Text(id::JadroNedosazeno, j));
+    if (const QString varovani = VarovaniJadra(v, j); !varovani.isEmpty()) {
+        s.odstavec(varovani);
+    }
+}
+
+// The chart in the rest of the page below y, drawn as the chart view draws it.
+void grafZpravy(QPainter& painter, double y, const PodkladyZpravy& podklady) {
+    const QRectF misto(kOkraj, y + 20.0, kSirka - 2 * kOkraj, kVyska - kOkraj - y - 20.0);
+    if (misto.height() <= 300.0) {
+        return;
+    }
+    Graf graf;
+    ObsahGrafu obsah{podklady.vysledek, podklady.srovnani};
+    obsah.mereni = podklady.mereni;
+    if (podklady.prizpusobeni) {
+        obsah.prolozeni = podklady.prizpusobeni->prubeh;
+    }
+    NaplnGraf(graf, obsah, podklady.jazyk);
+    // Laid out at least 800 × 450, so that its texts keep their room; a lower place gets the
+    // chart smaller, in its proportions.
+    const QSize rozvrh(800, std::max(450, static_cast<int>(800.0 * misto.height() / misto.width())));
+    graf.resize(rozvrh);
+    graf.chart()->resize(QSizeF(rozvrh));
+    graf.vykresli(painter, misto);
+}
+
 }  // namespace
 
 void KresliZpravu(QPainter& painter, const QRectF& stranka, const PodkladyZpravy& podklady) {
     const Vysledek& v = *podklady.vysledek;
-    const std::int16_t ztraty = podklady.ztraty.value_or(v.Uloha.Ztraty);
     const Jazyk j = podklady.jazyk;
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
@@ -284,61 +337,13 @@ void KresliZpravu(QPainter& painter, const QRectF& stranka, const PodkladyZpravy
     s.cara();
     zadani(s, v, j);
     s.cara();
-    s.nadpis(Text(id::OddilVysledku, j), 45);
-    s.odstavec(ZpravaKonecneTeploty(v, j));
-    s.radek(bez(id::Ztraty, j), QString::number(ztraty));
-    const std::optional<VykonSpotreba> vykon = VykonASpotreba(v, ztraty);
-    s.radek(bez(id::Prikon, j), vykon ? TextObecny(vykon->P) : QString());
-    s.radek(bez(id::Spotreba, j), vykon ? TextObecny(vykon->E) : QString());
-    if (vykon && vykon->jadra) {
-        s.odstavec(CasVykonu(*vykon, j));
-    }
-    if (v.omezenoDo() > 0.0f) {
-        s.radek(bez(id::OmezenoDo, j), TextObecny(v.omezenoDo()));
-    }
-    if (podklady.prizpusobeni) {
-        s.nadpis(Text(id::Namereno, j), 38);
-        s.radek(Text(id::EmisivitaFit, j), QString::number(podklady.prizpusobeni->eps, 'f', 4));
-        s.radek(Text(id::OdchylkaFit, j), QString::number(podklady.prizpusobeni->rms, 'f', 2));
-    }
-    if (v.Jadro && !v.Jadro->povrch.empty()) {
-        s.nadpis(Text(id::OddilJadra, j), 38);
-        // No conductivity typed: the core took λ(T) of the property model.
-        if (v.Uloha.Lambda > 0.0f || !v.Uloha.Vlastnosti) {
-            s.cislo(id::Lambda, QString(), v.Uloha.Lambda);
-        } else {
-            s.radek(bez(id::Lambda, j), QStringLiteral("λ(T), ") + nazevVlastnosti(*v.Uloha.Vlastnosti, j));
-        }
-        s.radek(bez(id::Biot, j), TextObecny(static_cast<float>(v.Jadro->biot)));
-        s.radek(Text(id::CasJadra, j), v.Jadro->krok >= 0 ? TextObecny(static_cast<float>(v.Jadro->cas))
-                                                          : Text(id::JadroNedosazeno, j));
-        if (const QString varovani = VarovaniJadra(v, j); !varovani.isEmpty()) {
-            s.odstavec(varovani);
-        }
-    }
-
+    vysledky(s, podklady, j);
+    jadro(s, v, j);
     usporadani(s, v, j, painter);
     if (!podklady.srovnani.isEmpty()) {
         srovnani(s, podklady, j);
     }
-
-    // The chart fills the rest of the page, drawn as the chart view draws it.
-    const QRectF misto(kOkraj, s.y() + 20.0, kSirka - 2 * kOkraj, kVyska - kOkraj - s.y() - 20.0);
-    if (misto.height() > 300.0) {
-        Graf graf;
-        ObsahGrafu obsah{podklady.vysledek, podklady.srovnani};
-        obsah.mereni = podklady.mereni;
-        if (podklady.prizpusobeni) {
-            obsah.prolozeni = podklady.prizpusobeni->prubeh;
-        }
-        NaplnGraf(graf, obsah, j);
-        // Laid out at least 800 × 450, so that its texts keep their room; a lower place
-        // gets the chart smaller, in its proportions.
-        const QSize rozvrh(800, std::max(450, static_cast<int>(800.0 * misto.height() / misto.width())));
-        graf.resize(rozvrh);
-        graf.chart()->resize(QSizeF(rozvrh));
-        graf.vykresli(painter, misto);
-    }
+    grafZpravy(painter, s.y(), podklady);
     painter.restore();
 }
 
