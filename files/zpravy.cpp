@@ -383,8 +383,6 @@ QString ZpravaZavady(const Zavada& z, const Uloha& u, Jazyk j) {
             return Text(id::PecBezPrikonu, j);
         case Vada::DvereBezOtvoru:
             return Text(id::DvereBezOtvoru, j);
-        case Vada::PecSVedenim:
-            return Text(id::PecSVedenim, j);
     }
     return {};
 }

@@ -241,7 +241,6 @@ enum class Vada {
     VadnaPec,              // its description is unsound (Zavada::pec says how)
     PecBezPrikonu,         // a start from cold or after cycles without an installed power
     DvereBezOtvoru,        // the door's time without a door
-    PecSVedenim,           // a core, an array or a bundle in it
 };
 
 struct Zavada {

@@ -4,7 +4,6 @@
 #include <cmath>
 
 #include "model/case/geometrie.h"
-#include "model/conduction/jadro.h"
 #include "model/load/usporadani.h"
 
 namespace zorvet {
@@ -32,8 +31,7 @@ bool jakoVDialogu(float drzena, float zRozmeru) {
 }
 
 // The furnace as a thermal system: a sound description, a door for the door's time, an installed
-// power for a start from cold (whose first step would take any power), and the charge's single
-// temperature.
+// power for a start from cold (whose first step would take any power).
 std::optional<Zavada> zkontrolujPec(const Uloha& u) {
     if (!u.Pec) {
         return std::nullopt;
@@ -47,9 +45,6 @@ std::optional<Zavada> zkontrolujPec(const Uloha& u) {
     const bool zeStudena = u.Pec->Start == StartPece::Studeny || u.Pec->Start == StartPece::PoCyklech;
     if (zeStudena && !(u.Prikon > 0.0f)) {
         return Zavada{Velicina::Prikon, Vada::PecBezPrikonu, 0, {}};
-    }
-    if (MaJadro(u) || MaUsporadani(u)) {
-        return Zavada{Velicina::PopisPece, Vada::PecSVedenim, 0, {}};
     }
     return std::nullopt;
 }

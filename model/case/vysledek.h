@@ -47,6 +47,10 @@ struct Jadro {
     double cas = 0.0;            // s, krok × CasKrok
     double biot = 0.0;           // Bi = α max × (V / A) / λ
     float omezenoDo = 0.0f;      // s, the end of the last step the installed power limited
+    // Per step 0..: J that entered the whole load (and what heats with it) since step 0, as far
+    // as its march went (an array's and a bundle's through the soak); a furnace described as a
+    // thermal system takes its heat from here.
+    std::vector<double> teplo;
 };
 
 // What the arrangement of the load adds to a result (model/load/usporadani.h), and the soak.
@@ -74,6 +78,21 @@ struct VysledekPece {
     std::vector<float> pec;     // °C, the furnace (the lining's hot face) per step
     std::vector<float> prikon;  // W, the power drawn over each step (row 0: 0)
     int cyklu = 0;              // cycles marched before, or iterations of the cyclic steady state
+
+    // °C the furnace of step k as a load sees it: the cycle's own; beyond the cycle (a load
+    // marched longer than the cycle its furnace was computed with) the set furnace nastavena, or
+    // where the installed power (W) held the furnace down at the cycle's end, its last.
+    float pecKroku(long k, float nastavena, float instalovany) const {
+        if (pec.empty()) {
+            return nastavena;
+        }
+        if (k >= 0 && static_cast<std::size_t>(k) < pec.size()) {
+            return pec[static_cast<std::size_t>(k)];
+        }
+        const bool omezena =
+            instalovany > 0.0f && static_cast<double>(prikon.back()) >= static_cast<double>(instalovany) * (1.0 - 1e-6);
+        return omezena ? pec.back() : nastavena;
+    }
 };
 
 struct Vysledek {

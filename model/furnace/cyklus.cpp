@@ -179,7 +179,7 @@ CyklusPece SpoctiCyklus(PecVProvozu& pec, VsazkaVPeci& vsazka, const RezimPece& 
 }
 
 StartPeceVysledek SpoctiStart(const Pec& popis, const OkoliPece& okoli, VsazkaVPeci& vsazka, const RezimPece& rezim,
-                              double prvek) {
+                              double prvek, const std::vector<double>* odhad) {
     PecVProvozu pec(popis, okoli, prvek);
     StartPeceVysledek v;
     RezimPece bezRadku = rezim;
@@ -201,6 +201,9 @@ StartPeceVysledek SpoctiStart(const Pec& popis, const OkoliPece& okoli, VsazkaVP
             break;
         case StartPece::Cyklicky:
             pec.horka(rezim.nastavena(0));
+            if (odhad != nullptr && odhad->size() == pec.stav().size()) {
+                pec.nastavStav(*odhad);
+            }
             v.ustaleno = pevnyBod(pec, vsazka, bezRadku, v.cyklu);
             break;
     }

@@ -67,8 +67,10 @@ struct StartPeceVysledek {
     std::vector<double> stav;    // the lining's state at the cycle's loading
 };
 
-// The cycle from the description's start.
+// The cycle from the description's start. The cyclic steady state is sought from the lining's
+// state odhad (one at the loading of a cycle near this one) when it is given, else from the
+// steady state at the set temperature.
 StartPeceVysledek SpoctiStart(const Pec& popis, const OkoliPece& okoli, VsazkaVPeci& vsazka, const RezimPece& rezim,
-                              double prvek = kPrvekVyzdivky);
+                              double prvek = kPrvekVyzdivky, const std::vector<double>* odhad = nullptr);
 
 }  // namespace zorvet

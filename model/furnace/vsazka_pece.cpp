@@ -1,5 +1,6 @@
 #include "model/furnace/vsazka_pece.h"
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -47,5 +48,54 @@ TeploVsazky SoustredenaVsazka::zkus(double dt, double tf) {
 }
 
 void SoustredenaVsazka::prijmi() { t_ = zkouska_; }
+
+double SoustredenaVsazka::teplotaProTeplo(double teplo) const {
+    const double h0 = entalpie(z_.tv);
+    const auto zbytek = [&](double t) { return z_.m * (entalpie(t) - h0) + z_.kapacitaPripravku * (t - z_.tv) - teplo; };
+    return Koren(zbytek, z_.tv, 1.0, -kKelvin, 1e6, 1e-10 * (std::fabs(z_.tv) + kKelvin)).value_or(z_.tv);
+}
+
+void OpravenaVsazka::nastav(const VedeniVsazky& vedeni) {
+    vedeni_ = vedeni;
+    oprava_.assign(vedeni.teplo.size(), TeploVsazky{});
+    for (std::size_t k = 1; k < oprava_.size() && k < zaznam_.size(); ++k) {
+        oprava_[k] = TeploVsazky{vedeni.teplo[k].vsazka - zaznam_[k].vsazka,
+                                 vedeni.teplo[k].pripravky - zaznam_[k].pripravky};
+    }
+}
+
+void OpravenaVsazka::nalozit() {
+    jedna_.nalozit();
+    zaznam_.assign(1, TeploVsazky{});
+    k_ = 0;
+}
+
+TeploVsazky OpravenaVsazka::zkus(double dt, double tf) {
+    zkouska_ = jedna_.zkus(dt, tf);
+    TeploVsazky q = zkouska_;
+    if (k_ + 1 < oprava_.size()) {
+        // A step cut short (the end of a soak) takes its share.
+        const double podil = dt / krok_;
+        q.vsazka += oprava_[k_ + 1].vsazka * podil;
+        q.pripravky += oprava_[k_ + 1].pripravky * podil;
+    }
+    return q;
+}
+
+void OpravenaVsazka::prijmi() {
+    jedna_.prijmi();
+    zaznam_.push_back(zkouska_);
+    ++k_;
+    if (vedeni_.krokOhrevu >= 0 && k_ == static_cast<std::size_t>(vedeni_.krokOhrevu)) {
+        jedna_.nastavTeplo(vedeni_.teploOhrevu);
+    }
+}
+
+double OpravenaVsazka::teplota() const {
+    if (vedeni_.krokOhrevu < 0) {
+        return jedna_.teplota();
+    }
+    return k_ < vedeni_.nejpomalejsi.size() ? vedeni_.nejpomalejsi[k_] : std::max(jedna_.teplota(), jedna_.cil());
+}
 
 }  // namespace zorvet

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <optional>
+#include <vector>
 
 #include "model/properties/vlastnosti.h"
 
@@ -51,6 +52,10 @@ public:
     void prijmi() override;
     double teplota() const override { return t_; }
     double cil() const override { return z_.tk; }
+    // °C at which the charge and the fixtures hold teplo J more than at the start; and the charge
+    // set to it.
+    double teplotaProTeplo(double teplo) const;
+    void nastavTeplo(double teplo) { t_ = zkouska_ = teplotaProTeplo(teplo); }
 
 private:
     double entalpie(double t) const;  // J/kg of the charge from its start
@@ -58,6 +63,46 @@ private:
     ZadaniSoustredene z_;
     std::optional<Vlastnosti> krivka_;
     double t_ = 0.0, zkouska_ = 0.0;
+};
+
+// What a march of the load's conduction (its core, an array, a bundle) gave under a furnace:
+// per step from the loading the heat it took (index 0 unused) and its slowest point, °C, to the
+// step that slowest point reached the final temperature.
+struct VedeniVsazky {
+    std::vector<TeploVsazky> teplo;
+    std::vector<double> nejpomalejsi;
+    long krokOhrevu = -1;
+    double teploOhrevu = 0.0;  // J the load took to that step
+};
+
+// A charge whose conduction was marched under a furnace near this one. Each step takes the heat
+// that march took in it, plus what the charge of one temperature takes at this furnace more
+// than it took at that one: a defect correction, whose fixed point (the furnace the conduction
+// was marched under) takes the conduction's heat exactly, while the charge of one temperature
+// tells how the heat changes with the furnace. The heat-up ends at the step the conduction's
+// slowest point reached the final temperature; the one temperature then goes on from the
+// load's mean temperature. Without a march set it is the charge of one temperature alone.
+class OpravenaVsazka : public VsazkaVPeci {
+public:
+    OpravenaVsazka(ZadaniSoustredene z, double krok) : jedna_(std::move(z)), krok_(krok) {}
+    // The march to follow from the next loading on, against the heats of one temperature that the
+    // last cycle took.
+    void nastav(const VedeniVsazky& vedeni);
+    void nalozit() override;
+    TeploVsazky zkus(double dt, double tf) override;
+    void prijmi() override;
+    double teplota() const override;
+    double cil() const override { return jedna_.cil(); }
+    const SoustredenaVsazka& jedna() const { return jedna_; }
+
+private:
+    SoustredenaVsazka jedna_;
+    double krok_;
+    VedeniVsazky vedeni_;
+    std::vector<TeploVsazky> oprava_;  // per step
+    std::vector<TeploVsazky> zaznam_;  // the heats of one temperature of the cycle so far
+    TeploVsazky zkouska_;
+    std::size_t k_ = 0;
 };
 
 }  // namespace zorvet

@@ -41,6 +41,11 @@ Vsazka::Vsazka(const Uloha& u)
     mc = m * static_cast<double>(c) + navic;
 }
 
+double Vsazka::teplo(double t0, double t1) const {
+    const double h = entalpie ? entalpie->entalpie(t1) - entalpie->entalpie(t0) : static_cast<double>(c) * (t1 - t0);
+    return m * h + navic * (t1 - t0);
+}
+
 double Vsazka::kapacitaOhrevu(const Uloha& u) const {
     return static_cast<double>(UcinnaC(u)) * m + navic;
 }

@@ -100,7 +100,8 @@ VysledekVypoctu Dokonci(std::shared_ptr<Vysledek> vysledek, VysledekVypoctu r, c
     if (r.konec != KonecVypoctu::Uspech) {
         return r;
     }
-    if (MaJadro(pripad) && !moznosti.bezJadra) {
+    // The march of a furnace described as a thermal system computed the core with it.
+    if (MaJadro(pripad) && !moznosti.bezJadra && !vysledek->Jadro) {
         // A run to a time takes the core to that time, no further.
         r.jadro = SpoctiJadro(*vysledek, moznosti.doCasu > 0.0 ? static_cast<long>(vysledek->posledniRadek()) : -1);
     }

@@ -6,6 +6,7 @@
 #include <numbers>
 #include <vector>
 
+#include "model/case/geometrie.h"
 #include "model/furnace/cyklus.h"
 #include "model/furnace/stena.h"
 #include "model/pipeline/vypocet.h"
@@ -330,6 +331,69 @@ TEST(Pec, FaultsOfTheDescription) {
         Pec p = dobra;
         zmena(p);
         EXPECT_EQ(ZkontrolujPec(p).vada, vada);
+    }
+}
+
+// The brick box around a load of bars with the mass from their dimensions, 2 m long: round bars
+// of the diameter d, heated on their mantles, of a conductivity (0: the charge of one temperature).
+Uloha Tyce(float d, float lambda, StartPece start, std::int16_t kusu = 1) {
+    Uloha u = test::Priklad();
+    u.Tpece = 950.0f, u.Tk = 900.0f, u.CasKrok = 20.0f, u.Gama = 7850.0f;
+    u.ZadaniHmotnosti = ZadaniHmotnosti::ZRozmeru;
+    u.Profil = Profil::Kruhovy, u.StranaA = d, u.DelkaL = 2.0f, u.PocetProfilu = kusu, u.PocetAL = kusu;
+    OdvodUlohu(u);
+    HmotnostZRozmeru(u, u.Gama);
+    TeplosmennaPlocha(u);
+    u.Lambda = lambda;
+    u.Prikon = 60e3f, u.Prodleva = 1800.0f, u.DobaOtevreni = 180.0f;
+    u.Pec = test::Box();
+    u.Pec->DvereSirka = u.Pec->DvereVyska = 0.8f;
+    u.Pec->Start = start;
+    return u;
+}
+
+// Bi → 0: a thin bar's core is the charge of one temperature. Heated through its conduction in
+// the furnace, it reaches the final temperature and ends its cycle as that charge does, within
+// 1 % and a step, and every item of the balance is within 1 % of the electric energy.
+TEST(PecSVedenim, ThinBarIsTheChargeOfOneTemperature) {
+    for (const StartPece start : {StartPece::Horky, StartPece::Studeny, StartPece::Cyklicky}) {
+        const VysledekVypoctu jedna = Spocti(Tyce(0.02f, 0.0f, start, 40)), vedena = Spocti(Tyce(0.02f, 40.0f, start, 40));
+        ASSERT_TRUE(jedna.uspech() && vedena.uspech()) << int(start);
+        const VysledekPece &a = *jedna.vysledek->Pec, &b = *vedena.vysledek->Pec;
+        ASSERT_TRUE(vedena.vysledek->Jadro);
+        EXPECT_NEAR(vedena.vysledek->Jadro->cas, a.casOhrevu, 0.01 * a.casOhrevu + 20) << int(start);
+        EXPECT_NEAR(b.casCyklu, a.casCyklu, 0.01 * a.casCyklu + 20) << int(start);
+        for (const auto& [x, y] : {std::pair{a.ohrev, b.ohrev}, std::pair{a.cyklus, b.cyklus}})
+            for (const auto clen : {&BilancePece::elektrina, &BilancePece::vsazka, &BilancePece::vyzdivka,
+                                    &BilancePece::steny, &BilancePece::dvere})
+                EXPECT_NEAR(x.*clen, y.*clen, 0.01 * x.elektrina) << int(start);
+    }
+}
+
+// Every model of the load in the furnace: its heat-up is its slowest point's, the charge takes
+// the heat its own conduction took under the furnace the cycle ran (the fixed point of the two),
+// the items add up to the electric energy, and the furnace never draws more than installed.
+TEST(PecSVedenim, EveryLoadTakesTheHeatOfItsConduction) {
+    Uloha tlusta = Tyce(0.25f, 30.0f, StartPece::Cyklicky);
+    Uloha mrizka = Tyce(0.1f, 30.0f, StartPece::Studeny, 4);
+    mrizka.MrizkaX = mrizka.MrizkaY = 2;
+    Uloha svazek = Tyce(0.05f, 30.0f, StartPece::Horky, 25);
+    svazek.SvazekA = 0.3f;
+    svazek.Porozita = 1.0f - 25.0f * 0.05f * 0.05f / (0.3f * 0.3f);
+    for (const Uloha& u : {tlusta, mrizka, svazek}) {
+        const VysledekVypoctu r = Spocti(u);
+        ASSERT_TRUE(r.uspech()) << int(r.konec);
+        const Vysledek& v = *r.vysledek;
+        ASSERT_TRUE(v.Jadro && v.Jadro->konec == KonecJadra::Dosazeno);
+        EXPECT_EQ(v.Pec->casOhrevu, v.Jadro->cas);
+        EXPECT_NEAR(v.Pec->casCyklu, v.Jadro->cas + 1800.0, 20.0);
+        const double teplo = v.Jadro->teplo[static_cast<std::size_t>(v.Jadro->krok)];
+        EXPECT_NEAR((v.Pec->ohrev.vsazka + v.Pec->ohrev.pripravky) / teplo, 1, 2e-3);
+        for (const BilancePece& b : {v.Pec->ohrev, v.Pec->cyklus})
+            EXPECT_NEAR((b.vsazka + b.pripravky + b.vyzdivka + b.steny + b.dvere) / b.elektrina, 1, 1e-8);
+        for (float w : v.Pec->prikon) EXPECT_LE(w, 60e3f * (1 + 1e-6f));
+        for (std::size_t k = 0; k < v.Jadro->pec.size() && k < v.Pec->pec.size(); ++k)
+            EXPECT_EQ(v.Jadro->pec[k], v.Pec->pec[k]) << "the load saw the furnace of the cycle";
     }
 }
 
