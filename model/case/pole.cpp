@@ -424,7 +424,9 @@ bool JeNic(const PopisPole& pole, double x, const Uloha& u) {
 }
 
 bool Pouzito(const PopisPole& pole, const Uloha& u) {
-    return pole.rozsirenyPopisek != 0 && Plati(pole.rozsirenyKdy, u) && Hodnota(pole, u) != pole.vychozi;
+    // The record holds singles: a default of 0.9 is the single nearest it.
+    return pole.rozsirenyPopisek != 0 && Plati(pole.rozsirenyKdy, u) &&
+           static_cast<float>(Hodnota(pole, u)) != static_cast<float>(pole.vychozi);
 }
 
 bool PouzivaRozsireni(const Uloha& u) {

@@ -277,6 +277,17 @@ TEST_F(Davka, ReportsTheCaseInOnePage) {
                                 "Potřebný příkon [W] 235069", "Geometrie vsázky", "Obdélníkový"}) {
         EXPECT_TRUE(t.contains(QString::fromUtf8(hledany))) << hledany << "\n" << t.toStdString();
     }
+    // A furnace described as a thermal system: its description, the numbers away from their
+    // defaults only (the outer emissivity of 0.9 a single holds is its default), its balance.
+    b = spust({"report", "ex:uncontrolled.cfg", "--output", "@pec.pdf", "--chamber", "1x1x1", "--lining", "fibre-128:0.2",
+               "--power-limit", "60000", "--soak", "30", "--ambient", "30"});
+    ASSERT_EQ(b.kod, 0) << b.err.toStdString();
+    t = text("pec.pdf", "pdftotext");
+    for (const char* hledany : {"Wall Lining fibre-128:0.2", "Ambient Temperature [°C] 30", "Energy Balance of the Cycle [kWh] electric",
+                                "Peak Power [kW] 60", "Walls"}) {
+        EXPECT_TRUE(t.contains(QString::fromUtf8(hledany))) << hledany << "\n" << t.toStdString();
+    }
+    EXPECT_FALSE(t.contains(QStringLiteral("Outer Emissivity")));
     // A results file holds no reduction factor: the page says so rather than print one.
     b = spust({"compute", "ex:uncontrolled.cfg", "--results", "@r.odp"});
     b = spust({"report", "@r.odp", "--output", "@r.pdf"});
