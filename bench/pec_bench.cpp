@@ -2,10 +2,13 @@
 // 115 mm insulating firebrick, 60 kW, 400 kg of carbon steel from 20 to 900 °C in a furnace set to
 // 950 °C, 10 s steps) from cold, hot and in its cyclic steady state (door open 3 min at each
 // loading, 30 min soak), on the inner area (argument 0) and with rounded edges (1); the fibre box
-// (250 mm blanket) alike. docs/performance.md lists the figures.
+// (250 mm blanket) alike; and a thick bar's core in the brick box. docs/performance.md lists the
+// figures.
 #include <benchmark/benchmark.h>
 
+#include "model/case/geometrie.h"
 #include "model/furnace/cyklus.h"
+#include "model/pipeline/vypocet.h"
 
 namespace zorvet {
 namespace {
@@ -49,6 +52,31 @@ BENCHMARK(BM_Pec_CihlaHorka)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Pec_CihlaCyklicka)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Pec_VlaknoStudena)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Pec_VlaknoCyklicka)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// Through the one pipeline, a load that conducts: the brick box around a round bar of 250 mm,
+// 2 m long (770 kg, λ 30 W/m/K), its core marched in turn with the furnace until both agree.
+void BM_Pec_JadroVCihle(benchmark::State& state) {
+    Uloha u;
+    u.Tpece = 950.0f, u.Tv = 20.0f, u.Tk = 900.0f, u.CasKrok = 20.0f, u.c = 600.0f, u.Gama = 7850.0f, u.Eps = 0.8f;
+    u.KoefK = 1.0f;
+    u.ZadaniHmotnosti = ZadaniHmotnosti::ZRozmeru;
+    u.Profil = Profil::Kruhovy, u.StranaA = 0.25f, u.DelkaL = 2.0f, u.PocetProfilu = 1, u.PocetAL = 1;
+    OdvodUlohu(u);
+    HmotnostZRozmeru(u, u.Gama);
+    TeplosmennaPlocha(u);
+    u.Lambda = 30.0f, u.Prikon = 60e3f, u.Prodleva = 1800.0f;
+    u.Pec = Pec{};
+    u.Pec->Sirka = 1, u.Pec->Hloubka = 2, u.Pec->Vyska = 1;
+    u.Pec->Steny = {{kSamot, 0.23f}, {kIzolacni, 0.115f}};
+    u.Pec->Start = state.range(0) ? StartPece::Cyklicky : StartPece::Studeny;
+    double cas = 0.0;
+    for (auto _ : state) {
+        const VysledekVypoctu r = Spocti(u);
+        cas = r.vysledek && r.vysledek->Jadro ? r.vysledek->Jadro->cas : -1.0;
+    }
+    state.counters["core_s"] = cas;
+}
+BENCHMARK(BM_Pec_JadroVCihle)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace zorvet
