@@ -49,7 +49,76 @@ std::optional<Zavada> zkontrolujPec(const Uloha& u) {
     return std::nullopt;
 }
 
+std::optional<Zavada> zavada(Velicina v, std::optional<Vada> vada, int bod = 0) {
+    if (!vada) {
+        return std::nullopt;
+    }
+    return Zavada{v, *vada, bod, {}};
+}
+
+// Segment by segment: the start of the first, then each end temperature and duration.
+std::optional<Zavada> zkontrolujKrivku(const Uloha& u) {
+    const PopisPole& teplota = Pole(Velicina::TeplotaKrivky);
+    const PopisPole& doba = Pole(Velicina::DobaVydrze);
+    if (auto z = zavada(Velicina::TeplotaKrivky, ZkontrolujHodnotu(teplota, static_cast<double>(u.Krivka[0].Teplota), u), 0)) {
+        return z;
+    }
+    for (int k = 1; k <= PocetUseku(u); ++k) {
+        const auto i = static_cast<std::size_t>(k);
+        if (auto z =
+                zavada(Velicina::TeplotaKrivky, ZkontrolujHodnotu(teplota, static_cast<double>(u.Krivka[i].Teplota), u), k)) {
+            return z;
+        }
+        const float trvani = u.Krivka[i - 1].DobaVydrze;
+        if (trvani <= 0.0f) {
+            return Zavada{Velicina::DobaVydrze, Vada::NulovaDoba, k - 1, {}};
+        }
+        if (auto z = zavada(Velicina::DobaVydrze, ZkontrolujHodnotu(doba, static_cast<double>(trvani), u), k - 1)) {
+            return z;
+        }
+    }
+    return std::nullopt;
+}
+
 }  // namespace
+
+std::optional<Zavada> ZkontrolujHodnoty(const Uloha& u) {
+    for (const PopisPole& p : PoleUlohy()) {
+        if (!Plati(p.kdy, u)) {
+            continue;
+        }
+        switch (p.druh) {
+            case DruhPole::Text:
+                break;
+            case DruhPole::Kod:
+                if ((p.velicina == Velicina::ZadaniHmotnosti && u.ZadaniHmotnosti == zorvet::ZadaniHmotnosti::Nezvoleno) ||
+                    (p.velicina == Velicina::Profil && u.Profil == zorvet::Profil::Zadny)) {
+                    return Zavada{p.velicina, Vada::ChybiHodnota, 0, {}};
+                }
+                break;
+            case DruhPole::Cislo:
+            case DruhPole::Pocet:
+                if (p.velicina == Velicina::TeplotaKrivky) {
+                    if (auto z = zkontrolujKrivku(u)) {
+                        return z;
+                    }
+                    break;
+                }
+                if (p.velicina == Velicina::DobaVydrze) {
+                    break;  // with the temperatures, segment by segment
+                }
+                if (auto z = zavada(p.velicina, ZkontrolujHodnotu(p, Hodnota(p, u), u))) {
+                    return z;
+                }
+                if ((p.velicina == Velicina::PocetAB || p.velicina == Velicina::PocetAL || p.velicina == Velicina::PocetBL) &&
+                    Hodnota(p, u) > NejvicPloch(p.velicina, u)) {
+                    return Zavada{p.velicina, Vada::PrilisMnohoPloch, 0, {}};
+                }
+                break;
+        }
+    }
+    return std::nullopt;
+}
 
 std::optional<Zavada> PrijmiUlohu(const Uloha& u, Pravidlo pravidlo) {
     if (auto z = ZkontrolujHodnoty(u)) {
