@@ -35,7 +35,7 @@ double KTestu(const std::vector<BodRefraktoru>& body, double t) {
 double IntegralK(const std::vector<BodRefraktoru>& b, double od, double po) {
     std::vector<double> meze{od};
     for (const BodRefraktoru& x : b)
-        if (static_cast<double>(x.T) > std::min(od, po) && static_cast<double>(x.T) < std::max(od, po)) meze.push_back(x.T);
+        if (static_cast<double>(x.T) > std::min(od, po) && static_cast<double>(x.T) < std::max(od, po)) meze.push_back(static_cast<double>(x.T));
     meze.push_back(po);
     std::sort(meze.begin() + 1, meze.end() - 1, [&](double x, double y) { return (x < y) == (od < po); });
     double s = 0;
@@ -175,10 +175,10 @@ Pec Box(const Pripad& p) {
 
 StartPeceVysledek Spust(const Pripad& p, double prvek, double dt, double nastavena = 950) {
     const Pec pec = Box(p);
-    ZadaniSoustredene z{.m = 400, .c = 0, .A = 2, .eps = 0.8, .tv = 20, .tk = 900, .kapacitaPripravku = p.pripravky * 500,
+    ZadaniSoustredene z{.m = 400, .c = 0, .A = 2, .eps = 0.8, .tv = 20, .tk = 900, .kapacitaPripravku = static_cast<double>(p.pripravky) * 500,
                         .vlastnosti = VestaveneVlastnosti(kUhlikovaOcel)};
     SoustredenaVsazka vsazka(z);
-    RezimPece r{.krok = dt, .nastavena = [=](long) { return nastavena; }, .prikon = p.prikon, .otevreno = p.dvere,
+    RezimPece r{.krok = dt, .nastavena = [=](long) { return nastavena; }, .prikon = p.prikon, .otevreno = static_cast<double>(p.dvere),
                 .prodleva = p.start == StartPece::Cyklicky ? 1800.0 : 0.0, .maxKroku = 100000};
     return SpoctiStart(pec, OkoliPece{}, vsazka, r, prvek);
 }
