@@ -62,7 +62,7 @@ QString VedeniVysledku(const Vysledek& v, Jazyk j) {
 }
 
 QString RadkyVysledku(const Vysledek& v, Jazyk j) {
-    return RadkyJadra(v, j) + RadkyUsporadani(v, j) + RadkyRozsireni(v, j);
+    return RadkyJadra(v, j) + RadkyUsporadani(v, j) + RadkyRozsireni(v, j) + RadkyPece(v, j);
 }
 
 QString OdpovedVysledku(const Vysledek& v, Jazyk j) {

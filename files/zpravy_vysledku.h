@@ -22,8 +22,9 @@ QString DobaVHodinach(double sekundy, Jazyk jazyk);
 // line feed. Empty when the single charge temperature decides (the documented problem).
 QString VedeniVysledku(const Vysledek& vysledek, Jazyk jazyk);
 
-// The lines of the core, the load and the soak, and what the case used beyond the documented
-// problem, each ended by a line feed, as the command line prints them after the power.
+// The lines of the core, the load and the soak, what the case used beyond the documented
+// problem, and the furnace, each ended by a line feed, as the command line prints them after
+// the power.
 QString RadkyVysledku(const Vysledek& vysledek, Jazyk jazyk);
 
 // The whole answer of the final-temperature message: the documented sentence alone (and where
