@@ -409,6 +409,10 @@ private slots:
                                              << "A [m]: “0,1x” is not a number." << 3 << "txtA2" << "";
         QTest::newRow("count of faces no number") << "mass_from_dimensions.cfg" << QStringList{"cboBL=8x"}
                                                   << "Number of Sides B*L: “8x” is not a number." << 4 << "cboBL" << "";
+        // A core needs counted faces to heat its piece; the counts are the cause, not the surface typed.
+        QTest::newRow("core without a face counted")
+            << "mass_from_dimensions.cfg" << QStringList{"cboAB=0", "cboAL=0", "cboBL=0", "txtA=1.28", "txtLambda=50"}
+            << Text(id::JadroBezPloch, Jazyk::Anglicky) << 4 << "cboAL" << "";
         QTest::newRow("last curve segment without duration")
             << nerizeny
             << QStringList{"optRizeny",           "cboPocetKrivek=3", "txtPocTep=20",     "txtKonTep=1000",
