@@ -89,6 +89,7 @@ void Formular::nastav(const Uloha& uloha) {
     }
     pocetUseku_ = uloha_.Rizeny ? PocetUseku(uloha_) : 0;
     usek_ = pocetUseku_ > 0 ? 1 : 0;
+    kusyPloch_ = uloha_.PocetProfilu;
     if (uloha_.zRozmeru()) {
         uloha_.CelkovaPlocha = CelkovaPlochaProfilu(uloha_).value_or(0.0f);
     }
@@ -181,6 +182,9 @@ void Formular::opusteno(Velicina v, int bod) {
     }
     zmeneno_.reset();
     if (jeRozmer(v)) {
+        if (v == Velicina::PocetProfilu) {
+            kusyZmeneny();
+        }
         rozmeryZmeneny();
         prepocitejHmotnost();
     } else if (jePocetPloch(v)) {
@@ -245,6 +249,27 @@ void Formular::prepocitejPlochu() {
     TeplosmennaPlocha(uloha_);
     // Written with the point whatever the user's format, as the surface always was.
     ukaz(Velicina::A, 0, TextZpravy(uloha_.A, QLatin1Char('.')).trimmed());
+}
+
+void Formular::kusyZmeneny() {
+    // The counts are the whole load's: with more or fewer pieces each piece keeps the faces it
+    // had, as a sweep of the pieces counts them (model/load/usporadani.h, KusySleduji).
+    const Cteni kusy = cti(Velicina::PocetProfilu, 0);
+    if (kusy.obsah != Obsah::Cislo || !(kusy.hodnota >= 1.0) || kusy.hodnota > 32767.0) {
+        return;
+    }
+    const double bylo = std::exchange(kusyPloch_, static_cast<int>(kusy.hodnota));
+    if (!(bylo >= 1.0) || kusy.hodnota == bylo) {
+        return;
+    }
+    for (Velicina v : {Velicina::PocetAB, Velicina::PocetAL, Velicina::PocetBL}) {
+        const Cteni c = cti(v, 0);
+        const double novy = std::round(c.hodnota * kusy.hodnota / bylo);
+        if (Plati(Pole(v).kdy, uloha_) && c.obsah == Obsah::Cislo && c.hodnota >= 0.0 && novy <= 32767.0) {
+            zapisDoZaznamu(v, 0, novy);
+            ukazHodnotu(v);
+        }
+    }
 }
 
 void Formular::rozmeryZmeneny() {

@@ -116,6 +116,7 @@ private:
     void prepocitejHmotnost();
     void prepocitejPlochu();
     void rozmeryZmeneny();
+    void kusyZmeneny();
     bool rozmeryCtou();
     std::optional<Zavada> chybaTextu(Velicina v, int bod, bool prazdnaNula) const;
     std::optional<Zavada> chybaTextu(bool prazdnaNula) const;
@@ -128,6 +129,7 @@ private:
     int pocetUseku_ = 0;
     int usek_ = 0;
     std::optional<Klic> zmeneno_;  // typed into since it was entered, not yet left
+    int kusyPloch_ = 1;            // the pieces the face counts were given for
     StavTextu cZadane_;             // the heat capacity typed, while a curve gives it
     float cZadaneHodnota_ = 0.0f;
 };
