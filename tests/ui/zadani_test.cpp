@@ -803,6 +803,55 @@ private slots:
     }
 
     // A caption's letter takes the focus to its field.
+    void lambdaMaterialu_data() {
+        QTest::addColumn<QStringList>("kroky");  // before the pick of "Structural steel S235" (53 W/m/K)
+        QTest::addColumn<bool>("odpoved");       // the answer, when asked
+        QTest::addColumn<QString>("lambda");     // the conductivity then
+        QTest::addColumn<QString>("puvod");      // where it comes from, as the tab says
+        QTest::addColumn<int>("otazek");
+        const QStringList krivka{"cboVlastnosti=Carbon steel (EN 1993-1-2)"};
+        QTest::newRow("curve's λ(T) kept") << krivka << false << "" << "from the curve: λ(T)" << 1;
+        QTest::newRow("curve's λ(T) replaced") << krivka << true << "53" << "from the database: Structural steel S235" << 1;
+        QTest::newRow("typed kept") << QStringList{"txtLambda=45"} << false << "45" << "as typed" << 1;
+        QTest::newRow("typed as the database's") << QStringList{"txtLambda=53"} << false << "53" << "as typed" << 0;
+        QTest::newRow("none") << QStringList{} << false << "53" << "from the database: Structural steel S235" << 0;
+        QTest::newRow("another material's") << QStringList{"cboMaterial=Carbon steel C45"} << false << "53"
+                                            << "from the database: Structural steel S235" << 0;
+    }
+
+    // A material picked never silently replaces a conductivity the user chose: the tab says where
+    // λ comes from, and asks before the database's takes the place of one typed or of the curve.
+    void lambdaMaterialu() {
+        QFETCH(QStringList, kroky);
+        QFETCH(bool, odpoved);
+        QFETCH(QString, lambda);
+        QFETCH(QString, puvod);
+        QFETCH(int, otazek);
+        Lokal lokal("en_US");
+        QTemporaryDir data;
+        for (const char* jmeno : {"Material.lst", "Conductivity.lst"}) {
+            QVERIFY(QFile::copy(QStringLiteral(ZORVET_BESIDE "/") + jmeno, data.filePath(jmeno)));
+        }
+        Zadani z(data.path());
+        z.nacti(Soubor(QStringLiteral("thick_round_bar.cfg")));
+        auto* seznam = Dite<QComboBox>(&z.okno, "cboMaterial");
+        const auto vyber = [&](const QString& nazev) {
+            Dite<QTabWidget>(&z.okno, "TabStrip1")->setCurrentIndex(2);
+            seznam->setCurrentIndex(seznam->findText(nazev));
+            emit seznam->activated(seznam->currentIndex());
+        };
+        Proved(&z.okno, {"txtLambda="});
+        for (const QString& krok : kroky) {
+            krok.startsWith(QLatin1String("cboMaterial=")) ? vyber(krok.section(QLatin1Char('='), 1)) : Proved(&z.okno, {krok});
+        }
+        z.d.odpovedi = {odpoved};
+        vyber(QStringLiteral("Structural steel S235"));
+        QCOMPARE(Dite<QLineEdit>(&z.okno, "txtLambda")->text(), lambda);
+        QCOMPARE(Dite<QLabel>(&z.okno, "lblLambdaPuvod")->text(), puvod);
+        QCOMPARE(z.d.otazky.size(), otazek);
+        QCOMPARE(z.d.neocekavane, 0);
+    }
+
     void klavesy_data() {
         QTest::addColumn<int>("karta");
         QTest::addColumn<int>("klavesa");

@@ -10,6 +10,7 @@
 #include "files/soubor.h"
 #include "model/case/geometrie.h"
 #include "model/pipeline/vypocet.h"
+#include "ui/problem_dialog/krivka_vlastnosti.h"
 
 namespace zorvet {
 
@@ -90,6 +91,7 @@ void Formular::nastav(const Uloha& uloha) {
     pocetUseku_ = uloha_.Rizeny ? PocetUseku(uloha_) : 0;
     usek_ = pocetUseku_ > 0 ? 1 : 0;
     kusyPloch_ = uloha_.PocetProfilu;
+    lambdaZDatabaze_ = false;
     if (uloha_.zRozmeru()) {
         uloha_.CelkovaPlocha = CelkovaPlochaProfilu(uloha_).value_or(0.0f);
     }
@@ -161,6 +163,7 @@ void Formular::pis(Velicina v, int bod, const QString& text) {
     }
     pole = StavTextu{text, false};
     zmeneno_ = Klic{v, bod};
+    lambdaZDatabaze_ = lambdaZDatabaze_ && v != Velicina::Lambda;
     if (v == Velicina::NazevMaterialu) {
         uloha_.NazevMaterialu = text.toStdString();
     } else if (const Cteni c = cti(v, bod); c.obsah == Obsah::Cislo) {
@@ -365,11 +368,14 @@ void Formular::nastavProfil(Profil profil) {
     emit zmeneno();
 }
 
-void Formular::vyberMaterial(const Material& material, float lambda) {
+void Formular::vyberMaterial(const Material& material, std::optional<float> lambda) {
     uloha_.NazevMaterialu = material.Nazev;
     uloha_.c = material.c;
     uloha_.Gama = material.Gama;
-    uloha_.Lambda = lambda;
+    if (lambda) {
+        uloha_.Lambda = *lambda;
+        lambdaZDatabaze_ = *lambda > 0.0f;
+    }
     for (Velicina v : {Velicina::NazevMaterialu, Velicina::c, Velicina::Gama, Velicina::Lambda}) {
         ukazHodnotu(v);
     }
@@ -380,6 +386,13 @@ void Formular::vyberMaterial(const Material& material, float lambda) {
     }
     prepocitejHmotnost();
     emit zmeneno();
+}
+
+Formular::PuvodLambdy Formular::puvodLambdy() const {
+    if (!text(Velicina::Lambda).trimmed().isEmpty()) {
+        return lambdaZDatabaze_ ? PuvodLambdy::Databaze : PuvodLambdy::Zadana;
+    }
+    return uloha_.Vlastnosti && MaLambdu(*uloha_.Vlastnosti) ? PuvodLambdy::ZKrivky : PuvodLambdy::Zadna;
 }
 
 void Formular::nastavVlastnosti(std::optional<VlastnostiMaterialu> vlastnosti) {
