@@ -40,6 +40,7 @@ public:
     QStringList tisky;    // document names
     QImage stranka;       // the page of the last print
     QStringList dokumenty;  // documents opened on the desktop
+    QStringList pouzite;    // problem and results files read or written
     int neocekavane = 0;
     int cekani = 0;
 
@@ -76,6 +77,7 @@ public:
         filtry.append(filtr);
         return vezmi(soubory, std::optional<QString>());
     }
+    void souborPouzit(const QString& cesta) override { pouzite.append(cesta); }
     void kurzorCekani() override { ++cekani; }
     void kurzorNormalni() override { --cekani; }
     VysledekTisku tiskni(const QString& nazev, bool nastojato, const Kresleni& kresli) override {

@@ -6,6 +6,9 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <list>
+#include <sys/stat.h>
+#include <QAbstractFileIconProvider>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
@@ -643,14 +646,18 @@ private slots:
 
     void priponaSouboru_data() {
         QTest::addColumn<bool>("sVysledky");
-        QTest::addColumn<QString>("jmeno");
-        QTest::newRow("results") << true << "run1.odp";
-        QTest::newRow("problem") << false << "run1.cfg";
+        QTest::addColumn<QString>("napsano");  // the name typed
+        QTest::addColumn<QString>("jmeno");    // the file written; none when the writing fails
+        QTest::newRow("results") << true << "run1" << "run1.odp";
+        QTest::newRow("problem") << false << "run1" << "run1.cfg";
+        QTest::newRow("results not written") << true << "roura.odp" << "";
     }
 
-    // The real save dialog gives a name typed without an extension the file's own.
+    // The real save dialog gives a name typed without an extension the file's own; the folder of
+    // a file written becomes the working directory, a save that fails leaves it as it was.
     void priponaSouboru() {
         QFETCH(bool, sVysledky);
+        QFETCH(QString, napsano);
         QFETCH(QString, jmeno);
         QTemporaryDir t;
         const QString pracovni = QDir::currentPath();
@@ -660,31 +667,55 @@ private slots:
         DialogyQt dialogy(nastaveni);
         Relace relace;
         QString filtr;
-        NaOkno soubor("CMDialog1", [&filtr, &t](QWidget* w) {
-            filtr = static_cast<QFileDialog*>(w)->selectedNameFilter();
-            static_cast<QFileDialog*>(w)->setDirectory(QDir(t.path()).filePath(QStringLiteral("jinde")));
+        QString typ;
+        QFile pdf(t.filePath(QStringLiteral("jinde/graf")));
+        QVERIFY(pdf.open(QIODevice::WriteOnly) && pdf.write("%PDF-1.4\n") > 0);
+        pdf.close();
+        QVERIFY(::mkfifo(QFile::encodeName(t.filePath(QStringLiteral("jinde/roura.odp"))).constData(), 0600) == 0);
+        NaOkno soubor("CMDialog1", [&](QWidget* w) {
+            auto* d = static_cast<QFileDialog*>(w);
+            filtr = d->selectedNameFilter();
+            d->setDirectory(QDir(t.path()).filePath(QStringLiteral("jinde")));
+            // The dialog tells a type by the name, without reading the file.
+            typ = d->iconProvider()->type(QFileInfo(pdf.fileName()));
             auto* nazev = Dite<QLineEdit>(w, "fileNameEdit");
-            QTest::keyClicks(nazev, QStringLiteral("run1"));
+            QTest::keyClicks(nazev, napsano);
             QTest::keyClick(nazev, Qt::Key_Return);
         });
-        NaOkno komentar("QMessageBox", [](QWidget* w) {
-            static_cast<QMessageBox*>(w)->button(QMessageBox::No)->click();
-        });
+        // Replace the pipe, no comment, and the failure read.
+        const QList<QMessageBox::StandardButton> tlacitka = jmeno.isEmpty()
+            ? QList{QMessageBox::Yes, QMessageBox::No, QMessageBox::Ok} : QList{QMessageBox::No};
+        std::list<NaOkno> boxy;
+        qsizetype odpovedi = 0;
+        std::function<void()> dalsi = [&] {
+            boxy.emplace_back("QMessageBox", [&](QWidget* w) {
+                const QMessageBox::StandardButton b = tlacitka.value(odpovedi++, QMessageBox::Ok);
+                if (odpovedi < tlacitka.size()) {
+                    dalsi();
+                }
+                static_cast<QMessageBox*>(w)->button(b)->click();
+            });
+        };
+        dalsi();
         const Uloha u = Priklad();
         const VysledekVypoctu beh = Spocti(u);
         const std::optional<Soubor> ulozeno =
             UlozSDialogem(dialogy, relace, Jazyk::Anglicky, u, sVysledky ? beh.vysledek.get() : nullptr);
         const std::optional<QString> cesta = ulozeno ? std::optional(ulozeno->cesta) : std::nullopt;
-        // The folder of the file chosen is where files named without a folder are looked for.
+        // The folder of the file written is where files named without a folder are looked for.
         const QString zvolena = QDir::currentPath();
         QDir::setCurrent(pracovni);
-        QCOMPARE(zvolena, QDir(t.path()).filePath(QStringLiteral("jinde")));
-        QVERIFY(soubor.probehlo() && komentar.probehlo());
-        QVERIFY(cesta.has_value());
-        QCOMPARE(QFileInfo(*cesta).fileName(), jmeno);
-        // The program's own pattern is the one offered first.
-        QVERIFY2(filtr.contains(sVysledky ? QStringLiteral("*.odp") : QStringLiteral("*.cfg")), qPrintable(filtr));
-        QCOMPARE(PrvniRadek(*cesta).simplified(), QByteArray("Furnace Temperature [\xB0""C] : 1000"));
+        QCOMPARE(zvolena, jmeno.isEmpty() ? t.path() : QDir(t.path()).filePath(QStringLiteral("jinde")));
+        QVERIFY(soubor.probehlo());
+        QCOMPARE(odpovedi, tlacitka.size());
+        QVERIFY(!typ.contains(QLatin1String("PDF")));
+        QCOMPARE(cesta.has_value(), !jmeno.isEmpty());
+        if (cesta) {
+            QCOMPARE(QFileInfo(*cesta).fileName(), jmeno);
+            // The program's own pattern is the one offered first.
+            QVERIFY2(filtr.contains(sVysledky ? QStringLiteral("*.odp") : QStringLiteral("*.cfg")), qPrintable(filtr));
+            QCOMPARE(PrvniRadek(*cesta).simplified(), QByteArray("Furnace Temperature [\xB0""C] : 1000"));
+        }
         // The busy pointer of the saving is gone.
         QCOMPARE(QApplication::overrideCursor(), nullptr);
     }

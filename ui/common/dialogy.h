@@ -48,10 +48,14 @@ public:
     // The input box; no value when cancelled.
     virtual std::optional<QString> vstup(const QString& vyzva, const QString& titulek, const QString& vychozi) = 0;
     // File dialogs. filtr is in the program's "Description |pattern|..." form, index is 1-based.
-    // A chosen file moves the working directory to its folder. The save dialog asks before
-    // replacing a file and gives a name typed without an extension the extension pripona.
+    // The save dialog asks before replacing a file and gives a name typed without an extension
+    // the extension pripona.
     virtual std::optional<QString> otevritSoubor(const QString& filtr, int index) = 0;
     virtual std::optional<QString> ulozitSoubor(const QString& filtr, int index, const QString& pripona) = 0;
+    // A problem or results file chosen has been read or written: the working directory moves
+    // to its folder, where files named without a folder are looked up, and the next file
+    // dialog starts there. A file that could not be read or written moves nothing.
+    virtual void souborPouzit(const QString& cesta) = 0;
     // The save dialog for a file the program makes for the user (an exported chart, a table
     // as CSV): a name without an extension gets the one of the chosen pattern, and the
     // working directory stays where it is.
