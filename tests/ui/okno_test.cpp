@@ -380,8 +380,8 @@ private slots:
         QCOMPARE(dialogy.volba(QStringLiteral("Zorvet"), QStringLiteral("?"), {"A", "B", "C"}), 2);
     }
 
-    // The splash goes on Esc and stays on Enter; About shows the version and the licence and
-    // stays until Close.
+    // The splash goes on Esc and stays on Enter; About is the splash without its timer; the
+    // version and the licence stay until Close.
     void uvitani() {
         Nastaveni nastaveni;
         TestDialogy d;
@@ -406,11 +406,18 @@ private slots:
                 Dite<QPushButton>(w, "cmdZavrit")->click();
                 stav << (w->isVisible() ? "open after Close" : "closed by Close");
             });
-            okno.OProgramu();
+            okno.Licence();
             QVERIFY(oProgramu.probehlo());
+            NaOkno oZorvetu("frmUvitani", [&stav](QWidget* w) {
+                stav << (Dite<QTimer>(w, "Tmr1")->isActive() ? "timer" : "no timer") << Dite<QLabel>(w, "lbl1")->text().left(8);
+                QTest::keyClick(w, Qt::Key_Escape);
+            });
+            okno.OProgramu();
+            QVERIFY(oZorvetu.probehlo());
         }
         QCOMPARE(stav, QStringList({"open after Enter", "closed by Esc", "Version", "x.y.z", "Copyright 2026", "&Close",
-                                    "closed by Close", "Verze", "x.y.z", "Copyright 2026", "&Zavřít", "closed by Close"}));
+                                    "closed by Close", "no timer", "Heat-up ", "Verze", "x.y.z", "Copyright 2026",
+                                    "&Zavřít", "closed by Close", "no timer", "Doba ohř"}));
     }
 
     void mistaPrirucky_data() {

@@ -64,6 +64,7 @@ public:
     // About: the version and the licence, until Close. User Guide: the guide installed with
     // the program, or beside it, in the desktop's browser; where it was looked for when none.
     void OProgramu();
+    void Licence();
     void Prirucka();
     // Planning a load: Sweep (File), Goal Seek (Problem), the results compared on the chart
     // and a measured log laid over it (Results).
@@ -133,6 +134,7 @@ private:
     std::array<QAction*, 2> mnuJazykItem_{};
     QAction* mnuNapovedaItem1_ = nullptr;
     QAction* mnuPrirucka_ = nullptr;
+    QAction* mnuLicence_ = nullptr;
     QAction* mnuRozmitani_ = nullptr;
     QAction* mnuCil_ = nullptr;
     QAction* mnuPorovnat_ = nullptr;

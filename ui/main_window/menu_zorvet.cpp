@@ -11,6 +11,7 @@
 #include "files/retezce.h"
 #include "model/planning/planovani.h"
 #include "ui/main_window/frm_zorvet.h"
+#include "ui/main_window/frm_uvitani.h"
 #include "ui/main_window/napoveda.h"
 #include "ui/views/pohled_grafu.h"
 #include "ui/views/pohled_tabulky.h"
@@ -87,6 +88,7 @@ void FrmZorvet::vytvorMenu() {
     mnuNapoveda_->setObjectName(QStringLiteral("mnuNapoveda"));
     mnuPrirucka_ = polozka(mnuNapoveda_, "mnuPrirucka", 0, &FrmZorvet::Prirucka);
     mnuPrirucka_->setShortcut(QKeySequence::HelpContents);
+    mnuLicence_ = polozka(mnuNapoveda_, "mnuLicence", 0, &FrmZorvet::Licence);
     mnuNapoveda_->addSeparator();
     mnuNapovedaItem1_ = polozka(mnuNapoveda_, "mnuNapovedaItem", 1, &FrmZorvet::OProgramu);
 }
@@ -134,6 +136,7 @@ void FrmZorvet::NastavPopisy() {
     mnuNastaveniItem_[1]->setText(Text(id::MenuUlozNastaveni, j));
     mnuNapoveda_->setTitle(Text(id::MenuNapoveda, j));
     mnuPrirucka_->setText(Text(id::MenuPrirucka, j));
+    mnuLicence_->setText(Text(id::MenuLicence, j));
     mnuNapovedaItem1_->setText(Text(id::MenuOProgramu, j));
     tabulka_->NastavPopisy(j);
 
@@ -179,8 +182,18 @@ void FrmZorvet::OProgramu() {
     if (!menuAktivni(mnuNapovedaItem1_)) {
         return;
     }
-    FrmOProgramu oProgramu(nastaveni_.Jazyk, this);
-    oProgramu.exec();
+    // The splash again, without its timer: it stays until it is clicked or Esc is pressed.
+    FrmUvitani uvitani(nastaveni_.Jazyk, this);
+    uvitani.vypniCasovac();
+    uvitani.exec();
+}
+
+void FrmZorvet::Licence() {
+    if (!menuAktivni(mnuLicence_)) {
+        return;
+    }
+    FrmOProgramu licence(nastaveni_.Jazyk, this);
+    licence.exec();
 }
 
 void FrmZorvet::Prirucka() {
