@@ -80,8 +80,8 @@ public:
     void souborPouzit(const QString& cesta) override { pouzite.append(cesta); }
     void kurzorCekani() override { ++cekani; }
     void kurzorNormalni() override { --cekani; }
-    VysledekTisku tiskni(const QString& nazev, bool nastojato, const Kresleni& kresli) override {
-        tisky.append(nazev);
+    VysledekTisku tiskni(const QString& nazev, bool nastojato, bool nahled, const Kresleni& kresli) override {
+        tisky.append(nazev + (nahled ? QStringLiteral(" (preview)") : QString()));
         if (tisk == VysledekTisku::Vytisteno) {
             stranka = nastojato ? QImage(600, 848, QImage::Format_RGB32) : QImage(800, 600, QImage::Format_RGB32);
             stranka.fill(Qt::white);

@@ -245,27 +245,35 @@ private slots:
         QTest::addColumn<Volba>("volba");
         QTest::addColumn<bool>("zavreno");
         QTest::addColumn<int>("dialogu");
-        QTest::newRow("Exit, Cancel") << "Exit" << false << Volba::Zrusit << false << 0;
-        QTest::newRow("close, Cancel") << "close" << false << Volba::Zrusit << false << 0;
-        QTest::newRow("Exit, Discard") << "Exit" << false << Volba::Zahodit << true << 0;
-        QTest::newRow("close, Discard controlled") << "close" << true << Volba::Zahodit << true << 0;
-        QTest::newRow("close, Save") << "close" << false << Volba::Ulozit << true << 1;
-        QTest::newRow("Exit, Save, no file chosen") << "Exit" << false << Volba::Ulozit << false << 1;
-        QTest::newRow("Open, Cancel") << "Open" << false << Volba::Zrusit << false << 0;
-        QTest::newRow("Open, Save") << "Open" << false << Volba::Ulozit << false << 2;
+        QTest::addColumn<bool>("psano");  // the problem typed into since
+        QTest::newRow("Exit, Cancel") << "Exit" << false << Volba::Zrusit << false << 0 << false;
+        QTest::newRow("Exit, a problem typed since, Cancel") << "Exit" << false << Volba::Zrusit << false << 0 << true;
+        QTest::newRow("Exit, a problem typed since, Discard") << "Exit" << false << Volba::Zahodit << true << 0 << true;
+        QTest::newRow("close, Cancel") << "close" << false << Volba::Zrusit << false << 0 << false;
+        QTest::newRow("Exit, Discard") << "Exit" << false << Volba::Zahodit << true << 0 << false;
+        QTest::newRow("close, Discard controlled") << "close" << true << Volba::Zahodit << true << 0 << false;
+        QTest::newRow("close, Save") << "close" << false << Volba::Ulozit << true << 1 << false;
+        QTest::newRow("Exit, Save, no file chosen") << "Exit" << false << Volba::Ulozit << false << 1 << false;
+        QTest::newRow("Open, Cancel") << "Open" << false << Volba::Zrusit << false << 0 << false;
+        QTest::newRow("Open, Save") << "Open" << false << Volba::Ulozit << false << 2 << false;
     }
 
-    // A computed result never saved: one question before it goes, and only what was answered.
+    // A computed result never saved, and a problem typed since: one question before they go, and
+    // only what was answered.
     void neulozenaPrace() {
         QFETCH(QString, prikaz);
         QFETCH(bool, rizeny);
         QFETCH(Volba, volba);
         QFETCH(bool, zavreno);
         QFETCH(int, dialogu);
+        QFETCH(bool, psano);
         QTemporaryDir t;
         const QString cesta = t.filePath(QStringLiteral("beh.odp"));
         Okno o;
         o.spocti(rizeny);
+        if (psano) {
+            QVERIFY(o.zadej({"txtTk=850", "cmdStorno"}));
+        }
         o.d.volby = {volba};
         o.d.soubory = {cesta, cesta};
         const bool zrusenyDialog = prikaz == QLatin1String("Exit") && volba == Volba::Ulozit;
@@ -280,7 +288,7 @@ private slots:
         } else {
             o.okno.Otevri();
         }
-        QCOMPARE(o.d.otazky.value(0), QStringLiteral("The computed results have not been saved. Save them?"));
+        QCOMPARE(o.d.otazky.value(0), Text(psano ? id::NeulozeneVysledkyAUloha : id::NeulozeneVysledky, Jazyk::Anglicky));
         QCOMPARE(o.d.otazky.size(), volba == Volba::Ulozit && !zrusenyDialog ? 2 : 1);  // with the comment question
         QCOMPARE(o.okno.isVisible(), !zavreno);
         QCOMPARE(o.d.filtry.size(), dialogu);

@@ -63,10 +63,11 @@ public:
     // The busy pointer on the active window, and back.
     virtual void kurzorCekani() = 0;
     virtual void kurzorNormalni() = 0;
-    // One page, portrait or landscape: kresli draws it into the printable area, first into a
-    // preview; the user prints from the preview, on the default printer or, when more than
-    // one printer is installed, on the one the user picks.
-    virtual VysledekTisku tiskni(const QString& nazevDokumentu, bool nastojato, const Kresleni& kresli) = 0;
+    // One page, portrait or landscape: kresli draws it into the printable area. With nahled,
+    // first into a preview; the user prints from the preview, on the default printer or, when
+    // more than one printer is installed, on the one the user picks. Without it the page goes
+    // to the default printer at once, with no dialog.
+    virtual VysledekTisku tiskni(const QString& nazevDokumentu, bool nastojato, bool nahled, const Kresleni& kresli) = 0;
     // Opens a document of the program (the user guide) in the desktop's own program for it,
     // the browser for a page of text; false when the desktop has none.
     virtual bool otevriDokument(const QString& cesta) = 0;

@@ -332,7 +332,7 @@ VysledekTisku TiskniSNahledem(QPrinter& tiskarna, bool vyberTiskarny, const QStr
     return painter.end() ? VysledekTisku::Vytisteno : VysledekTisku::Selhal;
 }
 
-VysledekTisku DialogyQt::tiskni(const QString& nazevDokumentu, bool nastojato, const Kresleni& kresli) {
+VysledekTisku DialogyQt::tiskni(const QString& nazevDokumentu, bool nastojato, bool nahled, const Kresleni& kresli) {
     const QList<QPrinterInfo> vsechny = QPrinterInfo::availablePrinters();
     if (vsechny.isEmpty()) {
         return VysledekTisku::ZadnaTiskarna;
@@ -345,6 +345,14 @@ VysledekTisku DialogyQt::tiskni(const QString& nazevDokumentu, bool nastojato, c
     QPrinter tiskarna(info, QPrinter::HighResolution);
     tiskarna.setDocName(nazevDokumentu);
     tiskarna.setPageOrientation(nastojato ? QPageLayout::Portrait : QPageLayout::Landscape);
+    if (!nahled) {
+        QPainter painter;
+        if (!painter.begin(&tiskarna)) {
+            return VysledekTisku::Selhal;
+        }
+        kresli(painter, QRectF(QPointF(0, 0), tiskarna.pageRect(QPrinter::DevicePixel).size()));
+        return painter.end() ? VysledekTisku::Vytisteno : VysledekTisku::Selhal;
+    }
     return TiskniSNahledem(tiskarna, vsechny.size() > 1, Text(id::NahledTisku, nastaveni_.Jazyk), kresli, RodicDialogu());
 }
 

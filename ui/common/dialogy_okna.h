@@ -60,7 +60,7 @@ public:
     void kurzorNormalni() override;
     // No printer installed: ZadnaTiskarna without a dialog. Otherwise the preview on the
     // default printer (the first installed when none is the default), the page turned as asked.
-    VysledekTisku tiskni(const QString& nazevDokumentu, bool nastojato, const Kresleni& kresli) override;
+    VysledekTisku tiskni(const QString& nazevDokumentu, bool nastojato, bool nahled, const Kresleni& kresli) override;
     // QDesktopServices: the desktop's program for the file's type.
     bool otevriDokument(const QString& cesta) override;
 
