@@ -30,7 +30,6 @@ public:
     QList<int> vybery;                       // volba
     QList<std::optional<QString>> soubory;   // every file dialog
     VysledekTisku tisk = VysledekTisku::Vytisteno;
-    bool dokumentOtevren = true;             // otevriDokument
 
     // What was shown.
     QList<Hlaseni> zpravy;
@@ -39,7 +38,6 @@ public:
     QStringList pripony;  // the extension each save dialog adds
     QStringList tisky;    // document names
     QImage stranka;       // the page of the last print
-    QStringList dokumenty;  // documents opened on the desktop
     QStringList pouzite;    // problem and results files read or written
     int neocekavane = 0;
     int cekani = 0;
@@ -89,11 +87,6 @@ public:
             kresli(p, QRectF(QPointF(0, 0), QSizeF(stranka.size())));
         }
         return tisk;
-    }
-
-    bool otevriDokument(const QString& cesta) override {
-        dokumenty.append(cesta);
-        return dokumentOtevren;
     }
 
 private:

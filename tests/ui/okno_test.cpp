@@ -22,6 +22,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTimer>
+#include <QTextBrowser>
 #include <algorithm>
 
 #include "files/cisla.h"
@@ -343,7 +344,8 @@ private slots:
             for (QAction* menu : o.okno.menuBar()->actions()) {
                 texty << menu->text();
                 for (QAction* a : menu->menu()->actions()) {
-                    if (!a->isSeparator()) {
+                    // A recent file is named by its file's name in either language.
+                    if (!a->isSeparator() && a->objectName() != QLatin1String("mnuNedavny")) {
                         texty << a->text();
                     }
                 }
@@ -428,6 +430,35 @@ private slots:
                                     "&Zavřít", "closed by Close", "no timer", "Doba ohř"}));
     }
 
+    // The File menu lists the files read or written last, after its documented items; one no
+    // longer there is greyed, and its path is its tip.
+    void nedavne() {
+        QTemporaryDir t;
+        const QString cesta = QDir::toNativeSeparators(t.filePath(QStringLiteral("beh & co.odp")));
+        Okno o;
+        o.spocti();
+        o.d.soubory = {cesta};
+        o.d.odpovedi = {false};
+        o.okno.Uloz();
+        auto* menu = Dite<QMenu>(&o.okno, "mnuFile");
+        const auto prvni = [&] {
+            emit menu->aboutToShow();
+            for (QAction* a : menu->actions()) {
+                if (a->objectName() == QLatin1String("mnuNedavny") && a->property("Index").toInt() == 0) {
+                    return a;
+                }
+            }
+            return static_cast<QAction*>(nullptr);
+        };
+        QVERIFY(prvni() != nullptr && menu->actions().indexOf(prvni()) > menu->actions().indexOf(o.polozka("mnuFileItem", 3)));
+        QCOMPARE(prvni()->text(), QStringLiteral("&1 beh && co.odp"));
+        QCOMPARE(prvni()->toolTip(), cesta);
+        QVERIFY(prvni()->isVisible() && prvni()->isEnabled());
+        QFile::remove(cesta);
+        QVERIFY(prvni()->isVisible() && !prvni()->isEnabled());
+        QCOMPARE(o.d.neocekavane, 0);
+    }
+
     void mistaPrirucky_data() {
         QTest::addColumn<QString>("prirucka");  // the guide's place below the folder of the prefix
         QTest::addColumn<QString>("program");   // the program's folder below it
@@ -458,29 +489,42 @@ private slots:
         QVERIFY(MistaPrirucky(koren.filePath(program)).contains(koren.filePath(program + "/user-guide.md")));
     }
 
-    // Help, User Guide opens the guide on the desktop; a desktop that cannot, or a guide not
-    // there, is told with the places it was looked for.
+    // Help, User Guide shows the guide inside the program, in the user's language where a
+    // translation lies beside it; a guide not there is told with the places it was looked for.
     void prirucka() {
         Okno o;
-        const QString beside = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("user-guide.md"));
+        const QDir program(QCoreApplication::applicationDirPath());
+        const QString beside = program.filePath(QStringLiteral("user-guide.md"));
+        const QString cesky = program.filePath(QStringLiteral("user-guide.cs.md"));
         QVERIFY(NajdiPrirucku(QCoreApplication::applicationDirPath()).isEmpty());
         o.okno.Prirucka();
-        QCOMPARE(o.d.dokumenty, QStringList());
         QVERIFY(o.d.posledni().startsWith(QStringLiteral("The user guide is not installed")));
         QVERIFY(o.d.posledni().endsWith(beside));
-        {
-            QFile f(beside);
-            QVERIFY(f.open(QIODevice::WriteOnly) && f.write("# Guide\n") > 0);
+        for (const auto& [cesta, text] : {std::pair{beside, QByteArray("# Guide\n\nRead *this*.\n")},
+                                          std::pair{cesky, QByteArray("# Příručka\n")}}) {
+            QFile f(cesta);
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(text) > 0);
         }
         o.d.zpravy.clear();
-        o.okno.Prirucka();
-        o.d.dokumentOtevren = false;
-        o.okno.Prirucka();
+        QStringList ukazano;
+        const auto ukaz = [&](Jazyk j) {
+            o.okno.ZmenJazyk(j);
+            NaOkno okno("frmPrirucka", [&ukazano](QWidget* w) {
+                ukazano << Dite<QTextBrowser>(w, "txtPrirucka")->toPlainText().simplified();
+                w->close();
+            });
+            o.okno.Prirucka();
+            QApplication::processEvents();
+            QVERIFY(okno.probehlo());
+        };
+        ukaz(Jazyk::Anglicky);
+        ukaz(Jazyk::Cesky);
+        QFile::remove(cesky);
+        ukaz(Jazyk::Cesky);
+        o.okno.ZmenJazyk(Jazyk::Anglicky);
         QFile::remove(beside);
-        QCOMPARE(o.d.dokumenty, QStringList({beside, beside}));
-        QCOMPARE(o.d.zpravy.size(), 1);
-        QCOMPARE(o.d.posledni(),
-                 QStringLiteral("The user guide %1 could not be opened: the desktop has no program to show it.").arg(beside));
+        QCOMPARE(ukazano, QStringList({"Guide Read this.", "Příručka", "Guide Read this."}));
+        QCOMPARE(o.d.zpravy.size(), 0);
         // The menu holds it with its shortcut, above About.
         auto* menu = Dite<QMenu>(&o.okno, "mnuNapoveda");
         QCOMPARE(menu->actions().first()->text(), QStringLiteral("&User Guide"));

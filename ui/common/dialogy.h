@@ -68,9 +68,6 @@ public:
     // more than one printer is installed, on the one the user picks. Without it the page goes
     // to the default printer at once, with no dialog.
     virtual VysledekTisku tiskni(const QString& nazevDokumentu, bool nastojato, bool nahled, const Kresleni& kresli) = 0;
-    // Opens a document of the program (the user guide) in the desktop's own program for it,
-    // the browser for a page of text; false when the desktop has none.
-    virtual bool otevriDokument(const QString& cesta) = 0;
 };
 
 // A failure in its message box: the information icon for a table too short, the exclamation

@@ -4,7 +4,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileIconProvider>
@@ -20,7 +19,6 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QRegularExpression>
-#include <QUrl>
 
 #include "files/retezce.h"
 
@@ -354,10 +352,6 @@ VysledekTisku DialogyQt::tiskni(const QString& nazevDokumentu, bool nastojato, b
         return painter.end() ? VysledekTisku::Vytisteno : VysledekTisku::Selhal;
     }
     return TiskniSNahledem(tiskarna, vsechny.size() > 1, Text(id::NahledTisku, nastaveni_.Jazyk), kresli, RodicDialogu());
-}
-
-bool DialogyQt::otevriDokument(const QString& cesta) {
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(cesta));
 }
 
 }  // namespace zorvet

@@ -61,8 +61,6 @@ public:
     // No printer installed: ZadnaTiskarna without a dialog. Otherwise the preview on the
     // default printer (the first installed when none is the default), the page turned as asked.
     VysledekTisku tiskni(const QString& nazevDokumentu, bool nastojato, bool nahled, const Kresleni& kresli) override;
-    // QDesktopServices: the desktop's program for the file's type.
-    bool otevriDokument(const QString& cesta) override;
 
 private:
     enum class Druh { Otevrit, Ulozit, Vystup };

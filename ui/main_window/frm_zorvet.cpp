@@ -197,6 +197,7 @@ bool FrmZorvet::ulozVysledky() {
     }
     sezeni_.vysledkyUlozeny(soubor->cesta, soubor->komentar);
     obnovTitulek();
+    pamatuj(soubor->cesta);
     return true;
 }
 
@@ -211,6 +212,7 @@ bool FrmZorvet::ulozUlohu() {
     const std::optional<Soubor> soubor = UlozSDialogem(dialogy_, relace_, j, u, nullptr);
     if (soubor) {
         sezeni_.ulohaUlozena(soubor->cesta, soubor->komentar, u);
+        pamatuj(soubor->cesta);
     }
     return soubor.has_value();
 }
@@ -253,6 +255,7 @@ void FrmZorvet::otevreno(const QString& cesta, const QString& komentar, ObsahSou
     sezeni_.otevreno(cesta, komentar, obsah, lambda != databaze.Vodivosti.end() ? lambda->second : 0.0f);
     obnovTitulek();
     obnovPrikazy();
+    pamatuj(cesta);
 }
 
 void FrmZorvet::Otevri() {
@@ -282,6 +285,7 @@ void FrmZorvet::OtevriSoubor(const QString& cesta) {
         return;
     }
     sezeni_.nactenaUloha(cesta, komentar, precteni.obsah->uloha);
+    pamatuj(cesta);
     Zadani();
 }
 

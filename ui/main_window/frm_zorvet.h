@@ -15,6 +15,7 @@
 #include <optional>
 
 #include "model/case/nastaveni.h"
+#include "files/jazyk.h"
 #include "files/soubor.h"
 #include "model/case/vysledek.h"
 #include "ui/common/dialogy.h"
@@ -80,6 +81,9 @@ public:
     // manager): a results file is opened as File, Open does it; a problem file goes into the
     // problem dialog, which is shown.
     void OtevriSoubor(const QString& cesta);
+    // File, a recent file (1 to 6, the newest first): opened as OtevriSoubor opens it, after
+    // asking for unsaved work; one no longer there is taken off the list, with a word.
+    void OtevriNedavny(int index);
 
     // The base caption: the program's title and a blank.
     const QString& Titulek() const { return titulek_; }
@@ -113,6 +117,9 @@ private:
     // and into the form's field, as the problem dialog's OK would take it; the user is told
     // that computing it is next.
     void pouzij(const NavrzenaHodnota& hodnota);
+    // The list of recent files: a file read or written goes first; the menu shows the list.
+    void pamatuj(const QString& cesta);
+    void obnovNedavne();
 
     Nastaveni& nastaveni_;
     Dialogy& dialogy_;
@@ -136,6 +143,8 @@ private:
     QAction* mnuPrirucka_ = nullptr;
     QAction* mnuLicence_ = nullptr;
     QAction* mnuRozmitani_ = nullptr;
+    QAction* mnuNedavneOddelovac_ = nullptr;
+    std::array<QAction*, kNejviceNedavnych> mnuNedavny_{};
     QAction* mnuCil_ = nullptr;
     QAction* mnuPorovnat_ = nullptr;
     QAction* mnuZrusPorovnani_ = nullptr;

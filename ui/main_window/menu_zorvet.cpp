@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "files/cteni_souboru.h"
 #include "files/jazyk.h"
 #include "files/retezce.h"
 #include "model/planning/planovani.h"
@@ -47,6 +48,14 @@ void FrmZorvet::vytvorMenu() {
     mnuRozmitani_ = polozka(mnuFile_, "mnuRozmitani", 0, &FrmZorvet::Rozmitani);
     mnuFile_->removeAction(mnuRozmitani_);
     mnuFile_->insertAction(mnuFileItem_[2], mnuRozmitani_);
+    // The recent files after the documented items.
+    mnuNedavneOddelovac_ = mnuFile_->addSeparator();
+    for (int i = 0; i < kNejviceNedavnych; ++i) {
+        mnuNedavny_[static_cast<std::size_t>(i)] = polozka(mnuFile_, "mnuNedavny", i, nullptr);
+        connect(mnuNedavny_[static_cast<std::size_t>(i)], &QAction::triggered, this, [this, i] { OtevriNedavny(i); });
+    }
+    connect(mnuFile_, &QMenu::aboutToShow, this, &FrmZorvet::obnovNedavne);
+    obnovNedavne();
 
     mnuUloha_ = lista->addMenu(QString());
     mnuUloha_->setObjectName(QStringLiteral("mnuUloha"));
@@ -202,13 +211,19 @@ void FrmZorvet::Prirucka() {
     }
     const Jazyk j = nastaveni_.Jazyk;
     const QString slozka = QCoreApplication::applicationDirPath();
-    const QString prirucka = NajdiPrirucku(slozka);
+    const QString prirucka = NajdiPrirucku(slozka, j);
     if (prirucka.isEmpty()) {
         dialogy_.zprava(Ikona::Vykricnik, Text(id::Zorvet, j),
                         Text(id::PriruckaChybi, j) + QLatin1Char('\n') + MistaPrirucky(slozka).join(QLatin1Char('\n')));
-    } else if (!dialogy_.otevriDokument(prirucka)) {
-        dialogy_.zprava(Ikona::Vykricnik, Text(id::Zorvet, j), Text(id::PriruckaNeotevrena, j).arg(prirucka));
+        return;
     }
+    const CelySoubor text = NactiCelySoubor(prirucka, kNejvetsiPrirucka, j);
+    if (!text.precten()) {
+        dialogy_.zprava(Ikona::Vykricnik, Text(id::ChybaSouboru, j), ZpravaSouboru(prirucka, text.chyba));
+        return;
+    }
+    auto* okno = new FrmPrirucka(prirucka, QString::fromUtf8(text.bajty), j, this);
+    okno->show();
 }
 
 }  // namespace zorvet
