@@ -39,7 +39,7 @@ public:
     // size of its parent; vnejsiTwipy is no longer needed for it.
     void zobraz(const PodkladyZpravy& zprava, QSize vnejsiTwipy);
 
-    // Print: the chart on the default printer, with no dialog of its own. Print Report: the
+    // Print: the chart on the default printer, with no dialog of its own. Report: the
     // one-page report of the case through the print preview. With no printer installed either
     // is saved as a PDF file instead, and the user is told why.
     void TiskniGraf();
