@@ -30,6 +30,7 @@ inline constexpr qint64 kNejvetsiSeznamMaterialu = 4LL * 1024 * 1024;     // Mat
 inline constexpr qint64 kNejvetsiVlastnostiMaterialu = 16LL * 1024 * 1024;  // MaterialProperties.txt
 inline constexpr qint64 kNejvetsiTabulkaEps = 1LL * 1024 * 1024;          // Eps.eng, Eps.cz
 inline constexpr qint64 kNejvetsiNastaveni = 1LL * 1024 * 1024;           // the settings file
+inline constexpr qint64 kNejvetsiPrirucka = 4LL * 1024 * 1024;            // the user guide (*.md)
 // A problem or results file: kNejvetsiSoubor (files/soubor.h).
 
 struct CelySoubor {

@@ -84,4 +84,21 @@ bool UlozJazyk(Jazyk jazyk, QString* chyba) {
     return true;
 }
 
+QStringList NactiNedavne() {
+    if (nebezpecnySoubor()) {
+        return {};
+    }
+    return uzivatelskeNastaveni().value(QStringLiteral("Recent/Files")).toStringList().mid(0, kNejviceNedavnych);
+}
+
+bool UlozNedavne(const QStringList& soubory) {
+    if (nebezpecnySoubor()) {
+        return false;
+    }
+    QSettings s = uzivatelskeNastaveni();
+    s.setValue(QStringLiteral("Recent/Files"), soubory.mid(0, kNejviceNedavnych));
+    s.sync();
+    return s.status() == QSettings::NoError;
+}
+
 }  // namespace zorvet

@@ -20,6 +20,13 @@ Jazyk NactiJazyk();
 // refused the writing.
 bool UlozJazyk(Jazyk jazyk, QString* chyba = nullptr);
 
+// The problem and results files read or written last, the newest first (section "Recent", key
+// "Files"), at most kNejviceNedavnych; none when a settings file may not be read as above.
+inline constexpr int kNejviceNedavnych = 6;
+QStringList NactiNedavne();
+// Stores that list, cut to kNejviceNedavnych; false when it may not or cannot be stored.
+bool UlozNedavne(const QStringList& soubory);
+
 // The files QSettings reads the setting from, the user's first, then those of the system
 // folders (XDG_CONFIG_DIRS, /etc/xdg by default).
 QStringList SouboryNastaveni();

@@ -380,6 +380,8 @@ QString ZpravaZavady(const Zavada& z, const Uloha& u, Jazyk j) {
             return Text(id::PocetVeSvazku, j)
                 .arg(nazev, QString::number(std::lround(TyciVeSvazku(u))), cislo(static_cast<double>(u.StranaA)),
                      cislo(PorozitaSvazku(u)), QString::number(u.PocetProfilu));
+        case Vada::JadroBezPloch:
+            return Text(id::JadroBezPloch, j);
         case Vada::Nedosazitelna:
             return Text(id::Nedosazitelna, j)
                 .arg(cislo(static_cast<double>(u.Tk)), cislo(static_cast<double>(NejvyssiTeplotaPece(u))));

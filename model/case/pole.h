@@ -240,6 +240,7 @@ enum class Vada {
     VelkaMrizka,           // an array of more pieces than are computed (kNejviceKusuMrizky)
     PocetVMrizce,          // the pieces are not the NX x NY of the array
     PocetVeSvazku,         // the pieces are not the bars the bundle holds
+    JadroBezPloch,         // a core to compute, but a piece with no face counted to take heat
     // The furnace as a thermal system.
     VadnaPec,              // its description is unsound (Zavada::pec says how)
     PecBezPrikonu,         // a start from cold or after cycles without an installed power

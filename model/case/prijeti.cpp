@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "model/case/geometrie.h"
+#include "model/conduction/jadro.h"
 #include "model/load/usporadani.h"
 
 namespace zorvet {
@@ -162,6 +163,11 @@ std::optional<Zavada> PrijmiUlohu(const Uloha& u, Pravidlo pravidlo) {
         const bool vetsi = pravidlo != Pravidlo::Storno ? naTriMista(u.A) > naTriMista(celkova) : u.A > celkova;
         if (vetsi) {
             return Zavada{Velicina::A, Vada::PlochaVetsi, 0, {}};
+        }
+        // The core heats a piece through its counted faces: a surface typed without them gives
+        // the single temperature, but no piece for the core.
+        if (MaJadro(u) && !JadroMaPlochy(u)) {
+            return Zavada{Velicina::PocetAL, Vada::JadroBezPloch, 0, {}};
         }
     }
     if (auto z = ZkontrolujUsporadani(u)) {

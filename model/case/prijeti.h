@@ -17,7 +17,8 @@ enum class Pravidlo { Ok, Storno, DoCasu };
 // temperature), a final temperature above the start, in mode "V" a surface made of counted
 // faces that the dimensions do not give, a mass the dimensions and the density do not give (at
 // the 7 significant digits a file holds) and a surface greater than the total surface of the
-// pieces, and last whether the furnace ever gets hot enough: a charge must heat up to Tk, which
+// pieces, a core to compute whose pieces have no face counted (model/conduction/jadro.h), and
+// last whether the furnace ever gets hot enough: a charge must heat up to Tk, which
 // needs a furnace temperature (uncontrolled) or a curve point (controlled) above Tk. The first
 // fault, or none. The total surface is taken from the dimensions, not from the record.
 std::optional<Zavada> PrijmiUlohu(const Uloha& u, Pravidlo pravidlo = Pravidlo::Ok);

@@ -175,6 +175,8 @@ KonecJadra spoctiJadro(Vysledek& v, long doKroku) {
 
 }  // namespace
 
+bool JadroMaPlochy(const Uloha& u) { return kusSPlochami(u).has_value(); }
+
 KonecJadra SpoctiJadro(Vysledek& v, long doKroku) {
     const KonecJadra konec = spoctiJadro(v, doKroku);
     if (!v.Jadro) {

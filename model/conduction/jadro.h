@@ -31,4 +31,9 @@ KonecJadra SpoctiJadro(Vysledek& vysledek, long doKroku = -1);
 // the pieces have dimensions.
 bool MaJadro(const Uloha& u);
 
+// Whether the core has a piece to heat: with the face counts spread over the pieces as above,
+// the slowest piece has a face that takes part in the heat exchange. A case whose core has none
+// is refused (model/case/prijeti.h) rather than computed without its core.
+bool JadroMaPlochy(const Uloha& u);
+
 }  // namespace zorvet

@@ -648,6 +648,7 @@ TEST_P(Chyba, SaysWhyAndWritesNothing) {
     problem("kratky_krok.cfg", {{"Time Step", " .001 "}});
     problem("prumer.cfg", {{"Charge Diameter", " .3 "}}, "thick_round_bar.cfg");
     problem("vlastni.cfg", {});
+    problem("bez_ploch.cfg", {{"Sides A*B", " 0 "}, {"Sides A*L", " 0 "}, {"Sides B*L", " 0 "}}, "mass_from_dimensions.cfg");
     ASSERT_EQ(::mkfifo(QFile::encodeName(soubor("roura.png")).constData(), 0600), 0);  // opened by nobody
     for (const auto& [jmeno, text] : {std::pair{"log.csv", "time_s,charge_C\n0,20\n0,30\n"},
                                       std::pair{"malo.csv", "time_s,charge_C\n0,20\n10,30\n"},
@@ -729,6 +730,10 @@ INSTANTIATE_TEST_SUITE_P(
         Odmitnuti{{"table", "ex:mass_from_dimensions.cfg", "--conductivity", "4"}, 2, "--conductivity is not an option"},
         Odmitnuti{{"report", "ex:uncontrolled.cfg", "--output", "@x.pdf", "--losses", "x"}, 2,
                   "--losses: Heat Losses [%]: “x” is not a number."},
+        // A core needs a piece with a face to heat: every command refuses the case for it alike.
+        Odmitnuti{{"compute", "@bez_ploch.cfg", "--conductivity", "50"}, 2, "needs at least one long face of every piece"},
+        Odmitnuti{{"goal", "@bez_ploch.cfg", "--conductivity", "50", "--time", "3000", "--find", "furnace"}, 2,
+                  "needs at least one long face of every piece"},
         Odmitnuti{{"compute", "ex:thick_round_bar.cfg", "--conductivity", "1e-12"}, 2, "must be at least 0.000000001."},
         Odmitnuti{{"compute", "ex:thick_round_bar.cfg", "--conductivity", "1e-3"}, 1,
                   "The core does not reach the final temperature within ten times"},

@@ -702,7 +702,11 @@ INSTANTIATE_TEST_SUITE_P(
                  Vada::PlochaVetsi, 0, Pravidlo::Storno},
         Kontrola{"TypedSurfaceTooLarge",
                  [](Uloha& u) { u = tyce(); u.PocetAB = u.PocetAL = u.PocetBL = 0; u.A = 28.001f; }, Velicina::A,
-                 Vada::PlochaVetsi, 0}),
+                 Vada::PlochaVetsi, 0},
+        // A core with no face counted has no piece to heat: the case is refused, not computed without it.
+        Kontrola{"CoreWithoutFaces",
+                 [](Uloha& u) { u = tyce(); u.PocetAB = u.PocetAL = u.PocetBL = 0; u.A = 20.0f; u.Lambda = 45.0f; },
+                 Velicina::PocetAL, Vada::JadroBezPloch, 0}),
     [](const auto& p) { return std::string(p.param.nazev); });
 
 TEST(Jadro, NeedsDimensionsAndAHeatedFace) {
@@ -722,11 +726,12 @@ TEST(Jadro, NeedsDimensionsAndAHeatedFace) {
     u.m = 7850.0f;
     u.A = 4.0f;
     u.PocetAL = u.PocetBL = 0;
-    u.Lambda = 45.0f;
     const VysledekVypoctu krychle = Spocti(u);
     ASSERT_TRUE(krychle.vysledek);
     v = *krychle.vysledek;
+    v.Uloha.Lambda = 45.0f;
     EXPECT_EQ(SpoctiJadro(v), KonecJadra::BezPloch);
+    u.Lambda = 45.0f;
     for (const auto& [ab, bl] : {std::pair{2, 0}, std::pair{0, 2}}) {  // the ends, or the faces of width B, alone
         u.PocetAB = static_cast<std::int16_t>(ab);
         u.PocetBL = static_cast<std::int16_t>(bl);

@@ -30,7 +30,6 @@ public:
     QList<int> vybery;                       // volba
     QList<std::optional<QString>> soubory;   // every file dialog
     VysledekTisku tisk = VysledekTisku::Vytisteno;
-    bool dokumentOtevren = true;             // otevriDokument
 
     // What was shown.
     QList<Hlaseni> zpravy;
@@ -40,7 +39,7 @@ public:
     QStringList pripony;  // the extension each save dialog adds
     QStringList tisky;    // document names
     QImage stranka;       // the page of the last print
-    QStringList dokumenty;  // documents opened on the desktop
+    QStringList pouzite;    // problem and results files read or written
     int neocekavane = 0;
     int cekani = 0;
 
@@ -78,10 +77,11 @@ public:
         filtry.append(filtr);
         return vezmi(soubory, std::optional<QString>());
     }
+    void souborPouzit(const QString& cesta) override { pouzite.append(cesta); }
     void kurzorCekani() override { ++cekani; }
     void kurzorNormalni() override { --cekani; }
-    VysledekTisku tiskni(const QString& nazev, bool nastojato, const Kresleni& kresli) override {
-        tisky.append(nazev);
+    VysledekTisku tiskni(const QString& nazev, bool nastojato, bool nahled, const Kresleni& kresli) override {
+        tisky.append(nazev + (nahled ? QStringLiteral(" (preview)") : QString()));
         if (tisk == VysledekTisku::Vytisteno) {
             stranka = nastojato ? QImage(600, 848, QImage::Format_RGB32) : QImage(800, 600, QImage::Format_RGB32);
             stranka.fill(Qt::white);
@@ -89,11 +89,6 @@ public:
             kresli(p, QRectF(QPointF(0, 0), QSizeF(stranka.size())));
         }
         return tisk;
-    }
-
-    bool otevriDokument(const QString& cesta) override {
-        dokumenty.append(cesta);
-        return dokumentOtevren;
     }
 
 private:

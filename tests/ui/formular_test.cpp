@@ -103,11 +103,14 @@ private slots:
         QTest::newRow("side A") << QStringList{bars, "txtA2=0.123"} << "txtm=1.93E+02;txtA=.9412;cboBL=8" << "";
         QTest::newRow("side A typed, not left")
             << QStringList{bars, "txtA2~0.123"} << "txtm=3.14E+02;txtA=1.28" << "";
-        QTest::newRow("fewer pieces than faces counted")
-            << QStringList{bars, "txtPocetProfilu=1"} << "txtm=7.85E+01;cboAB=;cboBL=;cboAL=;txtA="
-            << "Interchange Surface [m2]: a value is needed.";
-        QTest::newRow("pieces that still have the faces")
-            << QStringList{bars, "txtPocetProfilu=8"} << "txtm=6.28E+02;cboAB=8;txtA=1.28" << "";
+        // Another number of pieces: each piece keeps the faces it had, and the surface follows.
+        QTest::newRow("fewer pieces") << QStringList{bars, "txtPocetProfilu=1"}
+                                      << "txtm=7.85E+01;cboAB=2;cboAL=1;cboBL=2;txtA=.32" << "";
+        QTest::newRow("more pieces") << QStringList{bars, "txtPocetProfilu=8"} << "txtm=6.28E+02;cboAB=16;cboAL=8;txtA=2.56"
+                                     << "";
+        QTest::newRow("round bars, 9 then 177")
+            << QStringList{"file thick_round_bar.cfg", "txtPocetProfilu=9", "cboAL=9", "txtPocetProfilu=177"}
+            << "cboAB=0;cboAL=177;txtA=278.0309" << "";
         QTest::newRow("dimension no number")
             << QStringList{bars, "txtA2=0,1x"} << "txtm=;txtA=" << "A [m]: “0,1x” is not a number.";
         QTest::newRow("half a piece") << QStringList{bars, "txtPocetProfilu=2.5"} << "txtm=;txtA="

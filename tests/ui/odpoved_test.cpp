@@ -458,26 +458,6 @@ private slots:
         QVERIFY(Dite<QPushButton>(&r, "cmdRozmitaniSpocti")->isEnabled() && !Dite<QPushButton>(&r, "cmdRozmitaniZrus")->isEnabled());
     }
 
-    // Print's question offers the report, the chart alone and Cancel, each under a letter of
-    // its own, in either language.
-    void tiskAkceleratory() {
-        for (const Jazyk j : {Jazyk::Anglicky, Jazyk::Cesky}) {
-            Okno o(j);
-            QVERIFY(o.zadej(Priklad()));
-            o.okno.Vypocti();
-            o.okno.ZobrazGraf();
-            o.d.vybery = {2};
-            o.w<QPushButton>("cmdStorno")->click();
-            QCOMPARE(o.d.tlacitka.size(), 1);
-            QCOMPARE(o.d.tlacitka[0].size(), 3);
-            QStringList pismena;
-            for (const QString& t : o.d.tlacitka[0]) {
-                const qsizetype i = t.indexOf(QLatin1Char('&'));
-                QVERIFY2(i >= 0 && !pismena.contains(t.mid(i + 1, 1).toLower()), qPrintable(t));
-                pismena << t.mid(i + 1, 1).toLower();
-            }
-        }
-    }
 
     void legenda_data() {
         QTest::addColumn<int>("rad");

@@ -6,6 +6,9 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <list>
+#include <sys/stat.h>
+#include <QAbstractFileIconProvider>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
@@ -19,6 +22,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTimer>
+#include <QTextBrowser>
 #include <algorithm>
 
 #include "files/cisla.h"
@@ -244,27 +248,35 @@ private slots:
         QTest::addColumn<Volba>("volba");
         QTest::addColumn<bool>("zavreno");
         QTest::addColumn<int>("dialogu");
-        QTest::newRow("Exit, Cancel") << "Exit" << false << Volba::Zrusit << false << 0;
-        QTest::newRow("close, Cancel") << "close" << false << Volba::Zrusit << false << 0;
-        QTest::newRow("Exit, Discard") << "Exit" << false << Volba::Zahodit << true << 0;
-        QTest::newRow("close, Discard controlled") << "close" << true << Volba::Zahodit << true << 0;
-        QTest::newRow("close, Save") << "close" << false << Volba::Ulozit << true << 1;
-        QTest::newRow("Exit, Save, no file chosen") << "Exit" << false << Volba::Ulozit << false << 1;
-        QTest::newRow("Open, Cancel") << "Open" << false << Volba::Zrusit << false << 0;
-        QTest::newRow("Open, Save") << "Open" << false << Volba::Ulozit << false << 2;
+        QTest::addColumn<bool>("psano");  // the problem typed into since
+        QTest::newRow("Exit, Cancel") << "Exit" << false << Volba::Zrusit << false << 0 << false;
+        QTest::newRow("Exit, a problem typed since, Cancel") << "Exit" << false << Volba::Zrusit << false << 0 << true;
+        QTest::newRow("Exit, a problem typed since, Discard") << "Exit" << false << Volba::Zahodit << true << 0 << true;
+        QTest::newRow("close, Cancel") << "close" << false << Volba::Zrusit << false << 0 << false;
+        QTest::newRow("Exit, Discard") << "Exit" << false << Volba::Zahodit << true << 0 << false;
+        QTest::newRow("close, Discard controlled") << "close" << true << Volba::Zahodit << true << 0 << false;
+        QTest::newRow("close, Save") << "close" << false << Volba::Ulozit << true << 1 << false;
+        QTest::newRow("Exit, Save, no file chosen") << "Exit" << false << Volba::Ulozit << false << 1 << false;
+        QTest::newRow("Open, Cancel") << "Open" << false << Volba::Zrusit << false << 0 << false;
+        QTest::newRow("Open, Save") << "Open" << false << Volba::Ulozit << false << 2 << false;
     }
 
-    // A computed result never saved: one question before it goes, and only what was answered.
+    // A computed result never saved, and a problem typed since: one question before they go, and
+    // only what was answered.
     void neulozenaPrace() {
         QFETCH(QString, prikaz);
         QFETCH(bool, rizeny);
         QFETCH(Volba, volba);
         QFETCH(bool, zavreno);
         QFETCH(int, dialogu);
+        QFETCH(bool, psano);
         QTemporaryDir t;
         const QString cesta = t.filePath(QStringLiteral("beh.odp"));
         Okno o;
         o.spocti(rizeny);
+        if (psano) {
+            QVERIFY(o.zadej({"txtTk=850", "cmdStorno"}));
+        }
         o.d.volby = {volba};
         o.d.soubory = {cesta, cesta};
         const bool zrusenyDialog = prikaz == QLatin1String("Exit") && volba == Volba::Ulozit;
@@ -279,7 +291,7 @@ private slots:
         } else {
             o.okno.Otevri();
         }
-        QCOMPARE(o.d.otazky.value(0), QStringLiteral("The computed results have not been saved. Save them?"));
+        QCOMPARE(o.d.otazky.value(0), Text(psano ? id::NeulozeneVysledkyAUloha : id::NeulozeneVysledky, Jazyk::Anglicky));
         QCOMPARE(o.d.otazky.size(), volba == Volba::Ulozit && !zrusenyDialog ? 2 : 1);  // with the comment question
         QCOMPARE(o.okno.isVisible(), !zavreno);
         QCOMPARE(o.d.filtry.size(), dialogu);
@@ -336,7 +348,8 @@ private slots:
             for (QAction* menu : o.okno.menuBar()->actions()) {
                 texty << menu->text();
                 for (QAction* a : menu->menu()->actions()) {
-                    if (!a->isSeparator()) {
+                    // A recent file is named by its file's name in either language.
+                    if (!a->isSeparator() && a->objectName() != QLatin1String("mnuNedavny")) {
                         texty << a->text();
                     }
                 }
@@ -381,8 +394,8 @@ private slots:
         QCOMPARE(dialogy.volba(QStringLiteral("Zorvet"), QStringLiteral("?"), {"A", "B", "C"}), 2);
     }
 
-    // The splash goes on Esc and stays on Enter; About shows the version and the licence and
-    // stays until Close.
+    // The splash goes on Esc and stays on Enter; About is the splash without its timer; the
+    // version and the licence stay until Close.
     void uvitani() {
         Nastaveni nastaveni;
         TestDialogy d;
@@ -407,11 +420,47 @@ private slots:
                 Dite<QPushButton>(w, "cmdZavrit")->click();
                 stav << (w->isVisible() ? "open after Close" : "closed by Close");
             });
-            okno.OProgramu();
+            okno.Licence();
             QVERIFY(oProgramu.probehlo());
+            NaOkno oZorvetu("frmUvitani", [&stav](QWidget* w) {
+                stav << (Dite<QTimer>(w, "Tmr1")->isActive() ? "timer" : "no timer") << Dite<QLabel>(w, "lbl1")->text().left(8);
+                QTest::keyClick(w, Qt::Key_Escape);
+            });
+            okno.OProgramu();
+            QVERIFY(oZorvetu.probehlo());
         }
         QCOMPARE(stav, QStringList({"open after Enter", "closed by Esc", "Version", "x.y.z", "Copyright 2026", "&Close",
-                                    "closed by Close", "Verze", "x.y.z", "Copyright 2026", "&Zavřít", "closed by Close"}));
+                                    "closed by Close", "no timer", "Heat-up ", "Verze", "x.y.z", "Copyright 2026",
+                                    "&Zavřít", "closed by Close", "no timer", "Doba ohř"}));
+    }
+
+    // The File menu lists the files read or written last, after its documented items; one no
+    // longer there is greyed, and its path is its tip.
+    void nedavne() {
+        QTemporaryDir t;
+        const QString cesta = QDir::toNativeSeparators(t.filePath(QStringLiteral("beh & co.odp")));
+        Okno o;
+        o.spocti();
+        o.d.soubory = {cesta};
+        o.d.odpovedi = {false};
+        o.okno.Uloz();
+        auto* menu = Dite<QMenu>(&o.okno, "mnuFile");
+        const auto prvni = [&] {
+            emit menu->aboutToShow();
+            for (QAction* a : menu->actions()) {
+                if (a->objectName() == QLatin1String("mnuNedavny") && a->property("Index").toInt() == 0) {
+                    return a;
+                }
+            }
+            return static_cast<QAction*>(nullptr);
+        };
+        QVERIFY(prvni() != nullptr && menu->actions().indexOf(prvni()) > menu->actions().indexOf(o.polozka("mnuFileItem", 3)));
+        QCOMPARE(prvni()->text(), QStringLiteral("&1 beh && co.odp"));
+        QCOMPARE(prvni()->toolTip(), cesta);
+        QVERIFY(prvni()->isVisible() && prvni()->isEnabled());
+        QFile::remove(cesta);
+        QVERIFY(prvni()->isVisible() && !prvni()->isEnabled());
+        QCOMPARE(o.d.neocekavane, 0);
     }
 
     void mistaPrirucky_data() {
@@ -444,29 +493,42 @@ private slots:
         QVERIFY(MistaPrirucky(koren.filePath(program)).contains(koren.filePath(program + "/user-guide.md")));
     }
 
-    // Help, User Guide opens the guide on the desktop; a desktop that cannot, or a guide not
-    // there, is told with the places it was looked for.
+    // Help, User Guide shows the guide inside the program, in the user's language where a
+    // translation lies beside it; a guide not there is told with the places it was looked for.
     void prirucka() {
         Okno o;
-        const QString beside = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("user-guide.md"));
+        const QDir program(QCoreApplication::applicationDirPath());
+        const QString beside = program.filePath(QStringLiteral("user-guide.md"));
+        const QString cesky = program.filePath(QStringLiteral("user-guide.cs.md"));
         QVERIFY(NajdiPrirucku(QCoreApplication::applicationDirPath()).isEmpty());
         o.okno.Prirucka();
-        QCOMPARE(o.d.dokumenty, QStringList());
         QVERIFY(o.d.posledni().startsWith(QStringLiteral("The user guide is not installed")));
         QVERIFY(o.d.posledni().endsWith(beside));
-        {
-            QFile f(beside);
-            QVERIFY(f.open(QIODevice::WriteOnly) && f.write("# Guide\n") > 0);
+        for (const auto& [cesta, text] : {std::pair{beside, QByteArray("# Guide\n\nRead *this*.\n")},
+                                          std::pair{cesky, QByteArray("# Příručka\n")}}) {
+            QFile f(cesta);
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(text) > 0);
         }
         o.d.zpravy.clear();
-        o.okno.Prirucka();
-        o.d.dokumentOtevren = false;
-        o.okno.Prirucka();
+        QStringList ukazano;
+        const auto ukaz = [&](Jazyk j) {
+            o.okno.ZmenJazyk(j);
+            NaOkno okno("frmPrirucka", [&ukazano](QWidget* w) {
+                ukazano << Dite<QTextBrowser>(w, "txtPrirucka")->toPlainText().simplified();
+                w->close();
+            });
+            o.okno.Prirucka();
+            QApplication::processEvents();
+            QVERIFY(okno.probehlo());
+        };
+        ukaz(Jazyk::Anglicky);
+        ukaz(Jazyk::Cesky);
+        QFile::remove(cesky);
+        ukaz(Jazyk::Cesky);
+        o.okno.ZmenJazyk(Jazyk::Anglicky);
         QFile::remove(beside);
-        QCOMPARE(o.d.dokumenty, QStringList({beside, beside}));
-        QCOMPARE(o.d.zpravy.size(), 1);
-        QCOMPARE(o.d.posledni(),
-                 QStringLiteral("The user guide %1 could not be opened: the desktop has no program to show it.").arg(beside));
+        QCOMPARE(ukazano, QStringList({"Guide Read this.", "Příručka", "Guide Read this."}));
+        QCOMPARE(o.d.zpravy.size(), 0);
         // The menu holds it with its shortcut, above About.
         auto* menu = Dite<QMenu>(&o.okno, "mnuNapoveda");
         QCOMPARE(menu->actions().first()->text(), QStringLiteral("&User Guide"));
@@ -647,14 +709,18 @@ private slots:
 
     void priponaSouboru_data() {
         QTest::addColumn<bool>("sVysledky");
-        QTest::addColumn<QString>("jmeno");
-        QTest::newRow("results") << true << "run1.odp";
-        QTest::newRow("problem") << false << "run1.cfg";
+        QTest::addColumn<QString>("napsano");  // the name typed
+        QTest::addColumn<QString>("jmeno");    // the file written; none when the writing fails
+        QTest::newRow("results") << true << "run1" << "run1.odp";
+        QTest::newRow("problem") << false << "run1" << "run1.cfg";
+        QTest::newRow("results not written") << true << "roura.odp" << "";
     }
 
-    // The real save dialog gives a name typed without an extension the file's own.
+    // The real save dialog gives a name typed without an extension the file's own; the folder of
+    // a file written becomes the working directory, a save that fails leaves it as it was.
     void priponaSouboru() {
         QFETCH(bool, sVysledky);
+        QFETCH(QString, napsano);
         QFETCH(QString, jmeno);
         QTemporaryDir t;
         const QString pracovni = QDir::currentPath();
@@ -664,31 +730,55 @@ private slots:
         DialogyQt dialogy(nastaveni);
         Relace relace;
         QString filtr;
-        NaOkno soubor("CMDialog1", [&filtr, &t](QWidget* w) {
-            filtr = static_cast<QFileDialog*>(w)->selectedNameFilter();
-            static_cast<QFileDialog*>(w)->setDirectory(QDir(t.path()).filePath(QStringLiteral("jinde")));
+        QString typ;
+        QFile pdf(t.filePath(QStringLiteral("jinde/graf")));
+        QVERIFY(pdf.open(QIODevice::WriteOnly) && pdf.write("%PDF-1.4\n") > 0);
+        pdf.close();
+        QVERIFY(::mkfifo(QFile::encodeName(t.filePath(QStringLiteral("jinde/roura.odp"))).constData(), 0600) == 0);
+        NaOkno soubor("CMDialog1", [&](QWidget* w) {
+            auto* d = static_cast<QFileDialog*>(w);
+            filtr = d->selectedNameFilter();
+            d->setDirectory(QDir(t.path()).filePath(QStringLiteral("jinde")));
+            // The dialog tells a type by the name, without reading the file.
+            typ = d->iconProvider()->type(QFileInfo(pdf.fileName()));
             auto* nazev = Dite<QLineEdit>(w, "fileNameEdit");
-            QTest::keyClicks(nazev, QStringLiteral("run1"));
+            QTest::keyClicks(nazev, napsano);
             QTest::keyClick(nazev, Qt::Key_Return);
         });
-        NaOkno komentar("QMessageBox", [](QWidget* w) {
-            static_cast<QMessageBox*>(w)->button(QMessageBox::No)->click();
-        });
+        // Replace the pipe, no comment, and the failure read.
+        const QList<QMessageBox::StandardButton> tlacitka = jmeno.isEmpty()
+            ? QList{QMessageBox::Yes, QMessageBox::No, QMessageBox::Ok} : QList{QMessageBox::No};
+        std::list<NaOkno> boxy;
+        qsizetype odpovedi = 0;
+        std::function<void()> dalsi = [&] {
+            boxy.emplace_back("QMessageBox", [&](QWidget* w) {
+                const QMessageBox::StandardButton b = tlacitka.value(odpovedi++, QMessageBox::Ok);
+                if (odpovedi < tlacitka.size()) {
+                    dalsi();
+                }
+                static_cast<QMessageBox*>(w)->button(b)->click();
+            });
+        };
+        dalsi();
         const Uloha u = Priklad();
         const VysledekVypoctu beh = Spocti(u);
         const std::optional<Soubor> ulozeno =
             UlozSDialogem(dialogy, relace, Jazyk::Anglicky, u, sVysledky ? beh.vysledek.get() : nullptr);
         const std::optional<QString> cesta = ulozeno ? std::optional(ulozeno->cesta) : std::nullopt;
-        // The folder of the file chosen is where files named without a folder are looked for.
+        // The folder of the file written is where files named without a folder are looked for.
         const QString zvolena = QDir::currentPath();
         QDir::setCurrent(pracovni);
-        QCOMPARE(zvolena, QDir(t.path()).filePath(QStringLiteral("jinde")));
-        QVERIFY(soubor.probehlo() && komentar.probehlo());
-        QVERIFY(cesta.has_value());
-        QCOMPARE(QFileInfo(*cesta).fileName(), jmeno);
-        // The program's own pattern is the one offered first.
-        QVERIFY2(filtr.contains(sVysledky ? QStringLiteral("*.odp") : QStringLiteral("*.cfg")), qPrintable(filtr));
-        QCOMPARE(PrvniRadek(*cesta).simplified(), QByteArray("Furnace Temperature [\xB0""C] : 1000"));
+        QCOMPARE(zvolena, jmeno.isEmpty() ? t.path() : QDir(t.path()).filePath(QStringLiteral("jinde")));
+        QVERIFY(soubor.probehlo());
+        QCOMPARE(odpovedi, tlacitka.size());
+        QVERIFY(!typ.contains(QLatin1String("PDF")));
+        QCOMPARE(cesta.has_value(), !jmeno.isEmpty());
+        if (cesta) {
+            QCOMPARE(QFileInfo(*cesta).fileName(), jmeno);
+            // The program's own pattern is the one offered first.
+            QVERIFY2(filtr.contains(sVysledky ? QStringLiteral("*.odp") : QStringLiteral("*.cfg")), qPrintable(filtr));
+            QCOMPARE(PrvniRadek(*cesta).simplified(), QByteArray("Furnace Temperature [\xB0""C] : 1000"));
+        }
         // The busy pointer of the saving is gone.
         QCOMPARE(QApplication::overrideCursor(), nullptr);
     }

@@ -95,8 +95,9 @@ private slots:
         QTest::newRow("uncontrolled, 10 % losses") << false << "10" << 2 << "102978.7" << "12222.22" << "" << 10;
         QTest::newRow("losses that are no number")
             << false << "1x" << 2 << "" << "" << "Heat Losses [%]: “1x” is not a number." << 0;
-        QTest::newRow("losses that are no whole number")
-            << false << "12,5" << 2 << "" << "" << "Heat Losses [%] must be a whole number." << 0;
+        // A percentage with a fraction is rounded to the nearest whole one, halves to the even.
+        QTest::newRow("10,5 % losses") << false << "10,5" << 2 << "102978.7" << "12222.22" << "" << 10;
+        QTest::newRow("11.5 % losses") << false << "11.5" << 2 << "104851.1" << "12222.22" << "" << 12;
         QTest::newRow("controlled") << true << "0" << 3 << "48888.89" << "12222.22" << "" << 0;
     }
 
@@ -211,21 +212,19 @@ private slots:
         const auto r = static_cast<std::size_t>(v.PocetKroku);
         QCOMPARE(body.last(), QPointF(static_cast<double>(v.Vysledky.Cas[r]), static_cast<double>(v.Vysledky.TeplotaVsazky[r])));
 
-        // Print offers the report of the case or the chart alone; Cancel prints nothing.
-        o.d.vybery = {2, 1, 0};
-        for (int i = 0; i < 3; ++i) {
-            o.w<QPushButton>("cmdStorno")->click();
-        }
-        QCOMPARE(o.d.tisky, (QStringList{"Heating Progress", "Heat-up Report"}));
+        // Print puts the chart on the printer with no dialog of its own; the report has its own
+        // command, through the preview.
+        o.w<QPushButton>("cmdStorno")->click();
+        o.w<QPushButton>("cmdTiskZpravy")->click();
+        QCOMPARE(o.d.tisky, (QStringList{"Heating Progress", "Heat-up Report (preview)"}));
         QImage prazdna(o.d.stranka.size(), o.d.stranka.format());
         prazdna.fill(Qt::white);
         QVERIFY(o.d.stranka.height() > o.d.stranka.width() && o.d.stranka != prazdna);
         // Without a printer the page is saved as a PDF instead, and the user is told why.
         o.d.tisk = VysledekTisku::ZadnaTiskarna;
-        o.d.vybery = {0};
         const QString pdf = o.slozka.filePath(QStringLiteral("zprava.pdf"));
         o.d.soubory = {pdf};
-        o.w<QPushButton>("cmdStorno")->click();
+        o.w<QPushButton>("cmdTiskZpravy")->click();
         QFile soubor(pdf);
         QVERIFY(soubor.open(QIODevice::ReadOnly) && soubor.read(4) == "%PDF");
         // Why a file is asked for, then where the page went.

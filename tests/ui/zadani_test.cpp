@@ -395,6 +395,8 @@ private slots:
         QTest::newRow("furnace temperature no number") << nerizeny << QStringList{"txtTpece=95O"}
                                                        << "Furnace Temperature: “95O” is not a number." << 1
                                                        << "txtTpece" << "";
+        QTest::newRow("furnace temperature empty") << nerizeny << QStringList{"txtTpece="}
+                                                   << "Incomplete setting or any value zero" << 1 << "txtTpece" << "";
         QTest::newRow("emissivity no number") << nerizeny << QStringList{"txtEps=0,6x"}
                                               << "Emissivity (Material+Inwall) [-]: “0,6x” is not a number." << 2
                                               << "txtEps" << "";
@@ -409,6 +411,10 @@ private slots:
                                              << "A [m]: “0,1x” is not a number." << 3 << "txtA2" << "";
         QTest::newRow("count of faces no number") << "mass_from_dimensions.cfg" << QStringList{"cboBL=8x"}
                                                   << "Number of Sides B*L: “8x” is not a number." << 4 << "cboBL" << "";
+        // A core needs counted faces to heat its piece; the counts are the cause, not the surface typed.
+        QTest::newRow("core without a face counted")
+            << "mass_from_dimensions.cfg" << QStringList{"cboAB=0", "cboAL=0", "cboBL=0", "txtA=1.28", "txtLambda=50"}
+            << Text(id::JadroBezPloch, Jazyk::Anglicky) << 4 << "cboAL" << "";
         QTest::newRow("last curve segment without duration")
             << nerizeny
             << QStringList{"optRizeny",           "cboPocetKrivek=3", "txtPocTep=20",     "txtKonTep=1000",
@@ -539,7 +545,8 @@ private slots:
     }
 
     // The sketch of the furnace curve: each segment ends at its end temperature after its
-    // duration. A curve of one segment is shown as it is and accepted.
+    // duration. The list offers 2 to 20 segments; a curve of one that a file holds is shown as it
+    // is, with "1" offered while the problem has it, and accepted.
     void nacrtKrivky() {
         Zadani z;
         QCOMPARE(z.okno.windowTitle(), QStringLiteral("Setting "));
@@ -552,10 +559,10 @@ private slots:
         const QList<QPointF> body{{0, 20}, {600, 600}, {1500, 1000}, {5100, 1000}};
         QCOMPARE(Dite<Graf>(&z.okno, "FlpGrf1")->bodyRady(0), body);
         QCOMPARE(Dite<Graf>(&z.okno, "FlpGrf1")->barvaRady(0), QColor(0, 0, 255));
-        QCOMPARE(Dite<QComboBox>(&z.okno, "cboPocetKrivek")->count(), 20);
-        // One segment picked from the list lists one segment.
-        Proved(&z.okno, {"cboPocetKrivek=1"});
-        QCOMPARE(Dite<QComboBox>(&z.okno, "cboUsekC")->count(), 1);
+        auto* pocet = Dite<QComboBox>(&z.okno, "cboPocetKrivek");
+        QCOMPARE(pocet->count(), 19);
+        QCOMPARE(pocet->itemText(0), QStringLiteral("2"));
+        QCOMPARE(pocet->itemText(18), QStringLiteral("20"));
         QTemporaryDir t;
         Uloha u = Priklad(QStringLiteral("controlled_curve.cfg"));
         u.PocetKrivek = 1;
@@ -571,6 +578,7 @@ private slots:
         Proved(&z.okno, {"cmdOK"});
         QVERIFY(z.okno.prijata().has_value());
         QCOMPARE(z.okno.prijata()->PocetKrivek, 1);
+        QCOMPARE(pocet->count(), 20);
     }
 
     // Every tab and state of the dialog fits a 1366 × 768 screen (39 lines of its font leave room
@@ -799,6 +807,55 @@ private slots:
     }
 
     // A caption's letter takes the focus to its field.
+    void lambdaMaterialu_data() {
+        QTest::addColumn<QStringList>("kroky");  // before the pick of "Structural steel S235" (53 W/m/K)
+        QTest::addColumn<bool>("odpoved");       // the answer, when asked
+        QTest::addColumn<QString>("lambda");     // the conductivity then
+        QTest::addColumn<QString>("puvod");      // where it comes from, as the tab says
+        QTest::addColumn<int>("otazek");
+        const QStringList krivka{"cboVlastnosti=Carbon steel (EN 1993-1-2)"};
+        QTest::newRow("curve's λ(T) kept") << krivka << false << "" << "from the curve: λ(T)" << 1;
+        QTest::newRow("curve's λ(T) replaced") << krivka << true << "53" << "from the database: Structural steel S235" << 1;
+        QTest::newRow("typed kept") << QStringList{"txtLambda=45"} << false << "45" << "as typed" << 1;
+        QTest::newRow("typed as the database's") << QStringList{"txtLambda=53"} << false << "53" << "as typed" << 0;
+        QTest::newRow("none") << QStringList{} << false << "53" << "from the database: Structural steel S235" << 0;
+        QTest::newRow("another material's") << QStringList{"cboMaterial=Carbon steel C45"} << false << "53"
+                                            << "from the database: Structural steel S235" << 0;
+    }
+
+    // A material picked never silently replaces a conductivity the user chose: the tab says where
+    // λ comes from, and asks before the database's takes the place of one typed or of the curve.
+    void lambdaMaterialu() {
+        QFETCH(QStringList, kroky);
+        QFETCH(bool, odpoved);
+        QFETCH(QString, lambda);
+        QFETCH(QString, puvod);
+        QFETCH(int, otazek);
+        Lokal lokal("en_US");
+        QTemporaryDir data;
+        for (const char* jmeno : {"Material.lst", "Conductivity.lst"}) {
+            QVERIFY(QFile::copy(QStringLiteral(ZORVET_BESIDE "/") + jmeno, data.filePath(jmeno)));
+        }
+        Zadani z(data.path());
+        z.nacti(Soubor(QStringLiteral("thick_round_bar.cfg")));
+        auto* seznam = Dite<QComboBox>(&z.okno, "cboMaterial");
+        const auto vyber = [&](const QString& nazev) {
+            Dite<QTabWidget>(&z.okno, "TabStrip1")->setCurrentIndex(2);
+            seznam->setCurrentIndex(seznam->findText(nazev));
+            emit seznam->activated(seznam->currentIndex());
+        };
+        Proved(&z.okno, {"txtLambda="});
+        for (const QString& krok : kroky) {
+            krok.startsWith(QLatin1String("cboMaterial=")) ? vyber(krok.section(QLatin1Char('='), 1)) : Proved(&z.okno, {krok});
+        }
+        z.d.odpovedi = {odpoved};
+        vyber(QStringLiteral("Structural steel S235"));
+        QCOMPARE(Dite<QLineEdit>(&z.okno, "txtLambda")->text(), lambda);
+        QCOMPARE(Dite<QLabel>(&z.okno, "lblLambdaPuvod")->text(), puvod);
+        QCOMPARE(z.d.otazky.size(), otazek);
+        QCOMPARE(z.d.neocekavane, 0);
+    }
+
     void klavesy_data() {
         QTest::addColumn<int>("karta");
         QTest::addColumn<int>("klavesa");

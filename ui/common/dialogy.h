@@ -48,10 +48,14 @@ public:
     // The input box; no value when cancelled.
     virtual std::optional<QString> vstup(const QString& vyzva, const QString& titulek, const QString& vychozi) = 0;
     // File dialogs. filtr is in the program's "Description |pattern|..." form, index is 1-based.
-    // A chosen file moves the working directory to its folder. The save dialog asks before
-    // replacing a file and gives a name typed without an extension the extension pripona.
+    // The save dialog asks before replacing a file and gives a name typed without an extension
+    // the extension pripona.
     virtual std::optional<QString> otevritSoubor(const QString& filtr, int index) = 0;
     virtual std::optional<QString> ulozitSoubor(const QString& filtr, int index, const QString& pripona) = 0;
+    // A problem or results file chosen has been read or written: the working directory moves
+    // to its folder, where files named without a folder are looked up, and the next file
+    // dialog starts there. A file that could not be read or written moves nothing.
+    virtual void souborPouzit(const QString& cesta) = 0;
     // The save dialog for a file the program makes for the user (an exported chart, a table
     // as CSV): a name without an extension gets the one of the chosen pattern, and the
     // working directory stays where it is.
@@ -59,13 +63,11 @@ public:
     // The busy pointer on the active window, and back.
     virtual void kurzorCekani() = 0;
     virtual void kurzorNormalni() = 0;
-    // One page, portrait or landscape: kresli draws it into the printable area, first into a
-    // preview; the user prints from the preview, on the default printer or, when more than
-    // one printer is installed, on the one the user picks.
-    virtual VysledekTisku tiskni(const QString& nazevDokumentu, bool nastojato, const Kresleni& kresli) = 0;
-    // Opens a document of the program (the user guide) in the desktop's own program for it,
-    // the browser for a page of text; false when the desktop has none.
-    virtual bool otevriDokument(const QString& cesta) = 0;
+    // One page, portrait or landscape: kresli draws it into the printable area. With nahled,
+    // first into a preview; the user prints from the preview, on the default printer or, when
+    // more than one printer is installed, on the one the user picks. Without it the page goes
+    // to the default printer at once, with no dialog.
+    virtual VysledekTisku tiskni(const QString& nazevDokumentu, bool nastojato, bool nahled, const Kresleni& kresli) = 0;
 };
 
 // A failure in its message box: the information icon for a table too short, the exclamation

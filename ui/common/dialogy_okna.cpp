@@ -4,9 +4,10 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileIconProvider>
+#include <QMimeDatabase>
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QLibraryInfo>
@@ -18,7 +19,6 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QRegularExpression>
-#include <QUrl>
 
 #include "files/retezce.h"
 
@@ -166,6 +166,25 @@ std::optional<QString> DialogyQt::vstup(const QString& vyzva, const QString& tit
 
 namespace {
 
+class IkonyPodleJmena : public QFileIconProvider {
+public:
+    QIcon icon(IconType typ) const override { return QFileIconProvider::icon(typ); }
+    QIcon icon(const QFileInfo& info) const override {
+        if (info.isDir()) {
+            return QFileIconProvider::icon(Folder);
+        }
+        const QIcon ikona = QIcon::fromTheme(databaze_.mimeTypeForFile(info.fileName(), QMimeDatabase::MatchExtension).iconName());
+        return ikona.isNull() ? QFileIconProvider::icon(File) : ikona;
+    }
+    QString type(const QFileInfo& info) const override {
+        return info.isDir() ? QFileIconProvider::type(info)
+                            : databaze_.mimeTypeForFile(info.fileName(), QMimeDatabase::MatchExtension).comment();
+    }
+
+private:
+    QMimeDatabase databaze_;
+};
+
 // The extension of a Qt name filter's first pattern when it is "*.ext"; empty for "*".
 QString priponaFiltru(const QString& filtrQt) {
     static const QRegularExpression vzor(QStringLiteral("\\(\\*\\.([^ *?()]+)[ )]"));
@@ -184,6 +203,10 @@ std::optional<QString> DialogyQt::souborovyDialog(const QString& filtr, int inde
     // before replacing a file, on every desktop alike.
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setOption(QFileDialog::HideNameFilterDetails);
+    // Types by name: the usual provider reads a file to tell its type, and a file such as
+    // /proc/kmsg never answers.
+    IkonyPodleJmena ikony;
+    dialog.setIconProvider(&ikony);
     dialog.setDirectory(pocatecniSlozka());
     if (druh == Druh::Otevrit) {
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
@@ -224,13 +247,17 @@ std::optional<QString> DialogyQt::souborovyDialog(const QString& filtr, int inde
         return std::nullopt;
     }
     const QString cesta = QDir::toNativeSeparators(QFileInfo(vybrane.first()).absoluteFilePath());
-    posledniSlozka_ = QFileInfo(cesta).absolutePath();
-    if (druh != Druh::Vystup) {
-        // Files named without a folder (the material database, the emissivity table) are
-        // looked up next to the file the user last chose.
-        QDir::setCurrent(QFileInfo(cesta).absolutePath());
+    if (druh == Druh::Vystup) {
+        posledniSlozka_ = QFileInfo(cesta).absolutePath();
     }
     return cesta;
+}
+
+void DialogyQt::souborPouzit(const QString& cesta) {
+    // Files named without a folder (the material database, the emissivity table) are looked up
+    // next to the file the user last read or wrote.
+    posledniSlozka_ = QFileInfo(cesta).absolutePath();
+    QDir::setCurrent(posledniSlozka_);
 }
 
 std::optional<QString> DialogyQt::otevritSoubor(const QString& filtr, int index) {
@@ -303,7 +330,7 @@ VysledekTisku TiskniSNahledem(QPrinter& tiskarna, bool vyberTiskarny, const QStr
     return painter.end() ? VysledekTisku::Vytisteno : VysledekTisku::Selhal;
 }
 
-VysledekTisku DialogyQt::tiskni(const QString& nazevDokumentu, bool nastojato, const Kresleni& kresli) {
+VysledekTisku DialogyQt::tiskni(const QString& nazevDokumentu, bool nastojato, bool nahled, const Kresleni& kresli) {
     const QList<QPrinterInfo> vsechny = QPrinterInfo::availablePrinters();
     if (vsechny.isEmpty()) {
         return VysledekTisku::ZadnaTiskarna;
@@ -316,11 +343,15 @@ VysledekTisku DialogyQt::tiskni(const QString& nazevDokumentu, bool nastojato, c
     QPrinter tiskarna(info, QPrinter::HighResolution);
     tiskarna.setDocName(nazevDokumentu);
     tiskarna.setPageOrientation(nastojato ? QPageLayout::Portrait : QPageLayout::Landscape);
+    if (!nahled) {
+        QPainter painter;
+        if (!painter.begin(&tiskarna)) {
+            return VysledekTisku::Selhal;
+        }
+        kresli(painter, QRectF(QPointF(0, 0), tiskarna.pageRect(QPrinter::DevicePixel).size()));
+        return painter.end() ? VysledekTisku::Vytisteno : VysledekTisku::Selhal;
+    }
     return TiskniSNahledem(tiskarna, vsechny.size() > 1, Text(id::NahledTisku, nastaveni_.Jazyk), kresli, RodicDialogu());
-}
-
-bool DialogyQt::otevriDokument(const QString& cesta) {
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(cesta));
 }
 
 }  // namespace zorvet

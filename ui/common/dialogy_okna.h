@@ -47,19 +47,20 @@ public:
     std::optional<QString> vstup(const QString& vyzva, const QString& titulek, const QString& vychozi) override;
     // Where a file dialog starts: a copy that may write in its own folder keeps its data
     // there and starts in the working directory, which is that folder until a file has been
-    // chosen and then the folder of the file chosen last in Open or Save. An installed program
-    // starts in the folder of the file chosen last in any file dialog, at first in the user's
-    // home folder (not in the folder of the executable or of its data).
+    // read or written and then the folder of the file read or written last by Open or Save. An
+    // installed program starts in the folder of that file or of the output chosen last, at
+    // first in the user's home folder (not in the folder of the executable or of its data). The
+    // dialog tells the files' types by their names alone: it reads no file, so a file of /proc
+    // that never ends or blocks is listed like any other.
     std::optional<QString> otevritSoubor(const QString& filtr, int index) override;
     std::optional<QString> ulozitSoubor(const QString& filtr, int index, const QString& pripona) override;
     std::optional<QString> ulozitVystup(const QString& filtr, int index) override;
+    void souborPouzit(const QString& cesta) override;
     void kurzorCekani() override;
     void kurzorNormalni() override;
     // No printer installed: ZadnaTiskarna without a dialog. Otherwise the preview on the
     // default printer (the first installed when none is the default), the page turned as asked.
-    VysledekTisku tiskni(const QString& nazevDokumentu, bool nastojato, const Kresleni& kresli) override;
-    // QDesktopServices: the desktop's program for the file's type.
-    bool otevriDokument(const QString& cesta) override;
+    VysledekTisku tiskni(const QString& nazevDokumentu, bool nastojato, bool nahled, const Kresleni& kresli) override;
 
 private:
     enum class Druh { Otevrit, Ulozit, Vystup };
@@ -70,7 +71,7 @@ private:
 
     const Nastaveni& nastaveni_;
     ZkouskaZapisu lzeZapisovat_;
-    QString posledniSlozka_;  // the folder of the file chosen last in any file dialog
+    QString posledniSlozka_;  // the folder of the file used or the output chosen last
     QTranslator cestina_;
     bool cestinaNactena_ = false;
     bool cestinaInstalovana_ = false;

@@ -36,6 +36,7 @@ std::optional<Soubor> UlozSDialogem(Dialogy& dialogy, Relace& relace, Jazyk j, c
         Ohlas(dialogy, *chyba);
         return std::nullopt;
     }
+    dialogy.souborPouzit(*cesta);
     return Soubor{*cesta, relace.komentar};
 }
 
@@ -53,6 +54,7 @@ std::optional<OtevrenySoubor> OtevriSDialogem(Dialogy& dialogy, Relace& relace, 
         Ohlas(dialogy, precteni.chyba);
         return std::nullopt;
     }
+    dialogy.souborPouzit(*cesta);
     const QString titulek = Text(id::KomentarSouboru, j) + QLatin1Char('"') + QFileInfo(*cesta).fileName() + QLatin1Char('"');
     QString komentar;
     for (const QString& k : precteni.obsah->komentare) {

@@ -203,6 +203,7 @@ bool FrmZorvet::ulozVysledky() {
     }
     sezeni_.vysledkyUlozeny(soubor->cesta, soubor->komentar);
     obnovTitulek();
+    pamatuj(soubor->cesta);
     return true;
 }
 
@@ -217,44 +218,33 @@ bool FrmZorvet::ulozUlohu() {
     const std::optional<Soubor> soubor = UlozSDialogem(dialogy_, relace_, j, u, nullptr);
     if (soubor) {
         sezeni_.ulohaUlozena(soubor->cesta, soubor->komentar, u);
+        pamatuj(soubor->cesta);
     }
     return soubor.has_value();
 }
 
 bool FrmZorvet::smiZahodit() {
     const Jazyk j = nastaveni_.Jazyk;
-    const QString titulek = Text(id::Zorvet, j);
-    if (sezeni_.vysledekNeulozen()) {
-        // A result of an earlier problem than the one typed since says so.
-        const bool formulare = sezeni_.vysledekFormulare();
-        switch (dialogy_.otazkaUlozit(titulek, Text(formulare ? id::NeulozeneVysledky : id::NeulozeneStarsiVysledky, j), j)) {
-            case Volba::Ulozit:
-                if (!ulozVysledky()) {
-                    return false;
-                }
-                break;
-            case Volba::Zahodit:
-                break;
-            case Volba::Zrusit:
-                return false;
-        }
-        // The problem went with its result, unless another has been typed since.
-        if (formulare) {
+    // One question for all that would be lost: results not saved, and what was typed into the
+    // problem dialog since (accepted or not); the problem goes with results computed for it.
+    const bool vysledky = sezeni_.vysledekNeulozen();
+    const bool uloha = !(vysledky && sezeni_.vysledekFormulare()) && sezeni_.ulohaNeulozena();
+    if (!vysledky && !uloha) {
+        return true;
+    }
+    const int otazka = vysledky && uloha ? id::NeulozeneVysledkyAUloha
+                       : uloha           ? id::NeulozenaUloha
+                       : sezeni_.vysledekFormulare() ? id::NeulozeneVysledky
+                                                     : id::NeulozeneStarsiVysledky;
+    switch (dialogy_.otazkaUlozit(Text(id::Zorvet, j), Text(otazka, j), j)) {
+        case Volba::Ulozit:
+            return (!vysledky || ulozVysledky()) && (!uloha || ulozUlohu());
+        case Volba::Zahodit:
             return true;
-        }
+        case Volba::Zrusit:
+            return false;
     }
-    // What was typed into the problem dialog is work too, accepted or not.
-    if (sezeni_.ulohaNeulozena()) {
-        switch (dialogy_.otazkaUlozit(titulek, Text(id::NeulozenaUloha, j), j)) {
-            case Volba::Ulozit:
-                return ulozUlohu();
-            case Volba::Zahodit:
-                return true;
-            case Volba::Zrusit:
-                return false;
-        }
-    }
-    return true;
+    return false;
 }
 
 void FrmZorvet::closeEvent(QCloseEvent* udalost) {
@@ -272,6 +262,7 @@ void FrmZorvet::otevreno(const QString& cesta, const QString& komentar, ObsahSou
     obnovTitulek();
     obnovPrikazy();
     prevezmiPridane();
+    pamatuj(cesta);
 }
 
 void FrmZorvet::Otevri() {
@@ -301,6 +292,7 @@ void FrmZorvet::OtevriSoubor(const QString& cesta) {
         return;
     }
     sezeni_.nactenaUloha(cesta, komentar, precteni.obsah->uloha);
+    pamatuj(cesta);
     Zadani();
 }
 

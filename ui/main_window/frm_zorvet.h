@@ -15,6 +15,7 @@
 #include <optional>
 
 #include "model/case/nastaveni.h"
+#include "files/jazyk.h"
 #include "files/soubor.h"
 #include "model/case/vysledek.h"
 #include "ui/common/dialogy.h"
@@ -64,6 +65,7 @@ public:
     // About: the version and the licence, until Close. User Guide: the guide installed with
     // the program, or beside it, in the desktop's browser; where it was looked for when none.
     void OProgramu();
+    void Licence();
     void Prirucka();
     // Planning a load: Sweep (File), Goal Seek (Problem), the results compared on the chart
     // and a measured log laid over it (Results).
@@ -79,6 +81,9 @@ public:
     // manager): a results file is opened as File, Open does it; a problem file goes into the
     // problem dialog, which is shown.
     void OtevriSoubor(const QString& cesta);
+    // File, a recent file (1 to 6, the newest first): opened as OtevriSoubor opens it, after
+    // asking for unsaved work; one no longer there is taken off the list, with a word.
+    void OtevriNedavny(int index);
 
     // The base caption: the program's title and a blank.
     const QString& Titulek() const { return titulek_; }
@@ -117,6 +122,9 @@ private:
     // A new result shown: what was laid over the chart of the one before goes, unless the user
     // keeps it.
     void prevezmiPridane();
+    // The list of recent files: a file read or written goes first; the menu shows the list.
+    void pamatuj(const QString& cesta);
+    void obnovNedavne();
 
     Nastaveni& nastaveni_;
     Dialogy& dialogy_;
@@ -138,7 +146,10 @@ private:
     std::array<QAction*, 2> mnuJazykItem_{};
     QAction* mnuNapovedaItem1_ = nullptr;
     QAction* mnuPrirucka_ = nullptr;
+    QAction* mnuLicence_ = nullptr;
     QAction* mnuRozmitani_ = nullptr;
+    QAction* mnuNedavneOddelovac_ = nullptr;
+    std::array<QAction*, kNejviceNedavnych> mnuNedavny_{};
     QAction* mnuCil_ = nullptr;
     QAction* mnuPorovnat_ = nullptr;
     QAction* mnuZrusPorovnani_ = nullptr;

@@ -7,10 +7,12 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "files/cteni_souboru.h"
 #include "files/jazyk.h"
 #include "files/retezce.h"
 #include "model/planning/planovani.h"
 #include "ui/main_window/frm_zorvet.h"
+#include "ui/main_window/frm_uvitani.h"
 #include "ui/main_window/napoveda.h"
 #include "ui/views/pohled_grafu.h"
 #include "ui/views/pohled_tabulky.h"
@@ -46,6 +48,14 @@ void FrmZorvet::vytvorMenu() {
     mnuRozmitani_ = polozka(mnuFile_, "mnuRozmitani", 0, &FrmZorvet::Rozmitani);
     mnuFile_->removeAction(mnuRozmitani_);
     mnuFile_->insertAction(mnuFileItem_[2], mnuRozmitani_);
+    // The recent files after the documented items.
+    mnuNedavneOddelovac_ = mnuFile_->addSeparator();
+    for (int i = 0; i < kNejviceNedavnych; ++i) {
+        mnuNedavny_[static_cast<std::size_t>(i)] = polozka(mnuFile_, "mnuNedavny", i, nullptr);
+        connect(mnuNedavny_[static_cast<std::size_t>(i)], &QAction::triggered, this, [this, i] { OtevriNedavny(i); });
+    }
+    connect(mnuFile_, &QMenu::aboutToShow, this, &FrmZorvet::obnovNedavne);
+    obnovNedavne();
 
     mnuUloha_ = lista->addMenu(QString());
     mnuUloha_->setObjectName(QStringLiteral("mnuUloha"));
@@ -87,6 +97,7 @@ void FrmZorvet::vytvorMenu() {
     mnuNapoveda_->setObjectName(QStringLiteral("mnuNapoveda"));
     mnuPrirucka_ = polozka(mnuNapoveda_, "mnuPrirucka", 0, &FrmZorvet::Prirucka);
     mnuPrirucka_->setShortcut(QKeySequence::HelpContents);
+    mnuLicence_ = polozka(mnuNapoveda_, "mnuLicence", 0, &FrmZorvet::Licence);
     mnuNapoveda_->addSeparator();
     mnuNapovedaItem1_ = polozka(mnuNapoveda_, "mnuNapovedaItem", 1, &FrmZorvet::OProgramu);
 }
@@ -134,6 +145,7 @@ void FrmZorvet::NastavPopisy() {
     mnuNastaveniItem_[1]->setText(Text(id::MenuUlozNastaveni, j));
     mnuNapoveda_->setTitle(Text(id::MenuNapoveda, j));
     mnuPrirucka_->setText(Text(id::MenuPrirucka, j));
+    mnuLicence_->setText(Text(id::MenuLicence, j));
     mnuNapovedaItem1_->setText(Text(id::MenuOProgramu, j));
     tabulka_->NastavPopisy(j);
 
@@ -179,8 +191,18 @@ void FrmZorvet::OProgramu() {
     if (!menuAktivni(mnuNapovedaItem1_)) {
         return;
     }
-    FrmOProgramu oProgramu(nastaveni_.Jazyk, this);
-    oProgramu.exec();
+    // The splash again, without its timer: it stays until it is clicked or Esc is pressed.
+    FrmUvitani uvitani(nastaveni_.Jazyk, this);
+    uvitani.vypniCasovac();
+    uvitani.exec();
+}
+
+void FrmZorvet::Licence() {
+    if (!menuAktivni(mnuLicence_)) {
+        return;
+    }
+    FrmOProgramu licence(nastaveni_.Jazyk, this);
+    licence.exec();
 }
 
 void FrmZorvet::Prirucka() {
@@ -189,13 +211,19 @@ void FrmZorvet::Prirucka() {
     }
     const Jazyk j = nastaveni_.Jazyk;
     const QString slozka = QCoreApplication::applicationDirPath();
-    const QString prirucka = NajdiPrirucku(slozka);
+    const QString prirucka = NajdiPrirucku(slozka, j);
     if (prirucka.isEmpty()) {
         dialogy_.zprava(Ikona::Vykricnik, Text(id::Zorvet, j),
                         Text(id::PriruckaChybi, j) + QLatin1Char('\n') + MistaPrirucky(slozka).join(QLatin1Char('\n')));
-    } else if (!dialogy_.otevriDokument(prirucka)) {
-        dialogy_.zprava(Ikona::Vykricnik, Text(id::Zorvet, j), Text(id::PriruckaNeotevrena, j).arg(prirucka));
+        return;
     }
+    const CelySoubor text = NactiCelySoubor(prirucka, kNejvetsiPrirucka, j);
+    if (!text.precten()) {
+        dialogy_.zprava(Ikona::Vykricnik, Text(id::ChybaSouboru, j), ZpravaSouboru(prirucka, text.chyba));
+        return;
+    }
+    auto* okno = new FrmPrirucka(prirucka, QString::fromUtf8(text.bajty), j, this);
+    okno->show();
 }
 
 }  // namespace zorvet

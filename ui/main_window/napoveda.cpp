@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
+#include <QTextBrowser>
 #include <QVBoxLayout>
 
 #include "files/retezce.h"
@@ -25,13 +26,43 @@ QStringList MistaPrirucky(const QString& slozkaProgramu) {
     return mista;
 }
 
-QString NajdiPrirucku(const QString& slozkaProgramu) {
-    for (const QString& misto : MistaPrirucky(slozkaProgramu)) {
+QString NajdiPrirucku(const QString& slozkaProgramu, Jazyk jazyk) {
+    const QStringList mista = MistaPrirucky(slozkaProgramu);
+    if (jazyk == Jazyk::Cesky) {
+        for (QString misto : mista) {
+            misto.replace(misto.size() - 3, 3, QStringLiteral(".cs.md"));
+            if (QFileInfo(misto).isFile()) {
+                return misto;
+            }
+        }
+    }
+    for (const QString& misto : mista) {
         if (QFileInfo(misto).isFile()) {
             return misto;
         }
     }
     return {};
+}
+
+FrmPrirucka::FrmPrirucka(const QString& cesta, const QString& text, Jazyk jazyk, QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("frmPrirucka"));
+    setWindowTitle(Text(id::TitulekPrirucky, jazyk));
+    setAttribute(Qt::WA_DeleteOnClose);
+    auto* txtPrirucka = new QTextBrowser(this);
+    txtPrirucka->setObjectName(QStringLiteral("txtPrirucka"));
+    txtPrirucka->setOpenExternalLinks(true);
+    // The pictures and the other pages lie beside the guide.
+    txtPrirucka->setSearchPaths({QFileInfo(cesta).absolutePath()});
+    txtPrirucka->setMarkdown(text);
+    auto* sloupec = new QVBoxLayout(this);
+    sloupec->addWidget(txtPrirucka);
+    auto* tlacitka = new QDialogButtonBox(this);
+    QPushButton* cmdZavrit = tlacitka->addButton(Text(id::Zavrit, jazyk), QDialogButtonBox::RejectRole);
+    cmdZavrit->setObjectName(QStringLiteral("cmdZavrit"));
+    connect(tlacitka, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    sloupec->addWidget(tlacitka);
+    // Some eighty characters wide, and most of a 768-pixel screen high.
+    resize(fontMetrics().averageCharWidth() * 90, fontMetrics().height() * 36);
 }
 
 FrmOProgramu::FrmOProgramu(Jazyk jazyk, QWidget* parent) : QDialog(parent) {

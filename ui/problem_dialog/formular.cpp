@@ -89,6 +89,8 @@ void Formular::nastav(const Uloha& uloha) {
     }
     pocetUseku_ = uloha_.Rizeny ? PocetUseku(uloha_) : 0;
     usek_ = pocetUseku_ > 0 ? 1 : 0;
+    kusyPloch_ = uloha_.PocetProfilu;
+    lambdaZDatabaze_ = false;
     if (uloha_.zRozmeru()) {
         uloha_.CelkovaPlocha = CelkovaPlochaProfilu(uloha_).value_or(0.0f);
     }
@@ -160,6 +162,7 @@ void Formular::pis(Velicina v, int bod, const QString& text) {
     }
     pole = StavTextu{text, false};
     zmeneno_ = Klic{v, bod};
+    lambdaZDatabaze_ = lambdaZDatabaze_ && v != Velicina::Lambda;
     if (v == Velicina::NazevMaterialu) {
         uloha_.NazevMaterialu = text.toStdString();
     } else if (const Cteni c = cti(v, bod); c.obsah == Obsah::Cislo) {
@@ -181,6 +184,9 @@ void Formular::opusteno(Velicina v, int bod) {
     }
     zmeneno_.reset();
     if (jeRozmer(v)) {
+        if (v == Velicina::PocetProfilu) {
+            kusyZmeneny();
+        }
         rozmeryZmeneny();
         prepocitejHmotnost();
     } else if (jePocetPloch(v)) {
@@ -245,6 +251,27 @@ void Formular::prepocitejPlochu() {
     TeplosmennaPlocha(uloha_);
     // Written with the point whatever the user's format, as the surface always was.
     ukaz(Velicina::A, 0, TextZpravy(uloha_.A, QLatin1Char('.')).trimmed());
+}
+
+void Formular::kusyZmeneny() {
+    // The counts are the whole load's: with more or fewer pieces each piece keeps the faces it
+    // had, as a sweep of the pieces counts them (model/load/usporadani.h, KusySleduji).
+    const Cteni kusy = cti(Velicina::PocetProfilu, 0);
+    if (kusy.obsah != Obsah::Cislo || !(kusy.hodnota >= 1.0) || kusy.hodnota > 32767.0) {
+        return;
+    }
+    const double bylo = std::exchange(kusyPloch_, static_cast<int>(kusy.hodnota));
+    if (!(bylo >= 1.0) || kusy.hodnota == bylo) {
+        return;
+    }
+    for (Velicina v : {Velicina::PocetAB, Velicina::PocetAL, Velicina::PocetBL}) {
+        const Cteni c = cti(v, 0);
+        const double novy = std::round(c.hodnota * kusy.hodnota / bylo);
+        if (Plati(Pole(v).kdy, uloha_) && c.obsah == Obsah::Cislo && c.hodnota >= 0.0 && novy <= 32767.0) {
+            zapisDoZaznamu(v, 0, novy);
+            ukazHodnotu(v);
+        }
+    }
 }
 
 void Formular::rozmeryZmeneny() {
@@ -338,60 +365,6 @@ void Formular::nastavProfil(Profil profil) {
         prepocitejHmotnost();
     }
     emit zmeneno();
-}
-
-void Formular::vyberMaterial(const Material& material, float lambda) {
-    uloha_.NazevMaterialu = material.Nazev;
-    uloha_.c = material.c;
-    uloha_.Gama = material.Gama;
-    uloha_.Lambda = lambda;
-    for (Velicina v : {Velicina::NazevMaterialu, Velicina::c, Velicina::Gama, Velicina::Lambda}) {
-        ukazHodnotu(v);
-    }
-    if (uloha_.Vlastnosti) {
-        cZadane_ = texty_[{Velicina::c, 0}];
-        cZadaneHodnota_ = uloha_.c;
-        cZKrivky();
-    }
-    prepocitejHmotnost();
-    emit zmeneno();
-}
-
-void Formular::nastavVlastnosti(std::optional<VlastnostiMaterialu> vlastnosti) {
-    const std::optional<VlastnostiMaterialu> byla = std::exchange(uloha_.Vlastnosti, std::move(vlastnosti));
-    if (!byla && uloha_.Vlastnosti) {
-        cZadane_ = texty_[{Velicina::c, 0}];
-        cZadaneHodnota_ = uloha_.c;
-    } else if (byla && !uloha_.Vlastnosti) {
-        texty_[{Velicina::c, 0}] = cZadane_;
-        uloha_.c = cZadaneHodnota_;
-    }
-    if (uloha_.Vlastnosti && JeVestavena(*uloha_.Vlastnosti) && byla != uloha_.Vlastnosti) {
-        uloha_.Gama = HustotaVestavene(*uloha_.Vlastnosti);
-        ukazHodnotu(Velicina::Gama);
-        prepocitejHmotnost();
-    }
-    cZKrivky();
-    emit zmeneno();
-}
-
-void Formular::cZKrivky() {
-    if (!uloha_.Vlastnosti) {
-        return;
-    }
-    if (ZkontrolujKrivku(*uloha_.Vlastnosti).vada != VadaKrivky::Zadna) {
-        ukaz(Velicina::c, 0, QString());
-        return;
-    }
-    // The model's own rule; the heat capacity typed stays in the record.
-    ukaz(Velicina::c, 0, TextObecny(UcinnaC(uloha_)));
-}
-
-std::optional<Zavada> Formular::vadnaKrivka() const {
-    if (uloha_.Vlastnosti && ZkontrolujKrivku(*uloha_.Vlastnosti).vada != VadaKrivky::Zadna) {
-        return Zavada{Velicina::c, Vada::VadnaKrivka, 0, {}};
-    }
-    return std::nullopt;
 }
 
 std::optional<Zavada> Formular::chybaTextu(Velicina v, int bod, bool prazdnaNula) const {

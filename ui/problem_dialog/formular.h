@@ -58,8 +58,14 @@ public:
     void nastavZadaniHmotnosti(ZadaniHmotnosti zadani);
     void nastavProfil(Profil profil);
 
-    // A material of the database: its heat capacity, density and conductivity (0: none).
-    void vyberMaterial(const Material& material, float lambda);
+    // A material of the database: its heat capacity and density, and the conductivity given
+    // (0: none; nothing: the conductivity stays as it is).
+    void vyberMaterial(const Material& material, std::optional<float> lambda);
+
+    // Where the conductivity comes from: none (an empty field, no core unless the property
+    // curve gives λ(T)), typed, or the database by a material picked.
+    enum class PuvodLambdy { Zadna, ZKrivky, Zadana, Databaze };
+    PuvodLambdy puvodLambdy() const;
 
     // The property model: none (a constant specific heat), a built-in steel, which brings its
     // density, or a user's table. While a curve is chosen the heat capacity shows its mean
@@ -116,6 +122,7 @@ private:
     void prepocitejHmotnost();
     void prepocitejPlochu();
     void rozmeryZmeneny();
+    void kusyZmeneny();
     bool rozmeryCtou();
     std::optional<Zavada> chybaTextu(Velicina v, int bod, bool prazdnaNula) const;
     std::optional<Zavada> chybaTextu(bool prazdnaNula) const;
@@ -128,6 +135,8 @@ private:
     int pocetUseku_ = 0;
     int usek_ = 0;
     std::optional<Klic> zmeneno_;  // typed into since it was entered, not yet left
+    int kusyPloch_ = 1;            // the pieces the face counts were given for
+    bool lambdaZDatabaze_ = false;  // the conductivity shown is the database's
     StavTextu cZadane_;             // the heat capacity typed, while a curve gives it
     float cZadaneHodnota_ = 0.0f;
 };

@@ -166,7 +166,9 @@ void FrmZadani::ukazChybu(const Zavada& zavada) {
             return;
         }
     }
-    dialogy_.zprava(Ikona::Vykricnik, TitulekZavady(j), ZpravaZavady(zavada, formular_.uloha(), j));
+    // A field left empty is the incomplete setting, in its own words; the field is in focus below.
+    dialogy_.zprava(Ikona::Vykricnik, TitulekZavady(j),
+                    zavada.vada == Vada::ChybiHodnota ? Text(id::NeuplneZadani, j) : ZpravaZavady(zavada, formular_.uloha(), j));
     // The field, on its tab; a value of the curve in its segment.
     const PopisPole& pole = Pole(zavada.velicina);
     const char* ovladac = pole.ovladac;

@@ -72,8 +72,8 @@ ZadaniKrivky::ZadaniKrivky(Formular& formular, int cislo, QWidget* parent) : Zal
     // Keeps the fields at the top while the preview is hidden.
     svisle->addStretch(1);
 
-    // A curve of one segment is a ramp and then the hold at its end temperature.
-    for (int i = 1; i <= kMaxUseku; ++i) {
+    // 2 to 20 segments; a curve of one, which a file may hold, is offered while the problem has it.
+    for (int i = 2; i <= kMaxUseku; ++i) {
         cboPocetKrivek->addItem(QString::number(i));
     }
     pripojVolby();
@@ -92,7 +92,7 @@ void ZadaniKrivky::pripojVolby() {
     });
     connect(cboPocetKrivek, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (index >= 0) {
-            formular_.nastavPocetUseku(index + 1);
+            formular_.nastavPocetUseku(cboPocetKrivek->itemText(index).toInt());
         }
     });
     connect(cboUsekC, &QComboBox::currentIndexChanged, this, [this](int index) {
@@ -130,7 +130,11 @@ void ZadaniKrivky::obnov() {
         w->setVisible(u.Rizeny);
     }
     const int pocet = formular_.pocetUseku();
-    cboPocetKrivek->setCurrentIndex(pocet - 1);
+    const bool jeden = cboPocetKrivek->itemText(0) == QLatin1String("1");
+    if ((pocet == 1) != jeden) {
+        pocet == 1 ? cboPocetKrivek->insertItem(0, QStringLiteral("1")) : cboPocetKrivek->removeItem(0);
+    }
+    cboPocetKrivek->setCurrentIndex(cboPocetKrivek->findText(QString::number(pocet)));
     while (cboUsekC->count() > pocet) {
         cboUsekC->removeItem(cboUsekC->count() - 1);
     }

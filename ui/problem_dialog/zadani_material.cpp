@@ -48,6 +48,7 @@ ZadaniMaterialu::ZadaniMaterialu(Formular& formular, int cislo, Dialogy& dialogy
     cmdKrivkaMaterialu->setAutoDefault(false);
     cmdKrivkaMaterialu->hide();
     lblcKrivky = named(new QLabel(this), "lblcKrivky");
+    lblLambdaPuvod = named(new QLabel(this), "lblLambdaPuvod");
 
     auto* f = formLayout(this);
     rozloz(f);
@@ -109,6 +110,11 @@ void ZadaniMaterialu::pridejRadek(QFormLayout* form, const Polozka& polozka) {
         kapacita->addWidget(polozka.vstup);
         kapacita->addWidget(lblcKrivky, 1);
         form->addRow(polozka.popisek, kapacita);
+    } else if (polozka.pole->velicina == Velicina::Lambda) {
+        auto* vodivost = new QHBoxLayout;
+        vodivost->addWidget(polozka.vstup);
+        vodivost->addWidget(lblLambdaPuvod, 1);
+        form->addRow(polozka.popisek, vodivost);
     } else {
         Zalozka::pridejRadek(form, polozka);
     }
@@ -171,7 +177,27 @@ void ZadaniMaterialu::cboMaterialClick(int index) {
         return;
     }
     const Material& m = databaze_.Materialy[static_cast<std::size_t>(index)];
-    formular_.vyberMaterial(m, vodivost(m.Nazev));
+    formular_.vyberMaterial(m, lambdaMaterialu(m));
+}
+
+std::optional<float> ZadaniMaterialu::lambdaMaterialu(const Material& m) {
+    const float databaze = vodivost(m.Nazev);
+    const Formular::PuvodLambdy puvod = formular_.puvodLambdy();
+    const bool zvolena = puvod == Formular::PuvodLambdy::ZKrivky || puvod == Formular::PuvodLambdy::Zadana;
+    if (!zvolena) {
+        return databaze;  // none, or the database's of the material picked before
+    }
+    const QString text = formular_.text(Velicina::Lambda).trimmed();
+    if (!(databaze > 0.0f) || text == TextObecny(databaze)) {
+        return std::nullopt;
+    }
+    const QString jeho = puvod == Formular::PuvodLambdy::ZKrivky ? Text(id::LambdaKrivky, jazyk_)
+                                                                : Text(id::LambdaZadana, jazyk_).arg(text);
+    if (dialogy_.otazka(Text(id::Dotaz, jazyk_),
+                        Text(id::LambdaNahradit, jazyk_).arg(jeho, TextObecny(databaze), QString::fromStdString(m.Nazev)))) {
+        return databaze;
+    }
+    return std::nullopt;
 }
 
 bool ZadaniMaterialu::materialUplny() {
@@ -290,6 +316,20 @@ void ZadaniMaterialu::obnov() {
     const int sirka = txtLambda->fontMetrics().horizontalAdvance(txtLambda->placeholderText()) + 16;
     txtLambda->setMinimumWidth(std::max(txtc->minimumWidth(), sirka));
     txtLambda->setToolTip(lambda ? Text(id::LambdaZKrivkyTip, jazyk_) : QString());
+    switch (formular_.puvodLambdy()) {
+        case Formular::PuvodLambdy::Zadna:
+            lblLambdaPuvod->clear();
+            break;
+        case Formular::PuvodLambdy::ZKrivky:
+            lblLambdaPuvod->setText(Text(id::LambdaPuvodKrivka, jazyk_));
+            break;
+        case Formular::PuvodLambdy::Zadana:
+            lblLambdaPuvod->setText(Text(id::LambdaPuvodZadana, jazyk_));
+            break;
+        case Formular::PuvodLambdy::Databaze:
+            lblLambdaPuvod->setText(Text(id::LambdaPuvodDatabaze, jazyk_).arg(formular_.text(Velicina::NazevMaterialu)));
+            break;
+    }
     // The material's own curve is offered while another model is chosen.
     const std::optional<VlastnostiMaterialu> vlastni = krivkaMaterialu(formular_.text(Velicina::NazevMaterialu).toStdString());
     cmdKrivkaMaterialu->setVisible(vlastni && vlastni != v);

@@ -63,6 +63,9 @@ protected:
 
 private:
     void cboMaterialClick(int index);
+    // The conductivity a material picked brings: the database's, unless the user chose another
+    // (typed it, or a curve that gives λ(T)) and keeps it when asked; nothing: it stays.
+    std::optional<float> lambdaMaterialu(const Material& m);
     void cmdUlozMaterialClick();
     void naplnSeznam();
     // Tells what a material of the database lacks, its field in focus; false then.
@@ -85,6 +88,7 @@ private:
     QLineEdit* txtc = nullptr;
     QLabel* lblEps = nullptr;
     QLineEdit* txtLambda = nullptr;
+    QLabel* lblLambdaPuvod = nullptr;  // where the conductivity comes from
     QTimer* tmrHelp = nullptr;
 
     QLabel* lblVlastnosti = nullptr;

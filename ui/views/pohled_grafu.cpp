@@ -47,6 +47,7 @@ PohledGrafu::PohledGrafu(Dialogy& dialogy, QWidget* parent) : QWidget(parent), d
         return t;
     };
     cmdStorno_ = tlacitko("cmdStorno", &PohledGrafu::TiskniGraf);
+    cmdTiskZpravy_ = tlacitko("cmdTiskZpravy", &PohledGrafu::TiskniZpravu);
     // Below the print button, in the same column; Fit and Use It below them, with a log.
     cmdExport_ = tlacitko("cmdExport", &PohledGrafu::ExportujGraf);
     cmdPrizpusob_ = tlacitko("cmdPrizpusob", &PohledGrafu::Prizpusob);
@@ -55,7 +56,8 @@ PohledGrafu::PohledGrafu(Dialogy& dialogy, QWidget* parent) : QWidget(parent), d
     lblPrizpusobeni_->setObjectName(QStringLiteral("lblPrizpusobeni"));
     lblPrizpusobeni_->setWordWrap(true);
     lblPrizpusobeni_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    setTabOrder(cmdStorno_, cmdExport_);
+    setTabOrder(cmdStorno_, cmdTiskZpravy_);
+    setTabOrder(cmdTiskZpravy_, cmdExport_);
     setTabOrder(cmdExport_, cmdPrizpusob_);
     setTabOrder(cmdPrizpusob_, cmdPouzijEps_);
     for (QWidget* w : {static_cast<QWidget*>(cmdPrizpusob_), static_cast<QWidget*>(cmdPouzijEps_),
@@ -93,7 +95,8 @@ void PohledGrafu::rozvrhni() {
     const int odpoved = mereni_.empty() ? 0 : std::max(2 * fontMetrics().height(), lblPrizpusobeni_->heightForWidth(sirka));
     FlpGrf1_->setGeometry(okraj, okraj, sirka, std::max(1, height() - 2 * okraj - (odpoved > 0 ? odpoved + okraj : 0)));
     cmdStorno_->move(sloupec, NaPixely(1920));
-    cmdExport_->move(sloupec, NaPixely(2880));
+    cmdTiskZpravy_->move(sloupec, NaPixely(2520));
+    cmdExport_->move(sloupec, NaPixely(3120));
     cmdPrizpusob_->move(sloupec, NaPixely(3840));
     cmdPouzijEps_->move(sloupec, NaPixely(4440));
     lblPrizpusobeni_->setGeometry(okraj, height() - okraj - odpoved, sirka, std::max(1, odpoved));
@@ -111,6 +114,7 @@ void PohledGrafu::zobraz(const PodkladyZpravy& zprava, QSize /*vnejsiTwipy*/) {
         lblPrizpusobeni_->clear();
     }
     cmdStorno_->setText(Text(id::Tisk, j));
+    cmdTiskZpravy_->setText(Text(id::TiskZpravy, j));
     cmdExport_->setText(Text(id::Export, j));
     cmdPrizpusob_->setText(Text(id::Prizpusob, j));
     cmdPouzijEps_->setText(Text(id::Pouzij, j));
@@ -204,21 +208,19 @@ void PohledGrafu::PouzijEmisivitu() {
     }
 }
 
-void PohledGrafu::TiskniGraf() {
+void PohledGrafu::TiskniGraf() { tiskni(false); }
+
+void PohledGrafu::TiskniZpravu() { tiskni(true); }
+
+void PohledGrafu::tiskni(bool zprava) {
     if (isHidden()) {
         return;
     }
     const Jazyk j = zprava_.jazyk;
-    const int volba = dialogy_.volba(Text(id::TitulekTisku, j), Text(id::VolbaTisku, j),
-                                     {Text(id::Zprava, j), Text(id::JenGraf, j), Text(id::Storno, j)});
-    if (volba != 0 && volba != 1) {
-        return;
-    }
-    const bool zprava = volba == 0;
     const VysledekTisku vysledek =
-        zprava ? dialogy_.tiskni(Text(id::TitulekZpravy, j), true,
+        zprava ? dialogy_.tiskni(Text(id::TitulekZpravy, j), true, true,
                                  [this](QPainter& painter, const QRectF& cil) { KresliZpravu(painter, cil, zprava_); })
-               : dialogy_.tiskni(Text(id::TitulekGrafu, j), false,
+               : dialogy_.tiskni(Text(id::TitulekGrafu, j), false, false,
                                  [this](QPainter& painter, const QRectF& cil) { FlpGrf1_->vykresli(painter, cil); });
     if (vysledek == VysledekTisku::Selhal) {
         dialogy_.zprava(Ikona::Vykricnik, Text(id::TitulekTisku, j), Text(id::TiskSelhal, j));

@@ -39,9 +39,11 @@ public:
     // size of its parent; vnejsiTwipy is no longer needed for it.
     void zobraz(const PodkladyZpravy& zprava, QSize vnejsiTwipy);
 
-    // Prints the one-page report of the case, or the chart alone, as the user chooses, through
-    // the print preview; with no printer installed, saves it as a PDF file instead.
+    // Print: the chart on the default printer, with no dialog of its own. Report: the
+    // one-page report of the case through the print preview. With no printer installed either
+    // is saved as a PDF file instead, and the user is told why.
     void TiskniGraf();
+    void TiskniZpravu();
     // Saves the chart shown (as far as it is zoomed) as a PNG, SVG or PDF picture chosen in
     // the save dialog.
     void ExportujGraf();
@@ -84,6 +86,7 @@ private:
     NaplneniGrafu naplneni() const;
     void prekresli();
     void rozvrhni();
+    void tiskni(bool zprava);
 
     Dialogy& dialogy_;
     PodkladyZpravy zprava_;
@@ -97,6 +100,7 @@ private:
     Graf* FlpGrf1_ = nullptr;
     QWidget* picMaska_ = nullptr;
     QPushButton* cmdStorno_ = nullptr;
+    QPushButton* cmdTiskZpravy_ = nullptr;
     QPushButton* cmdExport_ = nullptr;
     QPushButton* cmdPrizpusob_ = nullptr;
     QPushButton* cmdPouzijEps_ = nullptr;

@@ -315,26 +315,29 @@ void PohledTabulky::zmenaZtrat() {
     if (isHidden()) {
         return;
     }
-    // A text that is no whole percentage in range shows nothing rather than the figures of an
-    // earlier text, and says why below the frame.
+    // The percentage typed, rounded to a whole one (halves to the even one); a text that is no
+    // number, or a percentage out of range, shows nothing rather than the figures of an earlier
+    // text, and says why below the frame.
     const QString text = cboZtraty_->currentText();
-    const std::optional<double> x = parseNumber(text);
+    const std::optional<double> cislo = parseNumber(text);
+    const std::optional<std::int16_t> cele = cislo ? wholeInt16(*cislo) : std::nullopt;
+    const std::int16_t x = cele.value_or(0);
     std::optional<Zavada> chyba;
-    if (!x) {
+    if (!cislo) {
         chyba = Zavada{Velicina::Ztraty, text.trimmed().isEmpty() ? Vada::ChybiHodnota : Vada::NeniCislo, 0,
                        text.toStdString()};
-    } else if (const std::optional<Vada> vada = ZkontrolujHodnotu(Pole(Velicina::Ztraty), *x, Uloha{})) {
+    } else if (const std::optional<Vada> vada = ZkontrolujHodnotu(Pole(Velicina::Ztraty), cele ? x : *cislo, Uloha{})) {
         chyba = Zavada{Velicina::Ztraty, *vada, 0, {}};
     }
     lblChybaZtrat_->setText(chyba ? ZpravaZavady(*chyba, vysledek_->Uloha, jazyk_) : QString());
     lblChybaZtrat_->setVisible(chyba.has_value());
-    if (chyba) {
+    if (chyba || !cele) {
         platneZtraty_.reset();
         lblPrikonH_->clear();
         lblSpotrebaH_->clear();
         return;
     }
-    platneZtraty_ = static_cast<std::int16_t>(*x);
+    platneZtraty_ = x;
     VykonASpotreba(*platneZtraty_);
 }
 
