@@ -68,14 +68,40 @@ Salani::Salani(const std::vector<double>& F, const std::vector<double>& Fpec, co
     }
 }
 
-void Salani::ozareni(const double* e, double ef, double* g) const {
-    const std::size_t n = n_;
+namespace {
+
+using D4 = double __attribute__((vector_size(32)));
+using D4u = double __attribute__((vector_size(32), aligned(8)));  // at any double's address
+
+// Rows of m (n columns) times e, plus g times ef: each row in sixteen independent partial sums,
+// so that the processor overlaps the products instead of waiting on one running sum.
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__)) && !defined(__SANITIZE_ADDRESS__)
+__attribute__((target_clones("avx2", "default")))
+#endif
+void soucinMatice(const double* m, std::size_t n, const double* e, const double* g, double ef, double* vysledek) {
     for (std::size_t i = 0; i < n; ++i) {
-        const double* radek = m_.data() + i * n;
-        double s = 0.0;
-        for (std::size_t j = 0; j < n; ++j) s += radek[j] * e[j];
-        g[i] = s + g_[i] * ef;
+        const double* radek = m + i * n;
+        D4 s0{}, s1{}, s2{}, s3{};
+        std::size_t j = 0;
+        for (; j + 16 <= n; j += 16) {
+            const D4u* x = reinterpret_cast<const D4u*>(radek + j);
+            const D4u* y = reinterpret_cast<const D4u*>(e + j);
+            s0 += x[0] * y[0];
+            s1 += x[1] * y[1];
+            s2 += x[2] * y[2];
+            s3 += x[3] * y[3];
+        }
+        const D4 s = (s0 + s1) + (s2 + s3);
+        double soucet = (s[0] + s[1]) + (s[2] + s[3]);
+        for (; j < n; ++j) soucet += radek[j] * e[j];
+        vysledek[i] = soucet + g[i] * ef;
     }
+}
+
+}  // namespace
+
+void Salani::ozareni(const double* e, double ef, double* g) const {
+    soucinMatice(m_.data(), n_, e, g_.data(), ef, g);
 }
 
 void Salani::toky(const double* t, double tf, double h, double* q, double* j) const {

@@ -3,7 +3,8 @@
 // power E_i = sigma T_i^4 receives the irradiation
 //   G_i = sum_j F_ij J_j + Fpec_i Ef,   J_j = eps_j E_j + (1 - eps_j) G_j,
 // so (I - F diag(1 - eps)) G = F diag(eps) E + Fpec Ef, a matrix fixed by the geometry and the
-// emissivities: it is factored once, and G = M E + g Ef costs one product per evaluation. The
+// emissivities: it is factored once, and G = M E + g Ef costs one product per evaluation, its
+// rows summed in vector lanes of independent partial sums. The
 // net flux into the facet is eps_i (G_i - E_i), plus convection h (Tf - T_i).
 //
 // A facet that sees only the furnace (a free piece) gets eps (sigma Tf^4 - sigma T^4), the flux
