@@ -13,13 +13,18 @@ double Zarivost(double t) {
     return kSigma * (k2 * k2);
 }
 
-Salani::Salani(const std::vector<double>& F, const std::vector<double>& Fpec, const std::vector<double>& eps)
-    : n_(Fpec.size()), m_(n_ * n_, 0.0), g_(Fpec), eps_(eps) {
+Salani::Salani(const std::vector<double>& F, const std::vector<double>& Fpec, const std::vector<double>& eps,
+               const std::vector<double>& vahy)
+    : n_(Fpec.size()), m_(n_ * n_, 0.0), g_(Fpec), eps_(eps), vahy_(vahy) {
+    if (vahy_.size() != n_) {
+        vahy_.assign(n_, 1.0);
+    }
     const std::size_t n = n_;
     bool cerne = true;
     for (const double e : eps_) cerne = cerne && e == 1.0;
     if (cerne) {  // nothing is reflected: G = F E + Fpec Ef
         m_ = F;
+        slozTrojuhelnik();
         return;
     }
     // A = I - F diag(1 - eps), factored with partial pivoting; its columns are diagonally
@@ -66,6 +71,34 @@ Salani::Salani(const std::vector<double>& F, const std::vector<double>& Fpec, co
         for (std::size_t j = 0; j < n; ++j) m_[k * n + j] /= pivot;
         g_[k] /= pivot;
     }
+    slozTrojuhelnik();
+}
+
+// Facets of one emissivity exchange symmetrically: w_i F_ij = w_j F_ji (reciprocity, w the
+// facets' areas times the pieces they stand for) makes S = diag(w) M symmetric, as the series
+// M = eps (F + (1 - eps) F^2 + ...) shows. Its upper triangle then serves both halves of the
+// product, G = diag(w)^-1 S E, and each product reads half the memory.
+void Salani::slozTrojuhelnik() {
+    const std::size_t n = n_;
+    double nejvic = 0.0;
+    for (std::size_t i = 0; i < n; ++i) {
+        if (eps_[i] != eps_[0]) return;
+        for (std::size_t j = 0; j < n; ++j) nejvic = std::max(nejvic, std::fabs(vahy_[i] * m_[i * n + j]));
+    }
+    for (std::size_t i = 0; i < n; ++i) {
+        for (std::size_t j = i + 1; j < n; ++j) {
+            if (std::fabs(vahy_[i] * m_[i * n + j] - vahy_[j] * m_[j * n + i]) > 1e-12 * nejvic) return;
+        }
+    }
+    trojuhelnik_.resize(n * (n + 1) / 2);
+    std::size_t k = 0;
+    for (std::size_t i = 0; i < n; ++i) {
+        trojuhelnik_[k++] = vahy_[i] * m_[i * n + i];
+        for (std::size_t j = i + 1; j < n; ++j) {
+            trojuhelnik_[k++] = (vahy_[i] * m_[i * n + j] + vahy_[j] * m_[j * n + i]) / 2.0;
+        }
+    }
+    m_ = std::vector<double>();
 }
 
 namespace {
@@ -98,9 +131,51 @@ void soucinMatice(const double* m, std::size_t n, const double* e, const double*
     }
 }
 
+// The same with the symmetric S = diag(w) M of its upper triangle's rows (t): each element
+// serves row i and, by symmetry, row j.
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__)) && !defined(__SANITIZE_ADDRESS__)
+__attribute__((target_clones("avx2", "default")))
+#endif
+void soucinTrojuhelniku(const double* t, std::size_t n, const double* e, const double* g, double ef,
+                        const double* vahy, double* vysledek) {
+    for (std::size_t i = 0; i < n; ++i) vysledek[i] = 0.0;
+    for (std::size_t i = 0; i < n; ++i) {
+        const double* radek = t;
+        t += n - i;
+        const double ei = e[i];
+        const D4 ei4{ei, ei, ei, ei};
+        double* dal = vysledek + i;
+        const double* ez = e + i;
+        D4 s0{}, s1{};
+        std::size_t j = 1;
+        for (; j + 8 <= n - i; j += 8) {
+            const D4u* x = reinterpret_cast<const D4u*>(radek + j);
+            const D4u* y = reinterpret_cast<const D4u*>(ez + j);
+            D4u* z = reinterpret_cast<D4u*>(dal + j);
+            const D4 a = x[0], b = x[1];
+            s0 += a * y[0];
+            s1 += b * y[1];
+            z[0] += a * ei4;
+            z[1] += b * ei4;
+        }
+        const D4 s = s0 + s1;
+        double soucet = radek[0] * ei + ((s[0] + s[1]) + (s[2] + s[3]));
+        for (; j < n - i; ++j) {
+            soucet += radek[j] * ez[j];
+            dal[j] += radek[j] * ei;
+        }
+        vysledek[i] += soucet;
+    }
+    for (std::size_t i = 0; i < n; ++i) vysledek[i] = vysledek[i] / vahy[i] + g[i] * ef;
+}
+
 }  // namespace
 
 void Salani::ozareni(const double* e, double ef, double* g) const {
+    if (!trojuhelnik_.empty()) {
+        soucinTrojuhelniku(trojuhelnik_.data(), n_, e, g_.data(), ef, vahy_.data(), g);
+        return;
+    }
     soucinMatice(m_.data(), n_, e, g_.data(), ef, g);
 }
 

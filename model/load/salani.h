@@ -19,13 +19,17 @@ namespace zorvet {
 class Salani {
 public:
     // F: n x n view factors (row-major) between the facets, Fpec: per facet to the furnace, eps:
-    // per facet, 0..1. Rows of F plus Fpec should sum to 1 and A_i F_ij = A_j F_ji.
-    Salani(const std::vector<double>& F, const std::vector<double>& Fpec, const std::vector<double>& eps);
+    // per facet, 0..1. Rows of F plus Fpec should sum to 1 and w_i F_ij = w_j F_ji, w the facets'
+    // weights, vahy (their areas, times the pieces a facet stands for; all equal when empty).
+    Salani(const std::vector<double>& F, const std::vector<double>& Fpec, const std::vector<double>& eps,
+           const std::vector<double>& vahy = {});
 
     std::size_t fasety() const { return n_; }
     // The irradiation of every facet for the emissive powers E of the facets and Ef of the furnace.
     void ozareni(const double* e, double ef, double* g) const;
     double eps(std::size_t i) const { return eps_[i]; }
+    // The exchange is kept as a symmetric triangle (reciprocal facets of one emissivity).
+    bool soumerne() const { return !trojuhelnik_.empty(); }
     // The share of the furnace's emissive power in the irradiation of facet i.
     double zPece(std::size_t i) const { return g_[i]; }
 
@@ -35,9 +39,13 @@ public:
 
 private:
     std::size_t n_ = 0;
+    void slozTrojuhelnik();
+
     std::vector<double> m_;  // n x n: G = m_ E + g_ Ef
+    std::vector<double> trojuhelnik_;  // or, when diag(w) M is symmetric, its upper triangle's rows
     std::vector<double> g_;
     std::vector<double> eps_;
+    std::vector<double> vahy_;
 };
 
 // The emissive power of a black body at t degrees C, W/m^2.
