@@ -353,13 +353,10 @@ private:
             if ((jde[i] & c_.sPrikonem[i]) == 0) {
                 continue;
             }
-            float& t = t_[r(k)][i];
-            float& alfa = alfa_[r(k)][i];
-            float& pec = pec_[r(k)][i];
-            pec = c_.tpece[i];
+            pec_[r(k)][i] = c_.tpece[i];
             const std::optional<OmezenyKrok> o = c_.krivka[static_cast<std::size_t>(i)]->omezPrikonem(
-                static_cast<double>(t_[r(k - 1)][i]), static_cast<double>(t), static_cast<double>(alfa), c_.tpece[i],
-                pecOmezenych_);
+                static_cast<double>(t_[r(k - 1)][i]), static_cast<double>(t_[r(k)][i]),
+                static_cast<double>(alfa_[r(k)][i]), c_.tpece[i], pecOmezenych_);
             if (!o) {
                 continue;
             }
@@ -369,12 +366,9 @@ private:
                 vada[i] = -1;
                 continue;
             }
-            t = static_cast<float>(o->t);
-            alfa = pec = std::numeric_limits<float>::quiet_NaN();
-            if (pecOmezenych_) {
-                alfa = static_cast<float>(a);
-                pec = static_cast<float>(o->pec);
-            }
+            t_[r(k)][i] = static_cast<float>(o->t);
+            alfa_[r(k)][i] = pecOmezenych_ ? static_cast<float>(a) : std::numeric_limits<float>::quiet_NaN();
+            pec_[r(k)][i] = pecOmezenych_ ? static_cast<float>(o->pec) : std::numeric_limits<float>::quiet_NaN();
             omezenoDo_[static_cast<std::size_t>(i)] = k;
         }
         vyrad(vada, jde);

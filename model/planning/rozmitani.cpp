@@ -15,10 +15,10 @@ namespace zorvet {
 
 namespace {
 
-// Points od..od+n-1 of the sweep, computed together (four at a time where the lanes take them).
-std::vector<BodRozmitani> spoctiBody(const Uloha& zaklad, std::span<const OsaRozmitani> osy, std::size_t od,
-                                     std::size_t n) {
-    std::vector<BodRozmitani> body(n);
+// Points od..od+n-1 of the sweep (at most a lane's worth), computed together, into body; the rows
+// of each are let go as soon as its row of the sweep is taken from them.
+void spoctiCtverici(const Uloha& zaklad, std::span<const OsaRozmitani> osy, std::size_t od, std::size_t n,
+                    BodRozmitani* body) {
     std::vector<Uloha> ulohy;
     std::vector<std::size_t> pocitane;
     for (std::size_t j = 0; j < n; ++j) {
@@ -63,6 +63,15 @@ std::vector<BodRozmitani> spoctiBody(const Uloha& zaklad, std::span<const OsaRoz
             }
         }
         bod.vypocet.vysledek.reset();
+    }
+}
+
+// Points od..od+n-1 of the sweep, four at a time (one to a lane where the lanes take them).
+std::vector<BodRozmitani> spoctiBody(const Uloha& zaklad, std::span<const OsaRozmitani> osy, std::size_t od,
+                                     std::size_t n) {
+    std::vector<BodRozmitani> body(n);
+    for (std::size_t j = 0; j < n; j += kPruhu) {
+        spoctiCtverici(zaklad, osy, od + j, std::min(kPruhu, n - j), body.data() + j);
     }
     return body;
 }
