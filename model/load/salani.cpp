@@ -104,7 +104,10 @@ void Salani::slozTrojuhelnik() {
 namespace {
 
 using D4 = double __attribute__((vector_size(32)));
-using D4u = double __attribute__((vector_size(32), aligned(8)));  // at any double's address
+
+// Four doubles at any double's address, into a vector and back.
+inline void nacti(D4& v, const double* p) { __builtin_memcpy(&v, p, sizeof v); }
+inline void uloz(double* p, const D4& v) { __builtin_memcpy(p, &v, sizeof v); }
 
 // Rows of m (n columns) times e, plus g times ef: each row in sixteen independent partial sums,
 // so that the processor overlaps the products instead of waiting on one running sum.
@@ -117,12 +120,13 @@ void soucinMatice(const double* m, std::size_t n, const double* e, const double*
         D4 s0{}, s1{}, s2{}, s3{};
         std::size_t j = 0;
         for (; j + 16 <= n; j += 16) {
-            const D4u* x = reinterpret_cast<const D4u*>(radek + j);
-            const D4u* y = reinterpret_cast<const D4u*>(e + j);
-            s0 += x[0] * y[0];
-            s1 += x[1] * y[1];
-            s2 += x[2] * y[2];
-            s3 += x[3] * y[3];
+            D4 x0, x1, x2, x3, y0, y1, y2, y3;
+            nacti(x0, radek + j), nacti(x1, radek + j + 4), nacti(x2, radek + j + 8), nacti(x3, radek + j + 12);
+            nacti(y0, e + j), nacti(y1, e + j + 4), nacti(y2, e + j + 8), nacti(y3, e + j + 12);
+            s0 += x0 * y0;
+            s1 += x1 * y1;
+            s2 += x2 * y2;
+            s3 += x3 * y3;
         }
         const D4 s = (s0 + s1) + (s2 + s3);
         double soucet = (s[0] + s[1]) + (s[2] + s[3]);
@@ -149,14 +153,14 @@ void soucinTrojuhelniku(const double* t, std::size_t n, const double* e, const d
         D4 s0{}, s1{};
         std::size_t j = 1;
         for (; j + 8 <= n - i; j += 8) {
-            const D4u* x = reinterpret_cast<const D4u*>(radek + j);
-            const D4u* y = reinterpret_cast<const D4u*>(ez + j);
-            D4u* z = reinterpret_cast<D4u*>(dal + j);
-            const D4 a = x[0], b = x[1];
-            s0 += a * y[0];
-            s1 += b * y[1];
-            z[0] += a * ei4;
-            z[1] += b * ei4;
+            D4 x0, x1, y0, y1, z0, z1;
+            nacti(x0, radek + j), nacti(x1, radek + j + 4);
+            nacti(y0, ez + j), nacti(y1, ez + j + 4);
+            nacti(z0, dal + j), nacti(z1, dal + j + 4);
+            s0 += x0 * y0;
+            s1 += x1 * y1;
+            uloz(dal + j, z0 + x0 * ei4);
+            uloz(dal + j + 4, z1 + x1 * ei4);
         }
         const D4 s = s0 + s1;
         double soucet = radek[0] * ei + ((s[0] + s[1]) + (s[2] + s[3]));
