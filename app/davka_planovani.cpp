@@ -26,10 +26,12 @@ namespace {
 class Postup {
 public:
     Postup() { hodiny_.start(); }
-    void hlas(const QString& text) {
+    // text() is formed only when it is told.
+    template <class Text>
+    void hlas(const Text& text) {
         if (hodiny_.elapsed() > 2000 && hodiny_.elapsed() - hlaseno_ >= 1000) {
             hlaseno_ = hodiny_.elapsed();
-            Vypis(stderr, QStringLiteral("zorvet: ") + text + QLatin1Char('\n'));
+            Vypis(stderr, QStringLiteral("zorvet: ") + text() + QLatin1Char('\n'));
         }
     }
 
@@ -74,7 +76,8 @@ int PrikazCil(const Kontext& k) {
     Postup postup;
     int pokusu = 0;
     const VysledekHledani h = HledejCil(n.uloha, pole->velicina, *cas, [&] {
-        postup.hlas(QStringLiteral("goal: %1 trials").arg(++pokusu));
+        ++pokusu;
+        postup.hlas([&] { return QStringLiteral("goal: %1 trials").arg(pokusu); });
         return !Preruseno();
     });
     switch (h.konec) {
@@ -161,8 +164,8 @@ int zapisBody(const Kontext& k, const Uloha& u, std::span<const OsaRozmitani> os
         return kNepouzitelnyVstup;
     }
     QString proc;  // the system's reason when a write failed
-    const auto zapis = [&](const QString& text) {
-        const QByteArray b = text.toUtf8();
+    const auto zapis = [&](const std::string& text) {
+        const QByteArray b = QByteArray::fromRawData(text.data(), static_cast<qsizetype>(text.size()));
         const bool zapsan = doSouboru ? ZapisCely(soubor, b)
                                       : std::fwrite(b.constData(), 1, static_cast<std::size_t>(b.size()), stdout) ==
                                             static_cast<std::size_t>(b.size());
@@ -173,14 +176,25 @@ int zapisBody(const Kontext& k, const Uloha& u, std::span<const OsaRozmitani> os
     };
     const SloupceRozmitani sloupce = SloupceBodu(u, osy);
     const std::size_t bodu = PocetBodu(osy);
-    bool zapsano = zapis(HlavickaRozmitaniCsv(osy, sloupce));
+    bool zapsano = zapis(HlavickaRozmitaniCsv(osy, sloupce).toStdString());
     SledujPreruseni();
     Postup postup;
+    // The lines go out in blocks of some 64 KiB.
+    constexpr std::size_t kBlok = 64 * 1024;
+    std::string blok;
+    blok.reserve(kBlok + 1024);
     zorvet::Rozmitej(u, osy, [&](std::size_t i, const BodRozmitani& bod) {
-        zapsano = zapsano && zapis(RadekRozmitaniCsv(u, osy, i, bod, sloupce, k.jazyk));
-        postup.hlas(QStringLiteral("sweep: %1 of %2 points").arg(i + 1).arg(bodu));
+        PridejRadekRozmitaniCsv(blok, u, osy, i, bod, sloupce, k.jazyk);
+        if (blok.size() >= kBlok || i + 1 == bodu) {
+            zapsano = zapsano && zapis(blok);
+            blok.clear();
+        }
+        postup.hlas([&] { return QStringLiteral("sweep: %1 of %2 points").arg(i + 1).arg(bodu); });
         return zapsano && !Preruseno();
     });
+    if (!blok.empty()) {  // the lines before a stop
+        zapsano = zapsano && zapis(blok);
+    }
     if (Preruseno()) {
         Hlas(QString(), QStringLiteral("sweep: stopped"));
         return kPreruseno;

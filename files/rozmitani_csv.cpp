@@ -1,6 +1,8 @@
 #include "files/rozmitani_csv.h"
 
 #include <algorithm>
+#include <charconv>
+#include <optional>
 
 #include "files/tabulka_csv.h"
 #include "files/zpravy.h"
@@ -39,32 +41,83 @@ QString HlavickaRozmitaniCsv(std::span<const OsaRozmitani> osy, SloupceRozmitani
            (sloupce.cyklus ? QLatin1String(",cycle_s,soak_energy_Wh") : QLatin1String()) + QLatin1String(",status\n");
 }
 
-QString RadekRozmitaniCsv(const Uloha& zaklad, std::span<const OsaRozmitani> osy, std::size_t i,
-                          const BodRozmitani& bod, SloupceRozmitani sloupce, Jazyk jazyk) {
-    QString radek;
-    for (std::size_t a = 0; a < osy.size(); ++a) {
-        radek += QString::number(bod.hodnoty[a], 'g', 10) + QLatin1Char(',');
+namespace {
+
+// A single as TextCsv writes it (the shortest text that reads back as it), into the line.
+void pridejCislo(std::string& radek, float x) {
+    char buf[32];
+    const auto r = std::to_chars(buf, buf + sizeof buf, x);
+    radek.append(buf, static_cast<std::size_t>(r.ptr - buf));
+}
+
+void pridejCislo(std::string& radek, const std::optional<double>& x) {
+    if (x) {
+        pridejCislo(radek, static_cast<float>(*x));
     }
-    const auto cislo = [](const std::optional<double>& x) { return x ? TextCsv(static_cast<float>(*x)) : QString(); };
+}
+
+// A quantity's value with ten significant digits, as printf's "%.10g" and Qt's 'g' write it
+// (Qt's without the sign of a negative zero).
+void pridejHodnotu(std::string& radek, double x) {
+    if (x == 0.0) {
+        x = 0.0;
+    }
+    char buf[40];
+    const auto r = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::general, 10);
+    radek.append(buf, static_cast<std::size_t>(r.ptr - buf));
+}
+
+}  // namespace
+
+void PridejRadekRozmitaniCsv(std::string& csv, const Uloha& zaklad, std::span<const OsaRozmitani> osy,
+                             std::size_t i, const BodRozmitani& bod, SloupceRozmitani sloupce, Jazyk jazyk) {
+    for (std::size_t a = 0; a < osy.size(); ++a) {
+        pridejHodnotu(csv, bod.hodnoty[a]);
+        csv += ',';
+    }
     if (bod.spocten) {
-        radek += TextCsv(static_cast<float>(bod.cas)) + QLatin1Char(',') +
-                 (bod.vykon ? TextCsv(bod.vykon->P) + QLatin1Char(',') + TextCsv(bod.vykon->E) : QStringLiteral(","));
+        pridejCislo(csv, static_cast<float>(bod.cas));
+        csv += ',';
+        if (bod.vykon) {
+            pridejCislo(csv, bod.vykon->P);
+            csv += ',';
+            pridejCislo(csv, bod.vykon->E);
+        } else {
+            csv += ',';
+        }
     } else {
-        radek += QStringLiteral(",,");
+        csv += ",,";
     }
     if (sloupce.jadro) {
-        radek += QLatin1Char(',') + cislo(bod.casJadra);
+        csv += ',';
+        pridejCislo(csv, bod.casJadra);
     }
     if (sloupce.cyklus) {
         const std::optional<double> wh = bod.teploProdlevy ? std::optional<double>(*bod.teploProdlevy / 3600.0) : std::nullopt;
-        radek += QLatin1Char(',') + cislo(bod.casCyklu) + QLatin1Char(',') + cislo(wh);
+        csv += ',';
+        pridejCislo(csv, bod.casCyklu);
+        csv += ',';
+        pridejCislo(csv, wh);
     }
-    QString stav;
-    if (const std::optional<Chyba> chyba = ChybaVypoctu(bod.vypocet, UlohaBodu(zaklad, osy, i), jazyk)) {
-        stav = chyba->text;
-        stav.replace(QLatin1String("\r\n"), QLatin1String(" "));
+    csv += ',';
+    // A point computed whole has no status: its case is rebuilt only to tell why not.
+    const bool cely = bod.vypocet.konec == KonecVypoctu::Uspech &&
+                      (!bod.vypocet.jadro || *bod.vypocet.jadro == KonecJadra::Dosazeno);
+    if (!cely) {
+        if (const std::optional<Chyba> chyba = ChybaVypoctu(bod.vypocet, UlohaBodu(zaklad, osy, i), jazyk)) {
+            QString stav = chyba->text;
+            stav.replace(QLatin1String("\r\n"), QLatin1String(" "));
+            csv += poleCsv(stav).toStdString();
+        }
     }
-    return radek + QLatin1Char(',') + poleCsv(stav) + QLatin1Char('\n');
+    csv += '\n';
+}
+
+QString RadekRozmitaniCsv(const Uloha& zaklad, std::span<const OsaRozmitani> osy, std::size_t i,
+                          const BodRozmitani& bod, SloupceRozmitani sloupce, Jazyk jazyk) {
+    std::string radek;
+    PridejRadekRozmitaniCsv(radek, zaklad, osy, i, bod, sloupce, jazyk);
+    return QString::fromStdString(radek);
 }
 
 }  // namespace zorvet

@@ -8,6 +8,7 @@
 #include <QString>
 #include <cstddef>
 #include <span>
+#include <string>
 
 #include "model/case/nastaveni.h"
 #include "model/planning/rozmitani.h"
@@ -26,7 +27,10 @@ SloupceRozmitani SloupceBodu(const Uloha& zaklad, std::span<const OsaRozmitani> 
 // The header line, the quantities named as the command line names them.
 QString HlavickaRozmitaniCsv(std::span<const OsaRozmitani> osy, SloupceRozmitani sloupce);
 
-// The line of point i, its status (why it could not be computed) in the language jazyk.
+// The line of point i, its status (why it could not be computed) in the language jazyk, added to
+// csv in UTF-8; the same as a text.
+void PridejRadekRozmitaniCsv(std::string& csv, const Uloha& zaklad, std::span<const OsaRozmitani> osy,
+                             std::size_t i, const BodRozmitani& bod, SloupceRozmitani sloupce, Jazyk jazyk);
 QString RadekRozmitaniCsv(const Uloha& zaklad, std::span<const OsaRozmitani> osy, std::size_t i,
                           const BodRozmitani& bod, SloupceRozmitani sloupce, Jazyk jazyk);
 

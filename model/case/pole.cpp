@@ -406,7 +406,29 @@ bool PouzivaRozsireni(const Uloha& u) {
     return false;
 }
 
+namespace {
+
+// A count's fraction, or a value above 0 of a quantity that must be above 0 that a single holds
+// only as a denormal or as 0 (an installed power of 1E-320 W would be stored as 0, no limit at
+// all): faults whatever the range says.
+bool vadnaVzdy(const PopisPole& pole, double x) {
+    return (pole.druh == DruhPole::Pocet && std::isfinite(x) && x != std::nearbyint(x)) ||
+           (pole.druh == DruhPole::Cislo && pole.min == 0.0 && !pole.minVcetne && x > 0.0 &&
+            x < static_cast<double>(std::numeric_limits<float>::min()));
+}
+
+// The value is sound: inside the range, or the default of a field that may be left empty, and
+// no fault above. Nearly every value checked is, and is told so without building an answer.
+bool jistePlatna(const PopisPole& pole, double x, const Uloha& u) {
+    return ((x > pole.min && x <= pole.max) || (x == pole.vychozi && MuzeBytPrazdne(pole, u))) && !vadnaVzdy(pole, x);
+}
+
+}  // namespace
+
 std::optional<Vada> ZkontrolujHodnotu(const PopisPole& pole, double x, const Uloha& u) {
+    if (jistePlatna(pole, x, u)) {
+        return std::nullopt;
+    }
     if (std::isnan(x)) {
         return Vada::NekonecnaHodnota;
     }

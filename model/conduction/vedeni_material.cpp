@@ -57,7 +57,8 @@ bool Material::pokryj(double dolni, double horni) {
     const double krokH = rozsah / static_cast<double>(m);
     naBod_ = 1.0 / krokH;
     xMax_ = static_cast<double>(m);
-    body_.resize(m + 1);
+    teplota_.resize(m + 1);
+    potencial_.resize(m + 1);
     std::size_t k = 0;
     for (std::size_t j = 0; j <= m; ++j) {
         const double hj = j == m ? h[n] : h0_ + static_cast<double>(j) * krokH;
@@ -65,14 +66,14 @@ bool Material::pokryj(double dolni, double horni) {
             ++k;
         }
         const double f = std::clamp((hj - h[k]) / (h[k + 1] - h[k]), 0.0, 1.0);
-        body_[j].t = tMin_ + (static_cast<double>(k) + f) * dt;
-        body_[j].phi = phi[k] + f * (phi[k + 1] - phi[k]);
+        teplota_[j].hodnota = tMin_ + (static_cast<double>(k) + f) * dt;
+        potencial_[j].hodnota = phi[k] + f * (phi[k + 1] - phi[k]);
     }
     for (std::size_t j = 0; j < m; ++j) {
-        body_[j].dt = body_[j + 1].t - body_[j].t;
-        body_[j].dphi = body_[j + 1].phi - body_[j].phi;
+        teplota_[j].prirustek = teplota_[j + 1].hodnota - teplota_[j].hodnota;
+        potencial_[j].prirustek = potencial_[j + 1].hodnota - potencial_[j].hodnota;
     }
-    body_[m].dt = body_[m].dphi = 0.0;
+    teplota_[m].prirustek = potencial_[m].prirustek = 0.0;
     return true;
 }
 

@@ -42,11 +42,11 @@ public:
             }
             return;
         }
-        const Bod* body = body_.data();
+        const Usek* body = potencial_.data();
         for (std::size_t i = 0; i < n; ++i) {
             const double x = std::min(std::max((h[i] - h0_) * naBod_, 0.0), xMax_);
             const std::ptrdiff_t j = static_cast<std::ptrdiff_t>(x);  // one instruction, unlike size_t
-            phi[i] = body[j].phi + (x - static_cast<double>(j)) * body[j].dphi;
+            phi[i] = body[j].hodnota + (x - static_cast<double>(j)) * body[j].prirustek;
         }
     }
 
@@ -56,7 +56,7 @@ public:
         }
         const double x = std::min(std::max((h - h0_) * naBod_, 0.0), xMax_);
         const std::size_t j = static_cast<std::size_t>(static_cast<std::ptrdiff_t>(x));
-        return body_[j].t + (x - static_cast<double>(j)) * body_[j].dt;
+        return teplota_[j].hodnota + (x - static_cast<double>(j)) * teplota_[j].prirustek;
     }
     // dT/dh at h, K kg/J.
     double sklon(double h) const {
@@ -64,7 +64,7 @@ public:
             return 1.0 / c_;
         }
         const double x = std::min(std::max((h - h0_) * naBod_, 0.0), xMax_ - 1.0);
-        return body_[static_cast<std::size_t>(static_cast<std::ptrdiff_t>(x))].dt * naBod_;
+        return teplota_[static_cast<std::size_t>(static_cast<std::ptrdiff_t>(x))].prirustek * naBod_;
     }
 
     double tMax() const { return tMax_; }
@@ -72,14 +72,17 @@ public:
     double kappa() const { return kappa_; }    // the largest dPhi/dh, kg/(m s)
 
 private:
-    struct Bod {
-        double t, dt, phi, dphi;
+    // A value at a point of the enthalpy grid and its rise to the next; the temperatures and the
+    // potentials in tables of their own, so the potentials of every node, read at every stage,
+    // take half the cache.
+    struct Usek {
+        double hodnota, prirustek;
     };
     double c_, lambda_;
     const Vlastnosti* krivkaC_;
     const Vlastnosti* krivkaLambda_;
     bool linearni_;
-    std::vector<Bod> body_;
+    std::vector<Usek> teplota_, potencial_;
     double tMin_ = 0.0, tMax_ = 0.0, h0_ = 0.0, naBod_ = 0.0, xMax_ = 0.0;
     double cMin_ = 0.0, kappa_ = 0.0;
 };

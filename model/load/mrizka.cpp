@@ -53,10 +53,13 @@ public:
         const Usporadani& u = z.usporadani;
         PohledoveFaktory f = SpoctiFaktory(u, sit_.fasetNaKus, sym_);
         VyrovnejReciprocitu(f, u, sym_);
-        salani_ = std::make_unique<Salani>(SlozFaktory(f, sym_), f.Fpec,
-                                           std::vector<double>(f.Fpec.size(), z.eps));
+        std::vector<double> slozene = SlozFaktory(f, sym_);
+        ZprumerujSoumerne(slozene, sym_);
+        salani_ = std::make_unique<Salani>(slozene, f.Fpec, std::vector<double>(f.Fpec.size(), z.eps), VahyFaset(sym_));
         kusu_ = sym_.reprezentanti().size();
         uzlu_ = sit_.objem.size();
+        naHmotu_.resize(uzlu_);
+        for (std::size_t i = 0; i < uzlu_; ++i) naHmotu_[i] = 1.0 / (z.hustota * sit_.objem[i]);
         const std::size_t vse = kusu_ * uzlu_;
         for (auto* v : {&h_, &y0_, &y1_, &y2_, &m0_, &sazby_, &t_, &phi_}) v->assign(vse, 0.0);
         e_.assign(f.Fpec.size(), 0.0);
@@ -88,6 +91,7 @@ private:
     Legendre legendre_;
     std::size_t kusu_ = 0, uzlu_ = 0;
     std::vector<double> h_, y0_, y1_, y2_, m0_, sazby_, t_, phi_, e_, g_, zk_;
+    std::vector<double> naHmotu_;  // per node: 1 / (density × volume)
     double tfKroku_ = 0.0;  // the furnace temperature of the step (pec(k))
     double tfPrvni_ = 0.0;  // the one of the step's first stage
     bool omezeno_ = false;  // the power limited a stage of the step
@@ -117,9 +121,12 @@ double PochodMrizky::omezenaPec(double c0, double c4, double c1) const {
 
 double PochodMrizky::sazby(const double* h, double* vystup, double& tf) {
     const std::size_t vse = kusu_ * uzlu_;
-    for (std::size_t i = 0; i < vse; ++i) {
-        t_[i] = mat_.teplota(h[i]);
-        vystup[i] = 0.0;
+    std::fill(vystup, vystup + vse, 0.0);
+    // The temperatures the faces exchange heat at: of the surface nodes only.
+    for (std::size_t p = 0; p < kusu_; ++p) {
+        for (const SitKusu::Kousek& k : sit_.kousky) {
+            t_[p * uzlu_ + k.uzel] = mat_.teplota(h[p * uzlu_ + k.uzel]);
+        }
     }
     mat_.potencialy(h, phi_.data(), vse);
     for (std::size_t p = 0; p < kusu_; ++p) {
@@ -163,7 +170,7 @@ double PochodMrizky::sazby(const double* h, double* vystup, double& tf) {
             prijem += q;
         }
         vykon += sym_.nasobnost(static_cast<int>(p)) * prijem;
-        for (std::size_t i = 0; i < uzlu_; ++i) r[i] /= z_.hustota * sit_.objem[i];
+        for (std::size_t i = 0; i < uzlu_; ++i) r[i] *= naHmotu_[i];
     }
     return vykon;
 }

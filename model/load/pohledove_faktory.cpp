@@ -302,6 +302,16 @@ bool Symetrie::prevraciX(int kus) const { return vyuzit_ && 2 * (kus % nx_) > nx
 
 bool Symetrie::prevraciY(int kus) const { return vyuzit_ && 2 * (kus / nx_) > ny_ - 1; }
 
+bool Symetrie::naOseX(int kus) const { return vyuzit_ && nx_ > 1 && 2 * (kus % nx_) == nx_ - 1; }
+
+bool Symetrie::naOseY(int kus) const { return vyuzit_ && ny_ > 1 && 2 * (kus / nx_) == ny_ - 1; }
+
+int Symetrie::zrcadlo(int f, bool x, bool y) const {
+    if (x) f = zrcadloX_[static_cast<std::size_t>(f)];
+    if (y) f = zrcadloY_[static_cast<std::size_t>(f)];
+    return f;
+}
+
 int Symetrie::faseta(int kus, int f) const {
     if (prevraciX(kus)) f = zrcadloX_[static_cast<std::size_t>(f)];
     if (prevraciY(kus)) f = zrcadloY_[static_cast<std::size_t>(f)];
@@ -380,6 +390,46 @@ std::vector<double> SlozFaktory(const PohledoveFaktory& f, const Symetrie& s) {
         }
     }
     return slozene;
+}
+
+void ZprumerujSoumerne(std::vector<double>& F, const Symetrie& s) {
+    const auto m = static_cast<std::size_t>(s.fasetNaKus());
+    const std::size_t n = s.reprezentanti().size() * m;
+    if (F.size() != n * n) {
+        return;
+    }
+    std::vector<double> radek(n);
+    for (std::size_t i = 0; i < n; ++i) {
+        double* r = F.data() + i * n;
+        std::copy(r, r + n, radek.begin());
+        for (std::size_t q = 0; q < s.reprezentanti().size(); ++q) {
+            const int kus = s.reprezentanti()[q];
+            const bool x = s.naOseX(kus), y = s.naOseY(kus);
+            if (!x && !y) {
+                continue;
+            }
+            for (std::size_t f = 0; f < m; ++f) {
+                double soucet = 0.0;
+                int pocet = 0;
+                for (int a = 0; a <= (x ? 1 : 0); ++a) {
+                    for (int b = 0; b <= (y ? 1 : 0); ++b) {
+                        soucet += radek[q * m + static_cast<std::size_t>(s.zrcadlo(static_cast<int>(f), a == 1, b == 1))];
+                        ++pocet;
+                    }
+                }
+                r[q * m + f] = soucet / pocet;
+            }
+        }
+    }
+}
+
+std::vector<double> VahyFaset(const Symetrie& s) {
+    const auto m = static_cast<std::size_t>(s.fasetNaKus());
+    std::vector<double> vahy(s.reprezentanti().size() * m);
+    for (std::size_t i = 0; i < vahy.size(); ++i) {
+        vahy[i] = s.nasobnost(static_cast<int>(i / m));
+    }
+    return vahy;
 }
 
 }  // namespace zorvet

@@ -61,6 +61,11 @@ public:
     int nasobnost(int poradi) const { return nasobnost_[static_cast<std::size_t>(poradi)]; }
     bool prevraciX(int kus) const;
     bool prevraciY(int kus) const;
+    // The piece lies on the array's vertical (X) or horizontal (Y) axis: its own mirror image.
+    bool naOseX(int kus) const;
+    bool naOseY(int kus) const;
+    // Local facet f mirrored about the piece's vertical and/or horizontal axis.
+    int zrcadlo(int f, bool x, bool y) const;
 
 private:
     int kusu_ = 0, m_ = 0, nx_ = 1, ny_ = 1;
@@ -91,6 +96,16 @@ void VyrovnejReciprocitu(PohledoveFaktory& f, const Usporadani& u, const Symetri
 // The representatives' facets exchange with the mirror images of each other: the folded view
 // factors, row i to representative facet j, N x N with N = representatives * M.
 std::vector<double> SlozFaktory(const PohledoveFaktory& f, const Symetrie& s);
+
+// The folded factors toward a piece on an axis of the array, which is its own mirror image and
+// so of mirrored emissive powers, averaged over each facet and its mirror images: the same
+// exchange for every field of the symmetry, and one that keeps reciprocity in the folded form,
+// w_i F_ij = w_j F_ji with the weights below.
+void ZprumerujSoumerne(std::vector<double>& F, const Symetrie& s);
+
+// The weight of each representative's facet: the pieces it stands for (the facets are of one
+// length).
+std::vector<double> VahyFaset(const Symetrie& s);
 
 // Whether the arrangement is valid: a known profile, d positive and finite (1e-6..1e3 m), 1 to
 // kNejviceKusuMrizky pieces in all (each count within it too), gaps finite and 0..1e3 m.

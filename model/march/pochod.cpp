@@ -48,11 +48,7 @@ class Beh {
 public:
     Beh(Vysledek& r, const MoznostiBehu& moznosti)
         : s_(r), u_(r.Uloha), v_(r.Vysledky), moznosti_(moznosti), prubeh_(r.Uloha), d_(r.Uloha) {
-        // The heat the installed power gives the charge, after the losses.
-        if (u_.Prikon > 0.0f) {
-            pmax_ = static_cast<double>(u_.Prikon) / (1.0 + static_cast<double>(u_.Ztraty) / 100.0);
-        }
-        meniSePec_ = u_.Rizeny || moznosti_.pec || pmax_ > 0.0;
+        meniSePec_ = u_.Rizeny || moznosti_.pec || d_.pmax > 0.0;
     }
 
     void spust() {
@@ -101,8 +97,10 @@ public:
         s_.PocetKroku = static_cast<std::int16_t>(k);
         // A furnace the power limited from the first step shows at the start the temperature at
         // which the charge, still at Tv, takes just that power, not the set one it never reaches.
-        if (pmax_ > 0.0 && s_.TeplotaPece[1] != nastavena(1)) {
-            s_.TeplotaPece[0] = naSingle(pecProPrikon(static_cast<double>(u_.Tv), nastavena(0)));
+        if (d_.pmax > 0.0 && s_.TeplotaPece[1] != nastavena(1)) {
+            s_.TeplotaPece[0] = moznosti_.pecOmezenych
+                                    ? naSingle(pecProPrikon(static_cast<double>(u_.Tv), nastavena(0)))
+                                    : std::numeric_limits<float>::quiet_NaN();
         }
     }
 
@@ -167,7 +165,7 @@ private:
         }
         // A step the power limited shows another furnace temperature; the next pass starts
         // from the furnace's own again.
-        if (pmax_ > 0.0) {
+        if (d_.pmax > 0.0) {
             s_.TeplotaPece[r(k)] = nastavena(k);
         }
         const float t = s_.TeplotaPece[r(k)];
@@ -203,13 +201,19 @@ private:
     // The heat balance in enthalpy with the same trapezoidal heat flow, and what heats with the
     // charge at its temperature (C, J/K):
     //   m (H(Tk) − H(Tk−1)) + C (Tk − Tk−1) = α A K Δt (Tpece − (Tk−1 + Tk) / 2),
-    // increasing in Tk, so Newton kept in a shrinking bracket finds its one root.
+    // increasing in Tk: solved on the curve's enthalpy table (Vsazka::teplotaKroku), or, for a
+    // curve too steep for a table, by Newton kept in a shrinking bracket.
     void spoctiTeplotuEntalpie(int k) {
         const Vlastnosti& krivka = *d_.entalpie;
         const double alfa = static_cast<double>(v_.Alfa[r(k)]);
         const double t0 = static_cast<double>(v_.TeplotaVsazky[r(k - 1)]);
         const double m = d_.m, navic = d_.navic;
         const double g = alfa * d_.A * d_.KoefK * d_.dt;
+        if (d_.tabulka) {
+            const double tf = static_cast<double>(tpece_);
+            v_.TeplotaVsazky[r(k)] = naSingle(d_.teplotaKroku(g, tf, t0, static_cast<double>(v_.TeplotaVsazky[r(k)])));
+            return;
+        }
         const double h0 = krivka.entalpie(t0);
         const double tf = static_cast<double>(tpece_);
         const auto f = [&](double t) {
@@ -247,57 +251,34 @@ private:
         return t;
     }
 
-    // The furnace temperature at which a surface at the mean temperature tm takes up just the
-    // power: the surface's heat rises with the furnace temperature and is convex, so Newton from
-    // the furnace's own temperature, where it is too high, comes down to the root.
     double pecProPrikon(double tm, float vlastni) const {
-        const double ak = static_cast<double>(u_.A) * static_cast<double>(u_.KoefK);
-        const double tmK = CtvrtaMocnina((tm + kKelvin) / 100.0);
-        const double es = static_cast<double>(u_.Eps) * kSigma;
-        const double hc = static_cast<double>(u_.Konvekce);
-        double tf = static_cast<double>(vlastni);
-        for (int i = 0; i < 100; ++i) {
-            const double q = ak * (hc * (tf - tm) + es * (CtvrtaMocnina((tf + kKelvin) / 100.0) - tmK)) - pmax_;
-            const double dq = ak * (hc + es * 0.04 * std::pow((tf + kKelvin) / 100.0, 3.0));
-            const double dalsi = tf - vydel(q, dq);
-            if (std::fabs(dalsi - tf) <= 1e-9 * (std::fabs(tf) + kKelvin)) {
-                return dalsi;
-            }
-            tf = dalsi;
+        const std::optional<double> pec = d_.pecProPrikon(tm, vlastni);
+        if (!pec) {
+            throw Selhani{KonecVypoctu::Chyba, "Division by zero"};
         }
-        return tf;
-    }
-
-    // The temperature at which the charge, from t0, has taken the heat the installed power gives
-    // in a step, in enthalpy.
-    double poPrikonu(double t0) const {
-        const Vlastnosti& krivka = *d_.entalpie;
-        const double teplo = pmax_ * d_.dt;
-        if (!(d_.navic > 0.0)) {
-            return krivka.teplota(krivka.entalpie(t0) + teplo / d_.m);
-        }
-        const double h0 = krivka.entalpie(t0);
-        return koren([&](double t) { return d_.m * (krivka.entalpie(t) - h0) + d_.navic * (t - t0) - teplo; },
-                     [&](double t) { return d_.kapacita(krivka.c(t)); }, t0 + teplo / d_.kapacita(krivka.c(t0)));
+        return *pec;
     }
 
     // A step that would take more heat than the installed power gives takes just that heat; the
-    // furnace then shows the temperature at which the surface takes it up.
+    // furnace then shows the temperature at which the surface takes it up, where a result shows
+    // the furnace of its rows.
     void omezPrikonem(int k) {
-        const double t0 = static_cast<double>(v_.TeplotaVsazky[r(k - 1)]);
-        const double t1 = static_cast<double>(v_.TeplotaVsazky[r(k)]);
-        const double ak = static_cast<double>(u_.A) * static_cast<double>(u_.KoefK);
-        const double alfa = static_cast<double>(v_.Alfa[r(k)]);
-        if (!(alfa * ak * (static_cast<double>(tpece_) - (t0 + t1) / 2.0) > pmax_)) {
+        const std::optional<OmezenyKrok> o =
+            d_.omezPrikonem(static_cast<double>(v_.TeplotaVsazky[r(k - 1)]), static_cast<double>(v_.TeplotaVsazky[r(k)]),
+                            static_cast<double>(v_.Alfa[r(k)]), tpece_, moznosti_.pecOmezenych);
+        if (!o) {
             return;
         }
-        double t;
-        t = d_.entalpie ? poPrikonu(t0) : t0 + pmax_ * d_.dt / d_.mc;
-        const double tm = (t0 + t) / 2.0;
-        const double tf = pecProPrikon(tm, tpece_);
-        v_.TeplotaVsazky[r(k)] = naSingle(t);
-        v_.Alfa[r(k)] = naSingle(vydel(pmax_, ak * (tf - tm)));
-        s_.TeplotaPece[r(k)] = naSingle(tf);
+        if (o->deleniNulou) {
+            throw Selhani{KonecVypoctu::Chyba, "Division by zero"};
+        }
+        v_.TeplotaVsazky[r(k)] = naSingle(o->t);
+        if (moznosti_.pecOmezenych) {
+            v_.Alfa[r(k)] = naSingle(vydel(d_.pmax, o->ak));
+            s_.TeplotaPece[r(k)] = naSingle(o->pec);
+        } else {
+            v_.Alfa[r(k)] = s_.TeplotaPece[r(k)] = std::numeric_limits<float>::quiet_NaN();
+        }
         s_.OmezenoDo = v_.Cas[r(k)];
     }
 
@@ -321,7 +302,7 @@ private:
         if (prekmit(k)) {
             throw Selhani{KonecVypoctu::Prekmit, ""};
         }
-        if (pmax_ > 0.0) {
+        if (d_.pmax > 0.0) {
             omezPrikonem(k);
         }
     }
@@ -353,7 +334,6 @@ private:
     float teplotaPeceK_ = 0.0f;
     double zarenePece_ = 0.0;  // (teplotaPeceK_ / 100)^4
     int krok_ = 0;
-    double pmax_ = 0.0;                     // W the installed power gives the charge; 0 for unlimited
     bool meniSePec_ = false;                // the furnace temperature may change from step to step
     const Vsazka d_;                        // the charge as the steps take it
     std::size_t dosazeno_ = 0;              // the rows the march has come to and filled

@@ -9,6 +9,7 @@
 #include "model/case/konstanty.h"
 #include "model/march/mocnina.h"
 #include "model/march/vsazka.h"
+#include "model/properties/tabulka_entalpie.h"
 #include "model/properties/vlastnosti.h"
 
 #if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
@@ -98,7 +99,24 @@ inline D4 ctvrta(D4 x) {
 struct Pruhy {
     D4 A, KoefK, dt, mc, pulK, epsSigma, konvekce, tpeceD, zarenePece;
     F4 tpece, tolerance, tk, tv;
+    // The lanes whose heat balance is in enthalpy, and their charges (else null); the lanes under
+    // an installed power.
+    M4 vEntalpii, sPrikonem;
+    std::array<const Vsazka*, kPruhu> krivka;
 };
+
+// The step's temperatures of the lanes in enthalpy, each as Pochod solves it, from the
+// coefficient ad; the other lanes keep theirs.
+[[gnu::always_inline]] inline D4 vEntalpii(const Pruhy& c, D4 nova, D4 ad, D4 t0d, F4 t, M4 iteruje) {
+    for (int i = 0; i < kN; ++i) {
+        if ((c.vEntalpii[i] & iteruje[i]) != 0) {
+            const double g = ad[i] * c.A[i] * c.KoefK[i] * c.dt[i];
+            nova[i] = c.krivka[static_cast<std::size_t>(i)]->teplotaKroku(g, c.tpeceD[i], t0d[i],
+                                                                         static_cast<double>(t[i]));
+        }
+    }
+    return nova;
+}
 
 // One step of the lanes of jde as Pochod solves it, by fixed-point iteration from the start
 // values in t: t0 the temperatures of the row before; out the step's temperatures, the
@@ -129,8 +147,11 @@ struct Pruhy {
         const D4 ad = siroky(af);
         const D4 citatel = ad * vsude(0.5) * c.A * c.KoefK * c.dt * (vsude(2.0) * c.tpeceD - t0d) + c.mc * t0d;
         const D4 jmenovatel = c.pulK * ad * c.A * c.dt + c.mc;
-        vada |= jmenovatel == vsude(0.0);
-        const D4 nova = citatel / jmenovatel;
+        vada |= (jmenovatel == vsude(0.0)) & ~c.vEntalpii;
+        D4 nova = citatel / jmenovatel;
+        if (nektery(c.vEntalpii)) {
+            nova = vEntalpii(c, nova, ad, t0d, t, iteruje & ~vada);
+        }
         vada |= neniSingle(nova);
         vada &= iteruje;
         vadne |= vada;
@@ -169,8 +190,11 @@ struct Pruhy {
 // table, an iteration that does not settle) leaves the lanes; Pochod tells what it met.
 // Lane i takes the values of case u as Pochod widens them; false for a case Pochod refuses to
 // start (a time step that is none, a furnace beyond a single).
-bool nastavPruh(Pruhy& c, int i, const Uloha& u) {
-    const Vsazka d(u);
+bool nastavPruh(Pruhy& c, int i, const Uloha& u, std::optional<Vsazka>& krivka) {
+    const Vsazka& d = krivka.emplace(u);
+    c.vEntalpii[i] = d.tabulka ? -1 : 0;
+    c.sPrikonem[i] = d.pmax > 0.0 ? -1 : 0;
+    c.krivka[static_cast<std::size_t>(i)] = &d;
     c.A[i] = d.A;
     c.KoefK[i] = d.KoefK;
     c.dt[i] = d.dt;
@@ -191,14 +215,14 @@ bool nastavPruh(Pruhy& c, int i, const Uloha& u) {
 
 // The lanes' rows, kept from one march to the next by the thread that marches.
 struct RadkyPruhu {
-    std::vector<F4> odhad, alfa, t;
+    std::vector<F4> odhad, alfa, t, pec;
 };
 
 class Ctyri {
 public:
-    Ctyri(const std::array<Vysledek*, kPruhu>& v, RadkyPruhu& radky)
-        : v_(v), odhad_(radky.odhad), alfa_(radky.alfa), t_(radky.t) {
-        for (std::vector<F4>* s : {&odhad_, &alfa_, &t_}) {
+    Ctyri(const std::array<Vysledek*, kPruhu>& v, RadkyPruhu& radky, bool pecOmezenych)
+        : v_(v), pecOmezenych_(pecOmezenych), odhad_(radky.odhad), alfa_(radky.alfa), t_(radky.t), pec_(radky.pec) {
+        for (std::vector<F4>* s : {&odhad_, &alfa_, &t_, &pec_}) {
             s->clear();
         }
         const Uloha* vzor = nullptr;
@@ -208,7 +232,7 @@ public:
         for (int i = 0; i < kN; ++i) {
             const Uloha& u = v_[static_cast<std::size_t>(i)] ? v_[static_cast<std::size_t>(i)]->Uloha : *vzor;
             platny_[i] = v_[static_cast<std::size_t>(i)] ? -1 : 0;
-            if (!nastavPruh(c_, i, u)) {
+            if (!nastavPruh(c_, i, u, vsazky_[static_cast<std::size_t>(i)])) {
                 platny_[i] = 0;
             }
         }
@@ -240,6 +264,7 @@ public:
 
         // Second pass, once, from the first pass's temperatures.
         jde = platny_;
+        omezenoDo_ = {};
         k = 0;
         do {
             if (k + 1 > kPosledniRadek) {
@@ -297,6 +322,7 @@ private:
             odhad_.resize(nove, F4{});
             alfa_.resize(nove, F4{});
             t_.resize(nove, F4{});
+            pec_.resize(nove, F4{});
         }
     }
 
@@ -314,6 +340,42 @@ private:
         odhad_[r(k)] = vyberF(jde, odhad, odhad_[r(k)]);
         alfa_[r(k)] = vyberF(jde, alfa, alfa_[r(k)]);
         t_[r(k)] = vyberF(jde, t, t_[r(k)]);
+        if (nektery(jde & c_.sPrikonem)) {
+            omez(k, jde);
+        }
+    }
+
+    // The lanes of jde under an installed power whose step k took more heat than it gives take
+    // just that heat, as Pochod limits them.
+    void omez(int k, M4& jde) {
+        M4 vada{};
+        for (int i = 0; i < kN; ++i) {
+            if ((jde[i] & c_.sPrikonem[i]) == 0) {
+                continue;
+            }
+            pec_[r(k)][i] = c_.tpece[i];
+            const std::optional<OmezenyKrok> o = c_.krivka[static_cast<std::size_t>(i)]->omezPrikonem(
+                static_cast<double>(t_[r(k - 1)][i]), static_cast<double>(t_[r(k)][i]),
+                static_cast<double>(alfa_[r(k)][i]), c_.tpece[i], pecOmezenych_);
+            if (!o) {
+                continue;
+            }
+            const double a = o->ak == 0.0 ? 0.0 : c_.krivka[static_cast<std::size_t>(i)]->pmax / o->ak;
+            if (o->deleniNulou || !jeSingle(o->t) ||
+                (pecOmezenych_ && (o->ak == 0.0 || !jeSingle(a) || !jeSingle(o->pec)))) {
+                vada[i] = -1;
+                continue;
+            }
+            t_[r(k)][i] = static_cast<float>(o->t);
+            alfa_[r(k)][i] = pecOmezenych_ ? static_cast<float>(a) : std::numeric_limits<float>::quiet_NaN();
+            pec_[r(k)][i] = pecOmezenych_ ? static_cast<float>(o->pec) : std::numeric_limits<float>::quiet_NaN();
+            omezenoDo_[static_cast<std::size_t>(i)] = k;
+        }
+        vyrad(vada, jde);
+    }
+
+    static bool jeSingle(double x) {
+        return !std::isnan(x) && std::fabs(x) <= static_cast<double>(std::numeric_limits<float>::max());
     }
 
     // Start value of step k+1 of the lanes of jde on the line through steps k-1 and k.
@@ -353,24 +415,45 @@ private:
         s.Alfa.resize(radku);
         s.TeplotaVsazky.resize(radku);
         v.TeplotaPece.assign(radku, v.Uloha.Tpece);
+        const bool sPrikonem = c_.sPrikonem[i] != 0;
         for (std::size_t j = 0; j < radku; ++j) {
             s.Cas[j] = static_cast<float>(static_cast<double>(j) * static_cast<double>(v.Uloha.CasKrok));
             s.Odhad[j] = odhad_[j][i];
             s.Alfa[j] = alfa_[j][i];
             s.TeplotaVsazky[j] = t_[j][i];
+            if (sPrikonem && j > 0) {
+                v.TeplotaPece[j] = pec_[j][i];
+            }
         }
         v.PocetKroku = static_cast<std::int16_t>(p2);
-        v.OmezenoDo = 0.0f;
+        const int omezeno = omezenoDo_[static_cast<std::size_t>(i)];
+        v.OmezenoDo = omezeno > 0 ? s.Cas[r(omezeno)] : 0.0f;
+        // A furnace the power limited from the first step shows at the start the temperature at
+        // which the charge, still at Tv, takes just that power.
+        if (sPrikonem && v.TeplotaPece[1] != v.Uloha.Tpece) {
+            v.TeplotaPece[0] = std::numeric_limits<float>::quiet_NaN();
+            if (pecOmezenych_) {
+                const std::optional<double> pec =
+                    c_.krivka[static_cast<std::size_t>(i)]->pecProPrikon(static_cast<double>(v.Uloha.Tv), v.Uloha.Tpece);
+                if (!pec || !jeSingle(*pec)) {
+                    return false;
+                }
+                v.TeplotaPece[0] = static_cast<float>(*pec);
+            }
+        }
         return true;
     }
 
     std::array<Vysledek*, kPruhu> v_;
+    bool pecOmezenych_;
+    std::array<std::optional<Vsazka>, kPruhu> vsazky_;
     Pruhy c_{};
     M4 platny_{};
     std::vector<F4>& odhad_;
     std::vector<F4>& alfa_;
     std::vector<F4>& t_;
-    std::array<int, kPruhu> konec1_{}, konec2_{};
+    std::vector<F4>& pec_;  // the furnace of the rows of the lanes under an installed power
+    std::array<int, kPruhu> konec1_{}, konec2_{}, omezenoDo_{};
     std::array<std::optional<VysledekVypoctu>, kPruhu> odpovedi_{};
 };
 
@@ -383,17 +466,19 @@ private:
 #endif
 
 bool DoPruhu(const Uloha& u, const MoznostiBehu& moznosti) {
-    if (!kMaPruhy || moznosti.pec || moznosti.doCasu > 0.0 || u.Rizeny || u.Prikon > 0.0f) {
+    if (!kMaPruhy || moznosti.pec || moznosti.doCasu > 0.0 || u.Rizeny) {
         return false;
     }
-    return !u.Vlastnosti || Vlastnosti(*u.Vlastnosti).stalaC().has_value();
+    return !u.Vlastnosti || Vlastnosti(*u.Vlastnosti).stalaC().has_value() ||
+           TabulkaEntalpie::Pro(*u.Vlastnosti) != nullptr;
 }
 
-std::array<std::optional<VysledekVypoctu>, kPruhu> PochodCtyr(const std::array<Vysledek*, kPruhu>& v) {
+std::array<std::optional<VysledekVypoctu>, kPruhu> PochodCtyr(const std::array<Vysledek*, kPruhu>& v,
+                                                              bool pecOmezenych) {
     for (const Vysledek* p : v) {
         if (p) {
             thread_local RadkyPruhu radky;
-            return Ctyri(v, radky).spust();
+            return Ctyri(v, radky, pecOmezenych).spust();
         }
     }
     return {};
@@ -402,7 +487,9 @@ std::array<std::optional<VysledekVypoctu>, kPruhu> PochodCtyr(const std::array<V
 #else
 
 bool DoPruhu(const Uloha&, const MoznostiBehu&) { return false; }
-std::array<std::optional<VysledekVypoctu>, kPruhu> PochodCtyr(const std::array<Vysledek*, kPruhu>&) { return {}; }
+std::array<std::optional<VysledekVypoctu>, kPruhu> PochodCtyr(const std::array<Vysledek*, kPruhu>&, bool) {
+    return {};
+}
 
 #endif  // ZORVET_PRUHY
 

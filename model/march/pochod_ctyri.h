@@ -14,8 +14,8 @@ namespace zorvet {
 
 inline constexpr std::size_t kPruhu = 4;
 
-// The case can take a lane: a furnace held at Tpece, one specific heat, no installed power, a
-// march to Tk; and the processor has the vector instructions (AVX2 and FMA) the lanes use.
+// The case can take a lane: a furnace held at Tpece, one specific heat or a property curve whose
+// enthalpy is tabulated (TabulkaEntalpie), with or without an installed power, a march to Tk; and the processor has the vector instructions (AVX2 and FMA) the lanes use.
 bool DoPruhu(const Uloha& u, const MoznostiBehu& moznosti);
 
 // Marches the accepted cases of v (null for an empty lane) that DoPruhu admits, and answers for
@@ -23,6 +23,8 @@ bool DoPruhu(const Uloha& u, const MoznostiBehu& moznosti);
 // leaves them, one that needs a row beyond the table fails as Pochod fails. A lane that meets
 // anything else (a value beyond a single, an overshoot, an iteration that does not settle) has
 // no answer, and its Vysledek, left as it was given, is for Pochod to march and tell.
-std::array<std::optional<VysledekVypoctu>, kPruhu> PochodCtyr(const std::array<Vysledek*, kPruhu>& v);
+// pecOmezenych as MoznostiBehu::pecOmezenych.
+std::array<std::optional<VysledekVypoctu>, kPruhu> PochodCtyr(const std::array<Vysledek*, kPruhu>& v,
+                                                              bool pecOmezenych = true);
 
 }  // namespace zorvet

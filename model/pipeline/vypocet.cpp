@@ -146,8 +146,10 @@ VysledekVypoctu Spocti(const Uloha& u, const MoznostiBehu& moznosti) {
     return Dokonci(std::move(vysledek), std::move(r), moznosti);
 }
 
-std::vector<VysledekVypoctu> SpoctiVice(std::span<const Uloha> ulohy) {
-    const MoznostiBehu moznosti;
+std::vector<VysledekVypoctu> SpoctiVice(std::span<const Uloha> ulohy, const MoznostiBehu& zadane) {
+    // A core takes the heat-transfer coefficients of the limited steps too.
+    MoznostiBehu sPeci = zadane;
+    sPeci.pecOmezenych = true;
     std::vector<VysledekVypoctu> vysledky(ulohy.size());
     std::array<std::shared_ptr<Vysledek>, kPruhu> pruhy{};
     std::array<std::size_t, kPruhu> kde{};
@@ -158,21 +160,24 @@ std::vector<VysledekVypoctu> SpoctiVice(std::span<const Uloha> ulohy) {
         for (std::size_t i = 0; i < obsazeno; ++i) {
             v[i] = pruhy[i].get();
         }
-        std::array<std::optional<VysledekVypoctu>, kPruhu> odpovedi = PochodCtyr(v);
+        std::array<std::optional<VysledekVypoctu>, kPruhu> odpovedi = PochodCtyr(v, zadane.pecOmezenych);
         for (std::size_t i = 0; i < obsazeno; ++i) {
-            VysledekVypoctu r = odpovedi[i] ? std::move(*odpovedi[i]) : Pochod(*pruhy[i], moznosti);
-            vysledky[kde[i]] = Dokonci(std::move(pruhy[i]), std::move(r), moznosti);
+            VysledekVypoctu r = odpovedi[i] ? std::move(*odpovedi[i]) : Pochod(*pruhy[i], zadane);
+            vysledky[kde[i]] = Dokonci(std::move(pruhy[i]), std::move(r), zadane);
         }
         obsazeno = 0;
     };
     for (std::size_t j = 0; j < ulohy.size(); ++j) {
-        auto prijaty = Prijmi(ulohy[j], moznosti);
+        auto prijaty = Prijmi(ulohy[j], zadane);
         if (auto* odmitnuti = std::get_if<VysledekVypoctu>(&prijaty)) {
             vysledky[j] = std::move(*odmitnuti);
             continue;
         }
         std::shared_ptr<Vysledek> vysledek = std::get<std::shared_ptr<Vysledek>>(std::move(prijaty));
-        if (vysledek->Uloha.Pec || !DoPruhu(vysledek->Uloha, moznosti)) {
+        // A core, and the furnace as a thermal system, take the limited steps' furnace too.
+        const MoznostiBehu& moznosti =
+            zadane.pecOmezenych || !(MaJadro(vysledek->Uloha) || vysledek->Uloha.Pec) ? zadane : sPeci;
+        if (vysledek->Uloha.Pec || !DoPruhu(vysledek->Uloha, moznosti) || &moznosti != &zadane) {
             VysledekVypoctu r = pochoduj(*vysledek, moznosti);
             vysledky[j] = Dokonci(std::move(vysledek), std::move(r), moznosti);
             continue;

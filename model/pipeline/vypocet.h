@@ -67,6 +67,9 @@ struct MoznostiBehu {
     std::function<float(long k)> pec;  // the furnace temperature of step k, in place of the case's
     bool bezJadra = false;             // no core, whatever the case says
     bool radaKroku = true;             // a step too long finds the longest one that works
+    // The furnace temperature and α of the steps the installed power limits, which only the rows
+    // shown (a table, a chart, a file) and a core need; a sweep's row needs neither.
+    bool pecOmezenych = true;
 };
 
 // The case with what follows from it, accepted by the rule of the dialog's OK (or Cancel): the
@@ -82,7 +85,7 @@ VysledekVypoctu Spocti(const Uloha& u, const MoznostiBehu& moznosti = {});
 
 // Computes several cases, each exactly as Spocti computes it, four at a time where the processor
 // and the case allow (model/march/pochod_ctyri.h).
-std::vector<VysledekVypoctu> SpoctiVice(std::span<const Uloha> ulohy);
+std::vector<VysledekVypoctu> SpoctiVice(std::span<const Uloha> ulohy, const MoznostiBehu& moznosti = {});
 
 // A result as a results file holds it, finished as a run finishes it: what follows from its case
 // and its rows (the cycle of a soak). The window and the batch call it on every results file they

@@ -15,10 +15,10 @@ namespace zorvet {
 
 namespace {
 
-// Points od..od+n-1 of the sweep, computed together (four at a time where the lanes take them).
-std::vector<BodRozmitani> spoctiBody(const Uloha& zaklad, std::span<const OsaRozmitani> osy, std::size_t od,
-                                     std::size_t n) {
-    std::vector<BodRozmitani> body(n);
+// Points od..od+n-1 of the sweep (at most a lane's worth), computed together, into body; the rows
+// of each are let go as soon as its row of the sweep is taken from them.
+void spoctiCtverici(const Uloha& zaklad, std::span<const OsaRozmitani> osy, std::size_t od, std::size_t n,
+                    BodRozmitani* body) {
     std::vector<Uloha> ulohy;
     std::vector<std::size_t> pocitane;
     for (std::size_t j = 0; j < n; ++j) {
@@ -43,7 +43,10 @@ std::vector<BodRozmitani> spoctiBody(const Uloha& zaklad, std::span<const OsaRoz
             pocitane.push_back(j);
         }
     }
-    std::vector<VysledekVypoctu> vysledky = SpoctiVice(ulohy);
+    // A row of the sweep shows no furnace of the steps the installed power limits.
+    MoznostiBehu moznosti;
+    moznosti.pecOmezenych = false;
+    std::vector<VysledekVypoctu> vysledky = SpoctiVice(ulohy, moznosti);
     for (std::size_t q = 0; q < pocitane.size(); ++q) {
         BodRozmitani& bod = body[pocitane[q]];
         bod.vypocet = std::move(vysledky[q]);
@@ -61,18 +64,35 @@ std::vector<BodRozmitani> spoctiBody(const Uloha& zaklad, std::span<const OsaRoz
         }
         bod.vypocet.vysledek.reset();
     }
+}
+
+// Points od..od+n-1 of the sweep, four at a time (one to a lane where the lanes take them).
+std::vector<BodRozmitani> spoctiBody(const Uloha& zaklad, std::span<const OsaRozmitani> osy, std::size_t od,
+                                     std::size_t n) {
+    std::vector<BodRozmitani> body(n);
+    for (std::size_t j = 0; j < n; j += kPruhu) {
+        spoctiCtverici(zaklad, osy, od + j, std::min(kPruhu, n - j), body.data() + j);
+    }
     return body;
 }
 
-// Points are taken this many at a time: one to a lane.
-constexpr std::size_t kNaJednou = kPruhu;
+// Points are taken in blocks of whole lanes: a thread takes a block at a time and hands it over
+// whole, so the threads meet once a block, not once a point.
+constexpr std::size_t kNejvetsiBlok = 16 * kPruhu;
 
 using Zapis = std::function<bool(std::size_t, const BodRozmitani&)>;
 
+// The block: as large as keeps every thread busy to the end, in whole lanes.
+std::size_t velikostBloku(std::size_t n, unsigned vlaken) {
+    const std::size_t naVlakno = n / (8 * std::max(1u, vlaken));
+    return std::clamp<std::size_t>(naVlakno / kPruhu * kPruhu, kPruhu, kNejvetsiBlok);
+}
+
 // On the calling thread: the points in turn, until zapis says stop.
 void rozmitejSam(const Uloha& zaklad, std::span<const OsaRozmitani> osy, std::size_t n, const Zapis& zapis) {
-    for (std::size_t i = 0; i < n; i += kNaJednou) {
-        const std::vector<BodRozmitani> body = spoctiBody(zaklad, osy, i, std::min(kNaJednou, n - i));
+    const std::size_t blok = velikostBloku(n, 1);
+    for (std::size_t i = 0; i < n; i += blok) {
+        const std::vector<BodRozmitani> body = spoctiBody(zaklad, osy, i, std::min(blok, n - i));
         for (std::size_t j = 0; j < body.size(); ++j) {
             if (!zapis(i + j, body[j])) {
                 return;
@@ -81,33 +101,32 @@ void rozmitejSam(const Uloha& zaklad, std::span<const OsaRozmitani> osy, std::si
     }
 }
 
-// The points computed by the threads and handed over in their order on the calling thread: those
+// The blocks computed by the threads and handed over in their order on the calling thread: those
 // computed and not yet handed over wait in a ring of a few per thread.
 class Kruh {
 public:
-    Kruh(std::size_t n, unsigned vlaken) : n_(n), okno_(64 * static_cast<std::size_t>(vlaken)), kruh_(okno_) {}
+    Kruh(std::size_t n, unsigned vlaken)
+        : n_(n), blok_(velikostBloku(n, vlaken)), okno_(4 * static_cast<std::size_t>(vlaken)), kruh_(okno_) {}
 
-    // A thread's work: the next points, computed once the ring has room for them.
+    // A thread's work: the next block, computed once the ring has room for it.
     void pracuj(const Uloha& zaklad, std::span<const OsaRozmitani> osy) {
         for (;;) {
-            const std::size_t i = dalsi_.fetch_add(kNaJednou);
+            const std::size_t b = dalsi_.fetch_add(1);
+            const std::size_t i = b * blok_;
             if (i >= n_) {
                 return;
             }
-            const std::size_t pocet = std::min(kNaJednou, n_ - i);
             {
                 std::unique_lock z(zamek_);
-                volno_.wait(z, [&] { return konec_ || i + pocet <= predano_ + okno_; });
+                volno_.wait(z, [&] { return konec_ || b < predano_ + okno_; });
                 if (konec_) {
                     return;
                 }
             }
-            std::vector<BodRozmitani> body = spoctiBody(zaklad, osy, i, pocet);
+            std::vector<BodRozmitani> body = spoctiBody(zaklad, osy, i, std::min(blok_, n_ - i));
             {
                 const std::lock_guard z(zamek_);
-                for (std::size_t j = 0; j < pocet; ++j) {
-                    kruh_[(i + j) % okno_] = std::move(body[j]);
-                }
+                kruh_[b % okno_] = std::move(body);
             }
             hotovo_.notify_one();
         }
@@ -115,18 +134,21 @@ public:
 
     // The calling thread's: each point in its turn to zapis, until it says stop.
     void predavej(const Zapis& zapis) {
-        for (std::size_t i = 0; i < n_; ++i) {
-            std::optional<BodRozmitani> bod;
+        for (std::size_t b = 0; b * blok_ < n_; ++b) {
+            std::optional<std::vector<BodRozmitani>> body;
             {
                 std::unique_lock z(zamek_);
-                hotovo_.wait(z, [&] { return kruh_[i % okno_].has_value(); });
-                bod = std::move(kruh_[i % okno_]);
-                kruh_[i % okno_].reset();
+                hotovo_.wait(z, [&] { return kruh_[b % okno_].has_value(); });
+                body = std::move(kruh_[b % okno_]);
+                kruh_[b % okno_].reset();
             }
-            const bool dal = zapis(i, *bod);
+            bool dal = true;
+            for (std::size_t j = 0; j < body->size() && dal; ++j) {
+                dal = zapis(b * blok_ + j, (*body)[j]);
+            }
             {
                 const std::lock_guard z(zamek_);
-                predano_ = i + 1;
+                predano_ = b + 1;
                 konec_ = !dal;
             }
             volno_.notify_all();
@@ -138,11 +160,12 @@ public:
 
 private:
     std::size_t n_;
+    std::size_t blok_;
     std::size_t okno_;
-    std::vector<std::optional<BodRozmitani>> kruh_;
+    std::vector<std::optional<std::vector<BodRozmitani>>> kruh_;
     std::mutex zamek_;
     std::condition_variable hotovo_, volno_;
-    std::size_t predano_ = 0;  // the points handed over
+    std::size_t predano_ = 0;  // the blocks handed over
     std::atomic<std::size_t> dalsi_{0};
     bool konec_ = false;
 };

@@ -57,6 +57,9 @@ public:
     double c(double t) const;       // J/kg/K
     double lambda(double t) const;  // W/m/K; 0 when the curve holds none
     bool maLambda() const { return maLambda_; }
+    // °C: the range the curve holds; beyond it c and λ keep their end values.
+    double tMin() const { return tMin_; }
+    double tMax() const { return tMax_; }
     // J/kg from 20 °C: exact integral of c.
     double entalpie(double t) const;
     // The temperature of an enthalpy (the inverse of entalpie), °C.

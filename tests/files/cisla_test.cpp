@@ -13,6 +13,7 @@
 #include "files/cteni.h"
 #include "files/jazyk.h"
 #include "files/retezce.h"
+#include "files/rozmitani_csv.h"
 #include "files/tabulka_csv.h"
 #include "model/pipeline/vypocet.h"
 #include "files/windows1250.h"
@@ -205,6 +206,34 @@ Vysledek radek(float teplota, float cas) {
     v.Vysledky.Cas = {0.0f, cas};
     v.Vysledky.Alfa = v.Vysledky.Odhad = {0.0f, 0.0f};
     return v;
+}
+
+// A sweep's line writes its quantities' values with ten significant digits as Qt's 'g' form
+// does, and the times, powers and energies as the results table does, under either locale.
+TEST(RozmitaniCsv, ValuesAsQtWritesThemAndNumbersAsTheTable) {
+    std::mt19937 g(12);
+    std::vector<double> hodnoty = {0.0, -0.0, 1.0, 0.1, 100.0, 1e6, 12345678901.0, 1e-5, 0.0001, 123456.789012345,
+                                   -3.5e-7, 9.999999999e9, 1e10, 1e15, 2.5e-300, 1.7e308};
+    for (int i = 0; i < 2000; ++i) {
+        hodnoty.push_back(std::ldexp(std::uniform_real_distribution<double>(-1, 1)(g), static_cast<int>(g() % 80) - 40));
+    }
+    const OsaRozmitani osa{&Pole(Velicina::m), {}};
+    for (const char* lokal : {"en_US", "cs_CZ"}) {
+        const test::Lokal l(lokal);
+        for (const double x : hodnoty) {
+            BodRozmitani bod;
+            bod.hodnoty[0] = x;
+            bod.spocten = true;
+            bod.cas = 712.5 + x;
+            bod.vykon = VykonSpotreba{61234.5f, 7.25e-3f, 0.0, false};
+            std::string radek;
+            PridejRadekRozmitaniCsv(radek, test::Priklad(), std::span(&osa, 1), 0, bod, {}, Jazyk::Anglicky);
+            const QString cekany = QString::number(x, 'g', 10) + QLatin1Char(',') +
+                                   TextCsv(static_cast<float>(bod.cas)) + QLatin1Char(',') + TextCsv(bod.vykon->P) +
+                                   QLatin1Char(',') + TextCsv(bod.vykon->E) + QStringLiteral(",\n");
+            ASSERT_EQ(QString::fromStdString(radek), cekany) << x;
+        }
+    }
 }
 
 TEST(Zpravy, FinalTemperatureWithThePointAndSevenDigits) {

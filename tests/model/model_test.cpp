@@ -17,6 +17,7 @@
 #include "model/pipeline/vykon.h"
 #include "model/march/prubeh_pece.h"
 #include "model/pipeline/vypocet.h"
+#include "model/properties/tabulka_entalpie.h"
 #include "support/priklady.h"
 
 namespace zorvet {
@@ -198,6 +199,16 @@ TEST(PochodCtyr, EveryLaneMarchesAsOneCaseAlone) {
     pridej([](Uloha& u) { u.KoefK = 0; });
     pridej([](Uloha& u) { u.Eps = -0.0368022062f; u.CasKrok = 157.961121f; u.m = 0.24327217f; });
     pridej([](Uloha& u) { u.CasKrok = 0.001f; u.Tk = 20.5f; });        // settles only after many tries
+    // Property curves and an installed power, limiting from the first step or later.
+    for (int n = 0; n < 120; ++n) {
+        Uloha u = NahodnaUloha(g, n);
+        const VlastnostiMaterialu krivky[] = {VestaveneVlastnosti(kUhlikovaOcel), VestaveneVlastnosti(kNerezovaOcel),
+                                              {"steep", {{100, 450, 0}, {700, 900, 0}, {720, 4000, 0}, {760, 600, 0}}}};
+        if (n % 4 != 3) u.Vlastnosti = krivky[n % 3];
+        if (n % 3 != 0) u.Prikon = u.m * (n % 2 ? 40.0f : 400.0f);
+        ulohy.push_back(u);
+    }
+    for (const bool pecOmezenych : {true, false}) {
     int vPruzich = 0;
     for (std::size_t i = 0; i < ulohy.size();) {
         const std::size_t n = 1 + (i / 7) % kPruhu;
@@ -217,11 +228,13 @@ TEST(PochodCtyr, EveryLaneMarchesAsOneCaseAlone) {
         for (std::size_t j = 0; j < kde.size(); ++j) {
             v[j] = &pruhy[j];
         }
-        const std::array<std::optional<VysledekVypoctu>, kPruhu> odpovedi = PochodCtyr(v);
+        const std::array<std::optional<VysledekVypoctu>, kPruhu> odpovedi = PochodCtyr(v, pecOmezenych);
         for (std::size_t j = 0; j < kde.size(); ++j) {
             Vysledek sam;
             sam.Uloha = pruhy[j].Uloha;
-            const VysledekVypoctu r = Pochod(sam, {});
+            MoznostiBehu moznosti;
+            moznosti.pecOmezenych = pecOmezenych;
+            const VysledekVypoctu r = Pochod(sam, moznosti);
             const bool ocekavana = r.konec == KonecVypoctu::Uspech || r.konec == KonecVypoctu::Preteceni;
             ASSERT_EQ(odpovedi[j].has_value(), ocekavana) << "case " << kde[j];
             if (!odpovedi[j]) continue;
@@ -230,10 +243,17 @@ TEST(PochodCtyr, EveryLaneMarchesAsOneCaseAlone) {
             if (r.konec == KonecVypoctu::Uspech) {
                 ++vPruzich;
                 ZadneRozdily(pruhy[j], sam, "case " + std::to_string(kde[j]));
+                // The furnace of the limit is shown, never marched with.
+                Vysledek sPeci;
+                sPeci.Uloha = sam.Uloha;
+                ASSERT_EQ(Pochod(sPeci, {}).konec, KonecVypoctu::Uspech);
+                ASSERT_EQ(sPeci.Vysledky.TeplotaVsazky, sam.Vysledky.TeplotaVsazky) << kde[j];
+                EXPECT_EQ(sPeci.OmezenoDo, sam.OmezenoDo) << kde[j];
             }
         }
     }
-    EXPECT_GT(vPruzich, 150);
+    EXPECT_GT(vPruzich, 250);
+    }
 }
 
 // Cases computed together come out as each computed alone, refusals and failures too.
@@ -245,6 +265,8 @@ TEST(Vypocet, SeveralCasesAsEachAlone) {
         if (n % 10 == 3) ulohy.back().m = 1;      // overshoots
         if (n % 10 == 7) ulohy.back().Tpece = 0;  // refused
         if (n % 10 == 9) ulohy.back().CasKrok = 0.01f;  // past row 10000
+        if (n % 10 == 5) ulohy.back().Vlastnosti = VestaveneVlastnosti(kUhlikovaOcel);
+        if (n % 10 == 1) ulohy.back().Prikon = 40.0f * ulohy.back().m;
     }
     const std::vector<VysledekVypoctu> spolu = SpoctiVice(ulohy);
     ASSERT_EQ(spolu.size(), ulohy.size());
@@ -322,6 +344,38 @@ TEST(Vlastnosti, EnthalpyOfALinearHeatCapacityAndItsInverse) {
     EXPECT_EQ(ZkontrolujKrivku(VlastnostiMaterialu{"x", {{20, 500, 30}, {20, 500, 30}}}).vada,
               VadaKrivky::NerostouciTeplota);
     EXPECT_EQ(ZkontrolujKrivku(VlastnostiMaterialu{"x", {{20, 500, 30}, {90, 500, 0}}}).bod, 1);
+}
+
+// The enthalpy the march reads back on its table is within TabulkaEntalpie::kPresnost of the
+// curve's own inverse (Newton on its formulas), within the curve's range and beyond it, with and
+// without the linear terms a step adds (m H(T) + b T = p).
+TEST(Vlastnosti, TabulatedEnthalpyInvertsWithinItsStatedAccuracy) {
+    const VlastnostiMaterialu krivky[] = {
+        VestaveneVlastnosti(kUhlikovaOcel),
+        VestaveneVlastnosti(kNerezovaOcel),
+        {"steep", {{100, 450, 0}, {700, 900, 0}, {720, 4000, 0}, {760, 600, 0}}},
+        {"wide", {{-200, 100, 0}, {2900, 900, 0}}},
+    };
+    for (const VlastnostiMaterialu& k : krivky) {
+        const Vlastnosti v(k);
+        const std::shared_ptr<const TabulkaEntalpie> tab = TabulkaEntalpie::Pro(k);
+        ASSERT_NE(tab, nullptr) << k.Nazev;
+        EXPECT_EQ(TabulkaEntalpie::Pro(k), tab) << "kept for the next case";
+        double nejvic = 0.0;
+        for (double t = -150.0; t < 3000.0; t += 0.37) {
+            for (const double b : {0.0, 35.0}) {
+                const double m = 2.5;
+                const double p = m * v.entalpie(t) + b * t;
+                const double odhad = t + (b > 0.0 ? 40.0 : -300.0);
+                nejvic = std::max(nejvic, std::fabs(tab->koren(m, b, p, odhad) - t));
+            }
+        }
+        EXPECT_LE(nejvic, TabulkaEntalpie::kPresnost) << k.Nazev;
+        EXPECT_GT(nejvic, 0.0) << k.Nazev;
+    }
+    // A curve of one specific heat marches as that value; one too steep for a table on the curve.
+    EXPECT_EQ(TabulkaEntalpie::Pro({"flat", {{0, 500, 0}, {900, 500, 0}}}), nullptr);
+    EXPECT_EQ(TabulkaEntalpie::Pro({"cliff", {{-270, 1, 0}, {-269.999f, 1e9f, 0}, {2990, 1, 0}}}), nullptr);
 }
 
 // The enthalpy of each built-in steel is the integral of its specific heat: dH/dT = c(T) by a

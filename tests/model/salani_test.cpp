@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -66,6 +67,50 @@ TEST(Salani, FreePieceAndParallelPlatesTakeTheirClosedForms) {
         const double presne = (Sigma4(800) - Sigma4(300)) / (1 / 0.9 + 1 / 0.4 - 1);
         EXPECT_NEAR(q2[i], presne, 1e-9 * presne);
         EXPECT_NEAR(q2[17 - i], -presne, 1e-9 * presne);
+    }
+}
+
+// A field of the array's mirror symmetry irradiates the representatives' facets as the full
+// array does when the exchange is folded, averaged over the pieces on an axis and weighted by the
+// pieces a facet stands for: arrays with a middle row, a middle column, both, and neither.
+TEST(Salani, FoldedExchangeOfASymmetricFieldIsTheFullOne) {
+    const Usporadani pripady[] = {{'K', 0.1, 3, 3, 0.01, 0.01}, {'K', 0.1, 4, 2, 0.01, 0.0},
+                                  {'C', 0.08, 5, 2, 0.02, 0.01}, {'K', 0.06, 1, 3, 0.0, 0.03}};
+    const int m = 16;
+    for (const Usporadani& u : pripady) {
+        const Symetrie plna(u, m, false), zrcadlena(u, m, true);
+        PohledoveFaktory f = SpoctiFaktory(u, m, plna), z = SpoctiFaktory(u, m, zrcadlena);
+        VyrovnejReciprocitu(f, u, plna);
+        VyrovnejReciprocitu(z, u, zrcadlena);
+        std::vector<double> slozene = SlozFaktory(z, zrcadlena);
+        ZprumerujSoumerne(slozene, zrcadlena);
+        const std::size_t n = f.Fpec.size(), nz = z.Fpec.size();
+        // Emissive powers that follow the mirror symmetry: each facet's is its representative's.
+        std::vector<double> ez(nz), e(n), gz(nz), g(n);
+        for (std::size_t i = 0; i < nz; ++i) {
+            // A piece on an axis is its own mirror image: its facets and their images alike.
+            const int kus = zrcadlena.reprezentanti()[i / m], f0 = static_cast<int>(i) % m;
+            const int fx = zrcadlena.naOseX(kus) ? zrcadlena.zrcadlo(f0, true, false) : f0;
+            const int fy = zrcadlena.naOseY(kus) ? zrcadlena.zrcadlo(f0, false, true) : f0;
+            const int fxy = zrcadlena.zrcadlo(f0, fx != f0, fy != f0);
+            const int prvni = std::min(std::min(f0, fx), std::min(fy, fxy));
+            ez[i] = Sigma4(20.0 + static_cast<double>((static_cast<int>(i / m) * 53 + prvni * 37) % 29) * 35.0);
+        }
+        for (std::size_t i = 0; i < n; ++i) {
+            const int kus = static_cast<int>(i) / m;
+            e[i] = ez[static_cast<std::size_t>(zrcadlena.poradi(kus) * m + zrcadlena.faseta(kus, static_cast<int>(i) % m))];
+        }
+        for (const double eps : {1.0, 0.6}) {
+            const Salani slozena(slozene, z.Fpec, std::vector<double>(nz, eps), VahyFaset(zrcadlena));
+            const Salani cela(f.F, f.Fpec, std::vector<double>(n, eps));
+            EXPECT_TRUE(slozena.soumerne() && cela.soumerne()) << u.nx << "x" << u.ny;
+            slozena.ozareni(ez.data(), Sigma4(1000.0), gz.data());
+            cela.ozareni(e.data(), Sigma4(1000.0), g.data());
+            for (std::size_t i = 0; i < nz; ++i) {
+                const std::size_t plny = static_cast<std::size_t>(zrcadlena.reprezentanti()[i / m] * m) + i % m;
+                ASSERT_NEAR(gz[i], g[plny], 1e-10 * Sigma4(1000.0)) << u.nx << "x" << u.ny << " eps " << eps << " facet " << i;
+            }
+        }
     }
 }
 
