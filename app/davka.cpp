@@ -82,7 +82,39 @@ Volby::Volby()
                   QStringLiteral("fit: where the log was read: the mean of the heated surface, the core (of a load: "
                                  "of its slowest piece) or the charge's single temperature (default). The surface and "
                                  "the core need the thermal conductivity and the mass from the dimensions."),
-                  QStringLiteral("surface|core|charge")} {
+                  QStringLiteral("surface|core|charge")},
+
+      komora{QStringLiteral("chamber"),
+             QStringLiteral("Describe the furnace as a thermal system, its chamber's inner width, depth and height in "
+                            "m (with --lining): its lining conducts, its walls, roof and hearth lose heat outside, its "
+                            "door radiates while open, and the installed power limits it."),
+             QStringLiteral("WxDxH")},
+      vyzdivka{QStringLiteral("lining"),
+               QStringLiteral("The layers of the lining from the hot face out, separated by commas, each "
+                              "MATERIAL:THICKNESS, a refractory and its thickness in m; walls, roof and hearth alike."),
+               QStringLiteral("LAYERS")},
+      strop{QStringLiteral("roof-lining"),
+            QStringLiteral("The roof's lining, when it is not the walls' (the same form as --lining)."),
+            QStringLiteral("LAYERS")},
+      nistej{QStringLiteral("hearth-lining"),
+             QStringLiteral("The hearth's lining, when it is not the walls' (the same form as --lining)."),
+             QStringLiteral("LAYERS")},
+      refraktory{QStringLiteral("refractories"),
+                 QStringLiteral("Refractories of the linings, one a line: NAME DENSITY SPECIFIC_HEAT T:K [T:K ...], "
+                                "blanks between, \"#\" starts a comment; found before those of Refractories.lst."),
+                 QStringLiteral("FILE")},
+      plochaSten{QStringLiteral("wall-area"),
+                 QStringLiteral("The heat-flow area of the lining: the inner area at every depth, or the offset box "
+                                "with rounded edges and corners (default rounded)."),
+                 QStringLiteral("inner|rounded")},
+      dvere{QStringLiteral("door"),
+            QStringLiteral("The door: its width and height in m and the seconds it stands open at each loading."),
+            QStringLiteral("WxH:SECONDS")},
+      start{QStringLiteral("start"),
+            QStringLiteral("How the lining stands when the charge is loaded: hot (steady at the set temperature, empty "
+                           "and closed; the default), cold (at the ambient), after N cycles from cold, or the cyclic "
+                           "steady state. A start from cold needs --power-limit."),
+            QStringLiteral("hot|cold|cyclic|after:N")} {
     for (const PopisPole& p : PoleUlohy()) {
         if (p.volba != nullptr) {
             pole.emplace_back(&p, QCommandLineOption(QLatin1String(p.volba), QLatin1String(p.popisVolby),
@@ -91,9 +123,18 @@ Volby::Volby()
     }
 }
 
+QStringList Volby::pece() const {
+    QStringList jmena;
+    for (const QCommandLineOption* o : {&komora, &vyzdivka, &strop, &nistej, &refraktory, &plochaSten, &dvere, &start}) {
+        jmena.append(o->names().constFirst());
+    }
+    return jmena;
+}
+
 QList<QCommandLineOption> Volby::vsechny() const {
     QList<QCommandLineOption> v{vysledky, csv,    jazyk,  komentar, vystup,     vlastnosti, cas,
-                                hledej,   menit,  mereni, sloupce,  grafMereni, velikost,   termoclanek};
+                                hledej,   menit,  mereni, sloupce,  grafMereni, velikost,   termoclanek,
+                                komora,   vyzdivka, strop, nistej, refraktory, plochaSten, dvere, start};
     for (const auto& [p, volba] : pole) {
         v.append(volba);
     }
@@ -354,7 +395,8 @@ int ProvedDavku(const GrafDavky* kreslic) {
                                        [&](QCommandLineOption Volby::*p) { return (v.*p).names() == o.names(); }) ||
                            (prikaz->upravuje && std::any_of(v.pole.begin(), v.pole.end(), [&](const auto& p) {
                                 return p.second.names() == o.names();
-                            }));
+                            })) ||
+                           (prikaz->upravuje && v.pece().contains(o.names().constFirst()));
         if (parser.isSet(o) && !svoje) {
             Hlas(QString(), QStringLiteral("--%1 is not an option of %2\nsee zorvet --help").arg(jmeno, nazev));
             return kNepouzitelnyVstup;

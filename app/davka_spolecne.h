@@ -6,6 +6,7 @@
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QString>
+#include <array>
 #include <cstdio>
 #include <memory>
 #include <optional>
@@ -15,6 +16,7 @@
 #include "app/davka.h"
 #include "files/chyba.h"
 #include "model/case/pole.h"
+#include "model/furnace/pec.h"
 #include "model/pipeline/vypocet.h"
 
 namespace zorvet::davka {
@@ -33,9 +35,12 @@ struct Volby {
     Volby();
     QCommandLineOption vysledky, csv, jazyk, komentar, vystup, vlastnosti, cas, hledej, menit, mereni, sloupce,
         grafMereni, velikost, termoclanek;
+    // The furnace as a thermal system (app/davka_pec.cpp).
+    QCommandLineOption komora, vyzdivka, strop, nistej, refraktory, plochaSten, dvere, start;
     // One option for every field of the table that has one.
     std::vector<std::pair<const PopisPole*, QCommandLineOption>> pole;
     QList<QCommandLineOption> vsechny() const;
+    QStringList pece() const;  // the names of the furnace's options, which every command that computes takes
 };
 
 // One command as it runs.
@@ -47,12 +52,28 @@ struct Kontext {
     const GrafDavky* kreslic;    // nullptr without the widgets
 };
 
+// What the furnace's options change: its chamber, linings (walls, roof, hearth), wall area, door
+// (width, height and the seconds it stands open) and start. A furnace the file does not describe
+// needs the chamber and the wall lining.
+struct UpravaPece {
+    std::optional<std::array<float, 3>> komora;
+    std::array<std::optional<Vyzdivka>, 3> vyzdivky;
+    std::optional<PlochaSten> plocha;
+    std::optional<std::array<float, 3>> dvere;
+    std::optional<Pec> start;  // its Start and Cyklu
+    bool prazdna() const;
+    void pouzij(Uloha& u) const;
+};
+// The furnace's options; false after the message of one that is wrong.
+bool UpravaPeceArgumentu(const Kontext& k, UpravaPece& pec);
+
 // What the options change in the case of a file before it is computed: the values of fields,
-// and the property model.
+// the property model and the furnace.
 struct Uprava {
     std::vector<std::pair<const PopisPole*, double>> hodnoty;
     std::optional<VlastnostiMaterialu> vlastnosti;
-    bool prazdna() const { return hodnoty.empty() && !vlastnosti; }
+    UpravaPece pec;
+    bool prazdna() const { return hodnoty.empty() && !vlastnosti && pec.prazdna(); }
     void pouzij(Uloha& u) const;
 };
 // The options that change the case, each checked as its field checks a value typed; no value

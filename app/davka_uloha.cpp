@@ -88,6 +88,7 @@ void SledujPreruseni() {
 bool Preruseno() { return preruseni != 0; }
 
 void Uprava::pouzij(Uloha& u) const {
+    pec.pouzij(u);
     for (const auto& [pole, hodnota] : hodnoty) {
         NastavHodnotu(u, *pole, hodnota);
     }
@@ -118,7 +119,11 @@ std::optional<Uprava> UpravaArgumentu(const Kontext& k) {
                 hodnoty.emplace_back(&p, *x * meritko);
             }
         };
-        if (pole->slovaVolby != nullptr) {
+        // A number field whose option also takes a word for its 0 ("natural").
+        const bool slovo = pole->slovaVolby != nullptr &&
+                           (pole->druh != DruhPole::Cislo ||
+                            QString::fromLatin1(pole->slovaVolby).split(QLatin1Char('|')).contains(text.trimmed()));
+        if (slovo) {
             const QStringList slova = QString::fromLatin1(pole->slovaVolby).split(QLatin1Char('|'));
             const qsizetype i = slova.indexOf(text.trimmed());
             if (i < 0) {
@@ -167,6 +172,9 @@ std::optional<Uprava> UpravaArgumentu(const Kontext& k) {
             chybna = true;
         }
     }
+    if (!UpravaPeceArgumentu(k, uprava.pec)) {
+        chybna = true;
+    }
     if (chybna) {
         return std::nullopt;
     }
@@ -182,6 +190,11 @@ int NactiUlohu(const Kontext& k, const Uprava& uprava, NactenaUloha& n) {
     n.otisk = OtiskUlohy(u);
     n.komentar = precteni.obsah->komentare.isEmpty() ? QString() : precteni.obsah->komentare.last();
     uprava.pouzij(u);
+    // The furnace's options belong to a furnace the file or the options describe.
+    if (!u.Pec && !uprava.pec.prazdna()) {
+        Hlas(QString(), QStringLiteral("--chamber and --lining describe the furnace that the furnace's options need."));
+        return kNepouzitelnyVstup;
+    }
     // An option whose value would not act in this case is refused, as a sweep of it is.
     for (const auto& [pole, volba] : k.v.pole) {
         if (k.parser.isSet(volba) && LzeMenit(u, pole->velicina) == Nemenitelna::Pripadem) {
@@ -321,6 +334,7 @@ int Dokonci(const Kontext& k, const std::shared_ptr<Vysledek>& vysledek, const Q
     out += RadkyJadra(*vysledek, j);
     out += RadkyUsporadani(*vysledek, j);
     out += RadkyRozsireni(*vysledek, j);
+    out += RadkyPece(*vysledek, j);
     Vypis(stdout, out);
     if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0) {
         return kNepouzitelnyVstup;  // the set ends uncommitted: no file is changed

@@ -43,7 +43,7 @@ void pridejChybu(QString& chyba, const QString& radek) {
 
 QStringList DatoveSoubory() {
     return {QStringLiteral("Material.lst"), QStringLiteral("Conductivity.lst"), Text(id::SouborEps, Jazyk::Anglicky),
-            Text(id::SouborEps, Jazyk::Cesky)};
+            Text(id::SouborEps, Jazyk::Cesky), QStringLiteral("Refractories.lst")};
 }
 
 bool LzeZapisovat(const QString& slozka) {

@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <array>
 #include <cmath>
 #include <memory>
 #include <optional>
@@ -152,6 +153,36 @@ private:
     // Each limited step's furnace temperature into the row of its time, in the order of the rows.
     void vlozOmezene(Vysledek& v) const;
 
+    // The furnace as a thermal system (files/soubor_pec.cpp): a line of it, read with its table
+    // when it is one; the description put together once the section is read (a line of the furnace
+    // without its chamber and wall lining, or one of its plain numbers without any furnace, is
+    // refused); and a result's cycle put into the result (false when the file lacks it).
+    bool ctiRadekPece(const QString& r);
+    void dokonciPec();
+    bool vlozPec(Vysledek& v) const;
+    std::size_t pocetRadku(const QString& r);
+    void ctiVrstvy(const QString& r, std::size_t cast);
+    void ctiRefraktory(const QString& r);
+    void ctiPrubehPece();
+
+    struct CteniPece {
+        struct Vrstva {
+            qsizetype radek;
+            QString nazev;
+            float tloustka;
+        };
+        zorvet::Pec pec;
+        std::vector<int> precteno;  // its lines read
+        qsizetype prvni = 0;        // its first line
+        QString prvniText;
+        std::array<std::vector<Vrstva>, 3> vrstvy;
+        std::vector<Refraktor> refraktory;
+        std::optional<double> casCyklu, spicka;
+        int cyklu = 0;
+        std::vector<double> bilance;  // kWh: the heat-up's six items, then the cycle's
+        std::vector<float> teplota, prikon;
+    };
+
     struct Omezeny {
         qsizetype radek;
         QString text;  // the time as written
@@ -170,6 +201,9 @@ private:
     std::optional<double> casJadra_;
     qsizetype radekCasuJadra_ = 0;
     std::optional<VysledekUsporadani> usporadani_;
+    CteniPece pec_;
+    qsizetype prvniRadekPece_ = 0;  // a plain number of the furnace, its line
+    QString prvniTextPece_;
 };
 
 }  // namespace zorvet::soubor

@@ -31,6 +31,7 @@ Ctenar::Konec Ctenar::cti(bool sVysledky, Vysledek* v, bool& rozsireni) {
         return Konec::NeuplnaUloha;
     }
     rozsireni = ctiRozsireni();
+    dokonciPec();
     if (u_.zRozmeru()) {
         u_.CelkovaPlocha = CelkovaPlochaProfilu(u_).value_or(0.0f);
     }
@@ -48,6 +49,9 @@ Ctenar::Konec Ctenar::cti(bool sVysledky, Vysledek* v, bool& rozsireni) {
         v->TeplotaPece[i] = pec(static_cast<long>(i));
     }
     vlozOmezene(*v);
+    if (!vlozPec(*v)) {
+        return Konec::BezVysledku;
+    }
     if (jadro_ || casJadra_) {
         dokonciJadro();
         jadro_->omezenoDo = 0.0f;
@@ -331,6 +335,7 @@ PrecteniSouboru NactiSoubor(const QString& cesta, bool sVysledky, const Uloha& v
         }
     }
     obsah->uloha.Vlastnosti.reset();
+    obsah->uloha.Pec.reset();
     auto vysledek = std::make_shared<Vysledek>();
     Ctenar ctenar(*obsah, decodeDataFile(bajty), jazyk);
     Ctenar::Konec konec = Ctenar::Konec::Ok;

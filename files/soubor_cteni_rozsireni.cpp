@@ -38,6 +38,9 @@ bool Ctenar::ctiRozsireni() {
             --dalsi_;
             return true;
         }
+        if (ctiRadekPece(*r)) {
+            continue;
+        }
         const auto p = std::find_if(pole.begin(), pole.end(),
                                     [&](const PopisPole* x) { return JePopisek(*r, x->rozsirenyPopisek); });
         int popisek = p != pole.end() ? (*p)->rozsirenyPopisek : 0;
@@ -54,6 +57,10 @@ bool Ctenar::ctiRozsireni() {
         }
         precteno.push_back(popisek);
         if (p != pole.end()) {
+            if ((*p)->rozsirenyKdy == Kdy::SPeci && prvniRadekPece_ == 0) {
+                prvniRadekPece_ = cislo();
+                prvniTextPece_ = *r;
+            }
             ctiHodnotu(**p, *r);
         } else if (popisek == id::SouborModelVlastnosti) {
             JePopisek(*r, id::SouborKrivkaVlastnosti) ? ctiKrivkuVlastnosti(*r) : ctiModel(*r);

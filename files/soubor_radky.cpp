@@ -96,8 +96,10 @@ void Zapisovac::hodnota(int popisek, const QString& jednotka, const QString& hod
           QLatin1String(text ? "   " : "  ") + hodnota);
 }
 
-void Zapisovac::zony(std::initializer_list<QString> polozky) {
-    qsizetype zbyva = static_cast<qsizetype>(polozky.size());
+void Zapisovac::zony(std::initializer_list<QString> polozky) { zony(QStringList(polozky)); }
+
+void Zapisovac::zony(const QStringList& polozky) {
+    qsizetype zbyva = polozky.size();
     for (const QString& p : polozky) {
         out_ += p;
         if (--zbyva > 0) {
@@ -116,18 +118,7 @@ QString hlavicka(Jazyk j, std::initializer_list<int> sloupce) {
     for (const int id : sloupce) {
         texty.append(Text(id, j));
     }
-    // At most four columns are laid out in print zones.
-    switch (texty.size()) {
-        case 2:
-            z.zony({texty[0], texty[1]});
-            break;
-        case 3:
-            z.zony({texty[0], texty[1], texty[2]});
-            break;
-        default:
-            z.zony({texty[0], texty[1], texty[2], texty[3]});
-            break;
-    }
+    z.zony(texty);
     return z.text().chopped(kKonecRadku.size());
 }
 
@@ -138,6 +129,12 @@ QString HlavickaOmezenych(Jazyk j) { return hlavicka(j, {id::SloupecCas, id::Slo
 QString HlavickaJadra(Jazyk j) {
     return hlavicka(j, {id::SloupecCas, id::SloupecPovrch, id::SloupecJadro, id::SloupecPec});
 }
+QString HlavickaVrstev(Jazyk j) { return hlavicka(j, {id::SloupecRefraktor, id::SloupecTloustka}); }
+QString HlavickaBilance(Jazyk j) {
+    return hlavicka(j, {id::SloupecElektrina, id::SloupecVsazka, id::SloupecPripravky, id::SloupecVyzdivka,
+                        id::SloupecSteny, id::SloupecOtvor});
+}
+QString HlavickaPrubehuPece(Jazyk j) { return hlavicka(j, {id::SloupecCas, id::SloupecPec, id::SloupecPrikon}); }
 
 QStringList HledanaSlova() {
     return {QStringLiteral("Alfa"), Text(id::SouborKrivka, Jazyk::Anglicky), Text(id::SouborKrivka, Jazyk::Cesky)};

@@ -51,6 +51,7 @@ public:
     // Items in print zones of 14 columns: the second starts in column 15 (or the next zone when
     // the first is longer), and so on.
     void zony(std::initializer_list<QString> polozky);
+    void zony(const QStringList& polozky);
     void rezervuj(qsizetype znaku) { out_.reserve(znaku); }
     const QString& text() const { return out_; }
     Jazyk jazyk() const { return j_; }
@@ -64,6 +65,9 @@ private:
 QString HlavickaBodu(Jazyk j);      // the points of a property curve
 QString HlavickaOmezenych(Jazyk j); // the steps the installed power limited
 QString HlavickaJadra(Jazyk j);     // the rows of the core of a thick charge
+QString HlavickaVrstev(Jazyk j);    // the layers of a furnace's lining
+QString HlavickaBilance(Jazyk j);   // the furnace's balance of the heat-up and of the cycle
+QString HlavickaPrubehuPece(Jazyk j);  // the furnace's steps: its temperature and power
 
 // What the documented reader looks for in the lines it passes over; no name may spell it.
 QStringList HledanaSlova();

@@ -5,6 +5,7 @@
 
 #include "files/cisla.h"
 #include "files/soubor.h"
+#include "files/soubor_pec.h"
 #include "files/soubor_radky.h"
 #include "files/windows1250.h"
 #include "files/zapis.h"
@@ -151,7 +152,8 @@ void zapisJadro(Zapisovac& z, const Vysledek& v) {
 // The section, when the case uses anything beyond the documented problem or the result was
 // limited by the installed power.
 void zapisRozsireni(Zapisovac& z, const Uloha& u, const Vysledek* v) {
-    const std::vector<int> omezene = v != nullptr ? omezeneRadky(*v) : std::vector<int>();
+    // A furnace's result keeps its furnace at every step with its cycle.
+    const std::vector<int> omezene = v != nullptr && !v->Pec ? omezeneRadky(*v) : std::vector<int>();
     const float omezenoDo = v != nullptr ? v->OmezenoDo : 0.0f;
     if (!PouzivaRozsireni(u) && omezenoDo == 0.0f && omezene.empty() && !maJadro(v)) {
         return;
@@ -167,7 +169,7 @@ void zapisRozsireni(Zapisovac& z, const Uloha& u, const Vysledek* v) {
             z.hodnota(p->rozsirenyPopisek, JednotkaRadku(*p, j), cisloRadku(*p, ZobrazenaHodnota(*p, u)), false);
         }
     }
-    const bool dalsi = omezenoDo != 0.0f || !omezene.empty() || maJadro(v);
+    const bool dalsi = omezenoDo != 0.0f || !omezene.empty() || maJadro(v) || u.Pec.has_value();
     if (u.Vlastnosti && JeVestavena(*u.Vlastnosti)) {
         z.hodnota(id::SouborModelVlastnosti, QStringLiteral("[-]"), QString::fromStdString(u.Vlastnosti->Nazev), true);
     } else if (u.Vlastnosti) {
@@ -179,6 +181,10 @@ void zapisRozsireni(Zapisovac& z, const Uloha& u, const Vysledek* v) {
         if (dalsi) {
             z.radek();
         }
+    }
+    ZapisPec(z, u);
+    if (v != nullptr) {
+        ZapisVysledekPece(z, *v);
     }
     if (omezenoDo != 0.0f) {
         z.hodnota(id::SouborOmezenoDo, Text(id::JednotkaSekundy, j), CisloSouboru(omezenoDo), false);

@@ -170,6 +170,40 @@ QString RadkyUsporadani(const Vysledek& v, Jazyk j) {
     return text;
 }
 
+QString RadkyPece(const Vysledek& v, Jazyk j) {
+    if (!v.Pec) {
+        return {};
+    }
+    const VysledekPece& p = *v.Pec;
+    const Uloha& u = v.Uloha;
+    const auto obecne = [](double x) { return TextObecny(static_cast<float>(x)); };
+    const auto radek = [](const QString& popisek, const QString& hodnota) {
+        return popisek + QLatin1String(": ") + hodnota + QLatin1Char('\n');
+    };
+    const auto polozky = [&](const BilancePece& b) {
+        const auto kwh = [&](double x) { return obecne(x / 3.6e6); };
+        return Text(id::PolozkyBilance, j)
+            .arg(kwh(b.elektrina), kwh(b.vsazka), kwh(b.pripravky), kwh(b.vyzdivka), kwh(b.steny), kwh(b.dvere));
+    };
+    // The cycle: a soak after the heat-up (whose cycle time the soak's line tells), or the cyclic
+    // steady state, whose cycle is its heat-up.
+    const bool soak = u.Prodleva > 0.0f;
+    const bool cyklus = soak || u.Pec->Start == StartPece::Cyklicky;
+    QString text;
+    if (cyklus && !soak) {
+        text += radek(Text(id::CasCyklu, j), obecne(p.casCyklu));
+    }
+    text += radek(Text(id::BilanceOhrevu, j), polozky(p.ohrev));
+    if (cyklus) {
+        text += radek(Text(id::BilanceCyklu, j), polozky(p.cyklus));
+    }
+    text += radek(Text(id::SpickaPrikonu, j), obecne(p.spicka / 1000.0));
+    if (u.CenaEnergie > 0.0f) {
+        text += radek(Text(id::CenaCyklu, j), obecne(p.cyklus.elektrina / 3.6e6 * static_cast<double>(u.CenaEnergie)));
+    }
+    return text;
+}
+
 QString ZpravaJadra(KonecJadra konec, Jazyk j) {
     switch (konec) {
         case KonecJadra::Dosazeno:
@@ -221,6 +255,38 @@ QString NazevPole(Velicina v, int bod, const Uloha& u, Jazyk j) {
     }
     return p.popisek != 0 ? bezAkc(p.popisek) : BezAkceleratoru(QString::fromUtf8(p.popisekText)).simplified();
 }
+
+namespace {
+
+// What is wrong with the furnace's description, in words.
+QString zavadaPece(const ZavadaPece& z, const Uloha& u, Jazyk j) {
+    const int casti[] = {id::CastSteny, id::CastStrop, id::CastNistej};
+    const QString cast = Text(casti[static_cast<std::size_t>(z.cast)], j);
+    const QString vrstva = QString::number(z.vrstva + 1);
+    switch (z.vada) {
+        case VadaPece::Komora:
+            return Text(id::PecKomora, j);
+        case VadaPece::BezVrstev:
+            return Text(id::PecBezVrstev, j).arg(cast);
+        case VadaPece::Tloustka:
+            return Text(id::PecTloustka, j).arg(cast, vrstva);
+        case VadaPece::Refraktor: {
+            const auto i = static_cast<std::size_t>(z.vrstva);
+            const Vyzdivka* v = u.Pec ? &VyzdivkaCasti(*u.Pec, z.cast) : nullptr;
+            const std::string nazev = v && i < v->size() ? (*v)[i].Material.Nazev : std::string();
+            return Text(id::PecRefraktor, j).arg(cast, vrstva, QString::fromStdString(nazev));
+        }
+        case VadaPece::Dvere:
+            return Text(id::PecDvere, j);
+        case VadaPece::Cykly:
+            return Text(id::PecCykly, j);
+        case VadaPece::Zadna:
+            break;
+    }
+    return {};
+}
+
+}  // namespace
 
 QString ZpravaZavady(const Zavada& z, const Uloha& u, Jazyk j) {
     const QString nazev = NazevPole(z.velicina, z.bod, u, j);
@@ -311,6 +377,12 @@ QString ZpravaZavady(const Zavada& z, const Uloha& u, Jazyk j) {
         case Vada::Nedosazitelna:
             return Text(id::Nedosazitelna, j)
                 .arg(cislo(static_cast<double>(u.Tk)), cislo(static_cast<double>(NejvyssiTeplotaPece(u))));
+        case Vada::VadnaPec:
+            return Text(id::VadnaPec, j).arg(zavadaPece(z.pec, u, j));
+        case Vada::PecBezPrikonu:
+            return Text(id::PecBezPrikonu, j);
+        case Vada::DvereBezOtvoru:
+            return Text(id::DvereBezOtvoru, j);
     }
     return {};
 }

@@ -56,6 +56,13 @@ QString RadkyRozsireni(const Vysledek& vysledek, Jazyk jazyk);
 // without a soak.
 QString RadkyUsporadani(const Vysledek& vysledek, Jazyk jazyk);
 
+// The furnace as a thermal system, each line ended by a line feed: "Cycle Time [s]" of a cyclic
+// start without a soak (with a soak the soak's lines tell it), "Energy Balance of the Heat-up
+// [kWh]: electric E, charge C, fixtures F, lining L, walls W, opening O", the same of the cycle
+// (with a soak or a cyclic start), "Peak Power [kW]" and, with a price, "Cost per Cycle". Empty
+// without a furnace.
+QString RadkyPece(const Vysledek& vysledek, Jazyk jazyk);
+
 // The name of a property curve: the built-in steel's, or the user's own.
 QString NazevVlastnosti(const VlastnostiMaterialu& vlastnosti, Jazyk jazyk);
 

@@ -227,42 +227,51 @@ constexpr PopisPole kPole[] = {
      .prazdne = Prazdne::Vychozi, .vychozi = kKonvekce, .volba = "convection", .jednotkaVolby = "H",
      .popisVolby = "Convective heat-transfer coefficient in W/m2/K, from 0 (a vacuum furnace) to 1000 (default 15).", .nazev = "convection",
      .cislo = &Uloha::Konvekce},
+    // The furnace as a thermal system: its description (chamber, linings, door, start; options and
+    // lines of its own), and its plain numbers, which belong to the case and act only with it.
+    {.velicina = PopisPece, .druh = DruhPole::Text, .popisek = id::PecPopisek, .kdy = Kdy::SPeci},
+    {.velicina = Okoli, .druh = DruhPole::Cislo, .popisek = id::OkoliPopisek, .kdy = Kdy::SPeci,
+     .jednotka = id::JednotkaStupne, .rozsirenyPopisek = id::SouborOkoli, .rozsirenyKdy = Kdy::SPeci, .min = -60.0,
+     .max = 100.0, .prazdne = Prazdne::Vychozi, .vychozi = 20.0, .volba = "ambient", .jednotkaVolby = "T",
+     .popisVolby = "Ambient temperature around a --chamber furnace in degrees C (default 20).", .nazev = "ambient",
+     .cislo = &Uloha::Okoli, .menitelna = Kdy::SPeci, .nemenitelna = id::BezPece},
+    {.velicina = EpsVnejsi, .druh = DruhPole::Cislo, .popisek = id::EpsVnejsiPopisek, .kdy = Kdy::SPeci,
+     .jednotkaText = "[-]", .rozsirenyPopisek = id::SouborEpsVnejsi, .rozsirenyKdy = Kdy::SPeci, .min = 0.0,
+     .max = 1.0, .minVcetne = false, .prazdne = Prazdne::Vychozi, .vychozi = 0.9, .volba = "outer-emissivity",
+     .jednotkaVolby = "E", .popisVolby = "Emissivity of the outer surface of a --chamber furnace (default 0.9).",
+     .nazev = "outer-emissivity", .cislo = &Uloha::EpsVnejsi, .menitelna = Kdy::SPeci, .nemenitelna = id::BezPece},
+    // 0 is natural convection, by the correlations of each face (model/furnace/vnejsi.h).
+    {.velicina = KonvekceVnejsi, .druh = DruhPole::Cislo, .popisek = id::KonvekceVnejsiPopisek, .kdy = Kdy::SPeci,
+     .jednotkaText = "[W/m2/K]", .rozsirenyPopisek = id::SouborKonvekceVnejsi, .rozsirenyKdy = Kdy::SPeci,
+     .min = 0.0, .max = 1000.0, .prazdne = Prazdne::Nic, .volba = "outer-convection", .jednotkaVolby = "natural|H",
+     .popisVolby = "Convection outside a --chamber furnace: natural (by the correlations of its walls, roof and "
+                   "hearth; the default) or a coefficient in W/m2/K.",
+     .slovaVolby = "natural", .cislo = &Uloha::KonvekceVnejsi, .menitelna = Kdy::SPeci, .nemenitelna = id::BezPece},
+    {.velicina = DobaOtevreni, .druh = DruhPole::Cislo, .popisek = id::DobaOtevreniPopisek, .kdy = Kdy::SPeci,
+     .jednotkaText = "[s]", .rozsirenyPopisek = id::SouborDobaOtevreni, .rozsirenyKdy = Kdy::SPeci, .min = 0.0,
+     .max = 1.0e6, .prazdne = Prazdne::Vychozi, .nazev = "door-time", .cislo = &Uloha::DobaOtevreni,
+     .menitelna = Kdy::SPeci, .nemenitelna = id::BezPece},
+    {.velicina = HmotnostPripravku, .druh = DruhPole::Cislo, .popisek = id::HmotnostPripravkuPopisek,
+     .kdy = Kdy::SPeci, .jednotkaText = "[kg]", .rozsirenyPopisek = id::SouborHmotnostPripravku,
+     .rozsirenyKdy = Kdy::SPeci, .min = 0.0, .max = 1.0e6, .prazdne = Prazdne::Vychozi, .volba = "fixtures",
+     .jednotkaVolby = "KG:C", .popisVolby = "Fixtures heated with the charge in a --chamber furnace (baskets, "
+                                           "trays): their mass in kg and specific heat in J/kg/K (default 500).",
+     .oddelovacVolby = ':', .druhaVolby = CPripravku, .nazev = "fixture-mass", .cislo = &Uloha::HmotnostPripravku,
+     .menitelna = Kdy::SPeci, .nemenitelna = id::BezPece},
+    {.velicina = CPripravku, .druh = DruhPole::Cislo, .popisek = id::CPripravkuPopisek, .kdy = Kdy::SPeci,
+     .jednotkaText = "[J/kg/K]", .rozsirenyPopisek = id::SouborCPripravku, .rozsirenyKdy = Kdy::SPeci,
+     .min = kNejmensi, .max = 1.0e5, .prazdne = Prazdne::Vychozi, .vychozi = 500.0, .cislo = &Uloha::CPripravku,
+     .menitelna = Kdy::SPeci, .nemenitelna = id::BezPece},
+    {.velicina = CenaEnergie, .druh = DruhPole::Cislo, .popisek = id::CenaEnergiePopisek, .kdy = Kdy::SPeci,
+     .jednotkaText = "[-]", .rozsirenyPopisek = id::SouborCenaEnergie, .rozsirenyKdy = Kdy::SPeci, .min = 0.0,
+     .max = 1.0e6, .prazdne = Prazdne::Vychozi, .volba = "energy-price", .jednotkaVolby = "PRICE",
+     .popisVolby = "Price of a kWh, for the cost of a cycle of a --chamber furnace.", .cislo = &Uloha::CenaEnergie,
+     .menitelna = Kdy::SPeci, .nemenitelna = id::BezPece},
 };
 
 // None is held as 0: a row whose empty field is none has 0 for its default.
 static_assert(std::ranges::all_of(kPole,
                                   [](const PopisPole& p) { return p.prazdne != Prazdne::Nic || p.vychozi == 0.0; }));
-
-std::optional<Zavada> zavada(Velicina v, std::optional<Vada> vada, int bod = 0) {
-    if (!vada) {
-        return std::nullopt;
-    }
-    return Zavada{v, *vada, bod, {}};
-}
-
-// Segment by segment: the start of the first, then each end temperature and duration.
-std::optional<Zavada> zkontrolujKrivku(const Uloha& u) {
-    const PopisPole& teplota = Pole(TeplotaKrivky);
-    const PopisPole& doba = Pole(DobaVydrze);
-    if (auto z = zavada(TeplotaKrivky, ZkontrolujHodnotu(teplota, static_cast<double>(u.Krivka[0].Teplota), u), 0)) {
-        return z;
-    }
-    for (int k = 1; k <= PocetUseku(u); ++k) {
-        const auto i = static_cast<std::size_t>(k);
-        if (auto z =
-                zavada(TeplotaKrivky, ZkontrolujHodnotu(teplota, static_cast<double>(u.Krivka[i].Teplota), u), k)) {
-            return z;
-        }
-        const float trvani = u.Krivka[i - 1].DobaVydrze;
-        if (trvani <= 0.0f) {
-            return Zavada{DobaVydrze, Vada::NulovaDoba, k - 1, {}};
-        }
-        if (auto z = zavada(DobaVydrze, ZkontrolujHodnotu(doba, static_cast<double>(trvani), u), k - 1)) {
-            return z;
-        }
-    }
-    return std::nullopt;
-}
 
 }  // namespace
 
@@ -341,6 +350,8 @@ bool Plati(Kdy kdy, const Uloha& u) {
             return u.zRozmeru() && (u.Profil == zorvet::Profil::Kruhovy || u.Profil == zorvet::Profil::Ctvercovy);
         case Kdy::ZRozmeruKruh:
             return u.zRozmeru() && u.Profil == zorvet::Profil::Kruhovy;
+        case Kdy::SPeci:
+            return u.Pec.has_value();
     }
     return false;
 }
@@ -376,11 +387,13 @@ bool JeNic(const PopisPole& pole, double x, const Uloha& u) {
 }
 
 bool Pouzito(const PopisPole& pole, const Uloha& u) {
-    return pole.rozsirenyPopisek != 0 && Plati(pole.rozsirenyKdy, u) && Hodnota(pole, u) != pole.vychozi;
+    // The record holds singles: a default of 0.9 is the single nearest it.
+    return pole.rozsirenyPopisek != 0 && Plati(pole.rozsirenyKdy, u) &&
+           static_cast<float>(Hodnota(pole, u)) != static_cast<float>(pole.vychozi);
 }
 
 bool PouzivaRozsireni(const Uloha& u) {
-    if (u.Vlastnosti) {
+    if (u.Vlastnosti || u.Pec) {
         return true;
     }
     for (const PopisPole& p : kPole) {
@@ -431,44 +444,6 @@ int NejvicPloch(Velicina pocet, const Uloha& u) {
         return u.Profil == zorvet::Profil::Kruhovy ? n : (u.Profil == zorvet::Profil::Ctvercovy ? 4 * n : 2 * n);
     }
     return 2 * n;
-}
-
-std::optional<Zavada> ZkontrolujHodnoty(const Uloha& u) {
-    for (const PopisPole& p : kPole) {
-        if (!Plati(p.kdy, u)) {
-            continue;
-        }
-        switch (p.druh) {
-            case DruhPole::Text:
-                break;
-            case DruhPole::Kod:
-                if ((p.velicina == Velicina::ZadaniHmotnosti && u.ZadaniHmotnosti == zorvet::ZadaniHmotnosti::Nezvoleno) ||
-                    (p.velicina == Velicina::Profil && u.Profil == zorvet::Profil::Zadny)) {
-                    return Zavada{p.velicina, Vada::ChybiHodnota, 0, {}};
-                }
-                break;
-            case DruhPole::Cislo:
-            case DruhPole::Pocet:
-                if (p.velicina == TeplotaKrivky) {
-                    if (auto z = zkontrolujKrivku(u)) {
-                        return z;
-                    }
-                    break;
-                }
-                if (p.velicina == DobaVydrze) {
-                    break;  // with the temperatures, segment by segment
-                }
-                if (auto z = zavada(p.velicina, ZkontrolujHodnotu(p, Hodnota(p, u), u))) {
-                    return z;
-                }
-                if ((p.velicina == PocetAB || p.velicina == PocetAL || p.velicina == PocetBL) &&
-                    Hodnota(p, u) > NejvicPloch(p.velicina, u)) {
-                    return Zavada{p.velicina, Vada::PrilisMnohoPloch, 0, {}};
-                }
-                break;
-        }
-    }
-    return std::nullopt;
 }
 
 double ZaokrouhliNalezenou(const PopisPole& pole, double hodnota) {

@@ -30,6 +30,8 @@ enum class Velicina {
     Prikon, Ztraty, Konvekce,  // the furnace, beyond the documented problem (tab 7)
     // How the load stands in the furnace and its soak (tab 5).
     MrizkaX, MrizkaY, MezeraX, MezeraY, SvazekA, SvazekB, Baleni, Porozita, KefSvazku, Prodleva,
+    // The furnace as a thermal system: its description, and its plain numbers.
+    PopisPece, Okoli, EpsVnejsi, KonvekceVnejsi, DobaOtevreni, HmotnostPripravku, CPripravku, CenaEnergie,
     // No quantity: the count of those above. The table has one row for each (pole.cpp checks
     // it as it compiles), so a new quantity without its row does not build.
     PocetVelicin,
@@ -48,6 +50,7 @@ enum class Kdy { Vzdy, Nikdy, Nerizeny, Rizeny, ZRozmeru, ZRozmeruObdelnik, BezR
                  VeSvazku,  // a bundle
                  ZRozmeruTyce,  // round or square bars with the mass from the dimensions: an array
                  ZRozmeruKruh,  // round bars with the mass from the dimensions: a bundle
+                 SPeci,         // a furnace as a thermal system is described
 };
 
 // What a field left empty means: an empty field of the dialog, a line of the extended setting
@@ -234,6 +237,10 @@ enum class Vada {
     VelkaMrizka,           // an array of more pieces than are computed (kNejviceKusuMrizky)
     PocetVMrizce,          // the pieces are not the NX x NY of the array
     PocetVeSvazku,         // the pieces are not the bars the bundle holds
+    // The furnace as a thermal system.
+    VadnaPec,              // its description is unsound (Zavada::pec says how)
+    PecBezPrikonu,         // a start from cold or after cycles without an installed power
+    DvereBezOtvoru,        // the door's time without a door
 };
 
 struct Zavada {
@@ -241,6 +248,7 @@ struct Zavada {
     Vada vada;
     int bod = 0;       // the curve point: of its temperature, or of the duration that starts there
     std::string text{};  // the text that is no number (UTF-8)
+    ZavadaPece pec{};    // VadnaPec: what is wrong with the furnace
 
     bool operator==(const Zavada&) const = default;
 };

@@ -30,7 +30,95 @@ bool jakoVDialogu(float drzena, float zRozmeru) {
            drzena == static_cast<float>(x);
 }
 
+// The furnace as a thermal system: a sound description, a door for the door's time, an installed
+// power for a start from cold (whose first step would take any power).
+std::optional<Zavada> zkontrolujPec(const Uloha& u) {
+    if (!u.Pec) {
+        return std::nullopt;
+    }
+    if (const ZavadaPece z = ZkontrolujPec(*u.Pec); z.vada != VadaPece::Zadna) {
+        return Zavada{Velicina::PopisPece, Vada::VadnaPec, 0, {}, z};
+    }
+    if (u.DobaOtevreni > 0.0f && !(u.Pec->DvereSirka > 0.0f)) {
+        return Zavada{Velicina::DobaOtevreni, Vada::DvereBezOtvoru, 0, {}};
+    }
+    const bool zeStudena = u.Pec->Start == StartPece::Studeny || u.Pec->Start == StartPece::PoCyklech;
+    if (zeStudena && !(u.Prikon > 0.0f)) {
+        return Zavada{Velicina::Prikon, Vada::PecBezPrikonu, 0, {}};
+    }
+    return std::nullopt;
+}
+
+std::optional<Zavada> zavada(Velicina v, std::optional<Vada> vada, int bod = 0) {
+    if (!vada) {
+        return std::nullopt;
+    }
+    return Zavada{v, *vada, bod, {}};
+}
+
+// Segment by segment: the start of the first, then each end temperature and duration.
+std::optional<Zavada> zkontrolujKrivku(const Uloha& u) {
+    const PopisPole& teplota = Pole(Velicina::TeplotaKrivky);
+    const PopisPole& doba = Pole(Velicina::DobaVydrze);
+    if (auto z = zavada(Velicina::TeplotaKrivky, ZkontrolujHodnotu(teplota, static_cast<double>(u.Krivka[0].Teplota), u), 0)) {
+        return z;
+    }
+    for (int k = 1; k <= PocetUseku(u); ++k) {
+        const auto i = static_cast<std::size_t>(k);
+        if (auto z =
+                zavada(Velicina::TeplotaKrivky, ZkontrolujHodnotu(teplota, static_cast<double>(u.Krivka[i].Teplota), u), k)) {
+            return z;
+        }
+        const float trvani = u.Krivka[i - 1].DobaVydrze;
+        if (trvani <= 0.0f) {
+            return Zavada{Velicina::DobaVydrze, Vada::NulovaDoba, k - 1, {}};
+        }
+        if (auto z = zavada(Velicina::DobaVydrze, ZkontrolujHodnotu(doba, static_cast<double>(trvani), u), k - 1)) {
+            return z;
+        }
+    }
+    return std::nullopt;
+}
+
 }  // namespace
+
+std::optional<Zavada> ZkontrolujHodnoty(const Uloha& u) {
+    for (const PopisPole& p : PoleUlohy()) {
+        if (!Plati(p.kdy, u)) {
+            continue;
+        }
+        switch (p.druh) {
+            case DruhPole::Text:
+                break;
+            case DruhPole::Kod:
+                if ((p.velicina == Velicina::ZadaniHmotnosti && u.ZadaniHmotnosti == zorvet::ZadaniHmotnosti::Nezvoleno) ||
+                    (p.velicina == Velicina::Profil && u.Profil == zorvet::Profil::Zadny)) {
+                    return Zavada{p.velicina, Vada::ChybiHodnota, 0, {}};
+                }
+                break;
+            case DruhPole::Cislo:
+            case DruhPole::Pocet:
+                if (p.velicina == Velicina::TeplotaKrivky) {
+                    if (auto z = zkontrolujKrivku(u)) {
+                        return z;
+                    }
+                    break;
+                }
+                if (p.velicina == Velicina::DobaVydrze) {
+                    break;  // with the temperatures, segment by segment
+                }
+                if (auto z = zavada(p.velicina, ZkontrolujHodnotu(p, Hodnota(p, u), u))) {
+                    return z;
+                }
+                if ((p.velicina == Velicina::PocetAB || p.velicina == Velicina::PocetAL || p.velicina == Velicina::PocetBL) &&
+                    Hodnota(p, u) > NejvicPloch(p.velicina, u)) {
+                    return Zavada{p.velicina, Vada::PrilisMnohoPloch, 0, {}};
+                }
+                break;
+        }
+    }
+    return std::nullopt;
+}
 
 std::optional<Zavada> PrijmiUlohu(const Uloha& u, Pravidlo pravidlo) {
     if (auto z = ZkontrolujHodnoty(u)) {
@@ -77,6 +165,9 @@ std::optional<Zavada> PrijmiUlohu(const Uloha& u, Pravidlo pravidlo) {
         }
     }
     if (auto z = ZkontrolujUsporadani(u)) {
+        return z;
+    }
+    if (auto z = zkontrolujPec(u)) {
         return z;
     }
     // The charge only nears the furnace temperature: a Tk at or above the hottest furnace is

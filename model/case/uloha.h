@@ -15,6 +15,7 @@
 #include <string>
 
 #include "model/case/konstanty.h"
+#include "model/furnace/pec.h"
 #include "model/properties/vlastnosti.h"
 
 namespace zorvet {
@@ -90,6 +91,18 @@ struct Uloha {
     float Porozita = 0.0f;        // porosity of the bundle; 0: the packing's
     float KefSvazku = 0.0f;       // W/m/K effective conductivity typed; 0: the model's
     float Prodleva = 0.0f;           // s soak after the slowest point reached Tk
+    // The furnace as a thermal system (model/furnace/pec.h), when one is described: its chamber,
+    // linings, door and start; and the plain numbers that go with it: the room and the outer
+    // surface, the door's time, the fixtures heated with the charge, the price of energy. No
+    // furnace: the furnace of the documented problem, a wall at the set temperature.
+    std::optional<zorvet::Pec> Pec;
+    float Okoli = 20.0f;             // °C ambient
+    float EpsVnejsi = 0.9f;          // emissivity of the outer surface
+    float KonvekceVnejsi = 0.0f;     // W/m²/K convection outside; 0: natural convection
+    float DobaOtevreni = 0.0f;       // s the door stands open at each loading
+    float HmotnostPripravku = 0.0f;  // kg fixtures (baskets, trays), at the charge's temperature
+    float CPripravku = 500.0f;       // J/kg/K
+    float CenaEnergie = 0.0f;        // the price of a kWh; 0: none
 
     bool operator==(const Uloha&) const = default;
 

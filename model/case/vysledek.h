@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "model/case/uloha.h"
+#include "model/furnace/cyklus.h"
 
 namespace zorvet {
 
@@ -46,6 +47,10 @@ struct Jadro {
     double cas = 0.0;            // s, krok × CasKrok
     double biot = 0.0;           // Bi = α max × (V / A) / λ
     float omezenoDo = 0.0f;      // s, the end of the last step the installed power limited
+    // Per step 0..: J that entered the whole load (and what heats with it) since step 0, as far
+    // as its march went (an array's and a bundle's through the soak); a furnace described as a
+    // thermal system takes its heat from here.
+    std::vector<double> teplo;
 };
 
 // What the arrangement of the load adds to a result (model/load/usporadani.h), and the soak.
@@ -62,6 +67,34 @@ struct VysledekUsporadani {
     std::optional<double> teploProdlevy;  // J that still entered the load during the soak
 };
 
+// What the furnace as a thermal system adds to a result (model/furnace/cyklus.h): the cycle from
+// the case's start, step by step from the loading (row 0) to the end of the soak.
+struct VysledekPece {
+    double casOhrevu = 0.0;     // s
+    double casCyklu = 0.0;      // s, the heat-up and the soak
+    BilancePece ohrev;          // J, of the heat-up
+    BilancePece cyklus;         // J, of the cycle
+    double spicka = 0.0;        // W, the highest power of a step of the cycle
+    std::vector<float> pec;     // °C, the furnace (the lining's hot face) per step
+    std::vector<float> prikon;  // W, the power drawn over each step (row 0: 0)
+    int cyklu = 0;              // cycles marched before, or iterations of the cyclic steady state
+
+    // °C the furnace of step k as a load sees it: the cycle's own; beyond the cycle (a load
+    // marched longer than the cycle its furnace was computed with) the set furnace nastavena, or
+    // where the installed power (W) held the furnace down at the cycle's end, its last.
+    float pecKroku(long k, float nastavena, float instalovany) const {
+        if (pec.empty()) {
+            return nastavena;
+        }
+        if (k >= 0 && static_cast<std::size_t>(k) < pec.size()) {
+            return pec[static_cast<std::size_t>(k)];
+        }
+        const bool omezena =
+            instalovany > 0.0f && static_cast<double>(prikon.back()) >= static_cast<double>(instalovany) * (1.0 - 1e-6);
+        return omezena ? pec.back() : nastavena;
+    }
+};
+
 struct Vysledek {
     zorvet::Uloha Uloha;  // the case exactly as it was computed
     zorvet::Vysledky Vysledky;
@@ -70,6 +103,7 @@ struct Vysledek {
     std::optional<zorvet::Jadro> Jadro;  // the core, when it was computed
     float OmezenoDo = 0.0f;  // s, the end of the last step the installed power limited; 0 for none
     std::optional<VysledekUsporadani> Usporadani;  // an array, a bundle or a soak
+    std::optional<VysledekPece> Pec;  // the furnace as a thermal system, when the case describes one
 
     // What is printed with it. The file is the results file it was saved to or opened from,
     // or the problem file it was computed from when the problem is what that file holds.
@@ -99,6 +133,9 @@ struct Vysledek {
     }
     // What a goal seek meets: the decisive time, and the soak after it.
     std::optional<double> casCyklu() const {
+        if (Pec) {
+            return Pec->casCyklu;
+        }
         const std::optional<double> t = rozhodujiciCas();
         if (!t || !(Uloha.Prodleva > 0.0f)) {
             return t;

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "model/case/geometrie.h"
+#include "model/case/konstanty.h"
 #include "model/conduction/vedeni.h"
 #include "model/load/usporadani.h"
 #include "model/march/prubeh_pece.h"
@@ -92,6 +93,24 @@ KonecJadra jadroKusu(Vysledek& v, const ZadaniVedeni& z, const std::function<flo
         alfaMax = std::max(alfaMax, v.Vysledky.Alfa[static_cast<std::size_t>(i)]);
     }
     const KonecJadra konec = vedeni.konec == KonecVedeni::Dosazeno ? KonecJadra::Dosazeno : KonecJadra::Nedosazeno;
+    // The heat of the load: as many pieces as it holds, at the mean temperature of this one; in
+    // a furnace described as a thermal system through the soak too, by the same march on past tk
+    // (its first rows are the same).
+    std::vector<float> stredni = vedeni.stredni;
+    if (v.Pec && konec == KonecJadra::Dosazeno && u.Prodleva > 0.0f) {
+        ZadaniVedeni dal = z;
+        dal.tk = z.tk >= z.tv ? 1.0e5 : -kKelvin;
+        dal.maxKroku = vedeni.krokJadra + static_cast<long>(std::ceil(static_cast<double>(u.Prodleva) / z.krok - 1e-9));
+        VysledekVedeni po = SpoctiVedeni(dal);
+        if (po.konec != KonecVedeni::NeplatneZadani) {
+            stredni = std::move(po.stredni);
+        }
+    }
+    const Vsazka vsazka(u);
+    std::vector<double> teplo(stredni.size());
+    for (std::size_t k = 0; k < teplo.size(); ++k) {
+        teplo[k] = vsazka.teplo(z.tv, static_cast<double>(stredni[k]));
+    }
     std::vector<float> peceJadra = std::move(vedeni.pec);
     if (!omezeny) {
         for (std::size_t k = 0; k < peceJadra.size(); ++k) {
@@ -107,7 +126,8 @@ KonecJadra jadroKusu(Vysledek& v, const ZadaniVedeni& z, const std::function<flo
                             vedeni.casJadra,
                             BiotovoCislo(static_cast<double>(alfaMax) * static_cast<double>(u.KoefK),
                                          ObjemKusu(u).value_or(0.0), static_cast<double>(u.A), lambda),
-                            omezeny ? static_cast<float>(vedeni.omezenoDo) : v.OmezenoDo};
+                            omezeny ? static_cast<float>(vedeni.omezenoDo) : v.OmezenoDo,
+                            std::move(teplo)};
     return konec;
 }
 
@@ -127,11 +147,16 @@ KonecJadra spoctiJadro(Vysledek& v, long doKroku) {
     // The furnace as the run saw it. Under an installed power the load is driven by the set
     // furnace and takes at most the power left after the losses; the conduction lowers the
     // furnace where its faces would take more.
+    // In a furnace described as a thermal system the load sees the furnace of its cycle, which
+    // its lining and its installed power gave (model/pipeline/pochod_pece.h).
     const PrubehPece pec(u);
     const long posledni = v.posledniRadek();
     const double prikon = static_cast<double>(u.Prikon);  // W
-    const bool omezeny = prikon > 0.0 && u.A > 0.0f;
+    const bool omezeny = prikon > 0.0 && u.A > 0.0f && !v.Pec;
     const std::function<float(long)> videna = [&pec, &v, posledni, omezeny](long k) {
+        if (v.Pec) {
+            return v.Pec->pecKroku(k, pec(k), v.Uloha.Prikon);
+        }
         return k <= posledni && !omezeny ? v.TeplotaPece[static_cast<std::size_t>(k)] : pec(k);
     };
     z.pec = [&videna](long k) { return static_cast<double>(videna(k)); };

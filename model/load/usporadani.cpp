@@ -209,6 +209,7 @@ KonecJadra jadroMrizky(Vysledek& v, const ZadaniVedeni& z, const std::function<f
     jadro.konec = konec;
     jadro.biot = biot(v, z, obvod, objem, z.lambda);
     peceJadra(jadro, vp.pec, videna, z.krok, z.prikon > 0.0);
+    jadro.teplo = vp.teplo;
     v.Jadro = std::move(jadro);
     r.mrizka = true;
     r.radek = vp.nejpomalejsiKus.radek + 1;
@@ -263,6 +264,7 @@ KonecJadra jadroSvazku(Vysledek& v, const ZadaniVedeni& z, const std::function<f
     bezKrivky.krivkaLambda = nullptr;
     jadro.biot = biot(v, bezKrivky, obvod, objem, vs.kefKonecna);
     peceJadra(jadro, vs.vedeni.pec, videna, z.krok, z.prikon > 0.0);
+    jadro.teplo = vs.teplo;
     v.Jadro = std::move(jadro);
     r.svazek = true;
     r.porozita = vs.porozita;

@@ -12,6 +12,10 @@ double DodatecnaKapacita(const Uloha& u) {
             kapacita += Hodnota(p, u) * p.cHmoty;
         }
     }
+    // The fixtures of a furnace described as a thermal system, of their own specific heat.
+    if (u.Pec) {
+        kapacita += static_cast<double>(u.HmotnostPripravku) * static_cast<double>(u.CPripravku);
+    }
     return kapacita;
 }
 
@@ -35,6 +39,11 @@ Vsazka::Vsazka(const Uloha& u)
         }
     }
     mc = m * static_cast<double>(c) + navic;
+}
+
+double Vsazka::teplo(double t0, double t1) const {
+    const double h = entalpie ? entalpie->entalpie(t1) - entalpie->entalpie(t0) : static_cast<double>(c) * (t1 - t0);
+    return m * h + navic * (t1 - t0);
 }
 
 double Vsazka::kapacitaOhrevu(const Uloha& u) const {

@@ -48,6 +48,9 @@ struct Vsazka {
     // property curve over that span (UcinnaC), and what heats with it. The energy of the power
     // frame is (Tk − Tv) times this.
     double kapacitaOhrevu(const Uloha& u) const;
+    // J: the heat the load and what heats with it take from t0 to t1, °C, by the property
+    // curve's enthalpy or c.
+    double teplo(double t0, double t1) const;
 };
 
 }  // namespace zorvet

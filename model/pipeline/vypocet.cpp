@@ -9,6 +9,7 @@
 #include "model/case/konstanty.h"
 #include "model/march/pochod.h"
 #include "model/march/pochod_ctyri.h"
+#include "model/pipeline/pochod_pece.h"
 #include "model/march/prubeh_pece.h"
 #include "model/march/vsazka.h"
 #include "model/load/usporadani.h"
@@ -99,7 +100,8 @@ VysledekVypoctu Dokonci(std::shared_ptr<Vysledek> vysledek, VysledekVypoctu r, c
     if (r.konec != KonecVypoctu::Uspech) {
         return r;
     }
-    if (MaJadro(pripad) && !moznosti.bezJadra) {
+    // The march of a furnace described as a thermal system computed the core with it.
+    if (MaJadro(pripad) && !moznosti.bezJadra && !vysledek->Jadro) {
         // A run to a time takes the core to that time, no further.
         r.jadro = SpoctiJadro(*vysledek, moznosti.doCasu > 0.0 ? static_cast<long>(vysledek->posledniRadek()) : -1);
     }
@@ -107,6 +109,15 @@ VysledekVypoctu Dokonci(std::shared_ptr<Vysledek> vysledek, VysledekVypoctu r, c
     r.radek = vysledek->PocetKroku;
     r.vysledek = std::move(vysledek);
     return r;
+}
+
+// The march of the case: in its furnace as a thermal system when it describes one, unless the run
+// gives the furnace of every step itself (a measured log's, to fit the charge to).
+VysledekVypoctu pochoduj(Vysledek& v, const MoznostiBehu& moznosti) {
+    if (v.Uloha.Pec && !moznosti.pec && !(moznosti.doCasu > 0.0)) {
+        return PochodSPeci(v, moznosti);
+    }
+    return Pochod(v, moznosti);
 }
 
 // The accepted case into a result of its own, or the refusal.
@@ -131,7 +142,7 @@ VysledekVypoctu Spocti(const Uloha& u, const MoznostiBehu& moznosti) {
         return std::move(*odmitnuti);
     }
     std::shared_ptr<Vysledek> vysledek = std::get<std::shared_ptr<Vysledek>>(std::move(prijaty));
-    VysledekVypoctu r = Pochod(*vysledek, moznosti);
+    VysledekVypoctu r = pochoduj(*vysledek, moznosti);
     return Dokonci(std::move(vysledek), std::move(r), moznosti);
 }
 
@@ -161,8 +172,8 @@ std::vector<VysledekVypoctu> SpoctiVice(std::span<const Uloha> ulohy) {
             continue;
         }
         std::shared_ptr<Vysledek> vysledek = std::get<std::shared_ptr<Vysledek>>(std::move(prijaty));
-        if (!DoPruhu(vysledek->Uloha, moznosti)) {
-            VysledekVypoctu r = Pochod(*vysledek, moznosti);
+        if (vysledek->Uloha.Pec || !DoPruhu(vysledek->Uloha, moznosti)) {
+            VysledekVypoctu r = pochoduj(*vysledek, moznosti);
             vysledky[j] = Dokonci(std::move(vysledek), std::move(r), moznosti);
             continue;
         }

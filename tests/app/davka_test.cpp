@@ -280,6 +280,17 @@ TEST_F(Davka, ReportsTheCaseInOnePage) {
                                 "Potřebný příkon [W] 235069", "Geometrie vsázky", "Obdélníkový"}) {
         EXPECT_TRUE(t.contains(QString::fromUtf8(hledany))) << hledany << "\n" << t.toStdString();
     }
+    // A furnace described as a thermal system: its description, the numbers away from their
+    // defaults only (the outer emissivity of 0.9 a single holds is its default), its balance.
+    b = spust({"report", "ex:uncontrolled.cfg", "--output", "@pec.pdf", "--chamber", "1x1x1", "--lining", "fibre-128:0.2",
+               "--power-limit", "60000", "--soak", "30", "--ambient", "30"});
+    ASSERT_EQ(b.kod, 0) << b.err.toStdString();
+    t = text("pec.pdf", "pdftotext");
+    for (const char* hledany : {"Wall Lining fibre-128:0.2", "Ambient Temperature [°C] 30", "Energy Balance of the Cycle [kWh] electric",
+                                "Peak Power [kW] 60", "Walls"}) {
+        EXPECT_TRUE(t.contains(QString::fromUtf8(hledany))) << hledany << "\n" << t.toStdString();
+    }
+    EXPECT_FALSE(t.contains(QStringLiteral("Outer Emissivity")));
     // A results file holds no reduction factor: the page says so rather than print one.
     b = spust({"compute", "ex:uncontrolled.cfg", "--results", "@r.odp"});
     b = spust({"report", "@r.odp", "--output", "@r.pdf"});
@@ -301,7 +312,8 @@ TEST_F(Davka, EveryFieldOptionReachesTheCase) {
         if (p.volba == nullptr) {
             continue;
         }
-        const bool slova = p.slovaVolby != nullptr;  // the second word of "square|hexagonal"
+        // The second word of "square|hexagonal"; a number field that takes a word for its 0 a number.
+        const bool slova = p.slovaVolby != nullptr && p.druh != zorvet::DruhPole::Cislo;
         const double hodnota = p.velicina == zorvet::Velicina::Prikon ? 150000.0
                                : p.velicina == zorvet::Velicina::Ztraty ? 7.0
                                : slova                                   ? 1.0
@@ -322,7 +334,13 @@ TEST_F(Davka, EveryFieldOptionReachesTheCase) {
         zorvet::NastavHodnotu(w, p, hodnota);
         sochory("kusy.cfg", zorvet::MaUsporadani(w) && w.SvazekA > 0.0f ? static_cast<int>(std::lround(zorvet::TyciVeSvazku(w)))
                                                                        : w.MrizkaX * w.MrizkaY);
-        std::vector<const char*> argumenty{"compute", "@kusy.cfg", volba.c_str(), text.c_str(), "--results", "@v.odp"};
+        // The furnace's numbers belong to a furnace described as a thermal system.
+        const bool pec = p.kdy == zorvet::Kdy::SPeci;
+        std::vector<const char*> argumenty{"compute", pec ? "ex:uncontrolled.cfg" : "@kusy.cfg", volba.c_str(), text.c_str(),
+                                           "--results", "@v.odp"};
+        if (pec) {
+            argumenty.insert(argumenty.end(), {"--chamber", "1x1x1", "--lining", "fibre-128:0.2"});
+        }
         if (p.velicina == zorvet::Velicina::Ztraty) {  // the losses the file keeps are those of an installed power
             argumenty.insert(argumenty.end(), {"--power-limit", "150000"});
         }
@@ -391,8 +409,9 @@ TEST_F(Davka, RefusesAValueThatCannotAct) {
             }
         }
         ASSERT_FALSE(priklad.empty()) << p.ovladac;
-        const std::string hodnota = p.slovaVolby != nullptr ? std::string(p.slovaVolby, std::strchr(p.slovaVolby, '|'))
-                                                            : QString::number(p.min / p.meritkoVolby).toStdString();
+        // The first word of the option's words ("square" of "square|hexagonal", "natural").
+        const std::string hodnota = p.slovaVolby != nullptr ? std::string(p.slovaVolby, std::strcspn(p.slovaVolby, "|"))
+                                                            : QString::number((p.minVcetne ? p.min : p.max) / p.meritkoVolby).toStdString();
         std::vector<std::vector<std::string>> behy;
         if (p.volba != nullptr) {
             behy.push_back({"compute", priklad, std::string("--") + p.volba, hodnota});
@@ -428,6 +447,11 @@ TEST_F(Davka, EverySweptQuantityChangesItsRows) {
     const auto svazek = [](const char* vary) {
         return std::vector<const char*>{"@pet.cfg", "--conductivity", "40", "--bundle", "0.6", "--vary", vary};
     };
+    // A brick-less box of thin fibre under a tight power, its door open a minute at each loading.
+    const auto pec = [](const char* vary) {
+        return std::vector<const char*>{"ex:uncontrolled.cfg", "--chamber", "1x1x1", "--lining", "fibre-128:0.05",
+                                        "--power-limit", "15000", "--door", "0.5x0.5:60", "--vary", vary};
+    };
     const std::map<std::string, std::vector<const char*>> sweepy{
         {"furnace", {"ex:uncontrolled.cfg", "--vary", "furnace=1000:1100:100"}},
         {"start", {"ex:uncontrolled.cfg", "--vary", "start=20:100:80"}},
@@ -449,6 +473,10 @@ TEST_F(Davka, EverySweptQuantityChangesItsRows) {
         {"power", {"ex:uncontrolled.cfg", "--vary", "power=20000:40000:20000"}},
         {"losses", {"ex:uncontrolled.cfg", "--vary", "losses=0:10:10"}},
         {"convection", {"ex:uncontrolled.cfg", "--vary", "convection=15:30:15"}},
+        {"ambient", pec("ambient=0:30:30")},
+        {"outer-emissivity", pec("outer-emissivity=0.3:0.9:0.6")},
+        {"door-time", pec("door-time=0:600:600")},
+        {"fixture-mass", pec("fixture-mass=0:200:200")},
     };
     for (const zorvet::PopisPole& p : zorvet::PoleUlohy()) {
         if (p.nazev == nullptr) {
@@ -709,5 +737,58 @@ INSTANTIATE_TEST_SUITE_P(
                   "the log heats as fast as ε 1 allows or faster"},
         Odmitnuti{{"fit", "ex:uncontrolled.cfg", "--measured", "@hlava.csv", "--columns", "time,3"}, 2,
                   "hlava.csv or by numbers from 1 to 2, not \"time,3\"."}));
+
+}  // namespace
+
+namespace {
+
+// The furnace as a thermal system from the options: its lines after today's, in both languages;
+// the cost is the cycle's electric energy at the price; a results file reopens to the same lines.
+TEST_F(Davka, FurnaceOfItsOwnOptions) {
+    const std::vector<const char*> pec{"compute", "ex:uncontrolled.cfg", "--chamber", "1x1x1", "--lining",
+                                       "fibre-128:0.2", "--power-limit", "100000", "--start", "cold", "--door",
+                                       "0.5x0.5:60", "--soak", "10", "--energy-price", "0.25", "--results", "@pec.odp"};
+    const Beh b = spust(pec);
+    ASSERT_EQ(b.kod, 0) << b.err.toStdString();
+    const QString x = QStringLiteral("-?[0-9.]+(?:E[-+][0-9]+)?");
+    const QRegularExpression cyklus(QStringLiteral("Energy Balance of the Cycle \\[kWh\\]: electric (%1), charge %1, "
+                                                   "fixtures 0, lining %1, walls %1, opening %1\n"
+                                                   "Peak Power \\[kW\\]: 100\nCost per Cycle: (%1)\n$").arg(x));
+    const QRegularExpressionMatch m = cyklus.match(b.out);
+    ASSERT_TRUE(m.hasMatch()) << b.out.toStdString();
+    EXPECT_NEAR(m.captured(2).toDouble(), 0.25 * m.captured(1).toDouble(), 1e-4 * m.captured(2).toDouble());
+    EXPECT_TRUE(b.out.contains(QStringLiteral("Cycle Time [s]: ")));
+    EXPECT_TRUE(b.out.contains(QStringLiteral("Energy Balance of the Heat-up [kWh]: electric ")));
+    const Beh znovu = spust({"compute", "@pec.odp"});
+    EXPECT_EQ(znovu.out, b.out);
+    std::vector<const char*> cesky = pec;
+    cesky.insert(cesky.end(), {"--language", "cs"});
+    EXPECT_TRUE(spust(cesky, "cs_CZ.UTF-8").out.contains(QStringLiteral("Energetická bilance cyklu [kWh]: elektřina ")));
+}
+
+// What the furnace's options refuse, each with the exit status of unusable input and its reason.
+TEST_F(Davka, FurnaceOptionsRefused) {
+    const struct {
+        std::vector<const char*> volby;
+        const char* duvod;
+    } pripady[] = {
+        {{"--fixtures", "10:500"}, "It belongs to a furnace described as a thermal system"},
+        {{"--start", "cold"}, "--chamber and --lining describe the furnace"},
+        {{"--chamber", "1x1", "--lining", "fibre-128:0.2"}, "--chamber: needs WxDxH"},
+        {{"--chamber", "1x1x1", "--lining", "cork:0.2"}, "\"cork\" is no refractory"},
+        {{"--chamber", "1x1x1", "--lining", "fibre-128:-1"}, "\"-1\" is no refractory"},
+        {{"--chamber", "1x1x1", "--lining", "fibre-128:0.2", "--start", "sometimes"}, "--start: is hot, cold"},
+        {{"--chamber", "1x1x1", "--lining", "fibre-128:0.2", "--start", "cold"}, "needs its installed power"},
+        {{"--chamber", "1x1x1", "--lining", "fibre-128:0.2", "--door", "0.5x0.5"}, "--door: needs WxH:SECONDS"},
+        {{"--chamber", "1x1x1", "--lining", "x:0.2", "--refractories", "data:none.lst"}, "none.lst"},
+    };
+    for (const auto& p : pripady) {
+        std::vector<const char*> argumenty{"compute", "ex:uncontrolled.cfg"};
+        argumenty.insert(argumenty.end(), p.volby.begin(), p.volby.end());
+        const Beh b = spust(argumenty);
+        EXPECT_EQ(b.kod, 2) << p.duvod;
+        EXPECT_TRUE(b.err.contains(QString::fromUtf8(p.duvod))) << b.err.toStdString();
+    }
+}
 
 }  // namespace

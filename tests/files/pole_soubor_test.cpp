@@ -31,6 +31,9 @@ Uloha pripadPole(const PopisPole& p) {
         HmotnostZRozmeru(u, u.Gama);
         TeplosmennaPlocha(u);
     }
+    if (p.kdy == Kdy::SPeci) {
+        u.Pec = test::Box();
+    }
     // The arrangement's fields: round bars of a known length in an array, or in a bundle.
     if (p.kdy == Kdy::ZRozmeruTyce || p.kdy == Kdy::ZRozmeruKruh) {
         u.ZadaniHmotnosti = ZadaniHmotnosti::ZRozmeru;

@@ -30,4 +30,13 @@ inline Uloha Priklad(bool rizeny = false) {
     return u;
 }
 
+// A box of 1 x 2 x 1 m lined with 230 mm of fireclay and 115 mm of insulating firebrick.
+inline zorvet::Pec Box() {
+    zorvet::Pec p;
+    p.Sirka = 1.0f, p.Hloubka = 2.0f, p.Vyska = 1.0f;
+    p.Steny = {{Refraktor{"fireclay", 2050.0f, {{20.0f, 960.0f}}, {{500.0f, 1.0f}, {1100.0f, 1.1f}}}, 0.23f},
+               {Refraktor{"ifb-26", 800.0f, {{20.0f, 1000.0f}}, {{400.0f, 0.25f}, {1000.0f, 0.34f}}}, 0.115f}};
+    return p;
+}
+
 }  // namespace zorvet::test

@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "files/cisla.h"
+#include "files/pec_text.h"
 #include "files/retezce.h"
 #include "files/zapis.h"
 #include "files/zpravy.h"
@@ -17,6 +18,7 @@
 #include "model/pipeline/vykon.h"
 #include "ui/common/graf.h"
 #include "ui/problem_dialog/nacrt_usporadani.h"
+#include "ui/views/bilance_pece.h"
 #include "ui/views/graf_vysledku.h"
 
 namespace zorvet {
@@ -290,6 +292,55 @@ void jadro(Sazec& s, const Vysledek& v, Jazyk j) {
     }
 }
 
+// A lining as the command line gives it: MATERIAL:THICKNESS from the hot face out.
+QString textVyzdivky(const Vyzdivka& v) {
+    QStringList vrstvy;
+    for (const Vrstva& vrstva : v) {
+        vrstvy << QString::fromStdString(vrstva.Material.Nazev) + QLatin1Char(':') + TextObecny(vrstva.Tloustka);
+    }
+    return vrstvy.join(QLatin1Char(','));
+}
+
+// The furnace as a thermal system: its description, its numbers away from their defaults, the
+// lines the batch prints, and the balance of the cycle (or of the heat-up) as a bar.
+void pec(Sazec& s, const Vysledek& v, Jazyk j, QPainter& painter) {
+    const Uloha& u = v.Uloha;
+    if (!u.Pec || !v.Pec) {
+        return;
+    }
+    const Pec& p = *u.Pec;
+    s.nadpis(Text(id::PecPopisek, j), 38);
+    const QString metry = QStringLiteral(" [m]");
+    s.radek(Text(id::SouborSirkaKomory, j) + metry, TextObecny(p.Sirka));
+    s.radek(Text(id::SouborHloubkaKomory, j) + metry, TextObecny(p.Hloubka));
+    s.radek(Text(id::SouborVyskaKomory, j) + metry, TextObecny(p.Vyska));
+    s.radek(Text(id::SouborVyzdivkaSten, j), textVyzdivky(p.Steny));
+    if (!p.Strop.empty()) {
+        s.radek(Text(id::SouborVyzdivkaStropu, j), textVyzdivky(p.Strop));
+    }
+    if (!p.Nistej.empty()) {
+        s.radek(Text(id::SouborVyzdivkaNisteje, j), textVyzdivky(p.Nistej));
+    }
+    s.radek(Text(id::SouborPlochaSten, j), TextPlochy(p.Plocha));
+    if (p.DvereSirka > 0.0f) {
+        s.radek(Text(id::SouborSirkaDveri, j) + metry, TextObecny(p.DvereSirka));
+        s.radek(Text(id::SouborVyskaDveri, j) + metry, TextObecny(p.DvereVyska));
+    }
+    s.radek(Text(id::SouborStartPece, j), TextStartu(p));
+    for (const PopisPole& pole : PoleUlohy()) {
+        if (pole.kdy == Kdy::SPeci && pole.druh == DruhPole::Cislo && uvest(pole, u)) {
+            s.radek(BezAkceleratoru(popisekZpravy(pole, u, j)).trimmed(), hodnotaZpravy(pole, v, j));
+        }
+    }
+    for (const QString& radek : RadkyPece(v, j).split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        s.radek(radek.section(QLatin1String(": "), 0, 0), radek.section(QLatin1String(": "), 1));
+    }
+    const bool cyklus = u.Prodleva > 0.0f || p.Start == StartPece::Cyklicky;
+    const QRectF misto(kOkraj, s.y() + 20.0, kSirka - 2 * kOkraj, 150.0);
+    KresliBilanci(painter, misto, cyklus ? v.Pec->cyklus : v.Pec->ohrev, j);
+    s.posun(misto.bottom() + 50.0);
+}
+
 // The chart in the rest of the page below y, drawn as the chart view draws it.
 void grafZpravy(QPainter& painter, double y, const PodkladyZpravy& podklady) {
     const QRectF misto(kOkraj, y + 20.0, kSirka - 2 * kOkraj, kVyska - kOkraj - y - 20.0);
@@ -340,6 +391,7 @@ void KresliZpravu(QPainter& painter, const QRectF& stranka, const PodkladyZpravy
     vysledky(s, podklady, j);
     jadro(s, v, j);
     usporadani(s, v, j, painter);
+    pec(s, v, j, painter);
     if (!podklady.srovnani.isEmpty()) {
         srovnani(s, podklady, j);
     }
