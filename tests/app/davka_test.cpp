@@ -259,10 +259,13 @@ TEST_F(Davka, DrawsTheChartInEachFormat) {
     EXPECT_TRUE(obsah("g.png").startsWith("\x89PNG"));
     // The picture keeps the proportions asked for, 640 wide and 64 high (within the rounding to
     // whole pixels of the screen's resolution).
+    // Its drawing fills the page from the corner: the view box starts at 0 0 and has the same proportions.
     const QRegularExpressionMatch svg =
-        QRegularExpression(QStringLiteral("<svg width=\"([0-9.]+)mm\" height=\"([0-9.]+)mm\"")).match(obsah("g.svg"));
+        QRegularExpression(QStringLiteral("<svg width=\"([0-9.]+)mm\" height=\"([0-9.]+)mm\"\\s+viewBox=\"0 0 (\\d+) (\\d+)\""))
+            .match(obsah("g.svg"));
     ASSERT_TRUE(svg.hasMatch());
     EXPECT_NEAR(svg.captured(1).toDouble() / svg.captured(2).toDouble(), 10.0, 0.3);
+    EXPECT_EQ(svg.captured(3).toInt(), 10 * svg.captured(4).toInt());
     EXPECT_TRUE(obsah("g.pdf").startsWith("%PDF"));
 }
 

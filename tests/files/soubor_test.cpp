@@ -78,6 +78,7 @@ struct Obeh {
     bool rizeny;
     Profil profil;  // none for a typed mass
     bool vysledky;
+    bool jadro = false;  // a thick charge in steps of no binary fraction: the core's rows too
 };
 
 class ObehSouboru : public testing::TestWithParam<Obeh> {};
@@ -105,6 +106,12 @@ TEST_P(ObehSouboru, ReadsBackWhatWasWritten) {
         u.Gama = 7850.0f;
         HmotnostZRozmeru(u, u.Gama);
         TeplosmennaPlocha(u);
+    }
+    if (p.jadro) {
+        u.StranaA = 0.1f, u.DelkaL = 1.0f, u.PocetProfilu = 1, u.PocetAB = 2, u.PocetAL = 1;
+        HmotnostZRozmeru(u, u.Gama);
+        TeplosmennaPlocha(u);
+        u.Lambda = 40.0f, u.CasKrok = 7.3f, u.Tk = 850.0f;
     }
     const VysledekVypoctu v = Spocti(u);
     ASSERT_EQ(v.konec, KonecVypoctu::Uspech) << (v.zavada ? static_cast<int>(v.zavada->velicina) : -1);
@@ -137,6 +144,11 @@ TEST_P(ObehSouboru, ReadsBackWhatWasWritten) {
                     ASSERT_EQ(r.TeplotaPece[i], p.rizeny ? v.vysledek->TeplotaPece[i] : r.TeplotaPece[i]);
                 }
                 EXPECT_EQ(OtiskUlohy(r.Uloha), OtiskUlohy(s.obsah->uloha));
+                ASSERT_EQ(r.Jadro.has_value(), p.jadro);
+                if (p.jadro) {
+                    EXPECT_EQ(r.Jadro->teplota, v.vysledek->Jadro->teplota);
+                    EXPECT_EQ(r.Jadro->krok, v.vysledek->Jadro->krok);
+                }
             }
         }
     }
@@ -147,7 +159,8 @@ INSTANTIATE_TEST_SUITE_P(Soubory, ObehSouboru,
                                          Obeh{"Controlled", true, Profil::Zadny, true},
                                          Obeh{"Round", false, Profil::Kruhovy, true},
                                          Obeh{"Square", true, Profil::Ctvercovy, false},
-                                         Obeh{"Rectangular", false, Profil::Obdelnikovy, true}),
+                                         Obeh{"Rectangular", false, Profil::Obdelnikovy, true},
+                                         Obeh{"ThickRound", false, Profil::Kruhovy, true, true}),
                          [](const auto& p) { return std::string(p.param.nazev); });
 
 struct Datovy {

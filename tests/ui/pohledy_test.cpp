@@ -268,6 +268,16 @@ private slots:
         const double t = radky.value(0).section(": ", 1).toDouble();
         QVERIFY2(qAbs(t - 235) < 2, qPrintable(radky.join('|')));
         QVERIFY(qAbs(radky.value(1).section(": ", 1).toDouble() - *TeplotaVCase(*o.okno.vysledek(), t)) < 0.5);
+        // Each reading has four digits of its axis's shown span: one more would only be noise.
+        const auto mist = [](const QString& radek) {
+            const QString x = radek.section(": ", 1);
+            return x.contains('.') ? x.size() - x.indexOf('.') - 1 : 0;
+        };
+        for (const auto& [radek, rozpeti] : {std::pair{radky.value(0), g->rozsahOs().width()},
+                                            std::pair{radky.value(1), g->rozsahOs().height()}}) {
+            const double cislic = rozpeti * std::pow(10.0, mist(radek));
+            QVERIFY2(cislic >= 1000.0 && cislic < 10000.0, qPrintable(radek + " " + QString::number(rozpeti)));
+        }
         QMouseEvent dvakrat(QEvent::MouseButtonDblClick, p, kde, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(g->viewport(), &dvakrat);
         QCOMPARE(g->rozsahOs(), cely);

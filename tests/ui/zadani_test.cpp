@@ -19,6 +19,8 @@
 #include <QImage>
 #include <QPalette>
 #include <QTransform>
+#include <QtCharts/QChartView>
+#include <QtCharts/QLineSeries>
 #include <algorithm>
 #include <functional>
 #include <map>
@@ -672,6 +674,11 @@ private slots:
         QCOMPARE(tabulka->currentRow(), 1);
         tabulka->item(1, 0)->setText(QStringLiteral("900"));
         QCOMPARE(Dite<QLineEdit>(&z.okno, "txtc")->text(), QStringLiteral("480"));
+        // The curve beside the table draws c(T) as typed, and no λ(T) where the table has none.
+        const QList<QAbstractSeries*> rady = Dite<QChartView>(&z.okno, "grfKrivka")->chart()->series();
+        QCOMPARE(rady.size(), 1);
+        QCOMPARE(rady[0]->name(), QStringLiteral("c(T)"));
+        QCOMPARE(static_cast<QLineSeries*>(rady[0])->points(), QList<QPointF>({{20.0, 460.0}, {900.0, 500.0}}));
         Proved(&z.okno, {"txtNazevKrivky=Moje", "cmdUlozKrivku"});
         QVERIFY(Obsah(data.filePath("MaterialProperties.txt")).endsWith("material\tMoje\npoint\t20\t460\npoint\t900\t500\n"));
         QCOMPARE(Dite<QComboBox>(&z.okno, "cboVlastnosti")->currentText(), QStringLiteral("Moje"));
