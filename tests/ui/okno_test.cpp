@@ -414,7 +414,8 @@ private slots:
         radek("mnuNastaveni", "mnuNastaveniItem", 1, 1, id::MenuUlozNastaveni);
         radek("mnuNapoveda", "", 0, 4, id::MenuNapoveda);
         radek("mnuNapoveda", "mnuPrirucka", 0, 0, id::MenuPrirucka, QKeySequence(QKeySequence::HelpContents));
-        radek("mnuNapoveda", "mnuNapovedaItem", 1, 2, id::MenuOProgramu);
+        radek("mnuNapoveda", "mnuLicence", 0, 1, id::MenuLicence);
+        radek("mnuNapoveda", "mnuNapovedaItem", 1, 3, id::MenuOProgramu);
     }
 
     // Every command stands at its place in its menu (a menu at its place in the bar) under the
