@@ -165,12 +165,8 @@ std::optional<QSize> velikostArgumentu(const QString& text, const GrafDavky& gra
 }
 
 int prikazVypoctu(const Kontext& k) {
-    const std::optional<Uprava> uprava = UpravaArgumentu(k);
-    if (!uprava) {
-        return kNepouzitelnyVstup;
-    }
     NactenaUloha n;
-    if (const int kod = NactiUlohu(k, *uprava, n); kod != kUspech) {
+    if (const int kod = NactiUlohu(k, n); kod != kUspech) {
         return kod;
     }
     std::shared_ptr<Vysledek> vysledek;

@@ -60,12 +60,8 @@ int PrikazCil(const Kontext& k) {
         Hlas(QString(), QStringLiteral("goal needs --find %1, not \"%2\".").arg(nazvy(Hledani::Mensi), co));
         return kNepouzitelnyVstup;
     }
-    const std::optional<Uprava> uprava = UpravaArgumentu(k);
-    if (!uprava) {
-        return kNepouzitelnyVstup;
-    }
     NactenaUloha n;
-    if (const int kod = NactiUlohu(k, *uprava, n); kod != kUspech) {
+    if (const int kod = NactiUlohu(k, n); kod != kUspech) {
         return kod;
     }
     if (LzeMenit(n.uloha, pole->velicina) != Nemenitelna::Ne) {
@@ -222,12 +218,8 @@ int PrikazRozmitani(const Kontext& k) {
         Hlas(QString(), QStringLiteral("sweep needs one or two --vary NAME=FROM:TO:STEP\nsee zorvet --help"));
         return kNepouzitelnyVstup;
     }
-    const std::optional<Uprava> uprava = UpravaArgumentu(k);
-    if (!uprava) {
-        return kNepouzitelnyVstup;
-    }
     NactenaUloha n;
-    if (const int kod = NactiUlohu(k, *uprava, n); kod != kUspech) {
+    if (const int kod = NactiUlohu(k, n); kod != kUspech) {
         return kod;
     }
     const std::optional<std::vector<OsaRozmitani>> osy = osyArgumentu(k, n.uloha);
@@ -261,12 +253,8 @@ int PrikazPrizpusobeni(const Kontext& k) {
     if (k.parser.isSet(k.v.grafMereni) && ZkontrolujVystupy(k, {obrazek, k.parser.value(k.v.mereni)}) != kUspech) {
         return kNepouzitelnyVstup;
     }
-    const std::optional<Uprava> uprava = UpravaArgumentu(k);
-    if (!uprava) {
-        return kNepouzitelnyVstup;
-    }
     NactenaUloha n;
-    if (const int kod = NactiUlohu(k, *uprava, n); kod != kUspech) {
+    if (const int kod = NactiUlohu(k, n); kod != kUspech) {
         return kod;
     }
     const PrijatyPripad prijaty = PrijmiPripad(n.uloha);

@@ -89,6 +89,8 @@ struct NactenaUloha {
 // Reads the problem of the command's file (or of a results file). kUspech, or the exit status
 // after the message.
 int NactiUlohu(const Kontext& k, const Uprava& uprava, NactenaUloha& n);
+// The same with the command's own options applied to it.
+int NactiUlohu(const Kontext& k, NactenaUloha& n);
 
 // Computes a case through the pipeline. kUspech and the result, or the exit status after the
 // message (a refused case names its file). The result names the file when the case computed

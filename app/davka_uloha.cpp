@@ -203,6 +203,14 @@ std::optional<Uprava> UpravaArgumentu(const Kontext& k) {
     return uprava;
 }
 
+int NactiUlohu(const Kontext& k, NactenaUloha& n) {
+    const std::optional<Uprava> uprava = UpravaArgumentu(k);
+    if (!uprava) {
+        return kNepouzitelnyVstup;
+    }
+    return NactiUlohu(k, *uprava, n);
+}
+
 int NactiUlohu(const Kontext& k, const Uprava& uprava, NactenaUloha& n) {
     PrecteniSouboru precteni = NactiSoubor(k.soubor, false, vychoziUloha(), k.jazyk);
     if (!precteni.obsah) {
