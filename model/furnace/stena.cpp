@@ -6,7 +6,7 @@
 #include <stdexcept>
 
 #include "model/case/konstanty.h"
-#include "model/furnace/koren.h"
+#include "model/properties/koren.h"
 
 namespace zorvet {
 

@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "model/case/konstanty.h"
-#include "model/furnace/koren.h"
+#include "model/properties/koren.h"
 
 namespace zorvet {
 

@@ -9,6 +9,7 @@
 #include "model/march/mocnina.h"
 #include "model/march/prubeh_pece.h"
 #include "model/march/vsazka.h"
+#include "model/properties/koren.h"
 #include "model/properties/vlastnosti.h"
 
 namespace zorvet {
@@ -227,28 +228,14 @@ private:
                                                 (g * (2.0 * tf - t0) / 2.0 + mc * t0) / (g / 2.0 + mc)));
     }
 
-    // The root of an increasing function, from a first guess.
+    // The root of an increasing function, from a first guess; far below the single the result is
+    // stored as.
     template <class F, class D>
     static double koren(const F& f, const D& derivace, double t) {
-        double dolni = -kKelvin, horni = 1.0e6;
         if (!std::isfinite(t)) {
             throw Selhani{KonecVypoctu::Chyba, "Overflow"};
         }
-        t = std::clamp(t, dolni, horni);
-        for (int i = 0; i < 200; ++i) {
-            const double y = f(t);
-            (y > 0.0 ? horni : dolni) = t;
-            double dalsi = t - y / derivace(t);
-            if (!(dalsi > dolni && dalsi < horni)) {
-                dalsi = (dolni + horni) / 2.0;
-            }
-            // Far below the single the result is stored as.
-            if (std::fabs(dalsi - t) <= 1e-10 * (std::fabs(t) + kKelvin)) {
-                return dalsi;
-            }
-            t = dalsi;
-        }
-        return t;
+        return NewtonVZavorce(f, derivace, t, -kKelvin, 1.0e6, 1e-10, kKelvin);
     }
 
     double pecProPrikon(double tm, float vlastni) const {

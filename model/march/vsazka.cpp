@@ -5,6 +5,7 @@
 
 #include "model/case/konstanty.h"
 #include "model/march/mocnina.h"
+#include "model/properties/koren.h"
 #include "model/case/pole.h"
 
 namespace zorvet {
@@ -94,21 +95,9 @@ double Vsazka::poPrikonu(double t0) const {
     if (!(navic > 0.0)) {
         return krivka.teplota(h0 + teplo / m);
     }
-    double dolni = -kKelvin, horni = 1.0e6;
-    double t = std::clamp(t0 + teplo / kapacita(krivka.c(t0)), dolni, horni);
-    for (int i = 0; i < 200; ++i) {
-        const double y = m * (krivka.entalpie(t) - h0) + navic * (t - t0) - teplo;
-        (y > 0.0 ? horni : dolni) = t;
-        double dalsi = t - y / kapacita(krivka.c(t));
-        if (!(dalsi > dolni && dalsi < horni)) {
-            dalsi = (dolni + horni) / 2.0;
-        }
-        if (std::fabs(dalsi - t) <= 1e-10 * (std::fabs(t) + kKelvin)) {
-            return dalsi;
-        }
-        t = dalsi;
-    }
-    return t;
+    const auto f = [&](double t) { return m * (krivka.entalpie(t) - h0) + navic * (t - t0) - teplo; };
+    return NewtonVZavorce(f, [&](double t) { return kapacita(krivka.c(t)); }, t0 + teplo / kapacita(krivka.c(t0)),
+                          -kKelvin, 1.0e6, 1e-10, kKelvin);
 }
 
 std::optional<OmezenyKrok> Vsazka::omezPrikonem(double t0, double t1, double alfa, float tpece, bool sPeci) const {

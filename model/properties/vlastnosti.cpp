@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "model/case/pole.h"
+#include "model/properties/koren.h"
 
 namespace zorvet {
 
@@ -195,27 +196,9 @@ double Vlastnosti::entalpie(double t) const {
 }
 
 double Vlastnosti::teplota(double h) const {
-    // Newton on the monotone enthalpy, kept inside a bracket that halves when a step leaves it.
-    double dolni = -273.15, horni = 1.0e5;
-    double t = 20.0 + h / c(20.0);
-    t = std::clamp(t, dolni, horni);
-    for (int i = 0; i < 200; ++i) {
-        const double f = entalpie(t) - h;
-        if (f > 0.0) {
-            horni = t;
-        } else {
-            dolni = t;
-        }
-        double dalsi = t - f / c(t);
-        if (!(dalsi > dolni && dalsi < horni)) {
-            dalsi = (dolni + horni) / 2.0;
-        }
-        if (std::fabs(dalsi - t) <= 1e-12 * (std::fabs(t) + 300.0)) {
-            return dalsi;
-        }
-        t = dalsi;
-    }
-    return t;
+    // Newton on the monotone enthalpy, kept inside a bracket.
+    return NewtonVZavorce([&](double t) { return entalpie(t) - h; }, [this](double t) { return c(t); },
+                          20.0 + h / c(20.0), -273.15, 1.0e5, 1e-12, 300.0);
 }
 
 std::optional<float> Vlastnosti::stalaC() const {

@@ -1,8 +1,9 @@
-// The root of a function that rises through zero, for the furnace's scalar equations: the
-// temperature of a potential, the steady flow through a lining, the furnace temperature the
-// installed power allows.
+// The root of a function that rises through zero: the temperature of an enthalpy, the charge's
+// temperature after a step, the temperature of a potential, the steady flow through a lining,
+// the furnace temperature the installed power allows.
 #pragma once
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -73,6 +74,28 @@ std::optional<double> Koren(F&& f, double x0, double krok, double dolni, double 
         }
     }
     return std::nullopt;
+}
+
+// A root of a rising f by Newton's method from t, kept inside the bracket [dolni, horni], which
+// shrinks to each point as the sign of f there places it: a step that leaves the bracket is
+// replaced by its midpoint. Settled when a step moves by at most relativne·(|t| + posun); after
+// 200 steps, the last point.
+template <class F, class D>
+double NewtonVZavorce(F&& f, D&& derivace, double t, double dolni, double horni, double relativne, double posun) {
+    t = std::clamp(t, dolni, horni);
+    for (int i = 0; i < 200; ++i) {
+        const double y = f(t);
+        (y > 0.0 ? horni : dolni) = t;
+        double dalsi = t - y / derivace(t);
+        if (!(dalsi > dolni && dalsi < horni)) {
+            dalsi = (dolni + horni) / 2.0;
+        }
+        if (std::fabs(dalsi - t) <= relativne * (std::fabs(t) + posun)) {
+            return dalsi;
+        }
+        t = dalsi;
+    }
+    return t;
 }
 
 }  // namespace zorvet
