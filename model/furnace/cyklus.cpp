@@ -143,11 +143,19 @@ CyklusPece SpoctiCyklus(PecVProvozu& pec, VsazkaVPeci& vsazka, const RezimPece& 
         c.vsazka.push_back(vsazka.teplota());
     }
     double konec = static_cast<double>(rezim.maxKroku) * dt;  // s
+    // The smooth cycle: the lining before the last step and where that step began and ended.
+    std::vector<double> stavPred;
+    double zacatekPoslednich = 0.0, konecPoslednich = 0.0;
     for (long k = 1; static_cast<double>(k - 1) * dt < konec * (1.0 - 1e-12); ++k) {
         const double zacatek = static_cast<double>(k - 1) * dt;
         const double delka = std::min(dt, konec - zacatek);
         const double dvere = std::clamp(otevreno - zacatek, 0.0, delka);
         const double pred = vsazka.teplota();
+        if (spojity) {
+            stavPred = pec.stav();
+            zacatekPoslednich = zacatek;
+            konecPoslednich = zacatek + delka;
+        }
         const KrokPece krok = pec.krok(delka, rezim.nastavena(k), dvere, rezim.prikon, vsazka);
         c.cyklus.pridej(krok, delka);
         c.spicka = std::max(c.spicka, krok.prikon);
@@ -174,6 +182,19 @@ CyklusPece SpoctiCyklus(PecVProvozu& pec, VsazkaVPeci& vsazka, const RezimPece& 
             const double doba = ohrev + rezim.prodleva;
             konec = std::min(konec, spojity ? doba : std::ceil(doba / dt - 1e-9) * dt);
         }
+    }
+    // A soak shorter than what is left of the step the charge crossed its final temperature in
+    // ends inside that step, which was taken whole: the smooth cycle's lining at its end lies
+    // between the states before and after the step, as the end lies between its times. Else the
+    // lining would jump by a whole step as the crossing moves across a step's end, and the cycle
+    // have no fixed point.
+    if (spojity && c.ohrato && konec < konecPoslednich && konecPoslednich > zacatekPoslednich) {
+        const double podil = std::clamp((konec - zacatekPoslednich) / (konecPoslednich - zacatekPoslednich), 0.0, 1.0);
+        std::vector<double> stav = pec.stav();
+        for (std::size_t i = 0; i < stav.size(); ++i) {
+            stav[i] = stavPred[i] + podil * (stav[i] - stavPred[i]);
+        }
+        pec.nastavStav(stav);
     }
     return c;
 }
