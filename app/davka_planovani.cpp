@@ -113,12 +113,13 @@ std::optional<std::vector<OsaRozmitani>> osyArgumentu(const Kontext& k, const Ul
     for (const QString& text : vary) {
         const qsizetype rovno = text.indexOf(QLatin1Char('='));
         const QStringList meze = text.mid(rovno + 1).split(QLatin1Char(':'));
-        const PopisPole* pole = rovno < 0 ? nullptr : PoleNazvu(text.left(rovno).toStdString());
+        const std::optional<Rozmitana> osa =
+            rovno < 0 ? std::nullopt : RozmitanaNazvu(text.left(rovno).toStdString());
         std::optional<double> x[3];
         for (qsizetype i = 0; i < 3 && meze.size() == 3; ++i) {
             x[i] = CisloArgumentu(meze.at(i));
         }
-        if (pole == nullptr) {
+        if (!osa) {
             Hlas(QString(), QStringLiteral("--vary %1: NAME=FROM:TO:STEP names %2").arg(text, nazvy(Hledani::Ne)));
             return std::nullopt;
         }
@@ -126,7 +127,7 @@ std::optional<std::vector<OsaRozmitani>> osyArgumentu(const Kontext& k, const Ul
             Hlas(QString(), QStringLiteral("--vary %1: FROM:TO:STEP needs three numbers and a STEP over 0").arg(text));
             return std::nullopt;
         }
-        rozsahy.push_back({pole, *x[0], *x[1], *x[2]});
+        rozsahy.push_back({osa->pole, *x[0], *x[1], *x[2], osa->vrstva});
     }
     OsyRozmitani o = PripravOsy(u, rozsahy, kNejviceBodu);
     const QString osa = vary.value(static_cast<qsizetype>(o.osa));
@@ -135,6 +136,10 @@ std::optional<std::vector<OsaRozmitani>> osyArgumentu(const Kontext& k, const Ul
             return std::move(o.osy);
         case VadaOs::Nemenitelna:
             Hlas(QString(), QStringLiteral("--vary %1: ").arg(osa) + ZpravaNemenitelne(*rozsahy[o.osa].pole, u, k.jazyk));
+            break;
+        case VadaOs::BezVrstvy:
+        case VadaOs::JakoSteny:
+            Hlas(QString(), QStringLiteral("--vary %1: ").arg(osa) + ZpravaVrstvy(o.vada, rozsahy[o.osa].vrstva, u, k.jazyk));
             break;
         case VadaOs::Dvakrat:
             Hlas(QString(), QStringLiteral("--vary %1: the quantity is swept twice").arg(osa));

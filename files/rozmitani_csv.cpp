@@ -34,7 +34,7 @@ SloupceRozmitani SloupceBodu(const Uloha& zaklad, std::span<const OsaRozmitani> 
 QString HlavickaRozmitaniCsv(std::span<const OsaRozmitani> osy, SloupceRozmitani sloupce) {
     QString hlavicka;
     for (const OsaRozmitani& o : osy) {
-        hlavicka += QLatin1String(o.pole->nazev) + QLatin1Char(',');
+        hlavicka += QString::fromStdString(NazevRozmitane(*o.pole, o.vrstva)) + QLatin1Char(',');
     }
     return hlavicka + QLatin1String("time_s,power_W,energy_Wh") +
            (sloupce.jadro ? QLatin1String(",core_s") : QLatin1String()) +

@@ -24,7 +24,7 @@ struct SloupceRozmitani {
 };
 SloupceRozmitani SloupceBodu(const Uloha& zaklad, std::span<const OsaRozmitani> osy);
 
-// The header line, the quantities named as the command line names them.
+// The header line, the quantities named as the command line names them ("mass", "layer2").
 QString HlavickaRozmitaniCsv(std::span<const OsaRozmitani> osy, SloupceRozmitani sloupce);
 
 // The line of point i, its status (why it could not be computed) in the language jazyk, added to

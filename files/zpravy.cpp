@@ -262,12 +262,16 @@ QString NazevPole(Velicina v, int bod, const Uloha& u, Jazyk j) {
     return p.popisek != 0 ? bezAkc(p.popisek) : BezAkceleratoru(QString::fromUtf8(p.popisekText)).simplified();
 }
 
+QString NazevCasti(CastPece cast, Jazyk j) {
+    const int casti[] = {id::CastSteny, id::CastStrop, id::CastNistej};
+    return Text(casti[static_cast<std::size_t>(cast)], j);
+}
+
 namespace {
 
 // What is wrong with the furnace's description, in words.
 QString zavadaPece(const ZavadaPece& z, const Uloha& u, Jazyk j) {
-    const int casti[] = {id::CastSteny, id::CastStrop, id::CastNistej};
-    const QString cast = Text(casti[static_cast<std::size_t>(z.cast)], j);
+    const QString cast = NazevCasti(z.cast, j);
     const QString vrstva = QString::number(z.vrstva + 1);
     switch (z.vada) {
         case VadaPece::Komora:

@@ -78,6 +78,8 @@ QString VarovaniJadra(const Vysledek& vysledek, Jazyk jazyk);
 // ("Weight [kg]", "Final Temperature 3 [°C]" for the end of curve segment 3); the messages
 // about a value name it so. The problem tells the profile (D or A, the kinds of faces).
 QString NazevPole(Velicina velicina, int bod, const Uloha& uloha, Jazyk jazyk);
+// A part of the furnace's lining as messages name it: "walls", "roof", "hearth".
+QString NazevCasti(CastPece cast, Jazyk jazyk);
 
 // What is wrong with the problem, for the fault the acceptance rule found: "Weight [kg] must
 // be greater than zero.", the documented "Incomplete setting or any value zero", and the like.

@@ -3,6 +3,7 @@
 #include "files/cisla.h"
 #include "files/retezce.h"
 #include "files/zpravy.h"
+#include "files/zpravy_vysledku.h"
 
 namespace zorvet {
 
@@ -11,6 +12,28 @@ QString ZpravaNemenitelne(const PopisPole& pole, const Uloha& u, Jazyk j) {
         return {};
     }
     return Text(pole.nemenitelna, j);
+}
+
+QString PopisRozmitane(const PopisPole& pole, VrstvaOsy vrstva, const Uloha& u, Jazyk j) {
+    if (pole.velicina == Velicina::TloustkaVrstvy) {
+        return Text(id::RozmitaniVrstvy, j).arg(QString::number(vrstva.cislo), NazevCasti(vrstva.cast, j));
+    }
+    return NazevSJednotkou(pole.velicina, u, j);
+}
+
+QString ZpravaVrstvy(VadaOs vada, VrstvaOsy vrstva, const Uloha& u, Jazyk j) {
+    const QString cast = NazevCasti(vrstva.cast, j);
+    const QString cislo = QString::number(vrstva.cislo);
+    if (vada == VadaOs::JakoSteny) {
+        return Text(id::RozmitaniVrstvaJakoSteny, j).arg(cast, cislo);
+    }
+    if (vada != VadaOs::BezVrstvy || !u.Pec) {
+        return {};
+    }
+    const Vyzdivka& v = vrstva.cast == CastPece::Strop    ? u.Pec->Strop
+                        : vrstva.cast == CastPece::Nistej ? u.Pec->Nistej
+                                                          : u.Pec->Steny;
+    return Text(id::RozmitaniBezVrstvy, j).arg(cast, cislo, QString::number(v.size()));
 }
 
 QString ZpravaHledani(const VysledekHledani& h, const PopisPole& pole, const Uloha& u, double cas, Jazyk j) {

@@ -7,11 +7,19 @@
 
 #include "model/case/nastaveni.h"
 #include "model/planning/planovani.h"
+#include "model/planning/rozmitani.h"
 
 namespace zorvet {
 
 // Why a value of the field does not act in the case (its row's text); empty when it does.
 QString ZpravaNemenitelne(const PopisPole& pole, const Uloha& uloha, Jazyk jazyk);
+
+// The caption of a quantity a sweep varies, with its unit, as the sweep window's box and axis
+// show it: a layer's thickness names the layer and its part.
+QString PopisRozmitane(const PopisPole& pole, VrstvaOsy vrstva, const Uloha& uloha, Jazyk jazyk);
+
+// Why the layer of a sweep is refused (VadaOs::BezVrstvy, VadaOs::JakoSteny); empty otherwise.
+QString ZpravaVrstvy(VadaOs vada, VrstvaOsy vrstva, const Uloha& uloha, Jazyk jazyk);
 
 // The answer of a goal seek for the field of the case that found no value within cas seconds:
 // none in the range, the soak alone, the installed power, the table, or the field that cannot be

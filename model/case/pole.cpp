@@ -268,6 +268,11 @@ constexpr PopisPole kPole[] = {
      .max = 1.0e6, .prazdne = Prazdne::Vychozi, .volba = "energy-price", .jednotkaVolby = "PRICE",
      .popisVolby = "Price of a kWh, for the cost of a cycle of a --chamber furnace.", .cislo = &Uloha::CenaEnergie,
      .menitelna = Kdy::SPeci, .nemenitelna = id::BezPece},
+    // Held by the furnace's description, not by a member of the case: a sweep names the layer
+    // ("layer2", "roof-layer1") and sets it (model/planning/rozmitani.h: OsaNazvu).
+    {.velicina = TloustkaVrstvy, .druh = DruhPole::Cislo, .popisek = id::TloustkaVrstvyPopisek, .kdy = Kdy::Nikdy,
+     .jednotkaText = "[m]", .min = 0.0, .max = 2.0, .minVcetne = false, .nazev = "layerN", .menitelna = Kdy::SPeci,
+     .nemenitelna = id::BezPece, .zprava = VeZprave::Jinde},
 };
 
 // None is held as 0: a row whose empty field is none has 0 for its default.

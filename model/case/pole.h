@@ -32,6 +32,9 @@ enum class Velicina {
     MrizkaX, MrizkaY, MezeraX, MezeraY, SvazekA, SvazekB, Baleni, Porozita, KefSvazku, Prodleva,
     // The furnace as a thermal system: its description, and its plain numbers.
     PopisPece, Okoli, EpsVnejsi, KonvekceVnejsi, DobaOtevreni, HmotnostPripravku, CPripravku, CenaEnergie,
+    // The thickness of one layer of the furnace's lining: no field of the dialog or line of a file
+    // (the layers are the furnace's description), a quantity a sweep varies layer by layer.
+    TloustkaVrstvy,
     // No quantity: the count of those above. The table has one row for each (pole.cpp checks
     // it as it compiles), so a new quantity without its row does not build.
     PocetVelicin,

@@ -40,4 +40,25 @@ std::optional<VykonSpotreba> VykonASpotreba(const Vysledek& vysledek, std::int16
                          vysledek.Jadro.has_value() && vysledek.Jadro->konec == KonecJadra::Dosazeno};
 }
 
+std::optional<ProvozPece> ProvozZaDen(const Vysledek& v) {
+    if (!v.Pec || !(v.Pec->casCyklu > 0.0)) {
+        return std::nullopt;
+    }
+    ProvozPece p;
+    p.casOhrevu = v.Pec->casOhrevu;
+    p.casCyklu = v.Pec->casCyklu;
+    p.cykluZaDen = kSekundDne / p.casCyklu;
+    p.cyklus = v.Pec->cyklus;
+    const BilancePece& c = p.cyklus;
+    const double n = p.cykluZaDen;
+    p.den = {c.elektrina * n, c.vsazka * n, c.pripravky * n, c.vyzdivka * n, c.steny * n, c.dvere * n};
+    p.spicka = v.Pec->spicka;
+    if (v.Uloha.CenaEnergie > 0.0f) {
+        const double cena = static_cast<double>(v.Uloha.CenaEnergie) / 3.6e6;  // of a joule
+        p.cenaCyklu = c.elektrina * cena;
+        p.cenaDne = p.den.elektrina * cena;
+    }
+    return p;
+}
+
 }  // namespace zorvet

@@ -25,4 +25,20 @@ inline std::optional<VykonSpotreba> VykonASpotreba(const Vysledek& vysledek) {
     return VykonASpotreba(vysledek, vysledek.Uloha.Ztraty);
 }
 
+// A furnace's cycle run back to back for a day: the cycles of 24 h (a fraction counts), and what
+// they take. Per day is per cycle times the cycles of a day, 86400 s over the cycle time.
+struct ProvozPece {
+    double casOhrevu = 0.0;    // s
+    double casCyklu = 0.0;     // s, the heat-up and the soak
+    double cykluZaDen = 0.0;
+    BilancePece cyklus;        // J, of a cycle
+    BilancePece den;           // J, of a day
+    double spicka = 0.0;       // W, the highest power of a step of the cycle
+    std::optional<double> cenaCyklu, cenaDne;  // at the case's price of a kWh, when it gives one
+};
+inline constexpr double kSekundDne = 86400.0;
+
+// None for a result without the furnace as a thermal system, or of a cycle that takes no time.
+std::optional<ProvozPece> ProvozZaDen(const Vysledek& vysledek);
+
 }  // namespace zorvet

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <charconv>
 #include <cmath>
 #include <condition_variable>
 #include <mutex>
@@ -14,6 +15,16 @@
 namespace zorvet {
 
 namespace {
+
+// The lining the part has of its own (a roof or a hearth lined as the walls has none); none
+// without a furnace.
+template <class U>
+auto vlastniVyzdivka(U& u, CastPece cast) -> decltype(&u.Pec->Steny) {
+    if (!u.Pec) {
+        return nullptr;
+    }
+    return cast == CastPece::Strop ? &u.Pec->Strop : cast == CastPece::Nistej ? &u.Pec->Nistej : &u.Pec->Steny;
+}
 
 // Points od..od+n-1 of the sweep (at most a lane's worth), computed together, into body; the rows
 // of each are let go as soon as its row of the sweep is taken from them.
@@ -177,8 +188,17 @@ VadaOs vadaOsy(const Uloha& zaklad, std::span<const RozsahOsy> rozsahy, std::siz
     if (LzeMenit(zaklad, r.pole->velicina) != Nemenitelna::Ne) {
         return VadaOs::Nemenitelna;
     }
+    if (r.pole->velicina == Velicina::TloustkaVrstvy) {
+        const Vyzdivka& vlastni = *vlastniVyzdivka(zaklad, r.vrstva.cast);
+        if (vlastni.empty() && r.vrstva.cast != CastPece::Steny) {
+            return VadaOs::JakoSteny;
+        }
+        if (r.vrstva.cislo < 1 || static_cast<std::size_t>(r.vrstva.cislo) > vlastni.size()) {
+            return VadaOs::BezVrstvy;
+        }
+    }
     for (std::size_t b = 0; b < a; ++b) {
-        if (rozsahy[b].pole == r.pole) {
+        if (rozsahy[b].pole == r.pole && rozsahy[b].vrstva == r.vrstva) {
             return VadaOs::Dvakrat;
         }
     }
@@ -198,7 +218,7 @@ OsyRozmitani PripravOsy(const Uloha& zaklad, std::span<const RozsahOsy> rozsahy,
             o.osy.clear();
             return o;
         }
-        o.osy.push_back({rozsahy[a].pole, std::move(*hodnoty)});
+        o.osy.push_back({rozsahy[a].pole, std::move(*hodnoty), rozsahy[a].vrstva});
     }
     o.bodu = PocetBodu(o.osy);
     if (o.bodu > nejvice) {
@@ -206,6 +226,80 @@ OsyRozmitani PripravOsy(const Uloha& zaklad, std::span<const RozsahOsy> rozsahy,
         o.osy.clear();
     }
     return o;
+}
+
+namespace {
+
+constexpr std::string_view kVrstva = "layer";
+// The prefix of a part's layers: the walls' have none.
+constexpr std::array<std::string_view, 3> kPredpona{"", "roof-", "hearth-"};
+
+}  // namespace
+
+std::optional<Rozmitana> RozmitanaNazvu(std::string_view nazev) {
+    const PopisPole& vrstvy = Pole(Velicina::TloustkaVrstvy);
+    for (std::size_t c = kPredpona.size(); c-- > 0;) {
+        std::string_view zbytek = nazev;
+        if (!zbytek.starts_with(kPredpona[c]) || !zbytek.substr(kPredpona[c].size()).starts_with(kVrstva)) {
+            continue;
+        }
+        zbytek.remove_prefix(kPredpona[c].size() + kVrstva.size());
+        int cislo = 0;
+        const auto [konec, chyba] = std::from_chars(zbytek.data(), zbytek.data() + zbytek.size(), cislo);
+        if (chyba != std::errc{} || konec != zbytek.data() + zbytek.size() || zbytek.starts_with('+') ||
+            zbytek.starts_with('0') || cislo < 1) {
+            return std::nullopt;
+        }
+        return Rozmitana{&vrstvy, {kCastiPece[c], cislo}};
+    }
+    const PopisPole* pole = PoleNazvu(nazev);
+    if (pole == nullptr || pole == &vrstvy) {
+        return std::nullopt;
+    }
+    return Rozmitana{pole, {}};
+}
+
+std::string NazevRozmitane(const PopisPole& pole, VrstvaOsy vrstva) {
+    if (pole.velicina != Velicina::TloustkaVrstvy) {
+        return pole.nazev != nullptr ? pole.nazev : "";
+    }
+    return std::string(kPredpona[static_cast<std::size_t>(vrstva.cast)]) + std::string(kVrstva) +
+           std::to_string(vrstva.cislo);
+}
+
+std::vector<std::string> VrstvyRozmitani(const Uloha& u) {
+    std::vector<std::string> nazvy;
+    if (!u.Pec) {
+        return nazvy;
+    }
+    for (const CastPece cast : kCastiPece) {
+        const Vyzdivka& v = *vlastniVyzdivka(u, cast);
+        for (std::size_t n = 1; n <= v.size(); ++n) {
+            nazvy.push_back(NazevRozmitane(Pole(Velicina::TloustkaVrstvy), {cast, static_cast<int>(n)}));
+        }
+    }
+    return nazvy;
+}
+
+double HodnotaRozmitane(const Uloha& u, const PopisPole& pole, VrstvaOsy vrstva) {
+    if (pole.velicina != Velicina::TloustkaVrstvy) {
+        return Hodnota(pole, u);
+    }
+    const Vyzdivka* v = vlastniVyzdivka(u, vrstva.cast);
+    const auto i = static_cast<std::size_t>(vrstva.cislo - 1);
+    return v != nullptr && vrstva.cislo >= 1 && i < v->size() ? static_cast<double>((*v)[i].Tloustka) : 0.0;
+}
+
+void NastavRozmitanou(Uloha& u, const PopisPole& pole, VrstvaOsy vrstva, double hodnota) {
+    if (pole.velicina != Velicina::TloustkaVrstvy) {
+        NastavHodnotu(u, pole, hodnota);
+        return;
+    }
+    Vyzdivka* v = vlastniVyzdivka(u, vrstva.cast);
+    const auto i = static_cast<std::size_t>(vrstva.cislo - 1);
+    if (v != nullptr && vrstva.cislo >= 1 && i < v->size()) {
+        (*v)[i].Tloustka = static_cast<float>(hodnota);
+    }
 }
 
 std::optional<std::vector<double>> HodnotyRozmitani(double od, double po, double krok, std::size_t nejvice) {
@@ -236,7 +330,7 @@ std::size_t PocetBodu(std::span<const OsaRozmitani> osy) {
 Uloha UlohaBodu(const Uloha& zaklad, std::span<const OsaRozmitani> osy, std::size_t i) {
     Uloha u = zaklad;
     for (std::size_t a = osy.size(); a-- > 0;) {
-        NastavHodnotu(u, *osy[a].pole, osy[a].hodnoty[i % osy[a].hodnoty.size()]);
+        NastavRozmitanou(u, *osy[a].pole, osy[a].vrstva, osy[a].hodnoty[i % osy[a].hodnoty.size()]);
         i /= osy[a].hodnoty.size();
     }
     // A sweep of the arrangement sweeps the load with it.

@@ -7,6 +7,8 @@
 #include <functional>
 #include <optional>
 #include <span>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "model/case/pole.h"
@@ -26,25 +28,53 @@ inline constexpr std::size_t kNejviceBoduGrafu = 200;
 std::optional<std::vector<double>> HodnotyRozmitani(double od, double po, double krok,
                                                     std::size_t nejvice = kNejviceBodu);
 
-// One quantity of a sweep: its field and its values in the record's unit.
+// The layer of the furnace's lining whose thickness a quantity of the field TloustkaVrstvy is: the
+// part and the layer from the hot face, from 1. The walls' layer is the roof's and the hearth's
+// too where they are lined as the walls; a roof or a hearth of its own lining is named apart.
+struct VrstvaOsy {
+    CastPece cast = CastPece::Steny;
+    int cislo = 0;
+
+    bool operator==(const VrstvaOsy&) const = default;
+};
+
+// A quantity a sweep can vary, as the command line and the sweep's CSV name it: a field's name
+// ("mass"), or a layer's thickness, "layer2" of the walls, "roof-layer1", "hearth-layer1".
+struct Rozmitana {
+    const PopisPole* pole = nullptr;
+    VrstvaOsy vrstva{};
+};
+std::optional<Rozmitana> RozmitanaNazvu(std::string_view nazev);
+std::string NazevRozmitane(const PopisPole& pole, VrstvaOsy vrstva);
+// The layers of the case's lining a sweep can vary, by name: the walls' from the hot face out,
+// then those of a roof and a hearth lined on their own; none without a furnace.
+std::vector<std::string> VrstvyRozmitani(const Uloha& u);
+// The value of the quantity in the case, in the record's unit; and the case with another.
+double HodnotaRozmitane(const Uloha& u, const PopisPole& pole, VrstvaOsy vrstva);
+void NastavRozmitanou(Uloha& u, const PopisPole& pole, VrstvaOsy vrstva, double hodnota);
+
+// One quantity of a sweep: its field (and layer) and its values in the record's unit.
 struct OsaRozmitani {
     const PopisPole* pole = nullptr;
     std::vector<double> hodnoty;
+    VrstvaOsy vrstva{};
 };
 
-// One quantity as it was asked for: its field and its range in the record's unit.
+// One quantity as it was asked for: its field (and layer) and its range in the record's unit.
 struct RozsahOsy {
     const PopisPole* pole = nullptr;
     double od = 0.0;
     double po = 0.0;
     double krok = 0.0;
+    VrstvaOsy vrstva{};
 };
 
 // Why the quantities of a sweep are refused, in the order they are checked: for each, whether a
-// value of it acts in the case (model/planning/planovani.h: LzeMenit), whether an earlier one is
+// value of it acts in the case (model/planning/planovani.h: LzeMenit), whether the lining has the
+// layer (a roof or a hearth lined as the walls has none of its own), whether an earlier one is
 // the same, whether its range gives 1 to nejvice values; then whether all give at most nejvice
 // points.
-enum class VadaOs { Zadna, Nemenitelna, Dvakrat, Rozsah, Bodu };
+enum class VadaOs { Zadna, Nemenitelna, BezVrstvy, JakoSteny, Dvakrat, Rozsah, Bodu };
 
 struct OsyRozmitani {
     std::vector<OsaRozmitani> osy;

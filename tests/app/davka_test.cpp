@@ -447,7 +447,8 @@ TEST_F(Davka, RefusesAValueThatCannotAct) {
             behy.push_back({"compute", priklad, std::string("--") + p.volba, hodnota});
         }
         if (p.nazev != nullptr) {
-            behy.push_back({"sweep", priklad, "--vary", std::string(p.nazev) + "=1:2:1"});
+            const bool vrstva = p.velicina == zorvet::Velicina::TloustkaVrstvy;
+            behy.push_back({"sweep", priklad, "--vary", (vrstva ? std::string("layer1") : p.nazev) + "=1:2:1"});
         }
         if (p.hledani != zorvet::Hledani::Ne) {
             behy.push_back({"goal", priklad, "--time", "600", "--find", p.nazev});
@@ -507,6 +508,7 @@ TEST_F(Davka, EverySweptQuantityChangesItsRows) {
         {"outer-emissivity", pec("outer-emissivity=0.3:0.9:0.6")},
         {"door-time", pec("door-time=0:600:600")},
         {"fixture-mass", pec("fixture-mass=0:200:200")},
+        {"layerN", pec("layer1=0.05:0.1:0.05")},
     };
     for (const zorvet::PopisPole& p : zorvet::PoleUlohy()) {
         if (p.nazev == nullptr) {
@@ -763,6 +765,14 @@ INSTANTIATE_TEST_SUITE_P(
         Odmitnuti{{"goal", "ex:uncontrolled.cfg", "--time", "600", "--find", "x"}, 2, "--find furnace, mass, power"},
         Odmitnuti{{"sweep", "ex:uncontrolled.cfg", "--vary", "mass=1:2:0"}, 2, "a STEP over 0"},
         Odmitnuti{{"sweep", "ex:uncontrolled.cfg", "--vary", "mass=1:2:1", "--vary", "mass=3:4:1"}, 2, "swept twice"},
+        // A layer the lining has not; the roof lined as the walls is swept with them.
+        Odmitnuti{{"sweep", "ex:uncontrolled.cfg", "--chamber", "1x1x1", "--lining", "fibre-128:0.1", "--vary",
+                   "layer2=0.1:0.2:0.1"},
+                  2, "The lining (walls) has no layer 2: it has 1."},
+        Odmitnuti{{"sweep", "ex:uncontrolled.cfg", "--chamber", "1x1x1", "--lining", "fibre-128:0.1", "--vary",
+                   "roof-layer1=0.1:0.2:0.1", "--language", "cs"},
+                  2, "Vyzdívka (strop) je stejná jako stěn"},
+        Odmitnuti{{"sweep", "ex:uncontrolled.cfg", "--vary", "layer0=1:2:1"}, 2, "NAME=FROM:TO:STEP names"},
         Odmitnuti{{"sweep", "ex:uncontrolled.cfg", "--vary", "mass=1:2000000:1"}, 2, "more than a million values"},
         Odmitnuti{{"sweep", "ex:uncontrolled.cfg", "--vary", "mass=1:1000:1", "--vary", "start=0:1000:1"}, 2,
                   "sweep: more than a million points"},

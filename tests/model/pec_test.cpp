@@ -9,7 +9,9 @@
 #include "model/case/geometrie.h"
 #include "model/furnace/cyklus.h"
 #include "model/furnace/stena.h"
+#include "model/pipeline/vykon.h"
 #include "model/pipeline/vypocet.h"
+#include "model/planning/rozmitani.h"
 #include "support/priklady.h"
 
 namespace zorvet {
@@ -418,6 +420,45 @@ TEST(PecSVedenim, EveryLoadTakesTheHeatOfItsConduction) {
         for (float w : v.Pec->prikon) EXPECT_LE(w, 60e3f * (1 + 1e-6f));
         for (std::size_t k = 0; k < v.Jadro->pec.size() && k < v.Pec->pec.size(); ++k)
             EXPECT_EQ(v.Jadro->pec[k], v.Pec->pec[k]) << "the load saw the furnace of the cycle";
+    }
+}
+
+}  // namespace
+}  // namespace zorvet
+
+namespace zorvet {
+namespace {
+
+// The insulating layer of the walls swept, the roof and the hearth lined as the walls with them:
+// in the cyclic state the outer surfaces lose less the thicker it is, as a plane wall's steady
+// loss ΔT / (Σ s/λ + 1/h) does (fireclay 0.23/1.05, firebrick 0.115/0.3, outside about 1/10 m²K/W:
+// doubling the firebrick takes a third off). A day of cycles back to back takes a cycle's energy
+// and items 86400 s over the cycle time times, the items still adding up to the electric energy.
+TEST(Pec, ThickerInsulationLosesLessAndADayIsItsCycles) {
+    Uloha u = test::Priklad();
+    u.Pec = test::Box();
+    u.Pec->Start = StartPece::Cyklicky;
+    u.CenaEnergie = 0.2f;
+    const std::optional<Rozmitana> r = RozmitanaNazvu("layer2");
+    ASSERT_TRUE(r);
+    const RozsahOsy rozsah{r->pole, 0.115, 0.23, 0.115, r->vrstva};
+    const OsyRozmitani o = PripravOsy(u, {&rozsah, 1}, 10);
+    ASSERT_EQ(o.vada, VadaOs::Zadna);
+    std::vector<ProvozPece> dny;
+    for (std::size_t i = 0; i < 2; ++i) {
+        const Uloha b = UlohaBodu(u, o.osy, i);
+        EXPECT_EQ(VyzdivkaCasti(*b.Pec, CastPece::Strop)[1].Tloustka, static_cast<float>(0.115 * double(i + 1)));
+        const VysledekVypoctu v = Spocti(b);
+        ASSERT_TRUE(v.uspech());
+        dny.push_back(*ProvozZaDen(*v.vysledek));
+    }
+    EXPECT_LT(dny[1].cyklus.steny, 0.8 * dny[0].cyklus.steny);
+    for (const ProvozPece& p : dny) {
+        const double den = p.den.elektrina;
+        EXPECT_NEAR(p.cykluZaDen * p.casCyklu, 86400.0, 1e-9);
+        EXPECT_NEAR(den, p.cyklus.elektrina * 86400.0 / p.casCyklu, 1e-12 * den);
+        EXPECT_NEAR(p.den.vsazka + p.den.pripravky + p.den.vyzdivka + p.den.steny + p.den.dvere, den, 1e-6 * den);
+        EXPECT_NEAR(*p.cenaDne, 0.2 * den / 3.6e6, 1e-6 * *p.cenaDne);
     }
 }
 

@@ -9,6 +9,9 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTableView>
+#include <QTableWidget>
+#include <QProcess>
+#include <map>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QTemporaryDir>
@@ -24,6 +27,7 @@
 #include "files/tabulka_csv.h"
 #include "ui/views/graf_vysledku.h"
 #include "ui/views/pohled_tabulky.h"
+#include "ui/views/zprava.h"
 #include <QPainter>
 #include "support/dialogy_test.h"
 #include "support/lokal.h"
@@ -458,6 +462,62 @@ private slots:
         }
         QCOMPARE(barvy, (QList<QColor>{QColor(0, 0, 255), QColor(255, 0, 0), QColor(0, 128, 0), QColor(230, 120, 0),
                                        QColor(200, 0, 200), QColor(0, 150, 160)}));
+    }
+
+    // Brick and fibre compared: Furnaces... shows them side by side, a day taking a cycle's energy
+    // 86400 s over the cycle time times (in the locale's numbers), and the report lists both.
+    void porovnaniPeci_data() {
+        QTest::addColumn<QString>("lokal");
+        QTest::newRow("point") << QStringLiteral("en_US");
+        QTest::newRow("comma") << QStringLiteral("cs_CZ");
+    }
+    void porovnaniPeci() {
+        QFETCH(QString, lokal);
+        Uloha cihla = Priklad();
+        cihla.Pec = Box();
+        cihla.CenaEnergie = 0.2f;
+        Okno o(cihla);
+        Lokal l(lokal.toLatin1().constData());
+        Uloha vlakno = cihla;
+        vlakno.Pec->Steny = {{Refraktor{"fibre", 128.0f, {{20.0f, 1050.0f}}, {{200.0f, 0.06f}, {1000.0f, 0.25f}}}, 0.25f}};
+        const QString b = o.slozka.filePath(QStringLiteral("b.odp"));
+        const VysledekVypoctu vb = Spocti(vlakno);
+        QVERIFY(!UlozSoubor(b, vlakno, vb.vysledek.get(), QString(), Jazyk::Anglicky));
+        o.d.soubory = {b};
+        o.okno.PorovnejS();
+        QStringList sloupce;
+        std::map<QString, QStringList> radky;
+        NaOkno na("frmPorovnaniPeci", [&](QWidget* w) {
+            auto* t = Dite<QTableWidget>(w, "grdPorovnaniPeci");
+            for (int c = 0; c < t->columnCount(); ++c) {
+                sloupce << t->horizontalHeaderItem(c)->text();
+                for (int r = 0; r < t->rowCount(); ++r) {
+                    radky[t->verticalHeaderItem(r)->text()] << t->item(r, c)->text();
+                }
+            }
+            Dite<QPushButton>(w, "cmdPorovnaniPeciOK")->click();
+        });
+        o.w<QPushButton>("cmdPorovnaniPeci")->click();
+        QVERIFY(na.probehlo());
+        QCOMPARE(sloupce, (QStringList{"vysledky.odp", "b.odp"}));
+        const auto cislo = [&radky](const char* radek, int c) { return QLocale().toDouble(radky[radek].value(c)); };
+        for (int c = 0; c < 2; ++c) {
+            const double den = cislo("Electric Energy per Day [kWh]", c);
+            QVERIFY(den > 0.0 && std::abs(den - cislo("Electric Energy per Cycle [kWh]", c) * 86400.0 /
+                                                    cislo("Cycle Time [s]", c)) < 1e-5 * den);
+            QVERIFY(std::abs(cislo("Cost per Day", c) - 0.2 * den) < 1e-5 * den);
+        }
+        QVERIFY(std::abs(cislo("Walls per Cycle [kWh]", 1) - vb.vysledek->Pec->cyklus.steny / 3.6e6) < 1e-6);
+        const QString pdf = o.slozka.filePath(QStringLiteral("z.pdf"));
+        PodkladyZpravy z{Spocti(cihla).vysledek, Jazyk::Anglicky, QDate(2024, 1, 1)};
+        z.srovnani = {{QStringLiteral("b.odp"), vb.vysledek}};
+        QVERIFY(!UlozZpravuPdf(z, pdf));
+        QProcess text;
+        text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+        QVERIFY(text.waitForFinished(30000));
+        const QString t = QString::fromUtf8(text.readAllStandardOutput()).simplified();
+        QVERIFY2(t.contains(QStringLiteral("Furnaces Compared current b.odp")) && t.contains(QStringLiteral("Cycles per Day")),
+                 qPrintable(t));
     }
 
     // Results compared get a named curve each, until cleared; a log that cannot be read changes

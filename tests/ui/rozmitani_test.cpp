@@ -56,6 +56,24 @@ private slots:
         QVERIFY2(cizi.isEmpty(), qPrintable(cizi.join(QLatin1Char(' '))));
     }
 
+    // A furnace's layers are offered by the names the command line gives them, starting at their
+    // thickness; a thicker insulating layer under a tight power heats the charge sooner.
+    void vrstvaPece() {
+        Uloha u = Priklad();
+        u.Pec = Box();
+        u.Prikon = 60000.0f;
+        Okno o(u);
+        auto* cbo = o.w<QComboBox>("cboRozmitatVelicinu");
+        cbo->setCurrentIndex(cbo->findData(QStringLiteral("layer2"), Qt::UserRole + 1));
+        QCOMPARE(cbo->currentText(), QStringLiteral("Thickness of Layer 2 of the Lining (walls) [m]"));
+        QCOMPARE(o.w<QLineEdit>("txtRozmitaniOd")->text(), QStringLiteral("0.115"));
+        o.rozsah("txtRozmitaniOd", "txtRozmitaniDo", "txtRozmitaniKrok", "0.115", "0.345", "0.23");
+        QVERIFY(o.spocti());
+        const QList<QPointF> body = o.w<Graf>("grfRozmitani")->bodyRady(0);
+        QCOMPARE(body.size(), 2);
+        QVERIFY2(body[1].y() < body[0].y(), qPrintable(o.poznamka()));
+    }
+
     // The furnace falling from 1300 °C in steps typed as -100, for three emissivities: a curve
     // for each, read along the rising furnace, and the CSV saved from the window is the file the
     // batch writes for the same sweep of the same problem file.

@@ -35,6 +35,9 @@ constexpr int kZnackyDo = 50;
 const std::array<QColor, 8> kBarvy{QColor(0, 0, 255), QColor(255, 0, 0), QColor(0, 128, 0), QColor(230, 120, 0),
                                    QColor(200, 0, 200), QColor(0, 150, 160), QColor(120, 80, 0), QColor(0, 0, 0)};
 
+// The item data of a quantity's box that holds its name ("mass", "layer2").
+constexpr int kNazevOsy = Qt::UserRole + 1;
+
 QLineEdit* pole(QWidget* rodic, const char* jmeno) {
     auto* t = new QLineEdit(rodic);
     t->setObjectName(QLatin1String(jmeno));
@@ -50,10 +53,6 @@ QString cisloRozsahu(double x) {
 
 }  // namespace
 
-QString NazevRozmitani(const PopisPole& p, const Uloha& uloha, Jazyk jazyk) {
-    return NazevSJednotkou(p.velicina, uloha, jazyk);
-}
-
 FrmRozmitani::FrmRozmitani(const Uloha& uloha, Jazyk jazyk, Dialogy& dialogy, QWidget* parent)
     : QDialog(parent), uloha_(uloha), jazyk_(jazyk), dialogy_(dialogy) {
     setObjectName(QStringLiteral("frmRozmitani"));
@@ -66,11 +65,23 @@ FrmRozmitani::FrmRozmitani(const Uloha& uloha, Jazyk jazyk, Dialogy& dialogy, QW
     cboRozmitatVelicinu2_->setObjectName(QStringLiteral("cboRozmitatVelicinu2"));
     cboRozmitatVelicinu2_->addItem(Text(id::RozmitaniZadna, jazyk), -1);
     // The fields a sweep varies; a mass that follows from the dimensions, and the furnace of a
-    // curve, are no inputs a value could be given to.
+    // curve, are no inputs a value could be given to. Each item holds its quantity and the name
+    // the command line gives it, which a layer of the lining needs.
+    const auto nabidni = [&](const std::string& nazev) {
+        const std::optional<Rozmitana> r = RozmitanaNazvu(nazev);
+        for (QComboBox* cbo : {cboRozmitatVelicinu_, cboRozmitatVelicinu2_}) {
+            cbo->addItem(PopisRozmitane(*r->pole, r->vrstva, uloha, jazyk), static_cast<int>(r->pole->velicina));
+            cbo->setItemData(cbo->count() - 1, QString::fromStdString(nazev), kNazevOsy);
+        }
+    };
     for (const PopisPole& p : PoleUlohy()) {
         if (p.nazev != nullptr && LzeMenit(uloha, p.velicina) == Nemenitelna::Ne) {
-            for (QComboBox* cbo : {cboRozmitatVelicinu_, cboRozmitatVelicinu2_}) {
-                cbo->addItem(NazevRozmitani(p, uloha, jazyk), static_cast<int>(p.velicina));
+            if (p.velicina != Velicina::TloustkaVrstvy) {
+                nabidni(p.nazev);
+                continue;
+            }
+            for (const std::string& nazev : VrstvyRozmitani(uloha)) {
+                nabidni(nazev);
             }
         }
     }
@@ -156,21 +167,22 @@ FrmRozmitani::FrmRozmitani(const Uloha& uloha, Jazyk jazyk, Dialogy& dialogy, QW
     zapomen();
 }
 
-std::optional<Velicina> FrmRozmitani::velicina(const QComboBox* cbo) const {
-    const int v = cbo->currentData().toInt();
-    return v < 0 ? std::nullopt : std::optional<Velicina>(static_cast<Velicina>(v));
+std::optional<Rozmitana> FrmRozmitani::velicina(const QComboBox* cbo) const {
+    return RozmitanaNazvu(cbo->currentData(kNazevOsy).toString().toStdString());
 }
 
-void FrmRozmitani::vybrano() {
-    txtRozmitaniOd_->setText(TextObecny(static_cast<float>(ZobrazenaHodnota(Pole(*velicina(cboRozmitatVelicinu_)), uloha_))));
+QString FrmRozmitani::hodnota(const Rozmitana& r) const {
+    return TextObecny(static_cast<float>(HodnotaRozmitane(uloha_, *r.pole, r.vrstva) / r.pole->meritko));
 }
+
+void FrmRozmitani::vybrano() { txtRozmitaniOd_->setText(hodnota(*velicina(cboRozmitatVelicinu_))); }
 
 void FrmRozmitani::vybranoDruha() {
-    const std::optional<Velicina> v = velicina(cboRozmitatVelicinu2_);
+    const std::optional<Rozmitana> v = velicina(cboRozmitatVelicinu2_);
     for (QLineEdit* t : {txtRozmitaniOd2_, txtRozmitaniDo2_, txtRozmitaniKrok2_}) {
         t->setEnabled(v.has_value());
     }
-    txtRozmitaniOd2_->setText(v ? TextObecny(static_cast<float>(ZobrazenaHodnota(Pole(*v), uloha_))) : QString());
+    txtRozmitaniOd2_->setText(v ? hodnota(*v) : QString());
 }
 
 void FrmRozmitani::naplnGraf(Graf& graf) const {
@@ -220,20 +232,21 @@ std::optional<std::vector<OsaRozmitani>> FrmRozmitani::osy() {
     std::vector<RozsahOsy> rozsahy;
     // The values as the field shows them; the case holds them in its own unit. The direction
     // follows from the bounds: a falling range may be typed with a negative step as well.
-    const auto pridej = [&](const PopisPole& p, const std::optional<std::array<double, 3>>& x) {
+    const auto pridej = [&](const Rozmitana& r, const std::optional<std::array<double, 3>>& x) {
+        const double m = r.pole->meritko;
         if (x) {
             typed.push_back(*x);
-            rozsahy.push_back({&p, (*x)[0] * p.meritko, (*x)[1] * p.meritko, std::abs((*x)[2]) * p.meritko});
+            rozsahy.push_back({r.pole, (*x)[0] * m, (*x)[1] * m, std::abs((*x)[2]) * m, r.vrstva});
         }
         return x.has_value();
     };
-    if (!pridej(Pole(*velicina(cboRozmitatVelicinu_)),
+    if (!pridej(*velicina(cboRozmitatVelicinu_),
                 rozsah(txtRozmitaniOd_, txtRozmitaniDo_, txtRozmitaniKrok_,
                        {id::RozmitaniOd, id::RozmitaniDo, id::RozmitaniKrok}))) {
         return std::nullopt;
     }
-    if (const std::optional<Velicina> druha = velicina(cboRozmitatVelicinu2_);
-        druha && !pridej(Pole(*druha), rozsah(txtRozmitaniOd2_, txtRozmitaniDo2_, txtRozmitaniKrok2_,
+    if (const std::optional<Rozmitana> druha = velicina(cboRozmitatVelicinu2_);
+        druha && !pridej(*druha, rozsah(txtRozmitaniOd2_, txtRozmitaniDo2_, txtRozmitaniKrok2_,
                                               {id::RozmitaniOd2, id::RozmitaniDo2, id::RozmitaniKrok2}))) {
         return std::nullopt;
     }
@@ -244,6 +257,10 @@ std::optional<std::vector<OsaRozmitani>> FrmRozmitani::osy() {
             return std::move(o.osy);
         case VadaOs::Nemenitelna:
             lblRozmitaniPoznamka_->setText(ZpravaNemenitelne(*rozsahy[o.osa].pole, uloha_, j));
+            break;
+        case VadaOs::BezVrstvy:
+        case VadaOs::JakoSteny:
+            lblRozmitaniPoznamka_->setText(ZpravaVrstvy(o.vada, rozsahy[o.osa].vrstva, uloha_, j));
             break;
         case VadaOs::Dvakrat:
             lblRozmitaniPoznamka_->setText(Text(id::RozmitaniStejna, j));
@@ -269,7 +286,7 @@ FrmRozmitani::Body FrmRozmitani::spocti(std::span<const OsaRozmitani> osy, const
         QString nazev;
         if (osy.size() > 1) {
             const PopisPole& p2 = *osy[1].pole;
-            nazev = NazevRozmitani(p2, uloha_, j) + QStringLiteral(" = ") + cisloRozsahu(osy[1].hodnoty[k] / p2.meritko);
+            nazev = PopisRozmitane(p2, osy[1].vrstva, uloha_, j) + QStringLiteral(" = ") + cisloRozsahu(osy[1].hodnoty[k] / p2.meritko);
         }
         b.rady.append({nazev, kBarvy[k % kBarvy.size()], {}});
     }
@@ -361,7 +378,7 @@ void FrmRozmitani::spocteno(const Body& b, const std::vector<OsaRozmitani>& osy)
     }
     rady_ = b.rady;
     csv_ = b.csv;
-    osaX_ = NazevRozmitani(*osy.front().pole, uloha_, j);
+    osaX_ = PopisRozmitane(*osy.front().pole, osy.front().vrstva, uloha_, j);
     naplnGraf(*grfRozmitani_);
     QStringList poznamka;
     if (b.zastaveno > 0) {

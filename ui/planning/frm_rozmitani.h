@@ -57,8 +57,10 @@ signals:
     void dokonceno();
 
 private:
-    // The quantity of a box; none for the second box's "(none)".
-    std::optional<Velicina> velicina(const QComboBox* cbo) const;
+    // The quantity of a box; none for the second box's "(none)". And its value in the problem,
+    // as its range is typed.
+    std::optional<Rozmitana> velicina(const QComboBox* cbo) const;
+    QString hodnota(const Rozmitana& r) const;
     // A quantity chosen: its value in the problem is where its range starts.
     void vybrano();
     void vybranoDruha();
@@ -108,8 +110,5 @@ private:
     Graf* grfRozmitani_ = nullptr;
     Prace prace_;  // the last member: it stops and waits for its work first
 };
-
-// The caption of a swept quantity with its unit, as its axis and its box show it.
-QString NazevRozmitani(const PopisPole& pole, const Uloha& uloha, Jazyk jazyk);
 
 }  // namespace zorvet

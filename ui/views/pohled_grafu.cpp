@@ -12,6 +12,7 @@
 #include "ui/common/graf.h"
 #include "ui/common/kurzor.h"
 #include "ui/common/twipy.h"
+#include "ui/views/porovnani_peci.h"
 
 namespace zorvet {
 
@@ -52,16 +53,18 @@ PohledGrafu::PohledGrafu(Dialogy& dialogy, QWidget* parent) : QWidget(parent), d
     cmdExport_ = tlacitko("cmdExport", &PohledGrafu::ExportujGraf);
     cmdPrizpusob_ = tlacitko("cmdPrizpusob", &PohledGrafu::Prizpusob);
     cmdPouzijEps_ = tlacitko("cmdPouzijEps", &PohledGrafu::PouzijEmisivitu);
+    cmdPorovnaniPeci_ = tlacitko("cmdPorovnaniPeci", &PohledGrafu::UkazPece);
     lblPrizpusobeni_ = new QLabel(this);
     lblPrizpusobeni_->setObjectName(QStringLiteral("lblPrizpusobeni"));
     lblPrizpusobeni_->setWordWrap(true);
     lblPrizpusobeni_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setTabOrder(cmdStorno_, cmdTiskZpravy_);
     setTabOrder(cmdTiskZpravy_, cmdExport_);
-    setTabOrder(cmdExport_, cmdPrizpusob_);
+    setTabOrder(cmdExport_, cmdPorovnaniPeci_);
+    setTabOrder(cmdPorovnaniPeci_, cmdPrizpusob_);
     setTabOrder(cmdPrizpusob_, cmdPouzijEps_);
     for (QWidget* w : {static_cast<QWidget*>(cmdPrizpusob_), static_cast<QWidget*>(cmdPouzijEps_),
-                       static_cast<QWidget*>(lblPrizpusobeni_)}) {
+                       static_cast<QWidget*>(lblPrizpusobeni_), static_cast<QWidget*>(cmdPorovnaniPeci_)}) {
         w->hide();
     }
     // The view covers its parent, whatever size that takes.
@@ -97,8 +100,11 @@ void PohledGrafu::rozvrhni() {
     cmdStorno_->move(sloupec, NaPixely(1920));
     cmdTiskZpravy_->move(sloupec, NaPixely(2520));
     cmdExport_->move(sloupec, NaPixely(3120));
-    cmdPrizpusob_->move(sloupec, NaPixely(3840));
-    cmdPouzijEps_->move(sloupec, NaPixely(4440));
+    // Furnaces... below Export while it is shown, then Fit and Use It.
+    const int pece = cmdPorovnaniPeci_->isHidden() ? 0 : 720;
+    cmdPorovnaniPeci_->move(sloupec, NaPixely(3840));
+    cmdPrizpusob_->move(sloupec, NaPixely(3840 + pece));
+    cmdPouzijEps_->move(sloupec, NaPixely(4440 + pece));
     lblPrizpusobeni_->setGeometry(okraj, height() - okraj - odpoved, sirka, std::max(1, odpoved));
     emit rozvrzeno();
 }
@@ -118,6 +124,7 @@ void PohledGrafu::zobraz(const PodkladyZpravy& zprava, QSize /*vnejsiTwipy*/) {
     cmdExport_->setText(Text(id::Export, j));
     cmdPrizpusob_->setText(Text(id::Prizpusob, j));
     cmdPouzijEps_->setText(Text(id::Pouzij, j));
+    cmdPorovnaniPeci_->setText(Text(id::PorovnaniPeciTlacitko, j));
     prekresli();
     show();
 }
@@ -145,6 +152,31 @@ void PohledGrafu::prekresli() {
     cmdPouzijEps_->setVisible(!mereni_.empty());
     cmdPouzijEps_->setEnabled(emisivita_.has_value());
     lblPrizpusobeni_->setVisible(!mereni_.empty());
+    const bool pece = porovnaniPeci().has_value();
+    if (pece == cmdPorovnaniPeci_->isHidden()) {
+        cmdPorovnaniPeci_->setVisible(pece);
+        rozvrhni();
+    }
+}
+
+std::optional<PorovnaniPeci> PohledGrafu::porovnaniPeci() const {
+    if (zprava_.vysledek == nullptr || srovnani_.isEmpty()) {
+        return std::nullopt;
+    }
+    QList<PorovnavanaPec> pece{{NazevVysledku(*zprava_.vysledek, zprava_.jazyk), zprava_.vysledek.get()}};
+    for (const Srovnani& s : srovnani_) {
+        pece.append({s.nazev, s.vysledek.get()});
+    }
+    return PorovnejPece(pece, zprava_.jazyk);
+}
+
+void PohledGrafu::UkazPece() {
+    const std::optional<PorovnaniPeci> t = porovnaniPeci();
+    if (isHidden() || !t) {
+        return;
+    }
+    FrmPorovnaniPeci okno(*t, zprava_.jazyk, this);
+    okno.exec();
 }
 
 bool PohledGrafu::pridejSrovnani(Srovnani srovnani) {

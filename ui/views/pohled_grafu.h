@@ -4,7 +4,8 @@
 // their design heights in twips. The chart is one to read (ui/common/graf.h). Over the result
 // it draws the results opened for comparison and a measured log; with a log, Fit
 // (`cmdPrizpusob`) finds the emissivity that computes it (`lblPrizpusobeni`) and Use It
-// (`cmdPouzijEps`) offers that value to the problem.
+// (`cmdPouzijEps`) offers that value to the problem. Furnaces... (`cmdPorovnaniPeci`) compares the
+// furnaces of the results side by side.
 #pragma once
 
 #include <QList>
@@ -18,6 +19,7 @@
 #include "model/case/vysledek.h"
 #include "ui/common/dialogy.h"
 #include "ui/common/navrh.h"
+#include "files/porovnani_peci.h"
 #include "ui/views/export_grafu.h"
 #include "ui/views/graf_vysledku.h"
 #include "ui/views/zprava.h"
@@ -64,6 +66,10 @@ public:
     void Prizpusob();
     // Use It: the emissivity fitted, as it was shown, goes to emisivitaPouzita.
     void PouzijEmisivitu();
+    // Furnaces... (`cmdPorovnaniPeci`, shown while the result and one compared carry a furnace):
+    // their cycles and days side by side (ui/views/porovnani_peci.h).
+    void UkazPece();
+    std::optional<PorovnaniPeci> porovnaniPeci() const;
 
     // The left edge of the buttons' column.
     int sloupecTlacitek() const;
@@ -104,6 +110,7 @@ private:
     QPushButton* cmdExport_ = nullptr;
     QPushButton* cmdPrizpusob_ = nullptr;
     QPushButton* cmdPouzijEps_ = nullptr;
+    QPushButton* cmdPorovnaniPeci_ = nullptr;
     QLabel* lblPrizpusobeni_ = nullptr;
 };
 

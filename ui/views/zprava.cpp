@@ -12,6 +12,7 @@
 
 #include "files/cisla.h"
 #include "files/pec_text.h"
+#include "files/porovnani_peci.h"
 #include "files/retezce.h"
 #include "files/zapis.h"
 #include "files/zpravy.h"
@@ -214,6 +215,31 @@ void srovnani(Sazec& s, const PodkladyZpravy& podklady, Jazyk j) {
     }
 }
 
+// The furnaces of the results compared, per cycle and per day: a column for each that has one.
+void srovnaniPeci(Sazec& s, const PodkladyZpravy& podklady, Jazyk j, QPainter& painter) {
+    QList<PorovnavanaPec> pece{{NazevVysledku(*podklady.vysledek, j), podklady.vysledek.get()}};
+    for (const Srovnani& dalsi : podklady.srovnani) {
+        pece.append({dalsi.nazev, dalsi.vysledek.get()});
+    }
+    const std::optional<PorovnaniPeci> t = PorovnejPece(pece, j);
+    if (!t) {
+        return;
+    }
+    s.nadpis(Text(id::PorovnaniPeci, j), 38);
+    constexpr double kPopisky = 700.0;
+    const double sirka = (kSirka - 2 * kOkraj - kPopisky) / static_cast<double>(t->nazvy.size());
+    QList<double> x{kOkraj};
+    QStringList nazvy{QString()};
+    for (qsizetype i = 0; i < t->nazvy.size(); ++i) {
+        x << kOkraj + kPopisky + static_cast<double>(i) * sirka;
+        nazvy << QFontMetricsF(painter.font()).elidedText(t->nazvy[i], Qt::ElideMiddle, sirka - 20.0);
+    }
+    s.bunky(nazvy, x);
+    for (const QStringList& radek : t->radky) {
+        s.bunky(radek, x);
+    }
+}
+
 // How the load stood: the lines the batch prints, and the cross-section beside them, the
 // slowest piece of an array marked.
 void usporadani(Sazec& s, const Vysledek& v, Jazyk j, QPainter& p) {
@@ -403,6 +429,7 @@ void KresliZpravu(QPainter& painter, const QRectF& stranka, const PodkladyZpravy
     pec(s, v, j, painter);
     if (!podklady.srovnani.isEmpty()) {
         srovnani(s, podklady, j);
+        srovnaniPeci(s, podklady, j, painter);
     }
     grafZpravy(painter, s.y(), podklady);
     painter.restore();
