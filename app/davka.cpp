@@ -23,106 +23,6 @@ namespace zorvet {
 
 namespace davka {
 
-namespace {
-
-// What a goal seek finds, as the help tells it: "the lowest furnace temperature, the largest
-// mass of the charge or the smallest installed power", from the fields of the table.
-QString coHledat() {
-    QStringList co;
-    for (const PopisPole& p : PoleUlohy()) {
-        if (p.hledani != Hledani::Ne) {
-            co.append(QStringLiteral("the ") + Text(p.cil.volba, Jazyk::Anglicky));
-        }
-    }
-    const QString posledni = co.size() > 1 ? co.takeLast() : QString();
-    return co.join(QLatin1String(", ")) + (posledni.isEmpty() ? QString() : QStringLiteral(" or ") + posledni);
-}
-
-}  // namespace
-
-Volby::Volby()
-    : vysledky{QStringLiteral("results"), QStringLiteral("Write the results file (*.odp)."), QStringLiteral("FILE.odp")},
-      csv{QStringLiteral("csv"), QStringLiteral("Write the result table (sweep: the points) as CSV."),
-          QStringLiteral("FILE.csv")},
-      jazyk{QStringLiteral("language"),
-            QStringLiteral("Language of messages and file labels: en or cs (default: the stored setting)."),
-            QStringLiteral("en|cs")},
-      komentar{QStringLiteral("comment"), QStringLiteral("Comment written as the first line of the results file."),
-               QStringLiteral("TEXT")},
-      vystup{QStringLiteral("output"),
-             QStringLiteral("chart: the picture to write; its extension .png, .svg or .pdf chooses the format. "
-                            "report: the PDF file to write."),
-             QStringLiteral("FILE")},
-      vlastnosti{QStringLiteral("properties"),
-                 QStringLiteral("Temperature-dependent specific heat (and conductivity) of the charge: carbon-steel, "
-                                "stainless-steel (EN 1993-1-2) or a CSV file with the header "
-                                "temperature_C,c_J_kgK[,lambda_W_mK]."),
-                 QStringLiteral("MODEL")},
-      cas{QStringLiteral("time"), QStringLiteral("goal: the heat-up time to meet, in s."), QStringLiteral("SECONDS")},
-      hledej{QStringLiteral("find"), QStringLiteral("goal: what to find: ") + coHledat() + QLatin1Char('.'),
-             QString::fromStdString(NazvyPoli(Hledani::Mensi, "|"))},
-      menit{QStringLiteral("vary"),
-            QStringLiteral("sweep: a quantity and its values, rising or falling; twice for a grid."),
-            QStringLiteral("NAME=FROM:TO:STEP")},
-      mereni{QStringLiteral("measured"),
-             QStringLiteral("fit: the measured log, CSV with the header time_s,charge_C[,furnace_C]."),
-             QStringLiteral("LOG.csv")},
-      sloupce{QStringLiteral("columns"),
-              QStringLiteral("fit: the log's columns of the time, the charge and the furnace when its header names "
-                             "them otherwise: header names or numbers from 1."),
-              QStringLiteral("TIME,CHARGE[,FURNACE]")},
-      grafMereni{QStringLiteral("chart"),
-                 QStringLiteral("fit: also draw the logged points over the fitted curve into a .png, .svg or .pdf "
-                                "picture."),
-                 QStringLiteral("PICTURE")},
-      velikost{QStringLiteral("size"),
-               QStringLiteral("chart: width and height in pixels at 300 dpi (default 2400x1800, 8 x 6 inches)."),
-               QStringLiteral("WxH")},
-      termoclanek{QStringLiteral("thermocouple"),
-                  QStringLiteral("fit: where the log was read: the mean of the heated surface, the core (of a load: "
-                                 "of its slowest piece) or the charge's single temperature (default). The surface and "
-                                 "the core need the thermal conductivity and the mass from the dimensions."),
-                  QStringLiteral("surface|core|charge")},
-
-      komora{QStringLiteral("chamber"),
-             QStringLiteral("Describe the furnace as a thermal system, its chamber's inner width, depth and height in "
-                            "m (with --lining): its lining conducts, its walls, roof and hearth lose heat outside, its "
-                            "door radiates while open, and the installed power limits it."),
-             QStringLiteral("WxDxH")},
-      vyzdivka{QStringLiteral("lining"),
-               QStringLiteral("The layers of the lining from the hot face out, separated by commas, each "
-                              "MATERIAL:THICKNESS, a refractory and its thickness in m; walls, roof and hearth alike."),
-               QStringLiteral("LAYERS")},
-      strop{QStringLiteral("roof-lining"),
-            QStringLiteral("The roof's lining, when it is not the walls' (the same form as --lining)."),
-            QStringLiteral("LAYERS")},
-      nistej{QStringLiteral("hearth-lining"),
-             QStringLiteral("The hearth's lining, when it is not the walls' (the same form as --lining)."),
-             QStringLiteral("LAYERS")},
-      refraktory{QStringLiteral("refractories"),
-                 QStringLiteral("Refractories of the linings, one a line: NAME DENSITY SPECIFIC_HEAT T:K [T:K ...], "
-                                "blanks between, \"#\" starts a comment; found before those of Refractories.lst."),
-                 QStringLiteral("FILE")},
-      plochaSten{QStringLiteral("wall-area"),
-                 QStringLiteral("The heat-flow area of the lining: the inner area at every depth, or the offset box "
-                                "with rounded edges and corners (default rounded)."),
-                 QStringLiteral("inner|rounded")},
-      dvere{QStringLiteral("door"),
-            QStringLiteral("The door: its width and height in m and the seconds it stands open at each loading."),
-            QStringLiteral("WxH:SECONDS")},
-      start{QStringLiteral("start"),
-            QStringLiteral("How the lining stands when the charge is loaded: hot (steady at the set temperature, empty "
-                           "and closed; the default), cold (at the ambient), after N cycles from cold, or the cyclic "
-                           "steady state. A start from cold needs --power-limit."),
-            QStringLiteral("hot|cold|cyclic|after:N")} {
-    for (const PopisPole& p : PoleUlohy()) {
-        if (p.volba != nullptr) {
-            pole.emplace_back(&p, QCommandLineOption(QLatin1String(p.volba), QLatin1String(p.popisVolby),
-                                                     QLatin1String(p.jednotkaVolby)));
-        }
-    }
-}
-
 QStringList Volby::pece() const {
     QStringList jmena;
     for (const QCommandLineOption* o : {&komora, &vyzdivka, &strop, &nistej, &refraktory, &plochaSten, &dvere, &start}) {
@@ -285,29 +185,22 @@ bool jePrepinacDavky(const char* a) {
     return false;
 }
 
-const char* kPopis =
-    "Heat-up time of a steel charge in an electric resistance furnace.\n\n"
-    "Commands:\n"
-    "  compute PROBLEM   read a problem (*.cfg, or the problem of a *.odp), compute it and print\n"
-    "                    the final temperature, the power required and the energy;\n"
-    "                    with --conductivity also the Biot number and the core heat-up time\n"
-    "  table RESULTS     print the result table of a results file (*.odp) as CSV\n"
-    "  chart FILE --output PICTURE\n"
-    "                    draw the heat-up chart as a PNG, SVG or PDF file (by the extension of\n"
-    "                    PICTURE), 300 dpi; a results file (*.odp) is drawn as it was computed,\n"
-    "                    any other file is a problem that is computed first\n"
-    "  report FILE --output REPORT.pdf\n"
-    "                    write the one-page report of the case as a PDF: the problem, the result,\n"
-    "                    the power for --losses and the chart; a problem is computed first\n"
-    "  goal PROBLEM --time SECONDS --find %1\n"
-    "                    the value that meets the time (see --find), then the output of compute\n"
-    "                    for it\n"
-    "  sweep PROBLEM --vary NAME=FROM:TO:STEP [--vary ...]\n"
-    "                    compute every point of one or two quantities' values into CSV\n"
-    "  fit PROBLEM --measured LOG.csv [--thermocouple surface|core|charge]\n"
-    "                    the emissivity that matches a measured log best\n\n"
-    "Exit status: 0 success, 1 the computation failed, 2 unusable input, 130 stopped by Ctrl-C.\n"
-    "Without a command the window starts.";
+// The language a run names (--language en or cs, also as --language=cs), else the stored one:
+// the help speaks it before the options are parsed.
+Jazyk jazykArgumentu(const QStringList& argumenty) {
+    for (qsizetype i = 1; i < argumenty.size(); ++i) {
+        QString j;
+        if (argumenty[i] == QLatin1String("--language") && i + 1 < argumenty.size()) {
+            j = argumenty[i + 1];
+        } else if (argumenty[i].startsWith(QLatin1String("--language="))) {
+            j = argumenty[i].mid(11);
+        }
+        if (j == QLatin1String("en") || j == QLatin1String("cs")) {
+            return j == QLatin1String("en") ? Jazyk::Anglicky : Jazyk::Cesky;
+        }
+    }
+    return NactiJazyk();
+}
 
 }  // namespace
 
@@ -340,14 +233,17 @@ int ProvedDavku(const GrafDavky* kreslic) {
     QCoreApplication::setApplicationName(QStringLiteral("zorvet"));
     QCoreApplication::setApplicationVersion(QStringLiteral(ZORVET_VERSION));
 
+    // A command that names its language does not read the stored one.
+    const Jazyk jazykPomoci = jazykArgumentu(QCoreApplication::arguments());
+    const std::unique_ptr<QTranslator> slovaQt = PrelozParser(jazykPomoci);
     QCommandLineParser parser;
-    parser.setApplicationDescription(QString::fromLatin1(kPopis).arg(QString::fromStdString(NazvyPoli(Hledani::Mensi, "|"))));
+    parser.setApplicationDescription(PopisPomoci(jazykPomoci));
     const QCommandLineOption pomoc = parser.addHelpOption();
     const QCommandLineOption verze = parser.addVersionOption();
-    const Volby v;
+    const Volby v(jazykPomoci);
     parser.addOptions(v.vsechny());
-    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("compute, table, chart, report, goal, sweep or fit"));
-    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("the problem or results file"));
+    parser.addPositionalArgument(Text(id::PomocPrikaz, jazykPomoci), Text(id::PomocPrikazText, jazykPomoci));
+    parser.addPositionalArgument(Text(id::PomocSoubor, jazykPomoci), Text(id::PomocSouborText, jazykPomoci));
 
     if (!parser.parse(QCoreApplication::arguments())) {
         // One sentence and the pointer to the help: "Unknown option 'bogus'. See zorvet --help."
@@ -371,7 +267,7 @@ int ProvedDavku(const GrafDavky* kreslic) {
     const bool jenSoubor =
         argumenty.size() == 1 && (nazev.contains(QLatin1Char('/')) || nazev.contains(QLatin1Char('.')));
     if (prikaz == nullptr && jenSoubor) {
-        const Jazyk jazyk = NactiJazyk();
+        const Jazyk jazyk = jazykPomoci;
         Hlas(Text(id::ChybaSouboru, jazyk), QDir::toNativeSeparators(nazev) + QLatin1Char('\n') +
                                                 NactiCelySoubor(nazev, kNejvetsiSoubor, jazyk).chyba);
         return kNepouzitelnyVstup;
@@ -405,8 +301,7 @@ int ProvedDavku(const GrafDavky* kreslic) {
         }
     }
 
-    // A command that names its language does not read the stored one.
-    Jazyk jazyk = Jazyk::Anglicky;
+    Jazyk jazyk = jazykPomoci;
     if (parser.isSet(v.jazyk)) {
         const QString j = parser.value(v.jazyk);
         if (j != QLatin1String("en") && j != QLatin1String("cs")) {
@@ -414,8 +309,6 @@ int ProvedDavku(const GrafDavky* kreslic) {
             return kNepouzitelnyVstup;
         }
         jazyk = j == QLatin1String("en") ? Jazyk::Anglicky : Jazyk::Cesky;
-    } else {
-        jazyk = NactiJazyk();
     }
     if (prikaz->kresli && kreslic == nullptr) {
         Hlas(QString(), QStringLiteral("this program was started without its chart drawing"));

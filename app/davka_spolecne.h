@@ -6,6 +6,7 @@
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QString>
+#include <QTranslator>
 #include <array>
 #include <cstdio>
 #include <memory>
@@ -31,8 +32,10 @@ int Status(DruhChyby druh);
 // A number on the command line, with the point or the comma.
 std::optional<double> CisloArgumentu(QString text);
 
+// The options, their sentences and the names of their values in the language of the help
+// (app/davka_pomoc.cpp).
 struct Volby {
-    Volby();
+    explicit Volby(Jazyk jazyk);
     QCommandLineOption vysledky, csv, jazyk, komentar, vystup, vlastnosti, cas, hledej, menit, mereni, sloupce,
         grafMereni, velikost, termoclanek;
     // The furnace as a thermal system (app/davka_pec.cpp).
@@ -42,6 +45,11 @@ struct Volby {
     QList<QCommandLineOption> vsechny() const;
     QStringList pece() const;  // the names of the furnace's options, which every command that computes takes
 };
+
+// The help's text above the options: what the program does, its commands, its exit status.
+QString PopisPomoci(Jazyk jazyk);
+// Qt's parser speaks the language too while the translator lives (none for English).
+std::unique_ptr<QTranslator> PrelozParser(Jazyk jazyk);
 
 // One command as it runs.
 struct Kontext {

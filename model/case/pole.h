@@ -20,26 +20,6 @@
 
 namespace zorvet {
 
-enum class Velicina {
-    TeplotaKrivky, DobaVydrze,
-    Tpece, Tv, Tk,
-    NazevMaterialu, Gama, c, Eps, KoefK, Lambda,
-    ZadaniHmotnosti, Profil, PocetProfilu, StranaA, StranaB, DelkaL, m,
-    A, PocetAB, PocetAL, PocetBL,
-    CasKrok,
-    Prikon, Ztraty, Konvekce,  // the furnace, beyond the documented problem (tab 7)
-    // How the load stands in the furnace and its soak (tab 5).
-    MrizkaX, MrizkaY, MezeraX, MezeraY, SvazekA, SvazekB, Baleni, Porozita, KefSvazku, Prodleva,
-    // The furnace as a thermal system: its description, and its plain numbers.
-    PopisPece, Okoli, EpsVnejsi, KonvekceVnejsi, DobaOtevreni, HmotnostPripravku, CPripravku, CenaEnergie,
-    // The thickness of one layer of the furnace's lining: no field of the dialog or line of a file
-    // (the layers are the furnace's description), a quantity a sweep varies layer by layer.
-    TloustkaVrstvy,
-    // No quantity: the count of those above. The table has one row for each (pole.cpp checks
-    // it as it compiles), so a new quantity without its row does not build.
-    PocetVelicin,
-};
-
 enum class DruhPole {
     Cislo,  // a single
     Pocet,  // a 16-bit whole number
@@ -141,8 +121,8 @@ struct PopisPole {
     // The command line: the option that sets it for a computed case (record units), and the
     // name under which a sweep and a goal seek vary it.
     const char* volba = nullptr;
-    const char* jednotkaVolby = nullptr;  // as the help names the option's value
-    const char* popisVolby = nullptr;     // the help's sentence on the option
+    int jednotkaVolby = 0;             // string ID of the name the help gives the option's value
+    int popisVolby = 0;                // string ID of the help's sentence on the option
     // An option whose text is not one number: two values with a separator ("5x3", "0.01:0.02"),
     // the second for the field druhaVolby; left out, it is the first (druhaJakoPrvni) or the
     // default of its field. Or one of the words of slovaVolby ("square|hexagonal"), whose place

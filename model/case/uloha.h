@@ -42,6 +42,29 @@ enum class Profil { Zadny, Kruhovy, Ctvercovy, Obdelnikovy };
 // How the mass is given; a file writes it as "Z" or "V", and nothing before it is chosen.
 enum class ZadaniHmotnosti { Nezvoleno, Zadana, ZRozmeru };
 
+// Every input of the case by name: the field table (model/case/pole.h) has one row for each,
+// and the files, the dialog, the options, the sweep and goal seek find a field by it. A new
+// input is its member of Uloha below and its quantity here, in the table's order.
+enum class Velicina {
+    TeplotaKrivky, DobaVydrze,
+    Tpece, Tv, Tk,
+    NazevMaterialu, Gama, c, Eps, KoefK, Lambda,
+    ZadaniHmotnosti, Profil, PocetProfilu, StranaA, StranaB, DelkaL, m,
+    A, PocetAB, PocetAL, PocetBL,
+    CasKrok,
+    Prikon, Ztraty, Konvekce,  // the furnace, beyond the documented problem (tab 7)
+    // How the load stands in the furnace and its soak (tab 5).
+    MrizkaX, MrizkaY, MezeraX, MezeraY, SvazekA, SvazekB, Baleni, Porozita, KefSvazku, Prodleva,
+    // The furnace as a thermal system: its description, and its plain numbers.
+    PopisPece, Okoli, EpsVnejsi, KonvekceVnejsi, DobaOtevreni, HmotnostPripravku, CPripravku, CenaEnergie,
+    // The thickness of one layer of the furnace's lining: no field of the dialog or line of a file
+    // (the layers are the furnace's description), a quantity a sweep varies layer by layer.
+    TloustkaVrstvy,
+    // No quantity: the count of those above. The table has one row for each (pole.cpp checks
+    // it as it compiles), so a new quantity without its row does not build.
+    PocetVelicin,
+};
+
 // Fields of the documented record in their declared order, then those beyond it.
 struct Uloha {
     float Tpece = 0.0f;    // °C furnace temperature of an uncontrolled heat-up

@@ -31,6 +31,9 @@ struct Beh {
     QString err;
 };
 
+// A value well inside the range of a field, away from its ends.
+double vRozsahu(const zorvet::PopisPole& p) { return p.max < 2.0 ? 0.75 : p.max < 37.0 ? 3.0 : 37.0; }
+
 class Davka : public testing::Test {
 protected:
     Beh spust(const std::vector<const char*>& texty, const char* lokal = "en_US.UTF-8") {
@@ -334,6 +337,32 @@ TEST_F(Davka, ReportsTheCaseInOnePage) {
     }
 }
 
+// The help speaks the language of the run, named or stored: every option of the table with its
+// Czech sentence and value, no English sentence left, and the parser's own words too.
+TEST_F(Davka, HelpSpeaksTheLanguageOfTheRun) {
+    QDir().mkpath(soubor("config/Zorvet"));
+    QFile nastaveni(soubor("config/Zorvet/Zorvet.conf"));
+    ASSERT_TRUE(nastaveni.open(QIODevice::WriteOnly) && nastaveni.write("[Settings]\nLanguage=200\n") > 0);
+    nastaveni.close();
+    const auto jeden = [](QString t) { return t.replace(QRegularExpression(QStringLiteral("\\s+")), QStringLiteral(" ")); };
+    for (const std::vector<const char*>& argumenty :
+         {std::vector<const char*>{"--help", "--language", "cs"}, std::vector<const char*>{"--help"}}) {
+        const Beh b = spust(argumenty);
+        ASSERT_EQ(b.kod, 0) << b.err.toStdString();
+        const QString pomoc = jeden(b.out);
+        EXPECT_TRUE(pomoc.contains(QStringLiteral(" Volby: ")) && !pomoc.contains(QStringLiteral("Options:")));
+        for (const zorvet::PopisPole& p : zorvet::PoleUlohy()) {
+            if (p.volba == nullptr) {
+                continue;
+            }
+            const QString volba = QStringLiteral("--%1 <%2> ").arg(QLatin1String(p.volba),
+                                                                   zorvet::Text(p.jednotkaVolby, zorvet::Jazyk::Cesky));
+            EXPECT_TRUE(pomoc.contains(volba + jeden(zorvet::Text(p.popisVolby, zorvet::Jazyk::Cesky)))) << p.volba;
+            EXPECT_FALSE(pomoc.contains(zorvet::Text(p.popisVolby, zorvet::Jazyk::Anglicky))) << p.volba;
+        }
+    }
+}
+
 // Every option of the field table reaches the case: computed with it, the results file holds the
 // value given (the thick billet, whose core the conductivity computes and whose heat the power limits).
 TEST_F(Davka, EveryFieldOptionReachesTheCase) {
@@ -350,9 +379,7 @@ TEST_F(Davka, EveryFieldOptionReachesTheCase) {
                                : p.velicina == zorvet::Velicina::SvazekA ? 0.875
                                : p.velicina == zorvet::Velicina::MezeraX ? 0.03125
                                : p.velicina == zorvet::Velicina::Prodleva   ? 600.0
-                               : p.max < 2.0                             ? 0.75
-                               : p.max < 37.0                            ? 3.0
-                                                                         : 37.0;
+                                                                         : vRozsahu(p);
         const std::string volba = std::string("--") + p.volba;
         const std::string text = slova ? std::string(std::strchr(p.slovaVolby, '|') + 1)
                                        : QString::number(hodnota / p.meritkoVolby).toStdString();
@@ -468,61 +495,55 @@ TEST_F(Davka, RefusesAValueThatCannotAct) {
 // Every quantity a sweep varies changes its rows beyond the value itself (the soak its cycle, the
 // losses the power), in a case where it acts; a sweep of the arrangement takes the load's pieces along.
 TEST_F(Davka, EverySweptQuantityChangesItsRows) {
+    using zorvet::Kdy;
     const std::vector<const char*> tyc{"ex:thick_round_bar.cfg", "--conductivity", "40"};
-    const auto s = [&tyc](std::vector<const char*> dalsi) {
-        dalsi.insert(dalsi.begin(), tyc.begin(), tyc.end());
-        return dalsi;
-    };
-    sochory("dva.cfg", 2);
+    sochory("ctyri.cfg", 4);
     sochory("pet.cfg", 5);
-    const auto svazek = [](const char* vary) {
-        return std::vector<const char*>{"@pet.cfg", "--conductivity", "40", "--bundle", "0.6", "--vary", vary};
+    // The case where a value of the row acts: the typed 100 kg, the billet (alone, in a 2 x 2
+    // array, in a bundle of five) or a brick-less box of thin fibre under a tight power.
+    const std::map<Kdy, std::vector<const char*>> pripady{
+        {Kdy::Vzdy, {"ex:uncontrolled.cfg"}}, {Kdy::Nerizeny, {"ex:uncontrolled.cfg"}},
+        {Kdy::BezRozmeru, {"ex:uncontrolled.cfg"}}, {Kdy::ZRozmeru, tyc}, {Kdy::ZRozmeruTyce, tyc},
+        {Kdy::ZRozmeruKruh, tyc}, {Kdy::VMrizce, {"@ctyri.cfg", "--conductivity", "40", "--array", "2x2"}},
+        {Kdy::VeSvazku, {"@pet.cfg", "--conductivity", "40", "--bundle", "0.6"}},
+        {Kdy::SPeci, {"ex:uncontrolled.cfg", "--chamber", "1x1x1", "--lining", "fibre-128:0.05", "--power-limit",
+                      "15000", "--door", "0.5x0.5:60"}},
     };
-    // A brick-less box of thin fibre under a tight power, its door open a minute at each loading.
-    const auto pec = [](const char* vary) {
-        return std::vector<const char*>{"ex:uncontrolled.cfg", "--chamber", "1x1x1", "--lining", "fibre-128:0.05",
-                                        "--power-limit", "15000", "--door", "0.5x0.5:60", "--vary", vary};
-    };
-    const std::map<std::string, std::vector<const char*>> sweepy{
-        {"furnace", {"ex:uncontrolled.cfg", "--vary", "furnace=1000:1100:100"}},
-        {"start", {"ex:uncontrolled.cfg", "--vary", "start=20:100:80"}},
-        {"final", {"ex:uncontrolled.cfg", "--vary", "final=850:900:50"}},
-        {"emissivity", {"ex:uncontrolled.cfg", "--vary", "emissivity=0.6:0.8:0.2"}},
-        {"reduction", {"ex:uncontrolled.cfg", "--vary", "reduction=1:0.8:0.2"}},
-        {"conductivity", {"ex:thick_round_bar.cfg", "--vary", "conductivity=20:40:20"}},
-        {"mass", {"ex:uncontrolled.cfg", "--vary", "mass=100:200:100"}},
-        {"array-columns", s({"--vary", "array-columns=1:2:1"})},
-        {"array-rows", s({"--vary", "array-rows=1:2:1"})},
-        {"gap-x", {"@dva.cfg", "--conductivity", "40", "--array", "2x1", "--vary", "gap-x=0:0.05:0.05"}},
-        {"gap-y", {"@dva.cfg", "--conductivity", "40", "--array", "1x2", "--vary", "gap-y=0:0.05:0.05"}},
-        {"bundle", s({"--vary", "bundle=0.6:0.8:0.2"})},
-        {"bundle-b", svazek("bundle-b=0.6:0.8:0.2")},
-        {"porosity", svazek("porosity=0.2:0.4:0.2")},
-        {"effective-conductivity", svazek("effective-conductivity=10:20:10")},
-        {"soak", {"ex:uncontrolled.cfg", "--vary", "soak=0:30:30"}},
-        {"time-step", {"ex:uncontrolled.cfg", "--vary", "time-step=10:20:10"}},
-        {"power", {"ex:uncontrolled.cfg", "--vary", "power=20000:40000:20000"}},
-        {"losses", {"ex:uncontrolled.cfg", "--vary", "losses=0:10:10"}},
-        {"convection", {"ex:uncontrolled.cfg", "--vary", "convection=15:30:15"}},
-        {"ambient", pec("ambient=0:30:30")},
-        {"outer-emissivity", pec("outer-emissivity=0.3:0.9:0.6")},
-        {"door-time", pec("door-time=0:600:600")},
-        {"fixture-mass", pec("fixture-mass=0:200:200")},
-        {"layerN", pec("layer1=0.05:0.1:0.05")},
-    };
+    // Rows whose two values the range cannot give: a bundle the bars fill, a power that limits.
+    const std::map<std::string, std::pair<double, double>> zvlast{
+        {"bundle", {0.6, 0.8}}, {"bundle-b", {0.6, 0.8}}, {"power", {20000.0, 40000.0}}, {"layerN", {0.05, 0.1}}};
+    zorvet::Uloha vychozi;
+    vychozi.KoefK = 1.0f;
+    const zorvet::PrecteniSouboru u =
+        zorvet::NactiSoubor(QStringLiteral(ZORVET_EXAMPLES "/uncontrolled.cfg"), false, vychozi, zorvet::Jazyk::Anglicky);
+    ASSERT_TRUE(u.obsah);
     for (const zorvet::PopisPole& p : zorvet::PoleUlohy()) {
         if (p.nazev == nullptr) {
             continue;
         }
-        ASSERT_TRUE(sweepy.contains(p.nazev)) << "a sweep of " << p.nazev << " to check";
-        std::vector<const char*> argumenty = sweepy.at(p.nazev);
+        // A value the problem needs: its own and a little less; a default: it and twice it (half,
+        // beyond the range); none: a value of the range and half of it.
+        const double vlastni = zorvet::Hodnota(p, u.obsah->uloha);
+        auto [od, po] = p.prazdne == zorvet::Prazdne::Nelze ? std::pair(vlastni, 0.95 * vlastni)
+                        : p.prazdne == zorvet::Prazdne::Nic ? std::pair(vRozsahu(p) / 2.0, vRozsahu(p))
+                        : p.vychozi == 0.0                  ? std::pair(0.0, vRozsahu(p))
+                        : 2.0 * p.vychozi <= p.max          ? std::pair(p.vychozi, 2.0 * p.vychozi)
+                                                            : std::pair(p.vychozi, p.vychozi / 2.0);
+        std::tie(od, po) = zvlast.contains(p.nazev) ? zvlast.at(p.nazev) : std::pair(od, po);
+        const QString a = QString::number(od, 'g', 6);
+        const QString b = QString::number(po, 'g', 6);
+        const std::string vary = QStringLiteral("%1=%2:%3:%4")
+                                     .arg(QString::fromLatin1(p.nazev).replace(QLatin1Char('N'), QLatin1Char('1')), a, b, QString::number(std::fabs(b.toDouble() - a.toDouble()), 'g', 6))
+                                     .toStdString();
+        std::vector<const char*> argumenty = pripady.at(p.menitelna != Kdy::Vzdy ? p.menitelna : p.kdy);
         argumenty.insert(argumenty.begin(), "sweep");
-        const Beh b = spust(argumenty);
-        ASSERT_EQ(b.kod, 0) << p.nazev << ": " << b.err.toStdString();
-        const QStringList radky = b.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-        ASSERT_EQ(radky.size(), 3) << b.out.toStdString();
-        EXPECT_TRUE(radky[1].endsWith(QLatin1Char(',')) && radky[2].endsWith(QLatin1Char(','))) << b.out.toStdString();
-        EXPECT_NE(radky[1].section(QLatin1Char(','), 1), radky[2].section(QLatin1Char(','), 1)) << b.out.toStdString();
+        argumenty.insert(argumenty.end(), {"--vary", vary.c_str()});
+        const Beh b2 = spust(argumenty);
+        ASSERT_EQ(b2.kod, 0) << vary << ": " << b2.err.toStdString();
+        const QStringList radky = b2.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        ASSERT_EQ(radky.size(), 3) << vary << "\n" << b2.out.toStdString();
+        EXPECT_TRUE(radky[1].endsWith(QLatin1Char(',')) && radky[2].endsWith(QLatin1Char(','))) << b2.out.toStdString();
+        EXPECT_NE(radky[1].section(QLatin1Char(','), 1), radky[2].section(QLatin1Char(','), 1)) << b2.out.toStdString();
     }
 }
 

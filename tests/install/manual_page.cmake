@@ -18,9 +18,9 @@ endforeach()
 
 # Brackets and semicolons would split or join the items of CMake's lists: out of the way first.
 foreach(text pomoc stranka)
-    string(REPLACE ";" "<strednik>" ${text} "${${text}}")
-    string(REPLACE "[" "<zavorka>" ${text} "${${text}}")
-    string(REPLACE "]" "<zavorka/>" ${text} "${${text}}")
+    string(REPLACE ";" "@strednik@" ${text} "${${text}}")
+    string(REPLACE "[" "@zavorka@" ${text} "${${text}}")
+    string(REPLACE "]" "@zavorka_konec@" ${text} "${${text}}")
 endforeach()
 # The page's text as it reads: ".B x" is x, ".BR x y" is xy.
 string(REGEX REPLACE "\n\\.BR ([^ \n]+) ([^\n]+)" "\n\\1\\2" stranka "${stranka}")
