@@ -74,6 +74,10 @@ QString OdpovedVysledku(const Vysledek& v, Jazyk j) {
             zprava += QLatin1Char('\n') +
                       Text(id::OmezenoPrikonem, j).arg(TextZpravy(v.omezenoDo(), QLatin1Char('.')).trimmed());
         }
+        // A furnace described: where its energy went, as the command line and the report say.
+        if (const QString pec = RadkyPece(v, j); !pec.isEmpty()) {
+            zprava += QStringLiteral("\n\n") + pec.trimmed();
+        }
         return zprava;
     }
     // The single charge temperature is named as such where a core was computed beside it.

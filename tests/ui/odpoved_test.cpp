@@ -200,6 +200,27 @@ private slots:
         QVERIFY(panel->text().contains(QLatin1Char('\n') + jedna));
     }
 
+    // A furnace described: the message and the table's panel carry where the energy went, as the
+    // command line does; the problem's furnace comes through the dialog whole.
+    void pecVeZprave() {
+        Lokal l("en_US");
+        Okno o;
+        Uloha u = Priklad();
+        u.Pec = Box();
+        u.Prikon = 60000.0f;
+        QVERIFY(o.zadej(u));
+        o.okno.Vypocti();
+        QCOMPARE(o.d.zpravy.size(), 1);
+        QVERIFY(o.okno.vysledek()->Uloha.Pec == u.Pec);
+        const QString zprava = o.d.posledni();
+        for (const char* radek : {"\nEnergy Balance of the Heat-up [kWh]: electric ", "\nPeak Power [kW]: 60"}) {
+            QVERIFY2(zprava.startsWith(QStringLiteral("Final temperature")) && zprava.contains(QLatin1String(radek)),
+                     qPrintable(zprava));
+        }
+        o.okno.ZobrazTabulku();
+        QVERIFY(o.w<QLabel>("lblJadro")->text().contains(QStringLiteral("Energy Balance of the Heat-up")));
+    }
+
     void vykonCitelny_data() {
         QTest::addColumn<Uloha>("uloha");
         QTest::addColumn<Jazyk>("jazyk");
