@@ -20,6 +20,9 @@ class QPainter;
 
 namespace zorvet {
 
+// Up to this many points a series marks every point; longer series are bare lines.
+inline constexpr int kZnackyDo = 50;
+
 class Graf : public QChartView {
     Q_OBJECT
 public:

@@ -22,8 +22,6 @@ const QColor kFialova(128, 0, 160);
 // The results compared, the one shown first.
 const std::array<QColor, kNejvicVysledku> kBarvySrovnani{
     QColor(0, 0, 255), QColor(255, 0, 0), QColor(0, 128, 0), QColor(230, 120, 0), QColor(200, 0, 200), QColor(0, 150, 160)};
-// Up to this many steps every point is marked; longer series are bare lines.
-constexpr int kZnackyDo = 50;
 
 const QColor kTyrkysova(0, 150, 160);
 
