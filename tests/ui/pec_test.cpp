@@ -1,13 +1,17 @@
 // The furnace as a thermal system in the window: the problem dialog's Furnace tab, which edits
-// the case's furnace and refuses an unsound one on OK, and the user's own refractory.
+// the case's furnace and refuses an unsound one on OK, the user's own refractory, and the result
+// views, whose power frame shows the furnace's balance and whose chart its power.
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QFile>
+#include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QtCharts/QChart>
+#include <QtCharts/QValueAxis>
 #include <cmath>
 #include <functional>
 #include <memory>
@@ -15,10 +19,15 @@
 #include "files/cisla.h"
 #include "files/refraktory.h"
 #include "files/retezce.h"
+#include "files/soubor.h"
+#include "files/zpravy.h"
+#include "model/pipeline/vypocet.h"
 #include "support/dialogy_test.h"
 #include "support/lokal.h"
 #include "support/okna.h"
 #include "support/priklady.h"
+#include "ui/common/graf.h"
+#include "ui/main_window/frm_zorvet.h"
 #include "ui/problem_dialog/formular.h"
 #include "ui/problem_dialog/frm_zadani.h"
 
@@ -127,6 +136,30 @@ const std::vector<Uprava>& Upravy() {
     };
     return u;
 }
+
+// A main window that has opened the results of a case.
+struct Okno {
+    Lokal lokal{"en_US"};
+    QTemporaryDir slozka;
+    Nastaveni nastaveni;
+    TestDialogy d;
+    FrmZorvet okno{nastaveni, d};
+
+    explicit Okno(const Uloha& uloha) {
+        okno.Nacti(false);
+        okno.show();
+        QApplication::setActiveWindow(&okno);
+        const QString cesta = slozka.filePath(QStringLiteral("vysledky.odp"));
+        const VysledekVypoctu beh = Spocti(uloha);
+        if (beh.vysledek == nullptr || UlozSoubor(cesta, uloha, beh.vysledek.get(), QString(), Jazyk::Anglicky)) {
+            qFatal("the results file could not be made");
+        }
+        d.soubory = {cesta};
+        okno.Otevri();
+    }
+    template <typename T>
+    T* w(const char* jmeno) { return Dite<T>(&okno, jmeno); }
+};
 
 }  // namespace
 
@@ -249,6 +282,60 @@ private slots:
         QCOMPARE(f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray(), potom);
         auto* vrstva = qobject_cast<QComboBox*>(z.w<QTableWidget>("grdSteny")->cellWidget(0, 0));
         QCOMPARE(vrstva->findText(QStringLiteral("kaolin")) >= 0, nabizen);
+    }
+
+    void vysledek_data() {
+        QTest::addColumn<bool>("pec");
+        QTest::addColumn<float>("prodleva");
+        QTest::newRow("no furnace") << false << 0.0f;
+        QTest::newRow("furnace, heat-up") << true << 0.0f;
+        QTest::newRow("furnace, with a soak") << true << 600.0f;
+    }
+
+    // The power frame shows, for a furnace, its balance as the batch states it (the cycle's
+    // column with a cycle) in place of the losses' figures; the chart has the furnace's power on
+    // an axis of its own, named in the legend. Without a furnace both are as they were.
+    void vysledek() {
+        QFETCH(bool, pec);
+        QFETCH(float, prodleva);
+        Uloha u = pec ? VPeci() : Priklad();
+        u.Prodleva = prodleva;
+        Okno o(u);
+        o.okno.ZobrazTabulku();
+        auto* bilance = o.w<QTableWidget>("grdBilance");
+        QCOMPARE(bilance->isVisible(), pec);
+        QCOMPARE(o.w<QComboBox>("cboZtraty")->isVisible(), !pec);
+        QCOMPARE(o.w<QLabel>("lblPrikonH")->isVisible(), !pec);
+        if (pec) {
+            // "Energy Balance of the Heat-up [kWh]: electric E, charge C, …" and of the cycle.
+            const QStringList radky = RadkyPece(*o.okno.vysledek(), Jazyk::Anglicky).split(QLatin1Char('\n'));
+            for (int sloupec = 0; sloupec < 2; ++sloupec) {
+                const QStringList bilanceRadek =
+                    radky.filter(Text(sloupec == 0 ? id::BilanceOhrevu : id::BilanceCyklu, Jazyk::Anglicky));
+                QCOMPARE(bilance->isColumnHidden(sloupec), bilanceRadek.isEmpty());
+                if (bilanceRadek.isEmpty()) {
+                    continue;
+                }
+                const QStringList polozky = bilanceRadek[0].section(QStringLiteral(": "), 1).split(QStringLiteral(", "));
+                QCOMPARE(polozky.size(), bilance->rowCount());
+                for (int i = 0; i < bilance->rowCount(); ++i) {
+                    QCOMPARE(bilance->item(i, sloupec)->text(), polozky[i].section(QLatin1Char(' '), -1));
+                }
+            }
+        }
+        QTest::keyClick(&o.okno, Qt::Key_Escape);
+        o.okno.ZobrazGraf();
+        const QList<QAbstractAxis*> osy = o.w<Graf>("FlpGrf1")->chart()->axes(Qt::Vertical);
+        QCOMPARE(osy.size(), pec ? 2 : 1);
+        QStringList nazvy;
+        for (int i = 0; i < o.w<Graf>("FlpGrf1")->pocetRad(); ++i) {
+            nazvy << o.w<Graf>("FlpGrf1")->nazevRady(i);
+        }
+        QCOMPARE(nazvy.contains(QStringLiteral("Power")), pec);
+        if (pec) {
+            QCOMPARE(osy[1]->alignment(), Qt::AlignRight);
+            QCOMPARE(osy[1]->titleText(), QStringLiteral("Power [kW]"));
+        }
     }
 };
 
