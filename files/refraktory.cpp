@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QLocale>
+#include <QLockFile>
 #include <QRegularExpression>
 #include <QStringList>
 #include <cmath>
@@ -11,6 +12,7 @@
 #include "files/cteni_souboru.h"
 #include "files/retezce.h"
 #include "files/windows1250.h"
+#include "files/zapis.h"
 
 namespace zorvet {
 
@@ -198,6 +200,58 @@ QString TextRefraktoru(const Refraktor& r) {
     return QString::fromStdString(r.Nazev) + QLatin1Char(' ') + cislo(r.Hustota) + QLatin1Char(' ') +
            (stala ? cislo(r.Teplo.front().hodnota) : body(r.Teplo, QLatin1Char('/'))) + QLatin1Char(' ') +
            body(r.Vodivost, QLatin1Char(' '));
+}
+
+UlozeniMaterialu UlozRefraktor(const QString& slozka, const Refraktor& r, bool prepsat, Chyba* chyba, Jazyk jazyk) {
+    const QString cesta = QDir(slozka).filePath(kSouborRefraktoru);
+    const auto selhani = [&](const QString& popis) {
+        if (chyba != nullptr) {
+            *chyba = Chyba{DruhChyby::Soubor, Text(id::ChybaSouboru, jazyk), ZpravaSouboru(cesta, popis)};
+        }
+        return UlozeniMaterialu::Chyba;
+    };
+    QLockFile zamek(cesta + QStringLiteral(".lock"));
+    if (!zamek.tryLock(kCekaniNaUlozeni)) {
+        return selhani(zamek.error() == QLockFile::LockFailedError
+                           ? Text(id::UkladaniObsazeno, jazyk)
+                           : Text(id::ZamekNelze, jazyk).arg(QDir::toNativeSeparators(zamek.fileName())));
+    }
+    QString text;
+    if (DruhCesty(cesta) != DruhSelhani::Chybi) {
+        const CelySoubor soubor = NactiCelySoubor(cesta, kNejvetsiSeznamRefraktoru, jazyk);
+        if (!soubor.precten()) {
+            return selhani(soubor.chyba);
+        }
+        text = decodeDataFile(soubor.bajty);
+    }
+    // The line whose first field is the name, a comment after it kept; the lines keep their ends.
+    const QString cr = text.contains(QStringLiteral("\r\n")) ? QStringLiteral("\r") : QString();
+    QStringList radky = text.split(QLatin1Char('\n'));
+    const QString nazev = QString::fromStdString(r.Nazev);
+    UlozeniMaterialu vysledek = UlozeniMaterialu::Pridan;
+    const auto stejny = std::find_if(radky.begin(), radky.end(), [&nazev](const QString& radek) {
+        return radek.section(QLatin1Char('#'), 0, 0).simplified().section(QLatin1Char(' '), 0, 0) == nazev;
+    });
+    if (stejny != radky.end()) {
+        if (!prepsat) {
+            return UlozeniMaterialu::Existuje;
+        }
+        const qsizetype komentar = stejny->indexOf(QLatin1Char('#'));
+        const QString konec = stejny->endsWith(QLatin1Char('\r')) ? QStringLiteral("\r") : QString();
+        *stejny = TextRefraktoru(r) + (komentar >= 0 ? QLatin1Char(' ') + stejny->mid(komentar) : konec);
+        vysledek = UlozeniMaterialu::Prepsan;
+    } else {
+        if (!radky.isEmpty() && radky.back().isEmpty()) {
+            radky.removeLast();
+        }
+        radky.append(TextRefraktoru(r) + cr);
+        radky.append(QString());
+    }
+    QString popis;
+    if (!writeWhole(cesta, encodeDataFile(radky.join(QLatin1Char('\n'))), &popis, jazyk)) {
+        return selhani(popis);
+    }
+    return vysledek;
 }
 
 const Refraktor* NajdiRefraktor(const std::string& nazev, const std::vector<Refraktor>& vlastni,

@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "files/chyba.h"
+#include "files/materialy.h"
 #include "model/case/nastaveni.h"
 #include "model/furnace/refraktor.h"
 
@@ -52,6 +53,12 @@ SouborRefraktoru NactiDatabaziRefraktoru(const QString& slozka, Jazyk jazyk);
 
 // A refractory as its line (without the line end), which reads back as the same record.
 QString TextRefraktoru(const Refraktor& r);
+
+// Saves one refractory into the database of the data folder as its line: the file is read again
+// under its lock (as the materials' saves take it) and only the line of that name is added or,
+// with prepsat, replaced; everything else stays as it is, and the file is replaced only when the
+// new one is complete. chyba gets the File Error on a failure.
+UlozeniMaterialu UlozRefraktor(const QString& slozka, const Refraktor& r, bool prepsat, Chyba* chyba, Jazyk jazyk);
 
 // The refractory of a name: the user's first, then the database's.
 const Refraktor* NajdiRefraktor(const std::string& nazev, const std::vector<Refraktor>& vlastni,

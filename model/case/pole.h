@@ -91,7 +91,7 @@ struct PopisPole {
     Velicina velicina;
     DruhPole druh;
     const char* ovladac = nullptr;     // the dialog's control
-    int zalozka = -1;                  // the dialog's tab that holds it, 0..7; -1 for none
+    int zalozka = -1;                  // the dialog's tab that holds it, 0..8; -1 for none
     int popisek = 0;                   // string ID of the control's caption; 0: the text below
     const char* popisekText = nullptr;
     int popisekZpravy = 0;             // string ID of the name messages give it, where the caption

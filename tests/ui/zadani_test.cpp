@@ -33,6 +33,7 @@
 #include "support/dialogy_test.h"
 #include "support/lokal.h"
 #include "support/okna.h"
+#include "support/priklady.h"
 #include "ui/problem_dialog/formular.h"
 #include "ui/problem_dialog/frm_zadani.h"
 #include "ui/problem_dialog/nacrt_profilu.h"
@@ -104,7 +105,8 @@ QString Akcelerator(const QString& text) {
 
 // A problem in which the field belongs to the case, its tab showing it ready for typing: a typed
 // mass, else bars whose mass comes from their dimensions (rectangular, else round), else a
-// controlled furnace; an array or a bundle for the fields of their frames.
+// controlled furnace, or one described as a thermal system; an array or a bundle for the fields
+// of their frames.
 Uloha PripadPole(const PopisPole& p) {
     Uloha u = Priklad(QStringLiteral("uncontrolled.cfg"));
     const std::function<void(Uloha&)> zmeny[] = {
@@ -113,7 +115,8 @@ Uloha PripadPole(const PopisPole& p) {
         [](Uloha& x) {
             x.Rizeny = true;
             x.PocetKrivek = 2;
-        }};
+        },
+        [](Uloha& x) { x.Pec = Box(); }};
     for (const auto& zmena : zmeny) {
         if (!Plati(p.kdy, u)) {
             zmena(u);

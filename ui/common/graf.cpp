@@ -28,9 +28,14 @@ namespace {
 constexpr qreal kTloustkaCary = 2.0;
 constexpr qreal kVelikostZnacky = 7.0;
 
-QValueAxis* osa(const QChart* graf, Qt::Orientation smer) {
-    const auto osy = graf->axes(smer);
-    return osy.isEmpty() ? nullptr : qobject_cast<QValueAxis*>(osy.first());
+// The time axis, or the temperature axis on the left (vpravo: the axis on the right, if any).
+QValueAxis* osa(const QChart* graf, Qt::Orientation smer, bool vpravo = false) {
+    for (QAbstractAxis* o : graf->axes(smer)) {
+        if ((o->alignment() == Qt::AlignRight) == vpravo) {
+            return qobject_cast<QValueAxis*>(o);
+        }
+    }
+    return nullptr;
 }
 
 // Stretches an axis over [od, do_], widening a single value so the axis keeps a span.
@@ -139,8 +144,10 @@ Rozpeti rozpetiRad(const QList<Graf::Rada>& rady, bool odstup) {
         for (const QPointF& b : r.body) {
             minX = std::min(minX, b.x());
             maxX = std::max(maxX, b.x());
-            minY = std::min(minY, b.y());
-            maxY = std::max(maxY, b.y());
+            if (!r.vpravo) {
+                minY = std::min(minY, b.y());
+                maxY = std::max(maxY, b.y());
+            }
         }
     }
     if (odstup && minY <= maxY) {
@@ -165,11 +172,10 @@ std::vector<const Graf::Rada*> poradiRad(const QList<Graf::Rada>& rady) {
     return poradi;
 }
 
-void pripoj(QChart* graf, QXYSeries* s) {
+void pripoj(QChart* graf, QXYSeries* s, bool vpravo) {
     graf->addSeries(s);
-    for (QAbstractAxis* o : graf->axes()) {
-        s->attachAxis(o);
-    }
+    s->attachAxis(osa(graf, Qt::Horizontal));
+    s->attachAxis(osa(graf, Qt::Vertical, vpravo));
 }
 
 // A series as a line in its colour and style, or its points alone.
@@ -193,6 +199,22 @@ void Graf::sestav() {
     // thousand points takes milliseconds; a chart put together before it is shown is
     // laid out once.
     QChart* graf = novyGraf(titulek_, popisX_, popisY_, pismo_);
+    // A second quantity on an axis of its own, on the right, from 0 to its highest value.
+    double nejvyssiVpravo = -1.0;
+    for (const Rada& r : rady_) {
+        for (qsizetype i = 0; r.vpravo && i < r.body.size(); ++i) {
+            nejvyssiVpravo = std::max(nejvyssiVpravo, r.body[i].y());
+        }
+    }
+    if (nejvyssiVpravo >= 0.0) {
+        auto* vpravo = new QValueAxis;
+        vpravo->setLabelFormat(QStringLiteral("%.6g"));
+        vpravo->setTitleFont(pismo_);
+        vpravo->setTitleText(popisVpravo_);
+        vpravo->setGridLineVisible(false);  // the temperatures' grid is the plot's
+        graf->addAxis(vpravo, Qt::AlignRight);
+        nastavRozsah(vpravo, 0.0, nejvyssiVpravo * (odstup_ ? 1.05 : 1.0));
+    }
     rozvrhniOsy(graf);
     const std::vector<const Rada*> poradi = poradiRad(rady_);
     bool znackyPridany = !znacky_;
@@ -202,7 +224,7 @@ void Graf::sestav() {
             pridejZnacky(graf);
             znackyPridany = true;
         }
-        pripoj(graf, rada(*r));
+        pripoj(graf, rada(*r), r->vpravo);
     }
     if (!znackyPridany) {
         pridejZnacky(graf);
@@ -238,7 +260,7 @@ void Graf::pridejZnacky(QChart* graf) const {
         if (!r.jenBody) {
             QScatterSeries* body = tecky(r.barva);
             body->replace(r.body);
-            pripoj(graf, body);
+            pripoj(graf, body, r.vpravo);
         }
     }
 }
@@ -274,11 +296,21 @@ void Graf::nastavPopisOsyY(const QString& text) {
     osa(chart(), Qt::Vertical)->setTitleText(text);
 }
 
+void Graf::nastavPopisOsyVpravo(const QString& text) {
+    popisVpravo_ = text;
+    if (QValueAxis* o = osa(chart(), Qt::Vertical, true)) {
+        o->setTitleText(text);
+    }
+}
+
 void Graf::nastavPismo(const QFont& pismo) {
     pismo_ = pismo;
     chart()->setTitleFont(pismo);
     osa(chart(), Qt::Horizontal)->setTitleFont(pismo);
     osa(chart(), Qt::Vertical)->setTitleFont(pismo);
+    if (QValueAxis* o = osa(chart(), Qt::Vertical, true)) {
+        o->setTitleFont(pismo);
+    }
     legenda_.nastavPismo(pismo);
 }
 

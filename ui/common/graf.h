@@ -20,6 +20,9 @@ class QPainter;
 
 namespace zorvet {
 
+// Up to this many points a series marks every point; longer series are bare lines.
+inline constexpr int kZnackyDo = 50;
+
 class Graf : public QChartView {
     Q_OBJECT
 public:
@@ -39,6 +42,7 @@ public:
         QList<QPointF> body;
         Qt::PenStyle styl = Qt::SolidLine;
         bool jenBody = false;  // the points alone, marked, with no line between them (a measured log)
+        bool vpravo = false;   // on the right axis, of a quantity of its own (a power)
     };
     // Replaces every series at once: for long series much cheaper than adding them one
     // by one, as the curves are laid out only once.
@@ -47,6 +51,8 @@ public:
     void nastavTitulek(const QString& text);
     void nastavPopisOsyX(const QString& text);  // the time axis
     void nastavPopisOsyY(const QString& text);  // the temperature axis
+    // The right axis, shown while a series is on it: its title; it starts at 0.
+    void nastavPopisOsyVpravo(const QString& text);
 
     // Font of the title, the axis titles and the legend.
     void nastavPismo(const QFont& pismo);
@@ -108,6 +114,7 @@ private:
     QString titulek_;
     QString popisX_;
     QString popisY_;
+    QString popisVpravo_;
     QFont pismo_;
     bool znacky_ = false;
     bool odstup_ = false;

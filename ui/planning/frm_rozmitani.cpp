@@ -23,6 +23,7 @@
 #include "files/zpravy_planovani.h"
 #include "files/zpravy_vysledku.h"
 #include "model/planning/planovani.h"
+#include "ui/common/graf.h"
 #include "ui/common/kurzor.h"
 #include "ui/views/export_grafu.h"
 
@@ -30,7 +31,6 @@ namespace zorvet {
 
 namespace {
 
-constexpr int kZnackyDo = 50;
 // The curves of a family, one colour each in turn.
 const std::array<QColor, 8> kBarvy{QColor(0, 0, 255), QColor(255, 0, 0), QColor(0, 128, 0), QColor(230, 120, 0),
                                    QColor(200, 0, 200), QColor(0, 150, 160), QColor(120, 80, 0), QColor(0, 0, 0)};

@@ -419,6 +419,15 @@ std::optional<Zavada> Formular::chybaTextu(bool prazdnaNula) const {
     return std::nullopt;
 }
 
+void Formular::nastavPec(std::optional<Pec> pec) {
+    const bool byla = uloha_.Pec.has_value();
+    uloha_.Pec = std::move(pec);
+    // Its numbers belong to the case with it, or no more.
+    if (byla != uloha_.Pec.has_value()) {
+        emit zmeneno();
+    }
+}
+
 std::optional<Zavada> Formular::zkontroluj(Pravidlo pravidlo) {
     dokonci();
     if (auto z = chybaTextu(false)) {

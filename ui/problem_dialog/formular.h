@@ -73,6 +73,10 @@ public:
     // the value typed waits: it is shown again when the curve goes.
     void nastavVlastnosti(std::optional<VlastnostiMaterialu> vlastnosti);
 
+    // The furnace as a thermal system, or none. Its description is the tab's widgets' own (no
+    // text of it waits here); its plain numbers are fields as any other.
+    void nastavPec(std::optional<Pec> pec);
+
     // What the form holds for acceptance: the first field whose text is no number, a needed
     // one left empty or a count with a fraction, in the order of the tabs; then the mass and
     // the total surface of the dimensions, and the acceptance rule of the model.

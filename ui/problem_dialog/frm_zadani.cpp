@@ -17,6 +17,7 @@
 #include "ui/problem_dialog/zadani_hmotnost.h"
 #include "ui/problem_dialog/zadani_krivka.h"
 #include "ui/problem_dialog/zadani_material.h"
+#include "ui/problem_dialog/zadani_pece.h"
 #include "ui/problem_dialog/zadani_plochy.h"
 #include "ui/problem_dialog/zadani_usporadani.h"
 
@@ -30,7 +31,7 @@ FrmZadani::FrmZadani(Formular& formular, bool zadaniUplne, Relace& relace, const
     setModal(true);
     auto* hlavni = new QVBoxLayout(this);
     TabStrip1 = named(new QTabWidget(this), "TabStrip1");
-    // All eight tabs stay in sight: the dialog is as wide as their titles need.
+    // All nine tabs stay in sight: the dialog is as wide as their titles need.
     TabStrip1->tabBar()->setUsesScrollButtons(false);
     TabStrip1->tabBar()->setElideMode(Qt::ElideNone);
     hlavni->addWidget(TabStrip1, 1);
@@ -40,6 +41,7 @@ FrmZadani::FrmZadani(Formular& formular, bool zadaniUplne, Relace& relace, const
     auto* krivka = new ZadaniKrivky(formular_, 0);
     material_ = new ZadaniMaterialu(formular_, 2, dialogy_);
     usporadani_ = new ZadaniUsporadani(formular_, 5);
+    pec_ = new ZadaniPece(formular_, 8, dialogy_);
     Zalozka* stranky[kPocetZalozek] = {krivka,
                                        Zalozka::zTabulky(formular_, 1),
                                        material_,
@@ -47,7 +49,8 @@ FrmZadani::FrmZadani(Formular& formular, bool zadaniUplne, Relace& relace, const
                                        new ZadaniPloch(formular_, 4),
                                        usporadani_,
                                        Zalozka::zTabulky(formular_, 6),
-                                       Zalozka::zTabulky(formular_, 7)};
+                                       Zalozka::zTabulky(formular_, 7),
+                                       pec_};
     for (int i = 0; i < kPocetZalozek; ++i) {
         frm1[i] = stranky[i];
         frm1[i]->setObjectName(QStringLiteral("frm1_%1").arg(i));
@@ -71,6 +74,7 @@ FrmZadani::FrmZadani(Formular& formular, bool zadaniUplne, Relace& relace, const
     TabStrip1->setCurrentIndex(0);
     NastavPopisy();
     material_->NactiMaterialy(relace_.datovaSlozka, nastaveni_.Jazyk);
+    pec_->NactiRefraktory(relace_.datovaSlozka, nastaveni_.Jazyk);
     setWindowTitle(titulekZadani_);
     obnov();
 }
@@ -127,7 +131,7 @@ void FrmZadani::NastavPopisy() {
     const Jazyk j = nastaveni_.Jazyk;
     const int zalozky[kPocetZalozek] = {id::ZalozkaOhrev,  id::ZalozkaTeploty,      id::Material,
                                         id::ZalozkaHmotnost, id::ZalozkaPlochy,    id::ZalozkaUsporadani,
-                                        id::ZalozkaKrok,     id::ZalozkaPec};
+                                        id::ZalozkaKrok,     id::ZalozkaPec,        id::PecPopisek};
     for (int i = 0; i < kPocetZalozek; ++i) {
         TabStrip1->setTabText(i, Text(zalozky[i], j));
         frm1[i]->NastavPopisy(j);
@@ -169,6 +173,12 @@ void FrmZadani::ukazChybu(const Zavada& zavada) {
     // A field left empty is the incomplete setting, in its own words; the field is in focus below.
     dialogy_.zprava(Ikona::Vykricnik, TitulekZavady(j),
                     zavada.vada == Vada::ChybiHodnota ? Text(id::NeuplneZadani, j) : ZpravaZavady(zavada, formular_.uloha(), j));
+    // The furnace's description, on its tab.
+    if (zavada.velicina == Velicina::PopisPece) {
+        TabStrip1->setCurrentWidget(pec_);
+        pec_->ukazZavadu(zavada.pec);
+        return;
+    }
     // The field, on its tab; a value of the curve in its segment.
     const PopisPole& pole = Pole(zavada.velicina);
     const char* ovladac = pole.ovladac;

@@ -1,5 +1,6 @@
-// The problem dialog: eight tabs for the furnace regime, temperatures, material, mass, surfaces,
-// the arrangement of the load, the iteration step and the furnace's power and convection, laid
+// The problem dialog: nine tabs for the furnace regime, temperatures, material, mass, surfaces,
+// the arrangement of the load, the iteration step, the furnace's power and convection, and the
+// furnace as a thermal system, laid
 // out from the field table (ui/problem_dialog/zalozka.h), over the problem form
 // (ui/problem_dialog/formular.h), which outlives it. OK accepts the problem when every field holds a usable value and the problem can be
 // computed; Cancel closes it, keeping all that was typed, and takes a complete problem without
@@ -26,6 +27,7 @@ namespace zorvet {
 class Formular;
 class Zalozka;
 class ZadaniMaterialu;
+class ZadaniPece;
 class ZadaniUsporadani;
 
 class FrmZadani : public QDialog {
@@ -76,10 +78,11 @@ private:
     QString titulekZadani_;
 
     QTabWidget* TabStrip1 = nullptr;
-    static constexpr int kPocetZalozek = 8;
+    static constexpr int kPocetZalozek = 9;
     Zalozka* frm1[kPocetZalozek] = {};
     ZadaniMaterialu* material_ = nullptr;
     ZadaniUsporadani* usporadani_ = nullptr;
+    ZadaniPece* pec_ = nullptr;
 
     QPushButton* cmdOK = nullptr;
     QPushButton* cmdStorno = nullptr;

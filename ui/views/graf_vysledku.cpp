@@ -22,10 +22,9 @@ const QColor kFialova(128, 0, 160);
 // The results compared, the one shown first.
 const std::array<QColor, kNejvicVysledku> kBarvySrovnani{
     QColor(0, 0, 255), QColor(255, 0, 0), QColor(0, 128, 0), QColor(230, 120, 0), QColor(200, 0, 200), QColor(0, 150, 160)};
-// Up to this many steps every point is marked; longer series are bare lines.
-constexpr int kZnackyDo = 50;
 
 const QColor kTyrkysova(0, 150, 160);
+const QColor kHneda(140, 90, 20);
 
 // A column of the core's rows over time.
 QList<QPointF> krivkaKroku(const Vysledek& v, const std::vector<float>& t) {
@@ -59,13 +58,15 @@ void popisy(Graf& graf, Jazyk j) {
     graf.vymazRady();
     graf.nastavPopisOsyX(Text(id::OsaCasu, j));
     graf.nastavPopisOsyY(Text(id::OsaTeploty, j));
+    graf.nastavPopisOsyVpravo(Text(id::PrikonOsa, j));
     graf.nastavPismo(QFont(QStringLiteral("Arial"), 16, QFont::Normal));
     graf.nastavTitulek(Text(id::TitulekGrafu, j));
 }
 
 // The curves of one result; the charge named also when pojmenovat.
 QList<Graf::Rada> radyVysledku(const Vysledek& vysledek, Jazyk j, bool pojmenovat) {
-    const bool rizeny = PecSeMeni(vysledek);
+    // A furnace described as a thermal system has a temperature of its own at every step.
+    const bool rizeny = PecSeMeni(vysledek) || vysledek.Pec.has_value();
     QList<Graf::Rada> rady;
     // An uncontrolled chart of one curve needs no legend; a second curve names both.
     rady.append({rizeny || vysledek.Jadro || pojmenovat ? Text(id::Vsazka, j) : QString(), kModra, krivkaVsazky(vysledek)});
@@ -83,6 +84,16 @@ QList<Graf::Rada> radyVysledku(const Vysledek& vysledek, Jazyk j, bool pojmenova
         }
         // Under a power limit the curve is the equivalent furnace temperature of the limited power.
         rady.append({Text(vysledek.omezenoDo() > 0.0f ? id::PecOmezena : id::Pec, j), kCervena, pec});
+    }
+    if (vysledek.Pec) {
+        // The power it drew over each step, on the right axis in kW, as far as the furnace.
+        QList<QPointF> prikon;
+        const qsizetype kroku = std::min(rady.back().body.size(), static_cast<qsizetype>(vysledek.Pec->prikon.size()));
+        for (qsizetype i = 0; i < kroku; ++i) {
+            prikon.append(QPointF(static_cast<double>(i) * static_cast<double>(vysledek.Uloha.CasKrok),
+                                  static_cast<double>(vysledek.Pec->prikon[static_cast<std::size_t>(i)]) / 1000.0));
+        }
+        rady.append({Text(id::PrikonKrivka, j), kHneda, prikon, Qt::SolidLine, false, true});
     }
     if (jadro) {
         // The surface and the core of a thick charge, dashed, at the same times; of an array the

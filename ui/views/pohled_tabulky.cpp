@@ -25,6 +25,7 @@
 #include "model/case/pole.h"
 #include "model/pipeline/vykon.h"
 #include "ui/common/kurzor.h"
+#include "ui/views/bilance_pece.h"
 #include "ui/views/tabulka_vysledku.h"
 #include "ui/common/twipy.h"
 
@@ -79,6 +80,8 @@ PohledTabulky::PohledTabulky(Dialogy& dialogy, QWidget* parent) : QWidget(parent
     lblInstalovany_ = popisek(fraVykon_, "lblInstalovany", Twipy(120, 2520, 1290, 495));
     lblInstalovanyH_ = popisek(fraVykon_, "lblInstalovanyH", Twipy(1440, 2580, 1095, 375));
     lblInstalovanyH_->setWordWrap(false);
+    bilance_ = new TabulkaBilance(fraVykon_);
+    bilance_->hide();
     // The frame is laid out for a small dialog font; its captions and figures keep to it.
     QFont male = fraVykon_->font();
     male.setPointSizeF(std::min(male.pointSizeF(), 8.0));
@@ -253,7 +256,27 @@ void PohledTabulky::rozvrhni(QSize vnejsiTwipy) {
                                      : QString());
     lblInstalovany_->setVisible(prikon);
     lblInstalovanyH_->setVisible(prikon);
-    fraVykon_->resize(fraVykon_->width(), Twipy(0, 0, 0, prikon ? 3135 : 2535).height());
+    // A furnace described as a thermal system shows where its energy went instead of the power
+    // for a percentage of losses; the installed power follows below its balance.
+    const bool pec = vysledek_->Pec && vysledek_->Uloha.Pec;
+    for (QWidget* w : std::initializer_list<QWidget*>{lblZtraty_, cboZtraty_, lblPrikon_, lblPrikonH_, lblSpotreba_,
+                                                      lblSpotrebaH_}) {
+        w->setVisible(!pec);
+    }
+    bilance_->setVisible(pec);
+    if (pec) {
+        bilance_->zobraz(*vysledek_, jazyk_);
+        const QRect r = Twipy(120, 300, 4560, 0);
+        bilance_->setGeometry(r.left(), r.top(), r.width(), bilance_->sizeHint().height());
+        const int y = bilance_->geometry().bottom() + NaPixely(120);
+        lblInstalovany_->move(lblInstalovany_->x(), y);
+        lblInstalovanyH_->move(lblInstalovanyH_->x(), y);
+        fraVykon_->resize(Twipy(0, 0, 4800, 0).width(), y + (prikon ? lblInstalovany_->height() : 0) + NaPixely(120));
+    } else {
+        lblInstalovany_->setGeometry(Twipy(120, 2520, 1290, 495));
+        lblInstalovanyH_->setGeometry(Twipy(1440, 2580, 1095, 375));
+        fraVykon_->resize(Twipy(4200, 120, 2655, 0).width(), Twipy(0, 0, 0, prikon ? 3135 : 2535).height());
+    }
     // A widened grid pushes the frame to its right.
     fraVykon_->move(std::max(Twipy(4200, 120, 0, 0).left(), grdTabulka_->geometry().right() + okraj),
                     fraVykon_->y());

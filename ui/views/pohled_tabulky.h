@@ -21,6 +21,7 @@ class QTableView;
 
 namespace zorvet {
 
+class TabulkaBilance;
 class TabulkaVysledku;
 
 class PohledTabulky : public QWidget {
@@ -87,6 +88,7 @@ private:
     QLabel* lblInstalovany_ = nullptr;   // the installed power of the furnace, when it has one
     QLabel* lblInstalovanyH_ = nullptr;
     QLabel* lblChybaZtrat_ = nullptr;  // why the losses typed give no figures
+    TabulkaBilance* bilance_ = nullptr;  // a furnace's balance, in place of the losses' figures
     std::optional<std::int16_t> platneZtraty_;
     QLabel* lblJadro_ = nullptr;     // the core time and the Biot number of a thick charge
     QLabel* lblVarovani_ = nullptr;  // the warning when the core lags

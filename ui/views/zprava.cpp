@@ -164,7 +164,10 @@ QString nazevVlastnosti(const VlastnostiMaterialu& v, Jazyk j) {
 void zadani(Sazec& s, const Vysledek& v, Jazyk j) {
     const Uloha& u = v.Uloha;
     s.nadpis(Text(id::OddilZadani, j), 45);
-    const auto patri = [&u](const PopisPole& p) { return p.zalozka >= 0 && Plati(p.kdy, u) && uvest(p, u); };
+    // The furnace's numbers stand with its description below.
+    const auto patri = [&u](const PopisPole& p) {
+        return p.zalozka >= 0 && p.kdy != Kdy::SPeci && Plati(p.kdy, u) && uvest(p, u);
+    };
     const auto geometrie = [](const PopisPole& p) { return p.kdy == Kdy::ZRozmeru || p.kdy == Kdy::ZRozmeruObdelnik; };
     for (const PopisPole& p : PoleUlohy()) {
         if (patri(p) && !geometrie(p)) {
