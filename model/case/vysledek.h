@@ -159,8 +159,12 @@ struct Vysledek {
     float omezenoDo() const { return Jadro && !Jadro->pec.empty() ? Jadro->omezenoDo : OmezenoDo; }
 };
 
-// Whether the furnace temperature of a result changes over time: it follows a curve, or the
-// installed power limited steps (their rows hold the temperature that gave the limited heat).
-inline bool PecSeMeni(const Vysledek& v) { return v.Uloha.Rizeny || v.omezenoDo() > 0.0f; }
+// Whether the furnace temperature of a result changes over time: it follows a curve, the
+// installed power limited steps (their rows hold the temperature that gave the limited heat), or
+// it is the hot face of a lining.
+inline bool PecSeMeni(const Vysledek& v) { return v.Uloha.Rizeny || v.omezenoDo() > 0.0f || v.Pec.has_value(); }
+// Whether the rows' furnace is an equivalent one: the temperature at which an ideal furnace would
+// give the heat the installed power allowed. The hot face of a lining is the furnace itself.
+inline bool PecEkvivalentni(const Vysledek& v) { return v.omezenoDo() > 0.0f && !v.Pec.has_value(); }
 
 }  // namespace zorvet

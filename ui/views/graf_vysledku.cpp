@@ -66,7 +66,7 @@ void popisy(Graf& graf, Jazyk j) {
 // The curves of one result; the charge named also when pojmenovat.
 QList<Graf::Rada> radyVysledku(const Vysledek& vysledek, Jazyk j, bool pojmenovat) {
     // A furnace described as a thermal system has a temperature of its own at every step.
-    const bool rizeny = PecSeMeni(vysledek) || vysledek.Pec.has_value();
+    const bool rizeny = PecSeMeni(vysledek);
     QList<Graf::Rada> rady;
     // An uncontrolled chart of one curve needs no legend; a second curve names both.
     rady.append({rizeny || vysledek.Jadro || pojmenovat ? Text(id::Vsazka, j) : QString(), kModra, krivkaVsazky(vysledek)});
@@ -83,7 +83,7 @@ QList<Graf::Rada> radyVysledku(const Vysledek& vysledek, Jazyk j, bool pojmenova
                                static_cast<double>(vysledek.teplotaPece(static_cast<long>(i)))));
         }
         // Under a power limit the curve is the equivalent furnace temperature of the limited power.
-        rady.append({Text(vysledek.omezenoDo() > 0.0f ? id::PecOmezena : id::Pec, j), kCervena, pec});
+        rady.append({Text(PecEkvivalentni(vysledek) ? id::PecOmezena : id::Pec, j), kCervena, pec});
     }
     if (vysledek.Pec) {
         // The power it drew over each step, on the right axis in kW, as far as the furnace.

@@ -114,7 +114,7 @@ QVariant TabulkaVysledku::headerData(int section, Qt::Orientation orientation, i
             // Where the installed power limited a step, the column holds the furnace temperature
             // that would give the limited power: the heading says so.
             return Text(id::SouborTpece, jazyk_) +
-                   (vysledek_->omezenoDo() > 0.0f ? QLatin1Char('\n') + Text(id::PecEkvivalentni, jazyk_) : QString()) +
+                   (PecEkvivalentni(*vysledek_) ? QLatin1Char('\n') + Text(id::PecEkvivalentni, jazyk_) : QString()) +
                    stupne;
         case Sloupec::Povrch:
             return Text(pole() != nullptr ? id::PovrchNejpomalejsiho : id::Povrch, jazyk_) + stupne;
