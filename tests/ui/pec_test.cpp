@@ -25,6 +25,7 @@
 #include "support/dialogy_test.h"
 #include "support/lokal.h"
 #include "support/okna.h"
+#include "support/okno_vysledku.h"
 #include "support/priklady.h"
 #include "ui/common/graf.h"
 #include "ui/main_window/frm_zorvet.h"
@@ -137,29 +138,7 @@ const std::vector<Uprava>& Upravy() {
     return u;
 }
 
-// A main window that has opened the results of a case.
-struct Okno {
-    Lokal lokal{"en_US"};
-    QTemporaryDir slozka;
-    Nastaveni nastaveni;
-    TestDialogy d;
-    FrmZorvet okno{nastaveni, d};
-
-    explicit Okno(const Uloha& uloha) {
-        okno.Nacti(false);
-        okno.show();
-        QApplication::setActiveWindow(&okno);
-        const QString cesta = slozka.filePath(QStringLiteral("vysledky.odp"));
-        const VysledekVypoctu beh = Spocti(uloha);
-        if (beh.vysledek == nullptr || UlozSoubor(cesta, uloha, beh.vysledek.get(), QString(), Jazyk::Anglicky)) {
-            qFatal("the results file could not be made");
-        }
-        d.soubory = {cesta};
-        okno.Otevri();
-    }
-    template <typename T>
-    T* w(const char* jmeno) { return Dite<T>(&okno, jmeno); }
-};
+using Okno = OknoVysledku;
 
 }  // namespace
 
@@ -328,10 +307,7 @@ private slots:
         o.okno.ZobrazGraf();
         const QList<QAbstractAxis*> osy = o.w<Graf>("FlpGrf1")->chart()->axes(Qt::Vertical);
         QCOMPARE(osy.size(), pec ? 2 : 1);
-        QStringList nazvy;
-        for (int i = 0; i < o.w<Graf>("FlpGrf1")->pocetRad(); ++i) {
-            nazvy << o.w<Graf>("FlpGrf1")->nazevRady(i);
-        }
+        const QStringList nazvy = o.nazvy();
         QCOMPARE(nazvy.contains(QStringLiteral("Power")), pec);
         // The hot face is the furnace itself, though the installed power held it down; without a
         // furnace described, the power-limited steps show an equivalent one.

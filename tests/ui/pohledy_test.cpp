@@ -32,6 +32,7 @@
 #include "support/dialogy_test.h"
 #include "support/lokal.h"
 #include "support/okna.h"
+#include "support/okno_vysledku.h"
 #include "support/priklady.h"
 #include "ui/main_window/frm_zorvet.h"
 #include "ui/common/graf.h"
@@ -40,42 +41,7 @@ namespace zorvet::test {
 
 namespace {
 
-// A window that has opened the results of a problem, its numbers with the decimal point.
-struct Okno {
-    Lokal lokal{"en_US"};
-    QTemporaryDir slozka;
-    Nastaveni nastaveni;
-    TestDialogy d;
-    FrmZorvet okno{nastaveni, d};
-
-    explicit Okno(const Uloha& uloha) {
-        okno.Nacti(false);
-        okno.show();
-        QApplication::setActiveWindow(&okno);
-        const QString cesta = slozka.filePath(QStringLiteral("vysledky.odp"));
-        const VysledekVypoctu beh = Spocti(uloha);
-        if (beh.vysledek == nullptr || UlozSoubor(cesta, uloha, beh.vysledek.get(), QString(), Jazyk::Anglicky)) {
-            qFatal("the results file could not be made");
-        }
-        d.soubory = {cesta};
-        okno.Otevri();
-    }
-    template <typename T>
-    T* w(const char* jmeno) { return Dite<T>(&okno, jmeno); }
-    QStringList nazvy() {
-        QStringList n;
-        for (int i = 0; i < w<Graf>("FlpGrf1")->pocetRad(); ++i) {
-            n << w<Graf>("FlpGrf1")->nazevRady(i);
-        }
-        return n;
-    }
-    // Esc closes the view shown and gives the menus back.
-    bool zavriEsc() {
-        QTest::keyClick(&okno, Qt::Key_Escape);
-        return !w<QTableView>("grdTabulka")->isVisible() && !w<Graf>("FlpGrf1")->isVisible() &&
-               !w<QPushButton>("cmdOK")->isVisible() && okno.menuBar()->isVisible();
-    }
-};
+using Okno = OknoVysledku;
 
 }  // namespace
 
