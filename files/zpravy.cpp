@@ -9,6 +9,8 @@
 #include "model/case/geometrie.h"
 #include "model/load/pohledove_faktory.h"
 #include "model/load/usporadani.h"
+#include "model/march/prubeh_pece.h"
+#include "model/pipeline/pochod_pece.h"
 
 namespace zorvet {
 
@@ -38,6 +40,13 @@ QString ZpravaSelhani(const VysledekVypoctu& v, const Uloha& u, Jazyk jazyk) {
         case KonecVypoctu::Preteceni:
             if (const std::optional<QString> prikon = ZpravaMalehoPrikonu(u, jazyk)) {
                 return *prikon;
+            }
+            if (u.Pec && u.Prikon > 0.0f) {
+                const double tabulka = static_cast<double>(kPosledniRadek) * static_cast<double>(u.CasKrok);
+                return Text(id::PecNestaci, jazyk)
+                    .arg(QString::number(kPosledniRadek), DobaVHodinach(tabulka, jazyk),
+                         TextObecny(PrubehPece(u)(0)), TextObecny(static_cast<float>(UstalenaZtrataPece(u) / 1000.0)),
+                         TextObecny(static_cast<float>(ZobrazenaHodnota(Pole(Velicina::Prikon), u))));
             }
             return Text(id::PreteceniTabulky, jazyk) + QStringLiteral("\r\n") + Text(id::DelsiKrok, jazyk);
         case KonecVypoctu::Nekonverguje:

@@ -121,9 +121,9 @@ KrokPece PecVProvozu::krok(double dt, double nastavena, double otevreno, double 
             zmena = std::max(zmena, c.posun(posun));
         }
         tf += posun;
-        // The roof's correlation jumps at Ra = 10⁷ (Lloyd & Moran's two ranges): an outer surface
-        // whose balance falls into the jump has no exact solution, and Newton's method goes to and
-        // fro across it by a trifle; after a while, so small a change is settled.
+        // The properties' and the outer surface's coefficients are smooth only piecewise: where
+        // Newton's method goes to and fro across a kink by a trifle, after a while, so small a
+        // change is settled.
         vyreseno = zmena < 1e-9 * (std::fabs(tf) + kKelvin) || (iterace >= kPoVelkeZmene && zmena < kZbytek);
     }
     KrokPece k;

@@ -65,8 +65,14 @@ double PrirozenaKonvekce(Orientace o, double l, double ts, double ta) {
         // The upper face of a warm plate (or the lower of a cold one): J. R. Lloyd, W. R. Moran,
         // Natural convection adjacent to horizontal surface of various planforms, J. Heat
         // Transfer 96 (1974) 443-447, doi:10.1115/1.3450224: 0.54 Ra^1/4 up to 10⁷,
-        // 0.15 Ra^1/3 above, with l = area / perimeter.
-        nu = ra <= 1e7 ? 0.54 * std::sqrt(std::sqrt(ra)) : 0.15 * std::cbrt(ra);
+        // 0.15 Ra^1/3 above, with l = area / perimeter. The two ranges meet at 10⁷ with a jump
+        // of 6 %, across which an outer surface whose balance falls into it has no temperature
+        // at all (a step's iteration would go to and fro across it): from 10⁷ / 1.2 to
+        // 10⁷ · 1.2 the two are blended linearly in ln Ra.
+        constexpr double kSkok = 1e7, kPasmo = 1.2;
+        const double laminarni = 0.54 * std::sqrt(std::sqrt(ra)), turbulentni = 0.15 * std::cbrt(ra);
+        const double w = std::clamp(std::log(ra * kPasmo / kSkok) / std::log(kPasmo * kPasmo), 0.0, 1.0);
+        nu = w <= 0.0 ? laminarni : w >= 1.0 ? turbulentni : (1.0 - w) * laminarni + w * turbulentni;
     } else {
         // The lower face of a warm plate: 0.27 Ra^1/4 (W. H. McAdams, Heat Transmission, 3rd ed.,
         // McGraw-Hill 1954; Incropera et al., 6th ed., eq. 9.32), l = area / perimeter.

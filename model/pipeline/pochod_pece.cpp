@@ -19,6 +19,11 @@ namespace {
 constexpr int kNejviceObratu = 30;
 constexpr double kShoda = 1e-2;  // K
 
+// The room around the furnace and its outer surface, as the case gives them.
+OkoliPece okoliPece(const Uloha& u) {
+    return {static_cast<double>(u.Okoli), static_cast<double>(u.EpsVnejsi), static_cast<double>(u.KonvekceVnejsi)};
+}
+
 // The coefficient of a step as the lumped march states it: the convection and the radiation
 // between the furnace and the step's mean temperature.
 double alfa(const Uloha& u, double tf, double t0, double t1) {
@@ -123,8 +128,7 @@ VysledekVypoctu PochodSPeci(Vysledek& v, const MoznostiBehu& moznosti) {
                           .maxKroku = kPosledniRadek + static_cast<long>(std::ceil(static_cast<double>(u.Prodleva) / dt)),
                           .radky = true};
     OpravenaVsazka naboj(vsazka(u), dt);
-    const OkoliPece okoli{static_cast<double>(u.Okoli), static_cast<double>(u.EpsVnejsi),
-                          static_cast<double>(u.KonvekceVnejsi)};
+    const OkoliPece okoli = okoliPece(u);
     // A load that conducts takes the heat its conduction takes under the furnace, which in turn
     // depends on that heat where the installed power holds the furnace down.
     const bool vede = MaJadro(u) && !moznosti.bezJadra;
@@ -135,13 +139,15 @@ VysledekVypoctu PochodSPeci(Vysledek& v, const MoznostiBehu& moznosti) {
         const StartPeceVysledek s =
             SpoctiStart(*u.Pec, okoli, naboj, rezim, kPrvekVyzdivky, stav.empty() ? nullptr : &stav);
         const CyklusPece& c = s.cyklus;
-        if (!c.vyreseno || !s.ustaleno || obrat == kNejviceObratu) {
-            r.konec = KonecVypoctu::Nekonverguje;
-            return r;
-        }
+        // A charge the furnace does not bring to its final temperature within the table: the
+        // cyclic steady state then has no cycle to find either.
         if (!c.ohrato || c.krokOhrevu > kPosledniRadek) {
             r.konec = KonecVypoctu::Preteceni;
             r.radek = kPosledniRadek;
+            return r;
+        }
+        if (!c.vyreseno || !s.ustaleno || obrat == kNejviceObratu) {
+            r.konec = KonecVypoctu::Nekonverguje;
             return r;
         }
         zapis(v, s, [&c](std::size_t k) { return c.vsazka[k]; });
@@ -166,6 +172,15 @@ VysledekVypoctu PochodSPeci(Vysledek& v, const MoznostiBehu& moznosti) {
     }
     r.radek = v.PocetKroku;
     return r;
+}
+
+double UstalenaZtrataPece(const Uloha& u) {
+    if (!u.Pec) {
+        return 0.0;
+    }
+    PecVProvozu pec(*u.Pec, okoliPece(u));
+    pec.horka(static_cast<double>(PrubehPece(u)(0)));
+    return pec.ztrataVen();
 }
 
 }  // namespace zorvet

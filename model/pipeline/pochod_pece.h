@@ -15,4 +15,8 @@ namespace zorvet {
 // the furnace's cycle and balance (Vysledek::Pec).
 VysledekVypoctu PochodSPeci(Vysledek& v, const MoznostiBehu& moznosti);
 
+// What the case's furnace, hot and empty at the set temperature of the start, loses through its
+// walls, roof and hearth in the steady state, W: the installed power must exceed it.
+double UstalenaZtrataPece(const Uloha& u);
+
 }  // namespace zorvet

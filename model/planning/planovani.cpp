@@ -199,8 +199,14 @@ VysledekHledani HledejCil(const Uloha& u, Velicina co, double cas, const std::fu
         return z ? najdi(s, *z, std::move(h)) : h;
     }
     // The favourable end first: where it does not meet the time, nothing does.
-    const double kraj = priznivyKraj(s);
+    double kraj = priznivyKraj(s);
     VysledekVypoctu r = Spocti(s.sHodnotou(kraj));
+    // A furnace that starts from cold (or after cycles from cold) needs an installed power: its
+    // favourable end is the largest power of the range.
+    if (r.zavada && r.zavada->vada == Vada::PecBezPrikonu) {
+        kraj = s.rozsah.second;
+        r = Spocti(s.sHodnotou(kraj));
+    }
     if (!s.splneno(r)) {
         return nelze(s, kraj, std::move(r), std::move(h));
     }

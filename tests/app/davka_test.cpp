@@ -838,6 +838,32 @@ TEST_F(Davka, FurnaceOfItsOwnOptions) {
     EXPECT_TRUE(spust(cesky, "cs_CZ.UTF-8").out.contains(QStringLiteral("Energetická bilance cyklu [kWh]: elektřina ")));
 }
 
+// A furnace whose installed power does not even cover its walls' loss never brings the charge to
+// its final temperature: the run says so and why, from cold and in the cyclic steady state. A goal
+// seek from cold finds the smallest power that meets a cycle time: it does, and 1 % less does not.
+TEST_F(Davka, FurnacePowerFromCold) {
+    const auto s = [](std::vector<const char*> a) {
+        a.insert(a.begin() + 1, {"ex:uncontrolled.cfg", "--chamber", "1x1x1", "--lining", "fibre-128:0.1", "--soak", "10"});
+        return a;
+    };
+    for (const char* start : {"cold", "cyclic"}) {
+        const Beh b = spust(s({"compute", "--power-limit", "5kW", "--start", start}));
+        EXPECT_EQ(b.kod, 1) << start;
+        EXPECT_TRUE(b.err.contains(QStringLiteral("The furnace does not bring the charge to the final temperature")) &&
+                    b.err.contains(QStringLiteral("alone lose 8.1"))) << b.err.toStdString();
+    }
+    const Beh cil = spust(s({"goal", "--power-limit", "15kW", "--start", "cold", "--time", "5000", "--find", "power"}));
+    ASSERT_EQ(cil.kod, 0) << cil.err.toStdString();
+    const double w = cil.out.section(QLatin1Char('\n'), 0, 0).section(QStringLiteral(": "), 1).toDouble();
+    const auto cyklus = [&](double prikon) {
+        const std::string p = QString::number(prikon, 'f', 0).toStdString();
+        const QString out = spust(s({"compute", "--power-limit", p.c_str(), "--start", "cold"})).out;
+        return out.section(QStringLiteral("Cycle Time [s]: "), 1).section(QLatin1Char('\n'), 0, 0).toDouble();
+    };
+    EXPECT_LE(cyklus(w), 5000.0) << w;
+    EXPECT_GT(cyklus(0.99 * w), 5000.0) << w;
+}
+
 // What the furnace's options refuse, each with the exit status of unusable input and its reason.
 TEST_F(Davka, FurnaceOptionsRefused) {
     const struct {

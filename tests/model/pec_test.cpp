@@ -148,6 +148,14 @@ TEST(Vnejsi, NaturalConvectionOfAVerticalPlate) {
     EXPECT_NEAR(PrirozenaKonvekce(Orientace::Svisla, 0.71, 232, 23), 7.0, 0.1);
     // A cold surface: a roof below the air's temperature is a warm ceiling mirrored.
     EXPECT_DOUBLE_EQ(PrirozenaKonvekce(Orientace::Nahoru, 0.5, 10, 30), PrirozenaKonvekce(Orientace::Dolu, 0.5, 30, 10));
+    // The roof's two ranges meet at Ra = 10⁷ (ΔT near 4 K over 0.3 m) without a jump, so that an
+    // outer surface there has a temperature: no step of 1 mK changes the coefficient by 0.1 %.
+    double pred = PrirozenaKonvekce(Orientace::Nahoru, 0.3, 21, 20);
+    for (double dt = 1.001; dt < 20; dt += 0.001) {
+        const double h = PrirozenaKonvekce(Orientace::Nahoru, 0.3, 20 + dt, 20);
+        ASSERT_NEAR(h / pred, 1, 1e-3) << dt;
+        pred = h;
+    }
 }
 
 // The brick box of the documents: 1 × 2 × 1 m, 230 mm fireclay and 115 mm insulating firebrick,
