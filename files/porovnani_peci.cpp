@@ -45,8 +45,9 @@ std::optional<PorovnaniPeci> PorovnejPece(std::span<const PorovnavanaPec> vysled
         {id::SloupecVsazka, &BilancePece::vsazka},     {id::SloupecPripravky, &BilancePece::pripravky},
         {id::SloupecVyzdivka, &BilancePece::vyzdivka}, {id::SloupecSteny, &BilancePece::steny},
         {id::SloupecOtvor, &BilancePece::dvere}};
-    for (const auto& [popisek, clen] : polozky) {
-        radek(Text(id::PolozkaCyklu, j).arg(Text(popisek, j).trimmed()),
+    for (const auto& polozka : polozky) {
+        double BilancePece::*const clen = polozka.second;
+        radek(Text(id::PolozkaCyklu, j).arg(Text(polozka.first, j).trimmed()),
               [&](const ProvozPece& p) { return kwh(p.cyklus.*clen); });
     }
     radek(Text(id::SpickaPrikonu, j), [](const ProvozPece& p) { return p.spicka / 1000.0; });
