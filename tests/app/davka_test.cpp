@@ -346,7 +346,7 @@ TEST_F(Davka, HelpSpeaksTheLanguageOfTheRun) {
     nastaveni.close();
     const auto jeden = [](QString t) { return t.replace(QRegularExpression(QStringLiteral("\\s+")), QStringLiteral(" ")); };
     for (const std::vector<const char*>& argumenty :
-         {std::vector<const char*>{"--help", "--language", "cs"}, std::vector<const char*>{"--help"}}) {
+         {std::vector<const char*>{"--help", "--language", "cs"}, std::vector<const char*>{"-h"}}) {
         const Beh b = spust(argumenty);
         ASSERT_EQ(b.kod, 0) << b.err.toStdString();
         const QString pomoc = jeden(b.out);

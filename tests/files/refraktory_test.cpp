@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "files/pec_text.h"
 #include "files/refraktory.h"
 #include "files/soubor.h"
 #include "model/furnace/pec.h"
@@ -93,6 +94,19 @@ namespace {
 // A problem with its furnace, in either language and locale, comes back whole: the chamber, the
 // door, the start, the three linings and their refractories (so it computes the same without the
 // database), and the furnace's plain numbers.
+// The start as a word: "after:N" takes 1 to 1000 cycles and reads back as written.
+TEST(PecSouboru, StartWords) {
+    for (const char* slovo : {"hot", "cold", "cyclic", "after:1", "after:1000"}) {
+        Pec p;
+        ASSERT_TRUE(NastavStart(p, QString::fromLatin1(slovo))) << slovo;
+        EXPECT_EQ(TextStartu(p), QString::fromLatin1(slovo));
+    }
+    for (const char* slovo : {"after:0", "after:1001", "after:", "after:x", "warm"}) {
+        Pec p;
+        EXPECT_FALSE(NastavStart(p, QString::fromLatin1(slovo))) << slovo;
+    }
+}
+
 TEST(PecSouboru, ComesBackWhole) {
     Uloha u = test::Priklad();
     u.Pec = test::Box();

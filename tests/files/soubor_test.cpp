@@ -472,6 +472,7 @@ INSTANTIATE_TEST_SUITE_P(
         Tabulka{"NoHeader", "20,460\n1200,650\n", "Line 1, column 1: “20,460” is not the header"},
         Tabulka{"WrongName", "temperature_C,c\n", "Line 1, column 2: “temperature_C,c” is not the header"},
         Tabulka{"FourColumns", "temperature_C,c_J_kgK,lambda_W_mK,rho\n", "Line 1, column 4: "},
+        Tabulka{"OneColumn", "temperature_C\n20\n", "Line 1, column 2: “temperature_C” is not the header"},
         Tabulka{"DecimalComma", "temperature_C,c_J_kgK\n20,460,5\n", "Line 2, column 3: a row needs 2 values, not “20,460,5”."},
         Tabulka{"NotANumber", "temperature_C,c_J_kgK\n20,460\n1200,65O\n", "Line 3, column 2: “65O” is not a number."},
         Tabulka{"NaN", "temperature_C,c_J_kgK\n20,nan\n1200,650\n", "Line 2, column 2: “nan” is not finite or too large."},

@@ -248,6 +248,10 @@ TEST(CteckaTextu, FieldsOfAnyTextAreReadInLinearWork) {
         }
         EXPECT_TRUE(cteni.naKonci()) << vzor;
         EXPECT_LT(cteni.prohlednuto(), 8 * text.size()) << vzor;
+        CteckaTextu radky(text);
+        while (radky.radek()) {
+        }
+        EXPECT_LE(radky.prohlednuto(), 2 * text.size()) << vzor;
     }
 }
 
@@ -341,6 +345,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         Log{"log_semicolon_comma.csv", {}, "", {0, 60, 120}, {20, 143.5, 254.25}, 1000.0},
         Log{"log_tab_cr.csv", {}, "", {0, 60.5, 120}, {20, 143.5, 254}, {}},
+        Log{"log_furnace_first.csv", {}, "", {0, 60, 120}, {20, 143.5, 254}, 990.0},
         Log{"log_clock_midnight.csv", {}, "", {0, 30, 90, 120}, {20, 80, 190, 240}, {}},
         Log{"log_minutes_seconds.csv", {}, "", {0, 60.5, 120}, {20, 143.5, 254}, {}},
         Log{"log_windows1250_columns.csv", SloupceMereni{0, 1, 2}, "", {0, 60, 120}, {20, 143.5, 254}, 990.0},

@@ -28,10 +28,14 @@ Geometrie Pole(const Usporadani& u, int m) {
 // The heat the facets take is what the furnace loses: sum A_i q_i = sum A_i Fpec_i (Ef - J_i),
 // which holds only for the solved radiosities (with exact reciprocity and rows summing to 1).
 TEST(Salani, TheFacetsTakeWhatTheFurnaceLoses) {
-    for (const double eps : {1.0, 0.8, 0.3}) {
+    // Facets of one emissivity, and of two (every other 0.9 and 0.4: the exchange kept whole).
+    for (const double eps : {1.0, 0.8, 0.3, 0.0}) {
         const Geometrie g = Pole({'K', 0.1, 3, 2, 0.01, 0.0}, 16);
         const std::size_t n = g.f.Fpec.size();
-        const Salani s(g.F, g.f.Fpec, std::vector<double>(n, eps));
+        std::vector<double> e(n, eps);
+        for (std::size_t i = 0; eps == 0.0 && i < n; ++i) e[i] = i % 2 ? 0.9 : 0.4;
+        const Salani s(g.F, g.f.Fpec, e);
+        EXPECT_EQ(s.soumerne(), eps > 0.0);
         std::vector<double> t(n), q(n), j(n);
         for (std::size_t i = 0; i < n; ++i) t[i] = 20.0 + static_cast<double>((i * 37) % 23) * 40.0;
         s.toky(t.data(), 1000.0, 0.0, q.data(), j.data());
