@@ -5,13 +5,13 @@
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPageSize>
+#include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QtCharts/QChart>
 #include <algorithm>
 
 #include "files/cisla.h"
-#include "files/pec_text.h"
 #include "files/porovnani_peci.h"
 #include "files/retezce.h"
 #include "files/zapis.h"
@@ -359,12 +359,18 @@ void pec(Sazec& s, const Vysledek& v, Jazyk j, QPainter& painter) {
     if (!p.Nistej.empty()) {
         s.radek(Text(id::SouborVyzdivkaNisteje, j), textVyzdivky(p.Nistej));
     }
-    s.radek(Text(id::SouborPlochaSten, j), TextPlochy(p.Plocha));
+    const int plochy[] = {id::PlochaVnitrni, id::PlochaZaoblena};
+    s.radek(Text(id::SouborPlochaSten, j), Text(plochy[static_cast<int>(p.Plocha)], j));
     if (p.DvereSirka > 0.0f) {
         s.radek(Text(id::SouborSirkaDveri, j) + metry, TextObecny(p.DvereSirka));
         s.radek(Text(id::SouborVyskaDveri, j) + metry, TextObecny(p.DvereVyska));
     }
-    s.radek(Text(id::SouborStartPece, j), TextStartu(p));
+    const int starty[] = {id::StartHorky, id::StartStudeny, id::StartPoCyklech, id::StartCyklicky};
+    QString start = Text(starty[static_cast<int>(p.Start)], j);
+    if (p.Start == StartPece::PoCyklech) {
+        start += QStringLiteral(" (%1)").arg(p.Cyklu);
+    }
+    s.radek(Text(id::SouborStartPece, j), start);
     for (const PopisPole& pole : PoleUlohy()) {
         if (pole.kdy == Kdy::SPeci && pole.druh == DruhPole::Cislo && uvest(pole, u)) {
             s.radek(BezAkceleratoru(popisekZpravy(pole, u, j)).trimmed(), hodnotaZpravy(pole, v, j));
@@ -379,9 +385,21 @@ void pec(Sazec& s, const Vysledek& v, Jazyk j, QPainter& painter) {
     s.posun(misto.bottom() + 50.0);
 }
 
-// The chart in the rest of the page below y, drawn as the chart view draws it.
+// The chart in the rest of the page below y, drawn as the chart view draws it. Where the rest is
+// too low for a chart that can be read, a printer or a PDF file gets it on a page of its own; a
+// picture of one page leaves it out.
 void grafZpravy(QPainter& painter, double y, const PodkladyZpravy& podklady) {
-    const QRectF misto(kOkraj, y + 20.0, kSirka - 2 * kOkraj, kVyska - kOkraj - y - 20.0);
+    constexpr double kNejnizsi = 900.0;  // 90 mm
+    double vyska = kVyska - kOkraj - y - 20.0;
+    if (vyska < kNejnizsi) {
+        auto* stranky = dynamic_cast<QPagedPaintDevice*>(painter.device());
+        if (stranky != nullptr && stranky->newPage()) {
+            // At the top of its page, as wide as the page and three quarters as high.
+            y = kOkraj;
+            vyska = (kSirka - 2 * kOkraj) * 0.75;
+        }
+    }
+    const QRectF misto(kOkraj, y + 20.0, kSirka - 2 * kOkraj, vyska);
     if (misto.height() <= 300.0) {
         return;
     }
