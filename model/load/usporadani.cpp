@@ -148,6 +148,14 @@ double PorozitaSvazku(const Uloha& u) {
                              : PorozitaBaleni(u.Baleni == 1 ? Baleni::Sestiuhelne : Baleni::Ctvercove);
 }
 
+double ObalkaSvazku(const Uloha& u) {
+    if (!(u.SvazekA > 0.0f)) {
+        return 0.0;
+    }
+    const double a = static_cast<double>(u.SvazekA), b = static_cast<double>(u.SvazekB);
+    return (u.SvazekB > 0.0f ? 2.0 * (a + b) : kPiPresne * a) * static_cast<double>(u.DelkaL);
+}
+
 namespace {
 
 // The most steps the load's core may take: the free piece's bound, and as many times more as the

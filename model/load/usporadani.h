@@ -36,6 +36,9 @@ double TyciVeSvazku(const Uloha& u);
 void KusySleduji(const Uloha& zaklad, Uloha& u);
 // The porosity of the case's bundle: the one typed, else its packing's.
 double PorozitaSvazku(const Uloha& u);
+// The envelope of a bundle, the surface through which it takes its heat: the perimeter of its
+// section (round of SvazekA, or SvazekA x SvazekB) times its length, m²; 0 for no bundle.
+double ObalkaSvazku(const Uloha& u);
 
 // The core of a case with an arrangement: z is the free piece's conduction input as the core
 // builds it (the piece, its faces, the material, the furnace, and in z.prikon the power the whole

@@ -6,6 +6,7 @@
 #include "model/case/konstanty.h"
 #include "model/conduction/jadro.h"
 #include "model/furnace/cyklus.h"
+#include "model/load/usporadani.h"
 #include "model/march/prubeh_pece.h"
 #include "model/march/vsazka.h"
 
@@ -35,9 +36,13 @@ double alfa(const Uloha& u, double tf, double t0, double t1) {
     return static_cast<double>(u.Konvekce) + static_cast<double>(u.Eps) * kSigma * zareni;
 }
 
-ZadaniSoustredene vsazka(const Uloha& u) {
+// The charge of one temperature that stands for the load in the furnace's march. A bundle whose
+// conduction is computed takes its heat through its envelope, not through the surface of all its
+// bars (which would make the stand-in far quicker than the load, and the turns settle slowly).
+ZadaniSoustredene vsazka(const Uloha& u, bool vede) {
+    const double obalka = vede ? ObalkaSvazku(u) : 0.0;
     return ZadaniSoustredene{.m = static_cast<double>(u.m), .c = static_cast<double>(u.c),
-                             .A = static_cast<double>(u.A), .eps = static_cast<double>(u.Eps),
+                             .A = obalka > 0.0 ? obalka : static_cast<double>(u.A), .eps = static_cast<double>(u.Eps),
                              .koefK = static_cast<double>(u.KoefK), .konvekce = static_cast<double>(u.Konvekce),
                              .tv = static_cast<double>(u.Tv), .tk = static_cast<double>(u.Tk),
                              .kapacitaPripravku = Vsazka(u).navic, .vlastnosti = u.Vlastnosti};
@@ -127,11 +132,11 @@ VysledekVypoctu PochodSPeci(Vysledek& v, const MoznostiBehu& moznosti) {
                           .prodleva = static_cast<double>(u.Prodleva),
                           .maxKroku = kPosledniRadek + static_cast<long>(std::ceil(static_cast<double>(u.Prodleva) / dt)),
                           .radky = true};
-    OpravenaVsazka naboj(vsazka(u), dt);
-    const OkoliPece okoli = okoliPece(u);
     // A load that conducts takes the heat its conduction takes under the furnace, which in turn
     // depends on that heat where the installed power holds the furnace down.
     const bool vede = MaJadro(u) && !moznosti.bezJadra;
+    OpravenaVsazka naboj(vsazka(u, vede), dt);
+    const OkoliPece okoli = okoliPece(u);
     std::vector<float> predchozi;
     std::vector<double> stav;  // the lining at the loading of the last turn's cycle
     long krokPred = -1;

@@ -414,7 +414,12 @@ TEST(PecSVedenim, EveryLoadTakesTheHeatOfItsConduction) {
     Uloha svazek = Tyce(0.05f, 30.0f, StartPece::Horky, 25);
     svazek.SvazekA = 0.3f;
     svazek.Porozita = 1.0f - 25.0f * 0.05f * 0.05f / (0.3f * 0.3f);
-    for (const Uloha& u : {tlusta, mrizka, svazek}) {
+    // A bundle of many thin bars: their surface is ten times its envelope, through which it heats.
+    Uloha tenke = Tyce(0.02f, 30.0f, StartPece::Horky, 158);
+    tenke.SvazekA = 0.3f;
+    tenke.Porozita = 1.0f - 158.0f * 0.02f * 0.02f / (0.3f * 0.3f);
+    tenke.Pec->Steny = {{kVlakno, 0.2f}};
+    for (const Uloha& u : {tlusta, mrizka, svazek, tenke}) {
         const VysledekVypoctu r = Spocti(u);
         ASSERT_TRUE(r.uspech()) << int(r.konec);
         const Vysledek& v = *r.vysledek;
