@@ -143,34 +143,64 @@ __attribute__((target_clones("avx2", "default")))
 void soucinTrojuhelniku(const double* t, std::size_t n, const double* e, const double* g, double ef,
                         const double* vahy, double* vysledek) {
     for (std::size_t i = 0; i < n; ++i) vysledek[i] = 0.0;
-    for (std::size_t i = 0; i < n; ++i) {
+    std::size_t i = 0;
+    // Four rows at once: each column right of them is read, added to and written once for the
+    // four, whose own 4 x 4 corner is summed one by one.
+    for (; i + 4 <= n; i += 4) {
+        const double* r[4];
+        r[0] = t;
+        for (std::size_t a = 1; a < 4; ++a) r[a] = r[a - 1] + (n - i - (a - 1));
+        t = r[3] + (n - i - 3);
+        const double* ez = e + i;
+        double* dal = vysledek + i;
+        double s[4];
+        for (std::size_t a = 0; a < 4; ++a) {
+            s[a] = r[a][0] * ez[a];
+            for (std::size_t c = a + 1; c < 4; ++c) {
+                s[a] += r[a][c - a] * ez[c];
+                dal[c] += r[a][c - a] * ez[a];
+            }
+        }
+        const D4 e0{ez[0], ez[0], ez[0], ez[0]}, e1{ez[1], ez[1], ez[1], ez[1]};
+        const D4 e2{ez[2], ez[2], ez[2], ez[2]}, e3{ez[3], ez[3], ez[3], ez[3]};
+        D4 a0{}, a1{}, a2{}, a3{};
+        std::size_t j = 4;
+        for (; j + 4 <= n - i; j += 4) {
+            D4 x0, x1, x2, x3, y, z;
+            nacti(x0, r[0] + j), nacti(x1, r[1] + j - 1), nacti(x2, r[2] + j - 2), nacti(x3, r[3] + j - 3);
+            nacti(y, ez + j), nacti(z, dal + j);
+            a0 += x0 * y;
+            a1 += x1 * y;
+            a2 += x2 * y;
+            a3 += x3 * y;
+            uloz(dal + j, z + ((x0 * e0 + x1 * e1) + (x2 * e2 + x3 * e3)));
+        }
+        s[0] += (a0[0] + a0[1]) + (a0[2] + a0[3]);
+        s[1] += (a1[0] + a1[1]) + (a1[2] + a1[3]);
+        s[2] += (a2[0] + a2[1]) + (a2[2] + a2[3]);
+        s[3] += (a3[0] + a3[1]) + (a3[2] + a3[3]);
+        for (; j < n - i; ++j) {
+            double z = 0.0;
+            for (std::size_t a = 0; a < 4; ++a) {
+                s[a] += r[a][j - a] * ez[j];
+                z += r[a][j - a] * ez[a];
+            }
+            dal[j] += z;
+        }
+        for (std::size_t a = 0; a < 4; ++a) dal[a] += s[a];
+    }
+    // The rows left, one by one.
+    for (; i < n; ++i) {
         const double* radek = t;
         t += n - i;
-        const double ei = e[i];
-        const D4 ei4{ei, ei, ei, ei};
-        double* dal = vysledek + i;
-        const double* ez = e + i;
-        D4 s0{}, s1{};
-        std::size_t j = 1;
-        for (; j + 8 <= n - i; j += 8) {
-            D4 x0, x1, y0, y1, z0, z1;
-            nacti(x0, radek + j), nacti(x1, radek + j + 4);
-            nacti(y0, ez + j), nacti(y1, ez + j + 4);
-            nacti(z0, dal + j), nacti(z1, dal + j + 4);
-            s0 += x0 * y0;
-            s1 += x1 * y1;
-            uloz(dal + j, z0 + x0 * ei4);
-            uloz(dal + j + 4, z1 + x1 * ei4);
-        }
-        const D4 s = s0 + s1;
-        double soucet = radek[0] * ei + ((s[0] + s[1]) + (s[2] + s[3]));
-        for (; j < n - i; ++j) {
-            soucet += radek[j] * ez[j];
-            dal[j] += radek[j] * ei;
+        double soucet = radek[0] * e[i];
+        for (std::size_t j = 1; j < n - i; ++j) {
+            soucet += radek[j] * e[i + j];
+            vysledek[i + j] += radek[j] * e[i];
         }
         vysledek[i] += soucet;
     }
-    for (std::size_t i = 0; i < n; ++i) vysledek[i] = vysledek[i] / vahy[i] + g[i] * ef;
+    for (std::size_t k = 0; k < n; ++k) vysledek[k] = vysledek[k] / vahy[k] + g[k] * ef;
 }
 
 }  // namespace
