@@ -44,7 +44,7 @@ void BM_Pole_5x3_PohledoveFaktory(benchmark::State& state) {
     const Symetrie s(u, 32, true);
     for (auto _ : state) {
         PohledoveFaktory f = SpoctiFaktory(u, 32, s);
-        VyrovnejReciprocitu(f, u, s);
+        VyrovnejReciprocitu(f, s);
         benchmark::DoNotOptimize(f.Fpec.data());
     }
 }

@@ -52,7 +52,7 @@ public:
           mat_(z.c, z.lambda, z.krivkaC, z.krivkaLambda, z.cNavic) {
         const Usporadani& u = z.usporadani;
         PohledoveFaktory f = SpoctiFaktory(u, sit_.fasetNaKus, sym_);
-        VyrovnejReciprocitu(f, u, sym_);
+        VyrovnejReciprocitu(f, sym_);
         std::vector<double> slozene = SlozFaktory(f, sym_);
         ZprumerujSoumerne(slozene, sym_);
         salani_ = std::make_unique<Salani>(slozene, f.Fpec, std::vector<double>(f.Fpec.size(), z.eps), VahyFaset(sym_));

@@ -22,7 +22,8 @@
 // lambda(T) of the curves or constant properties. Runge-Kutta-Legendre steps of second order
 // (Meyer, Balsara, Aslam, J. Comput. Phys. 257 (2014) 594, doi:10.1016/j.jcp.2013.08.021), the
 // radiosities solved anew at every stage, so conduction and exchange advance together. Mirror
-// symmetry: only the pieces of one quarter of the array are computed (Symetrie).
+// symmetry: only the pieces of one quarter of the array are computed, of a square array with equal
+// gaps those on and above the quarter's diagonal (Symetrie).
 //
 // Under a power limit (prikon, W for the whole load) the furnace temperature of every stage is
 // the one at which the whole load takes exactly prikon, when the furnace's own pec(k) would give
@@ -58,7 +59,7 @@ struct ZadaniMrizky {
     int plochyAB = 0;     // end faces counted per piece, 0..2 (see above); needs delka > 0
     double prodleva = 0.0;   // s: march on this long past the heat-up of the slowest point
     int zjemneni = 1;     // 1..4: multiplies the facets and cells per direction
-    bool symetrie = true; // compute one quarter of the array (off: every piece, for checks)
+    bool symetrie = true; // compute the pieces of the array's symmetry only (off: every piece, for checks)
 };
 
 enum class KonecMrizky {

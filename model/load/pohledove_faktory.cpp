@@ -269,12 +269,13 @@ bool PlatneUsporadani(const Usporadani& u) {
 }
 
 Symetrie::Symetrie(const Usporadani& u, int fasetNaKus, bool vyuzit)
-    : kusu_(u.nx * u.ny), m_(fasetNaKus), nx_(u.nx), ny_(u.ny), vyuzit_(vyuzit) {
+    : kusu_(u.nx * u.ny), m_(fasetNaKus), nx_(u.nx), ny_(u.ny), vyuzit_(vyuzit),
+      diagonala_(vyuzit && u.nx > 1 && u.nx == u.ny && u.gx == u.gy) {
     const int nx = u.nx;
     poradi_.assign(static_cast<std::size_t>(kusu_), 0);
     for (int k = 0; k < kusu_; ++k) {
         const int r = k / nx, c = k % nx;
-        const bool vlastni = !vyuzit || (2 * r <= u.ny - 1 && 2 * c <= nx - 1);
+        const bool vlastni = !vyuzit || (2 * r <= u.ny - 1 && 2 * c <= nx - 1 && (!diagonala_ || r <= c));
         if (vlastni) {
             poradi_[static_cast<std::size_t>(k)] = static_cast<int>(reprezentanti_.size());
             reprezentanti_.push_back(k);
@@ -282,19 +283,20 @@ Symetrie::Symetrie(const Usporadani& u, int fasetNaKus, bool vyuzit)
         }
     }
     for (int k = 0; k < kusu_; ++k) {
-        const int r = k / nx, c = k % nx;
-        const int rep = vyuzit ? std::min(r, u.ny - 1 - r) * nx + std::min(c, nx - 1 - c) : k;
+        const int rep = zrcadliKus(k, prevraciX(k), prevraciY(k), prevraciD(k));
         poradi_[static_cast<std::size_t>(k)] = poradi_[static_cast<std::size_t>(rep)];
         ++nasobnost_[static_cast<std::size_t>(poradi_[static_cast<std::size_t>(k)])];
     }
     const Tvar tvar{u.profil, u.d / 2.0, m_};
     zrcadloX_.resize(static_cast<std::size_t>(m_));
     zrcadloY_.resize(static_cast<std::size_t>(m_));
+    zrcadloD_.resize(static_cast<std::size_t>(m_));
     for (int f = 0; f < m_; ++f) {
         Vektor p, n;
         tvar.bod(f + 0.5, p, n);
         zrcadloX_[static_cast<std::size_t>(f)] = tvar.faseta({-p.x, p.y});
         zrcadloY_[static_cast<std::size_t>(f)] = tvar.faseta({p.x, -p.y});
+        zrcadloD_[static_cast<std::size_t>(f)] = tvar.faseta({p.y, p.x});
     }
 }
 
@@ -302,20 +304,36 @@ bool Symetrie::prevraciX(int kus) const { return vyuzit_ && 2 * (kus % nx_) > nx
 
 bool Symetrie::prevraciY(int kus) const { return vyuzit_ && 2 * (kus / nx_) > ny_ - 1; }
 
+// Below the quarter's diagonal once mirrored into the quarter.
+bool Symetrie::prevraciD(int kus) const {
+    const int r = kus / nx_, c = kus % nx_;
+    return diagonala_ && std::min(r, ny_ - 1 - r) > std::min(c, nx_ - 1 - c);
+}
+
 bool Symetrie::naOseX(int kus) const { return vyuzit_ && nx_ > 1 && 2 * (kus % nx_) == nx_ - 1; }
 
 bool Symetrie::naOseY(int kus) const { return vyuzit_ && ny_ > 1 && 2 * (kus / nx_) == ny_ - 1; }
 
-int Symetrie::zrcadlo(int f, bool x, bool y) const {
+bool Symetrie::naOseD(int kus) const {
+    const int r = kus / nx_, c = kus % nx_;
+    return diagonala_ && std::min(r, ny_ - 1 - r) == std::min(c, nx_ - 1 - c);
+}
+
+int Symetrie::zrcadlo(int f, bool x, bool y, bool d) const {
     if (x) f = zrcadloX_[static_cast<std::size_t>(f)];
     if (y) f = zrcadloY_[static_cast<std::size_t>(f)];
+    if (d) f = zrcadloD_[static_cast<std::size_t>(f)];
     return f;
 }
 
-int Symetrie::faseta(int kus, int f) const {
-    if (prevraciX(kus)) f = zrcadloX_[static_cast<std::size_t>(f)];
-    if (prevraciY(kus)) f = zrcadloY_[static_cast<std::size_t>(f)];
-    return f;
+int Symetrie::faseta(int kus, int f) const { return zrcadlo(f, prevraciX(kus), prevraciY(kus), prevraciD(kus)); }
+
+int Symetrie::zrcadliKus(int kus, bool x, bool y, bool d) const {
+    int r = kus / nx_, c = kus % nx_;
+    if (x) c = nx_ - 1 - c;
+    if (y) r = ny_ - 1 - r;
+    if (d) std::swap(r, c);  // only for a square array
+    return r * nx_ + c;
 }
 
 PohledoveFaktory SpoctiFaktory(const Usporadani& u, int m, const Symetrie& s, int bodu) {
@@ -345,16 +363,10 @@ PohledoveFaktory SpoctiFaktory(const Usporadani& u, int m, const Symetrie& s, in
     return v;
 }
 
-void VyrovnejReciprocitu(PohledoveFaktory& f, const Usporadani& u, const Symetrie& s) {
+void VyrovnejReciprocitu(PohledoveFaktory& f, const Symetrie& s) {
     const int m = f.fasetNaKus;
     const std::size_t sloupcu = static_cast<std::size_t>(f.kusu) * static_cast<std::size_t>(m);
     const std::vector<double> puvodni = f.F;
-    const auto zrcadli = [&](int kus, bool x, bool y) {
-        int r = kus / u.nx, c = kus % u.nx;
-        if (x) c = u.nx - 1 - c;
-        if (y) r = u.ny - 1 - r;
-        return r * u.nx + c;
-    };
     for (std::size_t i = 0; i < f.Fpec.size(); ++i) {
         const int kus = s.reprezentanti()[i / static_cast<std::size_t>(m)];
         const int fi = static_cast<int>(i % static_cast<std::size_t>(m));
@@ -363,9 +375,8 @@ void VyrovnejReciprocitu(PohledoveFaktory& f, const Usporadani& u, const Symetri
             const int k = static_cast<int>(j / static_cast<std::size_t>(m));
             const int g = static_cast<int>(j % static_cast<std::size_t>(m));
             // Facet j's row is that of its representative; facet i goes along with the mirroring.
-            const bool x = s.prevraciX(k), y = s.prevraciY(k);
             const std::size_t radekJ = static_cast<std::size_t>(s.poradi(k) * m + s.faseta(k, g));
-            const int kusI = zrcadli(kus, x, y);
+            const int kusI = s.zrcadliKus(kus, s.prevraciX(k), s.prevraciY(k), s.prevraciD(k));
             // The same mirroring as takes k to its representative.
             const std::size_t sloupecI = static_cast<std::size_t>(kusI * m + s.faseta(k, fi));
             const double prumer = (puvodni[i * sloupcu + j] + puvodni[radekJ * sloupcu + sloupecI]) / 2.0;
@@ -404,17 +415,20 @@ void ZprumerujSoumerne(std::vector<double>& F, const Symetrie& s) {
         std::copy(r, r + n, radek.begin());
         for (std::size_t q = 0; q < s.reprezentanti().size(); ++q) {
             const int kus = s.reprezentanti()[q];
-            const bool x = s.naOseX(kus), y = s.naOseY(kus);
-            if (!x && !y) {
+            const bool x = s.naOseX(kus), y = s.naOseY(kus), d = s.naOseD(kus);
+            if (!x && !y && !d) {
                 continue;
             }
+            // Over the mirrorings that take the piece to itself.
             for (std::size_t f = 0; f < m; ++f) {
                 double soucet = 0.0;
                 int pocet = 0;
                 for (int a = 0; a <= (x ? 1 : 0); ++a) {
                     for (int b = 0; b <= (y ? 1 : 0); ++b) {
-                        soucet += radek[q * m + static_cast<std::size_t>(s.zrcadlo(static_cast<int>(f), a == 1, b == 1))];
-                        ++pocet;
+                        for (int c = 0; c <= (d ? 1 : 0); ++c) {
+                            soucet += radek[q * m + static_cast<std::size_t>(s.zrcadlo(static_cast<int>(f), a == 1, b == 1, c == 1))];
+                            ++pocet;
+                        }
                     }
                 }
                 r[q * m + f] = soucet / pocet;

@@ -44,7 +44,10 @@ struct PolohaKusu {
 
 // The mirror symmetry of an array: every piece has a representative in the lower left quarter
 // (rows 0..(ny-1)/2, columns 0..(nx-1)/2), mirrored into it about the array's vertical and/or
-// horizontal axis. Without symmetry every piece is its own representative.
+// horizontal axis. A square array (nx = ny, gx = gy) is also its own mirror image about the
+// quarter's diagonal: the representatives are then those of the quarter on or above it (row <=
+// column), and a piece below it is mirrored about the diagonal after the axes (x and y swapped).
+// Without symmetry every piece is its own representative.
 class Symetrie {
 public:
     Symetrie(const Usporadani& u, int fasetNaKus, bool vyuzit);
@@ -57,21 +60,28 @@ public:
     int poradi(int kus) const { return poradi_[static_cast<std::size_t>(kus)]; }
     // The local facet of piece `kus` that its representative's facet f is mirrored to (and back).
     int faseta(int kus, int f) const;
-    // How many pieces each representative stands for (1, 2 or 4).
+    // How many pieces each representative stands for (1, 2, 4 or 8).
     int nasobnost(int poradi) const { return nasobnost_[static_cast<std::size_t>(poradi)]; }
     bool prevraciX(int kus) const;
     bool prevraciY(int kus) const;
-    // The piece lies on the array's vertical (X) or horizontal (Y) axis: its own mirror image.
+    // Mirrored about the quarter's diagonal (after the axes).
+    bool prevraciD(int kus) const;
+    // The piece lies on the array's vertical (X) or horizontal (Y) axis, or on the quarter's
+    // diagonal (D): its own mirror image.
     bool naOseX(int kus) const;
     bool naOseY(int kus) const;
-    // Local facet f mirrored about the piece's vertical and/or horizontal axis.
-    int zrcadlo(int f, bool x, bool y) const;
+    bool naOseD(int kus) const;
+    // Local facet f mirrored about the piece's vertical and/or horizontal axis, then about its
+    // diagonal.
+    int zrcadlo(int f, bool x, bool y, bool d = false) const;
+    // Piece kus mirrored about the array's axes and then the quarter's diagonal.
+    int zrcadliKus(int kus, bool x, bool y, bool d) const;
 
 private:
     int kusu_ = 0, m_ = 0, nx_ = 1, ny_ = 1;
-    bool vyuzit_ = true;
+    bool vyuzit_ = true, diagonala_ = false;
     std::vector<int> reprezentanti_, poradi_, nasobnost_;
-    std::vector<int> zrcadloX_, zrcadloY_;  // local facet mirrored about the piece's own axes
+    std::vector<int> zrcadloX_, zrcadloY_, zrcadloD_;  // local facet mirrored about the piece's own axes
 };
 
 struct PohledoveFaktory {
@@ -91,7 +101,7 @@ PohledoveFaktory SpoctiFaktory(const Usporadani& u, int fasetNaKus, const Symetr
 
 // Makes reciprocity exact (A_i F_ij and A_j F_ji replaced by their mean; the facets are of one
 // length) and sets each row's furnace factor to 1 minus the rest (at least 0).
-void VyrovnejReciprocitu(PohledoveFaktory& f, const Usporadani& u, const Symetrie& s);
+void VyrovnejReciprocitu(PohledoveFaktory& f, const Symetrie& s);
 
 // The representatives' facets exchange with the mirror images of each other: the folded view
 // factors, row i to representative facet j, N x N with N = representatives * M.
