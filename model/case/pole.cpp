@@ -419,16 +419,16 @@ bool vadnaVzdy(const PopisPole& pole, double x) {
             x < static_cast<double>(std::numeric_limits<float>::min()));
 }
 
+}  // namespace
+
 // The value is sound: inside the range, or the default of a field that may be left empty, and
-// no fault above. Nearly every value checked is, and is told so without building an answer.
-bool jistePlatna(const PopisPole& pole, double x, const Uloha& u) {
+// no fault above.
+bool JistePlatna(const PopisPole& pole, double x, const Uloha& u) {
     return ((x > pole.min && x <= pole.max) || (x == pole.vychozi && MuzeBytPrazdne(pole, u))) && !vadnaVzdy(pole, x);
 }
 
-}  // namespace
-
 std::optional<Vada> ZkontrolujHodnotu(const PopisPole& pole, double x, const Uloha& u) {
-    if (jistePlatna(pole, x, u)) {
+    if (JistePlatna(pole, x, u)) {
         return std::nullopt;
     }
     if (std::isnan(x)) {

@@ -243,6 +243,10 @@ struct Zavada {
 // A value of the field as the record holds it: its range, whole numbers for counts, the default
 // allowed where an empty field may hold it. For a single the value is checked as stored.
 std::optional<Vada> ZkontrolujHodnotu(const PopisPole& pole, double x, const Uloha& u);
+// Whether ZkontrolujHodnotu finds nothing, told at once for nearly every sound value (false:
+// ask ZkontrolujHodnotu): the check of a whole case asks it first, for every field of every point
+// of a sweep.
+bool JistePlatna(const PopisPole& pole, double x, const Uloha& u);
 // A value a person typed or gave an option, in the record's unit: as above, but the none of a
 // field (JeNic) is refused: an installed power of 0 is no power, an empty field is unlimited.
 std::optional<Vada> ZkontrolujZadanou(const PopisPole& pole, double x, const Uloha& u);

@@ -108,8 +108,10 @@ std::optional<Zavada> ZkontrolujHodnoty(const Uloha& u) {
                 if (p.velicina == Velicina::DobaVydrze) {
                     break;  // with the temperatures, segment by segment
                 }
-                if (auto z = zavada(p.velicina, ZkontrolujHodnotu(p, Hodnota(p, u), u))) {
-                    return z;
+                if (const double x = Hodnota(p, u); !JistePlatna(p, x, u)) {
+                    if (auto z = zavada(p.velicina, ZkontrolujHodnotu(p, x, u))) {
+                        return z;
+                    }
                 }
                 if ((p.velicina == Velicina::PocetAB || p.velicina == Velicina::PocetAL || p.velicina == Velicina::PocetBL) &&
                     Hodnota(p, u) > NejvicPloch(p.velicina, u)) {

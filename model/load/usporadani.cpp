@@ -68,7 +68,11 @@ std::optional<Zavada> ZkontrolujUsporadani(const Uloha& u) {
                              Velicina::SvazekB, Velicina::Baleni, Velicina::Porozita, Velicina::KefSvazku,
                              Velicina::Prodleva}) {
         const PopisPole& p = Pole(v);
-        if (const std::optional<Vada> vada = ZkontrolujHodnotu(p, Hodnota(p, u), u)) {
+        const double x = Hodnota(p, u);
+        if (JistePlatna(p, x, u)) {
+            continue;
+        }
+        if (const std::optional<Vada> vada = ZkontrolujHodnotu(p, x, u)) {
             return Zavada{v, *vada, 0, {}};
         }
     }
