@@ -97,7 +97,7 @@ inline D4 ctvrta(D4 x) {
 
 // What one lane marches: its case's values, widened once as Pochod widens them (Vsazka).
 struct Pruhy {
-    D4 A, KoefK, dt, mc, pulK, epsSigma, konvekce, tpeceD, zarenePece;
+    D4 A, KoefK, dt, mc, pulK, epsSigma, konvekce, tpeceD, zarenePece, pmax;
     F4 tpece, tolerance, tk, tv;
     // The lanes whose heat balance is in enthalpy, and their charges (else null); the lanes under
     // an installed power.
@@ -199,6 +199,7 @@ bool nastavPruh(Pruhy& c, int i, const Uloha& u, std::optional<Vsazka>& krivka) 
     c.KoefK[i] = d.KoefK;
     c.dt[i] = d.dt;
     c.mc[i] = d.mc;
+    c.pmax[i] = d.pmax;
     c.pulK[i] = d.pulK;
     c.epsSigma[i] = d.epsSigma;
     c.konvekce[i] = d.konvekce;
@@ -348,9 +349,14 @@ private:
     // The lanes of jde under an installed power whose step k took more heat than it gives take
     // just that heat, as Pochod limits them.
     void omez(int k, M4& jde) {
+        M4 zbyva = jde & c_.sPrikonem;
+        if (!pecOmezenych_ && nektery(zbyva & ~c_.vEntalpii)) {
+            omezStalaC(k, zbyva & ~c_.vEntalpii, jde);
+            zbyva &= c_.vEntalpii;
+        }
         M4 vada{};
         for (int i = 0; i < kN; ++i) {
-            if ((jde[i] & c_.sPrikonem[i]) == 0) {
+            if (zbyva[i] == 0) {
                 continue;
             }
             pec_[r(k)][i] = c_.tpece[i];
@@ -370,6 +376,29 @@ private:
             alfa_[r(k)][i] = pecOmezenych_ ? static_cast<float>(a) : std::numeric_limits<float>::quiet_NaN();
             pec_[r(k)][i] = pecOmezenych_ ? static_cast<float>(o->pec) : std::numeric_limits<float>::quiet_NaN();
             omezenoDo_[static_cast<std::size_t>(i)] = k;
+        }
+        vyrad(vada, jde);
+    }
+
+    // The lanes of `lane` (of one specific heat, their furnace of the limit shown nowhere) at once,
+    // each as Vsazka::omezPrikonem and poPrikonu limit it: the same operations in the same order.
+    void omezStalaC(int k, M4 lane, M4& jde) {
+        const D4 t0 = siroky(t_[r(k - 1)]), t1 = siroky(t_[r(k)]);
+        const M4 nad = (siroky(alfa_[r(k)]) * (c_.A * c_.KoefK) * (c_.tpeceD - (t0 + t1) / vsude(2.0)) > c_.pmax) & lane;
+        pec_[r(k)] = vyberF(lane, c_.tpece, pec_[r(k)]);
+        if (!nektery(nad)) {
+            return;
+        }
+        const D4 t = t0 + c_.pmax * c_.dt / c_.mc;
+        const M4 vada = neniSingle(t) & nad, plati = nad & ~vada;
+        const F4 nic = vsudeF(std::numeric_limits<float>::quiet_NaN());
+        t_[r(k)] = vyberF(plati, uzky(t), t_[r(k)]);
+        alfa_[r(k)] = vyberF(plati, nic, alfa_[r(k)]);
+        pec_[r(k)] = vyberF(plati, nic, pec_[r(k)]);
+        for (int i = 0; i < kN; ++i) {
+            if (plati[i] != 0) {
+                omezenoDo_[static_cast<std::size_t>(i)] = k;
+            }
         }
         vyrad(vada, jde);
     }
