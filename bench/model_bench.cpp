@@ -163,7 +163,7 @@ void BM_Rozmitani10000(benchmark::State& state) {
 BENCHMARK(BM_Rozmitani10000)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // A thousand cases of the worked example, masses 10 to 10 000 kg: computed one by one (argument
-// 0) and together, four at a time in the lanes of the processor's vectors (argument 1).
+// 0) and together, in the lanes of the processor's vectors (argument 1).
 void BM_SpoctiVice(benchmark::State& state) {
     std::vector<Uloha> ulohy(1000, test::Priklad());
     for (std::size_t i = 0; i < ulohy.size(); ++i) {

@@ -1,5 +1,5 @@
 // The charge as every march sees it: one accepted case turned once into the values the steps
-// take. The march of the single charge temperature (Pochod) and its four lanes (PochodCtyr), the
+// take. The march of the single charge temperature (Pochod) and its lanes (PochodPruhu), the
 // advice on a step too long, the energy of the power frame, the core of a thick piece and the
 // load as it stands all take the heat capacity, the specific heat and the tolerance from here,
 // so none of them forms them on its own.

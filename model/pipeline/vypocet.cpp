@@ -8,7 +8,7 @@
 #include "model/conduction/jadro.h"
 #include "model/case/konstanty.h"
 #include "model/march/pochod.h"
-#include "model/march/pochod_ctyri.h"
+#include "model/march/pochod_pruhu.h"
 #include "model/pipeline/pochod_pece.h"
 #include "model/march/prubeh_pece.h"
 #include "model/march/vsazka.h"
@@ -160,7 +160,7 @@ std::vector<VysledekVypoctu> SpoctiVice(std::span<const Uloha> ulohy, const Mozn
         for (std::size_t i = 0; i < obsazeno; ++i) {
             v[i] = pruhy[i].get();
         }
-        std::array<std::optional<VysledekVypoctu>, kPruhu> odpovedi = PochodCtyr(v, zadane.pecOmezenych);
+        std::array<std::optional<VysledekVypoctu>, kPruhu> odpovedi = PochodPruhu(v, zadane.pecOmezenych);
         for (std::size_t i = 0; i < obsazeno; ++i) {
             VysledekVypoctu r = odpovedi[i] ? std::move(*odpovedi[i]) : Pochod(*pruhy[i], zadane);
             vysledky[kde[i]] = Dokonci(std::move(pruhy[i]), std::move(r), zadane);

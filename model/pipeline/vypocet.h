@@ -83,8 +83,8 @@ PrijatyPripad PrijmiPripad(const Uloha& u, Pravidlo pravidlo = Pravidlo::Ok);
 // Computes a case.
 VysledekVypoctu Spocti(const Uloha& u, const MoznostiBehu& moznosti = {});
 
-// Computes several cases, each exactly as Spocti computes it, four at a time where the processor
-// and the case allow (model/march/pochod_ctyri.h).
+// Computes several cases, each exactly as Spocti computes it, up to eight at a time where the
+// processor and the case allow (model/march/pochod_pruhu.h).
 std::vector<VysledekVypoctu> SpoctiVice(std::span<const Uloha> ulohy, const MoznostiBehu& moznosti = {});
 
 // A result as a results file holds it, finished as a run finishes it: what follows from its case

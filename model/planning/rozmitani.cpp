@@ -9,7 +9,7 @@
 #include <thread>
 
 #include "model/load/usporadani.h"
-#include "model/march/pochod_ctyri.h"
+#include "model/march/pochod_pruhu.h"
 #include "model/planning/planovani.h"
 
 namespace zorvet {
@@ -28,7 +28,7 @@ auto vlastniVyzdivka(U& u, CastPece cast) -> decltype(&u.Pec->Steny) {
 
 // Points od..od+n-1 of the sweep (at most a lane's worth), computed together, into body; the rows
 // of each are let go as soon as its row of the sweep is taken from them.
-void spoctiCtverici(const Uloha& zaklad, std::span<const OsaRozmitani> osy, std::size_t od, std::size_t n,
+void spoctiSkupinu(const Uloha& zaklad, std::span<const OsaRozmitani> osy, std::size_t od, std::size_t n,
                     BodRozmitani* body) {
     std::vector<Uloha> ulohy;
     std::vector<std::size_t> pocitane;
@@ -77,12 +77,12 @@ void spoctiCtverici(const Uloha& zaklad, std::span<const OsaRozmitani> osy, std:
     }
 }
 
-// Points od..od+n-1 of the sweep, four at a time (one to a lane where the lanes take them).
+// Points od..od+n-1 of the sweep, kPruhu at a time (one to a lane where the lanes take them).
 std::vector<BodRozmitani> spoctiBody(const Uloha& zaklad, std::span<const OsaRozmitani> osy, std::size_t od,
                                      std::size_t n) {
     std::vector<BodRozmitani> body(n);
     for (std::size_t j = 0; j < n; j += kPruhu) {
-        spoctiCtverici(zaklad, osy, od + j, std::min(kPruhu, n - j), body.data() + j);
+        spoctiSkupinu(zaklad, osy, od + j, std::min(kPruhu, n - j), body.data() + j);
     }
     return body;
 }

@@ -12,7 +12,7 @@
 #include "model/conduction/jadro.h"
 #include "model/march/mocnina.h"
 #include "model/march/pochod.h"
-#include "model/march/pochod_ctyri.h"
+#include "model/march/pochod_pruhu.h"
 #include "model/case/pole.h"
 #include "model/pipeline/vykon.h"
 #include "model/march/prubeh_pece.h"
@@ -166,13 +166,13 @@ void ZadneRozdily(const Vysledek& a, const Vysledek& b, const std::string& co) {
     }
 }
 
-// Four cases in the lanes of the processor's vectors march every row as one case alone does; a
-// lane that needs a row beyond the table fails as the march alone fails; a lane leaves the lanes
-// exactly when the march alone fails otherwise. Random problems in groups of one to
-// four lanes, with the edges of the march among them: an overshoot, the end of the table, a
-// first row at 0 °C, a final temperature already reached, steps that are no steps, values
-// beyond a single.
-TEST(PochodCtyr, EveryLaneMarchesAsOneCaseAlone) {
+// Cases in the lanes of the processor's vectors (eight at once where it has them, and four) march
+// every row as one case alone does; a lane that needs a row beyond the table fails as the march
+// alone fails; a lane leaves the lanes exactly when the march alone fails otherwise. Random
+// problems in groups of one to eight lanes, with the edges of the march among them: an
+// overshoot, the end of the table, a first row at 0 °C, a final temperature already reached,
+// steps that are no steps, values beyond a single.
+TEST(PochodPruhu, EveryLaneMarchesAsOneCaseAlone) {
     if (!DoPruhu(test::Priklad(), {})) {
         GTEST_SKIP() << "no AVX2 and FMA";
     }
@@ -208,6 +208,7 @@ TEST(PochodCtyr, EveryLaneMarchesAsOneCaseAlone) {
         if (n % 3 != 0) u.Prikon = u.m * (n % 2 ? 40.0f : 400.0f);
         ulohy.push_back(u);
     }
+    for (const std::size_t naJednou : {kPruhu, kPruhu / 2})
     for (const bool pecOmezenych : {true, false}) {
     int vPruzich = 0;
     for (std::size_t i = 0; i < ulohy.size();) {
@@ -228,7 +229,7 @@ TEST(PochodCtyr, EveryLaneMarchesAsOneCaseAlone) {
         for (std::size_t j = 0; j < kde.size(); ++j) {
             v[j] = &pruhy[j];
         }
-        const std::array<std::optional<VysledekVypoctu>, kPruhu> odpovedi = PochodCtyr(v, pecOmezenych);
+        const std::array<std::optional<VysledekVypoctu>, kPruhu> odpovedi = PochodPruhu(v, pecOmezenych, naJednou);
         for (std::size_t j = 0; j < kde.size(); ++j) {
             Vysledek sam;
             sam.Uloha = pruhy[j].Uloha;
