@@ -39,6 +39,16 @@ public:
 
     std::size_t uzlu() const { return h_.size(); }
 
+    // The grid as the lanes of the march read it, lane by lane as entalpie and koren do: the
+    // first node, the spacing and its inverse, the specific heats below and above the grid, the
+    // intervals and the enthalpies of the nodes.
+    struct Mrizka {
+        double t0, krok, naKrok, cDolni, cHorni;
+        int n;
+        const double* h;
+    };
+    Mrizka mrizka() const { return {t0_, krok_, naKrok_, cDolni_, cHorni_, n_, h_.data()}; }
+
 private:
     TabulkaEntalpie(const Vlastnosti& v, std::size_t intervalu);
     // The largest difference from the curve's enthalpy between the nodes, in K (÷ c).
