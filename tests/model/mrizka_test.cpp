@@ -149,6 +149,8 @@ TEST(Mrizka, SoakAddsItsTimeAndTheHeatThatStillEnters) {
     EXPECT_DOUBLE_EQ(v(2, 0).teplo, 0.0);
     EXPECT_EQ(v(2, 50).konec, KonecProdlevy::KratkyBeh);
     EXPECT_EQ(v(-1, 10).konec, KonecProdlevy::NedosazenoJadro);
+    EXPECT_DOUBLE_EQ(v(0, 15).casCyklu, 15.0);  // a load already at tk: the soak alone
+    EXPECT_DOUBLE_EQ(v(0, 15).teplo, 90.0);
     EXPECT_EQ(v(2, -1).konec, KonecProdlevy::NeplatnaProdleva);
     // The load's own run goes on through the soak.
     ZadaniMrizky z = Pole('K', 0.06, 2, 1, 0.0);

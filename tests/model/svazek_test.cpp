@@ -27,6 +27,7 @@ TEST(Svazek, EffectiveConductivityLiesBetweenItsBounds) {
                                      0.85}) {
                 const EfektivniVodivost k = VodivostSvazku(d, phi, Ocel().lambda(t), t, 0.7);
                 EXPECT_GT(k.kef, k.kSer) << phi << " " << d << " " << t;
+                EXPECT_GT(k.kSer, 0.0) << phi << " " << d << " " << t;
                 EXPECT_LT(k.kef, k.kPar) << phi << " " << d << " " << t;
                 const double plyn = VodivostSvazku(d, phi, Ocel().lambda(t), t, 1e-9).kef;
                 EXPECT_LT(plyn, bezSalani) << phi << " " << d << " " << t;
